@@ -1,0 +1,23 @@
+# The two commands of the README. Everything else is CMake (see CMakePresets.json).
+
+.PHONY: run test setup build clean
+
+JOBS ?= $(shell nproc)
+
+setup:
+	@bash scripts/setup
+
+build: setup
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+
+# Builds and starts the editor. Without a display it says so and stops.
+run: build
+	./build/release/app/trov316-editor
+
+# Builds and runs every test (unit, gui offscreen, integration in a private network namespace).
+test: build
+	ctest --preset release -j $(JOBS)
+
+clean:
+	rm -rf build

@@ -1,0 +1,20 @@
+#pragma once
+// 8-bit text of the device and of the files, in the system code page (GBK, code page 936), and
+// its conversion to and from Unicode. ASCII is the same in both.
+//
+// Conversion rule for what does not map: a byte sequence that is not valid GBK becomes U+FFFD per
+// offending byte when decoding; a character GBK cannot represent becomes '?' when encoding. Neither
+// direction ever fails or stops early.
+
+#include <string>
+#include <string_view>
+
+namespace os {
+
+std::u16string AnsiToUnicode(std::string_view ansi);
+std::string UnicodeToAnsi(std::u16string_view text);
+// The same with UTF-8 on the Unicode side.
+std::string AnsiToUtf8(std::string_view ansi);
+std::string Utf8ToAnsi(std::string_view utf8);
+
+}  // namespace os
