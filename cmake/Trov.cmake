@@ -1,6 +1,6 @@
 # Helpers shared by every CMakeLists.txt of the project.
 
-set(TROV_ROOT ${CMAKE_CURRENT_LIST_DIR}/..)
+get_filename_component(TROV_ROOT ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 
 # Warnings for our own code; third-party headers come in as system headers and stay quiet.
 add_library(trov_warnings INTERFACE)
@@ -59,10 +59,19 @@ function(trov_test name)
   if("integration" IN_LIST T_LABELS)
     set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR ${TROV_ROOT}/scripts/isolated)
   endif()
+  # gtest_discover_tests flattens list-valued PROPERTIES, so the labels and the environment are
+  # applied by a script ctest includes after the discovered tests are known.
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS "${T_LABELS}" TIMEOUT ${T_TIMEOUT} ENVIRONMENT "${env}")
+    TEST_LIST ${name}_TESTS)
+  set(props "${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake")
+  file(CONFIGURE OUTPUT "${props}" CONTENT [=[
+if(@name@_TESTS)
+  set_tests_properties(${@name@_TESTS} PROPERTIES LABELS "@T_LABELS@" TIMEOUT @T_TIMEOUT@ ENVIRONMENT "@env@")
+endif()
+]=] @ONLY)
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${props}")
   if(NOT "gui" IN_LIST T_LABELS)
     add_dependencies(nongui_tests ${name})
   endif()

@@ -4,7 +4,11 @@
 //
 // Conversion rule for what does not map: a byte sequence that is not valid GBK becomes U+FFFD per
 // offending byte when decoding; a character GBK cannot represent becomes '?' when encoding. Neither
-// direction ever fails or stops early.
+// direction ever fails or stops early. A lead byte (0x81-0xFE) with a trail byte (0x40-0xFE but
+// 0x7F) that the table leaves undefined gives two U+FFFD, so the trail byte never starts the next
+// character; a lead byte without a trail byte gives one, and the next byte is read afresh.
+// Single bytes: 0x00-0x7F are ASCII, 0x80 is the euro sign U+20AC, 0xFF is no character.
+// Malformed UTF-8 and unpaired UTF-16 surrogates count as characters GBK lacks.
 
 #include <string>
 #include <string_view>

@@ -33,7 +33,9 @@ struct WaitResult {
 // Waits until one of `events` is signalled or one of `fds` is readable, or `timeoutMs` passes
 // (negative: no limit). Answers the first ready entry in list order: events in their order, then
 // descriptors in theirs (index events.size() + i). The event returned is reset; other signalled
-// events stay signalled. A descriptor is only reported, never read.
+// events stay signalled. A descriptor is only reported, never read; hang-up and error count as
+// ready, a negative descriptor is skipped. Fails with EINVAL for a null event or when nothing could
+// end a wait without limit, with EBADF for an invalid event or a descriptor that is not open.
 WaitResult WaitAny(std::span<AutoResetEvent *const> events, std::span<const int> fds, int timeoutMs);
 inline WaitResult WaitAny(std::span<AutoResetEvent *const> events, int timeoutMs)
 {

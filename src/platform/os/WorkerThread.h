@@ -26,7 +26,7 @@ public:
     // True from Start until the routine has returned.
     bool IsRunning() const;
     // Waits at most `timeoutMs` for the routine to return. True when it has (the thread is then
-    // joined); false on time-out, after waiting no longer than asked.
+    // joined); false on time-out, after waiting no longer than asked. True when no thread runs.
     bool Join(unsigned timeoutMs);
     // Forgets the thread: joined if it has finished, detached otherwise. Start may be called again.
     void Release();
