@@ -1,0 +1,80 @@
+#include "platform/ui/Button.h"
+
+#include "platform/ui/ClassBuilder.h"
+#include "platform/ui/ControlsInput.h"
+#include "platform/ui/Forms.h"
+
+#include <QPushButton>
+
+T_IMPLEMENT_CLASS(TButton)
+{
+    b.Str("Caption", &TButton::Caption, &TButton::SetCaption);
+    b.Bool("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(false);
+    b.Bool("Default", &TButton::Default, &TButton::SetDefault).Default(false);
+    b.Int("ModalResult", &TButton::ModalResult, &TButton::SetModalResult).Default(mrNone);
+    b.Bool("TabStop", &TButton::TabStop, &TButton::SetTabStop).Default(true);
+    b.Message(CM_DIALOGKEY, &TButton::CMDialogKey);
+    b.Message(CM_FOCUSCHANGED, &TButton::CMFocusChanged);
+}
+
+TButton::TButton(TComponent *AOwner) : TNativeControl(AOwner)
+{
+    // The click comes from the button itself (pressed and released inside), not from every release.
+    FControlStyle = TControlStyle{csSetCaption, csDoubleClicks, csCaptureMouse};
+    FTabStop = true;
+    SetBounds(0, 0, 75, 25);
+}
+
+QWidget *TButton::CreateNative(QWidget *parent)
+{
+    auto *button = new QPushButton(FText, parent);
+    button->setAutoDefault(false);
+    button->setDefault(FDefault);
+    QObject::connect(button, &QPushButton::clicked, button, [this] { Guarded([this] { Click(); }); });
+    return button;
+}
+
+void TButton::SetTextValue(const QString &value)
+{
+    FText = value;
+    if (auto *button = Native<QPushButton>())
+        button->setText(value);
+}
+
+void TButton::SetDefault(bool value)
+{
+    FDefault = value;
+    FActive = value;
+    if (auto *button = Native<QPushButton>())
+        button->setDefault(value);
+}
+
+void TButton::Click()
+{
+    if (TCustomForm *form = GetParentForm(this))
+        form->SetModalResult(FModalResult);
+    TNativeControl::Click();
+}
+
+void TButton::CMDialogKey(TMessage &m)
+{
+    const WORD key = static_cast<WORD>(m.WParam);
+    const bool plain = GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0;
+    if (((key == VK_RETURN && FActive) || (key == VK_ESCAPE && FCancel)) && plain && Enabled() && IsShowing()) {
+        Click();
+        m.Result = 1;
+        return;
+    }
+    DispatchFrom(inherited::StaticClass(), m);
+}
+
+void TButton::CMFocusChanged(TMessage &m)
+{
+    // The focused button takes Enter; while another button has the focus the default one does not.
+    auto *focused = reinterpret_cast<TWinControl *>(m.LParam);
+    if (auto *button = dynamic_cast<TButton *>(focused))
+        FActive = button == this;
+    else
+        FActive = FDefault;
+    DispatchFrom(inherited::StaticClass(), m);
+}

@@ -1,0 +1,153 @@
+// Pixel copies of TCanvas: the raster-operation copies (CopyRect, StretchBlt, PatBlt), picture
+// drawing and copies of Qt images with transparency or alpha.
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/ui/Canvas.h"
+#include "platform/ui/CanvasPainter.h"
+#include "platform/ui/Graphics.h"
+
+using namespace canvasraster;
+
+namespace {
+
+// Source coordinate of destination pixel `i` of `dn` when `sn` source pixels are stretched over
+// them (nearest pixel; negative sizes mirror).
+int SourceIndex(int i, int dn, int sn)
+{
+    return static_cast<int>(std::floor((i + 0.5) * sn / dn));
+}
+
+}  // namespace
+
+void TCanvas::StretchBltImage(const TRect &dest, const QImage &source, bool sourceMono, TColor sourceBk,
+                              const TRect &sourceRect, DWORD rop)
+{
+    if (!Ready() || dest.Width() == 0 || dest.Height() == 0)
+        return;
+    const bool usesSource = Rop3UsesSource(rop);
+    if (usesSource && (source.isNull() || sourceRect.Width() == 0 || sourceRect.Height() == 0))
+        return;
+    const QImage src = usesSource ? source.convertToFormat(QImage::Format_RGB32) : QImage();
+    Changing();
+    {
+        TCanvasPainter p(*this);
+        const TRect d = TRect(std::min(dest.Left, dest.Right), std::min(dest.Top, dest.Bottom),
+                              std::max(dest.Left, dest.Right), std::max(dest.Top, dest.Bottom));
+        const QRect dq = p.R(d);
+        const int dw = dest.Width(), dh = dest.Height();
+        const int sw = sourceRect.Width(), sh = sourceRect.Height();
+        const std::uint32_t text = p.ToPixel(state_.TextColor), bk = p.ToPixel(state_.BkColor);
+        const std::uint32_t srcBk = ColorToPixel(sourceBk) & 0xFFFFFFu;
+        const bool dstMono = p.Mono();
+        // The copy goes through a snapshot of the source, so a copy within one surface reads the
+        // pixels as they were before it.
+        p.ForEach(QRegion(dq), [&](int x, int y, std::uint32_t dv) {
+            std::uint32_t s = 0;
+            if (usesSource) {
+                // Position inside the (possibly mirrored) destination.
+                const int ix = dw > 0 ? x - p.X(dest.Left) : p.X(dest.Left) - 1 - x;
+                const int iy = dh > 0 ? y - p.Y(dest.Top) : p.Y(dest.Top) - 1 - y;
+                const int u = sourceRect.Left + SourceIndex(ix, std::abs(dw), sw);
+                const int v = sourceRect.Top + SourceIndex(iy, std::abs(dh), sh);
+                if (u < 0 || v < 0 || u >= src.width() || v >= src.height())
+                    return dv;
+                s = reinterpret_cast<const std::uint32_t *>(src.constScanLine(v))[u] & 0xFFFFFFu;
+                if (sourceMono && !dstMono)
+                    s = s == 0 ? text : bk;
+                else if (!sourceMono && dstMono)
+                    s = s == srcBk ? 0xFFFFFFu : 0u;
+            }
+            std::uint32_t pat = 0;
+            if (Rop3UsesPattern(rop) && !p.BrushPixel(x, y, pat))
+                pat = bk;
+            return Rop3(rop, pat, s, dv);
+        });
+    }
+    Changed();
+}
+
+void TCanvas::StretchBlt(const TRect &dest, TCanvas *source, const TRect &sourceRect, DWORD rop)
+{
+    if (!Rop3UsesSource(rop)) {
+        StretchBltImage(dest, QImage(), false, clWhite, sourceRect, rop);
+        return;
+    }
+    if (!source || !source->Ready())
+        return;
+    // Source rectangle in the source's surface pixels, clipped by nothing but the surface.
+    TRect sr = sourceRect;
+    const TPoint o = source->Offset();
+    sr.Offset(o.X, o.Y);
+    StretchBltImage(dest, source->surface_->Image, source->surface_->Monochrome, source->state_.BkColor, sr, rop);
+}
+
+void TCanvas::CopyRect(const TRect &dest, TCanvas *source, const TRect &sourceRect)
+{
+    StretchBlt(dest, source, sourceRect, copyMode_);
+}
+
+void TCanvas::PatBlt(const TRect &r, DWORD rop)
+{
+    StretchBltImage(r, QImage(), false, clWhite, TRect(), rop);
+}
+
+void TCanvas::DrawImage(const TRect &dest, const QImage &image, const TRect &sourceRect, bool alpha,
+                        TColor transparentColor, std::uint8_t opacity)
+{
+    if (!Ready() || image.isNull() || dest.IsEmpty() || sourceRect.IsEmpty())
+        return;
+    const QImage src = image.convertToFormat(QImage::Format_ARGB32);
+    const bool keyed = transparentColor != clNone;
+    const std::uint32_t key = ColorToPixel(transparentColor) & 0xFFFFFFu;
+    Changing();
+    {
+        TCanvasPainter p(*this);
+        const QRect dq = p.R(dest);
+        const int dw = dest.Width(), dh = dest.Height(), sw = sourceRect.Width(), sh = sourceRect.Height();
+        p.ForEach(QRegion(dq), [&](int x, int y, std::uint32_t dv) {
+            const int u = sourceRect.Left + SourceIndex(x - dq.left(), dw, sw);
+            const int v = sourceRect.Top + SourceIndex(y - dq.top(), dh, sh);
+            if (u < 0 || v < 0 || u >= src.width() || v >= src.height())
+                return dv;
+            const std::uint32_t s = reinterpret_cast<const std::uint32_t *>(src.constScanLine(v))[u];
+            if (keyed && (s & 0xFFFFFFu) == key)
+                return dv;
+            unsigned a = alpha ? (s >> 24) : 255u;
+            a = a * opacity / 255u;
+            if (a >= 255)
+                return s;
+            if (a == 0)
+                return dv;
+            std::uint32_t out = 0;
+            for (int shift = 0; shift <= 16; shift += 8) {
+                const unsigned sc = (s >> shift) & 0xFF, dc = (dv >> shift) & 0xFF;
+                out |= ((sc * a + dc * (255 - a) + 127) / 255) << shift;
+            }
+            return out;
+        });
+    }
+    Changed();
+}
+
+void TCanvas::Draw(int x, int y, TGraphic *graphic)
+{
+    if (!graphic || graphic->Empty())
+        return;
+    graphic->Draw(this, Bounds(x, y, graphic->Width(), graphic->Height()));
+}
+
+void TCanvas::Draw(int x, int y, TGraphic *graphic, std::uint8_t opacity)
+{
+    if (!graphic || graphic->Empty())
+        return;
+    graphic->DrawTransparent(this, Bounds(x, y, graphic->Width(), graphic->Height()), opacity);
+}
+
+void TCanvas::StretchDraw(const TRect &r, TGraphic *graphic)
+{
+    if (!graphic || graphic->Empty())
+        return;
+    graphic->Draw(this, r);
+}

@@ -1,0 +1,17 @@
+#include "platform/ui/CanvasGdi.h"
+
+#include "platform/ui/Screen.h"
+
+int GetDeviceCaps(HDC, int index)
+{
+    switch (index) {
+    case LOGPIXELSX:
+    case LOGPIXELSY: return 96;
+    case NUMCOLORS: return -1;
+    case BITSPIXEL: return 32;
+    case PLANES: return 1;
+    case HORZRES: return Screen->Width();
+    case VERTRES: return Screen->Height();
+    default: return 0;
+    }
+}

@@ -1,0 +1,299 @@
+#include "platform/ui/CanvasPainter.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/ui/Bitmap.h"
+
+using namespace canvasraster;
+
+namespace {
+
+// 8 x 8 hatch patterns, row by row, bit 7 = leftmost pixel.
+constexpr std::uint8_t kHatches[6][8] = {
+    {0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00},  // horizontal
+    {0x10, 0x10, 0x10, 0x10, 0x10, 0x10, 0x10, 0x10},  // vertical
+    {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01},  // forward diagonal (top-left to bottom-right)
+    {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80},  // backward diagonal
+    {0x10, 0x10, 0x10, 0xFF, 0x10, 0x10, 0x10, 0x10},  // cross
+    {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81},  // diagonal cross
+};
+
+// On/off run lengths of the cosmetic pen styles.
+struct DashPattern {
+    int count;
+    int runs[6];
+};
+constexpr DashPattern kDash{2, {18, 6}};
+constexpr DashPattern kDot{2, {3, 3}};
+constexpr DashPattern kDashDot{4, {9, 6, 3, 6}};
+constexpr DashPattern kDashDotDot{6, {9, 3, 3, 3, 3, 3}};
+constexpr DashPattern kAlternate{2, {1, 1}};
+
+const DashPattern *PatternOf(TPenStyle s)
+{
+    switch (s) {
+    case psDash: return &kDash;
+    case psDot: return &kDot;
+    case psDashDot: return &kDashDot;
+    case psDashDotDot: return &kDashDotDot;
+    case psAlternate: return &kAlternate;
+    default: return nullptr;
+    }
+}
+
+// True when pixel number `index` of a styled line is drawn (not a gap).
+bool DashOn(const DashPattern &p, int index)
+{
+    int period = 0;
+    for (int i = 0; i < p.count; ++i)
+        period += p.runs[i];
+    int pos = index % period;
+    for (int i = 0; i < p.count; ++i) {
+        if (pos < p.runs[i])
+            return (i % 2) == 0;
+        pos -= p.runs[i];
+    }
+    return true;
+}
+
+}  // namespace
+
+TCanvasPainter::TCanvasPainter(TCanvas &c)
+    : c_(c), img_(c.surface_->Image), mono_(c.surface_->Monochrome), off_(c.Offset()), visible_(c.Visible())
+{
+    singleRect_ = visible_.rectCount() <= 1;
+    visibleRect_ = visible_.boundingRect();
+
+    const TBrush &b = *c.Brush();
+    brushColor_ = ToPixel(b.Color());
+    bkColor_ = ToPixel(c.state_.BkColor);
+    textColor_ = ToPixel(c.state_.TextColor);
+    opaqueBk_ = c.state_.BkMode == OPAQUE;
+    brushOrg_ = QPoint(c.baseOrigin_.X + c.state_.BrushOrg.X, c.baseOrigin_.Y + c.state_.BrushOrg.Y);
+    if (TBitmap *bmp = b.Bitmap(); bmp && !bmp->Empty()) {
+        brushKind_ = BrushKind::Pattern;
+        pattern_ = bmp->Image();
+        patternMono_ = bmp->Monochrome();
+    } else if (b.Style() == bsClear) {
+        brushKind_ = BrushKind::Clear;
+    } else if (b.Style() == bsSolid) {
+        brushKind_ = BrushKind::Solid;
+    } else {
+        brushKind_ = BrushKind::Hatch;
+        hatch_ = kHatches[static_cast<int>(b.Style()) - static_cast<int>(bsHorizontal)];
+    }
+    penColor_ = ToPixel(c.Pen()->Color());
+}
+
+TCanvasPainter::~TCanvasPainter()
+{
+    if (!dirty_.isEmpty())
+        c_.surface_->Drawn(dirty_ & img_.rect());
+}
+
+std::uint32_t TCanvasPainter::ToPixel(TColor c) const
+{
+    const std::uint32_t rgb = ColorToPixel(c) & 0xFFFFFFu;
+    return mono_ ? ToMono(rgb) : rgb;
+}
+
+void TCanvasPainter::Plot(int x, int y, std::uint32_t color, int rop2)
+{
+    if (!InVisible(x, y))
+        return;
+    auto *line = reinterpret_cast<std::uint32_t *>(img_.scanLine(y));
+    std::uint32_t v = Rop2(rop2, color, line[x] & 0xFFFFFFu) & 0xFFFFFFu;
+    if (mono_)
+        v = ToMono(v);
+    line[x] = 0xFF000000u | v;
+    dirty_ |= QRect(x, y, 1, 1);
+}
+
+bool TCanvasPainter::BrushPixel(int x, int y, std::uint32_t &out) const
+{
+    switch (brushKind_) {
+    case BrushKind::Clear: return false;
+    case BrushKind::Solid: out = brushColor_; return true;
+    case BrushKind::Hatch: {
+        const int px = (x - brushOrg_.x()) & 7, py = (y - brushOrg_.y()) & 7;
+        if (hatch_[py] & (0x80 >> px)) {
+            out = brushColor_;
+            return true;
+        }
+        if (!opaqueBk_)
+            return false;
+        out = bkColor_;
+        return true;
+    }
+    case BrushKind::Pattern: {
+        const int w = pattern_.width(), h = pattern_.height();
+        int px = (x - brushOrg_.x()) % w, py = (y - brushOrg_.y()) % h;
+        if (px < 0) px += w;
+        if (py < 0) py += h;
+        const std::uint32_t v = pattern_.pixel(px, py) & 0xFFFFFFu;
+        // A monochrome pattern takes the text colour for black and the background colour for white.
+        out = patternMono_ ? (v == 0 ? textColor_ : bkColor_) : v;
+        if (mono_)
+            out = ToMono(out);
+        return true;
+    }
+    }
+    return false;
+}
+
+void TCanvasPainter::FillSolid(const QRect &r, std::uint32_t color)
+{
+    ForEach(QRegion(r), [color](int, int, std::uint32_t) { return color; });
+}
+
+void TCanvasPainter::FillRect(const QRect &r, int rop2)
+{
+    if (!BrushPaints() || r.isEmpty())
+        return;
+    ForEach(QRegion(r), [this, rop2](int x, int y, std::uint32_t d) {
+        std::uint32_t b;
+        return BrushPixel(x, y, b) ? Rop2(rop2, b, d) : d;
+    });
+}
+
+void TCanvasPainter::FillMask(const QImage &mask, QPoint at, int rop2)
+{
+    if (!BrushPaints())
+        return;
+    ForEach(QRegion(QRect(at, mask.size())), [&](int x, int y, std::uint32_t d) {
+        std::uint32_t b;
+        if (mask.constScanLine(y - at.y())[x - at.x()] < 128 || !BrushPixel(x, y, b))
+            return d;
+        return Rop2(rop2, b, d);
+    });
+}
+
+void TCanvasPainter::ColorMask(const QImage &mask, QPoint at, std::uint32_t color, int rop2)
+{
+    ForEach(QRegion(QRect(at, mask.size())), [&](int x, int y, std::uint32_t d) {
+        return mask.constScanLine(y - at.y())[x - at.x()] < 128 ? d : Rop2(rop2, color, d);
+    });
+}
+
+namespace {
+
+QImage NewMask(const QRect &bounds)
+{
+    QImage mask(bounds.size(), QImage::Format_Alpha8);
+    mask.fill(0);
+    return mask;
+}
+
+}  // namespace
+
+QImage TCanvasPainter::FillPathMask(const QPainterPath &path, QRect &bounds, Qt::FillRule rule)
+{
+    bounds = path.controlPointRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+    if (bounds.isEmpty())
+        return {};
+    QImage mask = NewMask(bounds);
+    QPainter p(&mask);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.translate(-bounds.left(), -bounds.top());
+    QPainterPath filled = path;
+    filled.setFillRule(rule);
+    p.fillPath(filled, QColor(0, 0, 0, 255));
+    return mask;
+}
+
+QImage TCanvasPainter::StrokePathMask(const QPainterPath &path, int width, QRect &bounds)
+{
+    const int grow = width / 2 + 2;
+    bounds = path.controlPointRect().toAlignedRect().adjusted(-grow, -grow, grow, grow);
+    if (bounds.isEmpty())
+        return {};
+    QImage mask = NewMask(bounds);
+    QPainter p(&mask);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.translate(-bounds.left(), -bounds.top());
+    QPen pen(QColor(0, 0, 0, 255));
+    pen.setWidth(width <= 1 ? 0 : width);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    return mask;
+}
+
+bool TCanvasPainter::PenPaints() const
+{
+    return c_.Pen()->Style() != psClear;
+}
+
+int TCanvasPainter::PenWidth() const
+{
+    return std::max(1, c_.Pen()->Width());
+}
+
+void TCanvasPainter::PenLine(int x0, int y0, int x1, int y1, int &styleIndex)
+{
+    const TPen &pen = *c_.Pen();
+    if (pen.Style() == psClear)
+        return;
+    const int rop2 = c_.state_.Rop2;
+    if (pen.Width() > 1) {
+        // Geometric pen: round ends, both end points covered, always solid.
+        QPainterPath path(QPointF(X(x0) + 0.5, Y(y0) + 0.5));
+        path.lineTo(X(x1) + 0.5, Y(y1) + 0.5);
+        QRect bounds;
+        QImage mask = StrokePathMask(path, pen.Width(), bounds);
+        if (!mask.isNull())
+            ColorMask(mask, bounds.topLeft(), penColor_, rop2);
+        return;
+    }
+    const DashPattern *dash = PatternOf(pen.Style());
+    int x = X(x0), y = Y(y0);
+    const int ex = X(x1), ey = Y(y1);
+    const int dx = std::abs(ex - x), sx = x < ex ? 1 : -1;
+    const int dy = -std::abs(ey - y), sy = y < ey ? 1 : -1;
+    int err = dx + dy;
+    while (x != ex || y != ey) {
+        if (!dash || DashOn(*dash, styleIndex))
+            Plot(x, y, penColor_, rop2);
+        else if (c_.state_.BkMode == OPAQUE)
+            Plot(x, y, bkColor_, rop2);
+        ++styleIndex;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+void TCanvasPainter::PenPolyline(const TPoint *points, int count, bool close)
+{
+    const TPen &pen = *c_.Pen();
+    if (pen.Style() == psClear || count < 2)
+        return;
+    if (pen.Width() > 1) {
+        QPainterPath path(QPointF(X(points[0].X) + 0.5, Y(points[0].Y) + 0.5));
+        for (int i = 1; i < count; ++i)
+            path.lineTo(X(points[i].X) + 0.5, Y(points[i].Y) + 0.5);
+        if (close)
+            path.closeSubpath();
+        QRect bounds;
+        QImage mask = StrokePathMask(path, pen.Width(), bounds);
+        if (!mask.isNull())
+            ColorMask(mask, bounds.topLeft(), penColor_, c_.state_.Rop2);
+        return;
+    }
+    int style = 0;
+    for (int i = 1; i < count; ++i)
+        PenLine(points[i - 1].X, points[i - 1].Y, points[i].X, points[i].Y, style);
+    if (close)
+        PenLine(points[count - 1].X, points[count - 1].Y, points[0].X, points[0].Y, style);
+}

@@ -1,0 +1,170 @@
+#pragma once
+// Pixel-level drawing for TCanvas (internal to the canvas sources): clipping against the visible
+// region, the pen's binary raster operation, brush patterns and hatches, line stepping with the
+// end point left out, and shapes rasterised without anti-aliasing. Coordinates here are surface
+// coordinates (pixels of the image).
+
+#include <QImage>
+#include <QPainterPath>
+#include <QRegion>
+
+#include <cstdint>
+
+#include "platform/ui/Canvas.h"
+
+namespace canvasraster {
+
+// Binary raster operation R2_* (1..16) of pen and destination (0x00RRGGBB values).
+inline std::uint32_t Rop2(int rop2, std::uint32_t p, std::uint32_t d)
+{
+    switch (rop2) {
+    case 13: return p;
+    case 7: return p ^ d;
+    case 10: return ~(p ^ d);
+    case 6: return ~d;
+    case 11: return d;
+    default: break;
+    }
+    const unsigned t = static_cast<unsigned>(rop2 - 1);
+    std::uint32_t r = 0;
+    if (t & 1) r |= ~p & ~d;
+    if (t & 2) r |= ~p & d;
+    if (t & 4) r |= p & ~d;
+    if (t & 8) r |= p & d;
+    return r;
+}
+
+// Ternary raster operation (the code's index byte, bits 16..23 of the copy mode) of pattern,
+// source and destination.
+inline std::uint32_t Rop3(DWORD rop, std::uint32_t p, std::uint32_t s, std::uint32_t d)
+{
+    const unsigned code = (rop >> 16) & 0xFF;
+    switch (code) {
+    case 0xCC: return s;
+    case 0x88: return s & d;
+    case 0xEE: return s | d;
+    case 0x66: return s ^ d;
+    case 0x33: return ~s;
+    case 0xBB: return ~s | d;
+    case 0xF0: return p;
+    default: break;
+    }
+    std::uint32_t r = 0;
+    for (unsigned i = 0; i < 8; ++i)
+        if (code & (1u << i))
+            r |= ((i & 4) ? p : ~p) & ((i & 2) ? s : ~s) & ((i & 1) ? d : ~d);
+    return r;
+}
+
+inline bool Rop3UsesSource(DWORD rop)
+{
+    const unsigned code = (rop >> 16) & 0xFF;
+    return ((code >> 2) & 0x33) != (code & 0x33);
+}
+inline bool Rop3UsesPattern(DWORD rop)
+{
+    const unsigned code = (rop >> 16) & 0xFF;
+    return ((code >> 4) & 0x0F) != (code & 0x0F);
+}
+
+// Black or white for a monochrome surface: the nearer by intensity.
+inline std::uint32_t ToMono(std::uint32_t rgb)
+{
+    const unsigned r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+    return (r * 30 + g * 59 + b * 11) >= 128 * 100 ? 0xFFFFFFu : 0u;
+}
+
+}  // namespace canvasraster
+
+class TCanvasPainter {
+public:
+    // `c` must have a surface.
+    explicit TCanvasPainter(TCanvas &c);
+    ~TCanvasPainter();
+    TCanvasPainter(const TCanvasPainter &) = delete;
+    TCanvasPainter &operator=(const TCanvasPainter &) = delete;
+
+    QImage &Image() { return img_; }
+    const QRegion &Visible() const { return visible_; }
+    bool Mono() const { return mono_; }
+    // Logical to surface.
+    int X(int x) const { return x + off_.X; }
+    int Y(int y) const { return y + off_.Y; }
+    QPoint P(const TPoint &p) const { return QPoint(p.X + off_.X, p.Y + off_.Y); }
+    QRect R(const TRect &r) const { return QRect(r.Left + off_.X, r.Top + off_.Y, r.Width(), r.Height()); }
+
+    // Pixel value (0x00RRGGBB) of a colour on this surface.
+    std::uint32_t ToPixel(TColor c) const;
+    std::uint32_t Get(int x, int y) const { return img_.pixel(x, y) & 0xFFFFFFu; }
+    bool InVisible(int x, int y) const
+    {
+        return singleRect_ ? visibleRect_.contains(x, y) : visible_.contains(QPoint(x, y));
+    }
+    // Writes rop2(color, destination) when the pixel is visible.
+    void Plot(int x, int y, std::uint32_t color, int rop2);
+
+    // The brush: whether it paints at all, and its pixel at a surface point (false: leave it).
+    bool BrushPaints() const { return brushKind_ != BrushKind::Clear; }
+    bool BrushPixel(int x, int y, std::uint32_t &out) const;
+    // One colour over a surface rectangle (clipped), copied.
+    void FillSolid(const QRect &r, std::uint32_t color);
+    // Every visible pixel of the region (surface coordinates) through `fn(x, y, dst) -> new`.
+    template <class F>
+    void ForEach(const QRegion &area, F fn)
+    {
+        for (const QRect &part : visible_.intersected(area)) {
+            for (int y = part.top(); y <= part.bottom(); ++y) {
+                auto *line = reinterpret_cast<std::uint32_t *>(img_.scanLine(y));
+                for (int x = part.left(); x <= part.right(); ++x) {
+                    std::uint32_t v = fn(x, y, line[x] & 0xFFFFFFu) & 0xFFFFFFu;
+                    if (mono_)
+                        v = canvasraster::ToMono(v);
+                    line[x] = 0xFF000000u | v;
+                }
+            }
+            dirty_ |= part;
+        }
+    }
+    // Brush over a surface rectangle (clipped) with a binary raster operation (13: copy).
+    void FillRect(const QRect &r, int rop2);
+    // Brush or one colour over the set pixels of a mask whose (0, 0) lies at `at`.
+    void FillMask(const QImage &mask, QPoint at, int rop2);
+    void ColorMask(const QImage &mask, QPoint at, std::uint32_t color, int rop2);
+    // Rasterised path (surface coordinates): filled (pixel centres inside) or stroked by `width`.
+    static QImage FillPathMask(const QPainterPath &path, QRect &bounds, Qt::FillRule rule);
+    static QImage StrokePathMask(const QPainterPath &path, int width, QRect &bounds);
+
+    // Pen lines in logical coordinates. `style` continues across calls of one polyline.
+    void PenLine(int x0, int y0, int x1, int y1, int &styleIndex);
+    void PenPolyline(const TPoint *points, int count, bool close);
+    bool PenPaints() const;
+    int PenWidth() const;
+    std::uint32_t PenColor() const { return penColor_; }
+
+    // Records pixels changed for the surface's OnDrawn.
+    void Touch(const QRect &r) { dirty_ |= r; }
+
+private:
+    enum class BrushKind { Clear, Solid, Hatch, Pattern };
+
+    TCanvas &c_;
+    QImage &img_;
+    bool mono_;
+    TPoint off_;
+    QRegion visible_;
+    bool singleRect_ = false;
+    QRect visibleRect_;
+    QRect dirty_;
+
+    BrushKind brushKind_ = BrushKind::Solid;
+    std::uint32_t brushColor_ = 0;
+    std::uint32_t bkColor_ = 0;
+    bool opaqueBk_ = true;
+    const std::uint8_t *hatch_ = nullptr;
+    QImage pattern_;
+    bool patternMono_ = false;
+    std::uint32_t textColor_ = 0;
+    QPoint brushOrg_;
+
+    std::uint32_t penColor_ = 0;
+};

@@ -1,0 +1,391 @@
+#include "platform/ui/ControlsInput.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+
+#include <array>
+
+#include "platform/ui/ControlsWinControl.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/Screen.h"
+
+namespace {
+
+struct RouterState {
+    TControl *capture = nullptr;
+    TControl *mouseControl = nullptr;
+    TWinControl *focused = nullptr;
+    TPoint cursor;
+    std::array<bool, 256> keys{};
+    bool lastKeyConsumed = false;
+};
+
+RouterState &State()
+{
+    static RouterState s;
+    return s;
+}
+
+// The top-level window a control lives in.
+TWinControl *TopWindow(TControl *c)
+{
+    TWinControl *top = dynamic_cast<TWinControl *>(c);
+    for (TControl *p = c; p; p = p->Parent())
+        if (auto *w = dynamic_cast<TWinControl *>(p))
+            top = w;
+    return top;
+}
+
+void SetKeyDown(int key, bool down)
+{
+    if (key >= 0 && key < 256)
+        State().keys[static_cast<std::size_t>(key)] = down;
+}
+
+// The keyboard state follows the shift state each input reports.
+void TakeShiftState(TShiftState shift)
+{
+    SetKeyDown(VK_SHIFT, shift.Contains(ssShift));
+    SetKeyDown(VK_CONTROL, shift.Contains(ssCtrl));
+    SetKeyDown(VK_MENU, shift.Contains(ssAlt));
+}
+
+WPARAM MouseKeys()
+{
+    const auto &k = State().keys;
+    WPARAM w = 0;
+    if (k[VK_LBUTTON]) w |= MK_LBUTTON;
+    if (k[VK_RBUTTON]) w |= MK_RBUTTON;
+    if (k[VK_MBUTTON]) w |= MK_MBUTTON;
+    if (k[VK_SHIFT]) w |= MK_SHIFT;
+    if (k[VK_CONTROL]) w |= MK_CONTROL;
+    return w;
+}
+
+int ButtonKey(TMouseButton b)
+{
+    return b == mbLeft ? VK_LBUTTON : b == mbRight ? VK_RBUTTON : VK_MBUTTON;
+}
+
+UINT DownMessage(TMouseButton b)
+{
+    return b == mbLeft ? WM_LBUTTONDOWN : b == mbRight ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
+}
+
+// Input for another form while a modal form runs is dropped.
+bool BlockedByModal(TWinControl *window)
+{
+    TCustomForm *modal = Screen ? Screen->ModalForm() : nullptr;
+    if (!modal)
+        return false;
+    TCustomForm *form = GetParentForm(window);
+    return form != modal;
+}
+
+// Every windowed ancestor (and the control itself, if windowed) is enabled.
+bool WindowsEnabled(TControl *c)
+{
+    for (TControl *p = c; p; p = p->Parent())
+        if (dynamic_cast<TWinControl *>(p) && !p->Enabled())
+            return false;
+    return true;
+}
+
+// Tells the old and new control under the pointer (whoever holds the capture).
+void MouseIdle(TControl *hover)
+{
+    RouterState &s = State();
+    if (s.mouseControl == hover)
+        return;
+    TControl *old = s.mouseControl;
+    s.mouseControl = hover;
+    if (old)
+        old->Perform(CM_MOUSELEAVE);
+    if (hover && s.mouseControl == hover)
+        hover->Perform(CM_MOUSEENTER);
+}
+
+// The cursor shape of the control under the pointer.
+void UpdateCursor(TControl *hover)
+{
+    if (!Screen)
+        return;
+    TCursor cursor = crDefault;
+    for (TControl *c = hover; c && cursor == crDefault; c = c->Parent())
+        cursor = c->Cursor();
+    TWinControl *window = nullptr;
+    for (TControl *c = hover; c && !window; c = c->Parent())
+        window = dynamic_cast<TWinControl *>(c);
+    if (window && window->WidgetIfCreated())
+        window->WidgetIfCreated()->setCursor(Screen->CursorShape(cursor));
+}
+
+}  // namespace
+
+TControl *TInputRouter::FindControlAt(TWinControl *top, TPoint screen, bool allowDisabled)
+{
+    if (!top || !top->Visible())
+        return nullptr;
+    if (!top->GetClientRect().Contains(top->ScreenToClient(screen)))
+        return nullptr;
+    TWinControl *w = top;
+    for (;;) {
+        const TPoint p = w->ScreenToClient(screen);
+        // A windowed child covers what lies below it, enabled or not.
+        TControl *any = w->ControlAtPos(p, true, true, false);
+        if (auto *child = dynamic_cast<TWinControl *>(any)) {
+            if (!allowDisabled && !child->Enabled())
+                return child;
+            w = child;
+            continue;
+        }
+        // A disabled windowless control lets the input through.
+        TControl *graphic = w->ControlAtPos(p, allowDisabled, false, false);
+        return graphic ? graphic : w;
+    }
+}
+
+void TInputRouter::Button(TWinControl *window, UINT msg, TMouseButton button, TShiftState shift, TPoint pos, bool up)
+{
+    RouterState &s = State();
+    if (!window)
+        return;
+    TakeShiftState(shift);
+    const TPoint screen = window->ClientToScreen(pos);
+    s.cursor = screen;
+    TWinControl *top = TopWindow(window);
+    if (!up && BlockedByModal(window)) {
+        MouseIdle(nullptr);
+        return;
+    }
+    SetKeyDown(ButtonKey(button), !up);
+    TControl *hover = FindControlAt(top, screen, true);
+    TControl *target = s.capture ? s.capture : FindControlAt(top, screen, false);
+    if (target && !s.capture && (!target->Enabled() || !WindowsEnabled(target)))
+        target = nullptr;
+    if (target) {
+        if (!up)
+            if (TCustomForm *form = GetParentForm(target); form && Screen && Screen->ActiveCustomForm() != form)
+                Screen->ActivateForm(form);
+        const TPoint local = target->ScreenToClient(screen);
+        target->Perform(msg, MouseKeys(), PointToLParam(local));
+        if (up && button == mbRight) {
+            // The context menu follows the release, from the control up to its parents.
+            for (TControl *c = target; c; c = c->Parent())
+                if (c->Perform(WM_CONTEXTMENU, 0, PointToLParam(screen)) != 0)
+                    break;
+        }
+    }
+    MouseIdle(hover);
+}
+
+void TInputRouter::MouseDown(TWinControl *window, TMouseButton button, TShiftState shift, TPoint pos)
+{
+    Button(window, DownMessage(button), button, shift, pos, false);
+}
+
+void TInputRouter::MouseDoubleClick(TWinControl *window, TMouseButton button, TShiftState shift, TPoint pos)
+{
+    Button(window, DownMessage(button) + (WM_LBUTTONDBLCLK - WM_LBUTTONDOWN), button, shift, pos, false);
+}
+
+void TInputRouter::MouseUp(TWinControl *window, TMouseButton button, TShiftState shift, TPoint pos)
+{
+    Button(window, DownMessage(button) + (WM_LBUTTONUP - WM_LBUTTONDOWN), button, shift, pos, true);
+}
+
+void TInputRouter::MouseMove(TWinControl *window, TShiftState shift, TPoint pos)
+{
+    RouterState &s = State();
+    if (!window)
+        return;
+    TakeShiftState(shift);
+    const TPoint screen = window->ClientToScreen(pos);
+    s.cursor = screen;
+    TWinControl *top = TopWindow(window);
+    TControl *hover = BlockedByModal(window) ? nullptr : FindControlAt(top, screen, true);
+    TControl *target = s.capture ? s.capture : FindControlAt(top, screen, false);
+    if (target && !s.capture && (BlockedByModal(window) || !target->Enabled() || !WindowsEnabled(target)))
+        target = nullptr;
+    if (target)
+        target->Perform(WM_MOUSEMOVE, MouseKeys(), PointToLParam(target->ScreenToClient(screen)));
+    MouseIdle(hover);
+    UpdateCursor(hover);
+}
+
+void TInputRouter::MouseWheel(TWinControl *window, int delta, TShiftState shift, TPoint pos)
+{
+    if (!window || BlockedByModal(window))
+        return;
+    TakeShiftState(shift);
+    const TPoint screen = window->ClientToScreen(pos);
+    TControl *target = State().focused;
+    if (!target || TopWindow(target) != TopWindow(window))
+        target = GetParentForm(window) ? static_cast<TControl *>(GetParentForm(window)) : TopWindow(window);
+    const WPARAM w = (static_cast<WPARAM>(static_cast<std::uint16_t>(delta)) << 16) | (MouseKeys() & 0xFFFF);
+    target->Perform(CM_MOUSEWHEEL, w, PointToLParam(screen));
+}
+
+void TInputRouter::MouseLeft()
+{
+    MouseIdle(nullptr);
+}
+
+void TInputRouter::Click(TWinControl *window, TPoint pos, TMouseButton button)
+{
+    MouseDown(window, button, {}, pos);
+    MouseUp(window, button, {}, pos);
+}
+
+namespace {
+
+// The control keys go to: the focused window, else the active form.
+TWinControl *KeyTarget()
+{
+    if (TWinControl *f = State().focused)
+        return f;
+    return Screen ? Screen->ActiveCustomForm() : nullptr;
+}
+
+LPARAM KeyData(bool up)
+{
+    LPARAM l = 1;
+    if (GetKeyState(VK_MENU) < 0)
+        l |= 1 << 29;
+    if (up)
+        l |= static_cast<LPARAM>(3) << 30;
+    return l;
+}
+
+}  // namespace
+
+void TInputRouter::KeyDown(WORD key, TShiftState shift)
+{
+    RouterState &s = State();
+    TakeShiftState(shift);
+    SetKeyDown(key, true);
+    s.lastKeyConsumed = false;
+    TWinControl *target = KeyTarget();
+    if (!target)
+        return;
+    const bool alt = shift.Contains(ssAlt);
+    const LPARAM data = KeyData(false);
+    if (target->Perform(alt ? CN_SYSKEYDOWN : CN_KEYDOWN, key, data) != 0) {
+        s.lastKeyConsumed = true;
+        return;
+    }
+    // A handler may have moved the focus; the key stays with the control it was meant for.
+    target->Perform(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, data);
+}
+
+void TInputRouter::KeyUp(WORD key, TShiftState shift)
+{
+    TakeShiftState(shift);
+    SetKeyDown(key, false);
+    if (TWinControl *target = KeyTarget())
+        target->Perform(shift.Contains(ssAlt) ? WM_SYSKEYUP : WM_KEYUP, key, KeyData(true));
+}
+
+bool TInputRouter::LastKeyConsumed()
+{
+    return State().lastKeyConsumed;
+}
+
+void TInputRouter::Char(QChar ch)
+{
+    TWinControl *target = KeyTarget();
+    if (!target)
+        return;
+    if (target->Perform(CN_CHAR, ch.unicode(), KeyData(false)) != 0)
+        return;
+    target->Perform(WM_CHAR, ch.unicode(), KeyData(false));
+}
+
+void TInputRouter::Key(WORD key, TShiftState shift, QChar ch)
+{
+    KeyDown(key, shift);
+    if (!ch.isNull() && !LastKeyConsumed())
+        Char(ch);
+    KeyUp(key, shift);
+}
+
+TControl *TInputRouter::CaptureControl()
+{
+    return State().capture;
+}
+
+void TInputRouter::SetCaptureControl(TControl *control)
+{
+    RouterState &s = State();
+    if (s.capture == control)
+        return;
+    TControl *old = s.capture;
+    s.capture = control;
+    if (old)
+        old->Perform(WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(control));
+}
+
+TControl *TInputRouter::MouseControl()
+{
+    return State().mouseControl;
+}
+
+TWinControl *TInputRouter::FocusedWindow()
+{
+    return State().focused;
+}
+
+void TInputRouter::SetFocusedWindow(TWinControl *window)
+{
+    RouterState &s = State();
+    if (s.focused == window)
+        return;
+    TWinControl *old = s.focused;
+    s.focused = window;
+    if (old)
+        old->Perform(WM_KILLFOCUS, reinterpret_cast<WPARAM>(window));
+    if (window && s.focused == window) {
+        window->Perform(WM_SETFOCUS, reinterpret_cast<WPARAM>(old));
+        if (QWidget *w = window->WidgetIfCreated(); w && w->focusPolicy() != Qt::NoFocus)
+            w->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+TPoint TInputRouter::CursorPos()
+{
+    return State().cursor;
+}
+
+void TInputRouter::SetCursorPos(TPoint screenPos)
+{
+    State().cursor = screenPos;
+}
+
+short TInputRouter::KeyState(int key)
+{
+    if (key < 0 || key >= 256)
+        return 0;
+    return State().keys[static_cast<std::size_t>(key)] ? static_cast<short>(0x8000) : 0;
+}
+
+void TInputRouter::ControlDestroyed(TControl *control)
+{
+    RouterState &s = State();
+    if (s.capture == control)
+        s.capture = nullptr;
+    if (s.mouseControl == control)
+        s.mouseControl = nullptr;
+    if (s.focused == control)
+        s.focused = nullptr;
+}
+
+short GetKeyState(int key)
+{
+    return TInputRouter::KeyState(key);
+}
+
+bool GetCursorPos(TPoint &point)
+{
+    point = TInputRouter::CursorPos();
+    return true;
+}

@@ -1,0 +1,264 @@
+#include "platform/ui/ControlsWidget.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "platform/ui/Application.h"
+#include "platform/ui/ControlsInput.h"
+#include "platform/ui/ControlsWinControl.h"
+
+namespace {
+
+bool gForwarding = false;
+const char *const kControlProperty = "trovControl";
+
+struct KeyPair {
+    int Qt;
+    WORD Vk;
+};
+
+// Keys whose code is not their character.
+constexpr KeyPair kKeys[] = {
+    {Qt::Key_Backspace, VK_BACK},   {Qt::Key_Tab, VK_TAB},         {Qt::Key_Backtab, VK_TAB},
+    {Qt::Key_Return, VK_RETURN},    {Qt::Key_Enter, VK_RETURN},    {Qt::Key_Shift, VK_SHIFT},
+    {Qt::Key_Control, VK_CONTROL},  {Qt::Key_Alt, VK_MENU},        {Qt::Key_Pause, VK_PAUSE},
+    {Qt::Key_CapsLock, VK_CAPITAL}, {Qt::Key_Escape, VK_ESCAPE},   {Qt::Key_Space, VK_SPACE},
+    {Qt::Key_PageUp, VK_PRIOR},     {Qt::Key_PageDown, VK_NEXT},   {Qt::Key_End, VK_END},
+    {Qt::Key_Home, VK_HOME},        {Qt::Key_Left, VK_LEFT},       {Qt::Key_Up, VK_UP},
+    {Qt::Key_Right, VK_RIGHT},      {Qt::Key_Down, VK_DOWN},       {Qt::Key_Print, VK_SNAPSHOT},
+    {Qt::Key_Insert, VK_INSERT},    {Qt::Key_Delete, VK_DELETE},   {Qt::Key_Help, VK_HELP},
+    {Qt::Key_Menu, VK_APPS},        {Qt::Key_NumLock, VK_NUMLOCK}, {Qt::Key_ScrollLock, VK_SCROLL},
+    {Qt::Key_Semicolon, VK_OEM_1},  {Qt::Key_Colon, VK_OEM_1},     {Qt::Key_Equal, VK_OEM_PLUS},
+    {Qt::Key_Plus, VK_OEM_PLUS},    {Qt::Key_Comma, VK_OEM_COMMA}, {Qt::Key_Less, VK_OEM_COMMA},
+    {Qt::Key_Minus, VK_OEM_MINUS},  {Qt::Key_Underscore, VK_OEM_MINUS}, {Qt::Key_Period, VK_OEM_PERIOD},
+    {Qt::Key_Greater, VK_OEM_PERIOD}, {Qt::Key_Slash, VK_OEM_2},   {Qt::Key_Question, VK_OEM_2},
+    {Qt::Key_QuoteLeft, VK_OEM_3},  {Qt::Key_AsciiTilde, VK_OEM_3}, {Qt::Key_BracketLeft, VK_OEM_4},
+    {Qt::Key_BraceLeft, VK_OEM_4},  {Qt::Key_Backslash, VK_OEM_5}, {Qt::Key_Bar, VK_OEM_5},
+    {Qt::Key_BracketRight, VK_OEM_6}, {Qt::Key_BraceRight, VK_OEM_6}, {Qt::Key_Apostrophe, VK_OEM_7},
+    {Qt::Key_QuoteDbl, VK_OEM_7},
+};
+
+// Keypad keys carry the keypad modifier in Qt and have codes of their own.
+constexpr KeyPair kKeypad[] = {
+    {Qt::Key_0, VK_NUMPAD0}, {Qt::Key_1, VK_NUMPAD1}, {Qt::Key_2, VK_NUMPAD2}, {Qt::Key_3, VK_NUMPAD3},
+    {Qt::Key_4, VK_NUMPAD4}, {Qt::Key_5, VK_NUMPAD5}, {Qt::Key_6, VK_NUMPAD6}, {Qt::Key_7, VK_NUMPAD7},
+    {Qt::Key_8, VK_NUMPAD8}, {Qt::Key_9, VK_NUMPAD9}, {Qt::Key_Asterisk, VK_MULTIPLY}, {Qt::Key_Plus, VK_ADD},
+    {Qt::Key_Minus, VK_SUBTRACT}, {Qt::Key_Period, VK_DECIMAL}, {Qt::Key_Slash, VK_DIVIDE},
+};
+
+TMouseButton ButtonOf(Qt::MouseButton b)
+{
+    return b == Qt::RightButton ? mbRight : b == Qt::MiddleButton ? mbMiddle : mbLeft;
+}
+
+// Routes the input of every widget of a control through the framework.
+class InputFilter : public QObject {
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (gForwarding)
+            return false;
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget)
+            return false;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            return Mouse(widget, static_cast<QMouseEvent *>(event));
+        case QEvent::Wheel:
+            return Wheel(widget, static_cast<QWheelEvent *>(event));
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return Key(static_cast<QKeyEvent *>(event));
+        case QEvent::Leave:
+            if (!widget->window()->geometry().contains(QCursor::pos()))
+                Guard(widget, [] { TInputRouter::MouseLeft(); });
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    template <class F>
+    static void Guard(QWidget *widget, F f)
+    {
+        TWinControl *c = FindControlOfWidget(widget);
+        if (Application)
+            Application->Guarded(c, f);
+        else
+            f();
+    }
+
+    static bool Mouse(QWidget *widget, QMouseEvent *e)
+    {
+        TWinControl *control = FindControlOfWidget(widget);
+        if (!control)
+            return false;
+        const QPoint local = widget->mapTo(control->Widget(), e->position().toPoint());
+        const TPoint pos(local.x(), local.y());
+        const TShiftState shift = ShiftStateOf(e->modifiers(), e->buttons());
+        Guard(widget, [&] {
+            switch (e->type()) {
+            case QEvent::MouseButtonPress:
+                TInputRouter::MouseDown(control, ButtonOf(e->button()), shift, pos);
+                break;
+            case QEvent::MouseButtonDblClick:
+                TInputRouter::MouseDoubleClick(control, ButtonOf(e->button()), shift, pos);
+                break;
+            case QEvent::MouseButtonRelease:
+                TInputRouter::MouseUp(control, ButtonOf(e->button()), shift, pos);
+                break;
+            default:
+                TInputRouter::MouseMove(control, shift, pos);
+                break;
+            }
+        });
+        return true;
+    }
+
+    static bool Wheel(QWidget *widget, QWheelEvent *e)
+    {
+        TWinControl *control = FindControlOfWidget(widget);
+        if (!control)
+            return false;
+        const QPoint local = widget->mapTo(control->Widget(), e->position().toPoint());
+        Guard(widget, [&] {
+            TInputRouter::MouseWheel(control, e->angleDelta().y(), ShiftStateOf(e->modifiers(), e->buttons()),
+                                     TPoint(local.x(), local.y()));
+        });
+        return true;
+    }
+
+    static bool Key(QKeyEvent *e)
+    {
+        const WORD vk = VirtualKeyOf(*e);
+        TShiftState shift = ShiftStateOf(e->modifiers());
+        if (e->key() == Qt::Key_Backtab)
+            shift << ssShift;
+        Guard(nullptr, [&] {
+            if (e->type() == QEvent::KeyPress) {
+                if (vk)
+                    TInputRouter::KeyDown(vk, shift);
+                // A key the dialog handling consumed types no character.
+                const QString text = e->text();
+                if (!text.isEmpty() && !(vk && TInputRouter::LastKeyConsumed()))
+                    for (QChar c : text)
+                        TInputRouter::Char(c);
+            } else if (vk && !e->isAutoRepeat()) {
+                TInputRouter::KeyUp(vk, shift);
+            }
+        });
+        return true;
+    }
+};
+
+InputFilter *Filter()
+{
+    static InputFilter *filter = new InputFilter;
+    return filter;
+}
+
+}  // namespace
+
+TControlWidget::TControlWidget(TWinControl *control, QWidget *parent) : QWidget(parent), control_(control)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TControlWidget::paintEvent(QPaintEvent *event)
+{
+    control_->WidgetPaint(event->region());
+}
+
+void AttachControlWidget(QWidget *widget, TWinControl *control)
+{
+    widget->setProperty(kControlProperty, QVariant::fromValue(static_cast<void *>(control)));
+    widget->setMouseTracking(true);
+    widget->installEventFilter(Filter());
+    for (QWidget *child : widget->findChildren<QWidget *>()) {
+        child->setMouseTracking(true);
+        child->installEventFilter(Filter());
+    }
+}
+
+TWinControl *FindControlOfWidget(QWidget *widget)
+{
+    for (QWidget *w = widget; w; w = w->parentWidget()) {
+        const QVariant v = w->property(kControlProperty);
+        if (v.isValid())
+            return static_cast<TWinControl *>(v.value<void *>());
+    }
+    return nullptr;
+}
+
+bool WidgetForwarding()
+{
+    return gForwarding;
+}
+
+void ForwardEventToWidget(QWidget *widget, QEvent *event)
+{
+    const bool was = gForwarding;
+    gForwarding = true;
+    QCoreApplication::sendEvent(widget, event);
+    gForwarding = was;
+}
+
+WORD VirtualKeyOf(const QKeyEvent &event)
+{
+    const int key = event.key();
+    if (event.modifiers() & Qt::KeypadModifier)
+        for (const KeyPair &k : kKeypad)
+            if (k.Qt == key)
+                return k.Vk;
+    for (const KeyPair &k : kKeys)
+        if (k.Qt == key)
+            return k.Vk;
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
+        return static_cast<WORD>(VK_F1 + (key - Qt::Key_F1));
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return static_cast<WORD>(key);
+    return 0;
+}
+
+int QtKeyOf(WORD vk)
+{
+    for (const KeyPair &k : kKeys)
+        if (k.Vk == vk)
+            return k.Qt;
+    for (const KeyPair &k : kKeypad)
+        if (k.Vk == vk)
+            return k.Qt;
+    if (vk >= VK_F1 && vk <= VK_F12)
+        return Qt::Key_F1 + (vk - VK_F1);
+    if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))
+        return vk;
+    return 0;
+}
+
+TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons)
+{
+    TShiftState s;
+    if (modifiers & Qt::ShiftModifier)
+        s << ssShift;
+    if (modifiers & Qt::ControlModifier)
+        s << ssCtrl;
+    if (modifiers & Qt::AltModifier)
+        s << ssAlt;
+    if (buttons & Qt::LeftButton)
+        s << ssLeft;
+    if (buttons & Qt::RightButton)
+        s << ssRight;
+    if (buttons & Qt::MiddleButton)
+        s << ssMiddle;
+    return s;
+}

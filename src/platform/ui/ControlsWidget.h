@@ -1,0 +1,38 @@
+#pragma once
+// The Qt side of windowed controls (internal to the control sources): the widget that shows a
+// control's backing image, the event filter that turns Qt's mouse and keyboard events into calls
+// of the input router, and the conversions between Qt keys and virtual-key codes.
+
+#include <QWidget>
+
+#include "platform/ui/Events.h"
+
+class TWinControl;
+class QKeyEvent;
+
+// Shows the backing image of its control.
+class TControlWidget : public QWidget {
+public:
+    TControlWidget(TWinControl *control, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    TWinControl *control_;
+};
+
+// Ties a widget to its control and routes the widget's input through the framework.
+void AttachControlWidget(QWidget *widget, TWinControl *control);
+
+// While true, events sent to widgets are passed through to them (a control forwarding input to
+// its native widget) instead of being routed again.
+bool WidgetForwarding();
+// Sends an event to a widget past the router.
+void ForwardEventToWidget(QWidget *widget, QEvent *event);
+
+// Virtual-key code of a Qt key event (0 when there is none) and the shift state of its modifiers.
+WORD VirtualKeyOf(const QKeyEvent &event);
+TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
+// Qt key of a virtual-key code (for forwarding keys to native widgets).
+int QtKeyOf(WORD key);

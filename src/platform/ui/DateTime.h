@@ -1,0 +1,27 @@
+#pragma once
+// Date and time values of the framework: days since 30 December 1899 as a double, the time of day
+// as the fraction. Now() follows the manual test clock while it is on (TimerService.h).
+//
+// FormatDateTime specifiers (any letter case): c, d, dd, ddd, dddd, ddddd, dddddd, m, mm, mmm,
+// mmmm (minutes when right after an hour specifier), yy, yyyy, h, hh, n, nn, s, ss, z, zzz, t, tt,
+// am/pm, a/p, ampm, '/' and ':' (separators), 'quoted' and "quoted" literals.
+
+#include <QString>
+
+using TDateTime = double;
+
+TDateTime EncodeDate(int year, int month, int day);  // EConvertError for an invalid date
+TDateTime EncodeTime(int hour, int minute, int second, int msec);
+void DecodeDate(TDateTime value, int &year, int &month, int &day);
+void DecodeTime(TDateTime value, int &hour, int &minute, int &second, int &msec);
+int DayOfWeek(TDateTime value);  // 1 = Sunday
+bool IsLeapYear(int year);
+
+TDateTime Now();
+TDateTime Date();
+TDateTime Time();
+
+QString FormatDateTime(const QString &format, TDateTime value);
+QString DateToStr(TDateTime value);
+QString TimeToStr(TDateTime value);
+QString DateTimeToStr(TDateTime value);

@@ -1,0 +1,199 @@
+#pragma once
+// TCustomForm and TForm: the program's windows. A form is a top-level window (caption, border
+// style and icons, position, stay-on-top, window state) whose client area holds its controls; it
+// keeps its own focused control (ActiveControl), can see keys before its controls (KeyPreview),
+// and runs modally with ShowModal (a nested message loop ended by ModalResult or Close).
+//
+// A form class of the program:
+//
+//   class TfmExit : public TForm {
+//       T_DECLARE_CLASS(TfmExit, TForm)
+//       explicit TfmExit(TComponent *AOwner) : TForm(AOwner) { InitializeForm(); }
+//       TLabel *lbQuit = nullptr;                    // fields set by the form reader
+//       void FormShow(TObject *Sender);              // handlers bound by name
+//   };
+//   T_IMPLEMENT_CLASS(TfmExit) { b.Field("lbQuit", &TfmExit::lbQuit); b.Handler("FormShow", &TfmExit::FormShow); }
+//
+// InitializeForm reads the form definition named after the class (resources/forms/TfmExit.dfm)
+// and then fires OnCreate. A form class that handles OnDestroy calls DoDestroy() first in its own
+// destructor (a base destructor cannot call the derived class's handlers).
+//
+// Events: OnCreate; OnShow when the form is about to appear, then OnActivate when it becomes the
+// active form (OnDeactivate when another does); Close asks OnCloseQuery, then OnClose with its
+// action (caHide hides, caFree releases, caNone keeps it open; closing the main form ends the
+// program); OnHide; OnResize; OnPaint after the background is erased. Showing and hiding a form
+// happen only through Show/ShowModal/Visible: nothing else makes a hidden form appear.
+
+#include <QPointer>
+
+#include <memory>
+
+#include "platform/ui/ControlsCanvas.h"
+#include "platform/ui/ControlsScrollingWinControl.h"
+#include "platform/ui/ModalResult.h"
+
+class TMainMenu;
+class TFormWindow;
+class QWidget;
+
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = TSet<TBorderIcon>;
+enum TPosition {
+    poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter, poMainFormCenter,
+    poOwnerFormCenter
+};
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum TFormStateItem { fsCreating, fsVisible, fsShowing, fsModal, fsCreatedMDIChild, fsActivated };
+using TFormState = TSet<TFormStateItem>;
+
+class TCustomForm : public TScrollingWinControl {
+    T_DECLARE_CLASS(TCustomForm, TScrollingWinControl)
+    explicit TCustomForm(TComponent *AOwner);
+    ~TCustomForm() override;
+
+    // ---- Window ----
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle value);
+    TBorderIcons BorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(TBorderIcons value);
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition value) { FPosition = value; }
+    TFormStyle FormStyle() const { return FFormStyle; }
+    void SetFormStyle(TFormStyle value);
+    TWindowState WindowState() const { return FWindowState; }
+    void SetWindowState(TWindowState value);
+    TMainMenu *Menu() const { return FMenu; }
+    void SetMenu(TMainMenu *value);
+    int PixelsPerInch() const { return 96; }
+    void SetPixelsPerInch(int) {}
+    TPoint ClientOrigin() const override;
+    TCanvas *Canvas() const { return FCanvas.get(); }
+    // The top-level window (nullptr before the form's window exists).
+    QWidget *Window() const;
+
+    // ---- Showing ----
+    void Show();
+    void Hide() { SetVisible(false); }
+    // Runs the form modally and returns its ModalResult (mrCancel when the program ends first).
+    virtual TModalResult ShowModal();
+    // Asks OnCloseQuery and OnClose; a modal form gets ModalResult mrCancel instead.
+    void Close();
+    bool CloseQuery();
+    // Destroys the form once the messages being handled are done.
+    void Release();
+    TModalResult ModalResult() const { return FModalResult; }
+    void SetModalResult(TModalResult value) { FModalResult = value; }
+    TFormState FormState() const { return FFormState; }
+    bool Active() const { return FActive; }
+    bool IsShowing() const override;
+
+    // ---- Focus ----
+    TWinControl *ActiveControl() const { return FActiveControl; }
+    void SetActiveControl(TWinControl *control);
+    void FocusControl(TWinControl *control);
+    void SetFocus() override;
+    bool CanFocus() override;
+    // Focus bookkeeping when `control` takes the focus: CM_EXIT/CM_ENTER down the chain and
+    // CM_FOCUSCHANGED; false when a handler moved the focus elsewhere meanwhile.
+    bool SetFocusedControl(TWinControl *control);
+    // The control is going away (or hidden): the form forgets it as its focused control.
+    void DefocusControl(TWinControl *control, bool removing);
+    bool KeyPreview() const { return FKeyPreview; }
+    void SetKeyPreview(bool value) { FKeyPreview = value; }
+
+    // Accepted from form definitions.
+    bool OldCreateOrder = false;
+    bool Scaled = true;
+    int TextHeight = 13;
+
+    // ---- Events ----
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TNotifyEvent OnPaint;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+
+    void DoCreate();
+    void DoDestroy();
+    void Loaded() override;
+    void Notification(TComponent *AComponent, TOperation Operation) override;
+
+protected:
+    // Reads the form's definition (named after its class) and fires OnCreate.
+    void InitializeForm();
+    virtual void Paint();
+    void PaintWindow(TCanvas *dc) override;
+    void CreateWnd() override;
+    void DestroyWnd() override;
+    QWidget *CreateWidget(QWidget *parent) override;
+    void UpdateWidgetGeometry() override;
+    void UpdateWidgetVisibility() override;
+    TRect ClientAreaWithoutScrollBars() const override;
+    QRect WidgetRect() override;
+    QWidget *ScrollBarHost() override;
+    TPoint ClientOffsetInHost() override;
+    virtual void DoShow() { if (OnShow) OnShow(this); }
+    virtual void DoHide() { if (OnHide) OnHide(this); }
+    virtual void Activate() { if (OnActivate) OnActivate(this); }
+    virtual void Deactivate() { if (OnDeactivate) OnDeactivate(this); }
+    virtual void DoClose(TCloseAction &action) { if (OnClose) OnClose(this, action); }
+
+public:  // message handlers, registered by number in the class description
+    void CMActivate(TMessage &m);
+    void CMDeactivate(TMessage &m);
+    void CMDialogKey(TMessage &m);
+    void CMShowingChanged(TMessage &m);
+    void CMVisibleChanged(TMessage &m);
+    void CMRelease(TMessage &m);
+    void WMClose(TMessage &m);
+    void CMTextChanged(TMessage &m);
+protected:
+
+private:
+    friend class TFormWindow;
+    friend class TScreen;
+    void SetActive(bool value);
+    void CloseModal();
+    void PlaceWindow();
+    // Non-client size: frame on each side, caption and menu bar.
+    int FrameWidth() const;
+    int CaptionHeight() const;
+    int MenuHeight() const;
+    // The window was resized or moved by the window system.
+    void WindowGeometryChanged(const QRect &frame);
+    void WindowCloseRequested();
+
+    TFormBorderStyle FBorderStyle = bsSizeable;
+    TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
+    TPosition FPosition = poDefaultPosOnly;
+    TFormStyle FFormStyle = fsNormal;
+    TWindowState FWindowState = wsNormal;
+    TMainMenu *FMenu = nullptr;
+    std::unique_ptr<TControlCanvas> FCanvas;
+    QPointer<TFormWindow> FWindow;
+    TWinControl *FActiveControl = nullptr;
+    TWinControl *FFocusedControl = nullptr;
+    bool FKeyPreview = false;
+    bool FActive = false;
+    bool FCreated = false;
+    bool FDestroyed = false;
+    bool FShownOnce = false;
+    int FFocusCount = 0;
+    TModalResult FModalResult = mrNone;
+    TFormState FFormState;
+};
+
+class TForm : public TCustomForm {
+    T_DECLARE_CLASS(TForm, TCustomForm)
+    explicit TForm(TComponent *AOwner) : TCustomForm(AOwner) {}
+};
+
+// The form a control is on: the outermost one (topForm), or the nearest; nullptr when none.
+TCustomForm *GetParentForm(TControl *control, bool topForm = true);
+// The same, failing with EInvalidOperation when there is none.
+TCustomForm *ValidParentForm(TControl *control, bool topForm = true);

@@ -1,0 +1,88 @@
+#include "platform/ui/PictureEncoded.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QtEndian>
+
+#include "platform/ui/Canvas.h"
+#include "platform/ui/ClassBuilder.h"
+#include "platform/ui/Streams.h"
+
+T_IMPLEMENT_CLASS(TEncodedGraphic) {}
+T_IMPLEMENT_CLASS(TPngImage) {}
+T_IMPLEMENT_CLASS(TJPEGImage) {}
+T_IMPLEMENT_CLASS(TIcon) {}
+
+void TEncodedGraphic::LoadFromBytes(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format_);
+    QImage img = reader.read();
+    if (img.isNull())
+        throw EInvalidGraphic(QStringLiteral("%1 image is not valid").arg(QString::fromLatin1(format_)));
+    data_ = bytes;
+    image_ = img.convertToFormat(QImage::Format_ARGB32);
+    Changed();
+}
+
+void TEncodedGraphic::LoadFromStream(TStream *stream)
+{
+    LoadFromBytes(stream->ReadBytes(stream->Size() - stream->Position()));
+}
+
+void TEncodedGraphic::SaveToStream(TStream *stream)
+{
+    stream->WriteBytes(data_);
+}
+
+void TEncodedGraphic::Assign(TPersistent *Source)
+{
+    if (!Source) {
+        data_.clear();
+        image_ = QImage();
+        Changed();
+        return;
+    }
+    if (auto *same = dynamic_cast<TEncodedGraphic *>(Source); same && same->format_ == format_) {
+        data_ = same->data_;
+        image_ = same->image_;
+        Changed();
+        return;
+    }
+    if (auto *g = dynamic_cast<TGraphic *>(Source)) {
+        image_ = g->ToImage();
+        data_.clear();
+        QBuffer buffer(&data_);
+        buffer.open(QIODevice::WriteOnly);
+        image_.save(&buffer, format_);
+        Changed();
+        return;
+    }
+    inherited::Assign(Source);
+}
+
+void TEncodedGraphic::Draw(TCanvas *canvas, const TRect &r)
+{
+    if (Empty() || !canvas)
+        return;
+    canvas->DrawImage(r, image_, TRect(0, 0, Width(), Height()), alpha_);
+}
+
+void TJPEGImage::ReadData(TStream *stream)
+{
+    std::uint32_t size = 0;
+    stream->ReadBuffer(&size, 4);
+    size = qFromLittleEndian(size);
+    if (size > stream->Size() - stream->Position())
+        throw EInvalidGraphic(QStringLiteral("JPEG image is not valid"));
+    LoadFromBytes(stream->ReadBytes(size));
+}
+
+void TJPEGImage::WriteData(TStream *stream)
+{
+    const std::uint32_t size = qToLittleEndian(static_cast<std::uint32_t>(Bytes().size()));
+    stream->WriteBuffer(&size, 4);
+    stream->WriteBytes(Bytes());
+}

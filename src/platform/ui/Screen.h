@@ -1,0 +1,62 @@
+#pragma once
+// TScreen: the screen and the program's windows as the framework sees them: size, pixels per inch
+// (pinned to 96), the screen cursor and the cursor shapes, the forms, the active form and the form
+// running modally.
+
+#include <QCursor>
+
+#include <map>
+#include <vector>
+
+#include "platform/ui/Controls.h"
+
+class TCustomForm;
+class TForm;
+class TWinControl;
+
+class TScreen : public TComponent {
+    T_DECLARE_CLASS(TScreen, TComponent)
+    explicit TScreen(TComponent *AOwner);
+    ~TScreen() override;
+
+    int Width() const;
+    int Height() const;
+    TRect DesktopRect() const { return TRect(0, 0, Width(), Height()); }
+    TRect WorkAreaRect() const { return DesktopRect(); }
+    int PixelsPerInch() const { return 96; }
+
+    // The cursor shown over every window while it is not crDefault (crHourGlass during waits).
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor value);
+    // The shape of a cursor number (registered ones first, then the framework's standard set).
+    QCursor CursorShape(TCursor cursor) const;
+    void SetCursorShape(TCursor cursor, const QCursor &shape) { FCursors[cursor] = shape; }
+
+    int CustomFormCount() const { return static_cast<int>(FForms.size()); }
+    TCustomForm *CustomForms(int index) const { return FForms.at(static_cast<std::size_t>(index)); }
+    int FormCount() const;
+    TForm *Forms(int index) const;
+    TCustomForm *ActiveCustomForm() const { return FActiveForm; }
+    TForm *ActiveForm() const;
+    TWinControl *ActiveControl() const;
+    // The innermost form running modally, or nullptr.
+    TCustomForm *ModalForm() const { return FModal.empty() ? nullptr : FModal.back(); }
+
+    // For the forms: makes `form` the active form (CM_DEACTIVATE to the old one, CM_ACTIVATE to it).
+    void ActivateForm(TCustomForm *form);
+    // The form went away or was hidden: another visible form becomes active.
+    void FormHidden(TCustomForm *form);
+    void AddForm(TCustomForm *form);
+    void RemoveForm(TCustomForm *form);
+    void PushModal(TCustomForm *form) { FModal.push_back(form); }
+    void PopModal(TCustomForm *form);
+
+private:
+    TCursor FCursor = crDefault;
+    std::map<TCursor, QCursor> FCursors;
+    std::vector<TCustomForm *> FForms;
+    std::vector<TCustomForm *> FModal;
+    TCustomForm *FActiveForm = nullptr;
+};
+
+extern TScreen *const Screen;

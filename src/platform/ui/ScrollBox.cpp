@@ -1,0 +1,21 @@
+#include "platform/ui/ScrollBox.h"
+
+#include "platform/ui/ClassBuilder.h"
+
+T_IMPLEMENT_CLASS(TScrollBox)
+{
+    b.Enum("BorderStyle", &TScrollBox::BorderStyle, &TScrollBox::SetBorderStyle, T_BORDERSTYLE_NAMES).Default(bsSingle);
+    b.Bool("TabStop", &TScrollBox::TabStop, &TScrollBox::SetTabStop).Default(false);
+}
+
+TScrollBox::TScrollBox(TComponent *AOwner) : TScrollingWinControl(AOwner)
+{
+    FControlStyle = TControlStyle{csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+    SetBounds(0, 0, 185, 41);
+}
+
+void TScrollBox::SetBorderStyle(TBorderStyle value)
+{
+    FBorderStyle = value == bsNone ? bsNone : bsSingle;
+    Invalidate();
+}

@@ -1,0 +1,64 @@
+#pragma once
+// TStatusBar: the bar at the bottom of a window. With SimplePanel it shows SimpleText alone;
+// otherwise one sunken field per panel of Panels, each Width wide (the last one takes the rest).
+
+#include "platform/ui/Collection.h"
+#include "platform/ui/ControlsCustomControl.h"
+#include "platform/ui/StdCtrlsTypes.h"
+
+#include <memory>
+
+enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
+
+class TStatusPanel : public TCollectionItem {
+    T_DECLARE_CLASS(TStatusPanel, TCollectionItem)
+
+public:
+    explicit TStatusPanel(TCollection *Collection) : TCollectionItem(Collection) {}
+
+    const QString &Text() const { return FText; }
+    void SetText(const QString &value);
+    int Width() const { return FWidth; }
+    void SetWidth(int value);
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value);
+    TStatusPanelBevel Bevel() const { return FBevel; }
+    void SetBevel(TStatusPanelBevel value);
+
+    void Assign(TPersistent *Source) override;
+
+private:
+    QString FText;
+    int FWidth = 50;
+    TAlignment FAlignment = taLeftJustify;
+    TStatusPanelBevel FBevel = pbLowered;
+};
+
+class TStatusBar : public TCustomControl {
+    T_DECLARE_CLASS(TStatusBar, TCustomControl)
+
+public:
+    explicit TStatusBar(TComponent *AOwner);
+    ~TStatusBar() override;
+
+    bool SimplePanel() const { return FSimplePanel; }
+    void SetSimplePanel(bool value);
+    const QString &SimpleText() const { return FSimpleText; }
+    void SetSimpleText(const QString &value);
+    TCollection *Panels() const { return FPanels.get(); }
+    void SetPanels(TCollection *value) { FPanels->Assign(value); }
+    TStatusPanel *Panel(int index) const;
+    bool SizeGrip() const { return FSizeGrip; }
+    void SetSizeGrip(bool value) { FSizeGrip = value; }
+
+protected:
+    void Paint() override;
+
+private:
+    void DrawField(const TRect &rect, const QString &text, TAlignment alignment, TStatusPanelBevel bevel);
+
+    bool FSimplePanel = false;
+    QString FSimpleText;
+    std::unique_ptr<TCollection> FPanels;
+    bool FSizeGrip = true;
+};

@@ -1,0 +1,218 @@
+// The serial and network transports against the simulated processor, with the framework's
+// messages between the workers and a test owner window on this thread (the GUI thread). The
+// owner does what the main window does on connecting: the handshake and the whole read request
+// sequence, each request sent from the handler of the reply before it.
+// Serial: a pseudo-terminal of the simulator, added to the port table, at 115200 8N1.
+// Network: the platform's client socket to the simulator on 127.0.0.1.
+
+#include "FakeTransportSink.h"
+#include "PumpMessages.h"
+#include "devsim/Simulator.h"
+#include "device/LComm.h"
+#include "device/LNet.h"
+#include "platform/net/ClientSocket.h"
+#include "platform/serial/PortTable.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+struct Step {
+    std::uint8_t request;
+    std::int16_t argument;  // -1: no payload
+    std::uint8_t reply;
+};
+
+// The connection exchange: handshake, identity, lock state, preset flags, current preset, the 31
+// preset names and the 11 blocks of the current program.
+std::vector<Step> ReadSequence()
+{
+    std::vector<Step> steps = {{CMD_HANDSHAKE, -1, CMD_HANDSHAKE},
+                               {CMD_IDENTITY, -1, CMD_IDENTITY},
+                               {CMD_LOCK_STATUS, -1, CMD_LOCK_STATUS},
+                               {CMD_SYSTEM_PARAMS, -1, CMD_SYSTEM_PARAMS},
+                               {CMD_CURRENT_PRESET, -1, CMD_CURRENT_PRESET}};
+    for (std::int16_t i = 0; i < 31; ++i)
+        steps.push_back({CMD_READ_PRESET_NAME, i, CMD_READ_PRESET_NAME});
+    for (std::int16_t b = 0; b <= 10; ++b)
+        steps.push_back({CMD_READ_PROGRAM_BLOCK, b, CMD_SELECT_PRESET});
+    return steps;
+}
+
+BSTM RequestFrame(const Step &s)
+{
+    BSTM payload;
+    if (s.argument >= 0)
+        payload.push_back(static_cast<std::uint8_t>(s.argument));
+    return BuildDeviceFrame(0, 1, s.request, payload);
+}
+
+// The main window's part in the test: owner of the transport's messages and its host.
+class TestWindow : public FakeLinkHost {
+public:
+    TestWindow()
+    {
+        handle = AllocateHWnd([this](TMessage &m) {
+            if (m.Msg == WM_DEVICE_FRAME)
+                OnFrame(*reinterpret_cast<const BSTM *>(m.WParam));
+            else if (m.Msg == WM_DEVICE_ERROR)
+                errors.push_back({static_cast<std::uint32_t>(m.WParam), static_cast<std::uint32_t>(m.LParam)});
+        });
+        socket.SetAddress("127.0.0.1");
+        socket.OnRead = [this](net::ClientSocket &s) {
+            std::uint8_t buffer[100];
+            const int n = s.ReceiveBuf(buffer, sizeof buffer);
+            if (net && n > 0)
+                net->OnReceived(buffer, n);
+        };
+    }
+    ~TestWindow() override { DeallocateHWnd(handle); }
+
+    bool NetWrite(const std::uint8_t *bytes, int count) override
+    {
+        FakeLinkHost::NetWrite(bytes, count);
+        return socket.SendBuf(bytes, count) == count;
+    }
+
+    template <class Link>
+    void Begin(Link &link)
+    {
+        send = [&link](const BSTM &frame) { link.SendFrame(frame, true); };
+        next = 0;
+        send(RequestFrame(steps[next]));
+    }
+    bool Done() const { return replies.size() == steps.size(); }
+
+    void OnFrame(const BSTM &frame)
+    {
+        LCmd reply(frame, 1);
+        ASSERT_TRUE(reply.IsValid());
+        ASSERT_EQ(reply.GetAddress(), 1);
+        replies.push_back(reply);
+        if (++next < steps.size())
+            send(RequestFrame(steps[next]));
+    }
+
+    void ExpectEveryReplyInOrder()
+    {
+        ASSERT_EQ(replies.size(), steps.size());
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            EXPECT_EQ(replies[i].GetCommand(), steps[i].reply) << "step " << i;
+            if (steps[i].argument >= 0 && !replies[i].GetPayload().empty()) {
+                EXPECT_EQ(replies[i].GetPayload()[0], steps[i].argument) << "step " << i;
+            }
+        }
+        const std::string identity(replies[1].GetPayload().begin(), replies[1].GetPayload().end());
+        EXPECT_EQ(identity.substr(0, 16), "VELMTROV316 V011");
+        EXPECT_TRUE(errors.empty());
+    }
+
+    HWND handle;
+    net::ClientSocket socket;
+    LNetProc *net = nullptr;
+    std::vector<Step> steps = ReadSequence();
+    std::size_t next = 0;
+    std::function<void(const BSTM &)> send;
+    std::vector<LCmd> replies;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> errors;
+};
+
+class WithSimulator : public ::testing::Test {
+protected:
+    void StartPty()
+    {
+        ASSERT_TRUE(sim.OpenPty());
+        ASSERT_TRUE(sim.Start());
+        port = serial::PortTable::Instance().Add(sim.PtyPath());
+        ASSERT_GT(port, 0);
+    }
+    void StartTcp()
+    {
+        ASSERT_TRUE(sim.ListenTcp("127.0.0.1", 0));
+        ASSERT_TRUE(sim.Start());
+        window.socket.SetPort(sim.TcpPort());
+        window.socket.Open();
+        ASSERT_TRUE(PumpUntil([&] { return window.socket.Connected(); }));
+    }
+
+    void Silence()
+    {
+        devsim::FaultSettings faults;
+        faults.silent = true;
+        sim.SetFaults(faults);
+    }
+    // The handshake to a silent processor: written once, resent twice, then reported.
+    template <class Link>
+    void ExpectReportAfterTwoResends(Link &link)
+    {
+        link.SetTimeout(20);
+        link.SetRetryCount(2);
+        link.SendFrame(RequestFrame({CMD_HANDSHAKE, -1, 0}), true);
+        ASSERT_TRUE(PumpUntil([&] { return !window.errors.empty(); }));
+        EXPECT_EQ(window.errors[0], std::make_pair(std::uint32_t{LINK_ERR_TIMEOUT}, std::uint32_t{1}));
+        EXPECT_TRUE(sim.WaitForFrames(3, 5000));
+        EXPECT_EQ(sim.FrameLog().size(), 3u);
+        link.Close();
+    }
+
+    devsim::Simulator sim;
+    TestWindow window;
+    int port = 0;
+};
+
+TEST_F(WithSimulator, SerialReadSequence)
+{
+    StartPty();
+    LCommProc link(window.handle, window);
+    ASSERT_TRUE(link.Open(port, 115200, 8, 0, 0));
+    link.SetTimeout(1000);
+    link.SetRetryCount(2);
+    window.Begin(link);
+    ASSERT_TRUE(PumpUntil([&] { return window.Done(); }));
+    window.ExpectEveryReplyInOrder();
+    link.Close();
+}
+
+TEST_F(WithSimulator, NetworkReadSequenceWithStrayBytesAndSplitReplies)
+{
+    devsim::FaultSettings faults;
+    faults.garbageBytes = 3;
+    faults.splitBytes = 5;
+    sim.SetFaults(faults);
+    StartTcp();
+    LNetProc link(window.handle, window);
+    window.net = &link;
+    ASSERT_TRUE(link.Open());
+    link.SetTimeout(4000);
+    link.SetRetryCount(2);
+    window.Begin(link);
+    ASSERT_TRUE(PumpUntil([&] { return window.Done(); }));
+    window.ExpectEveryReplyInOrder();
+    link.Close();
+    window.net = nullptr;
+}
+
+TEST_F(WithSimulator, SilentSerialProcessorIsReportedAfterTheResends)
+{
+    Silence();
+    StartPty();
+    LCommProc link(window.handle, window);
+    ASSERT_TRUE(link.Open(port, 115200, 8, 0, 0));
+    ExpectReportAfterTwoResends(link);
+}
+
+TEST_F(WithSimulator, SilentNetworkProcessorIsReportedAfterTheResends)
+{
+    Silence();
+    StartTcp();
+    LNetProc link(window.handle, window);
+    window.net = &link;
+    ASSERT_TRUE(link.Open());
+    ExpectReportAfterTwoResends(link);
+    window.net = nullptr;
+}
+
+}  // namespace

@@ -1,0 +1,128 @@
+// A modal dialog driven through the test scripting hook: what the script types, chooses and
+// clicks decides the modal result; a modal window nobody expected ends at once with a failure.
+
+#include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/ControlsInput.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/TestScript.h"
+
+#include "StdTestApp.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Dialog {
+    TForm *form = new TForm(nullptr);
+    TEdit *edit = new TEdit(form);
+    TComboBox *combo = new TComboBox(form);
+    TButton *ok = new TButton(form);
+    TButton *cancel = new TButton(form);
+
+    Dialog()
+    {
+        form->SetName("fmName");
+        form->SetBounds(0, 0, 300, 150);
+        for (TWinControl *c : std::initializer_list<TWinControl *>{edit, combo, ok, cancel})
+            c->SetParent(form);
+        edit->SetBounds(10, 10, 120, 22);
+        combo->SetBounds(10, 40, 120, 22);
+        combo->SetStyle(csDropDownList);
+        combo->Items()->SetText("F00\nU01\nU02");
+        combo->SetItemIndex(0);
+        ok->SetBounds(10, 100, 75, 25);
+        ok->SetCaption("OK");
+        ok->SetModalResult(mrOk);
+        ok->SetDefault(true);
+        cancel->SetBounds(100, 100, 75, 25);
+        cancel->SetCaption("Cancel");
+        cancel->SetModalResult(mrCancel);
+        cancel->SetCancel(true);
+    }
+    ~Dialog() { delete form; }
+};
+
+struct ModalFormTest : ::testing::Test {
+    TScriptSession script;
+    std::vector<std::string> failures;
+    Dialog d;
+    ModalFormTest()
+    {
+        script.SetFailureHandler([this](const std::string &m) { failures.push_back(m); });
+    }
+};
+
+TEST_F(ModalFormTest, TheScriptTypesChoosesAndClicksOk)
+{
+    TestScript::ExpectModal("fmName", [this](TCustomForm &f) {
+        d.edit->SetFocus();
+        for (QChar ch : QStringLiteral("Main"))
+            TInputRouter::Key(static_cast<WORD>(ch.toUpper().unicode()), {}, ch);
+        d.combo->SetFocus();
+        TInputRouter::Key(VK_DOWN);
+        TInputRouter::Click(&f, Point(20, 110));  // OK
+    });
+    EXPECT_EQ(d.form->ShowModal(), mrOk);
+    EXPECT_EQ(d.edit->Text(), "Main");
+    EXPECT_EQ(d.combo->ItemIndex(), 1);
+    EXPECT_FALSE(d.form->Visible());
+    EXPECT_TRUE(failures.empty());
+}
+
+TEST_F(ModalFormTest, CancelByButtonEscOrCodeAndOkByEnter)
+{
+    TestScript::ExpectModal("fmName", [](TCustomForm &f) { TInputRouter::Click(&f, Point(110, 110)); });
+    EXPECT_EQ(d.form->ShowModal(), mrCancel);
+    TestScript::ExpectModal("fmName", [this](TCustomForm &) {
+        d.edit->SetFocus();
+        TInputRouter::Key(VK_ESCAPE);
+    });
+    EXPECT_EQ(d.form->ShowModal(), mrCancel);
+    TestScript::ExpectModal("fmName", [this](TCustomForm &) {
+        d.edit->SetFocus();
+        TInputRouter::Key(VK_RETURN, {}, QChar(13));
+    });
+    EXPECT_EQ(d.form->ShowModal(), mrOk);
+    TestScript::ExpectModal("fmName", [this](TCustomForm &) { d.ok->Click(); });
+    EXPECT_EQ(d.form->ShowModal(), mrOk);
+    EXPECT_TRUE(failures.empty());
+}
+
+TEST_F(ModalFormTest, AnUnexpectedModalWindowFailsPromptly)
+{
+    EXPECT_EQ(d.form->ShowModal(), mrCancel);  // nothing scripted: no waiting
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_NE(failures[0].find("fmName"), std::string::npos);
+
+    TestScript::ExpectModal("fmOther", [](TCustomForm &f) { f.SetModalResult(mrOk); });
+    EXPECT_EQ(d.form->ShowModal(), mrCancel);  // the answer was for another window
+    EXPECT_EQ(failures.size(), 2u);
+    EXPECT_EQ(TestScript::Pending(), 1);
+    script.Reset();
+}
+
+TEST_F(ModalFormTest, AScriptThatLeavesTheFormOpenIsReported)
+{
+    TestScript::ExpectModal("fmName", [](TCustomForm &) {});
+    EXPECT_EQ(d.form->ShowModal(), mrCancel);
+    EXPECT_EQ(failures.size(), 1u);
+}
+
+TEST_F(ModalFormTest, AFormAllowedToStayOpenIsClosedByTheProgram)
+{
+    // The program closes the form later (a reply, a timer): here a message posted to the form.
+    TestScript::ExpectModal(
+        "fmName", [this](TCustomForm &) { PostMessage(d.ok->Handle(), WM_LBUTTONDOWN, 0, 0); }, true, 5000);
+    d.ok->WindowProc = [this](TMessage &m) {
+        if (m.Msg == WM_LBUTTONDOWN && m.WParam == 0)
+            d.ok->Click();
+        else
+            d.ok->WndProc(m);
+    };
+    EXPECT_EQ(d.form->ShowModal(), mrOk);
+    EXPECT_TRUE(failures.empty());
+}
+
+}  // namespace

@@ -1,0 +1,32 @@
+#pragma once
+// One QApplication for a whole test executable of the standard controls (offscreen platform,
+// 96 DPI), created before the first test and kept until the end.
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+namespace stdtest {
+
+class QtApplicationEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        if (!qApp) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            qputenv("QT_FONT_DPI", "96");
+            static int argc = 1;
+            static char name[] = "ui_std_tests";
+            static char *argv[] = {name, nullptr};
+            app_ = new QApplication(argc, argv);
+        }
+    }
+
+private:
+    QApplication *app_ = nullptr;
+};
+
+inline ::testing::Environment *const kQtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+
+}  // namespace stdtest
