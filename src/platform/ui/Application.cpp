@@ -1,16 +1,15 @@
 #include "platform/ui/Application.h"
 
 #include "platform/ui/ClassBuilder.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/TestScript.h"
 #include "platform/ui/TypInfo.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
-#include <QMessageBox>
 #include <QThread>
 
-#include <cstdio>
 
 T_IMPLEMENT_CLASS(TApplication) {}
 
@@ -185,38 +184,5 @@ void TApplication::Guarded(TObject *Sender, const std::function<void()> &step)
 
 int TApplication::MessageBox(const QString &text, const QString &caption, unsigned flags)
 {
-    const unsigned buttons = flags & 0x0F;
-    if (TestScript::Active()) {
-        TModalResult cancel = buttons == MB_OK ? mrOk : buttons == MB_YESNO ? mrNo : mrCancel;
-        return TestScript::MessageShown(caption, text, cancel);
-    }
-    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
-        std::fprintf(stderr, "%s: %s\n", caption.toUtf8().constData(), text.toUtf8().constData());
-        return buttons == MB_YESNO || buttons == MB_YESNOCANCEL ? IDYES : IDOK;
-    }
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    switch (flags & 0xF0) {
-    case MB_ICONSTOP: icon = QMessageBox::Critical; break;
-    case MB_ICONQUESTION: icon = QMessageBox::Question; break;
-    case MB_ICONWARNING: icon = QMessageBox::Warning; break;
-    case MB_ICONINFORMATION: icon = QMessageBox::Information; break;
-    default: break;
-    }
-    QMessageBox::StandardButtons std = QMessageBox::Ok;
-    if (buttons == MB_OKCANCEL)
-        std = QMessageBox::Ok | QMessageBox::Cancel;
-    else if (buttons == MB_YESNO)
-        std = QMessageBox::Yes | QMessageBox::No;
-    else if (buttons == MB_YESNOCANCEL)
-        std = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    QMessageBox box(icon, caption, text, std);
-    ++FModalLevel;
-    int r = box.exec();
-    --FModalLevel;
-    switch (r) {
-    case QMessageBox::Cancel: return IDCANCEL;
-    case QMessageBox::Yes: return IDYES;
-    case QMessageBox::No: return IDNO;
-    default: return IDOK;
-    }
+    return ::MessageBox(text, caption, flags);
 }

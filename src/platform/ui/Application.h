@@ -35,21 +35,6 @@
 #include <functional>
 #include <new>
 
-// Message box flags and answers.
-constexpr unsigned MB_OK = 0x00;
-constexpr unsigned MB_OKCANCEL = 0x01;
-constexpr unsigned MB_YESNOCANCEL = 0x03;
-constexpr unsigned MB_YESNO = 0x04;
-constexpr unsigned MB_ICONSTOP = 0x10;
-constexpr unsigned MB_ICONERROR = 0x10;
-constexpr unsigned MB_ICONQUESTION = 0x20;
-constexpr unsigned MB_ICONWARNING = 0x30;
-constexpr unsigned MB_ICONINFORMATION = 0x40;
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
-constexpr int IDYES = 6;
-constexpr int IDNO = 7;
-
 using TExceptionEvent = TEvent<void(TObject *Sender, const Exception &E)>;
 using TIdleEvent = TEvent<void(TObject *Sender, bool &Done)>;
 
@@ -105,6 +90,7 @@ class TApplication : public TComponent {
     // Runs `step`, handing any exception to HandleException (for Qt entry points of controls).
     void Guarded(TObject *Sender, const std::function<void()> &step);
 
+    // The message box of Dialogs.h (MB_* flags, ID* answers there).
     int MessageBox(const QString &text, const QString &caption, unsigned flags);
 
     TExceptionEvent OnException;

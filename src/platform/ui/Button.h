@@ -21,7 +21,7 @@ public:
 
     void Click() override;
 
-    // Message handlers (described with the class).
+protected:  // message handlers, registered by number in the class description
     void CMDialogKey(TMessage &m);
     void CMFocusChanged(TMessage &m);
 

@@ -391,7 +391,7 @@ struct TClassRegistrar {
 };
 
 #define T_IMPLEMENT_CLASS(Self)                                                                      \
-    static void TDescribe_##Self(TClassBuilder<Self> &b);                                            \
+    void TDescribe_##Self(TClassBuilder<Self> &b);                                                   \
     const TClassInfo &Self::StaticClass()                                                            \
     {                                                                                                \
         static const TClassInfo info = TClassBuilder<Self>::Make(#Self, &Self::inherited::StaticClass(), \
@@ -399,4 +399,4 @@ struct TClassRegistrar {
         return info;                                                                                 \
     }                                                                                                \
     static const TClassRegistrar TRegistrar_##Self(&Self::StaticClass);                              \
-    static void TDescribe_##Self([[maybe_unused]] TClassBuilder<Self> &b)
+    void TDescribe_##Self([[maybe_unused]] TClassBuilder<Self> &b)

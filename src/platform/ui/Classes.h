@@ -35,11 +35,17 @@ class TComponent;
 
 using String = QString;
 
+template <class C>
+class TClassBuilder;
+
+// The class description (T_IMPLEMENT_CLASS) is a friend, so it may name protected message
+// handlers and accessors.
 #define T_DECLARE_CLASS(Self, Parent)                                                  \
 public:                                                                                \
     using inherited = Parent;                                                          \
     static const TClassInfo &StaticClass();                                            \
     const TClassInfo &ClassType() const override { return Self::StaticClass(); }       \
+    friend void TDescribe_##Self(TClassBuilder<Self> &b);                              \
                                                                                        \
 public:
 

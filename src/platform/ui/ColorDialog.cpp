@@ -1,13 +1,14 @@
 #include "platform/ui/ColorDialog.h"
 
 #include "platform/ui/ClassBuilder.h"
+#include "platform/ui/GraphicsObject.h"
 
 #include <QApplication>
 #include <QColorDialog>
 
 T_IMPLEMENT_CLASS(TColorDialog)
 {
-    b.Color("Color", &TColorDialog::Color, &TColorDialog::SetColor).Default(clBlack);
+    b.Color("Color", &TColorDialog::Color, &TColorDialog::SetColor).Default(clBlack).Idents(ColorIdents());
 }
 
 TColorDialog::TColorDialog(TComponent *AOwner) : TCommonDialog(AOwner) {}

@@ -109,8 +109,8 @@ T_IMPLEMENT_CLASS(TComboBox)
         .Default(ecNormal);
     b.Int("DropDownCount", &TComboBox::DropDownCount, &TComboBox::SetDropDownCount).Default(8);
     b.Int("ItemHeight", &TComboBox::ItemHeight, &TComboBox::SetItemHeight).Default(16);
-    b.Object("Items", &TComboBox::Items, &TComboBox::SetItems);
     b.Int("ItemIndex", &TComboBox::ItemIndex, &TComboBox::SetItemIndex).Default(-1);
+    b.Object("Items", &TComboBox::Items, &TComboBox::SetItems);
     b.Int("MaxLength", &TComboBox::MaxLength, &TComboBox::SetMaxLength).Default(0);
     b.Bool("ParentColor", &TComboBox::ParentColor, &TComboBox::SetParentColor).Default(false);
     b.Bool("Sorted", &TComboBox::Sorted, &TComboBox::SetSorted).Default(false);
@@ -118,7 +118,7 @@ T_IMPLEMENT_CLASS(TComboBox)
            {"csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed", "csOwnerDrawVariable"})
         .Default(csDropDown);
     b.Bool("TabStop", &TComboBox::TabStop, &TComboBox::SetTabStop).Default(true);
-    b.Str("Text", &TComboBox::Text, &TComboBox::SetText);
+    b.Str("Text", &TComboBox::Text, &TComboBox::SetText).Stored(&TComboBox::HasEditPart);
     b.Event("OnChange", &TComboBox::OnChange);
     b.Event("OnCloseUp", &TComboBox::OnCloseUp);
     b.Event("OnDrawItem", &TComboBox::OnDrawItem);
@@ -136,6 +136,14 @@ TCustomComboBox::TCustomComboBox(TComponent *AOwner)
     // Clicks come from choosing items, not from every release of the mouse.
     FControlStyle = TControlStyle{csCaptureMouse, csDoubleClicks};
     FItems->OnInserted = [this](int i) { ItemInserted(i); };
+    FItems->OnDeleting = [this](int i) {
+        if (TObject *object = FItems->GetObject(i)) {
+            TDeleteItemStruct item;
+            item.itemID = static_cast<UINT>(i);
+            item.itemData = object;
+            Perform(CN_DELETEITEM, 0, reinterpret_cast<LPARAM>(&item));
+        }
+    };
     FItems->OnDeleted = [this](int i) { ItemDeleted(i); };
     FItems->OnCleared = [this] { ItemsCleared(); };
     FItems->OnChangedAt = [this](int) { RebuildWidget(); };
@@ -164,30 +172,36 @@ QComboBox *TCustomComboBox::Combo() const
 
 void TCustomComboBox::ItemInserted(int index)
 {
-    if (FItemIndex >= 0 && index <= FItemIndex)
-        ++FItemIndex;
+    // While a form is read, ItemIndex waits for Loaded and the items only arrive.
+    if (!ComponentState().Contains(csLoading))
+        FItemIndex = SelectionAfterInsert(FItemIndex, index);
     RebuildWidget();
 }
 
 void TCustomComboBox::ItemDeleted(int index)
 {
-    if (index == FItemIndex)
-        FItemIndex = -1;
-    else if (index < FItemIndex)
-        --FItemIndex;
+    if (!ComponentState().Contains(csLoading))
+        FItemIndex = SelectionAfterDelete(FItemIndex, index);
     RebuildWidget();
 }
 
 void TCustomComboBox::ItemsCleared()
 {
     // Emptying the list empties the edit part too.
-    FItemIndex = -1;
-    FText.clear();
+    if (!ComponentState().Contains(csLoading)) {
+        FItemIndex = -1;
+        FText.clear();
+    }
     RebuildWidget();
 }
 
 void TCustomComboBox::SetItemIndex(int value)
 {
+    if (ComponentState().Contains(csLoading)) {
+        // The items may come after the index in a form definition: applied in Loaded.
+        FItemIndex = value;
+        return;
+    }
     if (value < -1 || value >= Count())
         value = -1;
     if (value == FItemIndex)
@@ -216,6 +230,14 @@ void TCustomComboBox::SetTextValue(const QString &value)
             FItemIndex = index;
     }
     ShowSelectionInWidget();
+}
+
+void TCustomComboBox::Loaded()
+{
+    const int index = FItemIndex;
+    FItemIndex = -1;
+    TNativeControl::Loaded();
+    SetItemIndex(index);
 }
 
 void TCustomComboBox::CMTextChanged(TMessage &m)

@@ -33,6 +33,18 @@ constexpr WORD CBN_CLOSEUP = 8;
 constexpr WORD CBN_SELENDOK = 9;
 constexpr WORD CBN_SELENDCANCEL = 10;
 
+// Told to a list or combo box for each item with an object that is deleted (CN_DELETEITEM,
+// LParam: a TDeleteItemStruct), before the item goes.
+constexpr UINT WM_DELETEITEM = 0x002D;
+constexpr UINT CN_DELETEITEM = CN_BASE + WM_DELETEITEM;
+struct TDeleteItemStruct {
+    UINT CtlType = 3;  // ODT_COMBOBOX
+    UINT CtlID = 0;
+    UINT itemID = 0;
+    HWND hwndItem = nullptr;
+    TObject *itemData = nullptr;
+};
+
 using TDrawItemEvent = TEvent<void(TWinControl *Control, int Index, TRect Rect, TOwnerDrawState State)>;
 using TMeasureItemEvent = TEvent<void(TWinControl *Control, int Index, int &Height)>;
 
@@ -106,11 +118,15 @@ public:
     TDrawItemEvent OnDrawItem;
     TMeasureItemEvent OnMeasureItem;
 
-    // Message handlers (described with the class).
+    void Loaded() override;
+
+protected:  // message handlers, registered by number in the class description
     void CNCommand(TMessage &m);
     void CMMouseWheel(TMessage &m);
     void CMTextChanged(TMessage &m);
     void WMGetDlgCode(TMessage &m);
+
+public:
     void WndProc(TMessage &m) override;
 
 protected:

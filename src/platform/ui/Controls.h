@@ -295,8 +295,7 @@ protected:
     void UpdateAnchorRules();
     friend class TWinControl;
 
-    // Message handlers (registered by number in the class description).
-public:  // message handlers, registered by number in the class description
+protected:  // message handlers, registered by number in the class description
     void WMLButtonDown(TMessage &m);
     void WMRButtonDown(TMessage &m);
     void WMMButtonDown(TMessage &m);

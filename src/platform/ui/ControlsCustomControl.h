@@ -24,7 +24,7 @@ class TCustomControl : public TWinControl {
 protected:
     virtual void Paint() {}
     void PaintWindow(TCanvas *dc) override;
-public:  // message handlers, registered by number in the class description
+protected:  // message handlers, registered by number in the class description
     void WMPaint(TMessage &m);
 protected:
 

@@ -18,7 +18,7 @@ class TGraphicControl : public TControl {
 
 protected:
     virtual void Paint() {}
-public:  // message handlers, registered by number in the class description
+protected:  // message handlers, registered by number in the class description
     void WMPaint(TMessage &m);
 protected:
 

@@ -14,7 +14,10 @@ T_IMPLEMENT_CLASS(TControlScrollBar)
     b.Int("Margin", &TControlScrollBar::Margin, &TControlScrollBar::SetMargin).Default(0);
     b.Bool("ParentColor", &TControlScrollBar::ParentColor, &TControlScrollBar::ParentColor).Default(true);
     b.Int("Position", &TControlScrollBar::Position, &TControlScrollBar::SetPosition).Default(0);
-    b.Int("Range", &TControlScrollBar::Range, &TControlScrollBar::SetRange).Default(0);
+    // With AutoScroll the range follows the controls and is not written.
+    b.Int("Range", &TControlScrollBar::Range, &TControlScrollBar::SetRange)
+        .Default(0)
+        .Stored([](const TControlScrollBar &s) { return !s.control_->AutoScroll(); });
     b.Bool("Smooth", &TControlScrollBar::Smooth, &TControlScrollBar::Smooth).Default(false);
     b.Int("Size", &TControlScrollBar::Size, &TControlScrollBar::Size).Default(0);
     b.Enum("Style", &TControlScrollBar::Style, &TControlScrollBar::Style, {"ssRegular", "ssFlat", "ssHotTrack"})

@@ -176,7 +176,8 @@ TControlWidget::TControlWidget(TWinControl *control, QWidget *parent) : QWidget(
 
 void TControlWidget::paintEvent(QPaintEvent *event)
 {
-    control_->WidgetPaint(event->region());
+    if (control_)
+        control_->WidgetPaint(event->region());
 }
 
 void AttachControlWidget(QWidget *widget, TWinControl *control)
@@ -187,6 +188,20 @@ void AttachControlWidget(QWidget *widget, TWinControl *control)
     for (QWidget *child : widget->findChildren<QWidget *>()) {
         child->setMouseTracking(true);
         child->installEventFilter(Filter());
+    }
+}
+
+void DetachControlWidget(QWidget *widget)
+{
+    widget->setProperty(kControlProperty, QVariant());
+    if (auto *own = dynamic_cast<TControlWidget *>(widget))
+        own->Detach();
+    // Notifications of the widget and of its parts are connected with the widget as context.
+    widget->removeEventFilter(Filter());
+    QObject::disconnect(widget, nullptr, widget, nullptr);
+    for (QObject *child : widget->findChildren<QObject *>()) {
+        child->removeEventFilter(Filter());
+        QObject::disconnect(child, nullptr, widget, nullptr);
     }
 }
 

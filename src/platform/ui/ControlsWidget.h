@@ -15,6 +15,8 @@ class TControlWidget : public QWidget {
 public:
     TControlWidget(TWinControl *control, QWidget *parent);
 
+    void Detach() { control_ = nullptr; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -24,6 +26,10 @@ private:
 
 // Ties a widget to its control and routes the widget's input through the framework.
 void AttachControlWidget(QWidget *widget, TWinControl *control);
+// Cuts a widget that is going away off its control: no input, painting or notification of the
+// widget or of its children reaches the control any more (the widget may outlive it until Qt
+// deletes it).
+void DetachControlWidget(QWidget *widget);
 
 // While true, events sent to widgets are passed through to them (a control forwarding input to
 // its native widget) instead of being routed again.

@@ -105,6 +105,10 @@ TWinControl::~TWinControl()
         form->DefocusControl(this, true);
     if (TInputRouter::FocusedWindow() && ContainsControl(TInputRouter::FocusedWindow()))
         TInputRouter::SetFocusedWindow(nullptr);
+    // The windows go first (the children's with this one), so that nothing Qt still delivers
+    // reaches a control that is half destroyed. A subclass whose DestroyWnd does more calls it
+    // from its own destructor.
+    DestroyWnd();
     // Children go with their parent, whoever owns them.
     while (!FWinControls.empty() || !FControls.empty()) {
         TControl *c = !FWinControls.empty() ? static_cast<TControl *>(FWinControls.back()) : FControls.back();
@@ -112,10 +116,19 @@ TWinControl::~TWinControl()
         c->FParent = nullptr;
         delete c;
     }
-    DestroyWnd();
 }
 
 // ---- Children -------------------------------------------------------------------------------------------
+
+void TWinControl::GetChildren(const TGetChildProc &Proc, TComponent *Root)
+{
+    if (!Root)
+        return;
+    // The owner's list keeps the creation order, which the child lists (windowless first) do not.
+    for (int i = 0; i < Root->ComponentCount(); ++i)
+        if (auto *c = dynamic_cast<TControl *>(Root->Components(i)); c && c->Parent() == this)
+            Proc(c);
+}
 
 TControl *TWinControl::Controls(int index) const
 {
@@ -440,6 +453,7 @@ void TWinControl::DestroyWnd()
     if (FWidget) {
         QWidget *w = FWidget.data();
         FWidget = nullptr;
+        DetachControlWidget(w);
         w->hide();
         w->deleteLater();
         w->setParent(nullptr);
@@ -1138,36 +1152,48 @@ void TWinControl::DefaultHandler(TMessage &message)
         return;
     }
     QWidget *w = FWidget.data();
-    const TPoint p = LParamToPoint(message.LParam);
-    const QPointF pos(p.X, p.Y);
-    const QPointF global = w->mapToGlobal(pos);
-    const Qt::KeyboardModifiers mods = (message.WParam & MK_SHIFT ? Qt::ShiftModifier : Qt::NoModifier) |
-                                       (message.WParam & MK_CONTROL ? Qt::ControlModifier : Qt::NoModifier);
-    auto mouse = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons) {
-        QMouseEvent e(type, pos, global, button, buttons, mods);
-        ForwardEventToWidget(w, &e);
-    };
-    auto buttonsOf = [&](WPARAM keys) {
-        Qt::MouseButtons b;
-        if (keys & MK_LBUTTON) b |= Qt::LeftButton;
-        if (keys & MK_RBUTTON) b |= Qt::RightButton;
-        if (keys & MK_MBUTTON) b |= Qt::MiddleButton;
-        return b;
+    // The keyboard state the framework's input reports (the router's, also in tests).
+    Qt::KeyboardModifiers keys;
+    if (GetKeyState(VK_SHIFT) < 0)
+        keys |= Qt::ShiftModifier;
+    if (GetKeyState(VK_CONTROL) < 0)
+        keys |= Qt::ControlModifier;
+    if (GetKeyState(VK_MENU) < 0)
+        keys |= Qt::AltModifier;
+    auto mouse = [&](QEvent::Type type, Qt::MouseButton button) {
+        const TPoint p = LParamToPoint(message.LParam);
+        Qt::MouseButtons buttons;
+        if (message.WParam & MK_LBUTTON) buttons |= Qt::LeftButton;
+        if (message.WParam & MK_RBUTTON) buttons |= Qt::RightButton;
+        if (message.WParam & MK_MBUTTON) buttons |= Qt::MiddleButton;
+        const Qt::KeyboardModifiers mods = (message.WParam & MK_SHIFT ? Qt::ShiftModifier : Qt::NoModifier) |
+                                           (message.WParam & MK_CONTROL ? Qt::ControlModifier : Qt::NoModifier);
+        // A composite widget takes the mouse in the part under the pointer (a list's viewport,
+        // the edit part of a combo box ...).
+        QWidget *target = w->childAt(p.X, p.Y);
+        if (!target)
+            target = w;
+        const QPointF local = target->mapFrom(w, QPoint(p.X, p.Y));
+        QMouseEvent e(type, local, target->mapToGlobal(local), button, buttons, mods);
+        ForwardEventToWidget(target, &e);
     };
     switch (message.Msg) {
-    case WM_LBUTTONDOWN: mouse(QEvent::MouseButtonPress, Qt::LeftButton, buttonsOf(message.WParam)); break;
-    case WM_RBUTTONDOWN: mouse(QEvent::MouseButtonPress, Qt::RightButton, buttonsOf(message.WParam)); break;
-    case WM_LBUTTONDBLCLK: mouse(QEvent::MouseButtonDblClick, Qt::LeftButton, buttonsOf(message.WParam)); break;
-    case WM_LBUTTONUP: mouse(QEvent::MouseButtonRelease, Qt::LeftButton, buttonsOf(message.WParam)); break;
-    case WM_RBUTTONUP: mouse(QEvent::MouseButtonRelease, Qt::RightButton, buttonsOf(message.WParam)); break;
-    case WM_MOUSEMOVE: mouse(QEvent::MouseMove, Qt::NoButton, buttonsOf(message.WParam)); break;
+    case WM_LBUTTONDOWN: mouse(QEvent::MouseButtonPress, Qt::LeftButton); break;
+    case WM_RBUTTONDOWN: mouse(QEvent::MouseButtonPress, Qt::RightButton); break;
+    case WM_MBUTTONDOWN: mouse(QEvent::MouseButtonPress, Qt::MiddleButton); break;
+    case WM_LBUTTONDBLCLK: mouse(QEvent::MouseButtonDblClick, Qt::LeftButton); break;
+    case WM_LBUTTONUP: mouse(QEvent::MouseButtonRelease, Qt::LeftButton); break;
+    case WM_RBUTTONUP: mouse(QEvent::MouseButtonRelease, Qt::RightButton); break;
+    case WM_MBUTTONUP: mouse(QEvent::MouseButtonRelease, Qt::MiddleButton); break;
+    case WM_MOUSEMOVE: mouse(QEvent::MouseMove, Qt::NoButton); break;
     case WM_KEYDOWN:
     case WM_KEYUP: {
         const int qtKey = QtKeyOf(static_cast<WORD>(message.WParam));
-        // Characters come with WM_CHAR; here only keys that type nothing.
-        if (qtKey && (qtKey < 0x20 || qtKey > 0x7E)) {
-            QKeyEvent e(message.Msg == WM_KEYDOWN ? QEvent::KeyPress : QEvent::KeyRelease, qtKey,
-                        QGuiApplication::keyboardModifiers());
+        // Characters come with WM_CHAR; here the keys that type nothing, and the Ctrl+key
+        // commands (copy, paste, select all ...), whose character is a control code.
+        const bool command = (keys & Qt::ControlModifier) && !(keys & Qt::AltModifier);
+        if (qtKey && (qtKey < 0x20 || qtKey > 0x7E || command)) {
+            QKeyEvent e(message.Msg == WM_KEYDOWN ? QEvent::KeyPress : QEvent::KeyRelease, qtKey, keys);
             ForwardEventToWidget(w, &e);
         }
         break;
@@ -1175,7 +1201,7 @@ void TWinControl::DefaultHandler(TMessage &message)
     case WM_CHAR: {
         const QChar ch(static_cast<char16_t>(message.WParam));
         if (ch.unicode() >= 0x20) {
-            QKeyEvent e(QEvent::KeyPress, 0, QGuiApplication::keyboardModifiers(), QString(ch));
+            QKeyEvent e(QEvent::KeyPress, 0, keys, QString(ch));
             ForwardEventToWidget(w, &e);
         }
         break;

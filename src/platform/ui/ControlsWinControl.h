@@ -132,6 +132,8 @@ class TWinControl : public TControl {
     void DefaultHandler(TMessage &message) override;
     void WndProc(TMessage &message) override;
     void Loaded() override;
+    // Streaming: the child controls that Root owns, in the order they were created.
+    void GetChildren(const TGetChildProc &Proc, TComponent *Root) override;
 
     // Paints background, own painting and windowless children into `dc` (the print-client path).
     void PaintHandler(TCanvas *dc);
@@ -170,7 +172,7 @@ protected:
     virtual void DoEnter() { if (OnEnter) OnEnter(this); }
     virtual void DoExit() { if (OnExit) OnExit(this); }
 
-public:  // message handlers, registered by number in the class description
+protected:  // message handlers, registered by number in the class description
     void WMPaint(TMessage &m);
     void WMPrintClient(TMessage &m);
     void WMEraseBkgnd(TMessage &m);

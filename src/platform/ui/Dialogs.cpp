@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <cstdio>
 #include <vector>
 
 T_IMPLEMENT_CLASS(TCommonDialog)
@@ -64,6 +65,12 @@ int RunBox(QMessageBox::Icon icon, const QString &caption, const QString &text, 
         if (answer != escape)
             TestScript::Fail(QStringLiteral("message \"%1\" has no button for the scripted answer %2").arg(text).arg(answer));
         return escape;
+    }
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        std::fprintf(stderr, "%s: %s\n", caption.toUtf8().constData(), text.toUtf8().constData());
+        return defaultIndex >= 0 && defaultIndex < static_cast<int>(results.size())
+                   ? results[static_cast<std::size_t>(defaultIndex)]
+                   : escape;
     }
     QMessageBox box(icon, caption, text, QMessageBox::NoButton, QApplication::activeWindow());
     std::vector<std::pair<QAbstractButton *, int>> made;

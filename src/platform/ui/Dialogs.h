@@ -15,22 +15,37 @@
 #include <QString>
 
 // ---- MessageBox ----------------------------------------------------------------------------
-// MB_OK, MB_OKCANCEL, MB_YESNOCANCEL, MB_YESNO, the MB_ICON* flags, IDOK, IDCANCEL, IDYES and IDNO
-// come from Application.h; the rest of the flags and answers are here.
+// Buttons (low four bits), icon (next four) and default button (MB_DEFBUTTONn) of a box.
+constexpr UINT MB_OK = 0x00;
+constexpr UINT MB_OKCANCEL = 0x01;
 constexpr UINT MB_ABORTRETRYIGNORE = 0x02;
+constexpr UINT MB_YESNOCANCEL = 0x03;
+constexpr UINT MB_YESNO = 0x04;
 constexpr UINT MB_RETRYCANCEL = 0x05;
+constexpr UINT MB_ICONSTOP = 0x10;
+constexpr UINT MB_ICONERROR = MB_ICONSTOP;
 constexpr UINT MB_ICONHAND = MB_ICONSTOP;
+constexpr UINT MB_ICONQUESTION = 0x20;
+constexpr UINT MB_ICONWARNING = 0x30;
 constexpr UINT MB_ICONEXCLAMATION = MB_ICONWARNING;
+constexpr UINT MB_ICONINFORMATION = 0x40;
 constexpr UINT MB_ICONASTERISK = MB_ICONINFORMATION;
 constexpr UINT MB_DEFBUTTON1 = 0x000;
 constexpr UINT MB_DEFBUTTON2 = 0x100;
 constexpr UINT MB_DEFBUTTON3 = 0x200;
+// The button pressed.
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
 constexpr int IDABORT = 3;
 constexpr int IDRETRY = 4;
 constexpr int IDIGNORE = 5;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
 
 // A message box with the buttons and icon of `flags`; answers the ID of the button pressed
-// (IDCANCEL, or IDOK for a box that has only OK, when the box is closed otherwise).
+// (IDCANCEL, or IDOK for a box that has only OK, when the box is closed otherwise). Without a
+// window system (a console program) the text goes to the error output and the default button
+// answers.
 int MessageBox(const QString &text, const QString &caption, UINT flags = MB_OK);
 
 // ---- MessageDlg ----------------------------------------------------------------------------

@@ -59,7 +59,7 @@ public:
 
     TNotifyEvent OnChange;
 
-    // Message handlers (described with the class).
+protected:  // message handlers, registered by number in the class description
     void CMTextChanged(TMessage &m);
     void CMEnter(TMessage &m);
     void WMGetDlgCode(TMessage &m);

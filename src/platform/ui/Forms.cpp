@@ -17,6 +17,9 @@
 namespace {
 
 constexpr int kMenuHeight = 20;
+// The size of a new form; a definition that keeps it writes no client size.
+constexpr int kNewFormWidth = 320;
+constexpr int kNewFormHeight = 240;
 
 }  // namespace
 
@@ -27,6 +30,13 @@ public:
     {
         setFocusPolicy(Qt::StrongFocus);
         setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+
+    // The form lets go of its window: what Qt delivers to the window from now on is ignored.
+    void Detach()
+    {
+        form_ = nullptr;
+        DetachControlWidget(this);
     }
 
     void SetMenuBar(QMenuBar *bar)
@@ -63,11 +73,12 @@ protected:
     void closeEvent(QCloseEvent *event) override
     {
         event->ignore();
-        Guard([this] { form_->WindowCloseRequested(); });
+        if (form_)
+            Guard([this] { form_->WindowCloseRequested(); });
     }
     void changeEvent(QEvent *event) override
     {
-        if (event->type() == QEvent::ActivationChange && isActiveWindow() && Screen)
+        if (event->type() == QEvent::ActivationChange && isActiveWindow() && Screen && form_)
             Guard([this] { Screen->ActivateForm(form_); });
         QWidget::changeEvent(event);
     }
@@ -75,7 +86,7 @@ protected:
 private:
     void Report()
     {
-        if (isVisible())
+        if (isVisible() && form_)
             Guard([this] { form_->WindowGeometryChanged(geometry()); });
     }
     template <class F>
@@ -93,8 +104,12 @@ private:
 
 T_IMPLEMENT_CLASS(TCustomForm)
 {
+    // A form is placed by its Position; Left and Top are written only where it was put.
+    b.Int("Left", &TCustomForm::Left, &TCustomForm::SetLeft).Default(0);
+    b.Int("Top", &TCustomForm::Top, &TCustomForm::SetTop).Default(0);
     b.Int("Width", &TCustomForm::Width, &TCustomForm::SetWidth).Stored(false);
     b.Int("Height", &TCustomForm::Height, &TCustomForm::SetHeight).Stored(false);
+    b.Bool("ParentColor", &TCustomForm::ParentColor, &TCustomForm::SetParentColor).Default(false);
     b.Color("Color", &TCustomForm::Color, &TCustomForm::SetColor)
         .Default(clBtnFace)
         .Idents(ColorIdents())
@@ -108,8 +123,14 @@ T_IMPLEMENT_CLASS(TCustomForm)
            {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"})
         .Default(bsSizeable);
     b.Str("Caption", &TCustomForm::Caption, &TCustomForm::SetCaption);
-    b.Int("ClientHeight", &TCustomForm::ClientHeight, &TCustomForm::SetClientHeight);
-    b.Int("ClientWidth", &TCustomForm::ClientWidth, &TCustomForm::SetClientWidth);
+    // The client size below the menu bar and without scroll bars, so that it reads back the same
+    // whatever the order of the menu, the border and the controls in the definition.
+    b.Int("ClientHeight", [](const TCustomForm &f) { return f.ClientAreaWithoutScrollBars().Height(); },
+          &TCustomForm::SetDesignedClientHeight)
+        .Stored([](const TCustomForm &f) { return f.Height() != kNewFormHeight; });
+    b.Int("ClientWidth", [](const TCustomForm &f) { return f.ClientAreaWithoutScrollBars().Width(); },
+          &TCustomForm::SetDesignedClientWidth)
+        .Stored([](const TCustomForm &f) { return f.Width() != kNewFormWidth; });
     b.Enum("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle,
            {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"})
         .Default(fsNormal);
@@ -153,8 +174,8 @@ TCustomForm::TCustomForm(TComponent *AOwner) : TScrollingWinControl(AOwner), FCa
     FParentColor = false;
     FColor = clBtnFace;
     FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
-    FWidth = 320;
-    FHeight = 240;
+    FWidth = kNewFormWidth;
+    FHeight = kNewFormHeight;
     Screen->AddForm(this);
 }
 
@@ -168,8 +189,9 @@ TCustomForm::~TCustomForm()
     Screen->RemoveForm(this);
     if (FMenu)
         FMenu->RemoveFreeNotification(this);
-    if (FWindow)
-        FWindow->ReleaseMenuBar();
+    // The top-level window goes with the form (the base destructor would reach only the
+    // control's own widget).
+    DestroyWnd();
 }
 
 void TCustomForm::InitializeForm()
@@ -193,9 +215,34 @@ void TCustomForm::DoDestroy()
         OnDestroy(this);
 }
 
+void TCustomForm::SetDesignedClientWidth(int value)
+{
+    FDesignedClientWidth = value;
+    ApplyDesignedClientSize();
+}
+
+void TCustomForm::SetDesignedClientHeight(int value)
+{
+    FDesignedClientHeight = value;
+    ApplyDesignedClientSize();
+}
+
+void TCustomForm::ApplyDesignedClientSize()
+{
+    const TRect area = ClientAreaWithoutScrollBars();
+    const int w = FDesignedClientWidth < 0 ? FWidth : FWidth - area.Width() + FDesignedClientWidth;
+    const int h = FDesignedClientHeight < 0 ? FHeight : FHeight - area.Height() + FDesignedClientHeight;
+    SetBounds(FLeft, FTop, w, h);
+    // While the form is read, the menu and the border may still change the frame: Loaded applies
+    // the size again.
+    if (!ComponentState().Contains(csLoading))
+        FDesignedClientWidth = FDesignedClientHeight = -1;
+}
+
 void TCustomForm::Loaded()
 {
     inherited::Loaded();
+    ApplyDesignedClientSize();
     if (TWinControl *c = FActiveControl) {
         FActiveControl = nullptr;
         if (c->CanFocus())
@@ -204,6 +251,12 @@ void TCustomForm::Loaded()
     // A form that was read as visible appears now.
     if (FVisible)
         Perform(CM_VISIBLECHANGED, 1);
+}
+
+void TCustomForm::GetChildren(const TGetChildProc &Proc, TComponent *Root)
+{
+    inherited::GetChildren(Proc, Root);
+    TComponent::GetChildren(Proc, Root);
 }
 
 void TCustomForm::Notification(TComponent *AComponent, TOperation Operation)
@@ -304,8 +357,10 @@ void TCustomForm::CreateWnd()
 void TCustomForm::DestroyWnd()
 {
     TFormWindow *window = FWindow.data();
-    if (window)
+    if (window) {
         window->ReleaseMenuBar();
+        window->Detach();
+    }
     inherited::DestroyWnd();
     FWindow = nullptr;
     if (window) {

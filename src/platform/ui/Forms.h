@@ -121,6 +121,8 @@ class TCustomForm : public TScrollingWinControl {
     void DoCreate();
     void DoDestroy();
     void Loaded() override;
+    // Streaming: the form's controls, then its components that have no parent (menus, timers ...).
+    void GetChildren(const TGetChildProc &Proc, TComponent *Root) override;
     void Notification(TComponent *AComponent, TOperation Operation) override;
 
 protected:
@@ -143,7 +145,7 @@ protected:
     virtual void Deactivate() { if (OnDeactivate) OnDeactivate(this); }
     virtual void DoClose(TCloseAction &action) { if (OnClose) OnClose(this, action); }
 
-public:  // message handlers, registered by number in the class description
+protected:  // message handlers, registered by number in the class description
     void CMActivate(TMessage &m);
     void CMDeactivate(TMessage &m);
     void CMDialogKey(TMessage &m);
@@ -167,6 +169,10 @@ private:
     // The window was resized or moved by the window system.
     void WindowGeometryChanged(const QRect &frame);
     void WindowCloseRequested();
+    // The client size a definition gives (below the menu bar, without scroll bars).
+    void SetDesignedClientWidth(int value);
+    void SetDesignedClientHeight(int value);
+    void ApplyDesignedClientSize();
 
     TFormBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
@@ -186,6 +192,8 @@ private:
     int FFocusCount = 0;
     TModalResult FModalResult = mrNone;
     TFormState FFormState;
+    int FDesignedClientWidth = -1;  // while the form is read (-1: not given)
+    int FDesignedClientHeight = -1;
 };
 
 class TForm : public TCustomForm {

@@ -10,7 +10,7 @@ class TCustomGroupBox : public TCustomControl {
 public:
     explicit TCustomGroupBox(TComponent *AOwner);
 
-    // Message handlers (described with the class).
+protected:  // message handlers, registered by number in the class description
     void CMDialogChar(TMessage &m);
     void CMTextChanged(TMessage &m);
 

@@ -6,6 +6,7 @@
 // its area with Color first; a disabled one draws its text embossed.
 
 #include "platform/ui/ControlsGraphicControl.h"
+#include "platform/ui/ControlsWinControl.h"
 #include "platform/ui/StdCtrlsTypes.h"
 
 class TCustomLabel : public TGraphicControl {
@@ -32,7 +33,7 @@ public:
     void Loaded() override;
     void Notification(TComponent *AComponent, TOperation Operation) override;
 
-    // Message handlers (described with the class).
+protected:  // message handlers, registered by number in the class description
     void CMTextChanged(TMessage &m);
     void CMFontChanged(TMessage &m);
     void CMDialogChar(TMessage &m);

@@ -12,6 +12,7 @@
 
 T_IMPLEMENT_CLASS(TCustomListBox)
 {
+    b.Message(CN_COMMAND, &TCustomListBox::CNCommand);
     b.Message(CM_MOUSEWHEEL, &TCustomListBox::CMMouseWheel);
     b.Message(WM_GETDLGCODE, &TCustomListBox::WMGetDlgCode);
 }
@@ -21,8 +22,8 @@ T_IMPLEMENT_CLASS(TListBox)
     b.Enum("BorderStyle", &TListBox::BorderStyle, &TListBox::SetBorderStyle, T_BORDERSTYLE_NAMES).Default(bsSingle);
     b.Bool("ExtendedSelect", &TListBox::ExtendedSelect, &TListBox::SetExtendedSelect).Default(true);
     b.Int("ItemHeight", &TListBox::ItemHeight, &TListBox::SetItemHeight).Default(16);
-    b.Object("Items", &TListBox::Items, &TListBox::SetItems);
     b.Int("ItemIndex", &TListBox::ItemIndex, &TListBox::SetItemIndex).Default(-1);
+    b.Object("Items", &TListBox::Items, &TListBox::SetItems);
     b.Bool("MultiSelect", &TListBox::MultiSelect, &TListBox::SetMultiSelect).Default(false);
     b.Bool("ParentColor", &TListBox::ParentColor, &TListBox::SetParentColor).Default(false);
     b.Bool("Sorted", &TListBox::Sorted, &TListBox::SetSorted).Default(false);
@@ -75,8 +76,9 @@ QListWidget *TCustomListBox::List() const
 void TCustomListBox::ItemInserted(int index)
 {
     FSelected.insert(FSelected.begin() + std::min<std::size_t>(static_cast<std::size_t>(index), FSelected.size()), false);
-    if (FItemIndex >= 0 && index <= FItemIndex)
-        ++FItemIndex;
+    // While a form is read, ItemIndex waits for Loaded and the items only arrive.
+    if (!ComponentState().Contains(csLoading))
+        FItemIndex = SelectionAfterInsert(FItemIndex, index);
     QListWidget *list = List();
     if (!list || FItems->UpdateCount() > 0)
         return;
@@ -89,10 +91,8 @@ void TCustomListBox::ItemDeleted(int index)
 {
     if (static_cast<std::size_t>(index) < FSelected.size())
         FSelected.erase(FSelected.begin() + index);
-    if (index == FItemIndex)
-        FItemIndex = -1;
-    else if (index < FItemIndex)
-        --FItemIndex;
+    if (!ComponentState().Contains(csLoading))
+        FItemIndex = SelectionAfterDelete(FItemIndex, index);
     QListWidget *list = List();
     if (!list || FItems->UpdateCount() > 0)
         return;
@@ -104,7 +104,8 @@ void TCustomListBox::ItemDeleted(int index)
 void TCustomListBox::ItemsCleared()
 {
     FSelected.clear();
-    FItemIndex = -1;
+    if (!ComponentState().Contains(csLoading))
+        FItemIndex = -1;
     FTopIndex = 0;
     if (QListWidget *list = List(); list && FItems->UpdateCount() == 0) {
         const QSignalBlocker block(list);
@@ -114,6 +115,10 @@ void TCustomListBox::ItemsCleared()
 
 void TCustomListBox::SetItemIndex(int value)
 {
+    if (ComponentState().Contains(csLoading)) {
+        FItemIndex = value;  // applied in Loaded, once the items are there
+        return;
+    }
     if (value < -1 || value >= Count())
         value = -1;
     FItemIndex = value;
@@ -123,6 +128,14 @@ void TCustomListBox::SetItemIndex(int value)
             FSelected[static_cast<std::size_t>(value)] = true;
     }
     ShowSelection();
+}
+
+void TCustomListBox::Loaded()
+{
+    const int index = FItemIndex;
+    FItemIndex = -1;
+    TNativeControl::Loaded();
+    SetItemIndex(index);
 }
 
 bool TCustomListBox::Selected(int index) const
@@ -299,7 +312,21 @@ void TCustomListBox::UserSelectionChanged()
         return;
     FItemIndex = index;
     FSelected = selected;
-    Click();
+    Perform(CN_COMMAND, static_cast<WPARAM>(LBN_SELCHANGE) << 16, 0);
+}
+
+void TCustomListBox::CNCommand(TMessage &m)
+{
+    switch (static_cast<WORD>(m.WParam >> 16)) {
+    case LBN_SELCHANGE:
+        Click();
+        break;
+    case LBN_DBLCLK:
+        DblClick();
+        break;
+    default:
+        break;
+    }
 }
 
 void TCustomListBox::CMMouseWheel(TMessage &m)
@@ -343,6 +370,9 @@ QWidget *TCustomListBox::CreateNative(QWidget *parent)
     }
     QObject::connect(list, &QListWidget::itemSelectionChanged, list, [this] { Guarded([this] { UserSelectionChanged(); }); });
     QObject::connect(list, &QListWidget::currentRowChanged, list, [this](int) { Guarded([this] { UserSelectionChanged(); }); });
+    QObject::connect(list, &QListWidget::itemDoubleClicked, list, [this] {
+        Guarded([this] { Perform(CN_COMMAND, static_cast<WPARAM>(LBN_DBLCLK) << 16, 0); });
+    });
     FSyncing = true;
     for (int i = 0; i < Count(); ++i)
         list->addItem(FItems->Get(i));

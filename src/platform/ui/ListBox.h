@@ -2,7 +2,8 @@
 // TCustomListBox and TListBox: a list of strings with attached objects.
 //
 // Items->Add answers the new item's index. Writing ItemIndex or Selected by code fires nothing; a
-// selection change by the user (click, arrow keys) fires OnClick, a double click OnDblClick. With
+// selection change by the user (click, arrow keys) fires OnClick, a double click on an item
+// OnDblClick, both through CN_COMMAND with LBN_SELCHANGE and LBN_DBLCLK. With
 // MultiSelect several items can be selected (ItemIndex is then the item with the focus). Owner-drawn
 // styles paint each item through DrawItem/OnDrawItem on Canvas.
 
@@ -15,6 +16,11 @@
 #include <vector>
 
 class QListWidget;
+
+// Notification codes of a list box (the high word of CN_COMMAND's WParam): the user changed the
+// selection, or double-clicked an item.
+constexpr WORD LBN_SELCHANGE = 1;
+constexpr WORD LBN_DBLCLK = 2;
 
 class TCustomListBox : public TNativeControl {
     T_DECLARE_CLASS(TCustomListBox, TNativeControl)
@@ -59,7 +65,10 @@ public:
     TDrawItemEvent OnDrawItem;
     TMeasureItemEvent OnMeasureItem;
 
-    // Message handlers (described with the class).
+    void Loaded() override;
+
+protected:  // message handlers, registered by number in the class description
+    void CNCommand(TMessage &m);
     void CMMouseWheel(TMessage &m);
     void WMGetDlgCode(TMessage &m);
 

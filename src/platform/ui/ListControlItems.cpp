@@ -54,6 +54,8 @@ void TListControlItems::InsertObject(int index, const QString &s, TObject *objec
 void TListControlItems::Delete(int index)
 {
     CheckIndex(index, false);
+    if (OnDeleting)
+        OnDeleting(index);
     FItems.erase(FItems.begin() + index);
     if (OnDeleted)
         OnDeleted(index);
@@ -61,6 +63,9 @@ void TListControlItems::Delete(int index)
 
 void TListControlItems::Clear()
 {
+    if (OnDeleting)
+        for (int i = Count() - 1; i >= 0; --i)
+            OnDeleting(i);
     FItems.clear();
     if (OnCleared)
         OnCleared();
@@ -103,4 +108,14 @@ void TListControlItems::SetUpdateState(bool updating)
 {
     if (!updating && OnEndUpdate)
         OnEndUpdate();
+}
+
+int SelectionAfterInsert(int selected, int index)
+{
+    return selected >= 0 && index <= selected ? selected + 1 : selected;
+}
+
+int SelectionAfterDelete(int selected, int index)
+{
+    return index == selected ? -1 : index < selected ? selected - 1 : selected;
 }

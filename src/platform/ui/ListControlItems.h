@@ -35,6 +35,7 @@ public:
     // What the control hears (each optional), also inside BeginUpdate/EndUpdate; a control may
     // leave its widget alone while UpdateCount() > 0 and catch up at OnEndUpdate.
     std::function<void(int index)> OnInserted;
+    std::function<void(int index)> OnDeleting;  // before an item goes (by Delete or Clear)
     std::function<void(int index)> OnDeleted;
     std::function<void(int index)> OnChangedAt;  // the string of an item changed
     std::function<void()> OnCleared;
@@ -55,3 +56,8 @@ private:
     std::vector<Item> FItems;
     bool FSorted = false;
 };
+
+// The selected index of a list control after an item was inserted at, or deleted from, `index`
+// (-1: nothing selected): the selection stays on the same item, or goes with it.
+int SelectionAfterInsert(int selected, int index);
+int SelectionAfterDelete(int selected, int index);

@@ -46,7 +46,7 @@ public:
 
     TNotifyEvent OnChange;
 
-    // Message handlers (described with the class).
+protected:  // message handlers, registered by number in the class description
     void CMTextChanged(TMessage &m);
     void CMMouseWheel(TMessage &m);
     void WMGetDlgCode(TMessage &m);

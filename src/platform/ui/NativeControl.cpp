@@ -5,8 +5,6 @@
 
 #include "platform/ui/ControlsWidget.h"
 
-#include <QGuiApplication>
-#include <QMouseEvent>
 #include <QPalette>
 #include <QWidget>
 
@@ -68,34 +66,8 @@ void TNativeControl::CMLookChanged(TMessage &m)
 
 void TNativeControl::DefaultHandler(TMessage &message)
 {
-    QWidget *w = WidgetIfCreated();
-    QEvent::Type type = QEvent::None;
-    Qt::MouseButton button = Qt::NoButton;
-    switch (message.Msg) {
-    case WM_LBUTTONDOWN: type = QEvent::MouseButtonPress; button = Qt::LeftButton; break;
-    case WM_RBUTTONDOWN: type = QEvent::MouseButtonPress; button = Qt::RightButton; break;
-    case WM_LBUTTONDBLCLK: type = QEvent::MouseButtonDblClick; button = Qt::LeftButton; break;
-    case WM_LBUTTONUP: type = QEvent::MouseButtonRelease; button = Qt::LeftButton; break;
-    case WM_RBUTTONUP: type = QEvent::MouseButtonRelease; button = Qt::RightButton; break;
-    case WM_MOUSEMOVE: type = QEvent::MouseMove; break;
-    default: break;
-    }
-    const TPoint p = LParamToPoint(message.LParam);
-    QWidget *target = w ? w->childAt(p.X, p.Y) : nullptr;
-    if (type == QEvent::None || !target) {
-        TWinControl::DefaultHandler(message);
-        return;
-    }
-    Qt::MouseButtons buttons;
-    if (message.WParam & MK_LBUTTON)
-        buttons |= Qt::LeftButton;
-    if (message.WParam & MK_RBUTTON)
-        buttons |= Qt::RightButton;
-    if (message.WParam & MK_MBUTTON)
-        buttons |= Qt::MiddleButton;
-    const Qt::KeyboardModifiers mods = (message.WParam & MK_SHIFT ? Qt::ShiftModifier : Qt::NoModifier) |
-                                       (message.WParam & MK_CONTROL ? Qt::ControlModifier : Qt::NoModifier);
-    const QPointF local = target->mapFrom(w, QPoint(p.X, p.Y));
-    QMouseEvent e(type, local, target->mapToGlobal(local), button, buttons, mods);
-    ForwardEventToWidget(target, &e);
+    // Painting into a canvas (PaintTo, offscreen rendering) needs the widget that shows the control.
+    if (message.Msg == WM_PAINT && !WidgetIfCreated() && message.WParam != 0)
+        HandleNeeded();
+    TWinControl::DefaultHandler(message);
 }

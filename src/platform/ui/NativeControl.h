@@ -19,10 +19,11 @@ class TNativeControl : public TWinControl {
 public:
     explicit TNativeControl(TComponent *AOwner);
 
-    // Message handlers (described with the class).
+protected:  // message handlers, registered by number in the class description
     void CMLookChanged(TMessage &m);
-    // Mouse messages go on to the part of the widget under the pointer (the viewport of a list,
-    // the edit part of a combo box ...); everything else as for any windowed control.
+
+public:
+    // Painting into a canvas makes the widget first; everything else as for any windowed control.
     void DefaultHandler(TMessage &message) override;
 
 protected:

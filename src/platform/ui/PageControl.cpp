@@ -17,6 +17,21 @@ constexpr int kTabHeight = 22;
 
 T_IMPLEMENT_CLASS(TTabSheet)
 {
+    // A page's place, size and visibility follow its page control.
+    b.Int("Left", &TTabSheet::Left, &TTabSheet::SetLeft).Stored(false);
+    b.Int("Top", &TTabSheet::Top, &TTabSheet::SetTop).Stored(false);
+    b.Int("Width", &TTabSheet::Width, &TTabSheet::SetWidth).Stored(false);
+    b.Int("Height", &TTabSheet::Height, &TTabSheet::SetHeight).Stored(false);
+    b.Enum("Align", &TTabSheet::Align, &TTabSheet::SetAlign,
+           {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"})
+        .Stored(false);
+    b.Bool("Visible", &TTabSheet::Visible, &TTabSheet::SetVisible).Stored(false);
+    b.Int("TabOrder", &TTabSheet::TabOrder, &TTabSheet::SetTabOrder).Stored(false);
+    b.Color("Color", &TTabSheet::Color, &TTabSheet::SetColor)
+        .Default(clBtnFace)
+        .Idents(ColorIdents())
+        .Stored(&TTabSheet::NotParentColor);
+    b.Bool("ParentColor", &TTabSheet::ParentColor, &TTabSheet::SetParentColor).Default(false);
     b.Str("Caption", &TTabSheet::Caption, &TTabSheet::SetCaption);
     b.Int("PageIndex", &TTabSheet::PageIndex, &TTabSheet::SetPageIndex).Stored(false);
     b.Bool("TabVisible", &TTabSheet::TabVisible, &TTabSheet::SetTabVisible).Default(true);

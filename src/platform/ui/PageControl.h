@@ -28,8 +28,9 @@ public:
     int TabIndex() const;
 
     void SetParentComponent(TComponent *Value) override;
+    bool NotParentColor() const { return !ParentColor(); }
 
-    // Message handlers (described with the class).
+protected:  // message handlers, registered by number in the class description
     void CMTextChanged(TMessage &m);
 
 private:

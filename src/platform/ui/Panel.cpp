@@ -17,7 +17,7 @@ T_IMPLEMENT_CLASS(TPanel)
     b.Enum("BorderStyle", &TPanel::BorderStyle, &TPanel::SetBorderStyle, T_BORDERSTYLE_NAMES).Default(bsNone);
     b.Int("BorderWidth", &TPanel::BorderWidth, &TPanel::SetBorderWidth).Default(0);
     b.Str("Caption", &TPanel::Caption, &TPanel::SetCaption);
-    b.Color("Color", &TPanel::Color, &TPanel::SetColor).Default(clBtnFace);
+    b.Color("Color", &TPanel::Color, &TPanel::SetColor).Default(clBtnFace).Idents(ColorIdents());
     b.Bool("FullRepaint", &TPanel::FullRepaint, &TPanel::SetFullRepaint).Default(true);
     b.Bool("Locked", &TPanel::Locked, &TPanel::SetLocked).Default(false);
     b.Bool("ParentColor", &TPanel::ParentColor, &TPanel::SetParentColor).Default(false);

@@ -35,7 +35,7 @@ public:
 
     TRect GetClientRect() const override;
 
-    // Message handlers (described with the class).
+protected:  // message handlers, registered by number in the class description
     void CMTextChanged(TMessage &m);
 
 protected:

@@ -48,7 +48,7 @@ void TCustomRadioGroup::ItemsChanged()
     }
     for (std::size_t i = 0; i < FButtons.size(); ++i)
         FButtons[i]->SetCaption(FItems->Get(static_cast<int>(i)));
-    if (FItemIndex >= static_cast<int>(FButtons.size()))
+    if (FItemIndex >= static_cast<int>(FButtons.size()) && !ComponentState().Contains(csLoading))
         FItemIndex = -1;
     for (std::size_t i = 0; i < FButtons.size(); ++i)
         FButtons[i]->SetChecked(static_cast<int>(i) == FItemIndex);
@@ -77,6 +77,10 @@ void TCustomRadioGroup::ArrangeButtons()
 
 void TCustomRadioGroup::SetItemIndex(int value)
 {
+    if (ComponentState().Contains(csLoading)) {
+        FItemIndex = value;  // applied in Loaded, once the items are there
+        return;
+    }
     value = std::clamp(value, -1, static_cast<int>(FButtons.size()) - 1);
     if (value == FItemIndex)
         return;
@@ -107,7 +111,12 @@ void TCustomRadioGroup::SetColumns(int value)
 
 void TCustomRadioGroup::Loaded()
 {
+    const int index = FItemIndex;
+    FItemIndex = -1;
     TCustomGroupBox::Loaded();
+    FUpdating = true;
+    SetItemIndex(index);
+    FUpdating = false;
     ArrangeButtons();
 }
 

@@ -1,5 +1,6 @@
 #include "platform/ui/RichEdit.h"
 
+#include "platform/ui/Canvas.h"
 #include "platform/ui/ClassBuilder.h"
 #include "platform/ui/RtfReader.h"
 #include "platform/ui/RtfWriter.h"
@@ -27,6 +28,10 @@ std::string LowBytes(const QString &text)
 class TRichEditStrings : public TStrings {
 public:
     explicit TRichEditStrings(TCustomRichEdit *edit) : edit_(edit) {}
+
+    // The whole document as rich text (plain text when PlainText is on).
+    void LoadFromStream(TStream *stream) override { edit_->LoadFromStream(stream); }
+    void SaveToStream(TStream *stream, TTextEncoding) const override { edit_->SaveToStream(stream); }
 
     int Count() const override
     {
@@ -56,18 +61,20 @@ public:
         if (index < 0 || index > count)
             Error(QStringLiteral("List index out of bounds (%1)"), index);
         QTextDocument *doc = edit_->FDocument.get();
+        QTextCursor c(doc);
+        c.beginEditBlock();  // one change for the document's listeners
         if (count == 0) {
-            QTextCursor(doc).insertText(s);
+            c.insertText(s);
         } else if (index == count) {
-            QTextCursor c(doc);
             c.movePosition(QTextCursor::End);
             c.insertBlock();
             c.insertText(s);
         } else {
-            QTextCursor c(doc->findBlockByNumber(index));
+            c.setPosition(doc->findBlockByNumber(index).position());
             c.insertText(s);
             c.insertBlock();
         }
+        c.endEditBlock();
         edit_->DocumentChanged();
     }
     void Delete(int index) override

@@ -5,7 +5,8 @@
 // takes them) or FormatRange, with the background colour of EM_SETBKGNDCOLOR behind the text.
 //
 // Lines shows the document as plain lines; loading Lines with a text that is rich text (and
-// PlainText off) reads it as such. LoadFromStream/SaveToStream read and write the whole document.
+// PlainText off) reads it as such. LoadFromStream/SaveToStream (also those of Lines) read and write
+// the whole document.
 
 #include "platform/ui/NativeControl.h"
 #include "platform/ui/StdCtrlsTypes.h"
@@ -101,7 +102,7 @@ public:
 
     TNotifyEvent OnChange;
 
-    // Message handlers (described with the class).
+protected:  // message handlers, registered by number in the class description
     void EMFormatRange(TMessage &m);
     void EMSetBkgndColor(TMessage &m);
 

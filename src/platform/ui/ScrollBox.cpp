@@ -1,5 +1,6 @@
 #include "platform/ui/ScrollBox.h"
 
+#include "platform/ui/Canvas.h"
 #include "platform/ui/ClassBuilder.h"
 
 T_IMPLEMENT_CLASS(TScrollBox)
@@ -18,4 +19,13 @@ void TScrollBox::SetBorderStyle(TBorderStyle value)
 {
     FBorderStyle = value == bsNone ? bsNone : bsSingle;
     Invalidate();
+}
+
+void TScrollBox::PaintWindow(TCanvas *dc)
+{
+    TScrollingWinControl::PaintWindow(dc);
+    if (FBorderStyle == bsNone)
+        return;
+    TRect r(0, 0, Width(), Height());
+    dc->DrawEdge(r, EDGE_SUNKEN, BF_RECT);
 }

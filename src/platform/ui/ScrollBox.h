@@ -14,6 +14,9 @@ public:
     TBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle value);
 
+protected:
+    void PaintWindow(TCanvas *dc) override;
+
 private:
     TBorderStyle FBorderStyle = bsSingle;
 };

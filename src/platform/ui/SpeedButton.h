@@ -36,7 +36,7 @@ public:
     void SetSpacing(int value);
     TButtonState State() const { return FState; }
 
-    // Message handlers (described with the class).
+protected:  // message handlers, registered by number in the class description
     void CMButtonPressed(TMessage &m);
     void CMTextChanged(TMessage &m);
 

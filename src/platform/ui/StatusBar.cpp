@@ -15,7 +15,7 @@ T_IMPLEMENT_CLASS(TStatusBar)
     b.Enum("Align", &TStatusBar::Align, &TStatusBar::SetAlign,
            {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"})
         .Default(alBottom);
-    b.Color("Color", &TStatusBar::Color, &TStatusBar::SetColor).Default(clBtnFace);
+    b.Color("Color", &TStatusBar::Color, &TStatusBar::SetColor).Default(clBtnFace).Idents(ColorIdents());
     b.Object("Panels", &TStatusBar::Panels, &TStatusBar::SetPanels);
     b.Bool("ParentColor", &TStatusBar::ParentColor, &TStatusBar::SetParentColor).Default(false);
     b.Bool("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel).Default(false);

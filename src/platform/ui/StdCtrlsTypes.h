@@ -2,7 +2,7 @@
 // Enumerations shared by the standard controls: text alignment and layout, character case of
 // edits, scroll bars, bevels, check states, combo and list box styles and the owner-draw state.
 
-#include "platform/ui/Forms.h"
+#include "platform/ui/Controls.h"
 #include "platform/ui/Set.h"
 
 #include <QString>
@@ -18,8 +18,7 @@ enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable, lbVirtual, lbVirtualOwnerDraw };
 
-// Edits, memos, list boxes, panels and scroll boxes take bsNone or bsSingle of the form's set.
-using TBorderStyle = TFormBorderStyle;
+// Edits, memos, list boxes, panels and scroll boxes take TBorderStyle (Controls.h): bsNone or bsSingle.
 
 enum TOwnerDrawStateItem {
     odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odHotLight, odInactive, odNoAccel,

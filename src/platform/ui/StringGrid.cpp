@@ -7,6 +7,7 @@
 T_IMPLEMENT_CLASS(TStringGrid)
 {
     b.Int("ColCount", &TStringGrid::ColCount, &TStringGrid::SetColCount).Default(5);
+    b.Bool("ParentColor", &TStringGrid::ParentColor, &TStringGrid::SetParentColor).Default(false);
     b.Int("DefaultColWidth", &TStringGrid::DefaultColWidth, &TStringGrid::SetDefaultColWidth).Default(64);
     b.Int("DefaultRowHeight", &TStringGrid::DefaultRowHeight, &TStringGrid::SetDefaultRowHeight).Default(24);
     b.Int("FixedCols", &TStringGrid::FixedCols, &TStringGrid::SetFixedCols).Default(1);

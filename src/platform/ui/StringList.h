@@ -68,8 +68,10 @@ class TStrings : public TPersistent {
 
     void LoadFromFile(const QString &fileName);
     void SaveToFile(const QString &fileName, TTextEncoding encoding = TTextEncoding::Ansi) const;
-    void LoadFromStream(TStream *stream);
-    void SaveToStream(TStream *stream, TTextEncoding encoding = TTextEncoding::Ansi) const;
+    // Virtual: a list that stands for a richer document (a rich edit's lines) reads and writes
+    // the document itself.
+    virtual void LoadFromStream(TStream *stream);
+    virtual void SaveToStream(TStream *stream, TTextEncoding encoding = TTextEncoding::Ansi) const;
 
     void Assign(TPersistent *Source) override;
     bool Equals(const TStrings *other) const;

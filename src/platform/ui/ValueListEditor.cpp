@@ -4,6 +4,7 @@
 
 T_IMPLEMENT_CLASS(TValueListEditor)
 {
+    b.Bool("ParentColor", &TValueListEditor::ParentColor, &TValueListEditor::SetParentColor).Default(false);
     b.Int("DefaultColWidth", &TValueListEditor::DefaultColWidth, &TValueListEditor::SetDefaultColWidth).Default(150);
     b.Int("DefaultRowHeight", &TValueListEditor::DefaultRowHeight, &TValueListEditor::SetDefaultRowHeight).Default(18);
     b.Set("DisplayOptions", &TValueListEditor::DisplayOptions, &TValueListEditor::SetDisplayOptions,
@@ -19,7 +20,11 @@ T_IMPLEMENT_CLASS(TValueListEditor)
         .Default(ssBoth);
     b.Object("Strings", &TValueListEditor::Strings, &TValueListEditor::SetStrings);
     b.Bool("TabStop", &TValueListEditor::TabStop, &TValueListEditor::SetTabStop).Default(true);
-    b.Object("TitleCaptions", &TValueListEditor::TitleCaptions, &TValueListEditor::SetTitleCaptions);
+    b.Object("TitleCaptions", &TValueListEditor::TitleCaptions, &TValueListEditor::SetTitleCaptions)
+        .Stored([](const TValueListEditor &v) {
+            const TStrings *t = v.TitleCaptions();
+            return t->Count() != 2 || t->Get(0) != QLatin1String("Key") || t->Get(1) != QLatin1String("Value");
+        });
     b.Event("OnSelectCell", &TValueListEditor::OnSelectCell);
     b.Event("OnSetEditText", &TValueListEditor::OnSetEditText);
 }

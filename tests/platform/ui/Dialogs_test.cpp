@@ -36,6 +36,17 @@ TEST_F(DialogsTest, MessageBoxesAnswerWithTheFrameworksResults)
     EXPECT_TRUE(TestScript::Log().front().contains("Password Error!!"));
 }
 
+TEST_F(DialogsTest, TheApplicationsBoxIsTheSameBox)
+{
+    // Every button set, not only the ones with OK, Yes and No.
+    TestScript::ExpectMessage("upload", mrRetry);
+    EXPECT_EQ(Application->MessageBox("Retry the upload?", "Error", MB_ABORTRETRYIGNORE | MB_DEFBUTTON2), IDRETRY);
+    TestScript::ExpectMessage("went wrong", mrOk);
+    Application->ShowException(Exception("It went wrong"));
+    EXPECT_TRUE(script.Failures().empty());
+    EXPECT_EQ(TestScript::Pending(), 0);
+}
+
 TEST_F(DialogsTest, UnexpectedOrUnanswerableBoxesFailAndCloseAtOnce)
 {
     // Nothing scripted: reported, and closed as Cancel, No or OK in that order of preference.

@@ -119,6 +119,9 @@ struct BadCase {
     QString expected;     // part of the message, with the line
 };
 
+// Names the case in test listings (ctest shows it) instead of the bytes of the struct.
+void PrintTo(const BadCase &c, std::ostream *os) { *os << c.name; }
+
 class FormReaderErrors : public ::testing::TestWithParam<BadCase> {};
 
 TEST_P(FormReaderErrors, ReportFileLineAndLeaveNothingBehind)

@@ -10,6 +10,9 @@
 
 #include "StdTestApp.h"
 
+#include <QPointer>
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -122,6 +125,38 @@ TEST_F(ModalFormTest, AFormAllowedToStayOpenIsClosedByTheProgram)
             d.ok->WndProc(m);
     };
     EXPECT_EQ(d.form->ShowModal(), mrOk);
+    EXPECT_TRUE(failures.empty());
+}
+
+// Several dialogs one after another in one process: each destroyed form takes its top-level
+// window with it, so a later modal loop never delivers a window event to a form that is gone.
+TEST(ModalFormSequence, ADestroyedFormLeavesNoWindowBehind)
+{
+    TScriptSession script;
+    std::vector<std::string> failures;
+    script.SetFailureHandler([&](const std::string &m) { failures.push_back(m); });
+    QPointer<QWidget> window;
+    {
+        Dialog first;
+        TestScript::ExpectModal("fmName", [](TCustomForm &f) { TInputRouter::Click(&f, Point(20, 110)); });
+        EXPECT_EQ(first.form->ShowModal(), mrOk);
+        first.form->Show();  // left showing (and active) when it is destroyed
+        window = first.form->Window();
+        ASSERT_TRUE(window);
+    }
+    EXPECT_TRUE(!window || !window->isVisible());
+    Dialog second;
+    TestScript::ExpectModal(
+        "fmName", [&](TCustomForm &) { PostMessage(second.ok->Handle(), WM_LBUTTONDOWN, 0, 0); }, true, 5000);
+    second.ok->WindowProc = [&](TMessage &m) {
+        if (m.Msg == WM_LBUTTONDOWN && m.WParam == 0)
+            second.ok->Click();
+        else
+            second.ok->WndProc(m);
+    };
+    EXPECT_EQ(second.form->ShowModal(), mrOk);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
     EXPECT_TRUE(failures.empty());
 }
 

@@ -102,6 +102,9 @@ struct FiringRule {
     std::vector<std::string> expected;
 };
 
+// Names the case in test listings (ctest shows it) instead of the bytes of the struct.
+void PrintTo(const FiringRule &c, std::ostream *os) { *os << c.name; }
+
 const FiringRule kRules[] = {
     {"edit text by code fires OnChange", [](Fixture &f) { f.edit->SetText("abc"); }, {"edit change"}},
     {"edit same text by code fires nothing",
@@ -163,6 +166,15 @@ const FiringRule kRules[] = {
     {"list box click by user fires OnClick",
      [](Fixture &f) { TInputRouter::Click(f.form, Point(210, 14)); },
      {"listBox click"}},
+    {"list box double click by user: click then double click",
+     [](Fixture &f) {
+         f.listBox->OnDblClick = f.Logger("listBox dblclick");
+         TInputRouter::MouseDown(f.form, mbLeft, {}, Point(210, 14));
+         TInputRouter::MouseUp(f.form, mbLeft, {}, Point(210, 14));
+         TInputRouter::MouseDoubleClick(f.form, mbLeft, {}, Point(210, 14));
+         TInputRouter::MouseUp(f.form, mbLeft, {}, Point(210, 14));
+     },
+     {"listBox click", "listBox dblclick"}},
     {"list box arrow key by user fires OnClick",
      [](Fixture &f) {
          f.listBox->SetItemIndex(0);
@@ -189,6 +201,20 @@ TEST_P(FiringRules, EventsFollowTheFramework)
     EXPECT_TRUE(f.script.Failures().empty());
 }
 
+TEST(KeyboardCommands, CtrlKeysReachTheEditor)
+{
+    Fixture f;
+    f.edit->SetText("abc");
+    f.edit->SetFocus();
+    f.log.clear();
+    TInputRouter::Key('A', {ssCtrl});  // select all
+    TInputRouter::Key('C', {ssCtrl});  // copy
+    TInputRouter::Key(VK_END);
+    TInputRouter::Key('V', {ssCtrl});  // paste: a change by the user
+    EXPECT_EQ(f.edit->Text(), "abcabc");
+    EXPECT_EQ(f.log, std::vector<std::string>{"edit change"});
+}
+
 TEST(FiringRulesState, WhatTheEventsLeaveBehind)
 {
     Fixture f;
@@ -209,12 +235,76 @@ TEST(FiringRulesState, WhatTheEventsLeaveBehind)
     EXPECT_TRUE(f.check->Checked());
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, FiringRules, ::testing::ValuesIn(kRules), [](const auto &info) {
-    std::string n = info.param.name;
-    for (char &c : n)
-        if (!std::isalnum(static_cast<unsigned char>(c)))
-            c = '_';
-    return n;
-});
+INSTANTIATE_TEST_SUITE_P(Rules, FiringRules, ::testing::ValuesIn(kRules), stdtest::ParamName());
+
+}  // namespace
+
+namespace {
+
+// A combo box of the kind the skinned set derives: it sees the edit part's messages first and the
+// list notifications after the framework.
+class TProbeCombo : public TComboBox {
+public:
+    explicit TProbeCombo(TComponent *owner) : TComboBox(owner) {}
+    std::vector<WORD> notices;
+    int deleted = 0;
+
+protected:
+    void ComboWndProc(TMessage &m) override
+    {
+        if (m.Msg == WM_CHAR && m.WParam == 'x')
+            return;  // swallowed: the edit never sees it
+        TComboBox::ComboWndProc(m);
+    }
+    void WndProc(TMessage &m) override
+    {
+        if (m.Msg == CN_COMMAND)
+            notices.push_back(static_cast<WORD>(m.WParam >> 16));
+        if (m.Msg == CN_DELETEITEM)
+            ++deleted;
+        TComboBox::WndProc(m);
+    }
+};
+
+TEST(ComboBoxHooks, EditMessagesNoticesSearchesAndDeletions)
+{
+    TScriptSession script;
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    auto *combo = new TProbeCombo(&form);
+    combo->SetParent(&form);
+    combo->SetBounds(10, 10, 120, 22);
+    combo->SetAutoComplete(false);
+    TObject marker;
+    combo->Items()->AddObject("BL -12", &marker);
+    combo->Items()->Add("BW -12");
+    combo->Items()->Add("bw -18");
+    form.Show();
+    combo->SetFocus();
+    TInputRouter::Key('X', {}, u'x');
+    TInputRouter::Key('B', {}, u'b');
+    EXPECT_EQ(combo->Text(), "b");                        // 'x' never reached the edit part
+    EXPECT_EQ(combo->notices, std::vector<WORD>{CBN_EDITCHANGE});
+    TInputRouter::Key(VK_DOWN);
+    EXPECT_EQ(combo->notices.back(), CBN_SELCHANGE);
+
+    struct Search {
+        const char *text;
+        int after;
+        int prefix;
+        int exact;
+    };
+    const Search searches[] = {{"bw", -1, 1, -1}, {"BW", 1, 2, -1}, {"bl -12", -1, 0, 0}, {"BW -18", 0, 2, 2},
+                               {"zz", -1, -1, -1}, {"b", 2, 0, -1}};
+    for (const Search &s : searches) {
+        EXPECT_EQ(combo->FindString(s.text, s.after), s.prefix) << s.text << " after " << s.after;
+        EXPECT_EQ(combo->FindStringExact(s.text, s.after), s.exact) << s.text << " after " << s.after;
+    }
+    combo->Items()->Delete(1);
+    EXPECT_EQ(combo->deleted, 0);  // no object, no notice
+    combo->Items()->Clear();
+    EXPECT_EQ(combo->deleted, 1);
+    EXPECT_TRUE(script.Failures().empty());
+}
 
 }  // namespace

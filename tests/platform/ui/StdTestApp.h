@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+
 namespace stdtest {
 
 class QtApplicationEnvironment : public ::testing::Environment {
@@ -24,6 +27,19 @@ public:
 
 private:
     QApplication *app_ = nullptr;
+};
+
+// A test parameter's name (its `name` field) as gtest accepts it: letters and digits, '_' else.
+struct ParamName {
+    template <class Info>
+    std::string operator()(const Info &info) const
+    {
+        std::string n = info.param.name;
+        for (char &c : n)
+            if (!std::isalnum(static_cast<unsigned char>(c)))
+                c = '_';
+        return n;
+    }
 };
 
 inline ::testing::Environment *const kQtEnvironment =
