@@ -12,24 +12,24 @@
 
 namespace hidtest {
 
-inline hid::TestDevice::Spec ProcessorSpec()
+inline hid::TestDevice::Profile ProcessorProfile()
 {
-    hid::TestDevice::Spec spec;
-    spec.vendorId = 0x0168;
-    spec.productId = 0x0821;
-    spec.manufacturer = u"TROV";
-    spec.product = u"DSP316";
-    spec.serialNumber = u"SN-0001";
-    return spec;
+    hid::TestDevice::Profile profile;
+    profile.vendorId = 0x0168;
+    profile.productId = 0x0821;
+    profile.manufacturer = u"TROV";
+    profile.product = u"DSP316";
+    profile.serialNumber = u"SN-0001";
+    return profile;
 }
 
-inline hid::TestDevice::Spec OtherSpec(std::uint16_t product)
+inline hid::TestDevice::Profile OtherProfile(std::uint16_t product)
 {
-    hid::TestDevice::Spec spec;
-    spec.vendorId = 0x046D;
-    spec.productId = product;
-    spec.product = u"Other";
-    return spec;
+    hid::TestDevice::Profile profile;
+    profile.vendorId = 0x046D;
+    profile.productId = product;
+    profile.product = u"Other";
+    return profile;
 }
 
 class HidFixture : public testing::Test {

@@ -15,8 +15,8 @@
 namespace {
 
 using hidtest::HidFixture;
-using hidtest::OtherSpec;
-using hidtest::ProcessorSpec;
+using hidtest::OtherProfile;
+using hidtest::ProcessorProfile;
 
 // Records what the controller reports, like the main window's handlers.
 struct Owner {
@@ -91,9 +91,9 @@ TEST_F(Controller, FirstPassReportsAChangeEvenWithoutDevices)
 
 TEST_F(Controller, EnumerationOffersPluggedDevicesInListOrder)
 {
-    backend->Plug(OtherSpec(0x0001));
-    backend->Plug(ProcessorSpec());
-    backend->Plug(OtherSpec(0x0002));
+    backend->Plug(OtherProfile(0x0001));
+    backend->Plug(ProcessorProfile());
+    backend->Plug(OtherProfile(0x0002));
     Start();
     Counters(3, 0, 0);
     EXPECT_EQ(owner.arrivals, 3);
@@ -123,8 +123,8 @@ TEST_F(Controller, EnumerationOffersPluggedDevicesInListOrder)
 
 TEST_F(Controller, CheckOutByIndexAtTheEdgesAndCheckIn)
 {
-    backend->Plug(ProcessorSpec());
-    backend->Plug(OtherSpec(0x0002));
+    backend->Plug(ProcessorProfile());
+    backend->Plug(OtherProfile(0x0002));
     Start();
     TJvHidDevice *dev = reinterpret_cast<TJvHidDevice *>(1);
     EXPECT_FALSE(ctl().CheckOutByIndex(dev, -1));
@@ -167,8 +167,8 @@ TEST_F(Controller, CheckOutByIndexAtTheEdgesAndCheckIn)
 
 TEST_F(Controller, UnplugOfTheCheckedOutDeviceFiresOnceAndCheckInFromTheHandlerIsSafe)
 {
-    auto processor = backend->Plug(ProcessorSpec());
-    backend->Plug(OtherSpec(0x0002));
+    auto processor = backend->Plug(ProcessorProfile());
+    backend->Plug(OtherProfile(0x0002));
     Start();
     ctl().SetDevData([](TJvHidDevice *, std::uint8_t, const void *, std::uint16_t) {});  // a read thread runs
     ctl().Enumerate();
@@ -186,7 +186,7 @@ TEST_F(Controller, UnplugOfTheCheckedOutDeviceFiresOnceAndCheckInFromTheHandlerI
     Counters(1, 0, 0);
 
     // The same hardware back is a new device.
-    auto back = backend->Plug(ProcessorSpec());
+    auto back = backend->Plug(ProcessorProfile());
     ctl().DeviceChange();
     ASSERT_EQ(ctl().Devices().size(), 2u);
     EXPECT_EQ(ctl().Devices()[1]->PnPInfo()->DeviceID(), back->deviceId());
@@ -196,7 +196,7 @@ TEST_F(Controller, UnplugOfTheCheckedOutDeviceFiresOnceAndCheckInFromTheHandlerI
 
 TEST_F(Controller, AnUnpluggedDeviceThatIsNotCheckedInStaysListed)
 {
-    auto processor = backend->Plug(ProcessorSpec());
+    auto processor = backend->Plug(ProcessorProfile());
     owner.checkInOnUnplug = false;
     Start();
     ctl().Enumerate();
@@ -219,7 +219,7 @@ TEST_F(Controller, AnUnpluggedDeviceThatIsNotCheckedInStaysListed)
     EXPECT_EQ(ctl().Enumerate(), 0);  // unplugged devices are not offered
 
     // Returning hardware is listed beside it as a new device.
-    backend->Plug(ProcessorSpec());
+    backend->Plug(ProcessorProfile());
     ctl().DeviceChange();
     ASSERT_EQ(ctl().Devices().size(), 2u);
     Counters(1, 0, 1);
@@ -233,7 +233,7 @@ TEST_F(Controller, AnUnpluggedDeviceThatIsNotCheckedInStaysListed)
 
 TEST_F(Controller, AVanishedFreeDeviceIsReleased)
 {
-    auto other = backend->Plug(OtherSpec(0x0002));
+    auto other = backend->Plug(OtherProfile(0x0002));
     Start();
     ASSERT_EQ(ctl().Devices().size(), 1u);
     const std::weak_ptr<void> alive = ctl().Devices()[0]->AliveToken();
@@ -246,8 +246,8 @@ TEST_F(Controller, AVanishedFreeDeviceIsReleased)
 
 TEST_F(Controller, ReleasingACheckedOutDeviceLeavesAFreshOneInItsPlace)
 {
-    backend->Plug(OtherSpec(0x0001));
-    backend->Plug(ProcessorSpec());
+    backend->Plug(OtherProfile(0x0001));
+    backend->Plug(ProcessorProfile());
     Start();
     const TJvHidDataEvent data = [](TJvHidDevice *, std::uint8_t, const void *, std::uint16_t) {};
     ctl().SetDevData(data);
@@ -272,8 +272,8 @@ TEST_F(Controller, HandlersReachTheDevicesThatCarryTheControllersOwn)
 {
     int controllerErrors = 0, ownErrors = 0;
     ctl().SetDevDataError([&](TJvHidDevice *, std::uint32_t) { ++controllerErrors; });
-    backend->Plug(ProcessorSpec());
-    backend->Plug(OtherSpec(0x0002));
+    backend->Plug(ProcessorProfile());
+    backend->Plug(OtherProfile(0x0002));
     Start();
     TJvHidDevice *first = ctl().Devices()[0];
     TJvHidDevice *second = ctl().Devices()[1];
@@ -295,7 +295,7 @@ TEST_F(Controller, HandlersReachTheDevicesThatCarryTheControllersOwn)
 
 TEST_F(Controller, ThreadSleepTimeBounds)
 {
-    backend->Plug(ProcessorSpec());
+    backend->Plug(ProcessorProfile());
     Start();
     TJvHidDevice *dev = ctl().Devices()[0];
     EXPECT_EQ(dev->ThreadSleepTime(), 100);
@@ -319,8 +319,8 @@ TEST_F(Controller, ThreadSleepTimeBounds)
 
 TEST_F(Controller, DestroyingTheControllerUnplugsCheckedOutDevices)
 {
-    backend->Plug(ProcessorSpec());
-    backend->Plug(OtherSpec(0x0002));
+    backend->Plug(ProcessorProfile());
+    backend->Plug(OtherProfile(0x0002));
     Start();
     ctl().SetDevData([](TJvHidDevice *, std::uint8_t, const void *, std::uint16_t) {});
     ctl().Enumerate();
@@ -354,7 +354,7 @@ TEST_F(Controller, ArrivalsReachTheControllerThroughTheEventLoop)
     QCoreApplication app(argc, argv);
     Start();
     const int before = owner.changes;
-    backend->Plug(ProcessorSpec());
+    backend->Plug(ProcessorProfile());
     auto served = [&](const std::function<bool()> &done) {
         for (int i = 0; i < 5000 && !done(); ++i)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 1);
@@ -364,7 +364,7 @@ TEST_F(Controller, ArrivalsReachTheControllerThroughTheEventLoop)
     EXPECT_EQ(ctl().Devices().size(), 1u);
 
     // A notification that changes nothing reports no change.
-    auto brief = backend->Plug(OtherSpec(0x0003));
+    auto brief = backend->Plug(OtherProfile(0x0003));
     backend->Unplug(brief);
     for (int i = 0; i < 50; ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 2);

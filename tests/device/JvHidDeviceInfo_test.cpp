@@ -10,20 +10,20 @@
 namespace {
 
 using hidtest::HidFixture;
-using hidtest::ProcessorSpec;
+using hidtest::ProcessorProfile;
 
 class DeviceInfo : public HidFixture {
 protected:
-    TJvHidDevice *List(const hid::TestDevice::Spec &spec)
+    TJvHidDevice *List(const hid::TestDevice::Profile &profile)
     {
-        backend->Plug(spec);
+        backend->Plug(profile);
         ctl = std::make_unique<TJvHidDeviceController>(nullptr);
         ctl->DeviceChange();
         return ctl->Devices().empty() ? nullptr : ctl->Devices()[0];
     }
-    TJvHidDevice *CheckedOut(const hid::TestDevice::Spec &spec)
+    TJvHidDevice *CheckedOut(const hid::TestDevice::Profile &profile)
     {
-        List(spec);
+        List(profile);
         TJvHidDevice *dev = nullptr;
         ctl->CheckOutByIndex(dev, 0);
         return dev;
@@ -46,10 +46,10 @@ TEST_F(DeviceInfo, SerialNumberNeedsALanguageListThatDiffersFromIt)
         {{0x0409, 0x0407}, u"\u0409X", "\u0409X"},
     };
     for (const Case &c : cases) {
-        hid::TestDevice::Spec spec = ProcessorSpec();
-        spec.languages = c.languages;
-        spec.serialNumber = c.serial;
-        TJvHidDevice *dev = CheckedOut(spec);
+        hid::TestDevice::Profile profile = ProcessorProfile();
+        profile.languages = c.languages;
+        profile.serialNumber = c.serial;
+        TJvHidDevice *dev = CheckedOut(profile);
         ASSERT_TRUE(dev);
         EXPECT_EQ(dev->SerialNumber(), QString::fromUtf8(c.expected)) << QString::fromStdU16String(c.serial).toStdString();
         ctl.reset();
@@ -60,10 +60,10 @@ TEST_F(DeviceInfo, SerialNumberNeedsALanguageListThatDiffersFromIt)
 
 TEST_F(DeviceInfo, StringsAndLanguages)
 {
-    hid::TestDevice::Spec spec = ProcessorSpec();
-    spec.languages = {0x0409, 0x1234};
-    spec.indexedStrings = {{4, u"Firmware"}};
-    TJvHidDevice *dev = List(spec);
+    hid::TestDevice::Profile profile = ProcessorProfile();
+    profile.languages = {0x0409, 0x1234};
+    profile.indexedStrings = {{4, u"Firmware"}};
+    TJvHidDevice *dev = List(profile);
     ASSERT_TRUE(dev);
     // A device nobody holds cannot be opened: nothing was read before, so nothing is known.
     EXPECT_EQ(dev->ProductName(), "");
@@ -87,7 +87,7 @@ TEST_F(DeviceInfo, StringsAndLanguages)
 
 TEST_F(DeviceInfo, CapabilitiesAndReportParsingWrappers)
 {
-    TJvHidDevice *dev = List(ProcessorSpec());
+    TJvHidDevice *dev = List(ProcessorProfile());
     ASSERT_TRUE(dev);
     // Not accessible: the wrappers answer "not plugged in" and nothing is fetched.
     std::uint16_t count = 4;

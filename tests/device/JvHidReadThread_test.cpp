@@ -14,7 +14,7 @@
 namespace {
 
 using hidtest::HidFixture;
-using hidtest::ProcessorSpec;
+using hidtest::ProcessorProfile;
 
 struct Received {
     std::thread::id thread;
@@ -25,9 +25,9 @@ struct Received {
 class ReadThread : public HidFixture {
 protected:
     // Lists the plugged devices (the first pass) with a data handler that records reports.
-    void Start(hid::TestDevice::Spec spec = ProcessorSpec())
+    void Start(hid::TestDevice::Profile profile = ProcessorProfile())
     {
-        device = backend->Plug(spec);
+        device = backend->Plug(profile);
         ctl = std::make_unique<TJvHidDeviceController>(nullptr);
         ctl->SetDevData([this](TJvHidDevice *, std::uint8_t id, const void *data, std::uint16_t size) {
             const auto *bytes = static_cast<const std::uint8_t *>(data);
@@ -99,9 +99,9 @@ TEST_F(ReadThread, AStopRequestEndsTheThreadWithinItsWaitSlice)
 
 TEST_F(ReadThread, AQueryOnlyDeviceStartsNoThread)
 {
-    hid::TestDevice::Spec spec = ProcessorSpec();
-    spec.readWrite = false;  // like a keyboard the system holds
-    Start(spec);
+    hid::TestDevice::Profile profile = ProcessorProfile();
+    profile.readWrite = false;  // like a keyboard the system holds
+    Start(profile);
     TJvHidDevice *dev = CheckOut();
     EXPECT_FALSE(dev->HasReadWriteAccess());
     EXPECT_FALSE(dev->ThreadRunning());

@@ -44,8 +44,8 @@ protected:
 
 TEST_F(HidLinkTest, TheDeviceLooksLikeTheProcessor)
 {
-    EXPECT_EQ(device->spec().vendorId, 0x0168);
-    EXPECT_EQ(device->spec().productId, 0x0821);
+    EXPECT_EQ(device->profile().vendorId, 0x0168);
+    EXPECT_EQ(device->profile().productId, 0x0821);
     EXPECT_EQ(handle->ReportLength(hid::ReportType::Output), 65);
     EXPECT_EQ(handle->ReportLength(hid::ReportType::Input), 65);
     EXPECT_EQ(sim.HidDevice(), device);

@@ -35,13 +35,13 @@ std::shared_ptr<hid::TestDevice> Simulator::HidDevice() const
 
 int Simulator::PlugHidLocked()
 {
-    hid::TestDevice::Spec spec;
-    spec.vendorId = kVendorId;
-    spec.productId = kProductId;
-    spec.product = u"TROV316";
-    spec.inputLength = kReportLength;
-    spec.outputLength = kReportLength;
-    auto device = hidBackend_->Plug(spec);
+    hid::TestDevice::Profile profile;
+    profile.vendorId = kVendorId;
+    profile.productId = kProductId;
+    profile.product = u"TROV316";
+    profile.inputLength = kReportLength;
+    profile.outputLength = kReportLength;
+    auto device = hidBackend_->Plug(profile);
     const int id = AddConnection(Kind::Hid, -1, nullptr);
     connections_.at(id).hidDevice = device;
     auto bridge = std::make_shared<HidBridge>();

@@ -16,10 +16,10 @@ namespace {
 constexpr std::uint32_t kDefaultInputBuffers = 32;
 constexpr std::uint32_t kMinInputBuffers = 2, kMaxInputBuffers = 512;
 
-std::vector<std::uint8_t> DescriptorOf(const TestDevice::Spec &spec)
+std::vector<std::uint8_t> DescriptorOf(const TestDevice::Profile &profile)
 {
-    return !spec.reportDescriptor.empty() ? spec.reportDescriptor
-                                          : VendorReportDescriptor(spec.inputLength, spec.outputLength, spec.featureLength);
+    return !profile.reportDescriptor.empty() ? profile.reportDescriptor
+                                          : VendorReportDescriptor(profile.inputLength, profile.outputLength, profile.featureLength);
 }
 
 std::string Utf8(const std::u16string &text)
@@ -145,10 +145,10 @@ private:
     std::atomic<bool> detached_{false};
 };
 
-TestDevice::TestDevice(std::uint32_t deviceId, Spec spec)
-    : deviceId_(deviceId), path_("test-hid:" + std::to_string(deviceId)), spec_(std::move(spec)),
+TestDevice::TestDevice(std::uint32_t deviceId, Profile profile)
+    : deviceId_(deviceId), path_("test-hid:" + std::to_string(deviceId)), profile_(std::move(profile)),
       numbered_([this] {
-          const auto parsed = PreparsedData::Parse(DescriptorOf(spec_));
+          const auto parsed = PreparsedData::Parse(DescriptorOf(profile_));
           return parsed && parsed->usesReportIds();
       }())
 {
@@ -236,12 +236,12 @@ std::shared_ptr<TestBackend> TestBackend::Install()
     return backend;
 }
 
-std::shared_ptr<TestDevice> TestBackend::Plug(TestDevice::Spec spec)
+std::shared_ptr<TestDevice> TestBackend::Plug(TestDevice::Profile profile)
 {
     std::shared_ptr<TestDevice> device;
     {
         std::lock_guard lock(mutex_);
-        device = std::make_shared<TestDevice>(nextDeviceId_++, std::move(spec));
+        device = std::make_shared<TestDevice>(nextDeviceId_++, std::move(profile));
         devices_.push_back(device);
     }
     pending_ = true;
@@ -272,12 +272,12 @@ std::vector<InterfaceInfo> TestBackend::Enumerate()
 {
     std::vector<InterfaceInfo> list;
     for (const auto &device : devices()) {
-        const TestDevice::Spec &spec = device->spec();
+        const TestDevice::Profile &profile = device->profile();
         InterfaceInfo info;
         info.deviceId = device->deviceId();
         info.path = device->path();
-        info.texts[kDeviceDesc] = {Utf8(spec.product)};
-        info.texts[kMfg] = {Utf8(spec.manufacturer)};
+        info.texts[kDeviceDesc] = {Utf8(profile.product)};
+        info.texts[kMfg] = {Utf8(profile.manufacturer)};
         info.texts[kClass] = {"HIDClass"};
         info.texts[kEnumeratorName] = {"TEST"};
         list.push_back(std::move(info));
@@ -295,21 +295,21 @@ std::shared_ptr<Handle> TestBackend::Open(const std::string &path, Access access
         SetLastError(ENOENT);
         return nullptr;
     }
-    const TestDevice::Spec &spec = device->spec();
-    if (access != Access::Query && !spec.readWrite) {
+    const TestDevice::Profile &profile = device->profile();
+    if (access != Access::Query && !profile.readWrite) {
         SetLastError(EACCES);
         return nullptr;
     }
     DeviceDescription description;
-    description.attributes.VendorID = spec.vendorId;
-    description.attributes.ProductID = spec.productId;
-    description.attributes.VersionNumber = spec.version;
-    description.reportDescriptor = DescriptorOf(spec);
-    description.manufacturer = spec.manufacturer;
-    description.product = spec.product;
-    description.serialNumber = spec.serialNumber;
-    description.languages = spec.languages;
-    description.indexedStrings = spec.indexedStrings;
+    description.attributes.VendorID = profile.vendorId;
+    description.attributes.ProductID = profile.productId;
+    description.attributes.VersionNumber = profile.version;
+    description.reportDescriptor = DescriptorOf(profile);
+    description.manufacturer = profile.manufacturer;
+    description.product = profile.product;
+    description.serialNumber = profile.serialNumber;
+    description.languages = profile.languages;
+    description.indexedStrings = profile.indexedStrings;
     return std::make_shared<TestHandle>(access, std::move(description), device);
 }
 

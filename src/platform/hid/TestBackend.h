@@ -28,7 +28,7 @@ class TestHandle;
 
 class TestDevice {
 public:
-    struct Spec {
+    struct Profile {
         std::uint16_t vendorId = 0;
         std::uint16_t productId = 0;
         std::uint16_t version = 0x0100;
@@ -47,13 +47,13 @@ public:
     };
     using OutputHandler = std::function<void(const std::uint8_t *report, std::size_t size)>;
 
-    TestDevice(std::uint32_t deviceId, Spec spec);
+    TestDevice(std::uint32_t deviceId, Profile profile);
     TestDevice(const TestDevice &) = delete;
     TestDevice &operator=(const TestDevice &) = delete;
 
     std::uint32_t deviceId() const { return deviceId_; }
     const std::string &path() const { return path_; }
-    const Spec &spec() const { return spec_; }
+    const Profile &profile() const { return profile_; }
     bool plugged() const { return plugged_.load(); }
 
     // Called once per output report, on the thread that writes it, with no lock held. While no
@@ -79,7 +79,7 @@ private:
 
     const std::uint32_t deviceId_;
     const std::string path_;
-    const Spec spec_;
+    const Profile profile_;
     const bool numbered_;  // its reports carry report IDs
     std::atomic<bool> plugged_{true};
     std::atomic<int> readError_{0};
@@ -98,7 +98,7 @@ public:
     // Creates a test backend and makes it the current one.
     static std::shared_ptr<TestBackend> Install();
 
-    std::shared_ptr<TestDevice> Plug(TestDevice::Spec spec);
+    std::shared_ptr<TestDevice> Plug(TestDevice::Profile profile);
     void Unplug(const std::shared_ptr<TestDevice> &device);
     std::vector<std::shared_ptr<TestDevice>> devices() const;
 

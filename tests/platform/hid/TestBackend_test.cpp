@@ -19,13 +19,13 @@ using hid::ReadStatus;
 using hid::TestBackend;
 using hid::TestDevice;
 
-TestDevice::Spec Processor()
+TestDevice::Profile Processor()
 {
-    TestDevice::Spec spec;
-    spec.vendorId = 0x0168;
-    spec.productId = 0x0821;
-    spec.product = u"DSP316";
-    return spec;
+    TestDevice::Profile profile;
+    profile.vendorId = 0x0168;
+    profile.productId = 0x0821;
+    profile.product = u"DSP316";
+    return profile;
 }
 
 bool Readable(int fd)
@@ -104,9 +104,9 @@ TEST(TestBackend, ReportsTravelBothWaysAtTheDeviceLengths)
 TEST(TestBackend, QueryOnlyDeviceOpensForQueriesOnly)
 {
     TestBackend backend;
-    TestDevice::Spec spec = Processor();
-    spec.readWrite = false;
-    auto device = backend.Plug(spec);
+    TestDevice::Profile profile = Processor();
+    profile.readWrite = false;
+    auto device = backend.Plug(profile);
     EXPECT_FALSE(backend.Open(device->path(), Access::ReadWrite));
     EXPECT_EQ(hid::LastError(), static_cast<std::uint32_t>(EACCES));
     auto handle = backend.Open(device->path(), Access::Query);
