@@ -8,6 +8,8 @@
 #include <map>
 #include <sstream>
 
+#include "platform/os/CodePage.h"
+
 namespace hid {
 
 namespace {
@@ -56,37 +58,6 @@ std::string Parent(const std::string &path)
     return slash == std::string::npos || slash == 0 ? std::string("/") : path.substr(0, slash);
 }
 
-std::u16string Utf16(const std::string &utf8)
-{
-    std::u16string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const unsigned char c = static_cast<unsigned char>(utf8[i]);
-        std::uint32_t cp = 0xFFFD;
-        std::size_t n = 1;
-        if (c < 0x80) {
-            cp = c;
-        } else if ((c >> 5) == 6 && i + 1 < utf8.size()) {
-            cp = ((c & 0x1F) << 6) | (utf8[i + 1] & 0x3F);
-            n = 2;
-        } else if ((c >> 4) == 14 && i + 2 < utf8.size()) {
-            cp = ((c & 0x0F) << 12) | ((utf8[i + 1] & 0x3F) << 6) | (utf8[i + 2] & 0x3F);
-            n = 3;
-        } else if ((c >> 3) == 30 && i + 3 < utf8.size()) {
-            cp = ((c & 0x07) << 18) | ((utf8[i + 1] & 0x3F) << 12) | ((utf8[i + 2] & 0x3F) << 6) | (utf8[i + 3] & 0x3F);
-            n = 4;
-        }
-        i += n;
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(cp));
-        }
-    }
-    return out;
-}
-
 std::string Hex4(unsigned value)
 {
     char text[8];
@@ -130,9 +101,9 @@ bool ReadSysfsHidraw(const std::string &sysRoot, const std::string &name, SysfsH
         productName = uevent["HID_NAME"];
         serial = uevent["HID_UNIQ"];
     }
-    d.manufacturer = Utf16(manufacturer);
-    d.product = Utf16(productName);
-    d.serialNumber = Utf16(serial);
+    d.manufacturer = os::Utf8ToUtf16(manufacturer);
+    d.product = os::Utf8ToUtf16(productName);
+    d.serialNumber = os::Utf8ToUtf16(serial);
     // sysfs gives the strings in the device's first language without naming it; we offer them as
     // US English, the language nearly every device lists first.
     if (!manufacturer.empty() || !productName.empty() || !serial.empty())

@@ -8,6 +8,7 @@
 
 #include "platform/hid/HidStatus.h"
 #include "platform/hid/VendorDescriptor.h"
+#include "platform/os/CodePage.h"
 
 namespace hid {
 
@@ -20,24 +21,6 @@ std::vector<std::uint8_t> DescriptorOf(const TestDevice::Profile &profile)
 {
     return !profile.reportDescriptor.empty() ? profile.reportDescriptor
                                           : VendorReportDescriptor(profile.inputLength, profile.outputLength, profile.featureLength);
-}
-
-std::string Utf8(const std::u16string &text)
-{
-    std::string out;
-    for (char16_t c : text) {
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-    return out;
 }
 
 }  // namespace
@@ -276,8 +259,8 @@ std::vector<InterfaceInfo> TestBackend::Enumerate()
         InterfaceInfo info;
         info.deviceId = device->deviceId();
         info.path = device->path();
-        info.texts[kDeviceDesc] = {Utf8(profile.product)};
-        info.texts[kMfg] = {Utf8(profile.manufacturer)};
+        info.texts[kDeviceDesc] = {os::Utf16ToUtf8(profile.product)};
+        info.texts[kMfg] = {os::Utf16ToUtf8(profile.manufacturer)};
         info.texts[kClass] = {"HIDClass"};
         info.texts[kEnumeratorName] = {"TEST"};
         list.push_back(std::move(info));

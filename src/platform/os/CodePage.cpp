@@ -246,5 +246,7 @@ std::u16string AnsiToUnicode(std::string_view ansi) { return ToUtf16(DecodeAnsi(
 std::string UnicodeToAnsi(std::u16string_view text) { return EncodeAnsi(FromUtf16(text)); }
 std::string AnsiToUtf8(std::string_view ansi) { return ToUtf8(DecodeAnsi(ansi)); }
 std::string Utf8ToAnsi(std::string_view utf8) { return EncodeAnsi(FromUtf8(utf8)); }
+std::u16string Utf8ToUtf16(std::string_view utf8) { return ToUtf16(FromUtf8(utf8)); }
+std::string Utf16ToUtf8(std::u16string_view text) { return ToUtf8(FromUtf16(text)); }
 
 }  // namespace os

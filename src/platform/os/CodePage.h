@@ -20,5 +20,8 @@ std::string UnicodeToAnsi(std::u16string_view text);
 // The same with UTF-8 on the Unicode side.
 std::string AnsiToUtf8(std::string_view ansi);
 std::string Utf8ToAnsi(std::string_view utf8);
+// Between the two Unicode forms (malformed input becomes U+FFFD, as above).
+std::u16string Utf8ToUtf16(std::string_view utf8);
+std::string Utf16ToUtf8(std::u16string_view text);
 
 }  // namespace os

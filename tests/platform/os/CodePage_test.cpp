@@ -12,6 +12,8 @@ using os::AnsiToUnicode;
 using os::AnsiToUtf8;
 using os::UnicodeToAnsi;
 using os::Utf8ToAnsi;
+using os::Utf16ToUtf8;
+using os::Utf8ToUtf16;
 
 TEST(CodePage, AsciiIsTheSameInBothDirections)
 {
@@ -136,6 +138,16 @@ TEST(CodePage, ConvertsOnSeveralThreadsAtOnce)
     }
     for (auto &worker : workers)
         EXPECT_EQ(worker.get(), 0);
+}
+
+// Device strings arrive as UTF-8 from the system and are kept as UTF-16: pairs, BMP text and
+// damaged bytes.
+TEST(CodePage, Utf8AndUtf16)
+{
+    EXPECT_EQ(Utf8ToUtf16("A\xE4\xB8\xAD\xF0\x9F\x8E\xB5"), u"A\u4E2D\U0001F3B5");
+    EXPECT_EQ(Utf16ToUtf8(u"A\u4E2D\U0001F3B5"), "A\xE4\xB8\xAD\xF0\x9F\x8E\xB5");
+    EXPECT_EQ(Utf8ToUtf16("a\xC0\xAF\xE4\xB8"), u"a\uFFFD\uFFFD\uFFFD\uFFFD");  // overlong, cut short
+    EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");  // lone surrogate
 }
 
 }  // namespace
