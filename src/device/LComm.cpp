@@ -51,7 +51,7 @@ void LComm::SetExtraWrites(std::uint32_t count)
 // starts and after it has been joined), so reads and writes need no lock.
 bool LComm::PhysicalWrite(const std::uint8_t *bytes, int count) { return port_.Write(bytes, count, WriteTimeoutMs); }
 
-bool LComm::PortReady()
+bool LComm::ReadPending()
 {
     // Everything the port holds now, then each byte to the assembly without the lock.
     std::uint8_t buffer[256];

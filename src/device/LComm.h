@@ -37,7 +37,7 @@ protected:
     bool PhysicalWrite(const std::uint8_t *bytes, int count) override;
     // Each frame given is logged ("COM W"), not its resends.
     void FrameCopied(const std::uint8_t *bytes, int count) override;
-    bool PortReady() override;
+    bool ReadPending() override;
     void CloseHandles() override;
 
 private:

@@ -44,10 +44,13 @@ public:
     // The concrete transport's destructor calls Shutdown first.
     ~LinkProc() override = default;
 
-    // Creates the poll timer, then opens the link with the same arguments.
+    // Creates the poll timer, then opens the link with the same arguments. A second Open while
+    // the worker runs is refused and leaves the running poll timer alone.
     template <class... Args>
     bool Open(Args &&...args)
     {
+        if (this->IsOpen() || this->WorkerStarted())
+            return false;
         this->Sink().StartPollTimer(PollInterval, [this] { OnPollTimer(); });
         return Link::Open(std::forward<Args>(args)...);
     }

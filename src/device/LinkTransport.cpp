@@ -195,7 +195,7 @@ void LinkTransport::Run()
             ProcessReceived();
         else if (wake == Wake::Send)
             WriteGiven();
-        else if (!PortReady()) {
+        else if (!ReadPending()) {
             EndWithReport(LINK_ERR_COMM_EVENT, SourceOffset);
             break;
         }

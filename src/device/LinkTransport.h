@@ -89,8 +89,9 @@ protected:
 
     // The physical write on the worker thread; false when it failed.
     virtual bool PhysicalWrite(const std::uint8_t *bytes, int count) = 0;
-    // Serial: the port is readable; false when it failed (the worker reports and ends).
-    virtual bool PortReady() { return true; }
+    // Serial: the port is readable; reads what it holds. False when it failed (the worker
+    // reports and ends).
+    virtual bool ReadPending() { return true; }
     // Under Lock: the worker gave the pending frame up (reported, or its write failed).
     virtual void FrameGivenUp() {}
     // Closes what the worker used, after it has been joined.

@@ -44,6 +44,7 @@ struct SinkState {
     bool timerOn = false;
     int timerInterval = 0;
     int timerRestarts = 0;
+    int timerStarts = 0;
     std::function<void()> tick;
 
     template <class Pred>
@@ -172,6 +173,7 @@ public:
     {
         std::lock_guard lock(s_->mutex);
         s_->timerOn = true;
+        ++s_->timerStarts;
         s_->timerInterval = intervalMs;
         s_->tick = std::move(onTick);
     }

@@ -181,11 +181,14 @@ TEST_F(SerialLink, AHangUpIsReportedAndEndsTheWorker)
 {
     ASSERT_TRUE(Open());
     link->SetTimeout(60000);
+    const BSTM pending = BuildDeviceFrame(5, 7, CMD_HANDSHAKE, {});  // source 5, address 7
+    link->SendFrame(pending, true);
+    EXPECT_EQ(ReadCount(pending.size()), pending);
     ::close(master);
     master = -1;
     ASSERT_TRUE(sink->WaitForErrors(1));
     EXPECT_EQ(sink->Errors()[0].wparam, LINK_ERR_COMM_EVENT);
-    EXPECT_EQ(sink->Errors()[0].lparam, 0) << "the source byte of the pending frame";
+    EXPECT_EQ(sink->Errors()[0].lparam, 5) << "the source byte of the pending frame, not its address";
     for (int i = 0; i < 5000 && link->IsOpen(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     EXPECT_FALSE(link->IsOpen());

@@ -305,6 +305,7 @@ TYPED_TEST(HostLinks, OpenCloseAndSendsAroundThem)
     ASSERT_TRUE(rig.link->Open());
     EXPECT_FALSE(rig.link->Open()) << "a second open is refused";
     EXPECT_TRUE(rig.link->IsOpen());
+    EXPECT_EQ(rig.sink->timerStarts, 1) << "and leaves the running poll timer alone";
     rig.link->Close();
     EXPECT_FALSE(rig.link->IsOpen());
     rig.link->SendFrame(Request(CMD_HANDSHAKE), true);
