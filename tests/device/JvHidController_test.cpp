@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 
+#include <string>
 #include <vector>
 
 #include "device/HidFixture.h"
@@ -370,6 +371,93 @@ TEST_F(Controller, ArrivalsReachTheControllerThroughTheEventLoop)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
     EXPECT_EQ(owner.changes, before + 1);
     controller_.reset();
+}
+
+TEST_F(HidFixture, OnePassReportsVanishedDevicesFromTheEndThenArrivalsThenOneChange)
+{
+    auto a = backend->Plug(OtherProfile(0x0001));
+    backend->Plug(OtherProfile(0x0002));
+    auto c = backend->Plug(OtherProfile(0x0003));
+    TJvHidDeviceController ctl(nullptr);
+    std::vector<std::string> log;
+    auto note = [&](const char *what, TJvHidDevice *dev) {
+        log.push_back(std::string(what) + " " + std::to_string(dev->Attributes().ProductID));
+    };
+    ctl.OnArrival = [&](TJvHidDevice *dev) { note("arrival", dev); };
+    ctl.OnRemoval = [&](TJvHidDevice *dev) { note("removal", dev); };
+    ctl.SetDevUnplug([&](TJvHidDevice *dev) { note("unplug", dev); });
+    ctl.OnDeviceChange = [&](TObject *) { log.emplace_back("change"); };
+    ASSERT_TRUE(PumpUntil([&] { return !log.empty() && log.back() == "change"; }));
+    EXPECT_EQ(log, (std::vector<std::string>{"arrival 1", "arrival 2", "arrival 3", "change"}));
+
+    log.clear();
+    backend->Unplug(a);
+    backend->Unplug(c);
+    backend->Plug(OtherProfile(0x0004));
+    backend->Plug(OtherProfile(0x0005));
+    ctl.DeviceChange();
+    EXPECT_EQ(log, (std::vector<std::string>{"unplug 3", "removal 3", "unplug 1", "removal 1", "arrival 4",
+                                             "arrival 5", "change"}));
+    ASSERT_EQ(ctl.Devices().size(), 3u);
+    EXPECT_EQ(ctl.Devices()[0]->Attributes().ProductID, 0x0002);
+    EXPECT_EQ(ctl.Devices()[2]->Attributes().ProductID, 0x0005);
+    EXPECT_EQ(ctl.NumCheckedInDevices(), 3);
+
+    // Binding another change handler runs a pass at once (which reports a change: no notification
+    // has replaced the first pass's marker yet).
+    log.clear();
+    int changes = 0;
+    TJvHidDeviceController *self = &ctl;
+    ctl.SetOnDeviceChange([&](TObject *sender) {
+        EXPECT_EQ(sender, self);
+        ++changes;
+    });
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(log.empty());
+    backend->Plug(OtherProfile(0x0006));
+    ctl.SetOnDeviceChange(TNotifyEvent());
+    EXPECT_EQ(log, (std::vector<std::string>{"arrival 6"}));
+}
+
+int gChecks = 0;
+
+// A check callback that needs the device openable while it runs.
+bool OpensForTheCheck(TJvHidDevice *dev)
+{
+    ++gChecks;
+    return dev->IsAccessible() && dev->OpenFile();
+}
+
+TEST_F(HidFixture, CallbackSelectorsOpenTheDeviceForTheCheckAndSkipCheckedOutOnes)
+{
+    backend->Plug(ProcessorProfile());
+    backend->Plug(OtherProfile(0x0002));
+    TJvHidDeviceController ctl(nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return ctl.Devices().size() == 2; }));
+    gChecks = 0;
+    TJvHidDevice *first = nullptr, *second = nullptr;
+    ASSERT_TRUE(ctl.CheckOutByCallback(first, &OpensForTheCheck));
+    EXPECT_EQ(first, ctl.Devices()[0]);
+    EXPECT_EQ(gChecks, 1);
+    ASSERT_TRUE(ctl.CheckOutByCallback(second, &OpensForTheCheck));
+    EXPECT_EQ(second, ctl.Devices()[1]);
+    EXPECT_EQ(gChecks, 2);  // the checked-out first device was not asked again
+    EXPECT_EQ(ctl.NumCheckedOutDevices(), 2);
+
+    // Counting asks every plugged-in device; a checked-out one keeps the handle its check opened,
+    // a free one has it closed again.
+    ctl.CheckIn(second);
+    EXPECT_EQ(ctl.CountByCallback(&OpensForTheCheck), 2);
+    EXPECT_EQ(gChecks, 4);
+    EXPECT_NE(first->HidFileHandle(), nullptr);
+    EXPECT_EQ(ctl.Devices()[1]->HidFileHandle(), nullptr);
+    EXPECT_FALSE(ctl.Devices()[1]->IsAccessible());
+
+    // An empty class name takes nothing.
+    EXPECT_FALSE(ctl.CheckOutByClass(second, ""));
+    EXPECT_EQ(second, nullptr);
+    ctl.CheckIn(first);
+    EXPECT_EQ(ctl.NumCheckedInDevices(), 2);
 }
 
 }  // namespace

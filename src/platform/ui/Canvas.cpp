@@ -373,23 +373,8 @@ QImage ThinOutlineMask(const TCanvasPainter &p, const TPoint *points, int count,
     for (int i = 0; i < count; ++i) {
         const TPoint &a = points[i];
         const TPoint &b = points[(i + 1) % count];
-        int x = p.X(a.X), y = p.Y(a.Y);
-        const int ex = p.X(b.X), ey = p.Y(b.Y);
-        const int dx = std::abs(ex - x), sx = x < ex ? 1 : -1;
-        const int dy = -std::abs(ey - y), sy = y < ey ? 1 : -1;
-        int err = dx + dy;
-        while (x != ex || y != ey) {
-            mask.scanLine(y - bounds.top())[x - bounds.left()] = 255;
-            const int e2 = 2 * err;
-            if (e2 >= dy) {
-                err += dy;
-                x += sx;
-            }
-            if (e2 <= dx) {
-                err += dx;
-                y += sy;
-            }
-        }
+        ForEachLinePixel(p.X(a.X), p.Y(a.Y), p.X(b.X), p.Y(b.Y),
+                         [&](int x, int y) { mask.scanLine(y - bounds.top())[x - bounds.left()] = 255; });
     }
     return mask;
 }
@@ -554,7 +539,8 @@ static void DrawCurve(TCanvas &c, TCanvasPainter &p, const TRect &r, const Curve
         p.ColorMask(outline, ob.topLeft(), p.PenColor(), rop2);
 }
 
-void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
+void TCanvas::DrawInBox(int x1, int y1, int x2, int y2,
+                        const std::function<void(TCanvasPainter &, const TRect &)> &draw)
 {
     const TRect r = Normalized(x1, y1, x2, y2);
     if (r.IsEmpty() || !Ready())
@@ -562,25 +548,26 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
     Changing();
     {
         TCanvasPainter p(*this);
-        DrawCurve(*this, p, r, CurveShape{CurveKind::Ellipse}, state_.Rop2, true);
+        draw(p, r);
     }
     Changed();
 }
 
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
+{
+    DrawInBox(x1, y1, x2, y2, [this](TCanvasPainter &p, const TRect &r) {
+        DrawCurve(*this, p, r, CurveShape{CurveKind::Ellipse}, state_.Rop2, true);
+    });
+}
+
 void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
 {
-    const TRect r = Normalized(x1, y1, x2, y2);
-    if (r.IsEmpty() || !Ready())
-        return;
-    Changing();
-    {
-        TCanvasPainter p(*this);
+    DrawInBox(x1, y1, x2, y2, [&](TCanvasPainter &p, const TRect &r) {
         CurveShape s{CurveKind::RoundRect};
         s.Rx = std::min(std::abs(x3), r.Width()) / 2.0;
         s.Ry = std::min(std::abs(y3), r.Height()) / 2.0;
         DrawCurve(*this, p, r, s, state_.Rop2, true);
-    }
-    Changed();
+    });
 }
 
 namespace {
@@ -601,41 +588,23 @@ CurveShape ArcShape(CurveKind kind, const TRect &r, int x3, int y3, int x4, int 
 
 void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
-    const TRect r = Normalized(x1, y1, x2, y2);
-    if (r.IsEmpty() || !Ready())
-        return;
-    Changing();
-    {
-        TCanvasPainter p(*this);
+    DrawInBox(x1, y1, x2, y2, [&](TCanvasPainter &p, const TRect &r) {
         DrawCurve(*this, p, r, ArcShape(CurveKind::Arc, r, x3, y3, x4, y4), state_.Rop2, false);
-    }
-    Changed();
+    });
 }
 
 void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
-    const TRect r = Normalized(x1, y1, x2, y2);
-    if (r.IsEmpty() || !Ready())
-        return;
-    Changing();
-    {
-        TCanvasPainter p(*this);
+    DrawInBox(x1, y1, x2, y2, [&](TCanvasPainter &p, const TRect &r) {
         DrawCurve(*this, p, r, ArcShape(CurveKind::Pie, r, x3, y3, x4, y4), state_.Rop2, true);
-    }
-    Changed();
+    });
 }
 
 void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
-    const TRect r = Normalized(x1, y1, x2, y2);
-    if (r.IsEmpty() || !Ready())
-        return;
-    Changing();
-    {
-        TCanvasPainter p(*this);
+    DrawInBox(x1, y1, x2, y2, [&](TCanvasPainter &p, const TRect &r) {
         DrawCurve(*this, p, r, ArcShape(CurveKind::Chord, r, x3, y3, x4, y4), state_.Rop2, true);
-    }
-    Changed();
+    });
 }
 
 void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style)

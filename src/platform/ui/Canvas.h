@@ -31,6 +31,7 @@
 class TCanvas;
 class TGraphic;
 class TBitmap;
+class TCanvasPainter;
 using HDC = TCanvas *;
 
 // The pixels a canvas draws on. A bitmap or a window owns it; every canvas drawing on it holds a
@@ -365,6 +366,9 @@ private:
     void BrushChanged(TObject *);
     void FontChanged(TObject *);
     bool Ready();
+    // Runs `draw` with the box (x1, y1)-(x2, y2) put in order, as one change of the canvas; an
+    // empty box or a canvas without pixels draws nothing.
+    void DrawInBox(int x1, int y1, int x2, int y2, const std::function<void(TCanvasPainter &, const TRect &)> &draw);
     // Device offset of logical coordinates.
     TPoint Offset() const;
     // Visible part of the surface (surface coordinates).

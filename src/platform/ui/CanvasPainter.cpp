@@ -180,10 +180,21 @@ void TCanvasPainter::ColorMask(const QImage &mask, QPoint at, std::uint32_t colo
 
 namespace {
 
-QImage NewMask(const QRect &bounds)
+// A mask of `bounds` (surface coordinates) in which `paint` draws, with the painter set up for
+// surface coordinates and no antialiasing; null for empty bounds.
+template <class Paint>
+QImage PaintMask(const QRect &bounds, Paint paint)
 {
+    if (bounds.isEmpty())
+        return {};
     QImage mask(bounds.size(), QImage::Format_Alpha8);
     mask.fill(0);
+    {
+        QPainter p(&mask);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.translate(-bounds.left(), -bounds.top());
+        paint(p);
+    }
     return mask;
 }
 
@@ -192,36 +203,26 @@ QImage NewMask(const QRect &bounds)
 QImage TCanvasPainter::FillPathMask(const QPainterPath &path, QRect &bounds, Qt::FillRule rule)
 {
     bounds = path.controlPointRect().toAlignedRect().adjusted(-1, -1, 1, 1);
-    if (bounds.isEmpty())
-        return {};
-    QImage mask = NewMask(bounds);
-    QPainter p(&mask);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.translate(-bounds.left(), -bounds.top());
-    QPainterPath filled = path;
-    filled.setFillRule(rule);
-    p.fillPath(filled, QColor(0, 0, 0, 255));
-    return mask;
+    return PaintMask(bounds, [&](QPainter &p) {
+        QPainterPath filled = path;
+        filled.setFillRule(rule);
+        p.fillPath(filled, QColor(0, 0, 0, 255));
+    });
 }
 
 QImage TCanvasPainter::StrokePathMask(const QPainterPath &path, int width, QRect &bounds)
 {
     const int grow = width / 2 + 2;
     bounds = path.controlPointRect().toAlignedRect().adjusted(-grow, -grow, grow, grow);
-    if (bounds.isEmpty())
-        return {};
-    QImage mask = NewMask(bounds);
-    QPainter p(&mask);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.translate(-bounds.left(), -bounds.top());
-    QPen pen(QColor(0, 0, 0, 255));
-    pen.setWidth(width <= 1 ? 0 : width);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
-    return mask;
+    return PaintMask(bounds, [&](QPainter &p) {
+        QPen pen(QColor(0, 0, 0, 255));
+        pen.setWidth(width <= 1 ? 0 : width);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(path);
+    });
 }
 
 bool TCanvasPainter::PenPaints() const
@@ -251,27 +252,13 @@ void TCanvasPainter::PenLine(int x0, int y0, int x1, int y1, int &styleIndex)
         return;
     }
     const DashPattern *dash = PatternOf(pen.Style());
-    int x = X(x0), y = Y(y0);
-    const int ex = X(x1), ey = Y(y1);
-    const int dx = std::abs(ex - x), sx = x < ex ? 1 : -1;
-    const int dy = -std::abs(ey - y), sy = y < ey ? 1 : -1;
-    int err = dx + dy;
-    while (x != ex || y != ey) {
+    ForEachLinePixel(X(x0), Y(y0), X(x1), Y(y1), [&](int x, int y) {
         if (!dash || DashOn(*dash, styleIndex))
             Plot(x, y, penColor_, rop2);
         else if (c_.state_.BkMode == OPAQUE)
             Plot(x, y, bkColor_, rop2);
         ++styleIndex;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
-    }
+    });
 }
 
 void TCanvasPainter::PenPolyline(const TPoint *points, int count, bool close)

@@ -9,6 +9,7 @@
 #include <QRegion>
 
 #include <cstdint>
+#include <cstdlib>
 
 #include "platform/ui/Canvas.h"
 
@@ -72,6 +73,27 @@ inline std::uint32_t ToMono(std::uint32_t rgb)
 {
     const unsigned r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
     return (r * 30 + g * 59 + b * 11) >= 128 * 100 ? 0xFFFFFFu : 0u;
+}
+
+// Visits the pixels of a thin line from (x, y) up to but without (ex, ey), in drawing order.
+template <class Visit>
+void ForEachLinePixel(int x, int y, int ex, int ey, Visit visit)
+{
+    const int dx = std::abs(ex - x), sx = x < ex ? 1 : -1;
+    const int dy = -std::abs(ey - y), sy = y < ey ? 1 : -1;
+    int err = dx + dy;
+    while (x != ex || y != ey) {
+        visit(x, y);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
 }
 
 }  // namespace canvasraster

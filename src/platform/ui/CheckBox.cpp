@@ -4,6 +4,15 @@
 
 #include <QCheckBox>
 
+namespace {
+
+Qt::CheckState QtCheckState(TCheckBoxState state)
+{
+    return state == cbChecked ? Qt::Checked : state == cbGrayed ? Qt::PartiallyChecked : Qt::Unchecked;
+}
+
+}  // namespace
+
 T_IMPLEMENT_CLASS(TCheckBox)
 {
     b.Enum("Alignment", &TCheckBox::Alignment, &TCheckBox::SetAlignment, T_ALIGNMENT_NAMES).Default(taRightJustify);
@@ -27,8 +36,8 @@ QWidget *TCheckBox::CreateNative(QWidget *parent)
     auto *box = new QCheckBox(FText, parent);
     box->setTristate(true);
     box->setAutoFillBackground(true);
-    box->setLayoutDirection(FAlignment == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight);
-    box->setCheckState(FState == cbChecked ? Qt::Checked : FState == cbGrayed ? Qt::PartiallyChecked : Qt::Unchecked);
+    box->setLayoutDirection(CaptionDirection(FAlignment));
+    box->setCheckState(QtCheckState(FState));
     QObject::connect(box, &QCheckBox::clicked, box, [this] {
         ShowState();  // the box follows State only; the click decides the next one
         Guarded([this] { Toggle(); });
@@ -39,7 +48,7 @@ QWidget *TCheckBox::CreateNative(QWidget *parent)
 void TCheckBox::ShowState()
 {
     if (auto *box = Native<QCheckBox>())
-        box->setCheckState(FState == cbChecked ? Qt::Checked : FState == cbGrayed ? Qt::PartiallyChecked : Qt::Unchecked);
+        box->setCheckState(QtCheckState(FState));
 }
 
 void TCheckBox::SetTextValue(const QString &value)
@@ -53,7 +62,7 @@ void TCheckBox::SetAlignment(TLeftRight value)
 {
     FAlignment = value;
     if (auto *box = Native<QCheckBox>())
-        box->setLayoutDirection(value == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight);
+        box->setLayoutDirection(CaptionDirection(value));
 }
 
 void TCheckBox::SetState(TCheckBoxState value)

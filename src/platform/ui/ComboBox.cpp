@@ -428,20 +428,25 @@ void TCustomComboBox::CloseUp()
         OnCloseUp(this);
 }
 
-void TCustomComboBox::DrawItem(int index, const TRect &rect, TOwnerDrawState state)
+void DrawListItem(TWinControl *control, TCanvas &canvas, const TStrings &items, const TDrawItemEvent &onDraw,
+                  int index, const TRect &rect, TOwnerDrawState state)
 {
-    TCanvas *canvas = FCanvas.get();
-    canvas->SetFont(Font());
-    canvas->Brush()->SetColor(state.Contains(odSelected) ? clHighlight : Color());
+    canvas.SetFont(control->Font());
+    canvas.Brush()->SetColor(state.Contains(odSelected) ? clHighlight : control->Color());
     if (state.Contains(odSelected))
-        canvas->Font()->SetColor(clHighlightText);
-    if (OnDrawItem) {
-        OnDrawItem(this, index, rect, state);
+        canvas.Font()->SetColor(clHighlightText);
+    if (onDraw) {
+        onDraw(control, index, rect, state);
         return;
     }
-    canvas->FillRect(rect);
-    if (index >= 0 && index < Count())
-        canvas->TextOut(rect.Left + 2, rect.Top, FItems->Get(index));
+    canvas.FillRect(rect);
+    if (index >= 0 && index < items.Count())
+        canvas.TextOut(rect.Left + 2, rect.Top, items.Get(index));
+}
+
+void TCustomComboBox::DrawItem(int index, const TRect &rect, TOwnerDrawState state)
+{
+    DrawListItem(this, *FCanvas, *FItems, OnDrawItem, index, rect, state);
 }
 
 void TCustomComboBox::MeasureItem(int index, int &height)
@@ -530,10 +535,9 @@ void TCustomComboBox::UserEdited(const QString &text)
 
 void TCustomComboBox::CMMouseWheel(TMessage &m)
 {
-    const int delta = static_cast<std::int16_t>((m.WParam >> 16) & 0xFFFF);
-    const TShiftState shift = KeysToShiftState(m.WParam & 0xFFFF);
+    int delta = 0;
     m.Result = 1;
-    if (DoMouseWheel(shift, delta, LParamToPoint(m.LParam)) || DroppedDown() || Count() == 0)
+    if (DoMouseWheelMessage(m, delta) || DroppedDown() || Count() == 0)
         return;
     // The list's own handling: one item per notch.
     const int next = std::clamp(FItemIndex + (delta < 0 ? 1 : -1), 0, Count() - 1);

@@ -48,6 +48,12 @@ struct TDeleteItemStruct {
 using TDrawItemEvent = TEvent<void(TWinControl *Control, int Index, TRect Rect, TOwnerDrawState State)>;
 using TMeasureItemEvent = TEvent<void(TWinControl *Control, int Index, int &Height)>;
 
+// Paints one item of an owner-drawn list box or combo box on `canvas`: the control's font and
+// colour (highlight colours when selected), then `onDraw` when assigned, otherwise the cleared
+// cell with the item's text.
+void DrawListItem(TWinControl *control, TCanvas &canvas, const TStrings &items, const TDrawItemEvent &onDraw,
+                  int index, const TRect &rect, TOwnerDrawState state);
+
 class TCustomComboBox : public TNativeControl {
     T_DECLARE_CLASS(TCustomComboBox, TNativeControl)
 

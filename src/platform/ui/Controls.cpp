@@ -678,12 +678,17 @@ bool TControl::DoMouseWheelUp(TShiftState shift, TPoint mousePos)
     return handled;
 }
 
+bool TControl::DoMouseWheelMessage(const TMessage &m, int &delta)
+{
+    delta = static_cast<std::int16_t>((m.WParam >> 16) & 0xFFFF);
+    return DoMouseWheel(KeysToShiftState(m.WParam & 0xFFFF), delta, LParamToPoint(m.LParam));
+}
+
 void TControl::CMMouseWheel(TMessage &m)
 {
-    const int delta = static_cast<std::int16_t>((m.WParam >> 16) & 0xFFFF);
-    const TShiftState shift = KeysToShiftState(m.WParam & 0xFFFF);
+    int delta = 0;
     m.Result = 0;
-    if (DoMouseWheel(shift, delta, LParamToPoint(m.LParam)))
+    if (DoMouseWheelMessage(m, delta))
         m.Result = 1;
     else if (FParent)
         m.Result = FParent->Perform(CM_MOUSEWHEEL, m.WParam, m.LParam);

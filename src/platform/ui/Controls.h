@@ -284,6 +284,8 @@ protected:
     virtual void MouseLeave() { if (OnMouseLeave) OnMouseLeave(this); }
     virtual bool DoMouseWheelDown(TShiftState shift, TPoint mousePos);
     virtual bool DoMouseWheelUp(TShiftState shift, TPoint mousePos);
+    // DoMouseWheel for a CM_MOUSEWHEEL message; `delta` receives the wheel's turn.
+    bool DoMouseWheelMessage(const TMessage &m, int &delta);
     // After a size change (not while loading): fires OnResize.
     virtual void Resize();
     // Size limits and the framework's resize veto; false refuses the new size.

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <array>
+#include <utility>
 
 #include "platform/ui/ControlsWinControl.h"
 #include "platform/ui/Forms.h"
@@ -19,6 +20,21 @@ struct RouterState {
     std::array<bool, 256> keys{};
     bool lastKeyConsumed = false;
 };
+
+// Moves a role (the capture, the pointer, the focus) from its holder to `next`: `lost` tells the
+// control that loses it, then `gained` (with the previous holder) the one that gains it, unless
+// the first notification already moved the role elsewhere.
+template <class T, class Lost, class Gained>
+void MoveRole(T *&holder, T *next, Lost lost, Gained gained)
+{
+    if (holder == next)
+        return;
+    T *old = std::exchange(holder, next);
+    if (old)
+        lost(old);
+    if (next && holder == next)
+        gained(next, old);
+}
 
 RouterState &State()
 {
@@ -48,6 +64,16 @@ void TakeShiftState(TShiftState shift)
     SetKeyDown(VK_SHIFT, shift.Contains(ssShift));
     SetKeyDown(VK_CONTROL, shift.Contains(ssCtrl));
     SetKeyDown(VK_MENU, shift.Contains(ssAlt));
+}
+
+// A mouse input at `pos` of `window`: the keyboard state and the cursor position follow it.
+// Answers the screen position.
+TPoint TakePointer(TWinControl *window, TShiftState shift, TPoint pos)
+{
+    TakeShiftState(shift);
+    const TPoint screen = window->ClientToScreen(pos);
+    State().cursor = screen;
+    return screen;
 }
 
 WPARAM MouseKeys()
@@ -94,15 +120,9 @@ bool WindowsEnabled(TControl *c)
 // Tells the old and new control under the pointer (whoever holds the capture).
 void MouseIdle(TControl *hover)
 {
-    RouterState &s = State();
-    if (s.mouseControl == hover)
-        return;
-    TControl *old = s.mouseControl;
-    s.mouseControl = hover;
-    if (old)
-        old->Perform(CM_MOUSELEAVE);
-    if (hover && s.mouseControl == hover)
-        hover->Perform(CM_MOUSEENTER);
+    MoveRole(
+        State().mouseControl, hover, [](TControl *old) { old->Perform(CM_MOUSELEAVE); },
+        [](TControl *now, TControl *) { now->Perform(CM_MOUSEENTER); });
 }
 
 // The cursor shape of the control under the pointer.
@@ -150,9 +170,7 @@ void TInputRouter::Button(TWinControl *window, UINT msg, TMouseButton button, TS
     RouterState &s = State();
     if (!window)
         return;
-    TakeShiftState(shift);
-    const TPoint screen = window->ClientToScreen(pos);
-    s.cursor = screen;
+    const TPoint screen = TakePointer(window, shift, pos);
     TWinControl *top = TopWindow(window);
     if (!up && BlockedByModal(window)) {
         MouseIdle(nullptr);
@@ -199,9 +217,7 @@ void TInputRouter::MouseMove(TWinControl *window, TShiftState shift, TPoint pos)
     RouterState &s = State();
     if (!window)
         return;
-    TakeShiftState(shift);
-    const TPoint screen = window->ClientToScreen(pos);
-    s.cursor = screen;
+    const TPoint screen = TakePointer(window, shift, pos);
     TWinControl *top = TopWindow(window);
     TControl *hover = BlockedByModal(window) ? nullptr : FindControlAt(top, screen, true);
     TControl *target = s.capture ? s.capture : FindControlAt(top, screen, false);
@@ -316,13 +332,10 @@ TControl *TInputRouter::CaptureControl()
 
 void TInputRouter::SetCaptureControl(TControl *control)
 {
-    RouterState &s = State();
-    if (s.capture == control)
-        return;
-    TControl *old = s.capture;
-    s.capture = control;
-    if (old)
-        old->Perform(WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(control));
+    MoveRole(
+        State().capture, control,
+        [control](TControl *old) { old->Perform(WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(control)); },
+        [](TControl *, TControl *) {});
 }
 
 TControl *TInputRouter::MouseControl()
@@ -337,18 +350,14 @@ TWinControl *TInputRouter::FocusedWindow()
 
 void TInputRouter::SetFocusedWindow(TWinControl *window)
 {
-    RouterState &s = State();
-    if (s.focused == window)
-        return;
-    TWinControl *old = s.focused;
-    s.focused = window;
-    if (old)
-        old->Perform(WM_KILLFOCUS, reinterpret_cast<WPARAM>(window));
-    if (window && s.focused == window) {
-        window->Perform(WM_SETFOCUS, reinterpret_cast<WPARAM>(old));
-        if (QWidget *w = window->WidgetIfCreated(); w && w->focusPolicy() != Qt::NoFocus)
-            w->setFocus(Qt::OtherFocusReason);
-    }
+    MoveRole(
+        State().focused, window,
+        [window](TWinControl *old) { old->Perform(WM_KILLFOCUS, reinterpret_cast<WPARAM>(window)); },
+        [](TWinControl *now, TWinControl *old) {
+            now->Perform(WM_SETFOCUS, reinterpret_cast<WPARAM>(old));
+            if (QWidget *w = now->WidgetIfCreated(); w && w->focusPolicy() != Qt::NoFocus)
+                w->setFocus(Qt::OtherFocusReason);
+        });
 }
 
 TPoint TInputRouter::CursorPos()

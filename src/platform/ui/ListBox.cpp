@@ -278,18 +278,7 @@ TRect TCustomListBox::ItemRect(int index) const
 
 void TCustomListBox::DrawItem(int index, const TRect &rect, TOwnerDrawState state)
 {
-    TCanvas *canvas = FCanvas.get();
-    canvas->SetFont(Font());
-    canvas->Brush()->SetColor(state.Contains(odSelected) ? clHighlight : Color());
-    if (state.Contains(odSelected))
-        canvas->Font()->SetColor(clHighlightText);
-    if (OnDrawItem) {
-        OnDrawItem(this, index, rect, state);
-        return;
-    }
-    canvas->FillRect(rect);
-    if (index >= 0 && index < Count())
-        canvas->TextOut(rect.Left + 2, rect.Top, FItems->Get(index));
+    DrawListItem(this, *FCanvas, *FItems, OnDrawItem, index, rect, state);
 }
 
 void TCustomListBox::MeasureItem(int index, int &height)
@@ -331,10 +320,9 @@ void TCustomListBox::CNCommand(TMessage &m)
 
 void TCustomListBox::CMMouseWheel(TMessage &m)
 {
-    const int delta = static_cast<std::int16_t>((m.WParam >> 16) & 0xFFFF);
-    const TShiftState shift = KeysToShiftState(m.WParam & 0xFFFF);
+    int delta = 0;
     m.Result = 1;
-    if (DoMouseWheel(shift, delta, LParamToPoint(m.LParam)))
+    if (DoMouseWheelMessage(m, delta))
         return;
     // The list's own handling: it scrolls.
     if (QListWidget *list = List())

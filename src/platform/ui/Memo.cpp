@@ -281,9 +281,9 @@ void TCustomMemo::SelectAll()
 
 void TCustomMemo::CMMouseWheel(TMessage &m)
 {
-    const int delta = static_cast<std::int16_t>((m.WParam >> 16) & 0xFFFF);
+    int delta = 0;
     m.Result = 1;
-    if (DoMouseWheel(KeysToShiftState(m.WParam & 0xFFFF), delta, LParamToPoint(m.LParam)))
+    if (DoMouseWheelMessage(m, delta))
         return;
     if (QPlainTextEdit *editor = Editor())
         editor->verticalScrollBar()->setValue(editor->verticalScrollBar()->value() - 3 * delta / 120);

@@ -23,7 +23,7 @@ QWidget *TRadioButton::CreateNative(QWidget *parent)
     auto *radio = new QRadioButton(FText, parent);
     radio->setAutoExclusive(false);  // the siblings are switched off by the control
     radio->setAutoFillBackground(true);
-    radio->setLayoutDirection(FAlignment == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight);
+    radio->setLayoutDirection(CaptionDirection(FAlignment));
     radio->setChecked(FChecked);
     QObject::connect(radio, &QRadioButton::clicked, radio, [this] {
         ShowChecked();
@@ -49,7 +49,7 @@ void TRadioButton::SetAlignment(TLeftRight value)
 {
     FAlignment = value;
     if (auto *radio = Native<QRadioButton>())
-        radio->setLayoutDirection(value == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight);
+        radio->setLayoutDirection(CaptionDirection(value));
 }
 
 void TRadioButton::SetChecked(bool value)

@@ -9,6 +9,12 @@
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 using TLeftRight = TAlignment;  // taLeftJustify or taRightJustify
+// The widget direction that puts a check box's or radio button's caption where `alignment` says:
+// taLeftJustify shows the caption left of the box.
+inline Qt::LayoutDirection CaptionDirection(TLeftRight alignment)
+{
+    return alignment == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight;
+}
 enum TVerticalAlignment { taAlignTop, taAlignBottom, taVerticalCenter };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };

@@ -405,6 +405,45 @@ TEST(CanvasShapes, EllipseStaysInsideItsBoxAndGradientRunsEdgeToEdge)
     EXPECT_EQ(g.At(2, 4), RGB(200, 100, 40));
 }
 
+// Every box-bound shape keeps inside its box (right and bottom edge left out), takes its corners in
+// either order, and draws nothing for an empty box.
+TEST(CanvasShapes, BoxShapesStayInsideTheirBoxInEitherCornerOrder)
+{
+    using Shape = std::function<void(TCanvas *, int, int, int, int)>;
+    const std::pair<const char *, Shape> shapes[] = {
+        {"Ellipse", [](TCanvas *c, int a, int b, int x, int y) { c->Ellipse(a, b, x, y); }},
+        {"RoundRect", [](TCanvas *c, int a, int b, int x, int y) { c->RoundRect(a, b, x, y, 4, 4); }},
+        {"Arc", [](TCanvas *c, int a, int b, int x, int y) { c->Arc(a, b, x, y, 14, 6, 0, 6); }},
+        {"Pie", [](TCanvas *c, int a, int b, int x, int y) { c->Pie(a, b, x, y, 14, 6, 0, 6); }},
+        {"Chord", [](TCanvas *c, int a, int b, int x, int y) { c->Chord(a, b, x, y, 14, 6, 0, 6); }},
+    };
+    auto picture = [](const Shape &draw, int x1, int y1, int x2, int y2) {
+        Board b(16, 14);
+        b.c->Brush()->SetColor(clRed);
+        draw(b.c, x1, y1, x2, y2);
+        std::vector<std::string> rows;
+        for (int y = 0; y < 14; ++y)
+            rows.push_back(b.Row(y));
+        return rows;
+    };
+    for (const auto &[name, draw] : shapes) {
+        const auto ordered = picture(draw, 2, 2, 12, 10);
+        int painted = 0;
+        for (int y = 0; y < 14; ++y)
+            for (int x = 0; x < 16; ++x) {
+                const bool inside = x >= 2 && x < 12 && y >= 2 && y < 10;
+                if (ordered[y][x] == '#') {
+                    ++painted;
+                    EXPECT_TRUE(inside) << name << " at " << x << "," << y;
+                }
+            }
+        EXPECT_GT(painted, 0) << name;
+        EXPECT_EQ(picture(draw, 12, 10, 2, 2), ordered) << name;
+        const auto empty = picture(draw, 5, 2, 5, 10);
+        EXPECT_EQ(empty, picture([](TCanvas *, int, int, int, int) {}, 0, 0, 0, 0)) << name;
+    }
+}
+
 TEST(CanvasShapes, DrawEdgeRaisedAndAdjust)
 {
     Board b(6, 6);
