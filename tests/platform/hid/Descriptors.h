@@ -16,7 +16,7 @@ inline const std::vector<std::uint8_t> kVendor64 = {
     0xC0,
 };
 
-// The boot keyboard of the HID specification: modifiers, a reserved byte, five LEDs, six keys.
+// The standard boot keyboard: modifiers, a reserved byte, five LEDs, six keys.
 inline const std::vector<std::uint8_t> kBootKeyboard = {
     0x05, 0x01, 0x09, 0x06, 0xA1, 0x01,              // generic desktop, keyboard, application
     0x05, 0x07, 0x19, 0xE0, 0x29, 0xE7,              // key codes E0..E7 (modifiers)
