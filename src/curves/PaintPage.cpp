@@ -2,9 +2,15 @@
 
 #include <algorithm>
 
-TPaintPage::TPaintPage() : bitmap_(std::make_unique<TBitmap>()) {}
+TPaintPage::TPaintPage() : bitmap_(std::make_unique<TBitmap>())
+{
+    GdiplusStartup(&token_, &startupInput_, nullptr);
+}
 
-TPaintPage::~TPaintPage() = default;
+TPaintPage::~TPaintPage()
+{
+    GdiplusShutdown(token_);
+}
 
 void TPaintPage::Place(int left, int top, int right, int bottom)
 {

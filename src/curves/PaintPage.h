@@ -2,10 +2,12 @@
 // One off-screen layer of a response plot control: a bitmap and the place where it sits on the
 // control. The control draws each of its areas (curves, labels, titles, margin) into its own page
 // and copies a page onto its canvas only when that area changed, so the screen never shows a
-// half-drawn plot. A page has an empty bitmap until it is first placed.
+// half-drawn plot. A page has an empty bitmap until it is first placed. Each page holds a GDI+
+// start-up of its own for its whole life (the selected band's fill is drawn with GDI+).
 
 #include <memory>
 
+#include "platform/gdiplus/GdiPlusFlat.h"
 #include "platform/ui/Bitmap.h"
 
 class TPaintPage {
@@ -31,6 +33,8 @@ public:
     const TRect &PageRect() const { return pageRect_; }
 
 private:
+    GdiplusStartupInput startupInput_;
+    ULONG_PTR token_ = 0;
     std::unique_ptr<TBitmap> bitmap_;
     TRect screenRect_;
     TRect pageRect_;

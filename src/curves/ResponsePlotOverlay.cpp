@@ -2,9 +2,11 @@
 // selected band's text and fill, the free text and the vertical line (the overlay pass).
 
 #include <algorithm>
+#include <vector>
 
 #include "curves/PlotPixels.h"
 #include "curves/ResponsePlot.h"
+#include "platform/gdiplus/GdiPlusFlat.h"
 #include "platform/os/CodePage.h"
 #include "platform/ui/Format.h"
 #include "platform/ui/SysUtils.h"
@@ -203,7 +205,65 @@ void LResponsePlot::CuveDisplayPaint()
     PaintFill(FillCurve.data(), FillPointCount, true);
 }
 
-void LResponsePlot::PaintFill(const double *, int, bool) {}
+// The translucent grey area between the selected band's curve and its baseline: the curve as a
+// cardinal spline through its integer points, then straight segments along the baseline chosen by
+// the band's type and the sign of its gain, closed when filled. `outlineCurveOnly` (the overlay
+// pass) draws the outline of the curve before the segments are added; otherwise (DrawCurveFill)
+// the outline of the whole figure is drawn. Point i of the curve lies at x = i on the plot axis.
+void LResponsePlot::PaintFill(const double *y, int n, bool outlineCurveOnly)
+{
+    if (n < 2 || PlotPage->Bitmap()->Empty())
+        return;
+    const double w = GetPlotWidth();
+    const double h = GetPlotHeight();
+    std::vector<GpPoint> points(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        points[static_cast<std::size_t>(i)] = {ToPixel(w * (i - XMin()) / (XMax() - XMin())),
+                                               ToPixel(h - h * (y[i] - YMin()) / (YMax() - YMin()))};
+
+    constexpr ARGB fillColour = 0x1E808080;  // mid grey at alpha 30 of 255
+    GpGraphics *graphics = nullptr;
+    GpSolidFill *brush = nullptr;
+    GpPen *pen = nullptr;
+    GpPath *path = nullptr;
+    if (GdipCreateFromHDC(PlotPage->Canvas()->Handle(), &graphics) == Ok &&
+        GdipCreateSolidFill(fillColour, &brush) == Ok && GdipCreatePen1(fillColour, 1.0f, UnitWorld, &pen) == Ok &&
+        GdipCreatePath(FillModeAlternate, &path) == Ok) {
+        GdipAddPathCurveI(path, points.data(), n);
+        if (outlineCurveOnly)
+            GdipDrawPath(graphics, pen, path);
+
+        // Far left and far right of the visible part of every plot of the program.
+        const auto x = [this](double v) { return static_cast<REAL>(ScreenX(v)); };
+        const auto yAt = [this](double v) { return static_cast<REAL>(ScreenY(v)); };
+        const REAL left = x(10.0), right = x(20000.0), zero = yAt(0.0);
+        const REAL edge = yAt(ParamType == 1 || ParamType == 2 ? (ParamGain >= 0 ? YMax() : YMin()) : YMin());
+        switch (ParamType) {
+        case 0: GdipAddPathLine(path, left, zero, right, zero); break;
+        case 1:
+            GdipAddPathLine(path, right, zero, left, zero);
+            GdipAddPathLine(path, left, zero, left, edge);
+            break;
+        case 2:
+            GdipAddPathLine(path, right, edge, right, zero);
+            GdipAddPathLine(path, right, zero, left, zero);
+            break;
+        default:
+            if (ParamType >= 3) {
+                GdipAddPathLine(path, right, zero, right, edge);
+                GdipAddPathLine(path, right, edge, left, edge);
+            }
+            break;
+        }
+        if (!outlineCurveOnly)
+            GdipDrawPath(graphics, pen, path);
+        GdipFillPath(graphics, brush, path);
+    }
+    GdipDeletePath(path);
+    GdipDeletePen(pen);
+    GdipDeleteBrush(brush);
+    GdipDeleteGraphics(graphics);
+}
 
 // ---- Free text ------------------------------------------------------------------------------------
 

@@ -464,3 +464,43 @@ TEST_F(MainFormPlotTest, PhaseAxisWithCrossoverMarkersSelectedBandAndFreeText)
             face += At(image, x - o.X + o.X, y) == ColorToRGB(clBtnFace);
     EXPECT_GT(face, 500);
 }
+
+TEST_F(MainFormPlotTest, SelectedBandFillIsTranslucentGreyDownToItsBaseline)
+{
+    Plot model(plot);
+    model.Filters[0]->SetFilter(6.0, 1000.0, 0.7071, ftPeak);
+    model.Filters[1]->SetFilter(0.0, 300.0, 0.7071, ftLowPass2);
+    model.DrawTotal(2);
+    const int column = PixelX(FrequencyToCurveX(1000.0)) + 3;  // off the 1 kHz grid line
+    // Red of the curve page's pixel at a level in the fill's column.
+    const auto greyAt = [&](int x, double y) {
+        return qRed(plot->GetPlotPage()->Bitmap()->Image().pixel(x, PixelY(y)));
+    };
+    const auto grey = [&](double y) { return greyAt(column, y); };
+
+    // Drawn at once: between the peak and the 0 dB line grey at alpha 30 over black; black above
+    // the curve and below the line.
+    model.ShowSelectedBand(0, 0, 6.0f, 0.7071f, true);
+    const int once = grey(1.5);
+    EXPECT_GT(once, 5);
+    EXPECT_LT(once, 40);
+    EXPECT_EQ(QColor(plot->GetPlotPage()->Bitmap()->Image().pixel(column, PixelY(1.5))).saturation(), 0);
+    EXPECT_EQ(grey(10.5), 0);
+    EXPECT_EQ(grey(-4.5), 0);
+    // Every overlay pass paints it again until the next plot pass.
+    plot->UpdateCurvePage();
+    EXPECT_GT(grey(1.5), once);
+    plot->DrawAllPlots();
+    plot->SetCurveDisplay(false);
+    plot->UpdateCurvePage();
+    EXPECT_EQ(grey(1.5), 0);
+
+    // A pass filter is filled down to the bottom edge; more than 4096 points are cut to 4096.
+    model.ShowSelectedBand(3, 1, 0.0f, 0.7071f, true);
+    EXPECT_GT(greyAt(PixelX(FrequencyToCurveX(150.0)), -16.5), 5);
+    std::vector<double> longCurve(5000, 3.0);
+    plot->DrawAllPlots();
+    plot->DrawCurveFill(3, longCurve.data(), static_cast<int>(longCurve.size()));
+    EXPECT_GT(grey(1.5), 5);
+    Render();
+}
