@@ -6,6 +6,7 @@
 #include <QDir>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -215,6 +216,23 @@ TEST_F(MainFormPlotTest, CurvesAreStoredByIdAndBadPointCountsAreRefused)
     EXPECT_EQ(plot->YMax(), 1.0);
     EXPECT_EQ(plot->XMin(), -1.0);
     EXPECT_EQ(plot->XMax(), 1.0);
+}
+
+TEST_F(MainFormPlotTest, FarAndMissingPointsAreMovedToNotDrawnTo)
+{
+    // Columns 1000 .. 1400 of the point axis at 0 dB, with a spike far above, an infinity and a
+    // missing value in between: the line breaks there and nothing huge reaches the canvas.
+    const double x[] = {1000, 1100, 1150, 1200, 1250, 1300, 1400};
+    const double y[] = {0, 0, 1e300, 0, std::nan(""), 0, -std::numeric_limits<double>::infinity()};
+    plot->FFTDraw(x, y, 7, 30, clWhite, PlotStyleLine);
+    plot->FFTDraw(x, y, 7, 31, clWhite, PlotStyleLineFilledSquares);
+    const QImage page = plot->GetPlotPage()->Bitmap()->Image();
+    const auto at = [&](double px) { return At(page, PixelX(px), PixelY(0.0)); };
+    EXPECT_EQ(at(1050), clWhite);   // drawn
+    EXPECT_EQ(at(1175), 0x880000);  // towards the spike: moved to, not drawn to; the 0 dB line shows
+    EXPECT_EQ(at(1225), 0x880000);  // after the missing value: moved to
+    EXPECT_EQ(at(1275), 0x880000);
+    EXPECT_EQ(At(page, PixelX(1300), PixelY(0.0)), clWhite);  // the square of the last good point
 }
 
 TEST_F(MainFormPlotTest, FrequencyLabelsFollowTheWidth)
