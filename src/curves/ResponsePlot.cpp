@@ -57,19 +57,28 @@ void LResponsePlot::SetAxisStyle(TMyAxisStyle value)
         DrawPlotsAndLabels();
 }
 
+namespace {
+
+// A Log axis needs positive bounds: max <= 0 gives 10 and 1, else min <= 0 gives 0.1 x max.
+void PositiveLogBounds(double &max, double &min)
+{
+    if (max <= 0) {
+        max = 10.0;
+        min = 1.0;
+    }
+    else if (min <= 0) {
+        min = 0.1 * max;
+    }
+}
+
+}  // namespace
+
 void LResponsePlot::SetYAxisFormat(TMyAxisFormat value)
 {
     FYAxisFormat = value;
     FindYMaxMin();
-    if (value == TMyAxisFormat::Log) {
-        if (FYMax <= 0) {
-            FYMax = 10.0;
-            FYMin = 1.0;
-        }
-        else if (FYMin <= 0) {
-            FYMin = 0.1 * FYMax;
-        }
-    }
+    if (value == TMyAxisFormat::Log)
+        PositiveLogBounds(FYMax, FYMin);
     CalculateLogMaxMin();
     if (FAutoRedraw)
         DrawPlotsAndLabels();
@@ -79,15 +88,8 @@ void LResponsePlot::SetXAxisFormat(TMyAxisFormat value)
 {
     FXAxisFormat = value;
     FindXMaxMin();
-    if (value == TMyAxisFormat::Log) {
-        if (FXMax <= 0) {
-            FXMax = 10.0;
-            FXMin = 1.0;
-        }
-        else if (FXMin <= 0) {
-            FXMin = 0.1 * FXMax;
-        }
-    }
+    if (value == TMyAxisFormat::Log)
+        PositiveLogBounds(FXMax, FXMin);
     CalculateLogMaxMin();
     if (FAutoRedraw)
         DrawPlotsAndLabels();
@@ -324,46 +326,39 @@ void LResponsePlot::SetPlotTitle(const QString &value)
         DrawTitles();
 }
 
-void LResponsePlot::SetPlotTitleFont(TFont *value)
+void LResponsePlot::TakeFont(TFont &font, TFont *value, std::initializer_list<TPaintPage *> pages, bool everything)
 {
     if (value)
-        FPlotTitleFont->Assign(value);
-    PlotTitlePage->SetFont(FPlotTitleFont.get());
+        font.Assign(value);
+    for (TPaintPage *page : pages)
+        page->SetFont(&font);
     ResizePaintPage();
-    if (FAutoRedraw)
+    if (!FAutoRedraw)
+        return;
+    if (everything)
         Redraw();
+    else
+        DrawPlotsAndLabels();
+}
+
+void LResponsePlot::SetPlotTitleFont(TFont *value)
+{
+    TakeFont(*FPlotTitleFont, value, {PlotTitlePage.get()}, true);
 }
 
 void LResponsePlot::SetAxisTitleFont(TFont *value)
 {
-    if (value)
-        FAxisTitleFont->Assign(value);
-    XTitlePage->SetFont(FAxisTitleFont.get());
-    YTitlePage->SetFont(FAxisTitleFont.get());
-    ResizePaintPage();
-    if (FAutoRedraw)
-        Redraw();
+    TakeFont(*FAxisTitleFont, value, {XTitlePage.get(), YTitlePage.get()}, true);
 }
 
 void LResponsePlot::SetAxisLabelFont(TFont *value)
 {
-    if (value)
-        FAxisLabelFont->Assign(value);
-    XLabelPage->SetFont(FAxisLabelFont.get());
-    YLabelPage->SetFont(FAxisLabelFont.get());
-    ResizePaintPage();
-    if (FAutoRedraw)
-        Redraw();
+    TakeFont(*FAxisLabelFont, value, {XLabelPage.get(), YLabelPage.get()}, true);
 }
 
 void LResponsePlot::SetMouseCoordFont(TFont *value)
 {
-    if (value)
-        FMouseCoordFont->Assign(value);
-    CoordPage->SetFont(FMouseCoordFont.get());
-    ResizePaintPage();
-    if (FAutoRedraw)
-        DrawPlotsAndLabels();
+    TakeFont(*FMouseCoordFont, value, {CoordPage.get()}, false);
 }
 
 // ---- Curves ---------------------------------------------------------------------------------------
@@ -410,57 +405,55 @@ bool LResponsePlot::RemovePlot(int id)
     return true;
 }
 
-bool LResponsePlot::GetPlotStyle(TMyPlotStyle &style, int id) const
+namespace {
+
+// Runs `f` on the curve with that id; false when there is none.
+template <class F>
+bool WithPlot(const TPlotList &list, int id, F f)
 {
     TPlotListMember *m = nullptr;
-    if (!PlotList->Find(m, id))
+    if (!list.Find(m, id))
         return false;
-    style = m->Style;
+    f(*m);
     return true;
+}
+
+void CopyValues(const std::vector<double> &values, std::span<double> out)
+{
+    std::copy_n(values.begin(), std::min(out.size(), values.size()), out.begin());
+}
+
+}  // namespace
+
+bool LResponsePlot::GetPlotStyle(TMyPlotStyle &style, int id) const
+{
+    return WithPlot(*PlotList, id, [&](const TPlotListMember &m) { style = m.Style; });
 }
 
 bool LResponsePlot::GetPlotColor(TColor &colour, int id) const
 {
-    TPlotListMember *m = nullptr;
-    if (!PlotList->Find(m, id))
-        return false;
-    colour = m->Color;
-    return true;
+    return WithPlot(*PlotList, id, [&](const TPlotListMember &m) { colour = m.Color; });
 }
 
 bool LResponsePlot::GetPlotNumPoints(int &count, int id) const
 {
-    TPlotListMember *m = nullptr;
-    if (!PlotList->Find(m, id))
-        return false;
-    count = m->Count;
-    return true;
+    return WithPlot(*PlotList, id, [&](const TPlotListMember &m) { count = m.Count; });
 }
 
 bool LResponsePlot::GetPlotX(std::span<double> out, int id) const
 {
-    TPlotListMember *m = nullptr;
-    if (!PlotList->Find(m, id))
-        return false;
-    std::copy_n(m->X.begin(), std::min(out.size(), m->X.size()), out.begin());
-    return true;
+    return WithPlot(*PlotList, id, [&](const TPlotListMember &m) { CopyValues(m.X, out); });
 }
 
 bool LResponsePlot::GetPlotY(std::span<double> out, int id) const
 {
-    TPlotListMember *m = nullptr;
-    if (!PlotList->Find(m, id))
-        return false;
-    std::copy_n(m->Y.begin(), std::min(out.size(), m->Y.size()), out.begin());
-    return true;
+    return WithPlot(*PlotList, id, [&](const TPlotListMember &m) { CopyValues(m.Y, out); });
 }
 
 bool LResponsePlot::SetPlotStyle(TMyPlotStyle style, int id)
 {
-    TPlotListMember *m = nullptr;
-    if (!PlotList->Find(m, id))
+    if (!WithPlot(*PlotList, id, [&](TPlotListMember &m) { m.Style = style; }))
         return false;
-    m->Style = style;
     if (FAutoRedraw)
         DrawAllPlots();
     return true;
@@ -468,13 +461,11 @@ bool LResponsePlot::SetPlotStyle(TMyPlotStyle style, int id)
 
 bool LResponsePlot::SetPlotColor(TColor colour, int id)
 {
-    TPlotListMember *m = nullptr;
-    if (!PlotList->Find(m, id))
-        return false;
-    m->Color = colour;
-    DrawOnePlot(*m);
-    RedrawScreen();
-    return true;
+    return WithPlot(*PlotList, id, [&](TPlotListMember &m) {
+        m.Color = colour;
+        DrawOnePlot(m);
+        RedrawScreen();
+    });
 }
 
 // ---- Axis bounds ----------------------------------------------------------------------------------

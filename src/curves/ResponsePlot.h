@@ -29,6 +29,7 @@
 #include <QString>
 
 #include <array>
+#include <initializer_list>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -293,6 +294,9 @@ protected:
     virtual int MarkerParamType(double filterType) const = 0;
 
 private:
+    // A font setter: copy `value` into `font`, hand it to the pages, lay out, redraw everything
+    // (or only the plot and labels) when AutoRedraw.
+    void TakeFont(TFont &font, TFont *value, std::initializer_list<TPaintPage *> pages, bool everything);
     double LabelScaledY(double v) const { return v * YLabelValueScale(); }
     QString XLabelText(double value) const;
     QString YLabelText(double value) const;

@@ -235,6 +235,26 @@ TEST_F(MainFormPlotTest, FarAndMissingPointsAreMovedToNotDrawnTo)
     EXPECT_EQ(At(page, PixelX(1300), PixelY(0.0)), clWhite);  // the square of the last good point
 }
 
+TEST_F(MainFormPlotTest, TheEarliestCurveLiesOnTopAndTheTotalTakesItsChannelColour)
+{
+    std::vector<double> level(4096, 3.0);
+    plot->FFTDraw(level.data(), 4096, 40, clRed, PlotStyleLine);
+    plot->FFTDraw(level.data(), 4096, 41, clWhite, PlotStyleLine);
+    EXPECT_EQ(At(plot->GetPlotPage()->Bitmap()->Image(), PixelX(2000), PixelY(3.0)), clRed);
+
+    // Any channel number picks a colour of the table, cyclically; slot -1 selects slot 0.
+    Plot model(plot);
+    model.Filters[0]->SetFilter(3.0, 250.0, 1.0, ftPeak);
+    model.DrawTotal(12);
+    TColor colour = 0;
+    ASSERT_TRUE(plot->GetPlotColor(colour, PlotCurveSlots::ChannelTotal));
+    EXPECT_EQ(colour, static_cast<TColor>(ChannelColors[2]));
+    model.ShowSelectedBand(0, -1, 3.0f, 1.0f, true);
+    EXPECT_EQ(Texts(plot->DrawnParamTexts()), (std::vector<QString>{"Q:1.00", "250.0Hz", " 3.0dB"}));
+    model.ShowSelectedBand(0, 27, 3.0f, 1.0f, true);
+    EXPECT_EQ(plot->DrawnParamTexts().size(), 3u);
+}
+
 TEST_F(MainFormPlotTest, FrequencyLabelsFollowTheWidth)
 {
     struct Row {
