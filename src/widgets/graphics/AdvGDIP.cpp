@@ -1251,6 +1251,13 @@ TGPFont::~TGPFont()
     GdipDeleteFont(nativeFont);
 }
 
+INT TGPFont::GetStyle()
+{
+    INT style = 0;
+    RecordStatus(GdipGetFontStyle(nativeFont, &style));
+    return style;
+}
+
 TGPStringFormat::TGPStringFormat(INT formatFlags, LANGID language)
 {
     GpStringFormat *f = nullptr;

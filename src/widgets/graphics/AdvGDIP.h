@@ -447,6 +447,8 @@ public:
             TGPFontCollection *fontCollection = nullptr);
     TGPFont(GpFont *font, Status status);
     ~TGPFont() override;
+    // The FontStyle bits.
+    INT GetStyle();
     Status GetLastStatus();
 
 protected:
