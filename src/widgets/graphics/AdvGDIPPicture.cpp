@@ -248,20 +248,21 @@ void TAdvGDIPPicture::GDIPDraw(TGPGraphics *graphics, const TGPRectF &r)
 
 void TAdvGDIPPicture::FillRect(TGPGraphics *graphics, const TGPRectF &r)
 {
-    TOpened opened = OpenImage();
-    if (!graphics || !opened.Ready())
-        return;
-    TGPTextureBrush brush(opened.Image.get(), WrapModeTile);
-    graphics->FillRectangle(&brush, r);
+    Tile(graphics, [&](TGPBrush *brush) { graphics->FillRectangle(brush, r); });
 }
 
 void TAdvGDIPPicture::FillPath(TGPGraphics *graphics, TGPGraphicsPath *path)
+{
+    Tile(graphics, [&](TGPBrush *brush) { graphics->FillPath(brush, path); });
+}
+
+void TAdvGDIPPicture::Tile(TGPGraphics *graphics, const std::function<void(TGPBrush *)> &fill)
 {
     TOpened opened = OpenImage();
     if (!graphics || !opened.Ready())
         return;
     TGPTextureBrush brush(opened.Image.get(), WrapModeTile);
-    graphics->FillPath(&brush, path);
+    fill(&brush);
 }
 
 void TAdvGDIPPicture::GetImageSizesFromFileName(const QString &fileName)

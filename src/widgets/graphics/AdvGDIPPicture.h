@@ -8,6 +8,8 @@
 // changes nothing; LoadFromFile reads the size from the file's header
 // (GetImageSizesFromFileName) instead of decoding it.
 
+#include <functional>
+
 #include "platform/ui/Bitmap.h"
 #include "widgets/graphics/GDIPPictureBase.h"
 
@@ -50,6 +52,8 @@ protected:
     void DrawBitmapFile(TCanvas *canvas, const TRect &r, TGraphic *bitmap) override;
 
 private:
+    // Fills through a texture brush of the picture, tiled from the graphics' origin.
+    void Tile(TGPGraphics *graphics, const std::function<void(TGPBrush *)> &fill);
     // Records what the image is like; true when it is a transparent BMP, with its key colour.
     bool Inspect(TGPBitmap &image, ARGB &key);
 

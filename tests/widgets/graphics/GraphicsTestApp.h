@@ -1,34 +1,17 @@
 #pragma once
-// One QApplication for the graphics control set's tests (offscreen, 96 DPI), a white board to
-// paint on, and small picture files made on the fly.
+// The standard controls' application object (offscreen, 96 DPI), a white board to paint on,
+// and small picture files made on the fly.
 
-#include <QApplication>
 #include <QBuffer>
 #include <QImageWriter>
 
 #include <gtest/gtest.h>
 
 #include "platform/ui/Bitmap.h"
+#include "tests/platform/ui/StdTestApp.h"
 #include "widgets/graphics/AdvGDIP.h"
 
 namespace graphicstest {
-
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (!qApp) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            qputenv("QT_FONT_DPI", "96");
-            static int argc = 1;
-            static char name[] = "graphics_tests";
-            static char *argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
-};
-
-inline ::testing::Environment *const kQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 // A bitmap filled with one colour, and a TGPGraphics on its canvas.
 struct Board {
