@@ -49,8 +49,8 @@ void GdiPlusFrames(benchmark::State &state)
             g.FillPath(&brush, path.get());
             TGPPen shadow(ARGBFromAlphaColor(128, clGray), 1);
             g.DrawLine(&shadow, r.X + Radius, r.Y + r.Height, r.X + r.Width - Radius, r.Y + r.Height);
-            g.DrawArc(&shadow, r.X + r.Width - 2 * Radius, r.Y + r.Height - 2 * Radius, 2.0f * Radius,
-                      2.0f * Radius, 0, 90);
+            g.DrawArc(&shadow, r.X + r.Width - 2 * Radius, r.Y + r.Height - 2 * Radius, 2.0f * Radius, 2.0f * Radius, 0,
+                      90);
         }
         benchmark::DoNotOptimize(Page().Image().constBits());
     }

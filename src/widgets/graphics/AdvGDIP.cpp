@@ -5,7 +5,6 @@
 #include <new>
 #include <string>
 
-
 namespace {
 
 // ---- Process-wide state of the layer -------------------------------------------------------------
@@ -135,12 +134,12 @@ void TGdiplusBase::operator delete(void *ptr, const std::nothrow_t &) noexcept
     GdipFree(ptr);
 }
 
-#define RECORD_STATUS(Class, Field)              \
-    Status Class::RecordStatus(Status status)    \
-    {                                            \
-        if (status != Ok)                        \
-            Field = status;                      \
-        return status;                           \
+#define RECORD_STATUS(Class, Field)                                                                                    \
+    Status Class::RecordStatus(Status status)                                                                          \
+    {                                                                                                                  \
+        if (status != Ok)                                                                                              \
+            Field = status;                                                                                            \
+        return status;                                                                                                 \
     }
 
 RECORD_STATUS(TGPMatrix, lastResult)
@@ -155,12 +154,12 @@ RECORD_STATUS(TGPFont, lastResult)
 RECORD_STATUS(TGPStringFormat, lastError)
 RECORD_STATUS(TGPGraphics, lastResult)
 
-#define LAST_STATUS(Class, Field)        \
-    Status Class::GetLastStatus()        \
-    {                                    \
-        const Status s = Field;          \
-        Field = Ok;                      \
-        return s;                        \
+#define LAST_STATUS(Class, Field)                                                                                      \
+    Status Class::GetLastStatus()                                                                                      \
+    {                                                                                                                  \
+        const Status s = Field;                                                                                        \
+        Field = Ok;                                                                                                    \
+        return s;                                                                                                      \
     }
 
 LAST_STATUS(TGPMatrix, lastResult)
@@ -338,8 +337,8 @@ TGPImage::TGPImage(const QString &filename, bool useEmbeddedColorManagement)
 TGPImage::TGPImage(IStream *stream, bool useEmbeddedColorManagement)
 {
     GpImage *img = nullptr;
-    lastResult = useEmbeddedColorManagement ? GdipLoadImageFromStreamICM(stream, &img)
-                                            : GdipLoadImageFromStream(stream, &img);
+    lastResult =
+        useEmbeddedColorManagement ? GdipLoadImageFromStreamICM(stream, &img) : GdipLoadImageFromStream(stream, &img);
     StoreHandle(img);
 }
 
@@ -399,9 +398,15 @@ TGPImageFormat TGPImage::GetFormat()
         const GUID &id;
         TGPImageFormat format;
     } table[] = {
-        {ImageFormatMemoryBMP, ifMemoryBMP}, {ImageFormatBMP, ifBMP}, {ImageFormatEMF, ifEMF},
-        {ImageFormatWMF, ifWMF},             {ImageFormatJPEG, ifJPEG}, {ImageFormatPNG, ifPNG},
-        {ImageFormatGIF, ifGIF},             {ImageFormatTIFF, ifTIFF}, {ImageFormatEXIF, ifEXIF},
+        {ImageFormatMemoryBMP, ifMemoryBMP},
+        {ImageFormatBMP, ifBMP},
+        {ImageFormatEMF, ifEMF},
+        {ImageFormatWMF, ifWMF},
+        {ImageFormatJPEG, ifJPEG},
+        {ImageFormatPNG, ifPNG},
+        {ImageFormatGIF, ifGIF},
+        {ImageFormatTIFF, ifTIFF},
+        {ImageFormatEXIF, ifEXIF},
         {ImageFormatIcon, ifIcon},
     };
     for (const auto &row : table)
@@ -414,8 +419,8 @@ TGPImage *TGPImage::GetThumbnailImage(UINT thumbWidth, UINT thumbHeight, GetThum
                                       void *callbackData)
 {
     GpImage *thumb = nullptr;
-    const Status st = RecordStatus(GdipGetImageThumbnail(nativeImage, thumbWidth, thumbHeight, &thumb, callback,
-                                                         callbackData));
+    const Status st =
+        RecordStatus(GdipGetImageThumbnail(nativeImage, thumbWidth, thumbHeight, &thumb, callback, callbackData));
     auto *wrapper = new (std::nothrow) TGPImage(thumb, st);
     if (!wrapper)
         GdipDisposeImage(thumb);
@@ -448,8 +453,8 @@ Status TGPImage::SaveAdd(TGPImage *newImage, const EncoderParameters *params)
 TGPBitmap::TGPBitmap(IStream *stream, bool useEmbeddedColorManagement)
 {
     GpBitmap *b = nullptr;
-    lastResult = useEmbeddedColorManagement ? GdipCreateBitmapFromStreamICM(stream, &b)
-                                            : GdipCreateBitmapFromStream(stream, &b);
+    lastResult =
+        useEmbeddedColorManagement ? GdipCreateBitmapFromStreamICM(stream, &b) : GdipCreateBitmapFromStream(stream, &b);
     StoreHandle(b);
 }
 
@@ -522,8 +527,7 @@ Status TGPImageAttributes::Reset(ColorAdjustType type)
     return RecordStatus(GdipResetImageAttributes(nativeImageAttr, type));
 }
 
-Status TGPImageAttributes::SetColorMatrix(const ColorMatrix &colorMatrix, ColorMatrixFlags mode,
-                                          ColorAdjustType type)
+Status TGPImageAttributes::SetColorMatrix(const ColorMatrix &colorMatrix, ColorMatrixFlags mode, ColorAdjustType type)
 {
     return RecordStatus(GdipSetImageAttributesColorMatrix(nativeImageAttr, type, -1, &colorMatrix, nullptr, mode));
 }
@@ -762,8 +766,8 @@ Status TGPGraphicsPath::AddBezier(REAL x1, REAL y1, REAL x2, REAL y2, REAL x3, R
     return RecordStatus(GdipAddPathBezier(nativePath, x1, y1, x2, y2, x3, y3, x4, y4));
 }
 
-Status TGPGraphicsPath::AddString(const QString &text, INT length, const TGPFontFamily *family, INT style,
-                                  REAL emSize, const TGPRectF &layoutRect, const TGPStringFormat *format)
+Status TGPGraphicsPath::AddString(const QString &text, INT length, const TGPFontFamily *family, INT style, REAL emSize,
+                                  const TGPRectF &layoutRect, const TGPStringFormat *format)
 {
     const std::u16string chars = Chars(text);
     return RecordStatus(GdipAddPathString(nativePath, chars.c_str(), length, family ? family->nativeFamily : nullptr,
@@ -796,8 +800,8 @@ Status TGPRegion::Exclude(TGPGraphicsPath *path)
 
 Status TGPRegion::Union(TGPRegion *region)
 {
-    return RecordStatus(GdipCombineRegionRegion(nativeRegion, region ? region->nativeRegion : nullptr,
-                                                CombineModeUnion));
+    return RecordStatus(
+        GdipCombineRegionRegion(nativeRegion, region ? region->nativeRegion : nullptr, CombineModeUnion));
 }
 
 // ---- Brushes -------------------------------------------------------------------------------------
@@ -878,8 +882,8 @@ TGPTextureBrush::TGPTextureBrush(TGPImage *image, WrapMode wrapMode, REAL dstX, 
     : TGPBrush(Empty{})
 {
     GpTexture *b = nullptr;
-    lastResult = GdipCreateTexture2(image ? image->nativeImage : nullptr, wrapMode, dstX, dstY, dstWidth, dstHeight,
-                                    &b);
+    lastResult =
+        GdipCreateTexture2(image ? image->nativeImage : nullptr, wrapMode, dstX, dstY, dstWidth, dstHeight, &b);
     StoreHandle(b);
 }
 
@@ -888,8 +892,8 @@ TGPTextureBrush::TGPTextureBrush(TGPImage *image, const TGPRectF &dstRect, TGPIm
 {
     GpTexture *b = nullptr;
     lastResult = GdipCreateTextureIA(image ? image->nativeImage : nullptr,
-                                     imageAttributes ? imageAttributes->nativeImageAttr : nullptr, dstRect.X,
-                                     dstRect.Y, dstRect.Width, dstRect.Height, &b);
+                                     imageAttributes ? imageAttributes->nativeImageAttr : nullptr, dstRect.X, dstRect.Y,
+                                     dstRect.Width, dstRect.Height, &b);
     StoreHandle(b);
 }
 
@@ -954,8 +958,7 @@ TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPPointF &point1, const TG
     StoreHandle(b);
 }
 
-TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPPoint &point1, const TGPPoint &point2, ARGB color1,
-                                               ARGB color2)
+TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPPoint &point1, const TGPPoint &point2, ARGB color1, ARGB color2)
     : TGPBrush(Empty{})
 {
     GpLineGradient *b = nullptr;
@@ -963,8 +966,7 @@ TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPPoint &point1, const TGP
     StoreHandle(b);
 }
 
-TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPRectF &rect, ARGB color1, ARGB color2,
-                                               LinearGradientMode mode)
+TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPRectF &rect, ARGB color1, ARGB color2, LinearGradientMode mode)
     : TGPBrush(Empty{})
 {
     GpLineGradient *b = nullptr;
@@ -994,8 +996,7 @@ TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPRect &rect, ARGB color1,
     : TGPBrush(Empty{})
 {
     GpLineGradient *b = nullptr;
-    lastResult =
-        GdipCreateLineBrushFromRectWithAngleI(&rect, color1, color2, angle, isAngleScalable, WrapModeTile, &b);
+    lastResult = GdipCreateLineBrushFromRectWithAngleI(&rect, color1, color2, angle, isAngleScalable, WrapModeTile, &b);
     StoreHandle(b);
 }
 

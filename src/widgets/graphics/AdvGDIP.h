@@ -39,16 +39,37 @@ using TGPPointF = GpPointF;
 using TGPRect = GpRect;
 using TGPRectF = GpRectF;
 
-inline TGPPoint MakePoint(INT x, INT y) { return {x, y}; }
-inline TGPPointF MakePoint(REAL x, REAL y) { return {x, y}; }
-inline TGPRect MakeRect(INT x, INT y, INT width, INT height) { return {x, y, width, height}; }
-inline TGPRectF MakeRect(REAL x, REAL y, REAL width, REAL height) { return {x, y, width, height}; }
+inline TGPPoint MakePoint(INT x, INT y)
+{
+    return {x, y};
+}
+inline TGPPointF MakePoint(REAL x, REAL y)
+{
+    return {x, y};
+}
+inline TGPRect MakeRect(INT x, INT y, INT width, INT height)
+{
+    return {x, y, width, height};
+}
+inline TGPRectF MakeRect(REAL x, REAL y, REAL width, REAL height)
+{
+    return {x, y, width, height};
+}
 
 // The layer's own kinds of picture file and of fill.
 enum TGPImageFormat { ifUndefined, ifMemoryBMP, ifBMP, ifEMF, ifWMF, ifJPEG, ifPNG, ifGIF, ifTIFF, ifEXIF, ifIcon };
 enum TAdvGradientType {
-    gtSolid, gtRadial, gtVertical, gtHorizontal, gtForwardDiagonal, gtBackwardDiagonal, gtAngle, gtHatch, gtPath,
-    gtTexture, gtNone
+    gtSolid,
+    gtRadial,
+    gtVertical,
+    gtHorizontal,
+    gtForwardDiagonal,
+    gtBackwardDiagonal,
+    gtAngle,
+    gtHatch,
+    gtPath,
+    gtTexture,
+    gtNone
 };
 
 // ---- Colours -------------------------------------------------------------------------------------
@@ -585,21 +606,21 @@ protected:
 
 struct TGDIPFillParams {
     TGPGraphics *Graphics = nullptr;
-    TGPGraphicsPath *Path = nullptr;    // the shape when UsePath is set (may be missing)
+    TGPGraphicsPath *Path = nullptr;  // the shape when UsePath is set (may be missing)
     bool UsePath = false;
-    TGPRectF Rect{};                    // the shape otherwise; the base of the gradient rectangle
+    TGPRectF Rect{};  // the shape otherwise; the base of the gradient rectangle
     TAdvGradientType GradientType = gtSolid;
     TColor Color = clNone;
     TColor ColorTo = clNone;
-    BYTE Opacity = 255;                 // of Color and of the border
+    BYTE Opacity = 255;  // of Color and of the border
     BYTE OpacityTo = 255;
     HatchStyle Hatch = HatchStyleHorizontal;
     int Angle = 0;
-    TAdvGDIPPicture *Picture = nullptr; // texture for gtTexture (may be missing)
-    TColor BorderColor = clNone;        // clNone: no border
+    TAdvGDIPPicture *Picture = nullptr;  // texture for gtTexture (may be missing)
+    TColor BorderColor = clNone;         // clNone: no border
     int BorderWidth = 0;
     DashStyle BorderDashStyle = DashStyleSolid;
-    bool Mirror = false;                // the mirror half of a two-part fill
+    bool Mirror = false;  // the mirror half of a two-part fill
 };
 
 // Paints the shape by the gradient type, then its border; gtRadial, gtPath and gtNone fill

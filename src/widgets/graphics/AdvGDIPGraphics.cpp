@@ -236,10 +236,9 @@ Status TGPGraphics::DrawImage(TGPImage *image, const TGPRectF &destRect, REAL sr
                               REAL srcheight, Unit_ srcUnit, TGPImageAttributes *imageAttributes,
                               DrawImageAbort callback, void *callbackData)
 {
-    return RecordStatus(GdipDrawImageRectRect(nativeGraphics, IMAGE(image), destRect.X, destRect.Y, destRect.Width,
-                                              destRect.Height, srcx, srcy, srcwidth, srcheight, srcUnit,
-                                              imageAttributes ? imageAttributes->nativeImageAttr : nullptr, callback,
-                                              callbackData));
+    return RecordStatus(GdipDrawImageRectRect(
+        nativeGraphics, IMAGE(image), destRect.X, destRect.Y, destRect.Width, destRect.Height, srcx, srcy, srcwidth,
+        srcheight, srcUnit, imageAttributes ? imageAttributes->nativeImageAttr : nullptr, callback, callbackData));
 }
 
 Status TGPGraphics::DrawImageRect(TGPImage *image, INT x, INT y, INT width, INT height)
@@ -314,8 +313,7 @@ Status TGPGraphics::DrawString(const QString &text, INT length, TGPFont *font, c
     return DrawString(text, length, font, layoutRect, nullptr, brush);
 }
 
-Status TGPGraphics::DrawString(const QString &text, INT length, TGPFont *font, const TGPPointF &origin,
-                               TGPBrush *brush)
+Status TGPGraphics::DrawString(const QString &text, INT length, TGPFont *font, const TGPPointF &origin, TGPBrush *brush)
 {
     return DrawString(text, length, font, MakeRect(origin.X, origin.Y, 0.0f, 0.0f), nullptr, brush);
 }
@@ -424,10 +422,10 @@ void DrawGDIPFill(TGDIPFillParams p)
     case gtForwardDiagonal:
     case gtBackwardDiagonal: {
         // The gradient kinds in the order of their modes.
-        const LinearGradientMode mode = p.GradientType == gtVertical     ? LinearGradientModeVertical
-                                        : p.GradientType == gtHorizontal ? LinearGradientModeHorizontal
+        const LinearGradientMode mode = p.GradientType == gtVertical          ? LinearGradientModeVertical
+                                        : p.GradientType == gtHorizontal      ? LinearGradientModeHorizontal
                                         : p.GradientType == gtForwardDiagonal ? LinearGradientModeForwardDiagonal
-                                                                               : LinearGradientModeBackwardDiagonal;
+                                                                              : LinearGradientModeBackwardDiagonal;
         TGPLinearGradientBrush brush(grown, a, b, mode);
         brush.SetGammaCorrection(-1);
         fill(&brush);

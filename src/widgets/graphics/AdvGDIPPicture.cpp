@@ -13,10 +13,10 @@ T_IMPLEMENT_CLASS(TAdvGDIPPicture) {}
 
 namespace {
 
-const bool registered = (RegisterGraphicClass("TAdvGDIPPicture", []() -> std::unique_ptr<TGraphic> {
-                             return std::make_unique<TAdvGDIPPicture>();
-                         }),
-                         true);
+const bool registered =
+    (RegisterGraphicClass("TAdvGDIPPicture",
+                          []() -> std::unique_ptr<TGraphic> { return std::make_unique<TAdvGDIPPicture>(); }),
+     true);
 
 // ---- Header readers ------------------------------------------------------------------------------
 // Each reads only inside the file: a value past its end, a segment shorter than its own length
@@ -119,7 +119,8 @@ TImageHeaderSize TiffSize(const HeaderBytes &f)
         if (tag == 256) {
             w = value;
             haveW = true;
-        } else if (tag == 257) {
+        }
+        else if (tag == 257) {
             h = value;
             haveH = true;
         }

@@ -11,30 +11,40 @@
 
 // Names of the hatch styles, in the order of their values.
 #define HATCH_STYLE_NAMES                                                                                              \
-    {"HatchStyleHorizontal", "HatchStyleVertical", "HatchStyleForwardDiagonal", "HatchStyleBackwardDiagonal",          \
-     "HatchStyleCross", "HatchStyleDiagonalCross", "HatchStyle05Percent", "HatchStyle10Percent",                       \
-     "HatchStyle20Percent", "HatchStyle25Percent", "HatchStyle30Percent", "HatchStyle40Percent",                       \
-     "HatchStyle50Percent", "HatchStyle60Percent", "HatchStyle70Percent", "HatchStyle75Percent",                       \
-     "HatchStyle80Percent", "HatchStyle90Percent", "HatchStyleLightDownwardDiagonal", "HatchStyleLightUpwardDiagonal", \
-     "HatchStyleDarkDownwardDiagonal", "HatchStyleDarkUpwardDiagonal", "HatchStyleWideDownwardDiagonal",              \
-     "HatchStyleWideUpwardDiagonal", "HatchStyleLightVertical", "HatchStyleLightHorizontal",                          \
-     "HatchStyleNarrowVertical", "HatchStyleNarrowHorizontal", "HatchStyleDarkVertical", "HatchStyleDarkHorizontal",  \
-     "HatchStyleDashedDownwardDiagonal", "HatchStyleDashedUpwardDiagonal", "HatchStyleDashedHorizontal",              \
-     "HatchStyleDashedVertical", "HatchStyleSmallConfetti", "HatchStyleLargeConfetti", "HatchStyleZigZag",            \
-     "HatchStyleWave", "HatchStyleDiagonalBrick", "HatchStyleHorizontalBrick", "HatchStyleWeave", "HatchStylePlaid",  \
-     "HatchStyleDivot", "HatchStyleDottedGrid", "HatchStyleDottedDiamond", "HatchStyleShingle", "HatchStyleTrellis",  \
-     "HatchStyleSphere", "HatchStyleSmallGrid", "HatchStyleSmallCheckerBoard", "HatchStyleLargeCheckerBoard",         \
-     "HatchStyleOutlinedDiamond", "HatchStyleSolidDiamond"}
+    {                                                                                                                  \
+        "HatchStyleHorizontal", "HatchStyleVertical", "HatchStyleForwardDiagonal", "HatchStyleBackwardDiagonal",       \
+            "HatchStyleCross", "HatchStyleDiagonalCross", "HatchStyle05Percent", "HatchStyle10Percent",                \
+            "HatchStyle20Percent", "HatchStyle25Percent", "HatchStyle30Percent", "HatchStyle40Percent",                \
+            "HatchStyle50Percent", "HatchStyle60Percent", "HatchStyle70Percent", "HatchStyle75Percent",                \
+            "HatchStyle80Percent", "HatchStyle90Percent", "HatchStyleLightDownwardDiagonal",                           \
+            "HatchStyleLightUpwardDiagonal", "HatchStyleDarkDownwardDiagonal", "HatchStyleDarkUpwardDiagonal",         \
+            "HatchStyleWideDownwardDiagonal", "HatchStyleWideUpwardDiagonal", "HatchStyleLightVertical",               \
+            "HatchStyleLightHorizontal", "HatchStyleNarrowVertical", "HatchStyleNarrowHorizontal",                     \
+            "HatchStyleDarkVertical", "HatchStyleDarkHorizontal", "HatchStyleDashedDownwardDiagonal",                  \
+            "HatchStyleDashedUpwardDiagonal", "HatchStyleDashedHorizontal", "HatchStyleDashedVertical",                \
+            "HatchStyleSmallConfetti", "HatchStyleLargeConfetti", "HatchStyleZigZag", "HatchStyleWave",                \
+            "HatchStyleDiagonalBrick", "HatchStyleHorizontalBrick", "HatchStyleWeave", "HatchStylePlaid",              \
+            "HatchStyleDivot", "HatchStyleDottedGrid", "HatchStyleDottedDiamond", "HatchStyleShingle",                 \
+            "HatchStyleTrellis", "HatchStyleSphere", "HatchStyleSmallGrid", "HatchStyleSmallCheckerBoard",             \
+            "HatchStyleLargeCheckerBoard", "HatchStyleOutlinedDiamond", "HatchStyleSolidDiamond"                       \
+    }
 
 #define GRADIENT_TYPE_NAMES                                                                                            \
-    {"gtSolid", "gtRadial", "gtVertical", "gtHorizontal", "gtForwardDiagonal", "gtBackwardDiagonal", "gtAngle",       \
-     "gtHatch", "gtPath", "gtTexture", "gtNone"}
+    {                                                                                                                  \
+        "gtSolid", "gtRadial", "gtVertical", "gtHorizontal", "gtForwardDiagonal", "gtBackwardDiagonal", "gtAngle",     \
+            "gtHatch", "gtPath", "gtTexture", "gtNone"                                                                 \
+    }
 
 #define PICTURE_POSITION_NAMES                                                                                         \
-    {"ppTopLeft",    "ppTopCenter",  "ppTopRight",     "ppBottomLeft",   "ppBottomCenter", "ppBottomRight",           \
-     "ppTiled",      "ppStretched",  "ppCenterLeft",   "ppCenterCenter", "ppCenterRight",  "ppCustom"}
+    {                                                                                                                  \
+        "ppTopLeft", "ppTopCenter", "ppTopRight", "ppBottomLeft", "ppBottomCenter", "ppBottomRight", "ppTiled",        \
+            "ppStretched", "ppCenterLeft", "ppCenterCenter", "ppCenterRight", "ppCustom"                               \
+    }
 
-#define PICTURE_MODE_NAMES {"pmStretch", "pmNormal"}
+#define PICTURE_MODE_NAMES                                                                                             \
+    {                                                                                                                  \
+        "pmStretch", "pmNormal"                                                                                        \
+    }
 
 T_IMPLEMENT_CLASS(TGDIPFill)
 {
@@ -64,16 +74,14 @@ T_IMPLEMENT_CLASS(TGDIPFill)
            PICTURE_MODE_NAMES)
         .Default(pmStretch);
     b.Object("Picture", &F::Picture, &F::SetPicture);
-    b.Enum("PicturePosition", &F::PicturePosition, &F::SetPicturePosition, PICTURE_POSITION_NAMES)
-        .Default(ppTopLeft);
+    b.Enum("PicturePosition", &F::PicturePosition, &F::SetPicturePosition, PICTURE_POSITION_NAMES).Default(ppTopLeft);
     b.Int("PictureLeft", &F::PictureLeft, &F::SetPictureLeft).Default(0);
     b.Int("PictureTop", &F::PictureTop, &F::SetPictureTop).Default(0);
     b.Enum("PictureSize", &F::PictureSize, &F::SetPictureSize, {"psOriginal", "psCustom"}).Default(psOriginal);
     b.Int("PictureWidth", &F::PictureWidth, &F::SetPictureWidth).Default(50);
     b.Int("PictureHeight", &F::PictureHeight, &F::SetPictureHeight).Default(50);
     b.Bool("PictureAspectRatio", &F::PictureAspectRatio, &F::SetPictureAspectRatio).Default(false);
-    b.Enum("PictureAspectMode", &F::PictureAspectMode, &F::SetPictureAspectMode, PICTURE_MODE_NAMES)
-        .Default(pmStretch);
+    b.Enum("PictureAspectMode", &F::PictureAspectMode, &F::SetPictureAspectMode, PICTURE_MODE_NAMES).Default(pmStretch);
     b.Int("Opacity", &F::Opacity, &F::SetOpacity).Default(255);
     b.Int("OpacityTo", &F::OpacityTo, &F::SetOpacityTo).Default(255);
     b.Int("OpacityMirror", &F::OpacityMirror, &F::SetOpacityMirror).Default(255);
@@ -182,7 +190,8 @@ void GetAspectSize(int areaW, int areaH, int picW, int picH, TPictureMode mode, 
     if (static_cast<double>(areaW) / areaH > static_cast<double>(picW) / picH) {
         h = areaH;
         w = Round(static_cast<double>(picW) * areaH / picH);
-    } else {
+    }
+    else {
         w = areaW;
         h = Round(static_cast<double>(picH) * areaW / picW);
     }
@@ -203,12 +212,27 @@ void DrawFillPicture(TGPGraphics *g, TAdvGDIPPicture *picture, int L, int T, int
     case ppTopCenter: x = midX; break;
     case ppTopRight: x = R - w; break;
     case ppBottomLeft: y = B - h; break;
-    case ppBottomCenter: x = midX; y = B - h; break;
-    case ppBottomRight: x = R - w; y = B - h; break;
+    case ppBottomCenter:
+        x = midX;
+        y = B - h;
+        break;
+    case ppBottomRight:
+        x = R - w;
+        y = B - h;
+        break;
     case ppCenterLeft: y = midY; break;
-    case ppCenterCenter: x = midX; y = midY; break;
-    case ppCenterRight: x = R - w; y = midY; break;
-    case ppCustom: x = customLeft; y = customTop; break;
+    case ppCenterCenter:
+        x = midX;
+        y = midY;
+        break;
+    case ppCenterRight:
+        x = R - w;
+        y = midY;
+        break;
+    case ppCustom:
+        x = customLeft;
+        y = customTop;
+        break;
     case ppStretched:
         if (!aspectRatio) {
             picture->GDIPDraw(g, TRect(L, T, R, B));
@@ -387,8 +411,8 @@ void TGDIPFill::DrawGradientBackGround(TGPGraphics *graphics, const TGPRectF &R,
         graphics->SetSmoothingMode(before);
 }
 
-TGPRectF TGDIPFill::Fill(TGPGraphics *graphics, const TGPRectF &R, BYTE ABorderOpacity, BYTE AOpacity,
-                         BYTE AOpacityTo, BYTE AOpacityMirror, BYTE AOpacityMirrorTo)
+TGPRectF TGDIPFill::Fill(TGPGraphics *graphics, const TGPRectF &R, BYTE ABorderOpacity, BYTE AOpacity, BYTE AOpacityTo,
+                         BYTE AOpacityMirror, BYTE AOpacityMirrorTo)
 {
     auto pick = [](BYTE given, BYTE property) { return given == 255 ? property : given; };
     FFilling = Opacities{pick(ABorderOpacity, FBorderOpacity), pick(AOpacity, FOpacity), pick(AOpacityTo, FOpacityTo),
@@ -407,7 +431,8 @@ TGPRectF TGDIPFill::Fill(TGPGraphics *graphics, const TGPRectF &R, BYTE ABorderO
             TGPPen pen(ARGBFromAlphaColor(o.Border, FBorderColor), static_cast<REAL>(FBorderWidth));
             graphics->DrawLine(&pen, x, y, x + w, y + h);
         }
-    } else {
+    }
+    else {
         // Shadow.
         const int s = FShadowOffset;
         if (s > 0 && FShadowColor != clNone) {
@@ -415,7 +440,8 @@ TGPRectF TGDIPFill::Fill(TGPGraphics *graphics, const TGPRectF &R, BYTE ABorderO
                 FillRoundedRadial(graphics, MakeRect(x, y + h - 2 * s, w, static_cast<REAL>(2 * s)), FShadowColor,
                                   rtBottom, FRounding, true, 255, 0, FShadowColor);
                 h -= s;
-            } else {
+            }
+            else {
                 const bool surround = FShadowType == stSurround;
                 std::unique_ptr<TGPGraphicsPath> shape(CreateRoundRectPath(
                     MakeRect(x, y, w, h), surround ? s : FRounding, surround ? rtBoth : FRoundingType));
@@ -431,7 +457,8 @@ TGPRectF TGDIPFill::Fill(TGPGraphics *graphics, const TGPRectF &R, BYTE ABorderO
                     y += s;
                     w -= 2 * s;
                     h -= 2 * s;
-                } else {
+                }
+                else {
                     w -= s;
                     h -= s;
                 }
@@ -444,10 +471,12 @@ TGPRectF TGDIPFill::Fill(TGPGraphics *graphics, const TGPRectF &R, BYTE ABorderO
                 if (FColor != clNone)
                     FillRoundedRadial(graphics, body, FColor, FRoundingType, FRounding, true, o.MainTo, o.Main,
                                       FColorTo != clNone ? FColorTo : FColor);
-            } else {
+            }
+            else {
                 DrawGradientBackGround(graphics, body, false);
             }
-        } else {
+        }
+        else {
             const TGPRectF upper = MakeRect(x, y, w, h / 2 + 1);
             const TGPRectF lower = MakeRect(x, y + h / 2 - 1, w, h / 2 + 1);
             if (FGradientType == gtRadial)
@@ -459,7 +488,8 @@ TGPRectF TGDIPFill::Fill(TGPGraphics *graphics, const TGPRectF &R, BYTE ABorderO
                 if (FColorMirror != clNone)
                     FillRoundedRadial(graphics, lower, FColorMirror, rtBottom, FRounding, false, o.MirrorTo, o.Mirror,
                                       FColorMirrorTo != clNone ? FColorMirrorTo : FColorMirror);
-            } else {
+            }
+            else {
                 DrawGradientBackGround(graphics, lower, true);
             }
         }
@@ -486,7 +516,8 @@ TGPRectF TGDIPFill::Fill(TGPGraphics *graphics, const TGPRectF &R, BYTE ABorderO
     const REAL bw = static_cast<REAL>(FBorderWidth);
     FFocusRect = MakeRect(x + bw, y + bw, w - 2 * bw, h - 2 * bw);
     if (FFocus) {
-        std::unique_ptr<TGPGraphicsPath> shape(CreateRoundRectPath(FFocusRect, FRounding - FBorderWidth, FRoundingType));
+        std::unique_ptr<TGPGraphicsPath> shape(
+            CreateRoundRectPath(FFocusRect, FRounding - FBorderWidth, FRoundingType));
         TGPPen pen(ARGBFromAlphaColor(o.Main, FFocusColor), 1);
         pen.SetDashStyle(DashStyleDot);
         const SmoothingMode before = graphics->GetSmoothingMode();
@@ -579,11 +610,12 @@ struct IniKey {
     void (*set)(TGDIPFill &, int);
 };
 
-#define INI_KEY(Name, Type)                                                                        \
-    IniKey                                                                                         \
-    {                                                                                              \
-        #Name, [](const TGDIPFill &f) { return static_cast<int>(f.Name()); },                      \
-            [](TGDIPFill &f, int v) { f.Set##Name(static_cast<Type>(v)); }                         \
+#define INI_KEY(Name, Type)                                                                                            \
+    IniKey                                                                                                             \
+    {                                                                                                                  \
+#Name, [](const TGDIPFill                                                                                      \
+                      &f) { return static_cast<int>(f.Name()); }, [](TGDIPFill & f,                                    \
+                                                                     int v) { f.Set##Name(static_cast<Type>(v)); }     \
     }
 
 const IniKey kIniKeys[] = {
@@ -635,8 +667,8 @@ QString PictureText(TAdvGDIPPicture *picture)
 QByteArray ReadPictureBytes(TCustomIniFile *ini, const QString &section, const QString &key, const QString &sizeKey)
 {
     const QString text = ini->ReadString(section, key, QString());
-    int length = ini->ValueExists(section, sizeKey) ? ini->ReadInteger(section, sizeKey, 0)
-                                                     : static_cast<int>(text.size());
+    int length =
+        ini->ValueExists(section, sizeKey) ? ini->ReadInteger(section, sizeKey, 0) : static_cast<int>(text.size());
     if (length <= 0)
         return QByteArray();
     return HexToBytes(text.left(length));

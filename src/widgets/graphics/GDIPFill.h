@@ -34,8 +34,18 @@ enum TFillRoundingType { rtNone, rtTop, rtBottom, rtBoth, rtLeft, rtRight };
 enum TShadowType { stRightBottom, stBottom, stSurround };
 enum TGlowMode { gmNone, gmGradient, gmRadial, gmRadialGradient };
 enum TFillPicturePosition {
-    ppTopLeft, ppTopCenter, ppTopRight, ppBottomLeft, ppBottomCenter, ppBottomRight, ppTiled, ppStretched,
-    ppCenterLeft, ppCenterCenter, ppCenterRight, ppCustom
+    ppTopLeft,
+    ppTopCenter,
+    ppTopRight,
+    ppBottomLeft,
+    ppBottomCenter,
+    ppBottomRight,
+    ppTiled,
+    ppStretched,
+    ppCenterLeft,
+    ppCenterCenter,
+    ppCenterRight,
+    ppCustom
 };
 enum TFillPictureSize { psOriginal, psCustom };
 enum TFillPictureMode { pmInsideFill, pmOutsideFill };

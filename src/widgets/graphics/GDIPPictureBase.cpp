@@ -47,7 +47,8 @@ TGDIPPictureBase::TOpened TGDIPPictureBase::OpenImage()
     try {
         opened.Stream = std::make_unique<TMemoryStream>();
         opened.Stream->SetSize(size);
-    } catch (const std::bad_alloc &) {
+    }
+    catch (const std::bad_alloc &) {
         throw Exception(QStringLiteral("Could not allocate memory for image"));
     }
     opened.Stream->SetPosition(0);
@@ -75,29 +76,35 @@ void TGDIPPictureBase::Assign(TPersistent *Source)
         NotifyChange();
         if (OnClear)
             OnClear(this);
-    } else if (&Source->ClassType() == &ClassType()) {
+    }
+    else if (&Source->ClassType() == &ClassType()) {
         const QByteArray bytes = static_cast<TGDIPPictureBase *>(Source)->Bytes();
         SetBytes(bytes);
         FIsEmpty = bytes.isEmpty();
         NotifyChange();
-    } else if (auto *bmp = dynamic_cast<TBitmap *>(Source)) {
+    }
+    else if (auto *bmp = dynamic_cast<TBitmap *>(Source)) {
         SetBytes(bmp->SaveToBytes());
         FIsEmpty = false;
         NotifyChange();
-    } else if (auto *graphic = dynamic_cast<TGraphic *>(Source)) {
+    }
+    else if (auto *graphic = dynamic_cast<TGraphic *>(Source)) {
         if (AssignOtherGraphic(graphic)) {
             FIsEmpty = false;
             NotifyChange();
-        } else {
+        }
+        else {
             FIsEmpty = true;
         }
-    } else if (auto *holder = dynamic_cast<TPicture *>(Source); holder && holder->Graphic()) {
+    }
+    else if (auto *holder = dynamic_cast<TPicture *>(Source); holder && holder->Graphic()) {
         TMemoryStream s;
         holder->Graphic()->SaveToStream(&s);
         SetBytes(s.Bytes());
         FIsEmpty = false;
         NotifyChange();
-    } else {
+    }
+    else {
         FIsEmpty = true;
     }
     GetImageSizes();
@@ -153,7 +160,8 @@ void TGDIPPictureBase::LoadFromFile(const QString &fileName)
             OnClear(this);
         ReadSizesOfFile(fileName);
         NotifyChange();
-    } catch (const std::exception &) {
+    }
+    catch (const std::exception &) {
         FIsEmpty = true;
     }
 }
@@ -183,7 +191,8 @@ void TGDIPPictureBase::LoadFromURL(const QString &url)
         const QString name = url.mid(6);
         if (!name.isEmpty())
             LoadFromResourceName(HInstance, name);
-    } else if (upper.startsWith(QLatin1String("FILE://"))) {
+    }
+    else if (upper.startsWith(QLatin1String("FILE://"))) {
         const QString path = url.mid(7);
         if (!path.isEmpty())
             LoadFromFile(path);

@@ -7,10 +7,10 @@
 T_IMPLEMENT_CLASS(TGDIPPicture) {}
 
 namespace {
-const bool registered = (RegisterGraphicClass("TGDIPPicture", []() -> std::unique_ptr<TGraphic> {
-                             return std::make_unique<TGDIPPicture>();
-                         }),
-                         true);
+const bool registered =
+    (RegisterGraphicClass("TGDIPPicture",
+                          []() -> std::unique_ptr<TGraphic> { return std::make_unique<TGDIPPicture>(); }),
+     true);
 }  // namespace
 
 TGDIPPicture::TGDIPPicture() = default;

@@ -290,7 +290,8 @@ TEST(GDIPFillStorage, BadPictureTextLeavesTheFillAsItWas)
     try {
         target.LoadFromFile(file, QStringLiteral("S"));
         FAIL() << "no error";
-    } catch (const EConvertError &e) {
+    }
+    catch (const EConvertError &e) {
         EXPECT_EQ(e.Message(), QStringLiteral("No Hex-Number"));
     }
     EXPECT_TRUE(Differences(TGDIPFill(), target, false).empty());

@@ -59,7 +59,8 @@ QByteArray Tiff(bool bigEndian, std::uint32_t dirOffset, int entries, std::uint3
         if (bigEndian) {
             b.append(static_cast<char>(v >> 8));
             b.append(static_cast<char>(v));
-        } else {
+        }
+        else {
             b.append(static_cast<char>(v));
             b.append(static_cast<char>(v >> 8));
         }
@@ -68,7 +69,8 @@ QByteArray Tiff(bool bigEndian, std::uint32_t dirOffset, int entries, std::uint3
         if (bigEndian) {
             u16(v >> 16);
             u16(v & 0xFFFF);
-        } else {
+        }
+        else {
             u16(v & 0xFFFF);
             u16(v >> 16);
         }
@@ -85,7 +87,8 @@ QByteArray Tiff(bool bigEndian, std::uint32_t dirOffset, int entries, std::uint3
 
 TEST(ImageHeaderSize, ReadersGiveSizesAndDamagedHeadersGiveZero)
 {
-    const QByteArray progressive = Jpeg({{0xE0, QByteArray(14, 'j')}, {0xDB, QByteArray(65, 'q')}, {0xC2, Frame(33, 17)}});
+    const QByteArray progressive =
+        Jpeg({{0xE0, QByteArray(14, 'j')}, {0xDB, QByteArray(65, 'q')}, {0xC2, Frame(33, 17)}});
     QByteArray gifNoImage("GIF89a\x05\x00\x03\x00\x00\x00\x00;", 14);
     const struct {
         const char *name;
@@ -112,9 +115,10 @@ TEST(ImageHeaderSize, ReadersGiveSizesAndDamagedHeadersGiveZero)
         {"tiff big-endian", Tiff(true, 8, 2, 300, 200), ".TIFF", 300, 200},
         {"tiff directory past the end", Tiff(false, 4000, 2, 300, 200), ".TIFF", 0, 0},
         {"tiff entry count past the end", Tiff(false, 8, 900, 300, 200), ".TIFF", 0, 0},
-        {"gif", QByteArray("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00,\x00\x00\x00\x00\x07\x00"
-                           "\x05\x00\x00\x02\x02\x44\x01\x00;",
-                           35),
+        {"gif",
+         QByteArray("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00,\x00\x00\x00\x00\x07\x00"
+                    "\x05\x00\x00\x02\x02\x44\x01\x00;",
+                    35),
          ".GIF", 7, 5},
         {"gif without an image", gifNoImage, ".GIF", 0, 0},
         {"unknown extension", PngHeader(10, 20), ".ICO", 0, 0},
@@ -125,6 +129,5 @@ TEST(ImageHeaderSize, ReadersGiveSizesAndDamagedHeadersGiveZero)
         EXPECT_EQ(s.Height, c.h) << c.name;
     }
 }
-
 
 }  // namespace
