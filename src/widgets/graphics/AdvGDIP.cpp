@@ -1,9 +1,13 @@
 #include "widgets/graphics/AdvGDIP.h"
+#include "widgets/graphics/AdvGDIPChars.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <new>
 #include <string>
+
+using namespace advgdip_detail;
 
 namespace {
 
@@ -28,14 +32,6 @@ struct UnitLifetime {
     ~UnitLifetime() { TAdvGDIPFinalization(); }
 };
 const UnitLifetime unitLifetime;
-
-// A text as the flat interface takes it: a fresh zero-terminated copy one character longer.
-std::u16string Chars(const QString &text)
-{
-    std::u16string s(static_cast<std::size_t>(text.size()) + 1, u'\0');
-    std::memcpy(s.data(), text.utf16(), static_cast<std::size_t>(text.size()) * sizeof(char16_t));
-    return s;
-}
 
 }  // namespace
 
@@ -770,7 +766,7 @@ Status TGPGraphicsPath::AddString(const QString &text, INT length, const TGPFont
                                   const TGPRectF &layoutRect, const TGPStringFormat *format)
 {
     const std::u16string chars = Chars(text);
-    return RecordStatus(GdipAddPathString(nativePath, chars.c_str(), length, family ? family->nativeFamily : nullptr,
+    return RecordStatus(GdipAddPathString(nativePath, chars.c_str(), FitLength(length, text), family ? family->nativeFamily : nullptr,
                                           style, emSize, &layoutRect, format ? format->nativeFormat : nullptr));
 }
 
@@ -1149,7 +1145,7 @@ TGPBrush *TGPPen::GetBrush()
 
 PenType TGPPen::GetPenType()
 {
-    PenType t = PenTypeUnknown;
+    PenType t = PenTypeSolidColor;
     RecordStatus(GdipGetPenFillType(nativePen, &t));
     return t;
 }

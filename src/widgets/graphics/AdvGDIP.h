@@ -567,6 +567,7 @@ public:
     Status ExcludeClip(TGPRegion *region);
     Status ResetClip();
 
+    // Text lengths: -1 for the whole text; a length beyond the text is cut to it.
     Status MeasureString(const QString &text, INT length, TGPFont *font, const TGPRectF &layoutRect,
                          TGPStringFormat *stringFormat, TGPRectF &boundingBox, INT *codepointsFitted = nullptr,
                          INT *linesFilled = nullptr);

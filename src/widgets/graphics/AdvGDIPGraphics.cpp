@@ -1,5 +1,6 @@
 // TGPGraphics, the text operations on framework fonts, and DrawGDIPFill.
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -7,21 +8,16 @@
 #include "platform/ui/Canvas.h"
 #include "platform/ui/GraphicsFont.h"
 #include "widgets/graphics/AdvGDIP.h"
+#include "widgets/graphics/AdvGDIPChars.h"
 #include "widgets/graphics/AdvGDIPPicture.h"
+
+using namespace advgdip_detail;
 
 namespace {
 
 int Round(double v)
 {
     return static_cast<int>(std::nearbyint(v));
-}
-
-std::u16string Chars(const QString &text)
-{
-    std::u16string s(static_cast<std::size_t>(text.size()) + 1, u'\0');
-    for (qsizetype i = 0; i < text.size(); ++i)
-        s[static_cast<std::size_t>(i)] = text[i].unicode();
-    return s;
 }
 
 }  // namespace
@@ -282,7 +278,7 @@ Status TGPGraphics::MeasureString(const QString &text, INT length, TGPFont *font
                                   INT *linesFilled)
 {
     const std::u16string chars = Chars(text);
-    return RecordStatus(GdipMeasureString(nativeGraphics, chars.c_str(), length, font ? font->nativeFont : nullptr,
+    return RecordStatus(GdipMeasureString(nativeGraphics, chars.c_str(), FitLength(length, text), font ? font->nativeFont : nullptr,
                                           &layoutRect, stringFormat ? stringFormat->nativeFormat : nullptr,
                                           &boundingBox, codepointsFitted, linesFilled));
 }
@@ -303,7 +299,7 @@ Status TGPGraphics::DrawString(const QString &text, INT length, TGPFont *font, c
                                TGPStringFormat *stringFormat, TGPBrush *brush)
 {
     const std::u16string chars = Chars(text);
-    return RecordStatus(GdipDrawString(nativeGraphics, chars.c_str(), length, font ? font->nativeFont : nullptr,
+    return RecordStatus(GdipDrawString(nativeGraphics, chars.c_str(), FitLength(length, text), font ? font->nativeFont : nullptr,
                                        &layoutRect, stringFormat ? stringFormat->nativeFormat : nullptr, BRUSH(brush)));
 }
 

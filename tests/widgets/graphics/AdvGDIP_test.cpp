@@ -186,6 +186,20 @@ TEST(GdiPlusText, TrailingBlankIsMeasuredAndTheWidthCorrectionGrowsWithTheSize)
     EXPECT_EQ(b.g->TextWidth(QString(), &f), 0);
 }
 
+TEST(GdiPlusText, LengthBeyondTheTextIsCutToIt)
+{
+    Board b(120, 40);
+    FontOf f("Arial", 10);
+    TRect whole(0, 0, 0, 0), beyond(0, 0, 0, 0);
+    b.g->DrawText(QStringLiteral("Short"), -1, whole, &f, DT_CALCRECT);
+    b.g->DrawText(QStringLiteral("Short"), 4000, beyond, &f, DT_CALCRECT);
+    EXPECT_EQ(beyond.Right, whole.Right);
+    TGPFont font(QStringLiteral("Arial"), 10);
+    TGPSolidBrush brush(0xFF000000);
+    EXPECT_EQ(b.g->DrawString(QStringLiteral("Short"), 4000, &font, MakePoint(2.0f, 2.0f), &brush), Ok);
+    EXPECT_GT(b.Painted(), 10);
+}
+
 TEST(GdiPlusText, BackgroundColourFillsTheMeasuredBox)
 {
     Board b(120, 40);
