@@ -766,8 +766,9 @@ Status TGPGraphicsPath::AddString(const QString &text, INT length, const TGPFont
                                   const TGPRectF &layoutRect, const TGPStringFormat *format)
 {
     const std::u16string chars = Chars(text);
-    return RecordStatus(GdipAddPathString(nativePath, chars.c_str(), FitLength(length, text), family ? family->nativeFamily : nullptr,
-                                          style, emSize, &layoutRect, format ? format->nativeFormat : nullptr));
+    return RecordStatus(GdipAddPathString(nativePath, chars.c_str(), FitLength(length, text),
+                                          family ? family->nativeFamily : nullptr, style, emSize, &layoutRect,
+                                          format ? format->nativeFormat : nullptr));
 }
 
 TGPRegion::TGPRegion(const TGPRectF &rect)

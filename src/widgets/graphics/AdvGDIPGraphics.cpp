@@ -278,9 +278,9 @@ Status TGPGraphics::MeasureString(const QString &text, INT length, TGPFont *font
                                   INT *linesFilled)
 {
     const std::u16string chars = Chars(text);
-    return RecordStatus(GdipMeasureString(nativeGraphics, chars.c_str(), FitLength(length, text), font ? font->nativeFont : nullptr,
-                                          &layoutRect, stringFormat ? stringFormat->nativeFormat : nullptr,
-                                          &boundingBox, codepointsFitted, linesFilled));
+    return RecordStatus(GdipMeasureString(
+        nativeGraphics, chars.c_str(), FitLength(length, text), font ? font->nativeFont : nullptr, &layoutRect,
+        stringFormat ? stringFormat->nativeFormat : nullptr, &boundingBox, codepointsFitted, linesFilled));
 }
 
 Status TGPGraphics::MeasureString(const QString &text, INT length, TGPFont *font, const TGPPointF &origin,
@@ -299,8 +299,9 @@ Status TGPGraphics::DrawString(const QString &text, INT length, TGPFont *font, c
                                TGPStringFormat *stringFormat, TGPBrush *brush)
 {
     const std::u16string chars = Chars(text);
-    return RecordStatus(GdipDrawString(nativeGraphics, chars.c_str(), FitLength(length, text), font ? font->nativeFont : nullptr,
-                                       &layoutRect, stringFormat ? stringFormat->nativeFormat : nullptr, BRUSH(brush)));
+    return RecordStatus(GdipDrawString(nativeGraphics, chars.c_str(), FitLength(length, text),
+                                       font ? font->nativeFont : nullptr, &layoutRect,
+                                       stringFormat ? stringFormat->nativeFormat : nullptr, BRUSH(brush)));
 }
 
 Status TGPGraphics::DrawString(const QString &text, INT length, TGPFont *font, const TGPRectF &layoutRect,
