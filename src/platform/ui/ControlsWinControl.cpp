@@ -383,7 +383,6 @@ void TWinControl::SetParentWidget(QWidget *parent)
         return;
     FParentWidget = parent;
     if (FWidget && !FParent) {
-        FWidget->setParent(parent);
         UpdateWidgetGeometry();
         UpdateWidgetVisibility();
     }
@@ -472,10 +471,15 @@ void TWinControl::UpdateWidgetGeometry()
             CreateWnd();
         return;
     }
-    QWidget *parentWidget = FParent ? FParent->FWidget.data() : FParentWidget;
-    if (FWidget->parentWidget() != parentWidget)
-        FWidget->setParent(parentWidget);
+    QWidget *host = HostWidget();
+    if (FWidget->parentWidget() != host)
+        FWidget->setParent(host);
     FWidget->setGeometry(WidgetRect());
+}
+
+QWidget *TWinControl::HostWidget()
+{
+    return FParent ? FParent->FWidget.data() : FParentWidget;
 }
 
 QRect TWinControl::WidgetRect()

@@ -152,8 +152,11 @@ protected:
     virtual void DestroyWnd();
     // Destroys and creates the window again (after a change a window cannot take in place).
     void RecreateWnd();
-    // The widget's place: its parent's widget and its bounds.
+    // The widget's place: its host widget and its bounds.
     virtual void UpdateWidgetGeometry();
+    // The widget the control's widget lives in: the parent's widget, else the native parent
+    // widget (nullptr: the control's widget is a top-level window).
+    virtual QWidget *HostWidget();
     // Where the control's widget (its client area) lies in the parent's widget.
     virtual QRect WidgetRect();
     // Sizes the backing image to the client area and repaints all of it.

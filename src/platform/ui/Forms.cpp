@@ -387,6 +387,11 @@ void TCustomForm::UpdateWidgetGeometry()
     inherited::UpdateWidgetGeometry();
 }
 
+QWidget *TCustomForm::HostWidget()
+{
+    return FWindow ? FWindow.data() : inherited::HostWidget();
+}
+
 void TCustomForm::UpdateWidgetVisibility()
 {
     // Only Show, Hide and Visible show or hide the window; the client area is always visible in it.
@@ -575,7 +580,13 @@ TModalResult TCustomForm::ShowModal()
     Screen->PushModal(this);
     FModalResult = mrNone;
     TModalResult result = mrCancel;
+    // The window system keeps the dialog above the other windows and refuses them input too.
+    HandleNeeded();
+    if (FWindow)
+        FWindow->setWindowModality(Qt::ApplicationModal);
     auto restore = [&] {
+        if (FWindow)
+            FWindow->setWindowModality(Qt::NonModal);
         FFormState >> fsModal;
         Screen->PopModal(this);
         if (previous && previous->Visible()) {

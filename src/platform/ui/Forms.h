@@ -134,6 +134,8 @@ protected:
     void DestroyWnd() override;
     QWidget *CreateWidget(QWidget *parent) override;
     void UpdateWidgetGeometry() override;
+    // The client area lives in the form's top-level window, whatever the form's parent.
+    QWidget *HostWidget() override;
     void UpdateWidgetVisibility() override;
     TRect ClientAreaWithoutScrollBars() const override;
     QRect WidgetRect() override;
