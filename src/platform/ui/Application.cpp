@@ -3,6 +3,7 @@
 #include "platform/ui/ClassBuilder.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/NativeControl.h"
 #include "platform/ui/TestScript.h"
 #include "platform/ui/TypInfo.h"
 
@@ -44,6 +45,7 @@ void TApplication::Initialize()
         static char *argv[] = {name, nullptr};
         new QApplication(argc, argv);
     }
+    UseClassicLook();
     FTerminated = false;
 }
 

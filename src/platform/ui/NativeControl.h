@@ -8,6 +8,7 @@
 #include "platform/ui/ControlsWinControl.h"
 
 #include <QColor>
+#include <QPalette>
 
 #include <functional>
 
@@ -49,3 +50,11 @@ protected:
 
 // The Qt colour of a framework colour (system colours resolved).
 QColor QColorOf(TColor color);
+
+// The palette of the framework's system colours (button face 240,240,240 and so on), the same
+// for active and inactive windows; disabled text in the grey-text colour.
+QPalette SystemColorPalette();
+// Gives the whole application Qt's classic "Windows" style and the system colour palette, so
+// native widgets look like the framework's own controls around them and render the same
+// offscreen, under Xvfb and on every desktop theme. Needs a QApplication; does nothing otherwise.
+void UseClassicLook();
