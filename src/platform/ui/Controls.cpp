@@ -1,5 +1,6 @@
 #include "platform/ui/Controls.h"
 
+#include "platform/ui/Application.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
@@ -20,11 +21,29 @@ constexpr TIdentMapEntry kCursors[] = {
 
 constexpr int kWheelDelta = 120;
 
+bool EndsHint(UINT msg)
+{
+    return (msg >= WM_KEYDOWN && msg <= WM_SYSCHAR) || (msg >= CN_KEYDOWN && msg <= CN_SYSCHAR) ||
+           (msg > WM_MOUSEMOVE && msg <= WM_MOUSEWHEEL) || msg == CM_MOUSEWHEEL;
+}
+
 }  // namespace
 
 TIdentMap CursorIdents()
 {
     return kCursors;
+}
+
+QString GetShortHint(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(u'|');
+    return bar < 0 ? hint : hint.left(bar);
+}
+
+QString GetLongHint(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(u'|');
+    return bar < 0 ? hint : hint.mid(bar + 1);
 }
 
 TShiftState KeysToShiftState(WPARAM keys)
@@ -441,6 +460,14 @@ void TControl::WndProc(TMessage &message)
         FControlState << csLButtonDown;
     else if (message.Msg == WM_LBUTTONUP)
         FControlState >> csLButtonDown;
+    // The pointer's moves lead to the application's hint (before the control's own handling, which
+    // may switch its ShowHint); keys, buttons and the wheel end it.
+    if (Application) {
+        if (message.Msg == WM_MOUSEMOVE)
+            Application->HintMouseMessage(this, message);
+        else if (EndsHint(message.Msg))
+            Application->CancelHint();
+    }
     Dispatch(message);
 }
 
