@@ -207,7 +207,7 @@ int TApplication::MessageBox(const QString &text, const QString &caption, unsign
     return ::MessageBox(text, caption, flags);
 }
 
-// ---- Hints ----------------------------------------------------------------------------------------------
+// ---- Hints -------------------------------------------------------------------------------------
 
 namespace {
 
