@@ -235,11 +235,7 @@ TControl *HintControlOf(TControl *control)
 // The control under a screen point in the window tree `control` lives in, disabled ones included.
 TControl *ControlUnder(TControl *control, TPoint screen)
 {
-    TWinControl *top = nullptr;
-    for (TControl *c = control; c; c = c->Parent())
-        if (auto *w = dynamic_cast<TWinControl *>(c))
-            top = w;
-    return TInputRouter::FindControlAt(top, screen, true);
+    return TInputRouter::FindControlAt(TInputRouter::TopWindow(control), screen, true);
 }
 
 }  // namespace
