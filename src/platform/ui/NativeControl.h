@@ -3,7 +3,10 @@
 // a list, a button ...). The control's state lives in the control; the widget shows it and
 // reports what the user did, which the control turns into the framework's events. Input arrives
 // as the framework's messages first (ControlsWinControl.h); what the handlers leave goes on to
-// the widget. Font and colours follow the control's Font and Color.
+// the widget, and after the widget has painted the control gets WM_PAINT over its pixels. The
+// widget's font and text colour follow the control's Font; the control's Color fills the
+// widget's own area (the field, the list), while its buttons and scroll bars keep the system
+// colours of the application's classic look (UseClassicLook).
 
 #include "platform/ui/ControlsWinControl.h"
 
