@@ -14,7 +14,8 @@ constexpr UINT WM_RELEASE_TRANSPORTS = WM_USER + 360;
 }  // namespace
 
 DeviceSession::DeviceSession(SessionView &view)
-    : view_(view), UnitControl(std::make_unique<LUnitControl>(*this)), components_(std::make_unique<TComponent>(nullptr))
+    : view_(view), UnitControl(std::make_unique<LUnitControl>(*this)),
+      components_(std::make_unique<TComponent>(nullptr))
 {
     window_ = AllocateHWnd([this](TMessage &m) {
         if (m.Msg == WM_RELEASE_TRANSPORTS) {
@@ -30,7 +31,8 @@ DeviceSession::DeviceSession(SessionView &view)
     HidCtl->SetDevData([this](TJvHidDevice *device, std::uint8_t id, const void *data, std::uint16_t size) {
         HidCtlDeviceData(device, id, data, size);
     });
-    HidCtl->SetDevDataError([this](TJvHidDevice *device, std::uint32_t error) { HidCtlDeviceDataError(device, error); });
+    HidCtl->SetDevDataError(
+        [this](TJvHidDevice *device, std::uint32_t error) { HidCtlDeviceDataError(device, error); });
     HidCtl->SetDevUnplug([this](TJvHidDevice *device) { HidCtlDeviceUnplug(device); });
 
     socket_.SetPort(NetworkPort);
@@ -102,7 +104,10 @@ void DeviceSession::SendCommand(const LCmd &command, std::uint8_t keepDuplicates
     WithActive([&](auto &proc) { proc.SendFrame(bytes, keepDuplicates != 0); });
 }
 
-void DeviceSession::SetStorePresetRowName(int row, const std::string &name) { view_.SetStorePresetRowName(row, name); }
+void DeviceSession::SetStorePresetRowName(int row, const std::string &name)
+{
+    view_.SetStorePresetRowName(row, name);
+}
 
 void DeviceSession::SetRecallPresetRowName(int row, const std::string &name)
 {
@@ -153,9 +158,7 @@ void DeviceSession::OnDeviceFrame(TMessage &message)
     } delivery(*this);
     const BSTM &payload = reply.GetPayload();
     switch (reply.GetCommand()) {
-    case CMD_ACK:
-        OnAcknowledge();
-        break;
+    case CMD_ACK: OnAcknowledge(); break;
     case CMD_HANDSHAKE:
         if (HandshakePending)
             OnHandshakeReply(address, payload);
@@ -174,12 +177,8 @@ void DeviceSession::OnDeviceFrame(TMessage &message)
         if (Awaits(CMD_SYSTEM_PARAMS, payload, 0))
             OnSystemParamsReply(address, payload);
         break;
-    case CMD_SELECT_PRESET:
-        OnProgramBlockReply(address, payload);
-        break;
-    case CMD_READ_PRESET_NAME:
-        OnPresetNameReply(address, payload);
-        break;
+    case CMD_SELECT_PRESET: OnProgramBlockReply(address, payload); break;
+    case CMD_READ_PRESET_NAME: OnPresetNameReply(address, payload); break;
     case CMD_LOCK_STATUS:
         if (Awaits(CMD_LOCK_STATUS, payload, 6))
             OnLockStatusReply(address, payload);
@@ -196,8 +195,7 @@ void DeviceSession::OnDeviceFrame(TMessage &message)
             view_.CloseProgress();
         }
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -251,8 +249,7 @@ void DeviceSession::OnAcknowledge()
         SendCommand(CM_MCS_WRITE_EEPROM(static_cast<std::uint8_t>(DeviceId), 0, EepromHeaderSize, EepromHeader), 1, 1);
         Step = SessionStep::EepromHeaderSent;
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

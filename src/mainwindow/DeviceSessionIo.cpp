@@ -32,7 +32,10 @@ int FrameExtent(const std::uint8_t *bytes, int count)
 
 // --- USB ---------------------------------------------------------------------------------------------
 
-void DeviceSession::HidCtlDeviceChange() { HidCtl->Enumerate(); }
+void DeviceSession::HidCtlDeviceChange()
+{
+    HidCtl->Enumerate();
+}
 
 bool DeviceSession::HidCtlEnumerate(TJvHidDevice *device, int index)
 {
@@ -51,8 +54,7 @@ bool DeviceSession::HidCtlEnumerate(TJvHidDevice *device, int index)
     return true;
 }
 
-void DeviceSession::HidCtlDeviceData(TJvHidDevice *device, std::uint8_t reportId, const void *data,
-                                     std::uint16_t size)
+void DeviceSession::HidCtlDeviceData(TJvHidDevice *device, std::uint8_t reportId, const void *data, std::uint16_t size)
 {
     // A report too short to hold a length byte carries no frame.
     if (device != HidDevice || !data || size <= LengthOffset)
@@ -109,7 +111,10 @@ bool DeviceSession::NetWrite(const std::uint8_t *bytes, int count)
     return socket_.SendBuf(bytes, count) == count;
 }
 
-void DeviceSession::ClientSocketConnecting() { view_.SetScanStatus(QStringLiteral("Network Connecting")); }
+void DeviceSession::ClientSocketConnecting()
+{
+    view_.SetScanStatus(QStringLiteral("Network Connecting"));
+}
 
 void DeviceSession::ClientSocketConnect(net::ClientSocket &socket)
 {

@@ -17,7 +17,8 @@ constexpr Names OutputLevelMeters = {"pbLevelComp", "pbLevelBackup", "pbLevel"};
 constexpr Names LimiterLamps = {"pbLimitComp", "pbLimitBackup", "pbLimit"};
 // What the reset sets to 0, per side, in this order.
 constexpr Names InputResetMeters = {"pbLevel", "pbLevelBackup"};
-constexpr Names OutputResetMeters = {"pbLevel", "pbLevelBackup", "pbLevelComp", "pbLimit", "pbLimitBackup", "pbLimitComp"};
+constexpr Names OutputResetMeters = {"pbLevel", "pbLevelBackup", "pbLevelComp",
+                                     "pbLimit", "pbLimitBackup", "pbLimitComp"};
 
 // "pbLevel" and channel 0 give "pbLevelInA"; channel 5 gives "pbLevelOut4".
 QString Named(const char *prefix, int ch)
@@ -29,7 +30,10 @@ QString Named(const char *prefix, int ch)
 
 }  // namespace
 
-void DeviceSession::tmInLevelDetTimer() { Send(CMD_LEVELS, 0); }
+void DeviceSession::tmInLevelDetTimer()
+{
+    Send(CMD_LEVELS, 0);
+}
 
 bool DeviceSession::OnLevelReply(std::uint8_t, const BSTM &payload)
 {

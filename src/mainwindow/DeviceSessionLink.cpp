@@ -103,7 +103,8 @@ void DeviceSession::ConnectCom()
     Connected = 0;
     Retire(CommProc);
     Create(CommProc);
-    if (CommProc.proc->Open(PortNumber(ComPortName), SerialBaudRate, SerialDataBits, SerialNoParity, SerialOneStopBit)) {
+    if (CommProc.proc->Open(PortNumber(ComPortName), SerialBaudRate, SerialDataBits, SerialNoParity,
+                            SerialOneStopBit)) {
         StartHandshake(ComHandshake);
         return;
     }

@@ -25,10 +25,13 @@ void DeviceSession::OnHandshakeReply(std::uint8_t, const BSTM &)
 {
     HandshakePending = 0;
     Connected = 1;
-    Send(CMD_IDENTITY);
+    // A step left from before this connection would take the next acknowledgement for its own.
+    Step = SessionStep::Idle;
+    // The reply wait is set before the request that uses it.
     SetPollPaused(0);
     SetLinkRetries(ReadResends);
     SetLinkTimeout(ReadWaitMs);
+    Send(CMD_IDENTITY);
     Await(CMD_IDENTITY);
 }
 
@@ -138,7 +141,8 @@ void DeviceSession::OnPresetNameReply(std::uint8_t, const BSTM &payload)
     if (n < LastPresetIndex) {
         Send(CMD_READ_PRESET_NAME, static_cast<std::uint8_t>(n + 1), 1);
         Await(CMD_READ_PRESET_NAME, n + 1);
-    } else {
+    }
+    else {
         Send(CMD_READ_PROGRAM_BLOCK, 0, 1);
         Await(CMD_SELECT_PRESET, 0);
     }

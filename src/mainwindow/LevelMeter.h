@@ -21,7 +21,7 @@ inline constexpr int LevelChannels = 6;
 inline constexpr int LimiterChannels = 4;
 
 struct LevelDisplay {
-    std::array<int, LevelChannels> positions{};     // per channel, 0 to 9 (inputs) or 8 (outputs)
+    std::array<int, LevelChannels> positions{};    // per channel, 0 to 9 (inputs) or 8 (outputs)
     std::array<bool, LimiterChannels> limiting{};  // Out 1 to Out 4 report limiting
 };
 

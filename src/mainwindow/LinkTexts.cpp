@@ -4,11 +4,17 @@
 
 namespace {
 
-QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString FromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace
 
-QString OfflineCaption() { return FromView(ProductTitle) + QLatin1Char(' ') + FromView(ProductVersion); }
+QString OfflineCaption()
+{
+    return FromView(ProductTitle) + QLatin1Char(' ') + FromView(ProductVersion);
+}
 
 QString ConnectedCaption(const QString &port)
 {

@@ -8,6 +8,7 @@
 #include "platform/hid/TestBackend.h"
 
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -147,10 +148,16 @@ TEST_F(SessionTest, IdentityDecidesWhetherTheReadGoesOn)
     const Case cases[] = {
         {.name = "exact", .identity = "VELMTROV316 V011", .language = "English", .error = nullptr},
         {.name = "longer", .identity = "VELMTROV316 V011 rev B", .language = "English", .error = nullptr},
-        {.name = "other version", .identity = "VELMTROV316 V012", .language = "English", .error = "Unit's Version Error !!"},
+        {.name = "other version",
+         .identity = "VELMTROV316 V012",
+         .language = "English",
+         .error = "Unit's Version Error !!"},
         {.name = "short model", .identity = "VELMTROV31", .language = "English", .error = "Unit's Type Error !!"},
         {.name = "model only", .identity = "VELMTROV316", .language = "English", .error = "Unit's Version Error !!"},
-        {.name = "short model in Chinese", .identity = "VELMTROV31", .language = "ChineseGB", .error = "机台型号不符 !!"},
+        {.name = "short model in Chinese",
+         .identity = "VELMTROV31",
+         .language = "ChineseGB",
+         .error = "机台型号不符 !!"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -186,6 +193,25 @@ TEST_F(SessionTest, IdentityDecidesWhetherTheReadGoesOn)
         EXPECT_EQ(view.linkBrokenCalls, 1);
         ExpectClosedAndIdle();
     }
+}
+
+TEST_F(SessionTest, DisconnectAfterASuccessfulScanReturnsTheWindowOffline)
+{
+    session->SetSessionStep(SessionStep::OperationLocked);  // left from an earlier link
+    ConnectAndRead();
+    EXPECT_EQ(session->GetSessionStep(), SessionStep::Idle);
+    view.meters = {{"pbLevelInA", 5}};
+    session->DisconnectLink();
+    EXPECT_EQ(view.caption, "TROV316 DSP Processor Editor V1.1");
+    EXPECT_EQ(view.texts["rzbMenuLink"], "OffLine");
+    EXPECT_EQ(view.texts["Connect"], "Connect");
+    EXPECT_TRUE(view.enabled["rzbMenuLink"]);
+    EXPECT_TRUE(view.enabled["Connect"]);
+    EXPECT_EQ(view.downs.back(), std::make_pair(QString("rzbMenuLink"), false));
+    EXPECT_FALSE(session->IsOnline());
+    EXPECT_EQ(view.meters.size(), 30u);
+    EXPECT_EQ(view.meters["pbLevelInA"], 0);
+    ExpectClosedAndIdle();
 }
 
 // --- Lock --------------------------------------------------------------------------------------------
@@ -307,6 +333,73 @@ TEST_F(SessionTest, RepliesFromAnotherAddressEndTheAttemptOnlyWhileTheScanShows)
     ExpectClosedAndIdle();
 }
 
+// What a transport's failure report does at each stage of a connection, while the scan runs.
+TEST_F(SessionTest, FailureReportsEndTheAttemptOrTheLink)
+{
+    struct Case {
+        const char *name;
+        std::optional<std::uint8_t> heldAt;  // none: no transport open
+        LinkError code;
+        bool closed;
+        std::vector<std::uint8_t> connectResults;
+        int linkBroken;
+    };
+    const Case cases[] = {
+        {.name = "no answer to the handshake",
+         .heldAt = CMD_HANDSHAKE,
+         .code = LINK_ERR_TIMEOUT,
+         .closed = true,
+         .connectResults = {0},
+         .linkBroken = 0},
+        {.name = "port event during the handshake",
+         .heldAt = CMD_HANDSHAKE,
+         .code = LINK_ERR_COMM_EVENT,
+         .closed = false,
+         .connectResults = {},
+         .linkBroken = 0},
+        {.name = "no answer between handshake and identity",
+         .heldAt = CMD_IDENTITY,
+         .code = LINK_ERR_TIMEOUT,
+         .closed = true,
+         .connectResults = {},
+         .linkBroken = 1},
+        {.name = "wait failed during the read",
+         .heldAt = CMD_READ_PRESET_NAME,
+         .code = LINK_ERR_WAIT,
+         .closed = true,
+         .connectResults = {1},
+         .linkBroken = 1},
+        {.name = "nothing open",
+         .heldAt = std::nullopt,
+         .code = LINK_ERR_COMM_EVENT,
+         .closed = true,
+         .connectResults = {},
+         .linkBroken = 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        view = FakeSessionView();
+        view.scanVisible = true;
+        if (c.heldAt) {
+            Refuse({*c.heldAt});
+            session->ConnectUsb();
+            ASSERT_TRUE(PumpUntil([&] { return LastRequestIs(*c.heldAt); }));
+            PumpFor(20);
+        }
+        TMessage report;
+        report.Msg = WM_DEVICE_ERROR;
+        report.WParam = c.code;
+        session->OnDeviceError(report);
+        EXPECT_EQ(!session->HasTransport(), c.closed);
+        EXPECT_EQ(view.connectResults, c.connectResults);
+        EXPECT_EQ(view.linkBrokenCalls, c.linkBroken);
+        EXPECT_EQ(view.scanModalShows, 0);
+        if (c.closed)
+            ExpectClosedAndIdle();
+        session->DisconnectLink();
+    }
+}
+
 // The progress window comes 100 ms after the preset flags, and only while the read still runs.
 TEST_F(SessionTest, ProgressWindowShowsOnlyWhileTheReadRuns)
 {
@@ -362,9 +455,15 @@ TEST_F(SessionTest, ShortRepliesAreIgnored)
     const Case cases[] = {
         {.name = "lock state of 5 bytes", .heldAt = CMD_LOCK_STATUS, .reply = CMD_LOCK_STATUS, .payload = BSTM(5, 0)},
         {.name = "empty current preset", .heldAt = CMD_CURRENT_PRESET, .reply = CMD_CURRENT_PRESET, .payload = {}},
-        {.name = "name of 13 characters", .heldAt = CMD_READ_PRESET_NAME, .reply = CMD_READ_PRESET_NAME, .payload = BSTM(14, 0)},
+        {.name = "name of 13 characters",
+         .heldAt = CMD_READ_PRESET_NAME,
+         .reply = CMD_READ_PRESET_NAME,
+         .payload = BSTM(14, 0)},
         {.name = "empty program block", .heldAt = CMD_READ_PROGRAM_BLOCK, .reply = CMD_SELECT_PRESET, .payload = {}},
-        {.name = "verdict without its byte", .heldAt = CMD_READ_PROGRAM_BLOCK, .reply = CMD_PASS_SUBMIT, .payload = {0}},
+        {.name = "verdict without its byte",
+         .heldAt = CMD_READ_PROGRAM_BLOCK,
+         .reply = CMD_PASS_SUBMIT,
+         .payload = {0}},
         {.name = "levels of 18 bytes", .heldAt = CMD_READ_PROGRAM_BLOCK, .reply = CMD_LEVELS, .payload = BSTM(18, 0)},
     };
     for (const Case &c : cases) {

@@ -19,8 +19,8 @@ public:
     bool mainEnabled = true;
     bool mainVisible = true;
     std::map<QString, int> meters;
-    std::set<QString> missing;            // meters and sliders the window lacks
-    std::map<QString, int> sliders;       // positions; names not listed read 0
+    std::set<QString> missing;       // meters and sliders the window lacks
+    std::map<QString, int> sliders;  // positions; names not listed read 0
     int refreshes = 0;
     std::vector<int> curveMarks;
     std::vector<QString> messages;

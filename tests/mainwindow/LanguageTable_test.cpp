@@ -13,8 +13,14 @@
 
 namespace {
 
-const LanguageTable &English() { return LanguageTable::English(); }
-const LanguageTable &Chinese() { return LanguageTable::Simplified(); }
+const LanguageTable &English()
+{
+    return LanguageTable::English();
+}
+const LanguageTable &Chinese()
+{
+    return LanguageTable::Simplified();
+}
 const QString FirstLine = QStringLiteral("//---------------------- Menu ------------------------");
 
 TEST(LanguageTable, BothTablesHoldTheSame121KeysOnce)

@@ -14,7 +14,8 @@ TEST(LinkTexts, TitleNamesThePortOfTheLink)
         QString port, caption;
     };
     const Case cases[] = {
-        {.name = "network", .port = "IP : " + DottedAddress(DeviceSession::DefaultDeviceAddress),
+        {.name = "network",
+         .port = "IP : " + DottedAddress(DeviceSession::DefaultDeviceAddress),
          .caption = "TROV316 DSP Processor Editor V1.1    Connected Port => IP : 192.168.1.101"},
         {.name = "USB", .port = "USB", .caption = "TROV316 DSP Processor Editor V1.1    Connected Port => USB"},
         {.name = "serial", .port = "COM3", .caption = "TROV316 DSP Processor Editor V1.1    Connected Port => COM3"},

@@ -26,14 +26,14 @@ TEST_F(SessionTest, LevelReplySetsTheMetersAndLampsOfEveryPage)
     Inject(CMD_LEVELS, LevelPayload);
 
     const std::map<QString, int> expected = {
-        {"pbLevelInA", 7},      {"pbLevelBackupInA", 7},  {"pbLevelInB", 8},        {"pbLevelBackupInB", 8},
-        {"pbLevelOut1", 0},     {"pbLevelBackupOut1", 0}, {"pbLevelCompOut1", 0},   {"pbLimitOut1", 0},
-        {"pbLimitBackupOut1", 0}, {"pbLimitCompOut1", 0}, {"pbLevelOut2", 6},       {"pbLevelBackupOut2", 6},
-        {"pbLevelCompOut2", 6}, {"pbLimitOut2", 0},       {"pbLimitBackupOut2", 0}, {"pbLimitCompOut2", 0},
-        {"pbLevelOut3", 7},     {"pbLevelBackupOut3", 7}, {"pbLevelCompOut3", 7},   {"pbLimitOut3", 1},
-        {"pbLimitBackupOut3", 1}, {"pbLimitCompOut3", 1}, {"pbLevelOut4", 0},       {"pbLevelBackupOut4", 0},
-        {"pbLevelCompOut4", 0}, {"pbLimitOut4", 0},       {"pbLimitBackupOut4", 0}, {"pbLimitCompOut4", 0},
-        {"pbLevelCompOut", 7},  {"pbLimitCompOut", 1},
+        {"pbLevelInA", 7},        {"pbLevelBackupInA", 7},  {"pbLevelInB", 8},        {"pbLevelBackupInB", 8},
+        {"pbLevelOut1", 0},       {"pbLevelBackupOut1", 0}, {"pbLevelCompOut1", 0},   {"pbLimitOut1", 0},
+        {"pbLimitBackupOut1", 0}, {"pbLimitCompOut1", 0},   {"pbLevelOut2", 6},       {"pbLevelBackupOut2", 6},
+        {"pbLevelCompOut2", 6},   {"pbLimitOut2", 0},       {"pbLimitBackupOut2", 0}, {"pbLimitCompOut2", 0},
+        {"pbLevelOut3", 7},       {"pbLevelBackupOut3", 7}, {"pbLevelCompOut3", 7},   {"pbLimitOut3", 1},
+        {"pbLimitBackupOut3", 1}, {"pbLimitCompOut3", 1},   {"pbLevelOut4", 0},       {"pbLevelBackupOut4", 0},
+        {"pbLevelCompOut4", 0},   {"pbLimitOut4", 0},       {"pbLimitBackupOut4", 0}, {"pbLimitCompOut4", 0},
+        {"pbLevelCompOut", 7},    {"pbLimitCompOut", 1},
     };
     EXPECT_EQ(view.meters, expected);
 }
@@ -131,10 +131,14 @@ TEST_F(SessionTest, AcknowledgementContinuesTheStepsExchange)
         int refreshes;                       // full reads that followed
     };
     const Case cases[] = {
-        {.name = "store: name sent", .step = SessionStep::PresetNameSent,
-         .requests = {CMD_POLL, CMD_STORE_PRESET, CMD_POLL}, .refreshes = 0},
-        {.name = "reload", .step = SessionStep::ReloadSent,
-         .requests = {CMD_POLL, CMD_SYSTEM_PARAMS, CMD_CURRENT_PRESET, CMD_READ_PRESET_NAME}, .refreshes = 1},
+        {.name = "store: name sent",
+         .step = SessionStep::PresetNameSent,
+         .requests = {CMD_POLL, CMD_STORE_PRESET, CMD_POLL},
+         .refreshes = 0},
+        {.name = "reload",
+         .step = SessionStep::ReloadSent,
+         .requests = {CMD_POLL, CMD_SYSTEM_PARAMS, CMD_CURRENT_PRESET, CMD_READ_PRESET_NAME},
+         .refreshes = 1},
         {.name = "lock dialog pending", .step = SessionStep::OperationLocked, .requests = {CMD_POLL}, .refreshes = 0},
     };
     ConnectAndRead();
