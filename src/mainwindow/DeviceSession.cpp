@@ -58,13 +58,14 @@ DeviceSession::~DeviceSession()
         if (auto *timer = dynamic_cast<TTimer *>(c))
             timer->SetEnabled(false);
     // The workers write through UsbOut and the socket: they stop before anything else goes.
-    Shutdown(CommProc);
-    Shutdown(UsbProc);
-    Shutdown(NetProc);
-    for (Retired &r : retired_) {
-        r.proc.reset();
-        DeallocateHWnd(r.window);
-    }
+    if (CommProc)
+        retired_.push_back(Take(CommProc));
+    if (UsbProc)
+        retired_.push_back(Take(UsbProc));
+    if (NetProc)
+        retired_.push_back(Take(NetProc));
+    for (Retired &closed : retired_)
+        Release(closed);
     retired_.clear();
     if (HidDevice)
         HidCtl->CheckIn(HidDevice);

@@ -210,11 +210,16 @@ private:
     // Transports (DeviceSessionLink.cpp).
     template <class Proc>
     void Create(Transport<Proc> &slot);
+    // Closes the transport and takes it out of its slot.
+    template <class Proc>
+    Retired Take(Transport<Proc> &slot);
+    // Closes the transport; it is deleted from the message queue later.
     template <class Proc>
     void Retire(Transport<Proc> &slot);
-    // Closes and deletes at once, telling nobody (the destructor).
-    template <class Proc>
-    void Shutdown(Transport<Proc> &slot);
+    static void Release(Retired &closed);
+    // One connection attempt on `slot`: false when the transport could not be opened.
+    template <class Proc, class... OpenArgs>
+    bool Attempt(Transport<Proc> &slot, const HandshakeSettings &settings, OpenArgs... openArgs);
     template <class F>
     bool WithActive(F f);
     void RetireActive();
@@ -338,29 +343,24 @@ void DeviceSession::Create(Transport<Proc> &slot)
 }
 
 template <class Proc>
+DeviceSession::Retired DeviceSession::Take(Transport<Proc> &slot)
+{
+    // From now on its reports reach nobody; the window goes with the transport.
+    MarkWindowDestroying(slot.window);
+    slot.proc->Close();
+    Retired closed{std::move(slot.proc), slot.window};
+    slot.window = nullptr;
+    return closed;
+}
+
+template <class Proc>
 void DeviceSession::Retire(Transport<Proc> &slot)
 {
     if (!slot.proc)
         return;
-    // From now on its reports reach nobody; the window goes with the transport.
-    MarkWindowDestroying(slot.window);
-    slot.proc->Close();
-    retired_.push_back({std::move(slot.proc), slot.window});
-    slot.window = nullptr;
+    retired_.push_back(Take(slot));
     TransportClosed();
     ScheduleRelease();
-}
-
-template <class Proc>
-void DeviceSession::Shutdown(Transport<Proc> &slot)
-{
-    if (!slot.proc)
-        return;
-    MarkWindowDestroying(slot.window);
-    slot.proc->Close();
-    slot.proc.reset();
-    DeallocateHWnd(slot.window);
-    slot.window = nullptr;
 }
 
 template <class F>

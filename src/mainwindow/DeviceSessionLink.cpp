@@ -56,10 +56,15 @@ void DeviceSession::ReleaseRetired()
     }
     std::vector<Retired> done;
     done.swap(retired_);
-    for (Retired &r : done) {
-        r.proc.reset();
-        DeallocateHWnd(r.window);
-    }
+    for (Retired &closed : done)
+        Release(closed);
+}
+
+void DeviceSession::Release(Retired &closed)
+{
+    closed.proc.reset();
+    DeallocateHWnd(closed.window);
+    closed.window = nullptr;
 }
 
 // --- Connection attempts -------------------------------------------------------------------------
@@ -72,45 +77,38 @@ void DeviceSession::StartHandshake(const HandshakeSettings &settings)
     Send(CMD_HANDSHAKE);
 }
 
-void DeviceSession::ConnectUsb()
+template <class Proc, class... OpenArgs>
+bool DeviceSession::Attempt(Transport<Proc> &slot, const HandshakeSettings &settings, OpenArgs... openArgs)
 {
     Connected = 0;
-    Retire(UsbProc);
-    Create(UsbProc);
-    if (UsbProc.proc->Open()) {
-        StartHandshake(UsbHandshake);
-        return;
+    Retire(slot);
+    Create(slot);
+    if (slot.proc->Open(openArgs...)) {
+        StartHandshake(settings);
+        return true;
     }
-    Retire(UsbProc);
-    view_.SetConnectResult(0);
+    Retire(slot);
+    return false;
+}
+
+void DeviceSession::ConnectUsb()
+{
+    if (!Attempt(UsbProc, UsbHandshake))
+        view_.SetConnectResult(0);  // the scan moves on at once
 }
 
 void DeviceSession::ConnectNet()
 {
-    Connected = 0;
-    Retire(NetProc);
-    Create(NetProc);
-    if (NetProc.proc->Open()) {
-        StartHandshake(NetHandshake);
-        return;
-    }
-    Retire(NetProc);
-    view_.SetConnectResult(0);
+    if (!Attempt(NetProc, NetHandshake))
+        view_.SetConnectResult(0);
 }
 
 void DeviceSession::ConnectCom()
 {
-    Connected = 0;
-    Retire(CommProc);
-    Create(CommProc);
-    if (CommProc.proc->Open(PortNumber(ComPortName), SerialBaudRate, SerialDataBits, SerialNoParity,
-                            SerialOneStopBit)) {
-        StartHandshake(ComHandshake);
-        return;
-    }
     // The scan shows the link-broken state and moves on when this candidate's watchdog expires.
-    Retire(CommProc);
-    view_.OnLinkBroken();
+    if (!Attempt(CommProc, ComHandshake, PortNumber(ComPortName), SerialBaudRate, SerialDataBits, SerialNoParity,
+                 SerialOneStopBit))
+        view_.OnLinkBroken();
 }
 
 // --- Closing -----------------------------------------------------------------------------------------
@@ -158,13 +156,8 @@ void DeviceSession::tmDisconnectTimer()
 void DeviceSession::tmLinkBrokenTimer()
 {
     tmLinkBroken->SetEnabled(false);
-    if (!HasTransport())
-        return;
-    DisconnectLink();
-    view_.OnLinkBroken();
-    view_.SetScanPosition(0);
-    if (!view_.IsScanVisible())
-        view_.ShowScanModal();
+    if (HasTransport())
+        LinkFailed();
 }
 
 // A frame came from another address: while the scan runs, this candidate is not the processor.
