@@ -54,9 +54,6 @@ DeviceSession::DeviceSession(SessionView &view)
 
 DeviceSession::~DeviceSession()
 {
-    for (TComponent *c : components_->ComponentList())
-        if (auto *timer = dynamic_cast<TTimer *>(c))
-            timer->SetEnabled(false);
     // The workers write through UsbOut and the socket: they stop before anything else goes.
     if (CommProc)
         retired_.push_back(Take(CommProc));

@@ -62,7 +62,6 @@ enum class SessionStep : std::int32_t {
 
 class DeviceSession : public DeviceHost {
 public:
-    static constexpr std::uint16_t HidVendorId = 0x0168;
     static constexpr std::uint16_t HidProductId = 0x0821;
     static constexpr std::uint16_t NetworkPort = 9761;
     static constexpr std::uint32_t DefaultDeviceAddress = 0xC0A80165;  // 192.168.1.101
