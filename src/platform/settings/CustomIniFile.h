@@ -69,6 +69,7 @@ protected:
     // Date and time text of the framework's short date and long time formats, read back; false
     // for text that is neither.
     static bool ParseDateTime(const QString &text, bool wantDate, bool wantTime, TDateTime &value);
+    static TDateTime ParseDateTimeOr(const QString &text, bool wantDate, bool wantTime, TDateTime fallback);
     // Hexadecimal text to bytes (stopping at the first bad pair) and back.
     static QByteArray HexToBytes(const QString &text);
     static QString BytesToHex(const QByteArray &bytes);

@@ -46,9 +46,7 @@ void TSpeedButton::SetGroupIndex(int value)
 
 void TSpeedButton::SetDown(bool value)
 {
-    if (FGroupIndex == 0)
-        value = false;
-    if (value == FDown || (FDown && !FAllowAllUp))
+    if (!GroupedDownChanges(FGroupIndex, FDown, FAllowAllUp, value))
         return;
     FDown = value;
     FState = value ? bsExclusive : bsUp;

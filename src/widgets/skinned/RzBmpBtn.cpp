@@ -268,9 +268,7 @@ void TRzBmpButton::Loaded()
 
 void TRzBmpButton::SetDown(bool value)
 {
-    if (FGroupIndex == 0)
-        value = false;
-    if (value == FDown || (FDown && !FAllowAllUp))
+    if (!GroupedDownChanges(FGroupIndex, FDown, FAllowAllUp, value))
         return;
     FDown = value;
     FState = value ? bsExclusive : bsUp;

@@ -19,7 +19,7 @@ namespace {
 
 using skinnedtest::WidgetPicture;
 
-TEST(Gallery, EveryControlPaintsSomething)
+TEST(SkinnedGallery, EveryControlPaintsSomething)
 {
     TForm form(nullptr);
     form.SetBounds(0, 0, 560, 330);

@@ -6,11 +6,15 @@
 
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsRender.h"
+#include "platform/ui/FormReader.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/TestScript.h"
 
 #include "SkinnedTestApp.h"
+
+#include <QFile>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -345,6 +349,61 @@ TEST(BmpButtonLayout, CaptionPlacement)
         EXPECT_EQ(caption.Width(), text.cx);
         EXPECT_TRUE(glyph.IsEmpty());
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(BmpButtonForm, AFormDefinitionSetsPicturesAndStyles)
+{
+    // The picture's form data: a 32-bit byte count, then the bitmap file.
+    QFile file(skinnedtest::WidgetPicturePath("button_olive_up.bmp"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bmp = file.readAll();
+    QByteArray data(4, '\0');
+    qToLittleEndian(static_cast<std::uint32_t>(bmp.size()), data.data());
+    data += bmp;
+    const QString text = "object Holder: TForm\n"
+                         "  object rzgBands: TRzGroupBox\n"
+                         "    Left = 8\n"
+                         "    Top = 8\n"
+                         "    Width = 200\n"
+                         "    GroupStyle = gsCustom\n"
+                         "    Transparent = True\n"
+                         "    object rzbMute: TRzBmpButton\n"
+                         "      Left = 4\n"
+                         "      Top = 4\n"
+                         "      GroupIndex = 2\n"
+                         "      Down = True\n"
+                         "      AllowAllUp = True\n"
+                         "      ModalResult = 5\n"
+                         "      Layout = blGlyphTop\n"
+                         "      Margin = 14\n"
+                         "      Bitmaps.TransparentColor = clOlive\n"
+                         "      Bitmaps.Up = {" +
+                         QString::fromLatin1(data.toHex()) +
+                         "}\n"
+                         "      Caption = 'Mute'\n"
+                         "    end\n"
+                         "  end\n"
+                         "end\n";
+    std::unique_ptr<TComponent> holder(CreateComponentFromText(text, "bands.dfm", nullptr));
+    auto *box = dynamic_cast<TRzGroupBox *>(holder->FindComponent("rzgBands"));
+    auto *mute = dynamic_cast<TRzBmpButton *>(holder->FindComponent("rzbMute"));
+    ASSERT_TRUE(box && mute);
+    EXPECT_EQ(box->GroupStyle(), gsCustom);
+    EXPECT_TRUE(box->Transparent());
+    EXPECT_EQ(box->Height(), 105);
+    EXPECT_EQ(mute->Parent(), box);
+    EXPECT_TRUE(mute->Down());
+    EXPECT_EQ(mute->ModalResult(), 5);
+    EXPECT_EQ(mute->Layout(), blGlyphTop);
+    EXPECT_EQ(mute->Margin(), 14);
+    EXPECT_EQ(mute->Bitmaps()->Up()->Width(), 80);
+    EXPECT_EQ(mute->Bitmaps()->TransparentColor(), clOlive);
+    EXPECT_EQ(mute->Width(), 80) << "sized to the picture once loaded";
+    EXPECT_EQ(mute->Height(), 30);
 }
 
 }  // namespace

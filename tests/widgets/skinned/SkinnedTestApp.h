@@ -1,11 +1,12 @@
 #pragma once
-// One QApplication (offscreen, 96 DPI) for the skinned control tests, and small helpers to read
-// pixels of rendered images and to load the committed button pictures.
+// Helpers of the skinned control tests (which share the standard controls' offscreen, 96 DPI
+// application): pixels of rendered images and the committed button pictures.
 
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Colors.h"
 
-#include <QApplication>
+#include "platform/ui/StdTestApp.h"
+
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -14,23 +15,6 @@
 #include <memory>
 
 namespace skinnedtest {
-
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (!qApp) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            qputenv("QT_FONT_DPI", "96");
-            static int argc = 1;
-            static char name[] = "skinned_tests";
-            static char *argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
-};
-
-inline ::testing::Environment *const kQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 inline TColor At(const QImage &image, int x, int y)
 {
@@ -42,12 +26,17 @@ inline TColor At(TBitmap &bitmap, int x, int y)
     return At(bitmap.Image(), x, y);
 }
 
-// A picture of resources/images/widgets (button_teal_up.bmp ...).
-inline std::unique_ptr<TBitmap> WidgetPicture(const char *name)
+// A picture file of resources/images/widgets (button_teal_up.bmp ...), and the picture in it.
+inline QString WidgetPicturePath(const char *name)
 {
     const char *root = std::getenv("TROV_SOURCE_DIR");
+    return QString::fromUtf8(root ? root : TROV_TEST_SOURCE_ROOT) + "/resources/images/widgets/" + name;
+}
+
+inline std::unique_ptr<TBitmap> WidgetPicture(const char *name)
+{
     auto bitmap = std::make_unique<TBitmap>();
-    bitmap->LoadFromFile(QString::fromUtf8(root ? root : ".") + "/resources/images/widgets/" + name);
+    bitmap->LoadFromFile(WidgetPicturePath(name));
     return bitmap;
 }
 
