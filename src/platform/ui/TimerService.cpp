@@ -178,6 +178,12 @@ DWORD GetTickCount()
     return static_cast<DWORD>(s.manual ? s.manualNow : RealMilliseconds());
 }
 
+std::uint64_t GetTickCount64()
+{
+    State &s = TheState();
+    return s.manual ? s.manualNow : RealMilliseconds();
+}
+
 void TManualClock::Start(TDateTime startTime)
 {
     State &s = TheState();

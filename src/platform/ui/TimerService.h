@@ -23,6 +23,9 @@ UINT_PTR SetTimer(HWND wnd, UINT_PTR id, UINT elapseMs);
 bool KillTimer(HWND wnd, UINT_PTR id);
 // Milliseconds since an arbitrary start (the manual clock's count while it runs); wraps at 2^32.
 DWORD GetTickCount();
+// The same count in 64 bits: it never wraps, so intervals between two readings are plain
+// differences. Starting the manual clock starts the count again at 0.
+std::uint64_t GetTickCount64();
 
 class TManualClock {
 public:
