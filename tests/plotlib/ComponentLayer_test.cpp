@@ -1,8 +1,8 @@
 // The component layer of the library's controls: keys, bounds, the per-control timer, focus,
 // painting into another canvas and transparency.
 
-#include "PlotTestApp.h"
 #include "TestPlotControl.h"
+#include "platform/ui/StdTestApp.h"
 
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsRender.h"
@@ -14,12 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-TColor At(const QImage &image, int x, int y)
-{
-    const QRgb p = image.pixel(x, y);
-    return RGB(qRed(p), qGreen(p), qBlue(p));
-}
 
 struct OnAForm : ::testing::Test {
     TForm *form = new TForm(nullptr);

@@ -2,8 +2,8 @@
 // groups and explorer, and the behaviour without any library.
 
 #include "FakeOPCLibrary.h"
-#include "PlotTestApp.h"
 #include "TestPlotControl.h"
+#include "platform/ui/StdTestApp.h"
 
 #include "platform/ui/ControlsRender.h"
 #include "platform/ui/Exception.h"

@@ -1,8 +1,8 @@
 // Buffered painting of a library control and the drawing helpers, checked pixel by pixel on
 // offscreen renderings.
 
-#include "PlotTestApp.h"
 #include "TestPlotControl.h"
+#include "platform/ui/StdTestApp.h"
 
 #include "platform/ui/ControlsRender.h"
 #include "platform/ui/Exception.h"
@@ -17,12 +17,6 @@
 #include <stdexcept>
 
 namespace {
-
-TColor At(const QImage &image, int x, int y)
-{
-    const QRgb p = image.pixel(x, y);
-    return RGB(qRed(p), qGreen(p), qBlue(p));
-}
 
 std::set<TColor> ColoursIn(const QImage &image, const TRect &r)
 {

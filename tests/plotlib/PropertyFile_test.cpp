@@ -1,7 +1,7 @@
 // Property files of a library control: what a file holds, reading it back, and failures.
 
-#include "PlotTestApp.h"
 #include "TestPlotControl.h"
+#include "platform/ui/StdTestApp.h"
 
 #include "platform/ui/Exception.h"
 #include "platform/ui/StringList.h"

@@ -1,8 +1,8 @@
 // The repaint rule of the library's controls under the manual clock: update brackets, the frame
 // rate, and the shared timer that issues held-back repaints.
 
-#include "PlotTestApp.h"
 #include "TestPlotControl.h"
+#include "platform/ui/StdTestApp.h"
 
 #include "platform/ui/TimerService.h"
 

@@ -6,6 +6,8 @@
 
 #include "plotlib/base/iVCLComponent.h"
 
+#include <QImage>
+
 #include <functional>
 #include <vector>
 
@@ -54,3 +56,10 @@ private:
     int FValue = 0;
     std::unique_ptr<TTestMarker> FMarker = std::make_unique<TTestMarker>();
 };
+
+// The colour of a pixel of a rendering.
+inline TColor At(const QImage &image, int x, int y)
+{
+    const QRgb p = image.pixel(x, y);
+    return RGB(qRed(p), qGreen(p), qBlue(p));
+}

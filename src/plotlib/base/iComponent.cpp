@@ -6,6 +6,7 @@
 #include "platform/ui/TimerService.h"
 #include "platform/ui/TypInfo.h"
 #include "plotlib/base/iHelpers.h"
+#include "plotlib/base/iScopeExit.h"
 
 T_IMPLEMENT_CLASS(TiComponent)
 {
@@ -99,7 +100,8 @@ void TiComponent::SetUpdateFrameRate(int Value)
     SetIntegerProperty(Value, FUpdateFrameRate, 1);
 }
 
-void TiComponent::SetBooleanProperty(bool Value, bool &Field, int RepaintKind)
+template <class T>
+void TiComponent::SetProperty(T Value, T &Field, int RepaintKind)
 {
     if (Value == Field)
         return;
@@ -108,28 +110,21 @@ void TiComponent::SetBooleanProperty(bool Value, bool &Field, int RepaintKind)
         InvalidateChange();
     else if (RepaintKind == 1)
         BackGroundChange();
+}
+
+void TiComponent::SetBooleanProperty(bool Value, bool &Field, int RepaintKind)
+{
+    SetProperty(Value, Field, RepaintKind);
 }
 
 void TiComponent::SetIntegerProperty(int Value, int &Field, int RepaintKind)
 {
-    if (Value == Field)
-        return;
-    Field = Value;
-    if (RepaintKind == 0)
-        InvalidateChange();
-    else if (RepaintKind == 1)
-        BackGroundChange();
+    SetProperty(Value, Field, RepaintKind);
 }
 
 void TiComponent::SetColorProperty(TColor Value, TColor &Field, int RepaintKind)
 {
-    if (Value == Field)
-        return;
-    Field = Value;
-    if (RepaintKind == 0)
-        InvalidateChange();
-    else if (RepaintKind == 1)
-        BackGroundChange();
+    SetProperty(Value, Field, RepaintKind);
 }
 
 // ---- Look ------------------------------------------------------------------------------------------------
@@ -284,10 +279,7 @@ void TiComponent::PaintBuffered()
     // Nothing raised here may reach the framework's paint: a failure leaves the window as it was.
     try {
         Lock();
-        struct Unlocker {
-            TiComponent *control;
-            ~Unlocker() { control->Unlock(); }
-        } unlock{this};
+        const TiScopeExit unlock([this] { Unlock(); });
         TBitmap offScreen(Width(), Height());
         TCanvas *canvas = offScreen.Canvas();
         canvas->Brush()->SetStyle(bsSolid);
@@ -319,10 +311,7 @@ void TiComponent::SaveImageToBitmap(const QString &FileName)
 {
     TBitmap picture(Width(), Height());
     Lock();
-    struct Unlocker {
-        TiComponent *control;
-        ~Unlocker() { control->Unlock(); }
-    } unlock{this};
+    const TiScopeExit unlock([this] { Unlock(); });
     DrawToCanvas(picture.Canvas());
     picture.SaveToFile(FileName);
 }
@@ -359,10 +348,7 @@ void TiComponent::LoadPropertiesFromFile(const QString &FileName)
         lines.LoadFromFile(FileName);
         BeginUpdate();
         // The bracket ends also when a line fails, so the control keeps repainting.
-        struct Ender {
-            TiComponent *control;
-            ~Ender() { control->EndUpdate(); }
-        } end{this};
+        const TiScopeExit end([this] { EndUpdate(); });
         iReadPropertiesFromList(this, QString(), &lines);
     }
     catch (const std::exception &e) {

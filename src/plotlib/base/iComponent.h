@@ -219,6 +219,8 @@ protected:
     bool FHasFocus = false;
 
 private:
+    template <class T>
+    void SetProperty(T Value, T &Field, int RepaintKind);
     void ErrorFontChanged(TObject *) { InvalidateChange(); }
 
     bool FUpdateActive = false;

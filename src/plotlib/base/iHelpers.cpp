@@ -5,6 +5,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/SysUtils.h"
+#include "plotlib/base/iScopeExit.h"
 
 #include <array>
 #include <cmath>
@@ -48,11 +49,7 @@ int iDrawText(TCanvas *Canvas, const QString &Text, TRect &Rect, TColor BackColo
     // The disabled look: a light copy one pixel down and right, the dark text in place.
     TFont *font = Canvas->Font();
     const TColor kept = font->Color();
-    struct RestoreColor {
-        TFont *font;
-        TColor color;
-        ~RestoreColor() { font->SetColor(color); }
-    } restore{font, kept};
+    const TiScopeExit restore([font, kept] { font->SetColor(kept); });
     TRect moved = Rect;
     moved.Offset(1, 1);
     font->SetColor(iShadeColor(clBtnFace, 64, true));
@@ -94,11 +91,7 @@ void iDrawRotatedText(TCanvas *Canvas, const QString &Text, const TRect &Rect, T
                                            : Turn{2700, {cx + h - h / 2, cy - w / 2}};
     TFont *font = Canvas->Font();
     const int kept = font->Orientation();
-    struct RestoreOrientation {
-        TFont *font;
-        int orientation;
-        ~RestoreOrientation() { font->SetOrientation(orientation); }
-    } restore{font, kept};
+    const TiScopeExit restore([font, kept] { font->SetOrientation(kept); });
     font->SetOrientation(turn.escapement);
     TRect at(turn.anchor, turn.anchor);
     iDrawText(Canvas, Text, at, BackColor, Enabled, iTextLeft | iTextTop | iTextSingleLine | iTextNoClip);

@@ -6,6 +6,7 @@
 #include "platform/ui/Exception.h"
 #include "platform/ui/Filer.h"
 #include "platform/ui/SysUtils.h"
+#include "plotlib/base/iScopeExit.h"
 
 T_IMPLEMENT_CLASS(TiVCLComponent)
 {
@@ -88,33 +89,20 @@ void TiVCLComponent::iPaintToDC(int X, int Y, HDC DC, bool Transparent)
 {
     if (!DC)
         return;
-    struct RestoreDc {
-        HDC dc;
-        int level;
-        ~RestoreDc() { dc->RestoreDC(level); }
-    } restoreDc{DC, DC->SaveDC()};
+    const int level = DC->SaveDC();
+    const TiScopeExit restoreDc([DC, level] { DC->RestoreDC(level); });
     SetViewportOrgEx(DC, 0, 0, nullptr);
     SetWindowOrgEx(DC, -X, -Y, nullptr);
     const TRegion clip(TRect(X, Y, X + Width(), Y + Height()));
     SelectClipRgn(DC, &clip);
     FPaintDCTransparent = Transparent;
-    struct ClearTransparent {
-        bool &flag;
-        ~ClearTransparent() { flag = false; }
-    } clearTransparent{FPaintDCTransparent};
+    const TiScopeExit clearTransparent([this] { FPaintDCTransparent = false; });
     try {
         Lock();
-        struct Unlocker {
-            TiVCLComponent *control;
-            ~Unlocker() { control->Unlock(); }
-        } unlock{this};
+        const TiScopeExit unlock([this] { Unlock(); });
         const bool cached = CachedDrawing();
         SetCachedDrawing(false);
-        struct RestoreCached {
-            TiVCLComponent *control;
-            bool cached;
-            ~RestoreCached() { control->SetCachedDrawing(cached); }
-        } restoreCached{this, cached};
+        const TiScopeExit restoreCached([this, cached] { SetCachedDrawing(cached); });
         auto *canvas = static_cast<TControlCanvas *>(Canvas());
         canvas->PaintThrough(DC, [this, canvas] { DrawToCanvas(canvas); });
     }
@@ -337,10 +325,7 @@ void TiVCLComponent::OPCNewData(TObject *Sender)
         OnBeforeNewOPCData(index, data);
     {
         FOPCIncomingActive = true;
-        struct ClearIncoming {
-            bool &flag;
-            ~ClearIncoming() { flag = false; }
-        } clear{FOPCIncomingActive};
+        const TiScopeExit clear([this] { FOPCIncomingActive = false; });
         if (item->QualityGood() && !OPCSpecialProperty(item->PropertyName(), data))
             SetPropertyFromVariant(this, QString(), data, item->PropertyName());
     }
