@@ -25,9 +25,9 @@
 // with the manual clock a test advances time there (TManualClock::Advance) so that timers fire
 // inside whichever modal loop is running. Message boxes follow TestScript when scripting is on.
 
-#include "platform/ui/Classes.h"
-#include "platform/ui/Events.h"
-#include "platform/ui/Exception.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Events.h"
+#include "platform/runtime/Exception.h"
 
 #include <QString>
 

@@ -7,7 +7,7 @@
 #include <numbers>
 
 #include "platform/ui/CanvasPainter.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 using namespace canvasraster;
 

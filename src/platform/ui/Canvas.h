@@ -19,13 +19,13 @@
 #include <optional>
 #include <vector>
 
-#include "platform/ui/Classes.h"
-#include "platform/ui/Colors.h"
-#include "platform/ui/Events.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Colors.h"
+#include "platform/runtime/Events.h"
 #include "platform/ui/GraphicsBrush.h"
 #include "platform/ui/GraphicsFont.h"
 #include "platform/ui/GraphicsPen.h"
-#include "platform/ui/GraphicsTypes.h"
+#include "platform/runtime/GraphicsTypes.h"
 #include "platform/ui/Region.h"
 
 class TCanvas;

@@ -1,6 +1,6 @@
 #include "platform/ui/ColorDialog.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/GraphicsObject.h"
 
 #include <QApplication>

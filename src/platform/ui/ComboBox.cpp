@@ -1,6 +1,6 @@
 #include "platform/ui/ComboBox.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/OwnerDrawDelegate.h"
 

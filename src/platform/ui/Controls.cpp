@@ -1,10 +1,10 @@
 #include "platform/ui/Controls.h"
 
 #include "platform/ui/Canvas.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsWinControl.h"
-#include "platform/ui/Exception.h"
+#include "platform/runtime/Exception.h"
 #include "platform/ui/Menus.h"
 
 namespace {

@@ -22,13 +22,13 @@
 
 #include <memory>
 
-#include "platform/ui/Classes.h"
-#include "platform/ui/Colors.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Colors.h"
 #include "platform/ui/ControlsConstraints.h"
-#include "platform/ui/Events.h"
+#include "platform/runtime/Events.h"
 #include "platform/ui/GraphicsFont.h"
-#include "platform/ui/GraphicsTypes.h"
-#include "platform/ui/Messages.h"
+#include "platform/runtime/GraphicsTypes.h"
+#include "platform/runtime/Messages.h"
 
 class TWinControl;
 class TCanvas;

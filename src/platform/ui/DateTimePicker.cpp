@@ -1,6 +1,6 @@
 #include "platform/ui/DateTimePicker.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <QDateTimeEdit>
 #include <QSignalBlocker>

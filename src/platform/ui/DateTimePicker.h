@@ -3,7 +3,7 @@
 // value in the framework's days since 30 December 1899; the user's changes fire OnChange, values
 // written by code do not.
 
-#include "platform/ui/DateTime.h"
+#include "platform/runtime/DateTime.h"
 #include "platform/ui/NativeControl.h"
 
 class QDateTimeEdit;

@@ -6,10 +6,10 @@
 // the offscreen platform): it never waits for a user there. Otherwise Qt's dialogs show them.
 
 #include "platform/ui/Application.h"
-#include "platform/ui/Classes.h"
-#include "platform/ui/Events.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/Set.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Events.h"
+#include "platform/runtime/Messages.h"
+#include "platform/runtime/Set.h"
 #include "platform/ui/TestScript.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "platform/ui/FontDialog.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <QApplication>
 #include <QFontDialog>

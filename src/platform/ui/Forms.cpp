@@ -6,10 +6,10 @@
 #include <QWidget>
 
 #include "platform/ui/Application.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsWidget.h"
-#include "platform/ui/FormReader.h"
+#include "platform/runtime/FormReader.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/TestScript.h"

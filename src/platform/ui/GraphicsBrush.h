@@ -2,7 +2,7 @@
 // The brush of a canvas: fill colour and style (solid, clear, six hatches) or an 8 x 8 pattern
 // bitmap, which the brush references but does not own.
 
-#include "platform/ui/Colors.h"
+#include "platform/runtime/Colors.h"
 #include "platform/ui/GraphicsObject.h"
 
 class TBitmap;

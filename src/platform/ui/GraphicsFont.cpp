@@ -1,6 +1,6 @@
 #include "platform/ui/GraphicsFont.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -8,9 +8,9 @@
 
 #include <cstdint>
 
-#include "platform/ui/Colors.h"
+#include "platform/runtime/Colors.h"
 #include "platform/ui/GraphicsObject.h"
-#include "platform/ui/Set.h"
+#include "platform/runtime/Set.h"
 
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = TSet<TFontStyle>;

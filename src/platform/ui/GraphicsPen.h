@@ -2,7 +2,7 @@
 // The pen of a canvas: colour, width (0 and 1 both draw a cosmetic one-pixel line), line style and
 // the binary raster operation applied where it draws.
 
-#include "platform/ui/Colors.h"
+#include "platform/runtime/Colors.h"
 #include "platform/ui/GraphicsObject.h"
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame, psUserStyle, psAlternate };

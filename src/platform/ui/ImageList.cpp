@@ -6,9 +6,9 @@
 
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/Filer.h"
-#include "platform/ui/Streams.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Filer.h"
+#include "platform/runtime/Streams.h"
 
 T_IMPLEMENT_CLASS(TCustomImageList)
 {

@@ -7,9 +7,9 @@
 
 #include <vector>
 
-#include "platform/ui/Classes.h"
-#include "platform/ui/Colors.h"
-#include "platform/ui/Events.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Colors.h"
+#include "platform/runtime/Events.h"
 
 class TBitmap;
 class TCanvas;

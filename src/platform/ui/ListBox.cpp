@@ -1,6 +1,6 @@
 #include "platform/ui/ListBox.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/OwnerDrawDelegate.h"
 
 #include <QListWidget>

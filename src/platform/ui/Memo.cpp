@@ -1,6 +1,6 @@
 #include "platform/ui/Memo.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>

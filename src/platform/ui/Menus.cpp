@@ -1,6 +1,6 @@
 #include "platform/ui/Menus.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/TestScript.h"
 
 #include <QAction>

@@ -7,7 +7,7 @@
 
 #include "platform/ui/MenuItem.h"
 
-#include "platform/ui/GraphicsTypes.h"
+#include "platform/runtime/GraphicsTypes.h"
 
 class QMenuBar;
 

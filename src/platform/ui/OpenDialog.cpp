@@ -1,7 +1,7 @@
 #include "platform/ui/OpenDialog.h"
 
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/SysUtils.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/SysUtils.h"
 
 #include <QApplication>
 #include <QFileDialog>

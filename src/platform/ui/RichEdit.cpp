@@ -1,10 +1,10 @@
 #include "platform/ui/RichEdit.h"
 
 #include "platform/ui/Canvas.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/RtfReader.h"
 #include "platform/ui/RtfWriter.h"
-#include "platform/ui/Streams.h"
+#include "platform/runtime/Streams.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>

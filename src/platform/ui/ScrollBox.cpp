@@ -1,7 +1,7 @@
 #include "platform/ui/ScrollBox.h"
 
 #include "platform/ui/Canvas.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 T_IMPLEMENT_CLASS(TScrollBox)
 {

@@ -2,7 +2,7 @@
 // TStatusBar: the bar at the bottom of a window. With SimplePanel it shows SimpleText alone;
 // otherwise one sunken field per panel of Panels, each Width wide (the last one takes the rest).
 
-#include "platform/ui/Collection.h"
+#include "platform/runtime/Collection.h"
 #include "platform/ui/ControlsCustomControl.h"
 #include "platform/ui/StdCtrlsTypes.h"
 

@@ -3,7 +3,7 @@
 // edits, scroll bars, bevels, check states, combo and list box styles and the owner-draw state.
 
 #include "platform/ui/Controls.h"
-#include "platform/ui/Set.h"
+#include "platform/runtime/Set.h"
 
 #include <QString>
 

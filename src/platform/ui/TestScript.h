@@ -16,7 +16,7 @@
 //   ... code under test ...
 //   EXPECT_TRUE(script.Failures().empty());     // the session also reports unused answers
 
-#include "platform/ui/Colors.h"
+#include "platform/runtime/Colors.h"
 #include "platform/ui/ModalResult.h"
 
 #include <QString>

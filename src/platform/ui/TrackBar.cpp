@@ -1,6 +1,6 @@
 #include "platform/ui/TrackBar.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <QSignalBlocker>
 #include <QSlider>

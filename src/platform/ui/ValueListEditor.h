@@ -4,7 +4,7 @@
 // whole list can be read and written as text (Strings->Text); writing it shows the rows anew.
 
 #include "platform/ui/Grids.h"
-#include "platform/ui/StringList.h"
+#include "platform/runtime/StringList.h"
 
 #include <memory>
 

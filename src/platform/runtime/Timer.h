@@ -1,0 +1,33 @@
+#pragma once
+// TTimer: fires OnTimer on the GUI thread every Interval milliseconds while Enabled. Writing
+// Enabled (true or false, changed or not) or a different Interval restarts the count from zero;
+// a handler that sets Enabled to false makes a one-shot timer. Driven by the window timers of
+// TimerService.h, so the manual test clock drives it too.
+
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Events.h"
+
+class TTimer : public TComponent {
+    T_DECLARE_CLASS(TTimer, TComponent)
+    explicit TTimer(TComponent *AOwner);
+    ~TTimer() override;
+
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool value);
+    unsigned Interval() const { return FInterval; }
+    void SetInterval(unsigned value);
+
+    TNotifyEvent OnTimer;
+
+protected:
+    // Fires OnTimer.
+    virtual void Timer();
+
+private:
+    void UpdateTimer();
+    void WndProc(TMessage &message);
+
+    bool FEnabled = true;
+    unsigned FInterval = 1000;
+    HWND FWindowHandle = nullptr;
+};

@@ -1,0 +1,124 @@
+// Timers on the manual clock: repeating, one-shot, restart rules, order, the interval timer, Now().
+
+#include "RuntimeTestApp.h"
+
+#include "platform/runtime/DateTime.h"
+#include "platform/runtime/IntervalTimer.h"
+#include "platform/runtime/Timer.h"
+#include "platform/runtime/TimerService.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ClockTest : ::testing::Test {
+    TManualClockScope clock;
+    TComponent owner{nullptr};
+    QStringList log;
+
+    TTimer *MakeTimer(const QString &name, unsigned interval, bool enabled = true)
+    {
+        auto *t = new TTimer(&owner);
+        t->SetName(name);
+        t->SetInterval(interval);
+        t->SetEnabled(enabled);
+        t->OnTimer = [this](TObject *sender) {
+            log << QStringLiteral("%1@%2").arg(static_cast<TComponent *>(sender)->Name()).arg(TManualClock::Milliseconds());
+        };
+        return t;
+    }
+};
+
+TEST_F(ClockTest, RepeatsEveryIntervalWhileEnabled)
+{
+    MakeTimer(QStringLiteral("tmInLevelDet"), 300);
+    TManualClock::Advance(299);
+    EXPECT_TRUE(log.isEmpty());
+    TManualClock::Advance(1000);
+    EXPECT_EQ(log, (QStringList{"tmInLevelDet@300", "tmInLevelDet@600", "tmInLevelDet@900", "tmInLevelDet@1200"}));
+    EXPECT_EQ(GetTickCount(), 1299u);
+}
+
+TEST_F(ClockTest, OneShotPatternHandlerDisablesItself)
+{
+    TTimer *t = MakeTimer(QStringLiteral("tmConnect"), 100);
+    t->OnTimer = [&](TObject *) {
+        t->SetEnabled(false);
+        log << QStringLiteral("fired@%1").arg(TManualClock::Milliseconds());
+    };
+    TManualClock::Advance(1000);
+    EXPECT_EQ(log, QStringList{"fired@100"});
+    t->SetEnabled(true);  // each start fires once more
+    TManualClock::Advance(1000);
+    EXPECT_EQ(log, (QStringList{"fired@100", "fired@1100"}));
+}
+
+TEST_F(ClockTest, WritingEnabledRestartsTheCount)
+{
+    TTimer *t = MakeTimer(QStringLiteral("tmWatchDog"), 1000);
+    TManualClock::Advance(700);
+    t->SetEnabled(true);  // already on: the count starts again
+    TManualClock::Advance(999);
+    EXPECT_TRUE(log.isEmpty());
+    TManualClock::Advance(1);
+    EXPECT_EQ(log, QStringList{"tmWatchDog@1700"});
+    t->SetInterval(1000);  // an unchanged interval does not restart
+    TManualClock::Advance(1000);
+    EXPECT_EQ(log.size(), 2);
+}
+
+TEST_F(ClockTest, TimersDueTogetherFireInTheOrderTheyWereStarted)
+{
+    TTimer *a = MakeTimer(QStringLiteral("a"), 100, false);
+    TTimer *b = MakeTimer(QStringLiteral("b"), 100, false);
+    a->SetEnabled(true);
+    b->SetEnabled(true);
+    TManualClock::Advance(200);
+    EXPECT_EQ(log, (QStringList{"a@100", "b@100", "a@200", "b@200"}));
+    log.clear();
+    b->SetEnabled(true);  // restarted in the other order: b now comes first
+    a->SetEnabled(true);
+    TManualClock::Advance(100);
+    EXPECT_EQ(log, (QStringList{"b@300", "a@300"}));
+}
+
+TEST_F(ClockTest, DisabledOrZeroIntervalNeverFires)
+{
+    MakeTimer(QStringLiteral("off"), 100, false);
+    MakeTimer(QStringLiteral("zero"), 0);
+    TManualClock::Advance(10000);
+    EXPECT_TRUE(log.isEmpty());
+    EXPECT_EQ(TManualClock::TimerCount(), 0);
+}
+
+TEST_F(ClockTest, IntervalTimerWaitsTheInitialDelayThenTicks)
+{
+    QList<std::uint64_t> ticks;
+    TIntervalTimer timer([&] { ticks << TManualClock::Milliseconds(); });
+    timer.Start(500, 100);
+    timer.Start(1, 1);  // running: ignored
+    TManualClock::Advance(800);
+    EXPECT_EQ(ticks, (QList<std::uint64_t>{500, 600, 700, 800}));
+    timer.Stop();
+    EXPECT_FALSE(timer.Active());
+    TManualClock::Advance(500);
+    EXPECT_EQ(ticks.size(), 4);
+}
+
+TEST_F(ClockTest, NowFollowsTheManualClock)
+{
+    TDateTime start = Now();
+    TManualClock::Advance(90 * 60 * 1000);
+    EXPECT_EQ(FormatDateTime(QStringLiteral("hh:nn"), Now() - start), QStringLiteral("01:30"));
+}
+
+TEST_F(ClockTest, AnExceptionInATimerIsReportedAndTheTimerGoesOn)
+{
+    runtimetest::ExceptionCapture capture;
+    TTimer *t = MakeTimer(QStringLiteral("t"), 10);
+    t->OnTimer = [](TObject *) { throw Exception(QStringLiteral("boom")); };
+    TManualClock::Advance(20);
+    EXPECT_EQ(capture.shown, (QStringList{"boom", "boom"}));
+}
+
+}  // namespace
