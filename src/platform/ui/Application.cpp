@@ -3,7 +3,6 @@
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/runtime/Messages.h"
-#include "platform/ui/TestScript.h"
 #include "platform/runtime/TypInfo.h"
 
 #include <QAbstractEventDispatcher>

@@ -23,7 +23,8 @@
 //
 // Tests: SetIdleHook(f) calls f(modalLevel) each time a loop runs out of work, instead of waiting;
 // with the manual clock a test advances time there (TManualClock::Advance) so that timers fire
-// inside whichever modal loop is running. Message boxes follow TestScript when scripting is on.
+// inside whichever modal loop is running. Message boxes take their answers from
+// ScriptedAnswers() when there is one.
 
 #include "platform/runtime/Classes.h"
 #include "platform/runtime/Events.h"

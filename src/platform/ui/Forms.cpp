@@ -12,7 +12,7 @@
 #include "platform/runtime/FormReader.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/Screen.h"
-#include "platform/ui/TestScript.h"
+#include "platform/ui/ScriptedAnswers.h"
 
 namespace {
 
@@ -586,8 +586,8 @@ TModalResult TCustomForm::ShowModal()
     };
     try {
         Show();
-        if (TestScript::Active()) {
-            const TModalResult forced = TestScript::ModalFormShown(*this);
+        if (TScriptedAnswers *script = ScriptedAnswers()) {
+            const TModalResult forced = script->ModalFormShown(*this);
             if (forced != mrNone)
                 FModalResult = forced;
         }

@@ -2,6 +2,7 @@
 
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/runtime/SysUtils.h"
+#include "platform/ui/ScriptedAnswers.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -57,10 +58,10 @@ bool TOpenDialog::DoExecute(bool save)
 {
     DoShow();
     bool chosen = false;
-    if (TestScript::Active()) {
+    if (TScriptedAnswers *script = ScriptedAnswers()) {
         // Each scripted answer is one round of the dialog; a refused file asks again.
         for (;;) {
-            const TFileDialogAnswer answer = TestScript::FileDialogShown({save, FTitle, FFilter, FFileName});
+            const TFileDialogAnswer answer = script->FileDialogShown({save, FTitle, FFilter, FFileName});
             if (!answer.Ok || answer.Files.isEmpty())
                 break;
             if (answer.FilterIndex > 0)
