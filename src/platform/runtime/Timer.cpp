@@ -24,6 +24,8 @@ TTimer::~TTimer()
 
 void TTimer::SetEnabled(bool value)
 {
+    if (value == FEnabled)
+        return;
     FEnabled = value;
     UpdateTimer();
 }

@@ -1,7 +1,9 @@
 #pragma once
-// TTimer: fires OnTimer on the GUI thread every Interval milliseconds while Enabled. Writing
-// Enabled (true or false, changed or not) or a different Interval restarts the count from zero;
-// a handler that sets Enabled to false makes a one-shot timer. Driven by the window timers of
+// TTimer: fires OnTimer on the GUI thread every Interval milliseconds while Enabled (and Interval
+// is not 0). Only a change counts: writing true on a running timer, false on a stopped one or the
+// same Interval changes nothing. Enabling a stopped timer or giving an enabled one a different
+// Interval starts the count from zero, so a restart is written as false, then true. A handler
+// that sets Enabled to false makes a one-shot timer. Driven by the window timers of
 // TimerService.h, so the manual test clock drives it too.
 
 #include "platform/runtime/Classes.h"

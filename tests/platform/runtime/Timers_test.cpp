@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+#include <optional>
+
 namespace {
 
 struct ClockTest : ::testing::Test {
@@ -53,18 +57,55 @@ TEST_F(ClockTest, OneShotPatternHandlerDisablesItself)
     EXPECT_EQ(log, (QStringList{"fired@100", "fired@1100"}));
 }
 
-TEST_F(ClockTest, WritingEnabledRestartsTheCount)
+// Writes made 700 ms into a running 1000 ms timer: only a change restarts the count.
+struct WriteCase {
+    const char *name;
+    std::function<void(TTimer &)> write;
+    std::optional<std::uint64_t> firstFire;  // ms after the start; none: silent for 3 s
+};
+
+TEST_F(ClockTest, OnlyAChangeOfEnabledOrIntervalRestartsTheCount)
 {
-    TTimer *t = MakeTimer(QStringLiteral("tmWatchDog"), 1000);
-    TManualClock::Advance(700);
-    t->SetEnabled(true);  // already on: the count starts again
-    TManualClock::Advance(999);
-    EXPECT_TRUE(log.isEmpty());
-    TManualClock::Advance(1);
-    EXPECT_EQ(log, QStringList{"tmWatchDog@1700"});
-    t->SetInterval(1000);  // an unchanged interval does not restart
-    TManualClock::Advance(1000);
-    EXPECT_EQ(log.size(), 2);
+    const WriteCase cases[] = {
+        {.name = "true on a running timer", .write = [](TTimer &t) { t.SetEnabled(true); }, .firstFire = 1000},
+        {.name = "false then true",
+         .write =
+             [](TTimer &t) {
+                 t.SetEnabled(false);
+                 t.SetEnabled(true);
+             },
+         .firstFire = 1700},
+        {.name = "the same interval", .write = [](TTimer &t) { t.SetInterval(1000); }, .firstFire = 1000},
+        {.name = "another interval", .write = [](TTimer &t) { t.SetInterval(500); }, .firstFire = 1200},
+        {.name = "another interval while disabled",
+         .write =
+             [](TTimer &t) {
+                 t.SetEnabled(false);
+                 t.SetInterval(500);
+             },
+         .firstFire = std::nullopt},
+        {.name = "interval 0, then true",
+         .write =
+             [](TTimer &t) {
+                 t.SetInterval(0);
+                 t.SetEnabled(true);
+             },
+         .firstFire = std::nullopt},
+    };
+    for (const WriteCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::uint64_t start = TManualClock::Milliseconds();
+        std::unique_ptr<TTimer> t(MakeTimer(QStringLiteral("tmWatchDog"), 1000));
+        std::optional<std::uint64_t> fired;
+        t->OnTimer = [&](TObject *) {
+            if (!fired)
+                fired = TManualClock::Milliseconds() - start;
+        };
+        TManualClock::Advance(700);
+        c.write(*t);
+        TManualClock::Advance(2300);
+        EXPECT_EQ(fired, c.firstFire);
+    }
 }
 
 TEST_F(ClockTest, TimersDueTogetherFireInTheOrderTheyWereStarted)
@@ -76,7 +117,9 @@ TEST_F(ClockTest, TimersDueTogetherFireInTheOrderTheyWereStarted)
     TManualClock::Advance(200);
     EXPECT_EQ(log, (QStringList{"a@100", "b@100", "a@200", "b@200"}));
     log.clear();
-    b->SetEnabled(true);  // restarted in the other order: b now comes first
+    b->SetEnabled(false);  // restarted in the other order: b now comes first
+    b->SetEnabled(true);
+    a->SetEnabled(false);
     a->SetEnabled(true);
     TManualClock::Advance(100);
     EXPECT_EQ(log, (QStringList{"b@300", "a@300"}));
