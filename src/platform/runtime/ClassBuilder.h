@@ -11,7 +11,7 @@
 //   {
 //       b.Int("GroupIndex", &TMyButton::GroupIndex, &TMyButton::SetGroupIndex).Default(0);
 //       b.Bool("Down", &TMyButton::Down, &TMyButton::SetDown).Default(false);
-//       b.Enum("Layout", &TMyButton::Layout, &TMyButton::SetLayout, {"blGlyphLeft", "blGlyphRight"});
+//       b.Enum("Layout", &TMyButton::Layout, &TMyButton::SetLayout, ButtonLayoutNames);  // EnumNames.h
 //       b.Color("Color", &TMyButton::Color, &TMyButton::SetColor).Default(clBtnFace);
 //       b.Object("Font", &TMyButton::Font, &TMyButton::SetFont);        // owned sub-object
 //       b.Ref("PopupMenu", &TMyButton::PopupMenu, &TMyButton::SetPopupMenu); // component reference
@@ -35,10 +35,10 @@
 // (string literals, constexpr tables) or function-local statics in them.
 
 #include "platform/runtime/ClassRegistry.h"
+#include "platform/runtime/EnumNames.h"
 #include "platform/runtime/Events.h"
 #include "platform/runtime/PropInfo.h"
 
-#include <initializer_list>
 #include <type_traits>
 #include <utility>
 
@@ -96,6 +96,10 @@ decltype(auto) Get(const G &g, const C &c)
         return std::invoke(g, c);
 }
 
+// The value type a getter `g` of class C gives.
+template <class C, class G>
+using GetterValue = std::remove_cvref_t<decltype(Get(std::declval<const G &>(), std::declval<const C &>()))>;
+
 // Calls setter `s` on `c` with `value` converted by `conv` to the setter's own argument type.
 template <class C, class S, class V, class Conv>
 void Set(const S &s, C &c, const V &value, Conv conv)
@@ -148,19 +152,25 @@ public:
     {
         return Ordinal(name, TTypeKind::Color, get, set);
     }
-    template <class G, class S>
-    TClassBuilder &Enum(const char *name, G get, S set, std::initializer_list<const char *> names)
+    // An enumeration, named by the table beside its declaration (EnumNames.h).
+    template <class G, class S, class E, std::size_t N>
+    TClassBuilder &Enum(const char *name, G get, S set, const TEnumNames<E, N> &names)
     {
+        static_assert(std::is_same_v<classbuilder_detail::GetterValue<C, G>, E>,
+                      "the names table belongs to another enumeration");
         Ordinal(name, TTypeKind::Enumeration, get, set);
-        for (const char *n : names)
+        for (const char *n : names.Names)
             Last().EnumNames << QString::fromLatin1(n);
         return *this;
     }
-    template <class G, class S>
-    TClassBuilder &Set(const char *name, G get, S set, std::initializer_list<const char *> elementNames)
+    // A set of an enumeration, its bits named by the enumeration's table.
+    template <class G, class S, class E, std::size_t N>
+    TClassBuilder &Set(const char *name, G get, S set, const TEnumNames<E, N> &elementNames)
     {
+        static_assert(std::is_same_v<classbuilder_detail::GetterValue<C, G>, TSet<E>>,
+                      "the names table belongs to another enumeration");
         Ordinal(name, TTypeKind::Set, get, set);
-        for (const char *n : elementNames)
+        for (const char *n : elementNames.Names)
             Last().EnumNames << QString::fromLatin1(n);
         return *this;
     }

@@ -5,10 +5,7 @@
 T_IMPLEMENT_CLASS(TBrush)
 {
     b.Color("Color", &TBrush::Color, &TBrush::SetColor).Default(clWhite).Idents(ColorIdents());
-    b.Enum("Style", &TBrush::Style, &TBrush::SetStyle,
-           {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross",
-            "bsDiagCross"})
-        .Default(bsSolid);
+    b.Enum("Style", &TBrush::Style, &TBrush::SetStyle, BrushStyleNames).Default(bsSolid);
 }
 
 void TBrush::SetColor(TColor value)

@@ -3,14 +3,20 @@
 // the binary raster operation applied where it draws.
 
 #include "platform/runtime/Colors.h"
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/GraphicsObject.h"
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame, psUserStyle, psAlternate };
+inline constexpr auto PenStyleNames = EnumNames<TPenStyle>("psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot",
+                                                           "psClear", "psInsideFrame", "psUserStyle", "psAlternate");
 
 enum TPenMode {
     pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
     pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor
 };
+inline constexpr auto PenModeNames = EnumNames<TPenMode>(
+    "pmBlack", "pmWhite", "pmNop", "pmNot", "pmCopy", "pmNotCopy", "pmMergePenNot", "pmMaskPenNot", "pmMergeNotPen",
+    "pmMaskNotPen", "pmMerge", "pmNotMerge", "pmMask", "pmNotMask", "pmXor", "pmNotXor");
 
 class TPen : public TGraphicsObject {
     T_DECLARE_CLASS(TPen, TGraphicsObject)

@@ -15,12 +15,7 @@ T_IMPLEMENT_CLASS(TOpenDialog)
     b.Str("Filter", &TOpenDialog::Filter, &TOpenDialog::SetFilter);
     b.Int("FilterIndex", &TOpenDialog::FilterIndex, &TOpenDialog::SetFilterIndex).Default(1);
     b.Str("InitialDir", &TOpenDialog::InitialDir, &TOpenDialog::SetInitialDir);
-    b.Set("Options", &TOpenDialog::Options, &TOpenDialog::SetOptions,
-          {"ofReadOnly", "ofOverwritePrompt", "ofHideReadOnly", "ofNoChangeDir", "ofShowHelp", "ofNoValidate",
-           "ofAllowMultiSelect", "ofExtensionDifferent", "ofPathMustExist", "ofFileMustExist", "ofCreatePrompt",
-           "ofShareAware", "ofNoReadOnlyReturn", "ofNoTestFileCreate", "ofNoNetworkButton", "ofNoLongNames",
-           "ofOldStyleDialog", "ofNoDereferenceLinks", "ofEnableIncludeNotify", "ofEnableSizing", "ofDontAddToRecent",
-           "ofForceShowHidden"})
+    b.Set("Options", &TOpenDialog::Options, &TOpenDialog::SetOptions, OpenOptionNames)
         .Default(TOpenOptions{ofHideReadOnly, ofEnableSizing});
     b.Str("Title", &TOpenDialog::Title, &TOpenDialog::SetTitle);
 }

@@ -6,8 +6,7 @@
 
 T_IMPLEMENT_CLASS(TRadioButton)
 {
-    b.Enum("Alignment", &TRadioButton::Alignment, &TRadioButton::SetAlignment, T_ALIGNMENT_NAMES)
-        .Default(taRightJustify);
+    b.Enum("Alignment", &TRadioButton::Alignment, &TRadioButton::SetAlignment, AlignmentNames).Default(taRightJustify);
     b.Str("Caption", &TRadioButton::Caption, &TRadioButton::SetCaption);
     b.Bool("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked).Default(false);
 }

@@ -5,7 +5,8 @@
 
 T_IMPLEMENT_CLASS(TScrollBox)
 {
-    b.Enum("BorderStyle", &TScrollBox::BorderStyle, &TScrollBox::SetBorderStyle, T_BORDERSTYLE_NAMES).Default(bsSingle);
+    b.Enum("BorderStyle", &TScrollBox::BorderStyle, &TScrollBox::SetBorderStyle, FormBorderStyleNames)
+        .Default(bsSingle);
     b.Bool("TabStop", &TScrollBox::TabStop, &TScrollBox::SetTabStop).Default(false);
 }
 

@@ -3,12 +3,14 @@
 // otherwise one sunken field per panel of Panels, each Width wide (the last one takes the rest).
 
 #include "platform/runtime/Collection.h"
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/ControlsCustomControl.h"
 #include "platform/ui/StdCtrlsTypes.h"
 
 #include <memory>
 
 enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
+inline constexpr auto StatusPanelBevelNames = EnumNames<TStatusPanelBevel>("pbNone", "pbLowered", "pbRaised");
 
 class TStatusPanel : public TCollectionItem {
     T_DECLARE_CLASS(TStatusPanel, TCollectionItem)

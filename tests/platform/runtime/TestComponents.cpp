@@ -14,7 +14,7 @@ T_IMPLEMENT_CLASS(TTestFont)
     b.Color("Color", &TTestFont::Color, &TTestFont::Color).Default(clWindowText);
     b.Str("Name", &TTestFont::Name, &TTestFont::Name).Default("Tahoma");
     b.Int("Size", &TTestFont::Size, &TTestFont::Size).Default(8);
-    b.Set("Style", &TTestFont::Style, &TTestFont::Style, {"fsBold", "fsItalic", "fsUnderline"}).Default(TTestFontStyles{});
+    b.Set("Style", &TTestFont::Style, &TTestFont::Style, TestFontStyleNames).Default(TTestFontStyles{});
 }
 
 void TTestFont::Assign(TPersistent *Source)
@@ -50,7 +50,7 @@ T_IMPLEMENT_CLASS(TTestControl)
     b.Int("Top", &TTestControl::Top, &TTestControl::Top).Default(0);
     b.Str("Caption", &TTestControl::Caption, &TTestControl::Caption);
     b.Bool("Visible", &TTestControl::Visible, &TTestControl::Visible).Default(true);
-    b.Enum("Align", &TTestControl::Align, &TTestControl::Align, {"alNone", "alTop", "alClient"}).Default(alNone);
+    b.Enum("Align", &TTestControl::Align, &TTestControl::Align, TestAlignNames).Default(alNone);
     b.Float("Ratio", &TTestControl::Ratio, &TTestControl::Ratio);
     b.Color("Color", &TTestControl::Color, &TTestControl::Color).Default(clBtnFace);
     b.Object("Font", &TTestControl::Font, &TTestControl::SetFont);

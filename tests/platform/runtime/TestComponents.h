@@ -6,6 +6,7 @@
 #include "platform/runtime/Classes.h"
 #include "platform/runtime/Collection.h"
 #include "platform/runtime/Colors.h"
+#include "platform/runtime/EnumNames.h"
 #include "platform/runtime/Events.h"
 #include "platform/runtime/StringList.h"
 
@@ -15,8 +16,10 @@
 #include <vector>
 
 enum TTestAlign { alNone, alTop, alClient };
+inline constexpr auto TestAlignNames = EnumNames<TTestAlign>("alNone", "alTop", "alClient");
 enum TTestFontStyle { fsBold, fsItalic, fsUnderline };
 using TTestFontStyles = TSet<TTestFontStyle>;
+inline constexpr auto TestFontStyleNames = EnumNames<TTestFontStyle>("fsBold", "fsItalic", "fsUnderline");
 
 class TTestFont : public TPersistent {
     T_DECLARE_CLASS(TTestFont, TPersistent)
