@@ -1,11 +1,10 @@
 // Timers on the manual clock: repeating, one-shot, restart rules, order, the interval timer, Now().
 
+#include "ClockFixture.h"
 #include "RuntimeTestApp.h"
 
 #include "platform/runtime/DateTime.h"
 #include "platform/runtime/IntervalTimer.h"
-#include "platform/runtime/Timer.h"
-#include "platform/runtime/TimerService.h"
 
 #include <gtest/gtest.h>
 
@@ -15,23 +14,7 @@
 
 namespace {
 
-struct ClockTest : ::testing::Test {
-    TManualClockScope clock;
-    TComponent owner{nullptr};
-    QStringList log;
-
-    TTimer *MakeTimer(const QString &name, unsigned interval, bool enabled = true)
-    {
-        auto *t = new TTimer(&owner);
-        t->SetName(name);
-        t->SetInterval(interval);
-        t->SetEnabled(enabled);
-        t->OnTimer = [this](TObject *sender) {
-            log << QStringLiteral("%1@%2").arg(static_cast<TComponent *>(sender)->Name()).arg(TManualClock::Milliseconds());
-        };
-        return t;
-    }
-};
+using ClockTest = ClockFixture;
 
 TEST_F(ClockTest, RepeatsEveryIntervalWhileEnabled)
 {

@@ -1,11 +1,10 @@
-// The application's loop: an exception that reaches it (from a posted message or a timer) is shown
-// in a message box and the loop goes on; Terminate ends Run; nested modal loops keep timers running.
+// The application's loop: an exception that reaches it is shown in a message box and the loop goes
+// on; Terminate ends Run; nested modal loops keep timers running.
 
 #include "StdTestApp.h"
+#include "tests/platform/runtime/ClockFixture.h"
 
 #include "platform/runtime/Messages.h"
-#include "platform/runtime/Timer.h"
-#include "platform/runtime/TimerService.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/TestScript.h"
 
@@ -75,20 +74,7 @@ TEST(ApplicationLoop, AnExceptionInAQueuedHandlerGoesToTheApplication)
     EXPECT_EQ(shown, (QStringList{"bad value", "bad value"}));
 }
 
-struct ModalLoopClock : ::testing::Test {
-    TManualClockScope clock;
-    TComponent owner{nullptr};
-    QStringList log;
-
-    TTimer *MakeTimer(const QString &name, unsigned interval, bool enabled = true)
-    {
-        auto *t = new TTimer(&owner);
-        t->SetName(name);
-        t->SetInterval(interval);
-        t->SetEnabled(enabled);
-        return t;
-    }
-};
+using ModalLoopClock = ClockFixture;
 
 // A modal "form" opened from a timer handler inside another modal loop; a timer fires inside the
 // inner loop and closes it; then the outer one is closed by another timer.
