@@ -6,10 +6,10 @@
 
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsRender.h"
-#include "platform/ui/Exception.h"
+#include "platform/runtime/Exception.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Panel.h"
-#include "platform/ui/TimerService.h"
+#include "platform/runtime/TimerService.h"
 
 #include <gtest/gtest.h>
 

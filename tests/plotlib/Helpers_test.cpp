@@ -2,8 +2,8 @@
 // the property text lines of configuration files.
 
 #include "platform/os/CodePage.h"
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/StringList.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/StringList.h"
 #include "plotlib/base/iHelpers.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +32,7 @@ T_IMPLEMENT_CLASS(TLineProbe)
     b.Float("Level", &TLineProbe::Level, &TLineProbe::Level);
     b.Str("Text", &TLineProbe::Text, &TLineProbe::Text);
     b.Bool("Visible", &TLineProbe::Visible, &TLineProbe::Visible).Default(true);
-    b.Enum("Style", &TLineProbe::Style, &TLineProbe::Style, TI_BEVELSTYLE_NAMES).Default(ibsNone);
+    b.Enum("Style", &TLineProbe::Style, &TLineProbe::Style, iBevelStyleNames).Default(ibsNone);
     b.Object("Sub", &TLineProbe::Sub, &TLineProbe::SetSub);
 }
 

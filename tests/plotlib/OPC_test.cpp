@@ -6,9 +6,9 @@
 #include "platform/ui/StdTestApp.h"
 
 #include "platform/ui/ControlsRender.h"
-#include "platform/ui/Exception.h"
-#include "platform/ui/FormReader.h"
-#include "platform/ui/FormWriter.h"
+#include "platform/runtime/Exception.h"
+#include "platform/runtime/FormReader.h"
+#include "platform/runtime/FormWriter.h"
 #include "platform/ui/TreeView.h"
 #include "plotlib/opc/iOPCManager.h"
 

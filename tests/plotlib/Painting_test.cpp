@@ -5,7 +5,7 @@
 #include "platform/ui/StdTestApp.h"
 
 #include "platform/ui/ControlsRender.h"
-#include "platform/ui/Exception.h"
+#include "platform/runtime/Exception.h"
 #include "plotlib/base/iHelpers.h"
 
 #include <QDir>

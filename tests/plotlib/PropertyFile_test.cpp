@@ -3,8 +3,8 @@
 #include "TestPlotControl.h"
 #include "platform/ui/StdTestApp.h"
 
-#include "platform/ui/Exception.h"
-#include "platform/ui/StringList.h"
+#include "platform/runtime/Exception.h"
+#include "platform/runtime/StringList.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "TestPlotControl.h"
 #include "platform/ui/StdTestApp.h"
 
-#include "platform/ui/TimerService.h"
+#include "platform/runtime/TimerService.h"
 
 #include <gtest/gtest.h>
 

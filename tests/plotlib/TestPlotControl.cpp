@@ -1,6 +1,6 @@
 #include "TestPlotControl.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 T_IMPLEMENT_CLASS(TTestMarker)
 {
@@ -12,7 +12,7 @@ T_IMPLEMENT_CLASS(TTestPlotControl)
 {
     b.Color("BackGroundColor", &TTestPlotControl::BackGroundColor, &TTestPlotControl::SetBackGroundColor)
         .Default(clBtnFace);
-    b.Enum("BorderStyle", &TTestPlotControl::BorderStyle, &TTestPlotControl::SetBorderStyle, TI_BEVELSTYLE_NAMES)
+    b.Enum("BorderStyle", &TTestPlotControl::BorderStyle, &TTestPlotControl::SetBorderStyle, iBevelStyleNames)
         .Default(ibsNone);
     b.Float("Level", &TTestPlotControl::Level, &TTestPlotControl::Level);
     b.Str("Caption2", &TTestPlotControl::Caption2, &TTestPlotControl::Caption2);

@@ -1,8 +1,8 @@
 #include "platform/ui/TreeView.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/SysUtils.h"
 #include "platform/ui/ImageList.h"
-#include "platform/ui/SysUtils.h"
 
 #include <QIcon>
 #include <QPixmap>
@@ -15,7 +15,7 @@ T_IMPLEMENT_CLASS(TTreeView)
 {
     b.Bool("TabStop", &TTreeView::TabStop, &TTreeView::SetTabStop).Default(true);
     b.Ref("Images", &TTreeView::Images, &TTreeView::SetImages);
-    b.Enum("SortType", &TTreeView::SortType, &TTreeView::SetSortType, {"stNone", "stData", "stText", "stBoth"})
+    b.Enum("SortType", &TTreeView::SortType, &TTreeView::SetSortType, SortTypeNames)
         .Default(stNone);
     b.Event("OnChange", &TTreeView::OnChange);
 }

@@ -17,6 +17,7 @@ class TTreeNodes;
 class TTreeView;
 
 enum TSortType { stNone, stData, stText, stBoth };
+inline constexpr auto SortTypeNames = EnumNames<TSortType>("stNone", "stData", "stText", "stBoth");
 
 class TTreeNode {
 public:

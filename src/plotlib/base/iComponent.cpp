@@ -1,10 +1,10 @@
 #include "plotlib/base/iComponent.h"
 
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/Exception.h"
-#include "platform/ui/StringList.h"
-#include "platform/ui/TimerService.h"
-#include "platform/ui/TypInfo.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Exception.h"
+#include "platform/runtime/StringList.h"
+#include "platform/runtime/TimerService.h"
+#include "platform/runtime/TypInfo.h"
 #include "plotlib/base/iHelpers.h"
 #include "plotlib/base/iScopeExit.h"
 

@@ -1,10 +1,10 @@
 #include "plotlib/base/iHelpers.h"
 
 #include "platform/ui/ControlsInput.h"
-#include "platform/ui/DateTime.h"
+#include "platform/runtime/DateTime.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/PageControl.h"
-#include "platform/ui/SysUtils.h"
+#include "platform/runtime/SysUtils.h"
 #include "plotlib/base/iScopeExit.h"
 
 #include <array>

@@ -20,7 +20,7 @@
 // convert raises the framework's EConvertError.
 
 #include "platform/ui/Canvas.h"
-#include "platform/ui/PropInfo.h"
+#include "platform/runtime/PropInfo.h"
 #include "plotlib/base/iTypes.h"
 
 #include <QString>

@@ -4,12 +4,12 @@
 
 #include "platform/os/AtomicFile.h"
 #include "platform/os/CodePage.h"
-#include "platform/ui/Exception.h"
-#include "platform/ui/Filer.h"
-#include "platform/ui/Streams.h"
-#include "platform/ui/StringList.h"
-#include "platform/ui/SysUtils.h"
-#include "platform/ui/TypInfo.h"
+#include "platform/runtime/Exception.h"
+#include "platform/runtime/Filer.h"
+#include "platform/runtime/Streams.h"
+#include "platform/runtime/StringList.h"
+#include "platform/runtime/SysUtils.h"
+#include "platform/runtime/TypInfo.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "plotlib/base/iUpdateObject.h"
 
-#include "platform/ui/Timer.h"
-#include "platform/ui/TimerService.h"
+#include "platform/runtime/Timer.h"
+#include "platform/runtime/TimerService.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 #include "plotlib/base/iVCLComponent.h"
 
 #include "platform/ui/CanvasGdi.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
-#include "platform/ui/Exception.h"
-#include "platform/ui/Filer.h"
-#include "platform/ui/SysUtils.h"
+#include "platform/runtime/Exception.h"
+#include "platform/runtime/Filer.h"
+#include "platform/runtime/SysUtils.h"
 #include "plotlib/base/iScopeExit.h"
 
 T_IMPLEMENT_CLASS(TiVCLComponent)

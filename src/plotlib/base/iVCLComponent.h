@@ -30,7 +30,7 @@
 // GUI thread throughout.
 
 #include "platform/os/CriticalSection.h"
-#include "platform/ui/IntervalTimer.h"
+#include "platform/runtime/IntervalTimer.h"
 #include "plotlib/base/iComponent.h"
 #include "plotlib/opc/iOPCItem.h"
 

@@ -1,7 +1,7 @@
 #include "plotlib/opc/iOPCClientLibrary.h"
 
-#include "platform/ui/Exception.h"
-#include "platform/ui/SysUtils.h"
+#include "platform/runtime/Exception.h"
+#include "platform/runtime/SysUtils.h"
 
 #include <type_traits>
 

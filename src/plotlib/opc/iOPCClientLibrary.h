@@ -15,7 +15,7 @@
 //    group's owner before and after each group update.
 // Everything runs on the GUI thread.
 
-#include "platform/ui/DateTime.h"
+#include "platform/runtime/DateTime.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
 #include "plotlib/opc/iOPCItem.h"
 
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/Exception.h"
-#include "platform/ui/Filer.h"
-#include "platform/ui/StringList.h"
-#include "platform/ui/SysUtils.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Exception.h"
+#include "platform/runtime/Filer.h"
+#include "platform/runtime/StringList.h"
+#include "platform/runtime/SysUtils.h"
 #include "plotlib/base/iComponent.h"
 #include "plotlib/base/iHelpers.h"
 

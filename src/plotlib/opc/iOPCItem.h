@@ -21,9 +21,9 @@
 //  - A manager while designing (OnGetDesigning) never subscribes or ends a subscription.
 // Everything runs on the GUI thread.
 
-#include "platform/ui/Classes.h"
-#include "platform/ui/Events.h"
-#include "platform/ui/PropInfo.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Events.h"
+#include "platform/runtime/PropInfo.h"
 #include "plotlib/opc/iOPCClientLibrary.h"
 
 #include <QString>

@@ -2,11 +2,11 @@
 
 #include "platform/ui/Application.h"
 #include "platform/ui/Bitmap.h"
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/Filer.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Filer.h"
 #include "platform/ui/ImageList.h"
-#include "platform/ui/StringList.h"
-#include "platform/ui/SysUtils.h"
+#include "platform/runtime/StringList.h"
+#include "platform/runtime/SysUtils.h"
 #include "platform/ui/TreeView.h"
 
 namespace {
