@@ -1,10 +1,10 @@
 #include "platform/settings/CustomIniFile.h"
 
-#include "platform/ui/Exception.h"
-#include "platform/ui/FloatFormat.h"
-#include "platform/ui/Streams.h"
-#include "platform/ui/StringList.h"
-#include "platform/ui/SysUtils.h"
+#include "platform/runtime/Exception.h"
+#include "platform/runtime/FloatFormat.h"
+#include "platform/runtime/Streams.h"
+#include "platform/runtime/StringList.h"
+#include "platform/runtime/SysUtils.h"
 
 #include <QRegularExpression>
 

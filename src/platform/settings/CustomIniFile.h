@@ -14,7 +14,7 @@
 // one key. Errors of the store itself (a file that cannot be written, a registry key without the
 // rights asked for) surface as the framework's exceptions of the call that hit them.
 
-#include "platform/ui/DateTime.h"
+#include "platform/runtime/DateTime.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "platform/settings/RegistryIniFile.h"
 
-#include "platform/ui/Streams.h"
-#include "platform/ui/StringList.h"
-#include "platform/ui/SysUtils.h"
+#include "platform/runtime/Streams.h"
+#include "platform/runtime/StringList.h"
+#include "platform/runtime/SysUtils.h"
 
 TRegistryIniFile::TRegistryIniFile(const QString &keyPath, DWORD access, HKEY root)
     : TCustomIniFile(keyPath), registry_(access)

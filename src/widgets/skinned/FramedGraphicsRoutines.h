@@ -14,6 +14,7 @@
 // colour keeps the destination; every other pixel is the picture's. The picture is sampled at the
 // nearest source pixel when stretched.
 
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 
@@ -31,11 +32,9 @@ enum TGradientDirection {
     gdSquareBox,
     gdBigSquareBox
 };
-#define RZ_GRADIENTDIRECTION_NAMES                                                                                     \
-    {                                                                                                                  \
-        "gdDiagonalUp", "gdDiagonalDown", "gdHorizontalEnd", "gdHorizontalCenter", "gdHorizontalBox", "gdVerticalEnd", \
-            "gdVerticalCenter", "gdVerticalBox", "gdSquareBox", "gdBigSquareBox"                                       \
-    }
+inline constexpr auto GradientDirectionNames = EnumNames<TGradientDirection>(
+    "gdDiagonalUp", "gdDiagonalDown", "gdHorizontalEnd", "gdHorizontalCenter", "gdHorizontalBox", "gdVerticalEnd",
+    "gdVerticalCenter", "gdVerticalBox", "gdSquareBox", "gdBigSquareBox");
 
 // Paints the parent's image under `control` into `dc` (the control's client coordinates). With
 // `invalidateParent`, a parent that is neither a custom control nor a form is invalidated too.

@@ -1,6 +1,6 @@
 #include "widgets/skinned/RzBmpBtn.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Label.h"
@@ -61,15 +61,15 @@ T_IMPLEMENT_CLASS(TRzBmpButton)
     b.Object("Bitmaps", &C::Bitmaps, &C::SetBitmaps);
     b.Color("Color", &C::Color, &C::SetColor).NoDefault().Idents(ColorIdents());
     b.Bool("ParentColor", &C::ParentColor, &C::SetParentColor).Default(false);
-    b.Enum("ButtonBorder", &C::ButtonBorder, &C::SetButtonBorder, {"bbNone", "bbSingle", "bbButton"}).Default(bbNone);
+    b.Enum("ButtonBorder", &C::ButtonBorder, &C::SetButtonBorder, ButtonBorderNames).Default(bbNone);
     b.Bool("ShowDownPattern", &C::ShowDownPattern, &C::SetShowDownPattern).Default(true);
     b.Bool("ShowFocus", &C::ShowFocus, &C::SetShowFocus).Default(true);
     b.Enum("ButtonSize", &C::ButtonSize, &C::SetButtonSize,
-           {"bszNeither", "bszButtonToBitmap", "bszStretchToButton", "bszTileToButton"})
+           BtnSizeNames)
         .Default(bszButtonToBitmap);
-    b.Enum("ButtonStyle", &C::ButtonStyle, &C::SetButtonStyle, {"bsAutoDetect", "bsWin31", "bsNew"})
+    b.Enum("ButtonStyle", &C::ButtonStyle, &C::SetButtonStyle, ButtonStyleNames)
         .Default(bsAutoDetect);
-    b.Enum("Layout", &C::Layout, &C::SetLayout, T_BUTTONLAYOUT_NAMES).Default(blGlyphLeft);
+    b.Enum("Layout", &C::Layout, &C::SetLayout, ButtonLayoutNames).Default(blGlyphLeft);
     b.Int("Margin", &C::Margin, &C::SetMargin).Default(-1);
     b.Int("Spacing", &C::Spacing, &C::SetSpacing).Default(4);
     b.Str("Caption", &C::Caption, &C::SetCaption);

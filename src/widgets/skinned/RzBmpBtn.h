@@ -20,6 +20,7 @@
 //   - Space pressed and released works like a click inside; Return clicks at once.
 // Painting builds the picture off screen and copies it in one step, without any pause.
 
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/ControlsCustomControl.h"
@@ -32,7 +33,10 @@
 constexpr UINT CM_BMPBUTTONPRESSED = 9248;
 
 enum TButtonBorder { bbNone, bbSingle, bbButton };
+inline constexpr auto ButtonBorderNames = EnumNames<TButtonBorder>("bbNone", "bbSingle", "bbButton");
 enum TBtnSize { bszNeither, bszButtonToBitmap, bszStretchToButton, bszTileToButton };
+inline constexpr auto BtnSizeNames = EnumNames<TBtnSize>(
+    "bszNeither", "bszButtonToBitmap", "bszStretchToButton", "bszTileToButton");
 
 class TRzButtonBitmaps : public TPersistent {
     T_DECLARE_CLASS(TRzButtonBitmaps, TPersistent)

@@ -3,7 +3,7 @@
 #include "platform/settings/Registry.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/CanvasGdi.h"
-#include "platform/ui/SysUtils.h"
+#include "platform/runtime/SysUtils.h"
 
 #include <algorithm>
 #include <cmath>

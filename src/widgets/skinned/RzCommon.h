@@ -12,9 +12,10 @@
 // are the plain ones; the version tests answer for NT 6.1; the screen is always full colour.
 // System colours are resolved with ColorToRGB before any arithmetic.
 
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/GraphicsFont.h"
-#include "platform/ui/Set.h"
+#include "platform/runtime/Set.h"
 
 #include "widgets/skinned/FramedGraphicsRoutines.h"
 
@@ -41,42 +42,27 @@ enum TFrameStyleEx : std::uint8_t {
 };
 // The range fsNone..fsFlatBold of the same values.
 using TFrameStyle = TFrameStyleEx;
-#define RZ_FRAMESTYLE_NAMES                                                                                            \
-    {                                                                                                                  \
-        "fsNone", "fsFlat", "fsGroove", "fsBump", "fsLowered", "fsButtonDown", "fsRaised", "fsButtonUp", "fsStatus",   \
-            "fsPopup", "fsFlatBold"                                                                                    \
-    }
-#define RZ_FRAMESTYLEEX_NAMES                                                                                          \
-    {                                                                                                                  \
-        "fsNone", "fsFlat", "fsGroove", "fsBump", "fsLowered", "fsButtonDown", "fsRaised", "fsButtonUp", "fsStatus",   \
-            "fsPopup", "fsFlatBold", "fsFlatRounded"                                                                   \
-    }
+inline constexpr auto FrameStyleNames = EnumNames<TFrameStyleEx>(
+    "fsNone", "fsFlat", "fsGroove", "fsBump", "fsLowered", "fsButtonDown", "fsRaised", "fsButtonUp", "fsStatus",
+    "fsPopup", "fsFlatBold");
+inline constexpr auto FrameStyleExNames = EnumNames<TFrameStyleEx>(
+    "fsNone", "fsFlat", "fsGroove", "fsBump", "fsLowered", "fsButtonDown", "fsRaised", "fsButtonUp", "fsStatus",
+    "fsPopup", "fsFlatBold", "fsFlatRounded");
 
 enum TSide { sdLeft, sdTop, sdRight, sdBottom };
 using TSides = TSet<TSide>;
 constexpr TSides sdAllSides{sdLeft, sdTop, sdRight, sdBottom};
-#define RZ_SIDE_NAMES                                                                                                  \
-    {                                                                                                                  \
-        "sdLeft", "sdTop", "sdRight", "sdBottom"                                                                       \
-    }
+inline constexpr auto SideNames = EnumNames<TSide>("sdLeft", "sdTop", "sdRight", "sdBottom");
 
 enum TAlignmentVertical { avTop, avCenter, avBottom };
-#define RZ_ALIGNMENTVERTICAL_NAMES                                                                                     \
-    {                                                                                                                  \
-        "avTop", "avCenter", "avBottom"                                                                                \
-    }
+inline constexpr auto AlignmentVerticalNames = EnumNames<TAlignmentVertical>("avTop", "avCenter", "avBottom");
 
 enum TRzVisualStyle { vsClassic, vsWinXP, vsGradient };
-#define RZ_VISUALSTYLE_NAMES                                                                                           \
-    {                                                                                                                  \
-        "vsClassic", "vsWinXP", "vsGradient"                                                                           \
-    }
+inline constexpr auto RzVisualStyleNames = EnumNames<TRzVisualStyle>("vsClassic", "vsWinXP", "vsGradient");
 
 enum TRzGradientColorStyle { gcsSystem, gcsMSOffice, gcsCustom };
-#define RZ_GRADIENTCOLORSTYLE_NAMES                                                                                    \
-    {                                                                                                                  \
-        "gcsSystem", "gcsMSOffice", "gcsCustom"                                                                        \
-    }
+inline constexpr auto RzGradientColorStyleNames = EnumNames<TRzGradientColorStyle>(
+    "gcsSystem", "gcsMSOffice", "gcsCustom");
 
 // ---- Colours -------------------------------------------------------------------------------------
 

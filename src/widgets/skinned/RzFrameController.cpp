@@ -1,8 +1,8 @@
 #include "widgets/skinned/RzFrameController.h"
 
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/Filer.h"
-#include "platform/ui/TypInfo.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Filer.h"
+#include "platform/runtime/TypInfo.h"
 #include "widgets/skinned/RzRegIniFile.h"
 
 T_IMPLEMENT_CLASS(TRzFrameController)
@@ -17,12 +17,12 @@ T_IMPLEMENT_CLASS(TRzFrameController)
     b.Color("FocusColor", &C::FocusColor, &C::SetFocusColor).Default(clWindow).Idents(ColorIdents());
     b.Color("FrameColor", &C::FrameColor, &C::SetFrameColor).Default(clBtnShadow).Idents(ColorIdents());
     b.Color("FrameHotColor", &C::FrameHotColor, &C::SetFrameHotColor).Default(clBtnShadow).Idents(ColorIdents());
-    b.Enum("FrameHotStyle", &C::FrameHotStyle, &C::SetFrameHotStyle, RZ_FRAMESTYLE_NAMES).Default(fsFlatBold);
+    b.Enum("FrameHotStyle", &C::FrameHotStyle, &C::SetFrameHotStyle, FrameStyleNames).Default(fsFlatBold);
     b.Bool("FrameHotTrack", &C::FrameHotTrack, &C::SetFrameHotTrack).Default(false);
-    b.Set("FrameSides", &C::FrameSides, &C::SetFrameSides, RZ_SIDE_NAMES).Default(sdAllSides);
-    b.Enum("FrameStyle", &C::FrameStyle, &C::SetFrameStyle, RZ_FRAMESTYLE_NAMES).Default(fsFlat);
+    b.Set("FrameSides", &C::FrameSides, &C::SetFrameSides, SideNames).Default(sdAllSides);
+    b.Enum("FrameStyle", &C::FrameStyle, &C::SetFrameStyle, FrameStyleNames).Default(fsFlat);
     b.Bool("FrameVisible", &C::FrameVisible, &C::SetFrameVisible).Default(false);
-    b.Enum("FramingPreference", &C::FramingPreference, &C::SetFramingPreference, RZ_FRAMINGPREFERENCE_NAMES)
+    b.Enum("FramingPreference", &C::FramingPreference, &C::SetFramingPreference, FramingPreferenceNames)
         .Default(fpXPThemes);
     b.Bool("ParentColor", &C::ParentColor, &C::SetParentColor).Default(false);
     b.Color("ReadOnlyColor", &C::ReadOnlyColor, &C::SetReadOnlyColor).Default(clInfoBk).Idents(ColorIdents());

@@ -19,6 +19,7 @@
 // Old forms: the stored properties "FrameFlat", "FrameFocusStyle" and "FrameFlatStyle" of earlier
 // versions are still read (and mapped or dropped), never written.
 
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/Controls.h"
 #include "widgets/skinned/RzCommon.h"
 
@@ -29,10 +30,7 @@ class TReader;
 class TWriter;
 
 enum TFramingPreference { fpCustomFraming, fpXPThemes };
-#define RZ_FRAMINGPREFERENCE_NAMES                                                                                     \
-    {                                                                                                                  \
-        "fpCustomFraming", "fpXPThemes"                                                                                \
-    }
+inline constexpr auto FramingPreferenceNames = EnumNames<TFramingPreference>("fpCustomFraming", "fpXPThemes");
 
 enum TRzFrameControllerProperty {
     fcpColor,
@@ -55,13 +53,11 @@ enum TRzFrameControllerProperty {
 };
 using TRzFrameControllerNotifications = TSet<TRzFrameControllerProperty>;
 constexpr TRzFrameControllerNotifications fccAll = TRzFrameControllerNotifications::FromMask(0xFFFF);
-#define RZ_FRAMECONTROLLERPROPERTY_NAMES                                                                               \
-    {                                                                                                                  \
-        "fcpColor", "fcpFocusColor", "fcpDisabledColor", "fcpReadOnlyColor", "fcpReadOnlyColorOnFocus",                \
-            "fcpParentColor", "fcpFlatButtonColor", "fcpFlatButtons", "fcpFrameColor", "fcpFrameHotColor",             \
-            "fcpFrameHotTrack", "fcpFrameHotStyle", "fcpFrameSides", "fcpFrameStyle", "fcpFrameVisible",               \
-            "fcpFramingPreference"                                                                                     \
-    }
+inline constexpr auto RzFrameControllerPropertyNames = EnumNames<TRzFrameControllerProperty>(
+    "fcpColor", "fcpFocusColor", "fcpDisabledColor", "fcpReadOnlyColor", "fcpReadOnlyColorOnFocus",
+    "fcpParentColor", "fcpFlatButtonColor", "fcpFlatButtons", "fcpFrameColor", "fcpFrameHotColor",
+    "fcpFrameHotTrack", "fcpFrameHotStyle", "fcpFrameSides", "fcpFrameStyle", "fcpFrameVisible",
+    "fcpFramingPreference");
 
 // A control that takes the controller's settings itself.
 class IFrameControllerClient {

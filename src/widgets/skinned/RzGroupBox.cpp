@@ -1,6 +1,6 @@
 #include "widgets/skinned/RzGroupBox.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/Label.h"
 
 T_IMPLEMENT_CLASS(TRzCustomGroupBox)
@@ -12,12 +12,12 @@ T_IMPLEMENT_CLASS(TRzCustomGroupBox)
 T_IMPLEMENT_CLASS(TRzGroupBox)
 {
     using C = TRzGroupBox;
-    b.Enum("Alignment", &C::Alignment, &C::SetAlignment, T_ALIGNMENT_NAMES).Default(taLeftJustify);
-    b.Enum("BorderOuter", &C::BorderOuter, &C::SetBorderOuter, RZ_FRAMESTYLEEX_NAMES).Default(fsNone);
+    b.Enum("Alignment", &C::Alignment, &C::SetAlignment, AlignmentNames).Default(taLeftJustify);
+    b.Enum("BorderOuter", &C::BorderOuter, &C::SetBorderOuter, FrameStyleExNames).Default(fsNone);
     b.Int("Height", &C::Height, &C::SetHeight).Default(105);
     b.Int("BannerHeight", &C::BannerHeight, &C::SetBannerHeight).Default(0);
     b.Object("CaptionFont", &C::CaptionFont, &C::SetCaptionFont).Stored(&C::CaptionFontChanged);
-    b.Enum("GroupStyle", &C::GroupStyle, &C::SetGroupStyle, RZ_GROUPBOXSTYLE_NAMES).Default(gsFlat);
+    b.Enum("GroupStyle", &C::GroupStyle, &C::SetGroupStyle, RzGroupBoxStyleNames).Default(gsFlat);
 }
 
 namespace {

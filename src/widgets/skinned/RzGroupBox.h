@@ -16,15 +16,14 @@
 //
 // The program derives its band table from the group box and calls its Paint as the inherited one.
 
+#include "platform/runtime/EnumNames.h"
 #include "widgets/skinned/RzPanel.h"
 
 #include <memory>
 
 enum TRzGroupBoxStyle { gsStandard, gsCustom, gsTopLine, gsFlat, gsBanner, gsUnderline };
-#define RZ_GROUPBOXSTYLE_NAMES                                                                                         \
-    {                                                                                                                  \
-        "gsStandard", "gsCustom", "gsTopLine", "gsFlat", "gsBanner", "gsUnderline"                                     \
-    }
+inline constexpr auto RzGroupBoxStyleNames = EnumNames<TRzGroupBoxStyle>(
+    "gsStandard", "gsCustom", "gsTopLine", "gsFlat", "gsBanner", "gsUnderline");
 
 class TRzCustomGroupBox : public TRzCustomPanel {
     T_DECLARE_CLASS(TRzCustomGroupBox, TRzCustomPanel)

@@ -1,19 +1,19 @@
 #include "widgets/skinned/RzPanel.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
-#include "platform/ui/Filer.h"
-#include "platform/ui/TypInfo.h"
+#include "platform/runtime/Filer.h"
+#include "platform/runtime/TypInfo.h"
 
 T_IMPLEMENT_CLASS(TRzCustomPanel)
 {
     using C = TRzCustomPanel;
-    b.Enum("Alignment", &C::Alignment, &C::SetAlignment, T_ALIGNMENT_NAMES).Default(taCenter);
+    b.Enum("Alignment", &C::Alignment, &C::SetAlignment, AlignmentNames).Default(taCenter);
     b.Int("BevelWidth", &C::BevelWidth, &C::SetBevelWidth).Default(1);
     b.Color("BorderColor", &C::BorderColor, &C::SetBorderColor).Default(clBtnFace).Idents(ColorIdents());
-    b.Enum("BorderInner", &C::BorderInner, &C::SetBorderInner, RZ_FRAMESTYLEEX_NAMES).Default(fsNone);
-    b.Enum("BorderOuter", &C::BorderOuter, &C::SetBorderOuter, RZ_FRAMESTYLEEX_NAMES).Default(fsRaised);
-    b.Set("BorderSides", &C::BorderSides, &C::SetBorderSides, RZ_SIDE_NAMES).Default(sdAllSides);
+    b.Enum("BorderInner", &C::BorderInner, &C::SetBorderInner, FrameStyleExNames).Default(fsNone);
+    b.Enum("BorderOuter", &C::BorderOuter, &C::SetBorderOuter, FrameStyleExNames).Default(fsRaised);
+    b.Set("BorderSides", &C::BorderSides, &C::SetBorderSides, SideNames).Default(sdAllSides);
     b.Int("BorderWidth", &C::BorderWidth, &C::SetBorderWidth).Default(0);
     b.Str("Caption", &C::Caption, &C::SetCaption);
     b.Color("Color", &C::Color, &C::SetColor).Default(clBtnFace).Idents(ColorIdents()).Stored([](const C &c) {
@@ -24,9 +24,9 @@ T_IMPLEMENT_CLASS(TRzCustomPanel)
     b.Int("FlatColorAdjustment", &C::FlatColorAdjustment, &C::SetFlatColorAdjustment).Default(30);
     b.Ref("FrameController", &C::FrameController, &C::SetFrameController);
     b.Set("FrameControllerNotifications", &C::FrameControllerNotifications, &C::SetFrameControllerNotifications,
-          RZ_FRAMECONTROLLERPROPERTY_NAMES)
+          RzFrameControllerPropertyNames)
         .Default(fccAll);
-    b.Enum("GradientColorStyle", &C::GradientColorStyle, &C::SetGradientColorStyle, RZ_GRADIENTCOLORSTYLE_NAMES)
+    b.Enum("GradientColorStyle", &C::GradientColorStyle, &C::SetGradientColorStyle, RzGradientColorStyleNames)
         .Default(gcsSystem);
     b.Color("GradientColorStart", &C::GradientColorStart, &C::SetGradientColorStart)
         .Default(clWhite)
@@ -34,11 +34,11 @@ T_IMPLEMENT_CLASS(TRzCustomPanel)
     b.Color("GradientColorStop", &C::GradientColorStop, &C::SetGradientColorStop)
         .Default(clBtnFace)
         .Idents(ColorIdents());
-    b.Enum("GradientDirection", &C::GradientDirection, &C::SetGradientDirection, RZ_GRADIENTDIRECTION_NAMES)
+    b.Enum("GradientDirection", &C::GradientDirection, &C::SetGradientDirection, GradientDirectionNames)
         .Default(gdHorizontalEnd);
     b.Bool("ShowDockClientCaptions", &C::ShowDockClientCaptions, &C::SetShowDockClientCaptions).Default(true);
     b.Bool("Transparent", &C::Transparent, &C::SetTransparent).Default(false);
-    b.Enum("VisualStyle", &C::VisualStyle, &C::SetVisualStyle, RZ_VISUALSTYLE_NAMES).Default(vsWinXP);
+    b.Enum("VisualStyle", &C::VisualStyle, &C::SetVisualStyle, RzVisualStyleNames).Default(vsWinXP);
     b.Event("OnPaint", &C::OnPaint);
 
     b.Message(WM_ERASEBKGND, &C::WMEraseBkgnd);
@@ -51,7 +51,7 @@ T_IMPLEMENT_CLASS(TRzCustomPanel)
 T_IMPLEMENT_CLASS(TRzPanel)
 {
     using C = TRzPanel;
-    b.Enum("AlignmentVertical", &C::AlignmentVertical, &C::SetAlignmentVertical, RZ_ALIGNMENTVERTICAL_NAMES)
+    b.Enum("AlignmentVertical", &C::AlignmentVertical, &C::SetAlignmentVertical, AlignmentVerticalNames)
         .Default(avCenter);
     b.Bool("AutoSize", &C::AutoSize, &C::SetAutoSize).Default(false);
     b.Color("BorderHighlight", &C::BorderHighlight, &C::SetBorderHighlight)
@@ -60,7 +60,7 @@ T_IMPLEMENT_CLASS(TRzPanel)
     b.Color("BorderShadow", &C::BorderShadow, &C::SetBorderShadow).Default(clBtnShadow).Idents(ColorIdents());
     b.Bool("FullRepaint", &C::FullRepaint, &C::SetFullRepaint).Default(true);
     b.Color("GridColor", &C::GridColor, &C::SetGridColor).Default(clBtnShadow).Idents(ColorIdents());
-    b.Enum("GridStyle", &C::GridStyle, &C::SetGridStyle, RZ_GRIDSTYLE_NAMES).Default(gsDots);
+    b.Enum("GridStyle", &C::GridStyle, &C::SetGridStyle, RzGridStyleNames).Default(gsDots);
     b.Int("GridXSize", &C::GridXSize, &C::SetGridXSize).Default(8);
     b.Int("GridYSize", &C::GridYSize, &C::SetGridYSize).Default(8);
     b.Bool("Locked", &C::Locked, &C::SetLocked).Default(false);

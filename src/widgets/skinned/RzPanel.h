@@ -22,8 +22,9 @@
 // Every property write returns at once for an unchanged value; otherwise it stores the value and
 // repaints (the frame properties also realign the children).
 
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/Panel.h"
-#include "platform/ui/StringList.h"
+#include "platform/runtime/StringList.h"
 #include "widgets/skinned/RzCommon.h"
 #include "widgets/skinned/RzFrameController.h"
 
@@ -31,10 +32,7 @@
 #include <vector>
 
 enum TRzGridStyle { gsDots, gsDottedLines, gsSolidLines };
-#define RZ_GRIDSTYLE_NAMES                                                                                             \
-    {                                                                                                                  \
-        "gsDots", "gsDottedLines", "gsSolidLines"                                                                      \
-    }
+inline constexpr auto RzGridStyleNames = EnumNames<TRzGridStyle>("gsDots", "gsDottedLines", "gsSolidLines");
 
 class TRzCustomPanel : public TCustomPanel, public IFrameControllerClient {
     T_DECLARE_CLASS(TRzCustomPanel, TCustomPanel)

@@ -5,9 +5,9 @@
 #include "platform/settings/RegistryIniFile.h"
 #include "platform/settings/SpecialFolders.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/StringList.h"
-#include "platform/ui/SysUtils.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/StringList.h"
+#include "platform/runtime/SysUtils.h"
 
 #include <QDir>
 
@@ -16,21 +16,19 @@
 T_IMPLEMENT_CLASS(TRzRegIniFile)
 {
     b.Str("Path", &TRzRegIniFile::Path, &TRzRegIniFile::SetPath);
-    b.Enum("PathType", &TRzRegIniFile::PathType, &TRzRegIniFile::SetPathType, {"ptIniFile", "ptRegistry"})
+    b.Enum("PathType", &TRzRegIniFile::PathType, &TRzRegIniFile::SetPathType, RzPathTypeNames)
         .Default(ptIniFile);
     b.Enum("RegKey", &TRzRegIniFile::RegKey, &TRzRegIniFile::SetRegKey,
-           {"hkeyClassesRoot", "hkeyCurrentUser", "hkeyLocalMachine", "hkeyUsers", "hkeyPerformanceData",
-            "hkeyCurrentConfig", "hkeyDynData"})
+           RzRegKeyNames)
         .Default(hkeyCurrentUser);
     b.Set("RegAccess", &TRzRegIniFile::RegAccess, &TRzRegIniFile::SetRegAccess,
-          {"keyQueryValue", "keySetValue", "keyCreateSubKey", "keyEnumerateSubKeys", "keyNotify", "keyCreateLink",
-           "keyRead", "keyWrite", "keyExecute", "keyAllAccess"})
+          RzRegAccessKeyNames)
         .Default(TRzRegAccess{keyAllAccess});
     b.Enum("SpecialFolder", &TRzRegIniFile::SpecialFolder, &TRzRegIniFile::SetSpecialFolder,
-           {"sfNone", "sfUserAppDataRoaming", "sfUserAppDataLocal", "sfUserDocuments", "sfProgramData"})
+           RzSpecialFolderNames)
         .Default(sfNone);
     b.Enum("FileEncoding", &TRzRegIniFile::FileEncoding, &TRzRegIniFile::SetFileEncoding,
-           {"feDefault", "feUTF8", "feUnicode"})
+           RzIniFileEncodingNames)
         .Default(feDefault);
 }
 

@@ -17,9 +17,10 @@
 // FileEncoding. Errors of the store (a file that cannot be written, a key without the rights)
 // pass through as the framework's exceptions. ENoRegIniFile is what users of a missing store raise.
 
+#include "platform/runtime/EnumNames.h"
 #include "platform/settings/CustomIniFile.h"
-#include "platform/ui/Classes.h"
-#include "platform/ui/Exception.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Exception.h"
 
 #include <memory>
 
@@ -31,6 +32,7 @@ class TStream;
 T_DECLARE_EXCEPTION(ENoRegIniFile, Exception);
 
 enum TRzPathType { ptIniFile, ptRegistry };
+inline constexpr auto RzPathTypeNames = EnumNames<TRzPathType>("ptIniFile", "ptRegistry");
 enum TRzRegKey {
     hkeyClassesRoot,
     hkeyCurrentUser,
@@ -40,6 +42,9 @@ enum TRzRegKey {
     hkeyCurrentConfig,
     hkeyDynData
 };
+inline constexpr auto RzRegKeyNames = EnumNames<TRzRegKey>(
+    "hkeyClassesRoot", "hkeyCurrentUser", "hkeyLocalMachine", "hkeyUsers", "hkeyPerformanceData",
+    "hkeyCurrentConfig", "hkeyDynData");
 enum TRzRegAccessKey {
     keyQueryValue,
     keySetValue,
@@ -52,9 +57,15 @@ enum TRzRegAccessKey {
     keyExecute,
     keyAllAccess
 };
+inline constexpr auto RzRegAccessKeyNames = EnumNames<TRzRegAccessKey>(
+    "keyQueryValue", "keySetValue", "keyCreateSubKey", "keyEnumerateSubKeys", "keyNotify", "keyCreateLink",
+    "keyRead", "keyWrite", "keyExecute", "keyAllAccess");
 using TRzRegAccess = TSet<TRzRegAccessKey>;
 enum TRzSpecialFolder { sfNone, sfUserAppDataRoaming, sfUserAppDataLocal, sfUserDocuments, sfProgramData };
+inline constexpr auto RzSpecialFolderNames = EnumNames<TRzSpecialFolder>(
+    "sfNone", "sfUserAppDataRoaming", "sfUserAppDataLocal", "sfUserDocuments", "sfProgramData");
 enum TRzIniFileEncoding { feDefault, feUTF8, feUnicode };
+inline constexpr auto RzIniFileEncodingNames = EnumNames<TRzIniFileEncoding>("feDefault", "feUTF8", "feUnicode");
 
 class TRzRegIniFile : public TComponent {
     T_DECLARE_CLASS(TRzRegIniFile, TComponent)

@@ -6,7 +6,7 @@
 
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsRender.h"
-#include "platform/ui/FormReader.h"
+#include "platform/runtime/FormReader.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/TestScript.h"

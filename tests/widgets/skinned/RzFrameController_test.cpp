@@ -9,12 +9,12 @@
 #include "platform/settings/SettingsFixture.h"
 #include "platform/settings/SpecialFolders.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsCustomControl.h"
-#include "platform/ui/FormReader.h"
+#include "platform/runtime/FormReader.h"
 #include "platform/ui/Forms.h"
-#include "platform/ui/StringList.h"
-#include "platform/ui/SysUtils.h"
+#include "platform/runtime/StringList.h"
+#include "platform/runtime/SysUtils.h"
 
 #include "SkinnedTestApp.h"
 
@@ -43,10 +43,10 @@ class TFramedEdit : public TCustomControl {
 T_IMPLEMENT_CLASS(TFramedEdit)
 {
     using C = TFramedEdit;
-    b.Enum("FrameStyle", &C::frameStyle, &C::SetFrameStyle, RZ_FRAMESTYLE_NAMES);
-    b.Set("FrameSides", &C::frameSides, &C::frameSides, RZ_SIDE_NAMES);
+    b.Enum("FrameStyle", &C::frameStyle, &C::SetFrameStyle, FrameStyleNames);
+    b.Set("FrameSides", &C::frameSides, &C::frameSides, SideNames);
     b.Color("FocusColor", &C::focusColor, &C::focusColor);
-    b.Set("FrameControllerNotifications", &C::notifications, &C::notifications, RZ_FRAMECONTROLLERPROPERTY_NAMES);
+    b.Set("FrameControllerNotifications", &C::notifications, &C::notifications, RzFrameControllerPropertyNames);
 }
 
 namespace {

@@ -7,7 +7,7 @@
 #include "platform/ui/ControlsRender.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Image.h"
-#include "platform/ui/TypInfo.h"
+#include "platform/runtime/TypInfo.h"
 
 #include "SkinnedTestApp.h"
 

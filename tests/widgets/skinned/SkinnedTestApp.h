@@ -3,7 +3,7 @@
 // application): pixels of rendered images and the committed button pictures.
 
 #include "platform/ui/Bitmap.h"
-#include "platform/ui/Colors.h"
+#include "platform/runtime/Colors.h"
 
 #include "platform/ui/StdTestApp.h"
 
