@@ -10,7 +10,7 @@
 #include "devsim/Simulator.h"
 #include "mainwindow/DeviceSession.h"
 #include "platform/hid/TestBackend.h"
-#include "platform/ui/TimerService.h"
+#include "platform/runtime/TimerService.h"
 
 #include <benchmark/benchmark.h>
 

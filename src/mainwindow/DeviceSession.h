@@ -33,8 +33,8 @@
 #include "device/LUsb.h"
 #include "mainwindow/SessionView.h"
 #include "platform/net/ClientSocket.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/Timer.h"
+#include "platform/runtime/Messages.h"
+#include "platform/runtime/Timer.h"
 
 #include <QString>
 

@@ -5,7 +5,7 @@
 #include "device/HidFixture.h"
 #include "devsim/Simulator.h"
 #include "mainwindow/DeviceSession.h"
-#include "platform/ui/TimerService.h"
+#include "platform/runtime/TimerService.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,9 @@
 #include "platform/ui/Application.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/Dialogs.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/TestScript.h"
-#include "platform/ui/TypInfo.h"
+#include "platform/runtime/Messages.h"
+#include "platform/runtime/TypInfo.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
