@@ -1,16 +1,15 @@
 #include "platform/ui/Application.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsWinControl.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/HintWindow.h"
-#include "platform/ui/Messages.h"
+#include "platform/runtime/Messages.h"
 #include "platform/ui/NativeControl.h"
 #include "platform/ui/Screen.h"
-#include "platform/ui/TestScript.h"
-#include "platform/ui/TimerService.h"
-#include "platform/ui/TypInfo.h"
+#include "platform/runtime/TimerService.h"
+#include "platform/runtime/TypInfo.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>

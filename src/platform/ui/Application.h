@@ -33,13 +33,14 @@
 //
 // Tests: SetIdleHook(f) calls f(modalLevel) each time a loop runs out of work, instead of waiting;
 // with the manual clock a test advances time there (TManualClock::Advance) so that timers fire
-// inside whichever modal loop is running. Message boxes follow TestScript when scripting is on.
+// inside whichever modal loop is running. Message boxes take their answers from
+// ScriptedAnswers() when there is one.
 
-#include "platform/ui/Classes.h"
-#include "platform/ui/Events.h"
-#include "platform/ui/Exception.h"
-#include "platform/ui/GraphicsTypes.h"
-#include "platform/ui/Messages.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Events.h"
+#include "platform/runtime/Exception.h"
+#include "platform/runtime/GraphicsTypes.h"
+#include "platform/runtime/Messages.h"
 
 #include <QString>
 

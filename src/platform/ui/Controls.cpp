@@ -2,10 +2,10 @@
 
 #include "platform/ui/Application.h"
 #include "platform/ui/Canvas.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsWinControl.h"
-#include "platform/ui/Exception.h"
+#include "platform/runtime/Exception.h"
 #include "platform/ui/Menus.h"
 
 namespace {
@@ -70,11 +70,8 @@ T_IMPLEMENT_CLASS(TControl)
     b.Int("Top", &TControl::Top, &TControl::SetTop);
     b.Int("Width", &TControl::Width, &TControl::SetWidth);
     b.Int("Height", &TControl::Height, &TControl::SetHeight);
-    b.Enum("Align", &TControl::Align, &TControl::SetAlign,
-           {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"})
-        .Default(alNone);
-    b.Set("Anchors", &TControl::Anchors, &TControl::SetAnchors, {"akLeft", "akTop", "akRight", "akBottom"})
-        .Default(TAnchors{akLeft, akTop});
+    b.Enum("Align", &TControl::Align, &TControl::SetAlign, AlignNames).Default(alNone);
+    b.Set("Anchors", &TControl::Anchors, &TControl::SetAnchors, AnchorKindNames).Default(TAnchors{akLeft, akTop});
     b.Color("Color", &TControl::Color, &TControl::SetColor)
         .Default(clWindow)
         .Idents(ColorIdents())
@@ -91,12 +88,10 @@ T_IMPLEMENT_CLASS(TControl)
     b.Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
         .Stored([](const TControl &c) { return !c.ParentShowHint(); });
     b.Bool("Visible", &TControl::Visible, &TControl::SetVisible).Default(true);
-    b.Enum("BiDiMode", &TControl::BiDiMode, &TControl::BiDiMode,
-           {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"})
-        .Default(bdLeftToRight);
+    b.Enum("BiDiMode", &TControl::BiDiMode, &TControl::BiDiMode, BiDiModeNames).Default(bdLeftToRight);
     b.Bool("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::ParentBiDiMode).Default(true);
-    b.Enum("DragMode", &TControl::DragMode, &TControl::DragMode, {"dmManual", "dmAutomatic"}).Default(dmManual);
-    b.Enum("DragKind", &TControl::DragKind, &TControl::DragKind, {"dkDrag", "dkDock"}).Default(dkDrag);
+    b.Enum("DragMode", &TControl::DragMode, &TControl::DragMode, DragModeNames).Default(dmManual);
+    b.Enum("DragKind", &TControl::DragKind, &TControl::DragKind, DragKindNames).Default(dkDrag);
     b.Int("DragCursor", &TControl::DragCursor, &TControl::DragCursor).Default(crDrag).Idents(CursorIdents());
     b.Int("HelpContext", &TControl::HelpContext, &TControl::HelpContext).Default(0);
     b.Event("OnClick", &TControl::OnClick);

@@ -23,13 +23,14 @@
 
 #include <memory>
 
-#include "platform/ui/Classes.h"
-#include "platform/ui/Colors.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Colors.h"
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/ControlsConstraints.h"
-#include "platform/ui/Events.h"
+#include "platform/runtime/Events.h"
 #include "platform/ui/GraphicsFont.h"
-#include "platform/ui/GraphicsTypes.h"
-#include "platform/ui/Messages.h"
+#include "platform/runtime/GraphicsTypes.h"
+#include "platform/runtime/Messages.h"
 
 class TControl;
 class TWinControl;
@@ -131,16 +132,25 @@ TIdentMap CursorIdents();
 
 // ---- Border styles (of forms; the other windowed controls use bsNone and bsSingle) --------------------
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+inline constexpr auto FormBorderStyleNames =
+    EnumNames<TFormBorderStyle>("bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin");
 using TBorderStyle = TFormBorderStyle;
 
 // ---- Layout ----------------------------------------------------------------------------------------
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+inline constexpr auto AlignNames =
+    EnumNames<TAlign>("alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom");
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
 using TAnchors = TSet<TAnchorKind>;
+inline constexpr auto AnchorKindNames = EnumNames<TAnchorKind>("akLeft", "akTop", "akRight", "akBottom");
 
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+inline constexpr auto BiDiModeNames =
+    EnumNames<TBiDiMode>("bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly");
 enum TDragMode { dmManual, dmAutomatic };
+inline constexpr auto DragModeNames = EnumNames<TDragMode>("dmManual", "dmAutomatic");
 enum TDragKind { dkDrag, dkDock };
+inline constexpr auto DragKindNames = EnumNames<TDragKind>("dkDrag", "dkDock");
 
 // ---- Control style and state -----------------------------------------------------------------------
 enum TControlStyleItem {

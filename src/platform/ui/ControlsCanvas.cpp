@@ -1,6 +1,6 @@
 #include "platform/ui/ControlsCanvas.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsWinControl.h"
 
 T_IMPLEMENT_CLASS(TControlCanvas) {}

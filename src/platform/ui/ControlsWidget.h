@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "platform/ui/Events.h"
+#include "platform/runtime/Events.h"
 
 class TWinControl;
 class QKeyEvent;

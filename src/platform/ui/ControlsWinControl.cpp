@@ -10,10 +10,10 @@
 #include <algorithm>
 
 #include "platform/ui/Canvas.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsWidget.h"
-#include "platform/ui/Exception.h"
+#include "platform/runtime/Exception.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Menus.h"
 

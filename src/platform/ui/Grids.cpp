@@ -1,6 +1,6 @@
 #include "platform/ui/Grids.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <QHeaderView>
 #include <QSignalBlocker>

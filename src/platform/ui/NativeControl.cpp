@@ -1,7 +1,7 @@
 #include "platform/ui/NativeControl.h"
 
 #include "platform/ui/Application.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include "platform/ui/ControlsWidget.h"
 

@@ -5,13 +5,13 @@
 
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsGraphicControl.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/HintWindow.h"
 #include "platform/ui/Panel.h"
-#include "platform/ui/TimerService.h"
+#include "platform/runtime/TimerService.h"
 
 #include "StdTestApp.h"
 

@@ -3,7 +3,7 @@
 // grab and in what the window shows on screen, and again after the widget repaints itself.
 
 #include "platform/ui/Bitmap.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/ControlsCanvas.h"
 #include "platform/ui/Forms.h"
