@@ -1,10 +1,10 @@
 #include "platform/settings/CustomIniFile.h"
 
-#include "platform/ui/Exception.h"
-#include "platform/ui/FloatFormat.h"
-#include "platform/ui/Streams.h"
-#include "platform/ui/StringList.h"
-#include "platform/ui/SysUtils.h"
+#include "platform/runtime/Exception.h"
+#include "platform/runtime/FloatFormat.h"
+#include "platform/runtime/Streams.h"
+#include "platform/runtime/StringList.h"
+#include "platform/runtime/SysUtils.h"
 
 #include <QRegularExpression>
 
@@ -45,8 +45,7 @@ void TCustomIniFile::WriteFloat(const QString &section, const QString &ident, do
 
 TDateTime TCustomIniFile::ReadDate(const QString &section, const QString &ident, TDateTime fallback)
 {
-    TDateTime value = 0;
-    return ParseDateTime(ReadString(section, ident, QString()), true, false, value) ? value : fallback;
+    return ParseDateTimeOr(ReadString(section, ident, QString()), true, false, fallback);
 }
 
 void TCustomIniFile::WriteDate(const QString &section, const QString &ident, TDateTime value)
@@ -56,8 +55,7 @@ void TCustomIniFile::WriteDate(const QString &section, const QString &ident, TDa
 
 TDateTime TCustomIniFile::ReadDateTime(const QString &section, const QString &ident, TDateTime fallback)
 {
-    TDateTime value = 0;
-    return ParseDateTime(ReadString(section, ident, QString()), true, true, value) ? value : fallback;
+    return ParseDateTimeOr(ReadString(section, ident, QString()), true, true, fallback);
 }
 
 void TCustomIniFile::WriteDateTime(const QString &section, const QString &ident, TDateTime value)
@@ -67,13 +65,18 @@ void TCustomIniFile::WriteDateTime(const QString &section, const QString &ident,
 
 TDateTime TCustomIniFile::ReadTime(const QString &section, const QString &ident, TDateTime fallback)
 {
-    TDateTime value = 0;
-    return ParseDateTime(ReadString(section, ident, QString()), false, true, value) ? value : fallback;
+    return ParseDateTimeOr(ReadString(section, ident, QString()), false, true, fallback);
 }
 
 void TCustomIniFile::WriteTime(const QString &section, const QString &ident, TDateTime value)
 {
     WriteString(section, ident, TimeToStr(value));
+}
+
+TDateTime TCustomIniFile::ParseDateTimeOr(const QString &text, bool wantDate, bool wantTime, TDateTime fallback)
+{
+    TDateTime value = 0;
+    return ParseDateTime(text, wantDate, wantTime, value) ? value : fallback;
 }
 
 int TCustomIniFile::ReadBinaryStream(const QString &section, const QString &ident, TStream *value)

@@ -14,7 +14,7 @@
 // one key. Errors of the store itself (a file that cannot be written, a registry key without the
 // rights asked for) surface as the framework's exceptions of the call that hit them.
 
-#include "platform/ui/DateTime.h"
+#include "platform/runtime/DateTime.h"
 
 #include <QString>
 
@@ -69,6 +69,7 @@ protected:
     // Date and time text of the framework's short date and long time formats, read back; false
     // for text that is neither.
     static bool ParseDateTime(const QString &text, bool wantDate, bool wantTime, TDateTime &value);
+    static TDateTime ParseDateTimeOr(const QString &text, bool wantDate, bool wantTime, TDateTime fallback);
     // Hexadecimal text to bytes (stopping at the first bad pair) and back.
     static QByteArray HexToBytes(const QString &text);
     static QString BytesToHex(const QByteArray &bytes);

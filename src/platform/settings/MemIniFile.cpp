@@ -2,9 +2,9 @@
 
 #include "platform/os/AtomicFile.h"
 #include "platform/os/CodePage.h"
-#include "platform/ui/Exception.h"
-#include "platform/ui/StringList.h"
-#include "platform/ui/SysUtils.h"
+#include "platform/runtime/Exception.h"
+#include "platform/runtime/StringList.h"
+#include "platform/runtime/SysUtils.h"
 
 #include <QFile>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "platform/os/AtomicFile.h"
 #include "platform/settings/SpecialFolders.h"
-#include "platform/ui/StringList.h"
+#include "platform/runtime/StringList.h"
 
 #include <QDir>
 #include <QFile>

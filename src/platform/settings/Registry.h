@@ -23,8 +23,8 @@
 // Paths: a key path with a leading '\' starts at the root key, one without starts at the open
 // key. Empty path parts are ignored.
 
-#include "platform/ui/Exception.h"
-#include "platform/ui/Messages.h"
+#include "platform/runtime/Exception.h"
+#include "platform/runtime/Messages.h"
 
 #include <QByteArray>
 #include <QString>

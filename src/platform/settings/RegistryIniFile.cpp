@@ -1,8 +1,8 @@
 #include "platform/settings/RegistryIniFile.h"
 
-#include "platform/ui/Streams.h"
-#include "platform/ui/StringList.h"
-#include "platform/ui/SysUtils.h"
+#include "platform/runtime/Streams.h"
+#include "platform/runtime/StringList.h"
+#include "platform/runtime/SysUtils.h"
 
 TRegistryIniFile::TRegistryIniFile(const QString &keyPath, DWORD access, HKEY root)
     : TCustomIniFile(keyPath), registry_(access)
@@ -67,8 +67,8 @@ void TRegistryIniFile::WriteInteger(const QString &section, const QString &ident
     });
 }
 
-template <class Parse>
-double TRegistryIniFile::ReadDouble(const QString &section, const QString &ident, double fallback, Parse parse)
+double TRegistryIniFile::ReadDouble(const QString &section, const QString &ident, double fallback, bool wantDate,
+                                    bool wantTime)
 {
     double result = fallback;
     InSection(section, false, [&] {
@@ -78,7 +78,12 @@ double TRegistryIniFile::ReadDouble(const QString &section, const QString &ident
                 registry_.ReadBinaryData(ident, &result, sizeof(double));
             break;
         case rdString:
-        case rdExpandString: result = parse(registry_.ReadString(ident), fallback); break;
+        case rdExpandString: {
+            const QString text = registry_.ReadString(ident);
+            result = wantDate || wantTime ? ParseDateTimeOr(text, wantDate, wantTime, fallback)
+                                          : StrToFloatDef(text, fallback);
+            break;
+        }
         default: break;
         }
     });
@@ -92,7 +97,7 @@ void TRegistryIniFile::WriteDouble(const QString &section, const QString &ident,
 
 double TRegistryIniFile::ReadFloat(const QString &section, const QString &ident, double fallback)
 {
-    return ReadDouble(section, ident, fallback, [](const QString &t, double d) { return StrToFloatDef(t, d); });
+    return ReadDouble(section, ident, fallback, false, false);
 }
 
 void TRegistryIniFile::WriteFloat(const QString &section, const QString &ident, double value)
@@ -102,10 +107,7 @@ void TRegistryIniFile::WriteFloat(const QString &section, const QString &ident, 
 
 TDateTime TRegistryIniFile::ReadDate(const QString &section, const QString &ident, TDateTime fallback)
 {
-    return ReadDouble(section, ident, fallback, [](const QString &t, double d) {
-        TDateTime v = 0;
-        return ParseDateTime(t, true, false, v) ? v : d;
-    });
+    return ReadDouble(section, ident, fallback, true, false);
 }
 
 void TRegistryIniFile::WriteDate(const QString &section, const QString &ident, TDateTime value)
@@ -115,10 +117,7 @@ void TRegistryIniFile::WriteDate(const QString &section, const QString &ident, T
 
 TDateTime TRegistryIniFile::ReadDateTime(const QString &section, const QString &ident, TDateTime fallback)
 {
-    return ReadDouble(section, ident, fallback, [](const QString &t, double d) {
-        TDateTime v = 0;
-        return ParseDateTime(t, true, true, v) ? v : d;
-    });
+    return ReadDouble(section, ident, fallback, true, true);
 }
 
 void TRegistryIniFile::WriteDateTime(const QString &section, const QString &ident, TDateTime value)
@@ -128,10 +127,7 @@ void TRegistryIniFile::WriteDateTime(const QString &section, const QString &iden
 
 TDateTime TRegistryIniFile::ReadTime(const QString &section, const QString &ident, TDateTime fallback)
 {
-    return ReadDouble(section, ident, fallback, [](const QString &t, double d) {
-        TDateTime v = 0;
-        return ParseDateTime(t, false, true, v) ? v : d;
-    });
+    return ReadDouble(section, ident, fallback, false, true);
 }
 
 void TRegistryIniFile::WriteTime(const QString &section, const QString &ident, TDateTime value)

@@ -47,9 +47,8 @@ private:
     // Runs `fn` with the section's key open (created when `create`); false when it is missing.
     template <class F>
     bool InSection(const QString &section, bool create, F fn);
-    // Reads a double stored as binary, else text through `parse`.
-    template <class Parse>
-    double ReadDouble(const QString &section, const QString &ident, double fallback, Parse parse);
+    // Reads a double stored as binary, else text as a number (or a date and time, when wanted).
+    double ReadDouble(const QString &section, const QString &ident, double fallback, bool wantDate, bool wantTime);
     void WriteDouble(const QString &section, const QString &ident, double value);
 
     TRegistry registry_;

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "platform/ui/Bitmap.h"
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/Filer.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Filer.h"
 #include "platform/ui/PictureEncoded.h"
-#include "platform/ui/Streams.h"
+#include "platform/runtime/Streams.h"
 
 T_IMPLEMENT_CLASS(TPicture) {}
 

@@ -7,8 +7,8 @@
 
 #include <memory>
 
-#include "platform/ui/Classes.h"
-#include "platform/ui/Events.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Events.h"
 #include "platform/ui/Graphics.h"
 
 class TBitmap;

@@ -19,15 +19,16 @@
 //    not running; when even that yields nothing, std::bad_alloc is raised.
 //  - GUI thread only. GDI+ is started once when the program starts and shut down at its end.
 
+#include "platform/runtime/EnumNames.h"
 #include <QString>
 
 #include <cstddef>
 #include <new>
 
 #include "platform/gdiplus/GdiPlusFlat.h"
-#include "platform/ui/Classes.h"
-#include "platform/ui/Colors.h"
-#include "platform/ui/GraphicsTypes.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Colors.h"
+#include "platform/runtime/GraphicsTypes.h"
 
 class TFont;
 class TAdvGDIPPicture;
@@ -71,6 +72,9 @@ enum TAdvGradientType {
     gtTexture,
     gtNone
 };
+inline constexpr auto AdvGradientTypeNames = EnumNames<TAdvGradientType>(
+    "gtSolid", "gtRadial", "gtVertical", "gtHorizontal", "gtForwardDiagonal", "gtBackwardDiagonal", "gtAngle",
+    "gtHatch", "gtPath", "gtTexture", "gtNone");
 
 // ---- Colours -------------------------------------------------------------------------------------
 

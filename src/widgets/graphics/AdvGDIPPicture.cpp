@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "platform/ui/Canvas.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/Picture.h"
 
 T_IMPLEMENT_CLASS(TAdvGDIPPicture) {}

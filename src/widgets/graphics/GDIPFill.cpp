@@ -3,48 +3,11 @@
 #include <cmath>
 
 #include "platform/settings/MemIniFile.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/Clipbrd.h"
-#include "platform/ui/Exception.h"
-#include "platform/ui/FormReader.h"
-#include "platform/ui/FormWriter.h"
-
-// Names of the hatch styles, in the order of their values.
-#define HATCH_STYLE_NAMES                                                                                              \
-    {                                                                                                                  \
-        "HatchStyleHorizontal", "HatchStyleVertical", "HatchStyleForwardDiagonal", "HatchStyleBackwardDiagonal",       \
-            "HatchStyleCross", "HatchStyleDiagonalCross", "HatchStyle05Percent", "HatchStyle10Percent",                \
-            "HatchStyle20Percent", "HatchStyle25Percent", "HatchStyle30Percent", "HatchStyle40Percent",                \
-            "HatchStyle50Percent", "HatchStyle60Percent", "HatchStyle70Percent", "HatchStyle75Percent",                \
-            "HatchStyle80Percent", "HatchStyle90Percent", "HatchStyleLightDownwardDiagonal",                           \
-            "HatchStyleLightUpwardDiagonal", "HatchStyleDarkDownwardDiagonal", "HatchStyleDarkUpwardDiagonal",         \
-            "HatchStyleWideDownwardDiagonal", "HatchStyleWideUpwardDiagonal", "HatchStyleLightVertical",               \
-            "HatchStyleLightHorizontal", "HatchStyleNarrowVertical", "HatchStyleNarrowHorizontal",                     \
-            "HatchStyleDarkVertical", "HatchStyleDarkHorizontal", "HatchStyleDashedDownwardDiagonal",                  \
-            "HatchStyleDashedUpwardDiagonal", "HatchStyleDashedHorizontal", "HatchStyleDashedVertical",                \
-            "HatchStyleSmallConfetti", "HatchStyleLargeConfetti", "HatchStyleZigZag", "HatchStyleWave",                \
-            "HatchStyleDiagonalBrick", "HatchStyleHorizontalBrick", "HatchStyleWeave", "HatchStylePlaid",              \
-            "HatchStyleDivot", "HatchStyleDottedGrid", "HatchStyleDottedDiamond", "HatchStyleShingle",                 \
-            "HatchStyleTrellis", "HatchStyleSphere", "HatchStyleSmallGrid", "HatchStyleSmallCheckerBoard",             \
-            "HatchStyleLargeCheckerBoard", "HatchStyleOutlinedDiamond", "HatchStyleSolidDiamond"                       \
-    }
-
-#define GRADIENT_TYPE_NAMES                                                                                            \
-    {                                                                                                                  \
-        "gtSolid", "gtRadial", "gtVertical", "gtHorizontal", "gtForwardDiagonal", "gtBackwardDiagonal", "gtAngle",     \
-            "gtHatch", "gtPath", "gtTexture", "gtNone"                                                                 \
-    }
-
-#define PICTURE_POSITION_NAMES                                                                                         \
-    {                                                                                                                  \
-        "ppTopLeft", "ppTopCenter", "ppTopRight", "ppBottomLeft", "ppBottomCenter", "ppBottomRight", "ppTiled",        \
-            "ppStretched", "ppCenterLeft", "ppCenterCenter", "ppCenterRight", "ppCustom"                               \
-    }
-
-#define PICTURE_MODE_NAMES                                                                                             \
-    {                                                                                                                  \
-        "pmStretch", "pmNormal"                                                                                        \
-    }
+#include "platform/runtime/Exception.h"
+#include "platform/runtime/FormReader.h"
+#include "platform/runtime/FormWriter.h"
 
 T_IMPLEMENT_CLASS(TGDIPFill)
 {
@@ -53,35 +16,35 @@ T_IMPLEMENT_CLASS(TGDIPFill)
     b.Color("ColorTo", &F::ColorTo, &F::SetColorTo).Default(0x808080);
     b.Color("ColorMirror", &F::ColorMirror, &F::SetColorMirror).Default(clNone);
     b.Color("ColorMirrorTo", &F::ColorMirrorTo, &F::SetColorMirrorTo).Default(clNone);
-    b.Enum("GradientType", &F::GradientType, &F::SetGradientType, GRADIENT_TYPE_NAMES).Default(gtVertical);
-    b.Enum("GradientMirrorType", &F::GradientMirrorType, &F::SetGradientMirrorType, GRADIENT_TYPE_NAMES)
+    b.Enum("GradientType", &F::GradientType, &F::SetGradientType, AdvGradientTypeNames).Default(gtVertical);
+    b.Enum("GradientMirrorType", &F::GradientMirrorType, &F::SetGradientMirrorType, AdvGradientTypeNames)
         .Default(gtSolid);
-    b.Enum("HatchStyle", &F::HatchStyle, &F::SetHatchStyle, HATCH_STYLE_NAMES).Default(HatchStyleHorizontal);
-    b.Enum("HatchStyleMirror", &F::HatchStyleMirror, &F::SetHatchStyleMirror, HATCH_STYLE_NAMES)
+    b.Enum("HatchStyle", &F::HatchStyle, &F::SetHatchStyle, HatchStyleNames).Default(HatchStyleHorizontal);
+    b.Enum("HatchStyleMirror", &F::HatchStyleMirror, &F::SetHatchStyleMirror, HatchStyleNames)
         .Default(HatchStyleHorizontal);
     b.Bool("BackGroundPictureAspectRatio", &F::BackGroundPictureAspectRatio, &F::SetBackGroundPictureAspectRatio)
         .Default(false);
     b.Enum("BackGroundPictureMode", &F::BackGroundPictureMode, &F::SetBackGroundPictureMode,
-           {"pmInsideFill", "pmOutsideFill"})
+           FillPictureModeNames)
         .Default(pmOutsideFill);
     b.Object("BackGroundPicture", &F::BackGroundPicture, &F::SetBackGroundPicture);
     b.Enum("BackGroundPicturePosition", &F::BackGroundPicturePosition, &F::SetBackGroundPicturePosition,
-           PICTURE_POSITION_NAMES)
+           FillPicturePositionNames)
         .Default(ppTopLeft);
     b.Int("BackGroundPictureLeft", &F::BackGroundPictureLeft, &F::SetBackGroundPictureLeft).Default(0);
     b.Int("BackGroundPictureTop", &F::BackGroundPictureTop, &F::SetBackGroundPictureTop).Default(0);
     b.Enum("BackGroundPictureAspectMode", &F::BackGroundPictureAspectMode, &F::SetBackGroundPictureAspectMode,
-           PICTURE_MODE_NAMES)
+           PictureModeNames)
         .Default(pmStretch);
     b.Object("Picture", &F::Picture, &F::SetPicture);
-    b.Enum("PicturePosition", &F::PicturePosition, &F::SetPicturePosition, PICTURE_POSITION_NAMES).Default(ppTopLeft);
+    b.Enum("PicturePosition", &F::PicturePosition, &F::SetPicturePosition, FillPicturePositionNames).Default(ppTopLeft);
     b.Int("PictureLeft", &F::PictureLeft, &F::SetPictureLeft).Default(0);
     b.Int("PictureTop", &F::PictureTop, &F::SetPictureTop).Default(0);
-    b.Enum("PictureSize", &F::PictureSize, &F::SetPictureSize, {"psOriginal", "psCustom"}).Default(psOriginal);
+    b.Enum("PictureSize", &F::PictureSize, &F::SetPictureSize, FillPictureSizeNames).Default(psOriginal);
     b.Int("PictureWidth", &F::PictureWidth, &F::SetPictureWidth).Default(50);
     b.Int("PictureHeight", &F::PictureHeight, &F::SetPictureHeight).Default(50);
     b.Bool("PictureAspectRatio", &F::PictureAspectRatio, &F::SetPictureAspectRatio).Default(false);
-    b.Enum("PictureAspectMode", &F::PictureAspectMode, &F::SetPictureAspectMode, PICTURE_MODE_NAMES).Default(pmStretch);
+    b.Enum("PictureAspectMode", &F::PictureAspectMode, &F::SetPictureAspectMode, PictureModeNames).Default(pmStretch);
     b.Int("Opacity", &F::Opacity, &F::SetOpacity).Default(255);
     b.Int("OpacityTo", &F::OpacityTo, &F::SetOpacityTo).Default(255);
     b.Int("OpacityMirror", &F::OpacityMirror, &F::SetOpacityMirror).Default(255);
@@ -91,15 +54,15 @@ T_IMPLEMENT_CLASS(TGDIPFill)
     b.Int("BorderWidth", &F::BorderWidth, &F::SetBorderWidth).Default(1);
     b.Int("Rounding", &F::Rounding, &F::SetRounding).Default(0);
     b.Enum("RoundingType", &F::RoundingType, &F::SetRoundingType,
-           {"rtNone", "rtTop", "rtBottom", "rtBoth", "rtLeft", "rtRight"})
+           FillRoundingTypeNames)
         .Default(rtBoth);
     b.Color("ShadowColor", &F::ShadowColor, &F::SetShadowColor).Default(0x808080);
     b.Int("ShadowOffset", &F::ShadowOffset, &F::SetShadowOffset).Default(0);
-    b.Enum("ShadowType", &F::ShadowType, &F::SetShadowType, {"stRightBottom", "stBottom", "stSurround"})
+    b.Enum("ShadowType", &F::ShadowType, &F::SetShadowType, ShadowTypeNames)
         .Default(stRightBottom);
     b.Int("Angle", &F::Angle, &F::SetAngle).Default(0);
     b.Event("OnChange", &F::OnChange);
-    b.Enum("Glow", &F::Glow, &F::SetGlow, {"gmNone", "gmGradient", "gmRadial", "gmRadialGradient"}).Default(gmNone);
+    b.Enum("Glow", &F::Glow, &F::SetGlow, GlowModeNames).Default(gmNone);
     b.Color("GlowGradientColor", &F::GlowGradientColor, &F::SetGlowGradientColor).Default(0xFFFFFF);
     b.Color("GlowRadialColor", &F::GlowRadialColor, &F::SetGlowRadialColor).Default(0xFFFFFF);
 }

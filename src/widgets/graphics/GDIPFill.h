@@ -18,21 +18,26 @@
 //    character that is no hexadecimal digit raises EConvertError "No Hex-Number" and leaves the
 //    fill as it was; a good load reports one change.
 
+#include "platform/runtime/EnumNames.h"
 #include <QString>
 
 #include <memory>
 #include <optional>
 
-#include "platform/ui/Classes.h"
-#include "platform/ui/Events.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Events.h"
 #include "widgets/graphics/AdvGDIP.h"
 #include "widgets/graphics/AdvGDIPPicture.h"
 
 class TCustomIniFile;
 
 enum TFillRoundingType { rtNone, rtTop, rtBottom, rtBoth, rtLeft, rtRight };
+inline constexpr auto FillRoundingTypeNames = EnumNames<TFillRoundingType>(
+    "rtNone", "rtTop", "rtBottom", "rtBoth", "rtLeft", "rtRight");
 enum TShadowType { stRightBottom, stBottom, stSurround };
+inline constexpr auto ShadowTypeNames = EnumNames<TShadowType>("stRightBottom", "stBottom", "stSurround");
 enum TGlowMode { gmNone, gmGradient, gmRadial, gmRadialGradient };
+inline constexpr auto GlowModeNames = EnumNames<TGlowMode>("gmNone", "gmGradient", "gmRadial", "gmRadialGradient");
 enum TFillPicturePosition {
     ppTopLeft,
     ppTopCenter,
@@ -47,9 +52,15 @@ enum TFillPicturePosition {
     ppCenterRight,
     ppCustom
 };
+inline constexpr auto FillPicturePositionNames = EnumNames<TFillPicturePosition>(
+    "ppTopLeft", "ppTopCenter", "ppTopRight", "ppBottomLeft", "ppBottomCenter", "ppBottomRight", "ppTiled",
+    "ppStretched", "ppCenterLeft", "ppCenterCenter", "ppCenterRight", "ppCustom");
 enum TFillPictureSize { psOriginal, psCustom };
+inline constexpr auto FillPictureSizeNames = EnumNames<TFillPictureSize>("psOriginal", "psCustom");
 enum TFillPictureMode { pmInsideFill, pmOutsideFill };
+inline constexpr auto FillPictureModeNames = EnumNames<TFillPictureMode>("pmInsideFill", "pmOutsideFill");
 enum TPictureMode { pmStretch, pmNormal };
+inline constexpr auto PictureModeNames = EnumNames<TPictureMode>("pmStretch", "pmNormal");
 
 class TGDIPFill : public TPersistent {
     T_DECLARE_CLASS(TGDIPFill, TPersistent)

@@ -6,8 +6,8 @@
 
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/Filer.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Filer.h"
 #include "platform/ui/Picture.h"
 
 T_IMPLEMENT_CLASS(TGDIPPictureBase)

@@ -18,9 +18,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/ui/Exception.h"
+#include "platform/runtime/Exception.h"
 #include "platform/ui/Graphics.h"
-#include "platform/ui/Streams.h"
+#include "platform/runtime/Streams.h"
 #include "widgets/graphics/AdvGDIP.h"
 
 using HINSTANCE = std::uintptr_t;

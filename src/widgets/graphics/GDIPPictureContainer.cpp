@@ -1,7 +1,7 @@
 #include "widgets/graphics/GDIPPictureContainer.h"
 
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/Exception.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Exception.h"
 
 T_IMPLEMENT_CLASS(TPictureItem)
 {

@@ -7,8 +7,8 @@
 
 #include <memory>
 
-#include "platform/ui/Classes.h"
-#include "platform/ui/Collection.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Collection.h"
 #include "widgets/graphics/AdvGDIPPicture.h"
 
 class TPictureItem : public TCollectionItem {

@@ -1,7 +1,7 @@
 #include "widgets/graphics/GDIPicture.h"
 
 #include "platform/ui/Canvas.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/Picture.h"
 
 T_IMPLEMENT_CLASS(TGDIPPicture) {}

@@ -3,10 +3,10 @@
 
 #include "platform/settings/MemIniFile.h"
 #include "platform/settings/SpecialFolders.h"
-#include "platform/ui/DateTime.h"
-#include "platform/ui/Exception.h"
-#include "platform/ui/Streams.h"
-#include "platform/ui/StringList.h"
+#include "platform/runtime/DateTime.h"
+#include "platform/runtime/Exception.h"
+#include "platform/runtime/Streams.h"
+#include "platform/runtime/StringList.h"
 
 #include "SettingsFixture.h"
 

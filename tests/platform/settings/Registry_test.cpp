@@ -3,8 +3,8 @@
 
 #include "platform/settings/Registry.h"
 #include "platform/settings/RegistryIniFile.h"
-#include "platform/ui/Streams.h"
-#include "platform/ui/StringList.h"
+#include "platform/runtime/Streams.h"
+#include "platform/runtime/StringList.h"
 
 #include "SettingsFixture.h"
 

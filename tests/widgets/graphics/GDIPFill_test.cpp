@@ -6,7 +6,7 @@
 
 #include "platform/settings/MemIniFile.h"
 #include "platform/ui/Clipbrd.h"
-#include "platform/ui/PropInfo.h"
+#include "platform/runtime/PropInfo.h"
 #include "tests/widgets/graphics/GraphicsTestApp.h"
 #include "widgets/graphics/GDIPFill.h"
 

@@ -1,7 +1,7 @@
 // The named picture container: lookup by name and streaming in a form.
 
-#include "platform/ui/FormReader.h"
-#include "platform/ui/FormWriter.h"
+#include "platform/runtime/FormReader.h"
+#include "platform/runtime/FormWriter.h"
 #include "tests/widgets/graphics/GraphicsTestApp.h"
 #include "widgets/graphics/GDIPPictureContainer.h"
 
