@@ -1,16 +1,16 @@
 #include "curves/LMyFFTDrawPhase.h"
 
 #include "curves/PlotPixels.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 T_IMPLEMENT_CLASS(LMyFFTDrawPhase)
 {
     using C = LMyFFTDrawPhase;
     b.Bool("AutoRedraw", &C::AutoRedraw, &C::SetAutoRedraw).Default(true);
     b.Color("AxisColor", &C::AxisColor, &C::SetAxisColor).Default(0x008C00);
-    b.Enum("AxisStyle", &C::AxisStyle, &C::SetAxisStyle, T_MYAXISSTYLE_NAMES).Default(TMyAxisStyle::CenteredBox);
-    b.Enum("XAxisFormat", &C::XAxisFormat, &C::SetXAxisFormat, T_MYAXISFORMAT_NAMES).Default(TMyAxisFormat::Linear);
-    b.Enum("YAxisFormat", &C::YAxisFormat, &C::SetYAxisFormat, T_MYAXISFORMAT_NAMES).Default(TMyAxisFormat::Linear);
+    b.Enum("AxisStyle", &C::AxisStyle, &C::SetAxisStyle, MyAxisStyleNames).Default(TMyAxisStyle::CenteredBox);
+    b.Enum("XAxisFormat", &C::XAxisFormat, &C::SetXAxisFormat, MyAxisFormatNames).Default(TMyAxisFormat::Linear);
+    b.Enum("YAxisFormat", &C::YAxisFormat, &C::SetYAxisFormat, MyAxisFormatNames).Default(TMyAxisFormat::Linear);
     b.Bool("ShowXLabel", &C::ShowXLabel, &C::SetShowXLabel).Default(true);
     b.Bool("ShowYLabel", &C::ShowYLabel, &C::SetShowYLabel).Default(true);
     b.Bool("ShowCoordinates", &C::ShowCoordinates, &C::SetShowCoordinates).Default(true);
@@ -29,8 +29,8 @@ T_IMPLEMENT_CLASS(LMyFFTDrawPhase)
     b.Int("YLabelPrecision", &C::YLabelPrecision, &C::SetYLabelPrecision).Default(5);
     b.Int("XLabelDigits", &C::XLabelDigits, &C::SetXLabelDigits).Default(4);
     b.Int("YLabelDigits", &C::YLabelDigits, &C::SetYLabelDigits).Default(4);
-    b.Enum("YLabelFormat", &C::YLabelFormat, &C::SetYLabelFormat, T_STRINGFLOATFORMAT_NAMES).Default(sffGeneral);
-    b.Enum("XLabelFormat", &C::XLabelFormat, &C::SetXLabelFormat, T_STRINGFLOATFORMAT_NAMES).Default(sffGeneral);
+    b.Enum("YLabelFormat", &C::YLabelFormat, &C::SetYLabelFormat, StringFloatFormatNames).Default(sffGeneral);
+    b.Enum("XLabelFormat", &C::XLabelFormat, &C::SetXLabelFormat, StringFloatFormatNames).Default(sffGeneral);
     b.Bool("ShowVertGrid", &C::ShowVertGrid, &C::SetShowVertGrid).Default(true);
     b.Bool("ShowHorzGrid", &C::ShowHorzGrid, &C::SetShowHorzGrid).Default(true);
     b.Int("NumVertGrid", &C::NumVertGrid, &C::SetNumVertGrid).Default(10);
@@ -52,8 +52,8 @@ T_IMPLEMENT_CLASS(LMyFFTDrawPhase)
     b.Object("AxisLabelFont", &C::AxisLabelFont, &C::SetAxisLabelFont);
     b.Object("MouseCoordFont", &C::MouseCoordFont, &C::SetMouseCoordFont);
     b.Event("OnChange", &C::OnChange);
-    b.Enum("FFTNuimber", &C::FFTNuimber, &C::SetFFTNuimber, T_FFTNUMBER_NAMES).Default(n4096);
-    b.Enum("SampleRate", &C::SampleRate, &C::SetSampleRate, T_SAMPLERATE_NAMES).Default(n48000);
+    b.Enum("FFTNuimber", &C::FFTNuimber, &C::SetFFTNuimber, FFTNumberNames).Default(n4096);
+    b.Enum("SampleRate", &C::SampleRate, &C::SetSampleRate, SampleRateNames).Default(n48000);
 }
 
 LMyFFTDrawPhase::LMyFFTDrawPhase(TComponent *AOwner) : LResponsePlot(AOwner) {}

@@ -21,7 +21,7 @@
 #include <array>
 #include <memory>
 
-#include "platform/ui/Colors.h"
+#include "platform/runtime/Colors.h"
 
 class LMyFFTDrawPhase;
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/ui/Colors.h"
+#include "platform/runtime/Colors.h"
 
 // 0 line through the points; 1 filled squares; 2 hollow squares; 3 line and filled squares;
 // 4 line and hollow squares. Other values draw nothing.

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "curves/PlotPixels.h"
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/FloatFormat.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/FloatFormat.h"
 
 // The published properties are described by each control in its own order.
 T_IMPLEMENT_CLASS(LResponsePlot) {}

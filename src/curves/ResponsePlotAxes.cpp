@@ -9,7 +9,7 @@
 
 #include "curves/PlotPixels.h"
 #include "curves/ResponsePlot.h"
-#include "platform/ui/FloatFormat.h"
+#include "platform/runtime/FloatFormat.h"
 
 using plotpixels::ToPixel;
 

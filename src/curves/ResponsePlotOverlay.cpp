@@ -8,8 +8,8 @@
 #include "curves/ResponsePlot.h"
 #include "platform/gdiplus/GdiPlusFlat.h"
 #include "platform/os/CodePage.h"
-#include "platform/ui/Format.h"
-#include "platform/ui/SysUtils.h"
+#include "platform/runtime/Format.h"
+#include "platform/runtime/SysUtils.h"
 
 using plotpixels::ToPixel;
 

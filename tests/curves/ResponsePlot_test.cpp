@@ -14,9 +14,9 @@
 #include "curves/Plot.h"
 #include "device/GlobalConstants.h"
 #include "platform/ui/ControlsRender.h"
-#include "platform/ui/FormReader.h"
+#include "platform/runtime/FormReader.h"
 #include "platform/ui/Forms.h"
-#include "platform/ui/TypInfo.h"
+#include "platform/runtime/TypInfo.h"
 #include "tests/platform/ui/ControlsTestApp.h"
 
 namespace {

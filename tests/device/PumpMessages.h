@@ -2,7 +2,7 @@
 // For tests whose own thread plays the GUI thread: deliver the queued window messages until
 // something holds.
 
-#include "platform/ui/Messages.h"
+#include "platform/runtime/Messages.h"
 
 #include <chrono>
 #include <thread>

@@ -2,6 +2,7 @@
 // The enumerations, value records and constants of the GDI+ flat interface, under their GDI+
 // names and with their GDI+ values, as the graphics control set and the curves expect them.
 
+#include "platform/runtime/EnumNames.h"
 #include <cstdint>
 
 using REAL = float;
@@ -117,6 +118,21 @@ enum HatchStyle {
     HatchStyleMin = HatchStyleHorizontal,
     HatchStyleMax = HatchStyleTotal - 1,
 };
+inline constexpr auto HatchStyleNames = EnumNames<HatchStyle>(
+    "HatchStyleHorizontal", "HatchStyleVertical", "HatchStyleForwardDiagonal", "HatchStyleBackwardDiagonal",
+    "HatchStyleCross", "HatchStyleDiagonalCross", "HatchStyle05Percent", "HatchStyle10Percent",
+    "HatchStyle20Percent", "HatchStyle25Percent", "HatchStyle30Percent", "HatchStyle40Percent",
+    "HatchStyle50Percent", "HatchStyle60Percent", "HatchStyle70Percent", "HatchStyle75Percent",
+    "HatchStyle80Percent", "HatchStyle90Percent", "HatchStyleLightDownwardDiagonal",
+    "HatchStyleLightUpwardDiagonal", "HatchStyleDarkDownwardDiagonal", "HatchStyleDarkUpwardDiagonal",
+    "HatchStyleWideDownwardDiagonal", "HatchStyleWideUpwardDiagonal", "HatchStyleLightVertical",
+    "HatchStyleLightHorizontal", "HatchStyleNarrowVertical", "HatchStyleNarrowHorizontal", "HatchStyleDarkVertical",
+    "HatchStyleDarkHorizontal", "HatchStyleDashedDownwardDiagonal", "HatchStyleDashedUpwardDiagonal",
+    "HatchStyleDashedHorizontal", "HatchStyleDashedVertical", "HatchStyleSmallConfetti", "HatchStyleLargeConfetti",
+    "HatchStyleZigZag", "HatchStyleWave", "HatchStyleDiagonalBrick", "HatchStyleHorizontalBrick", "HatchStyleWeave",
+    "HatchStylePlaid", "HatchStyleDivot", "HatchStyleDottedGrid", "HatchStyleDottedDiamond", "HatchStyleShingle",
+    "HatchStyleTrellis", "HatchStyleSphere", "HatchStyleSmallGrid", "HatchStyleSmallCheckerBoard",
+    "HatchStyleLargeCheckerBoard", "HatchStyleOutlinedDiamond", "HatchStyleSolidDiamond");
 using GpHatchStyle = HatchStyle;
 
 enum DashStyle {

@@ -19,7 +19,7 @@ extern "C" {
 #include "platform/gdiplus/GdiPlusObjects.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/BitmapCodec.h"
-#include "platform/ui/Streams.h"
+#include "platform/runtime/Streams.h"
 
 using namespace gdiplus_detail;
 

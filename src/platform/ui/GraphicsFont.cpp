@@ -1,6 +1,6 @@
 #include "platform/ui/GraphicsFont.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -134,14 +134,10 @@ T_IMPLEMENT_CLASS(TFont)
     b.Int("Height", &TFont::Height, &TFont::SetHeight);
     b.Str("Name", &TFont::Name, &TFont::SetName);
     b.Int("Orientation", &TFont::Orientation, &TFont::SetOrientation).Default(0);
-    b.Enum("Pitch", &TFont::Pitch, &TFont::SetPitch, {"fpDefault", "fpVariable", "fpFixed"}).Default(fpDefault);
+    b.Enum("Pitch", &TFont::Pitch, &TFont::SetPitch, FontPitchNames).Default(fpDefault);
     b.Int("Size", &TFont::Size, &TFont::SetSize).Stored(false);
-    b.Set("Style", &TFont::Style, &TFont::SetStyle, {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"})
-        .Default(TFontStyles{});
-    b.Enum("Quality", &TFont::Quality, &TFont::SetQuality,
-           {"fqDefault", "fqDraft", "fqProof", "fqNonAntialiased", "fqAntialiased", "fqClearType",
-            "fqClearTypeNatural"})
-        .Default(fqDefault);
+    b.Set("Style", &TFont::Style, &TFont::SetStyle, FontStyleNames).Default(TFontStyles{});
+    b.Enum("Quality", &TFont::Quality, &TFont::SetQuality, FontQualityNames).Default(fqDefault);
 }
 
 void TFont::Set(auto &field, auto value)

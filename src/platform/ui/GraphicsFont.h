@@ -8,15 +8,20 @@
 
 #include <cstdint>
 
-#include "platform/ui/Colors.h"
+#include "platform/runtime/Colors.h"
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/GraphicsObject.h"
-#include "platform/ui/Set.h"
+#include "platform/runtime/Set.h"
 
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = TSet<TFontStyle>;
+inline constexpr auto FontStyleNames = EnumNames<TFontStyle>("fsBold", "fsItalic", "fsUnderline", "fsStrikeOut");
 
 enum TFontPitch { fpDefault, fpVariable, fpFixed };
+inline constexpr auto FontPitchNames = EnumNames<TFontPitch>("fpDefault", "fpVariable", "fpFixed");
 enum TFontQuality { fqDefault, fqDraft, fqProof, fqNonAntialiased, fqAntialiased, fqClearType, fqClearTypeNatural };
+inline constexpr auto FontQualityNames = EnumNames<TFontQuality>("fqDefault", "fqDraft", "fqProof", "fqNonAntialiased",
+                                                                 "fqAntialiased", "fqClearType", "fqClearTypeNatural");
 
 using TFontCharset = std::uint8_t;
 constexpr TFontCharset ANSI_CHARSET = 0;

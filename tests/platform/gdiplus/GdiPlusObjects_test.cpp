@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "platform/gdiplus/GdiPlusFlat.h"
-#include "platform/ui/Streams.h"
+#include "platform/runtime/Streams.h"
 #include "tests/platform/gdiplus/GdiPlusTestApp.h"
 
 namespace {

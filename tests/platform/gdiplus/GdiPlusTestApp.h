@@ -1,8 +1,6 @@
 #pragma once
-// One QApplication for the stand-in's tests (offscreen, 96 DPI) and a white board to draw on
+// The standard controls' application object (offscreen, 96 DPI) and a white board to draw on
 // through a canvas, the way the controls draw.
-
-#include <QApplication>
 
 #include <gtest/gtest.h>
 
@@ -10,25 +8,9 @@
 
 #include "platform/gdiplus/GdiPlusFlat.h"
 #include "platform/ui/Bitmap.h"
+#include "tests/platform/ui/StdTestApp.h"
 
 namespace gdiplustest {
-
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (!qApp) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            qputenv("QT_FONT_DPI", "96");
-            static int argc = 1;
-            static char name[] = "gdiplus_tests";
-            static char *argv[] = {name, nullptr};
-            new QApplication(argc, argv);
-        }
-    }
-};
-
-inline ::testing::Environment *const kQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 // A white bitmap and a graphics on its canvas.
 struct Board {
