@@ -4,7 +4,6 @@
 // window's 630 x 1400 rich-text label holding a 40 KB document.
 
 #include <QApplication>
-#include <QFile>
 
 #include <benchmark/benchmark.h>
 
@@ -14,19 +13,12 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/ControlsRender.h"
 #include "platform/ui/Forms.h"
+#include "tests/widgets/graphics/ProgramSplash.h"
 #include "widgets/graphics/AdvSmoothSplashScreen.h"
 #include "widgets/graphics/SplashScreenWindow.h"
 #include "widgets/graphics/rtflabel.h"
 
 namespace {
-
-void LoadPicture(TGraphic *picture, const char *name)
-{
-    QFile f(QStringLiteral(TROV_SOURCE_ROOT "/resources/images/splash/") + QLatin1String(name));
-    f.open(QIODevice::ReadOnly);
-    TMemoryStream s(f.readAll());
-    picture->LoadFromStream(&s);
-}
 
 // The program's shown splash, showing (layered, no fades).
 struct ProgramSplash {
@@ -36,35 +28,9 @@ struct ProgramSplash {
     ProgramSplash()
     {
         SetSplashSleep([](unsigned) {});
-        splash->SetDisplayStyle(TDisplayStyle::dsNormal);
+        splashtest::ConfigureLikeTheProgram(splash, TROV_SOURCE_ROOT);
+        splash->SetCloseOnTimeout(false);
         splash->SetCloseOnMainFormShow(false);
-        TGDIPFill *fill = splash->Fill();
-        fill->SetGradientType(gtNone);
-        LoadPicture(fill->Picture(), "background.png");
-        fill->SetPicturePosition(ppBottomCenter);
-        fill->SetOpacity(249);
-        TBasicProgramInfo *info = splash->BasicProgramInfo();
-        for (auto [heading, text, x, y] : {std::tuple{info->ProgramName(), "TROV316 DSP Processor Editor", 45, 170},
-                                           std::tuple{info->ProgramVersion(), "Ver 1.1", 515, 180}}) {
-            heading->SetText(text);
-            heading->SetLocation(ilCustom);
-            heading->SetPosX(x);
-            heading->SetPosY(y);
-            heading->SetColorStart(clWhite);
-            heading->Font()->SetHeight(-29);
-            heading->Font()->SetStyle(TFontStyles{fsBold});
-        }
-        TSplashItem *item = splash->Items()->Add();
-        LoadPicture(item->Picture(), "item.png");
-        item->SetPosX(200);
-        item->SetPosY(60);
-        splash->ListItems()->Add()->SetHTMLText(
-            "<BR><BR><FONT SIZE=\"20\" COLOR=\"clWhite\">Loading Program....</FONT><BR>");
-        TListItemsRect *r = splash->ListItemsSettings()->Rect();
-        r->SetLeft(180);
-        r->SetTop(210);
-        r->SetWidth(500);
-        r->SetHeight(250);
         splash->Show();
     }
     ~ProgramSplash() { splash->Hide(); }

@@ -457,7 +457,9 @@ void TCustomForm::ApplyOpacity()
     if (!FWindow)
         return;
     const std::uint8_t alpha = FLayered ? FLayeredAlpha : FAlphaBlend ? FAlphaBlendValue : 255;
-    FWindow->setWindowOpacity(alpha / 255.0);
+    // Only a change goes to the window system (some platforms refuse opacity altogether).
+    if (FWindow->windowOpacity() != alpha / 255.0)
+        FWindow->setWindowOpacity(alpha / 255.0);
 }
 
 void TCustomForm::WidgetPaint(const QRegion &region)

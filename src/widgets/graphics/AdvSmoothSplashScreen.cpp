@@ -8,6 +8,20 @@
 #include "widgets/graphics/SplashScreenWindow.h"
 #include "widgets/graphics/VersionNumber.h"
 
+namespace {
+
+// A stopped 20 ms timer of the focus steps.
+std::unique_ptr<TTimer> FocusTimer(TNotifyEvent tick)
+{
+    auto timer = std::make_unique<TTimer>(nullptr);
+    timer->SetEnabled(false);
+    timer->SetInterval(20);
+    timer->OnTimer = std::move(tick);
+    return timer;
+}
+
+}  // namespace
+
 T_IMPLEMENT_CLASS(TAdvSmoothSplashScreen)
 {
     using C = TAdvSmoothSplashScreen;
@@ -60,16 +74,14 @@ TAdvSmoothSplashScreen::TAdvSmoothSplashScreen(TComponent *AOwner)
     FCloseTimer->SetEnabled(false);
     FCloseTimer->SetInterval(static_cast<unsigned>(FTimeOut));
     FCloseTimer->OnTimer = TNotifyEvent(this, &TAdvSmoothSplashScreen::CloseTimerTick);
-    FFocusTimer = std::make_unique<TTimer>(nullptr);
-    FFocusTimer->SetEnabled(false);
-    FFocusTimer->SetInterval(20);
-    FFocusTimer->OnTimer = TNotifyEvent(this, &TAdvSmoothSplashScreen::FocusTimerTick);
+    FFocusTimer = FocusTimer(TNotifyEvent(this, &TAdvSmoothSplashScreen::FocusTimerTick));
 }
 
 TAdvSmoothSplashScreen::~TAdvSmoothSplashScreen()
 {
-    // The window refers to the component: it goes first.
+    // The window refers to the component, and so may the main form's OnShow: both go first.
     Hide();
+    Unhook();
     FFocusTimer.reset();
     FFocusFormTimer.reset();
     FFill.reset();
@@ -183,9 +195,7 @@ void TAdvSmoothSplashScreen::Show(int, int)
             mainForm = appMain;
     if (mainForm != FMainForm) {
         Unhook();
-        FMainForm = mainForm;
-        if (mainForm)
-            mainForm->FreeNotification(this);
+        Adopt(mainForm);
     }
     if (FCloseOnMainFormShow && FMainForm)
         Hook(FMainForm);
@@ -219,8 +229,9 @@ void TAdvSmoothSplashScreen::Hide()
     if (FDisplayStyle == TDisplayStyle::dsFadeInOut && FSplashWindow && FSplashWindow->Visible())
         FadeOut(20, 5, 10);
     FShowing = false;
-    if (FCloseOnMainFormShow)
-        Unhook();
+    // The form gets its own handler back even when CloseOnMainFormShow was turned off meanwhile:
+    // it must never keep calling a component that may be gone.
+    Unhook();
     if (FSplashWindow) {
         TSplashScreenWindow *window = FSplashWindow;
         FSplashWindow = nullptr;
@@ -233,15 +244,19 @@ void TAdvSmoothSplashScreen::Hide()
 
 void TAdvSmoothSplashScreen::SetMainForm(TCustomForm *value)
 {
-    if (FMainForm && FCloseOnMainFormShow)
-        Unhook();
-    if (FMainForm)
-        FMainForm->RemoveFreeNotification(this);
-    FMainForm = value;
-    if (value)
-        value->FreeNotification(this);
+    Unhook();
+    Adopt(value);
     if (FCloseOnMainFormShow && value)
         Hook(value);
+}
+
+void TAdvSmoothSplashScreen::Adopt(TCustomForm *form)
+{
+    if (FMainForm)
+        FMainForm->RemoveFreeNotification(this);
+    FMainForm = form;
+    if (form)
+        form->FreeNotification(this);
 }
 
 void TAdvSmoothSplashScreen::MainFormShow(TObject *Sender)
@@ -264,19 +279,13 @@ void TAdvSmoothSplashScreen::CloseTimerTick(TObject *)
 
 void TAdvSmoothSplashScreen::FocusTimerTick(TObject *)
 {
-    FFocusTimer->SetEnabled(false);
-    if (FMainForm)
-        ActivateForm(FMainForm);
+    ActivateAfter(FFocusTimer.get(), FMainForm);
 }
 
 void TAdvSmoothSplashScreen::SetFocusToForm(TCustomForm *form)
 {
-    if (!FFocusFormTimer) {
-        FFocusFormTimer = std::make_unique<TTimer>(nullptr);
-        FFocusFormTimer->SetEnabled(false);
-        FFocusFormTimer->SetInterval(20);
-        FFocusFormTimer->OnTimer = TNotifyEvent(this, &TAdvSmoothSplashScreen::FocusFormTimerTick);
-    }
+    if (!FFocusFormTimer)
+        FFocusFormTimer = FocusTimer(TNotifyEvent(this, &TAdvSmoothSplashScreen::FocusFormTimerTick));
     if (FNewFocusForm)
         FNewFocusForm->RemoveFreeNotification(this);
     FNewFocusForm = form;
@@ -287,35 +296,21 @@ void TAdvSmoothSplashScreen::SetFocusToForm(TCustomForm *form)
 
 void TAdvSmoothSplashScreen::FocusFormTimerTick(TObject *)
 {
-    FFocusFormTimer->SetEnabled(false);
-    if (FNewFocusForm)
-        ActivateForm(FNewFocusForm);
+    ActivateAfter(FFocusFormTimer.get(), FNewFocusForm);
 }
 
-void TAdvSmoothSplashScreen::ActivateForm(TCustomForm *form)
+void TAdvSmoothSplashScreen::ActivateAfter(TTimer *timer, TCustomForm *form)
 {
+    timer->SetEnabled(false);
     // Through the framework: no mouse input is made up for it.
-    if (form->CanFocus())
+    if (form && form->CanFocus())
         form->SetFocus();
 }
 
 void TAdvSmoothSplashScreen::FadeIn(int step, int wait, int maximum)
 {
-    TSplashScreenWindow *w = FSplashWindow;
-    if (!w || !w->Visible())
-        return;
-    if (w->ForcedTransparent()) {
-        w->FadeIn(step, wait * 3, maximum);
-        return;
-    }
-    while (w->AlphaBlendValue() < maximum) {
-        if (w->AlphaBlendValue() + step >= maximum) {
-            w->SetAlphaBlendValue(static_cast<std::uint8_t>(maximum));
-            break;
-        }
-        w->SetAlphaBlendValue(static_cast<std::uint8_t>(w->AlphaBlendValue() + step));
-        SplashSleep(static_cast<unsigned>(3 * wait));
-    }
+    if (FSplashWindow && FSplashWindow->Visible())
+        FSplashWindow->FadeIn(step, 3 * wait, maximum);
 }
 
 void TAdvSmoothSplashScreen::FadeOut(int step, int wait, int minimum)

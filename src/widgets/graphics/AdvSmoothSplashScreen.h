@@ -171,8 +171,11 @@ class TAdvSmoothSplashScreen : public TComponent {
 
 private:
     friend TSplashScreenWindow *CreateSplashWindow(TAdvSmoothSplashScreen *component);
+    // Lends the form's OnShow to MainFormShow / gives it back (nothing when not lent).
     void Hook(TCustomForm *form);
     void Unhook();
+    // The form becomes the main form (heard of when it is destroyed).
+    void Adopt(TCustomForm *form);
     void MainFormShow(TObject *Sender);
     void CloseTimerTick(TObject *Sender);
     void FocusTimerTick(TObject *Sender);
@@ -181,7 +184,8 @@ private:
     void ContentChanged(TObject *Sender);
     void ProgramInfoChanged(TObject *Sender);
     void LoadVersionInfo();
-    void ActivateForm(TCustomForm *form);
+    // Stops the focus step's timer and activates the form (when there is one).
+    void ActivateAfter(TTimer *timer, TCustomForm *form);
     bool Designing() const { return ComponentState().Contains(csDesigning); }
 
     bool FAutoShow = true;

@@ -71,53 +71,36 @@ void TAdvSplashProgressBar::SetPosition(double value)
 
 void TAdvSplashProgressBar::SetMaximum(double value)
 {
-    if (FMaximum == value)
-        return;
-    FMaximum = value;
-    if (value < FPosition) {
-        FPositionTo = value;
-        if (!ProgressAnimating())
-            FPosition = FPositionTemp = value;
-    }
-    Invalidate();
+    if (SetChangedValue(FMaximum, value, [this] { Invalidate(); }) && value < FPosition)
+        HoldPosition(value);
 }
 
 void TAdvSplashProgressBar::SetMinimum(double value)
 {
-    if (FMinimum == value)
-        return;
-    FMinimum = value;
-    if (value > FPosition) {
-        FPositionTo = value;
-        if (!ProgressAnimating())
-            FPosition = FPositionTemp = value;
-    }
-    Invalidate();
+    if (SetChangedValue(FMinimum, value, [this] { Invalidate(); }) && value > FPosition)
+        HoldPosition(value);
+}
+
+void TAdvSplashProgressBar::HoldPosition(double bound)
+{
+    FPositionTo = bound;
+    if (!ProgressAnimating())
+        FPosition = FPositionTemp = bound;
 }
 
 void TAdvSplashProgressBar::SetStep(double value)
 {
-    if (FStep == value)
-        return;
-    FStep = value;
-    Invalidate();
+    SetChangedValue(FStep, value, [this] { Invalidate(); });
 }
 
 void TAdvSplashProgressBar::SetGlowAnimation(bool value)
 {
-    if (FGlowAnimation == value)
-        return;
-    FGlowAnimation = value;
-    Invalidate();
+    SetChangedValue(FGlowAnimation, value, [this] { Invalidate(); });
 }
 
 void TAdvSplashProgressBar::SetProgressAnimation(bool value)
 {
-    if (FProgressAnimation == value)
-        return;
-    FProgressAnimation = value;
-    Invalidate();
-    if (!value)
+    if (SetChangedValue(FProgressAnimation, value, [this] { Invalidate(); }) && !value)
         SetPosition(FPosition);
 }
 

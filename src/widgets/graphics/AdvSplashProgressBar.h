@@ -72,6 +72,8 @@ protected:
 
 private:
     bool ProgressAnimating() const;
+    // A new end of the range passed the position: the position (or the animation's target) is the bound.
+    void HoldPosition(double bound);
     void AppearanceChanged(TObject *);
     void DrawGlow(TGPGraphics *g);
 

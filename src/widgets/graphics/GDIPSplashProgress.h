@@ -23,6 +23,7 @@
 #include "platform/runtime/Events.h"
 #include "platform/ui/GraphicsFont.h"
 #include "widgets/graphics/AdvGDIP.h"
+#include "widgets/graphics/ChangedValue.h"
 #include "widgets/graphics/GDIPFill.h"
 
 enum TGDIPProgressValueType { vtPercentage, vtAbsolute };
@@ -97,10 +98,7 @@ private:
     template <class T>
     void Set(T &field, const T &value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
+        SetChangedValue(field, value, [this] { Changed(); });
     }
     void Changed();
     void DrawValue(TGPGraphics *graphics, const TRect &r, double minimum, double maximum, double position);

@@ -22,6 +22,7 @@
 #include "platform/ui/GraphicsFont.h"
 #include "widgets/graphics/AdvGDIP.h"
 #include "widgets/graphics/AdvGDIPPicture.h"
+#include "widgets/graphics/ChangedValue.h"
 
 class TAdvSmoothSplashScreen;
 
@@ -245,10 +246,7 @@ private:
     template <class T>
     void Set(T &field, const T &value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
+        SetChangedValue(field, value, [this] { Changed(); });
     }
     void Changed();
 

@@ -179,10 +179,7 @@ private:
     template <class T>
     void Set(T &field, T value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Repaint();
+        SetChangedValue(field, value, [this] { Repaint(); });
     }
     void Repaint();
 

@@ -87,28 +87,12 @@ void SplashSleep(unsigned milliseconds)
 
 void AlignInRect(int &x, int &y, const TGPRectF &box, TAdvSmoothSplashScreenLocation location, int h, int w)
 {
-    const int width = Round(box.Width), height = Round(box.Height);
-    int dx = 0, dy = 0;
-    switch (location) {
-    case cpTopCenter:
-    case cpCenterCenter:
-    case cpBottomCenter: dx = (width - w) / 2; break;
-    case cpTopRight:
-    case cpCenterRight:
-    case cpBottomRight: dx = width - w; break;
-    default: break;
-    }
-    switch (location) {
-    case cpCenterLeft:
-    case cpCenterCenter:
-    case cpCenterRight: dy = (height - h) / 2; break;
-    case cpBottomLeft:
-    case cpBottomCenter:
-    case cpBottomRight: dy = height - h; break;
-    default: break;
-    }
-    x = dx + Round(box.X);
-    y = dy + Round(box.Y);
+    // The nine places run row by row (top, centre, bottom), each row left, centre, right: the share
+    // of the room left before the text is 0, a half or all of it.
+    const int place = location == cpCustom ? 0 : static_cast<int>(location);
+    const auto offset = [](int share, int room) { return share == 0 ? 0 : share == 1 ? room / 2 : room; };
+    x = offset(place % 3, Round(box.Width) - w) + Round(box.X);
+    y = offset(place / 3, Round(box.Height) - h) + Round(box.Y);
 }
 
 void DrawGradientText(TGPGraphics *g, const QString &text, TPoint position, TSize &size, int textRendering, int angle,
@@ -315,48 +299,38 @@ void TSplashScreenWindow::SetWindowShape()
     SetWindowRegion(&region);
 }
 
-void TSplashScreenWindow::FadeIn(int step, int wait, int target)
+void TSplashScreenWindow::FadeIn(int step, int pause, int target)
 {
-    int opacity = FOpacity;
-    while (opacity < target) {
-        if (opacity + step >= target) {
-            FOpacity = static_cast<std::uint8_t>(target);
-            UpdateLayeredWindow();
-            return;
-        }
-        opacity += step;
-        FOpacity = static_cast<std::uint8_t>(opacity);
-        UpdateLayeredWindow();
-        SplashSleep(static_cast<unsigned>(wait));
-    }
+    Fade(step, static_cast<unsigned>(pause), target, true);
 }
 
 void TSplashScreenWindow::FadeOut(int step, int wait, int target)
 {
-    if (FForcedTransparent) {
-        int opacity = FOpacity;
-        while (opacity > target) {
-            if (opacity - step <= target) {
-                FOpacity = static_cast<std::uint8_t>(target);
-                UpdateLayeredWindow();
-                return;
-            }
-            opacity -= step;
-            FOpacity = static_cast<std::uint8_t>(opacity);
+    Fade(step, static_cast<unsigned>(FForcedTransparent ? wait : 3 * wait), target, false);
+}
+
+void TSplashScreenWindow::Fade(int step, unsigned pause, int target, bool up)
+{
+    target = std::clamp(target, 0, 255);
+    const auto apply = [this](int v) {
+        if (FForcedTransparent) {
+            FOpacity = static_cast<std::uint8_t>(v);
             UpdateLayeredWindow();
-            SplashSleep(static_cast<unsigned>(wait));
+        } else {
+            SetAlphaBlendValue(static_cast<std::uint8_t>(v));
         }
-        return;
-    }
-    int value = AlphaBlendValue();
-    while (value > target) {
-        if (value - step <= target) {
-            SetAlphaBlendValue(static_cast<std::uint8_t>(target));
+    };
+    int value = FForcedTransparent ? FOpacity : AlphaBlendValue();
+    while (up ? value < target : value > target) {
+        // The last step lands on the target; a step that moves nothing would never get there.
+        const int next = up ? value + step : value - step;
+        if (step <= 0 || (up ? next >= target : next <= target)) {
+            apply(target);
             return;
         }
-        value -= step;
-        SetAlphaBlendValue(static_cast<std::uint8_t>(value));
-        SplashSleep(static_cast<unsigned>(3 * wait));
+        value = next;
+        apply(value);
+        SplashSleep(pause);
     }
 }
 
@@ -700,14 +674,8 @@ TSplashScreenWindow *CreateSplashWindow(TAdvSmoothSplashScreen *component)
     }
 
     if (!layered) {
-        if (fade) {
-            int value = w->AlphaBlendValue();
-            while (value < component->MaxOpacity()) {
-                value += std::min(5, component->MaxOpacity() - value);
-                w->SetAlphaBlendValue(static_cast<std::uint8_t>(value));
-                SplashSleep(5);
-            }
-        }
+        if (fade)
+            w->FadeIn(5, 5, component->MaxOpacity());
         w->SetAlphaBlendValue(component->MaxOpacity());
     } else if (fade) {
         w->FadeIn(20, 5, 255);

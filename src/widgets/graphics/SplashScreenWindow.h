@@ -45,10 +45,11 @@ class TSplashScreenWindow : public TForm {
 
     // Layered: renders the buffer and shows it; otherwise the framework's repaint.
     void Refresh();
-    // Layered only: raises the opacity by `step` every `wait` ms up to `target`.
-    void FadeIn(int step, int wait, int target);
+    // Raises the opacity (layered) or the alpha blend value by `step` up to `target`, pausing
+    // `pause` ms after each step short of it. A step of 0 or less goes there at once.
+    void FadeIn(int step, int pause, int target);
     // Lowers the opacity (layered, `wait` ms per step) or the alpha blend value (3 x `wait` ms per
-    // step) by `step` down to `target`.
+    // step) by `step` down to `target`. A step of 0 or less goes there at once.
     void FadeOut(int step, int wait, int target);
 
 protected:
@@ -62,6 +63,8 @@ private:
     void Render();
     // Hands the buffer to the window at the current opacity.
     void UpdateLayeredWindow();
+    // Moves the opacity or alpha blend value toward the target (only upwards or only downwards).
+    void Fade(int step, unsigned pause, int target, bool up);
     void SetWindowShape();
     void PaintContent(TGPGraphics *g);
     void DrawHeadings(TGPGraphics *g, const TRect &text);

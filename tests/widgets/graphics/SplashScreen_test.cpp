@@ -2,8 +2,6 @@
 // main form's OnShow is lent and given back, fading, layered windows and their buffer, the
 // layout of the list lines, headings and pictures, and loading it from a form definition.
 
-#include <QFile>
-
 #include <functional>
 #include <memory>
 
@@ -13,6 +11,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/Screen.h"
 #include "tests/widgets/graphics/GraphicsTestApp.h"
+#include "tests/widgets/graphics/ProgramSplash.h"
 #include "widgets/graphics/AdvSmoothSplashScreen.h"
 #include "widgets/graphics/SplashScreenWindow.h"
 
@@ -20,13 +19,6 @@ using graphicstest::Board;
 using graphicstest::Encoded;
 
 namespace {
-
-QByteArray SplashPicture(const char *name)
-{
-    QFile f(QStringLiteral(TROV_TEST_SOURCE_ROOT "/resources/images/splash/") + QLatin1String(name));
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name;
-    return f.readAll();
-}
 
 void Load(TGraphic *picture, const QByteArray &bytes)
 {
@@ -67,47 +59,7 @@ struct SplashFixture {
         SetSplashSleep(previous);
     }
 
-    // The settings of the program's shown splash.
-    void LikeTheProgram()
-    {
-        splash->SetTimeOut(100);
-        splash->SetCloseOnTimeout(true);
-        splash->SetDisplayStyle(TDisplayStyle::dsNormal);
-        TGDIPFill *fill = splash->Fill();
-        fill->SetGradientType(gtNone);  // only the picture
-        Load(fill->Picture(), SplashPicture("background.png"));
-        fill->SetPicturePosition(ppBottomCenter);
-        fill->SetOpacity(249);
-        TBasicProgramInfo *info = splash->BasicProgramInfo();
-        for (auto [heading, text, x, y] : {std::tuple{info->ProgramName(), "TROV316 DSP Processor Editor", 45, 170},
-                                           std::tuple{info->ProgramVersion(), "Ver 1.1", 515, 180}}) {
-            heading->SetText(text);
-            heading->SetLocation(ilCustom);
-            heading->SetPosX(x);
-            heading->SetPosY(y);
-            heading->SetColorStart(clWhite);
-            heading->SetHatchStyle(HatchStyleDivot);
-            heading->Font()->SetHeight(-29);
-            heading->Font()->SetStyle(TFontStyles{fsBold});
-        }
-        info->ProgramVersion()->Font()->SetHeight(-13);
-        TSplashItem *item = splash->Items()->Add();
-        Load(item->Picture(), SplashPicture("item.png"));
-        item->SetPosX(200);
-        item->SetPosY(60);
-        splash->ListItems()->Add()->SetHTMLText(
-            "<BR><BR><FONT SIZE=\"20\" COLOR=\"clWhite\">Loading Program....</FONT><BR>");
-        TListItemsRect *r = splash->ListItemsSettings()->Rect();
-        r->SetLeft(180);
-        r->SetTop(210);
-        r->SetWidth(500);
-        r->SetHeight(250);
-        TGDIPSplashProgress *bar = splash->ProgressBar();
-        bar->SetStep(10);
-        bar->SetLeft(160);
-        bar->SetTop(220);
-        bar->SetHeight(12);
-    }
+    void LikeTheProgram() { splashtest::ConfigureLikeTheProgram(splash, TROV_TEST_SOURCE_ROOT); }
 
     // The layered window's pixels.
     QImage Buffer() const
@@ -217,9 +169,16 @@ TEST(SplashScreen, NormalDisplayIsOpaqueAtOnceAndFadesOtherwise)
         w = f.splash->SplashWindow();
         EXPECT_EQ(layered ? w->Opacity() : w->AlphaBlendValue(), 255) << layered;
         const std::size_t fadeIn = f.sleeps.size();
-        EXPECT_GE(fadeIn, layered ? 12u : 50u) << layered;  // 5 to 255 by 20 (layered) or by 5
+        EXPECT_EQ(fadeIn, layered ? 12u : 49u) << layered;  // 5 to 255 by 20 (layered) or by 5
         f.splash->Hide();
         EXPECT_GT(f.sleeps.size(), fadeIn) << layered;
+
+        // A step that moves nothing goes to the end at once rather than looping.
+        f.splash->Show();
+        f.splash->FadeOut(0, 5, 40);
+        EXPECT_EQ(layered ? f.splash->SplashWindow()->Opacity() : f.splash->SplashWindow()->AlphaBlendValue(), 40);
+        f.splash->FadeIn(-3, 5, 200);
+        EXPECT_EQ(layered ? f.splash->SplashWindow()->Opacity() : f.splash->SplashWindow()->AlphaBlendValue(), 200);
     }
 }
 
@@ -270,7 +229,7 @@ TEST(SplashScreen, WindowSizeComesFromThePictureOrTheComponent)
     EXPECT_EQ(f.splash->SplashWindow()->Height(), 400);
     f.splash->Hide();
     // The picture plus the fill's border on each side.
-    Load(f.splash->Fill()->Picture(), SplashPicture("background.png"));
+    splashtest::LoadSplashPicture(f.splash->Fill()->Picture(), TROV_TEST_SOURCE_ROOT, "background.png");
     f.splash->Show();
     EXPECT_EQ(f.splash->SplashWindow()->Width(), 642);
     EXPECT_EQ(f.splash->SplashWindow()->Height(), 302);
@@ -367,6 +326,8 @@ TEST(SplashScreen, DestroyingTheComponentWhileShowingFreesTheWindowFirst)
     int shows = 0;
     f.mainForm->OnShow = [&](TObject *) { ++shows; };
     f.splash->Show();
+    // Turning CloseOnMainFormShow off meanwhile does not leave the form calling the component.
+    f.splash->SetCloseOnMainFormShow(false);
     Watcher watcher;
     watcher.Watch(f.splash->SplashWindow());
     delete f.splash;
