@@ -117,10 +117,58 @@ def button_sets():
     return rows
 
 
+# ---- Shaped buttons ----------------------------------------------------------------------------------
+
+# The shapes of the shaped buttons: an opaque figure on clTeal (the transparent colour, also the
+# bottom-left pixel), 2 pixels clear of the edges so that the button's bevel rings fit around it.
+SHAPE_WIDTH, SHAPE_HEIGHT = 120, 32
+
+
+def shape_picture(inside, top, bottom):
+    """The pixels for which inside(x, y) holds, in a vertical gradient from top to bottom."""
+    p = Picture(SHAPE_WIDTH, SHAPE_HEIGHT, TEAL)
+    for y in range(SHAPE_HEIGHT):
+        colour = mix(top, bottom, y / (SHAPE_HEIGHT - 1))
+        for x in range(SHAPE_WIDTH):
+            if inside(x, y):
+                p.put(x, y, colour)
+    return p
+
+
+def capsule(x, y):
+    """A bar with round ends, 116 by 28 pixels."""
+    radius = 14
+    cy = SHAPE_HEIGHT / 2 - 0.5
+    if not 2 <= y < SHAPE_HEIGHT - 2:
+        return False
+    for cx in (2 + radius - 0.5, SHAPE_WIDTH - 2 - radius - 0.5):
+        if (x < cx if cx < SHAPE_WIDTH / 2 else x > cx):
+            return (x - cx) ** 2 + (y - cy) ** 2 <= (radius - 0.5) ** 2
+    return 2 <= x < SHAPE_WIDTH - 2
+
+
+def arrow(x, y):
+    """A shaft with a head pointing right."""
+    if 2 <= x < 86:
+        return 9 <= y < SHAPE_HEIGHT - 9
+    if 86 <= x < SHAPE_WIDTH - 2:
+        half = (SHAPE_WIDTH - 2 - x) * 14 / (SHAPE_WIDTH - 2 - 86)
+        return abs(y - (SHAPE_HEIGHT / 2 - 0.5)) <= half
+    return False
+
+
+def shape_sets():
+    return [
+        ("widgets/shape_capsule.bmp", lambda: shape_picture(capsule, (120, 170, 230), (30, 70, 140))),
+        ("widgets/shape_arrow.bmp", lambda: shape_picture(arrow, (250, 200, 110), (200, 110, 20))),
+    ]
+
+
 # ---- Outputs -----------------------------------------------------------------------------------------
 
 OUTPUTS = [
     *button_sets(),
+    *shape_sets(),
 ]
 
 

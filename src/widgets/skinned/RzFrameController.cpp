@@ -189,31 +189,37 @@ void TRzFrameController::Assign(TPersistent *Source)
     EndUpdate();
 }
 
-void TRzFrameController::DefineProperties(TFiler *Filer)
+void DefineOldFramingProperties(TFiler *Filer, TObject *owner, bool &frameHotTrack, TFrameStyle &frameStyle,
+                                TFrameStyle &frameHotStyle)
 {
-    inherited::DefineProperties(Filer);
     const TWriterProc none = &TRzOldPropReader::WriteOldProp;
     Filer->DefineProperty(
         QStringLiteral("FrameFlat"),
-        [this](TReader &r) {
-            FFrameHotTrack = r.ReadBoolean();
-            if (FFrameHotTrack) {
-                FFrameStyle = fsStatus;
-                FFrameHotStyle = fsLowered;
+        [&frameHotTrack, &frameStyle, &frameHotStyle](TReader &r) {
+            frameHotTrack = r.ReadBoolean();
+            if (frameHotTrack) {
+                frameStyle = fsStatus;
+                frameHotStyle = fsLowered;
             }
         },
         none, false);
     Filer->DefineProperty(
         QStringLiteral("FrameFocusStyle"),
-        [this](TReader &r) {
+        [owner, &frameHotStyle](TReader &r) {
             std::int64_t value = 0;
-            const TPropInfo *p = GetPropInfo(this, QStringLiteral("FrameHotStyle"));
+            const TPropInfo *p = GetPropInfo(owner, QStringLiteral("FrameHotStyle"));
             if (!IdentToOrd(*p, r.ReadIdent(), value))
                 r.Error(QStringLiteral("Invalid property value"));
-            FFrameHotStyle = static_cast<TFrameStyle>(value);
+            frameHotStyle = static_cast<TFrameStyle>(value);
         },
         none, false);
     Filer->DefineProperty(QStringLiteral("FrameFlatStyle"), &TRzOldPropReader::ReadOldIdentProp, none, false);
+}
+
+void TRzFrameController::DefineProperties(TFiler *Filer)
+{
+    inherited::DefineProperties(Filer);
+    DefineOldFramingProperties(Filer, this, FFrameHotTrack, FFrameStyle, FFrameHotStyle);
 }
 
 // ---- Settings store --------------------------------------------------------------------------------------

@@ -82,6 +82,13 @@ public:
     static void WriteOldProp(TWriter &writer);
 };
 
+// Registers the readers of the old framing properties on `owner` (which publishes FrameHotStyle):
+// "FrameFlat" (a Boolean into frameHotTrack; True also sets fsStatus and fsLowered as frame and hot
+// styles), "FrameFocusStyle" (a frame style into frameHotStyle) and "FrameFlatStyle" (dropped).
+class TFiler;
+void DefineOldFramingProperties(TFiler *Filer, TObject *owner, bool &frameHotTrack, TFrameStyle &frameStyle,
+                                TFrameStyle &frameHotStyle);
+
 class TRzFrameController : public TComponent {
     T_DECLARE_CLASS(TRzFrameController, TComponent)
     explicit TRzFrameController(TComponent *AOwner);

@@ -1,4 +1,5 @@
 #include "widgets/skinned/RzPanel.h"
+#include "widgets/skinned/RzPanelDockManager.h"
 
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
@@ -82,6 +83,7 @@ TRzCustomPanel::TRzCustomPanel(TComponent *AOwner) : TCustomPanel(AOwner)
 
 TRzCustomPanel::~TRzCustomPanel()
 {
+    FDockManager.reset();
     if (FFrameController) {
         FFrameController->RemoveControl(this);
         FFrameController->RemoveFreeNotification(this);
@@ -304,28 +306,13 @@ void TRzCustomPanel::DefineProperties(TFiler *Filer)
 
 TRect TRzCustomPanel::ShrinkRectByBorders(const TRect &rect, bool includeBorderWidth) const
 {
-    auto width = [this](TFrameStyleEx style) {
-        switch (style) {
-        case fsNone: return 0;
-        case fsFlat: return 1;
-        case fsStatus:
-        case fsPopup: return BevelWidth();
-        default: return 2;
-        }
-    };
-    TRect r = rect;
-    if (includeBorderWidth)
-        r.Inflate(-BorderWidth(), -BorderWidth());
-    const int n = width(FBorderOuter) + width(FBorderInner);
-    if (FBorderSides.Contains(sdLeft))
-        r.Left += n;
-    if (FBorderSides.Contains(sdTop))
-        r.Top += n;
-    if (FBorderSides.Contains(sdRight))
-        r.Right -= n;
-    if (FBorderSides.Contains(sdBottom))
-        r.Bottom -= n;
-    return r;
+    TFramedBorders f;
+    f.outer = FBorderOuter;
+    f.inner = FBorderInner;
+    f.borderWidth = BorderWidth();
+    f.sides = FBorderSides;
+    f.bevelWidth = BevelWidth();
+    return ShrinkRectByFramedBorders(rect, f, includeBorderWidth);
 }
 
 void TRzCustomPanel::AdjustClientRect(TRect &rect)
@@ -439,8 +426,17 @@ void TRzCustomPanel::Paint()
     canvas->Brush()->SetStyle(bsClear);
     DrawCaption(r);
     canvas->Brush()->SetStyle(bsSolid);
+    if (FDockManager)
+        FDockManager->PaintSite(canvas->Handle());
     if (OnPaint)
         OnPaint(this);
+}
+
+TRzPanelDockManager *TRzCustomPanel::DockManager()
+{
+    if (!FDockManager && DockSite && UseDockManager)
+        FDockManager = std::make_unique<TRzPanelDockManager>(this);
+    return FDockManager.get();
 }
 
 void TRzCustomPanel::DrawCaption(TRect r)
