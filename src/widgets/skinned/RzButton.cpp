@@ -1,11 +1,13 @@
 #include "widgets/skinned/RzButton.h"
 
 #include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Filer.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Label.h"
+#include "widgets/skinned/RzFrameController.h"
 
 T_IMPLEMENT_CLASS(TRzCustomButton)
 {
@@ -375,37 +377,22 @@ void TRzButton::SetGroupIndex(int value)
 
 void TRzButton::SetDown(bool value)
 {
-    if (!GroupedDownChanges(FGroupIndex, FDown, FAllowAllUp, value))
+    if (!WriteGroupedDown(FGroupIndex, FAllowAllUp, FDown, FState, value))
         return;
-    FDown = value;
-    FState = value ? bsExclusive : bsUp;
     Invalidate();
-    if (value)
+    if (FDown)
         UpdateExclusive();
 }
 
 void TRzButton::UpdateExclusive()
 {
-    if (FGroupIndex == 0 || !Parent())
-        return;
-    TMessage m;
-    m.Msg = CM_PUSHBUTTONPRESSED;
-    m.WParam = static_cast<WPARAM>(FGroupIndex);
-    m.LParam = reinterpret_cast<LPARAM>(this);
-    Parent()->Broadcast(m);
+    BroadcastGroupDown(this, CM_PUSHBUTTONPRESSED, FGroupIndex);
 }
 
 void TRzButton::CMButtonPressed(TMessage &m)
 {
-    auto *sender = reinterpret_cast<TRzButton *>(m.LParam);
-    if (m.WParam != static_cast<WPARAM>(FGroupIndex) || !sender || sender == this)
-        return;
-    if (sender->Down() && FDown) {
-        FDown = false;
-        FState = bsUp;
+    if (ReceiveGroupDown(m, this, FGroupIndex, FDown, FAllowAllUp, FState))
         Invalidate();
-    }
-    FAllowAllUp = sender->AllowAllUp();
 }
 
 // ---- TRzButton: clicking -------------------------------------------------------------------------
@@ -415,6 +402,14 @@ void TRzButton::Click()
     if (TCustomForm *form = GetParentForm(this))
         form->SetModalResult(FModalResult);
     inherited::Click();
+}
+
+void TRzButton::DefineProperties(TFiler *Filer)
+{
+    inherited::DefineProperties(Filer);
+    Filer->DefineProperty(
+        QStringLiteral("FrameFlat"), [this](TReader &r) { SetHotTrack(r.ReadBoolean()); },
+        &TRzOldPropReader::WriteOldProp, false);
 }
 
 void TRzButton::ButtonClick()

@@ -34,15 +34,6 @@ qsizetype CharLengthAt(const QString &s, qsizetype start)
     return start + 1 < s.size() && s[start].isHighSurrogate() && s[start + 1].isLowSurrogate() ? 2 : 1;
 }
 
-template <class T>
-bool Changes(T &field, T value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-
 }  // namespace
 
 T_IMPLEMENT_CLASS(TRzCustomComboBox)
@@ -168,17 +159,14 @@ TRzCustomComboBox::TRzCustomComboBox(TComponent *AOwner)
 TRzCustomComboBox::~TRzCustomComboBox()
 {
     FTimer->OnTimer = nullptr;
-    if (FFrameController) {
-        FFrameController->RemoveControl(this);
-        FFrameController->RemoveFreeNotification(this);
-    }
+    SetControlFrameController(this, FFrameController, nullptr);
 }
 
 // ---- Properties ----------------------------------------------------------------------------------
 
 void TRzCustomComboBox::SetReadOnly(bool value)
 {
-    if (!Changes(FReadOnly, value))
+    if (!StoreChanged(FReadOnly, value))
         return;
     SetEditReadOnly(value);
     UpdateColors();
@@ -208,31 +196,31 @@ void TRzCustomComboBox::SetReadOnlyColor(TColor value)
 
 void TRzCustomComboBox::SetFlatButtons(bool value)
 {
-    if (Changes(FFlatButtons, value))
+    if (StoreChanged(FFlatButtons, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFlatButtonColor(TColor value)
 {
-    if (Changes(FFlatButtonColor, value))
+    if (StoreChanged(FFlatButtonColor, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameColor(TColor value)
 {
-    if (Changes(FFrameColor, value))
+    if (StoreChanged(FFrameColor, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameHotColor(TColor value)
 {
-    if (Changes(FFrameHotColor, value))
+    if (StoreChanged(FFrameHotColor, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameHotTrack(bool value)
 {
-    if (!Changes(FFrameHotTrack, value))
+    if (!StoreChanged(FFrameHotTrack, value))
         return;
     if (value) {
         SetFrameVisible(true);
@@ -244,25 +232,25 @@ void TRzCustomComboBox::SetFrameHotTrack(bool value)
 
 void TRzCustomComboBox::SetFrameHotStyle(TFrameStyle value)
 {
-    if (Changes(FFrameHotStyle, value))
+    if (StoreChanged(FFrameHotStyle, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameSides(TSides value)
 {
-    if (Changes(FFrameSides, value))
+    if (StoreChanged(FFrameSides, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameStyle(TFrameStyle value)
 {
-    if (Changes(FFrameStyle, value))
+    if (StoreChanged(FFrameStyle, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameVisible(bool value)
 {
-    if (!Changes(FFrameVisible, value))
+    if (!StoreChanged(FFrameVisible, value))
         return;
     ParentCtl3D = !value;
     Ctl3D = !value;
@@ -271,23 +259,13 @@ void TRzCustomComboBox::SetFrameVisible(bool value)
 
 void TRzCustomComboBox::SetFramingPreference(TFramingPreference value)
 {
-    if (Changes(FFramingPreference, value) && value == fpCustomFraming)
+    if (StoreChanged(FFramingPreference, value) && value == fpCustomFraming)
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameController(TRzFrameController *value)
 {
-    if (value == FFrameController)
-        return;
-    if (FFrameController) {
-        FFrameController->RemoveControl(this);
-        FFrameController->RemoveFreeNotification(this);
-    }
-    FFrameController = value;
-    if (value) {
-        value->AddControl(this);
-        value->FreeNotification(this);
-    }
+    SetControlFrameController(this, FFrameController, value);
 }
 
 bool TRzCustomComboBox::StoredUnlessControlled(TRzFrameControllerProperty property) const

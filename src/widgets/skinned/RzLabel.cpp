@@ -72,10 +72,7 @@ TRzLabel::TRzLabel(TComponent *AOwner) : TLabel(AOwner)
 
 TRzLabel::~TRzLabel()
 {
-    if (FFrameController) {
-        FFrameController->RemoveControl(this);
-        FFrameController->RemoveFreeNotification(this);
-    }
+    SetControlFrameController(this, FFrameController, nullptr);
     if (BlinkingControls) {
         BlinkingControls->Remove(this);
         ReleaseBlinkingList();
@@ -309,41 +306,15 @@ void TRzLabel::SetFlatColorAdjustment(int value)
 
 void TRzLabel::SetFrameController(TRzFrameController *value)
 {
-    if (value == FFrameController)
-        return;
-    if (FFrameController) {
-        FFrameController->RemoveControl(this);
-        FFrameController->RemoveFreeNotification(this);
-    }
-    FFrameController = value;
-    if (value) {
-        value->AddControl(this);
-        value->FreeNotification(this);
-    }
+    SetControlFrameController(this, FFrameController, value);
 }
 
 void TRzLabel::FrameControllerChanged()
 {
-    if (!FFrameController || !FFrameController->FrameVisible())
-        return;
-    const TRzFrameControllerNotifications n = FFrameControllerNotifications;
-    if (n.Contains(fcpFrameStyle))
-        FBorderOuter = FFrameController->FrameStyle();
-    if (n.Contains(fcpFrameSides))
-        FBorderSides = FFrameController->FrameSides();
-    if (n.Contains(fcpFrameColor)) {
-        FFlatColor = FFrameController->FrameColor();
-        FFlatColorAdjustment = 0;
-    }
-    if (n.Contains(fcpColor))
-        SetColor(FFrameController->Color());
-    if (n.Contains(fcpParentColor))
-        SetParentColor(FFrameController->ParentColor());
-    if (n.Contains(fcpColor)) {
-        FBorderHighlight = LightenColor(Color(), 100);
-        FBorderShadow = DarkenColor(Color(), 50);
-    }
-    Invalidate();
+    if (TakeFrameControllerSettings(this, FFrameController, FFrameControllerNotifications,
+                                    {FBorderOuter, FBorderSides, FFlatColor, FFlatColorAdjustment, FBorderHighlight,
+                                     FBorderShadow}))
+        Invalidate();
 }
 
 void TRzLabel::Notification(TComponent *AComponent, TOperation Operation)

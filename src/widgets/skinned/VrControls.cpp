@@ -11,6 +11,8 @@ T_IMPLEMENT_CLASS(TVrCustomControl)
     b.Str("Version", &C::Version, &C::SetVersion).Stored(false);
     b.Message(CM_FONTCHANGED, &C::CMFontChanged);
     b.Message(CM_TEXTCHANGED, &C::CMTextChanged);
+    b.Message(CM_FOCUSCHANGED, &C::CMFocusChanged);
+    b.Message(CM_ENABLEDCHANGED, &C::CMEnabledChanged);
 }
 
 T_IMPLEMENT_CLASS(TVrCustomImageControl)
@@ -75,6 +77,19 @@ void TVrCustomControl::CMTextChanged(TMessage &m)
 {
     DispatchFrom(inherited::StaticClass(), m);
     TextChanged();
+}
+
+void TVrCustomControl::CMFocusChanged(TMessage &m)
+{
+    if (Changes(FFocused, reinterpret_cast<TWinControl *>(m.LParam) == this))
+        FocusChanged();
+    DispatchFrom(inherited::StaticClass(), m);
+}
+
+void TVrCustomControl::CMEnabledChanged(TMessage &m)
+{
+    DispatchFrom(inherited::StaticClass(), m);
+    UpdateControl();
 }
 
 // ---- TVrCustomImageControl -----------------------------------------------------------------------
