@@ -60,4 +60,3 @@ bool ReceiveGroupDown(const TMessage &m, const Button *self, int groupIndex, boo
     allowAllUp = sender->AllowAllUp();
     return popped;
 }
-

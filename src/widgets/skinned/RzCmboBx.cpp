@@ -95,7 +95,9 @@ T_IMPLEMENT_CLASS(TRzComboBox)
         .Default(fsFlatBold)
         .Stored(unless(fcpFrameHotStyle));
     b.Set("FrameSides", &C::FrameSides, &C::SetFrameSides, SideNames).Default(sdAllSides).Stored(unless(fcpFrameSides));
-    b.Enum("FrameStyle", &C::FrameStyle, &C::SetFrameStyle, FrameStyleNames).Default(fsFlat).Stored(unless(fcpFrameStyle));
+    b.Enum("FrameStyle", &C::FrameStyle, &C::SetFrameStyle, FrameStyleNames)
+        .Default(fsFlat)
+        .Stored(unless(fcpFrameStyle));
     b.Bool("FrameVisible", &C::FrameVisible, &C::SetFrameVisible).Default(false).Stored(unless(fcpFrameVisible));
     b.Enum("FramingPreference", &C::FramingPreference, &C::SetFramingPreference, FramingPreferenceNames)
         .Default(fpXPThemes)
@@ -448,14 +450,12 @@ void TRzCustomComboBox::PaintFlatParts()
     if (FReadOnly) {
         c->Brush()->SetColor(Color());
         c->FillRect(button);
-    }
-    else if (FFlatButtons) {
+    } else if (FFlatButtons) {
         if (!FInControl && !FOverControl) {
             c->Brush()->SetColor(Color());
             c->FillRect(button);
             DrawDropDownArrow(c, button, 0, Enabled());
-        }
-        else {
+        } else {
             TRect inner;
             if (FFlatButtonColor == clBtnFace)
                 inner = DroppedDown() ? DrawBevelRings(c, button, clBtnShadow, clBtnHighlight, 1, sdAllSides)
@@ -518,11 +518,9 @@ void TRzCustomComboBox::DrawItem(int index, const TRect &rect, TOwnerDrawState s
         inherited::DrawItem(index, rect, state);
         if (state.Contains(odSelected) && FShowFocus)
             c->DrawFocusRect(rect);
-    }
-    else if (state.Contains(odSelected)) {
+    } else if (state.Contains(odSelected)) {
         c->DrawFocusRect(rect);
-    }
-    else {
+    } else {
         c->Brush()->SetColor(Color());
         c->FillRect(rect);
     }
@@ -620,8 +618,7 @@ void TRzCustomComboBox::KeyPress(QChar &key)
     if (key == u'\t') {
         if (DroppedDown())
             SetDroppedDown(false);
-    }
-    else if (key != u'\b' && key != QChar(27) && !DroppedDown()) {
+    } else if (key != u'\b' && key != QChar(27) && !DroppedDown()) {
         SetDroppedDown(true);
     }
 }
@@ -648,8 +645,7 @@ bool TRzCustomComboBox::AutoCompleteText(const QString &s)
         FTyping = true;
         SetText(s + item.mid(s.size()));
         FTyping = false;
-    }
-    else {
+    } else {
         SetItemIndex(-1);
         SetItemIndex(i);
     }
@@ -749,9 +745,7 @@ bool TRzCustomComboBox::EditKeyDown(TMessage &m)
     case VK_PRIOR:
     case VK_NEXT:
     case VK_UP:
-    case VK_DOWN:
-        FSearchString.clear();
-        return !FReadOnly;
+    case VK_DOWN: FSearchString.clear(); return !FReadOnly;
     case VK_END:
     case VK_HOME:
     case VK_LEFT:
@@ -797,9 +791,7 @@ bool TRzCustomComboBox::EditChar(TMessage &m)
         return true;
     case 22:  // Ctrl+V and Ctrl+X: the edit part acted on their key already
     case 24: return FAllowEdit;
-    case 27:
-        FSearchString.clear();
-        return DroppedDown();
+    case 27: FSearchString.clear(); return DroppedDown();
     default: break;
     }
     if (ch < 32)
@@ -938,13 +930,11 @@ bool TRzCustomComboBox::ListChar(TMessage &m)
         if (FSearchString.isEmpty()) {
             InvalidKey();
             SearchList(FSearchString);
-        }
-        else {
+        } else {
             RemoveLastChar(FSearchString);
             if (!FSearchString.isEmpty()) {
                 SearchList(FSearchString);
-            }
-            else {
+            } else {
                 SetItemIndex(0);
                 Click();
                 Change();
@@ -1010,8 +1000,7 @@ void TRzCustomComboBox::CMMouseWheel(TMessage &m)
         if (index >= Count() - 1)
             return;
         SetItemIndex(index + 1);
-    }
-    else {
+    } else {
         if (index <= 0) {
             SetItemIndex(0);
             return;

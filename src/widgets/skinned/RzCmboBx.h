@@ -245,8 +245,8 @@ private:
     bool FShowFocus = true;
     bool FIsFocused = false;
     int FActualDropDownWidth = 0;
-    bool FPasting = false;       // a paste or cut goes to the edit part now
-    QChar FPendingKeyPress;      // the key whose key-press event AutoCompleteText fires
+    bool FPasting = false;   // a paste or cut goes to the edit part now
+    QChar FPendingKeyPress;  // the key whose key-press event AutoCompleteText fires
 };
 
 class TRzComboBox : public TRzCustomComboBox {

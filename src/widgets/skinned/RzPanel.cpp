@@ -252,9 +252,9 @@ void TRzCustomPanel::Notification(TComponent *AComponent, TOperation Operation)
 
 void TRzCustomPanel::FrameControllerChanged()
 {
-    if (TakeFrameControllerSettings(this, FFrameController, FFrameControllerNotifications,
-                                    {FBorderOuter, FBorderSides, FFlatColor, FFlatColorAdjustment, FBorderHighlight,
-                                     FBorderShadow}))
+    if (TakeFrameControllerSettings(
+            this, FFrameController, FFrameControllerNotifications,
+            {FBorderOuter, FBorderSides, FFlatColor, FFlatColorAdjustment, FBorderHighlight, FBorderShadow}))
         Invalidate();
 }
 

@@ -153,8 +153,7 @@ void TVrPowerButton::Paint()
         r = ClientRect();
         DrawFrame3D(c, r, FOutlineColor, FOutlineWidth, FHighlightColor);
         DrawFrame3D(c, r, FShadowColor, FBevelWidth, FOutlineColor);
-    }
-    else {
+    } else {
         DrawFrame3D(c, r, FHighlightColor, FBevelWidth, FShadowColor);
     }
     DrawLed();

@@ -112,8 +112,8 @@ private:
     int FMargin = -1;
     TVrImageTextLayout FLayout = ImageLeft;
     TColor FFocusColor = clBlue;
-    bool FDown = false;       // the left button is held after a press on the button
-    bool FPressed = false;    // drawn pressed: a release now toggles
+    bool FDown = false;        // the left button is held after a press on the button
+    bool FPressed = false;     // drawn pressed: a release now toggles
     bool FSpaceArmed = false;  // Space went down on this button
     TRect TextBounds;
     TRect ImageRect;

@@ -96,8 +96,7 @@ void TVrCustomControl::CMEnabledChanged(TMessage &m)
 
 TVrCustomImageControl::TVrCustomImageControl(TComponent *AOwner)
     : TVrCustomControl(AOwner), FBitmapImage(std::make_unique<TBitmap>())
-{
-}
+{}
 
 TVrCustomImageControl::~TVrCustomImageControl() = default;
 

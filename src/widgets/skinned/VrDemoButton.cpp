@@ -44,8 +44,8 @@ namespace {
 
 // DrawText placement of each TextAlignment (always on one line).
 constexpr UINT AlignmentFlags[] = {
-    DT_LEFT | DT_VCENTER,  DT_CENTER | DT_VCENTER, DT_RIGHT | DT_VCENTER, DT_TOP | DT_LEFT,     DT_TOP | DT_CENTER,
-    DT_TOP | DT_RIGHT,     DT_BOTTOM | DT_LEFT,    DT_BOTTOM | DT_CENTER, DT_BOTTOM | DT_RIGHT,
+    DT_LEFT | DT_VCENTER, DT_CENTER | DT_VCENTER, DT_RIGHT | DT_VCENTER, DT_TOP | DT_LEFT,     DT_TOP | DT_CENTER,
+    DT_TOP | DT_RIGHT,    DT_BOTTOM | DT_LEFT,    DT_BOTTOM | DT_CENTER, DT_BOTTOM | DT_RIGHT,
 };
 
 void SetButtonFont(TFont &font, TColor color)
@@ -248,4 +248,3 @@ void TVrDemoButton::CMDialogChar(TMessage &m)
         FireClick();
     DispatchFrom(inherited::StaticClass(), m);
 }
-

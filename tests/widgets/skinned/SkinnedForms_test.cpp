@@ -28,13 +28,14 @@ TEST(SkinnedForms, FreshControlsWriteOnlyTheirPlace)
     TForm form(nullptr);
     form.SetName("fmHolder");
     for (TControl *c : std::initializer_list<TControl *>{new TRzLabel(&form), new TRzComboBox(&form),
-                                                        new TRzButton(&form), new TRzShapeButton(&form),
-                                                        new TVrPowerButton(&form), new TVrDemoButton(&form)}) {
+                                                         new TRzButton(&form), new TRzShapeButton(&form),
+                                                         new TVrPowerButton(&form), new TVrDemoButton(&form)}) {
         c->SetName(c->ClassType().Name() + "1");
         c->SetParent(&form);
     }
     // Fonts are always written whole; the rest only when it differs from the default.
-    const QRegularExpression place(QStringLiteral("^(Left|Top|Width|Height|TabOrder|FontEnter\\.\\w+|FontLeave\\.\\w+)$"));
+    const QRegularExpression place(
+        QStringLiteral("^(Left|Top|Width|Height|TabOrder|FontEnter\\.\\w+|FontLeave\\.\\w+)$"));
     for (const QString &line : WriteComponentToText(&form).split(u'\n')) {
         const QString t = line.trimmed();
         if (t.isEmpty() || t.startsWith(QLatin1String("object ")) || t == QLatin1String("end"))

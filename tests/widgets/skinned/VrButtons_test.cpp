@@ -290,9 +290,9 @@ TEST_F(PowerButton, TheFormsSwitchShowsAnEightByEightLedTwoPixelsFromTheTop)
     const TRect led = button->LedRect();
     EXPECT_EQ(led.Top, 2);
     EXPECT_EQ(led.Height(), 12);
-    for (const auto &[active, enabled, want] : {std::tuple{true, true, RGB(255, 255, 0)},
-                                                std::tuple{false, true, RGB(128, 128, 0)},
-                                                std::tuple{true, false, RGB(0, 0, 0)}}) {
+    for (const auto &[active, enabled, want] :
+         {std::tuple{true, true, RGB(255, 255, 0)}, std::tuple{false, true, RGB(128, 128, 0)},
+          std::tuple{true, false, RGB(0, 0, 0)}}) {
         button->SetActive(active);
         button->SetEnabled(enabled);
         const QImage shot = RenderControlImage(button);
