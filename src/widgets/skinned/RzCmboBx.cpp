@@ -840,6 +840,20 @@ bool TRzCustomComboBox::EditBackspace(TMessage &)
     return false;
 }
 
+QString TRzCustomComboBox::TypedCharacter(QChar key)
+{
+    // A character beyond 16 bits arrives as two halves; the first one waits for the second.
+    if (key.isHighSurrogate()) {
+        FHighSurrogate = key;
+        return QString();
+    }
+    QString typed(key);
+    if (key.isLowSurrogate() && !FHighSurrogate.isNull())
+        typed.prepend(FHighSurrogate);
+    FHighSurrogate = QChar();
+    return typed;
+}
+
 bool TRzCustomComboBox::EditTypedChar(TMessage &m)
 {
     QChar key(static_cast<char16_t>(m.WParam));
@@ -850,12 +864,15 @@ bool TRzCustomComboBox::EditTypedChar(TMessage &m)
         TypeIntoEdit(m);
         return false;
     }
+    const QString typed = TypedCharacter(key);
+    if (typed.isEmpty())
+        return false;
     const QString before = FSearchString;
     const int caret = SelStart(), selection = SelLength();
     QString search = FSearchString;
     if (selection > 0 && caret < search.size())
         search.remove(caret, selection);
-    search.insert(std::min<qsizetype>(caret, search.size()), key);
+    search.insert(std::min<qsizetype>(caret, search.size()), typed);
     FSearchString = search;
     if (AutoCompleteText(search))
         return false;
@@ -865,7 +882,12 @@ bool TRzCustomComboBox::EditTypedChar(TMessage &m)
         SetText(before);
         FTyping = false;
         SetSelStart(caret);
-        TypeIntoEdit(m);
+        for (QChar unit : typed) {
+            TMessage typedUnit;
+            typedUnit.Msg = WM_CHAR;
+            typedUnit.WParam = unit.unicode();
+            TypeIntoEdit(typedUnit);
+        }
         return false;
     }
     InvalidKey();
@@ -948,9 +970,12 @@ bool TRzCustomComboBox::ListChar(TMessage &m)
     }
     if (ch.unicode() < 32)
         return true;
+    const QString typed = TypedCharacter(ch);
+    if (typed.isEmpty())
+        return false;
     ++FKeyCount;
     FPendingKeyPress = ch;
-    SearchList(FSearchString + ch);
+    SearchList(FSearchString + typed);
     FPendingKeyPress = QChar();
     --FKeyCount;
     FTimer->SetEnabled(false);

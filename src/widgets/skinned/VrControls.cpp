@@ -52,6 +52,11 @@ void TVrCustomControl::UpdateControl()
 {
     if (ComponentState().Contains(csLoading) || FUpdateCount != 0)
         return;
+    // Without a window there is nothing on the screen yet: the first paint shows the change.
+    if (!HandleAllocated()) {
+        Invalidate();
+        return;
+    }
     Repaint();
 }
 

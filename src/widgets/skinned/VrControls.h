@@ -45,7 +45,8 @@ class TVrCustomControl : public TCustomControl {
     bool FocusedNow() const { return FFocused; }
 
 protected:
-    // Repaints at once, unless the form is loading or an update is open.
+    // Repaints at once, unless the form is loading or an update is open (without a window yet it
+    // only marks the control for its first paint).
     virtual void UpdateControl();
     virtual void FontChanged();
     virtual void TextChanged();
