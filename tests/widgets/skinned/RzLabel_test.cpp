@@ -37,22 +37,7 @@ T_IMPLEMENT_CLASS(TBlinkProbe)
     b.Message(CM_BLINKSTATECHANGED, &TBlinkProbe::CMBlinkStateChanged);
 }
 
-class TCountingLabel : public TRzLabel {
-    T_DECLARE_CLASS(TCountingLabel, TRzLabel)
-
-public:
-    explicit TCountingLabel(TComponent *AOwner) : TRzLabel(AOwner) {}
-    int Paints = 0;
-
-protected:
-    void Paint() override
-    {
-        ++Paints;
-        TRzLabel::Paint();
-    }
-};
-
-T_IMPLEMENT_CLASS(TCountingLabel) {}
+using TCountingLabel = skinnedtest::PaintCounting<TRzLabel>;
 
 namespace {
 
