@@ -8,7 +8,10 @@ DialogHost *registeredHost = nullptr;
 
 }  // namespace
 
-void SetDialogHost(DialogHost *host) { registeredHost = host; }
+void SetDialogHost(DialogHost *host)
+{
+    registeredHost = host;
+}
 
 DialogHost &Host()
 {

@@ -21,8 +21,17 @@ T_IMPLEMENT_CLASS(TfmAbout)
     b.Handler("btnOKClick", &C::btnOKClick);
 }
 
-TfmAbout::TfmAbout(TComponent *AOwner) : TForm(AOwner) { InitializeForm(); }
+TfmAbout::TfmAbout(TComponent *AOwner) : TForm(AOwner)
+{
+    InitializeForm();
+}
 
-void TfmAbout::FormShow(TObject *) { SetLangCaptions({{this, "SID_ABOUT"}}); }
+void TfmAbout::FormShow(TObject *)
+{
+    SetLangCaptions({{this, "SID_ABOUT"}});
+}
 
-void TfmAbout::btnOKClick(TObject *) { Close(); }
+void TfmAbout::btnOKClick(TObject *)
+{
+    Close();
+}

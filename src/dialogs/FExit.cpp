@@ -24,14 +24,15 @@ T_IMPLEMENT_CLASS(TfmExit)
     b.Handler("btnCancelClick", &C::btnCancelClick);
 }
 
-TfmExit::TfmExit(TComponent *AOwner) : TForm(AOwner) { InitializeForm(); }
+TfmExit::TfmExit(TComponent *AOwner) : TForm(AOwner)
+{
+    InitializeForm();
+}
 
 void TfmExit::FormShow(TObject *)
 {
-    SetLangCaptions({{this, "SID_INFO_TITLE"},
-                     {lbExit, "SID_EXIT_QUIT"},
-                     {btnOK, "SID_EXIT_OK"},
-                     {btnCancel, "SID_EXIT_CANCEL"}});
+    SetLangCaptions(
+        {{this, "SID_INFO_TITLE"}, {lbExit, "SID_EXIT_QUIT"}, {btnOK, "SID_EXIT_OK"}, {btnCancel, "SID_EXIT_CANCEL"}});
 }
 
 void TfmExit::btnOKClick(TObject *)

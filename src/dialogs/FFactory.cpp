@@ -24,7 +24,10 @@ T_IMPLEMENT_CLASS(TfmFactory)
     b.Handler("bnCancelClick", &C::bnCancelClick);
 }
 
-TfmFactory::TfmFactory(TComponent *AOwner) : TForm(AOwner) { InitializeForm(); }
+TfmFactory::TfmFactory(TComponent *AOwner) : TForm(AOwner)
+{
+    InitializeForm();
+}
 
 void TfmFactory::FormShow(TObject *)
 {
@@ -40,4 +43,7 @@ void TfmFactory::btnOKClick(TObject *)
     Close();
 }
 
-void TfmFactory::bnCancelClick(TObject *) { Close(); }
+void TfmFactory::bnCancelClick(TObject *)
+{
+    Close();
+}

@@ -14,7 +14,10 @@ T_IMPLEMENT_CLASS(TfmHidData)
     b.Handler("bnClearClick", &C::bnClearClick);
 }
 
-TfmHidData::TfmHidData(TComponent *AOwner) : TForm(AOwner) { InitializeForm(); }
+TfmHidData::TfmHidData(TComponent *AOwner) : TForm(AOwner)
+{
+    InitializeForm();
+}
 
 bool TfmHidData::AddTrafficLine(const QString &line)
 {
@@ -24,4 +27,7 @@ bool TfmHidData::AddTrafficLine(const QString &line)
     return true;
 }
 
-void TfmHidData::bnClearClick(TObject *) { hbHidData->Clear(); }
+void TfmHidData::bnClearClick(TObject *)
+{
+    hbHidData->Clear();
+}

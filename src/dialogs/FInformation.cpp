@@ -21,11 +21,17 @@ T_IMPLEMENT_CLASS(TfmInformation)
     b.Handler("btnOKClick", &C::btnOKClick);
 }
 
-TfmInformation::TfmInformation(TComponent *AOwner) : TForm(AOwner) { InitializeForm(); }
+TfmInformation::TfmInformation(TComponent *AOwner) : TForm(AOwner)
+{
+    InitializeForm();
+}
 
 void TfmInformation::FormShow(TObject *)
 {
     SetLangCaptions({{this, "SID_INFO_TITLE"}, {btnOK, "SID_EXIT_OK"}});
 }
 
-void TfmInformation::btnOKClick(TObject *) { Close(); }
+void TfmInformation::btnOKClick(TObject *)
+{
+    Close();
+}

@@ -41,7 +41,10 @@ T_IMPLEMENT_CLASS(TfmLockPassWord)
     b.Handler("tmCmdTimer", &C::tmCmdTimer);
 }
 
-TfmLockPassWord::TfmLockPassWord(TComponent *AOwner) : TForm(AOwner) { InitializeForm(); }
+TfmLockPassWord::TfmLockPassWord(TComponent *AOwner) : TForm(AOwner)
+{
+    InitializeForm();
+}
 
 void TfmLockPassWord::FormShow(TObject *)
 {
@@ -65,7 +68,10 @@ void TfmLockPassWord::ResetField()
     edName->SelectAll();
 }
 
-void TfmLockPassWord::edNameKeyPress(TObject *, QChar &Key) { ClickOnEnter(Key, btnOK); }
+void TfmLockPassWord::edNameKeyPress(TObject *, QChar &Key)
+{
+    ClickOnEnter(Key, btnOK);
+}
 
 void TfmLockPassWord::btnOKClick(TObject *)
 {
@@ -95,9 +101,7 @@ void TfmLockPassWord::tmCheckTimer(TObject *)
         MessageBox(QStringLiteral("Password Error!!"), ApplicationTitle(), MB_OK | MB_ICONINFORMATION);
         ResetField();
         break;
-    case 1:
-        tmCmd->SetEnabled(true);
-        break;
+    case 1: tmCmd->SetEnabled(true); break;
     case VerdictPending:
         if (PollCount > MaxPolls) {
             MessageBox(QStringLiteral("Check Time Out!"), ApplicationTitle(), MB_OK | MB_ICONINFORMATION);
@@ -106,8 +110,7 @@ void TfmLockPassWord::tmCheckTimer(TObject *)
             tmCheck->SetEnabled(true);
         }
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

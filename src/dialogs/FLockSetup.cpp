@@ -36,7 +36,10 @@ T_IMPLEMENT_CLASS(TfmLockSetup)
     b.Handler("tmCloseTimer", &C::tmCloseTimer);
 }
 
-TfmLockSetup::TfmLockSetup(TComponent *AOwner) : TForm(AOwner) { InitializeForm(); }
+TfmLockSetup::TfmLockSetup(TComponent *AOwner) : TForm(AOwner)
+{
+    InitializeForm();
+}
 
 void TfmLockSetup::FormShow(TObject *)
 {
@@ -49,7 +52,10 @@ void TfmLockSetup::FormShow(TObject *)
     edName->SelectAll();
 }
 
-void TfmLockSetup::edNameKeyPress(TObject *, QChar &Key) { ClickOnEnter(Key, btnOK); }
+void TfmLockSetup::edNameKeyPress(TObject *, QChar &Key)
+{
+    ClickOnEnter(Key, btnOK);
+}
 
 void TfmLockSetup::btnOKClick(TObject *)
 {
@@ -59,9 +65,15 @@ void TfmLockSetup::btnOKClick(TObject *)
     tmClose->SetEnabled(true);
 }
 
-void TfmLockSetup::btnExitClick(TObject *) { Close(); }
+void TfmLockSetup::btnExitClick(TObject *)
+{
+    Close();
+}
 
-void TfmLockSetup::bnCancelClick(TObject *) { Close(); }
+void TfmLockSetup::bnCancelClick(TObject *)
+{
+    Close();
+}
 
 void TfmLockSetup::tmCloseTimer(TObject *)
 {

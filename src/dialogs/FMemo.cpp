@@ -14,6 +14,12 @@ T_IMPLEMENT_CLASS(TfmMemo)
     b.Handler("bnClearMemoClick", &C::bnClearMemoClick);
 }
 
-TfmMemo::TfmMemo(TComponent *AOwner) : TForm(AOwner) { InitializeForm(); }
+TfmMemo::TfmMemo(TComponent *AOwner) : TForm(AOwner)
+{
+    InitializeForm();
+}
 
-void TfmMemo::bnClearMemoClick(TObject *) { Memo->Clear(); }
+void TfmMemo::bnClearMemoClick(TObject *)
+{
+    Memo->Clear();
+}

@@ -23,7 +23,10 @@ namespace {
 // The colour of an address field that cannot be edited.
 constexpr TColor DisabledFieldColor = 0xC0C0C0;
 
-QString Number(int value) { return QString::number(value); }
+QString Number(int value)
+{
+    return QString::number(value);
+}
 
 }  // namespace
 
@@ -61,11 +64,17 @@ T_IMPLEMENT_CLASS(TfmNetworkSetup)
     b.Handler("bnExitClick", &C::bnExitClick);
 }
 
-TfmNetworkSetup::TfmNetworkSetup(TComponent *AOwner) : TForm(AOwner) { InitializeForm(); }
+TfmNetworkSetup::TfmNetworkSetup(TComponent *AOwner) : TForm(AOwner)
+{
+    InitializeForm();
+}
 
 // ---- Address text ------------------------------------------------------------------------------
 
-std::string TfmNetworkSetup::FormatIpAddress() { return FormatIpAddress(Host().GetIpAddress()); }
+std::string TfmNetworkSetup::FormatIpAddress()
+{
+    return FormatIpAddress(Host().GetIpAddress());
+}
 
 std::string TfmNetworkSetup::FormatIpAddress(std::uint32_t address)
 {
@@ -128,9 +137,15 @@ bool TfmNetworkSetup::ClampDeviceId(TEdit *field)
     return true;
 }
 
-void TfmNetworkSetup::edIdEnter(TObject *) { edId->SelectAll(); }
+void TfmNetworkSetup::edIdEnter(TObject *)
+{
+    edId->SelectAll();
+}
 
-void TfmNetworkSetup::edIdMouseDown(TObject *, TMouseButton, TShiftState, int, int) { edId->SelectAll(); }
+void TfmNetworkSetup::edIdMouseDown(TObject *, TMouseButton, TShiftState, int, int)
+{
+    edId->SelectAll();
+}
 
 void TfmNetworkSetup::edIdKeyPress(TObject *, QChar &Key)
 {
@@ -146,7 +161,10 @@ void TfmNetworkSetup::edIdExit(TObject *)
     edId->SelectAll();
 }
 
-void TfmNetworkSetup::edIpEnter(TObject *Sender) { static_cast<TEdit *>(Sender)->SelectAll(); }
+void TfmNetworkSetup::edIpEnter(TObject *Sender)
+{
+    static_cast<TEdit *>(Sender)->SelectAll();
+}
 
 void TfmNetworkSetup::edIpMouseDown(TObject *Sender, TMouseButton, TShiftState, int, int)
 {
@@ -177,9 +195,15 @@ void TfmNetworkSetup::SetOctetsEnabled(bool enabled)
     }
 }
 
-void TfmNetworkSetup::rbManualSettingClick(TObject *) { SetOctetsEnabled(true); }
+void TfmNetworkSetup::rbManualSettingClick(TObject *)
+{
+    SetOctetsEnabled(true);
+}
 
-void TfmNetworkSetup::rbAutoSettingClick(TObject *) { SetOctetsEnabled(false); }
+void TfmNetworkSetup::rbAutoSettingClick(TObject *)
+{
+    SetOctetsEnabled(false);
+}
 
 // ---- Set and Exit ------------------------------------------------------------------------------
 

@@ -23,7 +23,10 @@ T_IMPLEMENT_CLASS(TfmPeqRst)
     b.Handler("btnCancelClick", &C::btnCancelClick);
 }
 
-TfmPeqRst::TfmPeqRst(TComponent *AOwner) : TForm(AOwner) { InitializeForm(); }
+TfmPeqRst::TfmPeqRst(TComponent *AOwner) : TForm(AOwner)
+{
+    InitializeForm();
+}
 
 void TfmPeqRst::FormShow(TObject *)
 {
@@ -40,4 +43,7 @@ void TfmPeqRst::btnOKClick(TObject *)
     Close();
 }
 
-void TfmPeqRst::btnCancelClick(TObject *) { Close(); }
+void TfmPeqRst::btnCancelClick(TObject *)
+{
+    Close();
+}

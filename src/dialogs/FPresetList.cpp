@@ -21,8 +21,8 @@ constexpr const char *DefaultName = "Default Preset";
 // Bytes that would break a row apart (or end it) show as blanks.
 std::string RowSafe(std::string name)
 {
-    std::replace_if(name.begin(), name.end(), [](char c) { return c == '\r' || c == '\n' || c == '=' || c == '\0'; },
-                    ' ');
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return c == '\r' || c == '\n' || c == '=' || c == '\0'; }, ' ');
     return name;
 }
 
@@ -44,8 +44,7 @@ TfmPresetList::TfmPresetList(TComponent *AOwner, int rows, int factoryRows, cons
                              std::uint8_t storeMode)
     : TForm(AOwner), names_(static_cast<std::size_t>(rows), FitToBytes(DefaultName, NameBytes)),
       factoryRows_(factoryRows), titleKey_(titleKey), storeMode_(storeMode)
-{
-}
+{}
 
 // ---- Rows --------------------------------------------------------------------------------------
 

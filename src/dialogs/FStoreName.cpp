@@ -31,7 +31,10 @@ T_IMPLEMENT_CLASS(TfmStoreName)
     b.Handler("bnCancelClick", &C::bnCancelClick);
 }
 
-TfmStoreName::TfmStoreName(TComponent *AOwner) : TForm(AOwner) { InitializeForm(); }
+TfmStoreName::TfmStoreName(TComponent *AOwner) : TForm(AOwner)
+{
+    InitializeForm();
+}
 
 void TfmStoreName::ShowPresetName(const std::string &name)
 {
@@ -57,7 +60,10 @@ void TfmStoreName::FormActivate(TObject *)
     edName->SelectAll();
 }
 
-void TfmStoreName::edNameKeyPress(TObject *, QChar &Key) { ClickOnEnter(Key, btnOK); }
+void TfmStoreName::edNameKeyPress(TObject *, QChar &Key)
+{
+    ClickOnEnter(Key, btnOK);
+}
 
 void TfmStoreName::btnOKClick(TObject *)
 {
@@ -79,4 +85,7 @@ void TfmStoreName::btnOKClick(TObject *)
     }
 }
 
-void TfmStoreName::bnCancelClick(TObject *) { Close(); }
+void TfmStoreName::bnCancelClick(TObject *)
+{
+    Close();
+}

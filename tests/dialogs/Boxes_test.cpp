@@ -6,9 +6,12 @@
 
 #include "platform/runtime/StringList.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/ControlsRender.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/Memo.h"
+#include "platform/ui/StatusBar.h"
+#include "widgets/graphics/AdvProgressBar.h"
 #include "widgets/skinned/RzBmpBtn.h"
 
 namespace {
@@ -147,6 +150,42 @@ TEST_F(DialogsTest, TheMessageListHoldsItsFirstLineUntilCleared)
     fmMemo->bnClearMemo->Click();
     EXPECT_EQ(fmMemo->Memo->Lines()->Count(), 0);
     fmMemo->Close();
+}
+
+TEST_F(DialogsTest, TheProgressWindowShowsWhatTheMainWindowSetsAndClosesHarmlesslyWhenHidden)
+{
+    EXPECT_EQ(fmProcess->ProgressBar->Position(), 0);
+    EXPECT_EQ(fmProcess->ProgressBar->Level1Perc(), 70);
+    EXPECT_EQ(fmProcess->ProgressBar->Level2Perc(), 90);
+    EXPECT_TRUE(fmProcess->ProgressBar->ShowBorder());
+    EXPECT_EQ(fmProcess->StatusBar->SimpleText(), "download now");
+    EXPECT_EQ(fmProcess->FormStyle(), fsStayOnTop);
+
+    fmProcess->Close();
+    EXPECT_FALSE(fmProcess->Visible());
+
+    fmProcess->ProgressBar->SetMax(31);
+    fmProcess->ProgressBar->SetPosition(0);
+    fmProcess->StatusBar->SetSimpleText(host.GetLangText("SID_STORE_PRESET"));
+    TestScript::ExpectModal("fmProcess", [](TCustomForm &f) {
+        EXPECT_EQ(f.Caption(), "Process");
+        fmProcess->ProgressBar->SetPosition(40);  // clamped to Max
+        EXPECT_EQ(fmProcess->ProgressBar->Position(), 31);
+        EXPECT_EQ(fmProcess->ProgressBar->Percent(), 100);
+        f.Close();
+    });
+    fmProcess->ShowModal();
+    EXPECT_FALSE(fmProcess->Visible());
+    fmProcess->Close();
+    EXPECT_FALSE(fmProcess->Visible());
+
+    // A picture of a running exchange, for a person to look at.
+    fmProcess->ProgressBar->SetMax(100);
+    fmProcess->ProgressBar->SetPosition(75);
+    fmProcess->Show();
+    RenderControlImage(fmProcess).save("dialog_fmProcess_running.png");
+    fmProcess->Close();
+    EXPECT_FALSE(fmProcess->Visible());
 }
 
 }  // namespace

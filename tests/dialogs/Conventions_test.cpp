@@ -26,7 +26,8 @@ const TextCase kTexts[] = {
     {"fmExit", "btnCancel", "SID_EXIT_CANCEL", "Cancel", "取消"},
     {"fmAbout", "", "SID_ABOUT", "About", "关于"},
     {"fmFactory", "", "SID_INFO_TITLE", "Information", "讯息"},
-    {"fmFactory", "lbMessage", "SID_FACTORY_DEFAULT", "Are you Sure to Return Factory Default?", "确定要恢复机器出厂设置?"},
+    {"fmFactory", "lbMessage", "SID_FACTORY_DEFAULT", "Are you Sure to Return Factory Default?",
+     "确定要恢复机器出厂设置?"},
     {"fmFactory", "btnOK", "SID_EXIT_OK", "OK", "确定"},
     {"fmFactory", "bnCancel", "SID_EXIT_CANCEL", "Cancel", "取消"},
     {"fmPeqRst", "", "SID_PEQRST", "Information", "提示"},
@@ -59,6 +60,7 @@ const TextCase kTexts[] = {
     {"fmStoreName", "lblPresetName", "SID_PST_NAME", "Name", "名称"},
     {"fmStoreName", "btnOK", "SID_EXIT_OK", "OK", "确定"},
     {"fmStoreName", "bnCancel", "SID_EXIT_CANCEL", "Cancel", "取消"},
+    {"fmProcess", "", "SID_PROCESS", "Process", "处理"},
 };
 
 class ConventionsTest : public DialogsTest {
@@ -100,7 +102,8 @@ TEST_F(ConventionsTest, EachDialogTakesItsTextsInTheLanguageOfItsNextShowing)
 
 TEST_F(ConventionsTest, ThePresetListsTitleTheirColumnsInTheCurrentLanguage)
 {
-    for (TfmPresetList *list : {static_cast<TfmPresetList *>(fmStorePreset), static_cast<TfmPresetList *>(fmRecallPreset)}) {
+    for (TfmPresetList *list :
+         {static_cast<TfmPresetList *>(fmStorePreset), static_cast<TfmPresetList *>(fmRecallPreset)}) {
         host.language = "ChineseGB";
         list->Show();
         EXPECT_EQ(list->vledPresetName->Cells(0, 0), QString::fromUtf8("ID 位址:"));

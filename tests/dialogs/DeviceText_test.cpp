@@ -10,7 +10,10 @@
 
 namespace {
 
-std::string Gbk(const char16_t *text) { return os::UnicodeToAnsi(text); }
+std::string Gbk(const char16_t *text)
+{
+    return os::UnicodeToAnsi(text);
+}
 
 struct CutCase {
     const char *name;
@@ -25,10 +28,20 @@ TEST(DeviceText, ACutKeepsWholeCharactersWithinTheLimit)
         {.name = "ascii shorter", .text = "Main", .limit = 14, .expected = "Main"},
         {.name = "ascii longer", .text = "ABCDEFGHIJKLMNOP", .limit = 14, .expected = "ABCDEFGHIJKLMN"},
         {.name = "chinese 16 bytes", .text = Gbk(u"中文中文中文中文"), .limit = 14, .expected = Gbk(u"中文中文中文中")},
-        {.name = "half a character left out", .text = Gbk(u"A中文中文中文中"), .limit = 14, .expected = Gbk(u"A中文中文中文")},
+        {.name = "half a character left out",
+         .text = Gbk(u"A中文中文中文中"),
+         .limit = 14,
+         .expected = Gbk(u"A中文中文中文")},
         {.name = "password of mixed width", .text = Gbk(u"A中文"), .limit = 4, .expected = Gbk(u"A中")},
-        {.name = "lead byte without trail", .text = std::string("AB\x81", 3), .limit = 3, .expected = std::string("AB\x81", 3)},
-        {.name = "lead byte before an invalid trail", .text = std::string("\x81\x7F" "C", 3), .limit = 1,
+        {.name = "lead byte without trail",
+         .text = std::string("AB\x81", 3),
+         .limit = 3,
+         .expected = std::string("AB\x81", 3)},
+        {.name = "lead byte before an invalid trail",
+         .text = std::string("\x81\x7F"
+                             "C",
+                             3),
+         .limit = 1,
          .expected = std::string("\x81", 1)},
         {.name = "empty", .text = "", .limit = 4, .expected = ""},
     };

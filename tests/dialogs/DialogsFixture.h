@@ -14,6 +14,7 @@
 #include "dialogs/FMemo.h"
 #include "dialogs/FNetworkSetup.h"
 #include "dialogs/FPeqRst.h"
+#include "dialogs/FProcess.h"
 #include "dialogs/FRecallPreset.h"
 #include "dialogs/FStoreName.h"
 #include "dialogs/FStorePreset.h"
@@ -36,6 +37,7 @@ protected:
         Create(fmAbout);
         Create(fmLockPassWord);
         Create(fmLockSetup);
+        Create(fmProcess);
         Create(fmInformation);
         Create(fmExit);
         Create(fmMemo);
@@ -53,6 +55,7 @@ protected:
         fmAbout = nullptr;
         fmLockPassWord = nullptr;
         fmLockSetup = nullptr;
+        fmProcess = nullptr;
         fmInformation = nullptr;
         fmExit = nullptr;
         fmMemo = nullptr;

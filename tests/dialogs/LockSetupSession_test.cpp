@@ -71,7 +71,8 @@ TEST_F(LockSetupSessionTest, TheLockCommandReachesAProcessorThatAnswersLateBefor
     EXPECT_EQ(host->disconnects, 1);
     EXPECT_FALSE(session->HasTransport());
     const auto log = Log();
-    const auto lock = std::find_if(log.begin(), log.end(), [](const devsim::LoggedFrame &f) { return f.command == CMD_SET_LOCK; });
+    const auto lock =
+        std::find_if(log.begin(), log.end(), [](const devsim::LoggedFrame &f) { return f.command == CMD_SET_LOCK; });
     ASSERT_NE(lock, log.end());
     EXPECT_EQ(lock->payload, (devsim::Bytes{'5', '8', '3', '1'}));
 }

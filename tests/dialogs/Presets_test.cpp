@@ -11,9 +11,15 @@
 
 namespace {
 
-std::string Gbk(const char16_t *text) { return os::UnicodeToAnsi(text); }
+std::string Gbk(const char16_t *text)
+{
+    return os::UnicodeToAnsi(text);
+}
 
-QString Row(TfmPresetList *list, int row) { return list->vledPresetName->Strings()->Get(row); }
+QString Row(TfmPresetList *list, int row)
+{
+    return list->vledPresetName->Strings()->Get(row);
+}
 
 // Chooses a list row as a click on its grid row does (grid row 1 is list row 0).
 void Choose(TfmPresetList *list, int row)
