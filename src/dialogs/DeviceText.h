@@ -8,6 +8,11 @@
 #include <string>
 #include <string_view>
 
+// The operation-lock password on the wire.
+inline constexpr std::size_t PasswordBytes = 4;
+// A preset name, filled up with blanks.
+inline constexpr std::size_t PresetNameBytes = 14;
+
 // The longest leading part of `text` that holds whole characters and at most `limit` bytes.
 std::string CutToBytes(std::string_view text, std::size_t limit);
 // Exactly `size` bytes: the text cut as above, then filled up with `pad`.

@@ -4,8 +4,11 @@
 // text field clicks its OK button.
 
 #include <QChar>
+#include <QString>
 
+#include <cstddef>
 #include <initializer_list>
+#include <string>
 
 class TControl;
 class TRzBmpButton;
@@ -18,6 +21,10 @@ struct LangCaption {
 
 // Sets each caption to its key's text in the current language (DialogHost::GetLangText).
 void SetLangCaptions(std::initializer_list<LangCaption> captions);
+
+// A window text as exactly `size` bytes for the device: GBK (DialogHost::WideToAnsi), cut between
+// characters, filled up with blanks.
+std::string ToDeviceText(const QString &text, std::size_t size);
 
 // Enter (character 13) clicks `button` and is used up; any other key is left alone.
 void ClickOnEnter(QChar &key, TRzBmpButton *button);

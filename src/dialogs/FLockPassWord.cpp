@@ -18,7 +18,6 @@ namespace {
 
 // What the kind byte of the submission names.
 constexpr std::uint8_t OperationLockPassword = 0;
-constexpr std::size_t PasswordBytes = 4;
 
 }  // namespace
 
@@ -76,7 +75,7 @@ void TfmLockPassWord::edNameKeyPress(TObject *, QChar &Key)
 void TfmLockPassWord::btnOKClick(TObject *)
 {
     DialogHost &host = Host();
-    const std::string password = FitToBytes(host.WideToAnsi(edName->Text()), PasswordBytes);
+    const std::string password = ToDeviceText(edName->Text(), PasswordBytes);
     host.SendCommand(CM_MCS_PASS_SUBMIT(static_cast<std::uint8_t>(host.GetDeviceId()), OperationLockPassword, password),
                      1, 1);
     PollCount = 0;

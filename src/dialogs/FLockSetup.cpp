@@ -13,12 +13,6 @@
 
 TfmLockSetup *fmLockSetup = nullptr;
 
-namespace {
-
-constexpr std::size_t PasswordBytes = 4;
-
-}  // namespace
-
 T_IMPLEMENT_CLASS(TfmLockSetup)
 {
     using C = TfmLockSetup;
@@ -60,7 +54,7 @@ void TfmLockSetup::edNameKeyPress(TObject *, QChar &Key)
 void TfmLockSetup::btnOKClick(TObject *)
 {
     DialogHost &host = Host();
-    const std::string password = FitToBytes(host.WideToAnsi(edName->Text()), PasswordBytes);
+    const std::string password = ToDeviceText(edName->Text(), PasswordBytes);
     host.SendCommand(CM_MCS_SET_LOCK(static_cast<std::uint8_t>(host.GetDeviceId()), password), 1, 1);
     tmClose->SetEnabled(true);
 }

@@ -42,7 +42,7 @@ T_IMPLEMENT_CLASS(TfmPresetList)
 
 TfmPresetList::TfmPresetList(TComponent *AOwner, int rows, int factoryRows, const char *titleKey,
                              std::uint8_t storeMode)
-    : TForm(AOwner), names_(static_cast<std::size_t>(rows), FitToBytes(DefaultName, NameBytes)),
+    : TForm(AOwner), names_(static_cast<std::size_t>(rows), FitToBytes(DefaultName, PresetNameBytes)),
       factoryRows_(factoryRows), titleKey_(titleKey), storeMode_(storeMode)
 {}
 
@@ -82,7 +82,7 @@ void TfmPresetList::SetRowName(int row, const std::string &name)
 {
     if (row < 0 || row >= RowCount())
         return;
-    names_[static_cast<std::size_t>(row)] = FitToBytes(RowSafe(name), NameBytes);
+    names_[static_cast<std::size_t>(row)] = FitToBytes(RowSafe(name), PresetNameBytes);
     vledPresetName->Strings()->Put(row, RowText(row));
 }
 

@@ -28,8 +28,6 @@ class TValueListEditor;
 class TfmPresetList : public TForm {
     T_DECLARE_CLASS(TfmPresetList, TForm)
 
-    static constexpr std::size_t NameBytes = 14;
-
     TImage *imBackground = nullptr;
     TValueListEditor *vledPresetName = nullptr;
     TLabel *lPresetSelect = nullptr;

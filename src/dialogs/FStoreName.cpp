@@ -68,7 +68,7 @@ void TfmStoreName::edNameKeyPress(TObject *, QChar &Key)
 void TfmStoreName::btnOKClick(TObject *)
 {
     DialogHost &host = Host();
-    const std::string name = FitToBytes(host.WideToAnsi(edName->Text()), TfmPresetList::NameBytes);
+    const std::string name = ToDeviceText(edName->Text(), PresetNameBytes);
     edName->SetText(QString::fromStdU16String(os::AnsiToUnicode(name)));
     host.SetStepValue(PresetStepValue);
     TfmPresetList *list = StoreMode != 0 ? static_cast<TfmPresetList *>(fmStorePreset) : fmRecallPreset;
