@@ -68,4 +68,17 @@ TEST_F(DialogsTest, EveryFormRendersWithItsNamedControls)
     }
 }
 
+// The Chinese texts come out in a font that has them (no empty boxes), for a person to look at.
+TEST_F(DialogsTest, ChineseTextsRender)
+{
+    host.language = "ChineseGB";
+    for (TForm *form : std::initializer_list<TForm *>{fmExit, fmNetworkSetup}) {
+        form->Show();
+        const QImage image = RenderControlImage(form);
+        form->Close();
+        EXPECT_FALSE(image.isNull());
+        image.save(QStringLiteral("dialog_%1_chinese.png").arg(form->Name()));
+    }
+}
+
 }  // namespace
