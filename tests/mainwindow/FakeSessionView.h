@@ -3,6 +3,7 @@
 // counts as shown until the session closes or hides it); meters and sliders exist for every
 // name unless listed as missing.
 
+#include "QStringPrinter.h"
 #include "mainwindow/SessionView.h"
 
 #include <map>

@@ -133,6 +133,43 @@ TEST_F(ExchangeTest, ExchangesWithoutALinkSendNothing)
     EXPECT_EQ(Logged(), 0u);
 }
 
+// The device header, preset blocks and download acknowledgements belong to their exchange alone.
+TEST_F(ExchangeTest, RepliesOfAnExchangeOutsideItChangeNothing)
+{
+    struct Case {
+        const char *name;
+        std::uint8_t reply;
+        BSTM payload;
+    };
+    BSTM block = {0};
+    block.resize(51, 0x55);
+    const Case cases[] = {
+        {.name = "device header", .reply = CMD_READ_EEPROM, .payload = BSTM(18, 0x77)},
+        {.name = "preset block", .reply = CMD_READ_PRESET_BLOCK, .payload = block},
+        {.name = "last preset block", .reply = CMD_READ_PRESET_BLOCK, .payload = BSTM(39, 10)},
+        {.name = "download block acknowledged", .reply = CMD_DOWNLOAD, .payload = {0}},
+        {.name = "last download block acknowledged", .reply = CMD_DOWNLOAD, .payload = {10}},
+    };
+    ConnectIdle();
+    const auto header = session->Model().GetEepromHeader();
+    const auto buffer = session->Model().GetBlockBuffer();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Inject(c.reply, c.payload);
+        EXPECT_EQ(session->GetSessionStep(), SessionStep::Idle);
+        EXPECT_FALSE(view.progressVisible);
+    }
+    PumpFor(20);
+    TManualClock::Advance(1000);
+    // Only the level poll went out.
+    const auto log = Log();
+    EXPECT_TRUE(
+        std::all_of(log.begin(), log.end(), [](const devsim::LoggedFrame &f) { return f.command == CMD_LEVELS; }));
+    EXPECT_EQ(session->Model().GetEepromHeader(), header);
+    EXPECT_EQ(session->Model().GetBlockBuffer(), buffer);
+    EXPECT_EQ(TestScript::Pending(), 0);
+}
+
 // --- Upload --------------------------------------------------------------------------------------------
 
 TEST_F(ExchangeTest, UploadReadsEveryStoredPresetIntoAUnitFile)
