@@ -86,13 +86,17 @@ public:
     }
     bool Done() const { return replies.size() == steps.size(); }
 
+    // As the dispatcher: a frame from another device address is dropped.
     void OnFrame(const BSTM &frame)
     {
         LCmd reply(frame, 1);
         ASSERT_TRUE(reply.IsValid());
-        ASSERT_EQ(reply.GetAddress(), 1);
+        if (reply.GetAddress() != 1) {
+            ++foreign;
+            return;
+        }
         replies.push_back(reply);
-        if (++next < steps.size())
+        if (send && ++next < steps.size())
             send(RequestFrame(steps[next]));
     }
 
@@ -117,6 +121,7 @@ public:
     std::size_t next = 0;
     std::function<void(const BSTM &)> send;
     std::vector<LCmd> replies;
+    int foreign = 0;  // frames from another device address
     std::vector<std::pair<std::uint32_t, std::uint32_t>> errors;
 };
 
@@ -143,6 +148,26 @@ protected:
         devsim::FaultSettings faults;
         faults.silent = true;
         sim.SetFaults(faults);
+    }
+    // Every reply carries device ID 9 where the editor talks to device 1.
+    void AnswerFromAnotherId()
+    {
+        devsim::FaultSettings faults;
+        faults.wrongSource = 9;
+        sim.SetFaults(faults);
+    }
+    std::uint16_t ProgramGain(int ch)
+    {
+        return sim.WithProcessor([&](devsim::Processor &p) {
+            return devsim::Word(p.State().program, devsim::ChannelOffset(ch, &devsim::ChannelFields::gain));
+        });
+    }
+    std::uint16_t PresetGain(int slot, int ch)
+    {
+        return sim.WithProcessor([&](devsim::Processor &p) {
+            return devsim::Word(p.State().presets[static_cast<std::size_t>(slot)],
+                                devsim::ChannelOffset(ch, &devsim::ChannelFields::gain));
+        });
     }
     // The handshake to a silent processor: written once, resent twice, then reported.
     template <class Link>
@@ -213,6 +238,73 @@ TEST_F(WithSimulator, SilentNetworkProcessorIsReportedAfterTheResends)
     ASSERT_TRUE(link.Open());
     ExpectReportAfterTwoResends(link);
     window.net = nullptr;
+}
+
+}  // namespace
+
+namespace {
+
+// Each reply comes from another device ID: delivered (and dropped by the owner), but no answer to
+// the frame, which is resent and then reported as on a silent link.
+TEST_F(WithSimulator, SerialAnswerFromAnotherIdIsResentAndReported)
+{
+    AnswerFromAnotherId();
+    StartPty();
+    LCommProc link(window.handle, window);
+    ASSERT_TRUE(link.Open(port, 115200, 8, 0, 0));
+    ExpectReportAfterTwoResends(link);
+    EXPECT_EQ(window.foreign, 3) << "the answer to each write was delivered";
+}
+
+TEST_F(WithSimulator, NetworkAnswerFromAnotherIdIsResentAndReported)
+{
+    AnswerFromAnotherId();
+    StartTcp();
+    LNetProc link(window.handle, window);
+    window.net = &link;
+    ASSERT_TRUE(link.Open());
+    ExpectReportAfterTwoResends(link);
+    EXPECT_EQ(window.foreign, 3);
+    window.net = nullptr;
+}
+
+// A slider held behind a stalled frame: 1030 edits of four gains wait, and when the answer comes
+// the processor gets the last value of each. An edit given after a store never jumps ahead of it.
+TEST_F(WithSimulator, EditsBehindAStalledFrameKeepTheLastValueOfEachParameter)
+{
+    devsim::FaultSettings slow;
+    slow.delayMs = 300;
+    sim.SetFaults(slow);
+    StartPty();
+    LCommProc link(window.handle, window);
+    ASSERT_TRUE(link.Open(port, 115200, 8, 0, 0));
+    link.SetTimeout(10000);
+    link.SetRetryCount(0);
+    link.SendFrame(RequestFrame({CMD_HANDSHAKE, -1, 0}), true);
+    ASSERT_TRUE(sim.WaitForFrames(1, 5000));
+    sim.SetFaults({});  // the handshake's answer is still on its way; the rest come at once
+
+    constexpr int Edits = 1030;
+    std::uint16_t last[6] = {};
+    for (int i = 0; i < Edits; ++i) {
+        const int ch = 2 + i % 4;
+        last[ch] = static_cast<std::uint16_t>(i);
+        link.SendFrame(CM_MCS_GAIN(1, ch, i).ToBytes(1), false);
+    }
+    link.SendFrame(CM_MCS_GAIN(1, 2, 2000).ToBytes(1), false);
+    link.SendFrame(CM_MCS_CMD(1, CMD_STORE_PRESET, 3).ToBytes(1), true);
+    link.SendFrame(CM_MCS_GAIN(1, 2, 3000).ToBytes(1), false);
+    EXPECT_EQ(link.QueuedFrames().size(), 6u) << "one frame per gain, the store, the gain after it";
+
+    ASSERT_TRUE(PumpUntil([&] { return sim.FrameLog().size() == 7 && !link.Busy(); }));
+    EXPECT_TRUE(window.errors.empty());
+    EXPECT_EQ(ProgramGain(2), 3000);
+    for (int ch = 3; ch <= 5; ++ch) {
+        EXPECT_EQ(ProgramGain(ch), last[ch]) << "channel " << ch;
+        EXPECT_EQ(PresetGain(2, ch), last[ch]) << "stored, channel " << ch;
+    }
+    EXPECT_EQ(PresetGain(2, 2), 2000) << "stored before the gain given after the store";
+    link.Close();
 }
 
 }  // namespace
