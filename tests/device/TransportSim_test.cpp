@@ -55,6 +55,7 @@ class TestWindow : public FakeLinkHost {
 public:
     TestWindow()
     {
+        EnsureEventLoop();  // the socket is watched by the GUI thread's event loop
         handle = AllocateHWnd([this](TMessage &m) {
             if (m.Msg == WM_DEVICE_FRAME)
                 OnFrame(*reinterpret_cast<const BSTM *>(m.WParam));
