@@ -11,7 +11,7 @@
 // It opens TCP connections: run it inside the private network namespace,
 //   scripts/isolated build/release/bench/full_read_bench
 
-#include "device/DeviceHost.h"
+#include "BenchSupport.h"
 #include "device/FrameAssembler.h"
 #include "device/LCmd.h"
 #include "device/LNet.h"
@@ -19,10 +19,7 @@
 #include "platform/net/ClientSocket.h"
 #include "platform/os/Clock.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
-
-#include <benchmark/benchmark.h>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -30,7 +27,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <stdexcept>
 #include <vector>
 
@@ -56,7 +52,7 @@ double Seconds(std::int64_t ticks)
 }
 
 // The main window's part: owner of the transport's messages, its socket and its network write.
-class EditorSide : public DeviceHost {
+class EditorSide : public QuietHost {
 public:
     explicit EditorSide(std::uint16_t port) : requests_(FullReadRequests())
     {
@@ -101,13 +97,6 @@ public:
         return !failed_;
     }
 
-    int GetDeviceId() const override { return 1; }
-    bool IsControlsUpdating() const override { return false; }
-    void SendCommand(const LCmd &, std::uint8_t, std::uint8_t) override {}
-    void MarkCurveChanged(int) override {}
-    void SetStorePresetRowName(int, const std::string &) override {}
-    void SetRecallPresetRowName(int, const std::string &) override {}
-    bool ExecuteSaveUnitDialog(std::string &) override { return false; }
     // Worker thread.
     bool NetWrite(const std::uint8_t *bytes, int count) override { return socket_.SendBuf(bytes, count) == count; }
 
@@ -214,12 +203,5 @@ BENCHMARK(BM_FullRead)->ArgName("answer_delay_ms")->Arg(0)->Arg(1)->UseManualTim
 
 int main(int argc, char **argv)
 {
-    // The GUI thread's event loop: the framework's message queue and the socket wake it.
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksOnGuiThread(argc, argv);
 }

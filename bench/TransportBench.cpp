@@ -11,16 +11,13 @@
 //    link.
 // The whole full read over TCP, beside a plain client, is in FullReadBench.cpp.
 
-#include "device/DeviceHost.h"
+#include "BenchSupport.h"
 #include "device/LCmd.h"
 #include "device/LUsb.h"
 #include "devsim/Simulator.h"
 #include "platform/os/Clock.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
-
-#include <benchmark/benchmark.h>
 
 #include <atomic>
 #include <condition_variable>
@@ -90,16 +87,8 @@ private:
 };
 
 // The main window's part: the physical USB write goes to the device thread.
-class BenchHost : public DeviceHost {
+class BenchHost : public QuietHost {
 public:
-    int GetDeviceId() const override { return 1; }
-    bool IsControlsUpdating() const override { return false; }
-    void SendCommand(const LCmd &, std::uint8_t, std::uint8_t) override {}
-    void MarkCurveChanged(int) override {}
-    void SetStorePresetRowName(int, const std::string &) override {}
-    void SetRecallPresetRowName(int, const std::string &) override {}
-    bool ExecuteSaveUnitDialog(std::string &) override { return false; }
-
     bool UsbWriteReport(const std::uint8_t *bytes, int count) override
     {
         if (onWrite)
@@ -281,12 +270,5 @@ BENCHMARK(BM_GiveToWrite)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    // The GUI thread's event loop, for the owner window.
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksOnGuiThread(argc, argv);
 }

@@ -170,7 +170,29 @@ protected:
                                 devsim::ChannelOffset(ch, &devsim::ChannelFields::gain));
         });
     }
-    // The handshake to a silent processor: written once, resent twice, then reported.
+    // Runs `body` with a serial transport open on the simulator's pseudo-terminal at 115200 8N1.
+    template <class Body>
+    void OnSerial(Body body)
+    {
+        StartPty();
+        LCommProc link(window.handle, window);
+        ASSERT_TRUE(link.Open(port, 115200, 8, 0, 0));
+        body(link);
+        link.Close();
+    }
+    // Runs `body` with a network transport open, its bytes coming through the window's socket.
+    template <class Body>
+    void OnNetwork(Body body)
+    {
+        StartTcp();
+        LNetProc link(window.handle, window);
+        window.net = &link;
+        ASSERT_TRUE(link.Open());
+        body(link);
+        link.Close();
+        window.net = nullptr;
+    }
+    // The handshake to a processor that gives no answer: written once, resent twice, then reported.
     template <class Link>
     void ExpectReportAfterTwoResends(Link &link)
     {
@@ -181,7 +203,6 @@ protected:
         EXPECT_EQ(window.errors[0], std::make_pair(std::uint32_t{LINK_ERR_TIMEOUT}, std::uint32_t{1}));
         EXPECT_TRUE(sim.WaitForFrames(3, 5000));
         EXPECT_EQ(sim.FrameLog().size(), 3u);
-        link.Close();
     }
 
     devsim::Simulator sim;
@@ -191,15 +212,13 @@ protected:
 
 TEST_F(WithSimulator, SerialReadSequence)
 {
-    StartPty();
-    LCommProc link(window.handle, window);
-    ASSERT_TRUE(link.Open(port, 115200, 8, 0, 0));
-    link.SetTimeout(1000);
-    link.SetRetryCount(2);
-    window.Begin(link);
-    ASSERT_TRUE(PumpUntil([&] { return window.Done(); }));
-    window.ExpectEveryReplyInOrder();
-    link.Close();
+    OnSerial([&](LCommProc &link) {
+        link.SetTimeout(1000);
+        link.SetRetryCount(2);
+        window.Begin(link);
+        ASSERT_TRUE(PumpUntil([&] { return window.Done(); }));
+        window.ExpectEveryReplyInOrder();
+    });
 }
 
 TEST_F(WithSimulator, NetworkReadSequenceWithStrayBytesAndSplitReplies)
@@ -208,65 +227,41 @@ TEST_F(WithSimulator, NetworkReadSequenceWithStrayBytesAndSplitReplies)
     faults.garbageBytes = 3;
     faults.splitBytes = 5;
     sim.SetFaults(faults);
-    StartTcp();
-    LNetProc link(window.handle, window);
-    window.net = &link;
-    ASSERT_TRUE(link.Open());
-    link.SetTimeout(4000);
-    link.SetRetryCount(2);
-    window.Begin(link);
-    ASSERT_TRUE(PumpUntil([&] { return window.Done(); }));
-    window.ExpectEveryReplyInOrder();
-    link.Close();
-    window.net = nullptr;
+    OnNetwork([&](LNetProc &link) {
+        link.SetTimeout(4000);
+        link.SetRetryCount(2);
+        window.Begin(link);
+        ASSERT_TRUE(PumpUntil([&] { return window.Done(); }));
+        window.ExpectEveryReplyInOrder();
+    });
 }
 
 TEST_F(WithSimulator, SilentSerialProcessorIsReportedAfterTheResends)
 {
     Silence();
-    StartPty();
-    LCommProc link(window.handle, window);
-    ASSERT_TRUE(link.Open(port, 115200, 8, 0, 0));
-    ExpectReportAfterTwoResends(link);
+    OnSerial([&](LCommProc &link) { ExpectReportAfterTwoResends(link); });
 }
 
 TEST_F(WithSimulator, SilentNetworkProcessorIsReportedAfterTheResends)
 {
     Silence();
-    StartTcp();
-    LNetProc link(window.handle, window);
-    window.net = &link;
-    ASSERT_TRUE(link.Open());
-    ExpectReportAfterTwoResends(link);
-    window.net = nullptr;
+    OnNetwork([&](LNetProc &link) { ExpectReportAfterTwoResends(link); });
 }
-
-}  // namespace
-
-namespace {
 
 // Each reply comes from another device ID: delivered (and dropped by the owner), but no answer to
 // the frame, which is resent and then reported as on a silent link.
 TEST_F(WithSimulator, SerialAnswerFromAnotherIdIsResentAndReported)
 {
     AnswerFromAnotherId();
-    StartPty();
-    LCommProc link(window.handle, window);
-    ASSERT_TRUE(link.Open(port, 115200, 8, 0, 0));
-    ExpectReportAfterTwoResends(link);
+    OnSerial([&](LCommProc &link) { ExpectReportAfterTwoResends(link); });
     EXPECT_EQ(window.foreign, 3) << "the answer to each write was delivered";
 }
 
 TEST_F(WithSimulator, NetworkAnswerFromAnotherIdIsResentAndReported)
 {
     AnswerFromAnotherId();
-    StartTcp();
-    LNetProc link(window.handle, window);
-    window.net = &link;
-    ASSERT_TRUE(link.Open());
-    ExpectReportAfterTwoResends(link);
-    EXPECT_EQ(window.foreign, 3);
-    window.net = nullptr;
+    OnNetwork([&](LNetProc &link) { ExpectReportAfterTwoResends(link); });
+    EXPECT_EQ(window.foreign, 3) << "the answer to each write was delivered";
 }
 
 // A slider held behind a stalled frame: 1030 edits of four gains wait, and when the answer comes
@@ -276,36 +271,34 @@ TEST_F(WithSimulator, EditsBehindAStalledFrameKeepTheLastValueOfEachParameter)
     devsim::FaultSettings slow;
     slow.delayMs = 300;
     sim.SetFaults(slow);
-    StartPty();
-    LCommProc link(window.handle, window);
-    ASSERT_TRUE(link.Open(port, 115200, 8, 0, 0));
-    link.SetTimeout(10000);
-    link.SetRetryCount(0);
-    link.SendFrame(RequestFrame({CMD_HANDSHAKE, -1, 0}), true);
-    ASSERT_TRUE(sim.WaitForFrames(1, 5000));
-    sim.SetFaults({});  // the handshake's answer is still on its way; the rest come at once
+    OnSerial([&](LCommProc &link) {
+        link.SetTimeout(10000);
+        link.SetRetryCount(0);
+        link.SendFrame(RequestFrame({CMD_HANDSHAKE, -1, 0}), true);
+        ASSERT_TRUE(sim.WaitForFrames(1, 5000));
+        sim.SetFaults({});  // the handshake's answer is still on its way; the rest come at once
 
-    constexpr int Edits = 1030;
-    std::uint16_t last[6] = {};
-    for (int i = 0; i < Edits; ++i) {
-        const int ch = 2 + i % 4;
-        last[ch] = static_cast<std::uint16_t>(i);
-        link.SendFrame(CM_MCS_GAIN(1, ch, i).ToBytes(1), false);
-    }
-    link.SendFrame(CM_MCS_GAIN(1, 2, 2000).ToBytes(1), false);
-    link.SendFrame(CM_MCS_CMD(1, CMD_STORE_PRESET, 3).ToBytes(1), true);
-    link.SendFrame(CM_MCS_GAIN(1, 2, 3000).ToBytes(1), false);
-    EXPECT_EQ(link.QueuedFrames().size(), 6u) << "one frame per gain, the store, the gain after it";
+        constexpr int Edits = 1030;
+        std::uint16_t last[6] = {};
+        for (int i = 0; i < Edits; ++i) {
+            const int ch = 2 + i % 4;
+            last[ch] = static_cast<std::uint16_t>(i);
+            link.SendFrame(CM_MCS_GAIN(1, ch, i).ToBytes(1), false);
+        }
+        link.SendFrame(CM_MCS_GAIN(1, 2, 2000).ToBytes(1), false);
+        link.SendFrame(CM_MCS_CMD(1, CMD_STORE_PRESET, 3).ToBytes(1), true);
+        link.SendFrame(CM_MCS_GAIN(1, 2, 3000).ToBytes(1), false);
+        EXPECT_EQ(link.QueuedFrames().size(), 6u) << "one frame per gain, the store, the gain after it";
 
-    ASSERT_TRUE(PumpUntil([&] { return sim.FrameLog().size() == 7 && !link.Busy(); }));
-    EXPECT_TRUE(window.errors.empty());
-    EXPECT_EQ(ProgramGain(2), 3000);
-    for (int ch = 3; ch <= 5; ++ch) {
-        EXPECT_EQ(ProgramGain(ch), last[ch]) << "channel " << ch;
-        EXPECT_EQ(PresetGain(2, ch), last[ch]) << "stored, channel " << ch;
-    }
-    EXPECT_EQ(PresetGain(2, 2), 2000) << "stored before the gain given after the store";
-    link.Close();
+        ASSERT_TRUE(PumpUntil([&] { return sim.FrameLog().size() == 7 && !link.Busy(); }));
+        EXPECT_TRUE(window.errors.empty());
+        EXPECT_EQ(ProgramGain(2), 3000);
+        for (int ch = 3; ch <= 5; ++ch) {
+            EXPECT_EQ(ProgramGain(ch), last[ch]) << "channel " << ch;
+            EXPECT_EQ(PresetGain(2, ch), last[ch]) << "stored, channel " << ch;
+        }
+        EXPECT_EQ(PresetGain(2, 2), 2000) << "stored before the gain given after the store";
+    });
 }
 
 }  // namespace
