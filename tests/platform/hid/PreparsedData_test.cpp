@@ -181,7 +181,7 @@ TEST(PreparsedData, OneByteMaximumAboveMinimumReadsUnsigned)
 // Values whose ranges reach the 32-bit limits: null values and scaling are computed without
 // overflow. The first descriptor was found by fuzzing (a 32-bit value 0 to 0x7FFFFFFF with a null
 // state, beside an output and eight buttons); its null value lies just above the range.
-TEST(PreparsedData, ValuesAtThe32BitLimits)
+TEST(PreparsedData, NullValuesAndScalingHoldAtThe32BitLimits)
 {
     const std::vector<std::uint8_t> fuzzFound = {
         0x05, 0x01, 0x09, 0x04, 0xA1, 0x01, 0x09, 0x30, 0x15, 0x00, 0x27, 0xFF, 0xFF, 0xFF, 0x7F, 0x75, 0x20,
