@@ -8,6 +8,14 @@
 // The benchmark's time is the editor's; the counters give the plain client's time, the ratio and
 // what the editor adds to each exchange. The argument is the simulator's answer delay in ms.
 //
+// Where the editor's extra time goes: each exchange passes four thread hand-offs that the design
+// asks for, where the plain client wakes once. The answer wakes the GUI thread (its event loop
+// watches the socket); the GUI thread hands the bytes to the worker; the worker assembles the
+// frame and hands it to the GUI thread, waiting until the window has handled it; the handler's
+// next request is queued, and the worker, woken again, writes it. Each hand-off costs a few
+// microseconds when the processors are awake and much more when one has to be woken first (as
+// after the 1 ms answer delay) or is busy with other work.
+//
 // It opens TCP connections: run it inside the private network namespace,
 //   scripts/isolated build/release/bench/full_read_bench
 
