@@ -4,7 +4,7 @@
 #include <QSocketNotifier>
 
 #include "platform/hid/HidStatus.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 T_IMPLEMENT_CLASS(TJvHidDeviceController)
 {

@@ -30,7 +30,7 @@
 #include "device/JvHidTypes.h"
 #include "device/JvHidWriteLink.h"
 #include "platform/hid/Backend.h"
-#include "platform/ui/Classes.h"
+#include "platform/runtime/Classes.h"
 
 class QSocketNotifier;
 

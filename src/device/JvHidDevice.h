@@ -26,7 +26,7 @@
 #include "platform/hid/Handle.h"
 #include "platform/hid/PreparsedData.h"
 #include "platform/os/CriticalSection.h"
-#include "platform/ui/Classes.h"
+#include "platform/runtime/Classes.h"
 
 class TJvHidDeviceController;
 class TJvHidDeviceReadThread;

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "device/JvHidTypes.h"
-#include "platform/ui/Classes.h"
+#include "platform/runtime/Classes.h"
 
 class TJvHidDevice;
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "platform/hid/Backend.h"
-#include "platform/ui/Classes.h"
+#include "platform/runtime/Classes.h"
 
 class TJvHidPnPInfo : public TObject {
 public:

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "platform/hid/HidTypes.h"
-#include "platform/ui/Events.h"
-#include "platform/ui/Exception.h"
+#include "platform/runtime/Events.h"
+#include "platform/runtime/Exception.h"
 
 class TJvHidDevice;
 

@@ -1,7 +1,7 @@
 #include "device/WindowSink.h"
 
 #include "device/DeviceHost.h"
-#include "platform/ui/TimerService.h"
+#include "platform/runtime/TimerService.h"
 
 #include <condition_variable>
 #include <deque>

@@ -10,7 +10,7 @@
 // The idle-poll timer is a window timer of the hidden window.
 
 #include "device/TransportSink.h"
-#include "platform/ui/Messages.h"
+#include "platform/runtime/Messages.h"
 
 #include <memory>
 

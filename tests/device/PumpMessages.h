@@ -2,7 +2,7 @@
 // For tests whose own thread plays the GUI thread: deliver the queued window messages (and run
 // the Qt event loop's watchers, when the test has made an application) until something holds.
 
-#include "platform/ui/Messages.h"
+#include "platform/runtime/Messages.h"
 
 #include <QCoreApplication>
 

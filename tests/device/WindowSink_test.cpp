@@ -5,7 +5,7 @@
 #include "PumpMessages.h"
 #include "device/LUsb.h"
 #include "device/WindowSink.h"
-#include "platform/ui/TimerService.h"
+#include "platform/runtime/TimerService.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "platform/net/ClientSocket.h"
 
-#include "platform/ui/Messages.h"
+#include "platform/runtime/Messages.h"
 
 #include <QSocketNotifier>
 

@@ -11,7 +11,7 @@
 // An error notification passes its code by reference: a handler that sets it to 0 has dealt with
 // it; otherwise the socket raises ESocketError from the notification (the framework shows it).
 
-#include "platform/ui/Exception.h"
+#include "platform/runtime/Exception.h"
 
 #include <cstdint>
 #include <functional>

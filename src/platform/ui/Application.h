@@ -21,19 +21,35 @@
 // application terminates); loops nest, so a modal form can open another from a handler, and
 // timers and messages keep flowing inside the inner loop. TForm::ShowModal uses it.
 //
+// Hints: after HintPause ms of the pointer on a control whose ShowHint is set (its own, or its
+// parent's through ParentShowHint; a control without it passes to its parent), the short part of
+// the control's Hint (the first one up its parents) shows in a hint window below the pointer, for
+// HintHidePause ms. The pointer moving within the control shows nothing new; moving to another
+// control while a hint was on shows that one's after HintShortPause. A key, a mouse button or the
+// wheel ends the hint. Before it shows, the control gets CM_HINTSHOW with a THintInfo (Controls.h)
+// to change the text, the place or the time, or to refuse it. The idle handling keeps Hint, the
+// long part of the hint of the control under the pointer; a change fires OnHint. The pauses run
+// on window timers, so the manual test clock drives them.
+//
 // Tests: SetIdleHook(f) calls f(modalLevel) each time a loop runs out of work, instead of waiting;
 // with the manual clock a test advances time there (TManualClock::Advance) so that timers fire
-// inside whichever modal loop is running. Message boxes follow TestScript when scripting is on.
+// inside whichever modal loop is running. Message boxes take their answers from
+// ScriptedAnswers() when there is one.
 
-#include "platform/ui/Classes.h"
-#include "platform/ui/Events.h"
-#include "platform/ui/Exception.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Events.h"
+#include "platform/runtime/Exception.h"
+#include "platform/runtime/GraphicsTypes.h"
+#include "platform/runtime/Messages.h"
 
 #include <QString>
 
 #include <exception>
 #include <functional>
 #include <new>
+
+class TControl;
+class THintWindow;
 
 using TExceptionEvent = TEvent<void(TObject *Sender, const Exception &E)>;
 using TIdleEvent = TEvent<void(TObject *Sender, bool &Done)>;
@@ -93,8 +109,34 @@ class TApplication : public TComponent {
     // The message box of Dialogs.h (MB_* flags, ID* answers there).
     int MessageBox(const QString &text, const QString &caption, unsigned flags);
 
+    // ---- Hints ----
+    bool ShowHint() const { return FShowHint; }
+    // Off hides a showing hint and shows none until it is on again.
+    void SetShowHint(bool value);
+    int HintPause() const { return FHintPause; }
+    void SetHintPause(int value) { FHintPause = value; }
+    int HintShortPause() const { return FHintShortPause; }
+    void SetHintShortPause(int value) { FHintShortPause = value; }
+    int HintHidePause() const { return FHintHidePause; }
+    void SetHintHidePause(int value) { FHintHidePause = value; }
+    const QString &Hint() const { return FHint; }
+    // Fires OnHint when the text changes.
+    void SetHint(const QString &value);
+    // A mouse move of `control` (WM_MOUSEMOVE, client position in LParam): starts the pause of the
+    // hint under the pointer, or ends a hint the pointer has left. TControl::WndProc calls it.
+    void HintMouseMessage(TControl *control, const TMessage &message);
+    // Hides the hint and forgets it (the next one waits the full pause).
+    void CancelHint();
+    // Hides the hint window only.
+    void HideHint();
+    // Shows the hint of the control under `cursorPos` (screen) when it is still the one waited for.
+    void ActivateHint(TPoint cursorPos);
+    // The window hints show in (nullptr before the first hint).
+    THintWindow *HintWindow() const { return FHintWindow; }
+
     TExceptionEvent OnException;
     TIdleEvent OnIdle;
+    TNotifyEvent OnHint;
 
     using TIdleHook = std::function<void(int modalLevel)>;
     void SetIdleHook(TIdleHook hook) { FIdleHook = std::move(hook); }
@@ -102,8 +144,16 @@ class TApplication : public TComponent {
     void Notification(TComponent *AComponent, TOperation Operation) override;
 
 private:
+    enum class THintTimer { Show, Hide };
+
     bool ProcessMessage();
     void Idle();
+    // The hint part of the idle handling: the control under the pointer gives Hint.
+    void HintIdle();
+    void StartHintTimer(int milliseconds, THintTimer mode);
+    void StopHintTimer();
+    void HintTimerExpired();
+    void SetHintControl(TControl *control);
 
     QString FTitle;
     bool FMainFormOnTaskBar = false;
@@ -112,6 +162,18 @@ private:
     int FModalLevel = 0;
     TComponent *FMainForm = nullptr;
     TIdleHook FIdleHook;
+
+    bool FShowHint = true;
+    int FHintPause = 500;
+    int FHintShortPause = 50;
+    int FHintHidePause = 2500;
+    QString FHint;
+    TControl *FHintControl = nullptr;  // the control whose hint is waited for or showing
+    bool FHintActive = false;          // a hint showed and the pointer has not left hinted controls
+    TRect FHintCursorRect;             // screen: moving inside it shows no new hint
+    THintWindow *FHintWindow = nullptr;
+    HWND FHintTimerWnd = nullptr;
+    THintTimer FHintTimerMode = THintTimer::Show;
 };
 
 extern TApplication *Application;

@@ -1,13 +1,11 @@
 #include "platform/ui/Bevel.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 T_IMPLEMENT_CLASS(TBevel)
 {
-    b.Enum("Shape", &TBevel::Shape, &TBevel::SetShape,
-           {"bsBox", "bsFrame", "bsTopLine", "bsBottomLine", "bsLeftLine", "bsRightLine", "bsSpacer"})
-        .Default(bsBox);
-    b.Enum("Style", &TBevel::Style, &TBevel::SetStyle, {"bsLowered", "bsRaised"}).Default(bsLowered);
+    b.Enum("Shape", &TBevel::Shape, &TBevel::SetShape, BevelShapeNames).Default(bsBox);
+    b.Enum("Style", &TBevel::Style, &TBevel::SetStyle, BevelStyleNames).Default(bsLowered);
 }
 
 TBevel::TBevel(TComponent *AOwner) : TGraphicControl(AOwner)

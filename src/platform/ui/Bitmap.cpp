@@ -3,9 +3,9 @@
 #include <QtEndian>
 
 #include "platform/ui/BitmapCodec.h"
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/Filer.h"
-#include "platform/ui/Streams.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Filer.h"
+#include "platform/runtime/Streams.h"
 
 T_IMPLEMENT_CLASS(TBitmapCanvas) {}
 

@@ -1,6 +1,6 @@
 #include "platform/ui/Button.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/Forms.h"
 

@@ -6,8 +6,9 @@
 #include <cmath>
 #include <numbers>
 
+#include "platform/ui/Bitmap.h"
 #include "platform/ui/CanvasPainter.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 using namespace canvasraster;
 
@@ -123,6 +124,29 @@ TPoint TCanvas::Offset() const
 {
     return {baseOrigin_.X + state_.ViewportOrg.X - state_.WindowOrg.X,
             baseOrigin_.Y + state_.ViewportOrg.Y - state_.WindowOrg.Y};
+}
+
+TCanvasPaintState TCanvas::PaintState()
+{
+    TCanvasPaintState s;
+    s.Surface = surface_;
+    s.Offset = Offset();
+    s.Visible = Visible();
+    s.BkColor = state_.BkColor;
+    s.TextColor = state_.TextColor;
+    s.OpaqueBk = state_.BkMode == OPAQUE;
+    s.Rop2 = state_.Rop2;
+    s.BrushOrg = baseOrigin_ + state_.BrushOrg;
+    s.PenColor = pen_->Color();
+    s.PenStyle = pen_->Style();
+    s.PenWidth = pen_->Width();
+    s.BrushColor = brush_->Color();
+    s.BrushStyle = brush_->Style();
+    if (TBitmap *bmp = brush_->Bitmap(); bmp && !bmp->Empty()) {
+        s.BrushPattern = bmp->Image();
+        s.BrushPatternMono = bmp->Monochrome();
+    }
+    return s;
 }
 
 const QRegion &TCanvas::Visible()

@@ -19,13 +19,13 @@
 #include <optional>
 #include <vector>
 
-#include "platform/ui/Classes.h"
-#include "platform/ui/Colors.h"
-#include "platform/ui/Events.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Colors.h"
+#include "platform/runtime/Events.h"
 #include "platform/ui/GraphicsBrush.h"
 #include "platform/ui/GraphicsFont.h"
 #include "platform/ui/GraphicsPen.h"
-#include "platform/ui/GraphicsTypes.h"
+#include "platform/runtime/GraphicsTypes.h"
 #include "platform/ui/Region.h"
 
 class TCanvas;
@@ -46,6 +46,27 @@ struct TCanvasSurface {
         if (Suspended == 0 && OnDrawn && !r.isEmpty())
             OnDrawn(r);
     }
+};
+
+// What the pixel-level drawing of one canvas operation works from (CanvasPainter.h), taken from
+// the canvas when the operation starts: the pixels, where logical (0, 0) and the visible part lie
+// on them, and the pen, brush and background as they stand.
+struct TCanvasPaintState {
+    std::shared_ptr<TCanvasSurface> Surface;
+    TPoint Offset;    // of logical coordinates on the surface
+    QRegion Visible;  // surface coordinates
+    TColor BkColor = clWhite;
+    TColor TextColor = clBlack;
+    bool OpaqueBk = true;
+    int Rop2 = 13;    // R2_COPYPEN
+    TPoint BrushOrg;  // surface coordinates
+    TColor PenColor = clBlack;
+    TPenStyle PenStyle = psSolid;
+    int PenWidth = 1;
+    TColor BrushColor = clWhite;
+    TBrushStyle BrushStyle = bsSolid;
+    QImage BrushPattern;  // the brush's bitmap, null for none
+    bool BrushPatternMono = false;
 };
 
 // Ternary raster operations (copy modes) of CopyRect, Draw and the bit-block copies.
@@ -325,6 +346,8 @@ class TCanvas : public TPersistent {
     // The image drawn on (nullptr without a handle).
     const QImage *TargetImage() const { return surface_ ? &surface_->Image : nullptr; }
     const std::shared_ptr<TCanvasSurface> &Surface() const { return surface_; }
+    // The state a drawing operation starts from; call only while the canvas has a surface.
+    TCanvasPaintState PaintState();
 
 protected:
     // Called when a handle is needed and none is attached: a canvas of a bitmap or a window
@@ -360,8 +383,6 @@ private:
         std::unique_ptr<TBrush> Brush;
         std::unique_ptr<TFont> Font;
     };
-    friend class TCanvasPainter;
-
     void PenChanged(TObject *);
     void BrushChanged(TObject *);
     void FontChanged(TObject *);

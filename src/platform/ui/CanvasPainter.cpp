@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/ui/Bitmap.h"
-
 using namespace canvasraster;
 
 namespace {
@@ -61,37 +59,37 @@ bool DashOn(const DashPattern &p, int index)
 
 }  // namespace
 
-TCanvasPainter::TCanvasPainter(TCanvas &c)
-    : c_(c), img_(c.surface_->Image), mono_(c.surface_->Monochrome), off_(c.Offset()), visible_(c.Visible())
+TCanvasPainter::TCanvasPainter(const TCanvasPaintState &state)
+    : surface_(state.Surface), img_(surface_->Image), mono_(surface_->Monochrome), off_(state.Offset),
+      visible_(state.Visible), penStyle_(state.PenStyle), penWidth_(state.PenWidth), rop2_(state.Rop2)
 {
     singleRect_ = visible_.rectCount() <= 1;
     visibleRect_ = visible_.boundingRect();
 
-    const TBrush &b = *c.Brush();
-    brushColor_ = ToPixel(b.Color());
-    bkColor_ = ToPixel(c.state_.BkColor);
-    textColor_ = ToPixel(c.state_.TextColor);
-    opaqueBk_ = c.state_.BkMode == OPAQUE;
-    brushOrg_ = QPoint(c.baseOrigin_.X + c.state_.BrushOrg.X, c.baseOrigin_.Y + c.state_.BrushOrg.Y);
-    if (TBitmap *bmp = b.Bitmap(); bmp && !bmp->Empty()) {
+    brushColor_ = ToPixel(state.BrushColor);
+    bkColor_ = ToPixel(state.BkColor);
+    textColor_ = ToPixel(state.TextColor);
+    opaqueBk_ = state.OpaqueBk;
+    brushOrg_ = QPoint(state.BrushOrg.X, state.BrushOrg.Y);
+    if (!state.BrushPattern.isNull()) {
         brushKind_ = BrushKind::Pattern;
-        pattern_ = bmp->Image();
-        patternMono_ = bmp->Monochrome();
-    } else if (b.Style() == bsClear) {
+        pattern_ = state.BrushPattern;
+        patternMono_ = state.BrushPatternMono;
+    } else if (state.BrushStyle == bsClear) {
         brushKind_ = BrushKind::Clear;
-    } else if (b.Style() == bsSolid) {
+    } else if (state.BrushStyle == bsSolid) {
         brushKind_ = BrushKind::Solid;
     } else {
         brushKind_ = BrushKind::Hatch;
-        hatch_ = kHatches[static_cast<int>(b.Style()) - static_cast<int>(bsHorizontal)];
+        hatch_ = kHatches[static_cast<int>(state.BrushStyle) - static_cast<int>(bsHorizontal)];
     }
-    penColor_ = ToPixel(c.Pen()->Color());
+    penColor_ = ToPixel(state.PenColor);
 }
 
 TCanvasPainter::~TCanvasPainter()
 {
     if (!dirty_.isEmpty())
-        c_.surface_->Drawn(dirty_ & img_.rect());
+        surface_->Drawn(dirty_ & img_.rect());
 }
 
 std::uint32_t TCanvasPainter::ToPixel(TColor c) const
@@ -227,35 +225,34 @@ QImage TCanvasPainter::StrokePathMask(const QPainterPath &path, int width, QRect
 
 bool TCanvasPainter::PenPaints() const
 {
-    return c_.Pen()->Style() != psClear;
+    return penStyle_ != psClear;
 }
 
 int TCanvasPainter::PenWidth() const
 {
-    return std::max(1, c_.Pen()->Width());
+    return std::max(1, penWidth_);
 }
 
 void TCanvasPainter::PenLine(int x0, int y0, int x1, int y1, int &styleIndex)
 {
-    const TPen &pen = *c_.Pen();
-    if (pen.Style() == psClear)
+    if (penStyle_ == psClear)
         return;
-    const int rop2 = c_.state_.Rop2;
-    if (pen.Width() > 1) {
+    const int rop2 = rop2_;
+    if (penWidth_ > 1) {
         // Geometric pen: round ends, both end points covered, always solid.
         QPainterPath path(QPointF(X(x0) + 0.5, Y(y0) + 0.5));
         path.lineTo(X(x1) + 0.5, Y(y1) + 0.5);
         QRect bounds;
-        QImage mask = StrokePathMask(path, pen.Width(), bounds);
+        QImage mask = StrokePathMask(path, penWidth_, bounds);
         if (!mask.isNull())
             ColorMask(mask, bounds.topLeft(), penColor_, rop2);
         return;
     }
-    const DashPattern *dash = PatternOf(pen.Style());
+    const DashPattern *dash = PatternOf(penStyle_);
     ForEachLinePixel(X(x0), Y(y0), X(x1), Y(y1), [&](int x, int y) {
         if (!dash || DashOn(*dash, styleIndex))
             Plot(x, y, penColor_, rop2);
-        else if (c_.state_.BkMode == OPAQUE)
+        else if (opaqueBk_)
             Plot(x, y, bkColor_, rop2);
         ++styleIndex;
     });
@@ -263,19 +260,18 @@ void TCanvasPainter::PenLine(int x0, int y0, int x1, int y1, int &styleIndex)
 
 void TCanvasPainter::PenPolyline(const TPoint *points, int count, bool close)
 {
-    const TPen &pen = *c_.Pen();
-    if (pen.Style() == psClear || count < 2)
+    if (penStyle_ == psClear || count < 2)
         return;
-    if (pen.Width() > 1) {
+    if (penWidth_ > 1) {
         QPainterPath path(QPointF(X(points[0].X) + 0.5, Y(points[0].Y) + 0.5));
         for (int i = 1; i < count; ++i)
             path.lineTo(X(points[i].X) + 0.5, Y(points[i].Y) + 0.5);
         if (close)
             path.closeSubpath();
         QRect bounds;
-        QImage mask = StrokePathMask(path, pen.Width(), bounds);
+        QImage mask = StrokePathMask(path, penWidth_, bounds);
         if (!mask.isNull())
-            ColorMask(mask, bounds.topLeft(), penColor_, c_.state_.Rop2);
+            ColorMask(mask, bounds.topLeft(), penColor_, rop2_);
         return;
     }
     int style = 0;

@@ -98,10 +98,13 @@ void ForEachLinePixel(int x, int y, int ex, int ey, Visit visit)
 
 }  // namespace canvasraster
 
+// Draws one canvas operation from a snapshot of the canvas's state; reports the pixels it changed
+// to the surface's OnDrawn when it ends.
 class TCanvasPainter {
 public:
-    // `c` must have a surface.
-    explicit TCanvasPainter(TCanvas &c);
+    explicit TCanvasPainter(const TCanvasPaintState &state);
+    // The state of `c`, which must have a surface.
+    explicit TCanvasPainter(TCanvas &c) : TCanvasPainter(c.PaintState()) {}
     ~TCanvasPainter();
     TCanvasPainter(const TCanvasPainter &) = delete;
     TCanvasPainter &operator=(const TCanvasPainter &) = delete;
@@ -169,7 +172,7 @@ public:
 private:
     enum class BrushKind { Clear, Solid, Hatch, Pattern };
 
-    TCanvas &c_;
+    std::shared_ptr<TCanvasSurface> surface_;
     QImage &img_;
     bool mono_;
     TPoint off_;
@@ -177,6 +180,10 @@ private:
     bool singleRect_ = false;
     QRect visibleRect_;
     QRect dirty_;
+
+    TPenStyle penStyle_;
+    int penWidth_;
+    int rop2_;
 
     BrushKind brushKind_ = BrushKind::Solid;
     std::uint32_t brushColor_ = 0;

@@ -1,6 +1,6 @@
 #include "platform/ui/CheckBox.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <QCheckBox>
 
@@ -15,12 +15,11 @@ Qt::CheckState QtCheckState(TCheckBoxState state)
 
 T_IMPLEMENT_CLASS(TCheckBox)
 {
-    b.Enum("Alignment", &TCheckBox::Alignment, &TCheckBox::SetAlignment, T_ALIGNMENT_NAMES).Default(taRightJustify);
+    b.Enum("Alignment", &TCheckBox::Alignment, &TCheckBox::SetAlignment, AlignmentNames).Default(taRightJustify);
     b.Bool("AllowGrayed", &TCheckBox::AllowGrayed, &TCheckBox::SetAllowGrayed).Default(false);
     b.Str("Caption", &TCheckBox::Caption, &TCheckBox::SetCaption);
     b.Bool("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked).Default(false);
-    b.Enum("State", &TCheckBox::State, &TCheckBox::SetState, {"cbUnchecked", "cbChecked", "cbGrayed"})
-        .Default(cbUnchecked);
+    b.Enum("State", &TCheckBox::State, &TCheckBox::SetState, CheckBoxStateNames).Default(cbUnchecked);
     b.Bool("TabStop", &TCheckBox::TabStop, &TCheckBox::SetTabStop).Default(true);
 }
 

@@ -1,7 +1,8 @@
 #include "platform/ui/ColorDialog.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/GraphicsObject.h"
+#include "platform/ui/ScriptedAnswers.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -17,9 +18,9 @@ bool TColorDialog::Execute()
 {
     DoShow();
     bool chosen = false;
-    if (TestScript::Active()) {
+    if (TScriptedAnswers *script = ScriptedAnswers()) {
         TColor color = FColor;
-        chosen = TestScript::ColorDialogShown(color);
+        chosen = script->ColorDialogShown(color);
         if (chosen)
             FColor = color;
     } else {

@@ -1,7 +1,7 @@
 #pragma once
 // TColorDialog: lets the user choose a colour; Execute answers whether one was chosen (in Color).
 
-#include "platform/ui/Colors.h"
+#include "platform/runtime/Colors.h"
 #include "platform/ui/Dialogs.h"
 
 class TColorDialog : public TCommonDialog {

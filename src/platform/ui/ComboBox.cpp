@@ -1,6 +1,6 @@
 #include "platform/ui/ComboBox.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/OwnerDrawDelegate.h"
 
@@ -105,8 +105,7 @@ T_IMPLEMENT_CLASS(TComboBox)
     b.Bool("AutoComplete", &TComboBox::AutoComplete, &TComboBox::SetAutoComplete).Default(true);
     b.Bool("AutoCloseUp", &TComboBox::AutoCloseUp, &TComboBox::SetAutoCloseUp).Default(false);
     b.Bool("AutoDropDown", &TComboBox::AutoDropDown, &TComboBox::SetAutoDropDown).Default(false);
-    b.Enum("CharCase", &TComboBox::CharCase, &TComboBox::SetCharCase, {"ecNormal", "ecUpperCase", "ecLowerCase"})
-        .Default(ecNormal);
+    b.Enum("CharCase", &TComboBox::CharCase, &TComboBox::SetCharCase, EditCharCaseNames).Default(ecNormal);
     b.Int("DropDownCount", &TComboBox::DropDownCount, &TComboBox::SetDropDownCount).Default(8);
     b.Int("ItemHeight", &TComboBox::ItemHeight, &TComboBox::SetItemHeight).Default(16);
     b.Int("ItemIndex", &TComboBox::ItemIndex, &TComboBox::SetItemIndex).Default(-1);
@@ -114,9 +113,7 @@ T_IMPLEMENT_CLASS(TComboBox)
     b.Int("MaxLength", &TComboBox::MaxLength, &TComboBox::SetMaxLength).Default(0);
     b.Bool("ParentColor", &TComboBox::ParentColor, &TComboBox::SetParentColor).Default(false);
     b.Bool("Sorted", &TComboBox::Sorted, &TComboBox::SetSorted).Default(false);
-    b.Enum("Style", &TComboBox::Style, &TComboBox::SetStyle,
-           {"csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed", "csOwnerDrawVariable"})
-        .Default(csDropDown);
+    b.Enum("Style", &TComboBox::Style, &TComboBox::SetStyle, ComboBoxStyleNames).Default(csDropDown);
     b.Bool("TabStop", &TComboBox::TabStop, &TComboBox::SetTabStop).Default(true);
     b.Str("Text", &TComboBox::Text, &TComboBox::SetText).Stored(&TComboBox::HasEditPart);
     b.Event("OnChange", &TComboBox::OnChange);

@@ -1,10 +1,11 @@
 #include "platform/ui/Controls.h"
 
+#include "platform/ui/Application.h"
 #include "platform/ui/Canvas.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsWinControl.h"
-#include "platform/ui/Exception.h"
+#include "platform/runtime/Exception.h"
 #include "platform/ui/Menus.h"
 
 namespace {
@@ -20,11 +21,29 @@ constexpr TIdentMapEntry kCursors[] = {
 
 constexpr int kWheelDelta = 120;
 
+bool EndsHint(UINT msg)
+{
+    return (msg >= WM_KEYDOWN && msg <= WM_SYSCHAR) || (msg >= CN_KEYDOWN && msg <= CN_SYSCHAR) ||
+           (msg > WM_MOUSEMOVE && msg <= WM_MOUSEWHEEL) || msg == CM_MOUSEWHEEL;
+}
+
 }  // namespace
 
 TIdentMap CursorIdents()
 {
     return kCursors;
+}
+
+QString GetShortHint(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(u'|');
+    return bar < 0 ? hint : hint.left(bar);
+}
+
+QString GetLongHint(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(u'|');
+    return bar < 0 ? hint : hint.mid(bar + 1);
 }
 
 TShiftState KeysToShiftState(WPARAM keys)
@@ -51,11 +70,8 @@ T_IMPLEMENT_CLASS(TControl)
     b.Int("Top", &TControl::Top, &TControl::SetTop);
     b.Int("Width", &TControl::Width, &TControl::SetWidth);
     b.Int("Height", &TControl::Height, &TControl::SetHeight);
-    b.Enum("Align", &TControl::Align, &TControl::SetAlign,
-           {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"})
-        .Default(alNone);
-    b.Set("Anchors", &TControl::Anchors, &TControl::SetAnchors, {"akLeft", "akTop", "akRight", "akBottom"})
-        .Default(TAnchors{akLeft, akTop});
+    b.Enum("Align", &TControl::Align, &TControl::SetAlign, AlignNames).Default(alNone);
+    b.Set("Anchors", &TControl::Anchors, &TControl::SetAnchors, AnchorKindNames).Default(TAnchors{akLeft, akTop});
     b.Color("Color", &TControl::Color, &TControl::SetColor)
         .Default(clWindow)
         .Idents(ColorIdents())
@@ -72,12 +88,10 @@ T_IMPLEMENT_CLASS(TControl)
     b.Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
         .Stored([](const TControl &c) { return !c.ParentShowHint(); });
     b.Bool("Visible", &TControl::Visible, &TControl::SetVisible).Default(true);
-    b.Enum("BiDiMode", &TControl::BiDiMode, &TControl::BiDiMode,
-           {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"})
-        .Default(bdLeftToRight);
+    b.Enum("BiDiMode", &TControl::BiDiMode, &TControl::BiDiMode, BiDiModeNames).Default(bdLeftToRight);
     b.Bool("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::ParentBiDiMode).Default(true);
-    b.Enum("DragMode", &TControl::DragMode, &TControl::DragMode, {"dmManual", "dmAutomatic"}).Default(dmManual);
-    b.Enum("DragKind", &TControl::DragKind, &TControl::DragKind, {"dkDrag", "dkDock"}).Default(dkDrag);
+    b.Enum("DragMode", &TControl::DragMode, &TControl::DragMode, DragModeNames).Default(dmManual);
+    b.Enum("DragKind", &TControl::DragKind, &TControl::DragKind, DragKindNames).Default(dkDrag);
     b.Int("DragCursor", &TControl::DragCursor, &TControl::DragCursor).Default(crDrag).Idents(CursorIdents());
     b.Int("HelpContext", &TControl::HelpContext, &TControl::HelpContext).Default(0);
     b.Event("OnClick", &TControl::OnClick);
@@ -441,6 +455,14 @@ void TControl::WndProc(TMessage &message)
         FControlState << csLButtonDown;
     else if (message.Msg == WM_LBUTTONUP)
         FControlState >> csLButtonDown;
+    // The pointer's moves lead to the application's hint (before the control's own handling, which
+    // may switch its ShowHint); keys, buttons and the wheel end it.
+    if (Application) {
+        if (message.Msg == WM_MOUSEMOVE)
+            Application->HintMouseMessage(this, message);
+        else if (EndsHint(message.Msg))
+            Application->CancelHint();
+    }
     Dispatch(message);
 }
 

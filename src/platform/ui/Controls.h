@@ -1,8 +1,9 @@
 #pragma once
 // TControl: the base of every visible control. It has a parent (a windowed control), bounds set
 // through the virtual SetBounds, alignment and anchors, visibility, enabled state, a caption, a font
-// and colour that follow the parent's unless set, hint, cursor, control-style flags, and the mouse
-// events in the framework's order:
+// and colour that follow the parent's unless set, hint (Hint, and ShowHint, which follows the
+// parent's while ParentShowHint; the application shows it, see Application.h), cursor,
+// control-style flags, and the mouse events in the framework's order:
 //   press:         OnMouseDown (the control captures the mouse with csCaptureMouse)
 //   release:       OnClick (csClickEvents, released inside), then OnMouseUp
 //   double click:  second press arrives as OnDblClick, then OnMouseDown with ssDouble; its release
@@ -22,14 +23,16 @@
 
 #include <memory>
 
-#include "platform/ui/Classes.h"
-#include "platform/ui/Colors.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Colors.h"
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/ControlsConstraints.h"
-#include "platform/ui/Events.h"
+#include "platform/runtime/Events.h"
 #include "platform/ui/GraphicsFont.h"
-#include "platform/ui/GraphicsTypes.h"
-#include "platform/ui/Messages.h"
+#include "platform/runtime/GraphicsTypes.h"
+#include "platform/runtime/Messages.h"
 
+class TControl;
 class TWinControl;
 class TCanvas;
 class TPopupMenu;
@@ -80,6 +83,26 @@ constexpr TPoint LParamToPoint(LPARAM l)
 // Shift state of a mouse message's WParam (Alt from the keyboard state).
 TShiftState KeysToShiftState(WPARAM keys);
 
+// ---- Hints ----------------------------------------------------------------------------------------
+// What the application's hint is about to show (CM_HINTSHOW, LParam: THintInfo *, sent to the
+// control the hint belongs to). A handler may change any field; a non-zero result shows nothing.
+struct THintInfo {
+    TControl *HintControl = nullptr;
+    TPoint HintPos;        // screen position of the hint window's top-left corner
+    int HintMaxWidth = 0;  // the text wraps at this width
+    TColor HintColor = clInfoBk;
+    TRect CursorRect;          // client coordinates: moving inside it shows no new hint
+    TPoint CursorPos;          // client coordinates of the pointer
+    int HideTimeout = 0;       // ms until the hint hides; 0 or less: it stays while the pointer does
+    QString HintStr;           // the text shown
+    void *HintData = nullptr;  // handed to the hint window's CalcHintRect
+};
+
+// A hint text "short|long": the part before the first '|' (all of it without one), and the part
+// after it (all of it without one).
+QString GetShortHint(const QString &hint);
+QString GetLongHint(const QString &hint);
+
 // ---- Cursors --------------------------------------------------------------------------------------
 using TCursor = int;
 constexpr TCursor crDefault = 0;
@@ -109,16 +132,25 @@ TIdentMap CursorIdents();
 
 // ---- Border styles (of forms; the other windowed controls use bsNone and bsSingle) --------------------
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+inline constexpr auto FormBorderStyleNames =
+    EnumNames<TFormBorderStyle>("bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin");
 using TBorderStyle = TFormBorderStyle;
 
 // ---- Layout ----------------------------------------------------------------------------------------
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+inline constexpr auto AlignNames =
+    EnumNames<TAlign>("alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom");
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
 using TAnchors = TSet<TAnchorKind>;
+inline constexpr auto AnchorKindNames = EnumNames<TAnchorKind>("akLeft", "akTop", "akRight", "akBottom");
 
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+inline constexpr auto BiDiModeNames =
+    EnumNames<TBiDiMode>("bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly");
 enum TDragMode { dmManual, dmAutomatic };
+inline constexpr auto DragModeNames = EnumNames<TDragMode>("dmManual", "dmAutomatic");
 enum TDragKind { dkDrag, dkDock };
+inline constexpr auto DragKindNames = EnumNames<TDragKind>("dkDrag", "dkDock");
 
 // ---- Control style and state -----------------------------------------------------------------------
 enum TControlStyleItem {

@@ -1,12 +1,32 @@
 #include "platform/ui/ControlsCanvas.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsWinControl.h"
 
 T_IMPLEMENT_CLASS(TControlCanvas) {}
 
+namespace {
+
+// The paint message the control is handling (0: none) and its device context.
+unsigned PaintOf(TControl *control, TCanvas **dc = nullptr)
+{
+    auto *window = dynamic_cast<TWinControl *>(control);
+    if (dc)
+        *dc = window ? window->PaintDC() : nullptr;
+    return window && window->PaintDC() ? window->PaintSerial() : 0;
+}
+
+}  // namespace
+
 void TControlCanvas::CreateHandle()
 {
+    TCanvas *dc = nullptr;
+    if (const unsigned paint = PaintOf(control_, &dc)) {
+        SetHandle(dc);
+        own_ = HandleAllocated();
+        paint_ = paint;
+        return;
+    }
     TWinControl *window = dynamic_cast<TWinControl *>(control_);
     TPoint origin(0, 0);
     std::optional<QRegion> clip;
@@ -33,6 +53,12 @@ void TControlCanvas::ValidateHandle()
 {
     if (!own_ || !HandleAllocated())
         return;
+    if (PaintOf(control_) != paint_) {
+        FreeHandle();
+        return;
+    }
+    if (paint_ != 0)
+        return;
     if (control_->BoundsRect() != bounds_ || Surface()->Image.size() != surfaceSize_ ||
         control_->Parent() != parent_)
         FreeHandle();
@@ -41,5 +67,6 @@ void TControlCanvas::ValidateHandle()
 void TControlCanvas::FreeHandle()
 {
     own_ = false;
+    paint_ = 0;
     DetachSurface();
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 T_IMPLEMENT_CLASS(TSizeConstraints)
 {

@@ -2,9 +2,9 @@
 // Size limits of a control (TSizeConstraints) and the inner spacing of a windowed control that
 // aligned children keep from its edges (TPadding). Both report changes through OnChange.
 
-#include "platform/ui/Classes.h"
-#include "platform/ui/Events.h"
-#include "platform/ui/GraphicsTypes.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Events.h"
+#include "platform/runtime/GraphicsTypes.h"
 
 class TSizeConstraints : public TPersistent {
     T_DECLARE_CLASS(TSizeConstraints, TPersistent)

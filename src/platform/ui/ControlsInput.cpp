@@ -42,16 +42,6 @@ RouterState &State()
     return s;
 }
 
-// The top-level window a control lives in.
-TWinControl *TopWindow(TControl *c)
-{
-    TWinControl *top = dynamic_cast<TWinControl *>(c);
-    for (TControl *p = c; p; p = p->Parent())
-        if (auto *w = dynamic_cast<TWinControl *>(p))
-            top = w;
-    return top;
-}
-
 void SetKeyDown(int key, bool down)
 {
     if (key >= 0 && key < 256)
@@ -141,6 +131,15 @@ void UpdateCursor(TControl *hover)
 }
 
 }  // namespace
+
+TWinControl *TInputRouter::TopWindow(TControl *control)
+{
+    TWinControl *top = nullptr;
+    for (TControl *p = control; p; p = p->Parent())
+        if (auto *w = dynamic_cast<TWinControl *>(p))
+            top = w;
+    return top;
+}
 
 TControl *TInputRouter::FindControlAt(TWinControl *top, TPoint screen, bool allowDisabled)
 {

@@ -68,6 +68,8 @@ public:
     // The deepest visible control under a screen point within the window tree of `top`
     // (disabled ones included when `allowDisabled`); nullptr outside.
     static TControl *FindControlAt(TWinControl *top, TPoint screen, bool allowDisabled);
+    // The outermost windowed control `control` lives in (nullptr for a free windowless control).
+    static TWinControl *TopWindow(TControl *control);
 
 private:
     static void Button(TWinControl *window, UINT downMsg, TMouseButton button, TShiftState shift, TPoint pos, bool up);

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 T_IMPLEMENT_CLASS(TControlScrollBar)
 {
@@ -20,8 +20,7 @@ T_IMPLEMENT_CLASS(TControlScrollBar)
         .Stored([](const TControlScrollBar &s) { return !s.control_->AutoScroll(); });
     b.Bool("Smooth", &TControlScrollBar::Smooth, &TControlScrollBar::Smooth).Default(false);
     b.Int("Size", &TControlScrollBar::Size, &TControlScrollBar::Size).Default(0);
-    b.Enum("Style", &TControlScrollBar::Style, &TControlScrollBar::Style, {"ssRegular", "ssFlat", "ssHotTrack"})
-        .Default(ssRegular);
+    b.Enum("Style", &TControlScrollBar::Style, &TControlScrollBar::Style, ScrollBarStyleNames).Default(ssRegular);
     b.Int("ThumbSize", &TControlScrollBar::ThumbSize, &TControlScrollBar::ThumbSize).Default(0);
     b.Bool("Tracking", &TControlScrollBar::Tracking, &TControlScrollBar::Tracking).Default(false);
     b.Bool("Visible", &TControlScrollBar::Visible, &TControlScrollBar::SetVisible).Default(true);

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/ControlsWinControl.h"
 
 class QScrollBar;
@@ -16,6 +17,7 @@ class TScrollingWinControl;
 
 enum TScrollBarKind { sbHorizontal, sbVertical };
 enum TScrollBarStyle { ssRegular, ssFlat, ssHotTrack };
+inline constexpr auto ScrollBarStyleNames = EnumNames<TScrollBarStyle>("ssRegular", "ssFlat", "ssHotTrack");
 
 constexpr int ScrollBarSize = 17;
 

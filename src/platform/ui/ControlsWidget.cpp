@@ -1,11 +1,14 @@
 #include "platform/ui/ControlsWidget.h"
 
 #include <QApplication>
+#include <QChildEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
+
+#include <utility>
 
 #include "platform/ui/Application.h"
 #include "platform/ui/ControlsInput.h"
@@ -14,6 +17,7 @@
 namespace {
 
 bool gForwarding = false;
+bool gNativeRendering = false;
 const char *const kControlProperty = "trovControl";
 
 struct KeyPair {
@@ -180,6 +184,50 @@ void TControlWidget::paintEvent(QPaintEvent *event)
         control_->WidgetPaint(event->region());
 }
 
+TNativeOverlay::TNativeOverlay(TWinControl *control, QWidget *native) : QWidget(native), control_(control)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(native->rect());
+    native->installEventFilter(this);
+    show();
+    raise();
+}
+
+bool TNativeOverlay::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parent()) {
+        if (event->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        else if (event->type() == QEvent::ChildAdded && static_cast<QChildEvent *>(event)->child() != this)
+            raise();
+    }
+    return false;
+}
+
+void TNativeOverlay::paintEvent(QPaintEvent *event)
+{
+    if (!control_ || gNativeRendering)
+        return;
+    QPainter painter(this);
+    if (Application)
+        Application->Guarded(control_, [&] { control_->PaintOverNative(painter, event->region()); });
+    else
+        control_->PaintOverNative(painter, event->region());
+}
+
+bool NativeRendering()
+{
+    return gNativeRendering;
+}
+
+TNativeRenderingScope::TNativeRenderingScope() : was_(std::exchange(gNativeRendering, true)) {}
+
+TNativeRenderingScope::~TNativeRenderingScope()
+{
+    gNativeRendering = was_;
+}
+
 void AttachControlWidget(QWidget *widget, TWinControl *control)
 {
     widget->setProperty(kControlProperty, QVariant::fromValue(static_cast<void *>(control)));
@@ -196,6 +244,9 @@ void DetachControlWidget(QWidget *widget)
     widget->setProperty(kControlProperty, QVariant());
     if (auto *own = dynamic_cast<TControlWidget *>(widget))
         own->Detach();
+    for (QObject *child : widget->children())
+        if (auto *overlay = dynamic_cast<TNativeOverlay *>(child))
+            overlay->Detach();
     // Notifications of the widget and of its parts are connected with the widget as context.
     widget->removeEventFilter(Filter());
     QObject::disconnect(widget, nullptr, widget, nullptr);

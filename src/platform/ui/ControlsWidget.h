@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "platform/ui/Events.h"
+#include "platform/runtime/Events.h"
 
 class TWinControl;
 class QKeyEvent;
@@ -22,6 +22,38 @@ protected:
 
 private:
     TWinControl *control_;
+};
+
+// The topmost child of a native control's widget, transparent for input: it paints after the
+// widget and all its parts, and hands the pixels they painted to the control's paint message
+// (TWinControl::PaintOverNative). It keeps the widget's size and stays above parts the widget
+// adds later.
+class TNativeOverlay : public QWidget {
+public:
+    TNativeOverlay(TWinControl *control, QWidget *native);
+
+    void Detach() { control_ = nullptr; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    TWinControl *control_;
+};
+
+// True while the framework renders a native widget into an image itself (its overlay stays out:
+// the paint message follows the rendering there).
+bool NativeRendering();
+class TNativeRenderingScope {
+public:
+    TNativeRenderingScope();
+    ~TNativeRenderingScope();
+    TNativeRenderingScope(const TNativeRenderingScope &) = delete;
+    TNativeRenderingScope &operator=(const TNativeRenderingScope &) = delete;
+
+private:
+    bool was_;
 };
 
 // Ties a widget to its control and routes the widget's input through the framework.

@@ -3,15 +3,17 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPixmap>
 
 #include <algorithm>
 
 #include "platform/ui/Canvas.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsWidget.h"
-#include "platform/ui/Exception.h"
+#include "platform/runtime/Exception.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Menus.h"
 
@@ -20,9 +22,10 @@ namespace {
 // A device context over a control's backing image, for painting it.
 class TPaintDC : public TCanvas {
 public:
-    TPaintDC(std::shared_ptr<TCanvasSurface> surface, const QRegion &clip)
+    // `origin`: where the control's (0, 0) lies on the surface; `clip` in surface coordinates.
+    TPaintDC(std::shared_ptr<TCanvasSurface> surface, const QRegion &clip, TPoint origin = TPoint(0, 0))
     {
-        AttachSurface(std::move(surface), TPoint(0, 0), clip);
+        AttachSurface(std::move(surface), origin, clip);
     }
 };
 
@@ -383,7 +386,6 @@ void TWinControl::SetParentWidget(QWidget *parent)
         return;
     FParentWidget = parent;
     if (FWidget && !FParent) {
-        FWidget->setParent(parent);
         UpdateWidgetGeometry();
         UpdateWidgetVisibility();
     }
@@ -429,8 +431,10 @@ void TWinControl::CreateWnd()
     AttachControlWidget(FWidget, this);
     if (FWindowRegion)
         FWidget->setMask(FWindowRegion->Native());
-    if (NativeWidget())
+    if (NativeWidget()) {
         FWidget->setEnabled(FEnabled);
+        new TNativeOverlay(this, FWidget);
+    }
     UpdateWidgetGeometry();
     for (TWinControl *c : FWinControls)
         if (c->FVisible)
@@ -472,10 +476,15 @@ void TWinControl::UpdateWidgetGeometry()
             CreateWnd();
         return;
     }
-    QWidget *parentWidget = FParent ? FParent->FWidget.data() : FParentWidget;
-    if (FWidget->parentWidget() != parentWidget)
-        FWidget->setParent(parentWidget);
+    QWidget *host = HostWidget();
+    if (FWidget->parentWidget() != host)
+        FWidget->setParent(host);
     FWidget->setGeometry(WidgetRect());
+}
+
+QWidget *TWinControl::HostWidget()
+{
+    return FParent ? FParent->FWidget.data() : FParentWidget;
 }
 
 QRect TWinControl::WidgetRect()
@@ -598,6 +607,53 @@ void TWinControl::WidgetPaint(const QRegion &region)
     QPainter p(FWidget.data());
     for (const QRect &r : region)
         p.drawImage(r, FBacking->Image, r);
+}
+
+namespace {
+
+// A copy of the pixels `painter` has below `rect` (what the widget and its parts painted there),
+// in a format the canvas draws on; a transparent image when the device holds no pixels to read.
+QImage PixelsBelow(QPainter &painter, const QRect &rect)
+{
+    const QRect area = painter.deviceTransform().mapRect(rect);
+    QImage pixels;
+    QPaintDevice *device = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+    if (device && device->devType() == QInternal::Image)
+        pixels = static_cast<QImage *>(device)->copy(area);
+    else if (device && device->devType() == QInternal::Pixmap)
+        pixels = static_cast<QPixmap *>(device)->copy(area).toImage();
+    if (pixels.isNull()) {
+        pixels = QImage(rect.size(), QImage::Format_ARGB32);
+        pixels.fill(Qt::transparent);
+        return pixels;
+    }
+    if (pixels.size() != rect.size())
+        pixels = pixels.scaled(rect.size());
+    return pixels.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+void TWinControl::PaintOverNative(QPainter &painter, const QRegion &region)
+{
+    // Only the part being painted is read and written back.
+    const QRect bounds = region.boundingRect() & QRect(QPoint(0, 0), FWidget ? FWidget->size() : QSize());
+    if (bounds.isEmpty())
+        return;
+    auto surface = std::make_shared<TCanvasSurface>();
+    surface->Image = PixelsBelow(painter, bounds);
+    {
+        const QPoint shift = -bounds.topLeft();
+        TPaintDC dc(surface, region.translated(shift), TPoint(shift.x(), shift.y()));
+        struct Flag {
+            bool &f;
+            ~Flag() { f = false; }
+        } flag{FOverNative};
+        FOverNative = true;
+        Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc.Handle()), 0);
+    }
+    painter.setClipRegion(region);
+    painter.drawImage(bounds, surface->Image);
 }
 
 const QImage &TWinControl::BackingImage()
@@ -930,6 +986,28 @@ void TWinControl::SetZOrder(bool topMost)
 void TWinControl::WndProc(TMessage &message)
 {
     switch (message.Msg) {
+    case WM_PAINT:
+        if (TCanvas *dc = DcOf(message)) {
+            // The control's canvases draw through this device context while the message runs.
+            struct Restore {
+                TWinControl *c;
+                TCanvas *dc;
+                unsigned serial;
+                ~Restore()
+                {
+                    c->FPaintDC = dc;
+                    c->FPaintSerial = serial;
+                }
+            } restore{this, FPaintDC, FPaintSerial};
+            static unsigned serials = 0;
+            if (++serials == 0)
+                ++serials;
+            FPaintDC = dc;
+            FPaintSerial = serials;
+            TControl::WndProc(message);
+            return;
+        }
+        break;
     case WM_SETFOCUS:
         // The form learns about the new focus (CM_EXIT/CM_ENTER) before the control's handler runs.
         if (TCustomForm *form = GetParentForm(this); form && !form->SetFocusedControl(this))
@@ -1207,10 +1285,14 @@ void TWinControl::DefaultHandler(TMessage &message)
         break;
     }
     case WM_PAINT:
-        if (TCanvas *dc = DcOf(message)) {
+        // Over the pixels on screen the widget has painted itself already.
+        if (TCanvas *dc = DcOf(message); dc && !FOverNative) {
             QImage img(std::max(1, FWidth), std::max(1, FHeight), QImage::Format_ARGB32);
             img.fill(Qt::transparent);
-            w->render(&img, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+            {
+                TNativeRenderingScope rendering;
+                w->render(&img, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+            }
             dc->DrawImage(TRect(0, 0, FWidth, FHeight), img, TRect(0, 0, FWidth, FHeight), true);
         }
         break;

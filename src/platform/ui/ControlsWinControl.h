@@ -19,8 +19,13 @@
 //
 // Native widgets: a subclass may supply its own widget by overriding CreateWidget (an editor, a
 // list ...). Its input still comes through the framework's messages first; what a handler leaves
-// (a key it did not set to 0, a mouse press) goes on to the widget in DefaultHandler. PaintTo
-// renders such a widget with QWidget::render.
+// (a key it did not set to 0, a mouse press) goes on to the widget in DefaultHandler. Painting
+// follows the same order: the widget renders itself, then the control gets WM_PAINT with a
+// device context over the rendered pixels, so a handler (or a subclass's, after calling the
+// inherited one) draws over the widget and all its parts. On screen the pixels are the ones the
+// widget and its parts have just painted; into an image (PaintTo) the widget is rendered first, by
+// the default handling of WM_PAINT. Drawing on a native control's canvas outside the paint message
+// is not kept: the next paint of the widget covers it.
 
 #include <QPointer>
 #include <QRegion>
@@ -34,6 +39,7 @@
 #include "platform/ui/Region.h"
 
 class QEvent;
+class QPainter;
 struct TCanvasSurface;
 class TPadding;
 
@@ -99,6 +105,10 @@ class TWinControl : public TControl {
     void SetParentBackground(bool value);
     // The pixels the control shows now (its backing image, after painting what is invalid).
     const QImage &BackingImage();
+    // The device context of the paint message (WM_PAINT with a device context) the control is
+    // handling, and a number that differs for each such message; nullptr outside painting.
+    TCanvas *PaintDC() const { return FPaintDC; }
+    unsigned PaintSerial() const { return FPaintSerial; }
     const std::shared_ptr<TCanvasSurface> &BackingSurface() const { return FBacking; }
 
     // ---- Alignment ----
@@ -152,8 +162,11 @@ protected:
     virtual void DestroyWnd();
     // Destroys and creates the window again (after a change a window cannot take in place).
     void RecreateWnd();
-    // The widget's place: its parent's widget and its bounds.
+    // The widget's place: its host widget and its bounds.
     virtual void UpdateWidgetGeometry();
+    // The widget the control's widget lives in: the parent's widget, else the native parent
+    // widget (nullptr: the control's widget is a top-level window).
+    virtual QWidget *HostWidget();
     // Where the control's widget (its client area) lies in the parent's widget.
     virtual QRect WidgetRect();
     // Sizes the backing image to the client area and repaints all of it.
@@ -205,6 +218,7 @@ protected:
 
 private:
     friend class TControlWidget;
+    friend class TNativeOverlay;
     friend class TControl;
     friend class TInputRouter;
     friend class TCustomForm;
@@ -215,6 +229,9 @@ private:
     void PaintBacking();
     void EnsureBacking();
     void WidgetPaint(const QRegion &region);
+    // The paint message over a native widget's pixels, drawn with `painter` (on the widget,
+    // after the widget and its parts) inside `region`.
+    void PaintOverNative(QPainter &painter, const QRegion &region);
 
     HWND FHandle = nullptr;
     QPointer<QWidget> FWidget;
@@ -222,6 +239,9 @@ private:
     std::shared_ptr<TCanvasSurface> FBacking;
     QRegion FInvalid;
     bool FPainting = false;
+    TCanvas *FPaintDC = nullptr;
+    unsigned FPaintSerial = 0;
+    bool FOverNative = false;  // the paint's device context already holds the native rendering
     int FAlignLevel = 0;
     bool FAlignPending = false;
     std::unique_ptr<TPadding> FPadding;

@@ -1,6 +1,6 @@
 #include "platform/ui/DateTimePicker.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <QDateTimeEdit>
 #include <QSignalBlocker>
@@ -9,10 +9,10 @@
 
 T_IMPLEMENT_CLASS(TDateTimePicker)
 {
-    b.Enum("DateFormat", &TDateTimePicker::DateFormat, &TDateTimePicker::SetDateFormat, {"dfShort", "dfLong"})
+    b.Enum("DateFormat", &TDateTimePicker::DateFormat, &TDateTimePicker::SetDateFormat, DTDateFormatNames)
         .Default(dfShort);
     b.Float("DateTime", &TDateTimePicker::DateTime, &TDateTimePicker::SetDateTime);
-    b.Enum("Kind", &TDateTimePicker::Kind, &TDateTimePicker::SetKind, {"dtkDate", "dtkTime"}).Default(dtkDate);
+    b.Enum("Kind", &TDateTimePicker::Kind, &TDateTimePicker::SetKind, DateTimeKindNames).Default(dtkDate);
     b.Bool("TabStop", &TDateTimePicker::TabStop, &TDateTimePicker::SetTabStop).Default(true);
     b.Event("OnChange", &TDateTimePicker::OnChange);
 }

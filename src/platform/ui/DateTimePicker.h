@@ -3,13 +3,16 @@
 // value in the framework's days since 30 December 1899; the user's changes fire OnChange, values
 // written by code do not.
 
-#include "platform/ui/DateTime.h"
+#include "platform/runtime/DateTime.h"
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/NativeControl.h"
 
 class QDateTimeEdit;
 
 enum TDateTimeKind { dtkDate, dtkTime };
+inline constexpr auto DateTimeKindNames = EnumNames<TDateTimeKind>("dtkDate", "dtkTime");
 enum TDTDateFormat { dfShort, dfLong };
+inline constexpr auto DTDateFormatNames = EnumNames<TDTDateFormat>("dfShort", "dfLong");
 
 class TDateTimePicker : public TNativeControl {
     T_DECLARE_CLASS(TDateTimePicker, TNativeControl)

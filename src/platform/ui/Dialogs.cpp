@@ -1,6 +1,7 @@
 #include "platform/ui/Dialogs.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/ui/ScriptedAnswers.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -57,13 +58,14 @@ int RunBox(QMessageBox::Icon icon, const QString &caption, const QString &text, 
            int defaultIndex)
 {
     const int escape = EscapeResult(results);
-    if (TestScript::Active()) {
-        const int answer = TestScript::MessageShown(caption, text, escape);
+    if (TScriptedAnswers *script = ScriptedAnswers()) {
+        const int answer = script->MessageShown(caption, text, escape);
         for (int r : results)
             if (r == answer)
                 return answer;
         if (answer != escape)
-            TestScript::Fail(QStringLiteral("message \"%1\" has no button for the scripted answer %2").arg(text).arg(answer));
+            script->Refused(
+                QStringLiteral("message \"%1\" has no button for the scripted answer %2").arg(text).arg(answer));
         return escape;
     }
     if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
@@ -157,7 +159,7 @@ QString ApplicationTitle()
 void MessageBeep(UINT)
 {
     ++gBeeps;
-    if (!TestScript::Active())
+    if (!ScriptedAnswers())
         QApplication::beep();
 }
 

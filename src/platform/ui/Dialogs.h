@@ -2,15 +2,16 @@
 // The framework's message boxes (MessageBox with MB_* flags, MessageDlg, ShowMessage),
 // MessageBeep, and TCommonDialog, the base of the file, colour and font dialogs.
 //
-// Every box and dialog is modal and answers through TestScript while scripting is active (tests,
-// the offscreen platform): it never waits for a user there. Otherwise Qt's dialogs show them.
+// Every box and dialog is modal and takes its answer from ScriptedAnswers() when there is one
+// (tests, the offscreen platform): it never waits for a user there. Otherwise Qt's dialogs show
+// them.
 
 #include "platform/ui/Application.h"
-#include "platform/ui/Classes.h"
-#include "platform/ui/Events.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/Set.h"
-#include "platform/ui/TestScript.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Events.h"
+#include "platform/runtime/Messages.h"
+#include "platform/runtime/Set.h"
+#include "platform/ui/ModalResult.h"
 
 #include <QString>
 

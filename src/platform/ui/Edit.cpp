@@ -1,6 +1,6 @@
 #include "platform/ui/Edit.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/Dialogs.h"
 
 #include <QLineEdit>
@@ -49,11 +49,10 @@ T_IMPLEMENT_CLASS(TCustomEdit)
 
 T_IMPLEMENT_CLASS(TEdit)
 {
-    b.Enum("Alignment", &TEdit::Alignment, &TEdit::SetAlignment, T_ALIGNMENT_NAMES).Default(taLeftJustify);
+    b.Enum("Alignment", &TEdit::Alignment, &TEdit::SetAlignment, AlignmentNames).Default(taLeftJustify);
     b.Bool("AutoSelect", &TEdit::AutoSelect, &TEdit::SetAutoSelect).Default(true);
-    b.Enum("BorderStyle", &TEdit::BorderStyle, &TEdit::SetBorderStyle, T_BORDERSTYLE_NAMES).Default(bsSingle);
-    b.Enum("CharCase", &TEdit::CharCase, &TEdit::SetCharCase, {"ecNormal", "ecUpperCase", "ecLowerCase"})
-        .Default(ecNormal);
+    b.Enum("BorderStyle", &TEdit::BorderStyle, &TEdit::SetBorderStyle, FormBorderStyleNames).Default(bsSingle);
+    b.Enum("CharCase", &TEdit::CharCase, &TEdit::SetCharCase, EditCharCaseNames).Default(ecNormal);
     b.Bool("HideSelection", &TEdit::HideSelection, &TEdit::SetHideSelection).Default(true);
     b.Int("MaxLength", &TEdit::MaxLength, &TEdit::SetMaxLength).Default(0);
     b.Bool("NumbersOnly", &TEdit::NumbersOnly, &TEdit::SetNumbersOnly).Default(false);

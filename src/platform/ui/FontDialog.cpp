@@ -1,6 +1,7 @@
 #include "platform/ui/FontDialog.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/ui/ScriptedAnswers.h"
 
 #include <QApplication>
 #include <QFontDialog>
@@ -16,10 +17,10 @@ bool TFontDialog::Execute()
 {
     DoShow();
     bool chosen = false;
-    if (TestScript::Active()) {
+    if (TScriptedAnswers *script = ScriptedAnswers()) {
         TFont font;
         font.Assign(&FFont);
-        chosen = TestScript::FontDialogShown(font);
+        chosen = script->FontDialogShown(font);
         if (chosen)
             FFont.Assign(&font);
     } else {

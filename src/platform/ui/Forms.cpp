@@ -6,13 +6,13 @@
 #include <QWidget>
 
 #include "platform/ui/Application.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsWidget.h"
-#include "platform/ui/FormReader.h"
+#include "platform/runtime/FormReader.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/Screen.h"
-#include "platform/ui/TestScript.h"
+#include "platform/ui/ScriptedAnswers.h"
 
 namespace {
 
@@ -116,11 +116,9 @@ T_IMPLEMENT_CLASS(TCustomForm)
         .Stored([](const TCustomForm &f) { return !f.ParentColor(); });
     b.Bool("Visible", &TCustomForm::Visible, &TCustomForm::SetVisible).Default(false);
     b.Ref("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl);
-    b.Set("BorderIcons", &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons,
-          {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"})
+    b.Set("BorderIcons", &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons, BorderIconNames)
         .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize});
-    b.Enum("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle,
-           {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"})
+    b.Enum("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle, FormBorderStyleNames)
         .Default(bsSizeable);
     b.Str("Caption", &TCustomForm::Caption, &TCustomForm::SetCaption);
     // The client size below the menu bar and without scroll bars, so that it reads back the same
@@ -131,19 +129,12 @@ T_IMPLEMENT_CLASS(TCustomForm)
     b.Int("ClientWidth", [](const TCustomForm &f) { return f.ClientAreaWithoutScrollBars().Width(); },
           &TCustomForm::SetDesignedClientWidth)
         .Stored([](const TCustomForm &f) { return f.Width() != kNewFormWidth; });
-    b.Enum("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle,
-           {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"})
-        .Default(fsNormal);
+    b.Enum("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle, FormStyleNames).Default(fsNormal);
     b.Bool("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview).Default(false);
     b.Ref("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu);
     b.Int("PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch).Stored(false);
-    b.Enum("Position", &TCustomForm::Position, &TCustomForm::SetPosition,
-           {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter", "poDesktopCenter",
-            "poMainFormCenter", "poOwnerFormCenter"})
-        .Default(poDefaultPosOnly);
-    b.Enum("WindowState", &TCustomForm::WindowState, &TCustomForm::SetWindowState,
-           {"wsNormal", "wsMinimized", "wsMaximized"})
-        .Default(wsNormal);
+    b.Enum("Position", &TCustomForm::Position, &TCustomForm::SetPosition, PositionNames).Default(poDefaultPosOnly);
+    b.Enum("WindowState", &TCustomForm::WindowState, &TCustomForm::SetWindowState, WindowStateNames).Default(wsNormal);
     b.Bool("OldCreateOrder", &TCustomForm::OldCreateOrder, &TCustomForm::OldCreateOrder).Default(false);
     b.Bool("Scaled", &TCustomForm::Scaled, &TCustomForm::Scaled).Default(true);
     b.Int("TextHeight", &TCustomForm::TextHeight, &TCustomForm::TextHeight).Stored(false);
@@ -387,6 +378,11 @@ void TCustomForm::UpdateWidgetGeometry()
     inherited::UpdateWidgetGeometry();
 }
 
+QWidget *TCustomForm::HostWidget()
+{
+    return FWindow ? FWindow.data() : inherited::HostWidget();
+}
+
 void TCustomForm::UpdateWidgetVisibility()
 {
     // Only Show, Hide and Visible show or hide the window; the client area is always visible in it.
@@ -575,7 +571,13 @@ TModalResult TCustomForm::ShowModal()
     Screen->PushModal(this);
     FModalResult = mrNone;
     TModalResult result = mrCancel;
+    // The window system keeps the dialog above the other windows and refuses them input too.
+    HandleNeeded();
+    if (FWindow)
+        FWindow->setWindowModality(Qt::ApplicationModal);
     auto restore = [&] {
+        if (FWindow)
+            FWindow->setWindowModality(Qt::NonModal);
         FFormState >> fsModal;
         Screen->PopModal(this);
         if (previous && previous->Visible()) {
@@ -586,8 +588,8 @@ TModalResult TCustomForm::ShowModal()
     };
     try {
         Show();
-        if (TestScript::Active()) {
-            const TModalResult forced = TestScript::ModalFormShown(*this);
+        if (TScriptedAnswers *script = ScriptedAnswers()) {
+            const TModalResult forced = script->ModalFormShown(*this);
             if (forced != mrNone)
                 FModalResult = forced;
         }

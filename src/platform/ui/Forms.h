@@ -28,6 +28,7 @@
 
 #include <memory>
 
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/ControlsCanvas.h"
 #include "platform/ui/ControlsScrollingWinControl.h"
 #include "platform/ui/ModalResult.h"
@@ -38,12 +39,18 @@ class QWidget;
 
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSet<TBorderIcon>;
+inline constexpr auto BorderIconNames = EnumNames<TBorderIcon>("biSystemMenu", "biMinimize", "biMaximize", "biHelp");
 enum TPosition {
     poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter, poMainFormCenter,
     poOwnerFormCenter
 };
+inline constexpr auto PositionNames =
+    EnumNames<TPosition>("poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter",
+                         "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter");
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+inline constexpr auto FormStyleNames = EnumNames<TFormStyle>("fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop");
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+inline constexpr auto WindowStateNames = EnumNames<TWindowState>("wsNormal", "wsMinimized", "wsMaximized");
 enum TFormStateItem { fsCreating, fsVisible, fsShowing, fsModal, fsCreatedMDIChild, fsActivated };
 using TFormState = TSet<TFormStateItem>;
 
@@ -134,6 +141,8 @@ protected:
     void DestroyWnd() override;
     QWidget *CreateWidget(QWidget *parent) override;
     void UpdateWidgetGeometry() override;
+    // The client area lives in the form's top-level window, whatever the form's parent.
+    QWidget *HostWidget() override;
     void UpdateWidgetVisibility() override;
     TRect ClientAreaWithoutScrollBars() const override;
     QRect WidgetRect() override;

@@ -1,8 +1,8 @@
 #include "platform/ui/Graphics.h"
 
 #include "platform/ui/Canvas.h"
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/Streams.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Streams.h"
 
 T_IMPLEMENT_CLASS(TGraphic) {}
 

@@ -7,10 +7,10 @@
 
 #include <cstdint>
 
-#include "platform/ui/Classes.h"
-#include "platform/ui/Events.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Events.h"
 #include "platform/ui/GraphicsObject.h"
-#include "platform/ui/GraphicsTypes.h"
+#include "platform/runtime/GraphicsTypes.h"
 
 class TCanvas;
 class TStream;

@@ -1,14 +1,11 @@
 #include "platform/ui/GraphicsBrush.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 T_IMPLEMENT_CLASS(TBrush)
 {
     b.Color("Color", &TBrush::Color, &TBrush::SetColor).Default(clWhite).Idents(ColorIdents());
-    b.Enum("Style", &TBrush::Style, &TBrush::SetStyle,
-           {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross",
-            "bsDiagCross"})
-        .Default(bsSolid);
+    b.Enum("Style", &TBrush::Style, &TBrush::SetStyle, BrushStyleNames).Default(bsSolid);
 }
 
 void TBrush::SetColor(TColor value)

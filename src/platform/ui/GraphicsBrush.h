@@ -2,12 +2,15 @@
 // The brush of a canvas: fill colour and style (solid, clear, six hatches) or an 8 x 8 pattern
 // bitmap, which the brush references but does not own.
 
-#include "platform/ui/Colors.h"
+#include "platform/runtime/Colors.h"
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/GraphicsObject.h"
 
 class TBitmap;
 
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+inline constexpr auto BrushStyleNames = EnumNames<TBrushStyle>("bsSolid", "bsClear", "bsHorizontal", "bsVertical",
+                                                               "bsFDiagonal", "bsBDiagonal", "bsCross", "bsDiagCross");
 
 class TBrush : public TGraphicsObject {
     T_DECLARE_CLASS(TBrush, TGraphicsObject)

@@ -1,6 +1,6 @@
 #include "platform/ui/GraphicsFont.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -69,17 +69,39 @@ TIdentMap CharsetIdents()
     return kCharsets;
 }
 
-QString MapFontFamily(const QString &name)
+namespace {
+
+// The family a font name of the original platform stands for, or nullptr; `trimmed` receives
+// the name without blanks and the vertical-writing '@'.
+const QString *AliasFamily(const QString &name, QString &trimmed)
 {
-    QString trimmed = name.trimmed();
+    trimmed = name.trimmed();
     if (trimmed.startsWith(u'@'))
         trimmed.remove(0, 1);
     for (const FontAlias &a : kFontAliases)
         if (trimmed.compare(QString::fromUtf16(a.name), Qt::CaseInsensitive) == 0)
-            return *a.family;
+            return a.family;
+    return nullptr;
+}
+
+}  // namespace
+
+QString MapFontFamily(const QString &name)
+{
+    QString trimmed;
+    if (const QString *family = AliasFamily(name, trimmed))
+        return *family;
     if (!trimmed.isEmpty() && QFontDatabase::hasFamily(trimmed))
         return trimmed;
     return kSans;
+}
+
+bool FontFamilyKnown(const QString &name)
+{
+    QString trimmed;
+    if (AliasFamily(name, trimmed))
+        return true;
+    return !trimmed.isEmpty() && QFontDatabase::hasFamily(trimmed);
 }
 
 TTextMetric NativeFontMetrics(const QFont &font, int height, TFontCharset charset)
@@ -112,14 +134,10 @@ T_IMPLEMENT_CLASS(TFont)
     b.Int("Height", &TFont::Height, &TFont::SetHeight);
     b.Str("Name", &TFont::Name, &TFont::SetName);
     b.Int("Orientation", &TFont::Orientation, &TFont::SetOrientation).Default(0);
-    b.Enum("Pitch", &TFont::Pitch, &TFont::SetPitch, {"fpDefault", "fpVariable", "fpFixed"}).Default(fpDefault);
+    b.Enum("Pitch", &TFont::Pitch, &TFont::SetPitch, FontPitchNames).Default(fpDefault);
     b.Int("Size", &TFont::Size, &TFont::SetSize).Stored(false);
-    b.Set("Style", &TFont::Style, &TFont::SetStyle, {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"})
-        .Default(TFontStyles{});
-    b.Enum("Quality", &TFont::Quality, &TFont::SetQuality,
-           {"fqDefault", "fqDraft", "fqProof", "fqNonAntialiased", "fqAntialiased", "fqClearType",
-            "fqClearTypeNatural"})
-        .Default(fqDefault);
+    b.Set("Style", &TFont::Style, &TFont::SetStyle, FontStyleNames).Default(TFontStyles{});
+    b.Enum("Quality", &TFont::Quality, &TFont::SetQuality, FontQualityNames).Default(fqDefault);
 }
 
 void TFont::Set(auto &field, auto value)

@@ -8,15 +8,20 @@
 
 #include <cstdint>
 
-#include "platform/ui/Colors.h"
+#include "platform/runtime/Colors.h"
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/GraphicsObject.h"
-#include "platform/ui/Set.h"
+#include "platform/runtime/Set.h"
 
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = TSet<TFontStyle>;
+inline constexpr auto FontStyleNames = EnumNames<TFontStyle>("fsBold", "fsItalic", "fsUnderline", "fsStrikeOut");
 
 enum TFontPitch { fpDefault, fpVariable, fpFixed };
+inline constexpr auto FontPitchNames = EnumNames<TFontPitch>("fpDefault", "fpVariable", "fpFixed");
 enum TFontQuality { fqDefault, fqDraft, fqProof, fqNonAntialiased, fqAntialiased, fqClearType, fqClearTypeNatural };
+inline constexpr auto FontQualityNames = EnumNames<TFontQuality>("fqDefault", "fqDraft", "fqProof", "fqNonAntialiased",
+                                                                 "fqAntialiased", "fqClearType", "fqClearTypeNatural");
 
 using TFontCharset = std::uint8_t;
 constexpr TFontCharset ANSI_CHARSET = 0;
@@ -104,6 +109,9 @@ private:
 // Times New Roman, Courier New, MS Sans Serif, Symbol, the Chinese UI fonts ...). Installed names
 // pass through; unknown names fall back to the default sans-serif family.
 QString MapFontFamily(const QString &name);
+// True when MapFontFamily knows the name (one of the original platform's names it maps, or an
+// installed family) rather than falling back.
+bool FontFamilyKnown(const QString &name);
 
 // Metrics of a font in pixels; the same numbers TFont::Metrics gives.
 TTextMetric NativeFontMetrics(const QFont &font, int height, TFontCharset charset);

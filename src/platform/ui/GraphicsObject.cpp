@@ -1,6 +1,6 @@
 #include "platform/ui/GraphicsObject.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 T_IMPLEMENT_CLASS(TGraphicsObject) {}
 

@@ -2,13 +2,11 @@
 // Base of the drawing tool objects (pen, brush, font): a persistent object that reports each change
 // through OnChange, so that a canvas re-selects it and an owning control repaints.
 
-#include "platform/ui/Classes.h"
-#include "platform/ui/Events.h"
-#include "platform/ui/Exception.h"
-#include "platform/ui/PropInfo.h"
-
-// Colour names for colour-kind published properties (clBtnFace ...).
-TIdentMap ColorIdents();
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Colors.h"
+#include "platform/runtime/Events.h"
+#include "platform/runtime/Exception.h"
+#include "platform/runtime/PropInfo.h"
 
 T_DECLARE_EXCEPTION(EInvalidGraphic, Exception);
 T_DECLARE_EXCEPTION(EInvalidGraphicOperation, Exception);

@@ -1,18 +1,12 @@
 #include "platform/ui/GraphicsPen.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 T_IMPLEMENT_CLASS(TPen)
 {
     b.Color("Color", &TPen::Color, &TPen::SetColor).Default(clBlack).Idents(ColorIdents());
-    b.Enum("Mode", &TPen::Mode, &TPen::SetMode,
-           {"pmBlack", "pmWhite", "pmNop", "pmNot", "pmCopy", "pmNotCopy", "pmMergePenNot", "pmMaskPenNot",
-            "pmMergeNotPen", "pmMaskNotPen", "pmMerge", "pmNotMerge", "pmMask", "pmNotMask", "pmXor", "pmNotXor"})
-        .Default(pmCopy);
-    b.Enum("Style", &TPen::Style, &TPen::SetStyle,
-           {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame", "psUserStyle",
-            "psAlternate"})
-        .Default(psSolid);
+    b.Enum("Mode", &TPen::Mode, &TPen::SetMode, PenModeNames).Default(pmCopy);
+    b.Enum("Style", &TPen::Style, &TPen::SetStyle, PenStyleNames).Default(psSolid);
     b.Int("Width", &TPen::Width, &TPen::SetWidth).Default(1);
 }
 

@@ -2,15 +2,21 @@
 // The pen of a canvas: colour, width (0 and 1 both draw a cosmetic one-pixel line), line style and
 // the binary raster operation applied where it draws.
 
-#include "platform/ui/Colors.h"
+#include "platform/runtime/Colors.h"
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/GraphicsObject.h"
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame, psUserStyle, psAlternate };
+inline constexpr auto PenStyleNames = EnumNames<TPenStyle>("psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot",
+                                                           "psClear", "psInsideFrame", "psUserStyle", "psAlternate");
 
 enum TPenMode {
     pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
     pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor
 };
+inline constexpr auto PenModeNames = EnumNames<TPenMode>(
+    "pmBlack", "pmWhite", "pmNop", "pmNot", "pmCopy", "pmNotCopy", "pmMergePenNot", "pmMaskPenNot", "pmMergeNotPen",
+    "pmMaskNotPen", "pmMerge", "pmNotMerge", "pmMask", "pmNotMask", "pmXor", "pmNotXor");
 
 class TPen : public TGraphicsObject {
     T_DECLARE_CLASS(TPen, TGraphicsObject)

@@ -1,6 +1,6 @@
 #include "platform/ui/Grids.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <QHeaderView>
 #include <QSignalBlocker>
@@ -183,7 +183,9 @@ void TCustomGrid::Fill(QTableWidget *table)
     FSyncing = true;
     table->setColumnCount(FColCount);
     table->setRowCount(FRowCount - (FFixedRows > 0 ? 1 : 0));
+    // The fixed row is a row of the grid: as high as the others, whatever the style's headers.
     table->horizontalHeader()->setVisible(FFixedRows > 0);
+    table->horizontalHeader()->setFixedHeight(FDefaultRowHeight);
     table->verticalHeader()->setVisible(false);
     table->verticalHeader()->setDefaultSectionSize(FDefaultRowHeight);
     for (int c = 0; c < FColCount; ++c) {

@@ -5,6 +5,7 @@
 // edit of a cell reaches SetEditText/OnSetEditText. The cells' texts come from GetCellText; the
 // string grid and the value list editor keep them.
 
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/NativeControl.h"
 #include "platform/ui/StdCtrlsTypes.h"
 
@@ -18,6 +19,10 @@ enum TGridOption {
     goColSizing, goRowMoving, goColMoving, goEditing, goTabs, goRowSelect, goAlwaysShowEditor, goThumbTracking
 };
 using TGridOptions = TSet<TGridOption>;
+inline constexpr auto GridOptionNames =
+    EnumNames<TGridOption>("goFixedVertLine", "goFixedHorzLine", "goVertLine", "goHorzLine", "goRangeSelect",
+                           "goDrawFocusSelected", "goRowSizing", "goColSizing", "goRowMoving", "goColMoving",
+                           "goEditing", "goTabs", "goRowSelect", "goAlwaysShowEditor", "goThumbTracking");
 
 using TSelectCellEvent = TEvent<void(TObject *Sender, int ACol, int ARow, bool &CanSelect)>;
 using TSetEditEvent = TEvent<void(TObject *Sender, int ACol, int ARow, const QString &Value)>;

@@ -1,7 +1,7 @@
 #include "platform/ui/GroupBox.h"
 
 #include "platform/ui/Bitmap.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/Label.h"
 
 T_IMPLEMENT_CLASS(TCustomGroupBox)

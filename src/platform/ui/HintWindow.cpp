@@ -1,7 +1,7 @@
 #include "platform/ui/HintWindow.h"
 
 #include "platform/ui/Bitmap.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <QWidget>
 
@@ -20,7 +20,10 @@ THintWindow::THintWindow(TComponent *AOwner) : TCustomControl(AOwner)
 QWidget *THintWindow::CreateWidget(QWidget *parent)
 {
     QWidget *w = TCustomControl::CreateWidget(parent);
-    w->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // The pointer passes through a hint to what lies below it.
+    w->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput);
+    w->setAttribute(Qt::WA_TransparentForMouseEvents);
+    w->setAttribute(Qt::WA_ShowWithoutActivating);
     return w;
 }
 

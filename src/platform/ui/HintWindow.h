@@ -1,6 +1,8 @@
 #pragma once
 // THintWindow: the small window that shows a hint: a top-level window without frame in the hint
-// colours, placed at a screen rectangle by ActivateHint and hidden by ReleaseHandle.
+// colours, placed at a screen rectangle by ActivateHint and hidden by ReleaseHandle. It takes no
+// input and never becomes the active window. The application shows control hints in one
+// (Application.h); a control may show its own (a slider's drag hint).
 
 #include "platform/ui/ControlsCustomControl.h"
 

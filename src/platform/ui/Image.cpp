@@ -1,7 +1,7 @@
 #include "platform/ui/Image.h"
 
 #include "platform/ui/Bitmap.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 T_IMPLEMENT_CLASS(TImage)
 {

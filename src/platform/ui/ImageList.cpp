@@ -6,9 +6,9 @@
 
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/Filer.h"
-#include "platform/ui/Streams.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Filer.h"
+#include "platform/runtime/Streams.h"
 
 T_IMPLEMENT_CLASS(TCustomImageList)
 {
@@ -17,12 +17,10 @@ T_IMPLEMENT_CLASS(TCustomImageList)
         .Default(clNone)
         .Idents(ColorIdents());
     b.Color("BkColor", &TCustomImageList::BkColor, &TCustomImageList::SetBkColor).Default(clNone).Idents(ColorIdents());
-    b.Enum("DrawingStyle", &TCustomImageList::DrawingStyle, &TCustomImageList::DrawingStyle,
-           {"dsFocus", "dsSelected", "dsNormal", "dsTransparent"})
+    b.Enum("DrawingStyle", &TCustomImageList::DrawingStyle, &TCustomImageList::DrawingStyle, DrawingStyleNames)
         .Default(dsNormal);
     b.Int("Height", &TCustomImageList::Height, &TCustomImageList::SetHeight).Default(16);
-    b.Enum("ImageType", &TCustomImageList::ImageType, &TCustomImageList::ImageType, {"itImage", "itMask"})
-        .Default(itImage);
+    b.Enum("ImageType", &TCustomImageList::ImageType, &TCustomImageList::ImageType, ImageTypeNames).Default(itImage);
     b.Bool("Masked", &TCustomImageList::Masked, &TCustomImageList::SetMasked).Default(true);
     b.Bool("ShareImages", &TCustomImageList::ShareImages, &TCustomImageList::ShareImages).Default(false);
     b.Int("Width", &TCustomImageList::Width, &TCustomImageList::SetWidth).Default(16);

@@ -7,16 +7,20 @@
 
 #include <vector>
 
-#include "platform/ui/Classes.h"
-#include "platform/ui/Colors.h"
-#include "platform/ui/Events.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Colors.h"
+#include "platform/runtime/EnumNames.h"
+#include "platform/runtime/Events.h"
 
 class TBitmap;
 class TCanvas;
 class TStream;
 
 enum TDrawingStyle { dsFocus, dsSelected, dsNormal, dsTransparent };
+inline constexpr auto DrawingStyleNames =
+    EnumNames<TDrawingStyle>("dsFocus", "dsSelected", "dsNormal", "dsTransparent");
 enum TImageType { itImage, itMask };
+inline constexpr auto ImageTypeNames = EnumNames<TImageType>("itImage", "itMask");
 
 class TCustomImageList : public TComponent {
     T_DECLARE_CLASS(TCustomImageList, TComponent)

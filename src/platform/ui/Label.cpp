@@ -1,7 +1,7 @@
 #include "platform/ui/Label.h"
 
 #include "platform/ui/Bitmap.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/MenuItem.h"
 
 T_IMPLEMENT_CLASS(TCustomLabel)
@@ -13,11 +13,11 @@ T_IMPLEMENT_CLASS(TCustomLabel)
 
 T_IMPLEMENT_CLASS(TLabel)
 {
-    b.Enum("Alignment", &TLabel::Alignment, &TLabel::SetAlignment, T_ALIGNMENT_NAMES).Default(taLeftJustify);
+    b.Enum("Alignment", &TLabel::Alignment, &TLabel::SetAlignment, AlignmentNames).Default(taLeftJustify);
     b.Bool("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize).Default(true);
     b.Str("Caption", &TLabel::Caption, &TLabel::SetCaption);
     b.Ref("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl);
-    b.Enum("Layout", &TLabel::Layout, &TLabel::SetLayout, {"tlTop", "tlCenter", "tlBottom"}).Default(tlTop);
+    b.Enum("Layout", &TLabel::Layout, &TLabel::SetLayout, TextLayoutNames).Default(tlTop);
     b.Bool("ShowAccelChar", &TLabel::ShowAccelChar, &TLabel::SetShowAccelChar).Default(true);
     b.Bool("Transparent", &TLabel::Transparent, &TLabel::SetTransparent).Default(false);
     b.Bool("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap).Default(false);

@@ -1,6 +1,6 @@
 #include "platform/ui/ListBox.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/OwnerDrawDelegate.h"
 
 #include <QListWidget>
@@ -19,7 +19,7 @@ T_IMPLEMENT_CLASS(TCustomListBox)
 
 T_IMPLEMENT_CLASS(TListBox)
 {
-    b.Enum("BorderStyle", &TListBox::BorderStyle, &TListBox::SetBorderStyle, T_BORDERSTYLE_NAMES).Default(bsSingle);
+    b.Enum("BorderStyle", &TListBox::BorderStyle, &TListBox::SetBorderStyle, FormBorderStyleNames).Default(bsSingle);
     b.Bool("ExtendedSelect", &TListBox::ExtendedSelect, &TListBox::SetExtendedSelect).Default(true);
     b.Int("ItemHeight", &TListBox::ItemHeight, &TListBox::SetItemHeight).Default(16);
     b.Int("ItemIndex", &TListBox::ItemIndex, &TListBox::SetItemIndex).Default(-1);
@@ -27,9 +27,7 @@ T_IMPLEMENT_CLASS(TListBox)
     b.Bool("MultiSelect", &TListBox::MultiSelect, &TListBox::SetMultiSelect).Default(false);
     b.Bool("ParentColor", &TListBox::ParentColor, &TListBox::SetParentColor).Default(false);
     b.Bool("Sorted", &TListBox::Sorted, &TListBox::SetSorted).Default(false);
-    b.Enum("Style", &TListBox::Style, &TListBox::SetStyle,
-           {"lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable", "lbVirtual", "lbVirtualOwnerDraw"})
-        .Default(lbStandard);
+    b.Enum("Style", &TListBox::Style, &TListBox::SetStyle, ListBoxStyleNames).Default(lbStandard);
     b.Bool("TabStop", &TListBox::TabStop, &TListBox::SetTabStop).Default(true);
     b.Event("OnDrawItem", &TListBox::OnDrawItem);
     b.Event("OnMeasureItem", &TListBox::OnMeasureItem);

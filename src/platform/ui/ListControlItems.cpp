@@ -1,6 +1,6 @@
 #include "platform/ui/ListControlItems.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <algorithm>
 

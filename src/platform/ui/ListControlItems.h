@@ -5,7 +5,7 @@
 // item leaves nothing selected) and its widget in step. With Sorted, Add puts a string where it
 // belongs (case ignored), as a sorted list window does.
 
-#include "platform/ui/StringList.h"
+#include "platform/runtime/StringList.h"
 
 #include <functional>
 #include <vector>

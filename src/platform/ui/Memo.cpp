@@ -1,6 +1,6 @@
 #include "platform/ui/Memo.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -96,12 +96,12 @@ T_IMPLEMENT_CLASS(TCustomMemo)
 
 T_IMPLEMENT_CLASS(TMemo)
 {
-    b.Enum("Alignment", &TMemo::Alignment, &TMemo::SetAlignment, T_ALIGNMENT_NAMES).Default(taLeftJustify);
-    b.Enum("BorderStyle", &TMemo::BorderStyle, &TMemo::SetBorderStyle, T_BORDERSTYLE_NAMES).Default(bsSingle);
+    b.Enum("Alignment", &TMemo::Alignment, &TMemo::SetAlignment, AlignmentNames).Default(taLeftJustify);
+    b.Enum("BorderStyle", &TMemo::BorderStyle, &TMemo::SetBorderStyle, FormBorderStyleNames).Default(bsSingle);
     b.Object("Lines", &TMemo::Lines, &TMemo::SetLines);
     b.Bool("ParentColor", &TMemo::ParentColor, &TMemo::SetParentColor).Default(false);
     b.Bool("ReadOnly", &TMemo::ReadOnly, &TMemo::SetReadOnly).Default(false);
-    b.Enum("ScrollBars", &TMemo::ScrollBars, &TMemo::SetScrollBars, T_SCROLLSTYLE_NAMES).Default(ssNone);
+    b.Enum("ScrollBars", &TMemo::ScrollBars, &TMemo::SetScrollBars, ScrollStyleNames).Default(ssNone);
     b.Bool("TabStop", &TMemo::TabStop, &TMemo::SetTabStop).Default(true);
     b.Bool("WantReturns", &TMemo::WantReturns, &TMemo::SetWantReturns).Default(true);
     b.Bool("WantTabs", &TMemo::WantTabs, &TMemo::SetWantTabs).Default(false);

@@ -1,7 +1,7 @@
 #include "platform/ui/MenuItem.h"
 
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/Exception.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Exception.h"
 #include "platform/ui/Menus.h"
 
 #include <QAction>

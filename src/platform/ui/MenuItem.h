@@ -12,9 +12,9 @@
 //  - Items are owned as components by their Owner (normally the form) and belong to their parent
 //    item in the menu tree; destroying an item destroys its sub-items and takes it out of its parent.
 
-#include "platform/ui/Classes.h"
-#include "platform/ui/Events.h"
-#include "platform/ui/Exception.h"
+#include "platform/runtime/Classes.h"
+#include "platform/runtime/Events.h"
+#include "platform/runtime/Exception.h"
 
 #include <QString>
 

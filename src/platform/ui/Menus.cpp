@@ -1,7 +1,7 @@
 #include "platform/ui/Menus.h"
 
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/TestScript.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/ui/ScriptedAnswers.h"
 
 #include <QAction>
 #include <QMenu>
@@ -120,8 +120,8 @@ void TPopupMenu::Popup(int X, int Y)
 {
     FPopupPoint = TPoint(X, Y);
     DoPopup(this);
-    if (TestScript::Active()) {
-        if (TMenuItem *item = TestScript::PopupShown(*this))
+    if (TScriptedAnswers *script = ScriptedAnswers()) {
+        if (TMenuItem *item = script->PopupShown(*this))
             item->Click();
         return;
     }

@@ -3,11 +3,12 @@
 // of a form, TPopupMenu a context menu shown at a screen position.
 //
 // The Qt side (a QMenuBar, a QMenu) is built when first asked for and kept in step with the items.
-// In a test (TestScript active) Popup does not open a window: it takes the scripted choice.
+// When ScriptedAnswers() gives answers (tests) Popup does not open a window: it takes the
+// scripted choice.
 
 #include "platform/ui/MenuItem.h"
 
-#include "platform/ui/GraphicsTypes.h"
+#include "platform/runtime/GraphicsTypes.h"
 
 class QMenuBar;
 

@@ -1,11 +1,15 @@
 #include "platform/ui/NativeControl.h"
 
 #include "platform/ui/Application.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include "platform/ui/ControlsWidget.h"
 
+#include <QAbstractScrollArea>
+#include <QApplication>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QWidget>
 
 T_IMPLEMENT_CLASS(TNativeControl)
@@ -18,6 +22,60 @@ QColor QColorOf(TColor color)
 {
     const TColor rgb = ColorToRGB(color);
     return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+}
+
+QPalette SystemColorPalette()
+{
+    struct RoleColor {
+        QPalette::ColorRole Role;
+        TColor Color;
+    };
+    // Each palette role and the system colour that paints it.
+    static constexpr RoleColor kRoles[] = {
+        {QPalette::Window, clBtnFace},
+        {QPalette::WindowText, clWindowText},
+        {QPalette::Base, clWindow},
+        {QPalette::AlternateBase, clBtnFace},
+        {QPalette::ToolTipBase, clInfoBk},
+        {QPalette::ToolTipText, clInfoText},
+        {QPalette::PlaceholderText, clGrayText},
+        {QPalette::Text, clWindowText},
+        {QPalette::Button, clBtnFace},
+        {QPalette::ButtonText, clBtnText},
+        {QPalette::BrightText, clBtnHighlight},
+        {QPalette::Light, clBtnHighlight},
+        {QPalette::Midlight, cl3DLight},
+        {QPalette::Dark, clBtnShadow},
+        {QPalette::Mid, clBtnShadow},
+        {QPalette::Shadow, cl3DDkShadow},
+        {QPalette::Highlight, clHighlight},
+        {QPalette::HighlightedText, clHighlightText},
+        {QPalette::Link, clHotLight},
+        {QPalette::LinkVisited, clPurple},
+    };
+    // Roles that change when a control is disabled.
+    static constexpr RoleColor kDisabled[] = {
+        {QPalette::WindowText, clGrayText},
+        {QPalette::Text, clGrayText},
+        {QPalette::ButtonText, clGrayText},
+        {QPalette::Base, clBtnFace},
+    };
+    QPalette palette;
+    for (const RoleColor &r : kRoles)
+        palette.setColor(r.Role, QColorOf(r.Color));
+    for (const RoleColor &r : kDisabled)
+        palette.setColor(QPalette::Disabled, r.Role, QColorOf(r.Color));
+    return palette;
+}
+
+void UseClassicLook()
+{
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    if (QApplication::style()->name().compare(QLatin1String("windows"), Qt::CaseInsensitive) != 0)
+        if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
+            QApplication::setStyle(style);
+    QApplication::setPalette(SystemColorPalette());
 }
 
 TNativeControl::TNativeControl(TComponent *AOwner) : TWinControl(AOwner) {}
@@ -43,8 +101,11 @@ void TNativeControl::UpdateLookOf(QWidget *w)
     QPalette p = w->palette();
     const QColor back = QColorOf(Color());
     const QColor text = QColorOf(Font()->Color());
-    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Button})
-        p.setColor(role, back);
+    // The control's colour fills its own area; buttons, scroll bars and the corner between them
+    // keep the system colours.
+    p.setColor(QPalette::Base, back);
+    if (!qobject_cast<QAbstractScrollArea *>(w))
+        p.setColor(QPalette::Window, back);
     for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
         p.setColor(QPalette::Active, role, text), p.setColor(QPalette::Inactive, role, text);
     w->setPalette(p);

@@ -3,11 +3,15 @@
 // a list, a button ...). The control's state lives in the control; the widget shows it and
 // reports what the user did, which the control turns into the framework's events. Input arrives
 // as the framework's messages first (ControlsWinControl.h); what the handlers leave goes on to
-// the widget. Font and colours follow the control's Font and Color.
+// the widget, and after the widget has painted the control gets WM_PAINT over its pixels. The
+// widget's font and text colour follow the control's Font; the control's Color fills the
+// widget's own area (the field, the list), while its buttons and scroll bars keep the system
+// colours of the application's classic look (UseClassicLook).
 
 #include "platform/ui/ControlsWinControl.h"
 
 #include <QColor>
+#include <QPalette>
 
 #include <functional>
 
@@ -49,3 +53,11 @@ protected:
 
 // The Qt colour of a framework colour (system colours resolved).
 QColor QColorOf(TColor color);
+
+// The palette of the framework's system colours (button face 240,240,240 and so on), the same
+// for active and inactive windows; disabled text in the grey-text colour.
+QPalette SystemColorPalette();
+// Gives the whole application Qt's classic "Windows" style and the system colour palette, so
+// native widgets look like the framework's own controls around them and render the same
+// offscreen, under Xvfb and on every desktop theme. Needs a QApplication; does nothing otherwise.
+void UseClassicLook();

@@ -1,7 +1,8 @@
 #include "platform/ui/OpenDialog.h"
 
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/SysUtils.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/SysUtils.h"
+#include "platform/ui/ScriptedAnswers.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -14,12 +15,7 @@ T_IMPLEMENT_CLASS(TOpenDialog)
     b.Str("Filter", &TOpenDialog::Filter, &TOpenDialog::SetFilter);
     b.Int("FilterIndex", &TOpenDialog::FilterIndex, &TOpenDialog::SetFilterIndex).Default(1);
     b.Str("InitialDir", &TOpenDialog::InitialDir, &TOpenDialog::SetInitialDir);
-    b.Set("Options", &TOpenDialog::Options, &TOpenDialog::SetOptions,
-          {"ofReadOnly", "ofOverwritePrompt", "ofHideReadOnly", "ofNoChangeDir", "ofShowHelp", "ofNoValidate",
-           "ofAllowMultiSelect", "ofExtensionDifferent", "ofPathMustExist", "ofFileMustExist", "ofCreatePrompt",
-           "ofShareAware", "ofNoReadOnlyReturn", "ofNoTestFileCreate", "ofNoNetworkButton", "ofNoLongNames",
-           "ofOldStyleDialog", "ofNoDereferenceLinks", "ofEnableIncludeNotify", "ofEnableSizing", "ofDontAddToRecent",
-           "ofForceShowHidden"})
+    b.Set("Options", &TOpenDialog::Options, &TOpenDialog::SetOptions, OpenOptionNames)
         .Default(TOpenOptions{ofHideReadOnly, ofEnableSizing});
     b.Str("Title", &TOpenDialog::Title, &TOpenDialog::SetTitle);
 }
@@ -57,10 +53,10 @@ bool TOpenDialog::DoExecute(bool save)
 {
     DoShow();
     bool chosen = false;
-    if (TestScript::Active()) {
+    if (TScriptedAnswers *script = ScriptedAnswers()) {
         // Each scripted answer is one round of the dialog; a refused file asks again.
         for (;;) {
-            const TFileDialogAnswer answer = TestScript::FileDialogShown({save, FTitle, FFilter, FFileName});
+            const TFileDialogAnswer answer = script->FileDialogShown({save, FTitle, FFilter, FFileName});
             if (!answer.Ok || answer.Files.isEmpty())
                 break;
             if (answer.FilterIndex > 0)

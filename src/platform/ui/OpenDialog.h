@@ -7,6 +7,7 @@
 // it takes an existing file ("No" goes back to the choice), and with ofFileMustExist an open dialog
 // refuses a file that does not exist ("File not found", back to the choice).
 
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/Dialogs.h"
 
 #include <QStringList>
@@ -18,6 +19,12 @@ enum TOpenOption {
     ofEnableSizing, ofDontAddToRecent, ofForceShowHidden
 };
 using TOpenOptions = TSet<TOpenOption>;
+inline constexpr auto OpenOptionNames = EnumNames<TOpenOption>(
+    "ofReadOnly", "ofOverwritePrompt", "ofHideReadOnly", "ofNoChangeDir", "ofShowHelp", "ofNoValidate",
+    "ofAllowMultiSelect", "ofExtensionDifferent", "ofPathMustExist", "ofFileMustExist", "ofCreatePrompt",
+    "ofShareAware", "ofNoReadOnlyReturn", "ofNoTestFileCreate", "ofNoNetworkButton", "ofNoLongNames",
+    "ofOldStyleDialog", "ofNoDereferenceLinks", "ofEnableIncludeNotify", "ofEnableSizing", "ofDontAddToRecent",
+    "ofForceShowHidden");
 
 class TOpenDialog : public TCommonDialog {
     T_DECLARE_CLASS(TOpenDialog, TCommonDialog)

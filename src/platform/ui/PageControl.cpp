@@ -1,7 +1,7 @@
 #include "platform/ui/PageControl.h"
 
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/Exception.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Exception.h"
 
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -22,9 +22,7 @@ T_IMPLEMENT_CLASS(TTabSheet)
     b.Int("Top", &TTabSheet::Top, &TTabSheet::SetTop).Stored(false);
     b.Int("Width", &TTabSheet::Width, &TTabSheet::SetWidth).Stored(false);
     b.Int("Height", &TTabSheet::Height, &TTabSheet::SetHeight).Stored(false);
-    b.Enum("Align", &TTabSheet::Align, &TTabSheet::SetAlign,
-           {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"})
-        .Stored(false);
+    b.Enum("Align", &TTabSheet::Align, &TTabSheet::SetAlign, AlignNames).Stored(false);
     b.Bool("Visible", &TTabSheet::Visible, &TTabSheet::SetVisible).Stored(false);
     b.Int("TabOrder", &TTabSheet::TabOrder, &TTabSheet::SetTabOrder).Stored(false);
     b.Color("Color", &TTabSheet::Color, &TTabSheet::SetColor)

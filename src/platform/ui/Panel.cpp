@@ -1,6 +1,6 @@
 #include "platform/ui/Panel.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 T_IMPLEMENT_CLASS(TCustomPanel)
 {
@@ -9,20 +9,19 @@ T_IMPLEMENT_CLASS(TCustomPanel)
 
 T_IMPLEMENT_CLASS(TPanel)
 {
-    b.Enum("Alignment", &TPanel::Alignment, &TPanel::SetAlignment, T_ALIGNMENT_NAMES).Default(taCenter);
+    b.Enum("Alignment", &TPanel::Alignment, &TPanel::SetAlignment, AlignmentNames).Default(taCenter);
     b.Bool("AutoSize", &TPanel::AutoSize, &TPanel::SetAutoSize).Default(false);
-    b.Enum("BevelInner", &TPanel::BevelInner, &TPanel::SetBevelInner, T_BEVELCUT_NAMES).Default(bvNone);
-    b.Enum("BevelOuter", &TPanel::BevelOuter, &TPanel::SetBevelOuter, T_BEVELCUT_NAMES).Default(bvRaised);
+    b.Enum("BevelInner", &TPanel::BevelInner, &TPanel::SetBevelInner, BevelCutNames).Default(bvNone);
+    b.Enum("BevelOuter", &TPanel::BevelOuter, &TPanel::SetBevelOuter, BevelCutNames).Default(bvRaised);
     b.Int("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth).Default(1);
-    b.Enum("BorderStyle", &TPanel::BorderStyle, &TPanel::SetBorderStyle, T_BORDERSTYLE_NAMES).Default(bsNone);
+    b.Enum("BorderStyle", &TPanel::BorderStyle, &TPanel::SetBorderStyle, FormBorderStyleNames).Default(bsNone);
     b.Int("BorderWidth", &TPanel::BorderWidth, &TPanel::SetBorderWidth).Default(0);
     b.Str("Caption", &TPanel::Caption, &TPanel::SetCaption);
     b.Color("Color", &TPanel::Color, &TPanel::SetColor).Default(clBtnFace).Idents(ColorIdents());
     b.Bool("FullRepaint", &TPanel::FullRepaint, &TPanel::SetFullRepaint).Default(true);
     b.Bool("Locked", &TPanel::Locked, &TPanel::SetLocked).Default(false);
     b.Bool("ParentColor", &TPanel::ParentColor, &TPanel::SetParentColor).Default(false);
-    b.Enum("VerticalAlignment", &TPanel::VerticalAlignment, &TPanel::SetVerticalAlignment,
-           {"taAlignTop", "taAlignBottom", "taVerticalCenter"})
+    b.Enum("VerticalAlignment", &TPanel::VerticalAlignment, &TPanel::SetVerticalAlignment, VerticalAlignmentNames)
         .Default(taVerticalCenter);
 }
 

@@ -5,8 +5,8 @@
 #include <QtEndian>
 
 #include "platform/ui/Canvas.h"
-#include "platform/ui/ClassBuilder.h"
-#include "platform/ui/Streams.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Streams.h"
 
 T_IMPLEMENT_CLASS(TEncodedGraphic) {}
 T_IMPLEMENT_CLASS(TPngImage) {}

@@ -1,6 +1,6 @@
 #include "platform/ui/ProgressBar.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <QProgressBar>
 
@@ -10,7 +10,7 @@ T_IMPLEMENT_CLASS(TProgressBar)
 {
     b.Int("Max", &TProgressBar::Max, &TProgressBar::SetMax).Default(100);
     b.Int("Min", &TProgressBar::Min, &TProgressBar::SetMin).Default(0);
-    b.Enum("Orientation", &TProgressBar::Orientation, &TProgressBar::SetOrientation, {"pbHorizontal", "pbVertical"})
+    b.Enum("Orientation", &TProgressBar::Orientation, &TProgressBar::SetOrientation, ProgressBarOrientationNames)
         .Default(pbHorizontal);
     b.Int("Position", &TProgressBar::Position, &TProgressBar::SetPosition).Default(0);
     b.Bool("Smooth", &TProgressBar::Smooth, &TProgressBar::SetSmooth).Default(false);

@@ -1,11 +1,13 @@
 #pragma once
 // TProgressBar: shows Position between Min and Max; StepIt advances it by Step.
 
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/NativeControl.h"
 
 class QProgressBar;
 
 enum TProgressBarOrientation { pbHorizontal, pbVertical };
+inline constexpr auto ProgressBarOrientationNames = EnumNames<TProgressBarOrientation>("pbHorizontal", "pbVertical");
 
 class TProgressBar : public TNativeControl {
     T_DECLARE_CLASS(TProgressBar, TNativeControl)

@@ -1,13 +1,12 @@
 #include "platform/ui/RadioButton.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <QRadioButton>
 
 T_IMPLEMENT_CLASS(TRadioButton)
 {
-    b.Enum("Alignment", &TRadioButton::Alignment, &TRadioButton::SetAlignment, T_ALIGNMENT_NAMES)
-        .Default(taRightJustify);
+    b.Enum("Alignment", &TRadioButton::Alignment, &TRadioButton::SetAlignment, AlignmentNames).Default(taRightJustify);
     b.Str("Caption", &TRadioButton::Caption, &TRadioButton::SetCaption);
     b.Bool("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked).Default(false);
 }

@@ -1,7 +1,7 @@
 #include "platform/ui/RadioGroup.h"
 
 #include "platform/ui/Bitmap.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/RadioButton.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 // writing ItemIndex, fires OnClick.
 
 #include "platform/ui/GroupBox.h"
-#include "platform/ui/StringList.h"
+#include "platform/runtime/StringList.h"
 
 #include <memory>
 #include <vector>

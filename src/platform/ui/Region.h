@@ -5,7 +5,7 @@
 #include <QRegion>
 #include <vector>
 
-#include "platform/ui/GraphicsTypes.h"
+#include "platform/runtime/GraphicsTypes.h"
 
 enum class TRegionCombine { And, Or, Xor, Diff, Copy };
 enum class TPolyFillMode { Alternate, Winding };

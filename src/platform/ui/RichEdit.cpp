@@ -1,10 +1,10 @@
 #include "platform/ui/RichEdit.h"
 
 #include "platform/ui/Canvas.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/RtfReader.h"
 #include "platform/ui/RtfWriter.h"
-#include "platform/ui/Streams.h"
+#include "platform/runtime/Streams.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
@@ -116,13 +116,13 @@ T_IMPLEMENT_CLASS(TCustomRichEdit)
 
 T_IMPLEMENT_CLASS(TRichEdit)
 {
-    b.Enum("BorderStyle", &TRichEdit::BorderStyle, &TRichEdit::SetBorderStyle, T_BORDERSTYLE_NAMES).Default(bsSingle);
+    b.Enum("BorderStyle", &TRichEdit::BorderStyle, &TRichEdit::SetBorderStyle, FormBorderStyleNames).Default(bsSingle);
     b.Bool("HideSelection", &TRichEdit::HideSelection, &TRichEdit::SetHideSelection).Default(true);
     b.Object("Lines", &TRichEdit::Lines, &TRichEdit::SetLines);
     b.Bool("ParentColor", &TRichEdit::ParentColor, &TRichEdit::SetParentColor).Default(false);
     b.Bool("PlainText", &TRichEdit::PlainText, &TRichEdit::SetPlainText).Default(false);
     b.Bool("ReadOnly", &TRichEdit::ReadOnly, &TRichEdit::SetReadOnly).Default(false);
-    b.Enum("ScrollBars", &TRichEdit::ScrollBars, &TRichEdit::SetScrollBars, T_SCROLLSTYLE_NAMES).Default(ssNone);
+    b.Enum("ScrollBars", &TRichEdit::ScrollBars, &TRichEdit::SetScrollBars, ScrollStyleNames).Default(ssNone);
     b.Bool("TabStop", &TRichEdit::TabStop, &TRichEdit::SetTabStop).Default(true);
     b.Bool("WordWrap", &TRichEdit::WordWrap, &TRichEdit::SetWordWrap).Default(true);
     b.Event("OnChange", &TRichEdit::OnChange);

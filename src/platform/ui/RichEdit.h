@@ -10,7 +10,7 @@
 
 #include "platform/ui/NativeControl.h"
 #include "platform/ui/StdCtrlsTypes.h"
-#include "platform/ui/StringList.h"
+#include "platform/runtime/StringList.h"
 
 #include <memory>
 #include <string>

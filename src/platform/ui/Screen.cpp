@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/Forms.h"
 

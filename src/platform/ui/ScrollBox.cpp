@@ -1,11 +1,12 @@
 #include "platform/ui/ScrollBox.h"
 
 #include "platform/ui/Canvas.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 T_IMPLEMENT_CLASS(TScrollBox)
 {
-    b.Enum("BorderStyle", &TScrollBox::BorderStyle, &TScrollBox::SetBorderStyle, T_BORDERSTYLE_NAMES).Default(bsSingle);
+    b.Enum("BorderStyle", &TScrollBox::BorderStyle, &TScrollBox::SetBorderStyle, FormBorderStyleNames)
+        .Default(bsSingle);
     b.Bool("TabStop", &TScrollBox::TabStop, &TScrollBox::SetTabStop).Default(false);
 }
 

@@ -1,6 +1,6 @@
 #include "platform/ui/Shape.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <algorithm>
 
@@ -8,9 +8,7 @@ T_IMPLEMENT_CLASS(TShape)
 {
     b.Object("Brush", &TShape::Brush, &TShape::SetBrush);
     b.Object("Pen", &TShape::Pen, &TShape::SetPen);
-    b.Enum("Shape", &TShape::Shape, &TShape::SetShape,
-           {"stRectangle", "stSquare", "stRoundRect", "stRoundSquare", "stEllipse", "stCircle"})
-        .Default(stRectangle);
+    b.Enum("Shape", &TShape::Shape, &TShape::SetShape, ShapeTypeNames).Default(stRectangle);
 }
 
 TShape::TShape(TComponent *AOwner)

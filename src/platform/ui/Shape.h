@@ -2,6 +2,7 @@
 // TShape: a windowless rectangle, square, rounded rectangle or square, ellipse or circle, drawn
 // with its Pen and filled with its Brush.
 
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/ControlsGraphicControl.h"
 #include "platform/ui/GraphicsBrush.h"
 #include "platform/ui/GraphicsPen.h"
@@ -9,6 +10,8 @@
 #include <memory>
 
 enum TShapeType { stRectangle, stSquare, stRoundRect, stRoundSquare, stEllipse, stCircle };
+inline constexpr auto ShapeTypeNames =
+    EnumNames<TShapeType>("stRectangle", "stSquare", "stRoundRect", "stRoundSquare", "stEllipse", "stCircle");
 
 class TShape : public TGraphicControl {
     T_DECLARE_CLASS(TShape, TGraphicControl)

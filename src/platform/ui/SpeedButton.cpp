@@ -1,6 +1,6 @@
 #include "platform/ui/SpeedButton.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsWinControl.h"
 
 T_IMPLEMENT_CLASS(TSpeedButton)
@@ -11,7 +11,7 @@ T_IMPLEMENT_CLASS(TSpeedButton)
     b.Bool("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat).Default(false);
     b.Object("Glyph", &TSpeedButton::Glyph, &TSpeedButton::SetGlyph);
     b.Int("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex).Default(0);
-    b.Enum("Layout", &TSpeedButton::Layout, &TSpeedButton::SetLayout, T_BUTTONLAYOUT_NAMES).Default(blGlyphLeft);
+    b.Enum("Layout", &TSpeedButton::Layout, &TSpeedButton::SetLayout, ButtonLayoutNames).Default(blGlyphLeft);
     b.Int("Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin).Default(-1);
     b.Int("NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs).Default(1);
     b.Int("Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing).Default(4);
@@ -46,9 +46,7 @@ void TSpeedButton::SetGroupIndex(int value)
 
 void TSpeedButton::SetDown(bool value)
 {
-    if (FGroupIndex == 0)
-        value = false;
-    if (value == FDown || (FDown && !FAllowAllUp))
+    if (!GroupedDownChanges(FGroupIndex, FDown, FAllowAllUp, value))
         return;
     FDown = value;
     FState = value ? bsExclusive : bsUp;

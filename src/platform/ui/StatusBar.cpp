@@ -1,20 +1,18 @@
 #include "platform/ui/StatusBar.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 T_IMPLEMENT_CLASS(TStatusPanel)
 {
-    b.Enum("Alignment", &TStatusPanel::Alignment, &TStatusPanel::SetAlignment, T_ALIGNMENT_NAMES).Default(taLeftJustify);
-    b.Enum("Bevel", &TStatusPanel::Bevel, &TStatusPanel::SetBevel, {"pbNone", "pbLowered", "pbRaised"}).Default(pbLowered);
+    b.Enum("Alignment", &TStatusPanel::Alignment, &TStatusPanel::SetAlignment, AlignmentNames).Default(taLeftJustify);
+    b.Enum("Bevel", &TStatusPanel::Bevel, &TStatusPanel::SetBevel, StatusPanelBevelNames).Default(pbLowered);
     b.Str("Text", &TStatusPanel::Text, &TStatusPanel::SetText);
     b.Int("Width", &TStatusPanel::Width, &TStatusPanel::SetWidth).Default(50);
 }
 
 T_IMPLEMENT_CLASS(TStatusBar)
 {
-    b.Enum("Align", &TStatusBar::Align, &TStatusBar::SetAlign,
-           {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"})
-        .Default(alBottom);
+    b.Enum("Align", &TStatusBar::Align, &TStatusBar::SetAlign, AlignNames).Default(alBottom);
     b.Color("Color", &TStatusBar::Color, &TStatusBar::SetColor).Default(clBtnFace).Idents(ColorIdents());
     b.Object("Panels", &TStatusBar::Panels, &TStatusBar::SetPanels);
     b.Bool("ParentColor", &TStatusBar::ParentColor, &TStatusBar::SetParentColor).Default(false);

@@ -2,13 +2,15 @@
 // TStatusBar: the bar at the bottom of a window. With SimplePanel it shows SimpleText alone;
 // otherwise one sunken field per panel of Panels, each Width wide (the last one takes the rest).
 
-#include "platform/ui/Collection.h"
+#include "platform/runtime/Collection.h"
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/ControlsCustomControl.h"
 #include "platform/ui/StdCtrlsTypes.h"
 
 #include <memory>
 
 enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
+inline constexpr auto StatusPanelBevelNames = EnumNames<TStatusPanelBevel>("pbNone", "pbLowered", "pbRaised");
 
 class TStatusPanel : public TCollectionItem {
     T_DECLARE_CLASS(TStatusPanel, TCollectionItem)

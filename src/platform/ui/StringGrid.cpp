@@ -1,6 +1,6 @@
 #include "platform/ui/StringGrid.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <QTableWidget>
 
@@ -12,13 +12,10 @@ T_IMPLEMENT_CLASS(TStringGrid)
     b.Int("DefaultRowHeight", &TStringGrid::DefaultRowHeight, &TStringGrid::SetDefaultRowHeight).Default(24);
     b.Int("FixedCols", &TStringGrid::FixedCols, &TStringGrid::SetFixedCols).Default(1);
     b.Int("FixedRows", &TStringGrid::FixedRows, &TStringGrid::SetFixedRows).Default(1);
-    b.Set("Options", &TStringGrid::Options, &TStringGrid::SetOptions,
-          {"goFixedVertLine", "goFixedHorzLine", "goVertLine", "goHorzLine", "goRangeSelect", "goDrawFocusSelected",
-           "goRowSizing", "goColSizing", "goRowMoving", "goColMoving", "goEditing", "goTabs", "goRowSelect",
-           "goAlwaysShowEditor", "goThumbTracking"})
+    b.Set("Options", &TStringGrid::Options, &TStringGrid::SetOptions, GridOptionNames)
         .Default(TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect});
     b.Int("RowCount", &TStringGrid::RowCount, &TStringGrid::SetRowCount).Default(5);
-    b.Enum("ScrollBars", &TStringGrid::ScrollBars, &TStringGrid::SetScrollBars, T_SCROLLSTYLE_NAMES).Default(ssBoth);
+    b.Enum("ScrollBars", &TStringGrid::ScrollBars, &TStringGrid::SetScrollBars, ScrollStyleNames).Default(ssBoth);
     b.Bool("TabStop", &TStringGrid::TabStop, &TStringGrid::SetTabStop).Default(true);
     b.Event("OnSelectCell", &TStringGrid::OnSelectCell);
     b.Event("OnSetEditText", &TStringGrid::OnSetEditText);

@@ -34,9 +34,35 @@ struct State {
     std::function<void(const std::string &)> handler;
 };
 
+// The windows' way into the script (the framework calls no test code directly).
+class TTestScriptAnswers final : public TScriptedAnswers {
+public:
+    bool Active() const override { return TestScript::Active(); }
+    TModalResult ModalFormShown(TCustomForm &form) override { return TestScript::ModalFormShown(form); }
+    TModalResult MessageShown(const QString &caption, const QString &text, TModalResult cancelResult) override
+    {
+        return TestScript::MessageShown(caption, text, cancelResult);
+    }
+    TFileDialogAnswer FileDialogShown(const TFileDialogRequest &request) override
+    {
+        return TestScript::FileDialogShown(request);
+    }
+    bool ColorDialogShown(TColor &color) override { return TestScript::ColorDialogShown(color); }
+    bool FontDialogShown(TFont &font) override { return TestScript::FontDialogShown(font); }
+    TMenuItem *PopupShown(TPopupMenu &menu) override { return TestScript::PopupShown(menu); }
+    void Refused(const QString &problem) override { TestScript::Fail(problem); }
+};
+
+// The script's state; the first use installs the script as the windows' answers (for the rest of
+// the process: windows still wait for a user while it is not Active()).
 State &S()
 {
     static State state;
+    static const bool installed = [] {
+        SetScriptedAnswers(new TTestScriptAnswers);
+        return true;
+    }();
+    (void)installed;
     return state;
 }
 

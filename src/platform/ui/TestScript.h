@@ -6,7 +6,9 @@
 // answered as if cancelled, so a test fails promptly instead of blocking.
 //
 // Scripting is on while a TScriptSession exists, and always on the offscreen platform, where no
-// user could ever answer. Everything here runs on the GUI thread.
+// user could ever answer. The windows reach it through the framework's TScriptedAnswers
+// (ScriptedAnswers.h), where it installs itself the first time a test uses it. Everything here
+// runs on the GUI thread.
 //
 //   TScriptSession script;                      // failures go to the handler, by default stderr
 //   script.Failures(...)                        // or script.SetFailureHandler(ADD_FAILURE-like)
@@ -16,8 +18,9 @@
 //   ... code under test ...
 //   EXPECT_TRUE(script.Failures().empty());     // the session also reports unused answers
 
-#include "platform/ui/Colors.h"
+#include "platform/runtime/Colors.h"
 #include "platform/ui/ModalResult.h"
+#include "platform/ui/ScriptedAnswers.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,20 +35,6 @@ class TPopupMenu;
 class TMenuItem;
 
 enum class TScriptWindow { ModalForm, Message, FileDialog, ColorDialog, FontDialog, PopupMenu };
-
-// What a file dialog is asked (for matching and the log) and what it answers.
-struct TFileDialogRequest {
-    bool Save = false;
-    QString Title;
-    QString Filter;
-    QString FileName;    // the name the dialog starts with
-};
-
-struct TFileDialogAnswer {
-    bool Ok = false;
-    QStringList Files;   // chosen files, the first one is FileName
-    int FilterIndex = 0; // 0: leave the dialog's own
-};
 
 class TestScript {
 public:
@@ -83,10 +72,10 @@ public:
     // Every window shown while scripting, one line each ("message: Password Error!!").
     static const QStringList &Log();
 
-    // ---- Called by the windows (not by tests) ----
+    // ---- The answers the windows take through TScriptedAnswers (not called by tests) ----
     // A modal form was shown and its loop is about to run. Returns the result to end it with at
     // once (mrCancel for an unexpected form, the form's ModalResult after its action), or mrNone
-    // to let the modal loop run (keepOpen). Forms call it only while Active().
+    // to let the modal loop run (keepOpen).
     static TModalResult ModalFormShown(TCustomForm &form);
     // A message box: the answer, or `cancelResult` when unexpected.
     static TModalResult MessageShown(const QString &caption, const QString &text, TModalResult cancelResult);

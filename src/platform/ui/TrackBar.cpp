@@ -1,6 +1,6 @@
 #include "platform/ui/TrackBar.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <QSignalBlocker>
 #include <QSlider>
@@ -13,15 +13,13 @@ T_IMPLEMENT_CLASS(TTrackBar)
     b.Int("LineSize", &TTrackBar::LineSize, &TTrackBar::SetLineSize).Default(1);
     b.Int("Max", &TTrackBar::Max, &TTrackBar::SetMax).Default(10);
     b.Int("Min", &TTrackBar::Min, &TTrackBar::SetMin).Default(0);
-    b.Enum("Orientation", &TTrackBar::Orientation, &TTrackBar::SetOrientation, {"trHorizontal", "trVertical"})
+    b.Enum("Orientation", &TTrackBar::Orientation, &TTrackBar::SetOrientation, TrackBarOrientationNames)
         .Default(trHorizontal);
     b.Int("PageSize", &TTrackBar::PageSize, &TTrackBar::SetPageSize).Default(2);
     b.Int("Position", &TTrackBar::Position, &TTrackBar::SetPosition).Default(0);
     b.Bool("TabStop", &TTrackBar::TabStop, &TTrackBar::SetTabStop).Default(true);
-    b.Enum("TickMarks", &TTrackBar::TickMarks, &TTrackBar::SetTickMarks, {"tmBottomRight", "tmTopLeft", "tmBoth"})
-        .Default(tmBottomRight);
-    b.Enum("TickStyle", &TTrackBar::TickStyle, &TTrackBar::SetTickStyle, {"tsNone", "tsAuto", "tsManual"})
-        .Default(tsAuto);
+    b.Enum("TickMarks", &TTrackBar::TickMarks, &TTrackBar::SetTickMarks, TickMarkNames).Default(tmBottomRight);
+    b.Enum("TickStyle", &TTrackBar::TickStyle, &TTrackBar::SetTickStyle, TickStyleNames).Default(tsAuto);
     b.Event("OnChange", &TTrackBar::OnChange);
 }
 

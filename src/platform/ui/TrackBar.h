@@ -3,13 +3,17 @@
 // OnChange, whether the user moved the slider or code wrote a different value; writing the
 // current value fires nothing.
 
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/NativeControl.h"
 
 class QSlider;
 
 enum TTrackBarOrientation { trHorizontal, trVertical };
+inline constexpr auto TrackBarOrientationNames = EnumNames<TTrackBarOrientation>("trHorizontal", "trVertical");
 enum TTickMark { tmBottomRight, tmTopLeft, tmBoth };
+inline constexpr auto TickMarkNames = EnumNames<TTickMark>("tmBottomRight", "tmTopLeft", "tmBoth");
 enum TTickStyle { tsNone, tsAuto, tsManual };
+inline constexpr auto TickStyleNames = EnumNames<TTickStyle>("tsNone", "tsAuto", "tsManual");
 
 class TTrackBar : public TNativeControl {
     T_DECLARE_CLASS(TTrackBar, TNativeControl)

@@ -1,7 +1,11 @@
 #include "platform/ui/TreeView.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/SysUtils.h"
+#include "platform/ui/ImageList.h"
 
+#include <QIcon>
+#include <QPixmap>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
@@ -10,6 +14,9 @@
 T_IMPLEMENT_CLASS(TTreeView)
 {
     b.Bool("TabStop", &TTreeView::TabStop, &TTreeView::SetTabStop).Default(true);
+    b.Ref("Images", &TTreeView::Images, &TTreeView::SetImages);
+    b.Enum("SortType", &TTreeView::SortType, &TTreeView::SetSortType, SortTypeNames)
+        .Default(stNone);
     b.Event("OnChange", &TTreeView::OnChange);
 }
 
@@ -31,6 +38,12 @@ void TTreeNode::SetText(const QString &value)
     FText = value;
     if (FItem)
         FItem->setText(0, value);
+}
+
+void TTreeNode::SetImageIndex(int value)
+{
+    FImageIndex = value;
+    FOwner->FView->ShowImage(this);
 }
 
 int TTreeNode::Index() const
@@ -111,7 +124,9 @@ TTreeNode *TTreeNodes::AddObject(TTreeNode *sibling, const QString &text, void *
 TTreeNode *TTreeNodes::AddChildObject(TTreeNode *parent, const QString &text, void *data)
 {
     auto *node = new TTreeNode(this, parent, text, data);
-    (parent ? parent->FChildren : FRoots).push_back(node);
+    auto &level = parent ? parent->FChildren : FRoots;
+    const std::size_t place = FView->SortsByText() ? TTreeView::SortedPlace(level, text) : level.size();
+    level.insert(level.begin() + static_cast<std::ptrdiff_t>(place), node);
     FView->NodeAdded(node);
     return node;
 }
@@ -189,11 +204,86 @@ void TTreeView::NodeAdded(TTreeNode *node)
 
 void TTreeView::MakeItem(QTreeWidget *tree, TTreeNode *node)
 {
-    node->FItem = node->FParent && node->FParent->FItem ? new QTreeWidgetItem(node->FParent->FItem)
-                                                        : new QTreeWidgetItem(tree);
-    node->FItem->setText(0, node->FText);
-    node->FItem->setData(0, Qt::UserRole, QVariant::fromValue(static_cast<void *>(node)));
-    node->FItem->setExpanded(node->FExpanded);
+    auto *item = new QTreeWidgetItem;
+    item->setText(0, node->FText);
+    item->setData(0, Qt::UserRole, QVariant::fromValue(static_cast<void *>(node)));
+    // The item goes to the node's place among its siblings (sorted trees insert in the middle).
+    if (node->FParent && node->FParent->FItem)
+        node->FParent->FItem->insertChild(node->Index(), item);
+    else
+        tree->insertTopLevelItem(node->Index(), item);
+    node->FItem = item;
+    item->setExpanded(node->FExpanded);
+    node->FOwner->FView->ShowImage(node);
+}
+
+std::size_t TTreeView::SortedPlace(const std::vector<TTreeNode *> &level, const QString &text)
+{
+    return static_cast<std::size_t>(
+        std::upper_bound(level.begin(), level.end(), text,
+                         [](const QString &t, const TTreeNode *n) { return CompareText(t, n->Text()) < 0; }) -
+        level.begin());
+}
+
+void TTreeView::ShowImage(TTreeNode *node) const
+{
+    if (!node->FItem)
+        return;
+    if (FImages && node->FImageIndex >= 0 && node->FImageIndex < FImages->Count())
+        node->FItem->setIcon(0, QIcon(QPixmap::fromImage(FImages->ImageAt(node->FImageIndex))));
+    else
+        node->FItem->setIcon(0, QIcon());
+}
+
+void TTreeView::RebuildItems()
+{
+    QTreeWidget *tree = Tree();
+    if (!tree)
+        return;
+    const QSignalBlocker block(tree);
+    std::vector<TTreeNode *> all;
+    FItems->Flatten(all, FItems->FRoots);
+    for (TTreeNode *node : all)
+        node->FItem = nullptr;
+    tree->clear();
+    BuildItems(tree);
+}
+
+void TTreeView::SetSortType(TSortType value)
+{
+    if (value == FSortType)
+        return;
+    FSortType = value;
+    if (!SortsByText())
+        return;
+    const auto byText = [](const TTreeNode *a, const TTreeNode *b) { return CompareText(a->Text(), b->Text()) < 0; };
+    std::stable_sort(FItems->FRoots.begin(), FItems->FRoots.end(), byText);
+    std::vector<TTreeNode *> all;
+    FItems->Flatten(all, FItems->FRoots);
+    for (TTreeNode *node : all)
+        std::stable_sort(node->FChildren.begin(), node->FChildren.end(), byText);
+    RebuildItems();
+}
+
+void TTreeView::SetImages(TCustomImageList *value)
+{
+    if (value == FImages)
+        return;
+    if (FImages)
+        FImages->RemoveFreeNotification(this);
+    FImages = value;
+    if (FImages)
+        FImages->FreeNotification(this);
+    RebuildItems();
+}
+
+void TTreeView::Notification(TComponent *AComponent, TOperation Operation)
+{
+    inherited::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FImages) {
+        FImages = nullptr;
+        RebuildItems();
+    }
 }
 
 void TTreeView::NodeRemoving(TTreeNode *node)

@@ -1,6 +1,9 @@
 #pragma once
-// TTreeView with TTreeNodes and TTreeNode: a tree of text nodes, each with a Data pointer. A change
-// of the selected node, by the user or by writing Selected, fires OnChange with the node.
+// TTreeView with TTreeNodes and TTreeNode: a tree of text nodes, each with a Data pointer and an
+// image index into the view's Images. A change of the selected node, by the user or by writing
+// Selected, fires OnChange with the node. With SortType stText or stBoth, siblings stay in the
+// order of their texts (compared without regard to case): a new node goes to its place among
+// them, and switching sorting on orders the nodes already there.
 
 #include "platform/ui/NativeControl.h"
 
@@ -9,8 +12,12 @@
 
 class QTreeWidget;
 class QTreeWidgetItem;
+class TCustomImageList;
 class TTreeNodes;
 class TTreeView;
+
+enum TSortType { stNone, stData, stText, stBoth };
+inline constexpr auto SortTypeNames = EnumNames<TSortType>("stNone", "stData", "stText", "stBoth");
 
 class TTreeNode {
 public:
@@ -24,7 +31,7 @@ public:
     void *Data() const { return FData; }
     void SetData(void *value) { FData = value; }
     int ImageIndex() const { return FImageIndex; }
-    void SetImageIndex(int value) { FImageIndex = value; }
+    void SetImageIndex(int value);
     TTreeNode *Parent() const { return FParent; }
     int Count() const { return static_cast<int>(FChildren.size()); }
     TTreeNode *Item(int index) const { return FChildren.at(static_cast<std::size_t>(index)); }
@@ -95,8 +102,14 @@ public:
     void SetSelected(TTreeNode *node);
     void FullExpand();
     void FullCollapse();
+    TSortType SortType() const { return FSortType; }
+    void SetSortType(TSortType value);
+    TCustomImageList *Images() const { return FImages; }
+    void SetImages(TCustomImageList *value);
 
     TTVChangedEvent OnChange;
+
+    void Notification(TComponent *AComponent, TOperation Operation) override;
 
 protected:
     virtual void Change(TTreeNode *node);
@@ -111,8 +124,16 @@ private:
     void BuildItems(QTreeWidget *tree);
     static void MakeItem(QTreeWidget *tree, TTreeNode *node);
     void UserSelected();
+    bool SortsByText() const { return FSortType == stText || FSortType == stBoth; }
+    // Index among its siblings at which a node with this text goes.
+    static std::size_t SortedPlace(const std::vector<TTreeNode *> &level, const QString &text);
+    void ShowImage(TTreeNode *node) const;
+    // Makes the widget's items again from the nodes (after their order or images changed).
+    void RebuildItems();
 
     std::unique_ptr<TTreeNodes> FItems;
+    TSortType FSortType = stNone;
+    TCustomImageList *FImages = nullptr;
     TTreeNode *FSelected = nullptr;
     bool FSyncing = false;
 };

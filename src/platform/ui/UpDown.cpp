@@ -1,6 +1,6 @@
 #include "platform/ui/UpDown.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 #include <QLocale>
 
@@ -12,8 +12,7 @@ T_IMPLEMENT_CLASS(TUpDown)
     b.Int("Increment", &TUpDown::Increment, &TUpDown::SetIncrement).Default(1);
     b.Int("Max", &TUpDown::Max, &TUpDown::SetMax).Default(100);
     b.Int("Min", &TUpDown::Min, &TUpDown::SetMin).Default(0);
-    b.Enum("Orientation", &TUpDown::Orientation, &TUpDown::SetOrientation, {"udHorizontal", "udVertical"})
-        .Default(udVertical);
+    b.Enum("Orientation", &TUpDown::Orientation, &TUpDown::SetOrientation, UDOrientationNames).Default(udVertical);
     b.Int("Position", &TUpDown::Position, &TUpDown::SetPosition).Default(0);
     b.Bool("Thousands", &TUpDown::Thousands, &TUpDown::SetThousands).Default(true);
     b.Bool("Wrap", &TUpDown::Wrap, &TUpDown::SetWrap).Default(false);

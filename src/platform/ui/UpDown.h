@@ -3,10 +3,12 @@
 // round), showing it in the Associate control's text. A press on an arrow asks OnChanging, steps,
 // and fires OnClick with the arrow (btNext, btPrev); writing Position by code fires nothing.
 
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/ControlsCustomControl.h"
 
 enum TUDBtnType { btNext, btPrev };
 enum TUDOrientation { udHorizontal, udVertical };
+inline constexpr auto UDOrientationNames = EnumNames<TUDOrientation>("udHorizontal", "udVertical");
 using TUDClickEvent = TEvent<void(TObject *Sender, TUDBtnType Button)>;
 using TUDChangingEvent = TEvent<void(TObject *Sender, bool &AllowChange)>;
 

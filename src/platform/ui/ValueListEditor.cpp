@@ -1,22 +1,18 @@
 #include "platform/ui/ValueListEditor.h"
 
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 
 T_IMPLEMENT_CLASS(TValueListEditor)
 {
     b.Bool("ParentColor", &TValueListEditor::ParentColor, &TValueListEditor::SetParentColor).Default(false);
     b.Int("DefaultColWidth", &TValueListEditor::DefaultColWidth, &TValueListEditor::SetDefaultColWidth).Default(150);
     b.Int("DefaultRowHeight", &TValueListEditor::DefaultRowHeight, &TValueListEditor::SetDefaultRowHeight).Default(18);
-    b.Set("DisplayOptions", &TValueListEditor::DisplayOptions, &TValueListEditor::SetDisplayOptions,
-          {"doColumnTitles", "doAutoColResize", "doKeyColFixed"})
+    b.Set("DisplayOptions", &TValueListEditor::DisplayOptions, &TValueListEditor::SetDisplayOptions, DisplayOptionNames)
         .Default(TDisplayOptions{doColumnTitles, doAutoColResize, doKeyColFixed});
-    b.Set("Options", &TValueListEditor::Options, &TValueListEditor::SetOptions,
-          {"goFixedVertLine", "goFixedHorzLine", "goVertLine", "goHorzLine", "goRangeSelect", "goDrawFocusSelected",
-           "goRowSizing", "goColSizing", "goRowMoving", "goColMoving", "goEditing", "goTabs", "goRowSelect",
-           "goAlwaysShowEditor", "goThumbTracking"})
+    b.Set("Options", &TValueListEditor::Options, &TValueListEditor::SetOptions, GridOptionNames)
         .Default(TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goColSizing, goEditing,
                               goAlwaysShowEditor, goThumbTracking});
-    b.Enum("ScrollBars", &TValueListEditor::ScrollBars, &TValueListEditor::SetScrollBars, T_SCROLLSTYLE_NAMES)
+    b.Enum("ScrollBars", &TValueListEditor::ScrollBars, &TValueListEditor::SetScrollBars, ScrollStyleNames)
         .Default(ssBoth);
     b.Object("Strings", &TValueListEditor::Strings, &TValueListEditor::SetStrings);
     b.Bool("TabStop", &TValueListEditor::TabStop, &TValueListEditor::SetTabStop).Default(true);

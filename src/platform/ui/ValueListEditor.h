@@ -3,13 +3,16 @@
 // TitleCaptions in its fixed top row. Grid row R shows line R - 1 when the titles are shown. The
 // whole list can be read and written as text (Strings->Text); writing it shows the rows anew.
 
+#include "platform/runtime/EnumNames.h"
 #include "platform/ui/Grids.h"
-#include "platform/ui/StringList.h"
+#include "platform/runtime/StringList.h"
 
 #include <memory>
 
 enum TDisplayOption { doColumnTitles, doAutoColResize, doKeyColFixed };
 using TDisplayOptions = TSet<TDisplayOption>;
+inline constexpr auto DisplayOptionNames =
+    EnumNames<TDisplayOption>("doColumnTitles", "doAutoColResize", "doKeyColFixed");
 
 class TValueListEditor : public TCustomGrid {
     T_DECLARE_CLASS(TValueListEditor, TCustomGrid)

@@ -5,7 +5,7 @@
 #include "platform/net/ClientSocket.h"
 
 #include "device/PumpMessages.h"
-#include "platform/ui/Messages.h"
+#include "platform/runtime/Messages.h"
 
 #include <gtest/gtest.h>
 

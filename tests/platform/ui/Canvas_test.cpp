@@ -10,7 +10,7 @@
 #include "platform/ui/ImageList.h"
 #include "platform/ui/Picture.h"
 #include "platform/ui/PictureEncoded.h"
-#include "platform/ui/Streams.h"
+#include "platform/runtime/Streams.h"
 #include "tests/platform/ui/ControlsTestApp.h"
 
 namespace {

@@ -1,8 +1,10 @@
 #pragma once
-// One QApplication (offscreen platform) for a whole test executable of the drawing and control
-// classes, created before the first test and kept until the end.
+// One QApplication (offscreen platform, the program's look) for a whole test executable of the
+// drawing and control classes, created before the first test and kept until the end.
 
 #include <QApplication>
+
+#include "platform/ui/Application.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +20,7 @@ public:
             static char name[] = "ui_controls_tests";
             static char *argv[] = {name, nullptr};
             new QApplication(argc, argv);
+            Application->Initialize();  // the program's look, as the editor starts with it
         }
     }
 };

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "platform/ui/Bitmap.h"
-#include "platform/ui/ClassBuilder.h"
+#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsCustomControl.h"
 #include "platform/ui/ControlsGraphicControl.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsRender.h"
-#include "platform/ui/FormReader.h"
+#include "platform/runtime/FormReader.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/TestScript.h"

@@ -1,10 +1,13 @@
 // Message boxes and common dialogs under test scripting: scripted answers, the framework's
-// results, refused choices that ask again, and windows nobody expected.
+// results, refused choices that ask again, and windows nobody expected; the windows' answers come
+// from whatever implements the framework's scripted answers.
 
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FontDialog.h"
 #include "platform/ui/OpenDialog.h"
+#include "platform/ui/ScriptedAnswers.h"
+#include "platform/ui/TestScript.h"
 
 #include "StdTestApp.h"
 
@@ -45,6 +48,74 @@ TEST_F(DialogsTest, TheApplicationsBoxIsTheSameBox)
     Application->ShowException(Exception("It went wrong"));
     EXPECT_TRUE(script.Failures().empty());
     EXPECT_EQ(TestScript::Pending(), 0);
+}
+
+// Another implementation of the scripted answers in the test script's place: the windows take its
+// answers, and a box told to press a button it lacks reports the refusal.
+struct FixedAnswers final : TScriptedAnswers {
+    TModalResult message = mrNone;
+    QStringList seen;
+    QStringList refused;
+
+    bool Active() const override { return true; }
+    TModalResult ModalFormShown(TCustomForm &) override { return mrCancel; }
+    TModalResult MessageShown(const QString &caption, const QString &text, TModalResult) override
+    {
+        seen << caption + ": " + text;
+        return message;
+    }
+    TFileDialogAnswer FileDialogShown(const TFileDialogRequest &request) override
+    {
+        seen << "file " + request.Title;
+        return {.Ok = true, .Files = {"/tmp/chosen.unt"}};
+    }
+    bool ColorDialogShown(TColor &color) override
+    {
+        color = clRed;
+        return true;
+    }
+    bool FontDialogShown(TFont &) override { return false; }
+    TMenuItem *PopupShown(TPopupMenu &) override { return nullptr; }
+    void Refused(const QString &problem) override { refused << problem; }
+};
+
+struct InstalledAnswers {
+    explicit InstalledAnswers(TScriptedAnswers *answers) : previous(SetScriptedAnswers(answers)) {}
+    ~InstalledAnswers() { SetScriptedAnswers(previous); }
+    TScriptedAnswers *previous;
+};
+
+TEST_F(DialogsTest, WindowsTakeTheAnswersOfWhateverIsInstalled)
+{
+    FixedAnswers fixed;
+    InstalledAnswers installed(&fixed);
+    fixed.message = mrYes;
+    EXPECT_EQ(MessageBox("Save the preset?", "Confirm", MB_YESNO), IDYES);
+    EXPECT_EQ(MessageBox("Done", "Information", MB_OK), IDOK);  // no Yes button: closed as OK
+    EXPECT_EQ(fixed.seen, (QStringList{"Confirm: Save the preset?", "Information: Done"}));
+    EXPECT_EQ(fixed.refused.size(), 1);
+
+    TOpenDialog open(&owner);
+    open.SetTitle("Open Preset");
+    EXPECT_TRUE(open.Execute());
+    EXPECT_EQ(open.FileName(), "/tmp/chosen.unt");
+    TColorDialog color(&owner);
+    EXPECT_TRUE(color.Execute());
+    EXPECT_EQ(color.Color(), clRed);
+    EXPECT_TRUE(script.Failures().empty());  // the test script was not asked
+}
+
+TEST(OffscreenWithoutScript, EveryWindowIsCancelledInsteadOfWaiting)
+{
+    InstalledAnswers none(nullptr);
+    ASSERT_NE(ScriptedAnswers(), nullptr);
+    EXPECT_EQ(MessageBox("Quit?", "", MB_YESNOCANCEL), IDCANCEL);
+    EXPECT_EQ(MessageBox("Check Time Out!", "Information", MB_OK), IDOK);
+    TComponent owner(nullptr);
+    TOpenDialog open(&owner);
+    EXPECT_FALSE(open.Execute());
+    TFontDialog font(&owner);
+    EXPECT_FALSE(font.Execute());
 }
 
 TEST_F(DialogsTest, UnexpectedOrUnanswerableBoxesFailAndCloseAtOnce)

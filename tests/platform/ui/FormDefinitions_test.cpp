@@ -4,8 +4,8 @@
 
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
-#include "platform/ui/FormReader.h"
-#include "platform/ui/FormWriter.h"
+#include "platform/runtime/FormReader.h"
+#include "platform/runtime/FormWriter.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Memo.h"

@@ -2,7 +2,7 @@
 // track bar, speed buttons, radio group, up-down, tree view, rich edit rendering.
 
 #include "platform/ui/Bitmap.h"
-#include "platform/ui/ClassRegistry.h"
+#include "platform/runtime/ClassRegistry.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Forms.h"
@@ -10,12 +10,12 @@
 #include "platform/ui/ListBox.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/PageControl.h"
-#include "platform/ui/PropInfo.h"
+#include "platform/runtime/PropInfo.h"
 #include "platform/ui/RadioButton.h"
 #include "platform/ui/RadioGroup.h"
 #include "platform/ui/RichEdit.h"
 #include "platform/ui/SpeedButton.h"
-#include "platform/ui/Streams.h"
+#include "platform/runtime/Streams.h"
 #include "platform/ui/TestScript.h"
 #include "platform/ui/TrackBar.h"
 #include "platform/ui/TreeView.h"

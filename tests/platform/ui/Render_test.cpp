@@ -1,11 +1,13 @@
 // Every standard control paints itself offscreen into an image, with no display: each one's area
 // of the rendered form shows something of it, and a few pixels are checked where the look is ours.
 
+#include "platform/ui/Application.h"
 #include "platform/ui/Bevel.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/ControlsRender.h"
 #include "platform/ui/DateTimePicker.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Forms.h"
@@ -33,6 +35,9 @@
 #include "platform/ui/ValueListEditor.h"
 
 #include "StdTestApp.h"
+
+#include <QApplication>
+#include <QStyle>
 
 #include <gtest/gtest.h>
 
@@ -168,6 +173,43 @@ TEST_F(Gallery, EveryControlRendersOffscreen)
     EXPECT_EQ(At(image2, pn.Right - 1, pn.Bottom - 1), ColorToRGB(clBtnShadow));
 }
 
+// The classic look holds whatever style and palette the desktop gave the application before.
+TEST(ClassicLook, NativeControlsTakeTheSystemColoursWhateverTheDesktopTheme)
+{
+    QPalette dark;
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(40, 40, 48));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(230, 230, 230));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(dark);
+    Application->Initialize();
+    EXPECT_EQ(QApplication::style()->name().toLower(), "windows");
+
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 120);
+    auto *edit = new TEdit(&form);
+    edit->SetParent(&form);
+    edit->SetBounds(10, 10, 100, 22);
+    auto *list = new TListBox(&form);
+    list->SetParent(&form);
+    list->SetBounds(120, 10, 100, 60);
+    list->Items()->SetText("1\n2\n3\n4\n5\n6\n7\n8\n9");
+    TBitmap bitmap(form.ClientWidth(), form.ClientHeight());
+    form.PaintTo(bitmap.Canvas(), 0, 0);
+    const QImage image = bitmap.Image();
+    if (qEnvironmentVariableIsSet("UI_LOOK_SAVE"))
+        image.save(qEnvironmentVariable("UI_LOOK_SAVE"));
+    // A sunken classic frame round a field in the window colour; a scroll bar button in the
+    // button face colour beside the list's items.
+    EXPECT_EQ(At(image, 12, 10), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(At(image, 11, 14), ColorToRGB(cl3DDkShadow));
+    EXPECT_EQ(At(image, 40, 20), ColorToRGB(clWindow));
+    const TRect l = list->BoundsRect();
+    EXPECT_EQ(At(image, l.Right - 10, l.Top + 4), ColorToRGB(clBtnFace));
+    EXPECT_EQ(At(image, l.Left + 40, l.Top + 4), ColorToRGB(clWindow));
+}
+
 TEST(HintWindowRendering, ShowsItsTextInTheHintColours)
 {
     THintWindow hint(nullptr);
@@ -182,6 +224,22 @@ TEST(HintWindowRendering, ShowsItsTextInTheHintColours)
     EXPECT_GT(ColoursIn(bitmap.Image(), TRect(2, 2, size.Width() - 2, size.Height() - 2)), 1);
     hint.ReleaseHandle();
     EXPECT_FALSE(hint.Visible());
+}
+
+TEST(GraphicControlRendering, PaintGoesIntoTheTargetAlsoAfterDrawingOutsidePainting)
+{
+    // A windowless control that drew on its parent's image outside painting, then painted into
+    // another canvas: the paint must land in that canvas, not on the parent's image.
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto *paint = new TPaintBox(&form);
+    paint->SetParent(&form);
+    paint->SetBounds(10, 10, 40, 30);
+    paint->Canvas()->FillRect(TRect(0, 0, 5, 5), clRed);
+    paint->OnPaint = [paint](TObject *) { paint->Canvas()->FillRect(TRect(0, 0, 40, 30), clLime); };
+    const QImage image = RenderControlImage(paint);
+    ASSERT_EQ(image.size(), QSize(40, 30));
+    EXPECT_EQ(At(image, 20, 15), clLime);
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #pragma once
 // One QApplication for a whole test executable of the standard controls (offscreen platform,
-// 96 DPI), created before the first test and kept until the end.
+// 96 DPI, the program's look), created before the first test and kept until the end.
 
 #include <QApplication>
+
+#include "platform/ui/Application.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +24,7 @@ public:
             static char name[] = "ui_std_tests";
             static char *argv[] = {name, nullptr};
             app_ = new QApplication(argc, argv);
+            Application->Initialize();  // the program's look, as the editor starts with it
         }
     }
 

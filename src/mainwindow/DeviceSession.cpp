@@ -1,0 +1,306 @@
+#include "mainwindow/DeviceSession.h"
+
+#include "device/GlobalConstants.h"
+#include "mainwindow/LanguageTable.h"
+#include "platform/os/CodePage.h"
+
+#include <algorithm>
+
+namespace {
+
+// The session's own message: delete the transports closed meanwhile.
+constexpr UINT WM_RELEASE_TRANSPORTS = WM_USER + 360;
+
+}  // namespace
+
+DeviceSession::DeviceSession(SessionView &view)
+    : view_(view), UnitControl(std::make_unique<LUnitControl>(*this)),
+      components_(std::make_unique<TComponent>(nullptr))
+{
+    window_ = AllocateHWnd([this](TMessage &m) {
+        if (m.Msg == WM_RELEASE_TRANSPORTS) {
+            releasePosted_ = false;
+            ReleaseRetired();
+        }
+    });
+
+    HidCtl = new TJvHidDeviceController(components_.get());
+    HidCtl->SetName(QStringLiteral("HidCtl"));
+    HidCtl->OnEnumerate = [this](TJvHidDevice *device, int index) { return HidCtlEnumerate(device, index); };
+    HidCtl->SetOnDeviceChange([this](TObject *) { HidCtlDeviceChange(); });
+    HidCtl->SetDevData([this](TJvHidDevice *device, std::uint8_t id, const void *data, std::uint16_t size) {
+        HidCtlDeviceData(device, id, data, size);
+    });
+    HidCtl->SetDevDataError(
+        [this](TJvHidDevice *device, std::uint32_t error) { HidCtlDeviceDataError(device, error); });
+    HidCtl->SetDevUnplug([this](TJvHidDevice *device) { HidCtlDeviceUnplug(device); });
+
+    socket_.SetPort(NetworkPort);
+    socket_.SetAddress(std::string(DefaultIpAddress));
+    socket_.OnConnecting = [this](net::ClientSocket &) { ClientSocketConnecting(); };
+    socket_.OnConnect = [this](net::ClientSocket &s) { ClientSocketConnect(s); };
+    socket_.OnRead = [this](net::ClientSocket &s) { ClientSocketRead(s); };
+    // Socket errors are dealt with: a lost link shows as missing answers.
+    socket_.OnError = [](net::ClientSocket &, net::ErrorEvent, int &errorCode) { errorCode = 0; };
+
+    tmDisconnect = MakeTimer("tmDisconnect", 300, &DeviceSession::tmDisconnectTimer);
+    tmLinkBroken = MakeTimer("tmLinkBroken", 300, &DeviceSession::tmLinkBrokenTimer);
+    tmComScan = MakeTimer("tmComScan", 1, &DeviceSession::tmComScanTimer);
+    tmInLevelDet = MakeTimer("tmInLevelDet", 300, &DeviceSession::tmInLevelDetTimer);
+    tmPts = MakeTimer("tmPts", 1000, &DeviceSession::tmPtsTimer);
+    tmProcessShow = MakeTimer("tmProcessShow", 100, &DeviceSession::tmProcessShowTimer);
+    tmExchangeGuard = MakeTimer("tmExchangeGuard", 10000, &DeviceSession::tmExchangeGuardTimer);
+}
+
+DeviceSession::~DeviceSession()
+{
+    // The workers write through UsbOut and the socket: they stop before anything else goes.
+    if (CommProc)
+        retired_.push_back(Take(CommProc));
+    if (UsbProc)
+        retired_.push_back(Take(UsbProc));
+    if (NetProc)
+        retired_.push_back(Take(NetProc));
+    for (Retired &closed : retired_)
+        Release(closed);
+    retired_.clear();
+    if (HidDevice)
+        HidCtl->CheckIn(HidDevice);
+    UsbOut.Detach();
+    socket_.SetActive(false);
+    components_.reset();
+    DeallocateHWnd(window_);
+}
+
+TTimer *DeviceSession::MakeTimer(const char *name, unsigned intervalMs, void (DeviceSession::*handler)())
+{
+    auto *timer = new TTimer(components_.get());
+    timer->SetName(QString::fromLatin1(name));
+    timer->SetEnabled(false);
+    timer->SetInterval(intervalMs);
+    timer->OnTimer = [this, handler](TObject *) { (this->*handler)(); };
+    return timer;
+}
+
+void DeviceSession::Restart(TTimer *timer)
+{
+    timer->SetEnabled(false);
+    timer->SetEnabled(true);
+}
+
+void DeviceSession::ScheduleRelease()
+{
+    if (!releasePosted_)
+        releasePosted_ = PostMessage(window_, WM_RELEASE_TRANSPORTS, 0, 0);
+}
+
+// --- DeviceHost ------------------------------------------------------------------------------------
+
+void DeviceSession::SendCommand(const LCmd &command, std::uint8_t keepDuplicates, std::uint8_t framed)
+{
+    const BSTM bytes = command.ToBytes(framed);
+    WithActive([&](auto &proc) { proc.SendFrame(bytes, keepDuplicates != 0); });
+}
+
+void DeviceSession::SetStorePresetRowName(int row, const std::string &name)
+{
+    view_.SetStorePresetRowName(row, name);
+}
+
+void DeviceSession::SetRecallPresetRowName(int row, const std::string &name)
+{
+    view_.SetRecallPresetRowName(row, name);
+}
+
+std::vector<char> DeviceSession::WideToAnsi(std::u16string_view text)
+{
+    const std::string ansi = os::UnicodeToAnsi(text);
+    std::vector<char> result(ansi.begin(), ansi.end());
+    result.push_back('\0');
+    return result;
+}
+
+QString DeviceSession::GetLangText(const QString &key) const
+{
+    const LanguageTable &table =
+        LanguageName == QLatin1String("English") ? LanguageTable::English() : LanguageTable::Simplified();
+    return table.Lookup(key);
+}
+
+// --- Receive dispatch ------------------------------------------------------------------------------
+
+void DeviceSession::OnDeviceFrame(TMessage &message)
+{
+    const auto *bytes = reinterpret_cast<const BSTM *>(message.WParam);
+    if (!bytes)
+        return;
+    const LCmd reply(*bytes, 1);
+    if (!reply.IsValid())
+        return;
+    const std::uint8_t address = reply.GetAddress();
+    if (address != static_cast<std::uint8_t>(DeviceId)) {
+        Restart(tmComScan);
+        return;
+    }
+    // A handler may close this frame's transport; it is deleted only once no delivery runs.
+    struct Delivery {
+        DeviceSession &s;
+        explicit Delivery(DeviceSession &session) : s(session) { ++s.deliveryDepth_; }
+        ~Delivery()
+        {
+            if (--s.deliveryDepth_ == 0 && s.releaseDeferred_) {
+                s.releaseDeferred_ = false;
+                s.ScheduleRelease();
+            }
+        }
+    } delivery(*this);
+    const BSTM &payload = reply.GetPayload();
+    switch (reply.GetCommand()) {
+    case CMD_ACK: OnAcknowledge(); break;
+    case CMD_HANDSHAKE:
+        if (HandshakePending)
+            OnHandshakeReply(address, payload);
+        break;
+    case CMD_IDENTITY:
+        if (Awaits(CMD_IDENTITY, payload, 0)) {
+            view_.SetConnectResult(1);
+            OnIdentityReply(address, payload);
+        }
+        break;
+    case CMD_CURRENT_PRESET:
+        if (Awaits(CMD_CURRENT_PRESET, payload, 1))
+            OnCurrentPresetReply(address, payload[0]);
+        break;
+    case CMD_SYSTEM_PARAMS:
+        if (Awaits(CMD_SYSTEM_PARAMS, payload, 0))
+            OnSystemParamsReply(address, payload);
+        break;
+    case CMD_SELECT_PRESET: OnProgramBlockReply(address, payload); break;
+    case CMD_READ_PRESET_NAME: OnPresetNameReply(address, payload); break;
+    case CMD_LOCK_STATUS:
+        if (Awaits(CMD_LOCK_STATUS, payload, 6))
+            OnLockStatusReply(address, payload);
+        break;
+    case CMD_PASS_SUBMIT:
+        // Kind 0 (the operation lock), then the verdict.
+        if (payload.size() >= 2 && payload[0] == 0)
+            view_.SetPasswordResult(payload[1]);
+        break;
+    case CMD_LEVELS:
+        if (OnLevelReply(address, payload) && FileLoadStep == 12) {
+            FileLoadStep = 0;
+            Send(CMD_POLL, 0);
+            view_.CloseProgress();
+        }
+        break;
+    default: break;
+    }
+}
+
+void DeviceSession::OnDeviceError(TMessage &message)
+{
+    if (message.WParam == LINK_ERR_TIMEOUT && HandshakePending) {
+        // The attempt got no answer to its handshake: the scan tries the next candidate.
+        RetireActive();
+        view_.SetConnectResult(0);
+    }
+    if (Connected)
+        LinkFailed();
+}
+
+// The acknowledgement continues the exchange that set the step; the step is idle afterwards
+// unless a second acknowledgement is chained.
+void DeviceSession::OnAcknowledge()
+{
+    const SessionStep step = Step;
+    Step = SessionStep::Idle;
+    switch (step) {
+    case SessionStep::RecallSent:
+        SetLinkTimeout(5000);
+        Send(CMD_READ_PROGRAM_BLOCK, 0, 1);
+        Await(CMD_SELECT_PRESET, 0);
+        break;
+    case SessionStep::PresetNameSent:
+        SetLinkTimeout(10000);
+        Send(CMD_STORE_PRESET, static_cast<std::uint8_t>(CurrentPreset), 1);
+        view_.SetProgressPosition(1);
+        Step = SessionStep::StoreSent;
+        break;
+    case SessionStep::StoreSent:
+        view_.SetProgressPosition(view_.ProgressMax());
+        Send(CMD_POLL, 0);
+        view_.CloseProgress();
+        tmInLevelDet->SetEnabled(true);
+        break;
+    case SessionStep::FactoryResetSent:
+    case SessionStep::ReloadSent:
+        // The full read goes on from the preset flags.
+        SetLinkTimeout(5000);
+        Send(CMD_SYSTEM_PARAMS);
+        Await(CMD_SYSTEM_PARAMS);
+        break;
+    case SessionStep::PresetSelected:
+        SetLinkTimeout(5000);
+        Send(CMD_READ_PRESET_BLOCK, 0, 1);
+        break;
+    case SessionStep::DownloadStarted:
+        SendCommand(CM_MCS_WRITE_EEPROM(static_cast<std::uint8_t>(DeviceId), 0, EepromHeaderSize, EepromHeader), 1, 1);
+        Step = SessionStep::EepromHeaderSent;
+        break;
+    default: break;
+    }
+}
+
+// --- Exchanges ---------------------------------------------------------------------------------------
+
+void DeviceSession::Send(std::uint8_t command, std::uint8_t keepDuplicates)
+{
+    SendCommand(LCmd(static_cast<std::uint8_t>(DeviceId), command), keepDuplicates, 1);
+}
+
+void DeviceSession::Send(std::uint8_t command, std::uint8_t argument, std::uint8_t keepDuplicates)
+{
+    SendCommand(CM_MCS_CMD(static_cast<std::uint8_t>(DeviceId), command, argument), keepDuplicates, 1);
+}
+
+bool DeviceSession::Awaits(std::uint8_t command, std::span<const std::uint8_t> payload, std::size_t minSize) const
+{
+    if (awaited_.command != command || payload.size() < minSize)
+        return false;
+    return awaited_.index < 0 || (!payload.empty() && payload[0] == awaited_.index);
+}
+
+void DeviceSession::Await(std::uint8_t command, int index)
+{
+    awaited_ = {command, index};
+    longestWait_ = std::max(longestWait_, linkTimeout_);
+    // No progress for twice the longest reply wait: the exchange will not finish.
+    tmExchangeGuard->SetEnabled(false);
+    tmExchangeGuard->SetInterval(2 * std::max<std::uint32_t>(longestWait_, 1));
+    tmExchangeGuard->SetEnabled(true);
+}
+
+void DeviceSession::EndExchange()
+{
+    const bool running = awaited_.command != 0;
+    awaited_ = {};
+    longestWait_ = 0;
+    tmExchangeGuard->SetEnabled(false);
+    tmProcessShow->SetEnabled(false);
+    if (running)
+        view_.CloseProgress();
+}
+
+void DeviceSession::FailExchange()
+{
+    if (Connected)
+        LinkFailed();
+    else
+        EndExchange();
+}
+
+void DeviceSession::tmExchangeGuardTimer()
+{
+    tmExchangeGuard->SetEnabled(false);
+    FailExchange();
+}

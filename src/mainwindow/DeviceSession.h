@@ -1,0 +1,389 @@
+#pragma once
+// The main window's end of the device link: the one device model, the one open transport (serial,
+// USB or network), the HID controller and the TCP client under it, the send path every part of the
+// program talks to the processor through, the receive dispatch with the connection exchange and
+// full read, the level poll, the traffic lines of the raw-traffic monitor and the language tables.
+// The main window owns it and implements SessionView for it; everything runs on the GUI thread but
+// UsbWriteReport and NetWrite, which the transports' workers call.
+//
+// Connecting: ConnectUsb, ConnectNet or ConnectCom opens a transport and sends the handshake. The
+// replies then drive a chain of requests, each sent from the handler of the reply before it:
+//
+//   16 handshake -> 19 identity -> 44 lock state -> 34 preset flags -> 20 current preset
+//   -> 41 preset names 0..30 -> 39 program blocks 0..10 -> 18 poll, refresh, level poll
+//
+// The protocol has no request numbers, so the chain accepts only the reply it waits for (its code,
+// its length, and for names and blocks its index); any other reply is ignored. From the handshake
+// reply on, the chain fails when it makes no progress for twice its longest reply wait, and so does
+// any reply that makes the read impossible (a name index above 30, a program that does not come
+// whole): the link is closed and the scan dialog says that the link broke, as for a failure report
+// of the transport while connected.
+//
+// Whenever a transport closes, the connection state, the session step, the file-load step and any
+// exchange return to idle, the level poll stops and the main window is enabled. A closed transport
+// is deleted later from the message queue, never inside the delivery of one of its own frames, and
+// reports it posted before it closed reach nobody.
+
+#include "device/DeviceHost.h"
+#include "device/JvHidControllerClass.h"
+#include "device/JvHidWriteLink.h"
+#include "device/LComm.h"
+#include "device/LNet.h"
+#include "device/LUnitControl.h"
+#include "device/LUsb.h"
+#include "mainwindow/SessionView.h"
+#include "platform/net/ClientSocket.h"
+#include "platform/runtime/Messages.h"
+#include "platform/runtime/Timer.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <string_view>
+#include <vector>
+
+// Which multi-step exchange the next acknowledgement (reply 1) continues.
+enum class SessionStep : std::int32_t {
+    Idle = 0,
+    RecallSent = 1,
+    PresetNameSent = 2,
+    FactoryResetSent = 3,
+    PresetSelected = 4,
+    EepromHeaderSent = 5,
+    ReloadSent = 6,
+    OperationLocked = 8,
+    StoreSent = 9,
+    DownloadStarted = 10,
+};
+
+class DeviceSession : public DeviceHost {
+public:
+    static constexpr std::uint16_t HidProductId = 0x0821;
+    static constexpr std::uint16_t NetworkPort = 9761;
+    static constexpr std::uint32_t DefaultDeviceAddress = 0xC0A80165;  // 192.168.1.101
+    // The address a disconnect request goes to after a wrong identity.
+    static constexpr std::uint8_t AnyDevice = 255;
+    // The identity reply must begin with the model, then with model and firmware version.
+    static constexpr std::string_view UnitModel = "VELMTROV316";
+    static constexpr std::string_view UnitIdentity = "VELMTROV316 V011";
+    static constexpr std::size_t LastNetFrameSize = 70;
+
+    // Creates the device model from the factory image, the HID controller and the TCP client
+    // (port 9761, address 192.168.1.101), and the timers (all off).
+    explicit DeviceSession(SessionView &view);
+    // Closes whatever transport is open. Not from inside a frame delivery.
+    ~DeviceSession() override;
+    DeviceSession(const DeviceSession &) = delete;
+    DeviceSession &operator=(const DeviceSession &) = delete;
+
+    // --- DeviceHost ------------------------------------------------------------------------------
+    int GetDeviceId() const override { return DeviceId; }
+    bool IsControlsUpdating() const override { return ControlsUpdating != 0; }
+    // Frames the command and queues it on the active transport (serial, else USB, else network);
+    // dropped without a report when none is open.
+    void SendCommand(const LCmd &command, std::uint8_t keepDuplicates, std::uint8_t framed) override;
+    void MarkCurveChanged(int channel) override { view_.MarkCurveChanged(channel); }
+    void SetStorePresetRowName(int row, const std::string &name) override;
+    void SetRecallPresetRowName(int row, const std::string &name) override;
+    bool ExecuteSaveUnitDialog(std::string &path) override { return view_.ExecuteSaveUnitDialog(path); }
+    // Worker threads: the frame as a USB output report (report ID 0) to the device in use, and as
+    // a socket send. False when it could not be written (no device, not connected, a short send).
+    bool UsbWriteReport(const std::uint8_t *bytes, int count) override;
+    bool NetWrite(const std::uint8_t *bytes, int count) override;
+    // Traffic lines, each shown only while the monitor is visible and its link's transport exists.
+    void LogComWrite(const std::uint8_t *bytes, int count) override;
+    void LogComRead(const std::uint8_t *bytes, int count) override;
+    void LogUsbWrite(const std::uint8_t *bytes, int count) override;
+    void LogNetWrite(const std::uint8_t *bytes, int count) override;
+
+    // --- Main window state -----------------------------------------------------------------------
+    void SetCloseAllowed(std::uint8_t value) { CloseAllowed = value; }
+    bool IsCloseAllowed() const { return CloseAllowed == 1; }
+    // The link mask of a channel from the model.
+    int GetChannelLinkMask(int channel) const { return UnitControl->GetLinkMask(channel); }
+    // Any value but 0 sets the flag; page refreshes switch it with ControlsUpdate below.
+    void SetControlsUpdating(int value) { ControlsUpdating = value != 0 ? 1 : 0; }
+    void SetStepValue(int value) { StepValue = value; }
+    LUnitControl &Model() { return *UnitControl; }
+    const LUnitControl &Model() const { return *UnitControl; }
+    bool IsConnected() const { return Connected != 0; }
+    bool IsOnline() const { return Online != 0; }
+    bool IsHandshakePending() const { return HandshakePending != 0; }
+    SessionStep GetSessionStep() const { return Step; }
+    // The exchanges set the step just before the request whose acknowledgement they wait for.
+    void SetSessionStep(SessionStep step) { Step = step; }
+    int GetCurrentPreset() const { return CurrentPreset; }
+    int GetFileLoadStep() const { return FileLoadStep; }
+    void SetFileLoadStep(int step) { FileLoadStep = step; }
+    int GetSelectedCompChannel() const { return SelectedCompChannel; }
+    void SetSelectedCompChannel(int channel) { SelectedCompChannel = channel; }
+    // A 16-bit text in the system code page (GBK), with a terminating zero byte.
+    static std::vector<char> WideToAnsi(std::u16string_view text);
+
+    // --- Language ----------------------------------------------------------------------------------
+    // The text of a key in the active table ("English", else Simplified Chinese); a key not in the
+    // table gives the table's first line.
+    QString GetLangText(const QString &key) const;
+    const QString &GetLanguageName() const { return LanguageName; }
+    // "English" or "ChineseGB"; the language menu sets it.
+    void SetLanguageName(const QString &name) { LanguageName = name; }
+
+    // --- Receive dispatch --------------------------------------------------------------------------
+    // A frame from the transport (WParam: const BSTM *). A frame from another address than DeviceId
+    // only starts tmComScan.
+    void OnDeviceFrame(TMessage &message);
+    // A failure report of the transport (WParam: LinkError).
+    void OnDeviceError(TMessage &message);
+
+    // --- Level meters ------------------------------------------------------------------------------
+    // Every meter and lamp of the three pages back to 0; a meter not found ends the reset there.
+    void ResetLevelMeters();
+
+    // --- Link I/O ------------------------------------------------------------------------------------
+    // Activates the TCP client for a scan; with the automatic address setting on, forgets the
+    // address instead, so that the scan offers no network candidate.
+    void ConnectNetworkSocket();
+    TJvHidDeviceController &HidController() { return *HidCtl; }
+    net::ClientSocket &ClientSocket() { return socket_; }
+    bool HasHidDevice() const { return HidDevice != nullptr; }
+
+    // --- Link control ------------------------------------------------------------------------------
+    // One connection attempt each: any transport of the same kind is closed, a new one opened with
+    // its handshake reply wait and resends, and the handshake sent. When it cannot be opened, USB
+    // and network tell the scan to move on, serial shows the link-broken state.
+    void ConnectUsb();
+    void ConnectNet();
+    void ConnectCom();
+    // Closes the active transport; after a successful scan also returns the window offline.
+    void DisconnectLink();
+    // Reply wait, resends and idle-poll pause of the active transport; nothing when none is open.
+    void SetLinkTimeout(std::uint32_t ms);
+    void SetLinkRetries(std::uint32_t count);
+    void SetPollPaused(std::uint8_t paused);
+    // 1 to 254; other values change nothing.
+    void SetDeviceId(int id);
+    bool HasIpAddress() const { return IpAddress != 0; }
+    void SetComPortName(const QString &name) { ComPortName = name; }
+    const QString &GetComPortName() const { return ComPortName; }
+    std::uint32_t GetIpAddress() const { return IpAddress; }
+    void SetIpAddress(std::uint32_t address) { IpAddress = address; }
+    void SetAutoIpSetting(int value) { AutoIpSetting = value; }
+    // What SetLinkTimeout and SetLinkRetries were last given.
+    std::uint32_t LinkTimeout() const { return linkTimeout_; }
+    std::uint32_t LinkRetries() const { return linkRetries_; }
+    // The transports; at most one is open.
+    LCommProc *CommTransport() const { return CommProc.proc.get(); }
+    LUsbProc *UsbTransport() const { return UsbProc.proc.get(); }
+    LNetProc *NetTransport() const { return NetProc.proc.get(); }
+    bool HasTransport() const { return CommProc || UsbProc || NetProc; }
+
+private:
+    // A transport with the message window its frames and reports come to.
+    template <class Proc>
+    struct Transport {
+        std::unique_ptr<Proc> proc;
+        HWND window = nullptr;
+        explicit operator bool() const { return proc != nullptr; }
+    };
+    // A closed transport waiting to be deleted.
+    struct Retired {
+        std::unique_ptr<LinkTransport> proc;
+        HWND window = nullptr;
+    };
+    // The reply an exchange waits for; command 0: no exchange runs.
+    struct Awaited {
+        std::uint8_t command = 0;
+        int index = -1;  // names and blocks: the index the reply must carry
+    };
+    // Reply wait and resends of a connection attempt.
+    struct HandshakeSettings {
+        std::uint32_t waitMs;
+        std::uint32_t resends;
+    };
+    static constexpr HandshakeSettings UsbHandshake{100, 3}, NetHandshake{4000, 0}, ComHandshake{1000, 0};
+
+    // Transports (DeviceSessionLink.cpp).
+    template <class Proc>
+    void Create(Transport<Proc> &slot);
+    // Closes the transport and takes it out of its slot.
+    template <class Proc>
+    Retired Take(Transport<Proc> &slot);
+    // Closes the transport; it is deleted from the message queue later.
+    template <class Proc>
+    void Retire(Transport<Proc> &slot);
+    static void Release(Retired &closed);
+    // One connection attempt on `slot`: false when the transport could not be opened.
+    template <class Proc, class... OpenArgs>
+    bool Attempt(Transport<Proc> &slot, const HandshakeSettings &settings, OpenArgs... openArgs);
+    template <class F>
+    bool WithActive(F f);
+    void RetireActive();
+    void TransportClosed();
+    void ScheduleRelease();
+    void ReleaseRetired();
+    void StartHandshake(const HandshakeSettings &settings);
+    void LinkFailed();
+    void tmDisconnectTimer();
+    void tmLinkBrokenTimer();
+    void tmComScanTimer();
+
+    // Dispatch and exchanges (DeviceSession.cpp, DeviceSessionRead.cpp).
+    void Send(std::uint8_t command, std::uint8_t keepDuplicates = 1);
+    void Send(std::uint8_t command, std::uint8_t argument, std::uint8_t keepDuplicates);
+    bool Awaits(std::uint8_t command, std::span<const std::uint8_t> payload, std::size_t minSize) const;
+    void Await(std::uint8_t command, int index = -1);
+    void EndExchange();
+    // The exchange cannot finish: as a failure report of the transport while connected.
+    void FailExchange();
+    void tmExchangeGuardTimer();
+    void OnAcknowledge();
+    void OnHandshakeReply(std::uint8_t address, const BSTM &payload);
+    void OnIdentityReply(std::uint8_t address, const BSTM &payload);
+    void OnLockStatusReply(std::uint8_t address, const BSTM &payload);
+    void OnSystemParamsReply(std::uint8_t address, const BSTM &payload);
+    void OnCurrentPresetReply(std::uint8_t address, std::uint8_t preset);
+    void OnPresetNameReply(std::uint8_t address, const BSTM &payload);
+    void OnProgramBlockReply(std::uint8_t address, const BSTM &payload);
+    void tmPtsTimer();
+    void tmProcessShowTimer();
+    QString PortText() const;
+
+    // Levels (DeviceSessionLevels.cpp).
+    void tmInLevelDetTimer();
+    bool OnLevelReply(std::uint8_t address, const BSTM &payload);
+
+    // Link I/O (DeviceSessionIo.cpp).
+    void HidCtlDeviceChange();
+    bool HidCtlEnumerate(TJvHidDevice *device, int index);
+    void HidCtlDeviceData(TJvHidDevice *device, std::uint8_t reportId, const void *data, std::uint16_t size);
+    void HidCtlDeviceDataError(TJvHidDevice *device, std::uint32_t error);
+    void HidCtlDeviceUnplug(TJvHidDevice *device);
+    void ClientSocketConnecting();
+    void ClientSocketConnect(net::ClientSocket &socket);
+    void ClientSocketRead(net::ClientSocket &socket);
+    void LogLine(bool transportExists, const QString &prefix, std::span<const std::uint8_t> bytes);
+
+    TTimer *MakeTimer(const char *name, unsigned intervalMs, void (DeviceSession::*handler)());
+    static void Restart(TTimer *timer);
+
+    SessionView &view_;
+
+    // --- Main window state, as the rest of the program names it ------------------------------------
+    std::unique_ptr<LUnitControl> UnitControl;
+    TJvHidDevice *HidDevice = nullptr;
+    Transport<LUsbProc> UsbProc;
+    Transport<LCommProc> CommProc;
+    QString ComPortName;
+    Transport<LNetProc> NetProc;
+    QString LanguageName = QStringLiteral("English");
+    std::uint8_t CloseAllowed = 0;
+    int DeviceId = 1;
+    std::uint8_t Online = 0;
+    int StepValue = 5;
+    std::uint8_t HandshakePending = 0;
+    std::uint8_t Connected = 0;
+    int CurrentPreset = 0;
+    std::uint8_t ControlsUpdating = 0;
+    int FileLoadStep = 0;
+    SessionStep Step = SessionStep::Idle;
+    int UploadPresetIndex = 0;
+    int DownloadPresetIndex = 0;
+    std::array<PresetRecord, PresetCount> DownloadRecords{};
+    std::array<std::uint8_t, ImageBlockSize> BlockBuffer{};
+    std::array<std::uint8_t, EepromHeaderSize> EepromHeader{};
+    int SelectedCompChannel = 2;
+    std::uint32_t IpAddress = DefaultDeviceAddress;
+    std::array<std::uint8_t, LastNetFrameSize> LastNetFrame{};  // guarded by netFrameMutex_
+    std::uint8_t LastNetFrameLength = 0;
+    int AutoIpSetting = 0;
+
+    // --- Components ------------------------------------------------------------------------------
+    std::unique_ptr<TComponent> components_;  // owns HidCtl and the timers
+    TJvHidDeviceController *HidCtl = nullptr;
+    TJvHidWriteLink UsbOut;  // the workers' way to HidDevice
+    net::ClientSocket socket_;
+    std::mutex netFrameMutex_;
+    TTimer *tmDisconnect = nullptr;
+    TTimer *tmLinkBroken = nullptr;
+    TTimer *tmComScan = nullptr;
+    TTimer *tmInLevelDet = nullptr;
+    TTimer *tmPts = nullptr;
+    TTimer *tmProcessShow = nullptr;
+    TTimer *tmExchangeGuard = nullptr;
+
+    // --- Session bookkeeping ----------------------------------------------------------------------
+    Awaited awaited_;
+    std::uint32_t longestWait_ = 0;  // the longest reply wait of the running exchange
+    std::uint32_t linkTimeout_ = 0;
+    std::uint32_t linkRetries_ = 0;
+    HWND window_ = nullptr;  // the session's own queue entry: deleting closed transports
+    std::vector<Retired> retired_;
+    bool releasePosted_ = false;
+    bool releaseDeferred_ = false;
+    int deliveryDepth_ = 0;  // frame deliveries running on the stack
+};
+
+// --- Transports -------------------------------------------------------------------------------------
+
+template <class Proc>
+void DeviceSession::Create(Transport<Proc> &slot)
+{
+    slot.window = AllocateHWnd([this](TMessage &m) {
+        if (m.Msg == WM_DEVICE_FRAME)
+            OnDeviceFrame(m);
+        else if (m.Msg == WM_DEVICE_ERROR)
+            OnDeviceError(m);
+    });
+    slot.proc = std::make_unique<Proc>(slot.window, static_cast<DeviceHost &>(*this));
+}
+
+template <class Proc>
+DeviceSession::Retired DeviceSession::Take(Transport<Proc> &slot)
+{
+    // From now on its reports reach nobody; the window goes with the transport.
+    MarkWindowDestroying(slot.window);
+    slot.proc->Close();
+    Retired closed{std::move(slot.proc), slot.window};
+    slot.window = nullptr;
+    return closed;
+}
+
+template <class Proc>
+void DeviceSession::Retire(Transport<Proc> &slot)
+{
+    if (!slot.proc)
+        return;
+    retired_.push_back(Take(slot));
+    TransportClosed();
+    ScheduleRelease();
+}
+
+template <class F>
+bool DeviceSession::WithActive(F f)
+{
+    if (CommProc)
+        f(*CommProc.proc);
+    else if (UsbProc)
+        f(*UsbProc.proc);
+    else if (NetProc)
+        f(*NetProc.proc);
+    else
+        return false;
+    return true;
+}
+
+// Sets the controls-updating flag for a scope, whatever way the scope is left.
+class ControlsUpdate {
+public:
+    explicit ControlsUpdate(DeviceSession &session) : session_(session) { session_.SetControlsUpdating(1); }
+    ~ControlsUpdate() { session_.SetControlsUpdating(0); }
+    ControlsUpdate(const ControlsUpdate &) = delete;
+    ControlsUpdate &operator=(const ControlsUpdate &) = delete;
+
+private:
+    DeviceSession &session_;
+};

@@ -1,0 +1,209 @@
+// Opening and closing the link: the connection attempts, the disconnect, the front-ends that tune
+// the active transport, and the timers that close a link from the message loop.
+
+#include "mainwindow/DeviceSession.h"
+
+#include "mainwindow/LinkTexts.h"
+#include "platform/os/ProgramFolder.h"
+
+namespace {
+
+constexpr unsigned SerialBaudRate = 115200;
+constexpr std::uint8_t SerialDataBits = 8, SerialNoParity = 0, SerialOneStopBit = 0;
+
+// The port number of a serial port name: "COM3" gives 3, "COM12" 12, and a name in the form
+// "\\.\COM12" the two digits after its prefix; 0 when the name holds no number.
+int PortNumber(const QString &name)
+{
+    bool ok = false;
+    const int number = (name.size() <= 5 ? name.mid(3) : name.mid(7, 2)).toInt(&ok);
+    return ok ? number : 0;
+}
+
+}  // namespace
+
+// --- Transports ------------------------------------------------------------------------------------
+
+void DeviceSession::RetireActive()
+{
+    if (CommProc)
+        Retire(CommProc);
+    else if (UsbProc)
+        Retire(UsbProc);
+    else if (NetProc) {
+        Retire(NetProc);
+        socket_.SetActive(false);
+    }
+}
+
+void DeviceSession::TransportClosed()
+{
+    Connected = 0;
+    HandshakePending = 0;
+    Step = SessionStep::Idle;
+    FileLoadStep = 0;
+    EndExchange();
+    tmInLevelDet->SetEnabled(false);
+    view_.SetMainEnabled(true);
+}
+
+void DeviceSession::ReleaseRetired()
+{
+    if (deliveryDepth_ > 0) {
+        // A frame of one of them may still be on its way back up the stack.
+        releaseDeferred_ = true;
+        return;
+    }
+    std::vector<Retired> done;
+    done.swap(retired_);
+    for (Retired &closed : done)
+        Release(closed);
+}
+
+void DeviceSession::Release(Retired &closed)
+{
+    closed.proc.reset();
+    DeallocateHWnd(closed.window);
+    closed.window = nullptr;
+}
+
+// --- Connection attempts -------------------------------------------------------------------------
+
+void DeviceSession::StartHandshake(const HandshakeSettings &settings)
+{
+    SetLinkTimeout(settings.waitMs);
+    SetLinkRetries(settings.resends);
+    HandshakePending = 1;
+    Send(CMD_HANDSHAKE);
+}
+
+template <class Proc, class... OpenArgs>
+bool DeviceSession::Attempt(Transport<Proc> &slot, const HandshakeSettings &settings, OpenArgs... openArgs)
+{
+    Connected = 0;
+    Retire(slot);
+    Create(slot);
+    if (slot.proc->Open(openArgs...)) {
+        StartHandshake(settings);
+        return true;
+    }
+    Retire(slot);
+    return false;
+}
+
+void DeviceSession::ConnectUsb()
+{
+    if (!Attempt(UsbProc, UsbHandshake))
+        view_.SetConnectResult(0);  // the scan moves on at once
+}
+
+void DeviceSession::ConnectNet()
+{
+    if (!Attempt(NetProc, NetHandshake))
+        view_.SetConnectResult(0);
+}
+
+void DeviceSession::ConnectCom()
+{
+    // The scan shows the link-broken state and moves on when this candidate's watchdog expires.
+    if (!Attempt(CommProc, ComHandshake, PortNumber(ComPortName), SerialBaudRate, SerialDataBits, SerialNoParity,
+                 SerialOneStopBit))
+        view_.OnLinkBroken();
+}
+
+// --- Closing -----------------------------------------------------------------------------------------
+
+void DeviceSession::DisconnectLink()
+{
+    RetireActive();
+    if (!view_.GetConnectResult())
+        return;
+    os::ChangeToProgramFolder();
+    Connected = 0;
+    HidCtl->DeviceChange();
+    view_.SetControlText(QStringLiteral("Connect"), GetLangText(QStringLiteral("SID_CONNECT")));
+    view_.SetControlText(QStringLiteral("rzbMenuLink"), GetLangText(QStringLiteral("SID_OFFLINE")));
+    view_.SetCaption(OfflineCaption());
+    view_.SetControlEnabled(QStringLiteral("rzbMenuLink"), true);
+    view_.SetControlEnabled(QStringLiteral("Connect"), true);
+    view_.SetButtonDown(QStringLiteral("rzbMenuLink"), false);
+    Online = 0;
+    view_.SetMainEnabled(true);
+    tmInLevelDet->SetEnabled(false);
+    ResetLevelMeters();
+}
+
+// The link is lost while connected: closed, and the scan dialog offered again, never a second time
+// while it is shown.
+void DeviceSession::LinkFailed()
+{
+    DisconnectLink();
+    view_.SetScanPosition(0);
+    view_.OnLinkBroken();
+    if (!view_.IsScanVisible())
+        view_.ShowScanModal();
+}
+
+void DeviceSession::tmDisconnectTimer()
+{
+    tmDisconnect->SetEnabled(false);
+    if (!HasTransport())
+        return;
+    DisconnectLink();
+    view_.OnLinkBroken();
+}
+
+void DeviceSession::tmLinkBrokenTimer()
+{
+    tmLinkBroken->SetEnabled(false);
+    if (HasTransport())
+        LinkFailed();
+}
+
+// A frame came from another address: while the scan runs, this candidate is not the processor.
+void DeviceSession::tmComScanTimer()
+{
+    tmComScan->SetEnabled(false);
+    if (!view_.IsScanVisible())
+        return;
+    if (CommProc) {
+        Retire(CommProc);
+        view_.SetConnectResult(0);
+    }
+    if (UsbProc) {
+        Retire(UsbProc);
+        view_.SetConnectResult(0);
+    }
+    if (NetProc) {
+        Retire(NetProc);
+        view_.SetConnectResult(0);
+    }
+}
+
+// --- The active transport -----------------------------------------------------------------------------
+
+void DeviceSession::SetLinkTimeout(std::uint32_t ms)
+{
+    linkTimeout_ = ms;
+    WithActive([ms](auto &proc) { proc.SetTimeout(ms); });
+}
+
+void DeviceSession::SetLinkRetries(std::uint32_t count)
+{
+    linkRetries_ = count;
+    WithActive([count](auto &proc) { proc.SetRetryCount(count); });
+}
+
+void DeviceSession::SetPollPaused(std::uint8_t paused)
+{
+    WithActive([paused](auto &proc) { proc.SetPollPaused(paused); });
+}
+
+void DeviceSession::SetDeviceId(int id)
+{
+    if (id < 1 || id > 254)
+        return;
+    DeviceId = id;
+    view_.SetControlText(QStringLiteral("lbShowIdNumber"), QStringLiteral("ID : ") + QString::number(id));
+    WithActive([id](auto &proc) { proc.SetDeviceId(static_cast<std::uint32_t>(id)); });
+}

@@ -1,0 +1,102 @@
+// The device session over TCP against the simulated processor listening on the processor's default
+// address and port, inside the private network namespace (the test runs under scripts/isolated).
+
+#include "FakeSessionView.h"
+#include "device/HidFixture.h"
+#include "devsim/Simulator.h"
+#include "mainwindow/DeviceSession.h"
+#include "platform/runtime/TimerService.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+class NetSessionTest : public hidtest::HidFixture {
+protected:
+    void SetUp() override
+    {
+        HidFixture::SetUp();  // no USB device: the test backend stays empty
+        EnsureEventLoop();    // the socket is watched by the GUI thread's event loop
+        std::string error;
+        ASSERT_TRUE(sim.ListenTcp("192.168.1.101", DeviceSession::NetworkPort, &error)) << error;
+        ASSERT_TRUE(sim.Start(&error)) << error;
+        session = std::make_unique<DeviceSession>(view);
+    }
+    void TearDown() override
+    {
+        session.reset();
+        sim.Stop();
+        HidFixture::TearDown();
+    }
+
+    // What the scan does for its network candidate: the socket first, then the attempt.
+    void Connect()
+    {
+        session->ConnectNetworkSocket();
+        ASSERT_TRUE(PumpUntil([&] { return session->ClientSocket().Connected(); }));
+        session->ConnectNet();
+        EXPECT_EQ(session->LinkTimeout(), 4000u);
+        EXPECT_EQ(session->LinkRetries(), 0u);
+        ASSERT_TRUE(PumpUntil([&] { return view.refreshes > 0 || !session->HasTransport(); }, 20000));
+        ASSERT_EQ(view.refreshes, 1);
+    }
+
+    TManualClockScope clock;
+    devsim::Simulator sim;
+    FakeSessionView view;
+    std::unique_ptr<DeviceSession> session;
+};
+
+TEST_F(NetSessionTest, ConnectReadsTheProcessorAtItsDefaultAddress)
+{
+    view.trafficVisible = true;
+    Connect();
+    EXPECT_EQ(view.caption, "TROV316 DSP Processor Editor V1.1    Connected Port => IP : 192.168.1.101");
+    EXPECT_EQ(session->LinkTimeout(), 1000u);
+    EXPECT_EQ(session->LinkRetries(), 2u);
+    EXPECT_TRUE(sim.WaitForFrames(48, 5000));
+    PumpFor(20);
+    auto has = [&](const char *line) {
+        return std::find(view.trafficLines.begin(), view.trafficLines.end(), QString::fromLatin1(line)) !=
+               view.trafficLines.end();
+    };
+    EXPECT_TRUE(has("NET W 10 02 00 01 01 10 10 03 11 "));
+    EXPECT_TRUE(has("NET R 10 02 01 00 01 10 10 03 11 "));
+    EXPECT_TRUE(std::find(view.scanStatus.begin(), view.scanStatus.end(), "Network Connecting") !=
+                view.scanStatus.end());
+    EXPECT_TRUE(std::find(view.scanStatus.begin(), view.scanStatus.end(), "Connecting IP:192.168.1.101") !=
+                view.scanStatus.end());
+
+    session->DisconnectLink();
+    EXPECT_FALSE(session->HasTransport());
+    EXPECT_FALSE(session->ClientSocket().Active());
+}
+
+// Replies cut into 3-byte writes arrive as many short reads; each goes to the transport, which
+// puts the frames together, and nothing is sent twice.
+TEST_F(NetSessionTest, SplitRepliesAreReadWholeAndNothingIsResent)
+{
+    devsim::FaultSettings faults;
+    faults.splitBytes = 3;
+    sim.SetFaults(faults);
+    Connect();
+    EXPECT_TRUE(sim.WaitForFrames(48, 5000));
+    PumpFor(100);
+    const auto log = sim.FrameLog();
+    EXPECT_EQ(log.size(), 48u);
+    const devsim::Image program = sim.WithProcessor([](devsim::Processor &p) { return p.State().program; });
+    const auto *model = reinterpret_cast<const std::uint8_t *>(&session->Model().GetImage());
+    EXPECT_TRUE(std::equal(program.begin(), program.end(), model));
+}
+
+TEST_F(NetSessionTest, AutomaticAddressSettingForgetsTheAddress)
+{
+    session->SetAutoIpSetting(1);
+    session->ConnectNetworkSocket();
+    EXPECT_FALSE(session->HasIpAddress());
+    EXPECT_FALSE(session->ClientSocket().Active());
+}
+
+}  // namespace
