@@ -151,6 +151,27 @@ TEST_F(ScanTest, EveryCandidateGetsItsWholeWatchdog)
     EXPECT_EQ(Status(), "No Device found.");
 }
 
+// Once the processor is found the scan is over: a watchdog still running must not try the next
+// candidate after that link has gone.
+TEST_F(ScanTest, FoundProcessorEndsTheScan)
+{
+    PlugProcessor();
+    AddSilentPort();
+    dialog->Show();
+    dialog->RestartScan();
+    TManualClock::Advance(100);
+    ASSERT_TRUE(PumpUntil([&] { return view.refreshes > 0; }, 20000));
+    TManualClock::Advance(100);
+    ASSERT_FALSE(dialog->Visible());
+    session->rzbMenuLinkClick();  // online: the link closes 300 ms later
+    TManualClock::Advance(400);
+    ASSERT_FALSE(session->HasTransport());
+    TManualClock::Advance(10000);
+    EXPECT_FALSE(session->HasTransport());
+    EXPECT_EQ(session->GetComPortName(), "");
+    EXPECT_EQ(Status(), "Link Broken");
+}
+
 // --- Buttons -------------------------------------------------------------------------------------------
 
 TEST_F(ScanTest, ShownDialogTakesItsTextsFromTheLanguage)
