@@ -160,7 +160,7 @@ public:
     // A failure report of the transport (WParam: LinkError).
     void OnDeviceError(TMessage &message);
 
-    // --- Preset exchanges (DeviceSessionPresets.cpp) -------------------------------------------------
+    // --- Preset exchanges (DeviceSessionPresets.cpp) ---------------------------------------------
     // Stores the current program as preset U01..U31 (index 0 to 30) under a name of up to 14 8-bit
     // characters (blank-padded). Nothing without a link or for another index.
     void StorePreset(int index, std::string_view name);
@@ -175,7 +175,7 @@ public:
     // Resets the processor to its factory defaults and reads it again. Nothing without a link.
     void StartFactoryReset();
 
-    // --- Preset files (DeviceSessionFiles.cpp) ---------------------------------------------------------
+    // --- Preset files (DeviceSessionFiles.cpp) ---------------------------------------------------
     // Applies a preset file the user picks to the model, sends it when connected (the progress
     // window then shows until the next level reply) and refreshes every control. A file that is
     // not a preset file changes nothing and the information box says so.

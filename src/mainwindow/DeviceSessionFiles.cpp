@@ -34,7 +34,7 @@ std::string PresetFilePath(const std::string &chosen)
 
 }  // namespace
 
-// --- Preset files ------------------------------------------------------------------------------------
+// --- Preset files --------------------------------------------------------------------------------
 
 void DeviceSession::OpenPresetFile()
 {
@@ -72,7 +72,7 @@ void DeviceSession::SavePresetFile()
     os::ChangeToProgramFolder();
 }
 
-// --- Unit files ----------------------------------------------------------------------------------------
+// --- Unit files ----------------------------------------------------------------------------------
 
 bool DeviceSession::ReadUnitFile(const QString &path)
 {

@@ -44,7 +44,7 @@ void DeviceSession::ShowProgressModal()
         view_.ShowProgressModal();
 }
 
-// --- Store and recall ------------------------------------------------------------------------------
+// --- Store and recall ----------------------------------------------------------------------------
 
 void DeviceSession::StorePreset(int index, std::string_view name)
 {
@@ -85,7 +85,7 @@ void DeviceSession::RecallPreset(int index)
     ShowProgressModal();
 }
 
-// --- Upload ------------------------------------------------------------------------------------------
+// --- Upload --------------------------------------------------------------------------------------
 
 void DeviceSession::UploadAllPresets()
 {
@@ -173,7 +173,7 @@ void DeviceSession::tmPollResumeTimer()
         tmInLevelDet->SetEnabled(true);
 }
 
-// --- Download ----------------------------------------------------------------------------------------
+// --- Download ------------------------------------------------------------------------------------
 
 void DeviceSession::DownloadAllPresets()
 {
@@ -261,7 +261,7 @@ void DeviceSession::FinishDownload()
     Restart(tmDisconnect);
 }
 
-// --- Factory reset -------------------------------------------------------------------------------------
+// --- Factory reset -------------------------------------------------------------------------------
 
 void DeviceSession::StartFactoryReset()
 {

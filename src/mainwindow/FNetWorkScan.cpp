@@ -143,9 +143,9 @@ void TfmNetwork::StartScan()
     } else if (net) {
         ShowCandidate(Text("SID_SCAN_NET"), NetWatchdogMs);
         Restart(tmRunNetConnect);
-    } else if (ports->Count() > 0)
+    } else if (ports->Count() > 0) {
         StartPort(0);
-    else {
+    } else {
         ShowNoDevice();
         // The step that follows ends the scan.
         tmConnect->SetEnabled(true);
@@ -204,7 +204,7 @@ void TfmNetwork::OnLinkBroken()
         session_->View().CloseProgress();
 }
 
-// --- Timers ----------------------------------------------------------------------------------------
+// --- Timers --------------------------------------------------------------------------------------
 
 void TfmNetwork::tmConnectTimer(TObject *)
 {
@@ -257,7 +257,7 @@ void TfmNetwork::tmRunNetConnectTimer(TObject *)
     session_->ConnectNet();
 }
 
-// --- Showing and buttons ----------------------------------------------------------------------------
+// --- Showing and buttons -------------------------------------------------------------------------
 
 void TfmNetwork::FormShow(TObject *)
 {

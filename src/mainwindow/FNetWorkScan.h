@@ -54,7 +54,7 @@ public:
     // its buttons enabled, and the progress window closes.
     void OnLinkBroken();
 
-    // --- Components, bound from the form definition -----------------------------------------------
+    // --- Components, bound from the form definition ----------------------------------------------
     TImage *imBase = nullptr;
     TProgressBar *pbScan = nullptr;
     TLabel *lblScan = nullptr;
@@ -70,7 +70,7 @@ public:
     TTimer *tmRunUsbConnect = nullptr;
     TTimer *tmRunNetConnect = nullptr;
 
-    // --- Handlers, bound from the form definition ---------------------------------------------------
+    // --- Handlers, bound from the form definition ------------------------------------------------
     void FormShow(TObject *Sender);
     void btnOKClick(TObject *Sender);
     void btnExitClick(TObject *Sender);

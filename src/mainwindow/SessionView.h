@@ -42,7 +42,7 @@ public:
     // An information message box with an OK button.
     virtual void ShowMessage(const QString &text) = 0;
 
-    // --- Preset dialogs (for the device model) --------------------------------------------------
+    // --- Preset dialogs (for the device model) ---------------------------------------------------
     virtual void SetStorePresetRowName(int row, const std::string &name) = 0;
     virtual void SetRecallPresetRowName(int row, const std::string &name) = 0;
 
@@ -70,7 +70,7 @@ public:
     // The processor's verdict on the password: 1 accepted, 0 wrong.
     virtual void SetPasswordResult(std::uint8_t verdict) = 0;
 
-    // --- Device ID and address dialog -------------------------------------------------------------
+    // --- Device ID and address dialog ------------------------------------------------------------
     // Closes the dialog when it is shown, then opens it as its menu entry does.
     virtual void ShowNetworkSetup() = 0;
 

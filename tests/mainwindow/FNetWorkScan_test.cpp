@@ -12,7 +12,7 @@
 
 namespace {
 
-// --- Candidates ------------------------------------------------------------------------------------
+// --- Candidates ----------------------------------------------------------------------------------
 
 TEST_F(ScanTest, PortsAreTriedInPortNumberOrderUntilTheProcessorAnswers)
 {
@@ -172,7 +172,7 @@ TEST_F(ScanTest, FoundProcessorEndsTheScan)
     EXPECT_EQ(Status(), "Link Broken");
 }
 
-// --- Buttons -------------------------------------------------------------------------------------------
+// --- Buttons -------------------------------------------------------------------------------------
 
 TEST_F(ScanTest, ShownDialogTakesItsTextsFromTheLanguage)
 {
@@ -226,7 +226,7 @@ TEST_F(ScanTest, RescanWithTheAutomaticAddressOffersNoNetwork)
     EXPECT_EQ(Counter(), "1/1");
 }
 
-// --- The link button -------------------------------------------------------------------------------------
+// --- The link button -----------------------------------------------------------------------------
 
 TEST_F(ScanTest, LinkButtonOfflineScansAndShowsTheDialogOnce)
 {
@@ -277,7 +277,7 @@ TEST_F(ScanTest, LinkButtonOnlineDisconnectsAfter300ms)
     EXPECT_EQ(view.scanModalShows, 1);
 }
 
-// --- Looks -------------------------------------------------------------------------------------------------
+// --- Looks ---------------------------------------------------------------------------------------
 
 // Renders the dialog while it scans and after the link broke into scan_dialog*.png (in the working
 // folder) for a person to look at.

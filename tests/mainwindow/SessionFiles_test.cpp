@@ -41,7 +41,7 @@ QByteArray ReadAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// --- Save ------------------------------------------------------------------------------------------
+// --- Save ----------------------------------------------------------------------------------------
 
 TEST_F(ExchangeTest, SavedFileIsTheTagTheProgramAndALineEnd)
 {
@@ -111,7 +111,7 @@ TEST_F(ExchangeTest, CancelledSaveWritesNothing)
     EXPECT_TRUE(view.informations.empty());
 }
 
-// --- Open ------------------------------------------------------------------------------------------
+// --- Open ----------------------------------------------------------------------------------------
 
 TEST_F(ExchangeTest, OpenRefusesWhatIsNoPresetFile)
 {

@@ -43,7 +43,7 @@ QByteArray UnitFile(std::initializer_list<int> stored)
     return file;
 }
 
-// --- Store and recall ------------------------------------------------------------------------------
+// --- Store and recall ----------------------------------------------------------------------------
 
 TEST_F(ExchangeTest, StoreSendsTheNameThenTheStoreAndPollsAgain)
 {
@@ -170,7 +170,7 @@ TEST_F(ExchangeTest, RepliesOfAnExchangeOutsideItChangeNothing)
     EXPECT_EQ(TestScript::Pending(), 0);
 }
 
-// --- Upload --------------------------------------------------------------------------------------------
+// --- Upload --------------------------------------------------------------------------------------
 
 TEST_F(ExchangeTest, UploadReadsEveryStoredPresetIntoAUnitFile)
 {
@@ -272,7 +272,7 @@ TEST_F(ExchangeTest, UploadOfAnIncompletePresetFails)
     EXPECT_EQ(view.linkBrokenCalls, 1);
 }
 
-// --- Download --------------------------------------------------------------------------------------------
+// --- Download ------------------------------------------------------------------------------------
 
 TEST_F(ExchangeTest, DownloadWritesTheStoredRecordsThenClosesTheLink)
 {
@@ -382,7 +382,7 @@ TEST_F(ExchangeTest, UnitFilesWithUnstoredCutRecordsOrTrailingBytesDownload)
     }
 }
 
-// --- Factory reset -------------------------------------------------------------------------------------
+// --- Factory reset -------------------------------------------------------------------------------
 
 TEST_F(ExchangeTest, FactoryResetReadsTheProcessorAgain)
 {
@@ -404,7 +404,7 @@ TEST_F(ExchangeTest, FactoryResetReadsTheProcessorAgain)
     EXPECT_TRUE(LevelPollRuns());
 }
 
-// --- Failures ------------------------------------------------------------------------------------------
+// --- Failures ------------------------------------------------------------------------------------
 
 // However an exchange loses its processor, it ends with the link closed, nothing waiting, the main
 // window usable, no file written and the scan dialog saying the link broke.
