@@ -189,66 +189,48 @@ TEST_F(PlotLabels, AnInvisibleLabelDrawsNothingButStillNeedsItsWidth)
     EXPECT_GT(visibleWidth, 10);
 }
 
-TEST_F(PlotLabels, AHorizontalCaptionFollowsItsAlignment)
+TEST_F(PlotLabels, ACaptionLiesAlongItsBandAsAligned)
 {
+    // A horizontal band runs from x = 20 to 280, a vertical one (reading upward) from y = 190 up
+    // to 10; across, both are centred on 40.
     struct Case {
         const char *name;
+        bool horizontal;
         TiAlignmentHorizontal alignment;
     };
-    const Case cases[] = {{"left", iahLeft}, {"centre", iahCenter}, {"right", iahRight}};
+    const Case cases[] = {
+        {.name = "horizontal-left", .horizontal = true, .alignment = iahLeft},
+        {.name = "horizontal-centre", .horizontal = true, .alignment = iahCenter},
+        {.name = "horizontal-right", .horizontal = true, .alignment = iahRight},
+        {.name = "vertical-left", .horizontal = false, .alignment = iahLeft},
+        {.name = "vertical-centre", .horizontal = false, .alignment = iahCenter},
+        {.name = "vertical-right", .horizontal = false, .alignment = iahRight},
+    };
     label->SetMarginLeft(1);
     label->SetMarginRight(1);
     for (const Case &c : cases) {
         Clear();
+        label->SetHorizontal(c.horizontal);
+        label->SetDrawRect(c.horizontal ? TRect(20, 20, 280, 60) : TRect(20, 10, 60, 190));
         label->SetAlignment(c.alignment);
         const QImage image = Draw();
-        Keep(image, (QByteArray("label-horizontal-") + c.name).constData());
+        Keep(image, (QByteArray("label-") + c.name).constData());
         const Extent text = ExtentOf(image, clWhite);
-        const int zero = label->MarginLeftPixels();
         ASSERT_FALSE(text.Empty()) << c.name;
-        // Vertically centred in the band.
-        EXPECT_NEAR((text.top + text.bottom) / 2, 40, 3) << c.name;
+        // Positions along the band from its start, and the middle across it.
+        const int length = c.horizontal ? 260 : 180;
+        const int from = c.horizontal ? text.left - 20 : 190 - text.bottom;
+        const int to = c.horizontal ? text.right - 20 : 190 - text.top;
+        const int across = c.horizontal ? (text.top + text.bottom) / 2 : (text.left + text.right) / 2;
+        const int zero = label->MarginLeftPixels();
+        EXPECT_GT(to - from, c.horizontal ? text.bottom - text.top : text.right - text.left) << c.name;
+        EXPECT_NEAR(across, 40, 3) << c.name;
         if (c.alignment == iahLeft) {
-            EXPECT_NEAR(text.left, 20 + zero, 2) << c.name;
+            EXPECT_NEAR(from, zero, 3) << c.name;
         } else if (c.alignment == iahRight) {
-            EXPECT_NEAR(text.right, 280 - zero, 2) << c.name;
+            EXPECT_NEAR(to, length - zero, 3) << c.name;
         } else {
-            EXPECT_NEAR((text.left + text.right) / 2, 150, 2) << c.name;
-        }
-    }
-}
-
-TEST_F(PlotLabels, AVerticalLabelReadsUpwardFromItsAlignedEnd)
-{
-    struct Case {
-        const char *name;
-        TiAlignmentHorizontal alignment;
-    };
-    const Case cases[] = {{"left", iahLeft}, {"centre", iahCenter}, {"right", iahRight}};
-    label->SetHorizontal(false);
-    label->SetDrawRect(TRect(20, 10, 60, 190));
-    label->SetMarginLeft(1);
-    label->SetMarginRight(1);
-    for (const Case &c : cases) {
-        Clear();
-        label->SetAlignment(c.alignment);
-        const QImage image = Draw();
-        Keep(image, (QByteArray("label-vertical-") + c.name).constData());
-        const Extent text = ExtentOf(image, clWhite);
-        const int zero = label->MarginLeftPixels();
-        ASSERT_FALSE(text.Empty()) << c.name;
-        EXPECT_LT(text.right - text.left, text.bottom - text.top) << c.name;
-        EXPECT_NEAR((text.left + text.right) / 2, 40, 3) << c.name;
-        if (c.alignment == iahLeft) {
-            EXPECT_NEAR(text.bottom, 190 - zero, 3) << c.name;
-            EXPECT_GT(text.top, 100) << c.name;
-        }
-        if (c.alignment == iahRight) {
-            EXPECT_NEAR(text.top, 10 + zero, 3) << c.name;
-            EXPECT_LT(text.bottom, 100) << c.name;
-        }
-        if (c.alignment == iahCenter) {
-            EXPECT_NEAR((text.top + text.bottom) / 2, 100, 3) << c.name;
+            EXPECT_NEAR((from + to) / 2, length / 2, 3) << c.name;
         }
     }
 }

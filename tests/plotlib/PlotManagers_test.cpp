@@ -186,28 +186,9 @@ TEST_F(PlotManagers, NewObjectsTakeTheFirstAxesAndChannelOnlyWhenThereAreAny)
 
 TEST_F(PlotManagers, ManagersRefuseAMissingOwnerOrNotification)
 {
-    const TNotifyEvent set = [](TObject *) {};
-    const TNotifyEvent none;
-    struct Case {
-        const char *message;
-        TWinControl *owner;
-        TNotifyEvent change, insert, remove, rename;
-    };
-    const Case cases[] = {
-        {"Owner must be Assigned", nullptr, set, set, set, set},
-        {"OnChange event handler can not be null", &host, none, set, set, set},
-        {"OnInsert event handler can not be null", &host, set, none, set, set},
-        {"OnRemove event handler can not be null", &host, set, set, none, none},
-        {"AOnRename event handler can not be null", &host, set, set, set, none},
-    };
-    for (const Case &c : cases) {
-        try {
-            TiPlotLegendManager manager(c.owner, c.change, c.insert, c.remove, c.rename);
-            ADD_FAILURE() << c.message;
-        } catch (const Exception &e) {
-            EXPECT_EQ(e.Message(), QString::fromLatin1(c.message));
-        }
-    }
+    ExpectOwnerChecks(&host, "Owner must be Assigned",
+                      [](TWinControl *owner, TNotifyEvent change, TNotifyEvent insert, TNotifyEvent remove,
+                         TNotifyEvent rename) { TiPlotLegendManager manager(owner, change, insert, remove, rename); });
     try {
         master.ObjectManager()->CreateObject();
         ADD_FAILURE() << "created";

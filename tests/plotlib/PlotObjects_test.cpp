@@ -323,53 +323,9 @@ TEST_F(PlotButtons, AClickMayFreeTheButtonFromItsOwnRepeat)
 TEST(PlotManagerObject, RefusesAMissingOwnerOrNotification)
 {
     TTestPlotHost host(nullptr);
-    const TNotifyEvent set = [](TObject *) {};
-    const TNotifyEvent none;
-    struct Case {
-        const char *message;
-        TWinControl *owner;
-        TNotifyEvent change, insert, remove, rename;
-    };
-    const Case cases[] = {
-        {.message = "Owner must be assigned",
-         .owner = nullptr,
-         .change = none,
-         .insert = none,
-         .remove = none,
-         .rename = none},
-        {.message = "OnChange event handler can not be null",
-         .owner = &host,
-         .change = none,
-         .insert = none,
-         .remove = none,
-         .rename = none},
-        {.message = "OnInsert event handler can not be null",
-         .owner = &host,
-         .change = set,
-         .insert = none,
-         .remove = set,
-         .rename = set},
-        {.message = "OnRemove event handler can not be null",
-         .owner = &host,
-         .change = set,
-         .insert = set,
-         .remove = none,
-         .rename = none},
-        {.message = "AOnRename event handler can not be null",
-         .owner = &host,
-         .change = set,
-         .insert = set,
-         .remove = set,
-         .rename = none},
-    };
-    for (const Case &c : cases) {
-        try {
-            TiPlotXAxis axis(c.owner, c.change, c.insert, c.remove, c.rename);
-            ADD_FAILURE() << c.message;
-        } catch (const Exception &e) {
-            EXPECT_EQ(e.Message(), QString::fromLatin1(c.message));
-        }
-    }
+    ExpectOwnerChecks(&host, "Owner must be assigned",
+                      [](TWinControl *owner, TNotifyEvent change, TNotifyEvent insert, TNotifyEvent remove,
+                         TNotifyEvent rename) { TiPlotXAxis axis(owner, change, insert, remove, rename); });
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include "TestPlotHost.h"
 
 #include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Exception.h"
 #include "platform/runtime/Filer.h"
+
+#include <gtest/gtest.h>
 
 T_IMPLEMENT_CLASS(TTestChannel) {}
 
@@ -114,4 +117,32 @@ void TTestPlotHost::DefineProperties(TFiler *Filer)
     Filer->DefineProperty(
         QStringLiteral("TranslationManager"), [translations](TReader &r) { translations->ReadFromStream(r); },
         [translations](TWriter &w) { translations->WriteToStream(w); }, translations->DoWriteToStream());
+}
+
+void ExpectOwnerChecks(
+    TWinControl *Owner, const char *OwnerMessage,
+    const std::function<void(TWinControl *, TNotifyEvent, TNotifyEvent, TNotifyEvent, TNotifyEvent)> &Make)
+{
+    const TNotifyEvent set = [](TObject *) {};
+    const TNotifyEvent none;
+    struct Case {
+        const char *message;
+        TWinControl *owner;
+        TNotifyEvent change, insert, remove, rename;
+    };
+    const Case cases[] = {
+        {OwnerMessage, nullptr, none, none, none, none},
+        {"OnChange event handler can not be null", Owner, none, none, none, none},
+        {"OnInsert event handler can not be null", Owner, set, none, set, set},
+        {"OnRemove event handler can not be null", Owner, set, set, none, none},
+        {"AOnRename event handler can not be null", Owner, set, set, set, none},
+    };
+    for (const Case &c : cases) {
+        try {
+            Make(c.owner, c.change, c.insert, c.remove, c.rename);
+            ADD_FAILURE() << "made without " << c.message;
+        } catch (const Exception &e) {
+            EXPECT_EQ(e.Message(), QString::fromLatin1(c.message));
+        }
+    }
 }

@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -64,6 +65,12 @@ private:
 
 // The name of a plot object, a pair or a manager for the logs.
 QString NameOf(TObject *Object);
+
+// Makes something for a plot from an owner and its four notifications (change, insert, remove,
+// rename) and checks that each missing piece is refused with its message, the owner's first.
+void ExpectOwnerChecks(
+    TWinControl *Owner, const char *OwnerMessage,
+    const std::function<void(TWinControl *, TNotifyEvent, TNotifyEvent, TNotifyEvent, TNotifyEvent)> &Make);
 
 // Texts in test failures.
 inline void PrintTo(const QString &Text, std::ostream *Out)

@@ -8,7 +8,7 @@
 // placeholder lies above the data view (ReverseSide), any other below it; a vertical one right
 // of the data view when higher than the vertical placeholder, else left of it. Objects share a
 // band when their extents along it do not overlap (touching extents do not). Data views and the
-// placeholders never appear in the side lists; data views are not moved between bands.
+// placeholders never appear in the side lists, and opening a band never moves a data view.
 //
 // Rules a caller must know:
 //  - The side lists run in band order, bands by their numeric z-order, and within a band by the
