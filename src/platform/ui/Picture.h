@@ -52,6 +52,10 @@ private:
     std::unique_ptr<TGraphic> graphic_;
 };
 
-// A new, empty graphic of the named class (TBitmap, TPngImage, TJPEGImage, TIcon); nullptr for
-// other names.
+// A new, empty graphic of the named class (TBitmap, TPngImage, TJPEGImage, TIcon, or one
+// registered below); nullptr for other names.
 std::unique_ptr<TGraphic> CreateGraphicByClassName(const QString &className);
+
+// Makes a graphic class of a control library known by name, so that pictures of it can be held
+// by a TPicture and read from form definitions. Call it during start-up (static initialisation).
+void RegisterGraphicClass(const char *className, std::unique_ptr<TGraphic> (*make)());
