@@ -30,6 +30,8 @@ class TControlCanvas : public TCanvas {
             }
         };
         Lock();
+        // A surface attached for drawing outside painting is dropped, never validated back in.
+        own_ = false;
         SetHandle(dc);
         Detach guard{this};
         paint();

@@ -69,17 +69,39 @@ TIdentMap CharsetIdents()
     return kCharsets;
 }
 
-QString MapFontFamily(const QString &name)
+namespace {
+
+// The family a font name of the original platform stands for, or nullptr; `trimmed` receives
+// the name without blanks and the vertical-writing '@'.
+const QString *AliasFamily(const QString &name, QString &trimmed)
 {
-    QString trimmed = name.trimmed();
+    trimmed = name.trimmed();
     if (trimmed.startsWith(u'@'))
         trimmed.remove(0, 1);
     for (const FontAlias &a : kFontAliases)
         if (trimmed.compare(QString::fromUtf16(a.name), Qt::CaseInsensitive) == 0)
-            return *a.family;
+            return a.family;
+    return nullptr;
+}
+
+}  // namespace
+
+QString MapFontFamily(const QString &name)
+{
+    QString trimmed;
+    if (const QString *family = AliasFamily(name, trimmed))
+        return *family;
     if (!trimmed.isEmpty() && QFontDatabase::hasFamily(trimmed))
         return trimmed;
     return kSans;
+}
+
+bool FontFamilyKnown(const QString &name)
+{
+    QString trimmed;
+    if (AliasFamily(name, trimmed))
+        return true;
+    return !trimmed.isEmpty() && QFontDatabase::hasFamily(trimmed);
 }
 
 TTextMetric NativeFontMetrics(const QFont &font, int height, TFontCharset charset)

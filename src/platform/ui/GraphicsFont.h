@@ -109,6 +109,9 @@ private:
 // Times New Roman, Courier New, MS Sans Serif, Symbol, the Chinese UI fonts ...). Installed names
 // pass through; unknown names fall back to the default sans-serif family.
 QString MapFontFamily(const QString &name);
+// True when MapFontFamily knows the name (one of the original platform's names it maps, or an
+// installed family) rather than falling back.
+bool FontFamilyKnown(const QString &name);
 
 // Metrics of a font in pixels; the same numbers TFont::Metrics gives.
 TTextMetric NativeFontMetrics(const QFont &font, int height, TFontCharset charset);

@@ -2,6 +2,9 @@
 
 #include <QFileInfo>
 
+#include <utility>
+#include <vector>
+
 #include "platform/ui/Bitmap.h"
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/runtime/Filer.h"
@@ -32,13 +35,28 @@ const GraphicKind kKinds[] = {
     {"TIcon", "ico", QByteArray("\0\0\1\0", 4), &MakeGraphic<TIcon>},
 };
 
+// Graphic classes of the control libraries (start-up only, then read).
+std::vector<std::pair<const char *, std::unique_ptr<TGraphic> (*)()>> &RegisteredGraphics()
+{
+    static std::vector<std::pair<const char *, std::unique_ptr<TGraphic> (*)()>> list;
+    return list;
+}
+
 }  // namespace
+
+void RegisterGraphicClass(const char *className, std::unique_ptr<TGraphic> (*make)())
+{
+    RegisteredGraphics().emplace_back(className, make);
+}
 
 std::unique_ptr<TGraphic> CreateGraphicByClassName(const QString &className)
 {
     for (const GraphicKind &k : kKinds)
         if (className.compare(QLatin1String(k.ClassName), Qt::CaseInsensitive) == 0)
             return k.Make();
+    for (const auto &[name, make] : RegisteredGraphics())
+        if (className.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return make();
     // Older names of the PNG class.
     if (className.compare(QLatin1String("TPNGObject"), Qt::CaseInsensitive) == 0 ||
         className.compare(QLatin1String("TPNGGraphic"), Qt::CaseInsensitive) == 0)
@@ -179,4 +197,6 @@ void TPicture::DefineProperties(TFiler *Filer)
     Filer->DefineBinaryProperty(
         QStringLiteral("Data"), [this](TStream &s) { ReadData(&s); }, [this](TStream &s) { WriteData(&s); },
         !Empty());
+    Filer->DefineBinaryProperty(
+        QStringLiteral("File"), [this](TStream &s) { LoadFromStream(&s); }, nullptr, false);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // TPicture: holds one graphic of any kind (bitmap, PNG, JPEG, icon), loads it by file extension or
 // by the signature of the data, and streams it in form definitions as the graphic's class name
-// followed by the graphic's own data.
+// followed by the graphic's own data ("Data"), or reads it there from a whole picture file
+// ("File", read only).
 
 #include <QString>
 
@@ -52,6 +53,10 @@ private:
     std::unique_ptr<TGraphic> graphic_;
 };
 
-// A new, empty graphic of the named class (TBitmap, TPngImage, TJPEGImage, TIcon); nullptr for
-// other names.
+// A new, empty graphic of the named class (TBitmap, TPngImage, TJPEGImage, TIcon, or one
+// registered below); nullptr for other names.
 std::unique_ptr<TGraphic> CreateGraphicByClassName(const QString &className);
+
+// Makes a graphic class of a control library known by name, so that pictures of it can be held
+// by a TPicture and read from form definitions. Call it during start-up (static initialisation).
+void RegisterGraphicClass(const char *className, std::unique_ptr<TGraphic> (*make)());

@@ -7,6 +7,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/ControlsRender.h"
 #include "platform/ui/DateTimePicker.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Forms.h"
@@ -223,6 +224,22 @@ TEST(HintWindowRendering, ShowsItsTextInTheHintColours)
     EXPECT_GT(ColoursIn(bitmap.Image(), TRect(2, 2, size.Width() - 2, size.Height() - 2)), 1);
     hint.ReleaseHandle();
     EXPECT_FALSE(hint.Visible());
+}
+
+TEST(GraphicControlRendering, PaintGoesIntoTheTargetAlsoAfterDrawingOutsidePainting)
+{
+    // A windowless control that drew on its parent's image outside painting, then painted into
+    // another canvas: the paint must land in that canvas, not on the parent's image.
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto *paint = new TPaintBox(&form);
+    paint->SetParent(&form);
+    paint->SetBounds(10, 10, 40, 30);
+    paint->Canvas()->FillRect(TRect(0, 0, 5, 5), clRed);
+    paint->OnPaint = [paint](TObject *) { paint->Canvas()->FillRect(TRect(0, 0, 40, 30), clLime); };
+    const QImage image = RenderControlImage(paint);
+    ASSERT_EQ(image.size(), QSize(40, 30));
+    EXPECT_EQ(At(image, 20, 15), clLime);
 }
 
 }  // namespace

@@ -1,0 +1,63 @@
+#pragma once
+// The standard controls' application object (offscreen, 96 DPI), a white board to paint on,
+// and small picture files made on the fly.
+
+#include <QBuffer>
+#include <QImageWriter>
+
+#include <gtest/gtest.h>
+
+#include "platform/ui/Bitmap.h"
+#include "tests/platform/ui/StdTestApp.h"
+#include "widgets/graphics/AdvGDIP.h"
+
+namespace graphicstest {
+
+// A bitmap filled with one colour, and a TGPGraphics on its canvas.
+struct Board {
+    TBitmap bmp;
+    std::unique_ptr<TGPGraphics> g;
+    Board(int w, int h, TColor fill = clWhite) : bmp(w, h)
+    {
+        bmp.Canvas()->Brush()->SetColor(fill);
+        bmp.Canvas()->FillRect(Rect(0, 0, w, h));
+        g = std::make_unique<TGPGraphics>(bmp.Canvas()->Handle());
+    }
+    TColor At(int x, int y) const { return PixelToColor(bmp.Image().pixel(x, y)); }
+    // Pixels of the board that are not `background`.
+    int Painted(TColor background = clWhite) const
+    {
+        int n = 0;
+        for (int y = 0; y < bmp.Height(); ++y)
+            for (int x = 0; x < bmp.Width(); ++x)
+                n += At(x, y) != background;
+        return n;
+    }
+};
+
+// The colour of a pixel of a rendered image.
+inline TColor At(const QImage &img, int x, int y)
+{
+    return PixelToColor(img.pixel(x, y));
+}
+
+// The image in a file format ("png", "bmp", "jpeg", "tiff").
+inline QByteArray Encoded(const QImage &img, const char *format, bool progressive = false)
+{
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    QImageWriter w(&buf, format);
+    w.setProgressiveScanWrite(progressive);
+    EXPECT_TRUE(w.write(img)) << format;
+    return bytes;
+}
+
+inline QImage Solid(int w, int h, QColor c)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(c);
+    return img;
+}
+
+}  // namespace graphicstest
