@@ -21,9 +21,9 @@
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
-#include "platform/ui/Label.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/Panel.h"
 
 #include <QApplication>

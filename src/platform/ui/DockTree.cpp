@@ -25,7 +25,8 @@ void TDockTree::InsertControl(TControl *control, const TRect &zone)
 
 void TDockTree::RemoveControl(TControl *control)
 {
-    const auto it = std::find_if(FZones.begin(), FZones.end(), [control](const Zone &z) { return z.Control == control; });
+    const auto it =
+        std::find_if(FZones.begin(), FZones.end(), [control](const Zone &z) { return z.Control == control; });
     if (it != FZones.end())
         FZones.erase(it);
 }

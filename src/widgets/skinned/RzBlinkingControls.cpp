@@ -38,8 +38,7 @@ void TRzBlinkingControlsList::TimerFired(TObject *)
     if (FBlinkState == bsOn) {
         FBlinkState = bsOff;
         FTimer->SetInterval(FIntervalOn);
-    }
-    else {
+    } else {
         FBlinkState = bsOn;
         FTimer->SetInterval(FIntervalOff);
     }

@@ -1,11 +1,13 @@
 #include "widgets/skinned/RzButton.h"
 
 #include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Filer.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Label.h"
+#include "widgets/skinned/RzFrameController.h"
 
 T_IMPLEMENT_CLASS(TRzCustomButton)
 {
@@ -182,8 +184,7 @@ void TRzCustomButton::DrawCaption(TCanvas *canvas, TRect r, UINT flags)
         canvas->Font()->SetColor(Font()->Color());
         if (right)
             r.Offset(-FTextShadowDepth, 0);
-    }
-    else {
+    } else {
         canvas->Font()->SetColor(ColorsAreSimilar(Color(), clGrayText) ? cl3DDkShadow : clGrayText);
     }
     DrawTextInRect(canvas, caption, r, flags);
@@ -375,37 +376,22 @@ void TRzButton::SetGroupIndex(int value)
 
 void TRzButton::SetDown(bool value)
 {
-    if (!GroupedDownChanges(FGroupIndex, FDown, FAllowAllUp, value))
+    if (!WriteGroupedDown(FGroupIndex, FAllowAllUp, FDown, FState, value))
         return;
-    FDown = value;
-    FState = value ? bsExclusive : bsUp;
     Invalidate();
-    if (value)
+    if (FDown)
         UpdateExclusive();
 }
 
 void TRzButton::UpdateExclusive()
 {
-    if (FGroupIndex == 0 || !Parent())
-        return;
-    TMessage m;
-    m.Msg = CM_PUSHBUTTONPRESSED;
-    m.WParam = static_cast<WPARAM>(FGroupIndex);
-    m.LParam = reinterpret_cast<LPARAM>(this);
-    Parent()->Broadcast(m);
+    BroadcastGroupDown(this, CM_PUSHBUTTONPRESSED, FGroupIndex);
 }
 
 void TRzButton::CMButtonPressed(TMessage &m)
 {
-    auto *sender = reinterpret_cast<TRzButton *>(m.LParam);
-    if (m.WParam != static_cast<WPARAM>(FGroupIndex) || !sender || sender == this)
-        return;
-    if (sender->Down() && FDown) {
-        FDown = false;
-        FState = bsUp;
+    if (ReceiveGroupDown(m, this, FGroupIndex, FDown, FAllowAllUp, FState))
         Invalidate();
-    }
-    FAllowAllUp = sender->AllowAllUp();
 }
 
 // ---- TRzButton: clicking -------------------------------------------------------------------------
@@ -415,6 +401,14 @@ void TRzButton::Click()
     if (TCustomForm *form = GetParentForm(this))
         form->SetModalResult(FModalResult);
     inherited::Click();
+}
+
+void TRzButton::DefineProperties(TFiler *Filer)
+{
+    inherited::DefineProperties(Filer);
+    Filer->DefineProperty(
+        QStringLiteral("FrameFlat"), [this](TReader &r) { SetHotTrack(r.ReadBoolean()); },
+        &TRzOldPropReader::WriteOldProp, false);
 }
 
 void TRzButton::ButtonClick()
@@ -487,8 +481,8 @@ TRect TRzButton::GetCaptionRect() const
 {
     TRect r = ClientRect();
     r.Inflate(-5, -5);
-    const bool pressed = FGroupIndex != 0 ? FState == bsDown || FState == bsExclusive || FShowDownVersion
-                                          : FShowDownVersion;
+    const bool pressed =
+        FGroupIndex != 0 ? FState == bsDown || FState == bsExclusive || FShowDownVersion : FShowDownVersion;
     if (pressed && !FHotTrack && !UsingThemes())
         r.Offset(1, 1);
     return r;
@@ -524,9 +518,9 @@ void TRzButton::PaintHotTrack(TRect &b, bool pressedLook)
     c->SetPixel(b.Left + 1, b.Bottom - 2, dark);
     c->SetPixel(b.Right - 2, b.Bottom - 2, light);
     // Inner ring in FrameColor without its corner pixels.
-    const TColor frame = Enabled() ? FFrameColor
+    const TColor frame = Enabled()                                      ? FFrameColor
                          : ColorToRGB(Color()) == ColorToRGB(clBtnFace) ? LightenColor(clBtnShadow, 30)
-                                                                         : DarkenColor(Color(), 80);
+                                                                        : DarkenColor(Color(), 80);
     const TRect in(b.Left + 1, b.Top + 1, b.Right - 1, b.Bottom - 1);
     line(frame, in.Left, in.Top + 1, in.Left, in.Bottom - 1);
     line(frame, in.Left + 1, in.Top, in.Right - 1, in.Top);
@@ -548,23 +542,20 @@ void TRzButton::PaintHotTrack(TRect &b, bool pressedLook)
     };
     if (pressedLook) {
         c->FillRect(b, DarkenColor(Color(), 10));
-    }
-    else if (FMouseOverButton) {
+    } else if (FMouseOverButton) {
         hotFace();
         if (FHotTrackColorType == htctActual) {
             DrawGradientBorder(c, b, gdHorizontalEnd, BlendColors(clWhite, FHotTrackColor, 190), FHotTrackColor);
-        }
-        else {
+        } else {
             const TColor complement = ComplementColor(FHotTrackColor, 180);
             DrawGradientBorder(c, b, gdHorizontalEnd, complement, DarkenColor(complement, 30));
         }
-    }
-    else if (FGroupIndex != 0 || (!FActive && !Focused())) {
+    } else if (FGroupIndex != 0 || (!FActive && !Focused())) {
         hotFace();
-    }
-    else {
+    } else {
         hotFace();
-        const TColor h = ColorsAreSimilar(FHighlightColor, clBtnFace) ? DarkenColor(FHighlightColor, 30) : FHighlightColor;
+        const TColor h =
+            ColorsAreSimilar(FHighlightColor, clBtnFace) ? DarkenColor(FHighlightColor, 30) : FHighlightColor;
         const TColor l = LightenColor(Color(), 30);
         DrawGradientBorder(c, b, gdHorizontalEnd, BlendColors(h, l, 60), BlendColors(h, l, 160));
     }
@@ -579,7 +570,8 @@ void TRzButton::PaintClassic(TRect &b, bool pressedLook)
         b.Inflate(-1, -1);
     }
     if (ColorToRGB(Color()) == ColorToRGB(clBtnFace))
-        b = grouped ? DrawFrameStyle(c, b, pressedLook ? fsLowered : fsButtonUp) : DrawButtonFrame(c, b, FShowDownVersion);
+        b = grouped ? DrawFrameStyle(c, b, pressedLook ? fsLowered : fsButtonUp)
+                    : DrawButtonFrame(c, b, FShowDownVersion);
     else if (grouped)
         b = pressedLook ? DrawColorFrameStyle(c, b, Color(), fsLowered) : DrawColorButtonFrame(c, b, Color(), false);
     else

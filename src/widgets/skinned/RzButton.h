@@ -169,6 +169,8 @@ class TRzButton : public TRzCustomButton {
 
     // Copies ModalResult to the form (also 0), then the framework's click (OnClick).
     void Click() override;
+    // Old forms: "FrameFlat" is read into HotTrack.
+    void DefineProperties(TFiler *Filer) override;
 
 protected:
     void Paint() override;

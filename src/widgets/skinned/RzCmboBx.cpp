@@ -34,15 +34,6 @@ qsizetype CharLengthAt(const QString &s, qsizetype start)
     return start + 1 < s.size() && s[start].isHighSurrogate() && s[start + 1].isLowSurrogate() ? 2 : 1;
 }
 
-template <class T>
-bool Changes(T &field, T value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-
 }  // namespace
 
 T_IMPLEMENT_CLASS(TRzCustomComboBox)
@@ -104,7 +95,9 @@ T_IMPLEMENT_CLASS(TRzComboBox)
         .Default(fsFlatBold)
         .Stored(unless(fcpFrameHotStyle));
     b.Set("FrameSides", &C::FrameSides, &C::SetFrameSides, SideNames).Default(sdAllSides).Stored(unless(fcpFrameSides));
-    b.Enum("FrameStyle", &C::FrameStyle, &C::SetFrameStyle, FrameStyleNames).Default(fsFlat).Stored(unless(fcpFrameStyle));
+    b.Enum("FrameStyle", &C::FrameStyle, &C::SetFrameStyle, FrameStyleNames)
+        .Default(fsFlat)
+        .Stored(unless(fcpFrameStyle));
     b.Bool("FrameVisible", &C::FrameVisible, &C::SetFrameVisible).Default(false).Stored(unless(fcpFrameVisible));
     b.Enum("FramingPreference", &C::FramingPreference, &C::SetFramingPreference, FramingPreferenceNames)
         .Default(fpXPThemes)
@@ -168,17 +161,14 @@ TRzCustomComboBox::TRzCustomComboBox(TComponent *AOwner)
 TRzCustomComboBox::~TRzCustomComboBox()
 {
     FTimer->OnTimer = nullptr;
-    if (FFrameController) {
-        FFrameController->RemoveControl(this);
-        FFrameController->RemoveFreeNotification(this);
-    }
+    SetControlFrameController(this, FFrameController, nullptr);
 }
 
 // ---- Properties ----------------------------------------------------------------------------------
 
 void TRzCustomComboBox::SetReadOnly(bool value)
 {
-    if (!Changes(FReadOnly, value))
+    if (!StoreChanged(FReadOnly, value))
         return;
     SetEditReadOnly(value);
     UpdateColors();
@@ -208,31 +198,31 @@ void TRzCustomComboBox::SetReadOnlyColor(TColor value)
 
 void TRzCustomComboBox::SetFlatButtons(bool value)
 {
-    if (Changes(FFlatButtons, value))
+    if (StoreChanged(FFlatButtons, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFlatButtonColor(TColor value)
 {
-    if (Changes(FFlatButtonColor, value))
+    if (StoreChanged(FFlatButtonColor, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameColor(TColor value)
 {
-    if (Changes(FFrameColor, value))
+    if (StoreChanged(FFrameColor, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameHotColor(TColor value)
 {
-    if (Changes(FFrameHotColor, value))
+    if (StoreChanged(FFrameHotColor, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameHotTrack(bool value)
 {
-    if (!Changes(FFrameHotTrack, value))
+    if (!StoreChanged(FFrameHotTrack, value))
         return;
     if (value) {
         SetFrameVisible(true);
@@ -244,25 +234,25 @@ void TRzCustomComboBox::SetFrameHotTrack(bool value)
 
 void TRzCustomComboBox::SetFrameHotStyle(TFrameStyle value)
 {
-    if (Changes(FFrameHotStyle, value))
+    if (StoreChanged(FFrameHotStyle, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameSides(TSides value)
 {
-    if (Changes(FFrameSides, value))
+    if (StoreChanged(FFrameSides, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameStyle(TFrameStyle value)
 {
-    if (Changes(FFrameStyle, value))
+    if (StoreChanged(FFrameStyle, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameVisible(bool value)
 {
-    if (!Changes(FFrameVisible, value))
+    if (!StoreChanged(FFrameVisible, value))
         return;
     ParentCtl3D = !value;
     Ctl3D = !value;
@@ -271,23 +261,13 @@ void TRzCustomComboBox::SetFrameVisible(bool value)
 
 void TRzCustomComboBox::SetFramingPreference(TFramingPreference value)
 {
-    if (Changes(FFramingPreference, value) && value == fpCustomFraming)
+    if (StoreChanged(FFramingPreference, value) && value == fpCustomFraming)
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameController(TRzFrameController *value)
 {
-    if (value == FFrameController)
-        return;
-    if (FFrameController) {
-        FFrameController->RemoveControl(this);
-        FFrameController->RemoveFreeNotification(this);
-    }
-    FFrameController = value;
-    if (value) {
-        value->AddControl(this);
-        value->FreeNotification(this);
-    }
+    SetControlFrameController(this, FFrameController, value);
 }
 
 bool TRzCustomComboBox::StoredUnlessControlled(TRzFrameControllerProperty property) const
@@ -470,14 +450,12 @@ void TRzCustomComboBox::PaintFlatParts()
     if (FReadOnly) {
         c->Brush()->SetColor(Color());
         c->FillRect(button);
-    }
-    else if (FFlatButtons) {
+    } else if (FFlatButtons) {
         if (!FInControl && !FOverControl) {
             c->Brush()->SetColor(Color());
             c->FillRect(button);
             DrawDropDownArrow(c, button, 0, Enabled());
-        }
-        else {
+        } else {
             TRect inner;
             if (FFlatButtonColor == clBtnFace)
                 inner = DroppedDown() ? DrawBevelRings(c, button, clBtnShadow, clBtnHighlight, 1, sdAllSides)
@@ -540,11 +518,9 @@ void TRzCustomComboBox::DrawItem(int index, const TRect &rect, TOwnerDrawState s
         inherited::DrawItem(index, rect, state);
         if (state.Contains(odSelected) && FShowFocus)
             c->DrawFocusRect(rect);
-    }
-    else if (state.Contains(odSelected)) {
+    } else if (state.Contains(odSelected)) {
         c->DrawFocusRect(rect);
-    }
-    else {
+    } else {
         c->Brush()->SetColor(Color());
         c->FillRect(rect);
     }
@@ -642,8 +618,7 @@ void TRzCustomComboBox::KeyPress(QChar &key)
     if (key == u'\t') {
         if (DroppedDown())
             SetDroppedDown(false);
-    }
-    else if (key != u'\b' && key != QChar(27) && !DroppedDown()) {
+    } else if (key != u'\b' && key != QChar(27) && !DroppedDown()) {
         SetDroppedDown(true);
     }
 }
@@ -670,8 +645,7 @@ bool TRzCustomComboBox::AutoCompleteText(const QString &s)
         FTyping = true;
         SetText(s + item.mid(s.size()));
         FTyping = false;
-    }
-    else {
+    } else {
         SetItemIndex(-1);
         SetItemIndex(i);
     }
@@ -771,9 +745,7 @@ bool TRzCustomComboBox::EditKeyDown(TMessage &m)
     case VK_PRIOR:
     case VK_NEXT:
     case VK_UP:
-    case VK_DOWN:
-        FSearchString.clear();
-        return !FReadOnly;
+    case VK_DOWN: FSearchString.clear(); return !FReadOnly;
     case VK_END:
     case VK_HOME:
     case VK_LEFT:
@@ -819,9 +791,7 @@ bool TRzCustomComboBox::EditChar(TMessage &m)
         return true;
     case 22:  // Ctrl+V and Ctrl+X: the edit part acted on their key already
     case 24: return FAllowEdit;
-    case 27:
-        FSearchString.clear();
-        return DroppedDown();
+    case 27: FSearchString.clear(); return DroppedDown();
     default: break;
     }
     if (ch < 32)
@@ -870,6 +840,20 @@ bool TRzCustomComboBox::EditBackspace(TMessage &)
     return false;
 }
 
+QString TRzCustomComboBox::TypedCharacter(QChar key)
+{
+    // A character beyond 16 bits arrives as two halves; the first one waits for the second.
+    if (key.isHighSurrogate()) {
+        FHighSurrogate = key;
+        return QString();
+    }
+    QString typed(key);
+    if (key.isLowSurrogate() && !FHighSurrogate.isNull())
+        typed.prepend(FHighSurrogate);
+    FHighSurrogate = QChar();
+    return typed;
+}
+
 bool TRzCustomComboBox::EditTypedChar(TMessage &m)
 {
     QChar key(static_cast<char16_t>(m.WParam));
@@ -880,12 +864,15 @@ bool TRzCustomComboBox::EditTypedChar(TMessage &m)
         TypeIntoEdit(m);
         return false;
     }
+    const QString typed = TypedCharacter(key);
+    if (typed.isEmpty())
+        return false;
     const QString before = FSearchString;
     const int caret = SelStart(), selection = SelLength();
     QString search = FSearchString;
     if (selection > 0 && caret < search.size())
         search.remove(caret, selection);
-    search.insert(std::min<qsizetype>(caret, search.size()), key);
+    search.insert(std::min<qsizetype>(caret, search.size()), typed);
     FSearchString = search;
     if (AutoCompleteText(search))
         return false;
@@ -895,7 +882,12 @@ bool TRzCustomComboBox::EditTypedChar(TMessage &m)
         SetText(before);
         FTyping = false;
         SetSelStart(caret);
-        TypeIntoEdit(m);
+        for (QChar unit : typed) {
+            TMessage typedUnit;
+            typedUnit.Msg = WM_CHAR;
+            typedUnit.WParam = unit.unicode();
+            TypeIntoEdit(typedUnit);
+        }
         return false;
     }
     InvalidKey();
@@ -960,13 +952,11 @@ bool TRzCustomComboBox::ListChar(TMessage &m)
         if (FSearchString.isEmpty()) {
             InvalidKey();
             SearchList(FSearchString);
-        }
-        else {
+        } else {
             RemoveLastChar(FSearchString);
             if (!FSearchString.isEmpty()) {
                 SearchList(FSearchString);
-            }
-            else {
+            } else {
                 SetItemIndex(0);
                 Click();
                 Change();
@@ -980,9 +970,12 @@ bool TRzCustomComboBox::ListChar(TMessage &m)
     }
     if (ch.unicode() < 32)
         return true;
+    const QString typed = TypedCharacter(ch);
+    if (typed.isEmpty())
+        return false;
     ++FKeyCount;
     FPendingKeyPress = ch;
-    SearchList(FSearchString + ch);
+    SearchList(FSearchString + typed);
     FPendingKeyPress = QChar();
     --FKeyCount;
     FTimer->SetEnabled(false);
@@ -1032,8 +1025,7 @@ void TRzCustomComboBox::CMMouseWheel(TMessage &m)
         if (index >= Count() - 1)
             return;
         SetItemIndex(index + 1);
-    }
-    else {
+    } else {
         if (index <= 0) {
             SetItemIndex(0);
             return;

@@ -14,7 +14,9 @@
 // completed tail selected, and fires OnClick, OnChange and, when the selection moved, OnMatch;
 // the key itself is swallowed. No match: with AllowEdit the key is typed as usual; without it the
 // key beeps (BeepOnInvalidKey) and is dropped. Backspace shortens the search text and completes
-// again. Setting Text by code selects the first item it begins with.
+// again. Setting Text by code (csDropDown) selects the first item it begins with. An empty text
+// completes to nothing (every item begins with it). The key-press event comes once for each key,
+// before the search.
 //
 // Typing in the list styles: each character extends SearchString and selects the first item that
 // begins with it (OnClick, OnChange); a character that matches nothing beeps. The search starts
@@ -195,6 +197,9 @@ private:
     // List styles: true when the message goes on.
     bool ListKeyDown(TMessage &m);
     bool ListChar(TMessage &m);
+    // The character a typed key adds to the search: empty for the first half of a surrogate pair,
+    // which waits for the second.
+    QString TypedCharacter(QChar key);
     // The framework's key press (the form's preview, KeyPress, OnKeyPress); false when cancelled.
     bool FireKeyPress(QChar &key);
     // Passes a character on to the edit part only (its key press already ran).
@@ -245,8 +250,9 @@ private:
     bool FShowFocus = true;
     bool FIsFocused = false;
     int FActualDropDownWidth = 0;
-    bool FPasting = false;       // a paste or cut goes to the edit part now
-    QChar FPendingKeyPress;      // the key whose key-press event AutoCompleteText fires
+    bool FPasting = false;   // a paste or cut goes to the edit part now
+    QChar FPendingKeyPress;  // the key whose key-press event AutoCompleteText fires
+    QChar FHighSurrogate;    // the first half of a character typed in two
 };
 
 class TRzComboBox : public TRzCustomComboBox {

@@ -107,6 +107,16 @@ TColor FrameColorForStyle(TRzGradientColorStyle style);
 void BannerColorsForStyle(TRzGradientColorStyle style, TColor &stop, TColor &start, TColor &pen);
 bool IsFullColorDisplay();
 
+// Stores a differing value; true when it changed (the caller then repaints or lays out).
+template <class T>
+bool StoreChanged(T &field, T value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
 inline int IntMin(int a, int b)
 {
     return a < b ? a : b;

@@ -189,6 +189,45 @@ void TRzFrameController::Assign(TPersistent *Source)
     EndUpdate();
 }
 
+void SetControlFrameController(TControl *control, TRzFrameController *&field, TRzFrameController *value)
+{
+    if (value == field)
+        return;
+    if (field) {
+        field->RemoveControl(control);
+        field->RemoveFreeNotification(control);
+    }
+    field = value;
+    if (value) {
+        value->AddControl(control);
+        value->FreeNotification(control);
+    }
+}
+
+bool TakeFrameControllerSettings(TControl *control, const TRzFrameController *controller,
+                                 TRzFrameControllerNotifications notifications, const TFramedControlFields &fields)
+{
+    if (!controller || !controller->FrameVisible())
+        return false;
+    if (notifications.Contains(fcpFrameStyle))
+        fields.outer = controller->FrameStyle();
+    if (notifications.Contains(fcpFrameSides))
+        fields.sides = controller->FrameSides();
+    if (notifications.Contains(fcpFrameColor)) {
+        fields.flatColor = controller->FrameColor();
+        fields.flatAdjustment = 0;
+    }
+    if (notifications.Contains(fcpColor))
+        control->SetColor(controller->Color());
+    if (notifications.Contains(fcpParentColor))
+        control->SetParentColor(controller->ParentColor());
+    if (notifications.Contains(fcpColor)) {
+        fields.highlight = LightenColor(control->Color(), 100);
+        fields.shadow = DarkenColor(control->Color(), 50);
+    }
+    return true;
+}
+
 void DefineOldFramingProperties(TFiler *Filer, TObject *owner, bool &frameHotTrack, TFrameStyle &frameStyle,
                                 TFrameStyle &frameHotStyle)
 {

@@ -72,10 +72,7 @@ TRzLabel::TRzLabel(TComponent *AOwner) : TLabel(AOwner)
 
 TRzLabel::~TRzLabel()
 {
-    if (FFrameController) {
-        FFrameController->RemoveControl(this);
-        FFrameController->RemoveFreeNotification(this);
-    }
+    SetControlFrameController(this, FFrameController, nullptr);
     if (BlinkingControls) {
         BlinkingControls->Remove(this);
         ReleaseBlinkingList();
@@ -126,7 +123,8 @@ void TRzLabel::SetRotation(TRotation value)
 {
     // roNone and roFlat always leave the label at angle 0 (roFlat centred), also when it already
     // has that rotation: an angle written earlier made it roFlat without asking.
-    const bool resets = (value == roNone && FAngle != 0) || (value == roFlat && (FAngle != 0 || FCenterPoint != cpCenter));
+    const bool resets =
+        (value == roNone && FAngle != 0) || (value == roFlat && (FAngle != 0 || FCenterPoint != cpCenter));
     if (value == FRotation && !resets)
         return;
     if (!ComponentState().Contains(csLoading) && value != roNone)
@@ -243,8 +241,7 @@ void TRzLabel::BlinkStateChanged(TBlinkState listState)
     if (listState == bsOn) {
         FBlinkState = bsOff;
         FCurrentColor = FFontColor;
-    }
-    else {
+    } else {
         FBlinkState = bsOn;
         FCurrentColor = FBlinkColor;
     }
@@ -309,41 +306,15 @@ void TRzLabel::SetFlatColorAdjustment(int value)
 
 void TRzLabel::SetFrameController(TRzFrameController *value)
 {
-    if (value == FFrameController)
-        return;
-    if (FFrameController) {
-        FFrameController->RemoveControl(this);
-        FFrameController->RemoveFreeNotification(this);
-    }
-    FFrameController = value;
-    if (value) {
-        value->AddControl(this);
-        value->FreeNotification(this);
-    }
+    SetControlFrameController(this, FFrameController, value);
 }
 
 void TRzLabel::FrameControllerChanged()
 {
-    if (!FFrameController || !FFrameController->FrameVisible())
-        return;
-    const TRzFrameControllerNotifications n = FFrameControllerNotifications;
-    if (n.Contains(fcpFrameStyle))
-        FBorderOuter = FFrameController->FrameStyle();
-    if (n.Contains(fcpFrameSides))
-        FBorderSides = FFrameController->FrameSides();
-    if (n.Contains(fcpFrameColor)) {
-        FFlatColor = FFrameController->FrameColor();
-        FFlatColorAdjustment = 0;
-    }
-    if (n.Contains(fcpColor))
-        SetColor(FFrameController->Color());
-    if (n.Contains(fcpParentColor))
-        SetParentColor(FFrameController->ParentColor());
-    if (n.Contains(fcpColor)) {
-        FBorderHighlight = LightenColor(Color(), 100);
-        FBorderShadow = DarkenColor(Color(), 50);
-    }
-    Invalidate();
+    if (TakeFrameControllerSettings(
+            this, FFrameController, FFrameControllerNotifications,
+            {FBorderOuter, FBorderSides, FFlatColor, FFlatColorAdjustment, FBorderHighlight, FBorderShadow}))
+        Invalidate();
 }
 
 void TRzLabel::Notification(TComponent *AComponent, TOperation Operation)
@@ -494,13 +465,13 @@ void TRzLabel::DrawStraightText()
             break;
         case 90:
             p.X -= dx;
-            p.Y = alignment == taCenter ? r.Bottom - (r.Bottom - tw) / 2
+            p.Y = alignment == taCenter         ? r.Bottom - (r.Bottom - tw) / 2
                   : alignment == taRightJustify ? r.Top + tw + e
                                                 : r.Bottom - e;
             align = TA_BASELINE;
             break;
         case 180:
-            p.X = alignment == taCenter ? r.Right - (r.Right - tw) / 2
+            p.X = alignment == taCenter         ? r.Right - (r.Right - tw) / 2
                   : alignment == taRightJustify ? r.Left + tw
                                                 : r.Right - e;
             p.Y -= th / 4;
@@ -508,7 +479,7 @@ void TRzLabel::DrawStraightText()
             break;
         case 270:
             p.X -= dx;
-            p.Y = alignment == taCenter ? (r.Bottom - tw) / 2
+            p.Y = alignment == taCenter         ? (r.Bottom - tw) / 2
                   : alignment == taRightJustify ? r.Bottom - tw - e
                                                 : r.Top + e;
             align = TA_BASELINE;
@@ -521,8 +492,7 @@ void TRzLabel::DrawStraightText()
         }
         c->SetTextAlign(align);
         c->SetFont(CreateRotatedFont(Font(), FAngle).get());
-    }
-    else {
+    } else {
         if (Layout() != tlTop) {
             TRect calc = r;
             c->DrawText(text, calc, flags | DT_CALCRECT);
@@ -566,8 +536,7 @@ void TRzLabel::DrawStraightText()
         case tsNormal: break;
         }
         pass(FCurrentColor, flat && FTextStyle == tsShadow ? -e : 0);
-    }
-    else {
+    } else {
         pass(clGrayText, 0);
     }
     if (flat)
@@ -584,15 +553,15 @@ void TRzLabel::DrawCurvedText()
         int rx, ry;
     };
     const Geometry geometry[] = {
-        {{b, b}, w - a, h - a},                 // cpUpperLeft
-        {{w / 2, b}, w / 2 - a, h - a},         // cpUpperCenter
-        {{w - b, b}, w - a, h - a},             // cpUpperRight
-        {{b, h / 2}, w - a, h / 2 - a},         // cpLeftCenter
+        {{b, b}, w - a, h - a},                  // cpUpperLeft
+        {{w / 2, b}, w / 2 - a, h - a},          // cpUpperCenter
+        {{w - b, b}, w - a, h - a},              // cpUpperRight
+        {{b, h / 2}, w - a, h / 2 - a},          // cpLeftCenter
         {{w / 2, h / 2}, w / 2 - a, h / 2 - a},  // cpCenter
-        {{w - b, h / 2}, w - a, h / 2 - a},     // cpRightCenter
-        {{b, h - b}, w - a, h - a},             // cpLowerLeft
-        {{w / 2, h - b}, w / 2 - a, h - a},     // cpLowerCenter
-        {{w - b, h - b}, w - a, h - a},         // cpLowerRight
+        {{w - b, h / 2}, w - a, h / 2 - a},      // cpRightCenter
+        {{b, h - b}, w - a, h - a},              // cpLowerLeft
+        {{w / 2, h - b}, w / 2 - a, h - a},      // cpLowerCenter
+        {{w - b, h - b}, w - a, h - a},          // cpLowerRight
     };
     const Geometry &g = geometry[FCenterPoint];
     // A label too small for a radius bends its text around a one-pixel one.
@@ -635,8 +604,7 @@ void TRzLabel::DrawCurvedText()
             case tsNormal: break;
             }
             put(FCurrentColor, 0, 0);
-        }
-        else {
+        } else {
             put(clBtnHighlight, 1, 1);
             put(clBtnShadow, 0, 0);
         }

@@ -45,8 +45,8 @@ enum TCenterPoint {
     cpLowerRight
 };
 inline constexpr auto CenterPointNames =
-    EnumNames<TCenterPoint>("cpUpperLeft", "cpUpperCenter", "cpUpperRight", "cpLeftCenter", "cpCenter",
-                            "cpRightCenter", "cpLowerLeft", "cpLowerCenter", "cpLowerRight");
+    EnumNames<TCenterPoint>("cpUpperLeft", "cpUpperCenter", "cpUpperRight", "cpLeftCenter", "cpCenter", "cpRightCenter",
+                            "cpLowerLeft", "cpLowerCenter", "cpLowerRight");
 
 enum TRzCondenseCaption { ccNone, ccAtEnd, ccWithinPath };
 inline constexpr auto RzCondenseCaptionNames = EnumNames<TRzCondenseCaption>("ccNone", "ccAtEnd", "ccWithinPath");

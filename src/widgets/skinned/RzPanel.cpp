@@ -84,10 +84,7 @@ TRzCustomPanel::TRzCustomPanel(TComponent *AOwner) : TCustomPanel(AOwner)
 TRzCustomPanel::~TRzCustomPanel()
 {
     FDockManager.reset();
-    if (FFrameController) {
-        FFrameController->RemoveControl(this);
-        FFrameController->RemoveFreeNotification(this);
-    }
+    SetControlFrameController(this, FFrameController, nullptr);
 }
 
 template <class T>
@@ -243,17 +240,7 @@ void TRzCustomPanel::SetTransparent(bool value)
 
 void TRzCustomPanel::SetFrameController(TRzFrameController *value)
 {
-    if (value == FFrameController)
-        return;
-    if (FFrameController) {
-        FFrameController->RemoveControl(this);
-        FFrameController->RemoveFreeNotification(this);
-    }
-    FFrameController = value;
-    if (value) {
-        value->AddControl(this);
-        value->FreeNotification(this);
-    }
+    SetControlFrameController(this, FFrameController, value);
 }
 
 void TRzCustomPanel::Notification(TComponent *AComponent, TOperation Operation)
@@ -265,26 +252,10 @@ void TRzCustomPanel::Notification(TComponent *AComponent, TOperation Operation)
 
 void TRzCustomPanel::FrameControllerChanged()
 {
-    if (!FFrameController || !FFrameController->FrameVisible())
-        return;
-    const TRzFrameControllerNotifications n = FFrameControllerNotifications;
-    if (n.Contains(fcpFrameStyle))
-        FBorderOuter = FFrameController->FrameStyle();
-    if (n.Contains(fcpFrameSides))
-        FBorderSides = FFrameController->FrameSides();
-    if (n.Contains(fcpFrameColor)) {
-        FFlatColor = FFrameController->FrameColor();
-        FFlatColorAdjustment = 0;
-    }
-    if (n.Contains(fcpColor))
-        SetColor(FFrameController->Color());
-    if (n.Contains(fcpParentColor))
-        SetParentColor(FFrameController->ParentColor());
-    if (n.Contains(fcpColor)) {
-        FBorderHighlight = LightenColor(Color(), 100);
-        FBorderShadow = DarkenColor(Color(), 50);
-    }
-    Invalidate();
+    if (TakeFrameControllerSettings(
+            this, FFrameController, FFrameControllerNotifications,
+            {FBorderOuter, FBorderSides, FFlatColor, FFlatColorAdjustment, FBorderHighlight, FBorderShadow}))
+        Invalidate();
 }
 
 void TRzCustomPanel::DefineProperties(TFiler *Filer)

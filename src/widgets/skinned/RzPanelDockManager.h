@@ -11,9 +11,9 @@
 // panel first, so the caption colours follow the focus. Dragging controls into the site is not
 // part of the framework; controls are docked by code (TDockTree::InsertControl).
 
+#include "platform/runtime/Messages.h"
 #include "platform/ui/DockTree.h"
 #include "platform/ui/GraphicsFont.h"
-#include "platform/runtime/Messages.h"
 
 #include <memory>
 

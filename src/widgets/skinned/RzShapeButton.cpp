@@ -23,8 +23,7 @@ T_IMPLEMENT_CLASS(TRzShapeButton)
     b.Enum("BorderStyle", &C::BorderStyle, &C::SetBorderStyle, ShapeBorderStyleNames).Default(bsSingle);
     b.Color("BorderColor", &C::BorderColor, &C::SetBorderColor).Default(cl3DDkShadow).Idents(ColorIdents());
     b.Str("Caption", &C::Caption, &C::SetCaption);
-    b.Enum("CaptionPosition", &C::CaptionPosition, &C::SetCaptionPosition, RzCaptionPositionNames)
-        .Default(cpCentered);
+    b.Enum("CaptionPosition", &C::CaptionPosition, &C::SetCaptionPosition, RzCaptionPositionNames).Default(cpCentered);
     b.Int("CaptionX", &C::CaptionX, &C::SetCaptionX).Default(0);
     b.Int("CaptionY", &C::CaptionY, &C::SetCaptionY).Default(0);
     b.Bool("PreciseClick", &C::PreciseClick, &C::SetPreciseClick).Default(true);
@@ -257,9 +256,7 @@ void TRzShapeButton::BuildImage(TBitmap *source, bool up, TBitmap *destination)
             if (!up && r == rings && side == 0)
                 continue;
             const std::unique_ptr<TBitmap> edge = CreateEdgeMask(source, &current, ShapeBevelOffsets[r - 1][side], key);
-            const TColor color = border ? FBorderColor
-                                 : (side == 0) == up ? FBevelShadowColor
-                                                     : highlight;
+            const TColor color = border ? FBorderColor : (side == 0) == up ? FBevelShadowColor : highlight;
             const QRgb pixel = ColorToPixel(color);
             const QImage &marks = edge->Image();
             for (int y = 0; y < image.height(); ++y)
@@ -281,8 +278,7 @@ void TRzShapeButton::BitmapChanged(TObject *)
     if (FBitmap->Empty()) {
         FBitmapUp->ReleaseHandle();
         FBitmapDown->ReleaseHandle();
-    }
-    else {
+    } else {
         const TCursor cursor = Screen->Cursor();
         Screen->SetCursor(crHourGlass);
         struct RestoreCursor {
@@ -419,15 +415,13 @@ void TRzShapeButton::TrackHintAndCursor(int x, int y)
             SetParentShowHint(false);
             SetShowHint(false);
         }
-    }
-    else if (FPreciseClick && outside) {
+    } else if (FPreciseClick && outside) {
         if (!FPrevCursorSaved) {
             FPrevCursor = Cursor();
             FPrevCursorSaved = true;
             SetCursor(crDefault);
         }
-    }
-    else {
+    } else {
         if (std::exchange(FPrevCursorSaved, false))
             SetCursor(FPrevCursor);
         if (std::exchange(FPrevShowHintSaved, false)) {

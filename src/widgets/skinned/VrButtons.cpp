@@ -35,8 +35,6 @@ T_IMPLEMENT_CLASS(TVrPowerButton)
     b.Message(WM_SIZE, &C::WMSize);
     b.Message(CM_TEXTCHANGED, &C::CMTextChanged);
     b.Message(CM_DIALOGCHAR, &C::CMDialogChar);
-    b.Message(CM_FOCUSCHANGED, &C::CMFocusChanged);
-    b.Message(CM_ENABLEDCHANGED, &C::CMEnabledChanged);
 }
 
 TVrPowerButton::TVrPowerButton(TComponent *AOwner)
@@ -64,20 +62,6 @@ void TVrPowerButton::SetActive(bool value)
     FActive = value;
     UpdateControl();
 }
-
-namespace {
-
-// Stores a differing value; true when it changed.
-template <class T>
-bool Changes(T &field, T value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-
-}  // namespace
 
 void TVrPowerButton::SetLedWidth(int value)
 {
@@ -111,38 +95,32 @@ void TVrPowerButton::SetSpacing(int value)
 
 void TVrPowerButton::SetFocusColor(TColor value)
 {
-    if (Changes(FFocusColor, value))
-        UpdateControl();
+    StoreAndUpdate(FFocusColor, value);
 }
 
 void TVrPowerButton::SetOutlineColor(TColor value)
 {
-    if (Changes(FOutlineColor, value))
-        UpdateControl();
+    StoreAndUpdate(FOutlineColor, value);
 }
 
 void TVrPowerButton::SetOutlineWidth(int value)
 {
-    if (Changes(FOutlineWidth, std::clamp(value, 0, 255)))
-        UpdateControl();
+    StoreAndUpdate(FOutlineWidth, std::clamp(value, 0, 255));
 }
 
 void TVrPowerButton::SetHighlightColor(TColor value)
 {
-    if (Changes(FHighlightColor, value))
-        UpdateControl();
+    StoreAndUpdate(FHighlightColor, value);
 }
 
 void TVrPowerButton::SetShadowColor(TColor value)
 {
-    if (Changes(FShadowColor, value))
-        UpdateControl();
+    StoreAndUpdate(FShadowColor, value);
 }
 
 void TVrPowerButton::SetBevelWidth(int value)
 {
-    if (Changes(FBevelWidth, std::clamp(value, 0, 255)))
-        UpdateControl();
+    StoreAndUpdate(FBevelWidth, std::clamp(value, 0, 255));
 }
 
 // ---- Layout and painting -------------------------------------------------------------------------
@@ -169,14 +147,13 @@ void TVrPowerButton::Paint()
     PrepareImage();
     TCanvas *c = ImageCanvas();
     TRect r = ClientRect();
-    const TColor outline = FFocused ? FFocusColor : FOutlineColor;
+    const TColor outline = FocusedNow() ? FFocusColor : FOutlineColor;
     DrawFrame3D(c, r, outline, FOutlineWidth, outline);
     if (FPressed) {
         r = ClientRect();
         DrawFrame3D(c, r, FOutlineColor, FOutlineWidth, FHighlightColor);
         DrawFrame3D(c, r, FShadowColor, FBevelWidth, FOutlineColor);
-    }
-    else {
+    } else {
         DrawFrame3D(c, r, FHighlightColor, FBevelWidth, FShadowColor);
     }
     DrawLed();
@@ -296,23 +273,12 @@ void TVrPowerButton::CMDialogChar(TMessage &m)
     DispatchFrom(inherited::StaticClass(), m);
 }
 
-void TVrPowerButton::CMFocusChanged(TMessage &m)
+void TVrPowerButton::FocusChanged()
 {
-    const bool focused = reinterpret_cast<TWinControl *>(m.LParam) == this;
-    if (focused != FFocused) {
-        FFocused = focused;
-        if (!focused && FSpaceArmed) {
-            // The Space press that armed the button no longer belongs to it.
-            FSpaceArmed = false;
-            FPressed = FDown;
-        }
-        UpdateControl();
+    if (!FocusedNow() && FSpaceArmed) {
+        // The Space press that armed the button no longer belongs to it.
+        FSpaceArmed = false;
+        FPressed = FDown;
     }
-    DispatchFrom(inherited::StaticClass(), m);
-}
-
-void TVrPowerButton::CMEnabledChanged(TMessage &m)
-{
-    DispatchFrom(inherited::StaticClass(), m);
-    UpdateControl();
+    inherited::FocusChanged();
 }

@@ -81,6 +81,8 @@ protected:
     void KeyDown(WORD &key, TShiftState shift) override;
     void KeyUp(WORD &key, TShiftState shift) override;
     void FontChanged() override;
+    // Losing the focus disarms a Space press.
+    void FocusChanged() override;
     // A new window is laid out as a resized one.
     void CreateWnd() override;
     // Places the LED and the caption; with `repaint`, repaints.
@@ -91,8 +93,6 @@ protected:  // message handlers, registered by number in the class description
     void WMSize(TMessage &m);
     void CMTextChanged(TMessage &m);
     void CMDialogChar(TMessage &m);
-    void CMFocusChanged(TMessage &m);
-    void CMEnabledChanged(TMessage &m);
 
 private:
     // OnClick through the framework's click (which also runs an action).
@@ -111,10 +111,9 @@ private:
     int FSpacing = 5;
     int FMargin = -1;
     TVrImageTextLayout FLayout = ImageLeft;
-    bool FFocused = false;
     TColor FFocusColor = clBlue;
-    bool FDown = false;       // the left button is held after a press on the button
-    bool FPressed = false;    // drawn pressed: a release now toggles
+    bool FDown = false;        // the left button is held after a press on the button
+    bool FPressed = false;     // drawn pressed: a release now toggles
     bool FSpaceArmed = false;  // Space went down on this button
     TRect TextBounds;
     TRect ImageRect;

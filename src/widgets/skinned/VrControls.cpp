@@ -11,6 +11,8 @@ T_IMPLEMENT_CLASS(TVrCustomControl)
     b.Str("Version", &C::Version, &C::SetVersion).Stored(false);
     b.Message(CM_FONTCHANGED, &C::CMFontChanged);
     b.Message(CM_TEXTCHANGED, &C::CMTextChanged);
+    b.Message(CM_FOCUSCHANGED, &C::CMFocusChanged);
+    b.Message(CM_ENABLEDCHANGED, &C::CMEnabledChanged);
 }
 
 T_IMPLEMENT_CLASS(TVrCustomImageControl)
@@ -50,6 +52,11 @@ void TVrCustomControl::UpdateControl()
 {
     if (ComponentState().Contains(csLoading) || FUpdateCount != 0)
         return;
+    // Without a window there is nothing on the screen yet: the first paint shows the change.
+    if (!HandleAllocated()) {
+        Invalidate();
+        return;
+    }
     Repaint();
 }
 
@@ -77,12 +84,24 @@ void TVrCustomControl::CMTextChanged(TMessage &m)
     TextChanged();
 }
 
+void TVrCustomControl::CMFocusChanged(TMessage &m)
+{
+    if (Changes(FFocused, reinterpret_cast<TWinControl *>(m.LParam) == this))
+        FocusChanged();
+    DispatchFrom(inherited::StaticClass(), m);
+}
+
+void TVrCustomControl::CMEnabledChanged(TMessage &m)
+{
+    DispatchFrom(inherited::StaticClass(), m);
+    UpdateControl();
+}
+
 // ---- TVrCustomImageControl -----------------------------------------------------------------------
 
 TVrCustomImageControl::TVrCustomImageControl(TComponent *AOwner)
     : TVrCustomControl(AOwner), FBitmapImage(std::make_unique<TBitmap>())
-{
-}
+{}
 
 TVrCustomImageControl::~TVrCustomImageControl() = default;
 

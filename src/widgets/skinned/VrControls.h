@@ -7,7 +7,8 @@
 // update count never goes below 0, so an unmatched EndUpdate cannot stop later repaints. After the
 // framework's handling of CM_FONTCHANGED and CM_TEXTCHANGED it calls FontChanged and TextChanged
 // (which fire OnFontChanged and OnTextChanged); the pointer's arrival and departure come to
-// MouseEnter and MouseLeave as for every control.
+// MouseEnter and MouseLeave as for every control. Gaining or losing the focus, and a change of
+// Enabled, repaint.
 //
 // TVrCustomImageControl: paints everything into an off-screen image first and copies it to the
 // screen in one step, so its buttons never flicker. A descendant's Paint begins with PrepareImage
@@ -40,17 +41,41 @@ class TVrCustomControl : public TCustomControl {
     TNotifyEvent OnFontChanged;
     TNotifyEvent OnTextChanged;
 
+    // The control has the focus (as the last CM_FOCUSCHANGED said).
+    bool FocusedNow() const { return FFocused; }
+
 protected:
-    // Repaints at once, unless the form is loading or an update is open.
+    // Repaints at once, unless the form is loading or an update is open (without a window yet it
+    // only marks the control for its first paint).
     virtual void UpdateControl();
     virtual void FontChanged();
     virtual void TextChanged();
+    // The focus came or went: repaints.
+    virtual void FocusChanged() { UpdateControl(); }
+    // Stores a differing value; true when it changed.
+    template <class T>
+    static bool Changes(T &field, T value)
+    {
+        if (field == value)
+            return false;
+        field = value;
+        return true;
+    }
+    // Stores a differing value and repaints.
+    template <class T>
+    void StoreAndUpdate(T &field, T value)
+    {
+        if (Changes(field, value))
+            UpdateControl();
+    }
     // The OnChange of an owned settings group (palette, fonts, bitmap): UpdateControl.
     TNotifyEvent SettingsChangedEvent() { return TNotifyEvent(this, &TVrCustomControl::SettingsChanged); }
 
 protected:  // message handlers, registered by number in the class description
     void CMFontChanged(TMessage &m);
     void CMTextChanged(TMessage &m);
+    void CMFocusChanged(TMessage &m);
+    void CMEnabledChanged(TMessage &m);
 
 private:
     void SettingsChanged(TObject *) { UpdateControl(); }
@@ -58,6 +83,7 @@ private:
 protected:
     QString FVersion = QStringLiteral("1.4.5");
     int FUpdateCount = 0;
+    bool FFocused = false;
 };
 
 class TVrCustomImageControl : public TVrCustomControl {

@@ -38,16 +38,14 @@ T_IMPLEMENT_CLASS(TVrDemoButton)
     b.Message(WM_MOUSEMOVE, &C::WMMouseMove);
     b.Message(WM_LBUTTONUP, &C::WMLButtonUp);
     b.Message(CM_DIALOGCHAR, &C::CMDialogChar);
-    b.Message(CM_FOCUSCHANGED, &C::CMFocusChanged);
-    b.Message(CM_ENABLEDCHANGED, &C::CMEnabledChanged);
 }
 
 namespace {
 
 // DrawText placement of each TextAlignment (always on one line).
 constexpr UINT AlignmentFlags[] = {
-    DT_LEFT | DT_VCENTER,  DT_CENTER | DT_VCENTER, DT_RIGHT | DT_VCENTER, DT_TOP | DT_LEFT,     DT_TOP | DT_CENTER,
-    DT_TOP | DT_RIGHT,     DT_BOTTOM | DT_LEFT,    DT_BOTTOM | DT_CENTER, DT_BOTTOM | DT_RIGHT,
+    DT_LEFT | DT_VCENTER, DT_CENTER | DT_VCENTER, DT_RIGHT | DT_VCENTER, DT_TOP | DT_LEFT,     DT_TOP | DT_CENTER,
+    DT_TOP | DT_RIGHT,    DT_BOTTOM | DT_LEFT,    DT_BOTTOM | DT_CENTER, DT_BOTTOM | DT_RIGHT,
 };
 
 void SetButtonFont(TFont &font, TColor color)
@@ -56,15 +54,6 @@ void SetButtonFont(TFont &font, TColor color)
     font.SetSize(12);
     font.SetColor(color);
     font.SetStyle(font.Style() + fsBold);
-}
-
-template <class T>
-bool Changes(T &field, T value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
 }
 
 }  // namespace
@@ -99,56 +88,47 @@ TVrDemoButton::~TVrDemoButton()
 
 void TVrDemoButton::SetOutlineColor(TColor value)
 {
-    if (Changes(FOutlineColor, value))
-        UpdateControl();
+    StoreAndUpdate(FOutlineColor, value);
 }
 
 void TVrDemoButton::SetShadowColor(TColor value)
 {
-    if (Changes(FShadowColor, value))
-        UpdateControl();
+    StoreAndUpdate(FShadowColor, value);
 }
 
 void TVrDemoButton::SetHighlightColor(TColor value)
 {
-    if (Changes(FHighlightColor, value))
-        UpdateControl();
+    StoreAndUpdate(FHighlightColor, value);
 }
 
 void TVrDemoButton::SetBevelWidth(int value)
 {
-    if (Changes(FBevelWidth, std::clamp(value, 0, 255)))
-        UpdateControl();
+    StoreAndUpdate(FBevelWidth, std::clamp(value, 0, 255));
 }
 
 void TVrDemoButton::SetOutlineWidth(int value)
 {
-    if (Changes(FOutlineWidth, value))
-        UpdateControl();
+    StoreAndUpdate(FOutlineWidth, value);
 }
 
 void TVrDemoButton::SetTextAlignment(TVrTextAlignment value)
 {
-    if (Changes(FTextAlignment, value))
-        UpdateControl();
+    StoreAndUpdate(FTextAlignment, value);
 }
 
 void TVrDemoButton::SetDisabledTextColor(TColor value)
 {
-    if (Changes(FDisabledTextColor, value))
-        UpdateControl();
+    StoreAndUpdate(FDisabledTextColor, value);
 }
 
 void TVrDemoButton::SetFocusColor(TColor value)
 {
-    if (Changes(FFocusColor, value))
-        UpdateControl();
+    StoreAndUpdate(FFocusColor, value);
 }
 
 void TVrDemoButton::SetFlat(bool value)
 {
-    if (Changes(FFlat, value))
-        UpdateControl();
+    StoreAndUpdate(FFlat, value);
 }
 
 // ---- Painting ------------------------------------------------------------------------------------
@@ -163,7 +143,7 @@ void TVrDemoButton::Paint()
     if (!FBitmap->Empty())
         TileBitmap(c, r, FBitmap.get());
     r = ClientRect();
-    const TColor outline = FFocused ? FFocusColor : FOutlineColor;
+    const TColor outline = FocusedNow() ? FFocusColor : FOutlineColor;
     DrawFrame3D(c, r, outline, FOutlineWidth, outline);
     if (FDown)
         DrawFrame3D(c, r, FShadowColor, FBevelWidth, FHighlightColor);
@@ -267,17 +247,4 @@ void TVrDemoButton::CMDialogChar(TMessage &m)
     if (Enabled() && IsAccel(QChar(static_cast<char16_t>(m.WParam)), Caption()))
         FireClick();
     DispatchFrom(inherited::StaticClass(), m);
-}
-
-void TVrDemoButton::CMFocusChanged(TMessage &m)
-{
-    if (Changes(FFocused, reinterpret_cast<TWinControl *>(m.LParam) == this))
-        UpdateControl();
-    DispatchFrom(inherited::StaticClass(), m);
-}
-
-void TVrDemoButton::CMEnabledChanged(TMessage &m)
-{
-    DispatchFrom(inherited::StaticClass(), m);
-    UpdateControl();
 }

@@ -90,8 +90,6 @@ protected:  // message handlers, registered by number in the class description
     void WMMouseMove(TMessage &m);
     void WMLButtonUp(TMessage &m);
     void CMDialogChar(TMessage &m);
-    void CMFocusChanged(TMessage &m);
-    void CMEnabledChanged(TMessage &m);
 
 private:
     void FireClick() { TVrCustomImageControl::Click(); }
@@ -113,7 +111,6 @@ private:
     std::unique_ptr<TVrFont3D> FFont3D;
     bool FFlat = false;
     bool FHasMouse = false;
-    bool FFocused = false;
     bool FDown = false;
     bool FPressed = false;
 };

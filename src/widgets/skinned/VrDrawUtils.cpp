@@ -64,8 +64,7 @@ void CalcImageTextLayout(TCanvas *canvas, const TRect &client, const QString &ca
     if (horizontal) {
         image.Y = (h - imageSize.Y + 1) / 2;
         textPos.Y = (h - text.Y + 1) / 2;
-    }
-    else {
+    } else {
         image.X = (w - imageSize.X + 1) / 2;
         textPos.X = (w - text.X + 1) / 2;
     }
@@ -77,11 +76,9 @@ void CalcImageTextLayout(TCanvas *canvas, const TRect &client, const QString &ca
     if (margin == -1 && spacing == -1) {
         margin = (extent - (imageAxis + textAxis)) / 3;
         spacing = margin;
-    }
-    else if (margin == -1) {
+    } else if (margin == -1) {
         margin = (extent - (imageAxis + spacing + textAxis) + 1) / 2;
-    }
-    else if (spacing == -1) {
+    } else if (spacing == -1) {
         spacing = (extent - margin - imageAxis - textAxis) / 2;
     }
     switch (layout) {

@@ -2,8 +2,8 @@
 // Drawing routines of the LED widget set: bevel frames, bitmap tiling, button captions and the
 // placement of an image beside a caption. Rectangles exclude their right and bottom edges.
 
-#include "platform/runtime/GraphicsTypes.h"
 #include "platform/runtime/Colors.h"
+#include "platform/runtime/GraphicsTypes.h"
 
 #include <QString>
 

@@ -180,7 +180,7 @@ TEST(SkinnedGallery, LedButtonsLabelsCombosPushShapedButtonsAndDockGrabbers)
     };
     const LabelLook looks[] = {{"Plain 12", tsNormal, 0, roNone},   {"Raised", tsRaised, 0, roNone},
                                {"Recessed", tsRecessed, 0, roNone}, {"Shadow", tsShadow, 0, roNone},
-                               {"Turned", tsNormal, 90, roFlat},     {"Slanted", tsNormal, 30, roFlat}};
+                               {"Turned", tsNormal, 90, roFlat},    {"Slanted", tsNormal, 30, roFlat}};
     for (int i = 0; i < 6; ++i) {
         auto *label = new TRzLabel(&form);
         label->Font()->SetName("Arial");

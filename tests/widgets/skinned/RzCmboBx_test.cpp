@@ -165,7 +165,8 @@ const KeyCase kKeyCases[] = {
              f.log.clear();
              f.other->SetFocus();
          },
-     .expected = {"combo notinlist"}},
+     .expected = {"combo notinlist"},
+     .check = {}},
     {.name = "leaving the text of an item fires nothing",
      .drive =
          [](Combos &f) {
@@ -173,7 +174,8 @@ const KeyCase kKeyCases[] = {
              f.log.clear();
              f.other->SetFocus();
          },
-     .expected = {}},
+     .expected = {},
+     .check = {}},
     {.name = "TabOnEnter: Enter with the list closed moves the focus on",
      .drive =
          [](Combos &f) {
@@ -183,7 +185,8 @@ const KeyCase kKeyCases[] = {
              DeliverQueuedMessages();
              EXPECT_TRUE(f.list->Focused());
          },
-     .expected = {}},
+     .expected = {},
+     .check = {}},
     {.name = "list style: two letters within the pause search together",
      .drive =
          [](Combos &f) {
@@ -215,6 +218,18 @@ const KeyCase kKeyCases[] = {
          },
      .expected = {},
      .check = [](Combos &f) { EXPECT_EQ(f.list->ItemIndex(), 0); }},
+    {.name = "list style: a character beyond 16 bits searches as one",
+     .drive =
+         [](Combos &f) {
+             f.list->Items()->Add(QString::fromUtf8("\xF0\x9F\x8E\xB5 Tone"));
+             f.list->OnKeyPress = nullptr;
+             f.list->SetFocus();
+             const QString note = QString::fromUtf8("\xF0\x9F\x8E\xB5");
+             TInputRouter::Char(note[0]);
+             TInputRouter::Char(note[1]);
+         },
+     .expected = {"list click", "list change"},
+     .check = [](Combos &f) { EXPECT_EQ(f.list->ItemIndex(), 7); }},
     {.name = "wheel down selects the next item",
      .drive = [](Combos &f) { f.Wheel(f.list, -120); },
      .expected = {"list click", "list change"},
@@ -246,7 +261,8 @@ const KeyCase kKeyCases[] = {
              f.list->SetValue("High Pass");
              f.list->ClearItems();
          },
-     .expected = {}},
+     .expected = {},
+     .check = {}},
 };
 
 class ComboKeys : public ::testing::TestWithParam<KeyCase> {};
@@ -342,6 +358,27 @@ TEST(RzComboBox, TheListIsAsWideAsItsWidestItem)
     combo->SetDroppedDown(true);
     EXPECT_EQ(combo->ActualDropDownWidth(), 200);
     combo->SetDroppedDown(false);
+}
+
+TEST(RzComboBox, TheWheelScrollsAnOpenListAndKeepsTheSelection)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto *slopes = new TRzComboBox(&form);
+    slopes->SetParent(&form);
+    for (const char *s : kSlopes)
+        slopes->Items()->Add(s);
+    slopes->SetItemIndex(0);
+    form.Show();
+    slopes->SetFocus();
+    slopes->SetDroppedDown(true);
+    ASSERT_EQ(slopes->DroppedTopIndex(), 0);
+    TInputRouter::MouseWheel(&form, -120, {}, TPoint(20, 10));
+    EXPECT_EQ(slopes->DroppedTopIndex(), WheelScrollLines());
+    TInputRouter::MouseWheel(&form, 240, {}, TPoint(20, 10));
+    EXPECT_EQ(slopes->DroppedTopIndex(), 0) << "not above the first item";
+    EXPECT_EQ(slopes->ItemIndex(), 0);
+    slopes->SetDroppedDown(false);
 }
 
 // ---- Flat parts ----------------------------------------------------------------------------------

@@ -37,22 +37,7 @@ T_IMPLEMENT_CLASS(TBlinkProbe)
     b.Message(CM_BLINKSTATECHANGED, &TBlinkProbe::CMBlinkStateChanged);
 }
 
-class TCountingLabel : public TRzLabel {
-    T_DECLARE_CLASS(TCountingLabel, TRzLabel)
-
-public:
-    explicit TCountingLabel(TComponent *AOwner) : TRzLabel(AOwner) {}
-    int Paints = 0;
-
-protected:
-    void Paint() override
-    {
-        ++Paints;
-        TRzLabel::Paint();
-    }
-};
-
-T_IMPLEMENT_CLASS(TCountingLabel) {}
+using TCountingLabel = skinnedtest::PaintCounting<TRzLabel>;
 
 namespace {
 
@@ -260,14 +245,34 @@ struct StyleCase {
 TEST_F(LabelOnForm, TextStylesDrawTheirCopiesAndADisabledLabelOnlyGreyText)
 {
     const StyleCase cases[] = {
-        {.name = "raised", .style = tsRaised, .light = false, .enabled = true, .highlight = true, .shadow = true,
+        {.name = "raised",
+         .style = tsRaised,
+         .light = false,
+         .enabled = true,
+         .highlight = true,
+         .shadow = true,
          .highlightShift = {-1, -1}},
-        {.name = "raised light", .style = tsRaised, .light = true, .enabled = true, .highlight = true, .shadow = false,
+        {.name = "raised light",
+         .style = tsRaised,
+         .light = true,
+         .enabled = true,
+         .highlight = true,
+         .shadow = false,
          .highlightShift = {-1, -1}},
-        {.name = "recessed light", .style = tsRecessed, .light = true, .enabled = true, .highlight = true,
-         .shadow = false, .highlightShift = {1, 1}},
-        {.name = "raised disabled", .style = tsRaised, .light = false, .enabled = false, .highlight = false,
-         .shadow = false, .highlightShift = {0, 0}},
+        {.name = "recessed light",
+         .style = tsRecessed,
+         .light = true,
+         .enabled = true,
+         .highlight = true,
+         .shadow = false,
+         .highlightShift = {1, 1}},
+        {.name = "raised disabled",
+         .style = tsRaised,
+         .light = false,
+         .enabled = false,
+         .highlight = false,
+         .shadow = false,
+         .highlightShift = {0, 0}},
     };
     label->SetTransparent(true);
     label->SetTextMargin(3);

@@ -2,8 +2,8 @@
 // bar looks (colours by focus, the close cross), the framework's grabber without captions, and the
 // repaint of the site on a mouse activation. Docking is done by code.
 
-#include "widgets/skinned/RzPanelDockManager.h"
 #include "widgets/skinned/RzPanel.h"
+#include "widgets/skinned/RzPanelDockManager.h"
 
 #include "platform/runtime/Exception.h"
 #include "platform/ui/ControlsRender.h"

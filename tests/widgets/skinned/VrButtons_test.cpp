@@ -6,7 +6,6 @@
 #include "widgets/skinned/VrDemoButton.h"
 #include "widgets/skinned/VrDrawUtils.h"
 
-#include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsRender.h"
 #include "platform/ui/Forms.h"
@@ -19,39 +18,8 @@
 #include <string>
 #include <vector>
 
-// A power button that counts its paints.
-class TCountingPowerButton : public TVrPowerButton {
-    T_DECLARE_CLASS(TCountingPowerButton, TVrPowerButton)
-
-public:
-    explicit TCountingPowerButton(TComponent *AOwner) : TVrPowerButton(AOwner) {}
-    int Paints = 0;
-
-protected:
-    void Paint() override
-    {
-        ++Paints;
-        TVrPowerButton::Paint();
-    }
-};
-
-class TCountingDemoButton : public TVrDemoButton {
-    T_DECLARE_CLASS(TCountingDemoButton, TVrDemoButton)
-
-public:
-    explicit TCountingDemoButton(TComponent *AOwner) : TVrDemoButton(AOwner) {}
-    int Paints = 0;
-
-protected:
-    void Paint() override
-    {
-        ++Paints;
-        TVrDemoButton::Paint();
-    }
-};
-
-T_IMPLEMENT_CLASS(TCountingPowerButton) {}
-T_IMPLEMENT_CLASS(TCountingDemoButton) {}
+using TCountingPowerButton = skinnedtest::PaintCounting<TVrPowerButton>;
+using TCountingDemoButton = skinnedtest::PaintCounting<TVrDemoButton>;
 
 namespace {
 
@@ -290,9 +258,9 @@ TEST_F(PowerButton, TheFormsSwitchShowsAnEightByEightLedTwoPixelsFromTheTop)
     const TRect led = button->LedRect();
     EXPECT_EQ(led.Top, 2);
     EXPECT_EQ(led.Height(), 12);
-    for (const auto &[active, enabled, want] : {std::tuple{true, true, RGB(255, 255, 0)},
-                                                std::tuple{false, true, RGB(128, 128, 0)},
-                                                std::tuple{true, false, RGB(0, 0, 0)}}) {
+    for (const auto &[active, enabled, want] :
+         {std::tuple{true, true, RGB(255, 255, 0)}, std::tuple{false, true, RGB(128, 128, 0)},
+          std::tuple{true, false, RGB(0, 0, 0)}}) {
         button->SetActive(active);
         button->SetEnabled(enabled);
         const QImage shot = RenderControlImage(button);
