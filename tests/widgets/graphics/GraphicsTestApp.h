@@ -35,6 +35,12 @@ struct Board {
     }
 };
 
+// The colour of a pixel of a rendered image.
+inline TColor At(const QImage &img, int x, int y)
+{
+    return PixelToColor(img.pixel(x, y));
+}
+
 // The image in a file format ("png", "bmp", "jpeg", "tiff").
 inline QByteArray Encoded(const QImage &img, const char *format, bool progressive = false)
 {
