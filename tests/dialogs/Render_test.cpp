@@ -40,6 +40,27 @@ std::vector<FormCase> FormCases()
         {"fmRecallPreset", 260, 316, {"vledPresetName", "lPresetSelect", "bnCancel"}},
         {"fmProcess", 454, 95, {"ProgressBar", "StatusBar"}},
         {"fmStoreName", 240, 148, {"lblPresetName", "lTitle", "edName", "btnOK", "bnCancel"}},
+        {"fmTest", 282, 208, {"rbAnalogIn", "rbPinkNoise", "rbWhiteNoise", "rbSineWave", "cbSineFreq", "bnExit"}},
+        {"fmCopy",
+         345,
+         257,
+         {"cbInSource", "cbInDestination", "bnInChCopy", "cbOutSource", "cbOutDestination", "bnOutChCopy", "bnExit"}},
+        {"fmChNameList",
+         360,
+         224,
+         {"gbInChNameList", "gbOutChNameList", "lbChNameListInA", "lbChNameListInB", "lbChNameListOut1",
+          "lbChNameListOut2", "lbChNameListOut3", "lbChNameListOut4", "edMatrixChNameInA", "edMatrixChNameInB",
+          "edMatrixChNameOut1", "edMatrixChNameOut2", "edMatrixChNameOut3", "edMatrixChNameOut4", "btnOK",
+          "btnCancel"}},
+        {"fmChannelName", 240, 148, {"lbChannelName", "lbChannel", "edName", "btnOK", "bnCancel"}},
+        {"fmLinkSel",
+         511,
+         297,
+         {"rzgLinkSelIn", "rzgLinkSelOut", "lbLinkSelInA", "lbLinkSelInB", "lbLinkSelOut1", "lbLinkSelOut2",
+          "lbLinkSelOut3", "lbLinkSelOut4", "rzgLinkSelInA", "rzgLinkSelInB", "rzgLinkSelOut1", "rzgLinkSelOut2",
+          "rzgLinkSelOut3", "rzgLinkSelOut4", "rzbALinkInA", "rzbBLinkInA", "rzbBLinkInB", "rzb1LinkOut1",
+          "rzb2LinkOut1", "rzb2LinkOut2", "rzb3LinkOut1", "rzb3LinkOut2", "rzb3LinkOut3", "rzb4LinkOut1",
+          "rzb4LinkOut2", "rzb4LinkOut3", "rzb4LinkOut4", "bnSet", "bnExit"}},
     };
 }
 
@@ -72,7 +93,7 @@ TEST_F(DialogsTest, EveryFormRendersWithItsNamedControls)
 TEST_F(DialogsTest, ChineseTextsRender)
 {
     host.language = "ChineseGB";
-    for (TForm *form : std::initializer_list<TForm *>{fmExit, fmNetworkSetup}) {
+    for (TForm *form : std::initializer_list<TForm *>{fmExit, fmNetworkSetup, fmTest, fmCopy, fmLinkSel}) {
         form->Show();
         const QImage image = RenderControlImage(form);
         form->Close();
