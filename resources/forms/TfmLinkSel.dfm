@@ -1,4 +1,4 @@
-// Written by tools/forms/linksel.py: change the script, not this file.
+// Written by tools/forms/forms.py: change the script, not this file.
 object fmLinkSel: TfmLinkSel
   BorderIcons = [biSystemMenu]
   BorderStyle = bsDialog

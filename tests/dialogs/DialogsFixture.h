@@ -20,6 +20,8 @@
 #include "dialogs/FPeqRst.h"
 #include "dialogs/FProcess.h"
 #include "dialogs/FRecallPreset.h"
+#include "dialogs/FRs232Code.h"
+#include "dialogs/FRs232CodeEnglish.h"
 #include "dialogs/FStoreName.h"
 #include "dialogs/FStorePreset.h"
 #include "dialogs/FTest.h"
@@ -41,6 +43,8 @@ protected:
         Create(fmHidData);
         Create(fmPeqRst);
         Create(fmAbout);
+        Create(fmRs232Code);
+        Create(fmRs232CodeEnglish);
         Create(fmLockPassWord);
         Create(fmLockSetup);
         Create(fmProcess);
@@ -80,6 +84,8 @@ protected:
         fmLinkSel = nullptr;
         fmChNameList = nullptr;
         fmCopy = nullptr;
+        fmRs232Code = nullptr;
+        fmRs232CodeEnglish = nullptr;
         SetDialogHost(nullptr);
     }
 

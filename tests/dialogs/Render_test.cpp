@@ -14,10 +14,15 @@ namespace {
 
 struct FormCase {
     const char *name;
-    int clientWidth;
+    int clientWidth;  // with windowSize: the window's size
     int clientHeight;
     std::vector<const char *> controls;
+    bool windowSize = false;
 };
+
+const std::vector<const char *> kViewerControls{
+    "RTFLabel",        "AdvOfficeImage1", "AdvOfficeImage2", "AdvOfficeImage3", "AdvOfficeImage4", "AdvOfficeImage5",
+    "AdvOfficeImage6", "AdvOfficeImage7", "AdvOfficeImage8", "AdvOfficeImage9", "AdvOfficeImage10"};
 
 std::vector<FormCase> FormCases()
 {
@@ -61,6 +66,8 @@ std::vector<FormCase> FormCases()
           "rzgLinkSelOut3", "rzgLinkSelOut4", "rzbALinkInA", "rzbBLinkInA", "rzbBLinkInB", "rzb1LinkOut1",
           "rzb2LinkOut1", "rzb2LinkOut2", "rzb3LinkOut1", "rzb3LinkOut2", "rzb3LinkOut3", "rzb4LinkOut1",
           "rzb4LinkOut2", "rzb4LinkOut3", "rzb4LinkOut4", "bnSet", "bnExit"}},
+        {"fmRs232CodeEnglish", 754, 662, kViewerControls, true},
+        {"fmRs232Code", 745, 671, kViewerControls, true},
     };
 }
 
@@ -71,8 +78,8 @@ TEST_F(DialogsTest, EveryFormRendersWithItsNamedControls)
         auto *form = dynamic_cast<TForm *>(owner->FindComponent(c.name));
         ASSERT_NE(form, nullptr);
         EXPECT_EQ(form->Name(), c.name);
-        EXPECT_EQ(form->ClientWidth(), c.clientWidth);
-        EXPECT_EQ(form->ClientHeight(), c.clientHeight);
+        EXPECT_EQ(c.windowSize ? form->Width() : form->ClientWidth(), c.clientWidth);
+        EXPECT_EQ(c.windowSize ? form->Height() : form->ClientHeight(), c.clientHeight);
         for (const char *control : c.controls)
             EXPECT_NE(form->FindComponent(control), nullptr) << control;
         form->Show();
@@ -93,7 +100,8 @@ TEST_F(DialogsTest, EveryFormRendersWithItsNamedControls)
 TEST_F(DialogsTest, ChineseTextsRender)
 {
     host.language = "ChineseGB";
-    for (TForm *form : std::initializer_list<TForm *>{fmExit, fmNetworkSetup, fmTest, fmCopy, fmLinkSel}) {
+    for (TForm *form :
+         std::initializer_list<TForm *>{fmExit, fmNetworkSetup, fmTest, fmCopy, fmLinkSel, fmChannelName, fmRs232Code}) {
         form->Show();
         const QImage image = RenderControlImage(form);
         form->Close();

@@ -87,7 +87,9 @@ def round_rect_distance(px, py, left, top, right, bottom, radius):
 
 
 def png(picture):
-    """The picture as an 8-bit RGBA PNG file (no filtering, zlib level 9)."""
+    """The picture as an 8-bit PNG file, RGBA with an alpha channel, else RGB (no filtering, zlib
+    level 9)."""
+    alpha = isinstance(picture, AlphaPicture)
     raw = bytearray()
     for row in picture.rows:
         raw.append(0)
@@ -98,14 +100,15 @@ def png(picture):
         body = kind + data
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
 
-    header = struct.pack(">IIBBBBB", picture.width, picture.height, 8, 6, 0, 0, 0)
+    header = struct.pack(">IIBBBBB", picture.width, picture.height, 8, 6 if alpha else 2, 0, 0, 0)
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) +
             chunk(b"IEND", b""))
 
 
-def encode(picture):
-    """The file of a picture: a PNG when it has an alpha channel, else a 24-bit bitmap."""
-    return png(picture) if isinstance(picture, AlphaPicture) else bmp24(picture)
+def encode(picture, path=""):
+    """The file of a picture: a PNG when it has an alpha channel or its path ends in ".png", else a
+    24-bit bitmap."""
+    return png(picture) if isinstance(picture, AlphaPicture) or str(path).endswith(".png") else bmp24(picture)
 
 
 def mix(a, b, t):

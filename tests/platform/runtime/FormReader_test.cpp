@@ -141,6 +141,27 @@ TEST(FormReader, BinaryDataMayComeFromAFile)
     EXPECT_EQ(WriteComponentToText(loaded.form.get()), WriteComponentToText(LoadedForm(text).form.get()));
 }
 
+// A text property given binary data takes one character per byte, every byte value kept.
+TEST(FormReader, TextMayComeFromAFileOneCharacterPerByte)
+{
+    QByteArray bytes("{\\rtf1 caf\xE9}\r\n");
+    bytes.append('\0').append('\xFF');
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile file(dir.filePath(QStringLiteral("caption.rtf")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    const QString text = Fixture().replace(QStringLiteral("'It''s a title'#13#10'second line'"),
+                                           QStringLiteral("@'%1'").arg(file.fileName()));
+    LoadedForm loaded(text);
+    const QString caption = loaded.form->lbTitle->Caption;
+    ASSERT_EQ(caption.size(), bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        EXPECT_EQ(caption[i].unicode(), static_cast<unsigned char>(bytes[i])) << i;
+}
+
 struct BadCase {
     const char *name;
     QString from, to;     // replacement in the fixture

@@ -1,17 +1,27 @@
 #!/usr/bin/env python3
-"""Writes the link group dialog's form, resources/forms/TfmLinkSel.dfm: the triangular grid of
-link buttons (one row per channel, one column per channel of the same kind at or before it) is
-regular enough to be laid out by code.
+"""Writes the forms that are regular enough to be laid out by code:
 
-    tools/forms/linksel.py            writes the form
-    tools/forms/linksel.py --check    exits 1 when the committed form differs
+  - resources/forms/TfmLinkSel.dfm: the link group dialog's triangular grid of link buttons (one
+    row per channel, one column per channel of the same kind at or before it);
+  - resources/forms/TfmRs232CodeEnglish.dfm and TfmRs232Code.dfm: the two control-code viewers,
+    each a rich-text document (resources/help/, written from helpdocs.py) with its ten pictures
+    (resources/images/help/, drawn by tools/images) laid over the gaps the document leaves for them.
+    HELP_VIEWERS holds where the gaps are; the dialogs' tests check that every picture covers blank
+    space of the rendered document only.
+
+    tools/forms/forms.py            writes the forms and documents
+    tools/forms/forms.py --check    exits 1 when a committed file differs
 """
 
 import argparse
 import pathlib
+import struct
 import sys
 
-TARGET = pathlib.Path(__file__).resolve().parents[2] / "resources" / "forms" / "TfmLinkSel.dfm"
+import helpdocs
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+FORMS = ROOT / "resources" / "forms"
 
 # (block name, left, width, channels as (suffix, row character))
 BLOCKS = [
@@ -87,8 +97,11 @@ def command_button(name, caption, left, handler):
             f"{i}  ButtonSize = bszStretchToButton\n{i}  Caption = '{caption}'\n{i}  OnClick = {handler}\n{i}end\n")
 
 
-def form():
-    text = ("// Written by tools/forms/linksel.py: change the script, not this file.\n"
+GENERATED = "// Written by tools/forms/forms.py: change the script, not this file.\n"
+
+
+def link_selection_form():
+    text = (GENERATED +
             "object fmLinkSel: TfmLinkSel\n  BorderIcons = [biSystemMenu]\n  BorderStyle = bsDialog\n"
             "  Caption = 'Link Selection'\n  ClientHeight = 297\n  ClientWidth = 511\n"
             "  Position = poScreenCenter\n  OnShow = FormShow\n"
@@ -101,17 +114,68 @@ def form():
     return text + "end\n"
 
 
+# ---- Control-code viewers --------------------------------------------------------------------------------
+PICTURE_NAMES = ["01_links", "02_frame", "03_check_byte", "04_channels", "05_session", "06_presets", "07_settings",
+                 "08_peq_band", "09_scales", "10_sine"]
+PICTURE_FOLDER = ROOT / "resources" / "images" / "help"
+
+# Per viewer: class, window size, document, picture language, and the top of each picture.
+HELP_VIEWERS = [
+    ("TfmRs232CodeEnglish", 754, 662, "rs232_code_english.rtf", "en",
+     [105, 239, 369, 465, 579, 734, 921, 1106, 1232, 1427]),
+    ("TfmRs232Code", 745, 671, "rs232_code_chinese.rtf", "zh",
+     [108, 246, 378, 476, 579, 737, 912, 1099, 1228, 1427]),
+]
+DOCUMENT_LEFT, DOCUMENT_TOP, DOCUMENT_WIDTH, DOCUMENT_HEIGHT = 50, 24, 630, 1400
+
+
+def png_height(path):
+    """The height of a PNG file (from its header)."""
+    return struct.unpack(">I", path.read_bytes()[20:24])[0]
+
+
+def help_viewer_form(cls, width, height, document, language, tops):
+    text = (GENERATED + f"object {cls[1:]}: {cls}\n  Left = 0\n  Top = 0\n  Width = {width}\n  Height = {height}\n"
+            "  Caption = 'RS232 Code Table'\n  Color = clWindow\n  KeyPreview = True\n"
+            "  Position = poDesktopCenter\n  VertScrollBar.Smooth = True\n  OnClose = FormClose\n"
+            "  OnKeyDown = FormKeyDown\n  OnMouseWheelDown = FormMouseWheelDown\n"
+            "  OnMouseWheelUp = FormMouseWheelUp\n  OnResize = FormResize\n  OnShow = FormShow\n"
+            f"  object RTFLabel: TRTFLabel\n    Left = {DOCUMENT_LEFT}\n    Top = {DOCUMENT_TOP}\n"
+            f"    Width = {DOCUMENT_WIDTH}\n    Height = {DOCUMENT_HEIGHT}\n"
+            f"    RichText = @':/help/{document}'\n  end\n")
+    for index, (name, top) in enumerate(zip(PICTURE_NAMES, tops), start=1):
+        picture = f"{language}/{name}.png"
+        text += (f"  object AdvOfficeImage{index}: TAdvOfficeImage\n    Left = {DOCUMENT_LEFT}\n    Top = {top}\n"
+                 f"    Width = {DOCUMENT_WIDTH}\n    Height = {png_height(PICTURE_FOLDER / picture)}\n"
+                 f"    Picture = @':/images/help/{picture}'\n    Center = False\n  end\n")
+    return text + "end\n"
+
+
+def outputs():
+    """Every file written: (path, text)."""
+    rows = [(FORMS / "TfmLinkSel.dfm", link_selection_form())]
+    for cls, width, height, document, language, tops in HELP_VIEWERS:
+        rows.append((FORMS / f"{cls}.dfm", help_viewer_form(cls, width, height, document, language, tops)))
+        heights = {n: png_height(PICTURE_FOLDER / f"{language}/{name}.png")
+                   for n, name in enumerate(PICTURE_NAMES, start=1)}
+        rows.append((ROOT / "resources" / "help" / document, helpdocs.rtf(language, heights)))
+    return rows
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--check", action="store_true", help="compare with the committed form instead of writing")
+    parser.add_argument("--check", action="store_true", help="compare with the committed forms instead of writing")
     args = parser.parse_args()
-    text = form()
-    if args.check:
-        if not TARGET.is_file() or TARGET.read_text(encoding="utf-8") != text:
-            print(f"{TARGET.name} differs from what {pathlib.Path(__file__).name} writes", file=sys.stderr)
-            return 1
-        return 0
-    TARGET.write_text(text, encoding="utf-8")
+    differing = []
+    for path, text in outputs():
+        if args.check:
+            if not path.is_file() or path.read_text(encoding="utf-8") != text:
+                differing.append(path.name)
+        else:
+            path.write_text(text, encoding="utf-8")
+    if differing:
+        print("files that differ from what tools/forms/forms.py writes: " + ", ".join(differing), file=sys.stderr)
+        return 1
     return 0
 
 
