@@ -45,10 +45,8 @@ void TfmChannelName::SetNameText(const std::string &name)
 
 void TfmChannelName::FormShow(TObject *)
 {
-    SetLangCaptions({{this, "SID_CH_NAME"},
-                     {lbChannelName, "SID_CH_NAME"},
-                     {btnOK, "SID_EXIT_OK"},
-                     {bnCancel, "SID_EXIT_CANCEL"}});
+    SetLangCaptions(
+        {{this, "SID_CH_NAME"}, {lbChannelName, "SID_CH_NAME"}, {btnOK, "SID_EXIT_OK"}, {bnCancel, "SID_EXIT_CANCEL"}});
 }
 
 void TfmChannelName::FormActivate(TObject *)

@@ -38,10 +38,8 @@ TfmCopy::TfmCopy(TComponent *AOwner) : TForm(AOwner)
 
 void TfmCopy::FormShow(TObject *)
 {
-    SetLangCaptions({{this, "SID_COPY_TITLE"},
-                     {bnInChCopy, "SID_COPY"},
-                     {bnOutChCopy, "SID_COPY"},
-                     {bnExit, "SID_EXIT"}});
+    SetLangCaptions(
+        {{this, "SID_COPY_TITLE"}, {bnInChCopy, "SID_COPY"}, {bnOutChCopy, "SID_COPY"}, {bnExit, "SID_EXIT"}});
 }
 
 void TfmCopy::bnInChCopyClick(TObject *Sender)

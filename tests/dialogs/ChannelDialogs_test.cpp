@@ -111,9 +111,9 @@ TEST_F(NameListTest, OnlyChangedNamesGoOutInputsFirst)
 
 struct NameCase {
     const char *name;
-    const char *typed;     // UTF-8
-    std::string sent;      // the 8 bytes handed on
-    const char *shown;     // the edit afterwards
+    const char *typed;  // UTF-8
+    std::string sent;   // the 8 bytes handed on
+    const char *shown;  // the edit afterwards
 };
 
 const NameCase kNames[] = {

@@ -16,8 +16,8 @@
 #include <cstdint>
 #include <functional>
 #include <set>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 class FakeDialogHost : public DialogHost {
@@ -53,8 +53,8 @@ public:
     std::function<void(const std::string &call)> onCall;
 
     // The model's channel names (8 bytes each) and link masks (every channel heads itself).
-    std::array<std::string, 6> channelNames{
-        Name8("Input1"), Name8("Input2"), Name8("Output1"), Name8("Output2"), Name8("Output3"), Name8("Output4")};
+    std::array<std::string, 6> channelNames{Name8("Input1"),  Name8("Input2"),  Name8("Output1"),
+                                            Name8("Output2"), Name8("Output3"), Name8("Output4")};
     std::array<int, 6> linkMasks{0b01, 0b10, 0b0001, 0b0010, 0b0100, 0b1000};
     std::vector<std::pair<int, std::string>> namesSent;
 

@@ -73,9 +73,9 @@ TEST_F(LinkSelTest, EachButtonIsNamedAndTaggedByItsRowAndColumn)
         int tag;
     };
     const Expected kButtons[] = {
-        {0, 0, "rzbALinkInA", 0},   {1, 0, "rzbBLinkInA", 0},   {1, 1, "rzbBLinkInB", 1},  {2, 2, "rzb1LinkOut1", 0},
-        {3, 2, "rzb2LinkOut1", 0},  {3, 3, "rzb2LinkOut2", 1},  {4, 2, "rzb3LinkOut1", 0}, {4, 3, "rzb3LinkOut2", 1},
-        {4, 4, "rzb3LinkOut3", 2},  {5, 2, "rzb4LinkOut1", 0},  {5, 3, "rzb4LinkOut2", 1}, {5, 4, "rzb4LinkOut3", 2},
+        {0, 0, "rzbALinkInA", 0},  {1, 0, "rzbBLinkInA", 0},  {1, 1, "rzbBLinkInB", 1},  {2, 2, "rzb1LinkOut1", 0},
+        {3, 2, "rzb2LinkOut1", 0}, {3, 3, "rzb2LinkOut2", 1}, {4, 2, "rzb3LinkOut1", 0}, {4, 3, "rzb3LinkOut2", 1},
+        {4, 4, "rzb3LinkOut3", 2}, {5, 2, "rzb4LinkOut1", 0}, {5, 3, "rzb4LinkOut2", 1}, {5, 4, "rzb4LinkOut3", 2},
         {5, 5, "rzb4LinkOut4", 3},
     };
     for (const Expected &e : kButtons) {
@@ -200,10 +200,9 @@ TEST_F(LinkSelTest, TheRefreshDrawsTheGroupsAndTheirCaptions)
 
     fmLinkSel->ApplyGroupHeads();
     fmLinkSel->ApplyMemberCaptions();
-    EXPECT_EQ(host.calls, Join(GroupHeads(0b010101),
-                               {"SetChannelButtonCaption(0,0)", "SetChannelButtonCaption(0,1)",
-                                "SetChannelButtonCaption(2,2)", "SetChannelButtonCaption(2,3)",
-                                "SetChannelButtonCaption(4,4)", "SetChannelButtonCaption(4,5)"}));
+    EXPECT_EQ(host.calls, Join(GroupHeads(0b010101), {"SetChannelButtonCaption(0,0)", "SetChannelButtonCaption(0,1)",
+                                                      "SetChannelButtonCaption(2,2)", "SetChannelButtonCaption(2,3)",
+                                                      "SetChannelButtonCaption(4,4)", "SetChannelButtonCaption(4,5)"}));
 }
 
 }  // namespace

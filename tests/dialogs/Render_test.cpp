@@ -61,11 +61,11 @@ std::vector<FormCase> FormCases()
         {"fmLinkSel",
          511,
          297,
-         {"rzgLinkSelIn", "rzgLinkSelOut", "lbLinkSelInA", "lbLinkSelInB", "lbLinkSelOut1", "lbLinkSelOut2",
-          "lbLinkSelOut3", "lbLinkSelOut4", "rzgLinkSelInA", "rzgLinkSelInB", "rzgLinkSelOut1", "rzgLinkSelOut2",
-          "rzgLinkSelOut3", "rzgLinkSelOut4", "rzbALinkInA", "rzbBLinkInA", "rzbBLinkInB", "rzb1LinkOut1",
-          "rzb2LinkOut1", "rzb2LinkOut2", "rzb3LinkOut1", "rzb3LinkOut2", "rzb3LinkOut3", "rzb4LinkOut1",
-          "rzb4LinkOut2", "rzb4LinkOut3", "rzb4LinkOut4", "bnSet", "bnExit"}},
+         {"rzgLinkSelIn",   "rzgLinkSelOut",  "lbLinkSelInA",  "lbLinkSelInB",  "lbLinkSelOut1",  "lbLinkSelOut2",
+          "lbLinkSelOut3",  "lbLinkSelOut4",  "rzgLinkSelInA", "rzgLinkSelInB", "rzgLinkSelOut1", "rzgLinkSelOut2",
+          "rzgLinkSelOut3", "rzgLinkSelOut4", "rzbALinkInA",   "rzbBLinkInA",   "rzbBLinkInB",    "rzb1LinkOut1",
+          "rzb2LinkOut1",   "rzb2LinkOut2",   "rzb3LinkOut1",  "rzb3LinkOut2",  "rzb3LinkOut3",   "rzb4LinkOut1",
+          "rzb4LinkOut2",   "rzb4LinkOut3",   "rzb4LinkOut4",  "bnSet",         "bnExit"}},
         {"fmRs232CodeEnglish", 754, 662, kViewerControls, true},
         {"fmRs232Code", 745, 671, kViewerControls, true},
     };
@@ -100,8 +100,8 @@ TEST_F(DialogsTest, EveryFormRendersWithItsNamedControls)
 TEST_F(DialogsTest, ChineseTextsRender)
 {
     host.language = "ChineseGB";
-    for (TForm *form :
-         std::initializer_list<TForm *>{fmExit, fmNetworkSetup, fmTest, fmCopy, fmLinkSel, fmChannelName, fmRs232Code}) {
+    for (TForm *form : std::initializer_list<TForm *>{fmExit, fmNetworkSetup, fmTest, fmCopy, fmLinkSel, fmChannelName,
+                                                      fmRs232Code}) {
         form->Show();
         const QImage image = RenderControlImage(form);
         form->Close();

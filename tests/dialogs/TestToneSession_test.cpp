@@ -41,7 +41,8 @@ protected:
     std::pair<int, int> ProcessorSignal()
     {
         return sim.WithProcessor([](devsim::Processor &p) {
-            return std::pair<int, int>(p.State().program[devsim::kSignalMode], p.State().program[devsim::kSineFreqIndex]);
+            return std::pair<int, int>(p.State().program[devsim::kSignalMode],
+                                       p.State().program[devsim::kSineFreqIndex]);
         });
     }
 
@@ -63,11 +64,14 @@ TEST_F(TestToneSessionTest, OfflineTheChoiceIsShownAndConnectedItReachesTheProce
     ChooseFrequency(25);
     ASSERT_TRUE(PumpUntil([&] { return ProcessorSignal() == std::make_pair(3, 25); }));
     // The sine button and the frequency each sent theirs.
-    ASSERT_TRUE(PumpUntil([&] { return Logged() >= 3; }));
-    int workModes = 0;
-    for (const devsim::LoggedFrame &f : Log())
-        workModes += f.command == CMD_WORK_MODE;
-    EXPECT_EQ(workModes, 3);
+    const auto workModes = [&] {
+        int count = 0;
+        for (const devsim::LoggedFrame &f : Log())
+            count += f.command == CMD_WORK_MODE;
+        return count;
+    };
+    EXPECT_TRUE(PumpUntil([&] { return workModes() >= 3; }));
+    EXPECT_EQ(workModes(), 3);
 }
 
 }  // namespace
