@@ -2,8 +2,9 @@
 // through the GDI+ wrapper layer against plain canvas round rectangles, and one draw of a
 // JPEG picture, which is decoded on every draw.
 
+#include "GuiBenchMain.h"
+
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -103,10 +104,5 @@ BENCHMARK(JpegPictureDraw)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksOnGuiApplication(argc, argv);
 }

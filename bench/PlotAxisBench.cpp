@@ -1,12 +1,9 @@
 // The tick computation of a plot axis, which runs for every axis at every paint: the ticks and
 // their label texts of a 1000-pixel linear axis. Goal: under 50 us per computation.
 
+#include "GuiBenchMain.h"
 #include "platform/ui/Bitmap.h"
 #include "plotlib/plot/iXYPlot.h"
-
-#include <QGuiApplication>
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -29,10 +26,5 @@ BENCHMARK(LinearAxisTicks)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksOnGuiApplication(argc, argv);
 }

@@ -323,6 +323,22 @@ class TiPlotAxis : public TiPlotLayoutObject {
     bool iHitTest(const TiPlotMouseData &MouseData) override;
 
 private:
+    // ---- Value texts ----
+    // The settings of one use of the value texts (labels, cursor or legend).
+    struct TextSettings {
+        TiPlotTextFormat Format;
+        QString DateTimeFormat;
+        TiPrecisionStyle PrecisionStyle;
+        int Precision;
+        bool MinLengthAutoAdjust;
+        double &MinLength;
+    };
+    TextSettings LabelSettings();
+    // The cursor's or the legend's own settings, or the label settings when they defer to them.
+    TextSettings CursorSettings();
+    TextSettings LegendSettings();
+    QString FormatWith(const TextSettings &Settings, double Value);
+
     // ---- Ticks ----
     void FreeTicks();
     // A tick at Position when it lies on the scale (and above 0 on a logarithmic scale); a major

@@ -152,12 +152,39 @@ void TiPlotAxis::SetCustomizeLabelEventText(const QString &Value)
     FCustomizeLabelEventModified = true;
 }
 
-QString TiPlotAxis::GetLabelText(double Value)
+TiPlotAxis::TextSettings TiPlotAxis::LabelSettings()
+{
+    return {FLabelsFormatStyle,         FDateTimeFormat, FLabelsPrecisionStyle, FLabelsPrecision,
+            FLabelsMinLengthAutoAdjust, FLabelsMinLength};
+}
+
+TiPlotAxis::TextSettings TiPlotAxis::CursorSettings()
+{
+    if (FCursorUseDefaultFormat)
+        return LabelSettings();
+    return {FCursorFormatStyle, FCursorDateTimeFormat,      FCursorPrecisionStyle,
+            FCursorPrecision,   FCursorMinLengthAutoAdjust, FCursorMinLength};
+}
+
+TiPlotAxis::TextSettings TiPlotAxis::LegendSettings()
+{
+    if (FLegendUseDefaultFormat)
+        return LabelSettings();
+    return {FLegendFormatStyle, FLegendDateTimeFormat,      FLegendPrecisionStyle,
+            FLegendPrecision,   FLegendMinLengthAutoAdjust, FLegendMinLength};
+}
+
+QString TiPlotAxis::FormatWith(const TextSettings &Settings, double Value)
 {
     QString text;
-    FormatAxisValue(FLabelsFormatStyle, FDateTimeFormat, Value, FLabelsPrecisionStyle, FLabelsPrecision,
-                    FLabelsMinLengthAutoAdjust, FLabelsMinLength, text);
+    FormatAxisValue(Settings.Format, Settings.DateTimeFormat, Value, Settings.PrecisionStyle, Settings.Precision,
+                    Settings.MinLengthAutoAdjust, Settings.MinLength, text);
     return text;
+}
+
+QString TiPlotAxis::GetLabelText(double Value)
+{
+    return FormatWith(LabelSettings(), Value);
 }
 
 QString TiPlotAxis::GetLabelTextAdjusting(double Value)
@@ -169,34 +196,20 @@ QString TiPlotAxis::GetLabelTextAdjusting(double Value)
 
 QString TiPlotAxis::GetCursorText(double Value)
 {
-    if (FCursorUseDefaultFormat)
-        return OneLine(GetLabelText(Value));
-    QString text;
-    FormatAxisValue(FCursorFormatStyle, FCursorDateTimeFormat, Value, FCursorPrecisionStyle, FCursorPrecision,
-                    FCursorMinLengthAutoAdjust, FCursorMinLength, text);
-    return OneLine(text);
+    return OneLine(FormatWith(CursorSettings(), Value));
 }
 
 QString TiPlotAxis::GetCursorValueText(double Value)
 {
-    QString text;
-    if (FCursorUseDefaultFormat)
-        FormatAxisValue(iptfValue, QString(), Value, FLabelsPrecisionStyle, FLabelsPrecision,
-                        FLabelsMinLengthAutoAdjust, FLabelsMinLength, text);
-    else
-        FormatAxisValue(iptfValue, QString(), Value, FCursorPrecisionStyle, FCursorPrecision,
-                        FCursorMinLengthAutoAdjust, FCursorMinLength, text);
-    return OneLine(text);
+    TextSettings settings = CursorSettings();
+    settings.Format = iptfValue;
+    settings.DateTimeFormat.clear();
+    return OneLine(FormatWith(settings, Value));
 }
 
 QString TiPlotAxis::GetLegendText(double Value)
 {
-    if (FLegendUseDefaultFormat)
-        return OneLine(GetLabelText(Value));
-    QString text;
-    FormatAxisValue(FLegendFormatStyle, FLegendDateTimeFormat, Value, FLegendPrecisionStyle, FLegendPrecision,
-                    FLegendMinLengthAutoAdjust, FLegendMinLength, text);
-    return OneLine(text);
+    return OneLine(FormatWith(LegendSettings(), Value));
 }
 
 int TiPlotAxis::GetLabelsMaxWidth(TCanvas *Canvas, TFont *Font)
@@ -214,13 +227,13 @@ int TiPlotAxis::GetLabelsMaxWidth(TCanvas *Canvas, TFont *Font)
 int TiPlotAxis::GetLegendTextWidth(TCanvas *Canvas, TFont *Font)
 {
     Canvas->Font()->Assign(Font);
-    const double length = FLegendUseDefaultFormat ? FLabelsMinLength : FLegendMinLength;
+    const double length = LegendSettings().MinLength;
     return static_cast<int>(std::nearbyint(iTextWidthMultiLine(Canvas, QStringLiteral("0")) * length));
 }
 
 int TiPlotAxis::GetCursorTextWidth(TCanvas *Canvas, TFont *Font)
 {
     Canvas->Font()->Assign(Font);
-    const double length = FCursorUseDefaultFormat ? FLabelsMinLength : FCursorMinLength;
+    const double length = CursorSettings().MinLength;
     return static_cast<int>(std::nearbyint(iTextWidthMultiLine(Canvas, QStringLiteral("0")) * length));
 }

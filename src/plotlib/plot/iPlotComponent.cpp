@@ -401,25 +401,7 @@ void TiPlotComponent::DefineProperties(TFiler *Filer)
             QStringLiteral("ImageList%1").arg(i), [this, i](TStream &Stream) { ReadImageList(i, Stream); },
             [this, i](TStream &Stream) { WriteImageList(i, Stream); },
             FImageLists[static_cast<std::size_t>(i)]->Count() > 0);
-    auto manager = [Filer](const char *Name, TiPlotObjectManagerCustom *Manager) {
-        Filer->DefineProperty(
-            QString::fromLatin1(Name), [Manager](TReader &Reader) { Manager->ReadFromStream(Reader); },
-            [Manager](TWriter &Writer) { Manager->WriteToStream(Writer); }, Manager->DoWriteToStream());
-    };
-    manager("ToolBarManager", FMaster->ToolBarManager());
-    manager("LegendManager", FMaster->LegendManager());
-    manager("TableManager", FMaster->TableManager());
-    manager("XAxisManager", FMaster->XAxisManager());
-    manager("YAxisManager", FMaster->YAxisManager());
-    manager("ChannelManager", FMaster->ChannelManager());
-    manager("DataViewManager", FMaster->DataViewManager());
-    manager("DataCursorManager", FMaster->DataCursorManager());
-    manager("LimitManager", FMaster->LimitManager());
-    manager("LabelManager", FMaster->LabelManager());
-    TiPlotTranslationManager *translations = FMaster->TranslationManager();
-    Filer->DefineProperty(
-        QStringLiteral("TranslationManager"), [translations](TReader &Reader) { translations->ReadFromStream(Reader); },
-        [translations](TWriter &Writer) { translations->WriteToStream(Writer); }, translations->DoWriteToStream());
+    FMaster->DefineCollections(Filer);
     inherited::DefineProperties(Filer);
 }
 
