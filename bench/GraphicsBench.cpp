@@ -1,9 +1,13 @@
 // Speed of the graphics control set's drawing: the rounded frames of a page of value boxes
-// through the GDI+ wrapper layer against plain canvas round rectangles, and one draw of a
-// JPEG picture, which is decoded on every draw.
+// through the GDI+ wrapper layer against plain canvas round rectangles, one draw of a JPEG
+// picture (decoded on every draw), and the faders:
+//  - dragging a main-window fader (26 x 126, transparent over a panel's picture, 16 x 29 thumb
+//    picture) through 200 positions: the repaint each step causes, against a full repaint of the
+//    same fader per step, in the same run (FaderDragStep / FaderFullRepaint);
 
+#include <QApplication>
 #include <QBuffer>
-#include <QGuiApplication>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 
@@ -11,8 +15,13 @@
 
 #include <memory>
 
+#include "platform/runtime/Streams.h"
 #include "platform/ui/Bitmap.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/Panel.h"
 #include "widgets/graphics/AdvGDIP.h"
+#include "widgets/graphics/AdvTrackBar.h"
 #include "widgets/graphics/GDIPFill.h"
 #include "widgets/graphics/GDIPicture.h"
 
@@ -99,12 +108,101 @@ void JpegPictureDraw(benchmark::State &state)
 }
 BENCHMARK(JpegPictureDraw)->Unit(benchmark::kMicrosecond);
 
+// ---- Faders --------------------------------------------------------------------------------------------
+
+void LoadPicture(TGraphic *picture, const char *name)
+{
+    QFile file(QStringLiteral(TROV_SOURCE_ROOT "/resources/images/widgets/") + name);
+    file.open(QIODevice::ReadOnly);
+    TMemoryStream s(file.readAll());
+    picture->LoadFromStream(&s);
+}
+
+// A main-window fader on a panel whose picture lies under it.
+TAdvTrackBar *MakeFader(TWinControl *parent, TComponent *owner, int left, int top)
+{
+    auto *fader = new TAdvTrackBar(owner);
+    fader->SetParent(parent);
+    fader->SetOrientation(trVertical);
+    fader->SetBounds(left, top, 26, 126);
+    fader->SetMin(-280);
+    fader->SetMax(120);
+    fader->SetPageSize(6);
+    fader->Slider()->SetSize(3);
+    fader->Slider()->SetBorderColor(clMedGray);
+    fader->TickMark()->SetStyle(tsNone);
+    fader->SetShowFocus(true);
+    LoadPicture(fader->Thumb()->Picture(), "fader_thumb_normal.png");
+    LoadPicture(fader->Thumb()->PictureHot(), "fader_thumb_hot.png");
+    LoadPicture(fader->Thumb()->PictureDown(), "fader_thumb_down.png");
+    return fader;
+}
+
+// A panel with a striped picture, sized for `width` x `height`.
+TPanel *PicturePanel(TForm *form, int width, int height)
+{
+    auto *panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetBounds(0, 0, width, height);
+    auto *image = new TImage(form);
+    image->SetParent(panel);
+    image->SetBounds(0, 0, width, height);
+    TBitmap *b = image->Picture()->Bitmap();
+    b->SetSize(width, height);
+    for (int x = 0; x < width; x += 4)
+        b->Canvas()->FillRect(TRect(x, 0, x + 2, height), RGB(40 + x % 160, 60, 120));
+    return panel;
+}
+
+struct FaderScene {
+    TForm form{nullptr};
+    TAdvTrackBar *fader;
+    FaderScene()
+    {
+        form.SetBounds(0, 0, 100, 200);
+        TPanel *panel = PicturePanel(&form, 100, 200);
+        fader = MakeFader(panel, &form, 20, 20);
+        fader->BackingImage();
+    }
+};
+
+constexpr int DragSteps = 200;
+
+// One drag step: the position moves one unit (the thumb a fraction of a pixel to a pixel) and
+// the fader paints what that invalidated.
+void FaderDragStep(benchmark::State &state)
+{
+    FaderScene scene;
+    int step = 0;
+    for (auto _ : state) {
+        scene.fader->SetPosition(-280 + 2 * (step++ % DragSteps));
+        benchmark::DoNotOptimize(scene.fader->BackingImage().constBits());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(FaderDragStep)->Unit(benchmark::kMicrosecond);
+
+// The same steps with the whole fader painted each time.
+void FaderFullRepaint(benchmark::State &state)
+{
+    FaderScene scene;
+    int step = 0;
+    for (auto _ : state) {
+        scene.fader->SetPosition(-280 + 2 * (step++ % DragSteps));
+        scene.fader->Invalidate();
+        benchmark::DoNotOptimize(scene.fader->BackingImage().constBits());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(FaderFullRepaint)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    qputenv("QT_FONT_DPI", "96");
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

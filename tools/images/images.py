@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """The project's pictures that no designer drew: button state sets, thumbs, backgrounds and the
-like, drawn by code so that they can be rebuilt and checked.
+like, drawn by code so that they can be rebuilt and checked. Files ending in .bmp are written as
+24-bit bitmaps, files ending in .png as RGBA PNG files.
 
     tools/images/images.py            writes every picture under resources/images/
     tools/images/images.py --check    exits 1 (listing them) when a committed file differs
@@ -14,6 +15,7 @@ import argparse
 import pathlib
 import struct
 import sys
+import zlib
 
 ROOT = pathlib.Path(__file__).resolve().parents[2] / "resources" / "images"
 
@@ -72,6 +74,26 @@ def bmp24(picture):
     return bytes(file_header + header + body)
 
 
+def png_rgba(picture):
+    """The picture as an 8-bit RGBA PNG file; (r, g, b) pixels are opaque, (r, g, b, a) keep their
+    alpha. Compressed at level 9 so that the bytes only depend on the pixels."""
+    raw = bytearray()
+    for row in picture.rows:
+        raw.append(0)  # no filter
+        for pixel in row:
+            raw += bytes(pixel if len(pixel) == 4 else (*pixel, 255))
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+
+    header = struct.pack(">IIBBBBB", picture.width, picture.height, 8, 6, 0, 0, 0)
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + \
+        chunk(b"IEND", b"")
+
+
+ENCODERS = {".bmp": bmp24, ".png": png_rgba}
+
+
 # ---- Button state sets -------------------------------------------------------------------------------
 
 # Face colours (top and bottom of the face gradient) and whether the face looks pressed, per state.
@@ -117,10 +139,57 @@ def button_sets():
     return rows
 
 
+# ---- Fader thumbs ------------------------------------------------------------------------------------
+
+# Per state: face colours at the top edge and at the middle of the cap, the outline, the centre
+# mark, and whether the face is flat (disabled).
+THUMB_STATES = {
+    "normal": ((236, 236, 236), (160, 160, 164), (56, 56, 60), (250, 250, 250)),
+    "hot": ((240, 246, 255), (150, 176, 214), (40, 70, 120), (255, 255, 255)),
+    "down": ((176, 176, 182), (112, 112, 118), (24, 24, 28), (255, 214, 80)),
+    "disabled": ((226, 226, 226), (214, 214, 214), (170, 170, 170), (200, 200, 200)),
+}
+THUMB_WIDTH, THUMB_HEIGHT = 16, 29
+
+
+def fader_thumb(state):
+    """The cap of a vertical fader, 16 x 29: a rounded outline (corner pixels transparent, their
+    neighbours half transparent), a face shaded from both ends toward the middle, grip lines in
+    each half and a bright mark across the middle row."""
+    top, middle, outline, mark = THUMB_STATES[state]
+    w, h = THUMB_WIDTH, THUMB_HEIGHT
+    p = Picture(w, h, (0, 0, 0, 0))
+    mid = h // 2
+    for y in range(1, h - 1):
+        t = abs(y - mid) / mid
+        p.fill(1, y, w - 1, y + 1, mix(middle, top, t))
+    for x in range(1, w - 1):
+        p.put(x, 0, outline)
+        p.put(x, h - 1, outline)
+    for y in range(1, h - 1):
+        p.put(0, y, outline)
+        p.put(w - 1, y, outline)
+    for x, y in ((0, 0), (w - 1, 0), (0, h - 1), (w - 1, h - 1)):
+        p.put(x, y, (*outline, 0))
+    for x, y in ((1, 0), (0, 1), (w - 2, 0), (w - 1, 1), (0, h - 2), (1, h - 1), (w - 1, h - 2), (w - 2, h - 1)):
+        p.put(x, y, (*outline, 160))
+    grip = mix(outline, middle, 0.45)
+    for y in (5, 8, 11, h - 12, h - 9, h - 6):
+        p.fill(3, y, w - 3, y + 1, grip)
+    p.fill(1, mid, w - 1, mid + 1, mark)
+    return p
+
+
+def fader_thumbs():
+    """The four states of the fader thumb."""
+    return [(f"widgets/fader_thumb_{state}.png", lambda state=state: fader_thumb(state)) for state in THUMB_STATES]
+
+
 # ---- Outputs -----------------------------------------------------------------------------------------
 
 OUTPUTS = [
     *button_sets(),
+    *fader_thumbs(),
 ]
 
 
@@ -131,7 +200,7 @@ def main():
     args = parser.parse_args()
     differing = []
     for path, draw in OUTPUTS:
-        data = bmp24(draw())
+        data = ENCODERS[pathlib.PurePath(path).suffix](draw())
         target = args.root / path
         if args.check:
             if not target.is_file() or target.read_bytes() != data:

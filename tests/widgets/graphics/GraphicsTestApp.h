@@ -1,12 +1,16 @@
 #pragma once
 // The standard controls' application object (offscreen, 96 DPI), a white board to paint on,
-// and small picture files made on the fly.
+// small picture files made on the fly and the committed widget pictures.
 
 #include <QBuffer>
+#include <QFile>
 #include <QImageWriter>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "platform/runtime/Streams.h"
 #include "platform/ui/Bitmap.h"
 #include "tests/platform/ui/StdTestApp.h"
 #include "widgets/graphics/AdvGDIP.h"
@@ -39,6 +43,27 @@ struct Board {
 inline TColor At(const QImage &img, int x, int y)
 {
     return PixelToColor(img.pixel(x, y));
+}
+
+// The bytes of a picture file of resources/images/widgets (fader_thumb_normal.png ...).
+inline QByteArray WidgetPictureBytes(const char *name)
+{
+    const char *root = std::getenv("TROV_SOURCE_DIR");
+    QFile file(QString::fromUtf8(root ? root : TROV_TEST_SOURCE_ROOT) + "/resources/images/widgets/" + name);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll();
+}
+
+inline QImage WidgetImage(const char *name)
+{
+    return QImage::fromData(WidgetPictureBytes(name)).convertToFormat(QImage::Format_ARGB32);
+}
+
+// Loads a picture file of resources/images/widgets into a picture.
+inline void LoadWidgetPicture(TGraphic *picture, const char *name)
+{
+    TMemoryStream s(WidgetPictureBytes(name));
+    picture->LoadFromStream(&s);
 }
 
 // The image in a file format ("png", "bmp", "jpeg", "tiff").
