@@ -4,6 +4,8 @@
 //  - dragging a main-window fader (26 x 126, transparent over a panel's picture, 16 x 29 thumb
 //    picture) through 200 positions: the repaint each step causes, against a full repaint of the
 //    same fader per step, in the same run (FaderDragStep / FaderFullRepaint);
+//  - a full repaint of a page of 64 faders with 64 value boxes under them, against the same layout
+//    of the framework's native track bars and edits (FaderPage / NativePage).
 
 #include <QApplication>
 #include <QBuffer>
@@ -16,12 +18,17 @@
 #include <memory>
 
 #include "platform/runtime/Streams.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Bitmap.h"
+#include "platform/ui/ControlsRender.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/TrackBar.h"
 #include "widgets/graphics/AdvGDIP.h"
 #include "widgets/graphics/AdvTrackBar.h"
+#include "widgets/graphics/CurvyEdit.h"
 #include "widgets/graphics/GDIPFill.h"
 #include "widgets/graphics/GDIPicture.h"
 
@@ -196,6 +203,67 @@ void FaderFullRepaint(benchmark::State &state)
 }
 BENCHMARK(FaderFullRepaint)->Unit(benchmark::kMicrosecond);
 
+// A page of 8 x 8 cells, each a fader (26 x 126) with a value box (58 x 24) under it, over one
+// panel's picture; `native` puts the framework's track bar and edit in their places.
+struct FaderPage {
+    static constexpr int CellW = 70, CellH = 160;
+    TForm form{nullptr};
+    explicit FaderPage(bool native)
+    {
+        form.SetBounds(0, 0, 8 * CellW, 8 * CellH);
+        TPanel *panel = PicturePanel(&form, 8 * CellW, 8 * CellH);
+        for (int i = 0; i < 64; ++i) {
+            const int x = (i % 8) * CellW, y = (i / 8) * CellH;
+            if (native) {
+                auto *bar = new TTrackBar(&form);
+                bar->SetParent(panel);
+                bar->SetOrientation(trVertical);
+                bar->SetBounds(x + 22, y + 4, 26, 126);
+                bar->SetMin(-280);
+                bar->SetMax(120);
+                auto *edit = new TEdit(&form);
+                edit->SetParent(panel);
+                edit->SetBounds(x + 6, y + 132, 58, 24);
+                edit->SetText(QStringLiteral("-12.5dB"));
+            } else {
+                MakeFader(panel, &form, x + 22, y + 4);
+                auto *box = new TCurvyEdit(&form);
+                box->SetParent(panel);
+                box->SetBounds(x + 6, y + 132, 58, 24);
+                box->SetRounding(6);
+                box->SetBorderColor(clHighlightText);
+                box->SetColor(0xFFFFDF);
+                box->SetAlignment(taCenter);
+                box->SetText(QStringLiteral("-12.5dB"));
+            }
+        }
+        form.Show();
+        RenderControlImage(&form);
+    }
+};
+
+void PageRepaint(benchmark::State &state, bool native)
+{
+    FaderPage page(native);
+    TBitmap target(page.form.Width(), page.form.Height());
+    for (auto _ : state) {
+        page.form.PaintTo(target.Canvas(), 0, 0);
+        benchmark::DoNotOptimize(target.Image().constBits());
+    }
+}
+
+void FaderPageRepaint(benchmark::State &state)
+{
+    PageRepaint(state, false);
+}
+BENCHMARK(FaderPageRepaint)->Unit(benchmark::kMillisecond);
+
+void NativePageRepaint(benchmark::State &state)
+{
+    PageRepaint(state, true);
+}
+BENCHMARK(NativePageRepaint)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -203,6 +271,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_FONT_DPI", "96");
     QApplication app(argc, argv);
+    Application->Initialize();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -3,6 +3,7 @@
 
 #include "widgets/graphics/AdvProgressBar.h"
 #include "widgets/graphics/AdvTrackBar.h"
+#include "widgets/graphics/CurvyEdit.h"
 
 #include "platform/ui/ControlsRender.h"
 #include "platform/ui/Forms.h"
@@ -93,6 +94,27 @@ TEST(GraphicsGallery, EveryControlPaintsSomething)
         bar->SetPosition(3 + i);
         controls.push_back(bar);
     }
+
+    // Value boxes as the main window has them, one with an image button.
+    const char *texts[] = {"1.00KHz", "-12.5dB", "0.707", "12.60ms"};
+    for (int i = 0; i < 4; ++i) {
+        auto *box = new TCurvyEdit(&form);
+        box->SetParent(&form);
+        box->SetBounds(520 + (i % 2) * 75, 150 + (i / 2) * 30, 70, 24);
+        box->SetRounding(6);
+        box->SetBorderColor(clHighlightText);
+        box->SetColor(0xFFFFDF);
+        box->SetAlignment(taCenter);
+        box->SetReadOnly(i % 2 == 1);
+        box->SetText(texts[i]);
+        controls.push_back(box);
+    }
+    auto *withButton = new TCurvyEdit(&form);
+    withButton->SetParent(&form);
+    withButton->SetBounds(520, 215, 145, 24);
+    withButton->SetEmptyText("Name");
+    graphicstest::LoadWidgetPicture(withButton->Controls()->Add()->Picture(), "fader_thumb_hot.png");
+    controls.push_back(withButton);
 
     form.Show();
     const QImage shot = RenderControlImage(&form);
