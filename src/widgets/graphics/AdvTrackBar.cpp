@@ -8,6 +8,7 @@
 #include "platform/runtime/SysUtils.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Region.h"
+#include "widgets/graphics/ControlVersion.h"
 
 using namespace trackbar;
 
@@ -210,14 +211,12 @@ void TCustomTrackBar::Notification(TComponent *AComponent, TOperation Operation)
 
 int TCustomTrackBar::GetVersionNr()
 {
-    constexpr int major = 1, minor = 6, release = 3, build = 0;
-    return (major << 24) | (minor << 16) | (release << 8) | build;
+    return PackVersion(1, 6, 3, 0);
 }
 
 QString TCustomTrackBar::Version() const
 {
-    const int nr = GetVersionNr();
-    return QStringLiteral("%1.%2.%3.%4").arg(nr >> 24).arg((nr >> 16) & 0xFF).arg((nr >> 8) & 0xFF).arg(nr & 0xFF);
+    return VersionText(GetVersionNr());
 }
 
 // ---- Properties ------------------------------------------------------------------------------------------
@@ -305,14 +304,6 @@ void TCustomTrackBar::SetOrientation(TTrackBarOrientation value)
     Invalidate();
 }
 
-void TCustomTrackBar::SetTransparent(bool value)
-{
-    if (value == FTransparent)
-        return;
-    FTransparent = value;
-    Invalidate();
-}
-
 void TCustomTrackBar::SetBackGround(TGDIPPicture *value)
 {
     if (value != FIBackGround.get())
@@ -323,38 +314,6 @@ void TCustomTrackBar::SetBackGroundDisabled(TGDIPPicture *value)
 {
     if (value != FIBackGroundDisabled.get())
         FIBackGroundDisabled->Assign(value);
-}
-
-void TCustomTrackBar::SetBackGroundStretched(bool value)
-{
-    if (value == FBackGroundStretched)
-        return;
-    FBackGroundStretched = value;
-    Invalidate();
-}
-
-void TCustomTrackBar::SetColorTo(TColor value)
-{
-    if (value == FColorTo)
-        return;
-    FColorTo = value;
-    Invalidate();
-}
-
-void TCustomTrackBar::SetBorderColor(TColor value)
-{
-    if (value == FBorderColor)
-        return;
-    FBorderColor = value;
-    Invalidate();
-}
-
-void TCustomTrackBar::SetDirection(TGradientDirection value)
-{
-    if (value == FDirection)
-        return;
-    FDirection = value;
-    Invalidate();
 }
 
 void TCustomTrackBar::SetRateActive(TGDIPPicture *value)

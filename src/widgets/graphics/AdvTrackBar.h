@@ -46,6 +46,7 @@
 #include "platform/ui/ImageList.h"
 #include "platform/ui/TrackBar.h"
 #include "widgets/graphics/GDIPicture.h"
+#include "widgets/graphics/StoreChanged.h"
 #include "widgets/graphics/TrackBarButtons.h"
 #include "widgets/graphics/TrackBarLabel.h"
 #include "widgets/graphics/TrackBarPaintHelpers.h"
@@ -116,15 +117,15 @@ class TCustomTrackBar : public TCustomControl {
 
     // ---- Background ----
     bool Transparent() const { return FTransparent; }
-    void SetTransparent(bool value);
+    void SetTransparent(bool value) { Set(FTransparent, value); }
     TGDIPPicture *BackGround() const { return FIBackGround.get(); }
     void SetBackGround(TGDIPPicture *value);
     TGDIPPicture *BackGroundDisabled() const { return FIBackGroundDisabled.get(); }
     void SetBackGroundDisabled(TGDIPPicture *value);
     bool BackGroundStretched() const { return FBackGroundStretched; }
-    void SetBackGroundStretched(bool value);
+    void SetBackGroundStretched(bool value) { Set(FBackGroundStretched, value); }
     TColor ColorTo() const { return FColorTo; }
-    void SetColorTo(TColor value);
+    void SetColorTo(TColor value) { Set(FColorTo, value); }
     // The disabled colours are only stored: they show at the next paint.
     TColor ColorDisabled() const { return FColorDisabled; }
     void SetColorDisabled(TColor value) { FColorDisabled = value; }
@@ -133,9 +134,9 @@ class TCustomTrackBar : public TCustomControl {
     TColor BorderColorDisabled() const { return FBorderColorDisabled; }
     void SetBorderColorDisabled(TColor value) { FBorderColorDisabled = value; }
     TColor BorderColor() const { return FBorderColor; }
-    void SetBorderColor(TColor value);
+    void SetBorderColor(TColor value) { Set(FBorderColor, value); }
     trackbar::TGradientDirection Direction() const { return FDirection; }
-    void SetDirection(trackbar::TGradientDirection value);
+    void SetDirection(trackbar::TGradientDirection value) { Set(FDirection, value); }
 
     // ---- Appearance objects (writing copies into the owned object) ----
     TTrackBarThumb *Thumb() const { return FThumb.get(); }
@@ -265,6 +266,13 @@ protected:  // message handlers, registered by number in the class description
     void CMMouseLeave(TMessage &m);
 
 private:
+    // Stores a different value and repaints.
+    template <class T>
+    void Set(T &field, const T &value)
+    {
+        if (StoreChanged(field, value))
+            Invalidate();
+    }
     void AppearanceChanged(TObject *) { Invalidate(); }
     void TickMarkChanged(TObject *);
     void UpdateTextHeight();

@@ -94,58 +94,26 @@ TCurvyEdit::~TCurvyEdit() = default;
 
 void TCurvyEdit::HookEdit()
 {
-    FEdit->OnChange = [this](TObject *) {
-        if (OnChange)
-            OnChange(this);
+    // Each event of the edit calls the box's event of the same name, with the box as sender.
+    const auto forward = [this](auto &boxEvent) {
+        return [this, &boxEvent](TObject *, auto &&...args) {
+            if (boxEvent)
+                boxEvent(this, args...);
+        };
     };
-    FEdit->OnClick = [this](TObject *) {
-        if (OnClick)
-            OnClick(this);
-    };
-    FEdit->OnDblClick = [this](TObject *) {
-        if (OnDblClick)
-            OnDblClick(this);
-    };
-    FEdit->OnKeyDown = [this](TObject *, WORD &key, TShiftState shift) {
-        if (OnKeyDown)
-            OnKeyDown(this, key, shift);
-    };
-    FEdit->OnKeyUp = [this](TObject *, WORD &key, TShiftState shift) {
-        if (OnKeyUp)
-            OnKeyUp(this, key, shift);
-    };
-    FEdit->OnKeyPress = [this](TObject *, QChar &key) {
-        if (OnKeyPress)
-            OnKeyPress(this, key);
-    };
-    FEdit->OnEnter = [this](TObject *) {
-        if (OnEnter)
-            OnEnter(this);
-    };
-    FEdit->OnExit = [this](TObject *) {
-        if (OnExit)
-            OnExit(this);
-    };
-    FEdit->OnMouseEnter = [this](TObject *) {
-        if (OnMouseEnter)
-            OnMouseEnter(this);
-    };
-    FEdit->OnMouseLeave = [this](TObject *) {
-        if (OnMouseLeave)
-            OnMouseLeave(this);
-    };
-    FEdit->OnMouseDown = [this](TObject *, TMouseButton button, TShiftState shift, int x, int y) {
-        if (OnMouseDown)
-            OnMouseDown(this, button, shift, x, y);
-    };
-    FEdit->OnMouseUp = [this](TObject *, TMouseButton button, TShiftState shift, int x, int y) {
-        if (OnMouseUp)
-            OnMouseUp(this, button, shift, x, y);
-    };
-    FEdit->OnMouseMove = [this](TObject *, TShiftState shift, int x, int y) {
-        if (OnMouseMove)
-            OnMouseMove(this, shift, x, y);
-    };
+    FEdit->OnChange = forward(OnChange);
+    FEdit->OnClick = forward(OnClick);
+    FEdit->OnDblClick = forward(OnDblClick);
+    FEdit->OnKeyDown = forward(OnKeyDown);
+    FEdit->OnKeyUp = forward(OnKeyUp);
+    FEdit->OnKeyPress = forward(OnKeyPress);
+    FEdit->OnEnter = forward(OnEnter);
+    FEdit->OnExit = forward(OnExit);
+    FEdit->OnMouseEnter = forward(OnMouseEnter);
+    FEdit->OnMouseLeave = forward(OnMouseLeave);
+    FEdit->OnMouseDown = forward(OnMouseDown);
+    FEdit->OnMouseUp = forward(OnMouseUp);
+    FEdit->OnMouseMove = forward(OnMouseMove);
 }
 
 void TCurvyEdit::SetFocus()

@@ -23,46 +23,6 @@ TCurvyPanel::TCurvyPanel(TComponent *AOwner) : TCustomControl(AOwner)
     SetDoubleBuffered(true);
 }
 
-void TCurvyPanel::SetRounding(int value)
-{
-    if (value == FRounding)
-        return;
-    FRounding = value;
-    Invalidate();
-}
-
-void TCurvyPanel::SetBorderColor(TColor value)
-{
-    if (value == FBorderColor)
-        return;
-    FBorderColor = value;
-    Invalidate();
-}
-
-void TCurvyPanel::SetShadowColor(TColor value)
-{
-    if (value == FShadowColor)
-        return;
-    FShadowColor = value;
-    Invalidate();
-}
-
-void TCurvyPanel::SetLeftIndent(int value)
-{
-    if (value == FLeftIndent)
-        return;
-    FLeftIndent = value;
-    Invalidate();
-}
-
-void TCurvyPanel::SetRightIndent(int value)
-{
-    if (value == FRightIndent)
-        return;
-    FRightIndent = value;
-    Invalidate();
-}
-
 void TCurvyPanel::ColorChanged()
 {
     Repaint();

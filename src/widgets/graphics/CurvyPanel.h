@@ -8,6 +8,7 @@
 // repaints at once.
 
 #include "platform/ui/ControlsCustomControl.h"
+#include "widgets/graphics/StoreChanged.h"
 
 class TCurvyPanel : public TCustomControl {
     T_DECLARE_CLASS(TCurvyPanel, TCustomControl)
@@ -15,16 +16,16 @@ class TCurvyPanel : public TCustomControl {
 
     // Corner radius in pixels.
     int Rounding() const { return FRounding; }
-    void SetRounding(int value);
+    void SetRounding(int value) { Set(FRounding, value); }
     TColor BorderColor() const { return FBorderColor; }
-    void SetBorderColor(TColor value);
+    void SetBorderColor(TColor value) { Set(FBorderColor, value); }
     // The colour of the inner top shadow line; clNone leaves it out.
     TColor ShadowColor() const { return FShadowColor; }
-    void SetShadowColor(TColor value);
+    void SetShadowColor(TColor value) { Set(FShadowColor, value); }
     int LeftIndent() const { return FLeftIndent; }
-    void SetLeftIndent(int value);
+    void SetLeftIndent(int value) { Set(FLeftIndent, value); }
     int RightIndent() const { return FRightIndent; }
-    void SetRightIndent(int value);
+    void SetRightIndent(int value) { Set(FRightIndent, value); }
 
 protected:
     // Called after Color changed: repaints at once.
@@ -36,6 +37,14 @@ protected:  // message handlers, registered by number in the class description
     void CMColorChanged(TMessage &m);
 
 private:
+    // Stores a different value and repaints later.
+    template <class T>
+    void Set(T &field, const T &value)
+    {
+        if (StoreChanged(field, value))
+            Invalidate();
+    }
+
     int FRounding = 8;
     TColor FBorderColor = clGray;
     TColor FShadowColor = 0xD9D9D9;

@@ -6,13 +6,33 @@
 // value and report it; the few marked "plain" in the subclasses store without a report. Pictures
 // are owned TGDIPPicture objects: writing a picture property copies the given picture.
 
+#include <cstddef>
 #include <memory>
 
 #include "platform/runtime/Classes.h"
+#include "platform/runtime/Colors.h"
 #include "platform/runtime/Events.h"
 #include "widgets/graphics/GDIPicture.h"
+#include "widgets/graphics/StoreChanged.h"
 
 class TCustomTrackBar;
+
+// One published colour of an appearance object, for the class descriptions' colour tables.
+template <class T>
+struct TColorProperty {
+    const char *Name;
+    TColor (T::*Get)() const;
+    void (T::*Set)(TColor);
+    TColor Default;  // the stream default
+};
+
+// Describes every colour of the table with its stream default and the colour names.
+template <class Builder, class T, std::size_t N>
+void DescribeColors(Builder &b, const TColorProperty<T> (&colors)[N])
+{
+    for (const TColorProperty<T> &c : colors)
+        b.Color(c.Name, c.Get, c.Set).Default(c.Default).Idents(ColorIdents());
+}
 
 class TTrackBarAppearance : public TPersistent {
     T_DECLARE_CLASS(TTrackBarAppearance, TPersistent)
@@ -36,10 +56,8 @@ protected:
     template <class T>
     void Set(T &field, const T &value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
+        if (StoreChanged(field, value))
+            Changed();
     }
     // An owned picture whose changes run `changed`.
     template <class F>

@@ -14,12 +14,7 @@ T_IMPLEMENT_CLASS(TTrackBarButtons)
     b.Int("InitRepeatPause", &T::InitRepeatPause, &T::SetInitRepeatPause).Default(400);
     b.Int("RepeatPause", &T::RepeatPause, &T::SetRepeatPause).Default(100);
     b.Bool("RotateText", &T::RotateText, &T::SetRotateText).Default(true);
-    const struct {
-        const char *name;
-        TColor (T::*get)() const;
-        void (T::*set)(TColor);
-        TColor streamDefault;
-    } colors[] = {
+    const TColorProperty<T> colors[] = {
         {"Color", &T::Color, &T::SetColor, 15653832},
         {"ColorTo", &T::ColorTo, &T::SetColorTo, 16178633},
         {"BorderColor", &T::BorderColor, &T::SetBorderColor, 9262895},
@@ -37,8 +32,7 @@ T_IMPLEMENT_CLASS(TTrackBarButtons)
         {"ColorMirrorDown", &T::ColorMirrorDown, &T::SetColorMirrorDown, 946929},
         {"ColorMirrorDownTo", &T::ColorMirrorDownTo, &T::SetColorMirrorDownTo, 5021693},
     };
-    for (const auto &c : colors)
-        b.Color(c.name, c.get, c.set).Default(c.streamDefault).Idents(ColorIdents());
+    DescribeColors(b, colors);
     b.Enum("Gradient", &T::Gradient, &T::SetGradient, GDIPGradientNames).Default(ggVertical);
     b.Enum("GradientMirror", &T::GradientMirror, &T::SetGradientMirror, GDIPGradientNames).Default(ggVertical);
     b.Object("MinPicture", &T::MinPicture, &T::SetMinPicture);

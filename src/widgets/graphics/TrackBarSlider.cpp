@@ -5,12 +5,7 @@
 T_IMPLEMENT_CLASS(TTrackBarSlider)
 {
     using T = TTrackBarSlider;
-    const struct {
-        const char *name;
-        TColor (T::*get)() const;
-        void (T::*set)(TColor);
-        TColor value;
-    } colors[] = {
+    const TColorProperty<T> colors[] = {
         {"Color", &T::Color, &T::SetColor, clWhite},
         {"ColorTo", &T::ColorTo, &T::SetColorTo, clBlack},
         {"BorderColor", &T::BorderColor, &T::SetBorderColor, 12752500},
@@ -22,8 +17,7 @@ T_IMPLEMENT_CLASS(TTrackBarSlider)
         {"ColorCompletedDisabled", &T::ColorCompletedDisabled, &T::SetColorCompletedDisabled, clNone},
         {"ColorCompletedDisabledTo", &T::ColorCompletedDisabledTo, &T::SetColorCompletedDisabledTo, clNone},
     };
-    for (const auto &c : colors)
-        b.Color(c.name, c.get, c.set).Default(c.value).Idents(ColorIdents());
+    DescribeColors(b, colors);
     b.Enum("Direction", &T::Direction, &T::SetDirection, trackbar::GradientDirectionNames)
         .Default(trackbar::gdHorizontal);
     b.Object("Picture", &T::Picture, &T::SetPicture);

@@ -6,12 +6,7 @@
 T_IMPLEMENT_CLASS(TTrackBarThumb)
 {
     using T = TTrackBarThumb;
-    const struct {
-        const char *name;
-        TColor (T::*get)() const;
-        void (T::*set)(TColor);
-        TColor value;
-    } colors[] = {
+    const TColorProperty<T> colors[] = {
         {"Color", &T::Color, &T::SetColor, 15653832},
         {"ColorTo", &T::ColorTo, &T::SetColorTo, 16178633},
         {"ColorMirror", &T::ColorMirror, &T::SetColorMirror, 15586496},
@@ -33,8 +28,7 @@ T_IMPLEMENT_CLASS(TTrackBarThumb)
         {"ColorMirrorDisabled", &T::ColorMirrorDisabled, &T::SetColorMirrorDisabled, clBlack},
         {"ColorMirrorDisabledTo", &T::ColorMirrorDisabledTo, &T::SetColorMirrorDisabledTo, clBlack},
     };
-    for (const auto &c : colors)
-        b.Color(c.name, c.get, c.set).Default(c.value).Idents(ColorIdents());
+    DescribeColors(b, colors);
     b.Enum("Gradient", &T::Gradient, &T::SetGradient, GDIPGradientNames).Default(ggVertical);
     b.Enum("GradientMirror", &T::GradientMirror, &T::SetGradientMirror, GDIPGradientNames).Default(ggRadial);
     b.Object("Picture", &T::Picture, &T::SetPicture);

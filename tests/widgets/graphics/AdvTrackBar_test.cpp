@@ -24,35 +24,20 @@ namespace {
 
 using graphicstest::At;
 using graphicstest::LoadWidgetPicture;
+using graphicstest::Stripe;
 using Events = std::vector<std::string>;
-
-// The stripes of the panel's picture under the faders.
-TColor Stripe(int x, int)
-{
-    return (x / 2) % 2 ? RGB(200, 40, 40) : RGB(40, 40, 200);
-}
 
 // A shown form with a panel whose picture (vertical stripes) lies under a main-window fader:
 // 26 x 126, vertical, -280..120 at 0, page 6, 16 x 29 thumb pictures, a 3-pixel groove.
 struct Fader : ::testing::Test {
     TForm *form = new TForm(nullptr);
-    TPanel *panel = new TPanel(form);
-    TImage *image = new TImage(form);
+    TPanel *panel = graphicstest::StripedPanel(form, form, TRect(20, 20, 220, 220));
     TAdvTrackBar *fader = new TAdvTrackBar(form);
     Events log;
 
     Fader()
     {
         form->SetBounds(0, 0, 300, 300);
-        panel->SetParent(form);
-        panel->SetBounds(20, 20, 200, 200);
-        panel->SetBevelOuter(bvNone);
-        image->SetParent(panel);
-        image->SetBounds(0, 0, 200, 200);
-        TBitmap *b = image->Picture()->Bitmap();
-        b->SetSize(200, 200);
-        for (int x = 0; x < 200; ++x)
-            b->Canvas()->FillRect(TRect(x, 0, x + 1, 200), Stripe(x, 0));
         fader->SetParent(panel);
         fader->SetOrientation(trVertical);
         fader->SetBounds(10, 10, 26, 126);
@@ -425,9 +410,9 @@ TEST_F(Fader, ATransparentFaderShowsThePanelsPictureBesideTheGroove)
     // panel's picture.
     for (int y = 0; y < 126; y += 5)
         for (int x = 0; x < 6; ++x)
-            ASSERT_EQ(At(shot, x, y), Stripe(10 + x, 10 + y)) << x << "," << y;
-    EXPECT_EQ(At(shot, 20, 100), Stripe(30, 110)) << "right of the groove";
-    EXPECT_NE(At(shot, 14, 100), Stripe(24, 110)) << "the groove";
+            ASSERT_EQ(At(shot, x, y), Stripe(10 + x)) << x << "," << y;
+    EXPECT_EQ(At(shot, 20, 100), Stripe(30)) << "right of the groove";
+    EXPECT_NE(At(shot, 14, 100), Stripe(24)) << "the groove";
 }
 
 TEST_F(Fader, TheThumbShowsThePictureOfItsState)
@@ -460,9 +445,9 @@ TEST_F(Fader, TheFocusRectangleFramesTheFocusedFader)
     fader->SetFocus();
     const QImage focused = Shot();
     EXPECT_EQ(At(focused, 0, 0), clBlack);
-    EXPECT_EQ(At(focused, 1, 0), Stripe(11, 10)) << "every other pixel";
+    EXPECT_EQ(At(focused, 1, 0), Stripe(11)) << "every other pixel";
     EXPECT_EQ(At(focused, 25, 124), clBlack) << "right and bottom one pixel in";
-    EXPECT_EQ(At(unfocused, 0, 0), Stripe(10, 10));
+    EXPECT_EQ(At(unfocused, 0, 0), Stripe(10));
     fader->SetShowFocus(false);
     EXPECT_EQ(Shot(), unfocused);
 }

@@ -18,19 +18,14 @@
 namespace {
 
 using graphicstest::At;
+using graphicstest::Stripe;
 using Events = std::vector<std::string>;
-
-TColor Stripe(int x)
-{
-    return (x / 2) % 2 ? RGB(200, 40, 40) : RGB(40, 40, 200);
-}
 
 // A shown form with a main-window value box (58 wide, rounding 6, light yellow) on a panel whose
 // striped picture lies under it, a second box to move the focus to, and a log of the box's events.
 struct Box : ::testing::Test {
     TForm *form = new TForm(nullptr);
-    TPanel *panel = new TPanel(form);
-    TImage *image = new TImage(form);
+    TPanel *panel = graphicstest::StripedPanel(form, form, TRect(0, 0, 300, 200));
     TCurvyEdit *box = new TCurvyEdit(form);
     TCurvyEdit *other = new TCurvyEdit(form);
     Events log;
@@ -38,15 +33,6 @@ struct Box : ::testing::Test {
     Box()
     {
         form->SetBounds(0, 0, 300, 200);
-        panel->SetParent(form);
-        panel->SetBounds(0, 0, 300, 200);
-        panel->SetBevelOuter(bvNone);
-        image->SetParent(panel);
-        image->SetBounds(0, 0, 300, 200);
-        TBitmap *b = image->Picture()->Bitmap();
-        b->SetSize(300, 200);
-        for (int x = 0; x < 300; ++x)
-            b->Canvas()->FillRect(TRect(x, 0, x + 1, 200), Stripe(x));
         for (TCurvyEdit *e : {box, other}) {
             e->SetParent(panel);
             e->SetRounding(6);

@@ -12,6 +12,8 @@
 
 #include "platform/runtime/Streams.h"
 #include "platform/ui/Bitmap.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/Panel.h"
 #include "tests/platform/ui/StdTestApp.h"
 #include "widgets/graphics/AdvGDIP.h"
 
@@ -64,6 +66,30 @@ inline void LoadWidgetPicture(TGraphic *picture, const char *name)
 {
     TMemoryStream s(WidgetPictureBytes(name));
     picture->LoadFromStream(&s);
+}
+
+// Column x of the striped picture the controls are tested over.
+inline TColor Stripe(int x)
+{
+    return (x / 2) % 2 ? RGB(200, 40, 40) : RGB(40, 40, 200);
+}
+
+// A panel without bevel at `bounds` of `parent`, covered by a picture of vertical stripes (a
+// windowless image): what transparent controls placed on it show of their parent.
+inline TPanel *StripedPanel(TWinControl *parent, TComponent *owner, const TRect &bounds)
+{
+    auto *panel = new TPanel(owner);
+    panel->SetParent(parent);
+    panel->SetBoundsRect(bounds);
+    panel->SetBevelOuter(bvNone);
+    auto *image = new TImage(owner);
+    image->SetParent(panel);
+    image->SetBounds(0, 0, bounds.Width(), bounds.Height());
+    TBitmap *b = image->Picture()->Bitmap();
+    b->SetSize(bounds.Width(), bounds.Height());
+    for (int x = 0; x < bounds.Width(); ++x)
+        b->Canvas()->FillRect(TRect(x, 0, x + 1, bounds.Height()), Stripe(x));
+    return panel;
 }
 
 // The image in a file format ("png", "bmp", "jpeg", "tiff").
