@@ -97,7 +97,8 @@ public:
     // store row `row` - 1. A reply of fewer than 15 bytes is ignored.
     void SetPresetListName(int row, std::span<const std::uint8_t> payload);
     // A block reply: block number b, then data for buffer bytes 50 b on. Block 0 starts a read
-    // (buffer cleared); the last block (b >= 10) commits only when blocks 0 to 10 all arrived.
+    // (buffer cleared); the last block (b >= 10) commits only when blocks 0 to 10 all arrived
+    // whole (50 data bytes, 38 in block 10; a shorter block counts as missing).
     BlockStoreResult StoreProgramBlock(std::span<const std::uint8_t> payload);
     BlockStoreResult StorePresetBlock(int preset, std::span<const std::uint8_t> payload);
     // Reply of CMD_READ_EEPROM: up to 18 bytes, from the first.

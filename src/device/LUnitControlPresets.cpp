@@ -144,11 +144,16 @@ BlockStoreResult LUnitControl::StoreBlock(std::span<const std::uint8_t> payload)
         BlockBuffer.fill(0);
         BlocksReceived = 0;
     }
-    // Data past the buffer's end (a block number above 10, or a long last block) is cut.
+    // Data past the buffer's end (a block number above 10, or a long last block) is cut. A block
+    // shorter than its share of the image did not arrive whole: it is not taken, and the read
+    // cannot commit.
     const std::size_t start = static_cast<std::size_t>(block) * ImageBlockSize;
     if (start < BlockBuffer.size()) {
-        std::copy_n(data.begin(), std::min(data.size(), BlockBuffer.size() - start), BlockBuffer.begin() + start);
-        BlocksReceived |= static_cast<std::uint16_t>(1u << block);
+        const std::size_t full = std::min(ImageBlockSize, BlockBuffer.size() - start);
+        if (data.size() >= full) {
+            std::copy_n(data.begin(), std::min(data.size(), BlockBuffer.size() - start), BlockBuffer.begin() + start);
+            BlocksReceived |= static_cast<std::uint16_t>(1u << block);
+        }
     }
     if (block < LastImageBlock)
         return BlockStoreResult::Pending;

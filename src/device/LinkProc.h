@@ -5,8 +5,11 @@
 // One frame is in flight at a time; frames given meanwhile wait in the SendQueue. Received bytes
 // are assembled into frames (FrameAssembler); each complete frame is handed to the owner window
 // with WM_DEVICE_FRAME, which waits until the window has handled it (so whatever the window sends
-// in reply is queued), and then the next queued frame goes out. When nothing has been given for
+// in reply is queued), and then, when the frame was the answer to the one in flight (it came from
+// the processor asked), the next queued frame goes out. When nothing has been given for
 // PollInterval ms and the link is idle, the transport sends the idle poll (command 18).
+// A frame that finds the queue full is reported as LINK_ERR_TIMEOUT (the link is broken), never
+// dropped unnoticed. Close leaves the transport as new: it can be opened again.
 //
 // The link describes itself with:
 //   InitialFramed     receive mode at construction (USB, network: blocks until the first framed send)
@@ -56,6 +59,7 @@ public:
     }
 
     // Drops the poll timer and every queued frame (none of them is sent), then stops the link.
+    // Once the worker has ended, the send side is idle again and takes frames after the next Open.
     void Close() override
     {
         this->Sink().StopPollTimer();
@@ -64,6 +68,11 @@ public:
             queue_.Clear();
         }
         Link::Close();
+        if (this->WorkerStarted())
+            return;  // the worker outlived the stop wait; it still owns the assembly
+        assembler_.Clear();
+        os::CriticalSectionLock lock(this->Lock);
+        queue_.Reset();
     }
 
     // The entry point of the main window's SendCommand: switches reception to frames and gives the
@@ -122,26 +131,41 @@ private:
         if (framed)
             Framed = FrameAssembler::FramedMode;
         this->Sink().RestartPollTimer();
+        SendQueue::Given given;
+        std::uint8_t stalled = 0;
         {
             os::CriticalSectionLock lock(this->Lock);
-            if (queue_.Give(frame, keepDuplicates) != SendQueue::Given::SendNow)
-                return;
-            NoteSendTime();
+            given = queue_.Give(frame, keepDuplicates);
+            if (given == SendQueue::Given::SendNow)
+                NoteSendTime();
+            else if (given == SendQueue::Given::Overflow)
+                stalled = this->PendingAddress();
         }
+        // A full queue means the frame in flight has stalled the link for long: report it as
+        // broken, the way an unanswered frame is, rather than lose this frame unnoticed.
+        if (given == SendQueue::Given::Overflow)
+            this->OnError(LINK_ERR_TIMEOUT, stalled);
+        if (given != SendQueue::Given::SendNow)
+            return;
         // Nothing else can start a frame now: the queue was idle and is busy with this one.
         Link::Send(frame);
     }
 
-    // On the worker, for each complete frame.
+    // On the worker, for each complete frame. A frame from another processor is delivered too
+    // (the owner decides what it means), but the frame in flight goes on waiting for its answer.
+    // A 64-byte block, before the first framed send, counts as an answer.
     void FrameComplete(const BSTM &frame)
     {
         const std::uint32_t ms = RoundTripMs();
         if constexpr (Link::LogsReceivedFrames)
             this->Sink().Log(TrafficLine::ComRead, frame.data(), static_cast<int>(frame.size()));
-        this->FrameAnswered();
+        const bool answer = Framed.load() != FrameAssembler::FramedMode || this->IsAnswer(frame);
+        if (answer)
+            this->FrameAnswered();
         if (!this->Sink().Deliver(WM_DEVICE_FRAME, frame, ms))
             return;  // the transport is closing: start nothing
-        SendNext();
+        if (answer)
+            SendNext();
     }
 
     // After the owner has handled a frame: the next queued frame, or idle.

@@ -60,6 +60,13 @@ void LinkTransport::Close()
         }
         worker_.Release();
     }
+    {
+        // Nothing of this session may reach the next one: no resend of its frame, no stale bytes.
+        os::CriticalSectionLock lock(Lock);
+        Retry.FrameDone();
+        txBuffer_[0] = 0;
+        received_.clear();
+    }
     CloseHandles();
 }
 
@@ -141,6 +148,20 @@ void LinkTransport::FrameAnswered()
 {
     os::CriticalSectionLock lock(Lock);
     Retry.FrameDone();
+}
+
+bool LinkTransport::IsAnswer(const BSTM &frame)
+{
+    if (frame.size() <= SourceOffset)
+        return false;
+    os::CriticalSectionLock lock(Lock);
+    const std::uint8_t awaited = PendingAddress();
+    return awaited == AnyProcessor || frame[SourceOffset] == awaited;
+}
+
+std::uint8_t LinkTransport::PendingAddress() const
+{
+    return TxByte(AddressOffset);
 }
 
 std::uint8_t LinkTransport::TxByte(std::size_t index) const

@@ -9,9 +9,15 @@
 // failure is posted to the owner window (RetryEngine). A wait that fails, a write that fails and a
 // port that fails are reported too; the worker never ends silently.
 //
+// A received frame answers the pending frame only when it comes from the processor that was asked:
+// its source byte is the pending frame's address byte, or that frame went to every processor
+// (address 255). Any other frame is still delivered, but the pending frame keeps waiting: its
+// resends and its failure report run as if nothing had come.
+//
 // Close stops the worker even while it is handing a frame to the GUI thread: the delivery is
-// abandoned first, then the worker is joined, and only then is anything it uses closed. A derived
-// class whose members the worker uses calls StopWorker in its own destructor.
+// abandoned first, then the worker is joined, and only then is anything it uses closed. What was
+// pending or received is forgotten, so the transport can be opened again. A derived class whose
+// members the worker uses calls StopWorker in its own destructor.
 
 #include "device/DeviceFrame.h"
 #include "device/RetryEngine.h"
@@ -32,13 +38,16 @@ class LinkTransport {
 public:
     static constexpr int DefaultWaitTimeout = 800;
     static constexpr unsigned StopWaitMs = 5000;
+    // A frame to this address is for every processor: any sender answers it.
+    static constexpr std::uint8_t AnyProcessor = 255;
 
     virtual ~LinkTransport();
     LinkTransport(const LinkTransport &) = delete;
     LinkTransport &operator=(const LinkTransport &) = delete;
 
     // Stops the worker (reporting LINK_ERR_THREAD_STOP when it takes longer than 5000 ms) and
-    // closes the events. Any time, open or not.
+    // closes the events; the pending frame and unread received bytes are dropped. Any time, open
+    // or not.
     virtual void Close();
     // Copies a frame into the transmit buffer and wakes the worker to write it; only while open.
     // A frame that the transmit buffer cannot hold, and an empty one, are dropped.
@@ -99,10 +108,14 @@ protected:
     // The worker's wait on its wake-ups (os::WaitAny).
     virtual os::WaitResult Wait(std::span<os::AutoResetEvent *const> events, std::span<const int> fds, int timeoutMs);
 
+    // Worker thread: whether a complete received frame answers the pending frame (see above).
+    bool IsAnswer(const BSTM &frame);
     // The answer to the pending frame arrived: no more resends or reports for it.
     void FrameAnswered();
-    // Detail of a report: a byte of the pending frame (0 when it is shorter).
+    // Detail of a report: a byte of the pending frame (0 when it is shorter). Under Lock.
     std::uint8_t TxByte(std::size_t index) const;
+    // Under Lock: the address byte of the pending frame.
+    std::uint8_t PendingAddress() const;
     bool Stopping() const { return stopping_.load(); }
 
     TransportSink &Sink() { return *sink_; }

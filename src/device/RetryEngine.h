@@ -32,7 +32,7 @@ public:
     // Report also ends the wait for that frame.
     TimeoutAction OnTimeout(std::uint8_t command);
 
-    std::int8_t RetryCounter = 0;  // resends made for the pending frame
+    int RetryCounter = 0;  // resends made for the pending frame; a full int, as the limit is
     int RetryLimit = DefaultRetryLimit;
     int ExtraWrites = 0;           // serial only: writes owed on the next time-outs
 

@@ -58,14 +58,20 @@ SendQueue::Given SendQueue::Give(const BSTM &frame, bool keepDuplicates)
         busy_ = true;
         return Given::SendNow;
     }
-    if (!keepDuplicates && lastReplaceable_ && SameTarget(queue_.back(), frame)) {
-        queue_.back() = frame;
-        return Given::Replaced;
+    if (!keepDuplicates) {
+        // From the back towards the front, up to the first frame that must stay where it is.
+        for (auto it = queue_.rbegin(); it != queue_.rend() && it->replaceable; ++it) {
+            if (SameTarget(it->frame, frame)) {
+                it->frame = frame;
+                return Given::Replaced;
+            }
+        }
     }
-    if (queue_.size() >= MaxQueued)
-        return Given::Dropped;
-    queue_.push_back(frame);
-    lastReplaceable_ = !keepDuplicates;
+    if (queue_.size() >= MaxQueued) {
+        failed_ = true;
+        return Given::Overflow;
+    }
+    queue_.push_back({frame, !keepDuplicates});
     return Given::Queued;
 }
 
@@ -76,15 +82,27 @@ std::optional<BSTM> SendQueue::Next()
         busy_ = false;
         return std::nullopt;
     }
-    BSTM front = std::move(queue_.front());
+    BSTM front = std::move(queue_.front().frame);
     queue_.pop_front();
-    if (queue_.empty())
-        lastReplaceable_ = false;
     return front;
 }
 
 void SendQueue::Clear()
 {
     queue_.clear();
-    lastReplaceable_ = false;
+}
+
+void SendQueue::Reset()
+{
+    queue_.clear();
+    busy_ = false;
+    failed_ = false;
+}
+
+std::deque<BSTM> SendQueue::Frames() const
+{
+    std::deque<BSTM> frames;
+    for (const Waiting &w : queue_)
+        frames.push_back(w.frame);
+    return frames;
 }

@@ -13,8 +13,8 @@ enum TransportMessage : std::uint32_t {
 };
 
 enum LinkError : std::uint32_t {
-    LINK_ERR_TIMEOUT = 0,      // no answer after the resends, or the frame could not be written;
-                               // detail: the frame's address byte
+    LINK_ERR_TIMEOUT = 0,      // no answer after the resends, the frame could not be written, or
+                               // the send queue is full behind it; detail: its address byte
     LINK_ERR_COMM_EVENT = 1,   // serial: the port failed (hang-up or read error); detail: the
                                // frame's source byte; the worker ends
     LINK_ERR_THREAD_STOP = 5,  // Close waited 5000 ms for the worker; detail 0

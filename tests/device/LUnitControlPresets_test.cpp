@@ -222,16 +222,20 @@ TEST_F(LUnitControlPresetsTest, ProgramBlocksCommitOnlyAWholeRead)
         std::vector<BSTM> blocks;
         BlockStoreResult last;
     };
-    std::vector<BSTM> missing5, noStart, longLast;
+    std::vector<BSTM> missing5, noStart, longLast, short5, shortLast;
     for (int b = 0; b <= 10; ++b) {
         if (b != 5)
             missing5.push_back(Block(b, 50, 0x77));
         if (b != 0)
             noStart.push_back(Block(b, 50, 0x77));
         longLast.push_back(Block(b, b == 10 ? 200 : 50, 0x33));
+        short5.push_back(Block(b, b == 5 ? 49 : b == 10 ? 38 : 50, 0x77));
+        shortLast.push_back(Block(b, b == 10 ? 37 : 50, 0x77));
     }
     const std::vector<Case> cases = {
         {"block 5 missing", missing5, BlockStoreResult::Incomplete},
+        {"block 5 one byte short", short5, BlockStoreResult::Incomplete},
+        {"block 10 one byte short", shortLast, BlockStoreResult::Incomplete},
         {"no block 0", noStart, BlockStoreResult::Incomplete},
         {"block above 10", {Block(0, 50, 0x77), Block(11, 50, 0x77)}, BlockStoreResult::Incomplete},
         {"block 255", {Block(255, 200, 0x77)}, BlockStoreResult::Incomplete},
@@ -288,6 +292,12 @@ TEST_F(LUnitControlPresetsTest, PresetBlocksFillTheirRecord)
 
     EXPECT_EQ(model.StorePresetBlock(0, Block(0, 50, 1)), BlockStoreResult::Ignored);
     EXPECT_EQ(model.StorePresetBlock(32, Block(10, 38, 1)), BlockStoreResult::Ignored);
+
+    // A later read of the same preset with a short block leaves the record as it was.
+    for (int b = 0; b <= 10; ++b)
+        result = model.StorePresetBlock(7, b == 3 ? Block(3, 20, 0x5A) : Block(b, 50, 0x5A));
+    EXPECT_EQ(result, BlockStoreResult::Incomplete);
+    EXPECT_EQ(std::memcmp(model.GetPresetRecord(6).ImageBytes, src, 537), 0);
 }
 
 TEST_F(LUnitControlPresetsTest, EepromHeaderIsCutAt18Bytes)

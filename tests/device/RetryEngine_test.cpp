@@ -81,6 +81,15 @@ TEST(RetryEngine, ANewFrameStartsItsCountsAfresh)
     EXPECT_EQ(TimeOuts(e, 5), "....P");
 }
 
+TEST(RetryEngine, ALimitAbove127StillEnds)
+{
+    RetryEngine e(RetryRules::Serial);
+    e.RetryLimit = 200;
+    e.FrameGiven();
+    e.FrameWritten();
+    EXPECT_EQ(TimeOuts(e, 202), std::string(200, 'R') + "P.");
+}
+
 TEST(RetryEngine, AWriteResetsTheResendCount)
 {
     RetryEngine e(RetryRules::Serial);

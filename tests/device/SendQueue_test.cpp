@@ -30,18 +30,28 @@ TEST(SendQueue, CoalescingTable)
 {
     const Case cases[] = {
         {"GAIN Out 1 then GAIN Out 2: both kept", {{Gain(2, 1)}, {Gain(3, 2)}}, {Gain(2, 1), Gain(3, 2)}},
-        {"GAIN, MUTE, GAIN: three", {{Gain(2, 1)}, {Mute(2, 1)}, {Gain(2, 3)}}, {Gain(2, 1), Mute(2, 1), Gain(2, 3)}},
+        {"GAIN, MUTE, GAIN: the second GAIN takes the first one's place",
+         {{Gain(2, 1)}, {Mute(2, 1)}, {Gain(2, 3)}},
+         {Gain(2, 3), Mute(2, 1)}},
+        {"alternating edits leave one frame per parameter",
+         {{Gain(2, 1)}, {Gain(3, 1)}, {Peq(2, 0, 1)}, {Gain(2, 2)}, {Gain(3, 2)}, {Peq(2, 0, 2)}, {Gain(2, 3)}},
+         {Gain(2, 3), Gain(3, 2), Peq(2, 0, 2)}},
         {"the same channel twice: the latest value", {{Gain(2, 1)}, {Gain(2, 9)}}, {Gain(2, 9)}},
         {"a run of edits collapses", {{Gain(4, 1)}, {Gain(4, 2)}, {Gain(4, 3)}, {Gain(4, 4)}}, {Gain(4, 4)}},
         {"keep-duplicates frames stay", {{Gain(2, 1)}, {Gain(2, 2), true}}, {Gain(2, 1), Gain(2, 2)}},
         {"a keep-duplicates frame is never replaced", {{Gain(2, 1), true}, {Gain(2, 2)}}, {Gain(2, 1), Gain(2, 2)}},
-        {"only the frame appended last is replaced",
-         {{Gain(2, 1)}, {Mute(3, 1), true}, {Gain(2, 2)}},
-         {Gain(2, 1), Mute(3, 1), Gain(2, 2)}},
+        {"never across a keep-duplicates frame (a store between)",
+         {{Gain(2, 1)}, {Cmd(CMD_STORE_PRESET, {3}), true}, {Gain(2, 2)}},
+         {Gain(2, 1), Cmd(CMD_STORE_PRESET, {3}), Gain(2, 2)}},
+        {"behind the keep-duplicates frame edits merge again",
+         {{Gain(2, 1)}, {Cmd(CMD_STORE_PRESET, {3}), true}, {Gain(2, 2)}, {Gain(3, 1)}, {Gain(2, 5)}},
+         {Gain(2, 1), Cmd(CMD_STORE_PRESET, {3}), Gain(2, 5), Gain(3, 1)}},
         {"PEQ: other band kept", {{Peq(2, 0, 1)}, {Peq(2, 1, 1)}}, {Peq(2, 0, 1), Peq(2, 1, 1)}},
         {"PEQ: other channel kept", {{Peq(2, 0, 1)}, {Peq(3, 0, 1)}}, {Peq(2, 0, 1), Peq(3, 0, 1)}},
         {"PEQ: same channel and band replaced", {{Peq(2, 4, 1)}, {Peq(2, 4, 7)}}, {Peq(2, 4, 7)}},
-        {"another device address is another target", {{Gain(2, 1, 1)}, {Gain(2, 1, 2)}}, {Gain(2, 1, 1), Gain(2, 1, 2)}},
+        {"another device address is another target",
+         {{Gain(2, 1, 1)}, {Gain(2, 1, 2)}},
+         {Gain(2, 1, 1), Gain(2, 1, 2)}},
         {"a command without target: latest wins", {{Mode(1)}, {Mode(2)}}, {Mode(2)}},
     };
     for (const Case &c : cases) {
@@ -49,7 +59,8 @@ TEST(SendQueue, CoalescingTable)
         ASSERT_EQ(q.Give(Cmd(CMD_POLL, {}), false), SendQueue::Given::SendNow);
         for (const Give &g : c.given)
             q.Give(g.frame, g.keep);
-        EXPECT_EQ(std::vector<BSTM>(q.Frames().begin(), q.Frames().end()), c.queued) << c.name;
+        const std::deque<BSTM> frames = q.Frames();
+        EXPECT_EQ(std::vector<BSTM>(frames.begin(), frames.end()), c.queued) << c.name;
     }
 }
 
@@ -80,18 +91,26 @@ TEST(SendQueue, RefusesAfterAFailureUntilAFrameCompletes)
     EXPECT_EQ(q.Give(Gain(2, 4), true), SendQueue::Given::Queued);
 }
 
-TEST(SendQueue, HasABound)
+TEST(SendQueue, AFullQueueOverflowsAndThenRefuses)
 {
     SendQueue q;
     q.Give(Gain(2, 0), true);
     for (std::size_t i = 0; i < SendQueue::MaxQueued; ++i)
         ASSERT_EQ(q.Give(Gain(2, static_cast<std::uint8_t>(i)), true), SendQueue::Given::Queued);
-    EXPECT_EQ(q.Give(Gain(3, 0), true), SendQueue::Given::Dropped);
-    EXPECT_EQ(q.Give(Gain(3, 0), false), SendQueue::Given::Dropped);
+    EXPECT_EQ(q.Give(Gain(2, 7), false), SendQueue::Given::Overflow) << "keep-duplicates frames are never replaced";
+    EXPECT_EQ(q.Give(Gain(3, 0), false), SendQueue::Given::Dropped) << "refused after the overflow";
     EXPECT_EQ(q.Size(), SendQueue::MaxQueued);
+
+    SendQueue edits;
+    edits.Give(Gain(2, 0), true);
+    for (std::size_t i = 0; i < SendQueue::MaxQueued; ++i)
+        ASSERT_EQ(edits.Give(Cmd(CMD_PEQ, {static_cast<std::uint8_t>(i >> 8), static_cast<std::uint8_t>(i), 0}), false),
+                  SendQueue::Given::Queued);  // 1024 (channel, band) pairs
+    EXPECT_EQ(edits.Give(Cmd(CMD_PEQ, {0, 9, 1}), false), SendQueue::Given::Replaced) << "a full queue still merges";
+    EXPECT_EQ(edits.Give(Gain(3, 0), false), SendQueue::Given::Overflow);
 }
 
-TEST(SendQueue, ClearDropsWaitingFramesOnly)
+TEST(SendQueue, ClearDropsWaitingFramesResetForgetsEverything)
 {
     SendQueue q;
     q.Give(Gain(2, 0), false);
@@ -100,7 +119,14 @@ TEST(SendQueue, ClearDropsWaitingFramesOnly)
     q.Clear();
     EXPECT_EQ(q.Size(), 0u);
     EXPECT_TRUE(q.Busy());
-    EXPECT_EQ(q.Give(Gain(4, 1), false), SendQueue::Given::Queued) << "nothing designated after a clear";
+    EXPECT_EQ(q.Give(Gain(4, 1), false), SendQueue::Given::Queued);
+
+    q.Failed();
+    q.Reset();
+    EXPECT_FALSE(q.Busy());
+    EXPECT_FALSE(q.Refusing());
+    EXPECT_EQ(q.Size(), 0u);
+    EXPECT_EQ(q.Give(Gain(4, 2), false), SendQueue::Given::SendNow);
 }
 
 TEST(SendQueue, ShortFramesAreNeverTakenForOneAnother)

@@ -55,6 +55,7 @@ class TestWindow : public FakeLinkHost {
 public:
     TestWindow()
     {
+        EnsureEventLoop();  // the socket is watched by the GUI thread's event loop
         handle = AllocateHWnd([this](TMessage &m) {
             if (m.Msg == WM_DEVICE_FRAME)
                 OnFrame(*reinterpret_cast<const BSTM *>(m.WParam));
@@ -86,13 +87,17 @@ public:
     }
     bool Done() const { return replies.size() == steps.size(); }
 
+    // As the dispatcher: a frame from another device address is dropped.
     void OnFrame(const BSTM &frame)
     {
         LCmd reply(frame, 1);
         ASSERT_TRUE(reply.IsValid());
-        ASSERT_EQ(reply.GetAddress(), 1);
+        if (reply.GetAddress() != 1) {
+            ++foreign;
+            return;
+        }
         replies.push_back(reply);
-        if (++next < steps.size())
+        if (send && ++next < steps.size())
             send(RequestFrame(steps[next]));
     }
 
@@ -117,6 +122,7 @@ public:
     std::size_t next = 0;
     std::function<void(const BSTM &)> send;
     std::vector<LCmd> replies;
+    int foreign = 0;  // frames from another device address
     std::vector<std::pair<std::uint32_t, std::uint32_t>> errors;
 };
 
@@ -144,7 +150,49 @@ protected:
         faults.silent = true;
         sim.SetFaults(faults);
     }
-    // The handshake to a silent processor: written once, resent twice, then reported.
+    // Every reply carries device ID 9 where the editor talks to device 1.
+    void AnswerFromAnotherId()
+    {
+        devsim::FaultSettings faults;
+        faults.wrongSource = 9;
+        sim.SetFaults(faults);
+    }
+    std::uint16_t ProgramGain(int ch)
+    {
+        return sim.WithProcessor([&](devsim::Processor &p) {
+            return devsim::Word(p.State().program, devsim::ChannelOffset(ch, &devsim::ChannelFields::gain));
+        });
+    }
+    std::uint16_t PresetGain(int slot, int ch)
+    {
+        return sim.WithProcessor([&](devsim::Processor &p) {
+            return devsim::Word(p.State().presets[static_cast<std::size_t>(slot)],
+                                devsim::ChannelOffset(ch, &devsim::ChannelFields::gain));
+        });
+    }
+    // Runs `body` with a serial transport open on the simulator's pseudo-terminal at 115200 8N1.
+    template <class Body>
+    void OnSerial(Body body)
+    {
+        StartPty();
+        LCommProc link(window.handle, window);
+        ASSERT_TRUE(link.Open(port, 115200, 8, 0, 0));
+        body(link);
+        link.Close();
+    }
+    // Runs `body` with a network transport open, its bytes coming through the window's socket.
+    template <class Body>
+    void OnNetwork(Body body)
+    {
+        StartTcp();
+        LNetProc link(window.handle, window);
+        window.net = &link;
+        ASSERT_TRUE(link.Open());
+        body(link);
+        link.Close();
+        window.net = nullptr;
+    }
+    // The handshake to a processor that gives no answer: written once, resent twice, then reported.
     template <class Link>
     void ExpectReportAfterTwoResends(Link &link)
     {
@@ -155,7 +203,6 @@ protected:
         EXPECT_EQ(window.errors[0], std::make_pair(std::uint32_t{LINK_ERR_TIMEOUT}, std::uint32_t{1}));
         EXPECT_TRUE(sim.WaitForFrames(3, 5000));
         EXPECT_EQ(sim.FrameLog().size(), 3u);
-        link.Close();
     }
 
     devsim::Simulator sim;
@@ -165,15 +212,13 @@ protected:
 
 TEST_F(WithSimulator, SerialReadSequence)
 {
-    StartPty();
-    LCommProc link(window.handle, window);
-    ASSERT_TRUE(link.Open(port, 115200, 8, 0, 0));
-    link.SetTimeout(1000);
-    link.SetRetryCount(2);
-    window.Begin(link);
-    ASSERT_TRUE(PumpUntil([&] { return window.Done(); }));
-    window.ExpectEveryReplyInOrder();
-    link.Close();
+    OnSerial([&](LCommProc &link) {
+        link.SetTimeout(1000);
+        link.SetRetryCount(2);
+        window.Begin(link);
+        ASSERT_TRUE(PumpUntil([&] { return window.Done(); }));
+        window.ExpectEveryReplyInOrder();
+    });
 }
 
 TEST_F(WithSimulator, NetworkReadSequenceWithStrayBytesAndSplitReplies)
@@ -182,37 +227,78 @@ TEST_F(WithSimulator, NetworkReadSequenceWithStrayBytesAndSplitReplies)
     faults.garbageBytes = 3;
     faults.splitBytes = 5;
     sim.SetFaults(faults);
-    StartTcp();
-    LNetProc link(window.handle, window);
-    window.net = &link;
-    ASSERT_TRUE(link.Open());
-    link.SetTimeout(4000);
-    link.SetRetryCount(2);
-    window.Begin(link);
-    ASSERT_TRUE(PumpUntil([&] { return window.Done(); }));
-    window.ExpectEveryReplyInOrder();
-    link.Close();
-    window.net = nullptr;
+    OnNetwork([&](LNetProc &link) {
+        link.SetTimeout(4000);
+        link.SetRetryCount(2);
+        window.Begin(link);
+        ASSERT_TRUE(PumpUntil([&] { return window.Done(); }));
+        window.ExpectEveryReplyInOrder();
+    });
 }
 
 TEST_F(WithSimulator, SilentSerialProcessorIsReportedAfterTheResends)
 {
     Silence();
-    StartPty();
-    LCommProc link(window.handle, window);
-    ASSERT_TRUE(link.Open(port, 115200, 8, 0, 0));
-    ExpectReportAfterTwoResends(link);
+    OnSerial([&](LCommProc &link) { ExpectReportAfterTwoResends(link); });
 }
 
 TEST_F(WithSimulator, SilentNetworkProcessorIsReportedAfterTheResends)
 {
     Silence();
-    StartTcp();
-    LNetProc link(window.handle, window);
-    window.net = &link;
-    ASSERT_TRUE(link.Open());
-    ExpectReportAfterTwoResends(link);
-    window.net = nullptr;
+    OnNetwork([&](LNetProc &link) { ExpectReportAfterTwoResends(link); });
+}
+
+// Each reply comes from another device ID: delivered (and dropped by the owner), but no answer to
+// the frame, which is resent and then reported as on a silent link.
+TEST_F(WithSimulator, SerialAnswerFromAnotherIdIsResentAndReported)
+{
+    AnswerFromAnotherId();
+    OnSerial([&](LCommProc &link) { ExpectReportAfterTwoResends(link); });
+    EXPECT_EQ(window.foreign, 3) << "the answer to each write was delivered";
+}
+
+TEST_F(WithSimulator, NetworkAnswerFromAnotherIdIsResentAndReported)
+{
+    AnswerFromAnotherId();
+    OnNetwork([&](LNetProc &link) { ExpectReportAfterTwoResends(link); });
+    EXPECT_EQ(window.foreign, 3) << "the answer to each write was delivered";
+}
+
+// A slider held behind a stalled frame: 1030 edits of four gains wait, and when the answer comes
+// the processor gets the last value of each. An edit given after a store never jumps ahead of it.
+TEST_F(WithSimulator, EditsBehindAStalledFrameKeepTheLastValueOfEachParameter)
+{
+    devsim::FaultSettings slow;
+    slow.delayMs = 300;
+    sim.SetFaults(slow);
+    OnSerial([&](LCommProc &link) {
+        link.SetTimeout(10000);
+        link.SetRetryCount(0);
+        link.SendFrame(RequestFrame({CMD_HANDSHAKE, -1, 0}), true);
+        ASSERT_TRUE(sim.WaitForFrames(1, 5000));
+        sim.SetFaults({});  // the handshake's answer is still on its way; the rest come at once
+
+        constexpr int Edits = 1030;
+        std::uint16_t last[6] = {};
+        for (int i = 0; i < Edits; ++i) {
+            const int ch = 2 + i % 4;
+            last[ch] = static_cast<std::uint16_t>(i);
+            link.SendFrame(CM_MCS_GAIN(1, ch, i).ToBytes(1), false);
+        }
+        link.SendFrame(CM_MCS_GAIN(1, 2, 2000).ToBytes(1), false);
+        link.SendFrame(CM_MCS_CMD(1, CMD_STORE_PRESET, 3).ToBytes(1), true);
+        link.SendFrame(CM_MCS_GAIN(1, 2, 3000).ToBytes(1), false);
+        EXPECT_EQ(link.QueuedFrames().size(), 6u) << "one frame per gain, the store, the gain after it";
+
+        ASSERT_TRUE(PumpUntil([&] { return sim.FrameLog().size() == 7 && !link.Busy(); }));
+        EXPECT_TRUE(window.errors.empty());
+        EXPECT_EQ(ProgramGain(2), 3000);
+        for (int ch = 3; ch <= 5; ++ch) {
+            EXPECT_EQ(ProgramGain(ch), last[ch]) << "channel " << ch;
+            EXPECT_EQ(PresetGain(2, ch), last[ch]) << "stored, channel " << ch;
+        }
+        EXPECT_EQ(PresetGain(2, 2), 2000) << "stored before the gain given after the store";
+    });
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "FakeTransportSink.h"
 #include "device/LNet.h"
 #include "device/LUsb.h"
+#include "device/SendQueue.h"
 #include "platform/os/Clock.h"
 
 #include <gtest/gtest.h>
@@ -171,6 +172,68 @@ TYPED_TEST(HostLinks, AFailedWaitIsReportedAndEndsTheWorker)
     EXPECT_EQ(rig.sink->Errors().size(), 1u);
 }
 
+// The frame in flight is answered only by the processor it went to; a frame to address 255 by any.
+TYPED_TEST(HostLinks, OnlyTheProcessorAskedEndsTheWait)
+{
+    struct Case {
+        const char *name;
+        std::uint8_t to;
+        std::uint8_t from;
+        bool answers;
+    };
+    const Case cases[] = {
+        {.name = "another processor", .to = 7, .from = 9, .answers = false},
+        {.name = "the processor asked", .to = 7, .from = 7, .answers = true},
+        {.name = "a frame to every processor", .to = 255, .from = 9, .answers = true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig<TypeParam> rig;
+        ASSERT_TRUE(rig.link->Open());
+        rig.link->SetTimeout(60000);
+        rig.link->SetRetryCount(1);
+        rig.link->SendFrame(Request(CMD_IDENTITY, c.to), true);
+        rig.link->SendFrame(Gain(2, 1), true);
+        ASSERT_TRUE(rig.host.WaitForWrites(1));
+        const BSTM reply = BuildDeviceFrame(c.from, 0, CMD_IDENTITY, BSTM{'V'});
+        rig.Answer(reply);
+        ASSERT_TRUE(rig.sink->WaitForDelivered(1));
+        EXPECT_EQ(rig.sink->Delivered()[0], reply) << "delivered either way";
+        rig.link->SetTimeout(5);
+        rig.Answer({0x55});  // a stray byte: the worker's next wait is a short one
+        if (c.answers) {
+            ASSERT_TRUE(rig.host.WaitForWrites(2));
+            EXPECT_EQ(rig.host.Writes()[1], Gain(2, 1)) << "the next frame goes out";
+        }
+        else {
+            ASSERT_TRUE(rig.sink->WaitForErrors(1)) << "resent, then reported as unanswered";
+            EXPECT_EQ(rig.sink->Errors()[0].wparam, LINK_ERR_TIMEOUT);
+            EXPECT_EQ(rig.sink->Errors()[0].lparam, c.to);
+            EXPECT_EQ(rig.host.Writes(), (std::vector<BSTM>{Request(CMD_IDENTITY, c.to), Request(CMD_IDENTITY, c.to)}));
+            EXPECT_EQ(rig.link->QueuedFrames().size(), 1u) << "the queue waited";
+        }
+    }
+}
+
+TYPED_TEST(HostLinks, AFullQueueIsReportedAsABrokenLink)
+{
+    Rig<TypeParam> rig;
+    ASSERT_TRUE(rig.link->Open());
+    rig.link->SetTimeout(60000);
+    rig.link->SendFrame(Request(CMD_STORE_PRESET, 7, {1}), true);  // never answered
+    for (std::size_t i = 0; i < SendQueue::MaxQueued; ++i)
+        rig.link->SendFrame(Request(CMD_STORE_PRESET, 7, {static_cast<std::uint8_t>(i)}), true);
+    EXPECT_TRUE(rig.sink->Errors().empty());
+    rig.link->SendFrame(Gain(2, 1), false);
+    ASSERT_TRUE(rig.sink->WaitForErrors(1));
+    EXPECT_EQ(rig.sink->Errors()[0].wparam, LINK_ERR_TIMEOUT);
+    EXPECT_EQ(rig.sink->Errors()[0].lparam, 7) << "the address of the frame that stalled the link";
+    rig.link->SendFrame(Gain(2, 2), false);
+    Pause(10);
+    EXPECT_EQ(rig.sink->Errors().size(), 1u) << "reported once; the link takes nothing more";
+    EXPECT_EQ(rig.link->QueuedFrames().size(), SendQueue::MaxQueued);
+}
+
 // --- Send queue and delivery ------------------------------------------------------------------
 
 TYPED_TEST(HostLinks, TheNextFrameGoesOutOnlyAfterTheOwnerHandledTheLast)
@@ -315,6 +378,35 @@ TYPED_TEST(HostLinks, OpenCloseAndSendsAroundThem)
     EXPECT_EQ(rig.host.WriteCount(), 0u);
     EXPECT_TRUE(rig.sink->Delivered().empty());
     EXPECT_TRUE(rig.sink->Errors().empty());
+}
+
+TYPED_TEST(HostLinks, CloseLeavesATransportThatOpensAgain)
+{
+    Rig<TypeParam> rig;
+    ASSERT_TRUE(rig.link->Open());
+    rig.link->SetTimeout(5);
+    rig.link->SetRetryCount(0);
+    rig.link->SendFrame(Request(5), true);  // reported at the first time-out
+    ASSERT_TRUE(rig.sink->WaitForErrors(1));
+    rig.link->SendFrame(Gain(2, 1), true);
+    EXPECT_TRUE(rig.link->Busy());
+    rig.Answer({0x10, 0x02, 0x07});  // half a frame left behind
+    rig.link->Close();
+    EXPECT_FALSE(rig.link->Busy()) << "the stuck frame is forgotten";
+
+    ASSERT_TRUE(rig.link->Open());
+    rig.link->SetTimeout(60000);
+    rig.link->SendFrame(Gain(3, 1), true);
+    ASSERT_TRUE(rig.host.WaitForWrites(2)) << "refused no longer: goes out at once";
+    EXPECT_EQ(rig.host.Writes()[1], Gain(3, 1));
+    rig.Answer(Reply(CMD_ACK));
+    ASSERT_TRUE(rig.sink->WaitForDelivered(1));
+    EXPECT_EQ(rig.sink->Delivered()[0], Reply(CMD_ACK)) << "no bytes of the last session in front";
+    ASSERT_TRUE(Eventually([&] { return !rig.link->Busy(); }));
+    rig.link->SetTimeout(5);
+    Pause(50);
+    EXPECT_EQ(rig.host.WriteCount(), 2u) << "nothing of the last session is resent";
+    EXPECT_EQ(rig.sink->Errors().size(), 1u);
 }
 
 TYPED_TEST(HostLinks, CloseWithQueuedFramesSendsNone)

@@ -18,6 +18,7 @@ protected:
     void SetUp() override
     {
         HidFixture::SetUp();  // no USB device: the test backend stays empty
+        EnsureEventLoop();    // the socket is watched by the GUI thread's event loop
         std::string error;
         ASSERT_TRUE(sim.ListenTcp("192.168.1.101", DeviceSession::NetworkPort, &error)) << error;
         ASSERT_TRUE(sim.Start(&error)) << error;

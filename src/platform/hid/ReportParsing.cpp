@@ -210,6 +210,13 @@ void PhysicalRange(const ValueCaps &c, std::int64_t *min, std::int64_t *max)
     }
 }
 
+// offset * span / range for an offset within [0, range] and spans of 32-bit ranges: every factor
+// is below 2^32, so the product fits an unsigned 64-bit number where a signed one would overflow.
+std::int64_t Rescale(std::int64_t offset, std::int64_t span, std::int64_t range)
+{
+    return static_cast<std::int64_t>(std::uint64_t(offset) * std::uint64_t(span) / std::uint64_t(range));
+}
+
 // A single value of the report (not a value array).
 Status FindScalar(ReportType type, UsageCode page, std::uint16_t linkCollection, UsageCode usage, const PreparsedData *data,
                   const std::uint8_t *report, std::uint32_t length, const ReportControl **found)
@@ -255,10 +262,11 @@ std::uint32_t NullValue(const ValueCaps &c)
     if (c.LogicalMin > 0 || c.LogicalMax < 0)
         return 0;
     const std::uint16_t size = std::min<std::uint16_t>(c.BitSize, 32);
+    // In 64 bits: a range that reaches the 32-bit limits has its null value outside them.
     if (c.LogicalMin < 0)
-        return static_cast<std::uint32_t>(c.LogicalMin - 1);  // most negative below the range
+        return static_cast<std::uint32_t>(std::int64_t{c.LogicalMin} - 1);  // most negative below the range
     const std::uint64_t top = (std::uint64_t(1) << size) - 1;
-    return std::uint64_t(c.LogicalMax) < top ? static_cast<std::uint32_t>(c.LogicalMax + 1) : 0;
+    return std::uint64_t(c.LogicalMax) < top ? static_cast<std::uint32_t>(std::uint64_t(c.LogicalMax) + 1) : 0;
 }
 
 Status CollectOn(ReportType type, UsageCode page, std::uint16_t linkCollection, bool anyPage,
@@ -513,7 +521,8 @@ Status GetScaledUsageValue(ReportType type, UsageCode page, std::uint16_t linkCo
     if (logical < c.LogicalMin || logical > c.LogicalMax)
         return c.HasNull ? kStatusNull : kStatusValueOutOfRange;
     if (value)
-        *value = static_cast<std::int32_t>((logical - c.LogicalMin) * (pmax - pmin) / (std::int64_t(c.LogicalMax) - c.LogicalMin) + pmin);
+        *value = static_cast<std::int32_t>(
+            Rescale(logical - c.LogicalMin, pmax - pmin, std::int64_t(c.LogicalMax) - c.LogicalMin) + pmin);
     return kStatusSuccess;
 }
 
@@ -555,7 +564,8 @@ Status SetScaledUsageValue(ReportType type, UsageCode page, std::uint16_t linkCo
         WriteBits(report, reportLength, ValuePos(*rc, usage), rc->bitSize, NullValue(c));
         return kStatusNull;
     }
-    const std::int64_t logical = (value - pmin) * (std::int64_t(c.LogicalMax) - c.LogicalMin) / (pmax - pmin) + c.LogicalMin;
+    const std::int64_t logical =
+        Rescale(value - pmin, std::int64_t(c.LogicalMax) - c.LogicalMin, pmax - pmin) + c.LogicalMin;
     WriteBits(report, reportLength, ValuePos(*rc, usage), rc->bitSize, static_cast<std::uint32_t>(logical));
     return kStatusSuccess;
 }

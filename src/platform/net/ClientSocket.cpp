@@ -2,11 +2,11 @@
 
 #include "platform/runtime/Messages.h"
 
+#include <QSocketNotifier>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
-#include <poll.h>
-#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -15,7 +15,6 @@
 #include <cerrno>
 #include <cstring>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 namespace net {
@@ -30,103 +29,100 @@ enum Kind : unsigned { KindConnecting = 1, KindConnected, KindRead, KindDisconne
 // Received bytes beyond this wait in the socket until the GUI thread has taken some.
 constexpr std::size_t ReceiveCap = 64 * 1024;
 
-void Signal(int fd)
-{
-    const std::uint64_t one = 1;
-    [[maybe_unused]] ssize_t n = ::write(fd, &one, sizeof one);
-}
-
-void Drain(int fd)
-{
-    std::uint64_t count;
-    [[maybe_unused]] ssize_t n = ::read(fd, &count, sizeof count);
-}
+// A notifier may be dropped from inside its own signal (a handler closes the socket): it is
+// switched off at once and deleted when the event loop next runs.
+struct LaterDelete {
+    void operator()(QSocketNotifier *n) const
+    {
+        n->setEnabled(false);
+        n->deleteLater();
+    }
+};
+using Notifier = std::unique_ptr<QSocketNotifier, LaterDelete>;
 
 }  // namespace
 
 struct ClientSocket::Shared {
-    ClientSocket *owner = nullptr;  // GUI thread only; null once the socket is gone
+    ClientSocket *owner = nullptr;  // null once the socket is gone
     HWND window = nullptr;
     // Changed on the GUI thread; notifications of an older session are dropped.
     std::atomic<std::uint64_t> session{0};
-    bool active = false;        // GUI thread
-    std::thread io;
-    int stopFd = -1;  // ends the I/O thread
-    int wakeFd = -1;  // the GUI thread took received bytes
+    bool active = false;
+    // The socket's readiness, watched by the GUI thread's event loop: writable once while
+    // connecting, readable from the connect notification on.
+    Notifier writable, readable;
+    std::vector<std::uint8_t> received;
+    bool readPosted = false;  // a read notification is queued
 
-    std::mutex mutex;  // guards what follows
+    std::mutex mutex;  // guards what follows (SendBuf comes from any thread)
     int fd = -1;
     bool connected = false;
-    bool readPosted = false;
-    std::vector<std::uint8_t> received;
     std::string remote;
 
     void Post(std::uint64_t forSession, unsigned kind, int code = 0)
     {
         ::PostMessage(window, WM_SOCKET_NOTIFY, static_cast<WPARAM>(forSession << 8 | kind), code);
     }
-
-    // The I/O thread of one session: completes the connection, then reads until the peer closes,
-    // an error occurs or the session is stopped.
-    void Run(std::uint64_t forSession)
+    void PostError(std::uint64_t forSession, ErrorEvent event, int code)
     {
-        pollfd fds[3] = {{stopFd, POLLIN, 0}, {wakeFd, POLLIN, 0}, {fd, POLLOUT, 0}};
-        bool connecting = true;
-        for (;;) {
-            if (!connecting) {
-                std::lock_guard lock(mutex);
-                fds[2].events = received.size() < ReceiveCap ? POLLIN : 0;
-            }
-            if (::poll(fds, 3, -1) < 0) {
-                if (errno == EINTR)
-                    continue;
-                Post(forSession, ErrorBase + static_cast<unsigned>(ErrorEvent::General), errno);
-                return;
-            }
-            if (fds[0].revents)
-                return;
-            if (fds[1].revents)
-                Drain(wakeFd);
-            if (!fds[2].revents)
-                continue;
-            if (connecting) {
-                int error = 0;
-                socklen_t size = sizeof error;
-                ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size);
-                if (error != 0) {
-                    Post(forSession, ErrorBase + static_cast<unsigned>(ErrorEvent::Connect), error);
-                    return;
-                }
-                sockaddr_in peer{};
-                socklen_t peerSize = sizeof peer;
-                char text[INET_ADDRSTRLEN] = "";
-                if (::getpeername(fd, reinterpret_cast<sockaddr *>(&peer), &peerSize) == 0)
-                    ::inet_ntop(AF_INET, &peer.sin_addr, text, sizeof text);
-                {
-                    std::lock_guard lock(mutex);
-                    connected = true;
-                    remote = text;
-                }
-                connecting = false;
-                Post(forSession, KindConnected);
-                continue;
-            }
+        Post(forSession, ErrorBase + static_cast<unsigned>(event), code);
+    }
+
+    // The connection attempt ended: connected, or a connect error.
+    void OnWritable(std::uint64_t forSession)
+    {
+        writable.reset();
+        int error = 0;
+        socklen_t size = sizeof error;
+        ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size);
+        if (error != 0) {
+            PostError(forSession, ErrorEvent::Connect, error);
+            return;
+        }
+        sockaddr_in peer{};
+        socklen_t peerSize = sizeof peer;
+        char text[INET_ADDRSTRLEN] = "";
+        if (::getpeername(fd, reinterpret_cast<sockaddr *>(&peer), &peerSize) == 0)
+            ::inet_ntop(AF_INET, &peer.sin_addr, text, sizeof text);
+        {
+            std::lock_guard lock(mutex);
+            connected = true;
+            remote = text;
+        }
+        Post(forSession, KindConnected);
+    }
+
+    // Bytes arrived, or the peer closed, or the connection failed. The read notification goes to
+    // the owner at once, from the event loop, unless one is already queued.
+    void OnReadable(std::uint64_t forSession)
+    {
+        bool got = false;
+        while (received.size() < ReceiveCap) {
             std::uint8_t buffer[4096];
             const ssize_t n = ::recv(fd, buffer, sizeof buffer, MSG_DONTWAIT);
-            if (n < 0 && (errno == EAGAIN || errno == EINTR))
+            if (n < 0 && errno == EINTR)
                 continue;
+            if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+                break;
             if (n <= 0) {
+                readable.reset();
                 if (n < 0)
-                    Post(forSession, ErrorBase + static_cast<unsigned>(ErrorEvent::Receive), errno);
+                    PostError(forSession, ErrorEvent::Receive, errno);
                 Post(forSession, KindDisconnected);
-                return;
+                break;
             }
-            std::lock_guard lock(mutex);
             received.insert(received.end(), buffer, buffer + n);
-            if (!readPosted) {
-                readPosted = true;
-                Post(forSession, KindRead);
-            }
+            got = true;
+        }
+        if (received.size() >= ReceiveCap && readable)
+            readable->setEnabled(false);
+        if (!got || readPosted || !owner)
+            return;
+        try {
+            owner->Notify(KindRead, 0);
+        }
+        catch (...) {
+            ReportQueuedMessageException(std::current_exception());
         }
     }
 };
@@ -179,14 +175,13 @@ void ClientSocket::SetActive(bool active)
     sockaddr_in to{};
     to.sin_family = AF_INET;
     to.sin_port = htons(port_);
-    int fd = -1;
     if (::inet_pton(AF_INET, address_.c_str(), &to.sin_addr) != 1) {
-        s.Post(session, ErrorBase + static_cast<unsigned>(ErrorEvent::Connect), EINVAL);
+        s.PostError(session, ErrorEvent::Connect, EINVAL);
         return;
     }
-    fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0) {
-        s.Post(session, ErrorBase + static_cast<unsigned>(ErrorEvent::Connect), errno);
+        s.PostError(session, ErrorEvent::Connect, errno);
         return;
     }
     const int one = 1;
@@ -194,17 +189,16 @@ void ClientSocket::SetActive(bool active)
     if (::connect(fd, reinterpret_cast<sockaddr *>(&to), sizeof to) != 0 && errno != EINPROGRESS) {
         const int error = errno;
         ::close(fd);
-        s.Post(session, ErrorBase + static_cast<unsigned>(ErrorEvent::Connect), error);
+        s.PostError(session, ErrorEvent::Connect, error);
         return;
     }
     {
         std::lock_guard lock(s.mutex);
         s.fd = fd;
     }
-    s.stopFd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-    s.wakeFd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-    std::shared_ptr<Shared> keep = shared_;
-    s.io = std::thread([keep, session] { keep->Run(session); });
+    s.writable.reset(new QSocketNotifier(fd, QSocketNotifier::Write));
+    Shared *shared = shared_.get();
+    QObject::connect(s.writable.get(), &QSocketNotifier::activated, [shared, session] { shared->OnWritable(session); });
 }
 
 void ClientSocket::Stop()
@@ -212,22 +206,15 @@ void ClientSocket::Stop()
     Shared &s = *shared_;
     ++s.session;  // whatever the closed session still posts is dropped
     s.active = false;
-    if (s.io.joinable()) {
-        Signal(s.stopFd);
-        s.io.join();
-    }
-    for (int *fd : {&s.stopFd, &s.wakeFd})
-        if (*fd >= 0) {
-            ::close(*fd);
-            *fd = -1;
-        }
+    s.writable.reset();
+    s.readable.reset();
+    s.readPosted = false;
+    s.received.clear();
     std::lock_guard lock(s.mutex);
     if (s.fd >= 0)
         ::close(s.fd);
     s.fd = -1;
     s.connected = false;
-    s.readPosted = false;
-    s.received.clear();
     s.remote.clear();
 }
 
@@ -239,20 +226,23 @@ void ClientSocket::Notify(unsigned kind, int code)
         if (OnConnecting)
             OnConnecting(*this);
         return;
-    case KindConnected:
+    case KindConnected: {
+        // Reads are watched from now on, so that no read notification comes before this one.
+        const std::uint64_t session = s.session;
+        Shared *shared = shared_.get();
+        s.readable.reset(new QSocketNotifier(s.fd, QSocketNotifier::Read));
+        QObject::connect(s.readable.get(), &QSocketNotifier::activated,
+                         [shared, session] { shared->OnReadable(session); });
         if (OnConnect)
             OnConnect(*this);
         return;
+    }
     case KindRead: {
-        {
-            std::lock_guard lock(s.mutex);
-            s.readPosted = false;
-        }
+        s.readPosted = false;
         const std::uint64_t session = s.session;
         if (OnRead)
             OnRead(*this);
         // Bytes left over call for another read, as long as this session still runs.
-        std::lock_guard lock(s.mutex);
         if (session == s.session && !s.received.empty() && !s.readPosted) {
             s.readPosted = true;
             s.Post(session, KindRead);
@@ -286,7 +276,7 @@ int ClientSocket::SendBuf(const void *bytes, int count)
     const ssize_t n = ::send(s.fd, bytes, static_cast<std::size_t>(count), MSG_NOSIGNAL | MSG_DONTWAIT);
     if (n < 0) {
         if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
-            s.Post(s.session.load(), ErrorBase + static_cast<unsigned>(ErrorEvent::Send), errno);
+            s.PostError(s.session.load(), ErrorEvent::Send, errno);
         return -1;
     }
     return static_cast<int>(n);
@@ -294,7 +284,6 @@ int ClientSocket::SendBuf(const void *bytes, int count)
 
 int ClientSocket::ReceiveLength() const
 {
-    std::lock_guard lock(shared_->mutex);
     return static_cast<int>(shared_->received.size());
 }
 
@@ -303,13 +292,11 @@ int ClientSocket::ReceiveBuf(void *buffer, int size)
     Shared &s = *shared_;
     if (size <= 0)
         return 0;
-    std::lock_guard lock(s.mutex);
     const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(size), s.received.size());
     std::memcpy(buffer, s.received.data(), n);
-    const bool wasFull = s.received.size() >= ReceiveCap;
     s.received.erase(s.received.begin(), s.received.begin() + static_cast<std::ptrdiff_t>(n));
-    if (wasFull && s.received.size() < ReceiveCap && s.wakeFd >= 0)
-        Signal(s.wakeFd);
+    if (s.received.size() < ReceiveCap && s.readable)
+        s.readable->setEnabled(true);
     return static_cast<int>(n);
 }
 

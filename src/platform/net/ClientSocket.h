@@ -2,9 +2,11 @@
 // A non-blocking TCP client in the manner of the window framework's client socket: set Address
 // (dotted IPv4; no name lookup) and Port, make it Active, and it connects in the background. Its
 // notifications (connecting, connected, data to read, error, disconnected) arrive on the GUI
-// thread through the window messages. SendBuf may be called from any thread; ReceiveBuf takes
-// what has arrived, on the GUI thread (normally inside OnRead, which comes again while bytes are
-// left).
+// thread, in that order. The GUI thread's event loop (the Qt application's) watches the socket
+// itself, so arriving bytes wake the GUI thread directly and OnRead runs at once from the loop;
+// the other notifications come through the window messages. SendBuf may be called from any
+// thread; ReceiveBuf takes what has arrived, on the GUI thread (normally inside OnRead, which comes
+// again while bytes are left).
 //
 // An error notification passes its code by reference: a handler that sets it to 0 has dealt with
 // it; otherwise the socket raises ESocketError from the notification (the framework shows it).
@@ -58,7 +60,7 @@ public:
     NotifyEvent OnConnecting, OnConnect, OnRead, OnDisconnect;
     ErrorEventHandler OnError;
 
-    struct Shared;  // state shared with the I/O thread and the notification window
+    struct Shared;  // state shared with the notification window and the readiness watchers
 
 private:
     void Notify(unsigned kind, int code);

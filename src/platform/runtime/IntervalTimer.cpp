@@ -47,6 +47,7 @@ void TIntervalTimer::WndProc(TMessage &message)
         else
             Stop();
     }
-    if (onTick_)
-        onTick_();
+    // A copy: the tick may destroy this timer.
+    if (const std::function<void()> tick = onTick_)
+        tick();
 }

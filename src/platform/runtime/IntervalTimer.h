@@ -1,8 +1,9 @@
 #pragma once
 // A per-control timer with an initial delay: the first tick comes after InitialDelay (or after
 // Interval when the delay is 0), then one every Interval. Starting a running timer changes
-// nothing; Stop ends it. Ticks run OnTick on the GUI thread. It owns a hidden utility window and
-// sets window timer 1 on it, so the manual test clock drives it like every other timer.
+// nothing; Stop ends it. Ticks run OnTick on the GUI thread; a tick may destroy its timer. It
+// owns a hidden utility window and sets window timer 1 on it, so the manual test clock drives it
+// like every other timer.
 
 #include "platform/runtime/Messages.h"
 

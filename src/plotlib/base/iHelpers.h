@@ -26,6 +26,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <utility>
 
 class TComponent;
@@ -33,6 +34,7 @@ class TPageControl;
 class TPersistent;
 class TStrings;
 class TWinControl;
+class TReader;
 class TWriter;
 
 // ---- Text flags of iDrawText ---------------------------------------------------------------------
@@ -147,6 +149,14 @@ bool iExtractValue(const QString &Key, QString &Value, TStrings *Lines);
 // The stored read/write published properties and the defined properties of Instance, inside the
 // writer's current collection item. A framework exception ends the writing silently.
 void iWritePropertiesToWriter(TWriter &Writer, TPersistent *Instance);
+// A collection value of Count items; WriteItem(Index) writes the properties of each item.
+void iWriteCollection(TWriter &Writer, int Count, const std::function<void(int Index)> &WriteItem);
+// Reads a collection value: Make gives the object that takes the next item's property
+// assignments, Done receives it once they are read. A value that is no collection is passed over.
+// When an item fails to read, Failed (when given) receives its object and the error passes on.
+void iReadCollection(TReader &Reader, const std::function<TPersistent *()> &Make,
+                     const std::function<void(TPersistent *)> &Done,
+                     const std::function<void(TPersistent *)> &Failed = {});
 
 // The property lines saved as a file in the system code page with CR LF, written atomically:
 // on failure the old file stays whole and EWriteError carries the reason.

@@ -214,6 +214,42 @@ void iWritePropertiesToWriter(TWriter &Writer, TPersistent *Instance)
     }
 }
 
+void iWriteCollection(TWriter &Writer, int Count, const std::function<void(int Index)> &WriteItem)
+{
+    Writer.WriteValue(vaCollection);
+    for (int i = 0; i < Count; ++i) {
+        Writer.WriteListBegin();
+        WriteItem(i);
+        Writer.WriteListEnd();
+    }
+    Writer.WriteListEnd();
+}
+
+void iReadCollection(TReader &Reader, const std::function<TPersistent *()> &Make,
+                     const std::function<void(TPersistent *)> &Done, const std::function<void(TPersistent *)> &Failed)
+{
+    if (Reader.NextValue() != vaCollection) {
+        Reader.SkipValue();
+        return;
+    }
+    Reader.ReadValue();
+    while (!Reader.EndOfList()) {
+        Reader.ReadListBegin();
+        TPersistent *item = Make();
+        try {
+            while (!Reader.EndOfList())
+                Reader.ReadProperty(item);
+            Reader.ReadListEnd();
+        } catch (...) {
+            if (Failed)
+                Failed(item);
+            throw;
+        }
+        Done(item);
+    }
+    Reader.ReadListEnd();
+}
+
 void iSaveLinesToFile(TStrings *Lines, const QString &FileName)
 {
     TMemoryStream bytes;

@@ -317,30 +317,13 @@ bool TiOPCItemManager::Designing()
 
 void TiOPCItemManager::WriteToStream(TWriter &Writer)
 {
-    Writer.WriteValue(vaCollection);
-    for (int i = 0; i < Count(); ++i) {
-        Writer.WriteListBegin();
-        iWritePropertiesToWriter(Writer, Items(i));
-        Writer.WriteListEnd();
-    }
-    Writer.WriteListEnd();
+    iWriteCollection(Writer, Count(), [&](int Index) { iWritePropertiesToWriter(Writer, Items(Index)); });
 }
 
 void TiOPCItemManager::ReadFromStream(TReader &Reader)
 {
     Clear();
-    if (Reader.NextValue() != vaCollection) {
-        Reader.SkipValue();
-        return;
-    }
-    Reader.ReadValue();
-    while (!Reader.EndOfList()) {
-        Reader.ReadListBegin();
-        TiOPCItem *item = Adopt(std::make_unique<TiOPCItem>());
-        while (!Reader.EndOfList())
-            Reader.ReadProperty(item);
-        Reader.ReadListEnd();
-        item->Loaded();
-    }
-    Reader.ReadListEnd();
+    iReadCollection(
+        Reader, [this]() -> TPersistent * { return Adopt(std::make_unique<TiOPCItem>()); },
+        [](TPersistent *Item) { static_cast<TiOPCItem *>(Item)->Loaded(); });
 }

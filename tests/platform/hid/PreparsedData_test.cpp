@@ -178,6 +178,65 @@ TEST(PreparsedData, OneByteMaximumAboveMinimumReadsUnsigned)
     EXPECT_EQ(pp->controls(ReportType::Input)[0].caps.LogicalMax, 255);
 }
 
+// Values whose ranges reach the 32-bit limits: null values and scaling are computed without
+// overflow. The first descriptor was found by fuzzing (a 32-bit value 0 to 0x7FFFFFFF with a null
+// state, beside an output and eight buttons); its null value lies just above the range.
+TEST(PreparsedData, NullValuesAndScalingHoldAtThe32BitLimits)
+{
+    const std::vector<std::uint8_t> fuzzFound = {
+        0x05, 0x01, 0x09, 0x04, 0xA1, 0x01, 0x09, 0x30, 0x15, 0x00, 0x27, 0xFF, 0xFF, 0xFF, 0x7F, 0x75, 0x20,
+        0x95, 0x01, 0x81, 0x42, 0x09, 0x31, 0x15, 0x81, 0x25, 0x7F, 0x75, 0x08, 0x95, 0x02, 0x91, 0x02, 0x05,
+        0x09, 0x19, 0x01, 0x29, 0x08, 0x15, 0x00, 0x25, 0x01, 0x75, 0x01, 0x95, 0x08, 0x81, 0x02, 0xC0};
+    // One 32-bit value with a null state over the whole signed range, logical and physical.
+    const std::vector<std::uint8_t> fullRange = {0x05, 0x01, 0x09, 0x04, 0xA1, 0x01, 0x09, 0x30, 0x17, 0x00, 0x00, 0x00,
+                                                 0x80, 0x27, 0xFF, 0xFF, 0xFF, 0x7F, 0x37, 0x00, 0x00, 0x00, 0x80, 0x47,
+                                                 0xFF, 0xFF, 0xFF, 0x7F, 0x75, 0x20, 0x95, 0x01, 0x81, 0x42, 0xC0};
+    const auto Value = [](const std::uint8_t *report) {
+        return std::uint32_t(report[1]) | std::uint32_t(report[2]) << 8 | std::uint32_t(report[3]) << 16 |
+               std::uint32_t(report[4]) << 24;
+    };
+
+    const auto fuzzed = hid::PreparsedData::Parse(fuzzFound);
+    ASSERT_TRUE(fuzzed);
+    std::uint8_t report[6] = {};
+    ASSERT_EQ(hid::InitializeReportForID(ReportType::Input, 0, fuzzed.get(), report, sizeof report),
+              hid::kStatusSuccess);
+    EXPECT_EQ(Value(report), 0x80000000u) << "null value above a range ending at 0x7FFFFFFF";
+    EXPECT_EQ(hid::SetScaledUsageValue(ReportType::Input, 1, 0, 0x30, 0x7FFFFFFF, fuzzed.get(), report, sizeof report),
+              hid::kStatusSuccess);
+    EXPECT_EQ(Value(report), 0x7FFFFFFFu);
+    EXPECT_EQ(hid::SetScaledUsageValue(ReportType::Input, 1, 0, 0x30, -1, fuzzed.get(), report, sizeof report),
+              hid::kStatusNull);
+    EXPECT_EQ(Value(report), 0x80000000u);
+
+    const auto full = hid::PreparsedData::Parse(fullRange);
+    ASSERT_TRUE(full);
+    std::uint8_t fresh[5] = {};
+    ASSERT_EQ(hid::InitializeReportForID(ReportType::Input, 0, full.get(), fresh, sizeof fresh), hid::kStatusSuccess);
+    struct Case {
+        const char *name;
+        std::int32_t scaled;
+        std::uint32_t raw;
+    };
+    const Case cases[] = {
+        {.name = "largest", .scaled = INT32_MAX, .raw = 0x7FFFFFFFu},
+        {.name = "smallest", .scaled = INT32_MIN, .raw = 0x80000000u},
+        {.name = "zero", .scaled = 0, .raw = 0},
+        {.name = "minus one", .scaled = -1, .raw = 0xFFFFFFFFu},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::uint8_t r[5] = {};
+        ASSERT_EQ(hid::SetScaledUsageValue(ReportType::Input, 1, 0, 0x30, c.scaled, full.get(), r, sizeof r),
+                  hid::kStatusSuccess);
+        EXPECT_EQ(Value(r), c.raw);
+        std::int32_t back = 0;
+        ASSERT_EQ(hid::GetScaledUsageValue(ReportType::Input, 1, 0, 0x30, &back, full.get(), r, sizeof r),
+                  hid::kStatusSuccess);
+        EXPECT_EQ(back, c.scaled);
+    }
+}
+
 TEST(PreparsedData, MalformedDescriptorsAreRefused)
 {
     const std::vector<std::vector<std::uint8_t>> cases = {

@@ -1,6 +1,6 @@
 // The client socket against a listener on 127.0.0.1: notifications on the GUI thread (this test's
-// thread, which delivers the queued messages), reads a little at a time, sends from another thread,
-// refused connections and closing from either side.
+// thread, which runs the event loop and delivers the queued messages), reads a little at a time,
+// sends from another thread, refused connections and closing from either side.
 
 #include "platform/net/ClientSocket.h"
 
@@ -100,6 +100,7 @@ struct Recorder {
 
 TEST(ClientSocket, ConnectsReadsSendsAndSeesThePeerClose)
 {
+    EnsureEventLoop();
     Listener server;
     net::ClientSocket socket;
     Recorder r(socket);
@@ -136,6 +137,7 @@ TEST(ClientSocket, ConnectsReadsSendsAndSeesThePeerClose)
 
 TEST(ClientSocket, RefusedAndMalformedAddressesReportConnectErrors)
 {
+    EnsureEventLoop();
     std::uint16_t freePort;
     {
         Listener probe;  // a port that nobody listens on once the probe is gone
@@ -159,6 +161,7 @@ TEST(ClientSocket, RefusedAndMalformedAddressesReportConnectErrors)
 
 TEST(ClientSocket, AnErrorLeftUnhandledIsRaised)
 {
+    EnsureEventLoop();
     static std::vector<std::string> raised;
     SetQueuedMessageExceptionHandler([](std::exception_ptr e) {
         try {
@@ -185,6 +188,7 @@ TEST(ClientSocket, AnErrorLeftUnhandledIsRaised)
 
 TEST(ClientSocket, ClosingDropsWhatTheOldConnectionStillHadQueued)
 {
+    EnsureEventLoop();
     Listener server;
     net::ClientSocket socket;
     Recorder r(socket);

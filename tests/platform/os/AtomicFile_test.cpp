@@ -4,9 +4,11 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -136,23 +138,63 @@ TEST_F(AtomicFile, FailedWriteKeepsTheOldFile)
     EXPECT_EQ(Names(), std::set<std::string>{"old.unt"});
 }
 
-// A folder without write permission; root passes such checks, so this only runs where the
-// permission is really enforced.
+// What a write in another process gave.
+struct Outcome {
+    bool written = false;
+    std::string error;
+};
+
+// Root passes every permission check, so as root the write runs in a child process that has
+// dropped to the unprivileged user `nobody`, to whom the folder is handed first.
+Outcome WriteAsUnprivilegedUser(const std::string &folder, const std::string &path, const std::string &bytes)
+{
+    constexpr uid_t Nobody = 65534;
+    if (chown(folder.c_str(), Nobody, Nobody) != 0 || chown(path.c_str(), Nobody, Nobody) != 0)
+        return {false, "chown failed"};
+    int fds[2];
+    if (pipe(fds) != 0)
+        return {false, "pipe failed"};
+    const pid_t child = fork();
+    if (child == 0) {
+        close(fds[0]);
+        std::string message = "could not drop privileges";
+        char written = 0;
+        if (setgroups(0, nullptr) == 0 && setgid(Nobody) == 0 && setuid(Nobody) == 0 && geteuid() != 0) {
+            message.clear();
+            written = os::WriteFileAtomic(path, bytes, &message) ? 1 : 0;
+        }
+        const std::string reply = written + message;
+        const bool sent = write(fds[1], reply.data(), reply.size()) == static_cast<ssize_t>(reply.size());
+        _exit(sent ? 0 : 1);
+    }
+    close(fds[1]);
+    std::string reply;
+    char buffer[256];
+    for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;)
+        reply.append(buffer, static_cast<std::size_t>(n));
+    close(fds[0]);
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
+        reply.empty())
+        return {false, "the child process failed"};
+    return {reply[0] == 1, reply.substr(1)};
+}
+
+// A folder without write permission, for whatever user runs the tests.
 TEST_F(AtomicFile, ReadOnlyFolderIsReported)
 {
     const std::string path = Path("old.unt");
     ASSERT_TRUE(os::WriteFileAtomic(path, std::string("old")));
     ASSERT_EQ(chmod(folder_.c_str(), 0500), 0);
-    const int probe = open(Path("probe").c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
-    if (probe >= 0) {
-        close(probe);
-        unlink(Path("probe").c_str());
-        GTEST_SKIP() << "folder permissions are not enforced for this user";
-    }
-    std::string error;
-    EXPECT_FALSE(os::WriteFileAtomic(path, std::string("new"), &error));
-    EXPECT_NE(error.find("Permission denied"), std::string::npos) << error;
+    Outcome outcome;
+    if (geteuid() == 0)
+        outcome = WriteAsUnprivilegedUser(folder_, path, "new");
+    else
+        outcome.written = os::WriteFileAtomic(path, std::string("new"), &outcome.error);
+    EXPECT_FALSE(outcome.written);
+    EXPECT_NE(outcome.error.find("Permission denied"), std::string::npos) << outcome.error;
     EXPECT_EQ(Read(path), "old");
+    EXPECT_EQ(Names(), std::set<std::string>{"old.unt"});
 }
 
 }  // namespace

@@ -1,0 +1,5 @@
+#include "plotlib/objects/iPlotAnnotation.h"
+
+#include "platform/runtime/ClassBuilder.h"
+
+T_IMPLEMENT_CLASS(TiPlotAnnotation) {}

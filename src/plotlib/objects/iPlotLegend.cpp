@@ -1,0 +1,18 @@
+#include "plotlib/objects/iPlotLegend.h"
+
+#include "platform/runtime/ClassBuilder.h"
+
+T_IMPLEMENT_CLASS(TiPlotLegend) {}
+
+TiPlotLegend::TiPlotLegend(TWinControl *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
+                           TNotifyEvent AOnRename)
+    : TiPlotLayoutObject(AOwner, std::move(AOnChange), std::move(AOnInsert), std::move(AOnRemove), std::move(AOnRename))
+{
+    FHorizontal = false;
+}
+
+void TiPlotLegend::AddMenuItems(TPopupMenu *PopupMenu)
+{
+    inherited::AddMenuItems(PopupMenu);
+    AddEditMenuItem(PopupMenu);
+}

@@ -1,0 +1,135 @@
+#pragma once
+// TiPlotMasterManager: the one object behind a plot control's objects. It makes and owns the
+// plot object manager, one manager per kind, the layout manager and the translation list; it is
+// the single receiver of every notification that objects, pairs and managers raise and fans them
+// out to the managers.
+//
+// What reaches the plot control (the events it assigns right after making the master):
+//   OnInsert         an object, pair or manager was added (every object, also those read from
+//                    the form stream; Sender is the object)
+//   OnRemove         an object, pair or manager is going; raised before the managers let it go
+//   OnChange         something visible changed (Sender is the master manager)
+//   OnInvalidateNow  repaint at once (a selection changed, the axes were swapped)
+// Renames reach the managers only.
+//
+// Rules a caller must know:
+//  - Add<Kind> makes an object of the kind (channels of ChannelClass), files, names and wires it
+//    and answers its index in its manager.
+//  - A notification that arrives while the manager it concerns does not exist (yet or any more)
+//    skips that manager. The master frees each manager after taking it out of its field, so a
+//    manager is never asked about objects while it is being destroyed.
+//  - The plot's property editor plugs in through TiPlotEditorLink; without it (as now) the
+//    editor steps of the notifications are skipped.
+// GUI thread.
+
+#include "plotlib/channels/iPlotChannelCustom.h"
+#include "plotlib/plot/iPlotLayoutManager.h"
+#include "plotlib/plot/iPlotManagers.h"
+#include "plotlib/plot/iPlotTranslation.h"
+
+// The plot's property editor form as the master manager sees it.
+class TiPlotEditorLink {
+public:
+    virtual ~TiPlotEditorLink() = default;
+};
+
+class TiPlotMasterManager : public TObject {
+public:
+    explicit TiPlotMasterManager(TWinControl *AOwner);
+    ~TiPlotMasterManager() override;
+
+    TWinControl *Owner() const { return FOwner; }
+
+    TNotifyEvent OnInvalidateNow;
+    TNotifyEvent OnChange;
+    TNotifyEvent OnInsert;
+    TNotifyEvent OnRemove;
+
+    // ---- Managers (nullptr only while the master is made or destroyed) --------------------------
+    TiPlotToolBarManager *ToolBarManager() const { return FToolBarManager; }
+    TiPlotLegendManager *LegendManager() const { return FLegendManager; }
+    TiPlotTableManager *TableManager() const { return FTableManager; }
+    TiPlotXAxisManager *XAxisManager() const { return FXAxisManager; }
+    TiPlotYAxisManager *YAxisManager() const { return FYAxisManager; }
+    TiPlotChannelManager *ChannelManager() const { return FChannelManager; }
+    TiPlotDataViewManager *DataViewManager() const { return FDataViewManager; }
+    TiPlotDataCursorManager *DataCursorManager() const { return FDataCursorManager; }
+    TiPlotLimitManager *LimitManager() const { return FLimitManager; }
+    TiPlotLabelManager *LabelManager() const { return FLabelManager; }
+    TiPlotAnnotationManager *AnnotationManager() const { return FAnnotationManager; }
+    TiPlotTranslationManager *TranslationManager() const { return FTranslationManager; }
+    TiPlotLayoutManager *LayoutManager() const { return FLayoutManager; }
+    TiPlotObjectManager *ObjectManager() const { return FPlotObjectManager; }
+    TiPlotEditorLink *EditorForm() const { return FEditorForm; }
+
+    // ---- Adding objects: the index of the new object in its manager -----------------------------
+    int AddChannel();
+    int AddDataView();
+    int AddDataCursor();
+    int AddLimit();
+    int AddLabel();
+    int AddAnnotation();
+    int AddLegend();
+    int AddTable();
+    int AddToolBar();
+    int AddXAxis();
+    int AddYAxis();
+    // The index of the new pair (0).
+    int AddTranslation();
+
+    // ---- Settings of all objects ----
+    bool UserCanEditObjects() const { return FUserCanEditObjects; }
+    // Sets UserCanEdit of every object ("Edit..." in its popup menu).
+    void SetUserCanEditObjects(bool Value);
+    bool XYAxesReverse() const { return FXYAxesReverse; }
+    // Moves the axes into the other stacks, tells every object and repaints at once.
+    void SetXYAxesReverse(bool Value);
+    const TiPlotChannelClass &ChannelClass() const { return FChannelClass; }
+    void SetChannelClass(const TiPlotChannelClass &Value);
+    void ShowToolBars(bool Value);
+    // Clears every channel and resets the first alignment of every axis.
+    void ClearAllData();
+    void DeSelectAll();
+
+private:
+    // ---- Notification handlers (Sender: an object, a pair or a manager) -------------------------
+    void InsertHandler(TObject *Sender);
+    void RemoveHandler(TObject *Sender);
+    void RenameHandler(TObject *Sender);
+    void ChangeHandler(TObject *Sender);
+    void SetFocusHandler(TObject *Sender);
+    void EditHandler(TObject *Sender);
+    void InvalidateNowHandler(TObject *Sender);
+
+    // The owning managers in the order the settings visit them.
+    std::vector<TiPlotObjectManagerCustom *> SettingsOrder() const;
+    // The managers that hear renames and selections, in their order.
+    std::vector<TiPlotObjectManagerCustom *> FanOutOrder() const;
+    template <class M>
+    int AddTo(M *Manager);
+    template <class M>
+    M *MakeManager();
+    // Takes the manager out of its field, lets the others forget it, then frees it.
+    template <class M>
+    void FreeManager(M *&Field);
+
+    TWinControl *FOwner;
+    bool FUserCanEditObjects = true;
+    TiPlotToolBarManager *FToolBarManager = nullptr;
+    TiPlotLegendManager *FLegendManager = nullptr;
+    TiPlotTableManager *FTableManager = nullptr;
+    TiPlotXAxisManager *FXAxisManager = nullptr;
+    TiPlotYAxisManager *FYAxisManager = nullptr;
+    TiPlotChannelManager *FChannelManager = nullptr;
+    TiPlotDataViewManager *FDataViewManager = nullptr;
+    TiPlotDataCursorManager *FDataCursorManager = nullptr;
+    TiPlotLimitManager *FLimitManager = nullptr;
+    TiPlotLabelManager *FLabelManager = nullptr;
+    TiPlotAnnotationManager *FAnnotationManager = nullptr;
+    TiPlotTranslationManager *FTranslationManager = nullptr;
+    TiPlotLayoutManager *FLayoutManager = nullptr;
+    TiPlotObjectManager *FPlotObjectManager = nullptr;
+    TiPlotChannelClass FChannelClass;
+    TiPlotEditorLink *FEditorForm = nullptr;
+    bool FXYAxesReverse = false;
+};
