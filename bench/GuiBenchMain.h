@@ -1,15 +1,19 @@
 #pragma once
-// The main of benchmarks that paint or measure text: the benchmarks run on the GUI thread of a Qt
-// GUI application on the offscreen platform.
+// The main of benchmarks that paint or measure text: the benchmarks run on the GUI thread of the
+// program's application (classic look, 96 DPI) on the offscreen platform.
 
-#include <QGuiApplication>
+#include "platform/ui/Application.h"
+
+#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
 inline int RunBenchmarksOnGuiApplication(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    qputenv("QT_FONT_DPI", "96");
+    QApplication app(argc, argv);
+    Application->Initialize();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -31,30 +31,35 @@ public:
     void SetControlEnabled(const QString &, bool) override {}
     void SetButtonDown(const QString &, bool) override {}
     void SetMainEnabled(bool) override {}
+    void FocusMain() override {}
     bool IsMainVisible() const override { return true; }
     bool SetMeterPosition(const QString &, int) override { return true; }
     std::optional<int> SliderPosition(const QString &) const override { return 0; }
     void RefreshFromModel() override { ++refreshes; }
+    void ResetEqDisplay() override {}
     void MarkCurveChanged(int) override {}
     void ShowMessage(const QString &) override {}
     void SetStorePresetRowName(int, const std::string &) override {}
     void SetRecallPresetRowName(int, const std::string &) override {}
-    bool ExecuteSaveUnitDialog(std::string &) override { return false; }
     bool IsTrafficVisible() const override { return false; }
     void AddTrafficLine(const QString &) override {}
     void SetProgressStatus(const QString &) override {}
     void SetProgressMax(int) override {}
     int ProgressMax() const override { return 11; }
     void SetProgressPosition(int) override {}
+    int ProgressPosition() const override { return 0; }
     void ShowProgressModal() override {}
+    void ShowProgress() override {}
     void CloseProgress() override {}
     bool IsProgressVisible() const override { return false; }
     void ShowInformation(const QString &) override {}
     void ShowUnlockDialog() override {}
     void SetPasswordResult(std::uint8_t) override {}
+    void ShowNetworkSetup() override {}
     void SetConnectResult(std::uint8_t) override {}
     bool GetConnectResult() const override { return false; }
     void OnLinkBroken() override {}
+    void ClickRescan() override {}
     void SetScanPosition(int) override {}
     void SetScanStatus(const QString &) override {}
     void HideScan() override {}

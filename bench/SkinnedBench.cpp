@@ -5,14 +5,25 @@
 //    keyed pictures on the inner boxes; the plain layout puts a plain panel in place of each box
 //    and each button;
 //  - one button's repaint when the pointer moves onto it (its Hot picture) against one plain
-//    panel's repaint.
+//    panel's repaint;
+//  - a full repaint of six band-table-like group boxes, each with 16 rows of a number label, a
+//    list-style combo box, a push button and three value labels, built from the skinned label,
+//    combo box and push button against the framework's label, combo box and button (the same
+//    group boxes around both).
 
 #include "widgets/skinned/RzBmpBtn.h"
+#include "widgets/skinned/RzButton.h"
+#include "widgets/skinned/RzCmboBx.h"
 #include "widgets/skinned/RzGroupBox.h"
+#include "widgets/skinned/RzLabel.h"
 
+#include "platform/ui/Application.h"
 #include "platform/ui/Bitmap.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/Panel.h"
 
 #include <QApplication>
@@ -111,7 +122,9 @@ QApplication &App()
     static char *argv[] = {name, nullptr};
     static QApplication *app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
+        auto *a = new QApplication(argc, argv);
+        Application->Initialize();  // the program's look, as the editor starts with it
+        return a;
     }();
     return *app;
 }
@@ -142,10 +155,100 @@ void HoverRepaint(benchmark::State &state, bool skinned)
     }
 }
 
+// Six band tables of 16 rows each; `skinned` chooses the skinned label, combo box and push button
+// or the framework's.
+struct BandTables {
+    TForm *form = new TForm(nullptr);
+
+    explicit BandTables(bool skinned)
+    {
+        form->SetBounds(0, 0, FormWidth, FormHeight);
+        const char *types = "Peak\nLow Shelf\nHigh Shelf\nLow Pass\nHigh Pass\nAllpass 1\nAllpass 2";
+        for (int t = 0; t < 6; ++t) {
+            auto *box = new TRzGroupBox(form);
+            box->SetGroupStyle(gsCustom);
+            box->SetParent(form);
+            box->SetBounds(10 + (t % 3) * 368, 10 + (t / 3) * 355, 360, 345);
+            for (int row = 0; row < 16; ++row) {
+                const int y = 4 + row * 21;
+                const QString values[] = {"1000.0", "+0.0", "4.32"};
+                if (skinned) {
+                    auto *number = new TRzLabel(form);
+                    number->SetTransparent(true);
+                    number->SetAlignment(taCenter);
+                    number->Font()->SetSize(12);
+                    number->SetCaption(QString::number(row + 1));
+                    Place(number, box, 4, y, 22, 20);
+                    auto *type = new TRzComboBox(form);
+                    type->SetStyle(csDropDownList);
+                    type->Items()->SetText(types);
+                    type->SetItemIndex(row % 7);
+                    Place(type, box, 30, y, 96, 20);
+                    auto *bypass = new TRzButton(form);
+                    bypass->SetThemeAware(false);
+                    bypass->SetColor(row % 2 ? 0x8080FF : clBtnFace);
+                    bypass->SetCaption("Byp");
+                    Place(bypass, box, 130, y, 48, 20);
+                    for (int v = 0; v < 3; ++v) {
+                        auto *value = new TRzLabel(form);
+                        value->SetTransparent(true);
+                        value->SetAlignment(taCenter);
+                        value->SetAutoSize(false);
+                        value->SetCaption(values[v]);
+                        Place(value, box, 182 + v * 58, y + 2, 56, 17);
+                    }
+                } else {
+                    auto *number = new TLabel(form);
+                    number->SetTransparent(true);
+                    number->SetAlignment(taCenter);
+                    number->Font()->SetSize(12);
+                    number->SetCaption(QString::number(row + 1));
+                    Place(number, box, 4, y, 22, 20);
+                    auto *type = new TComboBox(form);
+                    type->SetStyle(csDropDownList);
+                    type->Items()->SetText(types);
+                    type->SetItemIndex(row % 7);
+                    Place(type, box, 30, y, 96, 20);
+                    auto *bypass = new TButton(form);
+                    bypass->SetCaption("Byp");
+                    Place(bypass, box, 130, y, 48, 20);
+                    for (int v = 0; v < 3; ++v) {
+                        auto *value = new TLabel(form);
+                        value->SetTransparent(true);
+                        value->SetAlignment(taCenter);
+                        value->SetAutoSize(false);
+                        value->SetCaption(values[v]);
+                        Place(value, box, 182 + v * 58, y + 2, 56, 17);
+                    }
+                }
+            }
+        }
+    }
+    ~BandTables() { delete form; }
+
+    static void Place(TControl *c, TWinControl *parent, int x, int y, int w, int h)
+    {
+        c->SetParent(parent);
+        c->SetBounds(x, y, w, h);
+    }
+};
+
+void BandTablesRepaint(benchmark::State &state, bool skinned)
+{
+    App();
+    BandTables tables(skinned);
+    TBitmap target(FormWidth, FormHeight);
+    for (auto _ : state)
+        tables.form->PaintTo(target.Canvas(), 0, 0);
+    state.SetLabel(skinned ? "skinned labels, combo boxes, push buttons" : "framework labels, combo boxes, buttons");
+}
+
 BENCHMARK_CAPTURE(FullRepaint, plain_panels, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FullRepaint, skinned, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(HoverRepaint, plain_panel, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(HoverRepaint, bitmap_button, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BandTablesRepaint, framework_controls, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BandTablesRepaint, skinned_controls, true)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,62 +1,92 @@
 #include "curves/LMyFFTDrawPhase.h"
 
 #include "curves/PlotPixels.h"
-#include "platform/runtime/ClassBuilder.h"
+#include "curves/ResponsePlotProperties.h"
+
+namespace {
+
+// Stream order of the published properties.
+constexpr const char *PropertyOrder[] = {
+    "AutoRedraw",
+    "AxisColor",
+    "AxisStyle",
+    "XAxisFormat",
+    "YAxisFormat",
+    "ShowXLabel",
+    "ShowYLabel",
+    "ShowCoordinates",
+    "YAutoScale",
+    "XAutoScale",
+    "MouseControl",
+    "PointSize",
+    "YLabelScale",
+    "YMax",
+    "YMin",
+    "XMax",
+    "XMin",
+    "MouseX",
+    "MouseY",
+    "XLabelPrecision",
+    "YLabelPrecision",
+    "XLabelDigits",
+    "YLabelDigits",
+    "YLabelFormat",
+    "XLabelFormat",
+    "ShowVertGrid",
+    "ShowHorzGrid",
+    "NumVertGrid",
+    "NumHorzGrid",
+    "ShowVertTicks",
+    "ShowHorzTicks",
+    "VertTickLength",
+    "HorzTickLength",
+    "GridColor",
+    "ShowXTitle",
+    "ShowYTitle",
+    "ShowPlotTitle",
+    "XTitle",
+    "YTitle",
+    "YLabel",
+    "PlotTitle",
+    "PlotTitleFont",
+    "AxisTitleFont",
+    "AxisLabelFont",
+    "MouseCoordFont",
+    "OnChange",
+    "FFTNuimber",
+    "SampleRate",
+};
+
+}  // namespace
 
 T_IMPLEMENT_CLASS(LMyFFTDrawPhase)
 {
     using C = LMyFFTDrawPhase;
-    b.Bool("AutoRedraw", &C::AutoRedraw, &C::SetAutoRedraw).Default(true);
-    b.Color("AxisColor", &C::AxisColor, &C::SetAxisColor).Default(0x008C00);
-    b.Enum("AxisStyle", &C::AxisStyle, &C::SetAxisStyle, MyAxisStyleNames).Default(TMyAxisStyle::CenteredBox);
-    b.Enum("XAxisFormat", &C::XAxisFormat, &C::SetXAxisFormat, MyAxisFormatNames).Default(TMyAxisFormat::Linear);
-    b.Enum("YAxisFormat", &C::YAxisFormat, &C::SetYAxisFormat, MyAxisFormatNames).Default(TMyAxisFormat::Linear);
-    b.Bool("ShowXLabel", &C::ShowXLabel, &C::SetShowXLabel).Default(true);
-    b.Bool("ShowYLabel", &C::ShowYLabel, &C::SetShowYLabel).Default(true);
-    b.Bool("ShowCoordinates", &C::ShowCoordinates, &C::SetShowCoordinates).Default(true);
-    b.Bool("YAutoScale", &C::YAutoScale, &C::SetYAutoScale).Default(true);
-    b.Bool("XAutoScale", &C::XAutoScale, &C::SetXAutoScale).Default(true);
-    b.Bool("MouseControl", &C::MouseControl, &C::SetMouseControl).Default(true);
-    b.Int("PointSize", &C::PointSize, &C::SetPointSize).Default(2);
-    b.Float("YLabelScale", &C::YLabelScale, &C::SetYLabelScale).Default(1.0);
-    b.Float("YMax", &C::YMax, &C::SetYMax).Default(18.0);
-    b.Float("YMin", &C::YMin, &C::SetYMin).Default(-18.0);
-    b.Float("XMax", &C::XMax, &C::SetXMax).Default(4130.0);
-    b.Float("XMin", &C::XMin, &C::SetXMin).Default(1030.0);
-    b.Float("MouseX", &C::MouseX, nullptr);
-    b.Float("MouseY", &C::MouseY, nullptr);
-    b.Int("XLabelPrecision", &C::XLabelPrecision, &C::SetXLabelPrecision).Default(4);
-    b.Int("YLabelPrecision", &C::YLabelPrecision, &C::SetYLabelPrecision).Default(5);
-    b.Int("XLabelDigits", &C::XLabelDigits, &C::SetXLabelDigits).Default(4);
-    b.Int("YLabelDigits", &C::YLabelDigits, &C::SetYLabelDigits).Default(4);
-    b.Enum("YLabelFormat", &C::YLabelFormat, &C::SetYLabelFormat, StringFloatFormatNames).Default(sffGeneral);
-    b.Enum("XLabelFormat", &C::XLabelFormat, &C::SetXLabelFormat, StringFloatFormatNames).Default(sffGeneral);
-    b.Bool("ShowVertGrid", &C::ShowVertGrid, &C::SetShowVertGrid).Default(true);
-    b.Bool("ShowHorzGrid", &C::ShowHorzGrid, &C::SetShowHorzGrid).Default(true);
-    b.Int("NumVertGrid", &C::NumVertGrid, &C::SetNumVertGrid).Default(10);
-    b.Int("NumHorzGrid", &C::NumHorzGrid, &C::SetNumHorzGrid).Default(11);
-    b.Bool("ShowVertTicks", &C::ShowVertTicks, &C::SetShowVertTicks).Default(true);
-    b.Bool("ShowHorzTicks", &C::ShowHorzTicks, &C::SetShowHorzTicks).Default(true);
-    b.Int("VertTickLength", &C::VertTickLength, &C::SetVertTickLength).Default(0);
-    b.Int("HorzTickLength", &C::HorzTickLength, &C::SetHorzTickLength).Default(0);
-    b.Color("GridColor", &C::GridColor, &C::SetGridColor).Default(0x004800);
-    b.Bool("ShowXTitle", &C::ShowXTitle, &C::SetShowXTitle).Default(false);
-    b.Bool("ShowYTitle", &C::ShowYTitle, &C::SetShowYTitle).Default(false);
-    b.Bool("ShowPlotTitle", &C::ShowPlotTitle, &C::SetShowPlotTitle).Default(false);
-    b.Str("XTitle", &C::XTitle, &C::SetXTitle).Default("Frequency ");
-    b.Str("YTitle", &C::YTitle, &C::SetYTitle).Default("dB");
-    b.Str("YLabel", &C::YLabel, &C::SetYLabel).Default("dB");
-    b.Str("PlotTitle", &C::PlotTitle, &C::SetPlotTitle).Default("Frequency Response");
-    b.Object("PlotTitleFont", &C::PlotTitleFont, &C::SetPlotTitleFont);
-    b.Object("AxisTitleFont", &C::AxisTitleFont, &C::SetAxisTitleFont);
-    b.Object("AxisLabelFont", &C::AxisLabelFont, &C::SetAxisLabelFont);
-    b.Object("MouseCoordFont", &C::MouseCoordFont, &C::SetMouseCoordFont);
-    b.Event("OnChange", &C::OnChange);
-    b.Enum("FFTNuimber", &C::FFTNuimber, &C::SetFFTNuimber, FFTNumberNames).Default(n4096);
-    b.Enum("SampleRate", &C::SampleRate, &C::SetSampleRate, SampleRateNames).Default(n48000);
+    for (const char *name : PropertyOrder) {
+        if (DescribeResponsePlotProperty(b, name))
+            continue;
+        if (std::string_view(name) == "YLabelScale")
+            b.Float(name, &C::YLabelScale, &C::SetYLabelScale).Default(1.0);
+        else if (std::string_view(name) == "YLabel")
+            b.Str(name, &C::YLabel, &C::SetYLabel).Default("dB");
+    }
 }
 
 LMyFFTDrawPhase::LMyFFTDrawPhase(TComponent *AOwner) : LResponsePlot(AOwner) {}
+
+LMyFFTDrawPhase::LMyFFTDrawPhase(const LMyFFTDrawPhase &other)
+    : LResponsePlot(other.Owner(), CopyConstruction{}), FYLabel()
+{
+    AssignPlot(other);
+}
+
+void LMyFFTDrawPhase::CopyOwnProperties(const LResponsePlot &other)
+{
+    if (const auto *phase = dynamic_cast<const LMyFFTDrawPhase *>(&other)) {
+        FYLabelScale = phase->FYLabelScale;
+        FYLabel = phase->FYLabel;
+    }
+}
 
 void LMyFFTDrawPhase::SetYLabelScale(double value)
 {

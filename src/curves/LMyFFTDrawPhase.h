@@ -19,6 +19,15 @@
 class LMyFFTDrawPhase : public LResponsePlot {
     T_DECLARE_CLASS(LMyFFTDrawPhase, LResponsePlot)
     explicit LMyFFTDrawPhase(TComponent *AOwner);
+    // A copy owned by other's owner: the paint box's own size and colour, then AssignPlot(other).
+    LMyFFTDrawPhase(const LMyFFTDrawPhase &other);
+
+    // Copies from another control: see AssignPlotFrom, AssignPlotDataFrom, AppendPlotDataFrom and
+    // AssignPlotPropertiesFrom in ResponsePlot.h; the property copy includes YLabelScale and YLabel.
+    void AssignPlot(const LMyFFTDrawPhase &other) { AssignPlotFrom(other); }
+    void AssignPlotData(const LMyFFTDrawPhase &other) { AssignPlotDataFrom(other); }
+    void AppendPlotData(const LMyFFTDrawPhase &other) { AppendPlotDataFrom(other); }
+    void AssignPlotProperties(const LMyFFTDrawPhase &other) { AssignPlotPropertiesFrom(other); }
 
     double YLabelScale() const { return FYLabelScale; }
     // A Y label shows value x YLabelScale.
@@ -33,6 +42,7 @@ protected:
     ParamLineSet ParamTextLines(int type, double gain) const override;
     ParamLineSet SelectedParamTextLines(int type, double gain) const override;
     int MarkerParamType(double filterType) const override;
+    void CopyOwnProperties(const LResponsePlot &other) override;
 
 private:
     double FYLabelScale = 1.0;

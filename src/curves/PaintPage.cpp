@@ -21,6 +21,11 @@ void TPaintPage::Place(int left, int top, int right, int bottom)
     screenRect_ = TRect(left, top, left + width, top + height);
 }
 
+void TPaintPage::SetBitmapWidth(int width)
+{
+    bitmap_->SetWidth(std::max(0, width));
+}
+
 void TPaintPage::Clear(TColor colour)
 {
     TCanvas *c = Canvas();

@@ -21,6 +21,8 @@ public:
     // ScreenRect (left, top, right, bottom). A negative extent counts as 0: the page is then
     // empty at (left, top).
     void Place(int left, int top, int right, int bottom);
+    // Only the bitmap's width changes (negative counts as 0); PageRect and ScreenRect stay.
+    void SetBitmapWidth(int width);
     // Fills PageRect with a solid brush of the colour.
     void Clear(TColor colour);
     // The canvas's font takes a copy of `font`.

@@ -14,13 +14,24 @@ T_IMPLEMENT_CLASS(LResponsePlot) {}
 
 LResponsePlot::LResponsePlot(TComponent *AOwner)
     : TPaintBox(AOwner), FXTitle(QStringLiteral("Frequency ")), FYTitle(QStringLiteral("dB")),
-      FPlotTitle(QStringLiteral("Frequency Response")), PlotList(std::make_unique<TPlotList>()),
-      PlotPage(std::make_unique<TPaintPage>()), XLabelPage(std::make_unique<TPaintPage>()),
-      YLabelPage(std::make_unique<TPaintPage>()), PlotTitlePage(std::make_unique<TPaintPage>()),
-      XTitlePage(std::make_unique<TPaintPage>()), YTitlePage(std::make_unique<TPaintPage>()),
-      MarginPage(std::make_unique<TPaintPage>()), YTitleTextPage(std::make_unique<TPaintPage>()),
-      CoordPage(std::make_unique<TPaintPage>())
+      FPlotTitle(QStringLiteral("Frequency Response"))
 {
+    CreatePlotObjects();
+    SetBounds(Left(), Top(), 500, 250);
+    SetColor(clBlack);
+}
+
+LResponsePlot::LResponsePlot(TComponent *AOwner, CopyConstruction) : TPaintBox(AOwner)
+{
+    CreatePlotObjects();
+}
+
+void LResponsePlot::CreatePlotObjects()
+{
+    PlotList = std::make_unique<TPlotList>();
+    for (auto *page : {&PlotPage, &XLabelPage, &YLabelPage, &PlotTitlePage, &XTitlePage, &YTitlePage, &MarginPage,
+                       &YTitleTextPage, &CoordPage})
+        *page = std::make_unique<TPaintPage>();
     const auto font = [](TColor colour) {
         auto f = std::make_unique<TFont>();
         f->SetColor(colour);
@@ -30,8 +41,6 @@ LResponsePlot::LResponsePlot(TComponent *AOwner)
     FAxisTitleFont = font(0x00FF00);
     FAxisLabelFont = font(0x00FFFF);
     FMouseCoordFont = font(0x00FF00);
-    SetBounds(Left(), Top(), 500, 250);
-    SetColor(clBlack);
 }
 
 LResponsePlot::~LResponsePlot() = default;
@@ -40,6 +49,135 @@ void LResponsePlot::Change()
 {
     if (OnChange)
         OnChange(this);
+}
+
+// ---- Copies from another control ------------------------------------------------------------------
+
+namespace {
+
+// A list with every curve of `source`, listed the other way round.
+std::unique_ptr<TPlotList> ReversedCopy(const TPlotList &source)
+{
+    auto copy = std::make_unique<TPlotList>();
+    for (const TPlotListMember *m = source.Head(); m; m = m->Next.get())
+        copy->Store(m->X.data(), m->Y.data(), m->Count, m->Id, m->Color, m->Style);
+    return copy;
+}
+
+}  // namespace
+
+void LResponsePlot::CurvesReplaced()
+{
+    FindXMaxMin();
+    FindYMaxMin();
+    ResizePaintPage();
+    if (FAutoRedraw)
+        Redraw();
+}
+
+void LResponsePlot::AssignPlotFrom(const LResponsePlot &other)
+{
+    // The copy is made first: `other` may be this control.
+    std::unique_ptr<TPlotList> curves = ReversedCopy(*other.PlotList);
+    if (&other != this)
+        CreatePlotObjects();
+    PlotList = std::move(curves);
+    AssignPlotPropertiesFrom(other);
+    CurvesReplaced();
+}
+
+void LResponsePlot::AssignPlotDataFrom(const LResponsePlot &other)
+{
+    PlotList = ReversedCopy(*other.PlotList);
+    CurvesReplaced();
+}
+
+void LResponsePlot::AppendPlotDataFrom(const LResponsePlot &other)
+{
+    // Appending a control to itself stores every curve over itself: nothing changes.
+    if (&other != this)
+        for (const TPlotListMember *m = other.PlotList->Head(); m; m = m->Next.get())
+            PlotList->Store(m->X.data(), m->Y.data(), m->Count, m->Id, m->Color, m->Style);
+    CurvesReplaced();
+}
+
+void LResponsePlot::AssignPlotPropertiesFrom(const LResponsePlot &other)
+{
+    if (&other != this) {
+        FAutoRedraw = other.FAutoRedraw;
+        FAxisColor = other.FAxisColor;
+        FAxisStyle = other.FAxisStyle;
+        FXAxisFormat = other.FXAxisFormat;
+        FYAxisFormat = other.FYAxisFormat;
+        FShowXLabel = other.FShowXLabel;
+        FShowYLabel = other.FShowYLabel;
+        FShowCoordinates = other.FShowCoordinates;
+        FYAutoScale = other.FYAutoScale;
+        FXAutoScale = other.FXAutoScale;
+        FYMax = other.FYMax;
+        FYMin = other.FYMin;
+        FXMax = other.FXMax;
+        FXMin = other.FXMin;
+        // The log bounds go with the bounds: the transforms of a Log axis read them.
+        LogXMin = other.LogXMin;
+        LogXMax = other.LogXMax;
+        LogYMin = other.LogYMin;
+        LogYMax = other.LogYMax;
+        FXLabelPrecision = other.FXLabelPrecision;
+        FYLabelPrecision = other.FYLabelPrecision;
+        FXLabelDigits = other.FXLabelDigits;
+        FYLabelDigits = other.FYLabelDigits;
+        FYLabelFormat = other.FYLabelFormat;
+        FXLabelFormat = other.FXLabelFormat;
+        FPointSize = other.FPointSize;
+        FShowHorzGrid = other.FShowHorzGrid;
+        FShowVertGrid = other.FShowVertGrid;
+        FShowHorzTicks = other.FShowHorzTicks;
+        FShowVertTicks = other.FShowVertTicks;
+        FVertTickLength = other.FVertTickLength;
+        FHorzTickLength = other.FHorzTickLength;
+        FNumHorzGrid = other.FNumHorzGrid;
+        FNumVertGrid = other.FNumVertGrid;
+        FGridColor = other.FGridColor;
+        FMouseControl = other.FMouseControl;
+        FShowXTitle = other.FShowXTitle;
+        FShowYTitle = other.FShowYTitle;
+        FShowPlotTitle = other.FShowPlotTitle;
+        FXTitle = other.FXTitle;
+        FYTitle = other.FYTitle;
+        FPlotTitle = other.FPlotTitle;
+        FPlotTitleFont->Assign(other.FPlotTitleFont.get());
+        FAxisTitleFont->Assign(other.FAxisTitleFont.get());
+        FAxisLabelFont->Assign(other.FAxisLabelFont.get());
+        FMouseCoordFont->Assign(other.FMouseCoordFont.get());
+        FFFTNuimber = other.FFFTNuimber;
+        CopyOwnProperties(other);
+    }
+    if (FAutoRedraw)
+        Redraw();
+}
+
+void LResponsePlot::ClearPlot()
+{
+    const std::pair<bool, TPaintPage *> pages[] = {
+        {FShowXLabel, XLabelPage.get()},
+        {FShowXTitle, XTitlePage.get()},
+        {FShowYLabel, YLabelPage.get()},
+        {FShowYTitle, YTitlePage.get()},
+        {FShowYTitle, YTitleTextPage.get()},
+        {FShowPlotTitle, PlotTitlePage.get()},
+        {true, MarginPage.get()},
+        {true, PlotPage.get()},
+    };
+    for (const auto &[shown, page] : pages)
+        if (shown)
+            page->Clear(Color());
+}
+
+bool LResponsePlot::SetPlotWidth(int width)
+{
+    PlotPage->SetBitmapWidth(width);
+    return true;
 }
 
 // ---- Property setters -----------------------------------------------------------------------------

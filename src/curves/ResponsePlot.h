@@ -271,6 +271,38 @@ class LResponsePlot : public TPaintBox {
     // The overlay pass on the curve page, then the curve page on the screen.
     void UpdateCurvePage();
 
+    // ---- Clearing, curve-area width (nothing in the program calls them) ----
+    // Clears every page that is shown to the control colour; nothing reaches the screen.
+    void ClearPlot();
+    // The curve page's bitmap becomes `width` pixels wide (negative counts as 0); where the page
+    // sits on the control stays. Always true.
+    bool SetPlotWidth(int width);
+
+    // ---- Mouse pan and zoom with a read-out of the position --------------------------------------
+    // Plain operations: the framework's mouse input never reaches them. Each first runs the paint
+    // box's own handling of the event (firing OnMouseDown, OnMouseMove, OnMouseUp or OnDblClick).
+    // A press of the left button picks the drag: exactly {Alt, left} or {Alt, right} stretches the
+    // ranges, else exactly {Ctrl, left} drags a zoom rectangle, else the ranges pan. The ranges
+    // change only while MouseControl is set; MouseX and MouseY follow every move. With a curve area
+    // of no width or height nothing changes but the last mouse position.
+    virtual void MouseMove1(TShiftState shift, int x, int y);
+    virtual void MouseDown1(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseUp1(TMouseButton button, TShiftState shift, int x, int y);
+    // With MouseControl: both ranges follow the curves again (auto-scale permitting) and redraw.
+    virtual void DblClick1();
+    // Data value under control pixel x (resp. y); the curve area's left (resp. bottom) bound when
+    // the area has no width (resp. height).
+    double PlotX(double x) const;
+    double PlotY(double y) const;
+    // Stores the four bounds (log bounds recomputed, equal bounds separated); redraws with
+    // AutoRedraw.
+    void SetXYMinMax(double xMin, double xMax, double yMin, double yMax);
+    // Writes "x = ..." and "y = ..." of MouseX and MouseY on the coordinate page while
+    // ShowCoordinates is set and the control is visible.
+    void DrawMouseCoord();
+    // The zoom rectangle while a zoom drag lasts (control pixels); null otherwise.
+    const TRect *GetZoomRect() const { return ZoomRect.get(); }
+
     // ---- What the last passes drew, in drawing order (for tests and screenshots) ----
     const std::vector<TDrawnText> &DrawnXLabels() const { return drawnXLabels_; }
     const std::vector<TDrawnText> &DrawnYLabels() const { return drawnYLabels_; }
@@ -280,7 +312,27 @@ class LResponsePlot : public TPaintBox {
 
 protected:
     explicit LResponsePlot(TComponent *AOwner);
+    // Construction of a copy: a paint box of `AOwner` with empty titles, keeping the paint box's own
+    // size and colour; the copy constructors then take everything else from the original.
+    struct CopyConstruction {};
+    LResponsePlot(TComponent *AOwner, CopyConstruction);
     void Paint() override;
+
+    // ---- Copies from another control of the same class (the derived classes' typed operations) ----
+    // New plot list, pages and fonts, then a copy of the curves, the properties, the bounds found
+    // again, the layout and, with AutoRedraw, a redraw.
+    void AssignPlotFrom(const LResponsePlot &other);
+    // The curves become a copy of other's, listed in reverse order (so the one drawn last there,
+    // on top, is drawn first here); then the bounds, the layout and, with AutoRedraw, a redraw.
+    void AssignPlotDataFrom(const LResponsePlot &other);
+    // Other's curves are stored here, from its most recent one: an id already here gets the new
+    // points and keeps colour, style and place. Then as AssignPlotDataFrom.
+    void AppendPlotDataFrom(const LResponsePlot &other);
+    // Copies the published properties' values without their setters (not SampleRate, MouseX,
+    // MouseY), the fonts' contents included; then Redraw with AutoRedraw.
+    void AssignPlotPropertiesFrom(const LResponsePlot &other);
+    // Copies the values of the properties a derived class adds (called by the copy above).
+    virtual void CopyOwnProperties(const LResponsePlot &) {}
 
     // ---- What the two controls do differently ----
     // A Y label shows value x this, followed by the suffix.
@@ -315,6 +367,14 @@ private:
     };
     std::vector<VertGridLine> VertGridLines() const;
     int LayoutPass(bool &tooLow, bool &tooNarrow);
+    // The plot list, pages and fonts as a new control has them.
+    void CreatePlotObjects();
+    // After the curves changed as a whole: bounds, layout, redraw with AutoRedraw.
+    void CurvesReplaced();
+    // The zoom rectangle drawn on the control's canvas in inverting mode (a second draw removes it).
+    void InvertZoomRect();
+    // Whether the curve area has pixels to convert from.
+    bool HasPlotArea() const { return GetPlotWidth() > 0 && GetPlotHeight() > 0; }
 
     // Published property storage.
     bool FAutoRedraw = true;
@@ -369,6 +429,14 @@ private:
     int LastHeight = 0;
     // log10 of the axis bounds while an axis is Log.
     double LogXMin = 0, LogXMax = 0, LogYMin = 0, LogYMax = 0;
+    // Mouse pan and zoom: the last position and where a zoom drag began (control pixels), the drag
+    // under way, and the rectangle of a zoom drag.
+    int LastMouseX = 0, LastMouseY = 0;
+    int ZoomAnchorX = 0, ZoomAnchorY = 0;
+    bool PanMode = false;
+    bool StretchMode = false;
+    bool ZoomMode = false;
+    std::unique_ptr<TRect> ZoomRect;
 
     // Pages, in the order they are created.
     std::unique_ptr<TPaintPage> PlotPage;

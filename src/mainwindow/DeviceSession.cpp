@@ -3,6 +3,7 @@
 #include "device/GlobalConstants.h"
 #include "mainwindow/LanguageTable.h"
 #include "platform/os/CodePage.h"
+#include "platform/ui/OpenDialog.h"
 
 #include <algorithm>
 
@@ -10,6 +11,21 @@ namespace {
 
 // The session's own message: delete the transports closed meanwhile.
 constexpr UINT WM_RELEASE_TRANSPORTS = WM_USER + 360;
+
+// A file dialog of the session, with its filter; a save dialog asks before replacing a file.
+template <class Dialog>
+Dialog *MakeFileDialog(TComponent *owner, const char *name, const char *filter)
+{
+    auto *dialog = new Dialog(owner);
+    dialog->SetName(QString::fromLatin1(name));
+    dialog->SetFilter(QString::fromLatin1(filter));
+    if constexpr (std::is_same_v<Dialog, TSaveDialog>) {
+        TOpenOptions options = dialog->Options();
+        options.Include(ofOverwritePrompt);
+        dialog->SetOptions(options);
+    }
+    return dialog;
+}
 
 }  // namespace
 
@@ -50,6 +66,14 @@ DeviceSession::DeviceSession(SessionView &view)
     tmPts = MakeTimer("tmPts", 1000, &DeviceSession::tmPtsTimer);
     tmProcessShow = MakeTimer("tmProcessShow", 100, &DeviceSession::tmProcessShowTimer);
     tmExchangeGuard = MakeTimer("tmExchangeGuard", 10000, &DeviceSession::tmExchangeGuardTimer);
+    tmUpload = MakeTimer("tmUpload", 300, &DeviceSession::tmUploadTimer);
+    tmPollResume = MakeTimer("tmPollResume", 300, &DeviceSession::tmPollResumeTimer);
+    tmStartConnect = MakeTimer("tmStartConnect", 300, &DeviceSession::tmStartConnectTimer);
+
+    odOpenPreset = MakeFileDialog<TOpenDialog>(components_.get(), "odOpenPreset", "*.prs|*.prs");
+    sdSavePreset = MakeFileDialog<TSaveDialog>(components_.get(), "sdSavePreset", "*.prs|*.prs");
+    odOpenUnit = MakeFileDialog<TOpenDialog>(components_.get(), "odOpenUnit", "*.unt|*.unt");
+    sdSaveUnit = MakeFileDialog<TSaveDialog>(components_.get(), "sdSaveUnit", "*.unt|*.unt");
 }
 
 DeviceSession::~DeviceSession()
@@ -112,6 +136,14 @@ void DeviceSession::SetRecallPresetRowName(int row, const std::string &name)
     view_.SetRecallPresetRowName(row, name);
 }
 
+bool DeviceSession::ExecuteSaveUnitDialog(std::string &path)
+{
+    if (!sdSaveUnit->Execute())
+        return false;
+    path = sdSaveUnit->FileName().toStdString();
+    return true;
+}
+
 std::vector<char> DeviceSession::WideToAnsi(std::u16string_view text)
 {
     const std::string ansi = os::UnicodeToAnsi(text);
@@ -171,11 +203,17 @@ void DeviceSession::OnDeviceFrame(TMessage &message)
         if (Awaits(CMD_CURRENT_PRESET, payload, 1))
             OnCurrentPresetReply(address, payload[0]);
         break;
+    case CMD_READ_EEPROM:
+        if (Awaits(CMD_READ_EEPROM, payload, EepromHeaderSize))
+            OnEepromReply(payload);
+        break;
     case CMD_SYSTEM_PARAMS:
         if (Awaits(CMD_SYSTEM_PARAMS, payload, 0))
             OnSystemParamsReply(address, payload);
         break;
     case CMD_SELECT_PRESET: OnProgramBlockReply(address, payload); break;
+    case CMD_DOWNLOAD: OnDownloadBlockAck(address, payload); break;
+    case CMD_READ_PRESET_BLOCK: OnPresetBlockReply(address, payload); break;
     case CMD_READ_PRESET_NAME: OnPresetNameReply(address, payload); break;
     case CMD_LOCK_STATUS:
         if (Awaits(CMD_LOCK_STATUS, payload, 6))
@@ -225,11 +263,13 @@ void DeviceSession::OnAcknowledge()
         Send(CMD_STORE_PRESET, static_cast<std::uint8_t>(CurrentPreset), 1);
         view_.SetProgressPosition(1);
         Step = SessionStep::StoreSent;
+        Await(CMD_ACK);
         break;
     case SessionStep::StoreSent:
         view_.SetProgressPosition(view_.ProgressMax());
         Send(CMD_POLL, 0);
         view_.CloseProgress();
+        EndExchange();
         tmInLevelDet->SetEnabled(true);
         break;
     case SessionStep::FactoryResetSent:
@@ -242,11 +282,14 @@ void DeviceSession::OnAcknowledge()
     case SessionStep::PresetSelected:
         SetLinkTimeout(5000);
         Send(CMD_READ_PRESET_BLOCK, 0, 1);
+        Await(CMD_READ_PRESET_BLOCK, 0);
         break;
     case SessionStep::DownloadStarted:
         SendCommand(CM_MCS_WRITE_EEPROM(static_cast<std::uint8_t>(DeviceId), 0, EepromHeaderSize, EepromHeader), 1, 1);
         Step = SessionStep::EepromHeaderSent;
+        Await(CMD_ACK);
         break;
+    case SessionStep::EepromHeaderSent: DownloadNextPreset(DownloadPresetIndex); break;
     default: break;
     }
 }
@@ -287,7 +330,7 @@ void DeviceSession::EndExchange()
     longestWait_ = 0;
     tmExchangeGuard->SetEnabled(false);
     tmProcessShow->SetEnabled(false);
-    if (running)
+    if (running && view_.IsProgressVisible())
         view_.CloseProgress();
 }
 

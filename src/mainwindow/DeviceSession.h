@@ -19,6 +19,21 @@
 // whole): the link is closed and the scan dialog says that the link broke, as for a failure report
 // of the transport while connected.
 //
+// The preset exchanges (store, recall, upload into a unit file, download of a unit file, factory
+// reset) run only while connected. Each stops the level poll, shows the progress window and is then
+// driven by the processor's replies: acknowledgements continue the step the exchange set, and the
+// replies of its own (the device header 25, preset blocks 40, download block acknowledgements 37)
+// act only while it waits for them. They end with the level poll running again, or, after a
+// download, with the link closed. An exchange that makes no progress fails like the full read.
+//
+//   store    38 name, ack; 33 [preset], ack; 18
+//   recall   32 [preset], ack; 39 [b] and reply 36 for b = 0..10; 18
+//   upload   25 (address 0, 18 bytes), reply 25; per stored preset: 36 [preset], ack,
+//            40 [b] and reply 40 for b = 0..10; 18; the unit file 300 ms later
+//   download 35, ack; 26 (address 0, 18 bytes), ack; per stored record 37 blocks 0..10, each
+//            acknowledged by reply 37 [b]; 4; the link closes 300 ms later
+//   factory  35, ack; the full read from 34
+//
 // Whenever a transport closes, the connection state, the session step, the file-load step and any
 // exchange return to idle, the level poll stops and the main window is enabled. A closed transport
 // is deleted later from the message queue, never inside the delivery of one of its own frames, and
@@ -60,6 +75,9 @@ enum class SessionStep : std::int32_t {
     DownloadStarted = 10,
 };
 
+class TOpenDialog;
+class TSaveDialog;
+
 class DeviceSession : public DeviceHost {
 public:
     static constexpr std::uint16_t HidProductId = 0x0821;
@@ -73,7 +91,7 @@ public:
     static constexpr std::size_t LastNetFrameSize = 70;
 
     // Creates the device model from the factory image, the HID controller and the TCP client
-    // (port 9761, address 192.168.1.101), and the timers (all off).
+    // (port 9761, address 192.168.1.101), the file dialogs and the timers (all off).
     explicit DeviceSession(SessionView &view);
     // Closes whatever transport is open. Not from inside a frame delivery.
     ~DeviceSession() override;
@@ -89,7 +107,8 @@ public:
     void MarkCurveChanged(int channel) override { view_.MarkCurveChanged(channel); }
     void SetStorePresetRowName(int row, const std::string &name) override;
     void SetRecallPresetRowName(int row, const std::string &name) override;
-    bool ExecuteSaveUnitDialog(std::string &path) override { return view_.ExecuteSaveUnitDialog(path); }
+    // The unit-file save dialog `sdSaveUnit`.
+    bool ExecuteSaveUnitDialog(std::string &path) override;
     // Worker threads: the frame as a USB output report (report ID 0) to the device in use, and as
     // a socket send. False when it could not be written (no device, not connected, a short send).
     bool UsbWriteReport(const std::uint8_t *bytes, int count) override;
@@ -101,6 +120,8 @@ public:
     void LogNetWrite(const std::uint8_t *bytes, int count) override;
 
     // --- Main window state -----------------------------------------------------------------------
+    // The windows the session talks to (the scan dialog reaches the main window through it).
+    SessionView &View() const { return view_; }
     void SetCloseAllowed(std::uint8_t value) { CloseAllowed = value; }
     bool IsCloseAllowed() const { return CloseAllowed == 1; }
     // The link mask of a channel from the model.
@@ -139,6 +160,30 @@ public:
     // A failure report of the transport (WParam: LinkError).
     void OnDeviceError(TMessage &message);
 
+    // --- Preset exchanges (DeviceSessionPresets.cpp) ---------------------------------------------
+    // Stores the current program as preset U01..U31 (index 0 to 30) under a name of up to 14 8-bit
+    // characters (blank-padded). Nothing without a link or for another index.
+    void StorePreset(int index, std::string_view name);
+    // Recalls preset F00 (index 0) or U01..U31 (1 to 31). Nothing without a link or for another index.
+    void RecallPreset(int index);
+    // Reads every preset the processor holds into a unit file; the information box says when there
+    // is no link or no stored preset.
+    void UploadAllPresets();
+    // Writes a unit file the user picks into the processor, then closes the link; the information
+    // box says when there is no link or the file cannot be downloaded.
+    void DownloadAllPresets();
+    // Resets the processor to its factory defaults and reads it again. Nothing without a link.
+    void StartFactoryReset();
+
+    // --- Preset files (DeviceSessionFiles.cpp) ---------------------------------------------------
+    // Applies a preset file the user picks to the model, sends it when connected (the progress
+    // window then shows until the next level reply) and refreshes every control. A file that is
+    // not a preset file changes nothing and the information box says so.
+    void OpenPresetFile();
+    // Saves the current program as a preset file (".prs" in place of the chosen name's extension);
+    // a target that cannot be written is left as it was and the information box says so.
+    void SavePresetFile();
+
     // --- Level meters ------------------------------------------------------------------------------
     // Every meter and lamp of the three pages back to 0; a meter not found ends the reset there.
     void ResetLevelMeters();
@@ -160,6 +205,11 @@ public:
     void ConnectCom();
     // Closes the active transport; after a successful scan also returns the window offline.
     void DisconnectLink();
+    // The link button: online, the link closes 300 ms later; offline, the scan starts again and its
+    // dialog is shown (modally, unless it is shown already).
+    void rzbMenuLinkClick();
+    // Starts the one-shot timer that clicks the link button 300 ms later: the first scan.
+    void StartAutoConnect();
     // Reply wait, resends and idle-poll pause of the active transport; nothing when none is open.
     void SetLinkTimeout(std::uint32_t ms);
     void SetLinkRetries(std::uint32_t count);
@@ -194,7 +244,8 @@ private:
         std::unique_ptr<LinkTransport> proc;
         HWND window = nullptr;
     };
-    // The reply an exchange waits for; command 0: no exchange runs.
+    // The reply an exchange waits for; command 0: no exchange runs; CMD_ACK: an acknowledgement,
+    // which continues the session step.
     struct Awaited {
         std::uint8_t command = 0;
         int index = -1;  // names and blocks: the index the reply must carry
@@ -230,6 +281,7 @@ private:
     void tmDisconnectTimer();
     void tmLinkBrokenTimer();
     void tmComScanTimer();
+    void tmStartConnectTimer();
 
     // Dispatch and exchanges (DeviceSession.cpp, DeviceSessionRead.cpp).
     void Send(std::uint8_t command, std::uint8_t keepDuplicates = 1);
@@ -249,6 +301,23 @@ private:
     void OnPresetNameReply(std::uint8_t address, const BSTM &payload);
     void OnProgramBlockReply(std::uint8_t address, const BSTM &payload);
     void tmPtsTimer();
+    // An exchange starts: the level poll stops and every meter goes to 0.
+    void StopLevelPoll();
+    void ShowProgressModal();
+
+    // Upload and download steps (DeviceSessionPresets.cpp).
+    void OnEepromReply(const BSTM &payload);
+    void RequestPresetRead(int preset);
+    void OnPresetBlockReply(std::uint8_t address, const BSTM &payload);
+    void tmUploadTimer();
+    void tmPollResumeTimer();
+    void DownloadNextPreset(int position);
+    void SendDownloadBlock(int slot, int block);
+    void OnDownloadBlockAck(std::uint8_t address, const BSTM &payload);
+    void FinishDownload();
+    // Takes a unit file into EepromHeader and DownloadRecords (DeviceSessionFiles.cpp); false
+    // when it cannot be downloaded.
+    bool ReadUnitFile(const QString &path);
     void tmProcessShowTimer();
     QString PortText() const;
 
@@ -314,6 +383,13 @@ private:
     TTimer *tmPts = nullptr;
     TTimer *tmProcessShow = nullptr;
     TTimer *tmExchangeGuard = nullptr;
+    TTimer *tmUpload = nullptr;
+    TTimer *tmPollResume = nullptr;
+    TTimer *tmStartConnect = nullptr;
+    TOpenDialog *odOpenPreset = nullptr;
+    TSaveDialog *sdSavePreset = nullptr;
+    TOpenDialog *odOpenUnit = nullptr;
+    TSaveDialog *sdSaveUnit = nullptr;
 
     // --- Session bookkeeping ----------------------------------------------------------------------
     Awaited awaited_;

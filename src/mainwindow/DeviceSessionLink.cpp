@@ -4,21 +4,13 @@
 #include "mainwindow/DeviceSession.h"
 
 #include "mainwindow/LinkTexts.h"
+#include "mainwindow/PortNames.h"
 #include "platform/os/ProgramFolder.h"
 
 namespace {
 
 constexpr unsigned SerialBaudRate = 115200;
 constexpr std::uint8_t SerialDataBits = 8, SerialNoParity = 0, SerialOneStopBit = 0;
-
-// The port number of a serial port name: "COM3" gives 3, "COM12" 12, and a name in the form
-// "\\.\COM12" the two digits after its prefix; 0 when the name holds no number.
-int PortNumber(const QString &name)
-{
-    bool ok = false;
-    const int number = (name.size() <= 5 ? name.mid(3) : name.mid(7, 2)).toInt(&ok);
-    return ok ? number : 0;
-}
 
 }  // namespace
 
@@ -142,6 +134,34 @@ void DeviceSession::LinkFailed()
     view_.OnLinkBroken();
     if (!view_.IsScanVisible())
         view_.ShowScanModal();
+}
+
+void DeviceSession::rzbMenuLinkClick()
+{
+    view_.SetControlEnabled(QStringLiteral("rzbMenuLink"), false);
+    view_.SetControlEnabled(QStringLiteral("Connect"), false);
+    view_.SetButtonDown(QStringLiteral("rzbMenuLink"), false);
+    if (Online) {
+        view_.SetControlText(QStringLiteral("Connect"), GetLangText(QStringLiteral("SID_CONNECT")));
+        Restart(tmDisconnect);
+        return;
+    }
+    view_.ClickRescan();
+    view_.SetControlText(QStringLiteral("Connect"), GetLangText(QStringLiteral("SID_DISCONNECT")));
+    // The scan runs on the dialog's timers while it is shown.
+    if (!view_.IsScanVisible())
+        view_.ShowScanModal();
+}
+
+void DeviceSession::StartAutoConnect()
+{
+    Restart(tmStartConnect);
+}
+
+void DeviceSession::tmStartConnectTimer()
+{
+    tmStartConnect->SetEnabled(false);
+    rzbMenuLinkClick();
 }
 
 void DeviceSession::tmDisconnectTimer()

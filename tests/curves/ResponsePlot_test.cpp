@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -13,11 +11,15 @@
 #include "curves/LMyFFTDrawPhase.h"
 #include "curves/Plot.h"
 #include "device/GlobalConstants.h"
-#include "platform/ui/ControlsRender.h"
 #include "platform/runtime/FormReader.h"
-#include "platform/ui/Forms.h"
 #include "platform/runtime/TypInfo.h"
+#include "platform/ui/ControlsRender.h"
+#include "platform/ui/Forms.h"
+#include "tests/curves/CurvesTestSupport.h"
 #include "tests/platform/ui/ControlsTestApp.h"
+
+using curvestest::At;
+using curvestest::Texts;
 
 namespace {
 
@@ -69,20 +71,6 @@ constexpr char MainFormPlot[] = R"(object fmPlotHost: TForm
 end
 )";
 
-TColor At(const QImage &image, int x, int y)
-{
-    const QRgb p = image.pixel(x, y);
-    return RGB(qRed(p), qGreen(p), qBlue(p));
-}
-
-std::vector<QString> Texts(const std::vector<TDrawnText> &drawn)
-{
-    std::vector<QString> texts;
-    for (const TDrawnText &d : drawn)
-        texts.push_back(d.Text);
-    return texts;
-}
-
 struct MainFormPlotTest : ::testing::Test {
     std::unique_ptr<TComponent> form{CreateComponentFromText(QString::fromUtf8(MainFormPlot), "plot.dfm", nullptr)};
     LMyFFTDrawPhase *plot = dynamic_cast<LMyFFTDrawPhase *>(form->FindComponent("fftDrawOut1"));
@@ -112,16 +100,7 @@ struct MainFormPlotTest : ::testing::Test {
     }
     int PixelX(double x) const { return static_cast<int>(plot->ScreenX(x)); }
     int PixelY(double y) const { return static_cast<int>(plot->ScreenY(y)); }
-    QImage Render()
-    {
-        const QImage image = RenderControlImage(plot);
-        // With TROV_SCREENSHOT_DIR set, every rendering is kept there as <test>-<n>.png.
-        if (const QByteArray dir = qgetenv("TROV_SCREENSHOT_DIR"); !dir.isEmpty()) {
-            const QString test = QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name());
-            image.save(QDir(QString::fromLocal8Bit(dir)).filePath(test + "-" + QString::number(++renders) + ".png"));
-        }
-        return image;
-    }
+    QImage Render() { return curvestest::Render(plot, renders); }
 };
 
 }  // namespace

@@ -14,19 +14,6 @@ namespace {
 
 using devsim::LoggedFrame;
 
-BSTM Bytes(std::initializer_list<int> values)
-{
-    BSTM out;
-    for (int v : values)
-        out.push_back(static_cast<std::uint8_t>(v));
-    return out;
-}
-
-BSTM Request(std::uint8_t command, BSTM payload = {}, std::uint8_t address = 1)
-{
-    return BuildDeviceFrame(0, address, command, payload);
-}
-
 // The requests of a whole connect, in order: handshake, identity, lock state, preset flags,
 // current preset, 31 preset names, 11 program blocks, then the poll that ends the read.
 std::vector<BSTM> ConnectRequests()
@@ -39,11 +26,6 @@ std::vector<BSTM> ConnectRequests()
         frames.push_back(Request(CMD_READ_PROGRAM_BLOCK, {b}));
     frames.push_back(Request(CMD_POLL));
     return frames;
-}
-
-void PutText(devsim::Image &image, std::size_t offset, const std::string &text)
-{
-    std::memcpy(image.data() + offset, text.data(), text.size());
 }
 
 // --- Connect and full read ---------------------------------------------------------------------
@@ -293,6 +275,8 @@ TEST_F(SessionTest, LinkDroppedMidReadEndsItCleanly)
 {
     devsim::FaultSettings faults;
     faults.dropAfterFrames = 20;
+    // The drop is seen a little later: the program is never sent, so the read cannot end first.
+    faults.refused = {CMD_READ_PROGRAM_BLOCK};
     SetFaults(faults);
     const auto original = sim.HidDevice();
     session->ConnectUsb();

@@ -3,6 +3,7 @@
 // counts as shown until the session closes or hides it); meters and sliders exist for every
 // name unless listed as missing.
 
+#include "QStringPrinter.h"
 #include "mainwindow/SessionView.h"
 
 #include <map>
@@ -17,11 +18,13 @@ public:
     std::map<QString, bool> enabled;
     std::vector<std::pair<QString, bool>> downs;  // every SetButtonDown in order
     bool mainEnabled = true;
+    int mainFocuses = 0;
     bool mainVisible = true;
     std::map<QString, int> meters;
     std::set<QString> missing;       // meters and sliders the window lacks
     std::map<QString, int> sliders;  // positions; names not listed read 0
     int refreshes = 0;
+    int eqDisplayResets = 0;
     std::vector<int> curveMarks;
     std::vector<QString> messages;
     std::map<int, std::string> storeRows, recallRows;
@@ -36,17 +39,20 @@ public:
     std::vector<int> progressPositions;
     bool progressVisible = false;
     int progressModalShows = 0;
+    int progressModelessShows = 0;
     int progressCloses = 0;
 
     // Information box and unlock dialog.
     std::vector<QString> informations;
     int unlockShows = 0;
     std::vector<std::uint8_t> passwordResults;
+    int networkSetupShows = 0;
 
     // Scan dialog.
     std::vector<std::uint8_t> connectResults;
     bool connectResult = false;
     int linkBrokenCalls = 0;
+    int rescanClicks = 0;
     std::vector<int> scanPositions;
     std::vector<QString> scanStatus;
     bool scanVisible = false;
@@ -64,6 +70,7 @@ public:
     void SetControlEnabled(const QString &name, bool value) override { enabled[name] = value; }
     void SetButtonDown(const QString &name, bool down) override { downs.emplace_back(name, down); }
     void SetMainEnabled(bool value) override { mainEnabled = value; }
+    void FocusMain() override { ++mainFocuses; }
     bool IsMainVisible() const override { return mainVisible; }
     bool SetMeterPosition(const QString &name, int position) override
     {
@@ -80,11 +87,11 @@ public:
         return it == sliders.end() ? 0 : it->second;
     }
     void RefreshFromModel() override { ++refreshes; }
+    void ResetEqDisplay() override { ++eqDisplayResets; }
     void MarkCurveChanged(int channel) override { curveMarks.push_back(channel); }
     void ShowMessage(const QString &text) override { messages.push_back(text); }
     void SetStorePresetRowName(int row, const std::string &name) override { storeRows[row] = name; }
     void SetRecallPresetRowName(int row, const std::string &name) override { recallRows[row] = name; }
-    bool ExecuteSaveUnitDialog(std::string &) override { return false; }
 
     bool IsTrafficVisible() const override { return trafficVisible; }
     void AddTrafficLine(const QString &line) override { trafficLines.push_back(line); }
@@ -93,9 +100,15 @@ public:
     void SetProgressMax(int max) override { progressMax = max; }
     int ProgressMax() const override { return progressMax; }
     void SetProgressPosition(int position) override { progressPositions.push_back(position); }
+    int ProgressPosition() const override { return progressPositions.empty() ? 0 : progressPositions.back(); }
     void ShowProgressModal() override
     {
         ++progressModalShows;
+        progressVisible = true;
+    }
+    void ShowProgress() override
+    {
+        ++progressModelessShows;
         progressVisible = true;
     }
     void CloseProgress() override
@@ -108,6 +121,7 @@ public:
     void ShowInformation(const QString &message) override { informations.push_back(message); }
     void ShowUnlockDialog() override { ++unlockShows; }
     void SetPasswordResult(std::uint8_t verdict) override { passwordResults.push_back(verdict); }
+    void ShowNetworkSetup() override { ++networkSetupShows; }
 
     void SetConnectResult(std::uint8_t result) override
     {
@@ -122,6 +136,7 @@ public:
         ++linkBrokenCalls;
         connectResult = false;
     }
+    void ClickRescan() override { ++rescanClicks; }
     void SetScanPosition(int position) override { scanPositions.push_back(position); }
     void SetScanStatus(const QString &text) override { scanStatus.push_back(text); }
     void HideScan() override

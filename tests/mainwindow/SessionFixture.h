@@ -8,10 +8,36 @@
 #include "devsim/Simulator.h"
 #include "mainwindow/DeviceSession.h"
 #include "platform/runtime/TimerService.h"
+#include "platform/ui/TestScript.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <set>
+
+// Bytes written out by hand.
+inline BSTM Bytes(std::initializer_list<int> values)
+{
+    BSTM out;
+    for (int v : values)
+        out.push_back(static_cast<std::uint8_t>(v));
+    return out;
+}
+
+// A request as the session frames it.
+inline BSTM Request(std::uint8_t command, BSTM payload = {}, std::uint8_t address = 1)
+{
+    return BuildDeviceFrame(0, address, command, payload);
+}
+
+// Text put into a simulator image at `offset`.
+inline void PutText(devsim::Image &image, std::size_t offset, const std::string &text)
+{
+    std::memcpy(image.data() + offset, text.data(), text.size());
+}
 
 class SessionTest : public hidtest::HidFixture {
 protected:
@@ -95,4 +121,55 @@ protected:
     devsim::Simulator sim;
     FakeSessionView view;
     std::unique_ptr<DeviceSession> session;
+};
+
+// The same for the exchanges and files: scripted file dialogs, a temporary folder, and helpers for
+// a connected, idle session.
+class ExchangeTest : public SessionTest {
+protected:
+    void SetUp() override
+    {
+        SessionTest::SetUp();
+        script.SetFailureHandler([](const std::string &failure) { ADD_FAILURE() << failure; });
+        ASSERT_TRUE(folder.isValid());
+    }
+
+    // Connected and idle, with the processor's log and the view's records empty.
+    void ConnectIdle()
+    {
+        ConnectAndRead();
+        ExpectLogged(48);
+        ASSERT_TRUE(PumpUntil([&] { return !session->UsbTransport()->Busy(); }));
+        sim.ClearFrameLog();
+        view.progressPositions.clear();
+        view.progressModalShows = 0;
+    }
+    std::vector<std::uint8_t> Commands() const
+    {
+        std::vector<std::uint8_t> out;
+        for (const devsim::LoggedFrame &frame : Log())
+            out.push_back(frame.command);
+        return out;
+    }
+    QString Path(const QString &name) const { return folder.filePath(name); }
+    QString WriteFile(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(Path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return Path(name);
+    }
+    bool LevelPollRuns()
+    {
+        const std::size_t before = Logged();
+        TManualClock::Advance(300);
+        return PumpUntil([&] { return Logged() > before && LastRequestIs(CMD_LEVELS); }, 1000);
+    }
+    devsim::ProcessorState Processor()
+    {
+        return sim.WithProcessor([](devsim::Processor &p) { return p.State(); });
+    }
+
+    TScriptSession script;
+    QTemporaryDir folder;
 };

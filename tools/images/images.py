@@ -5,122 +5,34 @@ like, drawn by code so that they can be rebuilt and checked.
     tools/images/images.py            writes every picture under resources/images/
     tools/images/images.py --check    exits 1 (listing them) when a committed file differs
 
-Layout of this file: small raster and file helpers, then one function per picture set, then
-OUTPUTS, the table of every file written (path below resources/images/ -> picture). To add a
-picture set, write its function and add its rows to OUTPUTS.
+The drawing lives in one module per area (widgets.py, dialogs.py, splash.py ...) over the raster
+helpers of raster.py; this file holds OUTPUTS, the table of every file written (path below
+resources/images/ -> picture). To add a picture set, write its function in its area's module and
+add its rows to OUTPUTS. Files ending in .bmp are written as 24-bit bitmaps, files ending in
+.png as RGBA PNG files.
 """
 
 import argparse
 import pathlib
-import struct
 import sys
+
+import dialogs
+import splash
+import widgets
+from raster import encode
 
 ROOT = pathlib.Path(__file__).resolve().parents[2] / "resources" / "images"
 
-# Colours as (red, green, blue).
-TEAL = (0, 128, 128)
-OLIVE = (128, 128, 0)
-BLACK = (0, 0, 0)
-WHITE = (255, 255, 255)
 
-
-# ---- Raster and file helpers -----------------------------------------------------------------------
-
-class Picture:
-    """A width x height grid of (r, g, b) pixels, row 0 at the top."""
-
-    def __init__(self, width, height, fill=BLACK):
-        self.width = width
-        self.height = height
-        self.rows = [[fill] * width for _ in range(height)]
-
-    def put(self, x, y, colour):
-        if 0 <= x < self.width and 0 <= y < self.height:
-            self.rows[y][x] = colour
-
-    def fill(self, left, top, right, bottom, colour):
-        """Fills the rectangle, right and bottom edges excluded."""
-        for y in range(max(top, 0), min(bottom, self.height)):
-            for x in range(max(left, 0), min(right, self.width)):
-                self.rows[y][x] = colour
-
-    def frame(self, left, top, right, bottom, colour):
-        for x in range(left, right):
-            self.put(x, top, colour)
-            self.put(x, bottom - 1, colour)
-        for y in range(top, bottom):
-            self.put(left, y, colour)
-            self.put(right - 1, y, colour)
-
-
-def mix(a, b, t):
-    """Colour a fraction t of the way from a to b, rounded to whole channel values."""
-    return tuple(int(round(ca + (cb - ca) * t)) for ca, cb in zip(a, b))
-
-
-def bmp24(picture):
-    """The picture as a 24-bit bottom-up Windows bitmap file."""
-    stride = (picture.width * 3 + 3) & ~3
-    body = bytearray()
-    for row in reversed(picture.rows):
-        line = bytearray()
-        for r, g, b in row:
-            line += bytes((b, g, r))
-        body += line + bytes(stride - len(line))
-    header = struct.pack("<IiiHHIIiiII", 40, picture.width, picture.height, 1, 24, 0, len(body), 2835, 2835, 0, 0)
-    file_header = struct.pack("<2sIHHI", b"BM", 14 + len(header) + len(body), 0, 0, 14 + len(header))
-    return bytes(file_header + header + body)
-
-
-# ---- Button state sets -------------------------------------------------------------------------------
-
-# Face colours (top and bottom of the face gradient) and whether the face looks pressed, per state.
-BUTTON_STATES = {
-    "up": ((214, 222, 232), (164, 178, 196), False),
-    "hot": ((236, 242, 250), (182, 204, 230), False),
-    "down": ((150, 164, 182), (196, 206, 220), True),
-    "staydown": ((248, 214, 140), (214, 160, 60), True),
-    "disabled": ((226, 226, 226), (204, 204, 204), False),
-}
-
-
-def button_face(key, state, width=80, height=30):
-    """A rounded button face: the corners in the key colour (left out when drawn), a black
-    outline, a vertical gradient face with a light (or, pressed, dark) inner edge."""
-    top, bottom, pressed = BUTTON_STATES[state]
-    p = Picture(width, height, key)
-    for y in range(1, height - 1):
-        p.fill(1, y, width - 1, y + 1, mix(top, bottom, (y - 1) / max(height - 3, 1)))
-    outline = (150, 150, 150) if state == "disabled" else BLACK
-    for x in range(2, width - 2):
-        p.put(x, 0, outline)
-        p.put(x, height - 1, outline)
-    for y in range(2, height - 2):
-        p.put(0, y, outline)
-        p.put(width - 1, y, outline)
-    for x, y in ((1, 1), (width - 2, 1), (1, height - 2), (width - 2, height - 2)):
-        p.put(x, y, outline)
-    edge = (110, 120, 136) if pressed else WHITE
-    for x in range(2, width - 2):
-        p.put(x, 1, edge)
-    for y in range(2, height - 2):
-        p.put(1, y, edge)
-    return p
-
-
-def button_sets():
-    """Two state sets, one keyed with clTeal and one with clOlive."""
-    rows = []
-    for name, key in (("teal", TEAL), ("olive", OLIVE)):
-        for state in BUTTON_STATES:
-            rows.append((f"widgets/button_{name}_{state}.bmp", lambda key=key, state=state: button_face(key, state)))
-    return rows
-
-
-# ---- Outputs -----------------------------------------------------------------------------------------
+# ---- Outputs --------------------------------------------------------------------------------------------
 
 OUTPUTS = [
-    *button_sets(),
+    *widgets.button_sets(),
+    *splash.splash_pictures(),
+    *widgets.shape_sets(),
+    *widgets.fader_thumbs(),
+    *dialogs.dialog_pictures(),
+    ("mainwindow/scan_background.bmp", dialogs.scan_background),
 ]
 
 
@@ -131,7 +43,7 @@ def main():
     args = parser.parse_args()
     differing = []
     for path, draw in OUTPUTS:
-        data = bmp24(draw())
+        data = encode(draw(), path)
         target = args.root / path
         if args.check:
             if not target.is_file() or target.read_bytes() != data:

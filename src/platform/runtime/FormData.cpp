@@ -2,6 +2,8 @@
 
 #include "platform/runtime/Exception.h"
 
+#include <QFile>
+
 #include <charconv>
 #include <cmath>
 
@@ -240,6 +242,18 @@ private:
             if (hex.size() % 2 != 0)
                 Fail(QStringLiteral("odd number of hexadecimal digits"));
             v.Bytes = QByteArray::fromHex(hex.toLatin1());
+        } else if (c == u'@') {
+            // The bytes of a file, most often one embedded in the program (":/images/...").
+            Advance();
+            Skip();
+            if (Peek() != u'\'' && Peek() != u'#')
+                Fail(QStringLiteral("file name expected after '@'"));
+            const QString name = StringExpr();
+            QFile file(name);
+            if (!file.open(QIODevice::ReadOnly))
+                Fail(QStringLiteral("file %1 cannot be read").arg(name));
+            v.kind = TFormValue::Kind::Binary;
+            v.Bytes = file.readAll();
         } else if (c == u'(') {
             Advance();
             v.kind = TFormValue::Kind::List;

@@ -16,6 +16,8 @@
 //                                                   names, names of other components, nil)
 //   set        := "[" [Name { "," Name }] "]"
 //   binary     := "{" hex digit pairs, blanks and line breaks allowed "}"
+//               | "@" string                     (the bytes of that file; ":/..." names one
+//                                                   embedded in the program)
 //   list       := "(" { value } ")"               (e.g. Lines.Strings = ('one' 'two'))
 //   collection := "<" { "item" { property } "end" } ">"
 //
@@ -26,7 +28,9 @@
 //  - "Path = value" sets a published property; a dotted path goes into owned sub-objects
 //    (Font.Color). A name that is not published is looked up among the object's defined
 //    properties (DefineProperties); "Sub = {hex}" on an owned sub-object is its "Data" property
-//    (pictures: Bitmaps.Up = {89504E47...}).
+//    (pictures: Bitmaps.Up = {89504E47...}). A picture's "File" is a whole picture file in any
+//    format the picture reads (Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'); it is read
+//    only, the form writer writes the picture back as its Data.
 //  - An event property names a handler of the form class (OnClick = btnOKClick); a component
 //    reference names a component of the form (PopupMenu = pmMain), resolved after all components
 //    exist.

@@ -1,6 +1,7 @@
 #include "platform/serial/PortTable.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -42,10 +43,23 @@ bool IsSerialDevice(const fs::path &entry)
 
 }  // namespace
 
+namespace {
+
+std::atomic<PortTable *> installedTable{nullptr};
+
+}  // namespace
+
 PortTable &PortTable::Instance()
 {
+    if (PortTable *installed = installedTable.load())
+        return *installed;
     static PortTable table("/sys/class/tty", "/dev");
     return table;
+}
+
+PortTable *PortTable::Install(PortTable *table)
+{
+    return installedTable.exchange(table);
 }
 
 PortTable::PortTable(std::string ttyClass, std::string devices)

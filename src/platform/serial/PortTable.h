@@ -3,7 +3,8 @@
 // (COM1 to COM98). Serial devices found under the tty class (ttyS*, ttyUSB*, ttyACM* and the like,
 // UARTs that the driver knows to be absent left out) are numbered from 1 in natural name order at
 // the first look; devices that appear later get the next free numbers, so a number keeps naming
-// the same device while the program runs. A test adds a pseudo-terminal with Add.
+// the same device while the program runs. A test adds a pseudo-terminal with Add, or installs a
+// table of its own so that nothing it runs can reach the machine's ports.
 
 #include <mutex>
 #include <string>
@@ -15,8 +16,12 @@ class PortTable {
 public:
     static constexpr int MaxPort = 98;
 
-    // The table of the running program.
+    // The table of the running program: the installed one, else the machine's.
     static PortTable &Instance();
+    // Puts `table` in the machine's table's place for every later Instance() (nullptr puts the
+    // machine's back) and returns the table it replaces (nullptr for the machine's). The table must
+    // stay alive while installed. For tests; GUI thread, while no port is being opened.
+    static PortTable *Install(PortTable *table);
     // A table over other folders, for tests: `ttyClass` like /sys/class/tty, `devices` like /dev.
     PortTable(std::string ttyClass, std::string devices);
 

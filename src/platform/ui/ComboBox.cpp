@@ -329,6 +329,23 @@ void TCustomComboBox::SetDroppedDown(bool value)
         combo->hidePopup();
 }
 
+int TCustomComboBox::DroppedTopIndex() const
+{
+    if (!DroppedDown())
+        return -1;
+    const QModelIndex top = Combo()->view()->indexAt(QPoint(1, 1));
+    return top.isValid() ? top.row() : 0;
+}
+
+void TCustomComboBox::SetDroppedTopIndex(int value)
+{
+    if (!DroppedDown() || Count() == 0)
+        return;
+    QAbstractItemView *view = Combo()->view();
+    view->scrollTo(view->model()->index(std::clamp(value, 0, Count() - 1), Combo()->modelColumn()),
+                   QAbstractItemView::PositionAtTop);
+}
+
 // ---- Edit part -----------------------------------------------------------------------------------
 
 int TCustomComboBox::SelStart() const

@@ -90,6 +90,10 @@ public:
     void SetDroppedDown(bool value);
     int DroppedWidth() const { return FDroppedWidth; }
     void SetDroppedWidth(int value) { FDroppedWidth = value; }
+    // The first item the open list shows, and scrolling the list to put an item first (clamped to
+    // the items); -1 and nothing while the list is closed.
+    int DroppedTopIndex() const;
+    void SetDroppedTopIndex(int value);
 
     // The edit part (edit styles).
     bool HasEditPart() const { return FStyle == csDropDown || FStyle == csSimple; }

@@ -1,8 +1,9 @@
 #include "platform/ui/Graphics.h"
 
-#include "platform/ui/Canvas.h"
 #include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Filer.h"
 #include "platform/runtime/Streams.h"
+#include "platform/ui/Canvas.h"
 
 T_IMPLEMENT_CLASS(TGraphic) {}
 
@@ -28,6 +29,13 @@ void TGraphic::SaveToFile(const QString &fileName)
 {
     TFileStream stream(fileName, fmCreate);
     SaveToStream(&stream);
+}
+
+void TGraphic::DefineProperties(TFiler *Filer)
+{
+    inherited::DefineProperties(Filer);
+    Filer->DefineBinaryProperty(
+        QStringLiteral("File"), [this](TStream &s) { LoadFromStream(&s); }, nullptr, false);
 }
 
 void TGraphic::DrawTransparent(TCanvas *canvas, const TRect &r, std::uint8_t opacity)

@@ -38,6 +38,8 @@ class TGraphic : public TPersistent {
     // The bytes a form definition stores for the picture (its "Data" property).
     virtual void ReadData(TStream *stream) { LoadFromStream(stream); }
     virtual void WriteData(TStream *stream) { SaveToStream(stream); }
+    // Besides Data, a form definition may give the picture as a whole file ("File", read only).
+    void DefineProperties(TFiler *Filer) override;
 
     // Draws the picture stretched into `r` of the canvas.
     virtual void Draw(TCanvas *canvas, const TRect &r) = 0;

@@ -197,4 +197,6 @@ void TPicture::DefineProperties(TFiler *Filer)
     Filer->DefineBinaryProperty(
         QStringLiteral("Data"), [this](TStream &s) { ReadData(&s); }, [this](TStream &s) { WriteData(&s); },
         !Empty());
+    Filer->DefineBinaryProperty(
+        QStringLiteral("File"), [this](TStream &s) { LoadFromStream(&s); }, nullptr, false);
 }

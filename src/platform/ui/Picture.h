@@ -1,7 +1,8 @@
 #pragma once
 // TPicture: holds one graphic of any kind (bitmap, PNG, JPEG, icon), loads it by file extension or
 // by the signature of the data, and streams it in form definitions as the graphic's class name
-// followed by the graphic's own data.
+// followed by the graphic's own data ("Data"), or reads it there from a whole picture file
+// ("File", read only).
 
 #include <QString>
 

@@ -1,7 +1,9 @@
 #include "platform/ui/Screen.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -148,4 +150,26 @@ void TScreen::PopModal(TCustomForm *form)
     auto it = std::find(FModal.rbegin(), FModal.rend(), form);
     if (it != FModal.rend())
         FModal.erase(std::next(it).base());
+}
+
+// ---- System metrics ---------------------------------------------------------------------------------
+
+int GetSystemMetrics(int index)
+{
+    switch (index) {
+    case SM_CXVSCROLL:
+    case SM_CYHSCROLL:
+        // The classic style's scroll bar; the same without a widget application.
+        if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance()))
+            return app->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        return 16;
+    default: return 0;
+    }
+}
+
+int WheelScrollLines()
+{
+    if (qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return QApplication::wheelScrollLines();
+    return 3;
 }

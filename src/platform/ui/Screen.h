@@ -60,3 +60,12 @@ private:
 };
 
 extern TScreen *const Screen;
+
+// ---- System metrics ---------------------------------------------------------------------------------
+// Sizes of the application's classic look in pixels, as the native widgets draw them.
+constexpr int SM_CXVSCROLL = 2;  // width of a vertical scroll bar and of a combo box's drop-down button
+constexpr int SM_CYHSCROLL = 3;  // height of a horizontal scroll bar
+// 0 for an index the framework does not know.
+int GetSystemMetrics(int index);
+// Lines one notch of the mouse wheel scrolls a list (the system setting).
+int WheelScrollLines();

@@ -46,12 +46,10 @@ void TSpeedButton::SetGroupIndex(int value)
 
 void TSpeedButton::SetDown(bool value)
 {
-    if (!GroupedDownChanges(FGroupIndex, FDown, FAllowAllUp, value))
+    if (!WriteGroupedDown(FGroupIndex, FAllowAllUp, FDown, FState, value))
         return;
-    FDown = value;
-    FState = value ? bsExclusive : bsUp;
     Invalidate();
-    if (value)
+    if (FDown)
         UpdateExclusive();
 }
 
@@ -87,26 +85,13 @@ void TSpeedButton::SetSpacing(int value)
 
 void TSpeedButton::UpdateExclusive()
 {
-    if (FGroupIndex == 0 || !Parent())
-        return;
-    TMessage m;
-    m.Msg = CM_BUTTONPRESSED;
-    m.WParam = static_cast<WPARAM>(FGroupIndex);
-    m.LParam = reinterpret_cast<LPARAM>(this);
-    Parent()->Broadcast(m);
+    BroadcastGroupDown(this, CM_BUTTONPRESSED, FGroupIndex);
 }
 
 void TSpeedButton::CMButtonPressed(TMessage &m)
 {
-    auto *sender = reinterpret_cast<TSpeedButton *>(m.LParam);
-    if (static_cast<int>(m.WParam) != FGroupIndex || sender == this || !sender)
-        return;
-    if (sender->FDown && FDown) {
-        FDown = false;
-        FState = bsUp;
+    if (ReceiveGroupDown(m, this, FGroupIndex, FDown, FAllowAllUp, FState))
         Invalidate();
-    }
-    FAllowAllUp = sender->FAllowAllUp;
 }
 
 void TSpeedButton::CMTextChanged(TMessage &m)

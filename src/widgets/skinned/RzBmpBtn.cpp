@@ -268,40 +268,23 @@ void TRzBmpButton::Loaded()
 
 void TRzBmpButton::SetDown(bool value)
 {
-    if (!GroupedDownChanges(FGroupIndex, FDown, FAllowAllUp, value))
+    if (!WriteGroupedDown(FGroupIndex, FAllowAllUp, FDown, FState, value))
         return;
-    FDown = value;
-    FState = value ? bsExclusive : bsUp;
     Invalidate();
-    if (value)
+    if (FDown)
         UpdateExclusive();
 }
 
 void TRzBmpButton::UpdateExclusive()
 {
-    if (FGroupIndex != 0 && Parent()) {
-        TMessage m;
-        m.Msg = CM_BMPBUTTONPRESSED;
-        m.WParam = static_cast<WPARAM>(FGroupIndex);
-        m.LParam = reinterpret_cast<LPARAM>(this);
-        Parent()->Broadcast(m);
-    }
-    else {
+    if (!BroadcastGroupDown(this, CM_BMPBUTTONPRESSED, FGroupIndex))
         FState = bsUp;
-    }
 }
 
 void TRzBmpButton::CMButtonPressed(TMessage &m)
 {
-    auto *sender = reinterpret_cast<TRzBmpButton *>(m.LParam);
-    if (m.WParam != static_cast<WPARAM>(FGroupIndex) || !sender || sender == this)
-        return;
-    if (sender->Down() && FDown) {
-        FDown = false;
-        FState = bsUp;
+    if (ReceiveGroupDown(m, this, FGroupIndex, FDown, FAllowAllUp, FState))
         Invalidate();
-    }
-    FAllowAllUp = sender->AllowAllUp();
 }
 
 void TRzBmpButton::Click()

@@ -535,6 +535,34 @@ TRect DrawFramedBorders(TCanvas *canvas, const TRect &r, const TFramedBorders &f
     return rr;
 }
 
+int FrameStyleWidth(TFrameStyleEx style, int bevelWidth)
+{
+    switch (style) {
+    case fsNone: return 0;
+    case fsFlat: return 1;
+    case fsStatus:
+    case fsPopup: return bevelWidth;
+    default: return 2;
+    }
+}
+
+TRect ShrinkRectByFramedBorders(const TRect &r, const TFramedBorders &f, bool includeBorderWidth)
+{
+    TRect rr = r;
+    if (includeBorderWidth)
+        rr.Inflate(-f.borderWidth, -f.borderWidth);
+    const int n = FrameStyleWidth(f.outer, f.bevelWidth) + FrameStyleWidth(f.inner, f.bevelWidth);
+    if (f.sides.Contains(sdLeft))
+        rr.Left += n;
+    if (f.sides.Contains(sdTop))
+        rr.Top += n;
+    if (f.sides.Contains(sdRight))
+        rr.Right -= n;
+    if (f.sides.Contains(sdBottom))
+        rr.Bottom -= n;
+    return rr;
+}
+
 void DrawDropDownArrow(TCanvas *canvas, const TRect &r, int style, bool enabled)
 {
     // From Vista on the flat triangle is drawn whatever the style asked for.

@@ -57,6 +57,11 @@ inline constexpr auto SideNames = EnumNames<TSide>("sdLeft", "sdTop", "sdRight",
 enum TAlignmentVertical { avTop, avCenter, avBottom };
 inline constexpr auto AlignmentVerticalNames = EnumNames<TAlignmentVertical>("avTop", "avCenter", "avBottom");
 
+// The look of a caption: plain, raised or recessed (a highlight and a shadow copy one pixel apart),
+// or with a drop shadow.
+enum TTextStyle { tsNormal, tsRaised, tsRecessed, tsShadow };
+inline constexpr auto TextStyleNames = EnumNames<TTextStyle>("tsNormal", "tsRaised", "tsRecessed", "tsShadow");
+
 enum TRzVisualStyle { vsClassic, vsWinXP, vsGradient };
 inline constexpr auto RzVisualStyleNames = EnumNames<TRzVisualStyle>("vsClassic", "vsWinXP", "vsGradient");
 
@@ -101,6 +106,16 @@ void GradientColorsForStyle(TRzGradientColorStyle style, TColor &start, TColor &
 TColor FrameColorForStyle(TRzGradientColorStyle style);
 void BannerColorsForStyle(TRzGradientColorStyle style, TColor &stop, TColor &start, TColor &pen);
 bool IsFullColorDisplay();
+
+// Stores a differing value; true when it changed (the caller then repaints or lays out).
+template <class T>
+bool StoreChanged(T &field, T value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
 
 inline int IntMin(int a, int b)
 {
@@ -152,6 +167,12 @@ struct TFramedBorders {
     bool roundedInner = false;
 };
 TRect DrawFramedBorders(TCanvas *canvas, const TRect &r, const TFramedBorders &f);
+// How wide a frame style is drawn: fsNone 0, fsFlat 1, fsStatus and fsPopup `bevelWidth`, any
+// other style 2.
+int FrameStyleWidth(TFrameStyleEx style, int bevelWidth);
+// The rectangle less the outer and inner style widths on the frame's sides (and less borderWidth
+// on all four sides when asked): the inside of what DrawFramedBorders draws.
+TRect ShrinkRectByFramedBorders(const TRect &r, const TFramedBorders &f, bool includeBorderWidth);
 
 // The drop-down triangle of a combo box centred in `r` (style 0, 1, 2; on this system always 2).
 void DrawDropDownArrow(TCanvas *canvas, const TRect &r, int style, bool enabled);

@@ -189,31 +189,76 @@ void TRzFrameController::Assign(TPersistent *Source)
     EndUpdate();
 }
 
-void TRzFrameController::DefineProperties(TFiler *Filer)
+void SetControlFrameController(TControl *control, TRzFrameController *&field, TRzFrameController *value)
 {
-    inherited::DefineProperties(Filer);
+    if (value == field)
+        return;
+    if (field) {
+        field->RemoveControl(control);
+        field->RemoveFreeNotification(control);
+    }
+    field = value;
+    if (value) {
+        value->AddControl(control);
+        value->FreeNotification(control);
+    }
+}
+
+bool TakeFrameControllerSettings(TControl *control, const TRzFrameController *controller,
+                                 TRzFrameControllerNotifications notifications, const TFramedControlFields &fields)
+{
+    if (!controller || !controller->FrameVisible())
+        return false;
+    if (notifications.Contains(fcpFrameStyle))
+        fields.outer = controller->FrameStyle();
+    if (notifications.Contains(fcpFrameSides))
+        fields.sides = controller->FrameSides();
+    if (notifications.Contains(fcpFrameColor)) {
+        fields.flatColor = controller->FrameColor();
+        fields.flatAdjustment = 0;
+    }
+    if (notifications.Contains(fcpColor))
+        control->SetColor(controller->Color());
+    if (notifications.Contains(fcpParentColor))
+        control->SetParentColor(controller->ParentColor());
+    if (notifications.Contains(fcpColor)) {
+        fields.highlight = LightenColor(control->Color(), 100);
+        fields.shadow = DarkenColor(control->Color(), 50);
+    }
+    return true;
+}
+
+void DefineOldFramingProperties(TFiler *Filer, TObject *owner, bool &frameHotTrack, TFrameStyle &frameStyle,
+                                TFrameStyle &frameHotStyle)
+{
     const TWriterProc none = &TRzOldPropReader::WriteOldProp;
     Filer->DefineProperty(
         QStringLiteral("FrameFlat"),
-        [this](TReader &r) {
-            FFrameHotTrack = r.ReadBoolean();
-            if (FFrameHotTrack) {
-                FFrameStyle = fsStatus;
-                FFrameHotStyle = fsLowered;
+        [&frameHotTrack, &frameStyle, &frameHotStyle](TReader &r) {
+            frameHotTrack = r.ReadBoolean();
+            if (frameHotTrack) {
+                frameStyle = fsStatus;
+                frameHotStyle = fsLowered;
             }
         },
         none, false);
     Filer->DefineProperty(
         QStringLiteral("FrameFocusStyle"),
-        [this](TReader &r) {
+        [owner, &frameHotStyle](TReader &r) {
             std::int64_t value = 0;
-            const TPropInfo *p = GetPropInfo(this, QStringLiteral("FrameHotStyle"));
+            const TPropInfo *p = GetPropInfo(owner, QStringLiteral("FrameHotStyle"));
             if (!IdentToOrd(*p, r.ReadIdent(), value))
                 r.Error(QStringLiteral("Invalid property value"));
-            FFrameHotStyle = static_cast<TFrameStyle>(value);
+            frameHotStyle = static_cast<TFrameStyle>(value);
         },
         none, false);
     Filer->DefineProperty(QStringLiteral("FrameFlatStyle"), &TRzOldPropReader::ReadOldIdentProp, none, false);
+}
+
+void TRzFrameController::DefineProperties(TFiler *Filer)
+{
+    inherited::DefineProperties(Filer);
+    DefineOldFramingProperties(Filer, this, FFrameHotTrack, FFrameStyle, FFrameHotStyle);
 }
 
 // ---- Settings store --------------------------------------------------------------------------------------

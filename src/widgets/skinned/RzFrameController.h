@@ -82,6 +82,13 @@ public:
     static void WriteOldProp(TWriter &writer);
 };
 
+// Registers the readers of the old framing properties on `owner` (which publishes FrameHotStyle):
+// "FrameFlat" (a Boolean into frameHotTrack; True also sets fsStatus and fsLowered as frame and hot
+// styles), "FrameFocusStyle" (a frame style into frameHotStyle) and "FrameFlatStyle" (dropped).
+class TFiler;
+void DefineOldFramingProperties(TFiler *Filer, TObject *owner, bool &frameHotTrack, TFrameStyle &frameStyle,
+                                TFrameStyle &frameHotStyle);
+
 class TRzFrameController : public TComponent {
     T_DECLARE_CLASS(TRzFrameController, TComponent)
     explicit TRzFrameController(TComponent *AOwner);
@@ -167,3 +174,24 @@ private:
     int FUpdateCount = 0;
     TRzRegIniFile *FRegIniFile = nullptr;
 };
+
+// Moves `control` from the controller in `field` to `value`: it leaves the old one's list, joins
+// the new one's (which sends it everything) and asks it for its free notification. Nothing when
+// they are the same; nullptr only leaves (a control's destructor).
+void SetControlFrameController(TControl *control, TRzFrameController *&field, TRzFrameController *value);
+
+// The frame fields of a framed control (panel, label) that its controller sets.
+struct TFramedControlFields {
+    TFrameStyleEx &outer;
+    TSides &sides;
+    TColor &flatColor;
+    int &flatAdjustment;
+    TColor &highlight;
+    TColor &shadow;
+};
+// What a framed control takes from its controller while the controller's frame is visible, as far
+// as `notifications` allow: the frame style as its outer style, the sides, the frame colour (with
+// adjustment 0), Color and ParentColor (written through the control), and the highlight and shadow
+// made from the colour. False, with nothing taken, while the frame is not visible.
+bool TakeFrameControllerSettings(TControl *control, const TRzFrameController *controller,
+                                 TRzFrameControllerNotifications notifications, const TFramedControlFields &fields);

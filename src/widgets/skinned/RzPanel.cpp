@@ -1,4 +1,5 @@
 #include "widgets/skinned/RzPanel.h"
+#include "widgets/skinned/RzPanelDockManager.h"
 
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
@@ -82,10 +83,8 @@ TRzCustomPanel::TRzCustomPanel(TComponent *AOwner) : TCustomPanel(AOwner)
 
 TRzCustomPanel::~TRzCustomPanel()
 {
-    if (FFrameController) {
-        FFrameController->RemoveControl(this);
-        FFrameController->RemoveFreeNotification(this);
-    }
+    FDockManager.reset();
+    SetControlFrameController(this, FFrameController, nullptr);
 }
 
 template <class T>
@@ -241,17 +240,7 @@ void TRzCustomPanel::SetTransparent(bool value)
 
 void TRzCustomPanel::SetFrameController(TRzFrameController *value)
 {
-    if (value == FFrameController)
-        return;
-    if (FFrameController) {
-        FFrameController->RemoveControl(this);
-        FFrameController->RemoveFreeNotification(this);
-    }
-    FFrameController = value;
-    if (value) {
-        value->AddControl(this);
-        value->FreeNotification(this);
-    }
+    SetControlFrameController(this, FFrameController, value);
 }
 
 void TRzCustomPanel::Notification(TComponent *AComponent, TOperation Operation)
@@ -263,26 +252,10 @@ void TRzCustomPanel::Notification(TComponent *AComponent, TOperation Operation)
 
 void TRzCustomPanel::FrameControllerChanged()
 {
-    if (!FFrameController || !FFrameController->FrameVisible())
-        return;
-    const TRzFrameControllerNotifications n = FFrameControllerNotifications;
-    if (n.Contains(fcpFrameStyle))
-        FBorderOuter = FFrameController->FrameStyle();
-    if (n.Contains(fcpFrameSides))
-        FBorderSides = FFrameController->FrameSides();
-    if (n.Contains(fcpFrameColor)) {
-        FFlatColor = FFrameController->FrameColor();
-        FFlatColorAdjustment = 0;
-    }
-    if (n.Contains(fcpColor))
-        SetColor(FFrameController->Color());
-    if (n.Contains(fcpParentColor))
-        SetParentColor(FFrameController->ParentColor());
-    if (n.Contains(fcpColor)) {
-        FBorderHighlight = LightenColor(Color(), 100);
-        FBorderShadow = DarkenColor(Color(), 50);
-    }
-    Invalidate();
+    if (TakeFrameControllerSettings(
+            this, FFrameController, FFrameControllerNotifications,
+            {FBorderOuter, FBorderSides, FFlatColor, FFlatColorAdjustment, FBorderHighlight, FBorderShadow}))
+        Invalidate();
 }
 
 void TRzCustomPanel::DefineProperties(TFiler *Filer)
@@ -304,28 +277,13 @@ void TRzCustomPanel::DefineProperties(TFiler *Filer)
 
 TRect TRzCustomPanel::ShrinkRectByBorders(const TRect &rect, bool includeBorderWidth) const
 {
-    auto width = [this](TFrameStyleEx style) {
-        switch (style) {
-        case fsNone: return 0;
-        case fsFlat: return 1;
-        case fsStatus:
-        case fsPopup: return BevelWidth();
-        default: return 2;
-        }
-    };
-    TRect r = rect;
-    if (includeBorderWidth)
-        r.Inflate(-BorderWidth(), -BorderWidth());
-    const int n = width(FBorderOuter) + width(FBorderInner);
-    if (FBorderSides.Contains(sdLeft))
-        r.Left += n;
-    if (FBorderSides.Contains(sdTop))
-        r.Top += n;
-    if (FBorderSides.Contains(sdRight))
-        r.Right -= n;
-    if (FBorderSides.Contains(sdBottom))
-        r.Bottom -= n;
-    return r;
+    TFramedBorders f;
+    f.outer = FBorderOuter;
+    f.inner = FBorderInner;
+    f.borderWidth = BorderWidth();
+    f.sides = FBorderSides;
+    f.bevelWidth = BevelWidth();
+    return ShrinkRectByFramedBorders(rect, f, includeBorderWidth);
 }
 
 void TRzCustomPanel::AdjustClientRect(TRect &rect)
@@ -439,8 +397,17 @@ void TRzCustomPanel::Paint()
     canvas->Brush()->SetStyle(bsClear);
     DrawCaption(r);
     canvas->Brush()->SetStyle(bsSolid);
+    if (FDockManager)
+        FDockManager->PaintSite(canvas->Handle());
     if (OnPaint)
         OnPaint(this);
+}
+
+TRzPanelDockManager *TRzCustomPanel::DockManager()
+{
+    if (!FDockManager && DockSite && UseDockManager)
+        FDockManager = std::make_unique<TRzPanelDockManager>(this);
+    return FDockManager.get();
 }
 
 void TRzCustomPanel::DrawCaption(TRect r)

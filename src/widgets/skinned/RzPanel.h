@@ -28,8 +28,11 @@
 #include "widgets/skinned/RzCommon.h"
 #include "widgets/skinned/RzFrameController.h"
 
+#include <memory>
 #include <utility>
 #include <vector>
+
+class TRzPanelDockManager;
 
 enum TRzGridStyle { gsDots, gsDottedLines, gsSolidLines };
 inline constexpr auto RzGridStyleNames = EnumNames<TRzGridStyle>("gsDots", "gsDottedLines", "gsSolidLines");
@@ -95,6 +98,10 @@ class TRzCustomPanel : public TCustomPanel, public IFrameControllerClient {
     virtual void SetWordWrap(bool value);
     bool ShowDockClientCaptions() const { return FShowDockClientCaptions; }
     void SetShowDockClientCaptions(bool value) { FShowDockClientCaptions = value; }
+    // The dock manager of a panel that is a dock site using one (DockSite and UseDockManager),
+    // made when first asked for; nullptr for any other panel. Its grabbers are painted after the
+    // caption, before OnPaint.
+    TRzPanelDockManager *DockManager();
 
     // ---- Frame controller ----
     TRzFrameController *FrameController() const { return FFrameController; }
@@ -168,6 +175,7 @@ protected:
     std::vector<std::pair<TControl *, bool>> FEnabledList;
     TRzFrameController *FFrameController = nullptr;
     TRzFrameControllerNotifications FFrameControllerNotifications = fccAll;
+    std::unique_ptr<TRzPanelDockManager> FDockManager;
 
 private:
     template <class T>

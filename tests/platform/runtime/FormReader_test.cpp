@@ -11,6 +11,10 @@
 #include "platform/runtime/Timer.h"
 #include "platform/runtime/TypInfo.h"
 
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -113,6 +117,30 @@ TEST(FormReader, WriterLeavesOutDefaultsAndWritesChanges)
     EXPECT_EQ(WriteComponentToText(&again), text);
 }
 
+// Binary data may be the bytes of a file instead of hex digits; the result is the same.
+TEST(FormReader, BinaryDataMayComeFromAFile)
+{
+    const QString text = Fixture();
+    const qsizetype open = text.indexOf(QStringLiteral("Picture = {"));
+    ASSERT_GE(open, 0);
+    const qsizetype close = text.indexOf(u'}', open);
+    const QByteArray bytes =
+        QByteArray::fromHex(text.mid(open + 11, close - open - 11).remove(QRegularExpression("\\s")).toLatin1());
+    ASSERT_EQ(bytes.size(), 40);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile file(dir.filePath(QStringLiteral("picture.bin")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    QString fromFile = text;
+    fromFile.replace(open, close + 1 - open, QStringLiteral("Picture = @'%1'").arg(file.fileName()));
+    LoadedForm loaded(fromFile);
+    EXPECT_EQ(loaded.form->btnOk->Picture()->Data, bytes);
+    EXPECT_EQ(WriteComponentToText(loaded.form.get()), WriteComponentToText(LoadedForm(text).form.get()));
+}
+
 struct BadCase {
     const char *name;
     QString from, to;     // replacement in the fixture
@@ -147,31 +175,34 @@ TEST_P(FormReaderErrors, ReportFileLineAndLeaveNothingBehind)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FormReaderErrors,
-    ::testing::Values(
-        BadCase{"misspelled property", "    Visible = False", "    Visibel = False",
-                "bad.dfm(20): TTestControl btnOk.Visibel: property does not exist"},
-        BadCase{"misspelled class", "object inner: TTestControl", "object inner: TTestControll",
-                "bad.dfm(40): TTestControll inner: class TTestControll not found"},
-        BadCase{"unknown handler", "OnClick = btnOkClick", "OnClick = btnOkClik",
-                "bad.dfm(33): TTestControl btnOk.OnClick: handler btnOkClik not found in TTestForm"},
-        BadCase{"handler of another signature", "OnClick = btnOkClick", "OnClick = FormMouseDown",
-                "bad.dfm(33): TTestControl btnOk.OnClick: handler FormMouseDown does not fit"},
-        BadCase{"unknown enum name", "Align = alTop", "Align = alTpo",
-                "bad.dfm(7): TTestControl lbTitle.Align: 'alTpo' is not a valid value"},
-        BadCase{"string for an integer", "Left = 8", "Left = '8'",
-                "bad.dfm(4): TTestControl lbTitle.Left: invalid value"},
-        BadCase{"unknown sub-property", "Font.Name = 'Arial'", "Font.Nmae = 'Arial'",
-                "bad.dfm(11): TTestControl lbTitle.Font.Nmae: property does not exist"},
-        BadCase{"unknown reference", "Peer = lbTitle", "Peer = lbTitel",
-                "bad.dfm(32): TTestControl btnOk.Peer: component lbTitel not found"},
-        BadCase{"bad item property", "        Value = 3", "        Valeu = 3",
-                "bad.dfm(27): TTestItem btnOk.Valeu: property does not exist"},
-        BadCase{"duplicate name", "object inner: TTestControl", "object lbTitle: TTestControl",
-                "bad.dfm(40): TTestControl lbTitle: A component named lbTitle already exists"},
-        BadCase{"unterminated string", "'Test form'", "'Test form",
-                "bad.dfm(2): unterminated string"},
-        BadCase{"missing end", "  object tmPoll: TTimer", "  object tmPoll: TTimer\n  object x: TTimer",
-                "'end' expected"}),
+    ::testing::Values(BadCase{"misspelled property", "    Visible = False", "    Visibel = False",
+                              "bad.dfm(20): TTestControl btnOk.Visibel: property does not exist"},
+                      BadCase{"misspelled class", "object inner: TTestControl", "object inner: TTestControll",
+                              "bad.dfm(40): TTestControll inner: class TTestControll not found"},
+                      BadCase{"unknown handler", "OnClick = btnOkClick", "OnClick = btnOkClik",
+                              "bad.dfm(33): TTestControl btnOk.OnClick: handler btnOkClik not found in TTestForm"},
+                      BadCase{"handler of another signature", "OnClick = btnOkClick", "OnClick = FormMouseDown",
+                              "bad.dfm(33): TTestControl btnOk.OnClick: handler FormMouseDown does not fit"},
+                      BadCase{"unknown enum name", "Align = alTop", "Align = alTpo",
+                              "bad.dfm(7): TTestControl lbTitle.Align: 'alTpo' is not a valid value"},
+                      BadCase{"string for an integer", "Left = 8", "Left = '8'",
+                              "bad.dfm(4): TTestControl lbTitle.Left: invalid value"},
+                      BadCase{"unknown sub-property", "Font.Name = 'Arial'", "Font.Nmae = 'Arial'",
+                              "bad.dfm(11): TTestControl lbTitle.Font.Nmae: property does not exist"},
+                      BadCase{"unknown reference", "Peer = lbTitle", "Peer = lbTitel",
+                              "bad.dfm(32): TTestControl btnOk.Peer: component lbTitel not found"},
+                      BadCase{"bad item property", "        Value = 3", "        Valeu = 3",
+                              "bad.dfm(27): TTestItem btnOk.Valeu: property does not exist"},
+                      BadCase{"duplicate name", "object inner: TTestControl", "object lbTitle: TTestControl",
+                              "bad.dfm(40): TTestControl lbTitle: A component named lbTitle already exists"},
+                      BadCase{"unterminated string", "'Test form'", "'Test form", "bad.dfm(2): unterminated string"},
+                      BadCase{"binary data from a file that is not there", "Ratio = 1.5",
+                              "Ratio = @'/nonexistent/data.bin'",
+                              "bad.dfm(8): file /nonexistent/data.bin cannot be read"},
+                      BadCase{"binary data from no file name", "Ratio = 1.5", "Ratio = @1.5",
+                              "bad.dfm(8): file name expected after '@'"},
+                      BadCase{"missing end", "  object tmPoll: TTimer", "  object tmPoll: TTimer\n  object x: TTimer",
+                              "'end' expected"}),
     [](const ::testing::TestParamInfo<BadCase> &info) {
         std::string n = info.param.name;
         for (char &ch : n)

@@ -87,4 +87,16 @@ TEST_F(FakeTtys, AddedPortsAndTheLimit)
     EXPECT_EQ(serial::PortTable::Name(12), "COM12");
 }
 
+TEST_F(FakeTtys, AnInstalledTableStandsInForTheMachinesUntilRemoved)
+{
+    AddTty("ttyUSB0");
+    serial::PortTable table = Table();
+    serial::PortTable &machine = serial::PortTable::Instance();
+    EXPECT_EQ(serial::PortTable::Install(&table), nullptr);
+    EXPECT_EQ(&serial::PortTable::Instance(), &table);
+    EXPECT_EQ(serial::PortTable::Instance().PathOf(1), Dev("ttyUSB0"));
+    EXPECT_EQ(serial::PortTable::Install(nullptr), &table);
+    EXPECT_EQ(&serial::PortTable::Instance(), &machine);
+}
+
 }  // namespace

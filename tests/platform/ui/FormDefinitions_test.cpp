@@ -2,11 +2,14 @@
 // read, nested children (menu items, tab sheets) placed, references resolved, and the form
 // written back to the same text.
 
-#include "platform/ui/ComboBox.h"
-#include "platform/ui/Edit.h"
+#include "platform/runtime/Exception.h"
 #include "platform/runtime/FormReader.h"
 #include "platform/runtime/FormWriter.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Memo.h"
 #include "platform/ui/Menus.h"
@@ -17,6 +20,7 @@
 #include "StdTestApp.h"
 
 #include <QMenuBar>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -263,6 +267,43 @@ TEST(FormDefinitions, TheClientSizeOfADefinitionIsBelowTheMenuBar)
     // The wide edit brings up the horizontal scroll bar, which takes its height from the client area.
     EXPECT_EQ(form->ClientWidth(), 280);
     EXPECT_EQ(form->ClientHeight(), 120 - ScrollBarSize);
+}
+
+// A picture may come from a whole picture file (in the program, an embedded one); it is written
+// back as its data, and a file that is not there stops the read with the line of the property.
+TEST(FormDefinitions, APictureIsReadFromAFileAndWrittenBackAsData)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("dot.bmp");
+    TBitmap source(3, 2);
+    source.Canvas()->FillRect(TRect(0, 0, 3, 2), clRed);
+    source.SaveToFile(path);
+
+    const QString definition = QStringLiteral("object fmTest: TForm\n"
+                                              "  object Image1: TImage\n"
+                                              "    Picture.File = @'%1'\n"
+                                              "  end\n"
+                                              "end\n")
+                                   .arg(path);
+    std::unique_ptr<TComponent> root(CreateComponentFromText(definition, "test.dfm", nullptr));
+    auto *image = dynamic_cast<TImage *>(root->FindComponent("Image1"));
+    ASSERT_NE(image, nullptr);
+    ASSERT_NE(dynamic_cast<TBitmap *>(image->Picture()->Graphic()), nullptr);
+    EXPECT_EQ(image->Picture()->Width(), 3);
+    EXPECT_EQ(PixelToColor(image->Picture()->Graphic()->ToImage().pixel(2, 1)), clRed);
+    const QString written = WriteComponentToText(root.get());
+    EXPECT_TRUE(written.contains("Picture = {")) << written.toStdString();
+
+    QString missing = definition;
+    missing.replace("dot.bmp", "none.bmp");
+    try {
+        delete CreateComponentFromText(missing, "test.dfm", nullptr);
+        ADD_FAILURE() << "a missing picture file was read";
+    } catch (const EReadError &e) {
+        EXPECT_TRUE(e.Message().startsWith("test.dfm(3): ")) << e.Message().toStdString();
+        EXPECT_TRUE(e.Message().contains("none.bmp")) << e.Message().toStdString();
+    }
 }
 
 }  // namespace

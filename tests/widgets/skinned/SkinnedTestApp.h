@@ -40,6 +40,22 @@ inline std::unique_ptr<TBitmap> WidgetPicture(const char *name)
     return bitmap;
 }
 
+// A control that counts its paints (a paint test asks the framework to paint what is invalid, then
+// compares the counts).
+template <class Control>
+class PaintCounting : public Control {
+public:
+    using Control::Control;
+    int Paints = 0;
+
+protected:
+    void Paint() override
+    {
+        ++Paints;
+        Control::Paint();
+    }
+};
+
 // A bitmap of one colour.
 inline std::unique_ptr<TBitmap> Filled(int w, int h, TColor color)
 {

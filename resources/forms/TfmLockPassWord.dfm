@@ -1,0 +1,82 @@
+object fmLockPassWord: TfmLockPassWord
+  BorderIcons = []
+  BorderStyle = bsDialog
+  Caption = 'UnLock Setting'
+  ClientHeight = 148
+  ClientWidth = 190
+  Position = poScreenCenter
+  OnHide = FormHide
+  OnShow = FormShow
+  object imBackground: TImage
+    Left = 0
+    Top = 0
+    Width = 190
+    Height = 148
+    Align = alClient
+    Picture.File = @':/images/dialogs/background.bmp'
+    Stretch = True
+  end
+  object lblLockPassword: TLabel
+    Left = 10
+    Top = 14
+    Width = 170
+    Height = 16
+    Alignment = taCenter
+    AutoSize = False
+    Caption = 'UnLock Password'
+    Transparent = True
+  end
+  object edName: TEdit
+    Left = 40
+    Top = 40
+    Width = 110
+    Height = 38
+    Alignment = taCenter
+    CharCase = ecUpperCase
+    Font.Height = -24
+    Font.Style = [fsBold]
+    MaxLength = 4
+    PasswordChar = '*'
+    TabOrder = 0
+    Text = '****'
+    OnKeyPress = edNameKeyPress
+  end
+  object btnOK: TRzBmpButton
+    Left = 12
+    Top = 106
+    Width = 75
+    Height = 25
+    Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
+    Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
+    Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
+    Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
+    ButtonSize = bszStretchToButton
+    Caption = 'OK'
+    TabOrder = 1
+    OnClick = btnOKClick
+  end
+  object bnCancel: TRzBmpButton
+    Left = 103
+    Top = 106
+    Width = 75
+    Height = 25
+    Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
+    Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
+    Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
+    Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
+    ButtonSize = bszStretchToButton
+    Caption = 'Cancel'
+    TabOrder = 2
+    OnClick = bnCancelClick
+  end
+  object tmCheck: TTimer
+    Enabled = False
+    Interval = 100
+    OnTimer = tmCheckTimer
+  end
+  object tmCmd: TTimer
+    Enabled = False
+    Interval = 100
+    OnTimer = tmCmdTimer
+  end
+end
