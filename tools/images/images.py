@@ -34,6 +34,7 @@ OUTPUTS = [
     *widgets.button_sets(),
     *splash.splash_pictures(),
     *widgets.shape_sets(),
+    *widgets.fader_thumbs(),
     *dialogs.dialog_pictures(),
     ("mainwindow/scan_background.bmp", dialogs.scan_background),
     *helppictures.help_pictures(),

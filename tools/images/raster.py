@@ -87,14 +87,14 @@ def round_rect_distance(px, py, left, top, right, bottom, radius):
 
 
 def png(picture):
-    """The picture as an 8-bit PNG file, RGBA with an alpha channel, else RGB (no filtering, zlib
-    level 9)."""
-    alpha = isinstance(picture, AlphaPicture)
+    """The picture as an 8-bit PNG file (no filtering, zlib level 9): RGBA when it has an alpha
+    channel (an AlphaPicture, or any (r, g, b, a) pixel; (r, g, b) pixels are then opaque), else RGB."""
+    alpha = isinstance(picture, AlphaPicture) or any(len(pixel) == 4 for row in picture.rows for pixel in row)
     raw = bytearray()
     for row in picture.rows:
         raw.append(0)
         for pixel in row:
-            raw += bytes(pixel)
+            raw += bytes(pixel if len(pixel) == 4 or not alpha else (*pixel, 255))
 
     def chunk(kind, data):
         body = kind + data

@@ -91,3 +91,49 @@ def shape_sets():
         ("widgets/shape_capsule.bmp", lambda: shape_picture(capsule, (120, 170, 230), (30, 70, 140))),
         ("widgets/shape_arrow.bmp", lambda: shape_picture(arrow, (250, 200, 110), (200, 110, 20))),
     ]
+
+
+# ---- Fader thumbs ------------------------------------------------------------------------------------
+
+# Per state: face colours at the top edge and at the middle of the cap, the outline, the centre
+# mark, and whether the face is flat (disabled).
+THUMB_STATES = {
+    "normal": ((236, 236, 236), (160, 160, 164), (56, 56, 60), (250, 250, 250)),
+    "hot": ((240, 246, 255), (150, 176, 214), (40, 70, 120), (255, 255, 255)),
+    "down": ((176, 176, 182), (112, 112, 118), (24, 24, 28), (255, 214, 80)),
+    "disabled": ((226, 226, 226), (214, 214, 214), (170, 170, 170), (200, 200, 200)),
+}
+THUMB_WIDTH, THUMB_HEIGHT = 16, 29
+
+
+def fader_thumb(state):
+    """The cap of a vertical fader, 16 x 29: a rounded outline (corner pixels transparent, their
+    neighbours half transparent), a face shaded from both ends toward the middle, grip lines in
+    each half and a bright mark across the middle row."""
+    top, middle, outline, mark = THUMB_STATES[state]
+    w, h = THUMB_WIDTH, THUMB_HEIGHT
+    p = Picture(w, h, (0, 0, 0, 0))
+    mid = h // 2
+    for y in range(1, h - 1):
+        t = abs(y - mid) / mid
+        p.fill(1, y, w - 1, y + 1, mix(middle, top, t))
+    for x in range(1, w - 1):
+        p.put(x, 0, outline)
+        p.put(x, h - 1, outline)
+    for y in range(1, h - 1):
+        p.put(0, y, outline)
+        p.put(w - 1, y, outline)
+    for x, y in ((0, 0), (w - 1, 0), (0, h - 1), (w - 1, h - 1)):
+        p.put(x, y, (*outline, 0))
+    for x, y in ((1, 0), (0, 1), (w - 2, 0), (w - 1, 1), (0, h - 2), (1, h - 1), (w - 1, h - 2), (w - 2, h - 1)):
+        p.put(x, y, (*outline, 160))
+    grip = mix(outline, middle, 0.45)
+    for y in (5, 8, 11, h - 12, h - 9, h - 6):
+        p.fill(3, y, w - 3, y + 1, grip)
+    p.fill(1, mid, w - 1, mid + 1, mark)
+    return p
+
+
+def fader_thumbs():
+    """The four states of the fader thumb."""
+    return [(f"widgets/fader_thumb_{state}.png", lambda state=state: fader_thumb(state)) for state in THUMB_STATES]
