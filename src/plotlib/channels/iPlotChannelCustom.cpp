@@ -12,6 +12,8 @@
 #include "plotlib/objects/iPlotLegend.h"
 #include "plotlib/plot/iPlotComponent.h"
 
+#include <algorithm>
+
 T_IMPLEMENT_CLASS(TiPlotChannelCustom)
 {
     using C = TiPlotChannelCustom;
@@ -311,9 +313,7 @@ int TiPlotChannelCustom::AddPoint(bool Null, bool Empty, double X, double Y)
 
 void TiPlotChannelCustom::FeedTracking(TiPlotAxis *Axis, double Value)
 {
-    // Axis tracking comes with the axes' tracking step; until then a fed value changes nothing.
-    (void)Axis;
-    (void)Value;
+    Axis->NewTrackingData(Value);
 }
 
 void TiPlotChannelCustom::AddXYArrays(const TiVariantArray &XData, const TiVariantArray &YData)
@@ -425,40 +425,53 @@ void TiPlotChannelCustom::ReCalcRunningMinMaxMean()
     FRunningYMean = FRunningCount ? static_cast<double>(FRunningYTotal / FRunningCount) : 0;
 }
 
-double TiPlotChannelCustom::GetXMax()
+double TiPlotChannelCustom::Extreme(double (TiPlotChannelCustom::*Get)(int) const, bool Largest) const
 {
-    double result = -1e300;
+    double result = Largest ? -1e300 : 1e300;
     for (int i = 0; i < Count(); ++i)
         if (GetValid(i))
-            result = std::max(result, GetX(i));
-    return FRunningXMax = result;
+            result = Largest ? std::max(result, (this->*Get)(i)) : std::min(result, (this->*Get)(i));
+    return result;
+}
+
+double TiPlotChannelCustom::GetXMax()
+{
+    return FRunningXMax = Extreme(&TiPlotChannelCustom::GetX, true);
 }
 
 double TiPlotChannelCustom::GetXMin()
 {
-    double result = 1e300;
-    for (int i = 0; i < Count(); ++i)
-        if (GetValid(i))
-            result = std::min(result, GetX(i));
-    return FRunningXMin = result;
+    return FRunningXMin = Extreme(&TiPlotChannelCustom::GetX, false);
 }
 
 double TiPlotChannelCustom::GetYMax()
 {
-    double result = -1e300;
-    for (int i = 0; i < Count(); ++i)
-        if (GetValid(i))
-            result = std::max(result, GetY(i));
-    return FRunningYMax = result;
+    return FRunningYMax = Extreme(&TiPlotChannelCustom::GetY, true);
 }
 
 double TiPlotChannelCustom::GetYMin()
 {
-    double result = 1e300;
-    for (int i = 0; i < Count(); ++i)
-        if (GetValid(i))
-            result = std::min(result, GetY(i));
-    return FRunningYMin = result;
+    return FRunningYMin = Extreme(&TiPlotChannelCustom::GetY, false);
+}
+
+double TiPlotChannelCustom::GetZoomXMax()
+{
+    return Extreme(&TiPlotChannelCustom::GetX, true);
+}
+
+double TiPlotChannelCustom::GetZoomXMin()
+{
+    return Extreme(&TiPlotChannelCustom::GetX, false);
+}
+
+double TiPlotChannelCustom::GetZoomYMax()
+{
+    return Extreme(&TiPlotChannelCustom::GetY, true);
+}
+
+double TiPlotChannelCustom::GetZoomYMin()
+{
+    return Extreme(&TiPlotChannelCustom::GetY, false);
 }
 
 // The scans of the means count the valid points anew: the running count and both totals are
@@ -514,4 +527,54 @@ bool TiPlotChannelCustom::GetKeyPopupPoint(TPoint &Point)
 {
     Point = TPoint((FLegendRect.Left + FLegendRect.Right) / 2, (FLegendRect.Top + FLegendRect.Bottom) / 2);
     return true;
+}
+
+// ---- Data cursor texts --------------------------------------------------------------------------
+
+QString TiPlotChannelCustom::FormatDataCursorText(TiPlotDataCursorStyle Style, TiPlotDataPointStatus Status, double X,
+                                                  double Y)
+{
+    FDataCursorXValue = X;
+    FDataCursorYValue = Y;
+    FDataCursorStatus = Status;
+    FDataCursorXText.clear();
+    FDataCursorYText.clear();
+    if (!XAxis()) {
+        FDataCursorXText = TranslateText(QStringLiteral("No X-Axis"));
+        return FDataCursorXText;
+    }
+    const QString xText = GetXValueText(X);
+    auto yPart = [&] {
+        if (!YAxis())
+            return QStringLiteral("No Y-Axis");
+        switch (Status) {
+        case ipdpsNull:
+            return TranslateText(QStringLiteral("Null"));
+        case ipdpsEmpty:
+            return TranslateText(QStringLiteral("Empty"));
+        case ipdpsValid:
+            break;
+        }
+        return GetYValueText(Y);
+    };
+    switch (Style) {
+    case ipcsValueXY:
+        FDataCursorXText = xText;
+        FDataCursorYText = yPart();
+        return FDataCursorXText + QStringLiteral(", ") + FDataCursorYText;
+    case ipcsValueX:
+    case ipcsDeltaX:
+        FDataCursorXText = xText;
+        return FDataCursorXText;
+    case ipcsValueY:
+        FDataCursorYText = yPart();
+        return FDataCursorYText;
+    case ipcsDeltaY:
+        FDataCursorYText = YAxis() ? GetYValueText(Y) : QStringLiteral("No Y-Axis");
+        return FDataCursorYText;
+    case ipcsInverseDeltaX:
+        FDataCursorXText = X < 1e301 ? xText : TranslateText(QStringLiteral("Infinite"));
+        return FDataCursorXText;
+    }
+    return {};
 }

@@ -17,6 +17,7 @@
 //    skip them, value texts say "No X-Axis" or "No Y-Axis").
 // GUI thread.
 
+#include "plotlib/axes/iPlotDataCursor.h"
 #include "plotlib/channels/iPlotDataCustomList.h"
 #include "plotlib/plot/iPlotObjects.h"
 
@@ -28,7 +29,6 @@
 
 class TFont;
 class TiPlotAxis;
-class TiPlotDataCursor;
 class TiPlotXAxis;
 class TiPlotYAxis;
 
@@ -36,11 +36,6 @@ class TiPlotYAxis;
 enum TiPlotChannelDataPointMoveStyle { ipcdpmsXandY, ipcdpmsXOnly, ipcdpmsYOnly };
 inline constexpr auto iPlotChannelDataPointMoveStyleNames = EnumNames<TiPlotChannelDataPointMoveStyle>(
     "ipcdpmsXandY", "ipcdpmsXOnly", "ipcdpmsYOnly");
-enum TiPlotDataCursorStyle {
-    ipcsValueXY, ipcsValueX, ipcsValueY, ipcsDeltaX, ipcsDeltaY, ipcsInverseDeltaX
-};
-inline constexpr auto iPlotDataCursorStyleNames = EnumNames<TiPlotDataCursorStyle>(
-    "ipcsValueXY", "ipcsValueX", "ipcsValueY", "ipcsDeltaX", "ipcsDeltaY", "ipcsInverseDeltaX");
 // clang-format on
 
 // An array of variants as the array adders take it: the low and high bound of each dimension and
@@ -214,15 +209,22 @@ class TiPlotChannelCustom : public TiPlotManagerObject {
     QString GetYValueText(double Value) const;
 
     // ---- Drawing ----
-    // The draw range and the zoom extents are the kinds' (here: every point, neutral extents).
+    // The draw range is the kinds' (here every point).
     virtual void CalcStartIndex() { FStartIndex = Count() > 0 ? 0 : -1; }
     virtual void CalcStopIndex() { FStopIndex = Count() - 1; }
-    virtual double GetZoomXMax() { return -1e300; }
-    virtual double GetZoomXMin() { return 1e300; }
-    virtual double GetZoomYMax() { return -1e300; }
-    virtual double GetZoomYMin() { return 1e300; }
-    // Computes a data cursor's values and text (the kinds'; here nothing).
+    // The extremes the axes fit their scales to: here the largest and the smallest X and Y of the
+    // valid points, -1e300 for a largest and 1e300 for a smallest without any; the kinds widen
+    // them by their markers.
+    virtual double GetZoomXMax();
+    virtual double GetZoomXMin();
+    virtual double GetZoomYMax();
+    virtual double GetZoomYMin();
+    // Computes the values and the hint text of a data cursor bound to this channel (through the
+    // cursor's SetValues and CursorDisplayText); the channel kinds compute them, the base nothing.
     virtual void UpdateDataCursor(TiPlotDataCursor *) {}
+    // The index of the point at or beyond X in the direction of growing X, or -1: strip-chart
+    // channels, whose points run in X order, search for it; the base has no order to search.
+    virtual int CalcIndex(double) { return -1; }
     // The line through the draw range, broken at null points, skipping empty ones.
     virtual void DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor);
     // The markers of the draw range (none above MarkersTurnOffLimit).
@@ -308,6 +310,8 @@ protected:
 private:
     void ResetRunning();
     void RebuildTotals();
+    // Over the valid points: the largest of the value Get gives when Largest, else the smallest.
+    double Extreme(double (TiPlotChannelCustom::*Get)(int) const, bool Largest) const;
     // Feeds one value to an axis's tracking.
     static void FeedTracking(TiPlotAxis *Axis, double Value);
     // The store's stored value written, then DoChange.

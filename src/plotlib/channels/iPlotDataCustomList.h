@@ -275,7 +275,8 @@ protected:
     int AddRecord(const Record &Value)
     {
         int index = 0;
-        FList[PlaceNew(index)] = Value;
+        const int slot = PlaceNew(index);  // may move the block
+        FList[slot] = Value;
         return index;
     }
     virtual bool MayDeleteAll() const { return false; }

@@ -19,7 +19,7 @@ class TiPlotDataNullList : public TiPlotDataRecordList<TiPlotDataNull> {
 public:
     TiPlotDataNullList() { SetDataPointSize(sizeof(TiPlotDataNull)); }
 
-    enum : std::uint16_t { ExtraNull = 1, ExtraEmpty = 2, ExtraMarkerVisible = 4, ExtraStyleShift = 3 };
+    static constexpr unsigned ExtraNull = 1, ExtraEmpty = 2, ExtraMarkerVisible = 4, ExtraStyleShift = 3;
     std::uint16_t GetExtra(int Index) const { return At(Index).Extra; }
 
     double GetX(int Index) const override { return At(Index).X; }
@@ -60,7 +60,7 @@ public:
     }
 
 private:
-    void SetBit(int Index, std::uint16_t Bit, bool Value)
+    void SetBit(int Index, unsigned Bit, bool Value)
     {
         TiPlotDataNull &point = At(Index);
         point.Extra = static_cast<std::uint16_t>(Value ? point.Extra | Bit : point.Extra & ~Bit);

@@ -4,6 +4,8 @@
 #include "platform/ui/Canvas.h"
 #include "plotlib/axes/iPlotAxis.h"
 #include "plotlib/axes/iPlotDataCursor.h"
+#include "plotlib/base/iHelpers.h"
+#include "plotlib/plot/iPlotDataView.h"
 
 #include <algorithm>
 #include <cmath>
@@ -87,6 +89,53 @@ double TiXYPlotChannel::GetZoomYMin()
     return ZoomScan(1e300, &TiXYPlotChannel::GetYMinExtent, [](double a, double b) { return std::min(a, b); });
 }
 
-void TiXYPlotChannel::UpdateDataCursor(TiPlotDataCursor *)
+void TiXYPlotChannel::UpdateDataCursor(TiPlotDataCursor *Cursor)
 {
+    double x = 0;
+    double y = 0;
+    if (HasAxes()) {
+        const double p1 = Cursor->Pointer1Position();
+        const double p2 = Cursor->Pointer2Position();
+        double x1 = FXAxis->PercentToPosition(p1 / 100);
+        double x2 = FXAxis->PercentToPosition(p2 / 100);
+        double y1 = FYAxis->PercentToPosition(p1 / 100);
+        double y2 = FYAxis->PercentToPosition(p2 / 100);
+        if (TiPlotDataView *view = Cursor->DataView()) {
+            // An axis over part of the data view: the pointers' pixels through the data view.
+            if (FXAxis->StartPercent() != 0 && FXAxis->StopPercent() != 100) {
+                x1 = FXAxis->PixelsToPosition(view->PositionPercentToPixelsX(p1));
+                x2 = FXAxis->PixelsToPosition(view->PositionPercentToPixelsX(p2));
+            }
+            if (FYAxis->StartPercent() != 0 && FYAxis->StopPercent() != 100) {
+                y1 = FYAxis->PixelsToPosition(view->PositionPercentToPixelsY(p1));
+                y2 = FYAxis->PixelsToPosition(view->PositionPercentToPixelsY(p2));
+            }
+        }
+        switch (Cursor->Style()) {
+        case ipcsValueXY:
+            x = x1;
+            y = y2;
+            break;
+        case ipcsValueX:
+            x = x1;
+            break;
+        case ipcsValueY:
+            y = y2;
+            break;
+        case ipcsDeltaX:
+            x = std::abs(x1 - x2);
+            break;
+        case ipcsDeltaY:
+            y = std::abs(y1 - y2);
+            break;
+        case ipcsInverseDeltaX: {
+            const double scaler = FXAxis->CursorScaler();
+            x = x1 == x2 || scaler == 0 ? std::numeric_limits<double>::infinity()
+                                        : std::abs(1 / (scaler * (x1 - x2)));
+            break;
+        }
+        }
+    }
+    Cursor->SetValues(ipdpsValid, y, x);
+    Cursor->SetCursorDisplayText(FormatDataCursorText(Cursor->Style(), ipdpsValid, x, y));
 }
