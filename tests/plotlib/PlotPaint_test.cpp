@@ -6,6 +6,7 @@
 #include "TestPlotControl.h"
 #include "platform/ui/StdTestApp.h"
 
+#include "platform/runtime/Exception.h"
 #include "platform/runtime/TimerService.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/ControlsInput.h"
@@ -178,6 +179,24 @@ TEST(PlotPaint, ObjectsInsideTheDataViewPaintByLayerThenKind)
     EXPECT_EQ(log, QStringList({"band", "view", "line", "cartesian", "channel 0", "note 0", "channel 1", "note 1",
                                 "frame axis"}));
     (void)frame;
+}
+
+// An annotation whose drawing fails.
+class TFailingAnnotation : public TiPlotAnnotation {
+public:
+    using TiPlotAnnotation::TiPlotAnnotation;
+    void Draw(TCanvas *, TColor) override { throw Exception(QStringLiteral("broken")); }
+};
+
+TEST(PlotPaint, AFailingObjectLeavesNoClipBehind)
+{
+    TiXYPlot plot(nullptr);
+    TiPlotAnnotationManager *manager = plot.Master()->AnnotationManager();
+    (new TFailingAnnotation(&plot, manager->OnChange, manager->OnInsert, manager->OnRemove, manager->OnRename))
+        ->DoInsert();
+    TBitmap bitmap(plot.Width(), plot.Height());
+    EXPECT_THROW(plot.DrawToCanvas(bitmap.Canvas()), Exception);
+    EXPECT_FALSE(bitmap.Canvas()->ClipRegion().has_value());
 }
 
 TEST(PlotPaint, APlotMissingAToolbarStillPaintsItsBackground)
