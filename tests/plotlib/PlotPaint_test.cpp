@@ -50,8 +50,7 @@ public:
 template <class T, class M>
 T *AddRecording(TiPlotComponent &Plot, M *Manager, const QString &Name, int Layer)
 {
-    auto *object =
-        new TRecording<T>(&Plot, Manager->OnChange, Manager->OnInsert, Manager->OnRemove, Manager->OnRename);
+    auto *object = new TRecording<T>(&Plot, Manager->OnChange, Manager->OnInsert, Manager->OnRemove, Manager->OnRename);
     object->DoInsert();
     object->SetName(Name);
     object->SetLayer(Layer);
@@ -224,7 +223,8 @@ TEST(PlotPaint, TicksSitAtTheirPixelsAndTheDataViewHasItsBackground)
     const QImage image = RenderControlImage(&plot);
     Keep(image, "xyplot-axes");
     int majors = 0;
-    for (TiPlotAxis *axis : {static_cast<TiPlotAxis *>(plot.GetXAxis(0)), static_cast<TiPlotAxis *>(plot.GetYAxis(0))}) {
+    for (TiPlotAxis *axis :
+         {static_cast<TiPlotAxis *>(plot.GetXAxis(0)), static_cast<TiPlotAxis *>(plot.GetYAxis(0))}) {
         const TRect band = axis->DrawRect();
         for (int i = 0; i < axis->TickListCount(); ++i) {
             const TiPlotTickObject *tick = axis->GetTick(i);
@@ -298,8 +298,9 @@ TEST(PlotDataView, TheGridAxisNameFollowsARenameAndAllDrawsEveryAxis)
         const int y = view->DrawRect().Top + 5;
         for (int i = 0; i < other->TickListCount(); ++i) {
             const int p = other->PositionToPixels(other->GetTick(i)->Position);
-            if (other->GetTick(i)->TickType == ipttMajor && p > view->DrawRect().Left + 2 && p < view->DrawRect().Right - 2 &&
-                At(Image, p, y) == view->GridLineColor() && At(Image, p - 1, y) == view->BackgroundColor())
+            if (other->GetTick(i)->TickType == ipttMajor && p > view->DrawRect().Left + 2 &&
+                p < view->DrawRect().Right - 2 && At(Image, p, y) == view->GridLineColor() &&
+                At(Image, p - 1, y) == view->BackgroundColor())
                 return true;
         }
         return false;
