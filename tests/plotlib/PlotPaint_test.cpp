@@ -1,6 +1,6 @@
 // The plot's paint, layout and input: the layout bands around the data view, the layer order of
 // the objects inside it, the rendered axes and backgrounds, the data view's mapping and mouse, the
-// data cursor, the axis's wheel, keys and hint, and the plot's own input handling through the
+// data cursor, the axis's hint and scale lines, and the plot's own input handling through the
 // framework's input router with the hint timing on the manual clock.
 
 #include "TestPlotControl.h"
@@ -444,38 +444,6 @@ TEST(PlotDataCursor, SnappingKeysOnAnXYPlotMoveAsWithoutSnapping)
 }
 
 // ---- Axis wheel, keys, hint and drawing -------------------------------------------------------------
-
-TEST(PlotAxisInput, WheelAndPageUpScrollOrZoomAVerticalAxis)
-{
-    struct Case {
-        const char *name;
-        TiPlotAxisMode mode;
-        bool wheel;
-        double min, span;
-    };
-    const double wheelSpan = 100 / std::pow(10, 0.025);
-    const Case cases[] = {
-        {"wheel scroll", ipamScroll, true, 5, 100},
-        {"wheel zoom", ipamZoom, true, 50 - wheelSpan / 2, wheelSpan},
-        {"page up scroll", ipamScroll, false, 100, 100},
-        {"page up zoom", ipamZoom, false, 45, 10},
-    };
-    for (const Case &c : cases) {
-        TiXYPlot plot(nullptr);
-        TiPlotAxis *axis = plot.GetYAxis(0);
-        axis->SetMinSpan(0, 100);
-        axis->SetMode(c.mode);
-        if (c.wheel) {
-            EXPECT_TRUE(axis->iMouseWheel(120, {}, TPoint(5, 5))) << c.name;
-        } else {
-            WORD key = VK_PRIOR;
-            axis->iKeyDown(key, {}, plot.PopupMenu());
-        }
-        EXPECT_NEAR(axis->Min(), c.min, 1e-9) << c.name;
-        EXPECT_NEAR(axis->Span(), c.span, 1e-9) << c.name;
-        EXPECT_FALSE(axis->TrackingEnabled()) << c.name;
-    }
-}
 
 TEST(PlotAxisInput, AHiddenTitleShowsAsAHintAboveTheMouse)
 {
