@@ -9,6 +9,7 @@
 #include "platform/runtime/Exception.h"
 #include "platform/runtime/TimerService.h"
 #include "platform/ui/Bitmap.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsRender.h"
 #include "platform/ui/Forms.h"
@@ -587,13 +588,19 @@ TEST_F(PlotInput, TheReleaseAfterADoubleClickIsADoubleClick)
 
 TEST_F(PlotInput, ArrowKeysReachTheSelectedAxis)
 {
+    // A neighbour the arrows would move the focus to, were they not the plot's.
+    auto *neighbour = new TButton(form);
+    neighbour->SetParent(form);
+    neighbour->SetBounds(510, 10, 75, 25);
     TInputRouter::Click(form, OnYAxis());
+    ASSERT_EQ(TInputRouter::FocusedWindow(), plot);
     TiPlotAxis *axis = plot->GetYAxis(0);
     const double min = axis->Min();
     TInputRouter::KeyDown(VK_UP, {});
     EXPECT_NEAR(axis->Min(), min + axis->Span() / 100, 1e-9);
     TInputRouter::KeyDown(VK_DOWN, {});
     EXPECT_NEAR(axis->Min(), min, 1e-9);
+    EXPECT_EQ(TInputRouter::FocusedWindow(), plot);
 }
 
 }  // namespace
