@@ -412,4 +412,56 @@ TEST_F(AxisFixture, DragsWheelAndPageUpScrollOrZoomAVerticalAxis)
     }
 }
 
+// Ticks of a 0..100 scale of the X axis over a 400-pixel band with this major increment (what a
+// paint leaves); the scale is then put back.
+void PaintWithIncrement(TiPlotAxis *Axis, TCanvas *Canvas, double Increment)
+{
+    const double min = Axis->Min();
+    const double span = Axis->Span();
+    Axis->SetMinSpan(0, 100);
+    Axis->SetDesiredIncrement(Increment);
+    Axis->SetDrawRect(TRect(0, 0, 400, 40));
+    Axis->CalcTicks(Canvas);
+    Axis->SetMinSpan(min, span);
+}
+
+TEST_F(AxisFixture, AlignmentMovesTheEndsOutwardToTheIncrement)
+{
+    struct Case {
+        const char *name;
+        double min, max;
+        double alignedMin, alignedMax;
+    };
+    const Case cases[] = {
+        {"positive", 3, 57, 0, 60},
+        {"negative minimum", -3, 57, -20, 60},
+        {"already aligned", 20, 80, 20, 80},
+    };
+    PaintWithIncrement(xAxis, bitmap.Canvas(), 20);
+    ASSERT_EQ(xAxis->MajorIncrement(), 20);
+    xAxis->SetTrackingIncrementStyle(iptisMajor);
+    for (const Case &c : cases) {
+        xAxis->SetMinSpan(c.min, c.max - c.min);
+        xAxis->AlignToTrackingIncrement();
+        EXPECT_DOUBLE_EQ(xAxis->Min(), c.alignedMin) << c.name;
+        EXPECT_DOUBLE_EQ(xAxis->Max(), c.alignedMax) << c.name;
+    }
+}
+
+TEST_F(AxisFixture, BeforeTheFirstPaintAlignmentWaitsForAnIncrement)
+{
+    ASSERT_EQ(xAxis->MajorIncrement(), 0);
+    xAxis->SetMinSpan(0, 10);
+    xAxis->SetTrackingIncrementStyle(iptisMajor);
+    xAxis->SetTrackingStyle(iptsScaleMinMax);
+    xAxis->SetTrackingAlignFirstStyle(ipafsNone);
+    xAxis->NewTrackingData(0);
+    xAxis->NewTrackingData(57);
+    EXPECT_DOUBLE_EQ(xAxis->Max(), 57) << "no increment yet: no alignment, no division by zero";
+    PaintWithIncrement(xAxis, bitmap.Canvas(), 20);
+    xAxis->NewTrackingData(58);
+    EXPECT_DOUBLE_EQ(xAxis->Min(), 0);
+    EXPECT_DOUBLE_EQ(xAxis->Max(), 60);
+}
+
 }  // namespace
