@@ -1,11 +1,11 @@
 // Axis tracking, zoom and scroll arithmetic on an axis of a minimal plot host: how new values
-// extend, scroll or refit the scale by tracking style, the first value's placing, the alignment to
-// the tick increment, resuming the scale the user left, the scroll limits and the zoom factor.
+// extend, scroll or refit the scale by tracking style, the first value's placing, resuming the
+// scale the user left, the scroll limits and the zoom factor. (The alignment to the tick
+// increment needs a tick computation, which measures text: it is tested with the axes.)
 
 #include "TestPlotHost.h"
 
 #include "platform/runtime/Exception.h"
-#include "platform/ui/Bitmap.h"
 #include "platform/ui/StdTestApp.h"
 
 #include <gtest/gtest.h>
@@ -23,20 +23,6 @@ struct AxisTracking : ::testing::Test {
         host.Master()->AddXAxis();
         axis = host.Master()->XAxisManager()->Items(0);
         axis->SetMinSpan(0, 10);
-    }
-
-    // Ticks of a 0..100 scale over a 400-pixel band with this major increment (what a paint
-    // leaves); the scale is then put back.
-    void PaintWithIncrement(double Increment)
-    {
-        const double min = axis->Min();
-        const double span = axis->Span();
-        TBitmap bitmap(450, 60);
-        axis->SetMinSpan(0, 100);
-        axis->SetDesiredIncrement(Increment);
-        axis->SetDrawRect(TRect(0, 0, 400, 40));
-        axis->CalcTicks(bitmap.Canvas());
-        axis->SetMinSpan(min, span);
     }
 };
 
@@ -132,43 +118,6 @@ TEST_F(AxisTracking, MarginsAndSpanMinimumFollowEveryStyle)
     axis->NewTrackingData(5);
     EXPECT_DOUBLE_EQ(axis->Span(), 40);
     EXPECT_DOUBLE_EQ(axis->Mid(), 5);
-}
-
-TEST_F(AxisTracking, AlignmentMovesTheEndsOutwardToTheIncrement)
-{
-    struct Case {
-        const char *name;
-        double min, max;
-        double alignedMin, alignedMax;
-    };
-    const Case cases[] = {
-        {"positive", 3, 57, 0, 60},
-        {"negative minimum", -3, 57, -20, 60},
-        {"already aligned", 20, 80, 20, 80},
-    };
-    PaintWithIncrement(20);
-    ASSERT_EQ(axis->MajorIncrement(), 20);
-    axis->SetTrackingIncrementStyle(iptisMajor);
-    for (const Case &c : cases) {
-        axis->SetMinSpan(c.min, c.max - c.min);
-        axis->AlignToTrackingIncrement();
-        EXPECT_DOUBLE_EQ(axis->Min(), c.alignedMin) << c.name;
-        EXPECT_DOUBLE_EQ(axis->Max(), c.alignedMax) << c.name;
-    }
-}
-
-TEST_F(AxisTracking, BeforeTheFirstPaintAlignmentWaitsForAnIncrement)
-{
-    axis->SetTrackingIncrementStyle(iptisMajor);
-    axis->SetTrackingStyle(iptsScaleMinMax);
-    axis->SetTrackingAlignFirstStyle(ipafsNone);
-    axis->NewTrackingData(0);
-    axis->NewTrackingData(57);
-    EXPECT_DOUBLE_EQ(axis->Max(), 57) << "no increment yet: no alignment, no division by zero";
-    PaintWithIncrement(20);
-    axis->NewTrackingData(58);
-    EXPECT_DOUBLE_EQ(axis->Min(), 0);
-    EXPECT_DOUBLE_EQ(axis->Max(), 60);
 }
 
 TEST_F(AxisTracking, TurningTrackingOnAgainRestoresTheScaleTheUserLeft)

@@ -196,10 +196,11 @@ TEST_F(ChannelFixture, ArrayAdders)
     for (const Case &c : cases) {
         const int before = channel->Count();
         const QString message = MessageOf([&] { channel->AddXYArrays(c.x, c.y); });
-        if (*c.message)
+        if (*c.message) {
             EXPECT_EQ(message, c.message) << c.name;
-        else
+        } else {
             EXPECT_TRUE(message.startsWith("Could not convert variant")) << c.name;
+        }
         EXPECT_EQ(channel->Count(), before) << c.name;
     }
     EXPECT_EQ(MessageOf([&] { channel->AddXYArray({{{0, 2}, {0, 0}}, {1, 2, 3}}); }),
@@ -425,6 +426,7 @@ TEST(CompressorPlot, ARedrawShowsTheTransferCurveAndTheThresholdInsideTheDataVie
     for (TColor color : {clAqua, clYellow})
         for (int py = 0; py < image.height(); ++py)
             for (int px = 0; px < image.width(); ++px)
-                if (At(image, px, py) == color)
+                if (At(image, px, py) == color) {
                     ASSERT_TRUE(inside.contains(px, py)) << px << "," << py;
+                }
 }

@@ -162,7 +162,8 @@ void TiPlotAxis::Draw(TCanvas *Canvas, TColor)
 
     if (FUserSelected) {
         Canvas->Font()->SetColor(clWhite);
-        iDrawFocusRectangle(Canvas, TRect(FFocusRect.Left, FFocusRect.Top, FFocusRect.Right + 1, FFocusRect.Bottom + 1));
+        iDrawFocusRectangle(Canvas,
+                            TRect(FFocusRect.Left, FFocusRect.Top, FFocusRect.Right + 1, FFocusRect.Bottom + 1));
     }
 }
 
@@ -240,9 +241,7 @@ void TiPlotAxis::DrawTitle(TCanvas *Canvas)
     switch (FQuadSide) {
     case iqsTop: r = TRect(sr.Left, sr.Top + FOuterMargin, sr.Right, sr.Top + FOuterMargin + t); break;
     case iqsBottom: r = TRect(sr.Left, sr.Bottom - FOuterMargin - t, sr.Right, sr.Bottom - FOuterMargin); break;
-    case iqsLeft:
-        iNormalizedRect(sr.Left + FOuterMargin, c - l / 2, sr.Left + FOuterMargin + t, c + l / 2, r);
-        break;
+    case iqsLeft: iNormalizedRect(sr.Left + FOuterMargin, c - l / 2, sr.Left + FOuterMargin + t, c + l / 2, r); break;
     case iqsRight:
         iNormalizedRect(sr.Right - FOuterMargin, c - l / 2, sr.Right - FOuterMargin - t, c + l / 2, r);
         break;

@@ -183,8 +183,8 @@ void TiPlotAxis::AddMenuItems(TPopupMenu *PopupMenu)
         [this](TiMenuItem *) { SetTrackingEnabled(!FTrackingEnabled); }, nullptr, 0);
     tracking->SetChecked(FTrackingEnabled);
     TiMenuItem *resume = AddObjectMenuItem(
-        PopupMenu, TranslateText(QStringLiteral("Update Resume Values")), [this](TiMenuItem *) { UpdateResumeValues(); },
-        nullptr, 1);
+        PopupMenu, TranslateText(QStringLiteral("Update Resume Values")),
+        [this](TiMenuItem *) { UpdateResumeValues(); }, nullptr, 1);
     resume->SetEnabled(!FTrackingEnabled && (FMin != FPreviousMin || FSpan != FPreviousSpan));
     AddObjectMenuItem(
         PopupMenu, TranslateText(QStringLiteral("Zoom to Fit")), [this](TiMenuItem *) { ZoomToFit(); }, nullptr, 2);

@@ -57,8 +57,7 @@ T_IMPLEMENT_CLASS(TiPlotDataCursor)
     b.Int("PointerPenWidth", &C::PointerPenWidth, &C::SetPointerPenWidth);
     b.Bool("MenuUserCanChangeOptions", &C::MenuUserCanChangeOptions, &C::SetMenuUserCanChangeOptions).Default(true);
     b.Bool("SnapToDataPoint", &C::SnapToDataPoint, &C::SetSnapToDataPoint).Default(false);
-    b.Bool("UseCachedInterpolatedData", &C::UseCachedInterpolatedData, &C::SetUseCachedInterpolatedData)
-        .Default(false);
+    b.Bool("UseCachedInterpolatedData", &C::UseCachedInterpolatedData, &C::SetUseCachedInterpolatedData).Default(false);
     DescribeMenuItemVisible<ipcsValueXY>(b, "MenuItemVisibleValueXY");
     DescribeMenuItemVisible<ipcsValueX>(b, "MenuItemVisibleValueX");
     DescribeMenuItemVisible<ipcsValueY>(b, "MenuItemVisibleValueY");
@@ -416,9 +415,9 @@ void TiPlotDataCursor::DoMouseMove(const TiPlotMouseData &MouseData)
     if (!FDataView || !(FMouseDownHint || FMouseDownPointer1 || FMouseDownPointer2))
         return;
     auto along = [&](bool AlongX) {
-        const double percent =
-            AlongX ? FDataView->PixelsXToPositionPercent(FMouseDownXPixels + MouseData.X - FMouseDownX)
-                   : FDataView->PixelsYToPositionPercent(FMouseDownYPixels + MouseData.Y - FMouseDownY);
+        const double percent = AlongX
+                                   ? FDataView->PixelsXToPositionPercent(FMouseDownXPixels + MouseData.X - FMouseDownX)
+                                   : FDataView->PixelsYToPositionPercent(FMouseDownYPixels + MouseData.Y - FMouseDownY);
         return std::clamp(percent, 0.0, 100.0);
     };
     if (FMouseDownHint)
@@ -854,13 +853,13 @@ void TiPlotDataCursor::AddMenuItems(TPopupMenu *PopupMenu)
     }
 
     if (!iIsKindOf(FOwner, QStringLiteral("TiXYPlot"))) {
-        TiMenuItem *snap = AddObjectMenuItem(PopupMenu, TranslateText(QStringLiteral("Snap to Data-Point")),
-                                             [this](TiMenuItem *) {
-                                                 FSnapToDataPoint = !FSnapToDataPoint;
-                                                 if (FSnapToDataPoint)
-                                                     DoSnapToDataPoint();
-                                                 DoChange();
-                                             });
+        TiMenuItem *snap =
+            AddObjectMenuItem(PopupMenu, TranslateText(QStringLiteral("Snap to Data-Point")), [this](TiMenuItem *) {
+                FSnapToDataPoint = !FSnapToDataPoint;
+                if (FSnapToDataPoint)
+                    DoSnapToDataPoint();
+                DoChange();
+            });
         snap->SetChecked(FSnapToDataPoint);
     }
     AddEditMenuItem(PopupMenu);

@@ -247,8 +247,8 @@ void TiPlotComponent::UpdateHint(TiPlotObject *Object, TiPlotObject *Owner, cons
     if (ButtonHeld(Shift)) {
         HideHint();
     } else if (!Request.Text.isEmpty()) {
-        const bool lastKeepsShowing =
-            FLastHintObject && (IsToolBarButton(FLastHintObject) || dynamic_cast<TiPlotChannelCustom *>(FLastHintObject));
+        const bool lastKeepsShowing = FLastHintObject && (IsToolBarButton(FLastHintObject) ||
+                                                          dynamic_cast<TiPlotChannelCustom *>(FLastHintObject));
         if (FLastHintObject && FLastHintObject != Object && !IsToolBarButton(FLastHintObject)) {
             // Another object asks: its hint comes after a pause of its own.
             HideHint();

@@ -337,7 +337,8 @@ void TiPlotMasterManager::ClearAllData()
 
 void TiPlotMasterManager::SetAllTrackingEnabled(bool Value)
 {
-    for (TiPlotObjectManagerCustom *manager : std::initializer_list<TiPlotObjectManagerCustom *>{FXAxisManager, FYAxisManager})
+    for (TiPlotObjectManagerCustom *manager :
+         std::initializer_list<TiPlotObjectManagerCustom *>{FXAxisManager, FYAxisManager})
         if (manager)
             for (int i = 0; i < manager->Count(); ++i)
                 static_cast<TiPlotAxis *>(manager->Items(i))->SetTrackingEnabled(Value);

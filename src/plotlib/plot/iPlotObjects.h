@@ -195,8 +195,7 @@ protected:
     // A new visible item whose click runs Click (when given) while this object lives: at the end
     // of the popup menu, or of Parent's items, or at Index of them.
     TiMenuItem *AddObjectMenuItem(TPopupMenu *PopupMenu, const QString &Caption,
-                                  std::function<void(TiMenuItem *)> Click, TMenuItem *Parent = nullptr,
-                                  int Index = -1);
+                                  std::function<void(TiMenuItem *)> Click, TMenuItem *Parent = nullptr, int Index = -1);
     // The client point where the keyboard opens the popup menu; false: no popup from the keys.
     virtual bool GetKeyPopupPoint(TPoint &Point);
     // OnRemove, then DoLayoutChange: once, from Free() or the first destructor that gets to it.
