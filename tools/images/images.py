@@ -21,6 +21,7 @@ import sys
 
 import dialogs
 import helppictures
+import plotglyphs
 import splash
 import widgets
 from raster import encode
@@ -38,6 +39,7 @@ OUTPUTS = [
     *dialogs.dialog_pictures(),
     ("mainwindow/scan_background.bmp", dialogs.scan_background),
     *helppictures.help_pictures(),
+    *plotglyphs.toolbar_glyphs(),
 ]
 
 
