@@ -404,6 +404,22 @@ TEST(PlotDataCursor, ANewCursorAndItsClampedPointers)
     EXPECT_EQ(cursor->Pointer1Position(), 0);
 }
 
+TEST(PlotDataCursor, InterpolatingAnXYChannelGivesNullAndChangesNothing)
+{
+    TiXYPlot plot(nullptr);
+    TiXYPlotChannel *channel = plot.GetChannel(0);
+    channel->AddXY(0, 0);
+    channel->AddXY(10, 10);
+    TiPlotDataCursor *cursor = plot.GetDataCursor(0);
+    cursor->SetChannelName(QStringLiteral("<All>"));
+    double y = 5;
+    EXPECT_EQ(cursor->GetInterpolatedYValue(channel->Name(), 5, y), ipdpsNull);
+    EXPECT_EQ(y, 0);
+    EXPECT_FALSE(cursor->Visible());
+    EXPECT_EQ(cursor->ChannelName(), QStringLiteral("<All>"));
+    EXPECT_EQ(cursor->Pointer1Position(), 50);
+}
+
 TEST(PlotDataCursor, TheHintFlipsToStayInsideAndAllChannelsShowNone)
 {
     TiXYPlot plot(nullptr);
