@@ -255,6 +255,7 @@ TEST(PlotPaint, TicksSitAtTheirPixelsAndTheDataViewHasItsBackground)
     plot.SetBackGroundGradientDirection(ifdTopBottom);
     plot.SetBackGroundGradientStartColor(clRed);
     plot.SetBackGroundGradientStopColor(clBlue);
+    plot.GetToolBar(0)->SetVisible(false);  // its band covers the top
     const QImage gradient = RenderControlImage(&plot);
     Keep(gradient, "xyplot-gradient");
     EXPECT_EQ(At(gradient, 100, 0), clRed);
@@ -549,9 +550,10 @@ TEST_F(PlotInput, ARightClickOnTheLegendClearsTheSelectionsAndCaptures)
     plot->OnMouseDownLegend = [&](int, TMouseButton, TShiftState, int, int) { ++legendDowns; };
     TInputRouter::Click(form, OnYAxis());
     ASSERT_TRUE(plot->GetYAxis(0)->UserSelected());
-    // The legend draws and measures nothing yet: it gets a place by hand.
-    plot->GetLegend(0)->SetDrawRect(TRect(440, 40, 490, 100));
-    const TPoint onLegend(460, 60);
+    // Below the legend's entries (an entry acts as its channel).
+    const TRect legend = plot->GetLegend(0)->DrawRect();
+    ASSERT_GT(legend.Height(), 40);
+    const TPoint onLegend(legend.Left + 2, legend.Bottom - 3);
     TInputRouter::MouseDown(form, mbRight, {}, onLegend);
     EXPECT_FALSE(plot->GetYAxis(0)->UserSelected());
     EXPECT_EQ(TInputRouter::CaptureControl(), plot);
