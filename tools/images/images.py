@@ -17,6 +17,7 @@ import pathlib
 import sys
 
 import dialogs
+import pages
 import splash
 import widgets
 from raster import encode
@@ -33,6 +34,7 @@ OUTPUTS = [
     *widgets.fader_thumbs(),
     *dialogs.dialog_pictures(),
     ("mainwindow/scan_background.bmp", dialogs.scan_background),
+    *pages.page_pictures(),
 ]
 
 
