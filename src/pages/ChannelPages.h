@@ -18,17 +18,9 @@
 #include "pages/MatrixPage.h"
 #include "pages/PageHost.h"
 
-// The pages the page buttons switch between (their Tag).
-enum ChannelPage : int {
-    PageInA = 0,
-    PageInB = 1,
-    PageOut1 = 2,
-    PageOut4 = 5,
-    PageComp = 6,
-    PageDelay = 7,
-    PageGain = 8,
-    PageMatrix = 9,
-};
+// The pages the page buttons switch between (their Tag): 0 to 5 are the channel pages (the
+// ChannelIndex), then these.
+enum ChannelPage : int { PageComp = 6, PageDelay = 7, PageGain = 8, PageMatrix = 9 };
 
 class ChannelPages : public LinkGroups, public GainPage, public DelayPage, public MatrixPage, public ChannelNames {
 public:
