@@ -45,4 +45,6 @@ void DescribeChannelPageHandlers(TClassBuilder<Form> &b, ChannelPages Form::*pag
     b.Forward("lbMatrixChNameInAMouseMove", pages, &ChannelNames::lbMatrixChNameInAMouseMove);
     b.Forward("lbMatrixChNameInAMouseLeave", pages, &ChannelNames::lbMatrixChNameInAMouseLeave);
     b.Forward("vrbEqResetInAClick", pages, &ChannelNames::vrbEqResetInAClick);
+    // Menu.
+    b.Forward("CopyClick", pages, &ChannelPages::CopyClick);
 }
