@@ -75,56 +75,26 @@ void GainPage::MirrorGainToLinked(int channel, int position)
     });
 }
 
-// ---- Mute ------------------------------------------------------------------------------------------
+// ---- Mute and polarity ----------------------------------------------------------------------------
 
 void GainPage::rzbMuteInAClick(TObject *Sender)
 {
-    MuteClick(Sender, "rzbMuteBackup");
+    ToggleClick(Sender, "rzbMuteBackup", Toggle::Mute);
 }
 
 void GainPage::rzbMuteBackupInAClick(TObject *Sender)
 {
-    MuteClick(Sender, "rzbMute");
+    ToggleClick(Sender, "rzbMute", Toggle::Mute);
 }
-
-void GainPage::MuteClick(TObject *sender, const char *twinPrefix)
-{
-    auto *button = SenderAs<TRzBmpButton>(sender);
-    if (!button)
-        return;
-    const int c = TagChannel(*button);
-    auto *twin = FindChannelControl<TRzBmpButton>(host_, twinPrefix, c);
-    if (!twin)
-        return;
-    const bool on = button->Down();
-    twin->SetDown(on);
-    host_.UnitControl().SetMute(c, on ? 1 : 0);
-    MirrorMuteToLinked(c, on);
-}
-
-void GainPage::MirrorMuteToLinked(int channel, bool on)
-{
-    links_.MirrorToGroup(channel, LinkGroups::Flag::Untouched, [&](int k) {
-        auto *button = FindChannelControl<TRzBmpButton>(host_, "rzbMute", k);
-        auto *backup = button ? FindChannelControl<TRzBmpButton>(host_, "rzbMuteBackup", k) : nullptr;
-        if (!backup)
-            return false;
-        button->SetDown(on);
-        backup->SetDown(on);
-        return true;
-    });
-}
-
-// ---- Polarity --------------------------------------------------------------------------------------
 
 void GainPage::rzbPhaseInAClick(TObject *Sender)
 {
-    PhaseClick(Sender, "rzbPhaseBackup");
+    ToggleClick(Sender, "rzbPhaseBackup", Toggle::Polarity);
 }
 
 void GainPage::rzbPhaseBackupInAClick(TObject *Sender)
 {
-    PhaseClick(Sender, "rzbPhase");
+    ToggleClick(Sender, "rzbPhase", Toggle::Polarity);
 }
 
 QString GainPage::PolarityCaption(bool on) const
@@ -132,7 +102,7 @@ QString GainPage::PolarityCaption(bool on) const
     return host_.GetLangText(on ? QStringLiteral("SID_PHASE_ON") : QStringLiteral("SID_PHASE_OFF"));
 }
 
-void GainPage::PhaseClick(TObject *sender, const char *twinPrefix)
+void GainPage::ToggleClick(TObject *sender, const char *twinPrefix, Toggle toggle)
 {
     auto *button = SenderAs<TRzBmpButton>(sender);
     if (!button)
@@ -143,24 +113,42 @@ void GainPage::PhaseClick(TObject *sender, const char *twinPrefix)
         return;
     const bool on = button->Down();
     twin->SetDown(on);
+    if (toggle == Toggle::Mute) {
+        host_.UnitControl().SetMute(c, on ? 1 : 0);
+        MirrorMuteToLinked(c, on);
+        return;
+    }
     button->SetCaption(PolarityCaption(on));
     twin->SetCaption(button->Caption());
     host_.UnitControl().SetPolarity(c, on ? 1 : 0);
     MirrorPolarityToLinked(c, on);
 }
 
+void GainPage::MirrorMuteToLinked(int channel, bool on)
+{
+    MirrorButtons(channel, "rzbMute", "rzbMuteBackup", on, nullptr);
+}
+
 void GainPage::MirrorPolarityToLinked(int channel, bool on)
 {
     const QString caption = PolarityCaption(on);
+    MirrorButtons(channel, "rzbPhase", "rzbPhaseBackup", on, &caption);
+}
+
+void GainPage::MirrorButtons(int channel, const char *prefix, const char *backupPrefix, bool on,
+                             const QString *caption)
+{
     links_.MirrorToGroup(channel, LinkGroups::Flag::Untouched, [&](int k) {
-        auto *button = FindChannelControl<TRzBmpButton>(host_, "rzbPhase", k);
-        auto *backup = button ? FindChannelControl<TRzBmpButton>(host_, "rzbPhaseBackup", k) : nullptr;
+        auto *button = FindChannelControl<TRzBmpButton>(host_, prefix, k);
+        auto *backup = button ? FindChannelControl<TRzBmpButton>(host_, backupPrefix, k) : nullptr;
         if (!backup)
             return false;
         button->SetDown(on);
         backup->SetDown(on);
-        button->SetCaption(caption);
-        backup->SetCaption(button->Caption());
+        if (caption) {
+            button->SetCaption(*caption);
+            backup->SetCaption(button->Caption());
+        }
         return true;
     });
 }
