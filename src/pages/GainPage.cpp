@@ -43,11 +43,11 @@ void GainPage::GainChange(TObject *sender, const char *twinPrefix)
     if (!slider)
         return;
     const int c = TagChannel(*slider);
-    auto *edit = FindChannelControl<TCurvyEdit>(host_, "cvdGain", c);
-    auto *backupEdit = edit ? FindChannelControl<TCurvyEdit>(host_, "cvdGainBackup", c) : nullptr;
-    auto *twin = backupEdit ? FindChannelControl<TAdvTrackBar>(host_, twinPrefix, c) : nullptr;
-    if (!twin)
+    const auto controls =
+        FindChannelControls<TCurvyEdit, TCurvyEdit, TAdvTrackBar>(host_, c, "cvdGain", "cvdGainBackup", twinPrefix);
+    if (!controls)
         return;
+    const auto [edit, backupEdit, twin] = *controls;
     const int position = slider->Position();
     twin->SetPosition(position);
     const QString text = GainText(position);
@@ -61,12 +61,11 @@ void GainPage::MirrorGainToLinked(int channel, int position)
 {
     const QString text = GainText(position);
     links_.MirrorToGroup(channel, LinkGroups::Flag::Set, [&](int k) {
-        auto *edit = FindChannelControl<TCurvyEdit>(host_, "cvdGain", k);
-        auto *slider = edit ? FindChannelControl<TAdvTrackBar>(host_, "isGain", k) : nullptr;
-        auto *backupEdit = slider ? FindChannelControl<TCurvyEdit>(host_, "cvdGainBackup", k) : nullptr;
-        auto *backupSlider = backupEdit ? FindChannelControl<TAdvTrackBar>(host_, "isGainBackup", k) : nullptr;
-        if (!backupSlider)
+        const auto controls = FindChannelControls<TCurvyEdit, TAdvTrackBar, TCurvyEdit, TAdvTrackBar>(
+            host_, k, "cvdGain", "isGain", "cvdGainBackup", "isGainBackup");
+        if (!controls)
             return false;
+        const auto [edit, slider, backupEdit, backupSlider] = *controls;
         edit->SetText(text);
         backupEdit->SetText(text);
         slider->SetPosition(position);
@@ -135,14 +134,13 @@ void GainPage::MirrorPolarityToLinked(int channel, bool on)
     MirrorButtons(channel, "rzbPhase", "rzbPhaseBackup", on, &caption);
 }
 
-void GainPage::MirrorButtons(int channel, const char *prefix, const char *backupPrefix, bool on,
-                             const QString *caption)
+void GainPage::MirrorButtons(int channel, const char *prefix, const char *backupPrefix, bool on, const QString *caption)
 {
     links_.MirrorToGroup(channel, LinkGroups::Flag::Untouched, [&](int k) {
-        auto *button = FindChannelControl<TRzBmpButton>(host_, prefix, k);
-        auto *backup = button ? FindChannelControl<TRzBmpButton>(host_, backupPrefix, k) : nullptr;
-        if (!backup)
+        const auto controls = FindChannelControls<TRzBmpButton, TRzBmpButton>(host_, k, prefix, backupPrefix);
+        if (!controls)
             return false;
+        const auto [button, backup] = *controls;
         button->SetDown(on);
         backup->SetDown(on);
         if (caption) {
