@@ -124,7 +124,7 @@ void DelayPage::isDelayInAChange(TObject *Sender)
     const int c = TagChannel(*slider);
     const int position = slider->Position();
     const auto controls = FindChannelControls<TCurvyEdit, TImage, TLabel, TLabel>(host_, c, "cvdDelay", "imDelay",
-                                                                                   "lbDelayLine", "lbFftDelayTime");
+                                                                                  "lbDelayLine", "lbFftDelayTime");
     if (!controls)
         return;
     const auto [edit, picture, line, time] = *controls;
