@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QWidget>
+#include <QWindow>
 
 #include "platform/ui/Application.h"
 #include "platform/runtime/ClassBuilder.h"
@@ -56,6 +57,13 @@ public:
     }
 
     void ReleaseMenuBar() { SetMenuBar(nullptr); }
+
+    // The window system's window, before the window is shown.
+    QWindow *MakeWindowHandle()
+    {
+        create();
+        return windowHandle();
+    }
 
     void Layout()
     {
@@ -385,10 +393,11 @@ QWidget *TCustomForm::HostWidget()
 
 void TCustomForm::UpdateWidgetVisibility()
 {
-    // Only Show, Hide and Visible show or hide the window; the client area is always visible in it.
+    inherited::UpdateWidgetVisibility();
+    // Only Show, Hide and Visible show or hide the window; the client area is always visible in it,
+    // also when the window was made while the form was hidden.
     if (QWidget *client = WidgetIfCreated())
         client->setVisible(true);
-    inherited::UpdateWidgetVisibility();
 }
 
 void TCustomForm::WindowGeometryChanged(const QRect &g)
@@ -538,8 +547,12 @@ void TCustomForm::CMVisibleChanged(TMessage &)
         if (!FVisible)
             return;
         HandleNeeded();
+        // The window may have been made while the form was hidden (ShowModal makes it first).
+        UpdateWidgetVisibility();
         PlaceWindow();
         if (FWindow) {
+            FWindow->MakeWindowHandle();
+            UpdateWindowBlocking();
             switch (FWindowState) {
             case wsMaximized: FWindow->showMaximized(); break;
             case wsMinimized: FWindow->showMinimized(); break;
@@ -557,6 +570,20 @@ void TCustomForm::CMVisibleChanged(TMessage &)
     }
 }
 
+void TCustomForm::UpdateWindowBlocking()
+{
+    QWindow *window = FWindow ? FWindow->windowHandle() : nullptr;
+    if (!window)
+        return;
+    // Qt blocks every window but the innermost modal one and the windows that belong to it: a
+    // form the modal forms leave free belongs to the innermost one while it runs.
+    TCustomForm *modal = Screen->ModalForm();
+    QWindow *owner = nullptr;
+    if (modal && modal != this && modal->FWindow && !Screen->BlockedByModal(this))
+        owner = modal->FWindow->windowHandle();
+    window->setTransientParent(owner);
+}
+
 TModalResult TCustomForm::ShowModal()
 {
     if (FVisible || !FEnabled || FFormState.Contains(fsModal))
@@ -571,7 +598,8 @@ TModalResult TCustomForm::ShowModal()
     Screen->PushModal(this);
     FModalResult = mrNone;
     TModalResult result = mrCancel;
-    // The window system keeps the dialog above the other windows and refuses them input too.
+    // The window system keeps the dialog above the other windows and refuses input to the ones
+    // the dialog blocks (Screen->BlockedByModal).
     HandleNeeded();
     if (FWindow)
         FWindow->setWindowModality(Qt::ApplicationModal);

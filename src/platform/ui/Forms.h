@@ -170,6 +170,8 @@ private:
     friend class TScreen;
     void SetActive(bool value);
     void CloseModal();
+    // Tells the window system whether the running modal forms block this form's window.
+    void UpdateWindowBlocking();
     void PlaceWindow();
     // Non-client size: frame on each side, caption and menu bar.
     int FrameWidth() const;

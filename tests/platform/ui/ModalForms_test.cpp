@@ -11,7 +11,9 @@
 #include "StdTestApp.h"
 
 #include <QPointer>
+#include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -158,6 +160,108 @@ TEST(ModalFormSequence, ADestroyedFormLeavesNoWindowBehind)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
     EXPECT_TRUE(failures.empty());
+}
+
+// Real window-system input: Qt decides at that level whether a window is blocked by a modal one.
+void ClickWindow(TCustomForm *form, TPoint client)
+{
+    QTest::mouseClick(form->Window()->windowHandle(), Qt::LeftButton, {}, QPoint(client.X, client.Y));
+}
+
+void TypeIntoWindow(TCustomForm *form, const char *text)
+{
+    for (const char *c = text; *c; ++c)
+        QTest::keyClick(form->Window()->windowHandle(), *c);
+}
+
+// A form shown without blocking while a modal form runs (a name asked for from a modal list)
+// takes the user's input as any window does; the windows that were there when the modal form
+// started take none until it ends.
+TEST(ModalFormWindows, AFormShownDuringAModalLoopTakesInputWhileEarlierWindowsStayBlocked)
+{
+    TScriptSession script;
+    std::vector<std::string> failures;
+    script.SetFailureHandler([&](const std::string &m) { failures.push_back(m); });
+    TForm main(nullptr);
+    main.SetBounds(0, 0, 300, 150);
+    auto *mainButton = new TButton(&main);
+    mainButton->SetParent(&main);
+    mainButton->SetBounds(10, 10, 75, 25);
+    int mainClicks = 0;
+    mainButton->OnClick = [&](TObject *) { ++mainClicks; };
+    TForm name(nullptr);
+    name.SetBounds(400, 0, 200, 100);
+    auto *edit = new TEdit(&name);
+    edit->SetParent(&name);
+    edit->SetBounds(10, 10, 150, 22);
+    Dialog list;
+    main.Show();
+
+    TestScript::ExpectModal("fmName", [&](TCustomForm &) {
+        name.Show();
+        ClickWindow(&name, Point(20, 20));
+        TypeIntoWindow(&name, "Main");
+        EXPECT_EQ(edit->Text(), "Main");
+        ClickWindow(&main, Point(20, 20));
+        EXPECT_EQ(mainClicks, 0) << "the main window was there before the modal form";
+        ClickWindow(list.form, Point(20, 110));  // OK
+    });
+    EXPECT_EQ(list.form->ShowModal(), mrOk);
+    ClickWindow(&main, Point(20, 20));
+    EXPECT_EQ(mainClicks, 1) << "the main window takes input again after the modal form";
+    ClickWindow(&name, Point(150, 20));  // behind the text
+    TypeIntoWindow(&name, "!");
+    EXPECT_EQ(edit->Text(), "Main!");
+    EXPECT_TRUE(failures.empty());
+}
+
+// A modal form started from a window that took input beside an outer modal form blocks that
+// window too, until it ends.
+TEST(ModalFormWindows, ANestedModalFormBlocksTheWindowsShownBesideTheOuterOne)
+{
+    TScriptSession script;
+    std::vector<std::string> failures;
+    script.SetFailureHandler([&](const std::string &m) { failures.push_back(m); });
+    TForm name(nullptr);
+    name.SetBounds(400, 0, 200, 100);
+    auto *edit = new TEdit(&name);
+    edit->SetParent(&name);
+    edit->SetBounds(10, 10, 150, 22);
+    TForm confirm(nullptr);
+    confirm.SetName("fmConfirm");
+    Dialog list;
+
+    TestScript::ExpectModal("fmName", [&](TCustomForm &) {
+        name.Show();
+        TestScript::ExpectModal("fmConfirm", [&](TCustomForm &) {
+            ClickWindow(&name, Point(150, 20));
+            TypeIntoWindow(&name, "x");
+            confirm.SetModalResult(mrOk);
+        });
+        confirm.ShowModal();
+        EXPECT_EQ(edit->Text(), "");
+        ClickWindow(&name, Point(150, 20));
+        TypeIntoWindow(&name, "y");
+        EXPECT_EQ(edit->Text(), "y");
+        list.form->SetModalResult(mrOk);
+    });
+    EXPECT_EQ(list.form->ShowModal(), mrOk);
+    EXPECT_TRUE(failures.empty());
+}
+
+// A press on a part of a form's window outside its client area (the corner between the scroll
+// bars) reaches nothing and harms nothing.
+TEST(FormWindowInput, APressBetweenTheScrollBarsIsHarmless)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 150);
+    auto *far = new TButton(&form);
+    far->SetParent(&form);
+    far->SetBounds(400, 400, 75, 25);
+    form.Show();
+    const QSize window = form.Window()->size();
+    ClickWindow(&form, Point(window.width() - 2, window.height() - 2));
+    EXPECT_TRUE(form.Visible());
 }
 
 }  // namespace
