@@ -198,6 +198,7 @@ TEST(ModalFormWindows, AFormShownDuringAModalLoopTakesInputWhileEarlierWindowsSt
     main.Show();
 
     TestScript::ExpectModal("fmName", [&](TCustomForm &) {
+        ASSERT_TRUE(list.ok->WidgetIfCreated()->isVisible()) << "the modal form's controls are on screen";
         name.Show();
         ClickWindow(&name, Point(20, 20));
         TypeIntoWindow(&name, "Main");
