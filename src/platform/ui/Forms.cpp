@@ -10,6 +10,7 @@
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsWidget.h"
+#include "platform/ui/DialogButton.h"
 #include "platform/runtime/FormReader.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/Screen.h"
@@ -860,6 +861,56 @@ void TCustomForm::CMDialogKey(TMessage &m)
         }
     }
     DispatchFrom(inherited::StaticClass(), m);
+    // No control took the key: Enter and Esc go to a push button.
+    const bool plain = GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0;
+    if (m.Result != 0 || !plain)
+        return;
+    const WORD key = static_cast<WORD>(m.WParam);
+    if (TDialogButton *button = DialogKeyButton(key)) {
+        button->DialogKeyClick(key);
+        m.Result = 1;
+    }
+}
+
+namespace {
+
+// The control could take the focus: it and all its parents are visible and enabled.
+bool Reachable(const TControl *control)
+{
+    for (const TControl *c = control; c; c = c->Parent())
+        if (!c->Visible() || !c->Enabled())
+            return false;
+    return true;
+}
+
+// The first reachable dialog button `wanted` accepts among the controls of `parent`, in the order
+// of a broadcast (each control before the controls it holds).
+template <class Wanted>
+TDialogButton *FindDialogButton(const TWinControl *parent, const Wanted &wanted)
+{
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl *c = parent->Controls(i);
+        if (auto *button = dynamic_cast<TDialogButton *>(c); button && wanted(*button) && Reachable(c))
+            return button;
+        if (auto *w = dynamic_cast<TWinControl *>(c))
+            if (TDialogButton *button = FindDialogButton(w, wanted))
+                return button;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TDialogButton *TCustomForm::DialogKeyButton(WORD key) const
+{
+    switch (key) {
+    case VK_RETURN:
+        if (auto *focused = dynamic_cast<TDialogButton *>(FActiveControl))
+            return Reachable(FActiveControl) ? focused : nullptr;
+        return FindDialogButton(this, [](const TDialogButton &b) { return b.IsDefaultButton(); });
+    case VK_ESCAPE: return FindDialogButton(this, [](const TDialogButton &b) { return b.IsCancelButton(); });
+    default: return nullptr;
+    }
 }
 
 // ---- Free functions ---------------------------------------------------------------------------------------

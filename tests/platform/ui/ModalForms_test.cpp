@@ -3,7 +3,9 @@
 
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/ControlsCustomControl.h"
 #include "platform/ui/ControlsInput.h"
+#include "platform/ui/DialogButton.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/TestScript.h"
@@ -16,6 +18,8 @@
 #include <QWindow>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace {
 
@@ -263,6 +267,81 @@ TEST(FormWindowInput, APressBetweenTheScrollBarsIsHarmless)
     const QSize window = form.Window()->size();
     ClickWindow(&form, Point(window.width() - 2, window.height() - 2));
     EXPECT_TRUE(form.Visible());
+}
+
+// A push button class of the program's own, drawn by itself, that takes the form's dialog keys.
+class TOwnButton : public TCustomControl, public TDialogButton {
+public:
+    explicit TOwnButton(TComponent *AOwner) : TCustomControl(AOwner) { FTabStop = true; }
+    bool IsDefaultButton() const override { return Default; }
+    bool IsCancelButton() const override { return Cancel; }
+    void DialogKeyClick(WORD) override { Click(); }
+    bool Default = false;
+    bool Cancel = false;
+};
+
+// Enter clicks the focused push button of any class, or the default one while another kind of
+// control has the focus; Esc the cancel button.
+TEST(DialogKeys, EveryPushButtonClassTakesEnterAndEsc)
+{
+    struct Case {
+        const char *name;
+        bool ownDefault;  // else the framework's button is the default one
+        bool ownCancel;
+        const char *focus;  // "own", "native" or "edit"
+        WORD key;
+        const char *clicked;
+    };
+    const Case cases[] = {
+        {.name = "own button focused",
+         .ownDefault = false,
+         .ownCancel = false,
+         .focus = "own",
+         .key = VK_RETURN,
+         .clicked = "own"},
+        {.name = "own default, edit focused",
+         .ownDefault = true,
+         .ownCancel = false,
+         .focus = "edit",
+         .key = VK_RETURN,
+         .clicked = "own"},
+        {.name = "own default, framework's button focused",
+         .ownDefault = true,
+         .ownCancel = false,
+         .focus = "native",
+         .key = VK_RETURN,
+         .clicked = "native"},
+        {.name = "own cancel button",
+         .ownDefault = false,
+         .ownCancel = true,
+         .focus = "native",
+         .key = VK_ESCAPE,
+         .clicked = "own"},
+    };
+    for (const Case &c : cases) {
+        TForm form(nullptr);
+        form.SetBounds(0, 0, 300, 150);
+        auto *native = new TButton(&form);
+        native->SetParent(&form);
+        native->SetBounds(10, 10, 75, 25);
+        native->SetDefault(!c.ownDefault);
+        auto *edit = new TEdit(&form);
+        edit->SetParent(&form);
+        edit->SetBounds(10, 40, 75, 22);
+        auto *own = new TOwnButton(&form);
+        own->SetParent(&form);
+        own->SetBounds(10, 70, 75, 25);
+        own->Default = c.ownDefault;
+        own->Cancel = c.ownCancel;
+        std::vector<std::string> clicks;
+        native->OnClick = [&](TObject *) { clicks.push_back("native"); };
+        own->OnClick = [&](TObject *) { clicks.push_back("own"); };
+        form.Show();
+        const std::map<std::string, TWinControl *> controls{{"own", own}, {"native", native}, {"edit", edit}};
+        controls.at(c.focus)->SetFocus();
+        TInputRouter::Key(c.key);
+        EXPECT_EQ(clicks, std::vector<std::string>{c.clicked}) << c.name;
+    }
 }
 
 }  // namespace
