@@ -166,6 +166,16 @@ TEST(ModalFormSequence, ADestroyedFormLeavesNoWindowBehind)
     EXPECT_TRUE(failures.empty());
 }
 
+// A control of class T on `form`.
+template <class T>
+T *Put(TCustomForm &form, int left, int top, int width, int height)
+{
+    auto *c = new T(&form);
+    c->SetParent(&form);
+    c->SetBounds(left, top, width, height);
+    return c;
+}
+
 // Real window-system input: Qt decides at that level whether a window is blocked by a modal one.
 void ClickWindow(TCustomForm *form, TPoint client)
 {
@@ -188,16 +198,12 @@ TEST(ModalFormWindows, AFormShownDuringAModalLoopTakesInputWhileEarlierWindowsSt
     script.SetFailureHandler([&](const std::string &m) { failures.push_back(m); });
     TForm main(nullptr);
     main.SetBounds(0, 0, 300, 150);
-    auto *mainButton = new TButton(&main);
-    mainButton->SetParent(&main);
-    mainButton->SetBounds(10, 10, 75, 25);
+    auto *mainButton = Put<TButton>(main, 10, 10, 75, 25);
     int mainClicks = 0;
     mainButton->OnClick = [&](TObject *) { ++mainClicks; };
     TForm name(nullptr);
     name.SetBounds(400, 0, 200, 100);
-    auto *edit = new TEdit(&name);
-    edit->SetParent(&name);
-    edit->SetBounds(10, 10, 150, 22);
+    auto *edit = Put<TEdit>(name, 10, 10, 150, 22);
     Dialog list;
     main.Show();
 
@@ -229,9 +235,7 @@ TEST(ModalFormWindows, ANestedModalFormBlocksTheWindowsShownBesideTheOuterOne)
     script.SetFailureHandler([&](const std::string &m) { failures.push_back(m); });
     TForm name(nullptr);
     name.SetBounds(400, 0, 200, 100);
-    auto *edit = new TEdit(&name);
-    edit->SetParent(&name);
-    edit->SetBounds(10, 10, 150, 22);
+    auto *edit = Put<TEdit>(name, 10, 10, 150, 22);
     TForm confirm(nullptr);
     confirm.SetName("fmConfirm");
     Dialog list;
@@ -260,9 +264,7 @@ TEST(FormWindowInput, APressBetweenTheScrollBarsIsHarmless)
 {
     TForm form(nullptr);
     form.SetBounds(0, 0, 200, 150);
-    auto *far = new TButton(&form);
-    far->SetParent(&form);
-    far->SetBounds(400, 400, 75, 25);
+    Put<TButton>(form, 400, 400, 75, 25);  // beyond the client area: both scroll bars show
     form.Show();
     const QSize window = form.Window()->size();
     ClickWindow(&form, Point(window.width() - 2, window.height() - 2));
@@ -321,16 +323,10 @@ TEST(DialogKeys, EveryPushButtonClassTakesEnterAndEsc)
     for (const Case &c : cases) {
         TForm form(nullptr);
         form.SetBounds(0, 0, 300, 150);
-        auto *native = new TButton(&form);
-        native->SetParent(&form);
-        native->SetBounds(10, 10, 75, 25);
+        auto *native = Put<TButton>(form, 10, 10, 75, 25);
         native->SetDefault(!c.ownDefault);
-        auto *edit = new TEdit(&form);
-        edit->SetParent(&form);
-        edit->SetBounds(10, 40, 75, 22);
-        auto *own = new TOwnButton(&form);
-        own->SetParent(&form);
-        own->SetBounds(10, 70, 75, 25);
+        auto *edit = Put<TEdit>(form, 10, 40, 75, 22);
+        auto *own = Put<TOwnButton>(form, 10, 70, 75, 25);
         own->Default = c.ownDefault;
         own->Cancel = c.ownCancel;
         std::vector<std::string> clicks;
