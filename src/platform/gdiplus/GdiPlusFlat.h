@@ -267,7 +267,8 @@ Status GdipCreateBitmapFromStreamICM(IStream *stream, GpBitmap **bitmap);
 // With scan0 the bitmap draws on the caller's pixels (32-bit formats and 24bppRGB); without it
 // the pixels are the bitmap's own, transparent black (or black for formats without alpha).
 Status GdipCreateBitmapFromScan0(INT width, INT height, INT stride, PixelFormat format, BYTE *scan0, GpBitmap **bitmap);
-// The pixels over the background colour as a framework bitmap the caller owns.
+// The pixels over the background colour as a framework bitmap the caller owns; a background that
+// is not opaque (0 for a layered window) leaves the bitmap an alpha channel.
 Status GdipCreateHBITMAPFromBitmap(GpBitmap *bitmap, HBITMAP *hbmReturn, ARGB background);
 Status GdipBitmapGetPixel(GpBitmap *bitmap, INT x, INT y, ARGB *color);
 Status GdipBitmapSetPixel(GpBitmap *bitmap, INT x, INT y, ARGB color);

@@ -627,8 +627,11 @@ Status GdipCreateHBITMAPFromBitmap(GpBitmap *bitmap, HBITMAP *hbmReturn, ARGB ba
 {
     if (!bitmap || !hbmReturn || bitmap->Pixels.isNull())
         return InvalidParameter;
-    QImage flat(bitmap->Pixels.size(), QImage::Format_RGB32);
-    flat.fill(ToQColor(background | 0xFF000000u));
+    // The pixels over the background colour; a background that is not opaque (ARGB 0 for a
+    // layered window) leaves the bitmap its alpha channel.
+    const bool opaque = (background >> 24) == 0xFF;
+    QImage flat(bitmap->Pixels.size(), opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    flat.fill(ToQColor(background));
     {
         QPainter p(&flat);
         p.drawImage(0, 0, bitmap->Pixels);

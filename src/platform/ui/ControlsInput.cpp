@@ -182,7 +182,8 @@ void TInputRouter::Button(TWinControl *window, UINT msg, TMouseButton button, TS
         target = nullptr;
     if (target) {
         if (!up)
-            if (TCustomForm *form = GetParentForm(target); form && Screen && Screen->ActiveCustomForm() != form)
+            if (TCustomForm *form = GetParentForm(target);
+                form && !form->NoActivate() && Screen && Screen->ActiveCustomForm() != form)
                 Screen->ActivateForm(form);
         const TPoint local = target->ScreenToClient(screen);
         target->Perform(msg, MouseKeys(), PointToLParam(local));

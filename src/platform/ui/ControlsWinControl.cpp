@@ -397,13 +397,18 @@ void TWinControl::SetWindowRegion(const TRegion *rgn)
         FWindowRegion = *rgn;
     else
         FWindowRegion.reset();
-    if (FWidget) {
-        if (FWindowRegion)
-            FWidget->setMask(FWindowRegion->Native());
-        else
-            FWidget->clearMask();
-    }
+    ApplyWindowRegion();
     InvalidateControl();
+}
+
+void TWinControl::ApplyWindowRegion()
+{
+    if (!FWidget)
+        return;
+    if (FWindowRegion)
+        FWidget->setMask(FWindowRegion->Native());
+    else
+        FWidget->clearMask();
 }
 
 void TWinControl::CMHitTestWin(TMessage &m)
@@ -430,7 +435,7 @@ void TWinControl::CreateWnd()
     FWidget = CreateWidget(parentWidget);
     AttachControlWidget(FWidget, this);
     if (FWindowRegion)
-        FWidget->setMask(FWindowRegion->Native());
+        ApplyWindowRegion();
     if (NativeWidget()) {
         FWidget->setEnabled(FEnabled);
         new TNativeOverlay(this, FWidget);

@@ -174,6 +174,8 @@ protected:
     // Moves every child by (dx, dy) without touching anchors or alignment (scrolling).
     void ShiftControls(int dx, int dy);
     virtual void UpdateWidgetVisibility();
+    // Gives the widget the window's shape (SetWindowRegion), or its whole rectangle.
+    virtual void ApplyWindowRegion();
 
     virtual void PaintWindow(TCanvas *dc);
     virtual void AlignControls(TControl *AControl, TRect &rect);
@@ -228,7 +230,7 @@ private:
     void ApplyAnchors(TControl *c);
     void PaintBacking();
     void EnsureBacking();
-    void WidgetPaint(const QRegion &region);
+    virtual void WidgetPaint(const QRegion &region);
     // The paint message over a native widget's pixels, drawn with `painter` (on the widget,
     // after the widget and its parts) inside `region`.
     void PaintOverNative(QPainter &painter, const QRegion &region);

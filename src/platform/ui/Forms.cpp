@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPainter>
 #include <QWidget>
 #include <QWindow>
 
@@ -87,7 +88,7 @@ protected:
     }
     void changeEvent(QEvent *event) override
     {
-        if (event->type() == QEvent::ActivationChange && isActiveWindow() && Screen && form_)
+        if (event->type() == QEvent::ActivationChange && isActiveWindow() && Screen && form_ && !form_->NoActivate())
             Guard([this] { Screen->ActivateForm(form_); });
         QWidget::changeEvent(event);
     }
@@ -347,6 +348,8 @@ void TCustomForm::CreateWnd()
     inherited::CreateWnd();
     if (!FWindow)
         return;
+    FWindow->setAttribute(Qt::WA_TranslucentBackground, FLayered);
+    ApplyOpacity();
     FWindow->setWindowTitle(Caption());
     SetBorderStyle(FBorderStyle);
     if (FMenu)
@@ -401,6 +404,89 @@ void TCustomForm::UpdateWidgetVisibility()
         client->setVisible(true);
 }
 
+void TCustomForm::ApplyWindowRegion()
+{
+    inherited::ApplyWindowRegion();
+    if (!FWindow)
+        return;
+    // The window holds the menu bar above the client area.
+    if (const auto &region = WindowRegion()) {
+        TRegion shape = *region;
+        shape.Offset(0, MenuHeight());
+        FWindow->setMask(shape.Native());
+    } else {
+        FWindow->clearMask();
+    }
+}
+
+// ---- Translucency and activation ------------------------------------------------------------------------
+
+void TCustomForm::SetAlphaBlend(bool value)
+{
+    FAlphaBlend = value;
+    ApplyOpacity();
+}
+
+void TCustomForm::SetAlphaBlendValue(std::uint8_t value)
+{
+    FAlphaBlendValue = value;
+    ApplyOpacity();
+}
+
+void TCustomForm::SetNoActivate(bool value)
+{
+    if (FNoActivate == value)
+        return;
+    FNoActivate = value;
+    SetBorderStyle(FBorderStyle);
+}
+
+void TCustomForm::SetLayered(bool value)
+{
+    if (FLayered == value)
+        return;
+    FLayered = value;
+    if (FWindow)
+        FWindow->setAttribute(Qt::WA_TranslucentBackground, value);
+    ApplyOpacity();
+    if (QWidget *client = WidgetIfCreated())
+        client->update();
+}
+
+void TCustomForm::UpdateLayered(const QImage &pixels, std::uint8_t alpha)
+{
+    FLayeredPixels = pixels;
+    FLayeredAlpha = alpha;
+    ApplyOpacity();
+    if (QWidget *client = WidgetIfCreated(); client && FLayered)
+        client->update();
+}
+
+void TCustomForm::ApplyOpacity()
+{
+    if (!FWindow)
+        return;
+    const std::uint8_t alpha = FLayered ? FLayeredAlpha : FAlphaBlend ? FAlphaBlendValue : 255;
+    // Only a change goes to the window system (some platforms refuse opacity altogether).
+    if (FWindow->windowOpacity() != alpha / 255.0)
+        FWindow->setWindowOpacity(alpha / 255.0);
+}
+
+void TCustomForm::WidgetPaint(const QRegion &region)
+{
+    if (!FLayered) {
+        inherited::WidgetPaint(region);
+        return;
+    }
+    QPainter p(WidgetIfCreated());
+    p.setClipRegion(region);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(region.boundingRect(), Qt::transparent);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (!FLayeredPixels.isNull())
+        p.drawImage(0, 0, FLayeredPixels);
+}
+
 void TCustomForm::WindowGeometryChanged(const QRect &g)
 {
     const int f = FrameWidth();
@@ -447,6 +533,9 @@ void TCustomForm::SetBorderStyle(TFormBorderStyle value)
     }
     if (FFormStyle == fsStayOnTop)
         flags |= Qt::WindowStaysOnTopHint;
+    if (FNoActivate)
+        flags |= Qt::WindowDoesNotAcceptFocus;
+    FWindow->setAttribute(Qt::WA_ShowWithoutActivating, FNoActivate);
     const bool shown = FWindow->isVisible();
     FWindow->setWindowFlags(flags);
     if (shown)
@@ -560,7 +649,8 @@ void TCustomForm::CMVisibleChanged(TMessage &)
             default: FWindow->show(); break;
             }
         }
-        Screen->ActivateForm(this);
+        if (!FNoActivate)
+            Screen->ActivateForm(this);
     } else {
         DoHide();
         if (FWindow)

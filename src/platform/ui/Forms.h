@@ -26,7 +26,10 @@
 // program); OnHide; OnResize; OnPaint after the background is erased. Showing and hiding a form
 // happen only through Show/ShowModal/Visible: nothing else makes a hidden form appear.
 
+#include <QImage>
 #include <QPointer>
+
+#include <cstdint>
 
 #include <memory>
 
@@ -81,6 +84,26 @@ class TCustomForm : public TScrollingWinControl {
     TCanvas *Canvas() const { return FCanvas.get(); }
     // The top-level window (nullptr before the form's window exists).
     QWidget *Window() const;
+
+    // ---- Translucency and activation ----
+    // With AlphaBlend on, the whole window shows at AlphaBlendValue / 255 opacity.
+    bool AlphaBlend() const { return FAlphaBlend; }
+    void SetAlphaBlend(bool value);
+    std::uint8_t AlphaBlendValue() const { return FAlphaBlendValue; }
+    void SetAlphaBlendValue(std::uint8_t value);
+    // A window that never becomes the active one (the extended style WS_EX_NOACTIVATE): showing
+    // it or clicking into it leaves the active form and the keyboard focus where they are.
+    bool NoActivate() const { return FNoActivate; }
+    void SetNoActivate(bool value);
+    // A layered window (WS_EX_LAYERED) shows, in place of its painted client area, the pixels last
+    // given to UpdateLayered with their own alpha, the whole at `alpha` / 255 opacity; until then
+    // it shows nothing. Set it before the window first shows: the window system picks a window's
+    // kind of pixels when it makes the window.
+    bool Layered() const { return FLayered; }
+    void SetLayered(bool value);
+    void UpdateLayered(const QImage &pixels, std::uint8_t alpha);
+    const QImage &LayeredPixels() const { return FLayeredPixels; }
+    std::uint8_t LayeredAlpha() const { return FLayeredAlpha; }
 
     // ---- Showing ----
     void Show();
@@ -153,7 +176,14 @@ protected:
     QRect WidgetRect() override;
     QWidget *ScrollBarHost() override;
     TPoint ClientOffsetInHost() override;
-    virtual void DoShow() { if (OnShow) OnShow(this); }
+    // The shape applies to the top-level window too.
+    void ApplyWindowRegion() override;
+    // The handler runs from a copy: it may put another handler in its place.
+    virtual void DoShow()
+    {
+        if (const TNotifyEvent handler = OnShow)
+            handler(this);
+    }
     virtual void DoHide() { if (OnHide) OnHide(this); }
     virtual void Activate() { if (OnActivate) OnActivate(this); }
     virtual void Deactivate() { if (OnDeactivate) OnDeactivate(this); }
@@ -189,6 +219,9 @@ private:
     void SetDesignedClientWidth(int value);
     void SetDesignedClientHeight(int value);
     void ApplyDesignedClientSize();
+    void ApplyOpacity();
+    // A layered window's client area shows its pixels.
+    void WidgetPaint(const QRegion &region) override;
 
     TFormBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
@@ -210,6 +243,12 @@ private:
     TFormState FFormState;
     int FDesignedClientWidth = -1;  // while the form is read (-1: not given)
     int FDesignedClientHeight = -1;
+    bool FAlphaBlend = false;
+    std::uint8_t FAlphaBlendValue = 255;
+    bool FNoActivate = false;
+    bool FLayered = false;
+    QImage FLayeredPixels;
+    std::uint8_t FLayeredAlpha = 255;
 };
 
 class TForm : public TCustomForm {

@@ -341,7 +341,8 @@ int TCustomRichEdit::FormatRange(TCanvas *canvas, const TRect &twips, int dpiX, 
         dpiY = 96;
     const auto px = [](int t, int dpi) { return static_cast<int>(std::lround(t * dpi / 1440.0)); };
     const TRect rect(px(twips.Left, dpiX), px(twips.Top, dpiY), px(twips.Right, dpiX), px(twips.Bottom, dpiY));
-    if (rect.IsEmpty())
+    // An empty document draws nothing, not even its background.
+    if (rect.IsEmpty() || FDocument->isEmpty())
         return 0;
     // A copy laid out for the target: fonts mapped onto the installed ones, drawn without
     // smoothing like all text of the canvas.
@@ -376,8 +377,9 @@ int TCustomRichEdit::FormatRange(TCanvas *canvas, const TRect &twips, int dpiX, 
         }
     }
     if (render && canvas) {
+        // The rich edit's background (EM_SETBKGNDCOLOR) lies behind the text over the whole range.
         QImage image(rect.Width(), rect.Height(), QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
+        image.fill(FBackground == clNone ? QColor(Qt::transparent) : QColorOf(FBackground));
         QPainter painter(&image);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         doc->drawContents(&painter, QRectF(0, 0, rect.Width(), rect.Height()));

@@ -92,8 +92,9 @@ public:
     std::string RichText() const;
     void Clear();
 
-    // Draws the document into `twips` of the canvas (pixels = twips * dpi / 1440); answers the
-    // number of characters laid out. With `render` false it only measures.
+    // Draws the document into `twips` of the canvas (pixels = twips * dpi / 1440) over the
+    // background colour; answers the number of characters laid out. With `render` false it only
+    // measures. An empty document draws nothing.
     int FormatRange(TCanvas *canvas, const TRect &twips, int dpiX, int dpiY, bool render);
     TColor BackgroundColor() const { return FBackground; }
     void SetBackgroundColor(TColor value) { FBackground = value; }

@@ -8,6 +8,7 @@
 #include "platform/runtime/Format.h"
 #include "platform/runtime/SysUtils.h"
 #include "platform/ui/Bitmap.h"
+#include "widgets/graphics/ControlVersion.h"
 
 T_IMPLEMENT_CLASS(TAdvProgressBar)
 {
@@ -400,14 +401,12 @@ void TAdvProgressBar::TimerTick(TObject *)
 
 int TAdvProgressBar::GetVersionNr()
 {
-    constexpr int major = 1, minor = 2, release = 0, build = 1;
-    return (major << 24) | (minor << 16) | (release << 8) | build;
+    return PackVersion(1, 2, 0, 1);
 }
 
 QString TAdvProgressBar::Version() const
 {
-    const int nr = GetVersionNr();
-    return QStringLiteral("%1.%2.%3.%4").arg(nr >> 24).arg((nr >> 16) & 0xFF).arg((nr >> 8) & 0xFF).arg(nr & 0xFF);
+    return VersionText(GetVersionNr());
 }
 
 TGaugeSettings TAdvProgressBar::Settings() const

@@ -26,6 +26,7 @@
 #include "platform/runtime/EnumNames.h"
 #include "platform/runtime/Timer.h"
 #include "platform/ui/ControlsGraphicControl.h"
+#include "widgets/graphics/StoreChanged.h"
 
 class TBitmap;
 
@@ -165,10 +166,8 @@ private:
     template <class T>
     void Set(T &field, const T &value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
+        if (StoreChanged(field, value))
+            Invalidate();
     }
     void FontChanged(TObject *) { Invalidate(); }
     void TimerTick(TObject *);

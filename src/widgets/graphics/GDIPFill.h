@@ -28,6 +28,7 @@
 #include "platform/runtime/Events.h"
 #include "widgets/graphics/AdvGDIP.h"
 #include "widgets/graphics/AdvGDIPPicture.h"
+#include "widgets/graphics/ChangedValue.h"
 
 class TCustomIniFile;
 
@@ -192,10 +193,7 @@ private:
     template <class T>
     void Set(T &field, T value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
+        SetChangedValue(field, value, [this] { Changed(); });
     }
     void Changed();
     void PictureChanged(TObject *) { Changed(); }

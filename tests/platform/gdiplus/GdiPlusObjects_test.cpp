@@ -333,6 +333,11 @@ TEST(GdiPlusObjects, BitmapBecomesAFrameworkBitmapOverItsBackground)
     EXPECT_EQ(h->Image().pixel(0, 0) | 0xFF000000u, 0xFF0000FFu);
     EXPECT_EQ(h->Image().pixel(1, 0) | 0xFF000000u, 0xFFFFFF00u);  // transparent: the background
     delete h;
+    // A transparent background keeps the bitmap's alpha (a layered window's pixels).
+    ASSERT_EQ(GdipCreateHBITMAPFromBitmap(bmp, &h, 0), Ok);
+    EXPECT_EQ(h->Image().pixel(0, 0), 0xFF0000FFu);
+    EXPECT_EQ(qAlpha(h->Image().pixel(1, 0)), 0);
+    delete h;
     PixelFormat pf = 0;
     GdipGetImagePixelFormat(bmp, &pf);
     EXPECT_EQ(pf, 0x26200A);
