@@ -35,8 +35,8 @@ void ClickRow(TfmPresetList *list, int row)
     QTest::mouseClick(list->Window()->windowHandle(), Qt::LeftButton, {}, p);
 }
 
-// The user types into the window that has the keyboard.
-void Type(TCustomForm *form, const char *text)
+// The user types into the window that has the keyboard, through the window system.
+void TypeIntoWindow(TCustomForm *form, const char *text)
 {
     for (const char *c = text; *c; ++c)
         QTest::keyClick(form->Window()->windowHandle(), *c);
@@ -251,7 +251,7 @@ TEST_F(PresetsTest, TheUserNamesTheFirstPresetWithTheMouseAndTheKeyboard)
         ClickRow(fmStorePreset, 0);
         ASSERT_TRUE(fmStoreName->Visible());
         EXPECT_EQ(fmStoreName->lTitle->Caption(), "U01 : ");
-        Type(fmStoreName, "Main");
+        TypeIntoWindow(fmStoreName, "Main");
         EXPECT_EQ(fmStoreName->edName->Text(), "Main");
         QTest::keyClick(fmStoreName->Window()->windowHandle(), Qt::Key_Return);
     });
