@@ -1,8 +1,8 @@
 // Channels: (a) DrawToCanvas of a 1000 x 600 XY plot with one channel of 100,000 points, markers
 // off, against drawing the same points, mapped to pixels, as one polyline with plain QPainter into
 // a QImage of that size; goal: the plot at most 3 times the polyline. (b) AddXY into the standard
-// store with the plot's repaints held back (no paint) and the axes not tracking; goal: at least 2 million points per second,
-// with a growing store and with a ring of 10,000 points.
+// store with the plot's repaints held back (no paint) and the axes not tracking; goal: at least 2 million points per
+// second, with a growing store and with a ring of 10,000 points.
 
 #include "GuiBenchMain.h"
 #include "platform/ui/Bitmap.h"

@@ -203,7 +203,9 @@ TEST_F(ChannelFixture, ArrayAdders)
         }
         EXPECT_EQ(channel->Count(), before) << c.name;
     }
-    EXPECT_EQ(MessageOf([&] { channel->AddXYArray({{{0, 2}, {0, 0}}, {1, 2, 3}}); }),
+    EXPECT_EQ(MessageOf([&] {
+                  channel->AddXYArray({{{0, 2}, {0, 0}}, {1, 2, 3}});
+              }),
               "Array First Dimension Must Be 2 Elements");
 }
 

@@ -141,7 +141,7 @@ TEST(PlotDataList, RingSizeChanges)
 {
     struct Case {
         const char *name;
-        int added;      // points 1 ... added into a ring of 3 (0: a growing store of five)
+        int added;  // points 1 ... added into a ring of 3 (0: a growing store of five)
         int newSize;
         std::vector<double> kept;
         int capacity;
@@ -251,13 +251,13 @@ TEST(PlotDataList, CompactIntervalXValues)
          .added = {{5, 1}, {7, 2}, {100, 3}},
          .x = {5, 7, 9},
          .y = {1, 2, 3}},
-        {.name = "interval set first", .interval = 0.5, .ring = 0, .added = {{2, 1}, {10, 2}}, .x = {2, 2.5}, .y = {1, 2}},
-        {.name = "ring of two",
-         .interval = -1,
-         .ring = 2,
-         .added = {{0, 1}, {1, 2}, {2, 3}},
-         .x = {1, 2},
-         .y = {2, 3}},
+        {.name = "interval set first",
+         .interval = 0.5,
+         .ring = 0,
+         .added = {{2, 1}, {10, 2}},
+         .x = {2, 2.5},
+         .y = {1, 2}},
+        {.name = "ring of two", .interval = -1, .ring = 2, .added = {{0, 1}, {1, 2}, {2, 3}}, .x = {1, 2}, .y = {2, 3}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

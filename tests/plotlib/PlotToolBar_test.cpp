@@ -62,8 +62,8 @@ TEST_F(ToolBarFixture, ZoomInPausesFirstAndHalvesEveryLinearSpan)
     TiPlotAxis *x = plot.GetXAxis(0);
     x->SetMinSpan(0, 100);
     toolBar->DoButtonClickZoomIn();
-    EXPECT_EQ(events, QStringList({"before iptbbtZoomIn", "before iptbbtPause", "after iptbbtPause",
-                                   "after iptbbtZoomIn"}));
+    EXPECT_EQ(events,
+              QStringList({"before iptbbtZoomIn", "before iptbbtPause", "after iptbbtPause", "after iptbbtZoomIn"}));
     EXPECT_FALSE(x->TrackingEnabled());
     EXPECT_DOUBLE_EQ(x->Span(), 50);
     EXPECT_DOUBLE_EQ(x->Min(), 25);
@@ -115,11 +115,11 @@ TEST_F(ToolBarFixture, ButtonGroupsAndModes)
 
 TEST_F(ToolBarFixture, TheButtonRowAndTheGlyphSets)
 {
-    for (auto show : {&TiPlotToolBar::SetShowResumeButton, &TiPlotToolBar::SetShowPauseButton,
-                      &TiPlotToolBar::SetShowAxesModeButtons, &TiPlotToolBar::SetShowZoomInOutButtons,
-                      &TiPlotToolBar::SetShowZoomBoxButton, &TiPlotToolBar::SetShowCursorButton,
-                      &TiPlotToolBar::SetShowEditButton, &TiPlotToolBar::SetShowSaveButton,
-                      &TiPlotToolBar::SetShowPrintButton})
+    for (auto show :
+         {&TiPlotToolBar::SetShowResumeButton, &TiPlotToolBar::SetShowPauseButton,
+          &TiPlotToolBar::SetShowAxesModeButtons, &TiPlotToolBar::SetShowZoomInOutButtons,
+          &TiPlotToolBar::SetShowZoomBoxButton, &TiPlotToolBar::SetShowCursorButton, &TiPlotToolBar::SetShowEditButton,
+          &TiPlotToolBar::SetShowSaveButton, &TiPlotToolBar::SetShowPrintButton})
         (toolBar->*show)(false);
     Paint();
     const TRect band = toolBar->DrawRect();

@@ -31,8 +31,7 @@ T_IMPLEMENT_CLASS(TiPlotChannelCustom)
     b.Enum("TraceLineStyle", &C::TraceLineStyle, &C::SetTraceLineStyle, iPlotLineStyleNames).Default(iplsSolid);
     b.Int("TraceLineWidth", &C::TraceLineWidth, &C::SetTraceLineWidth).Default(1);
     b.Bool("MarkersAllowIndividual", &C::MarkersAllowIndividual, &C::SetMarkersAllowIndividual).Default(false);
-    b.Bool("MarkersPenUseChannelColor", &C::MarkersPenUseChannelColor, &C::SetMarkersPenUseChannelColor)
-        .Default(true);
+    b.Bool("MarkersPenUseChannelColor", &C::MarkersPenUseChannelColor, &C::SetMarkersPenUseChannelColor).Default(true);
     b.Bool("MarkersBrushUseChannelColor", &C::MarkersBrushUseChannelColor, &C::SetMarkersBrushUseChannelColor)
         .Default(true);
     b.Int("MarkersTurnOffLimit", &C::MarkersTurnOffLimit, &C::SetMarkersTurnOffLimit);
@@ -57,14 +56,10 @@ namespace {
 std::unique_ptr<TiPlotDataCustomList> NewStore(TiPlotDataStyle Style)
 {
     switch (Style) {
-    case ipdsCompact:
-        return std::make_unique<TiPlotDataCompactList>();
-    case ipdsCompactInterval:
-        return std::make_unique<TiPlotDataCompactIntervalList>();
-    case ipdsFullFeature:
-        return std::make_unique<TiPlotDataFullList>();
-    case ipdsStandard:
-        break;
+    case ipdsCompact: return std::make_unique<TiPlotDataCompactList>();
+    case ipdsCompactInterval: return std::make_unique<TiPlotDataCompactIntervalList>();
+    case ipdsFullFeature: return std::make_unique<TiPlotDataFullList>();
+    case ipdsStandard: break;
     }
     return std::make_unique<TiPlotDataNullList>();
 }
@@ -86,8 +81,7 @@ TiPlotChannelCustom::TiPlotChannelCustom(TWinControl *AOwner, TNotifyEvent AOnCh
                                          TNotifyEvent AOnRemove, TNotifyEvent AOnRename)
     : TiPlotManagerObject(AOwner, std::move(AOnChange), std::move(AOnInsert), std::move(AOnRemove),
                           std::move(AOnRename)),
-      FDataList(std::make_unique<TiPlotDataNullList>()),
-      FMarkersFont(std::make_unique<TFont>())
+      FDataList(std::make_unique<TiPlotDataNullList>()), FMarkersFont(std::make_unique<TFont>())
 {
     ResetRunning();
     FDataList->SetStoredTraceLineColor(clRed);
@@ -548,12 +542,9 @@ QString TiPlotChannelCustom::FormatDataCursorText(TiPlotDataCursorStyle Style, T
         if (!YAxis())
             return QStringLiteral("No Y-Axis");
         switch (Status) {
-        case ipdpsNull:
-            return TranslateText(QStringLiteral("Null"));
-        case ipdpsEmpty:
-            return TranslateText(QStringLiteral("Empty"));
-        case ipdpsValid:
-            break;
+        case ipdpsNull: return TranslateText(QStringLiteral("Null"));
+        case ipdpsEmpty: return TranslateText(QStringLiteral("Empty"));
+        case ipdpsValid: break;
         }
         return GetYValueText(Y);
     };
@@ -563,12 +554,8 @@ QString TiPlotChannelCustom::FormatDataCursorText(TiPlotDataCursorStyle Style, T
         FDataCursorYText = yPart();
         return FDataCursorXText + QStringLiteral(", ") + FDataCursorYText;
     case ipcsValueX:
-    case ipcsDeltaX:
-        FDataCursorXText = xText;
-        return FDataCursorXText;
-    case ipcsValueY:
-        FDataCursorYText = yPart();
-        return FDataCursorYText;
+    case ipcsDeltaX: FDataCursorXText = xText; return FDataCursorXText;
+    case ipcsValueY: FDataCursorYText = yPart(); return FDataCursorYText;
     case ipcsDeltaY:
         FDataCursorYText = YAxis() ? GetYValueText(Y) : QStringLiteral("No Y-Axis");
         return FDataCursorYText;

@@ -67,8 +67,8 @@ void TiPlotChannelCustom::DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor
     }
 }
 
-void TiPlotChannelCustom::DrawSegment(TCanvas *Canvas, bool Reversed, bool YIsPercent, double X1, double Y1,
-                                      double X2, double Y2)
+void TiPlotChannelCustom::DrawSegment(TCanvas *Canvas, bool Reversed, bool YIsPercent, double X1, double Y1, double X2,
+                                      double Y2)
 {
     TiPlotXAxis *xAxis = XAxis();
     TiPlotYAxis *yAxis = YAxis();
@@ -219,15 +219,9 @@ void TiPlotChannelCustom::DrawMarker(TCanvas *Canvas, int Index, TColor BackGrou
         Canvas->Polygon(points.begin(), static_cast<int>(points.size()));
     };
     switch (style) {
-    case ipmsCircle:
-        Canvas->Ellipse(x - s, y - s, x + s, y + s);
-        break;
-    case ipmsSquare:
-        Canvas->Rectangle(x - s, y - s, x + s, y + s);
-        break;
-    case ipmsDiamond:
-        polygon({TPoint(x + s, y), TPoint(x, y + s), TPoint(x - s, y), TPoint(x, y - s)});
-        break;
+    case ipmsCircle: Canvas->Ellipse(x - s, y - s, x + s, y + s); break;
+    case ipmsSquare: Canvas->Rectangle(x - s, y - s, x + s, y + s); break;
+    case ipmsDiamond: polygon({TPoint(x + s, y), TPoint(x, y + s), TPoint(x - s, y), TPoint(x, y - s)}); break;
     case ipmsCross:
         Line(Canvas, x + s, y + s, x - s, y - s);
         Line(Canvas, x + s, y - s, x - s, y + s);
@@ -236,27 +230,14 @@ void TiPlotChannelCustom::DrawMarker(TCanvas *Canvas, int Index, TColor BackGrou
         Line(Canvas, x, y + s, x, y - s);
         Line(Canvas, x + s, y, x - s, y);
         break;
-    case ipmsTriangleUp:
-        polygon({TPoint(x - s, y + s), TPoint(x, y), TPoint(x + s, y + s)});
-        break;
-    case ipmsTriangleDown:
-        polygon({TPoint(x - s, y - s), TPoint(x, y), TPoint(x + s, y - s)});
-        break;
-    case ipmsTriangleLeft:
-        polygon({TPoint(x + s, y - s), TPoint(x, y), TPoint(x + s, y + s)});
-        break;
-    case ipmsTriangleRight:
-        polygon({TPoint(x - s, y - s), TPoint(x, y), TPoint(x - s, y + s)});
-        break;
-    case ipmsVerticalLine:
-        Line(Canvas, x, y - s, x, y + s);
-        break;
-    case ipmsHorizontalLine:
-        Line(Canvas, x - s, y, x + s, y);
-        break;
+    case ipmsTriangleUp: polygon({TPoint(x - s, y + s), TPoint(x, y), TPoint(x + s, y + s)}); break;
+    case ipmsTriangleDown: polygon({TPoint(x - s, y - s), TPoint(x, y), TPoint(x + s, y - s)}); break;
+    case ipmsTriangleLeft: polygon({TPoint(x + s, y - s), TPoint(x, y), TPoint(x + s, y + s)}); break;
+    case ipmsTriangleRight: polygon({TPoint(x - s, y - s), TPoint(x, y), TPoint(x - s, y + s)}); break;
+    case ipmsVerticalLine: Line(Canvas, x, y - s, x, y + s); break;
+    case ipmsHorizontalLine: Line(Canvas, x - s, y, x + s, y); break;
     case ipmsCharacter: {
-        const char16_t character =
-            Index == -1 ? FDataList->StoredMarkerCharacter() : GetMarkerCharacter(Index);
+        const char16_t character = Index == -1 ? FDataList->StoredMarkerCharacter() : GetMarkerCharacter(Index);
         if (character == 0)
             break;
         brush->SetStyle(bsClear);

@@ -120,7 +120,10 @@ public:
     void SetBarWidth(int Index, double Value) override { At(Index).BarWidth = Value; }
     void SetBarPenColor(int Index, TColor Value) override { At(Index).BarPenColor = Value; }
     void SetBarPenWidth(int Index, int Value) override { At(Index).BarPenWidth = Value; }
-    void SetBarPenStyle(int Index, TPenStyle Value) override { At(Index).BarPenStyle = static_cast<std::uint8_t>(Value); }
+    void SetBarPenStyle(int Index, TPenStyle Value) override
+    {
+        At(Index).BarPenStyle = static_cast<std::uint8_t>(Value);
+    }
     void SetBarBrushColor(int Index, TColor Value) override { At(Index).BarBrushColor = Value; }
     void SetBarBrushStyle(int Index, TBrushStyle Value) override
     {

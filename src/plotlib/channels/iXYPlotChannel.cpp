@@ -116,22 +116,13 @@ void TiXYPlotChannel::UpdateDataCursor(TiPlotDataCursor *Cursor)
             x = x1;
             y = y2;
             break;
-        case ipcsValueX:
-            x = x1;
-            break;
-        case ipcsValueY:
-            y = y2;
-            break;
-        case ipcsDeltaX:
-            x = std::abs(x1 - x2);
-            break;
-        case ipcsDeltaY:
-            y = std::abs(y1 - y2);
-            break;
+        case ipcsValueX: x = x1; break;
+        case ipcsValueY: y = y2; break;
+        case ipcsDeltaX: x = std::abs(x1 - x2); break;
+        case ipcsDeltaY: y = std::abs(y1 - y2); break;
         case ipcsInverseDeltaX: {
             const double scaler = FXAxis->CursorScaler();
-            x = x1 == x2 || scaler == 0 ? std::numeric_limits<double>::infinity()
-                                        : std::abs(1 / (scaler * (x1 - x2)));
+            x = x1 == x2 || scaler == 0 ? std::numeric_limits<double>::infinity() : std::abs(1 / (scaler * (x1 - x2)));
             break;
         }
         }

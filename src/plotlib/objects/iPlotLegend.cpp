@@ -97,15 +97,13 @@ void TiPlotLegendButton::Draw(TCanvas *Canvas, TColor)
     iDrawEdge(Canvas, DrawRect(), FMouseDown ? iEdgeSunken : iEdgeRaised);
 }
 
-TiPlotLegend::TiPlotLegend(TWinControl *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert,
-                           TNotifyEvent AOnRemove, TNotifyEvent AOnRename)
+TiPlotLegend::TiPlotLegend(TWinControl *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
+                           TNotifyEvent AOnRename)
     : TiPlotLayoutObject(AOwner, std::move(AOnChange), std::move(AOnInsert), std::move(AOnRemove),
                          std::move(AOnRename)),
       FUpButton(std::make_unique<TiPlotLegendButton>(AOwner)),
-      FDownButton(std::make_unique<TiPlotLegendButton>(AOwner)),
-      FFont(std::make_unique<TFont>()),
-      FSelectedItemFont(std::make_unique<TFont>()),
-      FColumnTitlesFont(std::make_unique<TFont>())
+      FDownButton(std::make_unique<TiPlotLegendButton>(AOwner)), FFont(std::make_unique<TFont>()),
+      FSelectedItemFont(std::make_unique<TFont>()), FColumnTitlesFont(std::make_unique<TFont>())
 {
     FHorizontal = false;
     FFont->SetColor(0xFFFFFF);
@@ -189,16 +187,11 @@ QString CellText(const TiPlotLegend *Legend, TiPlotChannelCustom *Channel, int C
     if (!axis)
         return Legend->TranslateText(QStringLiteral("N/A"));
     switch (Col) {
-    case ColXValue:
-        return axis->GetLegendText(Channel->XLast());
-    case ColYValue:
-        return axis->GetLegendText(Channel->YLast());
-    case ColYMax:
-        return axis->GetLegendText(Channel->RunningYMax());
-    case ColYMin:
-        return axis->GetLegendText(Channel->RunningYMin());
-    default:
-        return axis->GetLegendText(Channel->RunningYMean());
+    case ColXValue: return axis->GetLegendText(Channel->XLast());
+    case ColYValue: return axis->GetLegendText(Channel->YLast());
+    case ColYMax: return axis->GetLegendText(Channel->RunningYMax());
+    case ColYMin: return axis->GetLegendText(Channel->RunningYMin());
+    default: return axis->GetLegendText(Channel->RunningYMean());
     }
 }
 
@@ -221,8 +214,8 @@ void TiPlotLegend::Layout(TCanvas *Canvas)
     const int marginLeft = Round(w0 * FMarginLeft);
     const int marginRight = Round(w0 * FMarginRight);
     const TRect draw = DrawRect();
-    FInnerRect = TRect(draw.Left + marginLeft, draw.Top + marginTop, draw.Right - marginRight,
-                       draw.Bottom - marginBottom);
+    FInnerRect =
+        TRect(draw.Left + marginLeft, draw.Top + marginTop, draw.Right - marginRight, draw.Bottom - marginBottom);
     FColumnSpacingPixels = Round(w0 * FColumnSpacing);
     FRowSpacingPixels = Round(h0 * FWrapRowSpacingMin);
     FWrapSpacingPixels = Round(h0 * FWrapColSpacingMin);
@@ -276,9 +269,8 @@ void TiPlotLegend::Layout(TCanvas *Canvas)
         Canvas->Font()->Assign(FColumnTitlesFont.get());
         FColumnTitlesHeightPixels = Canvas->TextHeight(QStringLiteral("0"));
         FColumnTitlesMarginPixels = FColumnTitlesHeightPixels / 4;
-        FMaxWidthChannelLabel =
-            std::max(FMaxWidthChannelLabel, Canvas->TextWidth(TranslateText(FCaptionColumnTitle)));
-        const QString *captions[ColCount] = {&FCaptionColumnXName, &FCaptionColumnYName, &FCaptionColumnXValue,
+        FMaxWidthChannelLabel = std::max(FMaxWidthChannelLabel, Canvas->TextWidth(TranslateText(FCaptionColumnTitle)));
+        const QString *captions[ColCount] = {&FCaptionColumnXName,  &FCaptionColumnYName, &FCaptionColumnXValue,
                                              &FCaptionColumnYValue, &FCaptionColumnYMax,  &FCaptionColumnYMin,
                                              &FCaptionColumnYMean};
         for (int c = 0; c < ColCount; ++c)
@@ -327,17 +319,16 @@ void TiPlotLegend::Layout(TCanvas *Canvas)
     }
     FItemWidth = next - FColumnSpacingPixels;
 
-    FColumnTitlesRect = TRect(FInnerRect.Left, FInnerRect.Top, FInnerRect.Right,
-                              FInnerRect.Top + FColumnTitlesHeightPixels);
+    FColumnTitlesRect =
+        TRect(FInnerRect.Left, FInnerRect.Top, FInnerRect.Right, FInnerRect.Top + FColumnTitlesHeightPixels);
     FItemsRect = TRect(FInnerRect.Left, FColumnTitlesRect.Bottom + FColumnTitlesMarginPixels, FInnerRect.Right,
                        FInnerRect.Bottom);
 
     // Counts; a pitch of 0 counts as 1 pixel and counts below 1 as 1.
     const int itemsWidth = FItemsRect.Right - FItemsRect.Left;
     const int itemsHeight = FItemsRect.Bottom - FItemsRect.Top;
-    const int fitCols =
-        std::max(1, (itemsWidth - (FHorizontal ? 25 : 0) + FWrapSpacingPixels) /
-                        std::max(1, FItemWidth + FWrapSpacingPixels));
+    const int fitCols = std::max(1, (itemsWidth - (FHorizontal ? 25 : 0) + FWrapSpacingPixels) /
+                                        std::max(1, FItemWidth + FWrapSpacingPixels));
     const int fitRows =
         std::max(1, (itemsHeight + FRowSpacingPixels) / std::max(1, FMaxItemHeight + FRowSpacingPixels));
     int cols = std::max(1, FWrapColAutoCountEnabled ? FWrapColAutoCountMax : FWrapColDesiredCount);
@@ -459,8 +450,8 @@ void TiPlotLegend::Draw(TCanvas *Canvas, TColor BackGroundColor)
     }
     const bool shown[ColCount] = {FShowColumnXName, FShowColumnYName, FShowColumnXValue2, FShowColumnYValue2,
                                   FShowColumnYMax,  FShowColumnYMin,  FShowColumnYMean};
-    const int starts[ColCount] = {FColumnStartXName,  FColumnStartYName, FColumnStartXValue, FColumnStartYValue,
-                                  FColumnStartYMax,   FColumnStartYMin,  FColumnStartYMean};
+    const int starts[ColCount] = {FColumnStartXName, FColumnStartYName, FColumnStartXValue, FColumnStartYValue,
+                                  FColumnStartYMax,  FColumnStartYMin,  FColumnStartYMean};
     const int widths[ColCount] = {FMaxWidthXName, FMaxWidthYName, FMaxWidthXValue, FMaxWidthYValue,
                                   FMaxWidthYMax,  FMaxWidthYMin,  FMaxWidthYMean};
     auto alignment = [](int c) { return c <= ColYName ? iTextLeft : iTextRight; };
@@ -468,12 +459,12 @@ void TiPlotLegend::Draw(TCanvas *Canvas, TColor BackGroundColor)
     if (FColumnTitlesVisible) {
         Canvas->Font()->Assign(FColumnTitlesFont.get());
         Canvas->Brush()->SetStyle(bsClear);
-        const QString captions[ColCount] = {FCaptionColumnXName, FCaptionColumnYName, FCaptionColumnXValue,
+        const QString captions[ColCount] = {FCaptionColumnXName,  FCaptionColumnYName, FCaptionColumnXValue,
                                             FCaptionColumnYValue, FCaptionColumnYMax,  FCaptionColumnYMin,
                                             FCaptionColumnYMean};
         for (int left : FColumnList) {
-            TRect r(left + FColumnStartChannel, FColumnTitlesRect.Top, left + FColumnStartChannel + FMaxWidthChannelLabel,
-                    FColumnTitlesRect.Bottom);
+            TRect r(left + FColumnStartChannel, FColumnTitlesRect.Top,
+                    left + FColumnStartChannel + FMaxWidthChannelLabel, FColumnTitlesRect.Bottom);
             iDrawText(Canvas, TranslateText(FCaptionColumnTitle), r, BackGroundColor, true,
                       iTextLeft | iTextVCenter | iTextSingleLine | iTextNoClip);
             for (int c = 0; c < ColCount; ++c)
@@ -494,8 +485,8 @@ void TiPlotLegend::Draw(TCanvas *Canvas, TColor BackGroundColor)
     for (int s = FItemViewStartIndex; s <= FItemViewStopIndex; ++s) {
         const TiPlotLegendItem &item = FItemList[static_cast<std::size_t>(s)];
         TiPlotChannelCustom *channel = item.Channel;
-        TRect name(item.ALeft + FColumnStartChannel, item.ATop, item.ALeft + FColumnStartChannel + FMaxWidthChannelLabel + 1,
-                   item.ATop + item.MaxHeight);
+        TRect name(item.ALeft + FColumnStartChannel, item.ATop,
+                   item.ALeft + FColumnStartChannel + FMaxWidthChannelLabel + 1, item.ATop + item.MaxHeight);
         channel->SetLegendRect(name);
         const int centreY = item.ATop + FItemHeight / 2;
         if (FShowColumnLine)
@@ -513,11 +504,8 @@ void TiPlotLegend::Draw(TCanvas *Canvas, TColor BackGroundColor)
         }
         Canvas->Brush()->SetStyle(bsClear);
         switch (FChannelNameColorStyle) {
-        case iplcncsFont:
-            break;
-        case iplcncsChannelColor:
-            Canvas->Font()->SetColor(channel->Color());
-            break;
+        case iplcncsFont: break;
+        case iplcncsChannelColor: Canvas->Font()->SetColor(channel->Color()); break;
         case iplcncsXAxisFontColor:
             if (channel->XAxis())
                 Canvas->Font()->SetColor(channel->XAxis()->LabelsFont()->Color());

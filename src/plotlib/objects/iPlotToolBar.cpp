@@ -104,8 +104,8 @@ void TiPlotToolBarButton::Draw(TCanvas *Canvas, TColor)
         FImageList->Draw(Canvas, glyphX, glyphY, FImageIndex, FEnabled);
 }
 
-void TiPlotToolBarButton::iMouseMove(TiHintData &HintData, TShiftState Shift, int X, int Y, int ScreenX,
-                                     int ScreenY, bool DblClickActive)
+void TiPlotToolBarButton::iMouseMove(TiHintData &HintData, TShiftState Shift, int X, int Y, int ScreenX, int ScreenY,
+                                     bool DblClickActive)
 {
     inherited::iMouseMove(HintData, Shift, X, Y, ScreenX, ScreenY, DblClickActive);
     FMouseOver = true;
@@ -178,8 +178,8 @@ TiPlotToolBar::TiPlotToolBar(TWinControl *AOwner, TNotifyEvent AOnChange, TNotif
     FImageList->SetWidth(24);
     FImageList->SetHeight(24);
     FHorizontal = true;
-    TiPlotToolBarButton **spacers[] = {&FResumePauseSpacer, &FAxesModeSpacer, &FZoomInOutSpacer,
-                                       &FZoomBoxCursorSpacer, &FEditSpacer};
+    TiPlotToolBarButton **spacers[] = {&FResumePauseSpacer, &FAxesModeSpacer, &FZoomInOutSpacer, &FZoomBoxCursorSpacer,
+                                       &FEditSpacer};
     int spacer = 0;
     for (const Row &row : Layout) {
         if (row.Spacer) {
@@ -259,34 +259,20 @@ void TiPlotToolBar::ButtonClick(TObject *Sender)
     while (type < 14 && FButtons[type] != Sender)
         ++type;
     switch (static_cast<TiPlotToolBarButtonType>(type)) {
-    case iptbbtResume:
-        return DoButtonClickResume();
-    case iptbbtPause:
-        return DoButtonClickPause();
-    case iptbbtScrollAxesMode:
-        return DoButtonClickScrollAxesMode();
-    case iptbbtZoomAxesMode:
-        return DoButtonClickZoomAxesMode();
-    case iptbbtSelect:
-        return DoButtonClickSelect();
-    case iptbbtZoomBox:
-        return DoButtonClickZoomBox();
-    case iptbbtZoomOut:
-        return DoButtonClickZoomOut();
-    case iptbbtZoomIn:
-        return DoButtonClickZoomIn();
-    case iptbbtCursor:
-        return DoButtonClickCursor();
-    case iptbbtEdit:
-        return DoButtonClickEdit();
-    case iptbbtCopy:
-        return DoButtonClickCopy();
-    case iptbbtSave:
-        return DoButtonClickSave();
-    case iptbbtPrint:
-        return DoButtonClickPrint();
-    case iptbbtPreview:
-        return DoButtonClickPreview();
+    case iptbbtResume: return DoButtonClickResume();
+    case iptbbtPause: return DoButtonClickPause();
+    case iptbbtScrollAxesMode: return DoButtonClickScrollAxesMode();
+    case iptbbtZoomAxesMode: return DoButtonClickZoomAxesMode();
+    case iptbbtSelect: return DoButtonClickSelect();
+    case iptbbtZoomBox: return DoButtonClickZoomBox();
+    case iptbbtZoomOut: return DoButtonClickZoomOut();
+    case iptbbtZoomIn: return DoButtonClickZoomIn();
+    case iptbbtCursor: return DoButtonClickCursor();
+    case iptbbtEdit: return DoButtonClickEdit();
+    case iptbbtCopy: return DoButtonClickCopy();
+    case iptbbtSave: return DoButtonClickSave();
+    case iptbbtPrint: return DoButtonClickPrint();
+    case iptbbtPreview: return DoButtonClickPreview();
     }
 }
 
@@ -568,7 +554,8 @@ void TiPlotToolBar::DoButtonClickCursor()
 
 void TiPlotToolBar::DoButtonClickEdit()
 {
-    RunCommand(iptbbtEdit, [this] { DoEditMenuItemClick(); }, false);
+    RunCommand(
+        iptbbtEdit, [this] { DoEditMenuItemClick(); }, false);
 }
 
 // The plot's output operations (clipboard, file, printer, preview) are not there yet: these
