@@ -267,6 +267,8 @@ protected:
     QString FormatDataCursorText(TiPlotDataCursorStyle Style, TiPlotDataPointStatus Status, double X, double Y);
     // The value width of MarkersSize pixels on the axis.
     double MarkerValueWidth(const TiPlotAxis *Axis) const;
+    // The point's X (OnX) or Y, moved by Side times the marker's value width when markers show.
+    double Extent(int Index, bool OnX, double Side) const;
 
     mutable TiPlotXAxis *FXAxis = nullptr;
     mutable TiPlotYAxis *FYAxis = nullptr;

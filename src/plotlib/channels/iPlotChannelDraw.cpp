@@ -269,52 +269,37 @@ double TiPlotChannelCustom::MarkerValueWidth(const TiPlotAxis *Axis) const
     return std::abs(Axis->PixelsToPosition(Axis->MinPixels() + MarkersSize()) - Axis->Min());
 }
 
-double TiPlotChannelCustom::GetXMaxExtent(int Index) const
+double TiPlotChannelCustom::Extent(int Index, bool OnX, double Side) const
 {
     if (GetNull(Index))
         throw Exception(QStringLiteral("Data Point Null"));
-    const double x = GetX(Index);
+    const double value = OnX ? GetX(Index) : GetY(Index);
     if (!MarkersVisible())
-        return x;
-    if (!XAxis())
-        throw Exception(QStringLiteral("X-Axis not assigned"));
-    return x + MarkerValueWidth(FXAxis);
+        return value;
+    const TiPlotAxis *axis = OnX ? static_cast<const TiPlotAxis *>(XAxis()) : YAxis();
+    if (!axis)
+        throw Exception(OnX ? QStringLiteral("X-Axis not assigned") : QStringLiteral("Y-Axis not assigned"));
+    return value + Side * MarkerValueWidth(axis);
+}
+
+double TiPlotChannelCustom::GetXMaxExtent(int Index) const
+{
+    return Extent(Index, true, 1);
 }
 
 double TiPlotChannelCustom::GetXMinExtent(int Index) const
 {
-    if (GetNull(Index))
-        throw Exception(QStringLiteral("Data Point Null"));
-    const double x = GetX(Index);
-    if (!MarkersVisible())
-        return x;
-    if (!XAxis())
-        throw Exception(QStringLiteral("X-Axis not assigned"));
-    return x - MarkerValueWidth(FXAxis);
+    return Extent(Index, true, -1);
 }
 
 double TiPlotChannelCustom::GetYMaxExtent(int Index) const
 {
-    if (GetNull(Index))
-        throw Exception(QStringLiteral("Data Point Null"));
-    const double y = GetY(Index);
-    if (!MarkersVisible())
-        return y;
-    if (!YAxis())
-        throw Exception(QStringLiteral("Y-Axis not assigned"));
-    return y + MarkerValueWidth(FYAxis);
+    return Extent(Index, false, 1);
 }
 
 double TiPlotChannelCustom::GetYMinExtent(int Index) const
 {
-    if (GetNull(Index))
-        throw Exception(QStringLiteral("Data Point Null"));
-    const double y = GetY(Index);
-    if (!MarkersVisible())
-        return y;
-    if (!YAxis())
-        throw Exception(QStringLiteral("Y-Axis not assigned"));
-    return y - MarkerValueWidth(FYAxis);
+    return Extent(Index, false, -1);
 }
 
 // ---- Shapes of the strip channel ------------------------------------------------------------------

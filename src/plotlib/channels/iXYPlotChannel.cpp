@@ -57,8 +57,8 @@ bool TiXYPlotChannel::ZoomRange()
     return HasAxes() && FVisible && FStartIndex != -1 && FStopIndex != -1;
 }
 
-template <class Extent, class Pick>
-double TiXYPlotChannel::ZoomScan(double Neutral, Extent extent, Pick pick)
+template <class ExtentOf, class Pick>
+double TiXYPlotChannel::ZoomScan(double Neutral, ExtentOf extent, Pick pick)
 {
     double result = Neutral;
     if (!ZoomRange())

@@ -33,6 +33,6 @@ class TiXYPlotChannel : public TiPlotChannelCustom {
 
 private:
     bool ZoomRange();
-    template <class Extent, class Pick>
-    double ZoomScan(double Neutral, Extent extent, Pick pick);
+    template <class ExtentOf, class Pick>
+    double ZoomScan(double Neutral, ExtentOf extent, Pick pick);
 };
