@@ -2,6 +2,7 @@
 // data styles, the array adders; the drawing of traces and markers, checked on the pixels of a
 // painted XY plot; the XY channel's null and empty points, zoom extents and data cursor texts.
 
+#include "FakeOPCLibrary.h"
 #include "TestPlotControl.h"
 #include "platform/ui/StdTestApp.h"
 
@@ -431,4 +432,40 @@ TEST(CompressorPlot, ARedrawShowsTheTransferCurveAndTheThresholdInsideTheDataVie
                 if (At(image, px, py) == color) {
                     ASSERT_TRUE(inside.contains(px, py)) << px << "," << py;
                 }
+}
+
+// ---- OPC feed -------------------------------------------------------------------------------------
+
+TEST(XYChannelOPC, AGroupUpdateAddsThePairOfItemValuesAsOnePoint)
+{
+    FakeOPCLibrary library;
+    TiXYPlot plot(nullptr);
+    TiXYPlotChannel *channel = plot.GetChannel(0);
+    EXPECT_EQ(channel->OPCComputerName(), "Local");
+    EXPECT_EQ(channel->OPCUpdateRate(), 500);
+    channel->SetOPCAutoConnect(false);
+    channel->SetOPCServerName(QStringLiteral("Server"));
+    channel->SetOPCItemName(QStringLiteral("x"));
+    channel->SetOPCItem2Name(QStringLiteral("y"));
+    channel->SetOPCScalar2(10);
+    channel->OPCActivate();
+    ASSERT_EQ(library.subscriptions.size(), 2u);
+    ASSERT_EQ(library.groups.size(), 1u);
+    const FakeOPCLibrary::Group &group = library.groups.begin()->second;
+    for (const auto &[handle, subscription] : library.subscriptions)
+        EXPECT_EQ(subscription.Group, group.Name);
+    EXPECT_TRUE(channel->OPCActive());
+
+    int xHandle = 0, yHandle = 0;
+    for (const auto &[handle, subscription] : library.subscriptions)
+        (subscription.Item == "x" ? xHandle : yHandle) = handle;
+    library.Deliver(xHandle, 2.5);
+    library.Deliver(yHandle, 3.0);
+    group.Callback->AfterGroupUpdate(library.groups.begin()->first);
+    ASSERT_EQ(channel->Count(), 1);
+    EXPECT_EQ(channel->GetX(0), 2.5);
+    EXPECT_EQ(channel->GetY(0), 30) << "item 1's scalar";
+
+    channel->OPCDeactivate();
+    EXPECT_FALSE(channel->OPCActive());
 }
