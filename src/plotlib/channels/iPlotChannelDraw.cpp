@@ -129,9 +129,7 @@ void TiPlotChannelCustom::DrawSegment(TCanvas *Canvas, bool Reversed, bool YIsPe
         TiPlotDataView *view = plot && plot->DataViewCount() > 0 ? plot->GetDataView(0) : nullptr;
         if (!view)
             return 0;
-        const TRect r = view->DrawRect();
-        return Reversed ? r.Left + static_cast<int>(std::nearbyint(r.Width() * Value / 100))
-                        : r.Bottom - static_cast<int>(std::nearbyint(r.Height() * Value / 100));
+        return Reversed ? view->PositionPercentToPixelsX(Value) : view->PositionPercentToPixelsY(Value);
     };
     const int px1 = xAxis->PositionToPixels(x1);
     const int px2 = xAxis->PositionToPixels(x2);
