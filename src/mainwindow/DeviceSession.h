@@ -98,6 +98,17 @@ public:
     DeviceSession(const DeviceSession &) = delete;
     DeviceSession &operator=(const DeviceSession &) = delete;
 
+    // The main window's file dialogs in place of the session's own (which tests use): preset files
+    // opened and saved, unit files opened and saved. Each must outlive the session; a null one
+    // leaves the session's own in its place.
+    struct FileDialogs {
+        TOpenDialog *openPreset;
+        TSaveDialog *savePreset;
+        TOpenDialog *openUnit;
+        TSaveDialog *saveUnit;
+    };
+    void UseFileDialogs(const FileDialogs &dialogs);
+
     // --- DeviceHost ------------------------------------------------------------------------------
     int GetDeviceId() const override { return DeviceId; }
     bool IsControlsUpdating() const override { return ControlsUpdating != 0; }
@@ -230,6 +241,12 @@ public:
     LUsbProc *UsbTransport() const { return UsbProc.proc.get(); }
     LNetProc *NetTransport() const { return NetProc.proc.get(); }
     bool HasTransport() const { return CommProc || UsbProc || NetProc; }
+    // Closes every open transport, serial first, then USB, then network (their workers have
+    // stopped on return); the window's offline state is left as it is. The program ends next.
+    void CloseAllTransports();
+    // True while a frame of that command code, handed to SendCommand, still waits in the active
+    // transport's send queue; false when none is open.
+    bool IsCommandWaiting(std::uint8_t command) const;
 
 private:
     // A transport with the message window its frames and reports come to.

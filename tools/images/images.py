@@ -17,6 +17,7 @@ import pathlib
 import sys
 
 import dialogs
+import mainwindow
 import splash
 import widgets
 from raster import encode
@@ -32,7 +33,7 @@ OUTPUTS = [
     *widgets.shape_sets(),
     *widgets.fader_thumbs(),
     *dialogs.dialog_pictures(),
-    ("mainwindow/scan_background.bmp", dialogs.scan_background),
+    *mainwindow.mainwindow_pictures(),
 ]
 
 
