@@ -194,8 +194,12 @@ void TfmMain::ShowProgress()
 
 void TfmMain::CloseProgress()
 {
-    if (fmProcess)
-        fmProcess->Close();
+    if (!fmProcess)
+        return;
+    // Shown modally, it would stay on screen until every loop opened above it (a scan dialog
+    // after a lost link) has ended.
+    fmProcess->Close();
+    fmProcess->Hide();
 }
 
 bool TfmMain::IsProgressVisible() const
@@ -275,8 +279,12 @@ void TfmMain::SetScanStatus(const QString &text)
 
 void TfmMain::HideScan()
 {
-    if (fmNetwork)
-        fmNetwork->Hide();
+    if (!fmNetwork)
+        return;
+    // Out of sight at once, and its modal loop ends as soon as the handlers above it return: a
+    // hidden dialog must not hold the program in a loop that no one can see or end.
+    fmNetwork->Close();
+    fmNetwork->Hide();
 }
 
 void TfmMain::ShowScanModal()

@@ -150,10 +150,11 @@ private:
             Application->Terminate();
             return;
         }
+        // Replies and the transports' workers run in real time: each round gives them a moment, so
+        // that the clock runs at most about ten times as fast as the real one.
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
         if (step.tickMs > 0)
             TManualClock::Advance(step.tickMs);
-        else
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));  // replies come in real time
     }
 
     QTemporaryDir folder_;

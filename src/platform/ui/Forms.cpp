@@ -79,7 +79,9 @@ protected:
     }
     void changeEvent(QEvent *event) override
     {
-        if (event->type() == QEvent::ActivationChange && isActiveWindow() && Screen && form_ && !form_->NoActivate())
+        // The window system may tell of an activation after the form was hidden again.
+        if (event->type() == QEvent::ActivationChange && isActiveWindow() && Screen && form_ && !form_->NoActivate() &&
+            form_->Visible())
             Guard([this] { Screen->ActivateForm(form_); });
         if (event->type() == QEvent::WindowStateChange && form_)
             form_->WindowStateChangedBySystem(windowState());
