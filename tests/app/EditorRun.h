@@ -41,13 +41,16 @@ public:
     using Condition = std::function<bool()>;
     using Action = std::function<void()>;
 
-    EditorRun()
+    // The single-instance files go into `runtimeFolder`, else into a folder of this run's own.
+    explicit EditorRun(std::string runtimeFolder = {}) : runtimeFolder_(std::move(runtimeFolder))
     {
         EXPECT_TRUE(folder_.isValid());
+        if (runtimeFolder_.empty())
+            runtimeFolder_ = folder_.path().toStdString();
         const char *runtime = std::getenv("XDG_RUNTIME_DIR");
         hadRuntime_ = runtime != nullptr;
         runtime_ = runtime ? runtime : "";
-        ::setenv("XDG_RUNTIME_DIR", RuntimeFolder().c_str(), 1);
+        ::setenv("XDG_RUNTIME_DIR", runtimeFolder_.c_str(), 1);
         backend_ = std::make_shared<hid::TestBackend>();
         previousBackend_ = hid::SetCurrentBackend(backend_);
         ports_ = std::make_unique<serial::PortTable>(folder_.filePath("no-tty-class").toStdString(),
@@ -68,7 +71,7 @@ public:
     EditorRun &operator=(const EditorRun &) = delete;
 
     // The folder of the single-instance files (and anything else the test keeps there).
-    std::string RuntimeFolder() const { return folder_.path().toStdString(); }
+    const std::string &RuntimeFolder() const { return runtimeFolder_; }
     std::shared_ptr<hid::TestBackend> HidBackend() const { return backend_; }
 
     // Waits for `ready` (advancing the clock by `tickMs` each time the loop is idle), then runs
@@ -158,6 +161,7 @@ private:
     }
 
     QTemporaryDir folder_;
+    std::string runtimeFolder_;
     std::string runtime_;
     bool hadRuntime_ = false;
     std::shared_ptr<hid::TestBackend> backend_;
