@@ -9,12 +9,11 @@
 //
 //   scripts/isolated build/release/bench/start_bench
 
+#include "BenchSupport.h"
 #include "app/WinMain.h"
 #include "mainwindow/FMain.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Forms.h"
-
-#include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
 
@@ -166,10 +165,5 @@ int main(int argc, char **argv)
                              "scripts/isolated\n");
         return 1;
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksOnGuiThread(argc, argv);
 }

@@ -2,6 +2,7 @@
 backgrounds of the page area, and the connection scan dialog's background."""
 
 from raster import TEAL, Picture, mix
+from widgets import rounded_face
 
 
 # ---- Button state sets ----------------------------------------------------------------------------------
@@ -28,24 +29,10 @@ BUTTON_SIZES = {"page_function": (80, 30), "page_channel": (80, 30), "link": (70
 
 
 def face(width, height, top, bottom, outline, pressed):
-    """A rounded face: the corners in the key colour, a one-pixel outline, a vertical gradient and
-    a light inner edge along the top (along the bottom when pressed)."""
-    p = Picture(width, height, TEAL)
-    for y in range(1, height - 1):
-        p.fill(1, y, width - 1, y + 1, mix(top, bottom, (y - 1) / max(height - 3, 1)))
-    for x in range(2, width - 2):
-        p.put(x, 0, outline)
-        p.put(x, height - 1, outline)
-    for y in range(2, height - 2):
-        p.put(0, y, outline)
-        p.put(width - 1, y, outline)
-    for x, y in ((1, 1), (width - 2, 1), (1, height - 2), (width - 2, height - 2)):
-        p.put(x, y, outline)
-    edge_y = height - 2 if pressed else 1
-    edge = mix(top if pressed else bottom, (255, 255, 255), 0.35)
-    for x in range(2, width - 2):
-        p.put(x, edge_y, edge)
-    return p
+    """A rounded face keyed with clTeal whose inner edge is lighter than the face, or darker when
+    it looks pressed."""
+    edge = mix(top, (0, 0, 0), 0.35) if pressed else mix(bottom, (255, 255, 255), 0.35)
+    return rounded_face(width, height, TEAL, top, bottom, outline, edge)
 
 
 def button(family, state):
