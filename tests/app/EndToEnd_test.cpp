@@ -25,6 +25,7 @@
 
 #include <QFile>
 
+#include <functional>
 #include <mutex>
 
 namespace {
@@ -210,8 +211,8 @@ TEST(EditorEndToEnd, ConnectsReadsStoresOpensAPresetFileAndQuits)
 
 struct FailureCase {
     const char *name;
-    devsim::FaultSettings faults;
-    std::string identity;
+    // Makes the processor fail.
+    std::function<void(devsim::Simulator &)> fail;
     // The windows that open on the way, after the scan dialog.
     std::vector<const char *> windows;
     // The clock holds still until the link is closed: the failure shows while the scan dialog
@@ -231,21 +232,28 @@ QStringList VisibleWindows()
 
 TEST(EditorEndToEnd, AProcessorThatFailsLeavesTheScanInItsLinkBrokenOrNoDeviceState)
 {
-    devsim::FaultSettings silent;
-    silent.silent = true;
-    devsim::FaultSettings dropped;
-    dropped.dropAfterFrames = 10;
+    const auto faults = [](int silentAfter, int dropAfter) {
+        return [=](devsim::Simulator &sim) {
+            devsim::FaultSettings settings;
+            settings.silentAfterFrames = silentAfter;
+            settings.dropAfterFrames = dropAfter;
+            sim.SetFaults(settings);
+        };
+    };
     const FailureCase cases[] = {
-        {.name = "silent", .faults = silent, .identity = "", .windows = {}},
-        {.name = "wrong identity", .faults = {}, .identity = "VELMTROV999 V011", .windows = {"fmInformation"}},
-        {.name = "dropped in the read", .faults = dropped, .identity = "", .windows = {}, .holdUntilClosed = true},
+        {.name = "silent", .fail = faults(0, -1), .windows = {}},
+        {.name = "wrong identity",
+         .fail =
+             [](devsim::Simulator &sim) {
+                 sim.WithProcessor([](devsim::Processor &p) { p.State().identity = "VELMTROV999 V011"; });
+             },
+         .windows = {"fmInformation"}},
+        {.name = "dropped in the read", .fail = faults(-1, 10), .windows = {}, .holdUntilClosed = true},
     };
     for (const FailureCase &c : cases) {
         SCOPED_TRACE(c.name);
         Processor processor;
-        processor.sim.SetFaults(c.faults);
-        if (!c.identity.empty())
-            processor.sim.WithProcessor([&](devsim::Processor &p) { p.State().identity = c.identity; });
+        c.fail(processor.sim);
         EditorRun run;
         TestScript::ExpectModal("fmNetwork", [](TCustomForm &) {}, true, 30000);
         for (const char *window : c.windows) {
