@@ -353,9 +353,8 @@ void TfmMain::NetworkSetupClick(TObject *)
     if (!fmNetworkSetup)
         return;
     const bool online = rzbMenuLink->Caption() == GetLangText(QStringLiteral("SID_ONLINE"));
-    for (TControl *choice : std::initializer_list<TControl *>{fmNetworkSetup->gbIpSetting,
-                                                              fmNetworkSetup->rbManualSetting,
-                                                              fmNetworkSetup->rbAutoSetting})
+    for (TControl *choice : std::initializer_list<TControl *>{
+             fmNetworkSetup->gbIpSetting, fmNetworkSetup->rbManualSetting, fmNetworkSetup->rbAutoSetting})
         choice->SetEnabled(!online);
     const bool editable = !fmNetworkSetup->rbAutoSetting->Checked() && !online;
     for (TEdit *edit : {fmNetworkSetup->edIp1, fmNetworkSetup->edIp2, fmNetworkSetup->edIp3, fmNetworkSetup->edIp4,

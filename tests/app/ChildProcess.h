@@ -75,7 +75,10 @@ public:
         return ended_ || pid_ <= 0;
     }
     // Serves this thread's message queue meanwhile; false when it still runs after `ms`.
-    bool WaitEnded(int ms) { return PumpUntil([&] { return Ended(); }, ms); }
+    bool WaitEnded(int ms)
+    {
+        return PumpUntil([&] { return Ended(); }, ms);
+    }
     // The exit status, or -1 when it was ended by a signal (or still runs).
     int ExitStatus() const { return ended_ && WIFEXITED(status_) ? WEXITSTATUS(status_) : -1; }
     int EndingSignal() const { return ended_ && WIFSIGNALED(status_) ? WTERMSIG(status_) : 0; }

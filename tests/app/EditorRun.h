@@ -100,10 +100,12 @@ public:
     // The confirmed exit: the editor closes as the exit box's OK closes it.
     EditorRun &Close()
     {
-        return Step("close", [] { return true; }, [] {
-            fmMain->SetCloseAllowed(1);
-            fmMain->Close();
-        });
+        return Step(
+            "close", [] { return true; },
+            [] {
+                fmMain->SetCloseAllowed(1);
+                fmMain->Close();
+            });
     }
 
     // Runs the editor through the steps; the result of WinMain.

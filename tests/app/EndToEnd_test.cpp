@@ -81,9 +81,11 @@ bool NoModalLoop()
 // The requests of the full read, in order.
 std::vector<std::pair<std::uint8_t, int>> FullRead()
 {
-    std::vector<std::pair<std::uint8_t, int>> read = {
-        {CMD_HANDSHAKE, -1}, {CMD_IDENTITY, -1}, {CMD_LOCK_STATUS, -1}, {CMD_SYSTEM_PARAMS, -1},
-        {CMD_CURRENT_PRESET, -1}};
+    std::vector<std::pair<std::uint8_t, int>> read = {{CMD_HANDSHAKE, -1},
+                                                      {CMD_IDENTITY, -1},
+                                                      {CMD_LOCK_STATUS, -1},
+                                                      {CMD_SYSTEM_PARAMS, -1},
+                                                      {CMD_CURRENT_PRESET, -1}};
     for (int name = 0; name < 31; ++name)
         read.emplace_back(CMD_READ_PRESET_NAME, name);
     for (int block = 0; block <= 10; ++block)
@@ -107,16 +109,17 @@ QByteArray PresetBody()
 void ScanToTheNetwork(EditorRun &run)
 {
     auto shownAt = std::make_shared<std::uint64_t>(0);
-    run.Step("shown", [] { return fmMain && fmMain->Visible(); },
-             [shownAt] { *shownAt = TManualClock::Milliseconds(); });
-    run.Step("scan shown", [] { return fmNetwork->Visible(); }, [shownAt] {
-        EXPECT_EQ(TManualClock::Milliseconds() - *shownAt, 300u);
-    }, 10);
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); }, [shownAt] { *shownAt = TManualClock::Milliseconds(); });
+    run.Step(
+        "scan shown", [] { return fmNetwork->Visible(); },
+        [shownAt] { EXPECT_EQ(TManualClock::Milliseconds() - *shownAt, 300u); }, 10);
     // The clock waits for the socket, as the real one would in the 100 ms before the attempt.
-    run.Step("socket connected", [] { return fmMain->Session().ClientSocket().Connected(); }, [] {});
-    run.Step("network attempt", [] { return fmMain->Session().NetTransport() != nullptr; }, [] {
-        EXPECT_EQ(fmNetwork->lblScan->Caption(), "Connecting IP:192.168.1.101");
-    }, 10);
+    run.Step(
+        "socket connected", [] { return fmMain->Session().ClientSocket().Connected(); }, [] {});
+    run.Step(
+        "network attempt", [] { return fmMain->Session().NetTransport() != nullptr; },
+        [] { EXPECT_EQ(fmNetwork->lblScan->Caption(), "Connecting IP:192.168.1.101"); }, 10);
 }
 
 TEST(EditorEndToEnd, ConnectsReadsStoresOpensAPresetFileAndQuits)
@@ -130,38 +133,43 @@ TEST(EditorEndToEnd, ConnectsReadsStoresOpensAPresetFileAndQuits)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(FileMagic.data(), 16) + body + "\r\n");
     }
-    TestScript::ExpectModal("fmNetwork", [](TCustomForm &) {}, true, 30000);
+    TestScript::ExpectModal(
+        "fmNetwork", [](TCustomForm &) {}, true, 30000);
     ScanToTheNetwork(run);
     // The read runs on replies alone: the clock holds still until it ends.
-    run.Step("read", [&] {
-        return fmMain->Session().IsConnected() && fmMain->rzbMenuLink->Enabled() &&
-               processor.sim.FrameLog().size() >= FullRead().size();
-    }, [&] {
-        const auto log = processor.sim.FrameLog();
-        const auto expected = FullRead();
-        ASSERT_EQ(log.size(), expected.size());
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            SCOPED_TRACE(i);
-            EXPECT_EQ(log[i].command, expected[i].first);
-            if (expected[i].second >= 0) {
-                ASSERT_FALSE(log[i].payload.empty());
-                EXPECT_EQ(log[i].payload[0], expected[i].second);
+    run.Step(
+        "read",
+        [&] {
+            return fmMain->Session().IsConnected() && fmMain->rzbMenuLink->Enabled() &&
+                   processor.sim.FrameLog().size() >= FullRead().size();
+        },
+        [&] {
+            const auto log = processor.sim.FrameLog();
+            const auto expected = FullRead();
+            ASSERT_EQ(log.size(), expected.size());
+            for (std::size_t i = 0; i < expected.size(); ++i) {
+                SCOPED_TRACE(i);
+                EXPECT_EQ(log[i].command, expected[i].first);
+                if (expected[i].second >= 0) {
+                    ASSERT_FALSE(log[i].payload.empty());
+                    EXPECT_EQ(log[i].payload[0], expected[i].second);
+                }
             }
-        }
-        EXPECT_EQ(fmMain->Caption(), ConnectedCaption);
-        EXPECT_EQ(CaptionOf("rzbMenuLink"), "OnLine");
-        EXPECT_TRUE(fmMain->rzbMenuLink->Down());
-        EXPECT_EQ(CaptionOf("Connect"), "Disconnect");
-        EXPECT_EQ(CaptionOf("Connected"), "Connect");
-        // The language switch while online.
-        Entry("ChineseSimplified")->Click();
-        EXPECT_EQ(CaptionOf("rzbMenuLink"), "已连机");
-        EXPECT_EQ(CaptionOf("Connected"), "断开机器");
-        Entry("English")->Click();
-        EXPECT_EQ(CaptionOf("rzbMenuLink"), "OnLine");
-        EXPECT_EQ(CaptionOf("Connected"), "Disconnect");
-    });
-    run.Step("scan closed", [] { return !fmNetwork->Visible() && NoModalLoop(); }, [] {}, 10);
+            EXPECT_EQ(fmMain->Caption(), ConnectedCaption);
+            EXPECT_EQ(CaptionOf("rzbMenuLink"), "OnLine");
+            EXPECT_TRUE(fmMain->rzbMenuLink->Down());
+            EXPECT_EQ(CaptionOf("Connect"), "Disconnect");
+            EXPECT_EQ(CaptionOf("Connected"), "Connect");
+            // The language switch while online.
+            Entry("ChineseSimplified")->Click();
+            EXPECT_EQ(CaptionOf("rzbMenuLink"), "已连机");
+            EXPECT_EQ(CaptionOf("Connected"), "断开机器");
+            Entry("English")->Click();
+            EXPECT_EQ(CaptionOf("rzbMenuLink"), "OnLine");
+            EXPECT_EQ(CaptionOf("Connected"), "Disconnect");
+        });
+    run.Step(
+        "scan closed", [] { return !fmNetwork->Visible() && NoModalLoop(); }, [] {}, 10);
 
     // Store the program as "Main" in U05: the list, the name dialog, the progress until the
     // processor has stored it.
@@ -173,33 +181,41 @@ TEST(EditorEndToEnd, ConnectsReadsStoresOpensAPresetFileAndQuits)
             fmStoreName->edName->SetText("Main");
             fmStoreName->btnOK->Click();
         });
-        TestScript::ExpectModal("fmProcess", [](TCustomForm &) {}, true);
+        TestScript::ExpectModal(
+            "fmProcess", [](TCustomForm &) {}, true);
         fmMain->bStore->Click();
     });
-    run.Step("stored", [&] { return NoModalLoop() && processor.State().stored[4]; }, [&] {
-        const devsim::ProcessorState state = processor.State();
-        EXPECT_EQ(std::string(reinterpret_cast<const char *>(state.presets[4].data()) + devsim::kPresetName,
-                              devsim::kPresetNameSize),
-                  "Main          ");
-        EXPECT_EQ(CaptionOf("lbPstNum"), "U05");
-        EXPECT_FALSE(fmProcess->Visible());
-    });
+    run.Step(
+        "stored", [&] { return NoModalLoop() && processor.State().stored[4]; },
+        [&] {
+            const devsim::ProcessorState state = processor.State();
+            EXPECT_EQ(std::string(reinterpret_cast<const char *>(state.presets[4].data()) + devsim::kPresetName,
+                                  devsim::kPresetNameSize),
+                      "Main          ");
+            EXPECT_EQ(CaptionOf("lbPstNum"), "U05");
+            EXPECT_FALSE(fmProcess->Visible());
+        });
 
     // Open a preset file: the program goes to the processor; the progress shows until the next
     // level reply.
     run.Step("open", NoModalLoop, [&] {
         TestScript::ExpectOpenFile(presetFile);
-        TestScript::ExpectModal("fmProcess", [](TCustomForm &) {}, true);
+        TestScript::ExpectModal(
+            "fmProcess", [](TCustomForm &) {}, true);
         Entry("Open")->Click();
     });
-    run.Step("opened", [] { return NoModalLoop() && !fmProcess->Visible(); }, [&] {
-        const devsim::Image program = processor.State().program;
-        EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(program.data()) + 2, 526), body);
-    }, 10);
+    run.Step(
+        "opened", [] { return NoModalLoop() && !fmProcess->Visible(); },
+        [&] {
+            const devsim::Image program = processor.State().program;
+            EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(program.data()) + 2, 526), body);
+        },
+        10);
 
     // File/Exit, OK: the link closes before the window goes.
     run.Step("exit", NoModalLoop, [] {
-        TestScript::ExpectModal("fmExit", [](TCustomForm &) { fmExit->btnOK->Click(); }, true);
+        TestScript::ExpectModal(
+            "fmExit", [](TCustomForm &) { fmExit->btnOK->Click(); }, true);
         Entry("Exit")->Click();
         EXPECT_FALSE(fmMain->Session().HasTransport());
         EXPECT_FALSE(fmMain->Session().ClientSocket().Active());
@@ -255,7 +271,8 @@ TEST(EditorEndToEnd, AProcessorThatFailsLeavesTheScanInItsLinkBrokenOrNoDeviceSt
         Processor processor;
         c.fail(processor.sim);
         EditorRun run;
-        TestScript::ExpectModal("fmNetwork", [](TCustomForm &) {}, true, 30000);
+        TestScript::ExpectModal(
+            "fmNetwork", [](TCustomForm &) {}, true, 30000);
         for (const char *window : c.windows) {
             if (QLatin1String(window) == QLatin1String("fmInformation"))
                 TestScript::ExpectModal(window, [](TCustomForm &) {
@@ -264,23 +281,30 @@ TEST(EditorEndToEnd, AProcessorThatFailsLeavesTheScanInItsLinkBrokenOrNoDeviceSt
                     fmInformation->btnOK->Click();
                 });
             else
-                TestScript::ExpectModal(window, [](TCustomForm &) {}, true, 30000);
+                TestScript::ExpectModal(
+                    window, [](TCustomForm &) {}, true, 30000);
         }
         ScanToTheNetwork(run);
         if (c.holdUntilClosed)
-            run.Step("link closed", [] { return !fmMain->Session().HasTransport(); }, [] {}, 0, 30000);
-        run.Step("ended", [] {
-            const QString state = fmNetwork->lblScan->Caption();
-            return (state == "Link Broken" || state == "No Device found.") && fmNetwork->btnOK->Enabled() &&
-                   !fmMain->Session().HasTransport() && !fmInformation->Visible();
-        }, [] {
-            EXPECT_FALSE(fmMain->Session().IsConnected());
-            EXPECT_EQ(fmMain->Caption(), "TROV316 DSP Processor Editor V1.1");
-            const QStringList windows = VisibleWindows();
-            EXPECT_TRUE(windows.isEmpty() || windows == QStringList{"fmNetwork"}) << windows.join(' ').toStdString();
-            if (fmNetwork->Visible())
-                fmNetwork->btnExit->Click();  // Demo
-        }, 10, 30000);
+            run.Step(
+                "link closed", [] { return !fmMain->Session().HasTransport(); }, [] {}, 0, 30000);
+        run.Step(
+            "ended",
+            [] {
+                const QString state = fmNetwork->lblScan->Caption();
+                return (state == "Link Broken" || state == "No Device found.") && fmNetwork->btnOK->Enabled() &&
+                       !fmMain->Session().HasTransport() && !fmInformation->Visible();
+            },
+            [] {
+                EXPECT_FALSE(fmMain->Session().IsConnected());
+                EXPECT_EQ(fmMain->Caption(), "TROV316 DSP Processor Editor V1.1");
+                const QStringList windows = VisibleWindows();
+                EXPECT_TRUE(windows.isEmpty() || windows == QStringList{"fmNetwork"})
+                    << windows.join(' ').toStdString();
+                if (fmNetwork->Visible())
+                    fmNetwork->btnExit->Click();  // Demo
+            },
+            10, 30000);
         run.Close();
         EXPECT_EQ(run.Start(), 0);
     }

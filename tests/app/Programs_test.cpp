@@ -24,8 +24,8 @@ struct Request {
     int count;
 };
 constexpr Request FullRead[] = {
-    {"HANDSHAKE", 1},         {"IDENTITY", 1},         {"LOCK_STATUS", 1}, {"SYSTEM_PARAMS", 1},
-    {"CURRENT_PRESET", 1},    {"READ_PRESET_NAME", 31}, {"READ_PROGRAM_BLOCK", 11},
+    {"HANDSHAKE", 1},      {"IDENTITY", 1},          {"LOCK_STATUS", 1},         {"SYSTEM_PARAMS", 1},
+    {"CURRENT_PRESET", 1}, {"READ_PRESET_NAME", 31}, {"READ_PROGRAM_BLOCK", 11},
 };
 
 // Requests the simulator received of a kind: its trace has a line "<- [link] bytes  NAME" for each.

@@ -12,11 +12,9 @@
 #include "platform/ui/Screen.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QEvent>
+#include <QTemporaryDir>
 #include <QWidget>
-
-
 
 namespace {
 
@@ -62,20 +60,25 @@ TEST(SingleInstance, ALaterStartRestoresTheRunningEditorAndEndsWithoutAWindow)
 {
     EditorRun run;
     std::unique_ptr<ChildProcess> second;
-    run.Step("shown", [] { return fmMain && fmMain->Visible(); }, [&] {
-        fmMain->SetWindowState(wsMinimized);
-        ASSERT_EQ(fmMain->WindowState(), wsMinimized);
-        second = StartEditor(run.RuntimeFolder());
-    });
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [&] {
+            fmMain->SetWindowState(wsMinimized);
+            ASSERT_EQ(fmMain->WindowState(), wsMinimized);
+            second = StartEditor(run.RuntimeFolder());
+        });
     // The later start ends once this editor has answered; the clock holds still meanwhile.
-    run.Step("second ended", [&] { return second->Ended(); }, [&] {
-        EXPECT_EQ(second->ExitStatus(), 0);
-        EXPECT_EQ(fmMain->WindowState(), wsNormal);
-        EXPECT_FALSE(fmMain->Window()->isMinimized());
-        EXPECT_EQ(Screen->ActiveCustomForm(), fmMain);
-        // It asked nobody anything: no window of it ever came up.
-        EXPECT_EQ(second->Output().find("offscreen:"), std::string::npos) << second->Output();
-    }, 0, 30000);
+    run.Step(
+        "second ended", [&] { return second->Ended(); },
+        [&] {
+            EXPECT_EQ(second->ExitStatus(), 0);
+            EXPECT_EQ(fmMain->WindowState(), wsNormal);
+            EXPECT_FALSE(fmMain->Window()->isMinimized());
+            EXPECT_EQ(Screen->ActiveCustomForm(), fmMain);
+            // It asked nobody anything: no window of it ever came up.
+            EXPECT_EQ(second->Output().find("offscreen:"), std::string::npos) << second->Output();
+        },
+        0, 30000);
     run.Close();
     EXPECT_EQ(run.Start(), 0);
 }
@@ -101,12 +104,14 @@ TEST(SingleInstance, AStartWhileAnEditorRunsShowsNoWindowAndAfterAKillANewStartR
     ASSERT_TRUE(running->WaitEnded(10000));
     EditorRun next(runtime);
     std::unique_ptr<ChildProcess> later;
-    next.Step("shown", [] { return fmMain && fmMain->Visible(); }, [&] {
-        // The new editor listens in the killed one's place: a later start reaches it.
-        later = StartEditor(runtime);
-    });
-    next.Step("later start ended", [&] { return later->Ended(); }, [&] { EXPECT_EQ(later->ExitStatus(), 0); }, 0,
-              30000);
+    next.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [&] {
+            // The new editor listens in the killed one's place: a later start reaches it.
+            later = StartEditor(runtime);
+        });
+    next.Step(
+        "later start ended", [&] { return later->Ended(); }, [&] { EXPECT_EQ(later->ExitStatus(), 0); }, 0, 30000);
     next.Close();
     EXPECT_EQ(next.Start(), 0);
 }

@@ -27,9 +27,9 @@ namespace {
 
 // The windows in the order the editor creates them.
 const QStringList CreatedWindows = {
-    "fmMain",    "fmHidData",     "fmPeqRst",       "fmAbout",   "fmLockPassWord", "fmLockSetup",
-    "fmNetwork", "fmProcess",     "fmInformation",  "fmExit",    "fmMemo",         "fmRecallPreset",
-    "fmStorePreset", "fmFactory", "fmStoreName",    "fmNetworkSetup",
+    "fmMain",        "fmHidData", "fmPeqRst",      "fmAbout",        "fmLockPassWord", "fmLockSetup",
+    "fmNetwork",     "fmProcess", "fmInformation", "fmExit",         "fmMemo",         "fmRecallPreset",
+    "fmStorePreset", "fmFactory", "fmStoreName",   "fmNetworkSetup",
 };
 
 // Menu entries that no code ever shows.
@@ -84,66 +84,70 @@ void ExpectHiddenEntriesNeverShown()
 TEST(EditorStart, TheMainWindowStartsInItsStartStateWithEveryWindowCreatedOnce)
 {
     EditorRun run;
-    run.Step("shown", [] { return fmMain && fmMain->Visible(); }, [] {
-        EXPECT_EQ(fmMain->Caption(), "TROV316 DSP Processor Editor V1.1");
-        EXPECT_EQ(fmMain->Hint(), "TROV316 DSP Processor Editor");
-        EXPECT_EQ(Application->Title(), "TROV316 DSP Processor Editor V1.1");
-        EXPECT_TRUE(Application->MainFormOnTaskBar());
-        EXPECT_EQ(Application->MainForm(), fmMain);
-        DeviceSession &session = fmMain->Session();
-        EXPECT_EQ(session.GetDeviceId(), 1);
-        EXPECT_EQ(fmMain->GetCurrentPage(), 8);
-        EXPECT_EQ(fmMain->GetDragHandle(), -1);
-        EXPECT_EQ(fmMain->GetExtraHeight(), 0);
-        EXPECT_EQ(session.GetSelectedCompChannel(), 2);
-        EXPECT_EQ(session.GetLanguageName(), "English");
-        EXPECT_EQ(session.GetIpAddress(), 0xC0A80165u);
-        EXPECT_EQ(session.ClientSocket().Port(), 9761);
-        EXPECT_EQ(session.ClientSocket().Address(), "192.168.1.101");
-        EXPECT_FALSE(session.ClientSocket().Active());
-        EXPECT_EQ(fmMain->Width(), 1118);
-        EXPECT_EQ(fmMain->Height(), 720);
-        EXPECT_EQ(fmMain->ClientWidth(), 1110);
-        EXPECT_EQ(fmMain->ClientHeight(), 672);
-        EXPECT_EQ(CaptionOf("lbShowIdNumber"), "ID : 1");
-        EXPECT_EQ(CaptionOf("rzbMenuLink"), "OffLine");
-        EXPECT_TRUE(fmMain->English->Checked());
-        EXPECT_FALSE(fmMain->ChineseSimplified->Checked());
-        EXPECT_EQ(fmMain->GetInitializing(), 0);
-        EXPECT_TRUE(fmMain->rzbMenuGain->Down());
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [] {
+            EXPECT_EQ(fmMain->Caption(), "TROV316 DSP Processor Editor V1.1");
+            EXPECT_EQ(fmMain->Hint(), "TROV316 DSP Processor Editor");
+            EXPECT_EQ(Application->Title(), "TROV316 DSP Processor Editor V1.1");
+            EXPECT_TRUE(Application->MainFormOnTaskBar());
+            EXPECT_EQ(Application->MainForm(), fmMain);
+            DeviceSession &session = fmMain->Session();
+            EXPECT_EQ(session.GetDeviceId(), 1);
+            EXPECT_EQ(fmMain->GetCurrentPage(), 8);
+            EXPECT_EQ(fmMain->GetDragHandle(), -1);
+            EXPECT_EQ(fmMain->GetExtraHeight(), 0);
+            EXPECT_EQ(session.GetSelectedCompChannel(), 2);
+            EXPECT_EQ(session.GetLanguageName(), "English");
+            EXPECT_EQ(session.GetIpAddress(), 0xC0A80165u);
+            EXPECT_EQ(session.ClientSocket().Port(), 9761);
+            EXPECT_EQ(session.ClientSocket().Address(), "192.168.1.101");
+            EXPECT_FALSE(session.ClientSocket().Active());
+            EXPECT_EQ(fmMain->Width(), 1118);
+            EXPECT_EQ(fmMain->Height(), 720);
+            EXPECT_EQ(fmMain->ClientWidth(), 1110);
+            EXPECT_EQ(fmMain->ClientHeight(), 672);
+            EXPECT_EQ(CaptionOf("lbShowIdNumber"), "ID : 1");
+            EXPECT_EQ(CaptionOf("rzbMenuLink"), "OffLine");
+            EXPECT_TRUE(fmMain->English->Checked());
+            EXPECT_FALSE(fmMain->ChineseSimplified->Checked());
+            EXPECT_EQ(fmMain->GetInitializing(), 0);
+            EXPECT_TRUE(fmMain->rzbMenuGain->Down());
 
-        QStringList windows;
-        for (TComponent *c : Application->ComponentList())
-            if (dynamic_cast<TCustomForm *>(c))
-                windows << c->Name();
-        EXPECT_EQ(windows, CreatedWindows);
-        EXPECT_NE(fmNetwork, nullptr);
-        EXPECT_NE(fmNetworkSetup, nullptr);
+            QStringList windows;
+            for (TComponent *c : Application->ComponentList())
+                if (dynamic_cast<TCustomForm *>(c))
+                    windows << c->Name();
+            EXPECT_EQ(windows, CreatedWindows);
+            EXPECT_NE(fmNetwork, nullptr);
+            EXPECT_NE(fmNetworkSetup, nullptr);
 
-        EXPECT_TRUE(fmMain->NetworkSetup->Showing());
-        ExpectHiddenEntriesNeverShown();
-        EXPECT_EQ(ShownMenu(),
-                  (QStringList{"File", "File/Open", "File/Save", "File/Upload", "File/Download", "File/Exit", "Link",
-                               "Copy", "Lock", "Setting ID/IP", "Test Tone", "Channel Name", "语言", "语言/中文",
-                               "语言/English", "Help", "Help/RS232 Code Table", "About"}));
+            EXPECT_TRUE(fmMain->NetworkSetup->Showing());
+            ExpectHiddenEntriesNeverShown();
+            EXPECT_EQ(ShownMenu(),
+                      (QStringList{"File", "File/Open", "File/Save", "File/Upload", "File/Download", "File/Exit",
+                                   "Link", "Copy", "Lock", "Setting ID/IP", "Test Tone", "Channel Name", "语言",
+                                   "语言/中文", "语言/English", "Help", "Help/RS232 Code Table", "About"}));
 
-        // The page buttons of one kind share their model's pictures.
-        for (const char *name : {"rzbMenuComp", "rzbMenuDelay", "rzbMenuMatrix"}) {
-            auto *button = dynamic_cast<TRzBmpButton *>(fmMain->FindComponent(name));
-            ASSERT_NE(button, nullptr);
-            EXPECT_EQ(button->Bitmaps()->Hot()->ToImage(), fmMain->rzbMenuGain->Bitmaps()->Hot()->ToImage()) << name;
-        }
-        for (const char *name : {"rzbMenuInB", "rzbMenuOut1"}) {
-            auto *button = dynamic_cast<TRzBmpButton *>(fmMain->FindComponent(name));
-            ASSERT_NE(button, nullptr);
-            EXPECT_EQ(button->Bitmaps()->Disabled()->ToImage(), fmMain->rzbMenuInA->Bitmaps()->StayDown()->ToImage())
-                << name;
-        }
+            // The page buttons of one kind share their model's pictures.
+            for (const char *name : {"rzbMenuComp", "rzbMenuDelay", "rzbMenuMatrix"}) {
+                auto *button = dynamic_cast<TRzBmpButton *>(fmMain->FindComponent(name));
+                ASSERT_NE(button, nullptr);
+                EXPECT_EQ(button->Bitmaps()->Hot()->ToImage(), fmMain->rzbMenuGain->Bitmaps()->Hot()->ToImage())
+                    << name;
+            }
+            for (const char *name : {"rzbMenuInB", "rzbMenuOut1"}) {
+                auto *button = dynamic_cast<TRzBmpButton *>(fmMain->FindComponent(name));
+                ASSERT_NE(button, nullptr);
+                EXPECT_EQ(button->Bitmaps()->Disabled()->ToImage(),
+                          fmMain->rzbMenuInA->Bitmaps()->StayDown()->ToImage())
+                    << name;
+            }
 
-        const QImage image = RenderControlImage(fmMain);
-        ASSERT_FALSE(image.isNull());
-        image.save(QStringLiteral("main_window.png"));
-    });
+            const QImage image = RenderControlImage(fmMain);
+            ASSERT_FALSE(image.isNull());
+            image.save(QStringLiteral("main_window.png"));
+        });
     run.Close();
     EXPECT_EQ(run.Start(), 0);
     EXPECT_EQ(fmMain, nullptr);
@@ -157,24 +161,32 @@ TEST(EditorStart, TheScanStartsByItself300MsAfterStart)
 {
     EditorRun run;
     std::uint64_t shownAt = 0;
-    TestScript::ExpectModal("fmNetwork", [](TCustomForm &) {}, true);
-    run.Step("shown", [] { return fmMain && fmMain->Visible(); }, [&] {
-        shownAt = TManualClock::Milliseconds();
-        // The automatic address: no network candidate, and the scan goes straight to its end.
-        fmMain->SetAutoIpSetting(1);
-    });
-    run.Step("scan shown", [] { return fmNetwork->Visible(); }, [&] {
-        EXPECT_GE(TManualClock::Milliseconds() - shownAt, 300u);
-        EXPECT_LE(TManualClock::Milliseconds() - shownAt, 310u);
-    }, 10);
-    run.Step("no device", [] { return fmNetwork->btnOK->Enabled(); }, [] {
-        EXPECT_EQ(fmNetwork->lblScan->Caption(), "No Device found.");
-        EXPECT_EQ(CaptionOf("Connect"), "Disconnect");
-        fmNetwork->btnExit->Click();  // Demo: work without a processor
-    }, 10);
-    run.Step("scan closed", [] { return !fmNetwork->Visible(); }, [] {
-        EXPECT_TRUE(fmMain->rzbMenuLink->Enabled());
-    });
+    TestScript::ExpectModal(
+        "fmNetwork", [](TCustomForm &) {}, true);
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [&] {
+            shownAt = TManualClock::Milliseconds();
+            // The automatic address: no network candidate, and the scan goes straight to its end.
+            fmMain->SetAutoIpSetting(1);
+        });
+    run.Step(
+        "scan shown", [] { return fmNetwork->Visible(); },
+        [&] {
+            EXPECT_GE(TManualClock::Milliseconds() - shownAt, 300u);
+            EXPECT_LE(TManualClock::Milliseconds() - shownAt, 310u);
+        },
+        10);
+    run.Step(
+        "no device", [] { return fmNetwork->btnOK->Enabled(); },
+        [] {
+            EXPECT_EQ(fmNetwork->lblScan->Caption(), "No Device found.");
+            EXPECT_EQ(CaptionOf("Connect"), "Disconnect");
+            fmNetwork->btnExit->Click();  // Demo: work without a processor
+        },
+        10);
+    run.Step(
+        "scan closed", [] { return !fmNetwork->Visible(); }, [] { EXPECT_TRUE(fmMain->rzbMenuLink->Enabled()); });
     run.Close();
     EXPECT_EQ(run.Start(), 0);
 }
@@ -182,24 +194,28 @@ TEST(EditorStart, TheScanStartsByItself300MsAfterStart)
 TEST(EditorStart, ACloseRequestAsksFirstAndOnlyOkEndsTheProgram)
 {
     EditorRun run;
-    run.Step("shown", [] { return fmMain && fmMain->Visible(); }, [] {
-        fmMain->Close();
-        EXPECT_TRUE(fmExit->Visible());
-        EXPECT_TRUE(fmMain->Visible());
-        EXPECT_FALSE(Application->Terminated());
-        EXPECT_EQ(fmExit->lbExit->Caption(), "Are you sure to quit ?");
-        fmExit->btnCancel->Click();
-        EXPECT_FALSE(fmExit->Visible());
-        EXPECT_FALSE(fmMain->Session().IsCloseAllowed());
-        // Asked again.
-        fmMain->Close();
-        EXPECT_TRUE(fmExit->Visible());
-        EXPECT_FALSE(Application->Terminated());
-    });
-    run.Step("asked again", [] { return fmExit->Visible(); }, [] {
-        fmExit->btnOK->Click();
-        EXPECT_TRUE(Application->Terminated());
-    });
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [] {
+            fmMain->Close();
+            EXPECT_TRUE(fmExit->Visible());
+            EXPECT_TRUE(fmMain->Visible());
+            EXPECT_FALSE(Application->Terminated());
+            EXPECT_EQ(fmExit->lbExit->Caption(), "Are you sure to quit ?");
+            fmExit->btnCancel->Click();
+            EXPECT_FALSE(fmExit->Visible());
+            EXPECT_FALSE(fmMain->Session().IsCloseAllowed());
+            // Asked again.
+            fmMain->Close();
+            EXPECT_TRUE(fmExit->Visible());
+            EXPECT_FALSE(Application->Terminated());
+        });
+    run.Step(
+        "asked again", [] { return fmExit->Visible(); },
+        [] {
+            fmExit->btnOK->Click();
+            EXPECT_TRUE(Application->Terminated());
+        });
     EXPECT_EQ(run.Start(), 0);
 }
 
@@ -208,14 +224,17 @@ TEST(EditorStart, FileExitAsksModallyAndCancelKeepsTheProgram)
     EditorRun run;
     TestScript::ExpectModal("fmExit", [](TCustomForm &) { fmExit->btnCancel->Click(); });
     // OK ends the program, and with it the box's modal loop.
-    TestScript::ExpectModal("fmExit", [](TCustomForm &) { fmExit->btnOK->Click(); }, true);
-    run.Step("shown", [] { return fmMain && fmMain->Visible(); }, [] {
-        Entry("Exit")->Click();
-        EXPECT_FALSE(Application->Terminated());
-        EXPECT_FALSE(fmMain->Session().IsCloseAllowed());
-        Entry("Exit")->Click();
-        EXPECT_TRUE(Application->Terminated());
-    });
+    TestScript::ExpectModal(
+        "fmExit", [](TCustomForm &) { fmExit->btnOK->Click(); }, true);
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [] {
+            Entry("Exit")->Click();
+            EXPECT_FALSE(Application->Terminated());
+            EXPECT_FALSE(fmMain->Session().IsCloseAllowed());
+            Entry("Exit")->Click();
+            EXPECT_TRUE(Application->Terminated());
+        });
     EXPECT_EQ(run.Start(), 0);
 }
 
@@ -223,11 +242,39 @@ TEST(EditorStart, FileExitAsksModallyAndCancelKeepsTheProgram)
 std::map<QString, QString> LanguageCaptions()
 {
     std::map<QString, QString> out;
-    for (const char *name :
-         {"File", "Open", "Save", "Upload", "Download", "FactoryDefault", "Exit", "BlockDiagram", "Connected",
-          "Connect", "ConnectHelp", "Lock", "LockSetup", "SettingID", "NetworkSetup", "TestTone", "Link", "Copy",
-          "ChNameList", "LanguageSel", "ChineseSimplified", "ChineseTraditional", "English", "Help", "Rs232Code",
-          "About", "MemoShow", "HidData", "rzbMenuLink", "lPstNum", "lPstName", "bStore", "bRecall"})
+    for (const char *name : {"File",
+                             "Open",
+                             "Save",
+                             "Upload",
+                             "Download",
+                             "FactoryDefault",
+                             "Exit",
+                             "BlockDiagram",
+                             "Connected",
+                             "Connect",
+                             "ConnectHelp",
+                             "Lock",
+                             "LockSetup",
+                             "SettingID",
+                             "NetworkSetup",
+                             "TestTone",
+                             "Link",
+                             "Copy",
+                             "ChNameList",
+                             "LanguageSel",
+                             "ChineseSimplified",
+                             "ChineseTraditional",
+                             "English",
+                             "Help",
+                             "Rs232Code",
+                             "About",
+                             "MemoShow",
+                             "HidData",
+                             "rzbMenuLink",
+                             "lPstNum",
+                             "lPstName",
+                             "bStore",
+                             "bRecall"})
         out[QString::fromLatin1(name)] = CaptionOf(QString::fromLatin1(name));
     return out;
 }
@@ -235,36 +282,38 @@ std::map<QString, QString> LanguageCaptions()
 TEST(EditorStart, ChineseAndBackRestoresEveryCaption)
 {
     EditorRun run;
-    run.Step("shown", [] { return fmMain && fmMain->Visible(); }, [] {
-        const auto english = LanguageCaptions();
-        EXPECT_EQ(english.at("LanguageSel"), "语言");
-        EXPECT_EQ(english.at("ChineseSimplified"), "中文");
-        EXPECT_EQ(english.at("Exit"), "Exit");
-        EXPECT_EQ(english.at("rzbMenuLink"), "OffLine");
-        EXPECT_EQ(english.at("Connected"), "Connect");
-        EXPECT_EQ(english.at("lPstNum"), "Preset");
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [] {
+            const auto english = LanguageCaptions();
+            EXPECT_EQ(english.at("LanguageSel"), "语言");
+            EXPECT_EQ(english.at("ChineseSimplified"), "中文");
+            EXPECT_EQ(english.at("Exit"), "Exit");
+            EXPECT_EQ(english.at("rzbMenuLink"), "OffLine");
+            EXPECT_EQ(english.at("Connected"), "Connect");
+            EXPECT_EQ(english.at("lPstNum"), "Preset");
 
-        Entry("ChineseSimplified")->Click();
-        EXPECT_EQ(fmMain->Session().GetLanguageName(), "ChineseGB");
-        EXPECT_TRUE(fmMain->ChineseSimplified->Checked());
-        EXPECT_FALSE(fmMain->English->Checked());
-        EXPECT_FALSE(fmMain->ChineseTraditional->Checked());
-        const auto chinese = LanguageCaptions();
-        EXPECT_EQ(chinese.at("LanguageSel"), "Language");
-        EXPECT_EQ(chinese.at("ChineseSimplified"), "中文");
-        EXPECT_EQ(chinese.at("Exit"), "取消");
-        EXPECT_EQ(chinese.at("rzbMenuLink"), "未连机");
-        EXPECT_EQ(chinese.at("Connected"), "连接机器");
-        EXPECT_EQ(chinese.at("MemoShow"), "Memo Show");
-        EXPECT_EQ(chinese.at("HidData"), "HidData");
-        ExpectHiddenEntriesNeverShown();
-        const QImage image = RenderControlImage(fmMain);
-        image.save(QStringLiteral("main_window_chinese.png"));
+            Entry("ChineseSimplified")->Click();
+            EXPECT_EQ(fmMain->Session().GetLanguageName(), "ChineseGB");
+            EXPECT_TRUE(fmMain->ChineseSimplified->Checked());
+            EXPECT_FALSE(fmMain->English->Checked());
+            EXPECT_FALSE(fmMain->ChineseTraditional->Checked());
+            const auto chinese = LanguageCaptions();
+            EXPECT_EQ(chinese.at("LanguageSel"), "Language");
+            EXPECT_EQ(chinese.at("ChineseSimplified"), "中文");
+            EXPECT_EQ(chinese.at("Exit"), "取消");
+            EXPECT_EQ(chinese.at("rzbMenuLink"), "未连机");
+            EXPECT_EQ(chinese.at("Connected"), "连接机器");
+            EXPECT_EQ(chinese.at("MemoShow"), "Memo Show");
+            EXPECT_EQ(chinese.at("HidData"), "HidData");
+            ExpectHiddenEntriesNeverShown();
+            const QImage image = RenderControlImage(fmMain);
+            image.save(QStringLiteral("main_window_chinese.png"));
 
-        Entry("English")->Click();
-        EXPECT_EQ(LanguageCaptions(), english);
-        ExpectHiddenEntriesNeverShown();
-    });
+            Entry("English")->Click();
+            EXPECT_EQ(LanguageCaptions(), english);
+            ExpectHiddenEntriesNeverShown();
+        });
     run.Close();
     EXPECT_EQ(run.Start(), 0);
 }
@@ -272,19 +321,21 @@ TEST(EditorStart, ChineseAndBackRestoresEveryCaption)
 TEST(EditorStart, ChoosingTheCheckedLanguageAgainChangesNothing)
 {
     EditorRun run;
-    run.Step("shown", [] { return fmMain && fmMain->Visible(); }, [] {
-        Entry("File")->SetCaption("marked");
-        Entry("English")->Click();
-        EXPECT_EQ(CaptionOf("File"), "marked");
-        EXPECT_TRUE(fmMain->English->Checked());
-        Entry("ChineseSimplified")->Click();
-        Entry("File")->SetCaption("marked");
-        Entry("ChineseSimplified")->Click();
-        EXPECT_EQ(CaptionOf("File"), "marked");
-        // A sender that is not a menu entry does nothing.
-        fmMain->EnglishClick(fmMain);
-        EXPECT_EQ(fmMain->Session().GetLanguageName(), "ChineseGB");
-    });
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [] {
+            Entry("File")->SetCaption("marked");
+            Entry("English")->Click();
+            EXPECT_EQ(CaptionOf("File"), "marked");
+            EXPECT_TRUE(fmMain->English->Checked());
+            Entry("ChineseSimplified")->Click();
+            Entry("File")->SetCaption("marked");
+            Entry("ChineseSimplified")->Click();
+            EXPECT_EQ(CaptionOf("File"), "marked");
+            // A sender that is not a menu entry does nothing.
+            fmMain->EnglishClick(fmMain);
+            EXPECT_EQ(fmMain->Session().GetLanguageName(), "ChineseGB");
+        });
     run.Close();
     EXPECT_EQ(run.Start(), 0);
 }
@@ -295,24 +346,26 @@ TEST(EditorStart, TheProtocolHelpIsEnglishOnlyWhileEnglishIsActive)
     EditorRun run;
     std::vector<std::unique_ptr<TForm>> viewers;
     QStringList opened;
-    run.Step("shown", [] { return fmMain && fmMain->Visible(); }, [&] {
-        for (const char *name : {"fmRs232Code", "fmRs232CodeEnglish"}) {
-            if (Application->FindComponent(name))
-                continue;  // the real viewers exist
-            viewers.push_back(std::make_unique<TForm>(Application));
-            viewers.back()->SetName(name);
-        }
-        for (int i = 0; i < 2; ++i)
-            TestScript::ExpectModal(QString(), [&](TCustomForm &f) {
-                opened << f.Name();
-                f.SetModalResult(mrOk);
-            });
-        Entry("Rs232Code")->Click();
-        Entry("ChineseSimplified")->Click();
-        Entry("Rs232Code")->Click();
-        EXPECT_EQ(opened, (QStringList{"fmRs232CodeEnglish", "fmRs232Code"}));
-        viewers.clear();
-    });
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [&] {
+            for (const char *name : {"fmRs232Code", "fmRs232CodeEnglish"}) {
+                if (Application->FindComponent(name))
+                    continue;  // the real viewers exist
+                viewers.push_back(std::make_unique<TForm>(Application));
+                viewers.back()->SetName(name);
+            }
+            for (int i = 0; i < 2; ++i)
+                TestScript::ExpectModal(QString(), [&](TCustomForm &f) {
+                    opened << f.Name();
+                    f.SetModalResult(mrOk);
+                });
+            Entry("Rs232Code")->Click();
+            Entry("ChineseSimplified")->Click();
+            Entry("Rs232Code")->Click();
+            EXPECT_EQ(opened, (QStringList{"fmRs232CodeEnglish", "fmRs232Code"}));
+            viewers.clear();
+        });
     run.Close();
     EXPECT_EQ(run.Start(), 0);
 }
@@ -329,36 +382,55 @@ struct NetworkSetupCase {
 TEST(EditorStart, NetworkSetupLocksWhatCannotChange)
 {
     const NetworkSetupCase cases[] = {
-        {.name = "online", .online = true, .automatic = false, .choiceEnabled = false, .editsEnabled = false,
+        {.name = "online",
+         .online = true,
+         .automatic = false,
+         .choiceEnabled = false,
+         .editsEnabled = false,
          .editColor = static_cast<TColor>(0xC0C0C0)},
-        {.name = "online automatic", .online = true, .automatic = true, .choiceEnabled = false,
-         .editsEnabled = false, .editColor = static_cast<TColor>(0xC0C0C0)},
-        {.name = "offline manual", .online = false, .automatic = false, .choiceEnabled = true, .editsEnabled = true,
+        {.name = "online automatic",
+         .online = true,
+         .automatic = true,
+         .choiceEnabled = false,
+         .editsEnabled = false,
+         .editColor = static_cast<TColor>(0xC0C0C0)},
+        {.name = "offline manual",
+         .online = false,
+         .automatic = false,
+         .choiceEnabled = true,
+         .editsEnabled = true,
          .editColor = clWindow},
-        {.name = "offline automatic", .online = false, .automatic = true, .choiceEnabled = true,
-         .editsEnabled = false, .editColor = static_cast<TColor>(0xC0C0C0)},
+        {.name = "offline automatic",
+         .online = false,
+         .automatic = true,
+         .choiceEnabled = true,
+         .editsEnabled = false,
+         .editColor = static_cast<TColor>(0xC0C0C0)},
     };
     EditorRun run;
-    run.Step("shown", [] { return fmMain && fmMain->Visible(); }, [&] {
-        for (const NetworkSetupCase &c : cases) {
-            SCOPED_TRACE(c.name);
-            // The rule reads the link button's caption.
-            fmMain->rzbMenuLink->SetCaption(c.online ? "OnLine" : "OffLine");
-            (c.automatic ? fmNetworkSetup->rbAutoSetting : fmNetworkSetup->rbManualSetting)->SetChecked(true);
-            TestScript::ExpectModal("fmNetworkSetup", [&](TCustomForm &f) {
-                for (TControl *choice : std::initializer_list<TControl *>{
-                         fmNetworkSetup->gbIpSetting, fmNetworkSetup->rbManualSetting, fmNetworkSetup->rbAutoSetting})
-                    EXPECT_EQ(choice->Enabled(), c.choiceEnabled) << choice->Name().toStdString();
-                for (TEdit *edit : {fmNetworkSetup->edIp1, fmNetworkSetup->edIp2, fmNetworkSetup->edIp3,
-                                    fmNetworkSetup->edIp4, fmNetworkSetup->edId}) {
-                    EXPECT_EQ(edit->Enabled(), c.editsEnabled) << edit->Name().toStdString();
-                    EXPECT_EQ(edit->Color(), c.editColor) << edit->Name().toStdString();
-                }
-                f.SetModalResult(mrCancel);
-            });
-            Entry("NetworkSetup")->Click();
-        }
-    });
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [&] {
+            for (const NetworkSetupCase &c : cases) {
+                SCOPED_TRACE(c.name);
+                // The rule reads the link button's caption.
+                fmMain->rzbMenuLink->SetCaption(c.online ? "OnLine" : "OffLine");
+                (c.automatic ? fmNetworkSetup->rbAutoSetting : fmNetworkSetup->rbManualSetting)->SetChecked(true);
+                TestScript::ExpectModal("fmNetworkSetup", [&](TCustomForm &f) {
+                    for (TControl *choice :
+                         std::initializer_list<TControl *>{fmNetworkSetup->gbIpSetting, fmNetworkSetup->rbManualSetting,
+                                                           fmNetworkSetup->rbAutoSetting})
+                        EXPECT_EQ(choice->Enabled(), c.choiceEnabled) << choice->Name().toStdString();
+                    for (TEdit *edit : {fmNetworkSetup->edIp1, fmNetworkSetup->edIp2, fmNetworkSetup->edIp3,
+                                        fmNetworkSetup->edIp4, fmNetworkSetup->edId}) {
+                        EXPECT_EQ(edit->Enabled(), c.editsEnabled) << edit->Name().toStdString();
+                        EXPECT_EQ(edit->Color(), c.editColor) << edit->Name().toStdString();
+                    }
+                    f.SetModalResult(mrCancel);
+                });
+                Entry("NetworkSetup")->Click();
+            }
+        });
     run.Close();
     EXPECT_EQ(run.Start(), 0);
 }
