@@ -81,6 +81,12 @@ void ExpectHiddenEntriesNeverShown()
             EXPECT_FALSE(entry == caption || entry.endsWith(QLatin1String("/") + caption)) << entry.toStdString();
 }
 
+// The main window's client area as it draws it (the render covers the outer size).
+QImage ClientImage()
+{
+    return RenderControlImage(fmMain).copy(0, 0, fmMain->ClientWidth(), fmMain->ClientHeight());
+}
+
 TEST(EditorStart, TheMainWindowStartsInItsStartStateWithEveryWindowCreatedOnce)
 {
     EditorRun run;
@@ -144,7 +150,7 @@ TEST(EditorStart, TheMainWindowStartsInItsStartStateWithEveryWindowCreatedOnce)
                     << name;
             }
 
-            const QImage image = RenderControlImage(fmMain);
+            const QImage image = ClientImage();
             ASSERT_FALSE(image.isNull());
             image.save(QStringLiteral("main_window.png"));
         });
@@ -153,6 +159,62 @@ TEST(EditorStart, TheMainWindowStartsInItsStartStateWithEveryWindowCreatedOnce)
     EXPECT_EQ(fmMain, nullptr);
     EXPECT_EQ(fmExit, nullptr);
     EXPECT_EQ(fmNetwork, nullptr);
+}
+
+// A USB device list that cannot be read: the main window's device layer looks at it while the
+// window is created.
+class FailingDeviceList final : public hid::Backend {
+public:
+    explicit FailingDeviceList(std::function<void()> fail) : fail_(std::move(fail)) {}
+    std::vector<hid::InterfaceInfo> Enumerate() override
+    {
+        fail_();
+        return {};
+    }
+    std::shared_ptr<hid::Handle> Open(const std::string &, hid::Access) override { return nullptr; }
+    int NotifyFd() const override { return -1; }
+    bool TakeNotifications() override { return false; }
+
+private:
+    std::function<void()> fail_;
+};
+
+struct StartFailureCase {
+    const char *name;
+    std::function<void()> fail;
+    // What the message box says.
+    const char *message;
+};
+
+// An error while the windows are created ends the start: its message shows in a message box (a
+// thrown value that is no exception object with an empty one), no window is left, and the status
+// is still 0.
+TEST(EditorStart, AnErrorWhileTheWindowsAreCreatedIsShownAndTheProgramEnds)
+{
+    const StartFailureCase cases[] = {
+        {.name = "exception",
+         .fail = [] { throw Exception(QStringLiteral("The device list cannot be read")); },
+         .message = "message \"The device list cannot be read.\""},
+        {.name = "other value", .fail = [] { throw 42; }, .message = "message \"\""},
+    };
+    for (const StartFailureCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        EditorRun run;
+        const auto previous = hid::SetCurrentBackend(std::make_shared<FailingDeviceList>(c.fail));
+        TestScript::ExpectMessage(QString());
+        EXPECT_EQ(run.Start(), 0);
+        hid::SetCurrentBackend(previous);
+        EXPECT_EQ(TestScript::Pending(), 0);
+        ASSERT_FALSE(TestScript::Log().isEmpty());
+        EXPECT_EQ(TestScript::Log().back(), c.message);
+        EXPECT_TRUE(run.Script().Failures().empty());
+        EXPECT_EQ(fmMain, nullptr);
+        QStringList windows;
+        for (TComponent *component : Application->ComponentList())
+            if (dynamic_cast<TCustomForm *>(component))
+                windows << component->Name();
+        EXPECT_TRUE(windows.isEmpty()) << windows.join(' ').toStdString();
+    }
 }
 
 // The auto-connect waits 300 ms after start; then the scan dialog opens and looks for a processor
@@ -307,8 +369,7 @@ TEST(EditorStart, ChineseAndBackRestoresEveryCaption)
             EXPECT_EQ(chinese.at("MemoShow"), "Memo Show");
             EXPECT_EQ(chinese.at("HidData"), "HidData");
             ExpectHiddenEntriesNeverShown();
-            const QImage image = RenderControlImage(fmMain);
-            image.save(QStringLiteral("main_window_chinese.png"));
+            ClientImage().save(QStringLiteral("main_window_chinese.png"));
 
             Entry("English")->Click();
             EXPECT_EQ(LanguageCaptions(), english);
