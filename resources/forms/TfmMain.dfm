@@ -7,7 +7,6 @@ object fmMain: TfmMain
   Color = $00302620
   Menu = MainMenu
   Position = poScreenCenter
-  ShowHint = True
   OnClose = FormClose
   OnCreate = FormCreate
   Font.Color = clBlack

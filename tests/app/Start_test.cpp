@@ -9,9 +9,11 @@
 #include "dialogs/FNetworkSetup.h"
 #include "mainwindow/FNetWorkScan.h"
 #include "platform/runtime/TypInfo.h"
+#include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsRender.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/GroupBox.h"
+#include "platform/ui/HintWindow.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/RadioButton.h"
@@ -149,6 +151,16 @@ TEST(EditorStart, TheMainWindowStartsInItsStartStateWithEveryWindowCreatedOnce)
                           fmMain->rzbMenuInA->Bitmaps()->StayDown()->ToImage())
                     << name;
             }
+
+            // The title in the hint names the window; it never pops up over the window's controls.
+            // (A short pause: the clock stays before the auto-connect.)
+            const int pause = Application->HintPause();
+            Application->SetHintPause(50);
+            TInputRouter::MouseMove(fmMain, {}, TPoint(500, 300));
+            TManualClock::Advance(100);
+            EXPECT_FALSE(Application->HintWindow() && Application->HintWindow()->Visible());
+            TInputRouter::MouseLeft();
+            Application->SetHintPause(pause);
 
             const QImage image = ClientImage();
             ASSERT_FALSE(image.isNull());

@@ -297,7 +297,6 @@ def main_form():
         ("Color", WINDOW),
         ("Menu", Ident("MainMenu")),
         ("Position", Ident("poScreenCenter")),
-        ("ShowHint", True),
         ("OnClose", Ident("FormClose")),
         ("OnCreate", Ident("FormCreate")),
     ] + font(Ident("clBlack"), -12, "Arial"), [
