@@ -1,10 +1,14 @@
 #include "app/WinMain.h"
 
 #include "dialogs/FAbout.h"
+#include "dialogs/FChNameList.h"
+#include "dialogs/FChannelName.h"
+#include "dialogs/FCopy.h"
 #include "dialogs/FExit.h"
 #include "dialogs/FFactory.h"
 #include "dialogs/FHidData.h"
 #include "dialogs/FInformation.h"
+#include "dialogs/FLinkSel.h"
 #include "dialogs/FLockPassWord.h"
 #include "dialogs/FLockSetup.h"
 #include "dialogs/FMemo.h"
@@ -12,8 +16,11 @@
 #include "dialogs/FPeqRst.h"
 #include "dialogs/FProcess.h"
 #include "dialogs/FRecallPreset.h"
+#include "dialogs/FRs232Code.h"
+#include "dialogs/FRs232CodeEnglish.h"
 #include "dialogs/FStoreName.h"
 #include "dialogs/FStorePreset.h"
+#include "dialogs/FTest.h"
 #include "mainwindow/DeviceSession.h"
 #include "mainwindow/FMain.h"
 #include "mainwindow/FNetWorkScan.h"
@@ -49,13 +56,13 @@ constexpr StartWindow ScanWindow{[] {
                                  Window<TfmNetwork, fmNetwork>().destroy};
 
 // The windows in the order they are created; the first one is the application's main window.
-// The channel name, channel copy, test tone, link group and protocol help windows join this list
-// when they exist.
 const StartWindow StartWindows[] = {
     Window<TfmMain, fmMain>(),
     Window<TfmHidData, fmHidData>(),
     Window<TfmPeqRst, fmPeqRst>(),
     Window<TfmAbout, fmAbout>(),
+    Window<TfmRs232Code, fmRs232Code>(),
+    Window<TfmRs232CodeEnglish, fmRs232CodeEnglish>(),
     Window<TfmLockPassWord, fmLockPassWord>(),
     Window<TfmLockSetup, fmLockSetup>(),
     ScanWindow,
@@ -64,10 +71,15 @@ const StartWindow StartWindows[] = {
     Window<TfmExit, fmExit>(),
     Window<TfmMemo, fmMemo>(),
     Window<TfmRecallPreset, fmRecallPreset>(),
+    Window<TfmChannelName, fmChannelName>(),
     Window<TfmStorePreset, fmStorePreset>(),
     Window<TfmFactory, fmFactory>(),
+    Window<TfmTest, fmTest>(),
+    Window<TfmLinkSel, fmLinkSel>(),
+    Window<TfmChNameList, fmChNameList>(),
     Window<TfmStoreName, fmStoreName>(),
     Window<TfmNetworkSetup, fmNetworkSetup>(),
+    Window<TfmCopy, fmCopy>(),
 };
 
 }  // namespace

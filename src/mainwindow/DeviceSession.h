@@ -186,6 +186,20 @@ public:
     // Resets the processor to its factory defaults and reads it again. Nothing without a link.
     void StartFactoryReset();
 
+    // --- Channel copy and reload (DeviceSessionPresets.cpp) --------------------------------------
+    // Copies every setting of `source` onto `destination` (both of one side; nothing when they are
+    // equal or of different sides). Connected: the processor copies (CMD_COPY_CHANNEL) and, with
+    // `refresh`, its acknowledgement starts a full read. Offline: the model copies onto every
+    // channel of the destination's link group, and with `refresh` the pages show the result.
+    void CopyChannel(int source, int destination, bool refresh);
+    // Every parameter again. Connected: the level poll stops and CMD_POLL is sent, whose
+    // acknowledgement starts a full read. Offline: the pages show the model again.
+    void ReloadAllParameters();
+    // The link group of a channel: its own mask when that holds its own bit, else the mask of the
+    // first channel of its side, upward, that holds it; the channel alone when none does (masks a
+    // processor reports may be inconsistent). 0 for no channel.
+    int GetLinkGroupMask(int channel) const;
+
     // --- Preset files (DeviceSessionFiles.cpp) ---------------------------------------------------
     // Applies a preset file the user picks to the model, sends it when connected (the progress
     // window then shows until the next level reply) and refreshes every control. A file that is

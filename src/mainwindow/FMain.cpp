@@ -2,14 +2,20 @@
 
 #include "device/GlobalConstants.h"
 #include "dialogs/FAbout.h"
+#include "dialogs/FChNameList.h"
+#include "dialogs/FCopy.h"
 #include "dialogs/FExit.h"
 #include "dialogs/FFactory.h"
 #include "dialogs/FHidData.h"
+#include "dialogs/FLinkSel.h"
 #include "dialogs/FLockSetup.h"
 #include "dialogs/FMemo.h"
 #include "dialogs/FNetworkSetup.h"
 #include "dialogs/FRecallPreset.h"
+#include "dialogs/FRs232Code.h"
+#include "dialogs/FRs232CodeEnglish.h"
 #include "dialogs/FStorePreset.h"
+#include "dialogs/FTest.h"
 #include "mainwindow/DeviceSession.h"
 #include "mainwindow/LinkTexts.h"
 #include "platform/net/SingleInstance.h"
@@ -101,13 +107,6 @@ constexpr TColor LockedEditColor = static_cast<TColor>(0xC0C0C0);
 QString FromView(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A window that other Parts of the program still have to bring, found by its name among the
-// application's forms; nullptr while it does not exist.
-TCustomForm *PendingDialog(const char *name)
-{
-    return Application ? dynamic_cast<TCustomForm *>(Application->FindComponent(QString::fromLatin1(name))) : nullptr;
 }
 
 }  // namespace
@@ -330,12 +329,12 @@ void TfmMain::ExitClick(TObject *)
 
 void TfmMain::LinkClick(TObject *)
 {
-    ShowDialogModal(PendingDialog("fmLinkSel"));
+    ShowDialogModal(fmLinkSel);
 }
 
 void TfmMain::CopyClick(TObject *)
 {
-    ShowDialogModal(PendingDialog("fmCopy"));
+    ShowDialogModal(fmCopy);
 }
 
 void TfmMain::LockClick(TObject *)
@@ -367,18 +366,21 @@ void TfmMain::NetworkSetupClick(TObject *)
 
 void TfmMain::TestToneClick(TObject *)
 {
-    ShowDialogModal(PendingDialog("fmTest"));
+    ShowDialogModal(fmTest);
 }
 
 void TfmMain::ChNameListClick(TObject *)
 {
-    ShowDialogModal(PendingDialog("fmChNameList"));
+    ShowDialogModal(fmChNameList);
 }
 
 void TfmMain::Rs232CodeClick(TObject *)
 {
     const bool english = session_->GetLanguageName() == QLatin1String("English");
-    ShowDialogModal(PendingDialog(english ? "fmRs232CodeEnglish" : "fmRs232Code"));
+    if (english)
+        ShowDialogModal(fmRs232CodeEnglish);
+    else
+        ShowDialogModal(fmRs232Code);
 }
 
 void TfmMain::MemoShowClick(TObject *)

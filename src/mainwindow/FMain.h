@@ -202,6 +202,15 @@ public:
     void SetStepValue(int value) override;
     void StartFactoryReset() override;
     void SendPeqReset(int channel) override;
+    std::string GetChannelName(int channel) const override;
+    void SetChannelName(int channel, const std::string &name) override;
+    void CopyChannel(int source, int destination, bool refresh) override;
+    int GetChannelLinkMask(int channel) const override;
+    void SetChannelLink(int channel, int mask) override;
+    void SetChannelButtonCaption(int head, int channel) override;
+    void SetOverlayButtonsVisible(int channel, bool visible) override;
+    void ReloadAllParameters() override;
+    void ShowGainPage() override;
 
 private:
     // The single-instance guard: true when another editor of this user runs (it was asked to come

@@ -3,6 +3,8 @@
 
 #include "mainwindow/FMain.h"
 
+#include "device/ParameterImage.h"
+#include "dialogs/DialogTexts.h"
 #include "dialogs/FHidData.h"
 #include "dialogs/FInformation.h"
 #include "dialogs/FLockPassWord.h"
@@ -395,4 +397,70 @@ void TfmMain::StartFactoryReset()
 void TfmMain::SendPeqReset(int channel)
 {
     pages_->SendPeqReset(channel);
+}
+
+// --- Channels ----------------------------------------------------------------------------------------
+
+std::string TfmMain::GetChannelName(int channel) const
+{
+    const std::uint8_t *record = session_->Model().GetChannelRecord(channel);
+    if (!record)
+        return std::string(ChannelNameSize, '\0');
+    // The name is the record's first bytes.
+    return std::string(reinterpret_cast<const char *>(record), ChannelNameSize);
+}
+
+void TfmMain::SetChannelName(int channel, const std::string &name)
+{
+    if (!session_->Model().GetChannelRecord(channel) || !pages_->ShowChannelName(channel, name))
+        return;
+    session_->Model().SetChannelName(channel, name);
+}
+
+void TfmMain::CopyChannel(int source, int destination, bool refresh)
+{
+    session_->CopyChannel(source, destination, refresh);
+}
+
+int TfmMain::GetChannelLinkMask(int channel) const
+{
+    return session_->GetChannelLinkMask(channel);
+}
+
+void TfmMain::SetChannelLink(int channel, int mask)
+{
+    session_->Model().SetLinkMask(channel, static_cast<std::uint16_t>(mask));
+}
+
+void TfmMain::SetChannelButtonCaption(int head, int channel)
+{
+    const QString suffix = ChannelSuffix(channel);
+    const QString headSuffix = ChannelSuffix(head);
+    // Both channels of one side: the suffixes start alike ("In", "Out").
+    if (suffix.isEmpty() || headSuffix.isEmpty() || (head < 2) != (channel < 2))
+        return;
+    auto *button = dynamic_cast<TRzBmpButton *>(FindComponent(QStringLiteral("rzbMenu") + suffix));
+    if (!button)
+        return;
+    // A member shows its own character and its head's: "3=1", "B=A".
+    button->SetCaption(head == channel ? suffix : suffix.back() + QStringLiteral("=") + headSuffix.back());
+}
+
+void TfmMain::SetOverlayButtonsVisible(int channel, bool visible)
+{
+    pages_->SetOverlayButtonsVisible(channel, visible);
+}
+
+void TfmMain::ReloadAllParameters()
+{
+    session_->ReloadAllParameters();
+    if (session_->IsConnected() && rzbMenuLink->CanFocus())
+        rzbMenuLink->SetFocus();
+}
+
+void TfmMain::ShowGainPage()
+{
+    // The page buttons' click switches the page.
+    rzbMenuGain->Click();
+    rzbMenuGain->SetDown(true);
 }

@@ -14,8 +14,11 @@
 #include "dialogs/FProcess.h"
 #include "dialogs/FStoreName.h"
 #include "dialogs/FStorePreset.h"
+#include "dialogs/FTest.h"
 #include "mainwindow/FNetWorkScan.h"
 #include "platform/runtime/TypInfo.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/ControlsInput.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Menus.h"
@@ -170,6 +173,26 @@ TEST(EditorEndToEnd, ConnectsReadsStoresOpensAPresetFileAndQuits)
         });
     run.Step(
         "scan closed", [] { return !fmNetwork->Visible() && NoModalLoop(); }, [] {}, 10);
+
+    // The test tone: the menu opens the signal dialog; choosing "1KHz" with the arrow keys sends
+    // the sine at once.
+    run.Step("test tone", NoModalLoop, [] {
+        TestScript::ExpectModal("fmTest", [](TCustomForm &) {
+            const int tone = fmTest->cbSineFreq->Items()->IndexOf("1KHz");
+            ASSERT_GT(tone, 0);
+            fmTest->cbSineFreq->SetItemIndex(tone - 1);
+            fmTest->cbSineFreq->SetFocus();
+            TInputRouter::Key(VK_DOWN);
+            fmTest->bnExit->Click();
+        });
+        Entry("TestTone")->Click();
+    });
+    run.Step(
+        "tone on", [&] { return NoModalLoop() && devsim::Word(processor.State().program, devsim::kSignalMode) == 3; },
+        [&] {
+            EXPECT_EQ(devsim::Word(processor.State().program, devsim::kSineFreqIndex), 17);
+            EXPECT_FALSE(fmTest->Visible());
+        });
 
     // Store the program as "Main" in U05: the list, the name dialog, the progress until the
     // processor has stored it.

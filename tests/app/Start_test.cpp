@@ -29,9 +29,10 @@ namespace {
 
 // The windows in the order the editor creates them.
 const QStringList CreatedWindows = {
-    "fmMain",        "fmHidData", "fmPeqRst",      "fmAbout",        "fmLockPassWord", "fmLockSetup",
-    "fmNetwork",     "fmProcess", "fmInformation", "fmExit",         "fmMemo",         "fmRecallPreset",
-    "fmStorePreset", "fmFactory", "fmStoreName",   "fmNetworkSetup",
+    "fmMain",         "fmHidData",      "fmPeqRst",      "fmAbout",        "fmRs232Code",   "fmRs232CodeEnglish",
+    "fmLockPassWord", "fmLockSetup",    "fmNetwork",     "fmProcess",      "fmInformation", "fmExit",
+    "fmMemo",         "fmRecallPreset", "fmChannelName", "fmStorePreset",  "fmFactory",     "fmTest",
+    "fmLinkSel",      "fmChNameList",   "fmStoreName",   "fmNetworkSetup", "fmCopy",
 };
 
 // Menu entries that no code ever shows.
@@ -413,21 +414,14 @@ TEST(EditorStart, ChoosingTheCheckedLanguageAgainChangesNothing)
     EXPECT_EQ(run.Start(), 0);
 }
 
-// The protocol help follows the editor's language, not the user's: stand-ins for the two viewers.
+// The protocol help follows the editor's language, not the user's.
 TEST(EditorStart, TheProtocolHelpIsEnglishOnlyWhileEnglishIsActive)
 {
     EditorRun run;
-    std::vector<std::unique_ptr<TForm>> viewers;
     QStringList opened;
     run.Step(
         "shown", [] { return fmMain && fmMain->Visible(); },
         [&] {
-            for (const char *name : {"fmRs232Code", "fmRs232CodeEnglish"}) {
-                if (Application->FindComponent(name))
-                    continue;  // the real viewers exist
-                viewers.push_back(std::make_unique<TForm>(Application));
-                viewers.back()->SetName(name);
-            }
             for (int i = 0; i < 2; ++i)
                 TestScript::ExpectModal(QString(), [&](TCustomForm &f) {
                     opened << f.Name();
@@ -437,7 +431,68 @@ TEST(EditorStart, TheProtocolHelpIsEnglishOnlyWhileEnglishIsActive)
             Entry("ChineseSimplified")->Click();
             Entry("Rs232Code")->Click();
             EXPECT_EQ(opened, (QStringList{"fmRs232CodeEnglish", "fmRs232Code"}));
-            viewers.clear();
+        });
+    run.Close();
+    EXPECT_EQ(run.Start(), 0);
+}
+
+// Each entry of the menu bar and the Help menu shows its window modally.
+TEST(EditorStart, MenuEntriesOpenTheirWindows)
+{
+    EditorRun run;
+    QStringList opened;
+    const QStringList entries = {"Link", "Copy", "Lock", "TestTone", "ChNameList", "About"};
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [&] {
+            for (const QString &entry : entries) {
+                TestScript::ExpectModal(QString(), [&](TCustomForm &f) {
+                    opened << f.Name();
+                    f.SetModalResult(mrCancel);
+                });
+                Entry(entry.toLatin1().constData())->Click();
+            }
+            EXPECT_EQ(opened, (QStringList{"fmLinkSel", "fmCopy", "fmLockSetup", "fmTest", "fmChNameList", "fmAbout"}));
+        });
+    run.Close();
+    EXPECT_EQ(run.Start(), 0);
+}
+
+// What the dialogs ask of the main window about channels, offline: the model holds names and link
+// masks, the page buttons show a group member's caption.
+TEST(EditorStart, ChannelServicesOfTheDialogsReachTheModelAndThePageButtons)
+{
+    EditorRun run;
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [&] {
+            DialogHost &host = *fmMain;
+            host.SetChannelName(3, std::string("Sub\0\0\0\0\0", 8));
+            EXPECT_EQ(host.GetChannelName(3), std::string("Sub\0\0\0\0\0", 8));
+            EXPECT_NE(host.GetChannelName(2), host.GetChannelName(3));
+            host.SetChannelName(9, "Nowhere!");
+            EXPECT_EQ(host.GetChannelName(9), std::string(8, '\0'));
+
+            host.SetChannelLink(2, 0b0101);
+            host.SetChannelLink(4, 0);
+            EXPECT_EQ(host.GetChannelLinkMask(2), 0b0101);
+            EXPECT_EQ(host.GetChannelLinkMask(4), 0);
+
+            const auto caption = [](const char *name) {
+                return GetStrProp(fmMain->FindComponent(QString::fromLatin1(name)), QStringLiteral("Caption"));
+            };
+            host.SetChannelButtonCaption(2, 4);
+            EXPECT_EQ(caption("rzbMenuOut3"), "3=1");
+            host.SetChannelButtonCaption(0, 1);
+            EXPECT_EQ(caption("rzbMenuInB"), "B=A");
+            host.SetChannelButtonCaption(0, 4);  // sides differ: nothing
+            EXPECT_EQ(caption("rzbMenuOut3"), "3=1");
+            host.SetChannelButtonCaption(4, 4);
+            EXPECT_EQ(caption("rzbMenuOut3"), "Out3");
+
+            fmMain->rzbMenuInA->SetDown(true);
+            host.ShowGainPage();
+            EXPECT_TRUE(fmMain->rzbMenuGain->Down());
         });
     run.Close();
     EXPECT_EQ(run.Start(), 0);

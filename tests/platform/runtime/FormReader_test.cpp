@@ -92,6 +92,26 @@ TEST(FormReader, EventsAreBoundToTheFormsHandlers)
     EXPECT_EQ(f.btnOk->OnClick.HandlerName(), QStringLiteral("btnOkClick"));
 }
 
+// Handlers of an object the form holds bind, check and write back like the form's own.
+TEST(FormReader, ForwardedHandlersCallTheHeldObject)
+{
+    QString text = Fixture();
+    text.replace(QStringLiteral("OnClick = btnOkClick"), QStringLiteral("OnClick = PAGECLICK"));
+    text.replace(QStringLiteral("OnMouseDown = FormMouseDown"), QStringLiteral("OnMouseDown = pageMouseDown"));
+    LoadedForm loaded(text);
+    TTestForm &f = *loaded.form;
+    f.btnOk->OnClick(f.btnOk);
+    f.lbTitle->OnMouseDown(f.lbTitle, mbRight, TShiftState{}, 5, 6);
+    EXPECT_EQ(f.Page.Calls, (QStringList{"page click btnOk", "page down lbTitle 1 5 6"}));
+    EXPECT_TRUE(f.Calls.isEmpty());
+    EXPECT_EQ(f.btnOk->OnClick.HandlerName(), QStringLiteral("pageClick"));
+    EXPECT_EQ(f.btnOk->OnClick.Target(), &f);
+    QString expected = Fixture();
+    expected.replace(QStringLiteral("OnClick = btnOkClick"), QStringLiteral("OnClick = pageClick"));
+    expected.replace(QStringLiteral("OnMouseDown = FormMouseDown"), QStringLiteral("OnMouseDown = pageMouseDown"));
+    EXPECT_EQ(WriteComponentToText(&f), expected);
+}
+
 TEST(FormReader, FixtureWritesBackToTheSameText)
 {
     LoadedForm loaded(Fixture());
@@ -117,6 +137,18 @@ TEST(FormReader, WriterLeavesOutDefaultsAndWritesChanges)
     EXPECT_EQ(WriteComponentToText(&again), text);
 }
 
+// A file holding the bytes, in a folder that goes with it.
+struct DataFile {
+    explicit DataFile(const QByteArray &bytes) : name(dir.filePath(QStringLiteral("data.bin")))
+    {
+        QFile file(name);
+        written = dir.isValid() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+    QTemporaryDir dir;
+    QString name;
+    bool written = false;
+};
+
 // Binary data may be the bytes of a file instead of hex digits; the result is the same.
 TEST(FormReader, BinaryDataMayComeFromAFile)
 {
@@ -127,18 +159,31 @@ TEST(FormReader, BinaryDataMayComeFromAFile)
     const QByteArray bytes =
         QByteArray::fromHex(text.mid(open + 11, close - open - 11).remove(QRegularExpression("\\s")).toLatin1());
     ASSERT_EQ(bytes.size(), 40);
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QFile file(dir.filePath(QStringLiteral("picture.bin")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    const DataFile file(bytes);
+    ASSERT_TRUE(file.written);
 
     QString fromFile = text;
-    fromFile.replace(open, close + 1 - open, QStringLiteral("Picture = @'%1'").arg(file.fileName()));
+    fromFile.replace(open, close + 1 - open, QStringLiteral("Picture = @'%1'").arg(file.name));
     LoadedForm loaded(fromFile);
     EXPECT_EQ(loaded.form->btnOk->Picture()->Data, bytes);
     EXPECT_EQ(WriteComponentToText(loaded.form.get()), WriteComponentToText(LoadedForm(text).form.get()));
+}
+
+// A text property given binary data takes one character per byte, every byte value kept.
+TEST(FormReader, TextMayComeFromAFileOneCharacterPerByte)
+{
+    QByteArray bytes("{\\rtf1 caf\xE9}\r\n");
+    bytes.append('\0').append('\xFF');
+    const DataFile file(bytes);
+    ASSERT_TRUE(file.written);
+
+    const QString text = Fixture().replace(QStringLiteral("'It''s a title'#13#10'second line'"),
+                                           QStringLiteral("@'%1'").arg(file.name));
+    LoadedForm loaded(text);
+    const QString caption = loaded.form->lbTitle->Caption;
+    ASSERT_EQ(caption.size(), bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        EXPECT_EQ(caption[i].unicode(), static_cast<unsigned char>(bytes[i])) << i;
 }
 
 struct BadCase {
@@ -183,6 +228,9 @@ INSTANTIATE_TEST_SUITE_P(
                               "bad.dfm(33): TTestControl btnOk.OnClick: handler btnOkClik not found in TTestForm"},
                       BadCase{"handler of another signature", "OnClick = btnOkClick", "OnClick = FormMouseDown",
                               "bad.dfm(33): TTestControl btnOk.OnClick: handler FormMouseDown does not fit"},
+                      BadCase{"forwarded handler of another signature", "OnClick = btnOkClick",
+                              "OnClick = pageMouseDown",
+                              "bad.dfm(33): TTestControl btnOk.OnClick: handler pageMouseDown does not fit"},
                       BadCase{"unknown enum name", "Align = alTop", "Align = alTpo",
                               "bad.dfm(7): TTestControl lbTitle.Align: 'alTpo' is not a valid value"},
                       BadCase{"string for an integer", "Left = 8", "Left = '8'",
