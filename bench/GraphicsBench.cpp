@@ -7,7 +7,8 @@
 //  - a full repaint of a page of 64 faders with 64 value boxes under them, against the same layout
 //    of the framework's native track bars and edits (FaderPage / NativePage).
 
-#include <QApplication>
+#include "GuiBenchMain.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
@@ -268,12 +269,5 @@ BENCHMARK(NativePageRepaint)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_FONT_DPI", "96");
-    QApplication app(argc, argv);
-    Application->Initialize();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksOnGuiApplication(argc, argv);
 }

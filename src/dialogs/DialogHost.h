@@ -1,7 +1,8 @@
 #pragma once
 // What the dialogs need of the windows above them: the main window's language lookup, its device
 // session (sending commands, the link, the device ID and address, the preset exchanges), its close
-// rule and the PEQ reset of the channel pages. The main window implements it; the dialogs never
+// rule, and what the channel pages offer them (PEQ reset, channel names, channel copy and reload,
+// link groups and their page-button captions, the gain page). The main window implements it; the dialogs never
 // include the main window or the pages. Tests put a recording fake in its place.
 //
 // There is one host for the whole program: SetDialogHost registers it before the first dialog is
@@ -67,8 +68,32 @@ public:
     virtual void SetStepValue(int value) = 0;
     // Returns the processor to its factory defaults (with acknowledgement and a full read).
     virtual void StartFactoryReset() = 0;
-    // Resets the parametric equaliser of the channel (0..5) and sends its bands.
+
+    // --- Channel pages -----------------------------------------------------------------------
+    // Channels are 0 In A, 1 In B, 2..5 Out 1..Out 4.
+    // Resets the parametric equaliser of the channel and sends its bands.
     virtual void SendPeqReset(int channel) = 0;
+    // The channel's 8 name bytes as the model holds them (GBK, filled up with zero bytes).
+    virtual std::string GetChannelName(int channel) const = 0;
+    // Exactly 8 name bytes: shown on the channel's name label and page-button hint, stored in the
+    // model and sent.
+    virtual void SetChannelName(int channel, const std::string &name) = 0;
+    // Copies every setting of `source` onto `destination` (one side; nothing when they are equal);
+    // with `refresh` the windows show the result afterwards.
+    virtual void CopyChannel(int source, int destination, bool refresh) = 0;
+    // The channel's link mask in the model: bit k is the k-th channel of its side.
+    virtual int GetChannelLinkMask(int channel) const = 0;
+    // Stores the channel's link mask in the model and sends it.
+    virtual void SetChannelLink(int channel, int mask) = 0;
+    // The page-button caption of `channel` as a member of the group headed by `head` ("3=1"), or
+    // its plain name when they are equal.
+    virtual void SetChannelButtonCaption(int head, int channel) = 0;
+    // Shows or hides the curve-overlay buttons of the channel's page.
+    virtual void SetOverlayButtonsVisible(int channel, bool visible) = 0;
+    // Every parameter again: from the processor while connected, else from the model.
+    virtual void ReloadAllParameters() = 0;
+    // Switches the main window to its gain page, as its page button does.
+    virtual void ShowGainPage() = 0;
 };
 
 // Registers the host the dialogs call (nullptr removes it); the caller keeps it alive.

@@ -2,6 +2,7 @@
 
 #include "dialogs/DeviceText.h"
 #include "dialogs/DialogHost.h"
+#include "platform/os/CodePage.h"
 #include "platform/ui/Controls.h"
 #include "widgets/skinned/RzBmpBtn.h"
 
@@ -12,9 +13,30 @@ void SetLangCaptions(std::initializer_list<LangCaption> captions)
         c.control->SetCaption(host.GetLangText(QString::fromLatin1(c.key)));
 }
 
-std::string ToDeviceText(const QString &text, std::size_t size)
+std::string ToDeviceText(const QString &text, std::size_t size, char pad)
 {
-    return FitToBytes(Host().WideToAnsi(text), size);
+    return FitToBytes(Host().WideToAnsi(text), size, pad);
+}
+
+QString FromDeviceText(std::string_view bytes)
+{
+    return QString::fromStdU16String(os::AnsiToUnicode(bytes.substr(0, bytes.find('\0'))));
+}
+
+QString TrimmedDeviceText(std::string_view bytes)
+{
+    std::string_view text = bytes.substr(0, bytes.find('\0'));
+    const std::size_t end = text.find_last_not_of(" \r");
+    return FromDeviceText(end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1));
+}
+
+QString ChannelSuffix(int channel)
+{
+    if (channel == 0 || channel == 1)
+        return QStringLiteral("In") + QChar(u'A' + channel);
+    if (channel >= 2 && channel <= 5)
+        return QStringLiteral("Out") + QChar(u'0' + channel - 1);
+    return QString();
 }
 
 void ClickOnEnter(QChar &key, TRzBmpButton *button)

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 class TControl;
 class TRzBmpButton;
@@ -23,8 +24,17 @@ struct LangCaption {
 void SetLangCaptions(std::initializer_list<LangCaption> captions);
 
 // A window text as exactly `size` bytes for the device: GBK (DialogHost::WideToAnsi), cut between
-// characters, filled up with blanks.
-std::string ToDeviceText(const QString &text, std::size_t size);
+// characters, filled up with `pad` (blanks for preset names, zero bytes for channel names).
+std::string ToDeviceText(const QString &text, std::size_t size, char pad = ' ');
+
+// 8-bit device text (GBK) as a window text: the bytes up to the first zero byte.
+QString FromDeviceText(std::string_view bytes);
+// The same without trailing blanks and carriage returns, as an edit shows a stored name.
+QString TrimmedDeviceText(std::string_view bytes);
+
+// The suffix of channel 0..5 (0 In A, 1 In B, 2..5 Out 1..Out 4) in control names and captions:
+// "InA", "InB", "Out1" .. "Out4"; empty for any other number.
+QString ChannelSuffix(int channel);
 
 // Enter (character 13) clicks `button` and is used up; any other key is left alone.
 void ClickOnEnter(QChar &key, TRzBmpButton *button);

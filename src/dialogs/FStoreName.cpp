@@ -6,7 +6,6 @@
 #include "dialogs/FPresetList.h"
 #include "dialogs/FRecallPreset.h"
 #include "dialogs/FStorePreset.h"
-#include "platform/os/CodePage.h"
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Image.h"
@@ -38,9 +37,7 @@ TfmStoreName::TfmStoreName(TComponent *AOwner) : TForm(AOwner)
 
 void TfmStoreName::ShowPresetName(const std::string &name)
 {
-    const std::size_t end = name.find_last_not_of(" \r");
-    const std::string shown = end == std::string::npos ? std::string() : name.substr(0, end + 1);
-    edName->SetText(QString::fromStdU16String(os::AnsiToUnicode(shown)));
+    edName->SetText(TrimmedDeviceText(name));
 }
 
 void TfmStoreName::FormShow(TObject *)
@@ -69,7 +66,7 @@ void TfmStoreName::btnOKClick(TObject *)
 {
     DialogHost &host = Host();
     const std::string name = ToDeviceText(edName->Text(), PresetNameBytes);
-    edName->SetText(QString::fromStdU16String(os::AnsiToUnicode(name)));
+    edName->SetText(FromDeviceText(name));
     host.SetStepValue(PresetStepValue);
     TfmPresetList *list = StoreMode != 0 ? static_cast<TfmPresetList *>(fmStorePreset) : fmRecallPreset;
     if (host.IsConnected())

@@ -5,10 +5,14 @@
 
 #include "FakeDialogHost.h"
 #include "dialogs/FAbout.h"
+#include "dialogs/FChNameList.h"
+#include "dialogs/FChannelName.h"
+#include "dialogs/FCopy.h"
 #include "dialogs/FExit.h"
 #include "dialogs/FFactory.h"
 #include "dialogs/FHidData.h"
 #include "dialogs/FInformation.h"
+#include "dialogs/FLinkSel.h"
 #include "dialogs/FLockPassWord.h"
 #include "dialogs/FLockSetup.h"
 #include "dialogs/FMemo.h"
@@ -16,8 +20,12 @@
 #include "dialogs/FPeqRst.h"
 #include "dialogs/FProcess.h"
 #include "dialogs/FRecallPreset.h"
+#include "dialogs/FRs232Code.h"
+#include "dialogs/FRs232CodeEnglish.h"
 #include "dialogs/FStoreName.h"
 #include "dialogs/FStorePreset.h"
+#include "dialogs/FTest.h"
+#include "platform/ui/ControlsInput.h"
 #include "platform/ui/StdTestApp.h"
 #include "platform/ui/TestScript.h"
 
@@ -35,6 +43,8 @@ protected:
         Create(fmHidData);
         Create(fmPeqRst);
         Create(fmAbout);
+        Create(fmRs232Code);
+        Create(fmRs232CodeEnglish);
         Create(fmLockPassWord);
         Create(fmLockSetup);
         Create(fmProcess);
@@ -42,10 +52,15 @@ protected:
         Create(fmExit);
         Create(fmMemo);
         Create(fmRecallPreset);
+        Create(fmChannelName);
         Create(fmStorePreset);
         Create(fmFactory);
+        Create(fmTest);
+        Create(fmLinkSel);
+        Create(fmChNameList);
         Create(fmStoreName);
         Create(fmNetworkSetup);
+        Create(fmCopy);
     }
     void TearDown() override
     {
@@ -64,7 +79,28 @@ protected:
         fmFactory = nullptr;
         fmStoreName = nullptr;
         fmNetworkSetup = nullptr;
+        fmChannelName = nullptr;
+        fmTest = nullptr;
+        fmLinkSel = nullptr;
+        fmChNameList = nullptr;
+        fmCopy = nullptr;
+        fmRs232Code = nullptr;
+        fmRs232CodeEnglish = nullptr;
         SetDialogHost(nullptr);
+    }
+
+    // What the user does: a left click in the middle of a control, typing into a windowed control.
+    static void Press(TControl *control)
+    {
+        TWinControl *top = TInputRouter::TopWindow(control);
+        const TPoint centre(control->Width() / 2, control->Height() / 2);
+        TInputRouter::Click(top, top->ScreenToClient(control->ClientToScreen(centre)));
+    }
+    static void Type(TWinControl *control, const QString &text)
+    {
+        control->SetFocus();
+        for (QChar ch : text)
+            TInputRouter::Key(ch.isLetter() ? static_cast<WORD>(ch.toUpper().unicode()) : 0, {}, ch);
     }
 
     template <class T>

@@ -1,7 +1,9 @@
 #pragma once
 // A recording stand-in for the main window behind the dialogs: texts come from the program's real
 // language tables, every call is recorded, and a test may run a check inside any call (onCall),
-// for example whether a list is still visible when the store request comes.
+// for example whether a list is still visible when the store request comes. The calls into the
+// channel pages are recorded with their arguments ("CopyChannel(2,4,false)"); the channel names
+// and link masks are a small model of their own that the setters change.
 
 #include "device/LCmd.h"
 #include "dialogs/DialogHost.h"
@@ -10,10 +12,12 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 class FakeDialogHost : public DialogHost {
@@ -47,6 +51,20 @@ public:
     std::vector<int> stepValues;
     std::vector<int> peqResets;
     std::function<void(const std::string &call)> onCall;
+
+    // The model's channel names (8 bytes each) and link masks (every channel heads itself).
+    std::array<std::string, 6> channelNames{Name8("Input1"),  Name8("Input2"),  Name8("Output1"),
+                                            Name8("Output2"), Name8("Output3"), Name8("Output4")};
+    std::array<int, 6> linkMasks{0b01, 0b10, 0b0001, 0b0010, 0b0100, 0b1000};
+    std::vector<std::pair<int, std::string>> namesSent;
+
+    // The text filled up with zero bytes to 8.
+    static std::string Name8(const std::string &text)
+    {
+        std::string name = text;
+        name.resize(8, '\0');
+        return name;
+    }
 
     int Count(const std::string &call) const
     {
@@ -127,8 +145,48 @@ public:
         peqResets.push_back(channel);
         Record("SendPeqReset");
     }
+    std::string GetChannelName(int channel) const override { return channelNames.at(channel); }
+    void SetChannelName(int channel, const std::string &name) override
+    {
+        channelNames.at(channel) = name;
+        namesSent.push_back({channel, name});
+        Record(Call("SetChannelName", channel));
+    }
+    void CopyChannel(int source, int destination, bool refresh) override
+    {
+        Record(Call("CopyChannel", source, destination, refresh ? "true" : "false"));
+    }
+    int GetChannelLinkMask(int channel) const override { return linkMasks.at(channel); }
+    void SetChannelLink(int channel, int mask) override
+    {
+        linkMasks.at(channel) = mask;
+        Record(Call("SetChannelLink", channel, mask));
+    }
+    void SetChannelButtonCaption(int head, int channel) override
+    {
+        Record(Call("SetChannelButtonCaption", head, channel));
+    }
+    void SetOverlayButtonsVisible(int channel, bool visible) override
+    {
+        Record(Call("SetOverlayButtonsVisible", channel, visible ? "true" : "false"));
+    }
+    void ReloadAllParameters() override { Record("ReloadAllParameters"); }
+    void ShowGainPage() override { Record("ShowGainPage"); }
+
+    // "Name(a,b,...)".
+    template <class... Args>
+    static std::string Call(const std::string &name, const Args &...args)
+    {
+        std::string text = name + "(";
+        bool first = true;
+        ((text += (first ? "" : ",") + Text(args), first = false), ...);
+        return text + ")";
+    }
 
 private:
+    static std::string Text(int value) { return std::to_string(value); }
+    static std::string Text(const char *value) { return value; }
+
     void Record(const std::string &call)
     {
         calls.push_back(call);

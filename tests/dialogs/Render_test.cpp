@@ -14,10 +14,15 @@ namespace {
 
 struct FormCase {
     const char *name;
-    int clientWidth;
+    int clientWidth;  // with windowSize: the window's size
     int clientHeight;
     std::vector<const char *> controls;
+    bool windowSize = false;
 };
+
+const std::vector<const char *> kViewerControls{
+    "RTFLabel",        "AdvOfficeImage1", "AdvOfficeImage2", "AdvOfficeImage3", "AdvOfficeImage4", "AdvOfficeImage5",
+    "AdvOfficeImage6", "AdvOfficeImage7", "AdvOfficeImage8", "AdvOfficeImage9", "AdvOfficeImage10"};
 
 std::vector<FormCase> FormCases()
 {
@@ -40,6 +45,29 @@ std::vector<FormCase> FormCases()
         {"fmRecallPreset", 260, 316, {"vledPresetName", "lPresetSelect", "bnCancel"}},
         {"fmProcess", 454, 95, {"ProgressBar", "StatusBar"}},
         {"fmStoreName", 240, 148, {"lblPresetName", "lTitle", "edName", "btnOK", "bnCancel"}},
+        {"fmTest", 282, 208, {"rbAnalogIn", "rbPinkNoise", "rbWhiteNoise", "rbSineWave", "cbSineFreq", "bnExit"}},
+        {"fmCopy",
+         345,
+         257,
+         {"cbInSource", "cbInDestination", "bnInChCopy", "cbOutSource", "cbOutDestination", "bnOutChCopy", "bnExit"}},
+        {"fmChNameList",
+         360,
+         224,
+         {"gbInChNameList", "gbOutChNameList", "lbChNameListInA", "lbChNameListInB", "lbChNameListOut1",
+          "lbChNameListOut2", "lbChNameListOut3", "lbChNameListOut4", "edMatrixChNameInA", "edMatrixChNameInB",
+          "edMatrixChNameOut1", "edMatrixChNameOut2", "edMatrixChNameOut3", "edMatrixChNameOut4", "btnOK",
+          "btnCancel"}},
+        {"fmChannelName", 240, 148, {"lbChannelName", "lbChannel", "edName", "btnOK", "bnCancel"}},
+        {"fmLinkSel",
+         511,
+         297,
+         {"rzgLinkSelIn",   "rzgLinkSelOut",  "lbLinkSelInA",  "lbLinkSelInB",  "lbLinkSelOut1",  "lbLinkSelOut2",
+          "lbLinkSelOut3",  "lbLinkSelOut4",  "rzgLinkSelInA", "rzgLinkSelInB", "rzgLinkSelOut1", "rzgLinkSelOut2",
+          "rzgLinkSelOut3", "rzgLinkSelOut4", "rzbALinkInA",   "rzbBLinkInA",   "rzbBLinkInB",    "rzb1LinkOut1",
+          "rzb2LinkOut1",   "rzb2LinkOut2",   "rzb3LinkOut1",  "rzb3LinkOut2",  "rzb3LinkOut3",   "rzb4LinkOut1",
+          "rzb4LinkOut2",   "rzb4LinkOut3",   "rzb4LinkOut4",  "bnSet",         "bnExit"}},
+        {"fmRs232CodeEnglish", 754, 662, kViewerControls, true},
+        {"fmRs232Code", 745, 671, kViewerControls, true},
     };
 }
 
@@ -50,8 +78,8 @@ TEST_F(DialogsTest, EveryFormRendersWithItsNamedControls)
         auto *form = dynamic_cast<TForm *>(owner->FindComponent(c.name));
         ASSERT_NE(form, nullptr);
         EXPECT_EQ(form->Name(), c.name);
-        EXPECT_EQ(form->ClientWidth(), c.clientWidth);
-        EXPECT_EQ(form->ClientHeight(), c.clientHeight);
+        EXPECT_EQ(c.windowSize ? form->Width() : form->ClientWidth(), c.clientWidth);
+        EXPECT_EQ(c.windowSize ? form->Height() : form->ClientHeight(), c.clientHeight);
         for (const char *control : c.controls)
             EXPECT_NE(form->FindComponent(control), nullptr) << control;
         form->Show();
@@ -72,7 +100,8 @@ TEST_F(DialogsTest, EveryFormRendersWithItsNamedControls)
 TEST_F(DialogsTest, ChineseTextsRender)
 {
     host.language = "ChineseGB";
-    for (TForm *form : std::initializer_list<TForm *>{fmExit, fmNetworkSetup}) {
+    for (TForm *form : std::initializer_list<TForm *>{fmExit, fmNetworkSetup, fmTest, fmCopy, fmLinkSel, fmChannelName,
+                                                      fmRs232Code}) {
         form->Show();
         const QImage image = RenderControlImage(form);
         form->Close();

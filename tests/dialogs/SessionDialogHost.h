@@ -58,6 +58,15 @@ public:
     void SetStepValue(int value) override { session_.SetStepValue(value); }
     void StartFactoryReset() override {}
     void SendPeqReset(int) override {}
+    std::string GetChannelName(int) const override { return std::string(8, '\0'); }
+    void SetChannelName(int, const std::string &) override {}
+    void CopyChannel(int, int, bool) override {}
+    int GetChannelLinkMask(int) const override { return 0; }
+    void SetChannelLink(int, int) override {}
+    void SetChannelButtonCaption(int, int) override {}
+    void SetOverlayButtonsVisible(int, bool) override {}
+    void ReloadAllParameters() override {}
+    void ShowGainPage() override {}
 
     int disconnects = 0;
 

@@ -98,25 +98,7 @@ TCustomImageList *TTestPlotHost::GetImageList(int Index) const
 void TTestPlotHost::DefineProperties(TFiler *Filer)
 {
     inherited::DefineProperties(Filer);
-    auto define = [Filer](const char *name, TiPlotObjectManagerCustom *manager) {
-        Filer->DefineProperty(
-            QString::fromLatin1(name), [manager](TReader &r) { manager->ReadFromStream(r); },
-            [manager](TWriter &w) { manager->WriteToStream(w); }, manager->DoWriteToStream());
-    };
-    define("ToolBarManager", FMaster->ToolBarManager());
-    define("LegendManager", FMaster->LegendManager());
-    define("TableManager", FMaster->TableManager());
-    define("XAxisManager", FMaster->XAxisManager());
-    define("YAxisManager", FMaster->YAxisManager());
-    define("ChannelManager", FMaster->ChannelManager());
-    define("DataViewManager", FMaster->DataViewManager());
-    define("DataCursorManager", FMaster->DataCursorManager());
-    define("LimitManager", FMaster->LimitManager());
-    define("LabelManager", FMaster->LabelManager());
-    TiPlotTranslationManager *translations = FMaster->TranslationManager();
-    Filer->DefineProperty(
-        QStringLiteral("TranslationManager"), [translations](TReader &r) { translations->ReadFromStream(r); },
-        [translations](TWriter &w) { translations->WriteToStream(w); }, translations->DoWriteToStream());
+    FMaster->DefineCollections(Filer);
 }
 
 void ExpectOwnerChecks(

@@ -132,7 +132,7 @@ def loudspeaker():
 
 def dialog_pictures():
     rows = [(f"dialogs/button_{state}.bmp", lambda state=state: button_face(OLIVE, state, 76, 26))
-            for state in ("up", "hot", "down", "disabled")]
+            for state in ("up", "hot", "down", "staydown", "disabled")]
     rows += [
         ("dialogs/background.bmp", dialog_background),
         ("dialogs/icon_information.bmp", information_icon),

@@ -5,11 +5,14 @@ like, drawn by code so that they can be rebuilt and checked.
     tools/images/images.py            writes every picture under resources/images/
     tools/images/images.py --check    exits 1 (listing them) when a committed file differs
 
-The drawing lives in one module per area (widgets.py, dialogs.py, splash.py ...) over the raster
-helpers of raster.py; this file holds OUTPUTS, the table of every file written (path below
-resources/images/ -> picture). To add a picture set, write its function in its area's module and
-add its rows to OUTPUTS. Files ending in .bmp are written as 24-bit bitmaps, files ending in
-.png as RGBA PNG files.
+    tools/images/images.py --glyph-chars   prints the characters the pictures' texts use (the
+                                          input of glyph_table, which writes glyphs.txt)
+
+The drawing lives in one module per area (widgets.py, dialogs.py, splash.py, helppictures.py ...)
+over the raster helpers of raster.py and the text of glyphs.py; this file holds OUTPUTS, the table
+of every file written (path below resources/images/ -> picture). To add a picture set, write its
+function in its area's module and add its rows to OUTPUTS. A picture is written as a 24-bit bitmap
+(Picture) or, when it has an alpha channel (AlphaPicture) or its path ends in ".png", as a PNG.
 """
 
 import argparse
@@ -17,6 +20,7 @@ import pathlib
 import sys
 
 import dialogs
+import helppictures
 import pages
 import splash
 import widgets
@@ -35,6 +39,7 @@ OUTPUTS = [
     *dialogs.dialog_pictures(),
     ("mainwindow/scan_background.bmp", dialogs.scan_background),
     *pages.page_pictures(),
+    *helppictures.help_pictures(),
 ]
 
 
@@ -42,7 +47,11 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--check", action="store_true", help="compare with the committed files instead of writing")
     parser.add_argument("--root", type=pathlib.Path, default=ROOT, help="the images folder (resources/images)")
+    parser.add_argument("--glyph-chars", action="store_true", help="print the characters the pictures' texts use")
     args = parser.parse_args()
+    if args.glyph_chars:
+        print(helppictures.characters())
+        return 0
     differing = []
     for path, draw in OUTPUTS:
         data = encode(draw(), path)

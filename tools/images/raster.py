@@ -87,26 +87,28 @@ def round_rect_distance(px, py, left, top, right, bottom, radius):
 
 
 def png(picture):
-    """The picture as an 8-bit RGBA PNG file (no filtering, zlib level 9); (r, g, b) pixels are
-    opaque, (r, g, b, a) keep their alpha."""
+    """The picture as an 8-bit PNG file (no filtering, zlib level 9): RGBA when it has an alpha
+    channel (an AlphaPicture, or any (r, g, b, a) pixel; (r, g, b) pixels are then opaque), else RGB."""
+    alpha = isinstance(picture, AlphaPicture) or any(len(pixel) == 4 for row in picture.rows for pixel in row)
     raw = bytearray()
     for row in picture.rows:
         raw.append(0)
         for pixel in row:
-            raw += bytes(pixel if len(pixel) == 4 else (*pixel, 255))
+            raw += bytes(pixel if len(pixel) == 4 or not alpha else (*pixel, 255))
 
     def chunk(kind, data):
         body = kind + data
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
 
-    header = struct.pack(">IIBBBBB", picture.width, picture.height, 8, 6, 0, 0, 0)
+    header = struct.pack(">IIBBBBB", picture.width, picture.height, 8, 6 if alpha else 2, 0, 0, 0)
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) +
             chunk(b"IEND", b""))
 
 
-def encode(picture, path):
-    """The file of a picture: a PNG when the path ends in .png, else a 24-bit bitmap."""
-    return png(picture) if path.endswith(".png") else bmp24(picture)
+def encode(picture, path=""):
+    """The file of a picture: a PNG when it has an alpha channel or its path ends in ".png", else a
+    24-bit bitmap."""
+    return png(picture) if isinstance(picture, AlphaPicture) or str(path).endswith(".png") else bmp24(picture)
 
 
 def mix(a, b, t):

@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -48,6 +49,22 @@ TDateTime EncodeDate(int year, int month, int day)
         day > kDaysBeforeMonth[IsLeapYear(year)][month] - kDaysBeforeMonth[IsLeapYear(year)][month - 1])
         throw EConvertError(QStringLiteral("Invalid argument to date encode"));
     return static_cast<double>(DateToDays(year, month, day) - kDelta);
+}
+
+TDateTime IncMonth(TDateTime value, int NumberOfMonths)
+{
+    int year = 0, month = 0, day = 0;
+    DecodeDate(value, year, month, day);
+    const long long months = static_cast<long long>(year) * 12 + (month - 1) + NumberOfMonths;
+    const long long newYear = months >= 0 ? months / 12 : (months - 11) / 12;
+    const int newMonth = static_cast<int>(months - newYear * 12) + 1;
+    if (newYear < 1 || newYear > 9999)
+        throw EConvertError(QStringLiteral("Invalid argument to date encode"));
+    const int *table = kDaysBeforeMonth[IsLeapYear(static_cast<int>(newYear))];
+    day = std::min(day, table[newMonth] - table[newMonth - 1]);
+    const TDateTime date = EncodeDate(static_cast<int>(newYear), newMonth, day);
+    const double time = std::fabs(value - std::trunc(value));
+    return date >= 0 ? date + time : date - time;
 }
 
 TDateTime EncodeTime(int hour, int minute, int second, int msec)

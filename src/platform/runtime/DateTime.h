@@ -15,6 +15,9 @@ TDateTime EncodeTime(int hour, int minute, int second, int msec);
 void DecodeDate(TDateTime value, int &year, int &month, int &day);
 void DecodeTime(TDateTime value, int &hour, int &minute, int &second, int &msec);
 int DayOfWeek(TDateTime value);  // 1 = Sunday
+// The same day and time of day NumberOfMonths later (earlier when negative), the day cut to the
+// length of the target month; EConvertError when the target lies outside years 1 to 9999.
+TDateTime IncMonth(TDateTime value, int NumberOfMonths);
 bool IsLeapYear(int year);
 
 TDateTime Now();

@@ -225,6 +225,12 @@ private:
                 invalid();
             return;
         case TTypeKind::String:
+            // Binary data given to a text property is text of one byte per character (a stored
+            // document, for example a label's rich text read from a file).
+            if (v.kind == TFormValue::Kind::Binary) {
+                pi.SetStr(obj, QString::fromLatin1(v.Bytes));
+                return;
+            }
             if (v.kind != TFormValue::Kind::String)
                 invalid();
             pi.SetStr(obj, v.Text);

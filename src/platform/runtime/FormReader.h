@@ -31,6 +31,9 @@
 //    (pictures: Bitmaps.Up = {89504E47...}). A picture's "File" is a whole picture file in any
 //    format the picture reads (Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'); it is read
 //    only, the form writer writes the picture back as its Data.
+//  - Binary data given to a text property becomes text of one character per byte (0..255), so a
+//    stored document can come from a file (RichText = @':/help/document.rtf'); the form writer
+//    writes it back as a string.
 //  - An event property names a handler of the form class (OnClick = btnOKClick); a component
 //    reference names a component of the form (PopupMenu = pmMain), resolved after all components
 //    exist.

@@ -1,6 +1,7 @@
 #include "plotlib/channels/iPlotChannelCustom.h"
 
 #include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Exception.h"
 
 T_IMPLEMENT_CLASS(TiPlotChannelCustom)
 {
@@ -40,7 +41,78 @@ void TiPlotChannelCustom::SetYAxisName(const QString &Value)
     DoChange();
 }
 
-void TiPlotChannelCustom::Clear() {}
+// ---- Points -------------------------------------------------------------------------------------
+
+const TiPlotChannelCustom::Point &TiPlotChannelCustom::At(int Index) const
+{
+    if (Index < 0 || Index >= Count())
+        throw Exception(QStringLiteral("Index out of Bounds"));
+    return FPoints[static_cast<std::size_t>(Index)];
+}
+
+void TiPlotChannelCustom::SetCount(int Value)
+{
+    if (Value >= 0 && Value < Count())
+        FPoints.resize(static_cast<std::size_t>(Value));
+    DoChange();
+}
+
+int TiPlotChannelCustom::AddXY(double X, double Y)
+{
+    FPoints.push_back(Point{X, Y});
+    DoChange();
+    return Count() - 1;
+}
+
+double TiPlotChannelCustom::GetX(int Index) const
+{
+    return At(Index).X;
+}
+
+double TiPlotChannelCustom::GetY(int Index) const
+{
+    return At(Index).Y;
+}
+
+bool TiPlotChannelCustom::GetNull(int Index) const
+{
+    return At(Index).Null;
+}
+
+bool TiPlotChannelCustom::GetEmpty(int Index) const
+{
+    return At(Index).Empty;
+}
+
+void TiPlotChannelCustom::SetNull(int Index, bool Value)
+{
+    const_cast<Point &>(At(Index)).Null = Value;
+    DoChange();
+}
+
+void TiPlotChannelCustom::SetEmpty(int Index, bool Value)
+{
+    const_cast<Point &>(At(Index)).Empty = Value;
+    DoChange();
+}
+
+void TiPlotChannelCustom::Clear()
+{
+    FPoints.clear();
+    DoChange();
+}
+
+void TiPlotChannelCustom::DeletePoints(int Size)
+{
+    if (Size == Count()) {
+        Clear();
+        return;
+    }
+    if (Size < 0 || Size > Count())
+        throw Exception(QStringLiteral("Delete size out of Range"));
+    FPoints.erase(FPoints.begin(), FPoints.begin() + Size);
+    DoChange();
+}
 
 void TiPlotChannelCustom::AddMenuItems(TPopupMenu *PopupMenu)
 {

@@ -1,9 +1,11 @@
 #pragma once
 // TiPlotChannelCustom: the base of a plot's channels (the strip-chart and the XY channel), a plot
 // object made by the channel manager through the plot's channel class (TiPlotChannelClass). For
-// now a channel carries what the managers need: its title text, its colour (the channel manager
-// picks a new channel's colour from its palette), the names of its axes, its legend entry's
-// rectangle (where the keyboard opens its popup menu) and the clearing of its data. GUI thread.
+// now a channel carries what the managers and the plot need: its title text, its colour (the
+// channel manager picks a new channel's colour from its palette), the names of its axes, its
+// legend entry's rectangle (where the keyboard opens its popup menu), and its points in a plain
+// growing list (X, Y, null and empty flags) with the accessors the plot copies points through.
+// Every change of the points repaints (DoChange). GUI thread.
 
 #include "plotlib/plot/iPlotObjects.h"
 
@@ -24,8 +26,24 @@ class TiPlotChannelCustom : public TiPlotManagerObject {
     TRect LegendRect() const { return FLegendRect; }
     void SetLegendRect(const TRect &Value) { FLegendRect = Value; }
 
+    // ---- Points (logical indexes 0 ... Count - 1, the oldest first) ----
+    int Count() const { return static_cast<int>(FPoints.size()); }
+    // A smaller count keeps the first, oldest points; a larger one changes nothing.
+    void SetCount(int Value);
+    // A valid point; answers its index.
+    virtual int AddXY(double X, double Y);
+    // Each raises "Index out of Bounds" outside the points.
+    double GetX(int Index) const;
+    double GetY(int Index) const;
+    bool GetNull(int Index) const;
+    bool GetEmpty(int Index) const;
+    void SetNull(int Index, bool Value);
+    void SetEmpty(int Index, bool Value);
     // Deletes every point.
     virtual void Clear();
+    // Removes the Size oldest points; Size equal to Count clears. Outside 0 ... Count raises
+    // "Delete size out of Range" and changes nothing.
+    void DeletePoints(int Size);
 
     // Base, then "Edit...".
     void AddMenuItems(TPopupMenu *PopupMenu) override;
@@ -39,6 +57,17 @@ protected:
     QString FXAxisName;
     QString FYAxisName;
     TRect FLegendRect;
+
+private:
+    struct Point {
+        double X = 0;
+        double Y = 0;
+        bool Null = false;
+        bool Empty = false;
+    };
+    const Point &At(int Index) const;
+
+    std::vector<Point> FPoints;
 };
 
 // A class reference to a channel class: the class the channel manager makes new channels of.

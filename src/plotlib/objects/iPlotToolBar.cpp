@@ -16,3 +16,9 @@ void TiPlotToolBar::AddMenuItems(TPopupMenu *PopupMenu)
     inherited::AddMenuItems(PopupMenu);
     AddEditMenuItem(PopupMenu);
 }
+
+void TiPlotToolBar::DoButtonClickSelect()
+{
+    FSelectActive = !FSelectActive;
+    DoChange();
+}

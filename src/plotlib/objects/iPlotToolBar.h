@@ -1,14 +1,36 @@
 #pragma once
-// TiPlotToolBar: the row of command buttons of a plot, a layout object in a band of its own. For now it carries
-// what the managers and the layout manager need; a new one lies in the horizontal stack. GUI thread.
+// TiPlotToolBar: the row of command buttons of a plot, a layout object in a band of its own. For
+// now it carries what the managers, the layout manager and the plot need: a new one lies in the
+// horizontal stack, and its select mode, which the plot reads and sets through toolbar 0. GUI
+// thread.
 
 #include "plotlib/plot/iPlotObjects.h"
+
+// clang-format off
+// The toolbar's commands, as the plot's toolbar events name them.
+enum TiPlotToolBarButtonType {
+    iptbbtResume, iptbbtPause, iptbbtScrollAxesMode, iptbbtZoomAxesMode, iptbbtSelect, iptbbtZoomBox, iptbbtZoomOut,
+    iptbbtZoomIn, iptbbtCursor, iptbbtEdit, iptbbtCopy, iptbbtSave, iptbbtPrint, iptbbtPreview
+};
+inline constexpr auto iPlotToolBarButtonTypeNames = EnumNames<TiPlotToolBarButtonType>(
+    "iptbbtResume", "iptbbtPause", "iptbbtScrollAxesMode", "iptbbtZoomAxesMode", "iptbbtSelect", "iptbbtZoomBox",
+    "iptbbtZoomOut", "iptbbtZoomIn", "iptbbtCursor", "iptbbtEdit", "iptbbtCopy", "iptbbtSave", "iptbbtPrint",
+    "iptbbtPreview");
+// clang-format on
 
 class TiPlotToolBar : public TiPlotLayoutObject {
     T_DECLARE_CLASS(TiPlotToolBar, TiPlotLayoutObject)
     TiPlotToolBar(TWinControl *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
                   TNotifyEvent AOnRename);
 
+    // The select button is down.
+    bool SelectActive() const { return FSelectActive; }
+    // Presses the select button: the select mode toggles.
+    virtual void DoButtonClickSelect();
+
     // Base, then "Edit...".
     void AddMenuItems(TPopupMenu *PopupMenu) override;
+
+private:
+    bool FSelectActive = false;
 };

@@ -1,5 +1,7 @@
 #include "plotlib/plot/iPlotMasterManager.h"
 
+#include "platform/runtime/Filer.h"
+
 #include <utility>
 
 // ---- Life ---------------------------------------------------------------------------------------
@@ -295,6 +297,29 @@ void TiPlotMasterManager::ShowToolBars(bool Value)
         return;
     for (int i = 0; i < FToolBarManager->Count(); ++i)
         FToolBarManager->Items(i)->SetVisible(Value);
+}
+
+void TiPlotMasterManager::DefineCollections(TFiler *Filer)
+{
+    auto define = [Filer](const char *Name, TiPlotObjectManagerCustom *Manager) {
+        Filer->DefineProperty(
+            QString::fromLatin1(Name), [Manager](TReader &Reader) { Manager->ReadFromStream(Reader); },
+            [Manager](TWriter &Writer) { Manager->WriteToStream(Writer); }, Manager->DoWriteToStream());
+    };
+    define("ToolBarManager", FToolBarManager);
+    define("LegendManager", FLegendManager);
+    define("TableManager", FTableManager);
+    define("XAxisManager", FXAxisManager);
+    define("YAxisManager", FYAxisManager);
+    define("ChannelManager", FChannelManager);
+    define("DataViewManager", FDataViewManager);
+    define("DataCursorManager", FDataCursorManager);
+    define("LimitManager", FLimitManager);
+    define("LabelManager", FLabelManager);
+    TiPlotTranslationManager *translations = FTranslationManager;
+    Filer->DefineProperty(
+        QStringLiteral("TranslationManager"), [translations](TReader &Reader) { translations->ReadFromStream(Reader); },
+        [translations](TWriter &Writer) { translations->WriteToStream(Writer); }, translations->DoWriteToStream());
 }
 
 void TiPlotMasterManager::ClearAllData()

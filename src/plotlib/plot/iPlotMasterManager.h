@@ -87,6 +87,12 @@ public:
     const TiPlotChannelClass &ChannelClass() const { return FChannelClass; }
     void SetChannelClass(const TiPlotChannelClass &Value);
     void ShowToolBars(bool Value);
+    // Defines the streams of the plot's form that carry the objects: "ToolBarManager",
+    // "LegendManager", "TableManager", "XAxisManager", "YAxisManager", "ChannelManager",
+    // "DataViewManager", "DataCursorManager", "LimitManager", "LabelManager" (each written while
+    // its manager holds objects) and "TranslationManager" (while it holds pairs). Annotations
+    // are not streamed.
+    void DefineCollections(TFiler *Filer);
     // Clears every channel and resets the first alignment of every axis.
     void ClearAllData();
     void DeSelectAll();

@@ -1,6 +1,7 @@
 #include "plotlib/plot/iPlotObjects.h"
 
 #include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/ClassRegistry.h"
 #include "platform/runtime/Exception.h"
 #include "platform/runtime/IntervalTimer.h"
 #include "platform/ui/ControlsWinControl.h"
@@ -460,6 +461,12 @@ void TiMenuItem::ObjectClick(TObject *)
 }
 
 // ---- TiPlotManagerObject ------------------------------------------------------------------------
+
+bool iIsKindOf(const TObject *Object, const QString &ClassName)
+{
+    const TClassInfo *cls = GetClass(ClassName);
+    return Object && cls && Object->InheritsFrom(*cls);
+}
 
 TWinControl *iCheckPlotOwner(TWinControl *AOwner, const QString &OwnerMessage, const TNotifyEvent &AOnChange,
                              const TNotifyEvent &AOnInsert, const TNotifyEvent &AOnRemove, const TNotifyEvent &AOnRename)

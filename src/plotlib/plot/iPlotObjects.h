@@ -175,6 +175,15 @@ class TiPlotObject : public TPersistent {
 protected:
     // The owner as the plot control, or nullptr.
     TiPlotHost *Host() const;
+    // Stores a value that differs from Field, then DoChange; an equal value changes nothing.
+    template <class T>
+    void SetField(const T &Value, T &Field)
+    {
+        if (Field == Value)
+            return;
+        Field = Value;
+        DoChange();
+    }
     // Appends "Edit..." (translated) when UserCanEdit; its click raises OnEdit.
     void AddEditMenuItem(TPopupMenu *PopupMenu);
     // A new visible item at the end of the popup menu whose click runs Click while this object
@@ -214,6 +223,11 @@ private:
     std::vector<TiMenuItem *> FMenuItems;
     std::shared_ptr<char> FLife = std::make_shared<char>();
 };
+
+// Object's class is, or descends from, the registered class of that name; false while no such
+// class is registered. For kinds whose classes come with other sources (the strip-chart plot and
+// its channel).
+bool iIsKindOf(const TObject *Object, const QString &ClassName);
 
 // The checks of what a manager makes for a plot (objects and managers): OwnerMessage without an
 // owner, else "OnChange event handler can not be null", "OnInsert event handler can not be null",

@@ -137,6 +137,18 @@ TEST(FormReader, WriterLeavesOutDefaultsAndWritesChanges)
     EXPECT_EQ(WriteComponentToText(&again), text);
 }
 
+// A file holding the bytes, in a folder that goes with it.
+struct DataFile {
+    explicit DataFile(const QByteArray &bytes) : name(dir.filePath(QStringLiteral("data.bin")))
+    {
+        QFile file(name);
+        written = dir.isValid() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+    QTemporaryDir dir;
+    QString name;
+    bool written = false;
+};
+
 // Binary data may be the bytes of a file instead of hex digits; the result is the same.
 TEST(FormReader, BinaryDataMayComeFromAFile)
 {
@@ -147,18 +159,31 @@ TEST(FormReader, BinaryDataMayComeFromAFile)
     const QByteArray bytes =
         QByteArray::fromHex(text.mid(open + 11, close - open - 11).remove(QRegularExpression("\\s")).toLatin1());
     ASSERT_EQ(bytes.size(), 40);
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QFile file(dir.filePath(QStringLiteral("picture.bin")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    const DataFile file(bytes);
+    ASSERT_TRUE(file.written);
 
     QString fromFile = text;
-    fromFile.replace(open, close + 1 - open, QStringLiteral("Picture = @'%1'").arg(file.fileName()));
+    fromFile.replace(open, close + 1 - open, QStringLiteral("Picture = @'%1'").arg(file.name));
     LoadedForm loaded(fromFile);
     EXPECT_EQ(loaded.form->btnOk->Picture()->Data, bytes);
     EXPECT_EQ(WriteComponentToText(loaded.form.get()), WriteComponentToText(LoadedForm(text).form.get()));
+}
+
+// A text property given binary data takes one character per byte, every byte value kept.
+TEST(FormReader, TextMayComeFromAFileOneCharacterPerByte)
+{
+    QByteArray bytes("{\\rtf1 caf\xE9}\r\n");
+    bytes.append('\0').append('\xFF');
+    const DataFile file(bytes);
+    ASSERT_TRUE(file.written);
+
+    const QString text = Fixture().replace(QStringLiteral("'It''s a title'#13#10'second line'"),
+                                           QStringLiteral("@'%1'").arg(file.name));
+    LoadedForm loaded(text);
+    const QString caption = loaded.form->lbTitle->Caption;
+    ASSERT_EQ(caption.size(), bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        EXPECT_EQ(caption[i].unicode(), static_cast<unsigned char>(bytes[i])) << i;
 }
 
 struct BadCase {

@@ -149,6 +149,26 @@ TEST(FormatDateTime, Specifiers)
     EXPECT_THROW(EncodeDate(2023, 2, 29), EConvertError);
 }
 
+TEST(IncMonth, KeepsDayAndTimeAndCutsTheDayToTheMonth)
+{
+    struct Case {
+        const char *name;
+        TDateTime from;
+        int months;
+        TDateTime to;
+    };
+    const TDateTime noon = 0.5;
+    const Case cases[] = {
+        {"one month on", EncodeDate(2024, 3, 5) + noon, 1, EncodeDate(2024, 4, 5) + noon},
+        {"across the year back", EncodeDate(2024, 2, 1), -3, EncodeDate(2023, 11, 1)},
+        {"to a shorter month", EncodeDate(2024, 1, 31), 1, EncodeDate(2024, 2, 29)},
+        {"whole years", EncodeDate(2000, 2, 29), 12, EncodeDate(2001, 2, 28)},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(IncMonth(c.from, c.months), c.to) << c.name;
+    EXPECT_THROW(IncMonth(EncodeDate(9999, 12, 1), 1), EConvertError);
+}
+
 TEST(Conversions, TextToNumbersWithDotDecimalSeparator)
 {
     EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral(" 2.5 ")), 2.5);

@@ -1,0 +1,5 @@
+#include "plotlib/channels/iXYPlotChannel.h"
+
+#include "platform/runtime/ClassBuilder.h"
+
+T_IMPLEMENT_CLASS(TiXYPlotChannel) {}
