@@ -31,6 +31,10 @@ protected:
             form->Plots[static_cast<std::size_t>(c)]->Control = &PlotControl(c);
         // The plots size their pages when first painted, as on the shown main window.
         RenderControlImage(form.get());
+        // The form starts with the focus in a field of the first table, which reports its row
+        // when the focus goes; it goes to a read-only text instead.
+        At<TCurvyEdit>("cvdEqGain", ChInA).SetFocus();
+        form->Sent.clear();
     }
     void TearDown() override
     {
