@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/ui/Panel.h"
+
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -128,6 +131,48 @@ TEST_F(CrossoverEditorTest, ALinkGroupStoresTheCrossoverForEveryMemberAndSendsOn
     EXPECT_EQ(form->Model.GetCrossover(ChOut2).HighPass.Freq, 120);
     EXPECT_EQ(form->Model.GetCrossover(ChOut2).HighPass.Type, 20);
     EXPECT_EQ(form->Model.GetCrossover(ChOut3).HighPass.Freq, form->Model.GetCrossover(ChOut4).HighPass.Freq);
+}
+
+}  // namespace
+
+namespace {
+
+// The Out pages with bands, a band selected and both crossovers set render in many colours; the
+// pictures go to pages_PageTestEq_<page>.png in the working folder for a person to look at.
+TEST_F(CrossoverEditorTest, OutPagesRenderWithABandSelectedAndCrossoversSet)
+{
+    const PeqBandRecord bands[] = {
+        {.Gain = 180, .Freq = 40, .Q = 20, .Type = 0},  {.Gain = 60, .Freq = 90, .Q = 35, .Type = 0},
+        {.Gain = 150, .Freq = 140, .Q = 10, .Type = 1}, {.Gain = 90, .Freq = 190, .Q = 45, .Type = 0},
+        {.Gain = 200, .Freq = 250, .Q = 10, .Type = 2},
+    };
+    for (int c : {ChOut1, ChOut2}) {
+        for (std::size_t b = 0; b < std::size(bands); ++b) {
+            form->ControlsUpdating = true;
+            form->Model.SetPeqBand(c, static_cast<int>(b), bands[b], 0);
+            const PeqBandRecord &r = bands[b];
+            Table(c).SetEqParamValue(static_cast<int>(b), IndexToFreq(r.Freq), r.Q, IndexToGain(r.Gain), r.Type, false);
+            form->ControlsUpdating = false;
+        }
+        form->Pages.DrawPeqCurves(&PlotControl(c));
+        PickSlope(LowCutSlope(c), 9);
+        LowCutBar(c).SetPosition(60);
+        PickSlope(At<TRzComboBox>("rzcHighCutSlop", c), 17);
+        At<TAdvTrackBar>("isHighCutFreq", c).SetPosition(270);
+        Tick();
+    }
+    TInputRouter::Click(form.get(), BandButton(ChOut2, 3).ClientToParent(TPoint(5, 5), form.get()));
+    TInputRouter::Click(form.get(), BandButton(ChOut1, 1).ClientToParent(TPoint(5, 5), form.get()));
+    for (const char *page : {"Out1", "Out2"}) {
+        const QImage image = RenderControlImage(&Control<TPanel>(QStringLiteral("plPage") + page));
+        ASSERT_FALSE(image.isNull());
+        std::set<QRgb> colours;
+        for (int y = 0; y < image.height(); y += 3)
+            for (int x = 0; x < image.width(); x += 3)
+                colours.insert(image.pixel(x, y));
+        EXPECT_GT(colours.size(), 40u) << page;
+        image.save(QStringLiteral("pages_PageTestEq_%1.png").arg(QString::fromLatin1(page)));
+    }
 }
 
 }  // namespace

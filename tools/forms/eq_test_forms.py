@@ -14,7 +14,7 @@ import argparse
 import sys
 
 from pages_test_forms import (BLACK, INPUTS, PAGE_BACK, Q, ROOT, SUFFIXES, WHITE, Obj, area, bounds, button,
-                              fader, label, value_box)
+                              fader, font, label, value_box)
 
 FILE = "PageTestEq.dfm"
 PAGE_HEIGHT = 590
@@ -42,7 +42,7 @@ def band_table(c):
     return Obj(f"peqPeq{s}", "TMyPEQAllpass", {
         **bounds(6, 8, 470, 270), "Tag": c, "ChannelNumber": rows, "UpdownVisable": False, "Caption": Q(""),
         "Color": PAGE_BACK, "EditBackColor": "$00DFFFFF", "BypassBackColor": "$00C0C0C0", "LabelColor": WHITE,
-        "OnChange": "peqPeqInAChange", "OnEditMouseDown": "peqPeqInAEditMouseDown",
+        **font(BLACK), "OnChange": "peqPeqInAChange", "OnEditMouseDown": "peqPeqInAEditMouseDown",
         "OnPeqTypeMouseWheel": "peqPeqInAPeqTypeMouseWheel"})
 
 
@@ -72,7 +72,7 @@ def crossover(c, prefix, left, position, text, caption):
     s = SUFFIXES[c]
     slope = Obj(f"rzc{prefix}Slop{s}", "TRzComboBox", {
         **bounds(left + 46, 60, 88, 21), "Tag": c, "Style": "csDropDownList", "Items.Strings": literal_items(SLOPES),
-        "ItemIndex": 19, "OnChange": f"rzc{prefix}SlopInAChange", "OnMouseWheel": f"rzc{prefix}SlopInAMouseWheel"})
+        "ItemIndex": 19, **font(BLACK), "OnChange": f"rzc{prefix}SlopInAChange", "OnMouseWheel": f"rzc{prefix}SlopInAMouseWheel"})
     return [
         label(f"lb{prefix}{s}", left + 4, 8, caption),
         fader(f"is{prefix}Freq{s}", left + 8, 26, 210, 0, 300, c, f"is{prefix}FreqInAChange", position=position,

@@ -77,6 +77,8 @@ object fmPageTest: TfmPageTest
         EditBackColor = $00DFFFFF
         BypassBackColor = $00C0C0C0
         LabelColor = clWhite
+        ParentFont = False
+        Font.Color = clBlack
         OnChange = peqPeqInAChange
         OnEditMouseDown = peqPeqInAEditMouseDown
         OnPeqTypeMouseWheel = peqPeqInAPeqTypeMouseWheel
@@ -419,6 +421,8 @@ object fmPageTest: TfmPageTest
 'BL -48'
 'LK -48')
         ItemIndex = 19
+        ParentFont = False
+        Font.Color = clBlack
         OnChange = rzcLowCutSlopInAChange
         OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
@@ -511,6 +515,8 @@ object fmPageTest: TfmPageTest
 'BL -48'
 'LK -48')
         ItemIndex = 19
+        ParentFont = False
+        Font.Color = clBlack
         OnChange = rzcHighCutSlopInAChange
         OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
@@ -623,6 +629,8 @@ object fmPageTest: TfmPageTest
         EditBackColor = $00DFFFFF
         BypassBackColor = $00C0C0C0
         LabelColor = clWhite
+        ParentFont = False
+        Font.Color = clBlack
         OnChange = peqPeqInAChange
         OnEditMouseDown = peqPeqInAEditMouseDown
         OnPeqTypeMouseWheel = peqPeqInAPeqTypeMouseWheel
@@ -965,6 +973,8 @@ object fmPageTest: TfmPageTest
 'BL -48'
 'LK -48')
         ItemIndex = 19
+        ParentFont = False
+        Font.Color = clBlack
         OnChange = rzcLowCutSlopInAChange
         OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
@@ -1057,6 +1067,8 @@ object fmPageTest: TfmPageTest
 'BL -48'
 'LK -48')
         ItemIndex = 19
+        ParentFont = False
+        Font.Color = clBlack
         OnChange = rzcHighCutSlopInAChange
         OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
@@ -1169,6 +1181,8 @@ object fmPageTest: TfmPageTest
         EditBackColor = $00DFFFFF
         BypassBackColor = $00C0C0C0
         LabelColor = clWhite
+        ParentFont = False
+        Font.Color = clBlack
         OnChange = peqPeqInAChange
         OnEditMouseDown = peqPeqInAEditMouseDown
         OnPeqTypeMouseWheel = peqPeqInAPeqTypeMouseWheel
@@ -1531,6 +1545,8 @@ object fmPageTest: TfmPageTest
 'BL -48'
 'LK -48')
         ItemIndex = 19
+        ParentFont = False
+        Font.Color = clBlack
         OnChange = rzcLowCutSlopInAChange
         OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
@@ -1623,6 +1639,8 @@ object fmPageTest: TfmPageTest
 'BL -48'
 'LK -48')
         ItemIndex = 19
+        ParentFont = False
+        Font.Color = clBlack
         OnChange = rzcHighCutSlopInAChange
         OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
@@ -1735,6 +1753,8 @@ object fmPageTest: TfmPageTest
         EditBackColor = $00DFFFFF
         BypassBackColor = $00C0C0C0
         LabelColor = clWhite
+        ParentFont = False
+        Font.Color = clBlack
         OnChange = peqPeqInAChange
         OnEditMouseDown = peqPeqInAEditMouseDown
         OnPeqTypeMouseWheel = peqPeqInAPeqTypeMouseWheel
@@ -2097,6 +2117,8 @@ object fmPageTest: TfmPageTest
 'BL -48'
 'LK -48')
         ItemIndex = 19
+        ParentFont = False
+        Font.Color = clBlack
         OnChange = rzcLowCutSlopInAChange
         OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
@@ -2189,6 +2211,8 @@ object fmPageTest: TfmPageTest
 'BL -48'
 'LK -48')
         ItemIndex = 19
+        ParentFont = False
+        Font.Color = clBlack
         OnChange = rzcHighCutSlopInAChange
         OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
@@ -2301,6 +2325,8 @@ object fmPageTest: TfmPageTest
         EditBackColor = $00DFFFFF
         BypassBackColor = $00C0C0C0
         LabelColor = clWhite
+        ParentFont = False
+        Font.Color = clBlack
         OnChange = peqPeqInAChange
         OnEditMouseDown = peqPeqInAEditMouseDown
         OnPeqTypeMouseWheel = peqPeqInAPeqTypeMouseWheel
@@ -2663,6 +2689,8 @@ object fmPageTest: TfmPageTest
 'BL -48'
 'LK -48')
         ItemIndex = 19
+        ParentFont = False
+        Font.Color = clBlack
         OnChange = rzcLowCutSlopInAChange
         OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
@@ -2755,6 +2783,8 @@ object fmPageTest: TfmPageTest
 'BL -48'
 'LK -48')
         ItemIndex = 19
+        ParentFont = False
+        Font.Color = clBlack
         OnChange = rzcHighCutSlopInAChange
         OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
@@ -2867,6 +2897,8 @@ object fmPageTest: TfmPageTest
         EditBackColor = $00DFFFFF
         BypassBackColor = $00C0C0C0
         LabelColor = clWhite
+        ParentFont = False
+        Font.Color = clBlack
         OnChange = peqPeqInAChange
         OnEditMouseDown = peqPeqInAEditMouseDown
         OnPeqTypeMouseWheel = peqPeqInAPeqTypeMouseWheel
@@ -3229,6 +3261,8 @@ object fmPageTest: TfmPageTest
 'BL -48'
 'LK -48')
         ItemIndex = 19
+        ParentFont = False
+        Font.Color = clBlack
         OnChange = rzcLowCutSlopInAChange
         OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
@@ -3321,6 +3355,8 @@ object fmPageTest: TfmPageTest
 'BL -48'
 'LK -48')
         ItemIndex = 19
+        ParentFont = False
+        Font.Color = clBlack
         OnChange = rzcHighCutSlopInAChange
         OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
