@@ -21,10 +21,10 @@ const std::uint8_t *ChannelNames::GetChannelName(int channel) const
 
 void ChannelNames::SetChannelName(int channel, std::string_view name)
 {
-    auto *label = FindChannelControl<TLabel>(host_, "lbMatrixChName", channel);
-    auto *button = label ? FindChannelControl<TRzBmpButton>(host_, "rzbMenu", channel) : nullptr;
-    if (!button)
+    const auto controls = FindChannelControls<TLabel, TRzBmpButton>(host_, channel, "lbMatrixChName", "rzbMenu");
+    if (!controls)
         return;
+    const auto [label, button] = *controls;
     const QString text = DeviceTextToWindow(name, ChannelNameSize);
     label->SetCaption(text);
     button->SetHint(text);

@@ -66,4 +66,6 @@ void DescribeChannelPageHandlers(TClassBuilder<Form> &b, ChannelPages Form::*pag
     b.Forward("rzcLowCutSlopInAMouseWheel", pages, &CrossoverEditor::rzcLowCutSlopInAMouseWheel);
     b.Forward("rzcHighCutSlopInAMouseWheel", pages, &CrossoverEditor::rzcHighCutSlopInAMouseWheel);
     b.Forward("tmHpLpCurveTimer", pages, &CrossoverEditor::tmHpLpCurveTimer);
+    // Menu.
+    b.Forward("CopyClick", pages, &ChannelPages::CopyClick);
 }

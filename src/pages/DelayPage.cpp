@@ -123,12 +123,11 @@ void DelayPage::isDelayInAChange(TObject *Sender)
         return;
     const int c = TagChannel(*slider);
     const int position = slider->Position();
-    auto *edit = FindChannelControl<TCurvyEdit>(host_, "cvdDelay", c);
-    auto *picture = edit ? FindChannelControl<TImage>(host_, "imDelay", c) : nullptr;
-    auto *line = picture ? FindChannelControl<TLabel>(host_, "lbDelayLine", c) : nullptr;
-    auto *time = line ? FindChannelControl<TLabel>(host_, "lbFftDelayTime", c) : nullptr;
-    if (!time)
+    const auto controls = FindChannelControls<TCurvyEdit, TImage, TLabel, TLabel>(host_, c, "cvdDelay", "imDelay",
+                                                                                  "lbDelayLine", "lbFftDelayTime");
+    if (!controls)
         return;
+    const auto [edit, picture, line, time] = *controls;
     const auto placeTime = [&] {
         time->SetBounds(picture->Left() + picture->Width(), picture->Top() + picture->Height() / 4, time->Width(),
                         time->Height());
@@ -146,11 +145,11 @@ void DelayPage::isDelayInAChange(TObject *Sender)
 
 void DelayPage::UpdateDelayLine(int channel)
 {
-    auto *picture = FindChannelControl<TImage>(host_, "imDelay", channel);
-    auto *line = picture ? FindChannelControl<TLabel>(host_, "lbDelayLine", channel) : nullptr;
-    auto *time = line ? FindChannelControl<TLabel>(host_, "lbFftDelayTime", channel) : nullptr;
-    if (!time)
+    const auto controls =
+        FindChannelControls<TImage, TLabel, TLabel>(host_, channel, "imDelay", "lbDelayLine", "lbFftDelayTime");
+    if (!controls)
         return;
+    const auto [picture, line, time] = *controls;
     time->SetBounds(picture->Left() + picture->Width(), picture->Top() + picture->Height() / 4, time->Width(),
                     time->Height());
     line->SetCaption(DelayDashes((picture->Left() - PictureStart) / DashWidth));
@@ -160,13 +159,11 @@ void DelayPage::MirrorDelayToLinked(int channel, int samples, int pictureLeft)
 {
     const QString text = ModelDelayText(samples);
     links_.MirrorToGroup(channel, LinkGroups::Flag::Set, [&](int k) {
-        auto *picture = FindChannelControl<TImage>(host_, "imDelay", k);
-        auto *time = picture ? FindChannelControl<TLabel>(host_, "lbFftDelayTime", k) : nullptr;
-        auto *line = time ? FindChannelControl<TLabel>(host_, "lbDelayLine", k) : nullptr;
-        auto *edit = line ? FindChannelControl<TCurvyEdit>(host_, "cvdDelay", k) : nullptr;
-        auto *slider = edit ? FindChannelControl<TAdvTrackBar>(host_, "isDelay", k) : nullptr;
-        if (!slider)
+        const auto controls = FindChannelControls<TImage, TLabel, TLabel, TCurvyEdit, TAdvTrackBar>(
+            host_, k, "imDelay", "lbFftDelayTime", "lbDelayLine", "cvdDelay", "isDelay");
+        if (!controls)
             return false;
+        const auto [picture, time, line, edit, slider] = *controls;
         picture->SetLeft(pictureLeft);
         time->SetLeft(picture->Left() + picture->Width());
         UpdateDelayLine(k);
@@ -186,11 +183,11 @@ void DelayPage::rzbUnit0Click(TObject *Sender)
         return;
     const int unit = static_cast<int>(button->Tag());
     for (int c = 0; c < ChannelCount; ++c) {
-        auto *edit = FindChannelControl<TCurvyEdit>(host_, "cvdDelay", c);
-        auto *slider = edit ? FindChannelControl<TAdvTrackBar>(host_, "isDelay", c) : nullptr;
-        auto *time = slider ? FindChannelControl<TLabel>(host_, "lbFftDelayTime", c) : nullptr;
-        if (!time)
+        const auto controls =
+            FindChannelControls<TCurvyEdit, TAdvTrackBar, TLabel>(host_, c, "cvdDelay", "isDelay", "lbFftDelayTime");
+        if (!controls)
             return;
+        const auto [edit, slider, time] = *controls;
         const QString text = DelayText(slider->Position(), unit);
         edit->SetText(text);
         time->SetCaption(text);
@@ -240,10 +237,10 @@ void DelayPage::lbDelayLineInAMouseDown(TObject *Sender, TMouseButton, TShiftSta
     if (!sender)
         return;
     const int c = TagChannel(*sender);
-    auto *picture = FindChannelControl<TImage>(host_, "imDelay", c);
-    auto *line = picture ? FindChannelControl<TLabel>(host_, "lbDelayLine", c) : nullptr;
-    if (!line)
+    const auto controls = FindChannelControls<TImage, TLabel>(host_, c, "imDelay", "lbDelayLine");
+    if (!controls)
         return;
+    const auto [picture, line] = *controls;
     if (std::abs(X - (picture->Left() - GrabOffset)) < GrabReach && std::abs(Y - line->Height() / 2) < GrabReach) {
         dragging_ = true;
         // Every button drags; the framework captures the mouse for the left one only.

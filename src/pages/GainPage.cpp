@@ -43,11 +43,11 @@ void GainPage::GainChange(TObject *sender, const char *twinPrefix)
     if (!slider)
         return;
     const int c = TagChannel(*slider);
-    auto *edit = FindChannelControl<TCurvyEdit>(host_, "cvdGain", c);
-    auto *backupEdit = edit ? FindChannelControl<TCurvyEdit>(host_, "cvdGainBackup", c) : nullptr;
-    auto *twin = backupEdit ? FindChannelControl<TAdvTrackBar>(host_, twinPrefix, c) : nullptr;
-    if (!twin)
+    const auto controls =
+        FindChannelControls<TCurvyEdit, TCurvyEdit, TAdvTrackBar>(host_, c, "cvdGain", "cvdGainBackup", twinPrefix);
+    if (!controls)
         return;
+    const auto [edit, backupEdit, twin] = *controls;
     const int position = slider->Position();
     twin->SetPosition(position);
     const QString text = GainText(position);
@@ -61,12 +61,11 @@ void GainPage::MirrorGainToLinked(int channel, int position)
 {
     const QString text = GainText(position);
     links_.MirrorToGroup(channel, LinkGroups::Flag::Set, [&](int k) {
-        auto *edit = FindChannelControl<TCurvyEdit>(host_, "cvdGain", k);
-        auto *slider = edit ? FindChannelControl<TAdvTrackBar>(host_, "isGain", k) : nullptr;
-        auto *backupEdit = slider ? FindChannelControl<TCurvyEdit>(host_, "cvdGainBackup", k) : nullptr;
-        auto *backupSlider = backupEdit ? FindChannelControl<TAdvTrackBar>(host_, "isGainBackup", k) : nullptr;
-        if (!backupSlider)
+        const auto controls = FindChannelControls<TCurvyEdit, TAdvTrackBar, TCurvyEdit, TAdvTrackBar>(
+            host_, k, "cvdGain", "isGain", "cvdGainBackup", "isGainBackup");
+        if (!controls)
             return false;
+        const auto [edit, slider, backupEdit, backupSlider] = *controls;
         edit->SetText(text);
         backupEdit->SetText(text);
         slider->SetPosition(position);
@@ -75,56 +74,26 @@ void GainPage::MirrorGainToLinked(int channel, int position)
     });
 }
 
-// ---- Mute ------------------------------------------------------------------------------------------
+// ---- Mute and polarity ----------------------------------------------------------------------------
 
 void GainPage::rzbMuteInAClick(TObject *Sender)
 {
-    MuteClick(Sender, "rzbMuteBackup");
+    ToggleClick(Sender, "rzbMuteBackup", Toggle::Mute);
 }
 
 void GainPage::rzbMuteBackupInAClick(TObject *Sender)
 {
-    MuteClick(Sender, "rzbMute");
+    ToggleClick(Sender, "rzbMute", Toggle::Mute);
 }
-
-void GainPage::MuteClick(TObject *sender, const char *twinPrefix)
-{
-    auto *button = SenderAs<TRzBmpButton>(sender);
-    if (!button)
-        return;
-    const int c = TagChannel(*button);
-    auto *twin = FindChannelControl<TRzBmpButton>(host_, twinPrefix, c);
-    if (!twin)
-        return;
-    const bool on = button->Down();
-    twin->SetDown(on);
-    host_.UnitControl().SetMute(c, on ? 1 : 0);
-    MirrorMuteToLinked(c, on);
-}
-
-void GainPage::MirrorMuteToLinked(int channel, bool on)
-{
-    links_.MirrorToGroup(channel, LinkGroups::Flag::Untouched, [&](int k) {
-        auto *button = FindChannelControl<TRzBmpButton>(host_, "rzbMute", k);
-        auto *backup = button ? FindChannelControl<TRzBmpButton>(host_, "rzbMuteBackup", k) : nullptr;
-        if (!backup)
-            return false;
-        button->SetDown(on);
-        backup->SetDown(on);
-        return true;
-    });
-}
-
-// ---- Polarity --------------------------------------------------------------------------------------
 
 void GainPage::rzbPhaseInAClick(TObject *Sender)
 {
-    PhaseClick(Sender, "rzbPhaseBackup");
+    ToggleClick(Sender, "rzbPhaseBackup", Toggle::Polarity);
 }
 
 void GainPage::rzbPhaseBackupInAClick(TObject *Sender)
 {
-    PhaseClick(Sender, "rzbPhase");
+    ToggleClick(Sender, "rzbPhase", Toggle::Polarity);
 }
 
 QString GainPage::PolarityCaption(bool on) const
@@ -132,7 +101,7 @@ QString GainPage::PolarityCaption(bool on) const
     return host_.GetLangText(on ? QStringLiteral("SID_PHASE_ON") : QStringLiteral("SID_PHASE_OFF"));
 }
 
-void GainPage::PhaseClick(TObject *sender, const char *twinPrefix)
+void GainPage::ToggleClick(TObject *sender, const char *twinPrefix, Toggle toggle)
 {
     auto *button = SenderAs<TRzBmpButton>(sender);
     if (!button)
@@ -143,24 +112,41 @@ void GainPage::PhaseClick(TObject *sender, const char *twinPrefix)
         return;
     const bool on = button->Down();
     twin->SetDown(on);
+    if (toggle == Toggle::Mute) {
+        host_.UnitControl().SetMute(c, on ? 1 : 0);
+        MirrorMuteToLinked(c, on);
+        return;
+    }
     button->SetCaption(PolarityCaption(on));
     twin->SetCaption(button->Caption());
     host_.UnitControl().SetPolarity(c, on ? 1 : 0);
     MirrorPolarityToLinked(c, on);
 }
 
+void GainPage::MirrorMuteToLinked(int channel, bool on)
+{
+    MirrorButtons(channel, "rzbMute", "rzbMuteBackup", on, nullptr);
+}
+
 void GainPage::MirrorPolarityToLinked(int channel, bool on)
 {
     const QString caption = PolarityCaption(on);
+    MirrorButtons(channel, "rzbPhase", "rzbPhaseBackup", on, &caption);
+}
+
+void GainPage::MirrorButtons(int channel, const char *prefix, const char *backupPrefix, bool on, const QString *caption)
+{
     links_.MirrorToGroup(channel, LinkGroups::Flag::Untouched, [&](int k) {
-        auto *button = FindChannelControl<TRzBmpButton>(host_, "rzbPhase", k);
-        auto *backup = button ? FindChannelControl<TRzBmpButton>(host_, "rzbPhaseBackup", k) : nullptr;
-        if (!backup)
+        const auto controls = FindChannelControls<TRzBmpButton, TRzBmpButton>(host_, k, prefix, backupPrefix);
+        if (!controls)
             return false;
+        const auto [button, backup] = *controls;
         button->SetDown(on);
         backup->SetDown(on);
-        button->SetCaption(caption);
-        backup->SetCaption(button->Caption());
+        if (caption) {
+            button->SetCaption(*caption);
+            backup->SetCaption(button->Caption());
+        }
         return true;
     });
 }

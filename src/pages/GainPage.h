@@ -43,8 +43,13 @@ public:
 
 private:
     void GainChange(TObject *sender, const char *twinPrefix);
-    void MuteClick(TObject *sender, const char *twinPrefix);
-    void PhaseClick(TObject *sender, const char *twinPrefix);
+    enum class Toggle { Mute, Polarity };
+    // A mute or polarity button was clicked: its twin on the other page follows, the model takes
+    // the state, the group shows it.
+    void ToggleClick(TObject *sender, const char *twinPrefix, Toggle toggle);
+    // Both pages' buttons of the family of every channel of the group go down or up; with a caption,
+    // both show it.
+    void MirrorButtons(int channel, const char *prefix, const char *backupPrefix, bool on, const QString *caption);
     QString PolarityCaption(bool on) const;
 
     PageHost &host_;

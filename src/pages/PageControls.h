@@ -15,6 +15,9 @@
 #include <QChar>
 #include <QString>
 
+#include <optional>
+#include <tuple>
+
 class TCurvyEdit;
 
 // "InA", "InB", "Out1" to "Out4"; empty for a number outside 0 to 5.
@@ -48,6 +51,18 @@ template <class T>
 T *FindChannelControl(PageHost &host, const char *prefix, int channel)
 {
     return FindPageControl<T>(host, ChannelControlName(prefix, channel));
+}
+
+// The channel's controls of several families at once (the classes in the order of the prefixes);
+// none when any is missing or of another class.
+template <class... T, class... Prefix>
+std::optional<std::tuple<T *...>> FindChannelControls(PageHost &host, int channel, Prefix... prefixes)
+{
+    static_assert(sizeof...(T) == sizeof...(Prefix), "one class per prefix");
+    std::tuple<T *...> found{FindChannelControl<T>(host, prefixes, channel)...};
+    if (!std::apply([](auto *...control) { return ((control != nullptr) && ...); }, found))
+        return std::nullopt;
+    return found;
 }
 
 // Sets the host's controls-updating flag for its lifetime and puts back what it was on every way

@@ -1,5 +1,6 @@
 // The pages' handlers bind into a form class by name with their events' signatures, and a
-// definition that names a handler the pages do not have fails to load.
+// definition that names a handler the pages do not have fails to load; the operations the main
+// window calls of the pages as a whole.
 
 #include "PagesFixture.h"
 
@@ -7,7 +8,10 @@
 #include "platform/runtime/FormReader.h"
 #include "platform/runtime/PropInfo.h"
 
+#include <any>
+#include <array>
 #include <typeindex>
+#include <vector>
 
 namespace {
 
@@ -44,6 +48,7 @@ const HandlerCase Handlers[] = {
     {"lbMatrixChNameInAMouseMove", MouseMove},
     {"lbMatrixChNameInAMouseLeave", Notify},
     {"vrbEqResetInAClick", Notify},
+    {"CopyClick", Notify},
 };
 
 TEST(ChannelPageHandlers, EveryHandlerResolvesWithItsEventsSignature)
@@ -81,6 +86,53 @@ TEST_F(PagesTest, ABoundHandlerCallsThePages)
     EXPECT_EQ(slider.OnChange.Target(), form.get());
     slider.SetPosition(-10);
     EXPECT_EQ(Control<TCurvyEdit>(QStringLiteral("cvdGainInA")).Text(), QStringLiteral("-1.0dB"));
+}
+
+// A changed curve marks itself on every plot of its side and on its side's Gain-page plot; the
+// marks add up until the page code clears them.
+TEST_F(PagesTest, AChangedCurveMarksThePlotsOfItsSide)
+{
+    Load("PageTestGain");
+    struct MarkCase {
+        const char *name;
+        std::vector<int> channels;
+        std::array<int, ChannelCount> overlays;
+        std::array<int, 2> gainPage;
+    };
+    const MarkCase cases[] = {
+        {.name = "input", .channels = {ChInB}, .overlays = {2, 2, 0, 0, 0, 0}, .gainPage = {2, 0}},
+        {.name = "two outputs",
+         .channels = {ChOut1, ChOut4},
+         .overlays = {0, 0, 0x24, 0x24, 0x24, 0x24},
+         .gainPage = {0, 0x24}},
+        {.name = "no channel", .channels = {6, -1}, .overlays = {}, .gainPage = {}},
+    };
+    for (const MarkCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        form->Pages.OverlayDirtyMasks = {};
+        form->Pages.GainPageDirtyMasks = {};
+        for (int channel : c.channels)
+            form->Pages.MarkCurveChanged(channel);
+        EXPECT_EQ(form->Pages.OverlayDirtyMasks, c.overlays);
+        EXPECT_EQ(form->Pages.GainPageDirtyMasks, c.gainPage);
+    }
+    // The model marks the curve of every filter change, also while controls update.
+    form->Pages.OverlayDirtyMasks = {};
+    form->ControlsUpdating = true;
+    form->Model.SetHighPass(ChOut2, 0x0102);
+    EXPECT_EQ(form->Pages.OverlayDirtyMasks[ChOut1], 1 << ChOut2);
+    EXPECT_TRUE(form->Sent.empty());
+}
+
+TEST_F(PagesTest, TheCopyEntryOpensTheCopyDialog)
+{
+    Load("PageTestGain");
+    const THandlerInfo *h = TfmPageTest::StaticClass().FindHandler(QStringLiteral("CopyClick"));
+    ASSERT_NE(h, nullptr);
+    std::any bound = h->Make(form.get());
+    std::any_cast<TNotifyEvent &>(bound)(form.get());
+    EXPECT_EQ(form->CopyDialogs, 1);
+    EXPECT_TRUE(form->Sent.empty());
 }
 
 }  // namespace

@@ -42,6 +42,7 @@ class TfmPageTest : public TForm, public DeviceHost, public PageHost {
     // Dialogs asked for: (channel, name) of the name dialog, channels of the PEQ-reset box.
     std::vector<std::pair<int, std::string>> NameDialogs;
     std::vector<int> PeqResetBoxes;
+    int CopyDialogs = 0;
 
     bool ControlsUpdating = false;
     int DeviceId = 1;
@@ -55,7 +56,7 @@ class TfmPageTest : public TForm, public DeviceHost, public PageHost {
     int GetDeviceId() const override { return DeviceId; }
     bool IsControlsUpdating() const override { return ControlsUpdating; }
     void SendCommand(const LCmd &command, std::uint8_t keepDuplicates, std::uint8_t framed) override;
-    void MarkCurveChanged(int) override {}
+    void MarkCurveChanged(int channel) override { Pages.MarkCurveChanged(channel); }
     void SetStorePresetRowName(int, const std::string &) override {}
     void SetRecallPresetRowName(int, const std::string &) override {}
     bool ExecuteSaveUnitDialog(std::string &) override { return false; }
@@ -77,7 +78,7 @@ class TfmPageTest : public TForm, public DeviceHost, public PageHost {
         NameDialogs.emplace_back(channel, name);
     }
     void ShowPeqResetBox(int channel) override { PeqResetBoxes.push_back(channel); }
-    void ShowCopyDialog() override {}
+    void ShowCopyDialog() override { ++CopyDialogs; }
     bool HasLinkDialog() const override { return false; }
     void ShowLinkMask(int, int) override {}
     void ApplyLinkGroupHeads() override {}

@@ -50,8 +50,12 @@ protected:
     // 10 03, checksum.
     static BSTM Frame(std::uint8_t code, std::initializer_list<std::uint8_t> payload)
     {
-        BSTM frame = {0x10, 0x02, 0x00, 0x01, static_cast<std::uint8_t>(payload.size() + 1), code};
-        frame.insert(frame.end(), payload.begin(), payload.end());
+        BSTM frame;
+        for (std::uint8_t b : {std::uint8_t{0x10}, std::uint8_t{0x02}, std::uint8_t{0x00}, std::uint8_t{0x01},
+                               static_cast<std::uint8_t>(payload.size() + 1), code})
+            frame.push_back(b);
+        for (std::uint8_t b : payload)
+            frame.push_back(b);
         frame.push_back(0x10);
         frame.push_back(0x03);
         std::uint8_t sum = 0;
