@@ -109,12 +109,12 @@ void CrossoverEditor::FrequencyChange(TObject *sender, bool highPass)
         return;
     const int c = TagChannel(*bar);
     const FilterControls &names = ControlsOf(highPass);
-    auto *edit = FindChannelControl<TCurvyEdit>(host_, names.Edit, c);
-    auto *slope = edit ? FindChannelControl<TRzComboBox>(host_, names.Slope, c) : nullptr;
-    auto *bypass = slope ? FindChannelControl<TRzBmpButton>(host_, names.Bypass, c) : nullptr;
-    auto *timer = bypass ? FindPageControl<TTimer>(host_, QStringLiteral("tmHpLpCurve")) : nullptr;
-    if (!timer)
+    const auto controls =
+        FindChannelControls<TCurvyEdit, TRzComboBox, TRzBmpButton>(host_, c, names.Edit, names.Slope, names.Bypass);
+    auto *timer = FindPageControl<TTimer>(host_, QStringLiteral("tmHpLpCurve"));
+    if (!controls || !timer)
         return;
+    const auto [edit, slope, bypass] = *controls;
     const auto hz = static_cast<float>(IndexToFreq(bar->Position()));
     edit->SetText(EqFrequencyText(hz));
     const int slopeIndex = SlopeIndex(*bypass, *slope);
@@ -138,10 +138,12 @@ void CrossoverEditor::SlopeOrBypassChange(TObject *sender, bool highPass)
     auto *component = dynamic_cast<TComponent *>(sender);
     const int c = component ? TagChannel(*component) : -1;
     const FilterControls &names = ControlsOf(highPass);
-    auto *bar = FindChannelControl<TAdvTrackBar>(host_, names.Bar, c);
-    auto *slope = bar ? FindChannelControl<TRzComboBox>(host_, names.Slope, c) : nullptr;
-    auto *bypass = slope ? FindChannelControl<TRzBmpButton>(host_, names.Bypass, c) : nullptr;
-    if (!bypass || (sender != slope && sender != bypass))
+    const auto controls =
+        FindChannelControls<TAdvTrackBar, TRzComboBox, TRzBmpButton>(host_, c, names.Bar, names.Slope, names.Bypass);
+    if (!controls)
+        return;
+    const auto [bar, slope, bypass] = *controls;
+    if (sender != slope && sender != bypass)
         return;
     const int slopeIndex = SlopeIndex(*bypass, *slope);
     DrawCrossover(c, highPass, slopeIndex, static_cast<float>(IndexToFreq(bar->Position())));

@@ -127,14 +127,11 @@ void PeqEditor::ShowEqBandValues(int channel, bool enable, double q, double gain
 {
     if (host_.IsControlsUpdating())
         return;
-    auto *freqBar = FindChannelControl<TAdvTrackBar>(host_, "isEqFreq", channel);
-    auto *qBar = freqBar ? FindChannelControl<TAdvTrackBar>(host_, "isEqBw", channel) : nullptr;
-    auto *gainBar = qBar ? FindChannelControl<TAdvTrackBar>(host_, "isEqGain", channel) : nullptr;
-    auto *freqEdit = gainBar ? FindChannelControl<TCurvyEdit>(host_, "cvdEqFreq", channel) : nullptr;
-    auto *qEdit = freqEdit ? FindChannelControl<TCurvyEdit>(host_, "cvdEqBw", channel) : nullptr;
-    auto *gainEdit = qEdit ? FindChannelControl<TCurvyEdit>(host_, "cvdEqGain", channel) : nullptr;
-    if (!gainEdit)
+    const auto controls = FindChannelControls<TAdvTrackBar, TAdvTrackBar, TAdvTrackBar, TCurvyEdit, TCurvyEdit, TCurvyEdit>(
+        host_, channel, "isEqFreq", "isEqBw", "isEqGain", "cvdEqFreq", "cvdEqBw", "cvdEqGain");
+    if (!controls)
         return;
+    const auto [freqBar, qBar, gainBar, freqEdit, qEdit, gainEdit] = *controls;
     ControlsUpdateScope updating(host_);
     freqBar->SetPosition(FreqToIndex(freqHz));
     freqBar->SetEnabled(enable);
@@ -274,11 +271,12 @@ void PeqEditor::EditorChange(TObject *sender, EditKind kind)
         return;
     const int c = TagChannel(*bar);
     static constexpr const char *EditPrefixes[] = {"cvdEqFreq", "cvdEqBw", "cvdEqGain"};
-    auto *edit = FindChannelControl<TCurvyEdit>(host_, EditPrefixes[static_cast<int>(kind)], c);
-    auto *table = edit ? FindChannelControl<TMyPEQAllpass>(host_, "peqPeq", c) : nullptr;
-    auto *timer = table ? FindPageControl<TTimer>(host_, QStringLiteral("tmEqCurve")) : nullptr;
-    if (!timer)
+    const auto controls =
+        FindChannelControls<TCurvyEdit, TMyPEQAllpass>(host_, c, EditPrefixes[static_cast<int>(kind)], "peqPeq");
+    auto *timer = FindPageControl<TTimer>(host_, QStringLiteral("tmEqCurve"));
+    if (!controls || !timer)
         return;
+    const auto [edit, table] = *controls;
     switch (kind) {
     case EditKind::Frequency: {
         const auto hz = static_cast<float>(IndexToFreq(bar->Position()));
@@ -326,12 +324,11 @@ void PeqEditor::cvdEqFreqInAKeyDown(TObject *Sender, WORD &Key, TShiftState)
 {
     auto *edit = SenderAs<TCurvyEdit>(Sender);
     const int c = edit ? TagChannel(*edit) : -1;
-    auto *freqBar = FindChannelControl<TAdvTrackBar>(host_, "isEqFreq", c);
-    auto *qBar = freqBar ? FindChannelControl<TAdvTrackBar>(host_, "isEqBw", c) : nullptr;
-    auto *gainBar = qBar ? FindChannelControl<TAdvTrackBar>(host_, "isEqGain", c) : nullptr;
-    auto *table = gainBar ? FindChannelControl<TMyPEQAllpass>(host_, "peqPeq", c) : nullptr;
-    if (!table || !FindChannelControl<TLabel>(host_, "lbFftParam", c))
+    const auto controls = FindChannelControls<TAdvTrackBar, TAdvTrackBar, TAdvTrackBar, TMyPEQAllpass, TLabel>(
+        host_, c, "isEqFreq", "isEqBw", "isEqGain", "peqPeq", "lbFftParam");
+    if (!controls)
         return;
+    const auto [freqBar, qBar, gainBar, table, hint] = *controls;
     TAdvTrackBar *bar = nullptr;
     int step = 0;
     switch (Key) {
