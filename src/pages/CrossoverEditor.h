@@ -29,8 +29,7 @@ public:
     void rzbLowCutBypassInAClick(TObject *Sender);
     void rzbHighCutBypassInAClick(TObject *Sender);
     // The wheel never changes a slope.
-    void rzcLowCutSlopInAMouseWheel(TObject *Sender, TShiftState Shift, int WheelDelta, TPoint MousePos,
-                                    bool &Handled);
+    void rzcLowCutSlopInAMouseWheel(TObject *Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool &Handled);
     void rzcHighCutSlopInAMouseWheel(TObject *Sender, TShiftState Shift, int WheelDelta, TPoint MousePos,
                                      bool &Handled);
     // tmHpLpCurve: draws the pending crossover.

@@ -20,9 +20,18 @@ constexpr double FlatSectionFrequency = 1000.0;
 constexpr int ScratchCount = PlotCurveSlots::LastSection - PlotCurveSlots::FirstSection + 1;
 static_assert(ScratchCount == std::tuple_size_v<decltype(CrossoverDesign::Sections)>);
 
-constexpr CrossoverSection First(float a) { return {SectionKind::FirstOrder, a, 0}; }
-constexpr CrossoverSection Second(float a) { return {SectionKind::SecondOrder, a, 0}; }
-constexpr CrossoverSection SecondAB(float a, float b) { return {SectionKind::SecondOrderAB, a, b}; }
+constexpr CrossoverSection First(float a)
+{
+    return {SectionKind::FirstOrder, a, 0};
+}
+constexpr CrossoverSection Second(float a)
+{
+    return {SectionKind::SecondOrder, a, 0};
+}
+constexpr CrossoverSection SecondAB(float a, float b)
+{
+    return {SectionKind::SecondOrderAB, a, b};
+}
 
 // Rows 0 to 20 of the filter table (CrossoverCodes): bypass, Butterworth and Bessel of order 1 to
 // 8 from their section tables, then the Linkwitz-Riley cascades of two Butterworth filters.

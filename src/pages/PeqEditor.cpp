@@ -83,8 +83,7 @@ void PeqEditor::SelectBand(int channel, int band, Selection how)
 {
     auto *table = FindChannelControl<TMyPEQAllpass>(host_, "peqPeq", channel);
     auto *button = table ? BandButton(host_, channel, band) : nullptr;
-    auto *hint = button && how != Selection::First ? FindChannelControl<TLabel>(host_, "lbFftParam", channel)
-                                                   : nullptr;
+    auto *hint = button && how != Selection::First ? FindChannelControl<TLabel>(host_, "lbFftParam", channel) : nullptr;
     if (!button || (how != Selection::First && !hint))
         return;
     button->SetDown(true);
@@ -127,8 +126,9 @@ void PeqEditor::ShowEqBandValues(int channel, bool enable, double q, double gain
 {
     if (host_.IsControlsUpdating())
         return;
-    const auto controls = FindChannelControls<TAdvTrackBar, TAdvTrackBar, TAdvTrackBar, TCurvyEdit, TCurvyEdit, TCurvyEdit>(
-        host_, channel, "isEqFreq", "isEqBw", "isEqGain", "cvdEqFreq", "cvdEqBw", "cvdEqGain");
+    const auto controls =
+        FindChannelControls<TAdvTrackBar, TAdvTrackBar, TAdvTrackBar, TCurvyEdit, TCurvyEdit, TCurvyEdit>(
+            host_, channel, "isEqFreq", "isEqBw", "isEqGain", "cvdEqFreq", "cvdEqBw", "cvdEqGain");
     if (!controls)
         return;
     const auto [freqBar, qBar, gainBar, freqEdit, qEdit, gainEdit] = *controls;
@@ -189,8 +189,7 @@ bool PeqEditor::ApplyQRules(TMyPEQAllpass &table, int channel, int row, int type
         const int factoryQ = LUnitControl::GetDefaultPeqBand(channel, row).Q;
         if (typeChanged && q != QfactorAt(factoryQ))
             corrected = factoryQ;
-    }
-    else if (IsShelfOrPass(type)) {
+    } else if (IsShelfOrPass(type)) {
         if (!typeChanged && q > static_cast<float>(ShelfCutMaxQ))
             corrected = QToIndex(ShelfCutMaxQ);
         else if (typeChanged && q != static_cast<float>(TypeChangeQ))

@@ -65,8 +65,7 @@ public:
     // OnChange of the tables: the current row changed.
     void peqPeqInAChange(TObject *Sender);
     // The wheel never changes a band type.
-    void peqPeqInAPeqTypeMouseWheel(TObject *Sender, TShiftState Shift, int WheelDelta, TPoint MousePos,
-                                    bool &Handled);
+    void peqPeqInAPeqTypeMouseWheel(TObject *Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool &Handled);
     // OnChange of the band editor's track bars; nothing while controls update.
     void isEqFreqInAChange(TObject *Sender);
     void isEqBwInAChange(TObject *Sender);
@@ -97,9 +96,9 @@ private:
         bool Pending = false;
         EditKind Kind = EditKind::Frequency;
         int Channel = 0;
-        float Freq = 0;  // Hz
-        int Q = 0;       // Q index
-        double Gain = 0; // dB
+        float Freq = 0;   // Hz
+        int Q = 0;        // Q index
+        double Gain = 0;  // dB
     };
 
     PageHost &host_;

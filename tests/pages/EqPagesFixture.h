@@ -8,8 +8,8 @@
 #include "curves/LMyFFTDrawPhase.h"
 #include "curves/MyPEQAllpass.h"
 #include "pages/PageControls.h"
-#include "platform/runtime/TimerService.h"
 #include "platform/runtime/Timer.h"
+#include "platform/runtime/TimerService.h"
 #include "platform/ui/Label.h"
 #include "widgets/skinned/RzCmboBx.h"
 
@@ -17,7 +17,9 @@
 
 // The classes of the form that the other test forms lack, so that the program links them.
 [[maybe_unused]] inline const TClassInfo *const EqFormClasses[] = {
-    &TMyPEQAllpass::StaticClass(), &LMyFFTDrawPhase::StaticClass(), &TRzComboBox::StaticClass(),
+    &TMyPEQAllpass::StaticClass(),
+    &LMyFFTDrawPhase::StaticClass(),
+    &TRzComboBox::StaticClass(),
     &TTimer::StaticClass(),
 };
 
@@ -54,7 +56,10 @@ protected:
     {
         return Control<TRzBmpButton>(QStringLiteral("rzbEq%1").arg(band + 1) + ChannelSuffix(channel));
     }
-    PlotFilter &Slot(int channel, int slot) { return *form->Plots[static_cast<std::size_t>(channel)]->Filters[static_cast<std::size_t>(slot)]; }
+    PlotFilter &Slot(int channel, int slot)
+    {
+        return *form->Plots[static_cast<std::size_t>(channel)]->Filters[static_cast<std::size_t>(slot)];
+    }
 
     // One tick of the 1 ms curve timers.
     static void Tick() { TManualClock::Advance(1); }
