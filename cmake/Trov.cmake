@@ -29,11 +29,16 @@ endfunction()
 
 # trov_library(NAME SOURCES ... [DEPS ...])
 # One static library per src/ folder. Include paths are relative to src/.
+# The code is the static library NAME_code; NAME links it whole into every program, because a
+# class that only form definitions name registers itself from an object file that nothing else
+# references, and a plain archive would leave that file out.
 function(trov_library name)
   cmake_parse_arguments(L "" "" "SOURCES;DEPS" ${ARGN})
-  add_library(${name} STATIC ${L_SOURCES})
-  target_include_directories(${name} PUBLIC ${TROV_ROOT}/src)
-  target_link_libraries(${name} PUBLIC ${L_DEPS} PRIVATE trov_warnings)
+  add_library(${name}_code STATIC ${L_SOURCES})
+  target_include_directories(${name}_code PUBLIC ${TROV_ROOT}/src)
+  target_link_libraries(${name}_code PUBLIC ${L_DEPS} PRIVATE trov_warnings)
+  add_library(${name} INTERFACE)
+  target_link_libraries(${name} INTERFACE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${name}_code>")
 endfunction()
 
 # Aggregate targets: what the sanitizer builds compile.

@@ -9,6 +9,9 @@
 #include "platform/ui/ValueListEditor.h"
 #include "widgets/skinned/RzBmpBtn.h"
 
+#include <QTableView>
+#include <QTest>
+
 namespace {
 
 std::string Gbk(const char16_t *text)
@@ -21,11 +24,22 @@ QString Row(TfmPresetList *list, int row)
     return list->vledPresetName->Strings()->Get(row);
 }
 
-// Chooses a list row as a click on its grid row does (grid row 1 is list row 0).
-void Choose(TfmPresetList *list, int row)
+// The user clicks a list row's name (grid row 1 is list row 0), through the window system.
+void ClickRow(TfmPresetList *list, int row)
 {
-    bool canSelect = true;
-    list->vledPresetNameSelectCell(list->vledPresetName, 1, row + 1, canSelect);
+    auto *table = static_cast<QTableView *>(list->vledPresetName->WidgetIfCreated());
+    ASSERT_NE(table, nullptr);
+    const QModelIndex cell = table->model()->index(row, 1);
+    table->scrollTo(cell);
+    const QPoint p = table->viewport()->mapTo(list->Window(), table->visualRect(cell).center());
+    QTest::mouseClick(list->Window()->windowHandle(), Qt::LeftButton, {}, p);
+}
+
+// The user types into the window that has the keyboard, through the window system.
+void TypeIntoWindow(TCustomForm *form, const char *text)
+{
+    for (const char *c = text; *c; ++c)
+        QTest::keyClick(form->Window()->windowHandle(), *c);
 }
 
 class PresetsTest : public DialogsTest {
@@ -116,7 +130,7 @@ TEST_F(PresetsTest, RecallingTheFactoryPresetConfirmsWithAReadOnlyName)
             listVisibleAtRecall = fmRecallPreset->Visible();
     };
     RunList(fmRecallPreset, [&] {
-        Choose(fmRecallPreset, 0);
+        ClickRow(fmRecallPreset, 0);
         ASSERT_TRUE(fmStoreName->Visible());
         EXPECT_EQ(fmStoreName->lTitle->Caption(), "F00 : ");
         EXPECT_EQ(fmStoreName->edName->Text(), "Default Preset");
@@ -170,7 +184,7 @@ TEST_F(PresetsTest, ANameIsCutByBytesWithoutSplittingACharacterAndStoredAsTyped)
     for (const Case &c : cases) {
         host.stores.clear();
         RunList(fmStorePreset, [&] {
-            Choose(fmStorePreset, 6);
+            ClickRow(fmStorePreset, 6);
             fmStoreName->edName->SetText(QString::fromStdU16String(c.typed));
             fmStoreName->btnOK->Click();
         });
@@ -219,13 +233,31 @@ TEST_F(PresetsTest, ARowSetterChangesItsOwnRowOnly)
 TEST_F(PresetsTest, EnterInTheNameFieldClicksOk)
 {
     RunList(fmStorePreset, [&] {
-        Choose(fmStorePreset, 0);
+        ClickRow(fmStorePreset, 0);
         fmStoreName->edName->SetText("Quick");
         QChar key(13);
         fmStoreName->edNameKeyPress(fmStoreName->edName, key);
     });
     ASSERT_EQ(host.stores.size(), 1u);
     EXPECT_EQ(host.stores[0].name, "Quick         ");
+}
+
+// The first row is the current one from the start: a click on it opens the name dialog, where
+// the user types while the list still runs modally.
+TEST_F(PresetsTest, TheUserNamesTheFirstPresetWithTheMouseAndTheKeyboard)
+{
+    RunList(fmStorePreset, [&] {
+        ASSERT_EQ(fmStorePreset->vledPresetName->Row(), 1);
+        ClickRow(fmStorePreset, 0);
+        ASSERT_TRUE(fmStoreName->Visible());
+        EXPECT_EQ(fmStoreName->lTitle->Caption(), "U01 : ");
+        TypeIntoWindow(fmStoreName, "Main");
+        EXPECT_EQ(fmStoreName->edName->Text(), "Main");
+        QTest::keyClick(fmStoreName->Window()->windowHandle(), Qt::Key_Return);
+    });
+    ASSERT_EQ(host.stores.size(), 1u);
+    EXPECT_EQ(host.stores[0].index, 0);
+    EXPECT_EQ(host.stores[0].name, "Main          ");
 }
 
 }  // namespace

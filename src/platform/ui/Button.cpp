@@ -1,7 +1,6 @@
 #include "platform/ui/Button.h"
 
 #include "platform/runtime/ClassBuilder.h"
-#include "platform/ui/ControlsInput.h"
 #include "platform/ui/Forms.h"
 
 #include <QPushButton>
@@ -13,8 +12,6 @@ T_IMPLEMENT_CLASS(TButton)
     b.Bool("Default", &TButton::Default, &TButton::SetDefault).Default(false);
     b.Int("ModalResult", &TButton::ModalResult, &TButton::SetModalResult).Default(mrNone);
     b.Bool("TabStop", &TButton::TabStop, &TButton::SetTabStop).Default(true);
-    b.Message(CM_DIALOGKEY, &TButton::CMDialogKey);
-    b.Message(CM_FOCUSCHANGED, &TButton::CMFocusChanged);
 }
 
 TButton::TButton(TComponent *AOwner) : TNativeControl(AOwner)
@@ -44,7 +41,6 @@ void TButton::SetTextValue(const QString &value)
 void TButton::SetDefault(bool value)
 {
     FDefault = value;
-    FActive = value;
     if (auto *button = Native<QPushButton>())
         button->setDefault(value);
 }
@@ -54,27 +50,4 @@ void TButton::Click()
     if (TCustomForm *form = GetParentForm(this))
         form->SetModalResult(FModalResult);
     TNativeControl::Click();
-}
-
-void TButton::CMDialogKey(TMessage &m)
-{
-    const WORD key = static_cast<WORD>(m.WParam);
-    const bool plain = GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0;
-    if (((key == VK_RETURN && FActive) || (key == VK_ESCAPE && FCancel)) && plain && Enabled() && IsShowing()) {
-        Click();
-        m.Result = 1;
-        return;
-    }
-    DispatchFrom(inherited::StaticClass(), m);
-}
-
-void TButton::CMFocusChanged(TMessage &m)
-{
-    // The focused button takes Enter; while another button has the focus the default one does not.
-    auto *focused = reinterpret_cast<TWinControl *>(m.LParam);
-    if (auto *button = dynamic_cast<TButton *>(focused))
-        FActive = button == this;
-    else
-        FActive = FDefault;
-    DispatchFrom(inherited::StaticClass(), m);
 }

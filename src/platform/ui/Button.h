@@ -1,12 +1,13 @@
 #pragma once
-// TButton: a push button. A click (the user's, Enter on the default button, Esc on the cancel
-// button, or Click() by code) first puts the button's ModalResult into its form, which ends a
-// modal form when it is not mrNone, and then fires OnClick.
+// TButton: a push button. A click (the user's, Enter on the focused or default button, Esc on the
+// cancel button as DialogButton.h decides, or Click() by code) first puts the button's ModalResult
+// into its form, which ends a modal form when it is not mrNone, and then fires OnClick.
 
+#include "platform/ui/DialogButton.h"
 #include "platform/ui/ModalResult.h"
 #include "platform/ui/NativeControl.h"
 
-class TButton : public TNativeControl {
+class TButton : public TNativeControl, public TDialogButton {
     T_DECLARE_CLASS(TButton, TNativeControl)
 
 public:
@@ -20,10 +21,9 @@ public:
     void SetModalResult(TModalResult value) { FModalResult = value; }
 
     void Click() override;
-
-protected:  // message handlers, registered by number in the class description
-    void CMDialogKey(TMessage &m);
-    void CMFocusChanged(TMessage &m);
+    bool IsDefaultButton() const override { return FDefault; }
+    bool IsCancelButton() const override { return FCancel; }
+    void DialogKeyClick(WORD) override { Click(); }
 
 protected:
     QWidget *CreateNative(QWidget *parent) override;
@@ -32,6 +32,5 @@ protected:
 private:
     bool FDefault = false;
     bool FCancel = false;
-    bool FActive = false;  // Enter clicks this button: it is the default one, or it has the focus
     TModalResult FModalResult = mrNone;
 };

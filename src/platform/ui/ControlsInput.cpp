@@ -88,14 +88,14 @@ UINT DownMessage(TMouseButton b)
     return b == mbLeft ? WM_LBUTTONDOWN : b == mbRight ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
 }
 
-// Input for another form while a modal form runs is dropped.
+// Input for a window the running modal forms block is dropped: a form that was there when one of
+// them started, or a window of no form.
 bool BlockedByModal(TWinControl *window)
 {
-    TCustomForm *modal = Screen ? Screen->ModalForm() : nullptr;
-    if (!modal)
+    if (!Screen || !Screen->ModalForm())
         return false;
     TCustomForm *form = GetParentForm(window);
-    return form != modal;
+    return !form || Screen->BlockedByModal(form);
 }
 
 // Every windowed ancestor (and the control itself, if windowed) is enabled.

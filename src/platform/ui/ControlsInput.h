@@ -12,7 +12,8 @@
 //    WM_CONTEXTMENU. The wheel goes to the focused control (CM_MOUSEWHEEL), then up its parents.
 //  - Keys go to the focused windowed control (else the active form): CN_KEYDOWN (dialog keys),
 //    then WM_KEYDOWN, then WM_CHAR for each typed character unless the dialog key consumed it.
-//  - Modal forms: while one is shown, presses and keys for other forms are dropped.
+//  - Modal forms: while one runs, presses and the wheel are dropped for the forms it blocks (the
+//    ones that were there when it started, TScreen::BlockedByModal) and for windows of no form.
 //
 // Tests drive the same entry points: positions are client coordinates of `window` (normally the
 // form); the shift state given becomes the keyboard state GetKeyState reports.

@@ -59,6 +59,13 @@ TMouseButton ButtonOf(Qt::MouseButton b)
     return b == Qt::RightButton ? mbRight : b == Qt::MiddleButton ? mbMiddle : mbLeft;
 }
 
+// A point of `widget` in the client coordinates of its control, through the screen: the widget
+// may lie outside the control's own (a form's window around its client area).
+QPoint ClientPoint(QWidget *widget, TWinControl *control, QPointF pos)
+{
+    return control->Widget()->mapFromGlobal(widget->mapToGlobal(pos.toPoint()));
+}
+
 // Routes the input of every widget of a control through the framework.
 class InputFilter : public QObject {
 public:
@@ -105,7 +112,7 @@ private:
         TWinControl *control = FindControlOfWidget(widget);
         if (!control)
             return false;
-        const QPoint local = widget->mapTo(control->Widget(), e->position().toPoint());
+        const QPoint local = ClientPoint(widget, control, e->position());
         const TPoint pos(local.x(), local.y());
         const TShiftState shift = ShiftStateOf(e->modifiers(), e->buttons());
         Guard(widget, [&] {
@@ -132,7 +139,7 @@ private:
         TWinControl *control = FindControlOfWidget(widget);
         if (!control)
             return false;
-        const QPoint local = widget->mapTo(control->Widget(), e->position().toPoint());
+        const QPoint local = ClientPoint(widget, control, e->position());
         Guard(widget, [&] {
             TInputRouter::MouseWheel(control, e->angleDelta().y(), ShiftStateOf(e->modifiers(), e->buttons()),
                                      TPoint(local.x(), local.y()));

@@ -5,11 +5,13 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QWidget>
+#include <QWindow>
 
 #include "platform/ui/Application.h"
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsWidget.h"
+#include "platform/ui/DialogButton.h"
 #include "platform/runtime/FormReader.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/Screen.h"
@@ -57,6 +59,13 @@ public:
     }
 
     void ReleaseMenuBar() { SetMenuBar(nullptr); }
+
+    // The window system's window, before the window is shown.
+    QWindow *MakeWindowHandle()
+    {
+        create();
+        return windowHandle();
+    }
 
     void Layout()
     {
@@ -388,10 +397,11 @@ QWidget *TCustomForm::HostWidget()
 
 void TCustomForm::UpdateWidgetVisibility()
 {
-    // Only Show, Hide and Visible show or hide the window; the client area is always visible in it.
+    inherited::UpdateWidgetVisibility();
+    // Only Show, Hide and Visible show or hide the window; the client area is always visible in it,
+    // also when the window was made while the form was hidden.
     if (QWidget *client = WidgetIfCreated())
         client->setVisible(true);
-    inherited::UpdateWidgetVisibility();
 }
 
 void TCustomForm::ApplyWindowRegion()
@@ -627,8 +637,12 @@ void TCustomForm::CMVisibleChanged(TMessage &)
         if (!FVisible)
             return;
         HandleNeeded();
+        // The window may have been made while the form was hidden (ShowModal makes it first).
+        UpdateWidgetVisibility();
         PlaceWindow();
         if (FWindow) {
+            FWindow->MakeWindowHandle();
+            UpdateWindowBlocking();
             switch (FWindowState) {
             case wsMaximized: FWindow->showMaximized(); break;
             case wsMinimized: FWindow->showMinimized(); break;
@@ -647,6 +661,20 @@ void TCustomForm::CMVisibleChanged(TMessage &)
     }
 }
 
+void TCustomForm::UpdateWindowBlocking()
+{
+    QWindow *window = FWindow ? FWindow->windowHandle() : nullptr;
+    if (!window)
+        return;
+    // Qt blocks every window but the innermost modal one and the windows that belong to it: a
+    // form the modal forms leave free belongs to the innermost one while it runs.
+    TCustomForm *modal = Screen->ModalForm();
+    QWindow *owner = nullptr;
+    if (modal && modal != this && modal->FWindow && !Screen->BlockedByModal(this))
+        owner = modal->FWindow->windowHandle();
+    window->setTransientParent(owner);
+}
+
 TModalResult TCustomForm::ShowModal()
 {
     if (FVisible || !FEnabled || FFormState.Contains(fsModal))
@@ -661,7 +689,8 @@ TModalResult TCustomForm::ShowModal()
     Screen->PushModal(this);
     FModalResult = mrNone;
     TModalResult result = mrCancel;
-    // The window system keeps the dialog above the other windows and refuses them input too.
+    // The window system keeps the dialog above the other windows and refuses input to the ones
+    // the dialog blocks (Screen->BlockedByModal).
     HandleNeeded();
     if (FWindow)
         FWindow->setWindowModality(Qt::ApplicationModal);
@@ -922,6 +951,56 @@ void TCustomForm::CMDialogKey(TMessage &m)
         }
     }
     DispatchFrom(inherited::StaticClass(), m);
+    // No control took the key: Enter and Esc go to a push button.
+    const bool plain = GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0;
+    if (m.Result != 0 || !plain)
+        return;
+    const WORD key = static_cast<WORD>(m.WParam);
+    if (TDialogButton *button = DialogKeyButton(key)) {
+        button->DialogKeyClick(key);
+        m.Result = 1;
+    }
+}
+
+namespace {
+
+// The control could take the focus: it and all its parents are visible and enabled.
+bool Reachable(const TControl *control)
+{
+    for (const TControl *c = control; c; c = c->Parent())
+        if (!c->Visible() || !c->Enabled())
+            return false;
+    return true;
+}
+
+// The first reachable dialog button `wanted` accepts among the controls of `parent`, in the order
+// of a broadcast (each control before the controls it holds).
+template <class Wanted>
+TDialogButton *FindDialogButton(const TWinControl *parent, const Wanted &wanted)
+{
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl *c = parent->Controls(i);
+        if (auto *button = dynamic_cast<TDialogButton *>(c); button && wanted(*button) && Reachable(c))
+            return button;
+        if (auto *w = dynamic_cast<TWinControl *>(c))
+            if (TDialogButton *button = FindDialogButton(w, wanted))
+                return button;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TDialogButton *TCustomForm::DialogKeyButton(WORD key) const
+{
+    switch (key) {
+    case VK_RETURN:
+        if (auto *focused = dynamic_cast<TDialogButton *>(FActiveControl))
+            return Reachable(FActiveControl) ? focused : nullptr;
+        return FindDialogButton(this, [](const TDialogButton &b) { return b.IsDefaultButton(); });
+    case VK_ESCAPE: return FindDialogButton(this, [](const TDialogButton &b) { return b.IsCancelButton(); });
+    default: return nullptr;
+    }
 }
 
 // ---- Free functions ---------------------------------------------------------------------------------------

@@ -2,7 +2,9 @@
 // TCustomForm and TForm: the program's windows. A form is a top-level window (caption, border
 // style and icons, position, stay-on-top, window state) whose client area holds its controls; it
 // keeps its own focused control (ActiveControl), can see keys before its controls (KeyPreview),
-// and runs modally with ShowModal (a nested message loop ended by ModalResult or Close).
+// gives Enter and Esc to its push buttons (DialogButton.h), and runs modally with ShowModal (a
+// nested message loop ended by ModalResult or Close; the windows there when it starts take no
+// input until it ends, a form shown meanwhile takes input beside it).
 //
 // A form class of the program:
 //
@@ -36,6 +38,7 @@
 #include "platform/ui/ControlsScrollingWinControl.h"
 #include "platform/ui/ModalResult.h"
 
+class TDialogButton;
 class TMainMenu;
 class TFormWindow;
 class QWidget;
@@ -131,6 +134,8 @@ class TCustomForm : public TScrollingWinControl {
     void DefocusControl(TWinControl *control, bool removing);
     bool KeyPreview() const { return FKeyPreview; }
     void SetKeyPreview(bool value) { FKeyPreview = value; }
+    // The push button Enter (VK_RETURN) or Esc (VK_ESCAPE) clicks now (DialogButton.h), or nullptr.
+    TDialogButton *DialogKeyButton(WORD key) const;
 
     // Accepted from form definitions.
     bool OldCreateOrder = false;
@@ -200,6 +205,8 @@ private:
     friend class TScreen;
     void SetActive(bool value);
     void CloseModal();
+    // Tells the window system whether the running modal forms block this form's window.
+    void UpdateWindowBlocking();
     void PlaceWindow();
     // Non-client size: frame on each side, caption and menu bar.
     int FrameWidth() const;

@@ -238,6 +238,33 @@ void TCustomGrid::UserMoved(int tableRow, int tableCol)
     FocusCell(tableCol, GridRowOf(tableRow));
 }
 
+bool TCustomGrid::CellAt(TPoint pos, int &ACol, int &ARow) const
+{
+    QTableWidget *table = Table();
+    if (!table)
+        return false;
+    const QModelIndex index = table->indexAt(table->viewport()->mapFrom(table, QPoint(pos.X, pos.Y)));
+    if (!index.isValid())
+        return false;
+    ACol = index.column();
+    ARow = GridRowOf(index.row());
+    return true;
+}
+
+void TCustomGrid::DefaultHandler(TMessage &message)
+{
+    if (message.Msg != WM_LBUTTONDOWN) {
+        inherited::DefaultHandler(message);
+        return;
+    }
+    int col = -1, row = -1;
+    const bool onCurrent = CellAt(LParamToPoint(message.LParam), col, row) && col == FCol && row == FRow;
+    // The table moves to another cell through FocusCell; it does nothing on the current one.
+    inherited::DefaultHandler(message);
+    if (onCurrent && col >= FFixedCols && row >= FFixedRows && !FOptions.Contains(goEditing))
+        SelectCell(col, row);
+}
+
 void TCustomGrid::UserEdited(int tableRow, int tableCol)
 {
     QTableWidget *table = Table();

@@ -1,9 +1,13 @@
 #pragma once
 // TCustomGrid: a grid of text cells with fixed (title) rows and columns, grid lines, column widths,
 // the current cell (Row, Col) and cell editing. Moving the current cell, by the user (click, arrow
-// keys) or by code (Row, Col), first asks SelectCell/OnSelectCell, which may refuse it. A user's
-// edit of a cell reaches SetEditText/OnSetEditText. The cells' texts come from GetCellText; the
-// string grid and the value list editor keep them.
+// keys) or by code (Row, Col), first asks SelectCell/OnSelectCell, which may refuse it; code that
+// writes the current cell again asks nothing. A left press on a cell that is not fixed chooses
+// it: another cell is asked as above, and the current cell is asked again (a list whose handler
+// acts on the chosen row can choose the row that is current from the start), unless goEditing is
+// on, where the press on the current cell opens its editor instead. A user's edit of a cell
+// reaches SetEditText/OnSetEditText. The cells' texts come from GetCellText; the string grid and
+// the value list editor keep them.
 
 #include "platform/runtime/EnumNames.h"
 #include "platform/ui/NativeControl.h"
@@ -68,6 +72,9 @@ public:
     TSelectCellEvent OnSelectCell;
     TSetEditEvent OnSetEditText;
 
+    // A press reaches the table; a left press on the current cell chooses it again (see above).
+    void DefaultHandler(TMessage &message) override;
+
 protected:
     virtual bool SelectCell(int ACol, int ARow);
     virtual QString GetCellText(int ACol, int ARow) const = 0;
@@ -86,6 +93,8 @@ private:
     void ApplyOptions(QTableWidget *table) const;
     void Fill(QTableWidget *table);
     void UserMoved(int tableRow, int tableCol);
+    // The cell (column, row) under a client point of the grid; false on no cell or a title.
+    bool CellAt(TPoint pos, int &ACol, int &ARow) const;
     void UserEdited(int tableRow, int tableCol);
     // Grid rows: the first fixed row is the table's header.
     int TableRowOf(int row) const { return FFixedRows > 0 ? row - 1 : row; }

@@ -140,16 +140,44 @@ void TScreen::AddForm(TCustomForm *form)
 void TScreen::RemoveForm(TCustomForm *form)
 {
     std::erase(FForms, form);
-    std::erase(FModal, form);
+    std::erase_if(FModal, [form](const TModalRun &run) { return run.Form == form; });
+    for (TModalRun &run : FModal)
+        std::erase(run.Blocked, form);
     if (FActiveForm == form)
         FActiveForm = nullptr;
 }
 
+// ---- Modal forms ----------------------------------------------------------------------------------------
+
+bool TScreen::BlockedByModal(const TCustomForm *form) const
+{
+    return std::any_of(FModal.begin(), FModal.end(), [form](const TModalRun &run) {
+        return std::find(run.Blocked.begin(), run.Blocked.end(), form) != run.Blocked.end();
+    });
+}
+
+void TScreen::PushModal(TCustomForm *form)
+{
+    TModalRun run{form, {}};
+    for (TCustomForm *f : FForms)
+        if (f != form && f->Visible() && f->Enabled())
+            run.Blocked.push_back(f);
+    FModal.push_back(std::move(run));
+    UpdateWindowBlocking();
+}
+
 void TScreen::PopModal(TCustomForm *form)
 {
-    auto it = std::find(FModal.rbegin(), FModal.rend(), form);
+    auto it = std::find_if(FModal.rbegin(), FModal.rend(), [form](const TModalRun &run) { return run.Form == form; });
     if (it != FModal.rend())
         FModal.erase(std::next(it).base());
+    UpdateWindowBlocking();
+}
+
+void TScreen::UpdateWindowBlocking()
+{
+    for (TCustomForm *f : FForms)
+        f->UpdateWindowBlocking();
 }
 
 // ---- System metrics ---------------------------------------------------------------------------------

@@ -40,7 +40,11 @@ class TScreen : public TComponent {
     TForm *ActiveForm() const;
     TWinControl *ActiveControl() const;
     // The innermost form running modally, or nullptr.
-    TCustomForm *ModalForm() const { return FModal.empty() ? nullptr : FModal.back(); }
+    TCustomForm *ModalForm() const { return FModal.empty() ? nullptr : FModal.back().Form; }
+    // True while the running modal forms keep `form` from taking input: it was visible and
+    // enabled when one of them started, as the window system disables the windows it finds then.
+    // A form shown later takes input beside the modal form, as long as no newer one starts.
+    bool BlockedByModal(const TCustomForm *form) const;
 
     // For the forms: makes `form` the active form (CM_DEACTIVATE to the old one, CM_ACTIVATE to it).
     void ActivateForm(TCustomForm *form);
@@ -48,14 +52,22 @@ class TScreen : public TComponent {
     void FormHidden(TCustomForm *form);
     void AddForm(TCustomForm *form);
     void RemoveForm(TCustomForm *form);
-    void PushModal(TCustomForm *form) { FModal.push_back(form); }
+    // A form starts or ends running modally: the windows it blocks are decided (see
+    // BlockedByModal), and the window system learns which ones take input.
+    void PushModal(TCustomForm *form);
     void PopModal(TCustomForm *form);
 
 private:
+    struct TModalRun {
+        TCustomForm *Form;
+        std::vector<TCustomForm *> Blocked;
+    };
+    void UpdateWindowBlocking();
+
     TCursor FCursor = crDefault;
     std::map<TCursor, QCursor> FCursors;
     std::vector<TCustomForm *> FForms;
-    std::vector<TCustomForm *> FModal;
+    std::vector<TModalRun> FModal;  // innermost last
     TCustomForm *FActiveForm = nullptr;
 };
 

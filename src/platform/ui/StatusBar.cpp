@@ -1,6 +1,7 @@
 #include "platform/ui/StatusBar.h"
 
 #include "platform/runtime/ClassBuilder.h"
+#include "platform/ui/Forms.h"
 
 T_IMPLEMENT_CLASS(TStatusPanel)
 {
@@ -102,16 +103,44 @@ void TStatusBar::SetSimpleText(const QString &value)
     Invalidate();
 }
 
+void TStatusBar::SetSizeGrip(bool value)
+{
+    FSizeGrip = value;
+    Invalidate();
+}
+
 void TStatusBar::DrawField(const TRect &rect, const QString &text, TAlignment alignment, TStatusPanelBevel bevel)
 {
     static const UINT kAlignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
+    static const UINT kEdges[] = {0, BDR_SUNKENOUTER, BDR_RAISEDOUTER};
     TCanvas *canvas = Canvas();
     TRect r = rect;
     if (bevel != pbNone)
-        canvas->DrawEdge(r, bevel == pbLowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
-    r.Inflate(-2, 0);
+        canvas->DrawEdge(r, kEdges[bevel], BF_RECT | BF_ADJUST);
+    r.Left += 3;
     canvas->Brush()->SetStyle(bsClear);
     canvas->DrawText(text, r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | kAlignments[alignment]);
+}
+
+bool TStatusBar::ShowsSizeGrip() const
+{
+    const auto *form = dynamic_cast<const TCustomForm *>(Parent());
+    return FSizeGrip && form && (form->BorderStyle() == bsSizeable || form->BorderStyle() == bsSizeToolWin);
+}
+
+void TStatusBar::DrawSizeGrip()
+{
+    // Three ridges across the corner, lit from the top left: counted from the corner along the
+    // diagonal, a face line, two shadow lines and a highlight line each.
+    static const TColor kLines[] = {clBtnFace, clBtnShadow, clBtnShadow, clBtnHighlight};
+    constexpr int Lines = 12;
+    TCanvas *canvas = Canvas();
+    const int right = Width() - 1, bottom = Height() - 1;
+    for (int d = 0; d < Lines; ++d) {
+        canvas->Pen()->SetColor(kLines[d % 4]);
+        canvas->MoveTo(right - d, bottom);
+        canvas->LineTo(right + 1, bottom - d - 1);
+    }
 }
 
 void TStatusBar::Paint()
@@ -121,15 +150,19 @@ void TStatusBar::Paint()
     canvas->FillRect(ClientRect());
     canvas->SetFont(Font());
     const TRect area(0, 2, Width(), Height());
-    if (FSimplePanel || FPanels->Count() == 0) {
-        DrawField(area, FSimpleText, taLeftJustify, FSimplePanel ? pbNone : pbLowered);
-        return;
+    if (FSimplePanel) {
+        DrawField(area, FSimpleText, taLeftJustify, pbLowered);
+    } else if (FPanels->Count() == 0) {
+        DrawField(area, QString(), taLeftJustify, pbLowered);
+    } else {
+        int x = 0;
+        for (int i = 0; i < FPanels->Count(); ++i) {
+            TStatusPanel *p = Panel(i);
+            const int right = i == FPanels->Count() - 1 ? Width() : x + p->Width();
+            DrawField(TRect(x, area.Top, right, area.Bottom), p->Text(), p->Alignment(), p->Bevel());
+            x = right + 2;
+        }
     }
-    int x = 0;
-    for (int i = 0; i < FPanels->Count(); ++i) {
-        TStatusPanel *p = Panel(i);
-        const int right = i == FPanels->Count() - 1 ? Width() : x + p->Width();
-        DrawField(TRect(x, area.Top, right, area.Bottom), p->Text(), p->Alignment(), p->Bevel());
-        x = right + 2;
-    }
+    if (ShowsSizeGrip())
+        DrawSizeGrip();
 }

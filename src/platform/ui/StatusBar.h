@@ -1,6 +1,11 @@
 #pragma once
-// TStatusBar: the bar at the bottom of a window. With SimplePanel it shows SimpleText alone;
-// otherwise one sunken field per panel of Panels, each Width wide (the last one takes the rest).
+// TStatusBar: the bar at the bottom of a window, in the classic look: the button face, the panels
+// from 2 pixels below the top to the bottom edge. With SimplePanel it shows SimpleText alone in
+// one sunken panel across the bar; otherwise one panel per item of Panels, each Width wide and 2
+// pixels apart, the last one taking the rest (with no items, one empty panel). A panel's Bevel
+// frames it sunken, raised or not at all; its text starts 3 pixels inside the frame. The size grip
+// (SizeGrip) shows in the bottom-right corner, over the panels, only while the bar's parent is a
+// form with a sizeable border.
 
 #include "platform/runtime/Collection.h"
 #include "platform/runtime/EnumNames.h"
@@ -51,13 +56,15 @@ public:
     void SetPanels(TCollection *value) { FPanels->Assign(value); }
     TStatusPanel *Panel(int index) const;
     bool SizeGrip() const { return FSizeGrip; }
-    void SetSizeGrip(bool value) { FSizeGrip = value; }
+    void SetSizeGrip(bool value);
 
 protected:
     void Paint() override;
 
 private:
     void DrawField(const TRect &rect, const QString &text, TAlignment alignment, TStatusPanelBevel bevel);
+    bool ShowsSizeGrip() const;
+    void DrawSizeGrip();
 
     bool FSimplePanel = false;
     QString FSimpleText;

@@ -3,7 +3,6 @@
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/runtime/Filer.h"
 #include "platform/ui/Bitmap.h"
-#include "platform/ui/Button.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Label.h"
@@ -64,7 +63,6 @@ T_IMPLEMENT_CLASS(TRzButton)
     b.Event("OnKeyPress", &C::OnKeyPress);
     b.Event("OnKeyUp", &C::OnKeyUp);
 
-    b.Message(CM_DIALOGKEY, &C::CMDialogKey);
     b.Message(CM_DIALOGCHAR, &C::CMDialogChar);
     b.Message(CM_FOCUSCHANGED, &C::CMFocusChanged);
     b.Message(CM_PUSHBUTTONPRESSED, &C::CMButtonPressed);
@@ -426,18 +424,11 @@ void TRzButton::ButtonClick()
     Click();
 }
 
-void TRzButton::CMDialogKey(TMessage &m)
+void TRzButton::DialogKeyClick(WORD key)
 {
-    const WORD key = static_cast<WORD>(m.WParam);
-    const bool plain = GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0;
-    if (((key == VK_RETURN && FActive) || (key == VK_ESCAPE && FCancel)) && plain && CanFocus()) {
-        FKeyWasPressed = key == VK_RETURN && !FDropDownOnEnter;
-        Click();
-        FKeyWasPressed = false;
-        m.Result = 1;
-        return;
-    }
-    DispatchFrom(inherited::StaticClass(), m);
+    FKeyWasPressed = key == VK_RETURN && !FDropDownOnEnter;
+    Click();
+    FKeyWasPressed = false;
 }
 
 void TRzButton::CMDialogChar(TMessage &m)
@@ -454,7 +445,7 @@ void TRzButton::CMFocusChanged(TMessage &m)
 {
     if (!ComponentState().Contains(csDestroying)) {
         auto *focused = reinterpret_cast<TWinControl *>(m.LParam);
-        const bool pushButton = dynamic_cast<TRzButton *>(focused) || dynamic_cast<TButton *>(focused);
+        const bool pushButton = dynamic_cast<TDialogButton *>(focused) != nullptr;
         const bool active = pushButton ? focused == this : FDefault;
         if (active != FActive) {
             FActive = active;

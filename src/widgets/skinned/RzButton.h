@@ -11,9 +11,10 @@
 //     lies inside (0, 0, ClientWidth, ClientHeight) with the right and bottom edges outside.
 //   - Space pressed on the button arms it (drawn pressed); its release clicks. Losing the focus
 //     disarms it, so a Space released after the focus moved clicks nothing.
-//   - Enter clicks the active button, Esc a Cancel button, only without Shift, Ctrl or Alt. The
-//     active button is the focused push button (this kind or the framework's) or, while another
-//     kind of control has the focus, the Default one.
+//   - Enter clicks the active button, Esc a Cancel button, only without Shift, Ctrl or Alt (the
+//     form decides, DialogButton.h). The active button is the focused push button (of any class
+//     that takes the dialog keys) or, while another kind of control has the focus, the Default
+//     one.
 //   - The caption's accelerator clicks.
 // A click: a grouped button toggles Down (as a write would), then Click(): the form's ModalResult
 // becomes the button's (also 0) and OnClick fires.
@@ -27,6 +28,7 @@
 #include "platform/runtime/EnumNames.h"
 #include "platform/ui/Buttons.h"
 #include "platform/ui/ControlsCustomControl.h"
+#include "platform/ui/DialogButton.h"
 #include "platform/ui/ModalResult.h"
 #include "platform/ui/StdCtrlsTypes.h"
 #include "widgets/skinned/RzCommon.h"
@@ -132,7 +134,7 @@ protected:
     bool FKeyToggle = false;  // Space went down on the button
 };
 
-class TRzButton : public TRzCustomButton {
+class TRzButton : public TRzCustomButton, public TDialogButton {
     T_DECLARE_CLASS(TRzButton, TRzCustomButton)
     explicit TRzButton(TComponent *AOwner);
 
@@ -169,6 +171,9 @@ class TRzButton : public TRzCustomButton {
 
     // Copies ModalResult to the form (also 0), then the framework's click (OnClick).
     void Click() override;
+    bool IsDefaultButton() const override { return FDefault; }
+    bool IsCancelButton() const override { return FCancel; }
+    void DialogKeyClick(WORD key) override;
     // Old forms: "FrameFlat" is read into HotTrack.
     void DefineProperties(TFiler *Filer) override;
 
@@ -185,7 +190,6 @@ protected:
     void UpdateExclusive();
 
 protected:  // message handlers, registered by number in the class description
-    void CMDialogKey(TMessage &m);
     void CMDialogChar(TMessage &m);
     void CMFocusChanged(TMessage &m);
     void CMButtonPressed(TMessage &m);

@@ -3,7 +3,9 @@
 
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/ControlsCustomControl.h"
 #include "platform/ui/ControlsInput.h"
+#include "platform/ui/DialogButton.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/TestScript.h"
@@ -11,9 +13,13 @@
 #include "StdTestApp.h"
 
 #include <QPointer>
+#include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace {
 
@@ -158,6 +164,180 @@ TEST(ModalFormSequence, ADestroyedFormLeavesNoWindowBehind)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
     EXPECT_TRUE(failures.empty());
+}
+
+// A control of class T on `form`.
+template <class T>
+T *Put(TCustomForm &form, int left, int top, int width, int height)
+{
+    auto *c = new T(&form);
+    c->SetParent(&form);
+    c->SetBounds(left, top, width, height);
+    return c;
+}
+
+// Real window-system input: Qt decides at that level whether a window is blocked by a modal one.
+void ClickWindow(TCustomForm *form, TPoint client)
+{
+    QTest::mouseClick(form->Window()->windowHandle(), Qt::LeftButton, {}, QPoint(client.X, client.Y));
+}
+
+void TypeIntoWindow(TCustomForm *form, const char *text)
+{
+    for (const char *c = text; *c; ++c)
+        QTest::keyClick(form->Window()->windowHandle(), *c);
+}
+
+// A form shown without blocking while a modal form runs (a name asked for from a modal list)
+// takes the user's input as any window does; the windows that were there when the modal form
+// started take none until it ends.
+TEST(ModalFormWindows, AFormShownDuringAModalLoopTakesInputWhileEarlierWindowsStayBlocked)
+{
+    TScriptSession script;
+    std::vector<std::string> failures;
+    script.SetFailureHandler([&](const std::string &m) { failures.push_back(m); });
+    TForm main(nullptr);
+    main.SetBounds(0, 0, 300, 150);
+    auto *mainButton = Put<TButton>(main, 10, 10, 75, 25);
+    int mainClicks = 0;
+    mainButton->OnClick = [&](TObject *) { ++mainClicks; };
+    TForm name(nullptr);
+    name.SetBounds(400, 0, 200, 100);
+    auto *edit = Put<TEdit>(name, 10, 10, 150, 22);
+    Dialog list;
+    main.Show();
+
+    TestScript::ExpectModal("fmName", [&](TCustomForm &) {
+        ASSERT_TRUE(list.ok->WidgetIfCreated()->isVisible()) << "the modal form's controls are on screen";
+        name.Show();
+        ClickWindow(&name, Point(20, 20));
+        TypeIntoWindow(&name, "Main");
+        EXPECT_EQ(edit->Text(), "Main");
+        ClickWindow(&main, Point(20, 20));
+        EXPECT_EQ(mainClicks, 0) << "the main window was there before the modal form";
+        ClickWindow(list.form, Point(20, 110));  // OK
+    });
+    EXPECT_EQ(list.form->ShowModal(), mrOk);
+    ClickWindow(&main, Point(20, 20));
+    EXPECT_EQ(mainClicks, 1) << "the main window takes input again after the modal form";
+    ClickWindow(&name, Point(150, 20));  // behind the text
+    TypeIntoWindow(&name, "!");
+    EXPECT_EQ(edit->Text(), "Main!");
+    EXPECT_TRUE(failures.empty());
+}
+
+// A modal form started from a window that took input beside an outer modal form blocks that
+// window too, until it ends.
+TEST(ModalFormWindows, ANestedModalFormBlocksTheWindowsShownBesideTheOuterOne)
+{
+    TScriptSession script;
+    std::vector<std::string> failures;
+    script.SetFailureHandler([&](const std::string &m) { failures.push_back(m); });
+    TForm name(nullptr);
+    name.SetBounds(400, 0, 200, 100);
+    auto *edit = Put<TEdit>(name, 10, 10, 150, 22);
+    TForm confirm(nullptr);
+    confirm.SetName("fmConfirm");
+    Dialog list;
+
+    TestScript::ExpectModal("fmName", [&](TCustomForm &) {
+        name.Show();
+        TestScript::ExpectModal("fmConfirm", [&](TCustomForm &) {
+            ClickWindow(&name, Point(150, 20));
+            TypeIntoWindow(&name, "x");
+            confirm.SetModalResult(mrOk);
+        });
+        confirm.ShowModal();
+        EXPECT_EQ(edit->Text(), "");
+        ClickWindow(&name, Point(150, 20));
+        TypeIntoWindow(&name, "y");
+        EXPECT_EQ(edit->Text(), "y");
+        list.form->SetModalResult(mrOk);
+    });
+    EXPECT_EQ(list.form->ShowModal(), mrOk);
+    EXPECT_TRUE(failures.empty());
+}
+
+// A press on a part of a form's window outside its client area (the corner between the scroll
+// bars) reaches nothing and harms nothing.
+TEST(FormWindowInput, APressBetweenTheScrollBarsIsHarmless)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 150);
+    Put<TButton>(form, 400, 400, 75, 25);  // beyond the client area: both scroll bars show
+    form.Show();
+    const QSize window = form.Window()->size();
+    ClickWindow(&form, Point(window.width() - 2, window.height() - 2));
+    EXPECT_TRUE(form.Visible());
+}
+
+// A push button class of the program's own, drawn by itself, that takes the form's dialog keys.
+class TOwnButton : public TCustomControl, public TDialogButton {
+public:
+    explicit TOwnButton(TComponent *AOwner) : TCustomControl(AOwner) { FTabStop = true; }
+    bool IsDefaultButton() const override { return Default; }
+    bool IsCancelButton() const override { return Cancel; }
+    void DialogKeyClick(WORD) override { Click(); }
+    bool Default = false;
+    bool Cancel = false;
+};
+
+// Enter clicks the focused push button of any class, or the default one while another kind of
+// control has the focus; Esc the cancel button.
+TEST(DialogKeys, EveryPushButtonClassTakesEnterAndEsc)
+{
+    struct Case {
+        const char *name;
+        bool ownDefault;  // else the framework's button is the default one
+        bool ownCancel;
+        const char *focus;  // "own", "native" or "edit"
+        WORD key;
+        const char *clicked;
+    };
+    const Case cases[] = {
+        {.name = "own button focused",
+         .ownDefault = false,
+         .ownCancel = false,
+         .focus = "own",
+         .key = VK_RETURN,
+         .clicked = "own"},
+        {.name = "own default, edit focused",
+         .ownDefault = true,
+         .ownCancel = false,
+         .focus = "edit",
+         .key = VK_RETURN,
+         .clicked = "own"},
+        {.name = "own default, framework's button focused",
+         .ownDefault = true,
+         .ownCancel = false,
+         .focus = "native",
+         .key = VK_RETURN,
+         .clicked = "native"},
+        {.name = "own cancel button",
+         .ownDefault = false,
+         .ownCancel = true,
+         .focus = "native",
+         .key = VK_ESCAPE,
+         .clicked = "own"},
+    };
+    for (const Case &c : cases) {
+        TForm form(nullptr);
+        form.SetBounds(0, 0, 300, 150);
+        auto *native = Put<TButton>(form, 10, 10, 75, 25);
+        native->SetDefault(!c.ownDefault);
+        auto *edit = Put<TEdit>(form, 10, 40, 75, 22);
+        auto *own = Put<TOwnButton>(form, 10, 70, 75, 25);
+        own->Default = c.ownDefault;
+        own->Cancel = c.ownCancel;
+        std::vector<std::string> clicks;
+        native->OnClick = [&](TObject *) { clicks.push_back("native"); };
+        own->OnClick = [&](TObject *) { clicks.push_back("own"); };
+        form.Show();
+        const std::map<std::string, TWinControl *> controls{{"own", own}, {"native", native}, {"edit", edit}};
+        controls.at(c.focus)->SetFocus();
+        TInputRouter::Key(c.key);
+        EXPECT_EQ(clicks, std::vector<std::string>{c.clicked}) << c.name;
+    }
 }
 
 }  // namespace

@@ -114,6 +114,28 @@ const Rule kRules[] = {
     {"value list click on a row by the user passes the row",
      [](Controls &c) { TInputRouter::Click(c.form, Point(40, 10 + 2 + 18 + 18 + 5)); },
      {"select 0,2"}},
+    {"value list click on the current cell chooses it again",
+     [](Controls &c) {
+         c.vle->SetOptions(c.vle->Options() - goEditing);
+         TInputRouter::Click(c.form, Point(120, 10 + 2 + 18 + 5));
+     },
+     {"select 1,1"}},
+    {"value list click on the key column of the current row moves there",
+     [](Controls &c) {
+         c.vle->SetOptions(c.vle->Options() - goEditing);
+         TInputRouter::Click(c.form, Point(40, 10 + 2 + 18 + 5));
+     },
+     {"select 0,1"}},
+    {"value list click on the current cell while editing opens its editor only",
+     [](Controls &c) { TInputRouter::Click(c.form, Point(120, 10 + 2 + 18 + 5)); },
+     {}},
+    {"value list click on the title row chooses nothing",
+     [](Controls &c) {
+         c.vle->SetOptions(c.vle->Options() - goEditing);
+         TInputRouter::Click(c.form, Point(120, 10 + 2 + 5));
+     },
+     {}},
+    {"value list row by code to the current row fires nothing", [](Controls &c) { c.vle->SetRow(1); }, {}},
     {"value list text by code fires nothing", [](Controls &c) { c.vle->Strings()->SetText("     U01=  Main\n"); }, {}},
     {"page by code fires nothing", [](Controls &c) { c.pages->SetActivePage(c.second); }, {}},
     {"tab click by the user: changing then change",

@@ -242,4 +242,50 @@ TEST(GraphicControlRendering, PaintGoesIntoTheTargetAlsoAfterDrawingOutsidePaint
     EXPECT_EQ(At(image, 20, 15), clLime);
 }
 
+// The status bar in the classic look: the face, sunken panels with their texts 2 pixels below its
+// top, and the size grip in the corner only on a form with a sizeable border.
+TEST(StatusBarRendering, SunkenPanelsOnTheFaceAndTheGripOnASizeableForm)
+{
+    struct Case {
+        const char *name;
+        TFormBorderStyle border;
+        bool simple;
+        bool grip;
+    };
+    const Case cases[] = {
+        {.name = "simple text on a sizeable form", .border = bsSizeable, .simple = true, .grip = true},
+        {.name = "panels on a single-border form", .border = bsSingle, .simple = false, .grip = false},
+    };
+    for (const Case &c : cases) {
+        TForm form(nullptr);
+        form.SetBorderStyle(c.border);
+        form.SetBounds(0, 0, 300, 120);
+        auto *bar = new TStatusBar(&form);
+        bar->SetParent(&form);
+        bar->SetSimplePanel(c.simple);
+        bar->SetSimpleText("download now");
+        for (const char *text : {"U01", "Default Preset"})
+            static_cast<TStatusPanel *>(bar->Panels()->Add())->SetText(text);
+        const QImage image = RenderControlImage(bar);
+        if (qEnvironmentVariableIsSet("UI_STATUS_SAVE"))
+            image.save(qEnvironmentVariable("UI_STATUS_SAVE") + QString::number(&c - cases) + ".png");
+        ASSERT_EQ(image.size(), QSize(bar->Width(), 19)) << c.name;
+        const int right = image.width() - 1, bottom = image.height() - 1;
+        EXPECT_EQ(At(image, 10, 1), ColorToRGB(clBtnFace)) << c.name;
+        EXPECT_EQ(At(image, 0, 2), ColorToRGB(clBtnShadow)) << c.name;  // sunken: shadow top left
+        EXPECT_EQ(At(image, 10, 2), ColorToRGB(clBtnShadow)) << c.name;
+        EXPECT_EQ(At(image, 10, bottom), ColorToRGB(clBtnHighlight)) << c.name;  // highlight bottom right
+        EXPECT_GT(ColoursIn(image, TRect(3, 4, 60, bottom - 1)), 1) << c.name << ": the text";
+        if (!c.simple) {
+            // The first panel ends after its Width, the next one starts 2 pixels on.
+            EXPECT_EQ(At(image, 49, 10), ColorToRGB(clBtnHighlight)) << c.name;
+            EXPECT_EQ(At(image, 50, 10), ColorToRGB(clBtnFace)) << c.name;
+            EXPECT_EQ(At(image, 52, 10), ColorToRGB(clBtnShadow)) << c.name;
+        }
+        // Along the corner's diagonals: a shadow line of the grip, or the panel's bottom edge.
+        EXPECT_EQ(At(image, right - 1, bottom), ColorToRGB(c.grip ? clBtnShadow : clBtnHighlight)) << c.name;
+        EXPECT_EQ(At(image, right - 3, bottom - 8), ColorToRGB(c.grip ? clBtnHighlight : clBtnFace)) << c.name;
+    }
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include "platform/runtime/FormWriter.h"
 #include "platform/runtime/TimerService.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/ControlsRender.h"
 #include "platform/ui/Edit.h"
@@ -103,6 +104,30 @@ TEST_F(PushButtons, EnterClicksTheFocusedPushButtonElseTheDefaultOne)
     edit->SetFocus();
     EXPECT_TRUE(ok->IsActive());
     EXPECT_FALSE(cancel->IsActive());
+}
+
+// The framework's own push button and this one follow one rule, whichever comes first on the form.
+TEST_F(PushButtons, EnterClicksTheFocusedButtonOfEitherKindBeforeADefaultOfTheOther)
+{
+    ok->SetDefault(false);
+    auto *native = new TButton(form);
+    native->SetParent(form);
+    native->SetBounds(10, 90, 75, 25);
+    native->SetDefault(true);
+    native->OnClick = [this](TObject *) { log.push_back("native"); };
+    TRzButton *late = Button("late", 200);
+    late->SetFocus();
+    TInputRouter::Key(VK_RETURN);
+    EXPECT_EQ(TakeLog(), Events{"late"});
+    edit->SetFocus();
+    TInputRouter::Key(VK_RETURN);
+    EXPECT_EQ(TakeLog(), Events{"native"});
+    native->SetDefault(false);
+    late->SetDefault(true);
+    native->SetFocus();
+    EXPECT_FALSE(late->IsActive());
+    TInputRouter::Key(VK_RETURN);
+    EXPECT_EQ(TakeLog(), Events{"native"});
 }
 
 TEST_F(PushButtons, SpacePressedAndReleasedAfterTheFocusMovedDoesNotClick)
