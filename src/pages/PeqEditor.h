@@ -82,9 +82,15 @@ public:
     int GetDragHandle() const { return dragHandle_; }
     void SetDragHandle(int handle) { dragHandle_ = handle; }
 
-private:
+    // Makes a band the selected one of its channel: its button down, its row current and green,
+    // the band editor at its values, its marker, text and fill on the plot, the channel total.
+    // Chosen by its button also shows the key hint and gives the frequency text the keyboard; by
+    // the table the hint only; First neither. Nothing without the table, the button or (but
+    // First) the hint label.
     enum class Selection { Button, Table, First };
     void SelectBand(int channel, int band, Selection how);
+
+private:
     enum class EditKind { Frequency, Q, Gain };
     void EditorChange(TObject *sender, EditKind kind);
     // Applies the Q rules of the row's type; true when the table was corrected (which ran this
