@@ -29,10 +29,11 @@ protected:
     {
         clock.emplace();
         Load("PageTestEq");
-        for (int c = 0; c < ChannelCount; ++c)
-            form->Plots[static_cast<std::size_t>(c)]->Control = &PlotControl(c);
         // The plots size their pages when first painted, as on the shown main window.
-        RenderControlImage(form.get());
+        for (int c = 0; c < ChannelCount; ++c) {
+            form->Plots[static_cast<std::size_t>(c)]->Control = &PlotControl(c);
+            RenderControlImage(&PlotControl(c));
+        }
         // The form starts with the focus in a field of the first table, which reports its row
         // when the focus goes; it goes to a read-only text instead.
         At<TCurvyEdit>("cvdEqGain", ChInA).SetFocus();
