@@ -21,6 +21,7 @@ import sys
 
 import dialogs
 import helppictures
+import pages
 import splash
 import widgets
 from raster import encode
@@ -37,6 +38,7 @@ OUTPUTS = [
     *widgets.fader_thumbs(),
     *dialogs.dialog_pictures(),
     ("mainwindow/scan_background.bmp", dialogs.scan_background),
+    *pages.page_pictures(),
     *helppictures.help_pictures(),
 ]
 

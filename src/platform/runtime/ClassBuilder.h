@@ -24,6 +24,8 @@
 //       b.Handler("FormShow", &TfmExit::FormShow);
 //       b.Field("lbQuit", &TfmExit::lbQuit);
 //   }
+//   // a handler may also live on an object the form holds (its member Pages here):
+//   //     b.Forward("isGainInAChange", &TfmMain::Pages, &GainPage::isGainInAChange);
 //
 // Getters may be `V (C::*)() const` member functions, data members `V C::*`, or callables taking
 // `const C &`; setters `void (C::*)(V)` member functions, data members, or callables taking
@@ -305,6 +307,32 @@ public:
         QString n = h.Name;
         h.Make = [method, n](TObject *instance) {
             TEvent<R(A...)> e(static_cast<M *>(static_cast<C *>(instance)), method);
+            e.SetBinding(n, instance);
+            return std::any(e);
+        };
+        info_.handlers_.push_back(std::move(h));
+        return *this;
+    }
+
+    // ---- Event handler of an object the form holds, bound by name like the form's own ----
+    // `holder` is the form's member holding the object (the main window's channel pages),
+    // `method` a member function of that object's class or of one of its bases. The event is the
+    // one Handler makes for a method of the form: bound to the form under `name`, checked against
+    // the event's signature and written back by name; calling it calls `method` on the object.
+    template <class O, class H, class M, class R, class... A>
+    TClassBuilder &Forward(const char *name, H O::*holder, R (M::*method)(A...))
+    {
+        static_assert(std::is_base_of_v<O, C>, "the holder is a member of another class than the form");
+        static_assert(std::is_base_of_v<M, H>, "the method belongs to another class than the held object");
+        THandlerInfo h;
+        h.Name = QString::fromLatin1(name);
+        h.Signature = std::type_index(typeid(R(A...)));
+        QString n = h.Name;
+        h.Make = [holder, method, n](TObject *instance) {
+            C *form = static_cast<C *>(instance);
+            TEvent<R(A...)> e([form, holder, method](A... args) -> R {
+                return (static_cast<M &>(form->*holder).*method)(std::forward<A>(args)...);
+            });
             e.SetBinding(n, instance);
             return std::any(e);
         };

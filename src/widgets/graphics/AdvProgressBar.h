@@ -24,9 +24,9 @@
 #include <memory>
 
 #include "platform/runtime/EnumNames.h"
+#include "platform/runtime/StoreChanged.h"
 #include "platform/runtime/Timer.h"
 #include "platform/ui/ControlsGraphicControl.h"
-#include "widgets/graphics/StoreChanged.h"
 
 class TBitmap;
 

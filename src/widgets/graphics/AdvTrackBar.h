@@ -41,12 +41,12 @@
 #include <vector>
 
 #include "platform/runtime/EnumNames.h"
+#include "platform/runtime/StoreChanged.h"
 #include "platform/runtime/Timer.h"
 #include "platform/ui/ControlsCustomControl.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/TrackBar.h"
 #include "widgets/graphics/GDIPicture.h"
-#include "widgets/graphics/StoreChanged.h"
 #include "widgets/graphics/TrackBarButtons.h"
 #include "widgets/graphics/TrackBarLabel.h"
 #include "widgets/graphics/TrackBarPaintHelpers.h"

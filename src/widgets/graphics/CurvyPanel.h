@@ -7,8 +7,8 @@
 // A write of Rounding or BorderColor repaints later; a change of Color calls ColorChanged, which
 // repaints at once.
 
+#include "platform/runtime/StoreChanged.h"
 #include "platform/ui/ControlsCustomControl.h"
-#include "widgets/graphics/StoreChanged.h"
 
 class TCurvyPanel : public TCustomControl {
     T_DECLARE_CLASS(TCurvyPanel, TCustomControl)

@@ -12,8 +12,8 @@
 #include "platform/runtime/Classes.h"
 #include "platform/runtime/Colors.h"
 #include "platform/runtime/Events.h"
+#include "platform/runtime/StoreChanged.h"
 #include "widgets/graphics/GDIPicture.h"
-#include "widgets/graphics/StoreChanged.h"
 
 class TCustomTrackBar;
 

@@ -13,9 +13,10 @@
 // System colours are resolved with ColorToRGB before any arithmetic.
 
 #include "platform/runtime/EnumNames.h"
+#include "platform/runtime/Set.h"
+#include "platform/runtime/StoreChanged.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/GraphicsFont.h"
-#include "platform/runtime/Set.h"
 
 #include "widgets/skinned/FramedGraphicsRoutines.h"
 
@@ -106,16 +107,6 @@ void GradientColorsForStyle(TRzGradientColorStyle style, TColor &start, TColor &
 TColor FrameColorForStyle(TRzGradientColorStyle style);
 void BannerColorsForStyle(TRzGradientColorStyle style, TColor &stop, TColor &start, TColor &pen);
 bool IsFullColorDisplay();
-
-// Stores a differing value; true when it changed (the caller then repaints or lays out).
-template <class T>
-bool StoreChanged(T &field, T value)
-{
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
 
 inline int IntMin(int a, int b)
 {

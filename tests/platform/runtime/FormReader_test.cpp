@@ -92,6 +92,26 @@ TEST(FormReader, EventsAreBoundToTheFormsHandlers)
     EXPECT_EQ(f.btnOk->OnClick.HandlerName(), QStringLiteral("btnOkClick"));
 }
 
+// Handlers of an object the form holds bind, check and write back like the form's own.
+TEST(FormReader, ForwardedHandlersCallTheHeldObject)
+{
+    QString text = Fixture();
+    text.replace(QStringLiteral("OnClick = btnOkClick"), QStringLiteral("OnClick = PAGECLICK"));
+    text.replace(QStringLiteral("OnMouseDown = FormMouseDown"), QStringLiteral("OnMouseDown = pageMouseDown"));
+    LoadedForm loaded(text);
+    TTestForm &f = *loaded.form;
+    f.btnOk->OnClick(f.btnOk);
+    f.lbTitle->OnMouseDown(f.lbTitle, mbRight, TShiftState{}, 5, 6);
+    EXPECT_EQ(f.Page.Calls, (QStringList{"page click btnOk", "page down lbTitle 1 5 6"}));
+    EXPECT_TRUE(f.Calls.isEmpty());
+    EXPECT_EQ(f.btnOk->OnClick.HandlerName(), QStringLiteral("pageClick"));
+    EXPECT_EQ(f.btnOk->OnClick.Target(), &f);
+    QString expected = Fixture();
+    expected.replace(QStringLiteral("OnClick = btnOkClick"), QStringLiteral("OnClick = pageClick"));
+    expected.replace(QStringLiteral("OnMouseDown = FormMouseDown"), QStringLiteral("OnMouseDown = pageMouseDown"));
+    EXPECT_EQ(WriteComponentToText(&f), expected);
+}
+
 TEST(FormReader, FixtureWritesBackToTheSameText)
 {
     LoadedForm loaded(Fixture());
@@ -208,6 +228,9 @@ INSTANTIATE_TEST_SUITE_P(
                               "bad.dfm(33): TTestControl btnOk.OnClick: handler btnOkClik not found in TTestForm"},
                       BadCase{"handler of another signature", "OnClick = btnOkClick", "OnClick = FormMouseDown",
                               "bad.dfm(33): TTestControl btnOk.OnClick: handler FormMouseDown does not fit"},
+                      BadCase{"forwarded handler of another signature", "OnClick = btnOkClick",
+                              "OnClick = pageMouseDown",
+                              "bad.dfm(33): TTestControl btnOk.OnClick: handler pageMouseDown does not fit"},
                       BadCase{"unknown enum name", "Align = alTop", "Align = alTpo",
                               "bad.dfm(7): TTestControl lbTitle.Align: 'alTpo' is not a valid value"},
                       BadCase{"string for an integer", "Left = 8", "Left = '8'",

@@ -154,6 +154,22 @@ T_IMPLEMENT_CLASS(TTestForm)
     b.Handler("FormMouseDown", &TTestForm::FormMouseDown);
     b.Field("lbTitle", &TTestForm::lbTitle);
     b.Field("btnOk", &TTestForm::btnOk);
+    b.Forward("pageClick", &TTestForm::Page, &TTestPagePart::PartClick);
+    b.Forward("pageMouseDown", &TTestForm::Page, &TTestPage::PageMouseDown);
+}
+
+void TTestPagePart::PartClick(TObject *Sender)
+{
+    Calls << QStringLiteral("page click ") + static_cast<TComponent *>(Sender)->Name();
+}
+
+void TTestPage::PageMouseDown(TObject *Sender, TMouseButton Button, TShiftState, int X, int Y)
+{
+    Calls << QStringLiteral("page down %1 %2 %3 %4")
+                 .arg(static_cast<TComponent *>(Sender)->Name())
+                 .arg(static_cast<int>(Button))
+                 .arg(X)
+                 .arg(Y);
 }
 
 void TTestForm::btnOkClick(TObject *Sender)

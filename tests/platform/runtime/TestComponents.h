@@ -91,6 +91,18 @@ private:
     std::vector<TTestControl *> children_;
 };
 
+// An object a form holds whose member functions the form's definition binds like the form's own
+// handlers (ClassBuilder's Forward).
+class TTestPagePart {
+public:
+    QStringList Calls;
+    void PartClick(TObject *Sender);
+};
+class TTestPage : public TTestPagePart {
+public:
+    void PageMouseDown(TObject *Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+};
+
 class TTestForm : public TComponent {
     T_DECLARE_CLASS(TTestForm, TComponent)
     explicit TTestForm(TComponent *AOwner) : TComponent(AOwner) {}
@@ -99,6 +111,7 @@ class TTestForm : public TComponent {
     TTestControl *lbTitle = nullptr;
     TTestControl *btnOk = nullptr;
     QStringList Calls;
+    TTestPage Page;
 
     void btnOkClick(TObject *Sender);
     void FormMouseDown(TObject *Sender, TMouseButton Button, TShiftState Shift, int X, int Y);

@@ -1,6 +1,6 @@
 #pragma once
-// The first step of a property write in the graphics controls: a write of the value held does
-// nothing; any other value is stored and the caller repaints or reports the change.
+// The first step of a property write in the control sets: a write of the value held does nothing;
+// any other value is stored and the caller repaints, lays out or reports the change.
 
 // Stores `value` in `field` unless they are equal; true when it stored.
 template <class T>

@@ -1,0 +1,50 @@
+#pragma once
+// Binding of the channel pages' event handlers into a form class: every handler is registered
+// under its own name on the form's class description, calling the ChannelPages the form holds.
+//
+//   T_IMPLEMENT_CLASS(TfmMain)
+//   {
+//       DescribeChannelPageHandlers(b, &TfmMain::Pages);
+//       ...
+//   }
+//
+// A definition of that form then binds `OnChange = isGainInAChange`; an unknown name fails to
+// load, and a handler bound to an event of another signature too. The form destroys its components
+// (DestroyComponents) before the ChannelPages it holds goes: a control going away may still fire an
+// event (an edit losing the focus fires OnExit).
+
+#include "pages/ChannelPages.h"
+#include "platform/runtime/ClassBuilder.h"
+
+template <class Form>
+void DescribeChannelPageHandlers(TClassBuilder<Form> &b, ChannelPages Form::*pages)
+{
+    // Gain, mute and polarity.
+    b.Forward("isGainInAChange", pages, &GainPage::isGainInAChange);
+    b.Forward("isGainBackupInAChange", pages, &GainPage::isGainBackupInAChange);
+    b.Forward("rzbMuteInAClick", pages, &GainPage::rzbMuteInAClick);
+    b.Forward("rzbMuteBackupInAClick", pages, &GainPage::rzbMuteBackupInAClick);
+    b.Forward("rzbPhaseInAClick", pages, &GainPage::rzbPhaseInAClick);
+    b.Forward("rzbPhaseBackupInAClick", pages, &GainPage::rzbPhaseBackupInAClick);
+    // Delay.
+    b.Forward("isDelayInAChange", pages, &DelayPage::isDelayInAChange);
+    b.Forward("rzbUnit0Click", pages, &DelayPage::rzbUnit0Click);
+    b.Forward("cvdDelayInBKeyDown", pages, &DelayPage::cvdDelayInBKeyDown);
+    b.Forward("cvdDelayInAExit", pages, &DelayPage::cvdDelayInAExit);
+    b.Forward("lbDelayLineInAMouseDown", pages, &DelayPage::lbDelayLineInAMouseDown);
+    b.Forward("lbDelayLineInAMouseMove", pages, &DelayPage::lbDelayLineInAMouseMove);
+    b.Forward("lbDelayLineInAMouseUp", pages, &DelayPage::lbDelayLineInAMouseUp);
+    // Routing matrix.
+    b.Forward("rzbAMatrixOut1Click", pages, &MatrixPage::rzbAMatrixOut1Click);
+    b.Forward("rzbAMatrixOut2Click", pages, &MatrixPage::rzbAMatrixOut2Click);
+    b.Forward("rzbAMatrixOut3Click", pages, &MatrixPage::rzbAMatrixOut3Click);
+    b.Forward("rzbAMatrixOut4Click", pages, &MatrixPage::rzbAMatrixOut4Click);
+    b.Forward("rzgFftMatrixPaint", pages, &MatrixPage::rzgFftMatrixPaint);
+    // Names, overview labels, EQ reset.
+    b.Forward("lbMatrixChNameInAClick", pages, &ChannelNames::lbMatrixChNameInAClick);
+    b.Forward("lbMatrixChNameInAMouseMove", pages, &ChannelNames::lbMatrixChNameInAMouseMove);
+    b.Forward("lbMatrixChNameInAMouseLeave", pages, &ChannelNames::lbMatrixChNameInAMouseLeave);
+    b.Forward("vrbEqResetInAClick", pages, &ChannelNames::vrbEqResetInAClick);
+    // Menu.
+    b.Forward("CopyClick", pages, &ChannelPages::CopyClick);
+}
