@@ -230,6 +230,8 @@ public:
     LUsbProc *UsbTransport() const { return UsbProc.proc.get(); }
     LNetProc *NetTransport() const { return NetProc.proc.get(); }
     bool HasTransport() const { return CommProc || UsbProc || NetProc; }
+    // Closed transports not deleted yet.
+    std::size_t RetiredTransports() const { return retired_.size(); }
 
 private:
     // A transport with the message window its frames and reports come to.
