@@ -261,6 +261,8 @@ public:
     // True while a frame of that command code, handed to SendCommand, still waits in the active
     // transport's send queue; false when none is open.
     bool IsCommandWaiting(std::uint8_t command) const;
+    // Closed transports not deleted yet.
+    std::size_t RetiredTransports() const { return retired_.size(); }
 
 private:
     // A transport with the message window its frames and reports come to.

@@ -1,6 +1,6 @@
 // Axes: the scale settings and their events, the mapping between values and pixels, the tick
-// computation, the value texts and the drags that scroll and zoom a scale. The axes are those of
-// an XY plot; their scale rectangles come from layout rectangles set by hand.
+// computation, the value texts and the drags, wheel turns and keys that scroll and zoom a scale.
+// The axes are those of an XY plot; their scale rectangles come from layout rectangles set by hand.
 
 #include "TestPlotHost.h"
 #include "platform/ui/StdTestApp.h"
@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -365,19 +366,38 @@ TEST_F(AxisFixture, CustomTicksAreKeptAndLogScalesRefuseNonPositivePositions)
     EXPECT_EQ(yAxis->TickListCount(), 1);
 }
 
-TEST_F(AxisFixture, DraggingAVerticalAxisScrollsOrZoomsIt)
+TEST_F(AxisFixture, DragsWheelAndPageUpScrollOrZoomAVerticalAxis)
 {
+    using Input = std::function<void(TiPlotAxis *, TShiftState)>;
+    const Input drag = [](TiPlotAxis *axis, TShiftState shift) {
+        axis->iMouseDown(mbLeft, shift, 30, 100, 30, 100, nullptr);
+        TiHintData hint;
+        axis->iMouseMove(hint, shift, 30, 150, 30, 150, false);
+    };
+    const Input wheel = [](TiPlotAxis *axis, TShiftState shift) {
+        EXPECT_TRUE(axis->iMouseWheel(120, shift, TPoint(5, 5)));
+    };
+    const Input pageUp = [](TiPlotAxis *axis, TShiftState shift) {
+        WORD key = VK_PRIOR;
+        axis->iKeyDown(key, shift, nullptr);
+    };
     struct Case {
         const char *name;
         TiPlotAxisMode mode;
         TShiftState shift;
+        Input input;
         double min, span;
     };
     const double zoomed = 100 * std::pow(10, 0.0625);
+    const double wheelZoomed = 100 / std::pow(10, 0.025);
     const Case cases[] = {
-        {"scroll", ipamScroll, {}, 25, 100},
-        {"zoom", ipamZoom, {}, 50 - zoomed / 2, zoomed},
-        {"Ctrl turns scrolling into zooming", ipamScroll, {ssCtrl}, 50 - zoomed / 2, zoomed},
+        {"drag scroll", ipamScroll, {}, drag, 25, 100},
+        {"drag zoom", ipamZoom, {}, drag, 50 - zoomed / 2, zoomed},
+        {"Ctrl turns scrolling into zooming", ipamScroll, {ssCtrl}, drag, 50 - zoomed / 2, zoomed},
+        {"wheel scroll", ipamScroll, {}, wheel, 5, 100},
+        {"wheel zoom", ipamZoom, {}, wheel, 50 - wheelZoomed / 2, wheelZoomed},
+        {"page up scroll", ipamScroll, {}, pageUp, 100, 100},
+        {"page up zoom", ipamZoom, {}, pageUp, 45, 10},
     };
     for (const Case &c : cases) {
         TiXYPlot fresh(nullptr);
@@ -385,13 +405,63 @@ TEST_F(AxisFixture, DraggingAVerticalAxisScrollsOrZoomsIt)
         axis->SetMode(c.mode);
         axis->SetDrawRect(TRect(0, 0, 60, 200));
         axis->CalcScaleRect(bitmap.Canvas());
-        axis->iMouseDown(mbLeft, c.shift, 30, 100, 30, 100, nullptr);
-        TiHintData hint;
-        axis->iMouseMove(hint, c.shift, 30, 150, 30, 150, false);
+        c.input(axis, c.shift);
         EXPECT_NEAR(axis->Min(), c.min, 1e-9) << c.name;
         EXPECT_NEAR(axis->Span(), c.span, 1e-9) << c.name;
         EXPECT_FALSE(axis->TrackingEnabled()) << c.name;
     }
+}
+
+// Ticks of a 0..100 scale of the X axis over a 400-pixel band with this major increment (what a
+// paint leaves); the scale is then put back.
+void PaintWithIncrement(TiPlotAxis *Axis, TCanvas *Canvas, double Increment)
+{
+    const double min = Axis->Min();
+    const double span = Axis->Span();
+    Axis->SetMinSpan(0, 100);
+    Axis->SetDesiredIncrement(Increment);
+    Axis->SetDrawRect(TRect(0, 0, 400, 40));
+    Axis->CalcTicks(Canvas);
+    Axis->SetMinSpan(min, span);
+}
+
+TEST_F(AxisFixture, AlignmentMovesTheEndsOutwardToTheIncrement)
+{
+    struct Case {
+        const char *name;
+        double min, max;
+        double alignedMin, alignedMax;
+    };
+    const Case cases[] = {
+        {"positive", 3, 57, 0, 60},
+        {"negative minimum", -3, 57, -20, 60},
+        {"already aligned", 20, 80, 20, 80},
+    };
+    PaintWithIncrement(xAxis, bitmap.Canvas(), 20);
+    ASSERT_EQ(xAxis->MajorIncrement(), 20);
+    xAxis->SetTrackingIncrementStyle(iptisMajor);
+    for (const Case &c : cases) {
+        xAxis->SetMinSpan(c.min, c.max - c.min);
+        xAxis->AlignToTrackingIncrement();
+        EXPECT_DOUBLE_EQ(xAxis->Min(), c.alignedMin) << c.name;
+        EXPECT_DOUBLE_EQ(xAxis->Max(), c.alignedMax) << c.name;
+    }
+}
+
+TEST_F(AxisFixture, BeforeTheFirstPaintAlignmentWaitsForAnIncrement)
+{
+    ASSERT_EQ(xAxis->MajorIncrement(), 0);
+    xAxis->SetMinSpan(0, 10);
+    xAxis->SetTrackingIncrementStyle(iptisMajor);
+    xAxis->SetTrackingStyle(iptsScaleMinMax);
+    xAxis->SetTrackingAlignFirstStyle(ipafsNone);
+    xAxis->NewTrackingData(0);
+    xAxis->NewTrackingData(57);
+    EXPECT_DOUBLE_EQ(xAxis->Max(), 57) << "no increment yet: no alignment, no division by zero";
+    PaintWithIncrement(xAxis, bitmap.Canvas(), 20);
+    xAxis->NewTrackingData(58);
+    EXPECT_DOUBLE_EQ(xAxis->Min(), 0);
+    EXPECT_DOUBLE_EQ(xAxis->Max(), 60);
 }
 
 }  // namespace

@@ -206,14 +206,16 @@ void TiPlotAxis::SetMinSpan(double NewMin, double NewSpan)
         return;
     const double oldMin = FMin;
     const double oldSpan = FSpan;
+    // A caller that blocks the events keeps them blocked.
+    const bool blocked = FBlockMinSpanEvents;
     {
         FBlockMinSpanEvents = true;
-        const TiScopeExit unblock([this] { FBlockMinSpanEvents = false; });
+        const TiScopeExit unblock([this, blocked] { FBlockMinSpanEvents = blocked; });
         SetMin(NewMin);
         SetSpan(NewSpan);
     }
     TiPlotHost *host = Host();
-    if (!host)
+    if (!host || blocked)
         return;
     if (FMin != oldMin)
         host->DoAxisMinChange(this, oldMin, FMin);
@@ -251,36 +253,6 @@ void TiPlotAxis::SetAlignRefAxisName(const QString &Value)
     SetField(Value, FAlignRefAxisName);
 }
 
-// ---- Tracking -----------------------------------------------------------------------------------
-
-void TiPlotAxis::SetTrackingEnabled(bool Value)
-{
-    if (FTrackingEnabled == Value)
-        return;
-    FTrackingEnabled = Value;
-    if (FRestoreValuesOnResume) {
-        if (Value) {
-            SetMinSpan(FPreviousMin, FPreviousSpan);
-            FLabelsMinLength = FPreviousLabelsMinLength;
-        } else {
-            UpdateResumeValues();
-        }
-    }
-    DoChange();
-}
-
-void TiPlotAxis::UpdateResumeValues()
-{
-    FPreviousMin = FMin;
-    FPreviousSpan = FSpan;
-    FPreviousLabelsMinLength = FLabelsMinLength;
-}
-
-void TiPlotAxis::ResetFirstAlign()
-{
-    FFirstAlignDone = false;
-}
-
 // ---- Plot object --------------------------------------------------------------------------------
 
 void TiPlotAxis::DefineProperties(TFiler *Filer)
@@ -312,12 +284,6 @@ void TiPlotAxis::NotifyRenamed(TObject *AObject)
 {
     if (FCartesianRefAxis && AObject == static_cast<TObject *>(FCartesianRefAxis))
         FCartesianChildRefAxisName = FCartesianRefAxis->Name();
-}
-
-void TiPlotAxis::AddMenuItems(TPopupMenu *PopupMenu)
-{
-    inherited::AddMenuItems(PopupMenu);
-    AddEditMenuItem(PopupMenu);
 }
 
 bool TiPlotAxis::iHitTest(const TiPlotMouseData &MouseData)

@@ -23,8 +23,17 @@
 //  - Value texts (tick labels, cursor and legend values) all come from FormatAxisValue: the text
 //    "Unknown" for what it cannot format, "Error" when a conversion fails; the plot's label event
 //    may rewrite every label, and CustomizeLabelEventText set by the handler wins.
+//  - Tracking: channels hand every value they add to NewTrackingData, which extends, scrolls or
+//    refits the scale by TrackingStyle while tracking is on. The first value after construction or
+//    ResetFirstAlign only places the scale by TrackingAlignFirstStyle. Alignment to the tick
+//    increment waits until a paint has computed an increment.
 //  - User input (drag, wheel, keys) scrolls or zooms the scale and turns tracking off first; with
-//    MasterUIInput the plot repeats it on every other axis of the kind.
+//    MasterUIInput the plot repeats it on every other axis of the kind. The effective mode of the
+//    mouse and the wheel is Mode, swapped while Ctrl is held; keys use Mode.
+//  - Drawing: the plot asks GetRequiredWidth and GetRequiredLengthMargin while it lays out, then
+//    Draw with the band rectangle set. A cartesian axis (CartesianStyle other than ipcsNone) lies
+//    across the data view: no title, ticks across its line, and labels only where the plot's
+//    collision list leaves room.
 // GUI thread throughout.
 
 #include "platform/ui/GraphicsFont.h"
@@ -64,6 +73,10 @@ inline constexpr auto iPlotAlignFirstStyleNames =
 enum TiPlotCartesianStyle { ipcsNone, ipcsMaster, ipcsChild };
 inline constexpr auto iPlotCartesianStyleNames = EnumNames<TiPlotCartesianStyle>("ipcsNone", "ipcsMaster", "ipcsChild");
 
+// The pen of grid lines the data view asks an axis to draw at its ticks.
+enum TiPlotGridLineStyle { ipglsSolid, ipglsDash, ipglsDot };
+inline constexpr auto iPlotGridLineStyleNames = EnumNames<TiPlotGridLineStyle>("ipglsSolid", "ipglsDash", "ipglsDot");
+
 // What dragging, the wheel and the keys do to the scale.
 enum TiPlotAxisMode { ipamScroll, ipamZoom };
 inline constexpr auto iPlotAxisModeNames = EnumNames<TiPlotAxisMode>("ipamScroll", "ipamZoom");
@@ -101,6 +114,9 @@ class TiPlotAxis : public TiPlotLayoutObject {
     // Both at once, with one round of the plot's events (on a logarithmic axis a non-positive
     // NewMin or NewSpan becomes 1). Equal values change nothing.
     void SetMinSpan(double NewMin, double NewSpan);
+    // While set, scale changes raise none of the plot's value events.
+    bool BlockMinSpanEvents() const { return FBlockMinSpanEvents; }
+    void SetBlockMinSpanEvents(bool Value) { FBlockMinSpanEvents = Value; }
     TiPlotScaleType ScaleType() const { return FScaleType; }
     void SetScaleType(TiPlotScaleType Value);
     bool ReverseScale() const { return FReverseScale; }
@@ -246,6 +262,28 @@ class TiPlotAxis : public TiPlotLayoutObject {
     void SetAlignRefAxisName(const QString &Value);
     // Forgets that the first value was aligned, so the next one is aligned again.
     virtual void ResetFirstAlign();
+    // A value a channel drawn against the axis added; nothing while tracking is off.
+    void NewTrackingData(double Value);
+    // Moves the scale ends outward to multiples of the increment TrackingIncrementStyle names, as
+    // the last tick computation found it; nothing with iptisMinimum or before an increment exists.
+    void AlignToTrackingIncrement();
+    // Span times Value about the centre (a factor above 1 zooms out); logarithmic: Min divided and
+    // Span multiplied by 10^Value. A linear factor <= 0 raises "Linear Scale Zoom Factor must be
+    // Greater than Zero" and changes nothing.
+    void Zoom(double Value);
+    // The scale takes in the extremes of every channel drawn against the axis (name compared
+    // without regard to case), with the tracking margins and span minimum; one value or none
+    // changes nothing.
+    void ZoomToFit();
+    // The same from the channels' running extremes, without the span minimum.
+    void ZoomToFitFast();
+    // The scale between the pixels of the rectangle's sides along the axis (the data view's zoom
+    // box).
+    void ZoomToRect(const TRect &Rect);
+    // The axis of the other kind named CartesianChildRefAxisName, or nullptr; kept once found.
+    TiPlotAxis *GetCartesianRefAxis();
+    // The axis of the same kind named AlignRefAxisName, or nullptr; kept once found.
+    TiPlotAxis *GetAlignRefAxis();
     // The scale moves by Fraction of B (linear, B = Span) or of the decades from M to C
     // (logarithmic, B = C = Max), within the scroll limits when they are on.
     void ScrollBy(double Fraction, double M, double B, double C);
@@ -308,19 +346,44 @@ class TiPlotAxis : public TiPlotLayoutObject {
                          TiPrecisionStyle PrecisionStyle, int Precision, bool MinLengthAutoAdjust, double &MinLength,
                          QString &Text);
 
+    // ---- Drawing -------------------------------------------------------------------------------
+    bool IsCartesian() const { return FCartesianStyle != ipcsNone; }
+    // The band's thickness: title, ticks and labels with their margins (0 for a cartesian title).
+    int GetRequiredWidth(TCanvas *Canvas) override;
+    // How far the labels reach past the ends of the scale.
+    int GetRequiredLengthMargin(TCanvas *Canvas) override;
+    // A cartesian axis enters its scale line into the plot's collision list.
+    void UpdateCanDraw(TCanvas *Canvas) override;
+    // Labels, scale line, ticks, title and the selection frame; nothing while invisible.
+    void Draw(TCanvas *Canvas, TColor BackGroundColor) override;
+    // The data view's grid: a line across Rect at every shown tick (majors and minors as asked);
+    // nothing unless GridLinesVisible.
+    void DrawGridLines(TCanvas *Canvas, const TRect &Rect, bool ShowMajor, bool ShowMinor,
+                       TiPlotGridLineStyle MajorStyle, TiPlotGridLineStyle MinorStyle, TColor MajorColor,
+                       TColor MinorColor, int MajorWidth, int MinorWidth);
+
     // ---- Plot object ---------------------------------------------------------------------------
     void DefineProperties(TFiler *Filer) override;
     void NotifyRemoved(TObject *AObject) override;
     void NotifyRenamed(TObject *AObject) override;
-    // Base, then "Edit...".
+    // Another axis selected with Shift or Ctrl held keeps this one selected; anything else
+    // selected deselects it.
+    void NotifySelected(TObject *AObject) override;
+    // "Tracking Enabled", "Update Resume Values" and "Zoom to Fit" above the base items and
+    // "Edit...".
     void AddMenuItems(TPopupMenu *PopupMenu) override;
     // Input: each first goes to the plot for the other axes of the kind when MasterUIInput.
     void DoMouseLeft(const TiPlotMouseData &MouseData) override;
     void DoMouseMove(const TiPlotMouseData &MouseData) override;
     void DoMouseUp(const TiPlotMouseData &MouseData) override;
+    // A turn of 0 does nothing; any other is used (true).
     bool DoMouseWheel(int WheelDelta, TShiftState Shift, int X, int Y) override;
     void iKeyDown(WORD &CharCode, TShiftState Shift, TPopupMenu *PopupMenu) override;
     bool iHitTest(const TiPlotMouseData &MouseData) override;
+    // While the title is not shown on the axis, the title 20 pixels above the mouse.
+    void DoMouseHint(const TiPlotMouseData &MouseData, TiHintData &HintData) override;
+    // The hand in scroll mode, the sizing arrow along the axis in zoom mode.
+    TCursor GetMouseCursor(TPoint Point) override;
 
 private:
     // ---- Value texts ----
@@ -355,6 +418,19 @@ private:
     TiPlotAxisMode MouseMode(TShiftState Shift) const;
     // Raises the plot's min-span-finished event when the scale moved since the press.
     void ReportMinSpanFinished();
+
+    // ---- Tracking ----
+    // ZoomToFit from extremes Largest and Smallest (with the span minimum when UseSpanMinimum).
+    void FitTo(double Largest, double Smallest, bool UseSpanMinimum);
+    // The plot's axis named Name of the X kind (or the Y kind), or nullptr.
+    TiPlotAxis *PlotAxisByName(const QString &Name, bool XKind) const;
+    bool IsXAxis() const;
+
+    // ---- Drawing ----
+    // The tick's line from offset A to offset B off the band's inner edge, at pixel P.
+    void DrawTickLine(TCanvas *Canvas, int P, int A, int B);
+    void DrawTickLabel(TCanvas *Canvas, const TiPlotTickObject &Tick);
+    void DrawTitle(TCanvas *Canvas);
     void FontChanged(TObject *) { DoChange(); }
 
     int FActualStart = 0;

@@ -1,8 +1,11 @@
-// TiPlotAxis: scrolling and zooming the scale, and the user's drags, wheel turns and keys that do it.
+// TiPlotAxis: the user's drags, wheel turns and keys that scroll and zoom the scale, the hint, the
+// mouse cursor, the popup menu and the selection of several axes together.
 
 #include "plotlib/axes/iPlotAxis.h"
 
-#include "plotlib/axes/iPlotMath.h"
+#include "platform/ui/ControlsCustomControl.h"
+#include "platform/ui/Menus.h"
+#include "plotlib/base/iHelpers.h"
 #include "plotlib/plot/iPlotHost.h"
 
 #include <cmath>
@@ -27,47 +30,6 @@ double KeyStep(WORD Key)
 }
 
 }  // namespace
-
-// ---- Scrolling and zooming ----------------------------------------------------------------------
-
-void TiPlotAxis::ScrollBy(double Fraction, double M, double B, double C)
-{
-    if (FScaleType == ipstLog10) {
-        const double decades = Log10(C) - Log10(M);
-        const double k = Power(10, Fraction * decades);
-        double newMin = M * k;
-        double newMax = C * k;
-        if (FScrollMinMaxEnabled) {
-            if (newMin <= FScrollMin) {
-                newMin = FScrollMin;
-                newMax = Power(10, decades) * FScrollMin;
-            } else if (newMin + FSpan >= FScrollMax) {
-                newMax = FScrollMax;
-                newMin = FScrollMax / Power(10, decades);
-            }
-        }
-        SetMinSpan(newMin, newMax - newMin);
-        return;
-    }
-    double newMin = M + Fraction * B;
-    if (FScrollMinMaxEnabled) {
-        if (newMin <= FScrollMin)
-            newMin = FScrollMin;
-        else if (newMin + FSpan >= FScrollMax)
-            newMin = FScrollMax - FSpan;
-    }
-    SetMinSpan(newMin, FSpan);
-}
-
-void TiPlotAxis::ZoomBy(double Exponent, double M, double S, double)
-{
-    if (FScaleType == ipstLog10) {
-        SetMinSpan(M * Power(10, Exponent), S / Power(10, Exponent));
-        return;
-    }
-    const double newSpan = S / Power(10, Exponent);
-    SetMinSpan((Max() + FMin) / 2 - newSpan / 2, newSpan);
-}
 
 // ---- User input ---------------------------------------------------------------------------------
 
@@ -178,4 +140,63 @@ void TiPlotAxis::iKeyDown(WORD &CharCode, TShiftState Shift, TPopupMenu *PopupMe
             ZoomBy(step, FMin, FSpan, Max());
     }
     ReportMinSpanFinished();
+}
+
+// ---- Hint and cursor ----------------------------------------------------------------------------
+
+void TiPlotAxis::DoMouseHint(const TiPlotMouseData &MouseData, TiHintData &HintData)
+{
+    // The title stands in for a title the band does not show.
+    if (!FTitleShow) {
+        HintData.Text = FTitle;
+        HintData.Left = MouseData.X;
+        HintData.Top = MouseData.Y - 20;
+        if (auto *control = dynamic_cast<TCustomControl *>(FOwner)) {
+            HintData.Width = control->Canvas()->TextWidth(FTitle) + 4;
+            HintData.Height = control->Canvas()->TextHeight(FTitle) + 4;
+        }
+    }
+    if (TiPlotHost *host = Host())
+        host->DoAxisCustomizeHint(this, HintData);
+}
+
+TCursor TiPlotAxis::GetMouseCursor(TPoint)
+{
+    TCursor cursor = crDefault;
+    if (FMode == ipamScroll)
+        cursor = crHandPoint;
+    else if (FMode == ipamZoom)
+        cursor = Horizontal() ? crSizeWE : crSizeNS;
+    if (TiPlotHost *host = Host())
+        host->DoObjectGetMouseCursor(this, cursor);
+    return cursor;
+}
+
+// ---- Popup menu and selection -------------------------------------------------------------------
+
+void TiPlotAxis::AddMenuItems(TPopupMenu *PopupMenu)
+{
+    inherited::AddMenuItems(PopupMenu);
+    AddEditMenuItem(PopupMenu);
+    TiMenuItem *tracking = AddObjectMenuItem(
+        PopupMenu, TranslateText(QStringLiteral("Tracking Enabled")),
+        [this](TiMenuItem *) { SetTrackingEnabled(!FTrackingEnabled); }, nullptr, 0);
+    tracking->SetChecked(FTrackingEnabled);
+    TiMenuItem *resume = AddObjectMenuItem(
+        PopupMenu, TranslateText(QStringLiteral("Update Resume Values")),
+        [this](TiMenuItem *) { UpdateResumeValues(); }, nullptr, 1);
+    resume->SetEnabled(!FTrackingEnabled && (FMin != FPreviousMin || FSpan != FPreviousSpan));
+    AddObjectMenuItem(
+        PopupMenu, TranslateText(QStringLiteral("Zoom to Fit")), [this](TiMenuItem *) { ZoomToFit(); }, nullptr, 2);
+}
+
+void TiPlotAxis::NotifySelected(TObject *AObject)
+{
+    const auto *other = dynamic_cast<const TiPlotObject *>(AObject);
+    if (!other || other == this || !other->UserSelected())
+        return;
+    // Shift or Ctrl gathers several axes.
+    if (dynamic_cast<const TiPlotAxis *>(other) && (iShiftDown() || iCtrlDown()))
+        return;
+    SetUserSelected(false);
 }

@@ -3,6 +3,8 @@
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/runtime/Exception.h"
 
+#include <algorithm>
+
 T_IMPLEMENT_CLASS(TiPlotChannelCustom)
 {
     b.Str("TitleText", &TiPlotChannelCustom::TitleText, &TiPlotChannelCustom::SetTitleText);
@@ -60,6 +62,10 @@ void TiPlotChannelCustom::SetCount(int Value)
 int TiPlotChannelCustom::AddXY(double X, double Y)
 {
     FPoints.push_back(Point{X, Y});
+    FRunningXMax = std::max(FRunningXMax, X);
+    FRunningXMin = std::min(FRunningXMin, X);
+    FRunningYMax = std::max(FRunningYMax, Y);
+    FRunningYMin = std::min(FRunningYMin, Y);
     DoChange();
     return Count() - 1;
 }
@@ -99,6 +105,8 @@ void TiPlotChannelCustom::SetEmpty(int Index, bool Value)
 void TiPlotChannelCustom::Clear()
 {
     FPoints.clear();
+    FRunningXMin = FRunningYMin = 1e300;
+    FRunningXMax = FRunningYMax = -1e300;
     DoChange();
 }
 
@@ -112,6 +120,45 @@ void TiPlotChannelCustom::DeletePoints(int Size)
         throw Exception(QStringLiteral("Delete size out of Range"));
     FPoints.erase(FPoints.begin(), FPoints.begin() + Size);
     DoChange();
+}
+
+// ---- Extremes and data cursors ------------------------------------------------------------------
+
+template <class V>
+double TiPlotChannelCustom::Extreme(V Value, bool Largest) const
+{
+    double result = Largest ? -1e300 : 1e300;
+    for (const Point &point : FPoints)
+        if (!point.Null && !point.Empty)
+            result = Largest ? std::max(result, Value(point)) : std::min(result, Value(point));
+    return result;
+}
+
+double TiPlotChannelCustom::GetZoomXMax()
+{
+    return Extreme([](const Point &P) { return P.X; }, true);
+}
+
+double TiPlotChannelCustom::GetZoomXMin()
+{
+    return Extreme([](const Point &P) { return P.X; }, false);
+}
+
+double TiPlotChannelCustom::GetZoomYMax()
+{
+    return Extreme([](const Point &P) { return P.Y; }, true);
+}
+
+double TiPlotChannelCustom::GetZoomYMin()
+{
+    return Extreme([](const Point &P) { return P.Y; }, false);
+}
+
+void TiPlotChannelCustom::UpdateDataCursor(TiPlotDataCursor *) {}
+
+int TiPlotChannelCustom::CalcIndex(double)
+{
+    return -1;
 }
 
 void TiPlotChannelCustom::AddMenuItems(TPopupMenu *PopupMenu)

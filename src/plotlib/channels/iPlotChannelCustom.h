@@ -5,9 +5,13 @@
 // channel manager picks a new channel's colour from its palette), the names of its axes, its
 // legend entry's rectangle (where the keyboard opens its popup menu), and its points in a plain
 // growing list (X, Y, null and empty flags) with the accessors the plot copies points through.
-// Every change of the points repaints (DoChange). GUI thread.
+// Every change of the points repaints (DoChange). The axes fit their scales to a channel's
+// extremes, and data cursors ask it for their values (UpdateDataCursor), which the channel kinds
+// compute. GUI thread.
 
 #include "plotlib/plot/iPlotObjects.h"
+
+class TiPlotDataCursor;
 
 class TiPlotChannelCustom : public TiPlotManagerObject {
     T_DECLARE_CLASS(TiPlotChannelCustom, TiPlotManagerObject)
@@ -45,6 +49,27 @@ class TiPlotChannelCustom : public TiPlotManagerObject {
     // "Delete size out of Range" and changes nothing.
     void DeletePoints(int Size);
 
+    // ---- Extremes the axes fit their scales to ----
+    // The largest and the smallest X and Y of the points that are neither null nor empty; -1e300
+    // for a largest and 1e300 for a smallest without any.
+    virtual double GetZoomXMax();
+    virtual double GetZoomXMin();
+    virtual double GetZoomYMax();
+    virtual double GetZoomYMin();
+    // Extremes of the valid points added since the last Clear (deleting points keeps them).
+    double RunningXMin() const { return FRunningXMin; }
+    double RunningXMax() const { return FRunningXMax; }
+    double RunningYMin() const { return FRunningYMin; }
+    double RunningYMax() const { return FRunningYMax; }
+
+    // ---- Data cursors ----
+    // Computes the values and the hint text of a data cursor bound to this channel (through the
+    // cursor's SetValues and CursorDisplayText); the channel kinds compute them, the base nothing.
+    virtual void UpdateDataCursor(TiPlotDataCursor *Cursor);
+    // The index of the point at or beyond X in the direction of growing X, or -1: strip-chart
+    // channels, whose points run in X order, search for it; the base has no order to search.
+    virtual int CalcIndex(double X);
+
     // Base, then "Edit...".
     void AddMenuItems(TPopupMenu *PopupMenu) override;
 
@@ -66,8 +91,15 @@ private:
         bool Empty = false;
     };
     const Point &At(int Index) const;
+    // Over the valid points: the largest of Value(point) when Largest, else the smallest.
+    template <class V>
+    double Extreme(V Value, bool Largest) const;
 
     std::vector<Point> FPoints;
+    double FRunningXMin = 1e300;
+    double FRunningXMax = -1e300;
+    double FRunningYMin = 1e300;
+    double FRunningYMax = -1e300;
 };
 
 // A class reference to a channel class: the class the channel manager makes new channels of.

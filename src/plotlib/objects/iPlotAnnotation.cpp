@@ -1,6 +1,7 @@
 #include "plotlib/objects/iPlotAnnotation.h"
 
 #include "platform/runtime/ClassBuilder.h"
+#include "plotlib/plot/iPlotDataView.h"
 
 T_IMPLEMENT_CLASS(TiPlotAnnotation) {}
 
@@ -16,3 +17,9 @@ TiPlotAnnotation::TiPlotAnnotation(TWinControl *AOwner, TNotifyEvent AOnChange, 
 }
 
 TiPlotAnnotation::~TiPlotAnnotation() = default;
+
+void TiPlotAnnotation::NotifyRemoved(TObject *AObject)
+{
+    if (FDataView && static_cast<TObject *>(FDataView) == AObject)
+        FDataView = nullptr;
+}

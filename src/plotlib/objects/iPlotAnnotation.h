@@ -11,6 +11,8 @@
 
 #include <memory>
 
+class TiPlotDataView;
+
 // clang-format off
 // What the annotation's coordinates refer to: the data view (percent) or the channel's axes.
 enum TiPlotReferenceType { iprtDataView, iprtChannel, iprtXChannelYDataView, iprtXDataViewYChannel };
@@ -49,6 +51,12 @@ class TiPlotAnnotation : public TiPlotManagerObject {
     void SetReferenceSizeX(TiPlotReferenceIndividual Value) { SetField(Value, FReferenceSizeX); }
     TiPlotReferenceIndividual ReferenceSizeY() const { return FReferenceSizeY; }
     void SetReferenceSizeY(TiPlotReferenceIndividual Value) { SetField(Value, FReferenceSizeY); }
+    // The data view the coordinates refer to; the plot sets data view 0 before each paint.
+    TiPlotDataView *DataView() const { return FDataView; }
+    void SetDataView(TiPlotDataView *Value) { FDataView = Value; }
+    // Drops the data view when it goes.
+    void NotifyRemoved(TObject *AObject) override;
+
     TFont *Font() const { return FFont.get(); }
     // Copies the font; a change of the annotation's font repaints.
     void SetFont(TFont *Value) { FFont->Assign(Value); }
@@ -56,6 +64,7 @@ class TiPlotAnnotation : public TiPlotManagerObject {
 private:
     void FontChanged(TObject *) { DoChange(); }
 
+    TiPlotDataView *FDataView = nullptr;
     TiPlotReferenceType FReference = iprtDataView;
     TiPlotReferenceIndividual FReferencePositionX = ipriAuto;
     TiPlotReferenceIndividual FReferencePositionY = ipriAuto;

@@ -9,6 +9,14 @@ class TiPlotLegend : public TiPlotLayoutObject {
     TiPlotLegend(TWinControl *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
                  TNotifyEvent AOnRename);
 
+    // Set by the plot before each paint: a visible data cursor over all channels wants their
+    // values listed.
+    bool CursorAllChannels() const { return FCursorAllChannels; }
+    void SetCursorAllChannels(bool Value) { FCursorAllChannels = Value; }
+
     // Base, then "Edit...".
     void AddMenuItems(TPopupMenu *PopupMenu) override;
+
+protected:
+    bool FCursorAllChannels = false;
 };

@@ -6,6 +6,21 @@ T_IMPLEMENT_CLASS(TiPlotLimit)
 {
     b.Str("YAxisName", &TiPlotLimit::YAxisName, &TiPlotLimit::SetYAxisName);
     b.Str("XAxisName", &TiPlotLimit::XAxisName, &TiPlotLimit::SetXAxisName);
+    b.Enum("Style", &TiPlotLimit::Style, &TiPlotLimit::SetStyle, iPlotLimitStyleNames);
+    b.Enum("FillStyle", &TiPlotLimit::FillStyle, &TiPlotLimit::SetFillStyle, BrushStyleNames);
+}
+
+bool TiPlotLimit::PaintsBelowGrid() const
+{
+    switch (FStyle) {
+    case iplsPolyBandX:
+    case iplsPolyBandY: return true;
+    case iplsBandX:
+    case iplsBandY: return FFillStyle != bsClear;
+    case iplsLineX:
+    case iplsLineY: break;
+    }
+    return false;
 }
 
 void TiPlotLimit::SetXAxisName(const QString &Value)

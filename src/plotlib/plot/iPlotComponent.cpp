@@ -7,7 +7,6 @@
 #include "platform/runtime/Exception.h"
 #include "platform/runtime/Filer.h"
 #include "platform/runtime/Streams.h"
-#include "plotlib/base/iScopeExit.h"
 
 #include <type_traits>
 
@@ -82,6 +81,7 @@ T_IMPLEMENT_CLASS(TiPlotComponent)
     b.Enum("BorderStyle", &P::BorderStyle, &P::SetBorderStyle, iBevelStyleNames).Default(ibsLowered);
     b.Bool("AutoFrameRate", &P::AutoFrameRate, &P::SetAutoFrameRate).Default(true);
     P::DescribeEvents(b);
+    b.Message(WM_CAPTURECHANGED, &P::WMCaptureChanged);
 }
 
 // ---- Life ---------------------------------------------------------------------------------------
@@ -110,15 +110,17 @@ TiPlotComponent::TiPlotComponent(TComponent *AOwner)
         list->SetHeight(24);
     }
     FAnnotationDefaultFont->SetColor(0xFFFFFF);
-    FLayerList.SetDuplicates(dupAccept);
-    FLayerList.SetSorted(true);
+    OnInternalTimer = TNotifyEvent(this, &TiPlotComponent::HintTimer);
     SetUserCanEditObjects(true);
 }
 
 TiPlotComponent::~TiPlotComponent()
 {
     FMouseDownObject = nullptr;
-    FAxesCollisionList.Clear();
+    FLastHintObject = nullptr;
+    FLastHintOwner = nullptr;
+    TimerStop();
+    FAxesCollisionList.clear();
     // Tearing the objects down raises neither their notifications nor the plot's events.
     FMaster->ObjectManager()->ShutDownSetup();
     FMaster->OnChange = nullptr;
@@ -347,17 +349,6 @@ void TiPlotComponent::RefreshLayoutManager()
 {
     DisableLayoutManager();
     EnableLayoutManager();
-}
-
-// ---- Painting -----------------------------------------------------------------------------------
-
-void TiPlotComponent::DrawToCanvas(TCanvas *Canvas)
-{
-    FPaintingActive = true;
-    const TiScopeExit done([this] { FPaintingActive = false; });
-    DrawBackGround(Canvas, BackGroundColor());
-    if (OnAfterPaint)
-        OnAfterPaint(this);
 }
 
 // ---- Streaming ----------------------------------------------------------------------------------

@@ -25,6 +25,14 @@
 //    both channels and both indexes first and takes back the points it added when an add fails.
 //  - Axis input forwarding (MasterUIInput) replays one axis's input on every other axis of its
 //    kind, in manager order, and ignores reports that arrive meanwhile.
+//  - Painting (DrawToCanvas): ticks, then the layout twice (axis sizes depend on their labels),
+//    then the background, the objects inside data view 0 by layer (clipped to it), the frame
+//    objects, cursors, legends, tables and the hint. Without a toolbar, a legend or a data view
+//    only the background and the border are painted.
+//  - Input: a press selects the object under the mouse (Shift or Ctrl gather axes) and hands the
+//    press to it or to every selected object; moves, releases, the wheel and keys go to the
+//    selected objects. A hint an object asks for shows after HintsPause ms and hides HintsHidePause
+//    ms later (the control's own timer); removing the hinted object hides it at once.
 // GUI thread throughout.
 
 #include "platform/runtime/StringList.h"
@@ -426,8 +434,28 @@ class TiPlotComponent : public TiCustomComponent, public TiPlotHost {
     bool DBLClickActive() const { return FDBLClickActive; }
     void SetDBLClickActive(bool Value) { FDBLClickActive = Value; }
 
-    // ---- Painting ----------------------------------------------------------------------------------
+    // ---- Painting and layout ----------------------------------------------------------------------
     void DrawToCanvas(TCanvas *Canvas) override;
+    // Places data view 0 and every layout object around it (rectangles and stacking flags) and
+    // rebuilds the visible side lists; the axes' ticks should be computed first.
+    void ComputeLayout(TCanvas *Canvas);
+    // The whole paint onto a scratch bitmap of the control's size: lays the plot out without
+    // touching the window.
+    void ReCalcLayout() override;
+    // Tracking of every X axis, then every Y axis, off or on.
+    void DisableAllTracking();
+    void EnableAllTracking();
+    // The hint as the plot last asked for it; Visible while it is (to be) on screen.
+    const TiHintData &HintData() const { return FHintData; }
+    // The hint was drawn at the last paint.
+    bool HintShowing() const { return FHintShowing; }
+
+    // ---- What the objects ask of the plot (TiPlotHost) ----------------------------------------------
+    TiPlotMasterManager *GetMasterManager() const override { return FMaster.get(); }
+    void AddCollisionRect(const TRect &Rect) override;
+    bool TryReserveLabelRect(const TRect &Rect) override;
+    void DoBeforeZoomBox(TRect &ZoomRect, bool &Cancel) override;
+    void DoDataCursorChange(TiPlotDataCursor *Cursor) override;
 
     // ---- Streaming ---------------------------------------------------------------------------------
     void DefineProperties(TFiler *Filer) override;
@@ -501,6 +529,19 @@ protected:
     // Label 0, or nullptr.
     TiPlotLabel *TitleLabel() const;
 
+    // ---- Input from the component layer ----
+    void iMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void iMouseMove(TShiftState Shift, int X, int Y) override;
+    void iMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void iDoubleClick() override;
+    // Always used.
+    bool iMouseWheel(int WheelDelta, TShiftState Shift, TPoint MousePos) override;
+    // The arrow keys are the plot's: its objects scroll with them.
+    void iWantSpecialKey(WORD &CharCode, LRESULT &Result) override;
+    void iKeyDown(WORD &Key, TShiftState Shift) override;
+    // Another window took the mouse capture.
+    void WMCaptureChanged(TMessage &m);
+
 private:
     // The publishing of the events (with the class description).
     static void DescribeEvents(TClassBuilder<TiPlotComponent> &b);
@@ -514,11 +555,47 @@ private:
     // The axis's index for its kind's event, or -1 when the plot fires nothing now.
     int AxisEventIndex(TiPlotAxis *Axis, bool &IsXAxis) const;
 
+    // ---- Painting ----
+    // The objects drawn inside data view 0, in paint order.
+    void BuildLayerList(TiPlotDataView *DataView);
+    void DrawLayers(TCanvas *Canvas, TiPlotDataView *DataView, TColor ObjectBackGround);
+    void DrawHint(TCanvas *Canvas);
+
+    // ---- Input ----
+    // The object under the point (or a part of it, such as a button), or nullptr; Owner receives
+    // the object that was hit.
+    TiPlotObject *HitTestObject(const TiPlotMouseData &MouseData, TiPlotObject **Owner = nullptr);
+    TiPlotMouseData MakeMouseData(int X, int Y) const;
+    // The hint rules of a mouse move over Object (a part of Owner), which filled Request.
+    void UpdateHint(TiPlotObject *Object, TiPlotObject *Owner, const TiHintData &Request, TShiftState Shift, int X,
+                    int Y);
+    void HideHint();
+    void RestartHintTimer(int Delay);
+    void HintTimer(TObject *);
+    // Forgets a hinted object that is going (or whose owner is), hiding its hint.
+    void ForgetHintObject(const TObject *Object);
+
     std::unique_ptr<TiPlotMasterManager> FMaster;
-    TStringList FLayerList;
+    // Paint order key (layer, then kind letter) and object; equal keys keep their filing order.
+    std::vector<std::pair<QString, TiPlotObject *>> FLayerList;
     TiHintData FHintData;
     std::unique_ptr<TFont> FHintsFont;
-    TStringList FAxesCollisionList;
+    std::vector<TRect> FAxesCollisionList;
+    bool FHintShowing = false;
+    int FLastHintX = 0;
+    int FLastHintY = 0;
+    TRect FLastHintShowRect;
+    TiPlotObject *FLastHintObject = nullptr;
+    // The object hit when the hint was asked for (a legend or toolbar for one of their buttons).
+    TiPlotObject *FLastHintOwner = nullptr;
+    bool FMouseDown = false;
+    bool FSelectingActive = false;
+    TControl *FCaptureWindowHandle = nullptr;
+    bool FJustReleasedCapture = false;
+    TMouseButton FLastMouseClickButton = mbLeft;
+    TShiftState FLastMouseClickShift;
+    TPoint FLastMouseClickPoint;
+    TPoint FLastMouseClickScreenPoint;
     TShiftState FShiftState;
     std::unique_ptr<TPopupMenu> FPopupMenu;
     std::array<std::unique_ptr<TImageList>, 3> FImageLists;

@@ -235,6 +235,9 @@ void TiPlotComponent::DoObjectRemove(TObject *Object)
     for (TiPlotObject **reference : {&FMouseDownObject, &FLastMouseOverObject, &FLastMouseClickObject})
         if (*reference && static_cast<TObject *>(*reference) == Object)
             *reference = nullptr;
+    // The hint rules read the hinted object: a going object (or the owner of a hinted button)
+    // takes its hint with it.
+    ForgetHintObject(Object);
     FireKindEvent(this, RemoveEvents, Object);
 }
 
@@ -344,6 +347,17 @@ void TiPlotComponent::DoDataCursorCustomizeHint(TiPlotDataCursor *Cursor, QStrin
 void TiPlotComponent::DoBeforeDataCursorUpdate(TiPlotDataCursor *Cursor)
 {
     FireIndexEvent(this, OnBeforeDataCursorUpdate, Cursor);
+}
+
+void TiPlotComponent::DoDataCursorChange(TiPlotDataCursor *Cursor)
+{
+    FireIndexEvent(this, OnDataCursorChange, Cursor);
+}
+
+void TiPlotComponent::DoBeforeZoomBox(TRect &ZoomRect, bool &Cancel)
+{
+    if (const TiPlotZoomBoxEvent event = OnBeforeZoomBox; event && !IsLoading())
+        event(ZoomRect, Cancel);
 }
 
 void TiPlotComponent::DoDataPointCustomizeHint(TiPlotChannelCustom *Channel, int DataIndex, TiHintData &HintData)

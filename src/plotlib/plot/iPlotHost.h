@@ -12,6 +12,7 @@
 
 class TCustomImageList;
 class TiPlotAnnotation;
+class TiPlotMasterManager;
 class TiPlotAxis;
 class TiPlotChannelCustom;
 class TiPlotDataCursor;
@@ -58,6 +59,8 @@ public:
     // ---- Data cursors, data points, toolbars, annotations, limits ----
     virtual void DoDataCursorCustomizeHint(TiPlotDataCursor *, QString & /*Text*/) {}
     virtual void DoBeforeDataCursorUpdate(TiPlotDataCursor *) {}
+    // The cursor's value, value status or text changed.
+    virtual void DoDataCursorChange(TiPlotDataCursor *) {}
     virtual void DoDataPointCustomizeHint(TiPlotChannelCustom *, int /*DataIndex*/, TiHintData &) {}
     virtual void DoDataPointClick(TiPlotChannelCustom *, int /*DataIndex*/) {}
     virtual void DoDataPointMouseDown(TiPlotChannelCustom *, int /*DataIndex*/, const TiPlotMouseData &) {}
@@ -76,8 +79,22 @@ public:
     virtual void DoAnnotationCoordinatesChangeFinished(TiPlotAnnotation *) {}
     virtual void DoLimitLine1PositionChange(TiPlotLimit *, double /*OldValue*/, double /*NewValue*/) {}
     virtual void DoLimitLine2PositionChange(TiPlotLimit *, double /*OldValue*/, double /*NewValue*/) {}
+    // Before the data view zooms its axes to a dragged box; the handler may change the box or set
+    // Cancel.
+    virtual void DoBeforeZoomBox(TRect & /*ZoomRect*/, bool & /*Cancel*/) {}
+
+    // ---- Cartesian axes inside the data view, during one paint ----
+    // Takes a rectangle (a scale line or a tick) that labels must keep clear of.
+    virtual void AddCollisionRect(const TRect &) {}
+    // Takes a label's rectangle when it lies inside data view 0 and overlaps nothing taken; false
+    // refuses it (the label is not drawn).
+    virtual bool TryReserveLabelRect(const TRect &) { return true; }
 
     // ---- What the plot lends its objects ----
+    // The objects of the plot (axes, channels, data views ... by manager); nullptr without.
+    virtual TiPlotMasterManager *GetMasterManager() const { return nullptr; }
+    // Lays the plot out (and has its objects compute what a paint computes) off the screen.
+    virtual void ReCalcLayout() {}
     // nullptr while the plot has none (during its construction and destruction).
     virtual TiPlotTranslationManager *GetTranslationManager() const = 0;
     // Image list 0, 1 or 2; nullptr for any other index.

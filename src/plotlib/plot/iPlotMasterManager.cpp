@@ -335,6 +335,15 @@ void TiPlotMasterManager::ClearAllData()
             FYAxisManager->Items(i)->ResetFirstAlign();
 }
 
+void TiPlotMasterManager::SetAllTrackingEnabled(bool Value)
+{
+    for (TiPlotObjectManagerCustom *manager :
+         std::initializer_list<TiPlotObjectManagerCustom *>{FXAxisManager, FYAxisManager})
+        if (manager)
+            for (int i = 0; i < manager->Count(); ++i)
+                static_cast<TiPlotAxis *>(manager->Items(i))->SetTrackingEnabled(Value);
+}
+
 void TiPlotMasterManager::DeSelectAll()
 {
     if (FPlotObjectManager)

@@ -95,6 +95,8 @@ public:
     void DefineCollections(TFiler *Filer);
     // Clears every channel and resets the first alignment of every axis.
     void ClearAllData();
+    // Tracking of every X axis, then every Y axis, on or off.
+    void SetAllTrackingEnabled(bool Value);
     void DeSelectAll();
 
 private:

@@ -204,6 +204,12 @@ TiPlotHost *TiPlotObject::Host() const
     return dynamic_cast<TiPlotHost *>(FOwner);
 }
 
+TiPlotMasterManager *TiPlotObject::PlotMaster() const
+{
+    const TiPlotHost *host = Host();
+    return host ? host->GetMasterManager() : nullptr;
+}
+
 QString TiPlotObject::TranslateText(const QString &Text) const
 {
     TiPlotHost *host = Host();
@@ -426,7 +432,7 @@ void TiPlotObject::AddEditMenuItem(TPopupMenu *PopupMenu)
 }
 
 TiMenuItem *TiPlotObject::AddObjectMenuItem(TPopupMenu *PopupMenu, const QString &Caption,
-                                            std::function<void(TiMenuItem *)> Click)
+                                            std::function<void(TiMenuItem *)> Click, TMenuItem *Parent, int Index)
 {
     auto *item = new TiMenuItem(PopupMenu);
     item->SetCaption(Caption);
@@ -434,7 +440,11 @@ TiMenuItem *TiPlotObject::AddObjectMenuItem(TPopupMenu *PopupMenu, const QString
     item->FPlotObject = this;
     item->FObjectClick = std::move(Click);
     FMenuItems.push_back(item);
-    PopupMenu->Items()->Add(item);
+    TMenuItem *parent = Parent ? Parent : PopupMenu->Items();
+    if (Index < 0)
+        parent->Add(item);
+    else
+        parent->Insert(Index, item);
     return item;
 }
 

@@ -36,6 +36,7 @@
 class TCanvas;
 class TPopupMenu;
 class TiPlotHost;
+class TiPlotMasterManager;
 class TiMenuItem;
 
 // Mouse input as a plot object sees it. Each mouse operation fills only the fields it names.
@@ -167,6 +168,9 @@ class TiPlotObject : public TPersistent {
     // Raises OnEdit (the "Edit..." item).
     void DoEditMenuItemClick();
 
+    // Expires when the object is destroyed: checked after calls that may free it.
+    std::weak_ptr<char> Life() const { return FLife; }
+
     // The paint order key: Layer as text, left-padded with "0" to 6 characters.
     QString GetLayerKey() const;
     // The replacement the owning plot's translation list has for Text, or Text itself.
@@ -175,6 +179,8 @@ class TiPlotObject : public TPersistent {
 protected:
     // The owner as the plot control, or nullptr.
     TiPlotHost *Host() const;
+    // The owning plot's objects, or nullptr.
+    TiPlotMasterManager *PlotMaster() const;
     // Stores a value that differs from Field, then DoChange; an equal value changes nothing.
     template <class T>
     void SetField(const T &Value, T &Field)
@@ -186,16 +192,14 @@ protected:
     }
     // Appends "Edit..." (translated) when UserCanEdit; its click raises OnEdit.
     void AddEditMenuItem(TPopupMenu *PopupMenu);
-    // A new visible item at the end of the popup menu whose click runs Click while this object
-    // lives.
+    // A new visible item whose click runs Click (when given) while this object lives: at the end
+    // of the popup menu, or of Parent's items, or at Index of them.
     TiMenuItem *AddObjectMenuItem(TPopupMenu *PopupMenu, const QString &Caption,
-                                  std::function<void(TiMenuItem *)> Click);
+                                  std::function<void(TiMenuItem *)> Click, TMenuItem *Parent = nullptr, int Index = -1);
     // The client point where the keyboard opens the popup menu; false: no popup from the keys.
     virtual bool GetKeyPopupPoint(TPoint &Point);
     // OnRemove, then DoLayoutChange: once, from Free() or the first destructor that gets to it.
     void AnnounceRemoval();
-    // Expires when the object is destroyed: checked after calls that may free it.
-    std::weak_ptr<char> Life() const { return FLife; }
     TiPlotMouseData MakeMouseData(int X, int Y, int ScreenX, int ScreenY) const;
 
     QString FName;
