@@ -45,6 +45,27 @@ void DescribeChannelPageHandlers(TClassBuilder<Form> &b, ChannelPages Form::*pag
     b.Forward("lbMatrixChNameInAMouseMove", pages, &ChannelNames::lbMatrixChNameInAMouseMove);
     b.Forward("lbMatrixChNameInAMouseLeave", pages, &ChannelNames::lbMatrixChNameInAMouseLeave);
     b.Forward("vrbEqResetInAClick", pages, &ChannelNames::vrbEqResetInAClick);
+    // PEQ bands.
+    b.Forward("rzbEq1InAClick", pages, &PeqEditor::rzbEq1InAClick);
+    b.Forward("peqPeqInAEditMouseDown", pages, &PeqEditor::peqPeqInAEditMouseDown);
+    b.Forward("peqPeqInAChange", pages, &PeqEditor::peqPeqInAChange);
+    b.Forward("peqPeqInAPeqTypeMouseWheel", pages, &PeqEditor::peqPeqInAPeqTypeMouseWheel);
+    b.Forward("isEqFreqInAChange", pages, &PeqEditor::isEqFreqInAChange);
+    b.Forward("isEqBwInAChange", pages, &PeqEditor::isEqBwInAChange);
+    b.Forward("isEqGainInAChange", pages, &PeqEditor::isEqGainInAChange);
+    b.Forward("tmEqCurveTimer", pages, &PeqEditor::tmEqCurveTimer);
+    b.Forward("cvdEqFreqInAKeyDown", pages, &PeqEditor::cvdEqFreqInAKeyDown);
+    b.Forward("cvdEqFreqInAExit", pages, &PeqEditor::cvdEqFreqInAExit);
+    // Crossovers.
+    b.Forward("isLowCutFreqInAChange", pages, &CrossoverEditor::isLowCutFreqInAChange);
+    b.Forward("isHighCutFreqInAChange", pages, &CrossoverEditor::isHighCutFreqInAChange);
+    b.Forward("rzcLowCutSlopInAChange", pages, &CrossoverEditor::rzcLowCutSlopInAChange);
+    b.Forward("rzcHighCutSlopInAChange", pages, &CrossoverEditor::rzcHighCutSlopInAChange);
+    b.Forward("rzbLowCutBypassInAClick", pages, &CrossoverEditor::rzbLowCutBypassInAClick);
+    b.Forward("rzbHighCutBypassInAClick", pages, &CrossoverEditor::rzbHighCutBypassInAClick);
+    b.Forward("rzcLowCutSlopInAMouseWheel", pages, &CrossoverEditor::rzcLowCutSlopInAMouseWheel);
+    b.Forward("rzcHighCutSlopInAMouseWheel", pages, &CrossoverEditor::rzcHighCutSlopInAMouseWheel);
+    b.Forward("tmHpLpCurveTimer", pages, &CrossoverEditor::tmHpLpCurveTimer);
     // Menu.
     b.Forward("CopyClick", pages, &ChannelPages::CopyClick);
 }

@@ -7,17 +7,21 @@
 // SetChannelName ...) through the main window.
 //
 // ChannelPages is made of one part per page or concern (LinkGroups.h, GainPage.h, DelayPage.h,
-// MatrixPage.h, ChannelNames.h); it offers their operations and handlers under their own names and
-// keeps the window state that belongs to no single part. The parts find their controls on the
-// host's form by name and end silently at the first missing one (PageControls.h). GUI thread only.
+// MatrixPage.h, ChannelNames.h, CurveSynthesis.h, PeqEditor.h, CrossoverEditor.h); it offers their
+// operations and handlers under their own names and keeps the window state that belongs to no
+// single part. The parts find their controls on the host's form by name and end silently at the
+// first missing one (PageControls.h). GUI thread only.
 
 #include "device/ParameterImage.h"
 #include "pages/ChannelNames.h"
+#include "pages/CrossoverEditor.h"
+#include "pages/CurveSynthesis.h"
 #include "pages/DelayPage.h"
 #include "pages/GainPage.h"
 #include "pages/LinkGroups.h"
 #include "pages/MatrixPage.h"
 #include "pages/PageHost.h"
+#include "pages/PeqEditor.h"
 
 #include <array>
 
@@ -25,11 +29,18 @@
 // ChannelIndex), then these.
 enum ChannelPage : int { PageComp = 6, PageDelay = 7, PageGain = 8, PageMatrix = 9 };
 
-class ChannelPages : public LinkGroups, public GainPage, public DelayPage, public MatrixPage, public ChannelNames {
+class ChannelPages : public LinkGroups,
+                     public GainPage,
+                     public DelayPage,
+                     public MatrixPage,
+                     public ChannelNames,
+                     public CurveSynthesis,
+                     public PeqEditor,
+                     public CrossoverEditor {
 public:
     explicit ChannelPages(PageHost &host)
         : LinkGroups(host), GainPage(host, *this), DelayPage(host, *this), MatrixPage(host), ChannelNames(host),
-          pageHost_(host)
+          CurveSynthesis(host), PeqEditor(host), CrossoverEditor(host, *this), pageHost_(host)
     {}
     ChannelPages(const ChannelPages &) = delete;
     ChannelPages &operator=(const ChannelPages &) = delete;

@@ -384,6 +384,140 @@ TEST_F(SessionTest, FailureReportsEndTheAttemptOrTheLink)
     }
 }
 
+// Without request numbers, replies that are not the exchange's own can keep coming: late answers
+// to earlier requests, acknowledgements, blocks of another index. None counts as progress: an
+// exchange that has accepted nothing of its own for twice its longest reply wait fails like one
+// whose processor fell silent, however much else arrives.
+TEST_F(ExchangeTest, ExchangeFailsWhenOnlyRepliesNotItsOwnKeepComing)
+{
+    struct Case {
+        const char *name;
+        bool recall;          // false: the read of a connect
+        std::uint8_t heldAt;  // the request the processor leaves unanswered
+        std::uint8_t reply;   // what comes instead, once a second
+        BSTM payload;
+        unsigned limitMs;  // twice the longest reply wait
+    };
+    const std::string identity(DeviceSession::UnitIdentity);
+    const BSTM block4 = devsim::ImageBlock(Processor().program, 4);
+    const Case cases[] = {
+        {.name = "read, late identity",
+         .recall = false,
+         .heldAt = CMD_READ_PRESET_NAME,
+         .reply = CMD_IDENTITY,
+         .payload = BSTM(identity.begin(), identity.end()),
+         .limitMs = 10000},
+        {.name = "read, acknowledgements",
+         .recall = false,
+         .heldAt = CMD_READ_PRESET_NAME,
+         .reply = CMD_ACK,
+         .payload = {},
+         .limitMs = 10000},
+        {.name = "read, another block",
+         .recall = false,
+         .heldAt = CMD_READ_PROGRAM_BLOCK,
+         .reply = CMD_SELECT_PRESET,
+         .payload = block4,
+         .limitMs = 10000},
+        {.name = "recall, another block",
+         .recall = true,
+         .heldAt = CMD_READ_PROGRAM_BLOCK,
+         .reply = CMD_SELECT_PRESET,
+         .payload = block4,
+         .limitMs = 20000},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        view = FakeSessionView();
+        SetFaults({});
+        if (c.recall) {
+            ConnectIdle();
+            Refuse({c.heldAt});
+            session->RecallPreset(1);
+        } else {
+            sim.ClearFrameLog();
+            Refuse({c.heldAt});
+            session->ConnectUsb();
+        }
+        ASSERT_TRUE(PumpUntil([&] { return LastRequestIs(c.heldAt); }));
+        PumpFor(20);
+        const int refreshes = view.refreshes;
+        for (unsigned elapsed = 1000; elapsed < c.limitMs; elapsed += 1000) {
+            Inject(c.reply, c.payload);
+            TManualClock::Advance(1000);
+        }
+        Inject(c.reply, c.payload);
+        TManualClock::Advance(999);
+        EXPECT_TRUE(session->IsConnected());
+        TManualClock::Advance(1);
+        ASSERT_TRUE(PumpUntil([&] { return !session->HasTransport(); }));
+        ExpectClosedAndIdle();
+        EXPECT_EQ(view.linkBrokenCalls, 1);
+        EXPECT_EQ(view.scanModalShows, 1);
+        EXPECT_EQ(view.refreshes, refreshes);
+    }
+}
+
+// The scan closes a candidate that never answered its handshake, or answered from another
+// address: its worker stops (nothing more reaches the processor) and the transport is deleted
+// once the queue has been served.
+TEST_F(SessionTest, CandidateClosedByTheScanStopsAndIsDeleted)
+{
+    struct Case {
+        const char *name;
+        devsim::FaultSettings faults;
+    };
+    devsim::FaultSettings silent;
+    silent.refused = {CMD_HANDSHAKE};
+    devsim::FaultSettings otherAddress;
+    otherAddress.wrongSource = 2;
+    const Case cases[] = {
+        {.name = "no answer to the handshake", .faults = silent},
+        {.name = "answers from another address", .faults = otherAddress},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        view = FakeSessionView();
+        view.scanVisible = true;
+        SetFaults(c.faults);
+        session->ConnectUsb();
+        ASSERT_TRUE(PumpUntil([&] {
+            TManualClock::Advance(1);
+            return !view.connectResults.empty();
+        }));
+        EXPECT_EQ(view.connectResults, (std::vector<std::uint8_t>{0}));
+        EXPECT_TRUE(PumpUntil([&] { return session->RetiredTransports() == 0; }));
+        const std::size_t sent = Logged();
+        PumpFor(400);  // longer than the handshake's reply waits and resends
+        EXPECT_EQ(Logged(), sent);
+        ExpectClosedAndIdle();
+    }
+}
+
+// A reply that fails the read closes its own transport while it is being delivered; the scan
+// dialog then shown modally serves the message queue before that delivery has returned. The
+// transport must outlive the delivery and go once it has returned.
+TEST_F(SessionTest, TransportClosedInsideItsOwnDeliveryOutlivesIt)
+{
+    Refuse({CMD_READ_PRESET_NAME});
+    session->ConnectUsb();
+    ASSERT_TRUE(PumpUntil([&] { return LastRequestIs(CMD_READ_PRESET_NAME, 0); }));
+    std::optional<std::size_t> retiredDuringModal;
+    view.duringScanModal = [&] {
+        PumpFor(50);
+        TManualClock::Advance(1000);
+        retiredDuringModal = session->RetiredTransports();
+    };
+    BSTM name = {31};
+    name.resize(15, 'A');
+    Answer(CMD_READ_PRESET_NAME, name);
+    ASSERT_TRUE(PumpUntil([&] { return retiredDuringModal.has_value(); }));
+    EXPECT_EQ(*retiredDuringModal, 1u);
+    EXPECT_TRUE(PumpUntil([&] { return session->RetiredTransports() == 0; }));
+    ExpectClosedAndIdle();
+    EXPECT_EQ(view.scanModalShows, 1);
+}
+
 // The progress window comes 100 ms after the preset flags, and only while the read still runs.
 TEST_F(SessionTest, ProgressWindowShowsOnlyWhileTheReadRuns)
 {

@@ -6,6 +6,7 @@
 #include "QStringPrinter.h"
 #include "mainwindow/SessionView.h"
 
+#include <functional>
 #include <map>
 #include <set>
 #include <vector>
@@ -59,6 +60,8 @@ public:
     int scanModalShows = 0;
     int scanModalShowsWhileVisible = 0;
     int scanHides = 0;
+    // What the scan dialog's own message loop does while it is shown modally.
+    std::function<void()> duringScanModal;
 
     void SetCaption(const QString &text) override { caption = text; }
     void SetControlText(const QString &name, const QString &text) override { texts[name] = text; }
@@ -150,6 +153,8 @@ public:
         if (scanVisible)
             ++scanModalShowsWhileVisible;
         scanVisible = true;
+        if (duringScanModal)
+            duringScanModal();
     }
     bool IsScanVisible() const override { return scanVisible; }
 };

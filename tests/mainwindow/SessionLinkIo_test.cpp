@@ -3,6 +3,7 @@
 
 #include "SessionFixture.h"
 
+#include "mainwindow/LinkTexts.h"
 #include "platform/serial/PortTable.h"
 
 namespace {
@@ -93,6 +94,93 @@ TEST_F(SessionTest, TrafficLinesOnlyWhileTheMonitorShows)
     EXPECT_TRUE(HasLine(view.trafficLines, "USB W 00  10 02 00 01 01 10 10 03 11 "));
     EXPECT_TRUE(HasLine(view.trafficLines, "USB R 00  10 02 01 00 01 10 10 03 11 "));
     EXPECT_TRUE(HasLine(view.trafficLines, "USB W 00  10 02 00 01 02 27 0A 10 03 2F "));
+}
+
+// --- USB reports ---------------------------------------------------------------------------------
+
+// A report carries one frame from its first byte: the transport gets (and the traffic line shows)
+// that frame, no more than the report holds and no more than 100 bytes; a report too short to hold
+// the frame's length byte is dropped.
+TEST_F(SessionTest, UsbReportHandsOverTheFrameItStartsWith)
+{
+    // The processor's device in turn with reports of other widths (the platform fills a report up
+    // to its width); the session takes each one as it comes.
+    std::shared_ptr<hid::TestDevice> device = sim.HidDevice();
+    auto useDevice = [&](std::uint16_t width) {
+        backend->Unplug(device);
+        hid::TestDevice::Profile profile = hidtest::ProcessorProfile();
+        profile.inputLength = static_cast<std::uint16_t>(width + 1);  // with the report ID
+        device = backend->Plug(profile);
+        session->HidController().DeviceChange();
+        return PumpUntil([&] { return session->HasHidDevice(); });
+    };
+    auto push = [&](const BSTM &data) {
+        BSTM report = {0};  // the report ID
+        report.insert(report.end(), data.begin(), data.end());
+        return device->PushInput(report);
+    };
+    // The lines of received reports; the written frames have theirs too.
+    auto readLines = [&] {
+        std::vector<QString> lines;
+        for (const QString &line : view.trafficLines)
+            if (line.startsWith(QLatin1String("USB R")))
+                lines.push_back(line);
+        return lines;
+    };
+    auto readLine = [](BSTM data, std::size_t count) {
+        data.resize(count);
+        return TrafficText(QStringLiteral("USB R 00  "), data);
+    };
+    view.trafficVisible = true;
+
+    // The handshake reply with a whole identity reply behind it in the same report: only the first
+    // frame reaches the transport, so the read goes on to ask for the identity.
+    ASSERT_TRUE(useDevice(200));
+    session->ConnectUsb();
+    session->SetLinkTimeout(5000);  // nothing answers but this test: a wide margin for the handshake
+    const BSTM handshake = BuildDeviceFrame(1, 0, CMD_HANDSHAKE, {});
+    const std::string identity(DeviceSession::UnitIdentity);
+    BSTM both = handshake;
+    const BSTM identityReply = BuildDeviceFrame(1, 0, CMD_IDENTITY, BSTM(identity.begin(), identity.end()));
+    both.insert(both.end(), identityReply.begin(), identityReply.end());
+    ASSERT_TRUE(push(both));
+    ASSERT_TRUE(PumpUntil([&] { return session->IsConnected(); }));
+    PumpFor(100);
+    EXPECT_TRUE(view.connectResults.empty());
+    EXPECT_EQ(readLines(), (std::vector<QString>{readLine(both, handshake.size())}));
+
+    struct Case {
+        const char *name;
+        std::uint16_t width;     // data bytes of each report
+        std::uint8_t length;     // the length byte of the frame it starts with
+        std::size_t handedOver;  // 0: dropped
+    };
+    const Case cases[] = {
+        {.name = "length byte past the report's end", .width = 20, .length = 0x30, .handedOver = 20},
+        {.name = "length byte past the receive buffer", .width = 200, .length = 0xF0, .handedOver = 100},
+        {.name = "four bytes", .width = 4, .length = 0x01, .handedOver = 0},
+        {.name = "five bytes", .width = 5, .length = 0x01, .handedOver = 5},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(useDevice(c.width));
+        view.trafficLines.clear();
+        BSTM data(c.width, 0x55);
+        const BSTM start = {0x10, 0x02, 0x01, 0x00, c.length};
+        std::copy_n(start.begin(), std::min<std::size_t>(c.width, start.size()), data.begin());
+        ASSERT_TRUE(push(data));
+        if (c.handedOver > 0) {
+            ASSERT_TRUE(PumpUntil([&] { return !readLines().empty(); }));
+            EXPECT_EQ(readLines(), (std::vector<QString>{readLine(data, c.handedOver)}));
+        } else {
+            PumpFor(100);
+            EXPECT_TRUE(readLines().empty());
+        }
+        // None of it is a reply: the read still waits for the identity.
+        EXPECT_TRUE(session->IsConnected());
+        EXPECT_TRUE(view.connectResults.empty());
+    }
+    session->DisconnectLink();
 }
 
 // --- Device ID ---------------------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -74,12 +75,13 @@ TEST_F(NetSessionTest, ConnectReadsTheProcessorAtItsDefaultAddress)
     EXPECT_FALSE(session->ClientSocket().Active());
 }
 
-// Replies cut into 3-byte writes arrive as many short reads; each goes to the transport, which
-// puts the frames together, and nothing is sent twice.
+// Replies cut into 3-byte writes, with a pause between them, arrive as many short reads; each goes
+// to the transport, which puts the frames together, and nothing is sent twice.
 TEST_F(NetSessionTest, SplitRepliesAreReadWholeAndNothingIsResent)
 {
     devsim::FaultSettings faults;
     faults.splitBytes = 3;
+    faults.splitGapMs = 2;
     sim.SetFaults(faults);
     Connect();
     EXPECT_TRUE(sim.WaitForFrames(48, 5000));
@@ -89,6 +91,27 @@ TEST_F(NetSessionTest, SplitRepliesAreReadWholeAndNothingIsResent)
     const devsim::Image program = sim.WithProcessor([](devsim::Processor &p) { return p.State().program; });
     const auto *model = reinterpret_cast<const std::uint8_t *>(&session->Model().GetImage());
     EXPECT_TRUE(std::equal(program.begin(), program.end(), model));
+}
+
+// The session keeps a copy of the last frame it wrote, of at most 70 bytes; a longer frame still
+// goes out whole.
+TEST_F(NetSessionTest, FrameLongerThanTheKeptCopyGoesOutWhole)
+{
+    Connect();
+    EXPECT_TRUE(sim.WaitForFrames(48, 5000));
+    const std::vector<std::uint8_t> data(100, 0x55);
+    const CM_MCS_WRITE_EEPROM command(1, 0x1000, 100, data);  // past the header: changes nothing
+    const BSTM frame = command.ToBytes(1);
+    ASSERT_GT(frame.size(), DeviceSession::LastNetFrameSize);
+    session->SendCommand(command, 1, 1);
+    auto written = [&] {
+        for (const devsim::LoggedFrame &logged : sim.FrameLog())
+            if (logged.command == CMD_WRITE_EEPROM)
+                return std::optional<BSTM>(logged.bytes);
+        return std::optional<BSTM>();
+    };
+    ASSERT_TRUE(PumpUntil([&] { return written().has_value(); }));
+    EXPECT_EQ(*written(), frame);
 }
 
 TEST_F(NetSessionTest, AutomaticAddressSettingForgetsTheAddress)

@@ -21,6 +21,7 @@ import sys
 
 import dialogs
 import helppictures
+import mainwindow
 import pages
 import plotglyphs
 import splash
@@ -38,7 +39,7 @@ OUTPUTS = [
     *widgets.shape_sets(),
     *widgets.fader_thumbs(),
     *dialogs.dialog_pictures(),
-    ("mainwindow/scan_background.bmp", dialogs.scan_background),
+    *mainwindow.mainwindow_pictures(),
     *pages.page_pictures(),
     *helppictures.help_pictures(),
     *plotglyphs.toolbar_glyphs(),

@@ -1,0 +1,69 @@
+#pragma once
+// The tests of the equaliser and crossover editing: the six channel pages of PageTestEq on a
+// TfmPageTest, each channel's curve model drawing on the page's response plot, the timers on the
+// manual clock.
+
+#include "PagesFixture.h"
+
+#include "curves/LMyFFTDrawPhase.h"
+#include "curves/MyPEQAllpass.h"
+#include "pages/PageControls.h"
+#include "platform/runtime/Timer.h"
+#include "platform/runtime/TimerService.h"
+#include "platform/ui/Label.h"
+#include "widgets/skinned/RzCmboBx.h"
+
+#include <optional>
+
+// The classes of the form that the other test forms lack, so that the program links them.
+[[maybe_unused]] inline const TClassInfo *const EqFormClasses[] = {
+    &TMyPEQAllpass::StaticClass(),
+    &LMyFFTDrawPhase::StaticClass(),
+    &TRzComboBox::StaticClass(),
+    &TTimer::StaticClass(),
+};
+
+class EqPagesTest : public PagesTest {
+protected:
+    void SetUp() override
+    {
+        clock.emplace();
+        Load("PageTestEq");
+        // The plots size their pages when first painted, as on the shown main window.
+        for (int c = 0; c < ChannelCount; ++c) {
+            form->Plots[static_cast<std::size_t>(c)]->Control = &PlotControl(c);
+            RenderControlImage(&PlotControl(c));
+        }
+        // The form starts with the focus in a field of the first table, which reports its row
+        // when the focus goes; it goes to a read-only text instead.
+        At<TCurvyEdit>("cvdEqGain", ChInA).SetFocus();
+        form->Sent.clear();
+    }
+    void TearDown() override
+    {
+        PagesTest::TearDown();
+        clock.reset();
+    }
+
+    // The channel's control of the family `prefix` ("isEqFreq", ChOut1).
+    template <class T>
+    T &At(const char *prefix, int channel)
+    {
+        return Control<T>(ChannelControlName(prefix, channel));
+    }
+    TMyPEQAllpass &Table(int channel) { return At<TMyPEQAllpass>("peqPeq", channel); }
+    LMyFFTDrawPhase &PlotControl(int channel) { return At<LMyFFTDrawPhase>("fftDraw", channel); }
+    TRzBmpButton &BandButton(int channel, int band)
+    {
+        return Control<TRzBmpButton>(QStringLiteral("rzbEq%1").arg(band + 1) + ChannelSuffix(channel));
+    }
+    PlotFilter &Slot(int channel, int slot)
+    {
+        return *form->Plots[static_cast<std::size_t>(channel)]->Filters[static_cast<std::size_t>(slot)];
+    }
+
+    // One tick of the 1 ms curve timers.
+    static void Tick() { TManualClock::Advance(1); }
+
+    std::optional<TManualClockScope> clock;
+};

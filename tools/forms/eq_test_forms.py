@@ -1,0 +1,131 @@
+#!/usr/bin/env python3
+"""The test form of the channel pages' equaliser and crossovers: the six channel pages one under
+the other, each with its response plot, band table, band buttons, band editor and the two
+crossovers, and the two one-shot curve timers of the main window.
+
+    tools/forms/eq_test_forms.py            writes tests/pages/forms/PageTestEq.dfm
+    tools/forms/eq_test_forms.py --check    exits 1 when the committed file differs
+
+It builds on the controls of pages_test_forms.py; the names, classes, Tags, ranges and handlers
+are those of the main form, the positions ours.
+"""
+
+import argparse
+import sys
+
+from pages_test_forms import (BLACK, INPUTS, PAGE_BACK, Q, ROOT, SUFFIXES, WHITE, Obj, area, bounds, button,
+                              fader, font, label, value_box)
+
+FILE = "PageTestEq.dfm"
+PAGE_HEIGHT = 590
+SLOPES = ["BW -6", "BL -6", "BW -12", "BL -12", "LK -12", "BW -18", "BL -18", "BW -24", "BL -24", "LK -24",
+          "BW -30", "BL -30", "BW -36", "BL -36", "LK -36", "BW -42", "BL -42", "BW -48", "BL -48", "LK -48"]
+
+
+def literal_items(items):
+    """A string list, written as the definitions write Items.Strings."""
+    return "(\n" + "\n".join("'" + i + "'" for i in items) + ")"
+
+
+def plot_area(c):
+    s = SUFFIXES[c]
+    plot = Obj(f"fftDraw{s}", "LMyFFTDrawPhase", {**bounds(4, 22, 1104, 258), "Tag": c, "Color": BLACK,
+                                                   "XAutoScale": False, "YAutoScale": False})
+    hint = label(f"lbFftParam{s}", 420, 4, "Frequency  ( \u2190 / \u2192 )      Q(\uff0b/\uff0d)     Gain (  \u2191 / \u2193  )")
+    name = label(f"lbFftChannel{s}", 8, 4, s)
+    return area(f"rzgFft{s}", 0, 0, 1112, 284, colour=BLACK, children=[name, hint, plot])
+
+
+def band_table(c):
+    s = SUFFIXES[c]
+    rows = 8 if c in INPUTS else 9
+    return Obj(f"peqPeq{s}", "TMyPEQAllpass", {
+        **bounds(6, 8, 470, 270), "Tag": c, "ChannelNumber": rows, "UpdownVisable": False, "Caption": Q(""),
+        "Color": PAGE_BACK, "EditBackColor": "$00DFFFFF", "BypassBackColor": "$00C0C0C0", "LabelColor": WHITE,
+        **font(BLACK), "OnChange": "peqPeqInAChange", "OnEditMouseDown": "peqPeqInAEditMouseDown",
+        "OnPeqTypeMouseWheel": "peqPeqInAPeqTypeMouseWheel"})
+
+
+def band_buttons(c):
+    rows = 8 if c in INPUTS else 9
+    return [button(f"rzbEq{b + 1}{SUFFIXES[c]}", 482, 10 + 29 * b, str(b + 1), b, group=c + 1, all_up=True,
+                   on_click="rzbEq1InAClick", width=34, height=26)
+            for b in range(rows)]
+
+
+def band_editor(c):
+    s = SUFFIXES[c]
+    key_events = {"OnKeyDown": "cvdEqFreqInAKeyDown", "OnExit": "cvdEqFreqInAExit"}
+    columns = [("Freq", 0, 300, 0, 15, " 19.7Hz", key_events), ("Bw", 0, 100, 0, 5, "0.40", None),
+               ("Gain", 0, 240, 120, 3, "+0.0dB", None)]
+    objs = []
+    for i, (kind, low, high, position, page, text, events) in enumerate(columns):
+        left = 530 + 76 * i
+        objs.append(label(f"lbEq{kind}{s}", left + 4, 8, kind))
+        objs.append(fader(f"isEq{kind}{s}", left + 20, 26, 210, low, high, c, f"isEq{kind}InAChange",
+                          position=position, page=page))
+        objs.append(value_box(f"cvdEq{kind}{s}", left, 244, text, c, read_only=True, events=events, width=70))
+    return objs
+
+
+def crossover(c, prefix, left, position, text, caption):
+    s = SUFFIXES[c]
+    slope = Obj(f"rzc{prefix}Slop{s}", "TRzComboBox", {
+        **bounds(left + 46, 60, 88, 21), "Tag": c, "Style": "csDropDownList", "Items.Strings": literal_items(SLOPES),
+        "ItemIndex": 19, **font(BLACK), "OnChange": f"rzc{prefix}SlopInAChange", "OnMouseWheel": f"rzc{prefix}SlopInAMouseWheel"})
+    return [
+        label(f"lb{prefix}{s}", left + 4, 8, caption),
+        fader(f"is{prefix}Freq{s}", left + 8, 26, 210, 0, 300, c, f"is{prefix}FreqInAChange", position=position,
+              page=15),
+        slope,
+        button(f"rzb{prefix}Bypass{s}", left + 46, 110, "Bypass", c, group=1, all_up=True,
+               on_click=f"rzb{prefix}BypassInAClick", width=88, height=28),
+        value_box(f"cvd{prefix}Freq{s}", left + 46, 244, text, c, read_only=True, width=88),
+    ]
+
+
+def parameter_area(c):
+    s = SUFFIXES[c]
+    children = [band_table(c), *band_buttons(c), *band_editor(c),
+                *crossover(c, "LowCut", 770, 0, " 19.7Hz", "Low cut"),
+                *crossover(c, "HighCut", 920, 300, "20.16KHz", "High cut")]
+    return area(f"rzgParam{s}", 0, 290, 1112, 290, children=children)
+
+
+def channel_page(c):
+    s = SUFFIXES[c]
+    props = bounds(0, PAGE_HEIGHT * c, 1112, PAGE_HEIGHT - 6)
+    props.update({"BevelOuter": "bvNone", "Color": PAGE_BACK, "ParentBackground": False})
+    return Obj(f"plPage{s}", "TPanel", props, [plot_area(c), parameter_area(c)])
+
+
+def timer(name, handler):
+    return Obj(name, "TTimer", {"Enabled": False, "Interval": 1, "OnTimer": handler})
+
+
+def eq_form():
+    return Obj("fmPageTest", "TfmPageTest",
+               {"Caption": Q("Channel pages"), "ClientWidth": 1112, "ClientHeight": PAGE_HEIGHT * 6,
+                "Color": BLACK},
+               [*[channel_page(c) for c in range(6)], timer("tmEqCurve", "tmEqCurveTimer"),
+                timer("tmHpLpCurve", "tmHpLpCurveTimer")])
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--check", action="store_true", help="compare with the committed file instead of writing")
+    args = parser.parse_args()
+    text = "\n".join(eq_form().lines()) + "\n"
+    target = ROOT / FILE
+    if args.check:
+        if not target.is_file() or target.read_text(encoding="utf-8") != text:
+            print(f"{FILE} differs from what the script writes (run tools/forms/eq_test_forms.py)", file=sys.stderr)
+            return 1
+    else:
+        target.write_text(text, encoding="utf-8")
+    print(f"{FILE} {'checked' if args.check else 'written'}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
