@@ -515,6 +515,43 @@ TEST(XYPlotEvents, ClicksAndWheelTurnsOfEachKind)
     EXPECT_TRUE(cancel);
 }
 
+TEST(XYPlotEvents, TrackedPointsRaiseTheScaleEventsOfTheirAxisOnlyWhenTheScaleMoves)
+{
+    TiXYPlot plot(nullptr);
+    plot.AddYAxis();
+    TiXYPlotChannel *channel = plot.GetChannel(0);
+    channel->SetYAxisName(plot.GetYAxis(1)->Name());
+    QStringList log;
+    auto value = [&](const char *kind, const char *what) {
+        return [&log, kind, what](int i, double o, double n) {
+            log << QStringLiteral("%1 %2 %3 %4 %5").arg(kind, what).arg(i).arg(o).arg(n);
+        };
+    };
+    auto minSpan = [&](const char *kind) {
+        return [&log, kind](int i, double om, double os, double nm, double ns) {
+            log << QStringLiteral("%1 minspan %2 %3 %4 %5 %6").arg(kind).arg(i).arg(om).arg(os).arg(nm).arg(ns);
+        };
+    };
+    plot.OnXAxisMinChange = value("x", "min");
+    plot.OnXAxisSpanChange = value("x", "span");
+    plot.OnXAxisMinSpanChange = minSpan("x");
+    plot.OnYAxisMinChange = value("y", "min");
+    plot.OnYAxisSpanChange = value("y", "span");
+    plot.OnYAxisMinSpanChange = minSpan("y");
+
+    // Both scales 0..100: X places its first value inside the scale where it is, Y not at all.
+    channel->AddXY(50, 50);
+    EXPECT_TRUE(log.isEmpty()) << log.join(u',').toStdString();
+    channel->AddXY(60, 150);
+    EXPECT_EQ(log, QStringList({"y span 1 100 150", "y minspan 1 0 100 0 150"}));
+    log.clear();
+    channel->AddXY(-10, 20);
+    EXPECT_EQ(log, QStringList({"x min 0 0 -10", "x minspan 0 0 100 -10 100"}));
+    log.clear();
+    channel->AddXY(0, 0);
+    EXPECT_TRUE(log.isEmpty()) << "points inside both scales move nothing: " << log.join(u',').toStdString();
+}
+
 TEST(XYPlotEvents, TwoMasterAxesMoveEachOtherOnce)
 {
     TiXYPlot plot(nullptr);

@@ -144,6 +144,7 @@ TiPlotXAxis::TiPlotXAxis(TWinControl *AOwner, TNotifyEvent AOnChange, TNotifyEve
                          TNotifyEvent AOnRename)
     : TiPlotAxis(AOwner, std::move(AOnChange), std::move(AOnInsert), std::move(AOnRemove), std::move(AOnRename))
 {
+    FIsXAxis = true;
     SetTrackingStyle(OwnedByStripChart(Owner()) ? iptsScrollSmooth : iptsScaleMinMax);
     SetTrackingAlignFirstStyle(ipafsAuto);
 }

@@ -346,6 +346,9 @@ class TiPlotAxis : public TiPlotLayoutObject {
                          TiPrecisionStyle PrecisionStyle, int Precision, bool MinLengthAutoAdjust, double &MinLength,
                          QString &Text);
 
+    // A TiPlotXAxis (or one derived from it); otherwise a Y axis.
+    bool IsXAxis() const { return FIsXAxis; }
+
     // ---- Drawing -------------------------------------------------------------------------------
     bool IsCartesian() const { return FCartesianStyle != ipcsNone; }
     // The band's thickness: title, ticks and labels with their margins (0 for a cartesian title).
@@ -424,7 +427,6 @@ private:
     void FitTo(double Largest, double Smallest, bool UseSpanMinimum);
     // The plot's axis named Name of the X kind (or the Y kind), or nullptr.
     TiPlotAxis *PlotAxisByName(const QString &Name, bool XKind) const;
-    bool IsXAxis() const;
 
     // ---- Drawing ----
     // The tick's line from offset A to offset B off the band's inner edge, at pixel P.
@@ -528,6 +530,11 @@ private:
     TiRotationAngle FLabelsRotation = ira000;
     QString FCustomizeLabelEventText;
     bool FCustomizeLabelEventModified = false;
+
+protected:
+    // Set by TiPlotXAxis: the kind decides the plot's events and the channels' axis names that
+    // tracking and fitting look at, on every added value.
+    bool FIsXAxis = false;
 };
 
 // Tracking follows the values on the scale, scrolling smoothly on a strip chart.

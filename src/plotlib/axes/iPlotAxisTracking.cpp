@@ -287,11 +287,6 @@ void TiPlotAxis::ZoomToFitFast()
 
 // ---- Partner axes -------------------------------------------------------------------------------
 
-bool TiPlotAxis::IsXAxis() const
-{
-    return dynamic_cast<const TiPlotXAxis *>(this) != nullptr;
-}
-
 TiPlotAxis *TiPlotAxis::PlotAxisByName(const QString &Name, bool XKind) const
 {
     const TiPlotMasterManager *master = PlotMaster();

@@ -151,6 +151,24 @@ void FireIndexEvent(TiPlotComponent *Plot, const E &Event, const TObject *Object
         event(index, std::forward<A>(Args)...);
 }
 
+// The axis events: fired on every scale change while data arrives, so the axis's kind comes from
+// the axis itself and its index is only looked up for an assigned handler.
+template <class E, class... A>
+void FireAxisEvent(TiPlotComponent *Plot, const E &XEvent, const E &YEvent, const TiPlotAxis *Axis, A &&...Args)
+{
+    const bool x = Axis->IsXAxis();
+    const E &Event = x ? XEvent : YEvent;
+    if (!Event || Plot->IsLoading() || !Plot->Master())
+        return;
+    const E event = Event;
+    const TiPlotObjectManagerCustom *manager =
+        x ? static_cast<const TiPlotObjectManagerCustom *>(Plot->Master()->XAxisManager())
+          : Plot->Master()->YAxisManager();
+    const int index = manager ? manager->GetIndex(Axis) : -1;
+    if (index >= 0)
+        event(index, std::forward<A>(Args)...);
+}
+
 template <class E>
 void PublishKindEvents(TClassBuilder<P> &b, const char *Occurrence, const KindEvents<E> &Events)
 {
@@ -298,26 +316,25 @@ void TiPlotComponent::DoObjectLostFocus(TiPlotObject *Object)
 
 void TiPlotComponent::DoAxisMinChange(TiPlotAxis *Axis, double OldValue, double NewValue)
 {
-    FireIndexEvent(this, KindOf(Axis) == KindXAxis ? OnXAxisMinChange : OnYAxisMinChange, Axis, OldValue, NewValue);
+    FireAxisEvent(this, OnXAxisMinChange, OnYAxisMinChange, Axis, OldValue, NewValue);
 }
 
 void TiPlotComponent::DoAxisSpanChange(TiPlotAxis *Axis, double OldValue, double NewValue)
 {
-    FireIndexEvent(this, KindOf(Axis) == KindXAxis ? OnXAxisSpanChange : OnYAxisSpanChange, Axis, OldValue, NewValue);
+    FireAxisEvent(this, OnXAxisSpanChange, OnYAxisSpanChange, Axis, OldValue, NewValue);
 }
 
 void TiPlotComponent::DoAxisMinSpanChange(TiPlotAxis *Axis, double OldMin, double OldSpan, double NewMin,
                                           double NewSpan)
 {
-    FireIndexEvent(this, KindOf(Axis) == KindXAxis ? OnXAxisMinSpanChange : OnYAxisMinSpanChange, Axis, OldMin, OldSpan,
-                   NewMin, NewSpan);
+    FireAxisEvent(this, OnXAxisMinSpanChange, OnYAxisMinSpanChange, Axis, OldMin, OldSpan, NewMin, NewSpan);
 }
 
 void TiPlotComponent::DoAxisMinSpanChangeFinished(TiPlotAxis *Axis, double OldMin, double OldSpan, double NewMin,
                                                   double NewSpan)
 {
-    FireIndexEvent(this, KindOf(Axis) == KindXAxis ? OnXAxisMinSpanChangeFinished : OnYAxisMinSpanChangeFinished, Axis,
-                   OldMin, OldSpan, NewMin, NewSpan);
+    FireAxisEvent(this, OnXAxisMinSpanChangeFinished, OnYAxisMinSpanChangeFinished, Axis, OldMin, OldSpan, NewMin,
+                  NewSpan);
 }
 
 void TiPlotComponent::DoAxisCustomizeLabel(TiPlotAxis *Axis, QString &Text, double Value)

@@ -201,7 +201,10 @@ QString TiPlotObject::GetLayerKey() const
 
 TiPlotHost *TiPlotObject::Host() const
 {
-    return dynamic_cast<TiPlotHost *>(FOwner);
+    // The owner never changes; an owner that is not (or not yet) a plot control is asked again.
+    if (!FHost)
+        FHost = dynamic_cast<TiPlotHost *>(FOwner);
+    return FHost;
 }
 
 TiPlotMasterManager *TiPlotObject::PlotMaster() const

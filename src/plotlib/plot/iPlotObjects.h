@@ -205,6 +205,8 @@ protected:
     QString FName;
     QString FNameOld;
     TWinControl *FOwner;
+    // The owner as the plot control, once found (Host runs for every scale change and report).
+    mutable TiPlotHost *FHost = nullptr;
     TShiftState FShiftState;
     bool FVisible = true;
     bool FEnabled = true;
