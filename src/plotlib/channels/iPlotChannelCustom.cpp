@@ -48,6 +48,8 @@ T_IMPLEMENT_CLASS(TiPlotChannelCustom)
     b.Str("YAxisName", &C::YAxisName, &C::SetYAxisName);
     b.Bool("XAxisTrackingEnabled", &C::XAxisTrackingEnabled, &C::SetXAxisTrackingEnabled).Default(true);
     b.Bool("YAxisTrackingEnabled", &C::YAxisTrackingEnabled, &C::SetYAxisTrackingEnabled).Default(true);
+    b.Str("LogFileName", &C::LogFileName, &C::SetLogFileName);
+    b.Int("LogBufferSize", &C::LogBufferSize, &C::SetLogBufferSize).Default(0);
     b.Enum("DataStyle", &C::DataStyle, &C::SetDataStyle, iPlotDataStyleNames);
 }
 
@@ -301,6 +303,11 @@ int TiPlotChannelCustom::AddPoint(bool Null, bool Empty, double X, double Y)
                 FeedTracking(FYAxis, Y);
         }
     }
+    if (FLoggingActive) {
+        ++FLogBufferCount;
+        if (FLogBufferCount >= FLogBufferSize || FLogBufferSize < 2)
+            LogFlush();
+    }
     DoChange();
     return index;
 }
@@ -359,6 +366,8 @@ void TiPlotChannelCustom::Clear()
     ResetRunning();
     FStartIndex = -1;
     FStopIndex = -1;
+    if (FLoggingActive)
+        LogDeactivate();
     FDataList->Clear();
     DoChange();
 }
