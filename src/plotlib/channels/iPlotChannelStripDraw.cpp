@@ -1,0 +1,266 @@
+// Drawing of the strip-chart channel: the draw preparation, the straight-line fill, the trace of
+// each interpolation style (the straight one reduced to one min-max vertical per pixel column),
+// the step trace and the digital two-level trace.
+
+#include "platform/ui/Graphics.h"
+#include "plotlib/axes/iPlotAxis.h"
+#include "plotlib/base/iClasses.h"
+#include "plotlib/base/iHelpers.h"
+#include "plotlib/channels/iPlotChannel.h"
+
+void TiPlotChannel::UpdateCanDraw(TCanvas *)
+{
+    FCanDraw = false;
+    if (!HasAxes() || !FVisible || Count() == 0)
+        return;
+    UpdateXDirection();
+    if (!FDrawOutOfOrderXValues) {
+        const double first = GetX(0);
+        const double last = GetX(Count() - 1);
+        const bool offScale = FXIncreasing ? (FXAxis->Min() > last || first > FXAxis->Max())
+                                           : (first < FXAxis->Min() || last > FXAxis->Max());
+        if (offScale)
+            return;
+    }
+    CalcStartIndex();
+    CalcStopIndex();
+    const bool stepped = FInterpolationStyle == ipistDifferential || FInterpolationStyle == ipistDifferentialTerminated;
+    if (!stepped && (FStartIndex == -1 || FStopIndex == -1))
+        return;
+    FCanDraw = true;
+}
+
+void TiPlotChannel::Draw(TCanvas *Canvas, TColor BackGroundColor)
+{
+    try {
+        if (FClipToAxes && HasAxes()) {
+            TRect r;
+            iOrientedRect(FXYAxesReversed, FXAxis->MinPixels(), FYAxis->MinPixels(), FXAxis->MaxPixels(),
+                          FYAxis->MaxPixels(), r);
+            Canvas->IntersectClipRect(r);
+        }
+        DrawFill(Canvas, FXYAxesReversed, BackGroundColor);
+        DrawTrace(Canvas, FXYAxesReversed, BackGroundColor);
+        DrawMarkers(Canvas, FXYAxesReversed, BackGroundColor);
+    } catch (...) {
+        // A failing layer ends this channel's drawing for this paint only.
+    }
+}
+
+void TiPlotChannel::DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor)
+{
+    if (!FTraceVisible)
+        return;
+    TPen *pen = Canvas->Pen();
+    pen->SetColor(Color());
+    pen->SetStyle(static_cast<TPenStyle>(TraceLineStyle()));
+    pen->SetWidth(TraceLineWidth() == 1 ? 0 : TraceLineWidth());
+    Canvas->Brush()->SetStyle(bsClear);
+    Canvas->SetBkColor(BackGroundColor);
+    if (FDigitalEnabled) {
+        DrawDigitalTrace(Canvas, XYAxesReversed, BackGroundColor);
+        return;
+    }
+    switch (FInterpolationStyle) {
+    case ipistStraightLine:
+        if (FFastDrawEnabled)
+            DrawFastTrace(Canvas, XYAxesReversed);
+        else
+            TiPlotChannelCustom::DrawTrace(Canvas, XYAxesReversed, BackGroundColor);
+        break;
+    case ipistDifferential:
+    case ipistDifferentialTerminated: DrawStepTrace(Canvas, XYAxesReversed, BackGroundColor); break;
+    case ipistCubicSpline:
+    case ipistPolynomial:
+    case ipistRational:
+        // The per-column curves are not drawn yet; the points are joined by straight lines.
+        TiPlotChannelCustom::DrawTrace(Canvas, XYAxesReversed, BackGroundColor);
+        break;
+    }
+}
+
+void TiPlotChannel::DrawFastTrace(TCanvas *Canvas, bool Reversed)
+{
+    if (FStartIndex == FStopIndex)
+        return;
+    TiPlotMinMaxPoint a, b, c;
+    auto flush = [&] {
+        if (!a.Empty && a.YMin != a.YMax)
+            DrawSegment(Canvas, Reversed, false, a.XValue, a.YMax, a.XValue, a.YMin);
+        if (!b.Empty && b.YMin != b.YMax)
+            DrawSegment(Canvas, Reversed, false, b.XValue, b.YMax, b.XValue, b.YMin);
+        if (!a.Empty && !b.Empty)
+            DrawSegment(Canvas, Reversed, false, a.XValue, a.YLast, b.XValue, b.YFirst);
+        if (!b.Empty && !c.Empty)
+            DrawSegment(Canvas, Reversed, false, b.XValue, b.YLast, c.XValue, c.YFirst);
+    };
+    for (int i = FStartIndex; i <= FStopIndex; ++i) {
+        double x, y;
+        bool empty, null;
+        FDataList->GetXYEmptyNull(i, x, y, empty, null);
+        if (empty)
+            continue;
+        if (null) {
+            flush();
+            a.Clear();
+            b.Clear();
+            c.Clear();
+            continue;
+        }
+        const int p = FXAxis->PositionToPixels(x);
+        if (a.Empty || p == a.XPixels) {
+            a.AddData(x, y, p);
+        } else if (b.Empty || p == b.XPixels) {
+            b.AddData(x, y, p);
+        } else {
+            c.AddData(x, y, p);
+            flush();
+            a.AssignDown(&c);
+            b.Clear();
+            c.Clear();
+        }
+    }
+    flush();
+}
+
+void TiPlotChannel::DrawFill(TCanvas *Canvas, bool Reversed, TColor BackGroundColor)
+{
+    if (!FFillEnabled || FFillStyle == bsClear || FInterpolationStyle != ipistStraightLine || FDigitalEnabled)
+        return;
+    const TColor color = FillBrushColor();
+    Canvas->Brush()->SetStyle(FFillStyle);
+    Canvas->Brush()->SetColor(color);
+    Canvas->Pen()->SetColor(color);
+    Canvas->Pen()->SetWidth(0);
+    Canvas->Pen()->SetStyle(psClear);
+    Canvas->SetBkColor(BackGroundColor);
+    bool open = false;
+    double xp = 0, yp = 0;
+    for (int i = FStartIndex; i <= FStopIndex && i >= 0; ++i) {
+        double x, y;
+        bool empty, null;
+        FDataList->GetXYEmptyNull(i, x, y, empty, null);
+        if (empty)
+            continue;
+        if (null) {
+            open = false;
+            continue;
+        }
+        if (open)
+            DrawQuad(Canvas, Reversed, {xp, FFillReference}, {xp, yp}, {x, y}, {x, FFillReference});
+        open = true;
+        xp = x;
+        yp = y;
+    }
+}
+
+void TiPlotChannel::DrawStepTrace(TCanvas *Canvas, bool Reversed, TColor)
+{
+    if (Count() == 0)
+        return;
+    const bool fill = FFillEnabled && FFillStyle != bsClear;
+    Canvas->Brush()->SetStyle(FFillStyle);
+    Canvas->Brush()->SetColor(FillBrushColor());
+    auto hold = [&](double XFrom, double YFrom, double XTo) {
+        if (fill) {
+            Canvas->Pen()->SetColor(FillBrushColor());
+            DrawQuad(Canvas, Reversed, {XFrom, FFillReference}, {XFrom, YFrom}, {XTo, YFrom}, {XTo, FFillReference});
+            Canvas->Pen()->SetColor(Color());
+        }
+        DrawSegment(Canvas, Reversed, false, XFrom, YFrom, XTo, YFrom);
+    };
+    bool open = false;
+    double xp = 0, yp = 0;
+    if (FStartIndex == -1 || FStopIndex == -1) {
+        // Nothing in view: only the hold of the last valid point may reach into it.
+        for (int i = Count() - 1; i >= 0; --i)
+            if (GetValid(i)) {
+                open = true;
+                xp = GetX(i);
+                yp = GetY(i);
+                break;
+            }
+    } else {
+        for (int i = FStartIndex; i <= FStopIndex; ++i) {
+            double x, y;
+            bool empty, null;
+            FDataList->GetXYEmptyNull(i, x, y, empty, null);
+            if (empty)
+                continue;
+            if (null) {
+                if (open)
+                    hold(xp, yp, x);
+                open = false;
+                continue;
+            }
+            if (open) {
+                hold(xp, yp, x);
+                DrawSegment(Canvas, Reversed, false, x, yp, x, y);
+            }
+            open = true;
+            xp = x;
+            yp = y;
+        }
+    }
+    if (FInterpolationStyle == ipistDifferential && open)
+        hold(xp, yp, FXAxis->Max());
+}
+
+void TiPlotChannel::DrawDigitalTrace(TCanvas *Canvas, bool Reversed, TColor)
+{
+    if (FStartIndex == FStopIndex)
+        return;
+    const bool percent = FDigitalReferenceStyle == ipdrPercent;
+    Canvas->Brush()->SetStyle(FFillStyle);
+    Canvas->Brush()->SetColor(FillBrushColor());
+    auto levelY = [&](bool High) { return High ? FDigitalReferenceHigh : FDigitalReferenceLow; };
+    // The fill quadrilateral's levels go through the Y axis as values, also in percent style.
+    auto run = [&](double XFrom, double XTo, bool Level) {
+        if (FFillEnabled) {
+            Canvas->Pen()->SetColor(FillBrushColor());
+            DrawQuad(Canvas, Reversed, {XFrom, FFillReference}, {XFrom, levelY(Level)}, {XTo, levelY(Level)},
+                     {XTo, FFillReference});
+            Canvas->Pen()->SetColor(Color());
+        }
+        DrawSegment(Canvas, Reversed, percent, XFrom, levelY(Level), XTo, levelY(Level));
+    };
+    TDigitalSequenceData sequence;
+    auto flush = [&] {
+        if (sequence.TransitionSet) {
+            run(sequence.StartXValue, sequence.TransitionXValue, sequence.StartYValue);
+            DrawSegment(Canvas, Reversed, percent, sequence.TransitionXValue, levelY(sequence.StartYValue),
+                        sequence.TransitionXValue, levelY(!sequence.StartYValue));
+        } else if (sequence.StartSet && sequence.StopSet) {
+            run(sequence.StartXValue, sequence.StopXValue, sequence.StartYValue);
+        }
+        sequence.Clear();
+    };
+    for (int i = FStartIndex; i <= FStopIndex; ++i) {
+        double x, y;
+        bool empty, null;
+        FDataList->GetXYEmptyNull(i, x, y, empty, null);
+        if (empty)
+            continue;
+        if (null) {
+            flush();
+            continue;
+        }
+        const bool level = y != 0;
+        if (!sequence.StartSet) {
+            sequence.StartSet = true;
+            sequence.StartXValue = x;
+            sequence.StartYValue = level;
+        } else if (level == sequence.StartYValue) {
+            sequence.StopSet = true;
+            sequence.StopXValue = x;
+        } else {
+            sequence.TransitionSet = true;
+            sequence.TransitionXValue = x;
+            flush();
+            sequence.StartSet = true;
+            sequence.StartXValue = x;
+            sequence.StartYValue = level;
+        }
+    }
+    flush();
+}
