@@ -73,50 +73,6 @@ TiPlotChannel::TiPlotChannel(TWinControl *AOwner, TNotifyEvent AOnChange, TNotif
     FDataList->SetStoredBarBrushColor(255);
 }
 
-// ---- Bar attributes in the store --------------------------------------------------------------------------
-
-void TiPlotChannel::SetBarReference(double Value)
-{
-    FDataList->SetStoredBarReference(Value);
-    DoChange();
-}
-
-void TiPlotChannel::SetBarWidth(double Value)
-{
-    FDataList->SetStoredBarWidth(Value);
-    DoChange();
-}
-
-void TiPlotChannel::SetBarPenColor(TColor Value)
-{
-    FDataList->SetStoredBarPenColor(Value);
-    DoChange();
-}
-
-void TiPlotChannel::SetBarPenWidth(int Value)
-{
-    FDataList->SetStoredBarPenWidth(Value);
-    DoChange();
-}
-
-void TiPlotChannel::SetBarPenStyle(TPenStyle Value)
-{
-    FDataList->SetStoredBarPenStyle(Value);
-    DoChange();
-}
-
-void TiPlotChannel::SetBarBrushColor(TColor Value)
-{
-    FDataList->SetStoredBarBrushColor(Value);
-    DoChange();
-}
-
-void TiPlotChannel::SetBarBrushStyle(TBrushStyle Value)
-{
-    FDataList->SetStoredBarBrushStyle(Value);
-    DoChange();
-}
-
 // ---- Adding -----------------------------------------------------------------------------------------------
 
 void TiPlotChannel::ResetElapsedStartTime()
@@ -209,12 +165,7 @@ void TiPlotChannel::AddYArray(const TiVariantArray &YData, double XInterval)
     const double x0 = Count() > 0 ? GetX(Count() - 1) : 0.0;
     const auto [low, high] = YData.Bounds[0];
     for (int k = low; k <= high; ++k) {
-        const QVariant &element = YData.Elements.at(static_cast<std::size_t>(k - low));
-        bool ok = false;
-        const double y = element.toDouble(&ok);
-        if (!ok)
-            throw EConvertError(QStringLiteral("Could not convert variant of type (%1) into type (Double)")
-                                    .arg(QString::fromLatin1(element.typeName() ? element.typeName() : "Empty")));
+        const double y = TiVariantArray::ToDouble(YData.Elements.at(static_cast<std::size_t>(k - low)));
         AddPoint(false, false, (k - low) * XInterval + x0, y);
     }
 }

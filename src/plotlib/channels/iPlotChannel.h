@@ -93,19 +93,19 @@ class TiPlotChannel : public TiPlotChannelCustom {
     void SetBarBrushUseChannelColor(bool Value) { SetField(Value, FBarBrushUseChannelColor); }
     // The store's channel-wide bar attributes.
     double BarReference() const { return FDataList->StoredBarReference(); }
-    void SetBarReference(double Value);
+    void SetBarReference(double Value) { SetStored(&TiPlotDataCustomList::SetStoredBarReference, Value); }
     double BarWidth() const { return FDataList->StoredBarWidth(); }
-    void SetBarWidth(double Value);
+    void SetBarWidth(double Value) { SetStored(&TiPlotDataCustomList::SetStoredBarWidth, Value); }
     TColor BarPenColor() const { return FDataList->StoredBarPenColor(); }
-    void SetBarPenColor(TColor Value);
+    void SetBarPenColor(TColor Value) { SetStored(&TiPlotDataCustomList::SetStoredBarPenColor, Value); }
     int BarPenWidth() const { return FDataList->StoredBarPenWidth(); }
-    void SetBarPenWidth(int Value);
+    void SetBarPenWidth(int Value) { SetStored(&TiPlotDataCustomList::SetStoredBarPenWidth, Value); }
     TPenStyle BarPenStyle() const { return FDataList->StoredBarPenStyle(); }
-    void SetBarPenStyle(TPenStyle Value);
+    void SetBarPenStyle(TPenStyle Value) { SetStored(&TiPlotDataCustomList::SetStoredBarPenStyle, Value); }
     TColor BarBrushColor() const { return FDataList->StoredBarBrushColor(); }
-    void SetBarBrushColor(TColor Value);
+    void SetBarBrushColor(TColor Value) { SetStored(&TiPlotDataCustomList::SetStoredBarBrushColor, Value); }
     TBrushStyle BarBrushStyle() const { return FDataList->StoredBarBrushStyle(); }
-    void SetBarBrushStyle(TBrushStyle Value);
+    void SetBarBrushStyle(TBrushStyle Value) { SetStored(&TiPlotDataCustomList::SetStoredBarBrushStyle, Value); }
 
     // ---- Public ----
     double ElapsedStartTime() const { return FElapsedStartTime; }

@@ -44,6 +44,9 @@ inline constexpr auto iPlotChannelDataPointMoveStyleNames = EnumNames<TiPlotChan
 struct TiVariantArray {
     std::vector<std::pair<int, int>> Bounds;
     std::vector<QVariant> Elements;
+
+    // An element as a number; the framework's conversion error when it is none.
+    static double ToDouble(const QVariant &Value);
 };
 
 class TiPlotChannelCustom : public TiPlotManagerObject {
@@ -288,6 +291,13 @@ class TiPlotChannelCustom : public TiPlotManagerObject {
     void AddMenuItems(TPopupMenu *PopupMenu) override;
 
 protected:
+    // The store's stored value written, then DoChange.
+    template <class T>
+    void SetStored(void (TiPlotDataCustomList::*Setter)(T), T Value)
+    {
+        (FDataList.get()->*Setter)(Value);
+        DoChange();
+    }
     // The centre of the legend entry.
     bool GetKeyPopupPoint(TPoint &Point) override;
     // The Text a data cursor shows for these values; sets the DataCursor... properties.
@@ -350,13 +360,6 @@ private:
     double Extreme(double (TiPlotChannelCustom::*Get)(int) const, bool Largest) const;
     // Feeds one value to an axis's tracking.
     static void FeedTracking(TiPlotAxis *Axis, double Value);
-    // The store's stored value written, then DoChange.
-    template <class T>
-    void SetStored(void (TiPlotDataCustomList::*Setter)(T), T Value)
-    {
-        (FDataList.get()->*Setter)(Value);
-        DoChange();
-    }
     void MarkersFontChanged(TObject *Sender);
 };
 

@@ -333,14 +333,7 @@ void TiPlotComponent::LogWrite()
 
 void TiPlotComponent::AddDataArray(double XValue, const TiVariantArray &Data)
 {
-    auto number = [](const QVariant &Value) {
-        bool ok = false;
-        const double v = Value.toDouble(&ok);
-        if (!ok)
-            throw EConvertError(QStringLiteral("Could not convert variant of type (%1) into type (Double)")
-                                    .arg(QString::fromLatin1(Value.typeName() ? Value.typeName() : "Empty")));
-        return v;
-    };
+    const auto number = &TiVariantArray::ToDouble;
     if (Data.Bounds.size() == 1) {
         const auto [low, high] = Data.Bounds[0];
         for (int k = low; k <= high; ++k) {

@@ -11,20 +11,7 @@ TiPlot::TiPlot(TComponent *AOwner) : TiPlotComponent(AOwner)
     BeginUpdate();
     const TiScopeExit end([this] { EndUpdate(); });
     Master()->SetChannelClass(TiPlotChannelClass::Of<TiPlotChannel>());
-    WithLayoutManagerDisabled([this] {
-        GetToolBar(AddToolBar())->SetZOrder(3);
-        GetLegend(AddLegend())->SetZOrder(2);
-        AddXAxis();
-        AddYAxis();
-        AddChannel();
-        AddDataView();
-        AddDataCursor();
-        TiPlotLabel *title = GetLabel(AddLabel());
-        title->SetZOrder(2);
-        title->SetName(QStringLiteral("Title"));
-        title->SetCaption(QStringLiteral("Untitled"));
-        title->SetMarginBottom(0);
-    });
+    AddDefaultObjects();
 }
 
 TiPlotChannel *TiPlot::GetChannel(int Index) const

@@ -548,6 +548,9 @@ protected:
     // off meanwhile and on again afterwards, also when a step fails.
     template <class F>
     void WithLayoutManagerDisabled(F Steps);
+    // The default objects of a new plot, made with the layout manager off: toolbar, legend, one X
+    // and one Y axis, a channel of the channel class, a data view, a data cursor and the title.
+    void AddDefaultObjects();
     // Label 0, or nullptr.
     TiPlotLabel *TitleLabel() const;
 
