@@ -10,6 +10,7 @@
 #include "platform/runtime/TimerService.h"
 #include "platform/ui/Bitmap.h"
 #include "plotlib/axes/iPlotAxis.h"
+#include "plotlib/axes/iPlotDataCursor.h"
 #include "plotlib/objects/iPlotLegend.h"
 #include "plotlib/objects/iPlotToolBar.h"
 #include "plotlib/plot/iPlot.h"
@@ -289,4 +290,26 @@ TEST_F(StripFixture, DigitalRunsDrawOnTheTwoLevels)
     image = Paint();
     EXPECT_FALSE(Lit(image, 12, 90));
     EXPECT_TRUE(Lit(image, 25, 90));
+}
+
+TEST_F(StripFixture, DigitalCursorReadsTheLevel)
+{
+    channel->SetDigitalEnabled(true);
+    channel->AddXY(0, 1);
+    channel->AddXY(40, 0);
+    channel->AddXY(100, 0);
+    Paint();
+    TiPlotDataCursor *cursor = plot.GetDataCursor(0);
+    ASSERT_NE(cursor->DataView(), nullptr);
+    cursor->SetStyle(ipcsValueXY);
+    struct Case {
+        double pointer;
+        const char *level;
+    };
+    for (const Case c : {Case{20, "High"}, Case{70, "Low"}}) {
+        cursor->SetPointer1Position(c.pointer);
+        channel->UpdateDataCursor(cursor);
+        EXPECT_EQ(cursor->CursorDisplayText(), channel->DataCursorXText() + ", " + c.level) << c.pointer;
+        EXPECT_TRUE(channel->DataCursorXText().size() > 0);
+    }
 }
