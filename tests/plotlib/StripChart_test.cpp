@@ -313,3 +313,24 @@ TEST_F(StripFixture, DigitalCursorReadsTheLevel)
         EXPECT_TRUE(channel->DataCursorXText().size() > 0);
     }
 }
+
+TEST_F(StripFixture, CandleWithEqualOpenAndCloseKeepsABody)
+{
+    channel->SetDataStyle(ipdsFullFeature);
+    channel->SetHighLowEnabled(true);
+    channel->SetHighLowStyle(iphlsCandleStick);
+    channel->SetHighLowBarWidth(4);
+    channel->SetHighLowBullishColor(clLime);
+    channel->SetHighLowBearishColor(clRed);
+    channel->SetTraceVisible(false);
+    channel->AddHighLow(30, 80, 20, 50, 50);
+    channel->AddHighLow(60, 80, 20, 70, 40);
+    QImage image = Paint();
+    Keep(image, "strip_candles");
+    int bullish = 0;
+    for (int x = Px(25); x <= Px(35); ++x)
+        for (int y = Py(52); y <= Py(48); ++y)
+            bullish += At(image, x, y) == clLime;
+    EXPECT_GT(bullish, 0);
+    EXPECT_TRUE(Lit(image, 60, 55, clRed));
+}

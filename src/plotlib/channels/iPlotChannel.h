@@ -150,6 +150,10 @@ class TiPlotChannel : public TiPlotChannelCustom {
     // Fill, trace and markers; a failure ends this channel's drawing for the paint silently.
     void Draw(TCanvas *Canvas, TColor BackGroundColor) override;
     void DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor) override;
+    // Digital channels put their markers on the two levels.
+    void DrawMarkers(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor) override;
+    // The bar of a point: X -/+ half its bar width, from its bar reference to Y.
+    TRect BarRect(int Index) const;
 
 private:
     void ApplyStartTimeRule();
@@ -165,6 +169,11 @@ private:
     void DrawFill(TCanvas *Canvas, bool Reversed, TColor BackGroundColor);
     void DrawStepTrace(TCanvas *Canvas, bool Reversed, TColor BackGroundColor);
     void DrawDigitalTrace(TCanvas *Canvas, bool Reversed, TColor BackGroundColor);
+    void DrawBars(TCanvas *Canvas, TColor BackGroundColor);
+    void DrawHighLow(TCanvas *Canvas, bool Reversed, TColor BackGroundColor);
+
+    int FPixelsHigh = 0;
+    int FPixelsLow = 0;
 
     bool FXIncreasing = true;
     bool FFastDrawEnabled = true;

@@ -27,6 +27,13 @@ void TiPlotChannel::UpdateCanDraw(TCanvas *)
     const bool stepped = FInterpolationStyle == ipistDifferential || FInterpolationStyle == ipistDifferentialTerminated;
     if (!stepped && (FStartIndex == -1 || FStopIndex == -1))
         return;
+    if (FDigitalReferenceStyle == ipdrPercent) {
+        FPixelsHigh = FYAxis->PositionToPixels(FYAxis->Span() * FDigitalReferenceHigh / 100 + FYAxis->Min());
+        FPixelsLow = FYAxis->PositionToPixels(FYAxis->Span() * FDigitalReferenceLow / 100 + FYAxis->Min());
+    } else {
+        FPixelsHigh = FYAxis->PositionToPixels(FDigitalReferenceHigh);
+        FPixelsLow = FYAxis->PositionToPixels(FDigitalReferenceLow);
+    }
     FCanDraw = true;
 }
 
@@ -40,8 +47,10 @@ void TiPlotChannel::Draw(TCanvas *Canvas, TColor BackGroundColor)
             Canvas->IntersectClipRect(r);
         }
         DrawFill(Canvas, FXYAxesReversed, BackGroundColor);
+        DrawBars(Canvas, BackGroundColor);
         DrawTrace(Canvas, FXYAxesReversed, BackGroundColor);
         DrawMarkers(Canvas, FXYAxesReversed, BackGroundColor);
+        DrawHighLow(Canvas, FXYAxesReversed, BackGroundColor);
     } catch (...) {
         // A failing layer ends this channel's drawing for this paint only.
     }
@@ -263,4 +272,121 @@ void TiPlotChannel::DrawDigitalTrace(TCanvas *Canvas, bool Reversed, TColor)
         }
     }
     flush();
+}
+
+void TiPlotChannel::DrawMarkers(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor)
+{
+    if (FStartIndex == -1 || FStopIndex == -1 || !MarkersVisible())
+        return;
+    if (!FDigitalEnabled) {
+        TiPlotChannelCustom::DrawMarkers(Canvas, XYAxesReversed, BackGroundColor);
+        return;
+    }
+    for (int i = FStartIndex; i <= FStopIndex; ++i) {
+        if (!GetValid(i) || !GetMarkerVisible(i))
+            continue;
+        const double x = GetX(i);
+        const double y = GetY(i);
+        if (!FXAxis->ValueOnScale(x) || !FYAxis->ValueOnScale(y))
+            continue;
+        DrawMarker(Canvas, i, BackGroundColor,
+                   iOrientedPoint(XYAxesReversed, FXAxis->PositionToPixels(x), y != 0 ? FPixelsHigh : FPixelsLow));
+    }
+}
+
+TRect TiPlotChannel::BarRect(int Index) const
+{
+    const double x = GetX(Index);
+    const double half = FDataList->GetBarWidth(Index) / 2;
+    TRect r = ValuesToPixelRect(x - half, FDataList->GetBarReference(Index), x + half, GetY(Index));
+    if (r.Left == r.Right)
+        r.Right += 1;
+    return r;
+}
+
+void TiPlotChannel::DrawBars(TCanvas *Canvas, TColor BackGroundColor)
+{
+    if (!FBarEnabled || FStartIndex == -1)
+        return;
+    for (int i = FStartIndex; i <= FStopIndex; ++i) {
+        if (!GetValid(i) || !FDataList->GetBarVisible(i))
+            continue;
+        Canvas->Brush()->SetColor(FBarBrushUseChannelColor ? Color() : FDataList->GetBarBrushColor(i));
+        Canvas->Pen()->SetColor(FBarPenUseChannelColor ? Color() : FDataList->GetBarPenColor(i));
+        Canvas->Pen()->SetWidth(FDataList->GetBarPenWidth(i));
+        Canvas->Pen()->SetStyle(FDataList->GetBarPenStyle(i));
+        Canvas->Brush()->SetStyle(FDataList->GetBarBrushStyle(i));
+        Canvas->SetBkColor(BackGroundColor);
+        Canvas->Rectangle(BarRect(i));
+    }
+}
+
+void TiPlotChannel::DrawHighLow(TCanvas *Canvas, bool Reversed, TColor BackGroundColor)
+{
+    if (!FHighLowEnabled || FStartIndex == -1)
+        return;
+    TPen *pen = Canvas->Pen();
+    TBrush *brush = Canvas->Brush();
+    pen->SetWidth(0);
+    pen->SetStyle(psSolid);
+    brush->SetStyle(bsSolid);
+    Canvas->SetBkColor(BackGroundColor);
+    auto rect = [&](int X1, int Y1, int X2, int Y2, TColor Fill, TColor Outline) {
+        TRect r;
+        iOrientedRect(Reversed, X1, Y1, X2, Y2, r);
+        brush->SetColor(Fill);
+        pen->SetColor(Outline);
+        Canvas->Rectangle(r);
+    };
+    for (int i = FStartIndex; i <= FStopIndex; ++i) {
+        if (!GetValid(i))
+            continue;
+        const int xp = FXAxis->PositionToPixels(GetX(i));
+        const int w = FXAxis->WidthToPixels(FHighLowBarWidth);
+        const int yo = FYAxis->PositionToPixels(FDataList->GetOpen(i));
+        int yc = FYAxis->PositionToPixels(FDataList->GetClose(i));
+        if (FHighLowStyle == iphlsCandleStick) {
+            pen->SetColor(FHighLowShadowColor);
+            const TPoint wick[2] = {iOrientedPoint(Reversed, xp, FYAxis->PositionToPixels(FDataList->GetHigh(i))),
+                                    iOrientedPoint(Reversed, xp, FYAxis->PositionToPixels(FDataList->GetLow(i)))};
+            Canvas->Polyline(wick, 2);
+            const TColor body =
+                FDataList->GetOpen(i) > FDataList->GetClose(i) ? FHighLowBearishColor : FHighLowBullishColor;
+            // A flat candle's body is one pixel high, all outline: it shows in the body colour.
+            const bool flat = yo == yc;
+            if (flat)
+                yc = yo + 1;
+            rect(xp + w / 2 + 1, yo, xp - w / 2, yc, body, flat ? body : FHighLowShadowColor);
+            continue;
+        }
+        const int right = xp + w - w / 2;
+        int left = xp - w / 2;
+        const int yl = FYAxis->PositionToPixels(FDataList->GetLow(i));
+        int yh = FYAxis->PositionToPixels(FDataList->GetHigh(i));
+        if (left == right)
+            left = right + 1;
+        if (yl == yh)
+            yh = yl + 1;
+        const int mid = (left + right) / 2;
+        // A tick centred on the value's pixel, Width pixels wide on its side of the bar.
+        auto tick = [&](int From, int To, double Value, double Height, TColor Colour) {
+            const int h = FYAxis->WidthToPixels(Height);
+            const int y = FYAxis->PositionToPixels(Value);
+            const int top = y - h / 2;
+            int bottom = y + h - h / 2 - 1;
+            if (bottom == top)
+                ++bottom;
+            rect(From, top, To, bottom, Colour, Colour);
+        };
+        if (FHighLowOpenShow) {
+            const int ow = FXAxis->WidthToPixels(FHighLowOpenWidth);
+            tick(mid - ow + 1, ow == 1 ? mid + 1 : mid, FDataList->GetOpen(i), FHighLowOpenHeight, FHighLowOpenColor);
+        }
+        if (FHighLowCloseShow) {
+            const int cw = FXAxis->WidthToPixels(FHighLowCloseWidth);
+            tick(mid, cw == 1 ? mid + 1 : mid + cw - 1, FDataList->GetClose(i), FHighLowCloseHeight,
+                 FHighLowCloseColor);
+        }
+        rect(right, yl, left, yh, FHighLowBarColor, FHighLowBarColor);
+    }
 }
