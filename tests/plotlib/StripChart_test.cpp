@@ -334,3 +334,34 @@ TEST_F(StripFixture, CandleWithEqualOpenAndCloseKeepsABody)
     EXPECT_GT(bullish, 0);
     EXPECT_TRUE(Lit(image, 60, 55, clRed));
 }
+
+TEST_F(StripFixture, SplineCurveAndItsFailure)
+{
+    channel->SetInterpolationStyle(ipistCubicSpline);
+    for (double x : {10, 30, 50, 70, 90})
+        channel->AddXY(x, x == 50 ? 80 : 20);
+    QImage image = Paint();
+    Keep(image, "strip_spline");
+    EXPECT_TRUE(Lit(image, 50, 80));
+    // The data cursor reads the curve as drawn: below the chord between the points at 10 and 30.
+    TiPlotDataCursor *cursor = plot.GetDataCursor(0);
+    cursor->SetStyle(ipcsValueXY);
+    cursor->SetPointer1Position(25);
+    channel->UpdateDataCursor(cursor);
+    EXPECT_EQ(cursor->Status(), ipdpsValid);
+    EXPECT_LT(channel->DataCursorYValue(), 19.0);
+
+    // Two equal X in a run: the channel stops drawing, the rest of the plot still paints.
+    const auto whiteIn = [](const QImage &Image, int Rows) {
+        int count = 0;
+        for (int y = 0; y < Rows; ++y)
+            for (int x = 0; x < Image.width(); ++x)
+                count += At(Image, x, y) == clWhite;
+        return count;
+    };
+    const int titlePixels = whiteIn(image, 30);
+    channel->AddXY(90, 30);
+    image = Paint();
+    EXPECT_EQ(whiteIn(image, 30), titlePixels);
+    EXPECT_GT(titlePixels, 20);
+}

@@ -411,9 +411,20 @@ TiPlotDataPointStatus TiPlotChannel::GetCursorYValue(double X, double &Y)
     case ipistStraightLine: return GetYInterpolated(X, Y) ? ipdpsValid : ipdpsEmpty;
     case ipistCubicSpline:
     case ipistPolynomial:
-    case ipistRational:
-        // The curve values of the last paint are not kept by this channel yet.
-        return ipdpsEmpty;
+    case ipistRational: {
+        // The curve as the last paint drew it.
+        const int column = FXAxis->PositionToPixels(X);
+        if ((FPixelListStart == 0 && FPixelListStop == 0) || column < FPixelListStart || column > FPixelListStop ||
+            X < XFirst() || X > XLast())
+            return ipdpsEmpty;
+        const std::size_t at = static_cast<std::size_t>(column - FPixelListStart);
+        if (at >= FPixelList.size())
+            return ipdpsEmpty;
+        if (FPixelList[at].Null)
+            return ipdpsNull;
+        Y = FPixelList[at].YValue;
+        return ipdpsValid;
+    }
     case ipistDifferential:
     case ipistDifferentialTerminated: {
         const int before = CalcIndex(X) - 1;

@@ -8,6 +8,9 @@
 
 #include "plotlib/channels/iPlotChannelCustom.h"
 
+#include <functional>
+#include <vector>
+
 // clang-format off
 enum TiPlotInterpolationStyle { ipistStraightLine, ipistCubicSpline, ipistPolynomial, ipistRational,
                                 ipistDifferential, ipistDifferentialTerminated };
@@ -20,6 +23,13 @@ enum TiPlotDigitalReferenceStyle { ipdrScale, ipdrPercent };
 inline constexpr auto iPlotDigitalReferenceStyleNames = EnumNames<TiPlotDigitalReferenceStyle>("ipdrScale",
                                                                                                 "ipdrPercent");
 // clang-format on
+
+// The curve value drawn in one pixel column; Null when the curve did not reach it.
+struct TiPlotPixelPoint {
+    bool Null = true;
+    int XPixel = 0;
+    double YValue = 0;
+};
 
 class TiPlotChannel : public TiPlotChannelCustom {
     T_DECLARE_CLASS(TiPlotChannel, TiPlotChannelCustom)
@@ -152,6 +162,9 @@ class TiPlotChannel : public TiPlotChannelCustom {
     void DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor) override;
     // Digital channels put their markers on the two levels.
     void DrawMarkers(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor) override;
+    // Records the curve value of a pixel column; "Pixel List XPixel out of Range" outside the X
+    // axis's pixels of the last draw preparation.
+    void SetPixelPoint(int XPixel, double YValue);
     // The bar of a point: X -/+ half its bar width, from its bar reference to Y.
     TRect BarRect(int Index) const;
 
@@ -170,8 +183,16 @@ private:
     void DrawStepTrace(TCanvas *Canvas, bool Reversed, TColor BackGroundColor);
     void DrawDigitalTrace(TCanvas *Canvas, bool Reversed, TColor BackGroundColor);
     void DrawBars(TCanvas *Canvas, TColor BackGroundColor);
+    // Spline runs, or one polynomial or rational curve through every point, evaluated once per
+    // pixel column.
+    void DrawCurveTrace(TCanvas *Canvas, bool Reversed);
+    void DrawCurve(TCanvas *Canvas, bool Reversed, double FirstX, double LastX,
+                   const std::function<double(double)> &Curve);
     void DrawHighLow(TCanvas *Canvas, bool Reversed, TColor BackGroundColor);
 
+    std::vector<TiPlotPixelPoint> FPixelList;
+    int FPixelListStart = 0;
+    int FPixelListStop = 0;
     int FPixelsHigh = 0;
     int FPixelsLow = 0;
 

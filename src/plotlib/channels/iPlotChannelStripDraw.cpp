@@ -4,9 +4,14 @@
 
 #include "platform/ui/Graphics.h"
 #include "plotlib/axes/iPlotAxis.h"
+#include "plotlib/axes/iPlotMath.h"
 #include "plotlib/base/iClasses.h"
 #include "plotlib/base/iHelpers.h"
 #include "plotlib/channels/iPlotChannel.h"
+
+#include "platform/runtime/Exception.h"
+
+#include <algorithm>
 
 void TiPlotChannel::UpdateCanDraw(TCanvas *)
 {
@@ -34,6 +39,13 @@ void TiPlotChannel::UpdateCanDraw(TCanvas *)
         FPixelsHigh = FYAxis->PositionToPixels(FDigitalReferenceHigh);
         FPixelsLow = FYAxis->PositionToPixels(FDigitalReferenceLow);
     }
+    FPixelListStart = std::min(FXAxis->MinPixels(), FXAxis->MaxPixels());
+    FPixelListStop = std::max(FXAxis->MinPixels(), FXAxis->MaxPixels());
+    const auto needed = static_cast<std::size_t>(FPixelListStop - FPixelListStart + 1);
+    if (FPixelList.size() < needed)
+        FPixelList.resize(needed);
+    for (TiPlotPixelPoint &point : FPixelList)
+        point.Null = true;
     FCanDraw = true;
 }
 
@@ -81,10 +93,7 @@ void TiPlotChannel::DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor BackG
     case ipistDifferentialTerminated: DrawStepTrace(Canvas, XYAxesReversed, BackGroundColor); break;
     case ipistCubicSpline:
     case ipistPolynomial:
-    case ipistRational:
-        // The per-column curves are not drawn yet; the points are joined by straight lines.
-        TiPlotChannelCustom::DrawTrace(Canvas, XYAxesReversed, BackGroundColor);
-        break;
+    case ipistRational: DrawCurveTrace(Canvas, XYAxesReversed); break;
     }
 }
 
@@ -389,4 +398,100 @@ void TiPlotChannel::DrawHighLow(TCanvas *Canvas, bool Reversed, TColor BackGroun
         }
         rect(right, yl, left, yh, FHighLowBarColor, FHighLowBarColor);
     }
+}
+
+void TiPlotChannel::SetPixelPoint(int XPixel, double YValue)
+{
+    if (XPixel < FPixelListStart || XPixel > FPixelListStop)
+        throw Exception(QStringLiteral("Pixel List XPixel out of Range"));
+    TiPlotPixelPoint &point = FPixelList.at(static_cast<std::size_t>(XPixel - FPixelListStart));
+    point.Null = false;
+    point.YValue = YValue;
+}
+
+void TiPlotChannel::DrawCurve(TCanvas *Canvas, bool Reversed, double FirstX, double LastX,
+                              const std::function<double(double)> &Curve)
+{
+    const bool fill = FFillEnabled && FFillStyle != bsClear;
+    int p0 = FXAxis->PositionToPixels(std::max(FirstX, FXAxis->Min()));
+    int p1 = FXAxis->PositionToPixels(std::min(LastX, FXAxis->Max()));
+    if (p0 > p1)
+        std::swap(p0, p1);
+    auto fillColumn = [&](double X, double Y) {
+        if (!fill)
+            return;
+        Canvas->Pen()->SetColor(FillBrushColor());
+        DrawSegment(Canvas, Reversed, false, X, Y, X, FFillReference);
+        Canvas->Pen()->SetColor(Color());
+    };
+    double px = FXAxis->PixelsToPosition(p0);
+    double py = Curve(px);
+    fillColumn(px, py);
+    SetPixelPoint(FXAxis->PositionToPixels(px), py);
+    for (int p = p0; p <= p1; ++p) {
+        const double x = FXAxis->PixelsToPosition(p);
+        const double y = Curve(x);
+        fillColumn(x, y);
+        DrawSegment(Canvas, Reversed, false, px, py, x, y);
+        SetPixelPoint(FXAxis->PositionToPixels(x), y);
+        px = x;
+        py = y;
+    }
+}
+
+void TiPlotChannel::DrawCurveTrace(TCanvas *Canvas, bool Reversed)
+{
+    if (Count() < 2)
+        return;
+    Canvas->Brush()->SetStyle(FFillStyle);
+    Canvas->Brush()->SetColor(FillBrushColor());
+    // 1-based arrays, as the interpolation routines take them.
+    std::vector<double> xs{0.0};
+    std::vector<double> ys{0.0};
+    if (FInterpolationStyle != ipistCubicSpline) {
+        for (int i = 0; i < Count(); ++i) {
+            xs.push_back(GetX(i));
+            ys.push_back(GetY(i));
+        }
+        const int n = Count();
+        const bool polynomial = FInterpolationStyle == ipistPolynomial;
+        DrawCurve(Canvas, Reversed, xs[1], xs[static_cast<std::size_t>(n)], [&](double At) {
+            double value = 0;
+            double error = 0;
+            if (polynomial)
+                PolynomialInterpolate(xs, ys, n, error, value, At);
+            else
+                RationalInterpolate(xs, ys, n, error, value, At);
+            return value;
+        });
+        return;
+    }
+    auto drawRun = [&] {
+        const int n = static_cast<int>(xs.size()) - 1;
+        if (n >= 2) {
+            std::vector<double> y2(xs.size());
+            SplineSecondDerivatives(xs, ys, n, y2, 0, 0);
+            DrawCurve(Canvas, Reversed, xs[1], xs[static_cast<std::size_t>(n)], [&](double At) {
+                double value = 0;
+                SplineInterpolate(xs, ys, y2, value, At, n);
+                return value;
+            });
+        }
+        xs.assign(1, 0.0);
+        ys.assign(1, 0.0);
+    };
+    for (int i = 0; i < Count(); ++i) {
+        double x, y;
+        bool empty, null;
+        FDataList->GetXYEmptyNull(i, x, y, empty, null);
+        if (empty)
+            continue;
+        if (null) {
+            drawRun();
+            continue;
+        }
+        xs.push_back(x);
+        ys.push_back(y);
+    }
+    drawRun();
 }
