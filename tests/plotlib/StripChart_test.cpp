@@ -365,3 +365,29 @@ TEST_F(StripFixture, SplineCurveAndItsFailure)
     EXPECT_EQ(whiteIn(image, 30), titlePixels);
     EXPECT_GT(titlePixels, 20);
 }
+
+TEST_F(StripFixture, RightPressNearTheTraceHitsTheChannel)
+{
+    channel->AddXY(0, 20);
+    channel->AddXY(100, 80);
+    Paint();
+    struct Case {
+        const char *name;
+        TMouseButton button;
+        int dy;
+        bool hit;
+    };
+    const Case cases[] = {
+        {.name = "right on the trace", .button = mbRight, .dy = 0, .hit = true},
+        {.name = "right 8 pixels off", .button = mbRight, .dy = 8, .hit = true},
+        {.name = "right 30 pixels off", .button = mbRight, .dy = 30, .hit = false},
+        {.name = "left on the trace", .button = mbLeft, .dy = 0, .hit = false},
+    };
+    for (const Case &c : cases) {
+        TiPlotMouseData mouse;
+        mouse.Button = c.button;
+        mouse.X = mouse.XAxisPixels = Px(50);
+        mouse.Y = mouse.YAxisPixels = Py(50) + c.dy;
+        EXPECT_EQ(channel->iHitTest(mouse), c.hit) << c.name;
+    }
+}

@@ -162,6 +162,8 @@ class TiPlotChannel : public TiPlotChannelCustom {
     void DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor) override;
     // Digital channels put their markers on the two levels.
     void DrawMarkers(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor) override;
+    // The inherited hit test, and a right press within 10 pixels of the interpolated trace.
+    bool iHitTest(const TiPlotMouseData &MouseData) override;
     // Records the curve value of a pixel column; "Pixel List XPixel out of Range" outside the X
     // axis's pixels of the last draw preparation.
     void SetPixelPoint(int XPixel, double YValue);

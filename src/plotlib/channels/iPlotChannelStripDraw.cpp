@@ -495,3 +495,19 @@ void TiPlotChannel::DrawCurveTrace(TCanvas *Canvas, bool Reversed)
     }
     drawRun();
 }
+
+bool TiPlotChannel::iHitTest(const TiPlotMouseData &MouseData)
+{
+    if (TiPlotChannelCustom::iHitTest(MouseData))
+        return true;
+    if (!HasAxes() || MouseData.Button != mbRight)
+        return false;
+    double y = 0;
+    if (!GetYInterpolated(FXAxis->PixelsToPosition(MouseData.XAxisPixels), y))
+        return false;
+    TRect near;
+    iOrientedRect(FXYAxesReversed, MouseData.XAxisPixels - 10, MouseData.YAxisPixels - 10, MouseData.XAxisPixels + 10,
+                  MouseData.YAxisPixels + 10, near);
+    const TPoint trace = iOrientedPoint(FXYAxesReversed, MouseData.XAxisPixels, FYAxis->PositionToPixels(y));
+    return trace.X >= near.Left && trace.X < near.Right && trace.Y >= near.Top && trace.Y < near.Bottom;
+}
