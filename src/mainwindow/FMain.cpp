@@ -1,5 +1,8 @@
 #include "mainwindow/FMain.h"
 
+#include "curves/LMyFFTDrawPhase.h"
+#include "curves/LProgressBar.h"
+#include "curves/MyPEQAllpass.h"
 #include "device/GlobalConstants.h"
 #include "dialogs/FAbout.h"
 #include "dialogs/FChNameList.h"
@@ -20,20 +23,45 @@
 #include "mainwindow/LinkTexts.h"
 #include "platform/net/SingleInstance.h"
 #include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Timer.h"
 #include "platform/runtime/TypInfo.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/GroupBox.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/OpenDialog.h"
+#include "platform/ui/PaintBox.h"
+#include "platform/ui/Panel.h"
 #include "platform/ui/RadioButton.h"
+#include "platform/ui/Shape.h"
+#include "plotlib/plot/iXYPlot.h"
+#include "widgets/graphics/AdvTrackBar.h"
+#include "widgets/graphics/CurvyEdit.h"
 #include "widgets/skinned/RzBmpBtn.h"
+#include "widgets/skinned/RzCmboBx.h"
 #include "widgets/skinned/RzGroupBox.h"
+#include "widgets/skinned/VrButtons.h"
+#include "widgets/skinned/VrDemoButton.h"
 
 #include <cstdio>
 
 TfmMain *fmMain = nullptr;
+
+namespace {
+
+// Every class the form definition holds, so that the program links them and the reader finds them.
+[[maybe_unused]] const TClassInfo *const FormClasses[] = {
+    &TRzGroupBox::StaticClass(),     &TPanel::StaticClass(),         &TShape::StaticClass(),
+    &TLabel::StaticClass(),          &TImage::StaticClass(),         &TPaintBox::StaticClass(),
+    &TAdvTrackBar::StaticClass(),    &TCurvyEdit::StaticClass(),     &TRzBmpButton::StaticClass(),
+    &TVrDemoButton::StaticClass(),   &TVrPowerButton::StaticClass(), &TRzComboBox::StaticClass(),
+    &LMyFFTDrawPhase::StaticClass(), &TMyPEQAllpass::StaticClass(),  &LProgressBar::StaticClass(),
+    &TiXYPlot::StaticClass(),        &TTimer::StaticClass(),
+};
+
+}  // namespace
 
 T_IMPLEMENT_CLASS(TfmMain)
 {
