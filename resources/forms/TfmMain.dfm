@@ -9,6 +9,7 @@ object fmMain: TfmMain
   Position = poScreenCenter
   OnClose = FormClose
   OnCreate = FormCreate
+  OnResize = FormResize
   Font.Color = clBlack
   Font.Height = -12
   Font.Name = 'Arial'

@@ -21,6 +21,7 @@
 #include "dialogs/FTest.h"
 #include "mainwindow/DeviceSession.h"
 #include "mainwindow/LinkTexts.h"
+#include "mainwindow/MainLayout.h"
 #include "platform/net/SingleInstance.h"
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/runtime/Timer.h"
@@ -95,6 +96,7 @@ T_IMPLEMENT_CLASS(TfmMain)
     b.Field("sdSaveUnit", &C::sdSaveUnit);
     b.Handler("FormCreate", &C::FormCreate);
     b.Handler("FormClose", &C::FormClose);
+    b.Handler("FormResize", &C::FormResize);
     b.Handler("OpenClick", &C::OpenClick);
     b.Handler("SaveClick", &C::SaveClick);
     b.Handler("UploadClick", &C::UploadClick);
@@ -222,6 +224,14 @@ void TfmMain::FormCreate(TObject *)
 
     NetworkSetup->SetVisible(true);
     ShareButtonPictures();
+}
+
+void TfmMain::FormResize(TObject * /*Sender*/)
+{
+    std::function<void(int)> delayLine;
+    if (fmLinkSel)
+        delayLine = [this](int channel) { pages_->UpdateDelayLine(channel); };
+    mainlayout::Apply(*this, Width(), Height(), ExtraHeight, delayLine);
 }
 
 // Buttons of one kind take the pictures of one model button; a button missing under its name ends

@@ -106,6 +106,9 @@ public:
     // --- Handlers, bound from the form definition ----------------------------------------------------
     void FormCreate(TObject *Sender);
     void FormClose(TObject *Sender, TCloseAction &Action);
+    // The layout for the window's outer size (MainLayout.h); once the dialogs exist (the link group
+    // dialog is the sign), the delay lines are redrawn up to their speakers.
+    void FormResize(TObject *Sender);
     // File menu.
     void OpenClick(TObject *Sender);
     void SaveClick(TObject *Sender);

@@ -601,6 +601,7 @@ def main_form():
         ("Position", Ident("poScreenCenter")),
         ("OnClose", Ident("FormClose")),
         ("OnCreate", Ident("FormCreate")),
+        ("OnResize", Ident("FormResize")),
     ] + font(Ident("clBlack"), -12, "Arial"), [
         function_bar(),
         page_area(),
