@@ -518,13 +518,94 @@ void TfmMain::ApplyLanguage()
         {"bStore", "SID_BT_STORE"},
         {"bRecall", "SID_BT_RECALL"},
     };
-    for (const Caption &caption : captions) {
-        TComponent *control = FindComponent(QString::fromLatin1(caption.control));
-        // A control missing under its name ends the update there.
+    // A control missing under its name ends the update there.
+    const auto setCaption = [this](const QString &name, const char *key) {
+        TComponent *control = FindComponent(name);
         if (!control || !IsPublishedProp(control, QStringLiteral("Caption")))
+            return false;
+        SetStrProp(control, QStringLiteral("Caption"), GetLangText(QString::fromLatin1(key)));
+        return true;
+    };
+    // A polarity button reads what its state is.
+    const auto setPolarity = [&](const QString &name) {
+        auto *button = dynamic_cast<TRzBmpButton *>(FindComponent(name));
+        return button && setCaption(name, button->Down() ? "SID_PHASE_ON" : "SID_PHASE_OFF");
+    };
+    for (const Caption &caption : captions)
+        if (!setCaption(QString::fromLatin1(caption.control), caption.key))
             return;
-        SetStrProp(control, QStringLiteral("Caption"), GetLangText(QString::fromLatin1(caption.key)));
+
+    const QStringList suffixes = {"InA", "InB", "Out1", "Out2", "Out3", "Out4"};
+    // The Gain page's channel columns.
+    for (const QString &suffix : suffixes)
+        if (!setCaption("rzbMuteBackup" + suffix, "SID_MUTE") || !setPolarity("rzbPhaseBackup" + suffix))
+            return;
+
+    // Page headings.
+    const Caption headings[] = {
+        {"lbGainInput", "SID_IN"},          {"lbGainOutput", "SID_OUT"},       {"lbDelayInput", "SID_IN"},
+        {"lbDelayOutput", "SID_OUT"},       {"lbDelayUnit", "SID_DELAY_UNIT"}, {"lbFftDelayIn", "SID_IN_DELAY"},
+        {"lbFftDelayOut", "SID_OUT_DELAY"}, {"rzbUnit0", "SID_UNIT_MS"},       {"rzbUnit1", "SID_UNIT_M"},
+        {"rzbUnit2", "SID_UNIT_FT"},        {"lbFftGainIn", "SID_IN"},         {"lbFftGainOut", "SID_OUT"},
+    };
+    for (const Caption &caption : headings)
+        if (!setCaption(QString::fromLatin1(caption.control), caption.key))
+            return;
+
+    // Each channel page; the polarity button (rzbPhase) comes fourth, the compressor labels only
+    // on the outputs, the band table last.
+    const Caption pageCaptions[] = {
+        {"lbFftParam", "SID_PARAM_KEY"},
+        {"lbGain", "SID_GAIN"},
+        {"rzbMute", "SID_MUTE"},
+        {"rzbPhase", nullptr},
+        {"lbEqParam", "SID_EQ_PARAM"},
+        {"lbEqFreq", "SID_EQ_FREQ"},
+        {"lbEqBw", "SID_EQ_BW"},
+        {"lbEqGain", "SID_EQ_GAIN"},
+        {"lbEq", "SID_EQ_PARAM_TITLE"},
+        {"lbLowCutFreq", "SID_HPF"},
+        {"lbLowCutSlop", "SID_HLP_SLOP"},
+        {"rzbLowCutBypass", "SID_HLP_BYPASS"},
+        {"lbHighCutFreq", "SID_LPF"},
+        {"lbHighCutSlop", "SID_HLP_SLOP"},
+        {"rzbHighCutBypass", "SID_HLP_BYPASS"},
+        {"vrbEqShowAll", "SID_SHOW_ALL_EQ"},
+        {"vrbEqReset", "SID_RESET_EQ"},
+        {"vrbEqBypass", "SID_BYPASS_EQ"},
+    };
+    const Caption compressorCaptions[] = {
+        {"lbCompRatio", "SID_COMP_RATIO"},
+        {"lbCompThreshold", "SID_COMP_THRESHOLD"},
+        {"lbCompAttack", "SID_COMP_ATTACK"},
+        {"lbCompRelease", "SID_COMP_RELEASE"},
+    };
+    for (int channel = 0; channel < 6; ++channel) {
+        const QString &suffix = suffixes[channel];
+        for (const Caption &caption : pageCaptions) {
+            const QString name = QString::fromLatin1(caption.control) + suffix;
+            if (caption.key ? !setCaption(name, caption.key) : !setPolarity(name))
+                return;
+        }
+        if (channel >= 2)
+            for (const Caption &caption : compressorCaptions)
+                if (!setCaption(QString::fromLatin1(caption.control) + suffix, caption.key))
+                    return;
+        auto *table = dynamic_cast<TMyPEQAllpass *>(FindComponent("peqPeq" + suffix));
+        if (!table)
+            return;
+        for (int type = 0; type < 7; ++type)
+            table->SetEqTypeString(GetLangText(QStringLiteral("SID_EQ_TYPE%1").arg(type)), type);
+        table->SetBypassString(GetLangText(QStringLiteral("SID_EQ_BYPASS")));
+        table->ChangeLanguage();
     }
+
+    // The compressor page's title names the output it shows.
+    auto *title = dynamic_cast<TLabel *>(FindComponent(QStringLiteral("lbCompName")));
+    if (!title)
+        return;
+    title->SetCaption(QStringLiteral("Out %1  ").arg(session_->GetSelectedCompChannel() - 1) +
+                      GetLangText(QStringLiteral("SID_COMP")));
 }
 
 void TfmMain::ChineseSimplifiedClick(TObject *Sender)

@@ -392,6 +392,59 @@ TEST(EditorStart, ChineseAndBackRestoresEveryCaption)
     EXPECT_EQ(run.Start(), 0);
 }
 
+// Every caption of every control of the main window, by name.
+std::map<QString, QString> AllCaptions()
+{
+    std::map<QString, QString> out;
+    for (int i = 0; i < fmMain->ComponentCount(); ++i) {
+        TComponent *c = fmMain->Components(i);
+        if (IsPublishedProp(c, QStringLiteral("Caption")))
+            out[c->Name()] = GetStrProp(c, QStringLiteral("Caption"));
+    }
+    return out;
+}
+
+TEST(EditorStart, ThePagesCaptionsFollowTheLanguageAndThePolarityButtonsTheirState)
+{
+    EditorRun run;
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [] {
+            EXPECT_EQ(CaptionOf("lbCompName"), "Out 1  Compressor");
+            EXPECT_EQ(CaptionOf("rzbPhaseOut2"), "Normal");
+            EXPECT_EQ(CaptionOf("rzbPhaseBackupInB"), "Normal");
+            EXPECT_EQ(CaptionOf("rzbMuteBackupOut3"), "Mute");
+            // The band tables' heading row, blanks counted.
+            const QString english = " PEQ" + QString(7, u' ') + "Frequency" + QString(14, u' ') + "Q" +
+                                    QString(20, u' ') + "Gain" + QString(17, u' ') + "Type" + QString(16, u' ') +
+                                    "Bypass";
+            EXPECT_EQ(CaptionOf("lbEqInA"), english);
+            EXPECT_EQ(CaptionOf("lbEqOut4"), english);
+
+            // A polarity button that is down reads "Inverse" after the next caption update.
+            for (const char *name : {"rzbPhaseOut2", "rzbPhaseBackupInB"})
+                dynamic_cast<TRzBmpButton *>(fmMain->FindComponent(name))->SetDown(true);
+            const auto before = AllCaptions();
+            Entry("ChineseSimplified")->Click();
+            EXPECT_EQ(CaptionOf("rzbPhaseOut2"), "反相");
+            EXPECT_EQ(CaptionOf("rzbPhaseOut1"), "正相");
+            const QString chinese = " 均衡" + QString(8, u' ') + "頻率" + QString(18, u' ') + "Q值" +
+                                    QString(17, u' ') + "增益" + QString(17, u' ') + "類型" + QString(17, u' ') +
+                                    "旁路";
+            EXPECT_EQ(CaptionOf("lbEqInB"), chinese);
+            Entry("English")->Click();
+            EXPECT_EQ(CaptionOf("rzbPhaseOut2"), "Inverse");
+            EXPECT_EQ(CaptionOf("rzbPhaseBackupInB"), "Inverse");
+            EXPECT_EQ(CaptionOf("rzbPhaseBackupInA"), "Normal");
+            const auto after = AllCaptions();
+            for (const auto &[name, caption] : after)
+                if (name != "rzbPhaseOut2" && name != "rzbPhaseBackupInB")
+                    EXPECT_EQ(caption, before.at(name)) << name.toStdString();
+        });
+    run.Close();
+    EXPECT_EQ(run.Start(), 0);
+}
+
 TEST(EditorStart, ChoosingTheCheckedLanguageAgainChangesNothing)
 {
     EditorRun run;
