@@ -3,6 +3,7 @@
 #include "curves/LMyFFTDrawPhase.h"
 #include "curves/LProgressBar.h"
 #include "curves/MyPEQAllpass.h"
+#include "curves/Plot.h"
 #include "device/GlobalConstants.h"
 #include "dialogs/FAbout.h"
 #include "dialogs/FChNameList.h"
@@ -162,6 +163,45 @@ TfmMain::~TfmMain()
     session_.reset();
     instance_.reset();
     SetDialogHost(nullptr);
+    // The curve models draw on their plots: they go before the controls.
+    for (auto &plot : plots_)
+        plot.reset();
+}
+
+Plot *TfmMain::GetPlot(int index) const
+{
+    return index >= 0 && index < PlotCount ? plots_[static_cast<std::size_t>(index)].get() : nullptr;
+}
+
+bool TfmMain::CreatePlots()
+{
+    const char *plots[PlotCount] = {"fftDrawInA",  "fftDrawInB",  "fftDrawOut1",   "fftDrawOut2",
+                                    "fftDrawOut3", "fftDrawOut4", "fftDrawGainIn", "fftDrawGainOut"};
+    for (int i = 0; i < PlotCount; ++i) {
+        auto *control = dynamic_cast<LMyFFTDrawPhase *>(FindComponent(QString::fromLatin1(plots[i])));
+        if (!control)
+            return false;
+        plots_[static_cast<std::size_t>(i)] = std::make_unique<Plot>(control);
+    }
+    for (auto &plot : plots_)
+        plot->SetPhaseMode(false);
+    return true;
+}
+
+bool TfmMain::PutCompressorPoints()
+{
+    auto *plot = dynamic_cast<TiXYPlot *>(FindComponent(QStringLiteral("ipComp")));
+    if (!plot)
+        return false;
+    // The plot's design has two channels: the curve and the knee marker.
+    while (plot->ChannelCount() < 2)
+        plot->AddChannel();
+    TiXYPlotChannel *curve = plot->GetChannel(0);
+    curve->AddXY(20, 20);
+    curve->AddXY(-10, -10);
+    curve->AddXY(-100, -100);
+    plot->GetChannel(1)->AddXY(20.4, 19.8);
+    return true;
 }
 
 void TfmMain::SetPages(std::unique_ptr<MainPages> pages)
@@ -198,6 +238,9 @@ void TfmMain::FormCreate(TObject *)
     rzgPreset->SetTop(PresetBarTop);
     ExtraHeight = 0;
 
+    if (!CreatePlots())
+        return;
+
     session_->SetLanguageName(QStringLiteral("English"));
     ChineseSimplified->SetChecked(false);
     ChineseTraditional->SetChecked(false);
@@ -216,6 +259,10 @@ void TfmMain::FormCreate(TObject *)
 
     session_->StartAutoConnect();
     pages_->RefreshGainPageCurves();
+    plots_[6]->DrawCurve(0, static_cast<TColor>(ChannelColors[0]));
+    plots_[7]->DrawCurve(2, static_cast<TColor>(ChannelColors[2]));
+    if (!PutCompressorPoints())
+        return;
 
     session_->ClientSocket().SetPort(DeviceSession::NetworkPort);
     session_->ClientSocket().SetAddress(std::string(DefaultIpAddress));
