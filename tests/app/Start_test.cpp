@@ -482,9 +482,11 @@ TEST(EditorStart, ThePagesCaptionsFollowTheLanguageAndThePolarityButtonsTheirSta
             EXPECT_EQ(CaptionOf("rzbPhaseBackupInB"), "Inverse");
             EXPECT_EQ(CaptionOf("rzbPhaseBackupInA"), "Normal");
             const auto after = AllCaptions();
-            for (const auto &[name, caption] : after)
-                if (name != "rzbPhaseOut2" && name != "rzbPhaseBackupInB")
+            for (const auto &[name, caption] : after) {
+                if (name != "rzbPhaseOut2" && name != "rzbPhaseBackupInB") {
                     EXPECT_EQ(caption, before.at(name)) << name.toStdString();
+                }
+            }
         });
     run.Close();
     EXPECT_EQ(run.Start(), 0);

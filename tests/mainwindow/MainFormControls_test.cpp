@@ -194,9 +194,10 @@ std::map<QString, QString> FormObjects()
     static const QRegularExpression object(QStringLiteral(R"(^\s*object (\w+): (\w+)\s*$)"));
     for (const QString &line : QString::fromUtf8(file.readAll()).split(QChar(u'\n'))) {
         const QRegularExpressionMatch m = object.match(line);
-        if (m.hasMatch())
+        if (m.hasMatch()) {
             EXPECT_TRUE(objects.emplace(m.captured(1), m.captured(2)).second)
                 << "twice: " << m.captured(1).toStdString();
+        }
     }
     return objects;
 }
@@ -246,8 +247,8 @@ TEST(MainFormControls, EveryChannelControlCarriesItsChannelInItsTag)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(file.readAll()).split(QChar(u'\n'));
     for (int c = 0; c < 6; ++c)
-        for (const QString &prefix : {"isGain", "rzbMute", "rzbPhase", "isDelay", "peqPeq"}) {
-            const QString head = "object " + prefix + Suffixes[c] + ":";
+        for (const char *prefix : {"isGain", "rzbMute", "rzbPhase", "isDelay", "peqPeq"}) {
+            const QString head = "object " + QString::fromLatin1(prefix) + Suffixes[c] + ":";
             const auto at = std::find_if(lines.begin(), lines.end(),
                                          [&](const QString &l) { return l.trimmed().startsWith(head); });
             ASSERT_NE(at, lines.end()) << head.toStdString();
