@@ -63,7 +63,8 @@ def overlay_toggles(c):
 
 def plot_area(c):
     s = SUFFIXES[c]
-    plot = response_plot(f"fftDraw{s}", 4, 22, 1104, 258, c)
+    # 238 pixels of curve area: a drag can set whole tenths of a dB such as +6.0.
+    plot = response_plot(f"fftDraw{s}", 4, 20, 1104, 263, c)
     hint = label(f"lbFftParam{s}", 100, 4, "Frequency  ( \u2190 / \u2192 )      Q(\uff0b/\uff0d)     Gain (  \u2191 / \u2193  )")
     name = label(f"lbFftChannel{s}", 8, 4, s)
     bypass = Obj(f"vrbEqBypass{s}", "TVrDemoButton", {

@@ -102,9 +102,9 @@ object fmPageTest: TfmPageTest
       end
       object fftDrawInA: LMyFFTDrawPhase
         Left = 4
-        Top = 22
+        Top = 20
         Width = 1104
-        Height = 258
+        Height = 263
         Tag = 0
         Color = clBlack
         XAutoScale = False
@@ -725,9 +725,9 @@ object fmPageTest: TfmPageTest
       end
       object fftDrawInB: LMyFFTDrawPhase
         Left = 4
-        Top = 22
+        Top = 20
         Width = 1104
-        Height = 258
+        Height = 263
         Tag = 1
         Color = clBlack
         XAutoScale = False
@@ -1372,9 +1372,9 @@ object fmPageTest: TfmPageTest
       end
       object fftDrawOut1: LMyFFTDrawPhase
         Left = 4
-        Top = 22
+        Top = 20
         Width = 1104
-        Height = 258
+        Height = 263
         Tag = 2
         Color = clBlack
         XAutoScale = False
@@ -2039,9 +2039,9 @@ object fmPageTest: TfmPageTest
       end
       object fftDrawOut2: LMyFFTDrawPhase
         Left = 4
-        Top = 22
+        Top = 20
         Width = 1104
-        Height = 258
+        Height = 263
         Tag = 3
         Color = clBlack
         XAutoScale = False
@@ -2706,9 +2706,9 @@ object fmPageTest: TfmPageTest
       end
       object fftDrawOut3: LMyFFTDrawPhase
         Left = 4
-        Top = 22
+        Top = 20
         Width = 1104
-        Height = 258
+        Height = 263
         Tag = 4
         Color = clBlack
         XAutoScale = False
@@ -3373,9 +3373,9 @@ object fmPageTest: TfmPageTest
       end
       object fftDrawOut4: LMyFFTDrawPhase
         Left = 4
-        Top = 22
+        Top = 20
         Width = 1104
-        Height = 258
+        Height = 263
         Tag = 5
         Color = clBlack
         XAutoScale = False
