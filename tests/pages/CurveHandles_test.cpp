@@ -6,8 +6,11 @@
 
 #include "device/GlobalConstants.h"
 #include "pages/CurveSynthesis.h"
+#include "widgets/skinned/VrDemoButton.h"
 
 #include <cmath>
+#include <set>
+#include <utility>
 
 namespace {
 
@@ -248,6 +251,59 @@ TEST_F(CurveHandlesTest, ALostCaptureEndsTheDragAndTheTableWorksAgain)
     const std::vector<BSTM> frames = TakeFrames();
     ASSERT_EQ(frames.size(), 1u);
     EXPECT_EQ(frames[0][5], 51);
+}
+
+}  // namespace
+
+namespace {
+
+// Pictures for a person to look at (pages_curves_*.png in the working folder): the Gain page with
+// every curve shown, Out 1 with two overlays, every band's text and the EQ bypassed, Out 3 in
+// phase and Out 4 while a band is dragged.
+TEST_F(CurveHandlesTest, RendersOverlaysModesAndADraggedHandle)
+{
+    auto click = [&](TControl &control) {
+        TInputRouter::Click(form.get(), control.ClientToParent(TPoint(4, 4), form.get()));
+    };
+    auto edit = [&](int channel, int band, double gain) {
+        Table(channel).SetNowIndex(band);
+        Table(channel).SetGainValue(band, gain);
+    };
+    edit(ChInB, 2, -7.5);
+    edit(ChOut2, 1, 8.0);
+    edit(ChOut3, 4, -9.0);
+    edit(ChOut3, 6, 5.0);
+    edit(ChOut1, 3, 6.0);
+    for (const char *name : {"vrbShowBGain", "vrbShow2Gain", "vrbShow3Gain", "vrbShow4Gain", "vrbShow2Out1",
+                             "vrbShow3Out1", "vrbEqShowAllOut1"})
+        click(Control<TVrPowerButton>(QString::fromLatin1(name)));
+    click(Control<TRzBmpButton>("rzbMenuOut1"));
+    click(Control<TRzBmpButton>("rzbMenuGain"));
+    click(Control<TRzBmpButton>("rzbMenuOut1"));
+    click(At<TVrDemoButton>("vrbEqBypass", ChOut1));
+    click(At<TRadioButton>("rbShowPhase", ChOut3));
+
+    LMyFFTDrawPhase &plot = PlotControl(ChOut4);
+    Press(plot, MarkerPixel(plot, 4));
+    Drag(plot, TPoint(MarkerPixel(plot, 4).X + 60, MarkerPixel(plot, 4).Y - 50));
+    Tick();
+
+    const std::pair<const char *, const char *> boxes[] = {{"rzgFftGain", "gain"}, {"rzgFftOut1", "out1"},
+                                                           {"rzgFftOut3", "out3_phase"}, {"rzgFftOut4", "out4_drag"}};
+    for (const auto &[box, file] : boxes) {
+        SCOPED_TRACE(box);
+        auto &control = Control<TControl>(QString::fromLatin1(box));
+        control.SetVisible(true);
+        const QImage image = RenderControlImage(&control);
+        ASSERT_FALSE(image.isNull());
+        std::set<QRgb> colours;
+        for (int y = 0; y < image.height(); y += 2)
+            for (int x = 0; x < image.width(); x += 2)
+                colours.insert(image.pixel(x, y));
+        EXPECT_GT(colours.size(), 8u);
+        image.save(QStringLiteral("pages_curves_%1.png").arg(QString::fromLatin1(file)));
+    }
+    Release(plot, MarkerPixel(plot, 4));
 }
 
 }  // namespace
