@@ -44,8 +44,7 @@ public:
     explicit ChannelPages(PageHost &host)
         : LinkGroups(host), GainPage(host, *this), DelayPage(host, *this), MatrixPage(host), ChannelNames(host),
           CurveSynthesis(host), PeqEditor(host), CrossoverEditor(host, *this), CurveOverlays(host),
-          PageSwitch(host, *this), EqDisplayModes(host, *this, *this, *this), CurveHandles(host, *this),
-          pageHost_(host)
+          PageSwitch(host, *this), EqDisplayModes(host, *this, *this, *this), CurveHandles(host, *this), pageHost_(host)
     {}
     ChannelPages(const ChannelPages &) = delete;
     ChannelPages &operator=(const ChannelPages &) = delete;

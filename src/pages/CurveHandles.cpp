@@ -40,8 +40,7 @@ struct CrossoverControls {
     const char *Bar;
 };
 constexpr CrossoverControls HighPassControls = {"cvdLowCutFreq", "rzbLowCutBypass", "rzcLowCutSlop", "isLowCutFreq"};
-constexpr CrossoverControls LowPassControls = {"cvdHighCutFreq", "rzbHighCutBypass", "rzcHighCutSlop",
-                                               "isHighCutFreq"};
+constexpr CrossoverControls LowPassControls = {"cvdHighCutFreq", "rzbHighCutBypass", "rzcHighCutSlop", "isHighCutFreq"};
 
 TRzBmpButton *BandButton(PageHost &host, int channel, int band)
 {
@@ -51,15 +50,15 @@ TRzBmpButton *BandButton(PageHost &host, int channel, int band)
 // The x position on the curves' point axis under control pixel x.
 double CurveXAt(const LMyFFTDrawPhase &plot, int x)
 {
-    return plot.XMin() + static_cast<double>(x - plot.GetPlotOrigin().X) / plot.GetPlotWidth() *
-                             (plot.XMax() - plot.XMin());
+    return plot.XMin() +
+           static_cast<double>(x - plot.GetPlotOrigin().X) / plot.GetPlotWidth() * (plot.XMax() - plot.XMin());
 }
 
 // The plot's value at control pixel y, negated (the y axis grows downward).
 double NegatedValueAt(const LMyFFTDrawPhase &plot, int y)
 {
-    return plot.YMin() + static_cast<double>(y - plot.GetPlotOrigin().Y) / plot.GetPlotHeight() *
-                             (plot.YMax() - plot.YMin());
+    return plot.YMin() +
+           static_cast<double>(y - plot.GetPlotOrigin().Y) / plot.GetPlotHeight() * (plot.YMax() - plot.YMin());
 }
 
 // The negated gain of a marker slot: the band's table row, 0 dB for the crossovers.
@@ -194,7 +193,13 @@ void CurveHandles::DragBand(LMyFFTDrawPhase &plot, TMyPEQAllpass &table, int ban
     button->SetDown(true);
     const bool bypass = table.GetBypassValue(band);
     timer->SetEnabled(true);
-    pending_ = {.Pending = true, .Channel = c, .Slot = band, .Freq = freq, .Gain = gain, .Q = q, .Type = type,
+    pending_ = {.Pending = true,
+                .Channel = c,
+                .Slot = band,
+                .Freq = freq,
+                .Gain = gain,
+                .Q = q,
+                .Type = type,
                 .Bypass = bypass};
     PeqBandRecord record{};
     record.Freq = static_cast<std::uint16_t>(std::min(FreqToIndex(freq), HighestFreqIndex));

@@ -48,13 +48,15 @@ protected:
     }
     static int PixelOfFrequencyIndex(const LMyFFTDrawPhase &plot, int index)
     {
-        return plot.GetPlotOrigin().X + static_cast<int>(std::lround(plot.ScreenX(FrequencyToCurveX(IndexToFreq(index)))));
+        return plot.GetPlotOrigin().X +
+               static_cast<int>(std::lround(plot.ScreenX(FrequencyToCurveX(IndexToFreq(index)))));
     }
     // The row where a drag sets exactly `dB` (tenths) on a band at or above 0 dB; -1 when none.
     static int RowOfGain(const LMyFFTDrawPhase &plot, double dB)
     {
         for (int y = 0; y < plot.GetPlotHeight(); ++y) {
-            const double level = -(plot.YMin() + static_cast<double>(y) / plot.GetPlotHeight() * (plot.YMax() - plot.YMin()));
+            const double level =
+                -(plot.YMin() + static_cast<double>(y) / plot.GetPlotHeight() * (plot.YMax() - plot.YMin()));
             if (static_cast<int>(std::trunc(level * 10)) == static_cast<int>(std::lround(dB * 10)))
                 return plot.GetPlotOrigin().Y + y;
         }
@@ -125,7 +127,8 @@ TEST_F(CurveHandlesTest, ALeftPressOnABandMarkerSelectsTheBandAndOthersGrabNothi
     Release(plot, lineStart);
     for (int side = 0; side < 2; ++side) {
         LMyFFTDrawPhase &gainPlot = GainPlotControl(side);
-        const TPoint start(gainPlot.GetPlotOrigin().X, gainPlot.GetPlotOrigin().Y + static_cast<int>(gainPlot.ScreenY(0.0)));
+        const TPoint start(gainPlot.GetPlotOrigin().X,
+                           gainPlot.GetPlotOrigin().Y + static_cast<int>(gainPlot.ScreenY(0.0)));
         Hover(gainPlot, start);
         EXPECT_EQ(gainPlot.Cursor(), crDefault);
         Press(gainPlot, start);
@@ -288,8 +291,8 @@ TEST_F(CurveHandlesTest, RendersOverlaysModesAndADraggedHandle)
     Drag(plot, TPoint(MarkerPixel(plot, 4).X + 60, MarkerPixel(plot, 4).Y - 50));
     Tick();
 
-    const std::pair<const char *, const char *> boxes[] = {{"rzgFftGain", "gain"}, {"rzgFftOut1", "out1"},
-                                                           {"rzgFftOut3", "out3_phase"}, {"rzgFftOut4", "out4_drag"}};
+    const std::pair<const char *, const char *> boxes[] = {
+        {"rzgFftGain", "gain"}, {"rzgFftOut1", "out1"}, {"rzgFftOut3", "out3_phase"}, {"rzgFftOut4", "out4_drag"}};
     for (const auto &[box, file] : boxes) {
         SCOPED_TRACE(box);
         auto &control = Control<TControl>(QString::fromLatin1(box));

@@ -19,12 +19,8 @@
 
 // The classes of the form that the other test forms lack, so that the program links them.
 [[maybe_unused]] inline const TClassInfo *const EqFormClasses[] = {
-    &TMyPEQAllpass::StaticClass(),
-    &LMyFFTDrawPhase::StaticClass(),
-    &TRzComboBox::StaticClass(),
-    &TTimer::StaticClass(),
-    &TVrPowerButton::StaticClass(),
-    &TRadioButton::StaticClass(),
+    &TMyPEQAllpass::StaticClass(), &LMyFFTDrawPhase::StaticClass(), &TRzComboBox::StaticClass(),
+    &TTimer::StaticClass(),        &TVrPowerButton::StaticClass(),  &TRadioButton::StaticClass(),
 };
 
 class EqPagesTest : public PagesTest {
