@@ -11,16 +11,16 @@
 #include "platform/runtime/Timer.h"
 #include "platform/runtime/TimerService.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/RadioButton.h"
 #include "widgets/skinned/RzCmboBx.h"
+#include "widgets/skinned/VrButtons.h"
 
 #include <optional>
 
 // The classes of the form that the other test forms lack, so that the program links them.
 [[maybe_unused]] inline const TClassInfo *const EqFormClasses[] = {
-    &TMyPEQAllpass::StaticClass(),
-    &LMyFFTDrawPhase::StaticClass(),
-    &TRzComboBox::StaticClass(),
-    &TTimer::StaticClass(),
+    &TMyPEQAllpass::StaticClass(), &LMyFFTDrawPhase::StaticClass(), &TRzComboBox::StaticClass(),
+    &TTimer::StaticClass(),        &TVrPowerButton::StaticClass(),  &TRadioButton::StaticClass(),
 };
 
 class EqPagesTest : public PagesTest {
@@ -33,6 +33,11 @@ protected:
         for (int c = 0; c < ChannelCount; ++c) {
             form->Plots[static_cast<std::size_t>(c)]->Control = &PlotControl(c);
             RenderControlImage(&PlotControl(c));
+        }
+        for (int side = 0; side < 2; ++side) {
+            auto &plot = GainPlotControl(side);
+            form->Plots[static_cast<std::size_t>(6 + side)]->Control = &plot;
+            RenderControlImage(&plot);
         }
         // The form starts with the focus in a field of the first table, which reports its row
         // when the focus goes; it goes to a read-only text instead.
@@ -50,6 +55,11 @@ protected:
     T &At(const char *prefix, int channel)
     {
         return Control<T>(ChannelControlName(prefix, channel));
+    }
+    // The Gain page's plot of the inputs (0) or the outputs (1).
+    LMyFFTDrawPhase &GainPlotControl(int side)
+    {
+        return Control<LMyFFTDrawPhase>(side == 0 ? QStringLiteral("fftDrawGainIn") : QStringLiteral("fftDrawGainOut"));
     }
     TMyPEQAllpass &Table(int channel) { return At<TMyPEQAllpass>("peqPeq", channel); }
     LMyFFTDrawPhase &PlotControl(int channel) { return At<LMyFFTDrawPhase>("fftDraw", channel); }

@@ -43,6 +43,8 @@ class TfmPageTest : public TForm, public DeviceHost, public PageHost {
     std::vector<std::pair<int, std::string>> NameDialogs;
     std::vector<int> PeqResetBoxes;
     int CopyDialogs = 0;
+    // Extra writes granted to the serial transport.
+    int SerialExtraWrites = 0;
 
     bool ControlsUpdating = false;
     int DeviceId = 1;
@@ -68,7 +70,7 @@ class TfmPageTest : public TForm, public DeviceHost, public PageHost {
     QString GetLangText(const QString &key) const override;
     bool IsConnected() const override { return false; }
     void SetReloadSent() override {}
-    void SetSerialExtraWrites(int) override {}
+    void SetSerialExtraWrites(int count) override { SerialExtraWrites += count; }
     void StopLevelPoll() override {}
     int ExtraHeight() const override { return ExtraHeightValue; }
     int CurrentPreset() const override { return 0; }

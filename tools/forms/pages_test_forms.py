@@ -159,7 +159,7 @@ def function_bar():
     """The page buttons, in the main window's order; the Gain page shown."""
     pages = [("Gain", 8), ("Comp", 6), ("Delay", 7), ("Matrix", 9)] + [(s, i) for i, s in enumerate(SUFFIXES)]
     buttons = [button(f"rzbMenu{name}", 6 + 88 * i, 6, name, tag, group=1, down=tag == 8,
-                      colour=LIME if tag == 8 else WHITE)
+                      colour=LIME if tag == 8 else WHITE, on_click="rzbMenuInAClick")
                for i, (name, tag) in enumerate(pages)]
     return area("rzgFunction", 0, 0, 1112, 42, colour=BAR_BACK, children=buttons)
 
