@@ -91,6 +91,22 @@ void DescribeChannelPageHandlers(TClassBuilder<Form> &b, ChannelPages Form::*pag
     b.Forward("fftDrawInAMouseMove", pages, &CurveHandles::fftDrawInAMouseMove);
     b.Forward("fftDrawInAMouseUp", pages, &CurveHandles::fftDrawInAMouseUp);
     b.Forward("tmMouseEqCurveTimer", pages, &CurveHandles::tmMouseEqCurveTimer);
+    // Compressor.
+    b.Forward("isCompThresholdOut1Change", pages, &CompressorPage::isCompThresholdOut1Change);
+    b.Forward("isCompRatioOut1Change", pages, &CompressorPage::isCompRatioOut1Change);
+    b.Forward("isCompAttackOut1Change", pages, &CompressorPage::isCompAttackOut1Change);
+    b.Forward("isCompReleaseOut1Change", pages, &CompressorPage::isCompReleaseOut1Change);
+    b.Forward("cvdCompThresholdOut1KeyDown", pages, &CompressorPage::cvdCompThresholdOut1KeyDown);
+    b.Forward("cvdCompRatioOut1KeyDown", pages, &CompressorPage::cvdCompRatioOut1KeyDown);
+    b.Forward("cvdCompAttackOut1KeyDown", pages, &CompressorPage::cvdCompAttackOut1KeyDown);
+    b.Forward("cvdCompReleaseOut1KeyDown", pages, &CompressorPage::cvdCompReleaseOut1KeyDown);
+    b.Forward("cvdCompThresholdOut1Exit", pages, &CompressorPage::cvdCompThresholdOut1Exit);
+    b.Forward("cvdCompRatioOut1Exit", pages, &CompressorPage::cvdCompRatioOut1Exit);
+    b.Forward("cvdCompAttackOut1Exit", pages, &CompressorPage::cvdCompAttackOut1Exit);
+    b.Forward("cvdCompReleaseOut1Exit", pages, &CompressorPage::cvdCompReleaseOut1Exit);
+    b.Forward("isCompThresholdOut1MouseDown", pages, &CompressorPage::isCompThresholdOut1MouseDown);
+    b.Forward("cvdCompThresholdOut1MouseDown", pages, &CompressorPage::cvdCompThresholdOut1MouseDown);
+    b.Forward("lbCompOut1MouseDown", pages, &CompressorPage::lbCompOut1MouseDown);
     // Menu.
     b.Forward("CopyClick", pages, &ChannelPages::CopyClick);
 }

@@ -8,13 +8,16 @@
 //
 // ChannelPages is made of one part per page or concern (LinkGroups.h, GainPage.h, DelayPage.h,
 // MatrixPage.h, ChannelNames.h, CurveSynthesis.h, PeqEditor.h, CrossoverEditor.h, CurveOverlays.h,
-// PageSwitch.h, EqDisplayModes.h, CurveHandles.h); it offers their
+// PageSwitch.h, EqDisplayModes.h, CurveHandles.h, CompressorPage.h, ModelRefresh.h, ChannelCopy.h);
+// it offers their
 // operations and handlers under their own names and keeps the window state that belongs to no
 // single part. The parts find their controls on the host's form by name and end silently at the
 // first missing one (PageControls.h). GUI thread only.
 
 #include "device/ParameterImage.h"
+#include "pages/ChannelCopy.h"
 #include "pages/ChannelNames.h"
+#include "pages/CompressorPage.h"
 #include "pages/CrossoverEditor.h"
 #include "pages/CurveHandles.h"
 #include "pages/CurveOverlays.h"
@@ -24,6 +27,7 @@
 #include "pages/GainPage.h"
 #include "pages/LinkGroups.h"
 #include "pages/MatrixPage.h"
+#include "pages/ModelRefresh.h"
 #include "pages/PageHost.h"
 #include "pages/PageSwitch.h"
 #include "pages/PeqEditor.h"
@@ -39,12 +43,17 @@ class ChannelPages : public LinkGroups,
                      public CurveOverlays,
                      public PageSwitch,
                      public EqDisplayModes,
-                     public CurveHandles {
+                     public CurveHandles,
+                     public CompressorPage,
+                     public ModelRefresh,
+                     public ChannelCopy {
 public:
     explicit ChannelPages(PageHost &host)
         : LinkGroups(host), GainPage(host, *this), DelayPage(host, *this), MatrixPage(host), ChannelNames(host),
           CurveSynthesis(host), PeqEditor(host), CrossoverEditor(host, *this), CurveOverlays(host),
-          PageSwitch(host, *this), EqDisplayModes(host, *this, *this, *this), CurveHandles(host, *this), pageHost_(host)
+          PageSwitch(host, *this), EqDisplayModes(host, *this, *this, *this), CurveHandles(host, *this),
+          CompressorPage(host, *this), ModelRefresh(host, {*this, *this, *this, *this, *this, *this, *this}),
+          ChannelCopy(host, *this, *this), pageHost_(host)
     {}
     ChannelPages(const ChannelPages &) = delete;
     ChannelPages &operator=(const ChannelPages &) = delete;

@@ -64,6 +64,7 @@ void TfmPageTest::Load(const QString &resourceName)
 void TfmPageTest::SendCommand(const LCmd &command, std::uint8_t keepDuplicates, std::uint8_t framed)
 {
     Sent.push_back({command, keepDuplicates, framed});
+    SessionSteps.emplace_back("send");
 }
 
 std::vector<BSTM> TfmPageTest::SentFrames() const

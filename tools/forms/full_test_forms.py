@@ -1,0 +1,79 @@
+#!/usr/bin/env python3
+"""The test form with every control of the channel pages: the equaliser form's six channel pages
+and other pages, and beside them the controls of the Gain, Delay, Matrix and Comp test forms and
+the preset number and name labels, each name once. The refresh from the device model needs all of
+them on one form.
+
+    tools/forms/full_test_forms.py            writes tests/pages/forms/PageTestFull.dfm
+    tools/forms/full_test_forms.py --check    exits 1 when the committed file differs
+"""
+
+import argparse
+import sys
+
+from eq_test_forms import PAGE_HEIGHT, eq_form
+from pages_test_forms import (BLACK, PAGE_BACK, Q, ROOT, Obj, bounds, channel_parameters, comp_page, delay_form,
+                              gain_column, label, matrix_form)
+
+FILE = "PageTestFull.dfm"
+MORE_HEIGHT = 1200
+
+
+def names_of(obj, seen):
+    seen.add(obj.name.lower())
+    for child in obj.children:
+        names_of(child, seen)
+
+
+def unique(objs, seen):
+    """The objects whose names are new; an object whose name is taken gives its children instead."""
+    out = []
+    for obj in objs:
+        if obj.name.lower() in seen:
+            out += unique(obj.children, seen)
+            continue
+        obj.children = unique(obj.children, seen)
+        seen.add(obj.name.lower())
+        out.append(obj)
+    return out
+
+
+def panel(name, top, children):
+    props = bounds(0, top, 1112, MORE_HEIGHT)
+    props.update({"BevelOuter": "bvNone", "Color": PAGE_BACK, "ParentBackground": False})
+    return Obj(name, "TPanel", props, children)
+
+
+def full_form():
+    form = eq_form()
+    seen = set()
+    names_of(form, seen)
+    seen.discard(form.name.lower())
+    more = [label("lbPstNum", 8, 4, "F00"), label("lbPstName", 60, 4, "")]
+    more += [gain_column(c) for c in range(6)]
+    more += [obj for c in range(6) for obj in channel_parameters(c).children]
+    more += delay_form().children + matrix_form().children + comp_page()
+    top = PAGE_HEIGHT * 7
+    form.children += [panel("plPageMore", top, unique(more, seen))]
+    form.props = [(k, MORE_HEIGHT + top if k == "ClientHeight" else v) for k, v in form.props]
+    return form
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--check", action="store_true", help="compare with the committed file instead of writing")
+    args = parser.parse_args()
+    text = "\n".join(full_form().lines()) + "\n"
+    target = ROOT / FILE
+    if args.check:
+        if not target.is_file() or target.read_text(encoding="utf-8") != text:
+            print(f"{FILE} differs from what the script writes (run tools/forms/full_test_forms.py)", file=sys.stderr)
+            return 1
+    else:
+        target.write_text(text, encoding="utf-8")
+    print(f"{FILE} {'checked' if args.check else 'written'}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
