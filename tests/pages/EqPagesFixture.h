@@ -28,7 +28,7 @@ protected:
     void SetUp() override
     {
         clock.emplace();
-        Load("PageTestEq");
+        Load(formName);
         // The plots size their pages when first painted, as on the shown main window.
         for (int c = 0; c < ChannelCount; ++c) {
             form->Plots[static_cast<std::size_t>(c)]->Control = &PlotControl(c);
@@ -76,4 +76,6 @@ protected:
     static void Tick() { TManualClock::Advance(1); }
 
     std::optional<TManualClockScope> clock;
+    // The form SetUp loads; PageTestFull adds the other pages' controls.
+    const char *formName = "PageTestEq";
 };

@@ -112,6 +112,10 @@ def band_editor(c):
     return objs
 
 
+# Each bypass button in a group of its own, apart from the band buttons (groups 1 to 6).
+BYPASS_GROUPS = {"LowCut": 21, "HighCut": 22}
+
+
 def crossover(c, prefix, left, position, text, caption):
     s = SUFFIXES[c]
     slope = Obj(f"rzc{prefix}Slop{s}", "TRzComboBox", {
@@ -122,7 +126,7 @@ def crossover(c, prefix, left, position, text, caption):
         fader(f"is{prefix}Freq{s}", left + 8, 26, 210, 0, 300, c, f"is{prefix}FreqInAChange", position=position,
               page=15),
         slope,
-        button(f"rzb{prefix}Bypass{s}", left + 46, 110, "Bypass", c, group=1, all_up=True,
+        button(f"rzb{prefix}Bypass{s}", left + 46, 110, "Bypass", c, group=BYPASS_GROUPS[prefix], all_up=True,
                on_click=f"rzb{prefix}BypassInAClick", width=88, height=28),
         value_box(f"cvd{prefix}Freq{s}", left + 46, 244, text, c, read_only=True, width=88),
     ]

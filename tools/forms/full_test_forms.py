@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The test form with every control of the channel pages: the equaliser form's six channel pages
 and other pages, and beside them the controls of the Gain, Delay, Matrix and Comp test forms and
-the preset number and name labels, each name once. The refresh from the device model needs all of
+the preset number and name labels and the link button, each name once. The refresh from the device model needs all of
 them on one form.
 
     tools/forms/full_test_forms.py            writes tests/pages/forms/PageTestFull.dfm
@@ -12,7 +12,7 @@ import argparse
 import sys
 
 from eq_test_forms import PAGE_HEIGHT, eq_form
-from pages_test_forms import (BLACK, PAGE_BACK, Q, ROOT, Obj, bounds, channel_parameters, comp_page, delay_form,
+from pages_test_forms import (PAGE_BACK, ROOT, Obj, bounds, button, channel_parameters, comp_page, delay_form,
                               gain_column, label, matrix_form)
 
 FILE = "PageTestFull.dfm"
@@ -26,12 +26,16 @@ def names_of(obj, seen):
 
 
 def unique(objs, seen):
-    """The objects whose names are new; an object whose name is taken gives its children instead."""
+    """The objects whose names are new; an object whose name is taken becomes a panel of the same
+    place holding its children, so that button groups stay within their box."""
     out = []
     for obj in objs:
         if obj.name.lower() in seen:
-            out += unique(obj.children, seen)
-            continue
+            if not obj.children:
+                continue
+            place = {k: v for k, v in obj.props if k in ("Left", "Top", "Width", "Height")}
+            obj = Obj("plMore" + obj.name, "TPanel", {**place, "BevelOuter": "bvNone", "Color": PAGE_BACK},
+                      obj.children)
         obj.children = unique(obj.children, seen)
         seen.add(obj.name.lower())
         out.append(obj)
@@ -49,10 +53,12 @@ def full_form():
     seen = set()
     names_of(form, seen)
     seen.discard(form.name.lower())
-    more = [label("lbPstNum", 8, 4, "F00"), label("lbPstName", 60, 4, "")]
+    more = [label("lbPstNum", 8, 4, "F00"), label("lbPstName", 60, 4, ""),
+            button("rzbMenuLink", 1000, 4, "OffLine", 0, width=70)]
     more += [gain_column(c) for c in range(6)]
-    more += [obj for c in range(6) for obj in channel_parameters(c).children]
-    more += delay_form().children + matrix_form().children + comp_page()
+    more += [channel_parameters(c) for c in range(6)]
+    pages = delay_form().children + matrix_form().children + comp_page()
+    more += [obj for obj in pages if obj.name != "rzgFunction"]
     top = PAGE_HEIGHT * 7
     form.children += [panel("plPageMore", top, unique(more, seen))]
     form.props = [(k, MORE_HEIGHT + top if k == "ClientHeight" else v) for k, v in form.props]

@@ -513,7 +513,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
         OnClick = rzbLowCutBypassInAClick
       end
@@ -607,7 +607,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
         OnClick = rzbHighCutBypassInAClick
       end
@@ -1136,7 +1136,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
         OnClick = rzbLowCutBypassInAClick
       end
@@ -1230,7 +1230,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
         OnClick = rzbHighCutBypassInAClick
       end
@@ -1803,7 +1803,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
         OnClick = rzbLowCutBypassInAClick
       end
@@ -1897,7 +1897,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
         OnClick = rzbHighCutBypassInAClick
       end
@@ -2470,7 +2470,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
         OnClick = rzbLowCutBypassInAClick
       end
@@ -2564,7 +2564,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
         OnClick = rzbHighCutBypassInAClick
       end
@@ -3137,7 +3137,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
         OnClick = rzbLowCutBypassInAClick
       end
@@ -3231,7 +3231,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
         OnClick = rzbHighCutBypassInAClick
       end
@@ -3804,7 +3804,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
         OnClick = rzbLowCutBypassInAClick
       end
@@ -3898,7 +3898,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
         OnClick = rzbHighCutBypassInAClick
       end

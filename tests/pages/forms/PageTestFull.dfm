@@ -513,7 +513,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
         OnClick = rzbLowCutBypassInAClick
       end
@@ -607,7 +607,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
         OnClick = rzbHighCutBypassInAClick
       end
@@ -1136,7 +1136,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
         OnClick = rzbLowCutBypassInAClick
       end
@@ -1230,7 +1230,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
         OnClick = rzbHighCutBypassInAClick
       end
@@ -1803,7 +1803,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
         OnClick = rzbLowCutBypassInAClick
       end
@@ -1897,7 +1897,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
         OnClick = rzbHighCutBypassInAClick
       end
@@ -2470,7 +2470,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
         OnClick = rzbLowCutBypassInAClick
       end
@@ -2564,7 +2564,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
         OnClick = rzbHighCutBypassInAClick
       end
@@ -3137,7 +3137,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
         OnClick = rzbLowCutBypassInAClick
       end
@@ -3231,7 +3231,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
         OnClick = rzbHighCutBypassInAClick
       end
@@ -3804,7 +3804,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
         OnClick = rzbLowCutBypassInAClick
       end
@@ -3898,7 +3898,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
         OnClick = rzbHighCutBypassInAClick
       end
@@ -4413,6 +4413,23 @@ object fmPageTest: TfmPageTest
       Font.Color = clWhite
       Font.Style = [fsBold]
       Transparent = True
+    end
+    object rzbMenuLink: TRzBmpButton
+      Left = 1000
+      Top = 4
+      Width = 70
+      Height = 30
+      Tag = 0
+      Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+      Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+      Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+      Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+      Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+      ButtonSize = bszStretchToButton
+      Caption = 'OffLine'
+      ParentFont = False
+      Font.Color = clBlack
+      Font.Style = [fsBold]
     end
     object plGainColumnInA: TPanel
       Left = 15
@@ -4948,2661 +4965,1118 @@ object fmPageTest: TfmPageTest
         OnClick = rzbPhaseBackupInAClick
       end
     end
-    object isGainInA: TAdvTrackBar
-      Left = 14
-      Top = 44
-      Width = 26
-      Height = 220
-      Tag = 0
-      Orientation = trVertical
-      Min = -280
-      Max = 120
-      Position = 0
-      PageSize = 6
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isGainInAChange
-    end
-    object cvdGainInA: TCurvyEdit
-      Left = 56
-      Top = 60
-      Width = 96
-      Height = 24
-      Tag = 0
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '+0.0dB'
-      ParentFont = False
-      Font.Color = clBlack
-      ReadOnly = True
-    end
-    object rzbMuteInA: TRzBmpButton
-      Left = 64
-      Top = 110
-      Width = 80
-      Height = 30
-      Tag = 0
-      Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-      Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-      Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-      Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-      ButtonSize = bszStretchToButton
-      Caption = 'Mute'
-      ParentFont = False
-      Font.Color = clBlack
-      Font.Style = [fsBold]
-      GroupIndex = 2
-      AllowAllUp = True
-      OnClick = rzbMuteInAClick
-    end
-    object rzbPhaseInA: TRzBmpButton
-      Left = 64
-      Top = 160
-      Width = 80
-      Height = 30
-      Tag = 0
-      Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-      Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-      Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-      Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-      ButtonSize = bszStretchToButton
-      Caption = 'Normal'
-      ParentFont = False
-      Font.Color = clBlack
-      Font.Style = [fsBold]
-      GroupIndex = 1
-      AllowAllUp = True
-      OnClick = rzbPhaseInAClick
-    end
-    object vrbEqResetInA: TVrDemoButton
-      Left = 64
-      Top = 236
-      Width = 96
-      Height = 26
-      Tag = 0
-      Caption = 'Reset EQ'
-      Color = $00606060
-      FontEnter.Color = clLime
-      FontLeave.Color = clWhite
-      OnClick = vrbEqResetInAClick
-    end
-    object isGainInB: TAdvTrackBar
-      Left = 14
-      Top = 44
-      Width = 26
-      Height = 220
-      Tag = 1
-      Orientation = trVertical
-      Min = -280
-      Max = 120
-      Position = 0
-      PageSize = 6
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isGainInAChange
-    end
-    object cvdGainInB: TCurvyEdit
-      Left = 56
-      Top = 60
-      Width = 96
-      Height = 24
-      Tag = 1
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '+0.0dB'
-      ParentFont = False
-      Font.Color = clBlack
-      ReadOnly = True
-    end
-    object rzbMuteInB: TRzBmpButton
-      Left = 64
-      Top = 110
-      Width = 80
-      Height = 30
-      Tag = 1
-      Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-      Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-      Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-      Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-      ButtonSize = bszStretchToButton
-      Caption = 'Mute'
-      ParentFont = False
-      Font.Color = clBlack
-      Font.Style = [fsBold]
-      GroupIndex = 2
-      AllowAllUp = True
-      OnClick = rzbMuteInAClick
-    end
-    object rzbPhaseInB: TRzBmpButton
-      Left = 64
-      Top = 160
-      Width = 80
-      Height = 30
-      Tag = 1
-      Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-      Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-      Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-      Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-      ButtonSize = bszStretchToButton
-      Caption = 'Normal'
-      ParentFont = False
-      Font.Color = clBlack
-      Font.Style = [fsBold]
-      GroupIndex = 1
-      AllowAllUp = True
-      OnClick = rzbPhaseInAClick
-    end
-    object vrbEqResetInB: TVrDemoButton
-      Left = 64
-      Top = 236
-      Width = 96
-      Height = 26
-      Tag = 1
-      Caption = 'Reset EQ'
-      Color = $00606060
-      FontEnter.Color = clLime
-      FontLeave.Color = clWhite
-      OnClick = vrbEqResetInAClick
-    end
-    object isGainOut1: TAdvTrackBar
-      Left = 14
-      Top = 44
-      Width = 26
-      Height = 220
-      Tag = 2
-      Orientation = trVertical
-      Min = -280
-      Max = 120
-      Position = 0
-      PageSize = 6
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isGainInAChange
-    end
-    object cvdGainOut1: TCurvyEdit
-      Left = 56
-      Top = 60
-      Width = 96
-      Height = 24
-      Tag = 2
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '+0.0dB'
-      ParentFont = False
-      Font.Color = clBlack
-      ReadOnly = True
-    end
-    object rzbMuteOut1: TRzBmpButton
-      Left = 64
-      Top = 110
-      Width = 80
-      Height = 30
-      Tag = 2
-      Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-      Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-      Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-      Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-      ButtonSize = bszStretchToButton
-      Caption = 'Mute'
-      ParentFont = False
-      Font.Color = clBlack
-      Font.Style = [fsBold]
-      GroupIndex = 2
-      AllowAllUp = True
-      OnClick = rzbMuteInAClick
-    end
-    object rzbPhaseOut1: TRzBmpButton
-      Left = 64
-      Top = 160
-      Width = 80
-      Height = 30
-      Tag = 2
-      Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-      Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-      Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-      Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-      ButtonSize = bszStretchToButton
-      Caption = 'Normal'
-      ParentFont = False
-      Font.Color = clBlack
-      Font.Style = [fsBold]
-      GroupIndex = 1
-      AllowAllUp = True
-      OnClick = rzbPhaseInAClick
-    end
-    object vrbEqResetOut1: TVrDemoButton
-      Left = 64
-      Top = 236
-      Width = 96
-      Height = 26
-      Tag = 2
-      Caption = 'Reset EQ'
-      Color = $00606060
-      FontEnter.Color = clLime
-      FontLeave.Color = clWhite
-      OnClick = vrbEqResetInAClick
-    end
-    object isGainOut2: TAdvTrackBar
-      Left = 14
-      Top = 44
-      Width = 26
-      Height = 220
-      Tag = 3
-      Orientation = trVertical
-      Min = -280
-      Max = 120
-      Position = 0
-      PageSize = 6
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isGainInAChange
-    end
-    object cvdGainOut2: TCurvyEdit
-      Left = 56
-      Top = 60
-      Width = 96
-      Height = 24
-      Tag = 3
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '+0.0dB'
-      ParentFont = False
-      Font.Color = clBlack
-      ReadOnly = True
-    end
-    object rzbMuteOut2: TRzBmpButton
-      Left = 64
-      Top = 110
-      Width = 80
-      Height = 30
-      Tag = 3
-      Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-      Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-      Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-      Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-      ButtonSize = bszStretchToButton
-      Caption = 'Mute'
-      ParentFont = False
-      Font.Color = clBlack
-      Font.Style = [fsBold]
-      GroupIndex = 2
-      AllowAllUp = True
-      OnClick = rzbMuteInAClick
-    end
-    object rzbPhaseOut2: TRzBmpButton
-      Left = 64
-      Top = 160
-      Width = 80
-      Height = 30
-      Tag = 3
-      Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-      Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-      Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-      Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-      ButtonSize = bszStretchToButton
-      Caption = 'Normal'
-      ParentFont = False
-      Font.Color = clBlack
-      Font.Style = [fsBold]
-      GroupIndex = 1
-      AllowAllUp = True
-      OnClick = rzbPhaseInAClick
-    end
-    object vrbEqResetOut2: TVrDemoButton
-      Left = 64
-      Top = 236
-      Width = 96
-      Height = 26
-      Tag = 3
-      Caption = 'Reset EQ'
-      Color = $00606060
-      FontEnter.Color = clLime
-      FontLeave.Color = clWhite
-      OnClick = vrbEqResetInAClick
-    end
-    object isGainOut3: TAdvTrackBar
-      Left = 14
-      Top = 44
-      Width = 26
-      Height = 220
-      Tag = 4
-      Orientation = trVertical
-      Min = -280
-      Max = 120
-      Position = 0
-      PageSize = 6
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isGainInAChange
-    end
-    object cvdGainOut3: TCurvyEdit
-      Left = 56
-      Top = 60
-      Width = 96
-      Height = 24
-      Tag = 4
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '+0.0dB'
-      ParentFont = False
-      Font.Color = clBlack
-      ReadOnly = True
-    end
-    object rzbMuteOut3: TRzBmpButton
-      Left = 64
-      Top = 110
-      Width = 80
-      Height = 30
-      Tag = 4
-      Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-      Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-      Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-      Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-      ButtonSize = bszStretchToButton
-      Caption = 'Mute'
-      ParentFont = False
-      Font.Color = clBlack
-      Font.Style = [fsBold]
-      GroupIndex = 2
-      AllowAllUp = True
-      OnClick = rzbMuteInAClick
-    end
-    object rzbPhaseOut3: TRzBmpButton
-      Left = 64
-      Top = 160
-      Width = 80
-      Height = 30
-      Tag = 4
-      Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-      Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-      Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-      Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-      ButtonSize = bszStretchToButton
-      Caption = 'Normal'
-      ParentFont = False
-      Font.Color = clBlack
-      Font.Style = [fsBold]
-      GroupIndex = 1
-      AllowAllUp = True
-      OnClick = rzbPhaseInAClick
-    end
-    object vrbEqResetOut3: TVrDemoButton
-      Left = 64
-      Top = 236
-      Width = 96
-      Height = 26
-      Tag = 4
-      Caption = 'Reset EQ'
-      Color = $00606060
-      FontEnter.Color = clLime
-      FontLeave.Color = clWhite
-      OnClick = vrbEqResetInAClick
-    end
-    object isGainOut4: TAdvTrackBar
-      Left = 14
-      Top = 44
-      Width = 26
-      Height = 220
-      Tag = 5
-      Orientation = trVertical
-      Min = -280
-      Max = 120
-      Position = 0
-      PageSize = 6
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isGainInAChange
-    end
-    object cvdGainOut4: TCurvyEdit
-      Left = 56
-      Top = 60
-      Width = 96
-      Height = 24
-      Tag = 5
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '+0.0dB'
-      ParentFont = False
-      Font.Color = clBlack
-      ReadOnly = True
-    end
-    object rzbMuteOut4: TRzBmpButton
-      Left = 64
-      Top = 110
-      Width = 80
-      Height = 30
-      Tag = 5
-      Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-      Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-      Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-      Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-      ButtonSize = bszStretchToButton
-      Caption = 'Mute'
-      ParentFont = False
-      Font.Color = clBlack
-      Font.Style = [fsBold]
-      GroupIndex = 2
-      AllowAllUp = True
-      OnClick = rzbMuteInAClick
-    end
-    object rzbPhaseOut4: TRzBmpButton
-      Left = 64
-      Top = 160
-      Width = 80
-      Height = 30
-      Tag = 5
-      Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-      Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-      Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-      Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-      ButtonSize = bszStretchToButton
-      Caption = 'Normal'
-      ParentFont = False
-      Font.Color = clBlack
-      Font.Style = [fsBold]
-      GroupIndex = 1
-      AllowAllUp = True
-      OnClick = rzbPhaseInAClick
-    end
-    object vrbEqResetOut4: TVrDemoButton
-      Left = 64
-      Top = 236
-      Width = 96
-      Height = 26
-      Tag = 5
-      Caption = 'Reset EQ'
-      Color = $00606060
-      FontEnter.Color = clLime
-      FontLeave.Color = clWhite
-      OnClick = vrbEqResetInAClick
-    end
-    object lbFftDelayIn: TLabel
-      Left = 14
-      Top = 4
-      Caption = 'Input'
-      ParentFont = False
-      Font.Color = clWhite
-      Font.Style = [fsBold]
-      Transparent = True
-    end
-    object plFftDelayIn: TPanel
-      Left = 10
-      Top = 24
-      Width = 520
-      Height = 234
+    object plMorerzgParamInA: TPanel
+      Left = 4
+      Top = 340
+      Width = 180
+      Height = 284
       BevelOuter = bvNone
-      Color = clBlack
-      ParentBackground = False
-      object lbDelayShowInA: TLabel
-        Left = 4
-        Top = 57
-        Caption = 'InA'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
+      Color = $00402C1C
+      object isGainInA: TAdvTrackBar
+        Left = 14
+        Top = 44
+        Width = 26
+        Height = 220
+        Tag = 0
+        Orientation = trVertical
+        Min = -280
+        Max = 120
+        Position = 0
+        PageSize = 6
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isGainInAChange
       end
-      object imDelayInA: TImage
-        Left = 40
-        Top = 51
-        Width = 30
+      object cvdGainInA: TCurvyEdit
+        Left = 56
+        Top = 60
+        Width = 96
+        Height = 24
+        Tag = 0
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '+0.0dB'
+        ParentFont = False
+        Font.Color = clBlack
+        ReadOnly = True
+      end
+      object rzbMuteInA: TRzBmpButton
+        Left = 64
+        Top = 110
+        Width = 80
         Height = 30
         Tag = 0
-        Picture.File = @':/images/pages/speaker_input.bmp'
-      end
-      object lbFftDelayTimeInA: TLabel
-        Left = 70
-        Top = 58
-        Tag = 0
-        Caption = '0.00ms'
-        Color = clBlack
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Mute'
         ParentFont = False
-        Font.Color = clWhite
-      end
-      object lbDelayLineInA: TLabel
-        Left = 40
-        Top = 41
-        Width = 475
-        Height = 50
-        Tag = 0
-        AutoSize = False
-        Layout = tlBottom
-        Caption = ''
-        Transparent = True
-        ParentFont = False
-        Font.Color = clLime
-        Font.Name = 'Arial'
-        Font.Height = -18
-        OnMouseDown = lbDelayLineInAMouseDown
-        OnMouseMove = lbDelayLineInAMouseMove
-        OnMouseUp = lbDelayLineInAMouseUp
-      end
-      object lbDelayShowInB: TLabel
-        Left = 4
-        Top = 148
-        Caption = 'InB'
-        ParentFont = False
-        Font.Color = clWhite
+        Font.Color = clBlack
         Font.Style = [fsBold]
-        Transparent = True
+        GroupIndex = 2
+        AllowAllUp = True
+        OnClick = rzbMuteInAClick
       end
-      object imDelayInB: TImage
-        Left = 40
-        Top = 142
-        Width = 30
+      object rzbPhaseInA: TRzBmpButton
+        Left = 64
+        Top = 160
+        Width = 80
+        Height = 30
+        Tag = 0
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Normal'
+        ParentFont = False
+        Font.Color = clBlack
+        Font.Style = [fsBold]
+        GroupIndex = 1
+        AllowAllUp = True
+        OnClick = rzbPhaseInAClick
+      end
+      object vrbEqResetInA: TVrDemoButton
+        Left = 64
+        Top = 236
+        Width = 96
+        Height = 26
+        Tag = 0
+        Caption = 'Reset EQ'
+        Color = $00606060
+        FontEnter.Color = clLime
+        FontLeave.Color = clWhite
+        OnClick = vrbEqResetInAClick
+      end
+    end
+    object plMorerzgParamInB: TPanel
+      Left = 188
+      Top = 340
+      Width = 180
+      Height = 284
+      BevelOuter = bvNone
+      Color = $00402C1C
+      object isGainInB: TAdvTrackBar
+        Left = 14
+        Top = 44
+        Width = 26
+        Height = 220
+        Tag = 1
+        Orientation = trVertical
+        Min = -280
+        Max = 120
+        Position = 0
+        PageSize = 6
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isGainInAChange
+      end
+      object cvdGainInB: TCurvyEdit
+        Left = 56
+        Top = 60
+        Width = 96
+        Height = 24
+        Tag = 1
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '+0.0dB'
+        ParentFont = False
+        Font.Color = clBlack
+        ReadOnly = True
+      end
+      object rzbMuteInB: TRzBmpButton
+        Left = 64
+        Top = 110
+        Width = 80
         Height = 30
         Tag = 1
-        Picture.File = @':/images/pages/speaker_input.bmp'
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Mute'
+        ParentFont = False
+        Font.Color = clBlack
+        Font.Style = [fsBold]
+        GroupIndex = 2
+        AllowAllUp = True
+        OnClick = rzbMuteInAClick
       end
-      object lbFftDelayTimeInB: TLabel
-        Left = 70
-        Top = 149
+      object rzbPhaseInB: TRzBmpButton
+        Left = 64
+        Top = 160
+        Width = 80
+        Height = 30
         Tag = 1
-        Caption = '0.00ms'
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Normal'
+        ParentFont = False
+        Font.Color = clBlack
+        Font.Style = [fsBold]
+        GroupIndex = 1
+        AllowAllUp = True
+        OnClick = rzbPhaseInAClick
+      end
+      object vrbEqResetInB: TVrDemoButton
+        Left = 64
+        Top = 236
+        Width = 96
+        Height = 26
+        Tag = 1
+        Caption = 'Reset EQ'
+        Color = $00606060
+        FontEnter.Color = clLime
+        FontLeave.Color = clWhite
+        OnClick = vrbEqResetInAClick
+      end
+    end
+    object plMorerzgParamOut1: TPanel
+      Left = 372
+      Top = 340
+      Width = 180
+      Height = 284
+      BevelOuter = bvNone
+      Color = $00402C1C
+      object isGainOut1: TAdvTrackBar
+        Left = 14
+        Top = 44
+        Width = 26
+        Height = 220
+        Tag = 2
+        Orientation = trVertical
+        Min = -280
+        Max = 120
+        Position = 0
+        PageSize = 6
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isGainInAChange
+      end
+      object cvdGainOut1: TCurvyEdit
+        Left = 56
+        Top = 60
+        Width = 96
+        Height = 24
+        Tag = 2
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '+0.0dB'
+        ParentFont = False
+        Font.Color = clBlack
+        ReadOnly = True
+      end
+      object rzbMuteOut1: TRzBmpButton
+        Left = 64
+        Top = 110
+        Width = 80
+        Height = 30
+        Tag = 2
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Mute'
+        ParentFont = False
+        Font.Color = clBlack
+        Font.Style = [fsBold]
+        GroupIndex = 2
+        AllowAllUp = True
+        OnClick = rzbMuteInAClick
+      end
+      object rzbPhaseOut1: TRzBmpButton
+        Left = 64
+        Top = 160
+        Width = 80
+        Height = 30
+        Tag = 2
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Normal'
+        ParentFont = False
+        Font.Color = clBlack
+        Font.Style = [fsBold]
+        GroupIndex = 1
+        AllowAllUp = True
+        OnClick = rzbPhaseInAClick
+      end
+      object vrbEqResetOut1: TVrDemoButton
+        Left = 64
+        Top = 236
+        Width = 96
+        Height = 26
+        Tag = 2
+        Caption = 'Reset EQ'
+        Color = $00606060
+        FontEnter.Color = clLime
+        FontLeave.Color = clWhite
+        OnClick = vrbEqResetInAClick
+      end
+    end
+    object plMorerzgParamOut2: TPanel
+      Left = 556
+      Top = 340
+      Width = 180
+      Height = 284
+      BevelOuter = bvNone
+      Color = $00402C1C
+      object isGainOut2: TAdvTrackBar
+        Left = 14
+        Top = 44
+        Width = 26
+        Height = 220
+        Tag = 3
+        Orientation = trVertical
+        Min = -280
+        Max = 120
+        Position = 0
+        PageSize = 6
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isGainInAChange
+      end
+      object cvdGainOut2: TCurvyEdit
+        Left = 56
+        Top = 60
+        Width = 96
+        Height = 24
+        Tag = 3
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '+0.0dB'
+        ParentFont = False
+        Font.Color = clBlack
+        ReadOnly = True
+      end
+      object rzbMuteOut2: TRzBmpButton
+        Left = 64
+        Top = 110
+        Width = 80
+        Height = 30
+        Tag = 3
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Mute'
+        ParentFont = False
+        Font.Color = clBlack
+        Font.Style = [fsBold]
+        GroupIndex = 2
+        AllowAllUp = True
+        OnClick = rzbMuteInAClick
+      end
+      object rzbPhaseOut2: TRzBmpButton
+        Left = 64
+        Top = 160
+        Width = 80
+        Height = 30
+        Tag = 3
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Normal'
+        ParentFont = False
+        Font.Color = clBlack
+        Font.Style = [fsBold]
+        GroupIndex = 1
+        AllowAllUp = True
+        OnClick = rzbPhaseInAClick
+      end
+      object vrbEqResetOut2: TVrDemoButton
+        Left = 64
+        Top = 236
+        Width = 96
+        Height = 26
+        Tag = 3
+        Caption = 'Reset EQ'
+        Color = $00606060
+        FontEnter.Color = clLime
+        FontLeave.Color = clWhite
+        OnClick = vrbEqResetInAClick
+      end
+    end
+    object plMorerzgParamOut3: TPanel
+      Left = 740
+      Top = 340
+      Width = 180
+      Height = 284
+      BevelOuter = bvNone
+      Color = $00402C1C
+      object isGainOut3: TAdvTrackBar
+        Left = 14
+        Top = 44
+        Width = 26
+        Height = 220
+        Tag = 4
+        Orientation = trVertical
+        Min = -280
+        Max = 120
+        Position = 0
+        PageSize = 6
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isGainInAChange
+      end
+      object cvdGainOut3: TCurvyEdit
+        Left = 56
+        Top = 60
+        Width = 96
+        Height = 24
+        Tag = 4
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '+0.0dB'
+        ParentFont = False
+        Font.Color = clBlack
+        ReadOnly = True
+      end
+      object rzbMuteOut3: TRzBmpButton
+        Left = 64
+        Top = 110
+        Width = 80
+        Height = 30
+        Tag = 4
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Mute'
+        ParentFont = False
+        Font.Color = clBlack
+        Font.Style = [fsBold]
+        GroupIndex = 2
+        AllowAllUp = True
+        OnClick = rzbMuteInAClick
+      end
+      object rzbPhaseOut3: TRzBmpButton
+        Left = 64
+        Top = 160
+        Width = 80
+        Height = 30
+        Tag = 4
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Normal'
+        ParentFont = False
+        Font.Color = clBlack
+        Font.Style = [fsBold]
+        GroupIndex = 1
+        AllowAllUp = True
+        OnClick = rzbPhaseInAClick
+      end
+      object vrbEqResetOut3: TVrDemoButton
+        Left = 64
+        Top = 236
+        Width = 96
+        Height = 26
+        Tag = 4
+        Caption = 'Reset EQ'
+        Color = $00606060
+        FontEnter.Color = clLime
+        FontLeave.Color = clWhite
+        OnClick = vrbEqResetInAClick
+      end
+    end
+    object plMorerzgParamOut4: TPanel
+      Left = 924
+      Top = 340
+      Width = 180
+      Height = 284
+      BevelOuter = bvNone
+      Color = $00402C1C
+      object isGainOut4: TAdvTrackBar
+        Left = 14
+        Top = 44
+        Width = 26
+        Height = 220
+        Tag = 5
+        Orientation = trVertical
+        Min = -280
+        Max = 120
+        Position = 0
+        PageSize = 6
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isGainInAChange
+      end
+      object cvdGainOut4: TCurvyEdit
+        Left = 56
+        Top = 60
+        Width = 96
+        Height = 24
+        Tag = 5
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '+0.0dB'
+        ParentFont = False
+        Font.Color = clBlack
+        ReadOnly = True
+      end
+      object rzbMuteOut4: TRzBmpButton
+        Left = 64
+        Top = 110
+        Width = 80
+        Height = 30
+        Tag = 5
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Mute'
+        ParentFont = False
+        Font.Color = clBlack
+        Font.Style = [fsBold]
+        GroupIndex = 2
+        AllowAllUp = True
+        OnClick = rzbMuteInAClick
+      end
+      object rzbPhaseOut4: TRzBmpButton
+        Left = 64
+        Top = 160
+        Width = 80
+        Height = 30
+        Tag = 5
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Normal'
+        ParentFont = False
+        Font.Color = clBlack
+        Font.Style = [fsBold]
+        GroupIndex = 1
+        AllowAllUp = True
+        OnClick = rzbPhaseInAClick
+      end
+      object vrbEqResetOut4: TVrDemoButton
+        Left = 64
+        Top = 236
+        Width = 96
+        Height = 26
+        Tag = 5
+        Caption = 'Reset EQ'
+        Color = $00606060
+        FontEnter.Color = clLime
+        FontLeave.Color = clWhite
+        OnClick = vrbEqResetInAClick
+      end
+    end
+    object plMorerzgFftDelay: TPanel
+      Left = 0
+      Top = 0
+      Width = 1112
+      Height = 284
+      BevelOuter = bvNone
+      Color = $00402C1C
+      object lbFftDelayIn: TLabel
+        Left = 14
+        Top = 4
+        Caption = 'Input'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+      end
+      object plFftDelayIn: TPanel
+        Left = 10
+        Top = 24
+        Width = 520
+        Height = 234
+        BevelOuter = bvNone
         Color = clBlack
-        ParentFont = False
-        Font.Color = clWhite
+        ParentBackground = False
+        object lbDelayShowInA: TLabel
+          Left = 4
+          Top = 57
+          Caption = 'InA'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object imDelayInA: TImage
+          Left = 40
+          Top = 51
+          Width = 30
+          Height = 30
+          Tag = 0
+          Picture.File = @':/images/pages/speaker_input.bmp'
+        end
+        object lbFftDelayTimeInA: TLabel
+          Left = 70
+          Top = 58
+          Tag = 0
+          Caption = '0.00ms'
+          Color = clBlack
+          ParentFont = False
+          Font.Color = clWhite
+        end
+        object lbDelayLineInA: TLabel
+          Left = 40
+          Top = 41
+          Width = 475
+          Height = 50
+          Tag = 0
+          AutoSize = False
+          Layout = tlBottom
+          Caption = ''
+          Transparent = True
+          ParentFont = False
+          Font.Color = clLime
+          Font.Name = 'Arial'
+          Font.Height = -18
+          OnMouseDown = lbDelayLineInAMouseDown
+          OnMouseMove = lbDelayLineInAMouseMove
+          OnMouseUp = lbDelayLineInAMouseUp
+        end
+        object lbDelayShowInB: TLabel
+          Left = 4
+          Top = 148
+          Caption = 'InB'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object imDelayInB: TImage
+          Left = 40
+          Top = 142
+          Width = 30
+          Height = 30
+          Tag = 1
+          Picture.File = @':/images/pages/speaker_input.bmp'
+        end
+        object lbFftDelayTimeInB: TLabel
+          Left = 70
+          Top = 149
+          Tag = 1
+          Caption = '0.00ms'
+          Color = clBlack
+          ParentFont = False
+          Font.Color = clWhite
+        end
+        object lbDelayLineInB: TLabel
+          Left = 40
+          Top = 132
+          Width = 475
+          Height = 50
+          Tag = 1
+          AutoSize = False
+          Layout = tlBottom
+          Caption = ''
+          Transparent = True
+          ParentFont = False
+          Font.Color = clLime
+          Font.Name = 'Arial'
+          Font.Height = -18
+          OnMouseDown = lbDelayLineInAMouseDown
+          OnMouseMove = lbDelayLineInAMouseMove
+          OnMouseUp = lbDelayLineInAMouseUp
+        end
       end
-      object lbDelayLineInB: TLabel
-        Left = 40
-        Top = 132
-        Width = 475
-        Height = 50
-        Tag = 1
-        AutoSize = False
-        Layout = tlBottom
-        Caption = ''
-        Transparent = True
-        ParentFont = False
-        Font.Color = clLime
-        Font.Name = 'Arial'
-        Font.Height = -18
-        OnMouseDown = lbDelayLineInAMouseDown
-        OnMouseMove = lbDelayLineInAMouseMove
-        OnMouseUp = lbDelayLineInAMouseUp
-      end
-    end
-    object lbFftDelayOut: TLabel
-      Left = 564
-      Top = 4
-      Caption = 'Output'
-      ParentFont = False
-      Font.Color = clWhite
-      Font.Style = [fsBold]
-      Transparent = True
-    end
-    object plFftDelayOut: TPanel
-      Left = 560
-      Top = 24
-      Width = 520
-      Height = 234
-      BevelOuter = bvNone
-      Color = clBlack
-      ParentBackground = False
-      object lbDelayShowOut1: TLabel
-        Left = 4
-        Top = 26
-        Caption = 'Out1'
+      object lbFftDelayOut: TLabel
+        Left = 564
+        Top = 4
+        Caption = 'Output'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
       end
-      object imDelayOut1: TImage
-        Left = 40
-        Top = 20
-        Width = 32
-        Height = 32
-        Tag = 2
-        Picture.File = @':/images/pages/speaker_output.bmp'
-      end
-      object lbFftDelayTimeOut1: TLabel
-        Left = 72
-        Top = 28
-        Tag = 2
-        Caption = '0.00ms'
+      object plFftDelayOut: TPanel
+        Left = 560
+        Top = 24
+        Width = 520
+        Height = 234
+        BevelOuter = bvNone
         Color = clBlack
-        ParentFont = False
-        Font.Color = clWhite
-      end
-      object lbDelayLineOut1: TLabel
-        Left = 46
-        Top = 20
-        Width = 470
-        Height = 32
-        Tag = 2
-        AutoSize = False
-        Layout = tlBottom
-        Caption = ''
-        Transparent = True
-        ParentFont = False
-        Font.Color = clLime
-        Font.Name = 'Arial'
-        Font.Height = -18
-        OnMouseDown = lbDelayLineInAMouseDown
-        OnMouseMove = lbDelayLineInAMouseMove
-        OnMouseUp = lbDelayLineInAMouseUp
-      end
-      object lbDelayShowOut2: TLabel
-        Left = 4
-        Top = 76
-        Caption = 'Out2'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object imDelayOut2: TImage
-        Left = 40
-        Top = 70
-        Width = 32
-        Height = 32
-        Tag = 3
-        Picture.File = @':/images/pages/speaker_output.bmp'
-      end
-      object lbFftDelayTimeOut2: TLabel
-        Left = 72
-        Top = 78
-        Tag = 3
-        Caption = '0.00ms'
-        Color = clBlack
-        ParentFont = False
-        Font.Color = clWhite
-      end
-      object lbDelayLineOut2: TLabel
-        Left = 46
-        Top = 70
-        Width = 470
-        Height = 32
-        Tag = 3
-        AutoSize = False
-        Layout = tlBottom
-        Caption = ''
-        Transparent = True
-        ParentFont = False
-        Font.Color = clLime
-        Font.Name = 'Arial'
-        Font.Height = -18
-        OnMouseDown = lbDelayLineInAMouseDown
-        OnMouseMove = lbDelayLineInAMouseMove
-        OnMouseUp = lbDelayLineInAMouseUp
-      end
-      object lbDelayShowOut3: TLabel
-        Left = 4
-        Top = 126
-        Caption = 'Out3'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object imDelayOut3: TImage
-        Left = 40
-        Top = 120
-        Width = 32
-        Height = 32
-        Tag = 4
-        Picture.File = @':/images/pages/speaker_output.bmp'
-      end
-      object lbFftDelayTimeOut3: TLabel
-        Left = 72
-        Top = 128
-        Tag = 4
-        Caption = '0.00ms'
-        Color = clBlack
-        ParentFont = False
-        Font.Color = clWhite
-      end
-      object lbDelayLineOut3: TLabel
-        Left = 46
-        Top = 120
-        Width = 470
-        Height = 32
-        Tag = 4
-        AutoSize = False
-        Layout = tlBottom
-        Caption = ''
-        Transparent = True
-        ParentFont = False
-        Font.Color = clLime
-        Font.Name = 'Arial'
-        Font.Height = -18
-        OnMouseDown = lbDelayLineInAMouseDown
-        OnMouseMove = lbDelayLineInAMouseMove
-        OnMouseUp = lbDelayLineInAMouseUp
-      end
-      object lbDelayShowOut4: TLabel
-        Left = 4
-        Top = 176
-        Caption = 'Out4'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object imDelayOut4: TImage
-        Left = 40
-        Top = 170
-        Width = 32
-        Height = 32
-        Tag = 5
-        Picture.File = @':/images/pages/speaker_output.bmp'
-      end
-      object lbFftDelayTimeOut4: TLabel
-        Left = 72
-        Top = 178
-        Tag = 5
-        Caption = '0.00ms'
-        Color = clBlack
-        ParentFont = False
-        Font.Color = clWhite
-      end
-      object lbDelayLineOut4: TLabel
-        Left = 46
-        Top = 170
-        Width = 470
-        Height = 32
-        Tag = 5
-        AutoSize = False
-        Layout = tlBottom
-        Caption = ''
-        Transparent = True
-        ParentFont = False
-        Font.Color = clLime
-        Font.Name = 'Arial'
-        Font.Height = -18
-        OnMouseDown = lbDelayLineInAMouseDown
-        OnMouseMove = lbDelayLineInAMouseMove
-        OnMouseUp = lbDelayLineInAMouseUp
-      end
-    end
-    object lbDelayNameInA: TLabel
-      Left = 19
-      Top = 24
-      Caption = 'InA'
-      ParentFont = False
-      Font.Color = clWhite
-      Font.Style = [fsBold]
-      Transparent = True
-    end
-    object isDelayInA: TAdvTrackBar
-      Left = 55
-      Top = 44
-      Width = 26
-      Height = 190
-      Tag = 0
-      Orientation = trVertical
-      Min = 0
-      Max = 32640
-      Position = 0
-      PageSize = 6
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isDelayInAChange
-    end
-    object cvdDelayInA: TCurvyEdit
-      Left = 15
-      Top = 244
-      Width = 120
-      Height = 24
-      Tag = 0
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '0.00ms'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdDelayInBKeyDown
-      OnExit = cvdDelayInAExit
-    end
-    object lbDelayNameInB: TLabel
-      Left = 169
-      Top = 24
-      Caption = 'InB'
-      ParentFont = False
-      Font.Color = clWhite
-      Font.Style = [fsBold]
-      Transparent = True
-    end
-    object isDelayInB: TAdvTrackBar
-      Left = 205
-      Top = 44
-      Width = 26
-      Height = 190
-      Tag = 1
-      Orientation = trVertical
-      Min = 0
-      Max = 32640
-      Position = 0
-      PageSize = 6
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isDelayInAChange
-    end
-    object cvdDelayInB: TCurvyEdit
-      Left = 165
-      Top = 244
-      Width = 120
-      Height = 24
-      Tag = 1
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '0.00ms'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdDelayInBKeyDown
-      OnExit = cvdDelayInAExit
-    end
-    object lbDelayNameOut1: TLabel
-      Left = 319
-      Top = 24
-      Caption = 'Out1'
-      ParentFont = False
-      Font.Color = clWhite
-      Font.Style = [fsBold]
-      Transparent = True
-    end
-    object isDelayOut1: TAdvTrackBar
-      Left = 355
-      Top = 44
-      Width = 26
-      Height = 190
-      Tag = 2
-      Orientation = trVertical
-      Min = 0
-      Max = 32640
-      Position = 0
-      PageSize = 6
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isDelayInAChange
-    end
-    object cvdDelayOut1: TCurvyEdit
-      Left = 315
-      Top = 244
-      Width = 120
-      Height = 24
-      Tag = 2
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '0.00ms'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdDelayInBKeyDown
-      OnExit = cvdDelayInAExit
-    end
-    object lbDelayNameOut2: TLabel
-      Left = 469
-      Top = 24
-      Caption = 'Out2'
-      ParentFont = False
-      Font.Color = clWhite
-      Font.Style = [fsBold]
-      Transparent = True
-    end
-    object isDelayOut2: TAdvTrackBar
-      Left = 505
-      Top = 44
-      Width = 26
-      Height = 190
-      Tag = 3
-      Orientation = trVertical
-      Min = 0
-      Max = 32640
-      Position = 0
-      PageSize = 6
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isDelayInAChange
-    end
-    object cvdDelayOut2: TCurvyEdit
-      Left = 465
-      Top = 244
-      Width = 120
-      Height = 24
-      Tag = 3
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '0.00ms'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdDelayInBKeyDown
-      OnExit = cvdDelayInAExit
-    end
-    object lbDelayNameOut3: TLabel
-      Left = 619
-      Top = 24
-      Caption = 'Out3'
-      ParentFont = False
-      Font.Color = clWhite
-      Font.Style = [fsBold]
-      Transparent = True
-    end
-    object isDelayOut3: TAdvTrackBar
-      Left = 655
-      Top = 44
-      Width = 26
-      Height = 190
-      Tag = 4
-      Orientation = trVertical
-      Min = 0
-      Max = 32640
-      Position = 0
-      PageSize = 6
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isDelayInAChange
-    end
-    object cvdDelayOut3: TCurvyEdit
-      Left = 615
-      Top = 244
-      Width = 120
-      Height = 24
-      Tag = 4
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '0.00ms'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdDelayInBKeyDown
-      OnExit = cvdDelayInAExit
-    end
-    object lbDelayNameOut4: TLabel
-      Left = 769
-      Top = 24
-      Caption = 'Out4'
-      ParentFont = False
-      Font.Color = clWhite
-      Font.Style = [fsBold]
-      Transparent = True
-    end
-    object isDelayOut4: TAdvTrackBar
-      Left = 805
-      Top = 44
-      Width = 26
-      Height = 190
-      Tag = 5
-      Orientation = trVertical
-      Min = 0
-      Max = 32640
-      Position = 0
-      PageSize = 6
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isDelayInAChange
-    end
-    object cvdDelayOut4: TCurvyEdit
-      Left = 765
-      Top = 244
-      Width = 120
-      Height = 24
-      Tag = 5
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '0.00ms'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdDelayInBKeyDown
-      OnExit = cvdDelayInAExit
-    end
-    object rzbUnit0: TRzBmpButton
-      Left = 950
-      Top = 50
-      Width = 80
-      Height = 30
-      Tag = 0
-      Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-      Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-      Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-      Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-      ButtonSize = bszStretchToButton
-      Caption = 'ms'
-      ParentFont = False
-      Font.Color = clBlack
-      Font.Style = [fsBold]
-      GroupIndex = 1
-      Down = True
-      OnClick = rzbUnit0Click
-    end
-    object rzbUnit1: TRzBmpButton
-      Left = 950
-      Top = 110
-      Width = 80
-      Height = 30
-      Tag = 1
-      Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-      Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-      Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-      Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-      ButtonSize = bszStretchToButton
-      Caption = 'm'
-      ParentFont = False
-      Font.Color = clBlack
-      Font.Style = [fsBold]
-      GroupIndex = 1
-      OnClick = rzbUnit0Click
-    end
-    object rzbUnit2: TRzBmpButton
-      Left = 950
-      Top = 170
-      Width = 80
-      Height = 30
-      Tag = 2
-      Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-      Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-      Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-      Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-      ButtonSize = bszStretchToButton
-      Caption = 'ft'
-      ParentFont = False
-      Font.Color = clBlack
-      Font.Style = [fsBold]
-      GroupIndex = 1
-      OnClick = rzbUnit0Click
-    end
-    object plMatrixInA: TPanel
-      Left = 48
-      Top = 70
-      Width = 415
-      Height = 40
-      BevelOuter = bvNone
-      Color = clBlack
-      ParentBackground = False
-      object spMatrixNameInA: TShape
-        Left = 0
-        Top = 1
-        Width = 72
-        Height = 38
-        Brush.Color = $00303030
-        Pen.Color = $00A0A0A0
-      end
-      object lbMatrixNameInA: TLabel
-        Left = 1
-        Top = 3
-        Width = 70
-        Height = 15
-        Tag = 0
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'InA'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -12
-        Font.Style = [fsBold]
-      end
-      object lbMatrixChNameInA: TLabel
-        Left = 1
-        Top = 20
-        Width = 70
-        Height = 17
-        Tag = 0
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'Input1'
-        Color = clWhite
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Name = 'Times New Roman'
-        Font.Height = -12
-        OnClick = lbMatrixChNameInAClick
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixGainInA: TShape
-        Left = 77
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00007000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixGainInA: TLabel
-        Left = 77
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 0
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'GAIN'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixHpLpInA: TShape
-        Left = 134
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00705000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixHpLpInA: TLabel
-        Left = 134
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 0
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'HP/LP'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixPeqInA: TShape
-        Left = 191
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00700070
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixPeqInA: TLabel
-        Left = 191
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 0
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'PEQ'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixPhaseInA: TShape
-        Left = 248
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00006070
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixPhaseInA: TLabel
-        Left = 248
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 0
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'PHASE'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixMuteInA: TShape
-        Left = 305
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00000080
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixMuteInA: TLabel
-        Left = 305
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 0
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'MUTE'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixDelayInA: TShape
-        Left = 362
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00606000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
+        ParentBackground = False
+        object lbDelayShowOut1: TLabel
+          Left = 4
+          Top = 26
+          Caption = 'Out1'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object imDelayOut1: TImage
+          Left = 40
+          Top = 20
+          Width = 32
+          Height = 32
+          Tag = 2
+          Picture.File = @':/images/pages/speaker_output.bmp'
+        end
+        object lbFftDelayTimeOut1: TLabel
+          Left = 72
+          Top = 28
+          Tag = 2
+          Caption = '0.00ms'
+          Color = clBlack
+          ParentFont = False
+          Font.Color = clWhite
+        end
+        object lbDelayLineOut1: TLabel
+          Left = 46
+          Top = 20
+          Width = 470
+          Height = 32
+          Tag = 2
+          AutoSize = False
+          Layout = tlBottom
+          Caption = ''
+          Transparent = True
+          ParentFont = False
+          Font.Color = clLime
+          Font.Name = 'Arial'
+          Font.Height = -18
+          OnMouseDown = lbDelayLineInAMouseDown
+          OnMouseMove = lbDelayLineInAMouseMove
+          OnMouseUp = lbDelayLineInAMouseUp
+        end
+        object lbDelayShowOut2: TLabel
+          Left = 4
+          Top = 76
+          Caption = 'Out2'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object imDelayOut2: TImage
+          Left = 40
+          Top = 70
+          Width = 32
+          Height = 32
+          Tag = 3
+          Picture.File = @':/images/pages/speaker_output.bmp'
+        end
+        object lbFftDelayTimeOut2: TLabel
+          Left = 72
+          Top = 78
+          Tag = 3
+          Caption = '0.00ms'
+          Color = clBlack
+          ParentFont = False
+          Font.Color = clWhite
+        end
+        object lbDelayLineOut2: TLabel
+          Left = 46
+          Top = 70
+          Width = 470
+          Height = 32
+          Tag = 3
+          AutoSize = False
+          Layout = tlBottom
+          Caption = ''
+          Transparent = True
+          ParentFont = False
+          Font.Color = clLime
+          Font.Name = 'Arial'
+          Font.Height = -18
+          OnMouseDown = lbDelayLineInAMouseDown
+          OnMouseMove = lbDelayLineInAMouseMove
+          OnMouseUp = lbDelayLineInAMouseUp
+        end
+        object lbDelayShowOut3: TLabel
+          Left = 4
+          Top = 126
+          Caption = 'Out3'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object imDelayOut3: TImage
+          Left = 40
+          Top = 120
+          Width = 32
+          Height = 32
+          Tag = 4
+          Picture.File = @':/images/pages/speaker_output.bmp'
+        end
+        object lbFftDelayTimeOut3: TLabel
+          Left = 72
+          Top = 128
+          Tag = 4
+          Caption = '0.00ms'
+          Color = clBlack
+          ParentFont = False
+          Font.Color = clWhite
+        end
+        object lbDelayLineOut3: TLabel
+          Left = 46
+          Top = 120
+          Width = 470
+          Height = 32
+          Tag = 4
+          AutoSize = False
+          Layout = tlBottom
+          Caption = ''
+          Transparent = True
+          ParentFont = False
+          Font.Color = clLime
+          Font.Name = 'Arial'
+          Font.Height = -18
+          OnMouseDown = lbDelayLineInAMouseDown
+          OnMouseMove = lbDelayLineInAMouseMove
+          OnMouseUp = lbDelayLineInAMouseUp
+        end
+        object lbDelayShowOut4: TLabel
+          Left = 4
+          Top = 176
+          Caption = 'Out4'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object imDelayOut4: TImage
+          Left = 40
+          Top = 170
+          Width = 32
+          Height = 32
+          Tag = 5
+          Picture.File = @':/images/pages/speaker_output.bmp'
+        end
+        object lbFftDelayTimeOut4: TLabel
+          Left = 72
+          Top = 178
+          Tag = 5
+          Caption = '0.00ms'
+          Color = clBlack
+          ParentFont = False
+          Font.Color = clWhite
+        end
+        object lbDelayLineOut4: TLabel
+          Left = 46
+          Top = 170
+          Width = 470
+          Height = 32
+          Tag = 5
+          AutoSize = False
+          Layout = tlBottom
+          Caption = ''
+          Transparent = True
+          ParentFont = False
+          Font.Color = clLime
+          Font.Name = 'Arial'
+          Font.Height = -18
+          OnMouseDown = lbDelayLineInAMouseDown
+          OnMouseMove = lbDelayLineInAMouseMove
+          OnMouseUp = lbDelayLineInAMouseUp
+        end
       end
     end
-    object plMatrixInB: TPanel
-      Left = 48
-      Top = 180
-      Width = 415
-      Height = 40
-      BevelOuter = bvNone
-      Color = clBlack
-      ParentBackground = False
-      object spMatrixNameInB: TShape
-        Left = 0
-        Top = 1
-        Width = 72
-        Height = 38
-        Brush.Color = $00303030
-        Pen.Color = $00A0A0A0
-      end
-      object lbMatrixNameInB: TLabel
-        Left = 1
-        Top = 3
-        Width = 70
-        Height = 15
-        Tag = 1
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'InB'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -12
-        Font.Style = [fsBold]
-      end
-      object lbMatrixChNameInB: TLabel
-        Left = 1
-        Top = 20
-        Width = 70
-        Height = 17
-        Tag = 1
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'Input2'
-        Color = clWhite
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Name = 'Times New Roman'
-        Font.Height = -12
-        OnClick = lbMatrixChNameInAClick
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixGainInB: TShape
-        Left = 77
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00007000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixGainInB: TLabel
-        Left = 77
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 1
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'GAIN'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixHpLpInB: TShape
-        Left = 134
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00705000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixHpLpInB: TLabel
-        Left = 134
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 1
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'HP/LP'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixPeqInB: TShape
-        Left = 191
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00700070
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixPeqInB: TLabel
-        Left = 191
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 1
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'PEQ'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixPhaseInB: TShape
-        Left = 248
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00006070
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixPhaseInB: TLabel
-        Left = 248
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 1
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'PHASE'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixMuteInB: TShape
-        Left = 305
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00000080
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixMuteInB: TLabel
-        Left = 305
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 1
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'MUTE'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixDelayInB: TShape
-        Left = 362
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00606000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixDelayInB: TLabel
-        Left = 362
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 1
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'DELAY'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-    end
-    object pbMatrix: TPaintBox
-      Left = 465
-      Top = 52
-      Width = 97
-      Height = 178
-    end
-    object plMatrixOut1: TPanel
-      Left = 564
-      Top = 40
-      Width = 510
-      Height = 40
-      BevelOuter = bvNone
-      Color = clBlack
-      ParentBackground = False
-      object spMatrixXoverOut1: TShape
-        Left = 4
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00705000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixXoverOut1: TLabel
-        Left = 4
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 2
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'XOVER'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixPeqOut1: TShape
-        Left = 62
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00700070
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixPeqOut1: TLabel
-        Left = 62
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 2
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'PEQ'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixGainOut1: TShape
-        Left = 121
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00007000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixGainOut1: TLabel
-        Left = 121
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 2
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'GAIN'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixPhaseOut1: TShape
-        Left = 180
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00006070
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixPhaseOut1: TLabel
-        Left = 180
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 2
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'PHASE'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixMuteOut1: TShape
-        Left = 239
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00000080
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixMuteOut1: TLabel
-        Left = 239
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 2
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'MUTE'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixDelayOut1: TShape
-        Left = 298
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00606000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixDelayOut1: TLabel
-        Left = 298
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 2
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'DELAY'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixCompOut1: TShape
-        Left = 357
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00804000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object spMatrixNameOut1: TShape
-        Left = 418
-        Top = 1
-        Width = 72
-        Height = 38
-        Brush.Color = $00303030
-        Pen.Color = $00A0A0A0
-      end
-      object lbMatrixNameOut1: TLabel
-        Left = 419
-        Top = 3
-        Width = 70
-        Height = 15
-        Tag = 2
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'Out1'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -12
-        Font.Style = [fsBold]
-      end
-      object lbMatrixChNameOut1: TLabel
-        Left = 419
-        Top = 20
-        Width = 70
-        Height = 17
-        Tag = 2
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'Output1'
-        Color = clWhite
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Name = 'Times New Roman'
-        Font.Height = -12
-        OnClick = lbMatrixChNameInAClick
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-    end
-    object plMatrixOut2: TPanel
-      Left = 564
-      Top = 97
-      Width = 510
-      Height = 40
-      BevelOuter = bvNone
-      Color = clBlack
-      ParentBackground = False
-      object spMatrixXoverOut2: TShape
-        Left = 4
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00705000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixXoverOut2: TLabel
-        Left = 4
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 3
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'XOVER'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixPeqOut2: TShape
-        Left = 62
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00700070
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixPeqOut2: TLabel
-        Left = 62
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 3
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'PEQ'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixGainOut2: TShape
-        Left = 121
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00007000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixGainOut2: TLabel
-        Left = 121
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 3
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'GAIN'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixPhaseOut2: TShape
-        Left = 180
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00006070
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixPhaseOut2: TLabel
-        Left = 180
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 3
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'PHASE'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixMuteOut2: TShape
-        Left = 239
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00000080
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixMuteOut2: TLabel
-        Left = 239
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 3
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'MUTE'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixDelayOut2: TShape
-        Left = 298
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00606000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixDelayOut2: TLabel
-        Left = 298
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 3
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'DELAY'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixCompOut2: TShape
-        Left = 357
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00804000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixCompOut2: TLabel
-        Left = 357
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 3
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'COMP'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixNameOut2: TShape
-        Left = 418
-        Top = 1
-        Width = 72
-        Height = 38
-        Brush.Color = $00303030
-        Pen.Color = $00A0A0A0
-      end
-      object lbMatrixNameOut2: TLabel
-        Left = 419
-        Top = 3
-        Width = 70
-        Height = 15
-        Tag = 3
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'Out2'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -12
-        Font.Style = [fsBold]
-      end
-      object lbMatrixChNameOut2: TLabel
-        Left = 419
-        Top = 20
-        Width = 70
-        Height = 17
-        Tag = 3
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'Output2'
-        Color = clWhite
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Name = 'Times New Roman'
-        Font.Height = -12
-        OnClick = lbMatrixChNameInAClick
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-    end
-    object plMatrixOut3: TPanel
-      Left = 564
-      Top = 154
-      Width = 510
-      Height = 40
-      BevelOuter = bvNone
-      Color = clBlack
-      ParentBackground = False
-      object spMatrixXoverOut3: TShape
-        Left = 4
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00705000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixXoverOut3: TLabel
-        Left = 4
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 4
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'XOVER'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixPeqOut3: TShape
-        Left = 62
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00700070
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixPeqOut3: TLabel
-        Left = 62
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 4
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'PEQ'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixGainOut3: TShape
-        Left = 121
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00007000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixGainOut3: TLabel
-        Left = 121
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 4
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'GAIN'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixPhaseOut3: TShape
-        Left = 180
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00006070
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixPhaseOut3: TLabel
-        Left = 180
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 4
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'PHASE'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixMuteOut3: TShape
-        Left = 239
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00000080
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object spMatrixDelayOut3: TShape
-        Left = 298
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00606000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixDelayOut3: TLabel
-        Left = 298
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 4
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'DELAY'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixCompOut3: TShape
-        Left = 357
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00804000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixCompOut3: TLabel
-        Left = 357
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 4
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'COMP'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixNameOut3: TShape
-        Left = 418
-        Top = 1
-        Width = 72
-        Height = 38
-        Brush.Color = $00303030
-        Pen.Color = $00A0A0A0
-      end
-      object lbMatrixNameOut3: TLabel
-        Left = 419
-        Top = 3
-        Width = 70
-        Height = 15
-        Tag = 4
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'Out3'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -12
-        Font.Style = [fsBold]
-      end
-      object lbMatrixChNameOut3: TLabel
-        Left = 419
-        Top = 20
-        Width = 70
-        Height = 17
-        Tag = 4
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'Output3'
-        Color = clWhite
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Name = 'Times New Roman'
-        Font.Height = -12
-        OnClick = lbMatrixChNameInAClick
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-    end
-    object plMatrixOut4: TPanel
-      Left = 564
-      Top = 211
-      Width = 510
-      Height = 40
-      BevelOuter = bvNone
-      Color = clBlack
-      ParentBackground = False
-      object spMatrixXoverOut4: TShape
-        Left = 4
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00705000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixXoverOut4: TLabel
-        Left = 4
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 5
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'XOVER'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixPeqOut4: TShape
-        Left = 62
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00700070
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixPeqOut4: TLabel
-        Left = 62
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 5
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'PEQ'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixGainOut4: TShape
-        Left = 121
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00007000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixGainOut4: TLabel
-        Left = 121
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 5
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'GAIN'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixPhaseOut4: TShape
-        Left = 180
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00006070
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixPhaseOut4: TLabel
-        Left = 180
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 5
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'PHASE'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixMuteOut4: TShape
-        Left = 239
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00000080
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixMuteOut4: TLabel
-        Left = 239
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 5
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'MUTE'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixDelayOut4: TShape
-        Left = 298
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00606000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixDelayOut4: TLabel
-        Left = 298
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 5
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'DELAY'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixCompOut4: TShape
-        Left = 357
-        Top = 8
-        Width = 50
-        Height = 24
-        Brush.Color = $00804000
-        Pen.Color = $00A0A0A0
-        Shape = stRoundRect
-      end
-      object lbMatrixCompOut4: TLabel
-        Left = 357
-        Top = 13
-        Width = 50
-        Height = 14
-        Tag = 5
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'COMP'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -11
-        Font.Style = [fsBold]
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-      object spMatrixNameOut4: TShape
-        Left = 418
-        Top = 1
-        Width = 72
-        Height = 38
-        Brush.Color = $00303030
-        Pen.Color = $00A0A0A0
-      end
-      object lbMatrixNameOut4: TLabel
-        Left = 419
-        Top = 3
-        Width = 70
-        Height = 15
-        Tag = 5
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'Out4'
-        Transparent = True
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Name = 'Times New Roman'
-        Font.Height = -12
-        Font.Style = [fsBold]
-      end
-      object lbMatrixChNameOut4: TLabel
-        Left = 419
-        Top = 20
-        Width = 70
-        Height = 17
-        Tag = 5
-        Alignment = taCenter
-        AutoSize = False
-        Caption = 'Output4'
-        Color = clWhite
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Name = 'Times New Roman'
-        Font.Height = -12
-        OnClick = lbMatrixChNameInAClick
-        OnMouseMove = lbMatrixChNameInAMouseMove
-        OnMouseLeave = lbMatrixChNameInAMouseLeave
-      end
-    end
-    object rzgMatrixOut1: TRzGroupBox
+    object plMorerzgParamDelay: TPanel
       Left = 20
-      Top = 40
-      Width = 240
-      Height = 200
-      GroupStyle = gsCustom
-      BorderOuter = fsFlat
-      Color = $00503A28
-      Caption = ''
-      ParentFont = False
-      Font.Color = clWhite
-      Font.Style = [fsBold]
-      object lbMatrixOut1: TLabel
-        Left = 12
-        Top = 10
+      Top = 292
+      Width = 1070
+      Height = 282
+      BevelOuter = bvNone
+      Color = $00402C1C
+      object lbDelayNameInA: TLabel
+        Left = 19
+        Top = 24
+        Caption = 'InA'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+      end
+      object isDelayInA: TAdvTrackBar
+        Left = 55
+        Top = 44
+        Width = 26
+        Height = 190
+        Tag = 0
+        Orientation = trVertical
+        Min = 0
+        Max = 32640
+        Position = 0
+        PageSize = 6
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isDelayInAChange
+      end
+      object cvdDelayInA: TCurvyEdit
+        Left = 15
+        Top = 244
+        Width = 120
+        Height = 24
+        Tag = 0
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '0.00ms'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdDelayInBKeyDown
+        OnExit = cvdDelayInAExit
+      end
+      object lbDelayNameInB: TLabel
+        Left = 169
+        Top = 24
+        Caption = 'InB'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+      end
+      object isDelayInB: TAdvTrackBar
+        Left = 205
+        Top = 44
+        Width = 26
+        Height = 190
+        Tag = 1
+        Orientation = trVertical
+        Min = 0
+        Max = 32640
+        Position = 0
+        PageSize = 6
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isDelayInAChange
+      end
+      object cvdDelayInB: TCurvyEdit
+        Left = 165
+        Top = 244
+        Width = 120
+        Height = 24
+        Tag = 1
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '0.00ms'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdDelayInBKeyDown
+        OnExit = cvdDelayInAExit
+      end
+      object lbDelayNameOut1: TLabel
+        Left = 319
+        Top = 24
         Caption = 'Out1'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
       end
-      object rzbAMatrixOut1: TRzBmpButton
-        Left = 20
-        Top = 60
-        Width = 96
-        Height = 36
-        Tag = 0
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'InA'
+      object isDelayOut1: TAdvTrackBar
+        Left = 355
+        Top = 44
+        Width = 26
+        Height = 190
+        Tag = 2
+        Orientation = trVertical
+        Min = 0
+        Max = 32640
+        Position = 0
+        PageSize = 6
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isDelayInAChange
+      end
+      object cvdDelayOut1: TCurvyEdit
+        Left = 315
+        Top = 244
+        Width = 120
+        Height = 24
+        Tag = 2
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '0.00ms'
         ParentFont = False
         Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 1
-        AllowAllUp = True
-        Down = True
-        OnClick = rzbAMatrixOut1Click
+        OnKeyDown = cvdDelayInBKeyDown
+        OnExit = cvdDelayInAExit
       end
-      object rzbBMatrixOut1: TRzBmpButton
-        Left = 124
-        Top = 60
-        Width = 96
-        Height = 36
-        Tag = 1
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'InB'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 2
-        AllowAllUp = True
-        OnClick = rzbAMatrixOut1Click
-      end
-    end
-    object rzgMatrixOut2: TRzGroupBox
-      Left = 280
-      Top = 40
-      Width = 240
-      Height = 200
-      GroupStyle = gsCustom
-      BorderOuter = fsFlat
-      Color = $00503A28
-      Caption = ''
-      ParentFont = False
-      Font.Color = clWhite
-      Font.Style = [fsBold]
-      object lbMatrixOut2: TLabel
-        Left = 12
-        Top = 10
+      object lbDelayNameOut2: TLabel
+        Left = 469
+        Top = 24
         Caption = 'Out2'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
       end
-      object rzbAMatrixOut2: TRzBmpButton
-        Left = 20
-        Top = 60
-        Width = 96
-        Height = 36
-        Tag = 0
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'InA'
+      object isDelayOut2: TAdvTrackBar
+        Left = 505
+        Top = 44
+        Width = 26
+        Height = 190
+        Tag = 3
+        Orientation = trVertical
+        Min = 0
+        Max = 32640
+        Position = 0
+        PageSize = 6
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isDelayInAChange
+      end
+      object cvdDelayOut2: TCurvyEdit
+        Left = 465
+        Top = 244
+        Width = 120
+        Height = 24
+        Tag = 3
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '0.00ms'
         ParentFont = False
         Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 1
-        AllowAllUp = True
-        OnClick = rzbAMatrixOut2Click
+        OnKeyDown = cvdDelayInBKeyDown
+        OnExit = cvdDelayInAExit
       end
-      object rzbBMatrixOut2: TRzBmpButton
-        Left = 124
-        Top = 60
-        Width = 96
-        Height = 36
-        Tag = 1
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'InB'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 2
-        AllowAllUp = True
-        Down = True
-        OnClick = rzbAMatrixOut2Click
-      end
-    end
-    object rzgMatrixOut3: TRzGroupBox
-      Left = 540
-      Top = 40
-      Width = 240
-      Height = 200
-      GroupStyle = gsCustom
-      BorderOuter = fsFlat
-      Color = $00503A28
-      Caption = ''
-      ParentFont = False
-      Font.Color = clWhite
-      Font.Style = [fsBold]
-      object lbMatrixOut3: TLabel
-        Left = 12
-        Top = 10
+      object lbDelayNameOut3: TLabel
+        Left = 619
+        Top = 24
         Caption = 'Out3'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
       end
-      object rzbAMatrixOut3: TRzBmpButton
-        Left = 20
-        Top = 60
-        Width = 96
-        Height = 36
-        Tag = 0
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'InA'
+      object isDelayOut3: TAdvTrackBar
+        Left = 655
+        Top = 44
+        Width = 26
+        Height = 190
+        Tag = 4
+        Orientation = trVertical
+        Min = 0
+        Max = 32640
+        Position = 0
+        PageSize = 6
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isDelayInAChange
+      end
+      object cvdDelayOut3: TCurvyEdit
+        Left = 615
+        Top = 244
+        Width = 120
+        Height = 24
+        Tag = 4
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '0.00ms'
         ParentFont = False
         Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 1
-        AllowAllUp = True
-        Down = True
-        OnClick = rzbAMatrixOut3Click
+        OnKeyDown = cvdDelayInBKeyDown
+        OnExit = cvdDelayInAExit
       end
-      object rzbBMatrixOut3: TRzBmpButton
-        Left = 124
-        Top = 60
-        Width = 96
-        Height = 36
-        Tag = 1
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'InB'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 2
-        AllowAllUp = True
-        OnClick = rzbAMatrixOut3Click
-      end
-    end
-    object rzgMatrixOut4: TRzGroupBox
-      Left = 800
-      Top = 40
-      Width = 240
-      Height = 200
-      GroupStyle = gsCustom
-      BorderOuter = fsFlat
-      Color = $00503A28
-      Caption = ''
-      ParentFont = False
-      Font.Color = clWhite
-      Font.Style = [fsBold]
-      object lbMatrixOut4: TLabel
-        Left = 12
-        Top = 10
+      object lbDelayNameOut4: TLabel
+        Left = 769
+        Top = 24
         Caption = 'Out4'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
       end
-      object rzbAMatrixOut4: TRzBmpButton
-        Left = 20
-        Top = 60
-        Width = 96
-        Height = 36
+      object isDelayOut4: TAdvTrackBar
+        Left = 805
+        Top = 44
+        Width = 26
+        Height = 190
+        Tag = 5
+        Orientation = trVertical
+        Min = 0
+        Max = 32640
+        Position = 0
+        PageSize = 6
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isDelayInAChange
+      end
+      object cvdDelayOut4: TCurvyEdit
+        Left = 765
+        Top = 244
+        Width = 120
+        Height = 24
+        Tag = 5
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '0.00ms'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdDelayInBKeyDown
+        OnExit = cvdDelayInAExit
+      end
+      object rzbUnit0: TRzBmpButton
+        Left = 950
+        Top = 50
+        Width = 80
+        Height = 30
         Tag = 0
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
         Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
@@ -7610,19 +6084,19 @@ object fmPageTest: TfmPageTest
         Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
         Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
         ButtonSize = bszStretchToButton
-        Caption = 'InA'
+        Caption = 'ms'
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
         GroupIndex = 1
-        AllowAllUp = True
-        OnClick = rzbAMatrixOut4Click
+        Down = True
+        OnClick = rzbUnit0Click
       end
-      object rzbBMatrixOut4: TRzBmpButton
-        Left = 124
-        Top = 60
-        Width = 96
-        Height = 36
+      object rzbUnit1: TRzBmpButton
+        Left = 950
+        Top = 110
+        Width = 80
+        Height = 30
         Tag = 1
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
         Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
@@ -7630,55 +6104,1685 @@ object fmPageTest: TfmPageTest
         Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
         Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
         ButtonSize = bszStretchToButton
-        Caption = 'InB'
+        Caption = 'm'
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 2
-        AllowAllUp = True
-        Down = True
-        OnClick = rzbAMatrixOut4Click
+        GroupIndex = 1
+        OnClick = rzbUnit0Click
+      end
+      object rzbUnit2: TRzBmpButton
+        Left = 950
+        Top = 170
+        Width = 80
+        Height = 30
+        Tag = 2
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'ft'
+        ParentFont = False
+        Font.Color = clBlack
+        Font.Style = [fsBold]
+        GroupIndex = 1
+        OnClick = rzbUnit0Click
       end
     end
-    object lbCompName: TLabel
-      Left = 390
-      Top = 4
-      Caption = 'Out 1  Compressor'
-      ParentFont = False
-      Font.Color = clWhite
-      Font.Style = [fsBold]
-      Transparent = True
+    object plMorerzgFftMatrix: TPanel
+      Left = 0
+      Top = 48
+      Width = 1112
+      Height = 284
+      BevelOuter = bvNone
+      Color = $00402C1C
+      object plMatrixInA: TPanel
+        Left = 48
+        Top = 70
+        Width = 415
+        Height = 40
+        BevelOuter = bvNone
+        Color = clBlack
+        ParentBackground = False
+        object spMatrixNameInA: TShape
+          Left = 0
+          Top = 1
+          Width = 72
+          Height = 38
+          Brush.Color = $00303030
+          Pen.Color = $00A0A0A0
+        end
+        object lbMatrixNameInA: TLabel
+          Left = 1
+          Top = 3
+          Width = 70
+          Height = 15
+          Tag = 0
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'InA'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -12
+          Font.Style = [fsBold]
+        end
+        object lbMatrixChNameInA: TLabel
+          Left = 1
+          Top = 20
+          Width = 70
+          Height = 17
+          Tag = 0
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'Input1'
+          Color = clWhite
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Name = 'Times New Roman'
+          Font.Height = -12
+          OnClick = lbMatrixChNameInAClick
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixGainInA: TShape
+          Left = 77
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00007000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixGainInA: TLabel
+          Left = 77
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 0
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'GAIN'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixHpLpInA: TShape
+          Left = 134
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00705000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixHpLpInA: TLabel
+          Left = 134
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 0
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'HP/LP'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixPeqInA: TShape
+          Left = 191
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00700070
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixPeqInA: TLabel
+          Left = 191
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 0
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'PEQ'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixPhaseInA: TShape
+          Left = 248
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00006070
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixPhaseInA: TLabel
+          Left = 248
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 0
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'PHASE'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixMuteInA: TShape
+          Left = 305
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00000080
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixMuteInA: TLabel
+          Left = 305
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 0
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'MUTE'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixDelayInA: TShape
+          Left = 362
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00606000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+      end
+      object plMatrixInB: TPanel
+        Left = 48
+        Top = 180
+        Width = 415
+        Height = 40
+        BevelOuter = bvNone
+        Color = clBlack
+        ParentBackground = False
+        object spMatrixNameInB: TShape
+          Left = 0
+          Top = 1
+          Width = 72
+          Height = 38
+          Brush.Color = $00303030
+          Pen.Color = $00A0A0A0
+        end
+        object lbMatrixNameInB: TLabel
+          Left = 1
+          Top = 3
+          Width = 70
+          Height = 15
+          Tag = 1
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'InB'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -12
+          Font.Style = [fsBold]
+        end
+        object lbMatrixChNameInB: TLabel
+          Left = 1
+          Top = 20
+          Width = 70
+          Height = 17
+          Tag = 1
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'Input2'
+          Color = clWhite
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Name = 'Times New Roman'
+          Font.Height = -12
+          OnClick = lbMatrixChNameInAClick
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixGainInB: TShape
+          Left = 77
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00007000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixGainInB: TLabel
+          Left = 77
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 1
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'GAIN'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixHpLpInB: TShape
+          Left = 134
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00705000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixHpLpInB: TLabel
+          Left = 134
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 1
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'HP/LP'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixPeqInB: TShape
+          Left = 191
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00700070
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixPeqInB: TLabel
+          Left = 191
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 1
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'PEQ'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixPhaseInB: TShape
+          Left = 248
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00006070
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixPhaseInB: TLabel
+          Left = 248
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 1
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'PHASE'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixMuteInB: TShape
+          Left = 305
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00000080
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixMuteInB: TLabel
+          Left = 305
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 1
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'MUTE'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixDelayInB: TShape
+          Left = 362
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00606000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixDelayInB: TLabel
+          Left = 362
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 1
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'DELAY'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+      end
+      object pbMatrix: TPaintBox
+        Left = 465
+        Top = 52
+        Width = 97
+        Height = 178
+      end
+      object plMatrixOut1: TPanel
+        Left = 564
+        Top = 40
+        Width = 510
+        Height = 40
+        BevelOuter = bvNone
+        Color = clBlack
+        ParentBackground = False
+        object spMatrixXoverOut1: TShape
+          Left = 4
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00705000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixXoverOut1: TLabel
+          Left = 4
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 2
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'XOVER'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixPeqOut1: TShape
+          Left = 62
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00700070
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixPeqOut1: TLabel
+          Left = 62
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 2
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'PEQ'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixGainOut1: TShape
+          Left = 121
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00007000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixGainOut1: TLabel
+          Left = 121
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 2
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'GAIN'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixPhaseOut1: TShape
+          Left = 180
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00006070
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixPhaseOut1: TLabel
+          Left = 180
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 2
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'PHASE'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixMuteOut1: TShape
+          Left = 239
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00000080
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixMuteOut1: TLabel
+          Left = 239
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 2
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'MUTE'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixDelayOut1: TShape
+          Left = 298
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00606000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixDelayOut1: TLabel
+          Left = 298
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 2
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'DELAY'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixCompOut1: TShape
+          Left = 357
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00804000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object spMatrixNameOut1: TShape
+          Left = 418
+          Top = 1
+          Width = 72
+          Height = 38
+          Brush.Color = $00303030
+          Pen.Color = $00A0A0A0
+        end
+        object lbMatrixNameOut1: TLabel
+          Left = 419
+          Top = 3
+          Width = 70
+          Height = 15
+          Tag = 2
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'Out1'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -12
+          Font.Style = [fsBold]
+        end
+        object lbMatrixChNameOut1: TLabel
+          Left = 419
+          Top = 20
+          Width = 70
+          Height = 17
+          Tag = 2
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'Output1'
+          Color = clWhite
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Name = 'Times New Roman'
+          Font.Height = -12
+          OnClick = lbMatrixChNameInAClick
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+      end
+      object plMatrixOut2: TPanel
+        Left = 564
+        Top = 97
+        Width = 510
+        Height = 40
+        BevelOuter = bvNone
+        Color = clBlack
+        ParentBackground = False
+        object spMatrixXoverOut2: TShape
+          Left = 4
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00705000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixXoverOut2: TLabel
+          Left = 4
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 3
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'XOVER'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixPeqOut2: TShape
+          Left = 62
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00700070
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixPeqOut2: TLabel
+          Left = 62
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 3
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'PEQ'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixGainOut2: TShape
+          Left = 121
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00007000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixGainOut2: TLabel
+          Left = 121
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 3
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'GAIN'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixPhaseOut2: TShape
+          Left = 180
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00006070
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixPhaseOut2: TLabel
+          Left = 180
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 3
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'PHASE'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixMuteOut2: TShape
+          Left = 239
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00000080
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixMuteOut2: TLabel
+          Left = 239
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 3
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'MUTE'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixDelayOut2: TShape
+          Left = 298
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00606000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixDelayOut2: TLabel
+          Left = 298
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 3
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'DELAY'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixCompOut2: TShape
+          Left = 357
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00804000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixCompOut2: TLabel
+          Left = 357
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 3
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'COMP'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixNameOut2: TShape
+          Left = 418
+          Top = 1
+          Width = 72
+          Height = 38
+          Brush.Color = $00303030
+          Pen.Color = $00A0A0A0
+        end
+        object lbMatrixNameOut2: TLabel
+          Left = 419
+          Top = 3
+          Width = 70
+          Height = 15
+          Tag = 3
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'Out2'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -12
+          Font.Style = [fsBold]
+        end
+        object lbMatrixChNameOut2: TLabel
+          Left = 419
+          Top = 20
+          Width = 70
+          Height = 17
+          Tag = 3
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'Output2'
+          Color = clWhite
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Name = 'Times New Roman'
+          Font.Height = -12
+          OnClick = lbMatrixChNameInAClick
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+      end
+      object plMatrixOut3: TPanel
+        Left = 564
+        Top = 154
+        Width = 510
+        Height = 40
+        BevelOuter = bvNone
+        Color = clBlack
+        ParentBackground = False
+        object spMatrixXoverOut3: TShape
+          Left = 4
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00705000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixXoverOut3: TLabel
+          Left = 4
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 4
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'XOVER'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixPeqOut3: TShape
+          Left = 62
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00700070
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixPeqOut3: TLabel
+          Left = 62
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 4
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'PEQ'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixGainOut3: TShape
+          Left = 121
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00007000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixGainOut3: TLabel
+          Left = 121
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 4
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'GAIN'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixPhaseOut3: TShape
+          Left = 180
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00006070
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixPhaseOut3: TLabel
+          Left = 180
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 4
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'PHASE'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixMuteOut3: TShape
+          Left = 239
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00000080
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object spMatrixDelayOut3: TShape
+          Left = 298
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00606000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixDelayOut3: TLabel
+          Left = 298
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 4
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'DELAY'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixCompOut3: TShape
+          Left = 357
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00804000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixCompOut3: TLabel
+          Left = 357
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 4
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'COMP'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixNameOut3: TShape
+          Left = 418
+          Top = 1
+          Width = 72
+          Height = 38
+          Brush.Color = $00303030
+          Pen.Color = $00A0A0A0
+        end
+        object lbMatrixNameOut3: TLabel
+          Left = 419
+          Top = 3
+          Width = 70
+          Height = 15
+          Tag = 4
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'Out3'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -12
+          Font.Style = [fsBold]
+        end
+        object lbMatrixChNameOut3: TLabel
+          Left = 419
+          Top = 20
+          Width = 70
+          Height = 17
+          Tag = 4
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'Output3'
+          Color = clWhite
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Name = 'Times New Roman'
+          Font.Height = -12
+          OnClick = lbMatrixChNameInAClick
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+      end
+      object plMatrixOut4: TPanel
+        Left = 564
+        Top = 211
+        Width = 510
+        Height = 40
+        BevelOuter = bvNone
+        Color = clBlack
+        ParentBackground = False
+        object spMatrixXoverOut4: TShape
+          Left = 4
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00705000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixXoverOut4: TLabel
+          Left = 4
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 5
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'XOVER'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixPeqOut4: TShape
+          Left = 62
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00700070
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixPeqOut4: TLabel
+          Left = 62
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 5
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'PEQ'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixGainOut4: TShape
+          Left = 121
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00007000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixGainOut4: TLabel
+          Left = 121
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 5
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'GAIN'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixPhaseOut4: TShape
+          Left = 180
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00006070
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixPhaseOut4: TLabel
+          Left = 180
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 5
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'PHASE'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixMuteOut4: TShape
+          Left = 239
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00000080
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixMuteOut4: TLabel
+          Left = 239
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 5
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'MUTE'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixDelayOut4: TShape
+          Left = 298
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00606000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixDelayOut4: TLabel
+          Left = 298
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 5
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'DELAY'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixCompOut4: TShape
+          Left = 357
+          Top = 8
+          Width = 50
+          Height = 24
+          Brush.Color = $00804000
+          Pen.Color = $00A0A0A0
+          Shape = stRoundRect
+        end
+        object lbMatrixCompOut4: TLabel
+          Left = 357
+          Top = 13
+          Width = 50
+          Height = 14
+          Tag = 5
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'COMP'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -11
+          Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+        object spMatrixNameOut4: TShape
+          Left = 418
+          Top = 1
+          Width = 72
+          Height = 38
+          Brush.Color = $00303030
+          Pen.Color = $00A0A0A0
+        end
+        object lbMatrixNameOut4: TLabel
+          Left = 419
+          Top = 3
+          Width = 70
+          Height = 15
+          Tag = 5
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'Out4'
+          Transparent = True
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Name = 'Times New Roman'
+          Font.Height = -12
+          Font.Style = [fsBold]
+        end
+        object lbMatrixChNameOut4: TLabel
+          Left = 419
+          Top = 20
+          Width = 70
+          Height = 17
+          Tag = 5
+          Alignment = taCenter
+          AutoSize = False
+          Caption = 'Output4'
+          Color = clWhite
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Name = 'Times New Roman'
+          Font.Height = -12
+          OnClick = lbMatrixChNameInAClick
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+        end
+      end
     end
-    object lbHeadCompOut: TLabel
-      Left = 800
-      Top = 4
-      Caption = 'Out 1'
-      ParentFont = False
-      Font.Color = clWhite
-      Font.Style = [fsBold]
-      Transparent = True
+    object plMorerzgParamMatrix: TPanel
+      Left = 20
+      Top = 340
+      Width = 1070
+      Height = 282
+      BevelOuter = bvNone
+      Color = $00402C1C
+      object rzgMatrixOut1: TRzGroupBox
+        Left = 20
+        Top = 40
+        Width = 240
+        Height = 200
+        GroupStyle = gsCustom
+        BorderOuter = fsFlat
+        Color = $00503A28
+        Caption = ''
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        object lbMatrixOut1: TLabel
+          Left = 12
+          Top = 10
+          Caption = 'Out1'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object rzbAMatrixOut1: TRzBmpButton
+          Left = 20
+          Top = 60
+          Width = 96
+          Height = 36
+          Tag = 0
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'InA'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          Down = True
+          OnClick = rzbAMatrixOut1Click
+        end
+        object rzbBMatrixOut1: TRzBmpButton
+          Left = 124
+          Top = 60
+          Width = 96
+          Height = 36
+          Tag = 1
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'InB'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 2
+          AllowAllUp = True
+          OnClick = rzbAMatrixOut1Click
+        end
+      end
+      object rzgMatrixOut2: TRzGroupBox
+        Left = 280
+        Top = 40
+        Width = 240
+        Height = 200
+        GroupStyle = gsCustom
+        BorderOuter = fsFlat
+        Color = $00503A28
+        Caption = ''
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        object lbMatrixOut2: TLabel
+          Left = 12
+          Top = 10
+          Caption = 'Out2'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object rzbAMatrixOut2: TRzBmpButton
+          Left = 20
+          Top = 60
+          Width = 96
+          Height = 36
+          Tag = 0
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'InA'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbAMatrixOut2Click
+        end
+        object rzbBMatrixOut2: TRzBmpButton
+          Left = 124
+          Top = 60
+          Width = 96
+          Height = 36
+          Tag = 1
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'InB'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 2
+          AllowAllUp = True
+          Down = True
+          OnClick = rzbAMatrixOut2Click
+        end
+      end
+      object rzgMatrixOut3: TRzGroupBox
+        Left = 540
+        Top = 40
+        Width = 240
+        Height = 200
+        GroupStyle = gsCustom
+        BorderOuter = fsFlat
+        Color = $00503A28
+        Caption = ''
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        object lbMatrixOut3: TLabel
+          Left = 12
+          Top = 10
+          Caption = 'Out3'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object rzbAMatrixOut3: TRzBmpButton
+          Left = 20
+          Top = 60
+          Width = 96
+          Height = 36
+          Tag = 0
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'InA'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          Down = True
+          OnClick = rzbAMatrixOut3Click
+        end
+        object rzbBMatrixOut3: TRzBmpButton
+          Left = 124
+          Top = 60
+          Width = 96
+          Height = 36
+          Tag = 1
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'InB'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 2
+          AllowAllUp = True
+          OnClick = rzbAMatrixOut3Click
+        end
+      end
+      object rzgMatrixOut4: TRzGroupBox
+        Left = 800
+        Top = 40
+        Width = 240
+        Height = 200
+        GroupStyle = gsCustom
+        BorderOuter = fsFlat
+        Color = $00503A28
+        Caption = ''
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        object lbMatrixOut4: TLabel
+          Left = 12
+          Top = 10
+          Caption = 'Out4'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object rzbAMatrixOut4: TRzBmpButton
+          Left = 20
+          Top = 60
+          Width = 96
+          Height = 36
+          Tag = 0
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'InA'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbAMatrixOut4Click
+        end
+        object rzbBMatrixOut4: TRzBmpButton
+          Left = 124
+          Top = 60
+          Width = 96
+          Height = 36
+          Tag = 1
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'InB'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 2
+          AllowAllUp = True
+          Down = True
+          OnClick = rzbAMatrixOut4Click
+        end
+      end
     end
-    object ipComp: TiXYPlot
-      Left = 380
-      Top = 20
-      Width = 360
-      Height = 240
-      TitleText = ''
-      XAxisManager = <
+    object plMorerzgFftComp: TPanel
+      Left = 0
+      Top = 48
+      Width = 1112
+      Height = 284
+      BevelOuter = bvNone
+      Color = $00402C1C
+      object lbCompName: TLabel
+        Left = 390
+        Top = 4
+        Caption = 'Out 1  Compressor'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+      end
+      object lbHeadCompOut: TLabel
+        Left = 800
+        Top = 4
+        Caption = 'Out 1'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+      end
+      object ipComp: TiXYPlot
+        Left = 380
+        Top = 20
+        Width = 360
+        Height = 240
+        TitleText = ''
+        XAxisManager = <
     item
       Name = 'X-Axis 1'
       Min = -100.0
       Span = 120.0
       TrackingEnabled = False
     end>
-      YAxisManager = <
+        YAxisManager = <
     item
       Name = 'Y-Axis 1'
       Min = -100.0
       Span = 120.0
       TrackingEnabled = False
     end>
-      ChannelManager = <
+        ChannelManager = <
     item
       Name = 'Channel 1'
       Color = clLime
@@ -7692,594 +7796,603 @@ object fmPageTest: TfmPageTest
       YAxisName = 'Y-Axis 1'
       MarkersVisible = True
     end>
+      end
     end
-    object lbCompOut1: TLabel
-      Left = 19
-      Top = 4
-      Tag = 2
-      Caption = 'Out1'
-      ParentFont = False
-      Font.Color = clWhite
-      Font.Style = [fsBold]
-      Transparent = True
-      OnMouseDown = lbCompOut1MouseDown
-    end
-    object isCompThresholdOut1: TAdvTrackBar
-      Left = 33
-      Top = 24
-      Width = 26
-      Height = 180
-      Tag = 2
-      Orientation = trVertical
-      Min = -180
-      Max = 40
-      Position = 0
-      PageSize = 10
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isCompThresholdOut1Change
-      OnMouseDown = isCompThresholdOut1MouseDown
-    end
-    object cvdCompThresholdOut1: TCurvyEdit
-      Left = 15
-      Top = 214
-      Width = 62
-      Height = 24
-      Tag = 2
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '+0.0dB'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdCompThresholdOut1KeyDown
-      OnExit = cvdCompThresholdOut1Exit
-      OnMouseDown = cvdCompThresholdOut1MouseDown
-    end
-    object isCompRatioOut1: TAdvTrackBar
-      Left = 97
-      Top = 24
-      Width = 26
-      Height = 180
-      Tag = 2
-      Orientation = trVertical
-      Min = 0
-      Max = 15
-      Position = 0
-      PageSize = 10
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isCompRatioOut1Change
-      OnMouseDown = isCompThresholdOut1MouseDown
-    end
-    object cvdCompRatioOut1: TCurvyEdit
-      Left = 79
-      Top = 214
-      Width = 62
-      Height = 24
-      Tag = 2
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '1:1.0'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdCompRatioOut1KeyDown
-      OnExit = cvdCompRatioOut1Exit
-      OnMouseDown = cvdCompThresholdOut1MouseDown
-    end
-    object isCompAttackOut1: TAdvTrackBar
-      Left = 161
-      Top = 24
-      Width = 26
-      Height = 180
-      Tag = 2
-      Orientation = trVertical
-      Min = 0
-      Max = 998
-      Position = 0
-      PageSize = 10
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isCompAttackOut1Change
-      OnMouseDown = isCompThresholdOut1MouseDown
-    end
-    object cvdCompAttackOut1: TCurvyEdit
-      Left = 143
-      Top = 214
-      Width = 62
-      Height = 24
-      Tag = 2
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '  1ms'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdCompAttackOut1KeyDown
-      OnExit = cvdCompAttackOut1Exit
-      OnMouseDown = cvdCompThresholdOut1MouseDown
-    end
-    object isCompReleaseOut1: TAdvTrackBar
-      Left = 225
-      Top = 24
-      Width = 26
-      Height = 180
-      Tag = 2
-      Orientation = trVertical
-      Min = 0
-      Max = 998
-      Position = 0
-      PageSize = 10
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isCompReleaseOut1Change
-      OnMouseDown = isCompThresholdOut1MouseDown
-    end
-    object cvdCompReleaseOut1: TCurvyEdit
-      Left = 207
-      Top = 214
-      Width = 62
-      Height = 24
-      Tag = 2
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '  1ms'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdCompReleaseOut1KeyDown
-      OnExit = cvdCompReleaseOut1Exit
-      OnMouseDown = cvdCompThresholdOut1MouseDown
-    end
-    object lbCompOut2: TLabel
-      Left = 284
-      Top = 4
-      Tag = 3
-      Caption = 'Out2'
-      ParentFont = False
-      Font.Color = clWhite
-      Font.Style = [fsBold]
-      Transparent = True
-      OnMouseDown = lbCompOut1MouseDown
-    end
-    object isCompThresholdOut2: TAdvTrackBar
-      Left = 298
-      Top = 24
-      Width = 26
-      Height = 180
-      Tag = 3
-      Orientation = trVertical
-      Min = -180
-      Max = 40
-      Position = 0
-      PageSize = 10
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isCompThresholdOut1Change
-      OnMouseDown = isCompThresholdOut1MouseDown
-    end
-    object cvdCompThresholdOut2: TCurvyEdit
-      Left = 280
-      Top = 214
-      Width = 62
-      Height = 24
-      Tag = 3
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '+0.0dB'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdCompThresholdOut1KeyDown
-      OnExit = cvdCompThresholdOut1Exit
-      OnMouseDown = cvdCompThresholdOut1MouseDown
-    end
-    object isCompRatioOut2: TAdvTrackBar
-      Left = 362
-      Top = 24
-      Width = 26
-      Height = 180
-      Tag = 3
-      Orientation = trVertical
-      Min = 0
-      Max = 15
-      Position = 0
-      PageSize = 10
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isCompRatioOut1Change
-      OnMouseDown = isCompThresholdOut1MouseDown
-    end
-    object cvdCompRatioOut2: TCurvyEdit
-      Left = 344
-      Top = 214
-      Width = 62
-      Height = 24
-      Tag = 3
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '1:1.0'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdCompRatioOut1KeyDown
-      OnExit = cvdCompRatioOut1Exit
-      OnMouseDown = cvdCompThresholdOut1MouseDown
-    end
-    object isCompAttackOut2: TAdvTrackBar
-      Left = 426
-      Top = 24
-      Width = 26
-      Height = 180
-      Tag = 3
-      Orientation = trVertical
-      Min = 0
-      Max = 998
-      Position = 0
-      PageSize = 10
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isCompAttackOut1Change
-      OnMouseDown = isCompThresholdOut1MouseDown
-    end
-    object cvdCompAttackOut2: TCurvyEdit
-      Left = 408
-      Top = 214
-      Width = 62
-      Height = 24
-      Tag = 3
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '  1ms'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdCompAttackOut1KeyDown
-      OnExit = cvdCompAttackOut1Exit
-      OnMouseDown = cvdCompThresholdOut1MouseDown
-    end
-    object isCompReleaseOut2: TAdvTrackBar
-      Left = 490
-      Top = 24
-      Width = 26
-      Height = 180
-      Tag = 3
-      Orientation = trVertical
-      Min = 0
-      Max = 998
-      Position = 0
-      PageSize = 10
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isCompReleaseOut1Change
-      OnMouseDown = isCompThresholdOut1MouseDown
-    end
-    object cvdCompReleaseOut2: TCurvyEdit
-      Left = 472
-      Top = 214
-      Width = 62
-      Height = 24
-      Tag = 3
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '  1ms'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdCompReleaseOut1KeyDown
-      OnExit = cvdCompReleaseOut1Exit
-      OnMouseDown = cvdCompThresholdOut1MouseDown
-    end
-    object lbCompOut3: TLabel
-      Left = 549
-      Top = 4
-      Tag = 4
-      Caption = 'Out3'
-      ParentFont = False
-      Font.Color = clWhite
-      Font.Style = [fsBold]
-      Transparent = True
-      OnMouseDown = lbCompOut1MouseDown
-    end
-    object isCompThresholdOut3: TAdvTrackBar
-      Left = 563
-      Top = 24
-      Width = 26
-      Height = 180
-      Tag = 4
-      Orientation = trVertical
-      Min = -180
-      Max = 40
-      Position = 0
-      PageSize = 10
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isCompThresholdOut1Change
-      OnMouseDown = isCompThresholdOut1MouseDown
-    end
-    object cvdCompThresholdOut3: TCurvyEdit
-      Left = 545
-      Top = 214
-      Width = 62
-      Height = 24
-      Tag = 4
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '+0.0dB'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdCompThresholdOut1KeyDown
-      OnExit = cvdCompThresholdOut1Exit
-      OnMouseDown = cvdCompThresholdOut1MouseDown
-    end
-    object isCompRatioOut3: TAdvTrackBar
-      Left = 627
-      Top = 24
-      Width = 26
-      Height = 180
-      Tag = 4
-      Orientation = trVertical
-      Min = 0
-      Max = 15
-      Position = 0
-      PageSize = 10
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isCompRatioOut1Change
-      OnMouseDown = isCompThresholdOut1MouseDown
-    end
-    object cvdCompRatioOut3: TCurvyEdit
-      Left = 609
-      Top = 214
-      Width = 62
-      Height = 24
-      Tag = 4
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '1:1.0'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdCompRatioOut1KeyDown
-      OnExit = cvdCompRatioOut1Exit
-      OnMouseDown = cvdCompThresholdOut1MouseDown
-    end
-    object isCompAttackOut3: TAdvTrackBar
-      Left = 691
-      Top = 24
-      Width = 26
-      Height = 180
-      Tag = 4
-      Orientation = trVertical
-      Min = 0
-      Max = 998
-      Position = 0
-      PageSize = 10
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isCompAttackOut1Change
-      OnMouseDown = isCompThresholdOut1MouseDown
-    end
-    object cvdCompAttackOut3: TCurvyEdit
-      Left = 673
-      Top = 214
-      Width = 62
-      Height = 24
-      Tag = 4
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '  1ms'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdCompAttackOut1KeyDown
-      OnExit = cvdCompAttackOut1Exit
-      OnMouseDown = cvdCompThresholdOut1MouseDown
-    end
-    object isCompReleaseOut3: TAdvTrackBar
-      Left = 755
-      Top = 24
-      Width = 26
-      Height = 180
-      Tag = 4
-      Orientation = trVertical
-      Min = 0
-      Max = 998
-      Position = 0
-      PageSize = 10
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isCompReleaseOut1Change
-      OnMouseDown = isCompThresholdOut1MouseDown
-    end
-    object cvdCompReleaseOut3: TCurvyEdit
-      Left = 737
-      Top = 214
-      Width = 62
-      Height = 24
-      Tag = 4
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '  1ms'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdCompReleaseOut1KeyDown
-      OnExit = cvdCompReleaseOut1Exit
-      OnMouseDown = cvdCompThresholdOut1MouseDown
-    end
-    object lbCompOut4: TLabel
-      Left = 814
-      Top = 4
-      Tag = 5
-      Caption = 'Out4'
-      ParentFont = False
-      Font.Color = clWhite
-      Font.Style = [fsBold]
-      Transparent = True
-      OnMouseDown = lbCompOut1MouseDown
-    end
-    object isCompThresholdOut4: TAdvTrackBar
-      Left = 828
-      Top = 24
-      Width = 26
-      Height = 180
-      Tag = 5
-      Orientation = trVertical
-      Min = -180
-      Max = 40
-      Position = 0
-      PageSize = 10
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isCompThresholdOut1Change
-      OnMouseDown = isCompThresholdOut1MouseDown
-    end
-    object cvdCompThresholdOut4: TCurvyEdit
-      Left = 810
-      Top = 214
-      Width = 62
-      Height = 24
-      Tag = 5
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '+0.0dB'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdCompThresholdOut1KeyDown
-      OnExit = cvdCompThresholdOut1Exit
-      OnMouseDown = cvdCompThresholdOut1MouseDown
-    end
-    object isCompRatioOut4: TAdvTrackBar
-      Left = 892
-      Top = 24
-      Width = 26
-      Height = 180
-      Tag = 5
-      Orientation = trVertical
-      Min = 0
-      Max = 15
-      Position = 0
-      PageSize = 10
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isCompRatioOut1Change
-      OnMouseDown = isCompThresholdOut1MouseDown
-    end
-    object cvdCompRatioOut4: TCurvyEdit
-      Left = 874
-      Top = 214
-      Width = 62
-      Height = 24
-      Tag = 5
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '1:1.0'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdCompRatioOut1KeyDown
-      OnExit = cvdCompRatioOut1Exit
-      OnMouseDown = cvdCompThresholdOut1MouseDown
-    end
-    object isCompAttackOut4: TAdvTrackBar
-      Left = 956
-      Top = 24
-      Width = 26
-      Height = 180
-      Tag = 5
-      Orientation = trVertical
-      Min = 0
-      Max = 998
-      Position = 0
-      PageSize = 10
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isCompAttackOut1Change
-      OnMouseDown = isCompThresholdOut1MouseDown
-    end
-    object cvdCompAttackOut4: TCurvyEdit
-      Left = 938
-      Top = 214
-      Width = 62
-      Height = 24
-      Tag = 5
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '  1ms'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdCompAttackOut1KeyDown
-      OnExit = cvdCompAttackOut1Exit
-      OnMouseDown = cvdCompThresholdOut1MouseDown
-    end
-    object isCompReleaseOut4: TAdvTrackBar
-      Left = 1020
-      Top = 24
-      Width = 26
-      Height = 180
-      Tag = 5
-      Orientation = trVertical
-      Min = 0
-      Max = 998
-      Position = 0
-      PageSize = 10
-      Slider.Size = 3
-      TickMark.Style = tsNone
-      Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-      Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-      Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-      OnChange = isCompReleaseOut1Change
-      OnMouseDown = isCompThresholdOut1MouseDown
-    end
-    object cvdCompReleaseOut4: TCurvyEdit
-      Left = 1002
-      Top = 214
-      Width = 62
-      Height = 24
-      Tag = 5
-      Alignment = taCenter
-      Color = $00DFFFFF
-      Text = '  1ms'
-      ParentFont = False
-      Font.Color = clBlack
-      OnKeyDown = cvdCompReleaseOut1KeyDown
-      OnExit = cvdCompReleaseOut1Exit
-      OnMouseDown = cvdCompThresholdOut1MouseDown
+    object plMorerzgParamComp: TPanel
+      Left = 20
+      Top = 340
+      Width = 1070
+      Height = 250
+      BevelOuter = bvNone
+      Color = $00402C1C
+      object lbCompOut1: TLabel
+        Left = 19
+        Top = 4
+        Tag = 2
+        Caption = 'Out1'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+        OnMouseDown = lbCompOut1MouseDown
+      end
+      object isCompThresholdOut1: TAdvTrackBar
+        Left = 33
+        Top = 24
+        Width = 26
+        Height = 180
+        Tag = 2
+        Orientation = trVertical
+        Min = -180
+        Max = 40
+        Position = 0
+        PageSize = 10
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isCompThresholdOut1Change
+        OnMouseDown = isCompThresholdOut1MouseDown
+      end
+      object cvdCompThresholdOut1: TCurvyEdit
+        Left = 15
+        Top = 214
+        Width = 62
+        Height = 24
+        Tag = 2
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '+0.0dB'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdCompThresholdOut1KeyDown
+        OnExit = cvdCompThresholdOut1Exit
+        OnMouseDown = cvdCompThresholdOut1MouseDown
+      end
+      object isCompRatioOut1: TAdvTrackBar
+        Left = 97
+        Top = 24
+        Width = 26
+        Height = 180
+        Tag = 2
+        Orientation = trVertical
+        Min = 0
+        Max = 15
+        Position = 0
+        PageSize = 10
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isCompRatioOut1Change
+        OnMouseDown = isCompThresholdOut1MouseDown
+      end
+      object cvdCompRatioOut1: TCurvyEdit
+        Left = 79
+        Top = 214
+        Width = 62
+        Height = 24
+        Tag = 2
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '1:1.0'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdCompRatioOut1KeyDown
+        OnExit = cvdCompRatioOut1Exit
+        OnMouseDown = cvdCompThresholdOut1MouseDown
+      end
+      object isCompAttackOut1: TAdvTrackBar
+        Left = 161
+        Top = 24
+        Width = 26
+        Height = 180
+        Tag = 2
+        Orientation = trVertical
+        Min = 0
+        Max = 998
+        Position = 0
+        PageSize = 10
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isCompAttackOut1Change
+        OnMouseDown = isCompThresholdOut1MouseDown
+      end
+      object cvdCompAttackOut1: TCurvyEdit
+        Left = 143
+        Top = 214
+        Width = 62
+        Height = 24
+        Tag = 2
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '  1ms'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdCompAttackOut1KeyDown
+        OnExit = cvdCompAttackOut1Exit
+        OnMouseDown = cvdCompThresholdOut1MouseDown
+      end
+      object isCompReleaseOut1: TAdvTrackBar
+        Left = 225
+        Top = 24
+        Width = 26
+        Height = 180
+        Tag = 2
+        Orientation = trVertical
+        Min = 0
+        Max = 998
+        Position = 0
+        PageSize = 10
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isCompReleaseOut1Change
+        OnMouseDown = isCompThresholdOut1MouseDown
+      end
+      object cvdCompReleaseOut1: TCurvyEdit
+        Left = 207
+        Top = 214
+        Width = 62
+        Height = 24
+        Tag = 2
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '  1ms'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdCompReleaseOut1KeyDown
+        OnExit = cvdCompReleaseOut1Exit
+        OnMouseDown = cvdCompThresholdOut1MouseDown
+      end
+      object lbCompOut2: TLabel
+        Left = 284
+        Top = 4
+        Tag = 3
+        Caption = 'Out2'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+        OnMouseDown = lbCompOut1MouseDown
+      end
+      object isCompThresholdOut2: TAdvTrackBar
+        Left = 298
+        Top = 24
+        Width = 26
+        Height = 180
+        Tag = 3
+        Orientation = trVertical
+        Min = -180
+        Max = 40
+        Position = 0
+        PageSize = 10
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isCompThresholdOut1Change
+        OnMouseDown = isCompThresholdOut1MouseDown
+      end
+      object cvdCompThresholdOut2: TCurvyEdit
+        Left = 280
+        Top = 214
+        Width = 62
+        Height = 24
+        Tag = 3
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '+0.0dB'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdCompThresholdOut1KeyDown
+        OnExit = cvdCompThresholdOut1Exit
+        OnMouseDown = cvdCompThresholdOut1MouseDown
+      end
+      object isCompRatioOut2: TAdvTrackBar
+        Left = 362
+        Top = 24
+        Width = 26
+        Height = 180
+        Tag = 3
+        Orientation = trVertical
+        Min = 0
+        Max = 15
+        Position = 0
+        PageSize = 10
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isCompRatioOut1Change
+        OnMouseDown = isCompThresholdOut1MouseDown
+      end
+      object cvdCompRatioOut2: TCurvyEdit
+        Left = 344
+        Top = 214
+        Width = 62
+        Height = 24
+        Tag = 3
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '1:1.0'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdCompRatioOut1KeyDown
+        OnExit = cvdCompRatioOut1Exit
+        OnMouseDown = cvdCompThresholdOut1MouseDown
+      end
+      object isCompAttackOut2: TAdvTrackBar
+        Left = 426
+        Top = 24
+        Width = 26
+        Height = 180
+        Tag = 3
+        Orientation = trVertical
+        Min = 0
+        Max = 998
+        Position = 0
+        PageSize = 10
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isCompAttackOut1Change
+        OnMouseDown = isCompThresholdOut1MouseDown
+      end
+      object cvdCompAttackOut2: TCurvyEdit
+        Left = 408
+        Top = 214
+        Width = 62
+        Height = 24
+        Tag = 3
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '  1ms'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdCompAttackOut1KeyDown
+        OnExit = cvdCompAttackOut1Exit
+        OnMouseDown = cvdCompThresholdOut1MouseDown
+      end
+      object isCompReleaseOut2: TAdvTrackBar
+        Left = 490
+        Top = 24
+        Width = 26
+        Height = 180
+        Tag = 3
+        Orientation = trVertical
+        Min = 0
+        Max = 998
+        Position = 0
+        PageSize = 10
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isCompReleaseOut1Change
+        OnMouseDown = isCompThresholdOut1MouseDown
+      end
+      object cvdCompReleaseOut2: TCurvyEdit
+        Left = 472
+        Top = 214
+        Width = 62
+        Height = 24
+        Tag = 3
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '  1ms'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdCompReleaseOut1KeyDown
+        OnExit = cvdCompReleaseOut1Exit
+        OnMouseDown = cvdCompThresholdOut1MouseDown
+      end
+      object lbCompOut3: TLabel
+        Left = 549
+        Top = 4
+        Tag = 4
+        Caption = 'Out3'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+        OnMouseDown = lbCompOut1MouseDown
+      end
+      object isCompThresholdOut3: TAdvTrackBar
+        Left = 563
+        Top = 24
+        Width = 26
+        Height = 180
+        Tag = 4
+        Orientation = trVertical
+        Min = -180
+        Max = 40
+        Position = 0
+        PageSize = 10
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isCompThresholdOut1Change
+        OnMouseDown = isCompThresholdOut1MouseDown
+      end
+      object cvdCompThresholdOut3: TCurvyEdit
+        Left = 545
+        Top = 214
+        Width = 62
+        Height = 24
+        Tag = 4
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '+0.0dB'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdCompThresholdOut1KeyDown
+        OnExit = cvdCompThresholdOut1Exit
+        OnMouseDown = cvdCompThresholdOut1MouseDown
+      end
+      object isCompRatioOut3: TAdvTrackBar
+        Left = 627
+        Top = 24
+        Width = 26
+        Height = 180
+        Tag = 4
+        Orientation = trVertical
+        Min = 0
+        Max = 15
+        Position = 0
+        PageSize = 10
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isCompRatioOut1Change
+        OnMouseDown = isCompThresholdOut1MouseDown
+      end
+      object cvdCompRatioOut3: TCurvyEdit
+        Left = 609
+        Top = 214
+        Width = 62
+        Height = 24
+        Tag = 4
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '1:1.0'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdCompRatioOut1KeyDown
+        OnExit = cvdCompRatioOut1Exit
+        OnMouseDown = cvdCompThresholdOut1MouseDown
+      end
+      object isCompAttackOut3: TAdvTrackBar
+        Left = 691
+        Top = 24
+        Width = 26
+        Height = 180
+        Tag = 4
+        Orientation = trVertical
+        Min = 0
+        Max = 998
+        Position = 0
+        PageSize = 10
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isCompAttackOut1Change
+        OnMouseDown = isCompThresholdOut1MouseDown
+      end
+      object cvdCompAttackOut3: TCurvyEdit
+        Left = 673
+        Top = 214
+        Width = 62
+        Height = 24
+        Tag = 4
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '  1ms'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdCompAttackOut1KeyDown
+        OnExit = cvdCompAttackOut1Exit
+        OnMouseDown = cvdCompThresholdOut1MouseDown
+      end
+      object isCompReleaseOut3: TAdvTrackBar
+        Left = 755
+        Top = 24
+        Width = 26
+        Height = 180
+        Tag = 4
+        Orientation = trVertical
+        Min = 0
+        Max = 998
+        Position = 0
+        PageSize = 10
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isCompReleaseOut1Change
+        OnMouseDown = isCompThresholdOut1MouseDown
+      end
+      object cvdCompReleaseOut3: TCurvyEdit
+        Left = 737
+        Top = 214
+        Width = 62
+        Height = 24
+        Tag = 4
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '  1ms'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdCompReleaseOut1KeyDown
+        OnExit = cvdCompReleaseOut1Exit
+        OnMouseDown = cvdCompThresholdOut1MouseDown
+      end
+      object lbCompOut4: TLabel
+        Left = 814
+        Top = 4
+        Tag = 5
+        Caption = 'Out4'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+        OnMouseDown = lbCompOut1MouseDown
+      end
+      object isCompThresholdOut4: TAdvTrackBar
+        Left = 828
+        Top = 24
+        Width = 26
+        Height = 180
+        Tag = 5
+        Orientation = trVertical
+        Min = -180
+        Max = 40
+        Position = 0
+        PageSize = 10
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isCompThresholdOut1Change
+        OnMouseDown = isCompThresholdOut1MouseDown
+      end
+      object cvdCompThresholdOut4: TCurvyEdit
+        Left = 810
+        Top = 214
+        Width = 62
+        Height = 24
+        Tag = 5
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '+0.0dB'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdCompThresholdOut1KeyDown
+        OnExit = cvdCompThresholdOut1Exit
+        OnMouseDown = cvdCompThresholdOut1MouseDown
+      end
+      object isCompRatioOut4: TAdvTrackBar
+        Left = 892
+        Top = 24
+        Width = 26
+        Height = 180
+        Tag = 5
+        Orientation = trVertical
+        Min = 0
+        Max = 15
+        Position = 0
+        PageSize = 10
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isCompRatioOut1Change
+        OnMouseDown = isCompThresholdOut1MouseDown
+      end
+      object cvdCompRatioOut4: TCurvyEdit
+        Left = 874
+        Top = 214
+        Width = 62
+        Height = 24
+        Tag = 5
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '1:1.0'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdCompRatioOut1KeyDown
+        OnExit = cvdCompRatioOut1Exit
+        OnMouseDown = cvdCompThresholdOut1MouseDown
+      end
+      object isCompAttackOut4: TAdvTrackBar
+        Left = 956
+        Top = 24
+        Width = 26
+        Height = 180
+        Tag = 5
+        Orientation = trVertical
+        Min = 0
+        Max = 998
+        Position = 0
+        PageSize = 10
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isCompAttackOut1Change
+        OnMouseDown = isCompThresholdOut1MouseDown
+      end
+      object cvdCompAttackOut4: TCurvyEdit
+        Left = 938
+        Top = 214
+        Width = 62
+        Height = 24
+        Tag = 5
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '  1ms'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdCompAttackOut1KeyDown
+        OnExit = cvdCompAttackOut1Exit
+        OnMouseDown = cvdCompThresholdOut1MouseDown
+      end
+      object isCompReleaseOut4: TAdvTrackBar
+        Left = 1020
+        Top = 24
+        Width = 26
+        Height = 180
+        Tag = 5
+        Orientation = trVertical
+        Min = 0
+        Max = 998
+        Position = 0
+        PageSize = 10
+        Slider.Size = 3
+        TickMark.Style = tsNone
+        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isCompReleaseOut1Change
+        OnMouseDown = isCompThresholdOut1MouseDown
+      end
+      object cvdCompReleaseOut4: TCurvyEdit
+        Left = 1002
+        Top = 214
+        Width = 62
+        Height = 24
+        Tag = 5
+        Alignment = taCenter
+        Color = $00DFFFFF
+        Text = '  1ms'
+        ParentFont = False
+        Font.Color = clBlack
+        OnKeyDown = cvdCompReleaseOut1KeyDown
+        OnExit = cvdCompReleaseOut1Exit
+        OnMouseDown = cvdCompThresholdOut1MouseDown
+      end
     end
   end
 end
