@@ -5,6 +5,7 @@
 #include "FullPagesFixture.h"
 
 #include "pages/CompressorPage.h"
+#include "pages/MatrixPage.h"
 #include "pages/ModelRefresh.h"
 
 #include <algorithm>
@@ -196,6 +197,42 @@ TEST_F(ModelRefreshTest, InitializingLeavesTheTransferCurveAlone)
     form->Pages.RefreshFromModel();
     EXPECT_EQ(plot.GetChannel(0)->Count(), 3);
     EXPECT_EQ(form->Pages.GetSelectedCompChannel(), ChOut1);
+}
+
+TEST_F(ModelRefreshTest, OnTheMatrixPageTheRoutingLinesFollowTheModel)
+{
+    auto &matrixButton = Control<TRzBmpButton>(QStringLiteral("rzbMenuMatrix"));
+    TInputRouter::Click(form.get(), matrixButton.ClientToParent(TPoint(10, 10), form.get()));
+    ASSERT_EQ(form->Pages.GetCurrentPage(), PageMatrix);
+    auto &box = Control<TPaintBox>(QStringLiteral("pbMatrix"));
+    // The middle of the line from In B to Out 1, as the window shows it.
+    const TPoint a = MatrixRouteStart(1, 0);
+    const TPoint b = MatrixRouteEnd(0, box.Width(), 0);
+    auto &area = Control<TWinControl>(QStringLiteral("plMorerzgFftMatrix"));
+    const TPoint at = box.ClientToParent(TPoint((a.X + b.X) / 2, (a.Y + b.Y) / 2), &area);
+    const QRgb before = RenderControlImage(&area).pixel(at.X, at.Y);
+    Quietly([](LUnitControl &m) { m.SetOutputSource(ChOut1, 0b11); });
+    form->Pages.RefreshFromModel();
+    const QImage after = RenderControlImage(&area);
+    after.save(QStringLiteral("pages_refresh_matrix.png"));
+    EXPECT_NE(after.pixel(at.X, at.Y), before);
+    EXPECT_TRUE(At<TRzBmpButton>("rzbBMatrix", ChOut1).Down());
+    EXPECT_TRUE(form->Sent.empty());
+    EXPECT_FALSE(form->ControlsUpdating);
+}
+
+TEST_F(ModelRefreshTest, ValuesBeyondEveryRangeShowWithoutReadingPastATable)
+{
+    // A program from a file or a processor may hold anything: every byte 0xFF.
+    auto &image = const_cast<ParameterImage &>(form->Model.GetImage());
+    std::memset(&image, 0xFF, sizeof image);
+    form->Preset = 31;
+    form->Pages.RefreshFromModel();
+    EXPECT_TRUE(form->Sent.empty());
+    EXPECT_FALSE(form->ControlsUpdating);
+    EXPECT_EQ(Text("cvdCompRatio", ChOut4), QStringLiteral("Limit"));
+    EXPECT_EQ(Text("cvdCompThreshold", ChOut4), QStringLiteral("+20.0dB"));
+    EXPECT_EQ(Caption("lbPstNum"), QStringLiteral("U31"));
 }
 
 TEST_F(ModelRefreshTest, AMissingControlEndsTheRefreshWithTheFlagClear)

@@ -26,16 +26,14 @@ def names_of(obj, seen):
 
 
 def unique(objs, seen):
-    """The objects whose names are new; an object whose name is taken becomes a panel of the same
-    place holding its children, so that button groups stay within their box."""
+    """The objects whose names are new; a box whose name is taken comes again under another name,
+    so that its button groups stay within it and its paint handler still paints it."""
     out = []
     for obj in objs:
         if obj.name.lower() in seen:
             if not obj.children:
                 continue
-            place = {k: v for k, v in obj.props if k in ("Left", "Top", "Width", "Height")}
-            obj = Obj("plMore" + obj.name, "TPanel", {**place, "BevelOuter": "bvNone", "Color": PAGE_BACK},
-                      obj.children)
+            obj = Obj("plMore" + obj.name, obj.cls, dict(obj.props), obj.children)
         obj.children = unique(obj.children, seen)
         seen.add(obj.name.lower())
         out.append(obj)

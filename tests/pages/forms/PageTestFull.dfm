@@ -4965,13 +4965,18 @@ object fmPageTest: TfmPageTest
         OnClick = rzbPhaseBackupInAClick
       end
     end
-    object plMorerzgParamInA: TPanel
+    object plMorerzgParamInA: TRzGroupBox
       Left = 4
       Top = 340
       Width = 180
       Height = 284
-      BevelOuter = bvNone
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
       Color = $00402C1C
+      Caption = ''
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
       object isGainInA: TAdvTrackBar
         Left = 14
         Top = 44
@@ -5056,13 +5061,18 @@ object fmPageTest: TfmPageTest
         OnClick = vrbEqResetInAClick
       end
     end
-    object plMorerzgParamInB: TPanel
+    object plMorerzgParamInB: TRzGroupBox
       Left = 188
       Top = 340
       Width = 180
       Height = 284
-      BevelOuter = bvNone
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
       Color = $00402C1C
+      Caption = ''
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
       object isGainInB: TAdvTrackBar
         Left = 14
         Top = 44
@@ -5147,13 +5157,18 @@ object fmPageTest: TfmPageTest
         OnClick = vrbEqResetInAClick
       end
     end
-    object plMorerzgParamOut1: TPanel
+    object plMorerzgParamOut1: TRzGroupBox
       Left = 372
       Top = 340
       Width = 180
       Height = 284
-      BevelOuter = bvNone
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
       Color = $00402C1C
+      Caption = ''
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
       object isGainOut1: TAdvTrackBar
         Left = 14
         Top = 44
@@ -5238,13 +5253,18 @@ object fmPageTest: TfmPageTest
         OnClick = vrbEqResetInAClick
       end
     end
-    object plMorerzgParamOut2: TPanel
+    object plMorerzgParamOut2: TRzGroupBox
       Left = 556
       Top = 340
       Width = 180
       Height = 284
-      BevelOuter = bvNone
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
       Color = $00402C1C
+      Caption = ''
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
       object isGainOut2: TAdvTrackBar
         Left = 14
         Top = 44
@@ -5329,13 +5349,18 @@ object fmPageTest: TfmPageTest
         OnClick = vrbEqResetInAClick
       end
     end
-    object plMorerzgParamOut3: TPanel
+    object plMorerzgParamOut3: TRzGroupBox
       Left = 740
       Top = 340
       Width = 180
       Height = 284
-      BevelOuter = bvNone
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
       Color = $00402C1C
+      Caption = ''
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
       object isGainOut3: TAdvTrackBar
         Left = 14
         Top = 44
@@ -5420,13 +5445,18 @@ object fmPageTest: TfmPageTest
         OnClick = vrbEqResetInAClick
       end
     end
-    object plMorerzgParamOut4: TPanel
+    object plMorerzgParamOut4: TRzGroupBox
       Left = 924
       Top = 340
       Width = 180
       Height = 284
-      BevelOuter = bvNone
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
       Color = $00402C1C
+      Caption = ''
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
       object isGainOut4: TAdvTrackBar
         Left = 14
         Top = 44
@@ -5511,13 +5541,18 @@ object fmPageTest: TfmPageTest
         OnClick = vrbEqResetInAClick
       end
     end
-    object plMorerzgFftDelay: TPanel
+    object plMorerzgFftDelay: TRzGroupBox
       Left = 0
       Top = 0
       Width = 1112
       Height = 284
-      BevelOuter = bvNone
-      Color = $00402C1C
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
+      Color = clBlack
+      Caption = ''
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
       object lbFftDelayIn: TLabel
         Left = 14
         Top = 4
@@ -5819,13 +5854,18 @@ object fmPageTest: TfmPageTest
         end
       end
     end
-    object plMorerzgParamDelay: TPanel
+    object plMorerzgParamDelay: TRzGroupBox
       Left = 20
       Top = 292
       Width = 1070
       Height = 282
-      BevelOuter = bvNone
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
       Color = $00402C1C
+      Caption = ''
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
       object lbDelayNameInA: TLabel
         Left = 19
         Top = 24
@@ -6131,13 +6171,19 @@ object fmPageTest: TfmPageTest
         OnClick = rzbUnit0Click
       end
     end
-    object plMorerzgFftMatrix: TPanel
+    object plMorerzgFftMatrix: TRzGroupBox
       Left = 0
       Top = 48
       Width = 1112
       Height = 284
-      BevelOuter = bvNone
-      Color = $00402C1C
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
+      Color = clBlack
+      Caption = ''
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
+      OnPaint = rzgFftMatrixPaint
       object plMatrixInA: TPanel
         Left = 48
         Top = 70
@@ -7477,13 +7523,18 @@ object fmPageTest: TfmPageTest
         end
       end
     end
-    object plMorerzgParamMatrix: TPanel
+    object plMorerzgParamMatrix: TRzGroupBox
       Left = 20
       Top = 340
       Width = 1070
       Height = 282
-      BevelOuter = bvNone
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
       Color = $00402C1C
+      Caption = ''
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
       object rzgMatrixOut1: TRzGroupBox
         Left = 20
         Top = 40
@@ -7737,13 +7788,18 @@ object fmPageTest: TfmPageTest
         end
       end
     end
-    object plMorerzgFftComp: TPanel
+    object plMorerzgFftComp: TRzGroupBox
       Left = 0
       Top = 48
       Width = 1112
       Height = 284
-      BevelOuter = bvNone
-      Color = $00402C1C
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
+      Color = clBlack
+      Caption = ''
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
       object lbCompName: TLabel
         Left = 390
         Top = 4
@@ -7798,13 +7854,18 @@ object fmPageTest: TfmPageTest
     end>
       end
     end
-    object plMorerzgParamComp: TPanel
+    object plMorerzgParamComp: TRzGroupBox
       Left = 20
       Top = 340
       Width = 1070
       Height = 250
-      BevelOuter = bvNone
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
       Color = $00402C1C
+      Caption = ''
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
       object lbCompOut1: TLabel
         Left = 19
         Top = 4
