@@ -174,7 +174,9 @@ std::optional<int> TypedTimePosition(std::string_view ansiText, int current)
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (end != text.data() + text.size() || (error != std::errc() && error != std::errc::result_out_of_range))
         return std::nullopt;
-    const int v = error == std::errc::result_out_of_range ? TimeHigh : static_cast<int>(std::clamp<long long>(value, TimeLow, TimeHigh));
+    const int v = error == std::errc::result_out_of_range
+                      ? TimeHigh
+                      : static_cast<int>(std::clamp<long long>(value, TimeLow, TimeHigh));
     if (v == current + 1)
         return std::nullopt;
     return v - 1;

@@ -16,9 +16,9 @@
 #include "pages/PageSwitch.h"
 #include "pages/PeqEditor.h"
 #include "platform/runtime/Format.h"
-#include "platform/ui/PaintBox.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/PaintBox.h"
 #include "widgets/graphics/AdvTrackBar.h"
 #include "widgets/graphics/CurvyEdit.h"
 #include "widgets/skinned/RzBmpBtn.h"
@@ -99,8 +99,8 @@ bool ModelRefresh::ShowModel()
 
     // The unit button's own click writes every delay text in that unit; a unit the editor does
     // not know shows as ms and the model keeps it.
-    auto *unit = FindPageControl<TRzBmpButton>(host_,
-                                               QStringLiteral("rzbUnit") + QString::number(ShownDelayUnit(model.GetDelayUnit())));
+    auto *unit = FindPageControl<TRzBmpButton>(host_, QStringLiteral("rzbUnit") +
+                                                          QString::number(ShownDelayUnit(model.GetDelayUnit())));
     if (!unit)
         return false;
     unit->SetDown(true);
@@ -172,11 +172,11 @@ bool ModelRefresh::ShowFilter(int c, bool highPass)
 {
     const CrossoverRecord crossover = host_.UnitControl().GetCrossover(c);
     const PassFilterRecord filter = highPass ? crossover.HighPass : crossover.LowPass;
-    const auto controls = highPass ? FindChannelControls<TAdvTrackBar, TCurvyEdit, TRzComboBox, TRzBmpButton>(
-                                         host_, c, "isLowCutFreq", "cvdLowCutFreq", "rzcLowCutSlop", "rzbLowCutBypass")
-                                   : FindChannelControls<TAdvTrackBar, TCurvyEdit, TRzComboBox, TRzBmpButton>(
-                                         host_, c, "isHighCutFreq", "cvdHighCutFreq", "rzcHighCutSlop",
-                                         "rzbHighCutBypass");
+    const auto controls = highPass
+                              ? FindChannelControls<TAdvTrackBar, TCurvyEdit, TRzComboBox, TRzBmpButton>(
+                                    host_, c, "isLowCutFreq", "cvdLowCutFreq", "rzcLowCutSlop", "rzbLowCutBypass")
+                              : FindChannelControls<TAdvTrackBar, TCurvyEdit, TRzComboBox, TRzBmpButton>(
+                                    host_, c, "isHighCutFreq", "cvdHighCutFreq", "rzcHighCutSlop", "rzbHighCutBypass");
     if (!controls)
         return false;
     const auto [bar, edit, slope, bypass] = *controls;

@@ -75,11 +75,21 @@ constexpr PageControlFamily Families[] = {
 };
 
 constexpr PageSingleControl Singles[] = {
-    {"lbPstNum", "TLabel"},           {"lbPstName", "TLabel"},         {"ipComp", "TiXYPlot"},
-    {"lbCompName", "TLabel"},         {"lbHeadCompOut", "TLabel"},     {"pbMatrix", "TPaintBox"},
-    {"rzbUnit0", "TRzBmpButton"},     {"rzbUnit1", "TRzBmpButton"},    {"rzbUnit2", "TRzBmpButton"},
-    {"rzbMenuLink", "TRzBmpButton"},  {"fftDrawGainIn", "LMyFFTDrawPhase"}, {"fftDrawGainOut", "LMyFFTDrawPhase"},
-    {"tmEqCurve", "TTimer"},          {"tmHpLpCurve", "TTimer"},       {"tmMouseEqCurve", "TTimer"},
+    {"lbPstNum", "TLabel"},
+    {"lbPstName", "TLabel"},
+    {"ipComp", "TiXYPlot"},
+    {"lbCompName", "TLabel"},
+    {"lbHeadCompOut", "TLabel"},
+    {"pbMatrix", "TPaintBox"},
+    {"rzbUnit0", "TRzBmpButton"},
+    {"rzbUnit1", "TRzBmpButton"},
+    {"rzbUnit2", "TRzBmpButton"},
+    {"rzbMenuLink", "TRzBmpButton"},
+    {"fftDrawGainIn", "LMyFFTDrawPhase"},
+    {"fftDrawGainOut", "LMyFFTDrawPhase"},
+    {"tmEqCurve", "TTimer"},
+    {"tmHpLpCurve", "TTimer"},
+    {"tmMouseEqCurve", "TTimer"},
 };
 
 }  // namespace

@@ -76,19 +76,19 @@ const HandlerCase Handlers[] = {
 
 // The operations the main window and the dialogs call of the pages as a whole, with their
 // signatures: a page part that loses one fails to build here.
-[[maybe_unused]] const auto PageOperations = std::make_tuple(
-    static_cast<void (ChannelPages::*)()>(&ChannelPages::RefreshFromModel),
-    static_cast<void (ChannelPages::*)()>(&ChannelPages::ResetEqDisplay),
-    static_cast<void (ChannelPages::*)()>(&ChannelPages::RefreshGainPageCurves),
-    static_cast<void (ChannelPages::*)(int)>(&ChannelPages::RefreshOverlayCurves),
-    static_cast<void (ChannelPages::*)(int)>(&ChannelPages::MarkCurveChanged),
-    static_cast<void (ChannelPages::*)(int, int, bool)>(&ChannelPages::CopyChannel),
-    static_cast<void (ChannelPages::*)()>(&ChannelPages::ReloadAllParameters),
-    static_cast<void (ChannelPages::*)(int)>(&ChannelPages::UpdateDelayLine),
-    static_cast<void (ChannelPages::*)(int)>(&ChannelPages::SelectCompressorChannel),
-    static_cast<void (ChannelPages::*)(int, int, int)>(&ChannelPages::SetCompressorParam),
-    static_cast<void (ChannelPages::*)(int, int, int)>(&ChannelPages::MirrorCompressorToLinked),
-    static_cast<void (ChannelPages::*)(TObject *)>(&ChannelPages::CopyClick));
+[[maybe_unused]] const auto PageOperations =
+    std::make_tuple(static_cast<void (ChannelPages::*)()>(&ChannelPages::RefreshFromModel),
+                    static_cast<void (ChannelPages::*)()>(&ChannelPages::ResetEqDisplay),
+                    static_cast<void (ChannelPages::*)()>(&ChannelPages::RefreshGainPageCurves),
+                    static_cast<void (ChannelPages::*)(int)>(&ChannelPages::RefreshOverlayCurves),
+                    static_cast<void (ChannelPages::*)(int)>(&ChannelPages::MarkCurveChanged),
+                    static_cast<void (ChannelPages::*)(int, int, bool)>(&ChannelPages::CopyChannel),
+                    static_cast<void (ChannelPages::*)()>(&ChannelPages::ReloadAllParameters),
+                    static_cast<void (ChannelPages::*)(int)>(&ChannelPages::UpdateDelayLine),
+                    static_cast<void (ChannelPages::*)(int)>(&ChannelPages::SelectCompressorChannel),
+                    static_cast<void (ChannelPages::*)(int, int, int)>(&ChannelPages::SetCompressorParam),
+                    static_cast<void (ChannelPages::*)(int, int, int)>(&ChannelPages::MirrorCompressorToLinked),
+                    static_cast<void (ChannelPages::*)(TObject *)>(&ChannelPages::CopyClick));
 
 TEST(ChannelPageHandlers, EveryHandlerResolvesWithItsEventsSignature)
 {

@@ -35,15 +35,18 @@ protected:
             m.SetDelay(c, 480 * (c + 1));
             m.SetPolarity(c, c % 2 == 0 ? 1 : 0);
             m.SetMute(c, c == ChOut3 ? 1 : 0);
-            m.SetPeqBand(c, 2, PeqBandRecord{.Gain = 180, .Freq = static_cast<std::uint16_t>(120 + 10 * c), .Q = 30, .Type = 0},
-                         0);
+            m.SetPeqBand(
+                c, 2, PeqBandRecord{.Gain = 180, .Freq = static_cast<std::uint16_t>(120 + 10 * c), .Q = 30, .Type = 0},
+                0);
             m.SetPeqBand(c, 0, LUnitControl::GetDefaultPeqBand(c, 0), 0);
             m.SetHighPass(c, 3u | 100u << 16);
             m.SetLowPass(c, 0u | 250u << 16);
         }
         for (int c = ChOut1; c < ChannelCount; ++c)
-            m.SetCompressor(c, CompressorRecord{.Ratio = static_cast<std::uint16_t>(c + 5), .Attack = 24,
-                                                .Release = 499, .Threshold = static_cast<std::uint16_t>(140 + c)});
+            m.SetCompressor(c, CompressorRecord{.Ratio = static_cast<std::uint16_t>(c + 5),
+                                                .Attack = 24,
+                                                .Release = 499,
+                                                .Threshold = static_cast<std::uint16_t>(140 + c)});
         m.SetOutputSource(ChOut1, 0b10);
         m.SetOutputSource(ChOut2, 0b11);
         m.SetEqBypassMask(ChOut1, 0b0010);
