@@ -17,8 +17,9 @@ TEST_F(FullPagesTest, EveryControlFamilyIsOnTheFullFormWithItsClassAndTag)
             TComponent *control = form->FindComponent(name);
             ASSERT_NE(control, nullptr);
             EXPECT_EQ(control->ClassName(), QString::fromLatin1(family.ClassName));
-            if (family.TagIsChannel)
+            if (family.TagIsChannel) {
                 EXPECT_EQ(control->Tag(), c);
+            }
         }
     }
     for (const PageSingleControl &single : PageSingleControls()) {
