@@ -22,7 +22,8 @@ struct FilterControls {
     const char *Slope;
     const char *Bypass;
 };
-inline constexpr FilterControls HighPassControls = {"isLowCutFreq", "cvdLowCutFreq", "rzcLowCutSlop", "rzbLowCutBypass"};
+inline constexpr FilterControls HighPassControls = {"isLowCutFreq", "cvdLowCutFreq", "rzcLowCutSlop",
+                                                    "rzbLowCutBypass"};
 inline constexpr FilterControls LowPassControls = {"isHighCutFreq", "cvdHighCutFreq", "rzcHighCutSlop",
                                                    "rzbHighCutBypass"};
 
