@@ -1,6 +1,6 @@
 # The two commands of the README. Everything else is CMake (see CMakePresets.json).
 
-.PHONY: run test setup build clean
+.PHONY: run test demo setup build clean
 
 JOBS ?= $(shell nproc)
 
@@ -14,6 +14,11 @@ build: setup
 # Builds and starts the editor. Without a display it says so and stops.
 run: build
 	./build/release/app/trov316-editor
+
+# Builds and starts the simulated processor and the editor against it, inside the private network
+# namespace (under xvfb-run when there is no display); both end when the editor closes.
+demo: build
+	scripts/demo build/release
 
 # Builds and runs every test (unit, gui offscreen, integration in a private network namespace).
 test: build

@@ -1,17 +1,12 @@
-// Entry point of the editor: checks that a display is there, starts the application and runs the
-// message loop. The main window replaces the placeholder window below.
+// Entry point of the editor: checks that a display is there, then starts the program (WinMain).
 
-#include <QApplication>
-#include <QGuiApplication>
-#include <QWidget>
+#include "app/WinMain.h"
+#include "mainwindow/LinkTexts.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
-
-const char *const kTitle = "TROV316 DSP Processor Editor V1.1";
 
 // Qt aborts when it cannot open its platform; say what is missing instead.
 bool DisplayAvailable()
@@ -26,19 +21,14 @@ bool DisplayAvailable()
 
 }  // namespace
 
-int main(int argc, char **argv)
+int main()
 {
     if (!DisplayAvailable()) {
         std::fprintf(stderr,
                      "%s: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
                      "Start it from a desktop session, or under Xvfb: xvfb-run -a make run\n",
-                     kTitle);
+                     OfflineCaption().toLocal8Bit().constData());
         return 1;
     }
-    QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QString::fromLatin1(kTitle));
-    window.resize(1024, 700);
-    window.show();
-    return app.exec();
+    return WinMain();
 }

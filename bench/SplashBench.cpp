@@ -3,12 +3,11 @@
 // buffer with the fill picture alone (goal: at most 5 times as long), and one repaint of a help
 // window's 630 x 1400 rich-text label holding a 40 KB document.
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
+#include "GuiBenchMain.h"
 #include "platform/runtime/Streams.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ControlsRender.h"
@@ -96,11 +95,5 @@ BENCHMARK(RichTextLabelRepaint)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Application->Initialize();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksOnGuiApplication(argc, argv);
 }

@@ -136,6 +136,18 @@ void DeviceSession::SetRecallPresetRowName(int row, const std::string &name)
     view_.SetRecallPresetRowName(row, name);
 }
 
+void DeviceSession::UseFileDialogs(const FileDialogs &dialogs)
+{
+    if (dialogs.openPreset)
+        odOpenPreset = dialogs.openPreset;
+    if (dialogs.savePreset)
+        sdSavePreset = dialogs.savePreset;
+    if (dialogs.openUnit)
+        odOpenUnit = dialogs.openUnit;
+    if (dialogs.saveUnit)
+        sdSaveUnit = dialogs.saveUnit;
+}
+
 bool DeviceSession::ExecuteSaveUnitDialog(std::string &path)
 {
     if (!sdSaveUnit->Execute())

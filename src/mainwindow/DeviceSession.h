@@ -98,6 +98,17 @@ public:
     DeviceSession(const DeviceSession &) = delete;
     DeviceSession &operator=(const DeviceSession &) = delete;
 
+    // The main window's file dialogs in place of the session's own (which tests use): preset files
+    // opened and saved, unit files opened and saved. Each must outlive the session; a null one
+    // leaves the session's own in its place.
+    struct FileDialogs {
+        TOpenDialog *openPreset;
+        TSaveDialog *savePreset;
+        TOpenDialog *openUnit;
+        TSaveDialog *saveUnit;
+    };
+    void UseFileDialogs(const FileDialogs &dialogs);
+
     // --- DeviceHost ------------------------------------------------------------------------------
     int GetDeviceId() const override { return DeviceId; }
     bool IsControlsUpdating() const override { return ControlsUpdating != 0; }
@@ -175,6 +186,20 @@ public:
     // Resets the processor to its factory defaults and reads it again. Nothing without a link.
     void StartFactoryReset();
 
+    // --- Channel copy and reload (DeviceSessionPresets.cpp) --------------------------------------
+    // Copies every setting of `source` onto `destination` (both of one side; nothing when they are
+    // equal or of different sides). Connected: the processor copies (CMD_COPY_CHANNEL) and, with
+    // `refresh`, its acknowledgement starts a full read. Offline: the model copies onto every
+    // channel of the destination's link group, and with `refresh` the pages show the result.
+    void CopyChannel(int source, int destination, bool refresh);
+    // Every parameter again. Connected: the level poll stops and CMD_POLL is sent, whose
+    // acknowledgement starts a full read. Offline: the pages show the model again.
+    void ReloadAllParameters();
+    // The link group of a channel: its own mask when that holds its own bit, else the mask of the
+    // first channel of its side, upward, that holds it; the channel alone when none does (masks a
+    // processor reports may be inconsistent). 0 for no channel.
+    int GetLinkGroupMask(int channel) const;
+
     // --- Preset files (DeviceSessionFiles.cpp) ---------------------------------------------------
     // Applies a preset file the user picks to the model, sends it when connected (the progress
     // window then shows until the next level reply) and refreshes every control. A file that is
@@ -230,6 +255,12 @@ public:
     LUsbProc *UsbTransport() const { return UsbProc.proc.get(); }
     LNetProc *NetTransport() const { return NetProc.proc.get(); }
     bool HasTransport() const { return CommProc || UsbProc || NetProc; }
+    // Closes every open transport, serial first, then USB, then network (their workers have
+    // stopped on return); the window's offline state is left as it is. The program ends next.
+    void CloseAllTransports();
+    // True while a frame of that command code, handed to SendCommand, still waits in the active
+    // transport's send queue; false when none is open.
+    bool IsCommandWaiting(std::uint8_t command) const;
     // Closed transports not deleted yet.
     std::size_t RetiredTransports() const { return retired_.size(); }
 

@@ -3,9 +3,13 @@
 
 #include "mainwindow/DeviceSession.h"
 
+#include "device/DeviceFrame.h"
 #include "mainwindow/LinkTexts.h"
 #include "mainwindow/PortNames.h"
 #include "platform/os/ProgramFolder.h"
+
+#include <algorithm>
+#include <deque>
 
 namespace {
 
@@ -105,6 +109,16 @@ void DeviceSession::ConnectCom()
 
 // --- Closing -----------------------------------------------------------------------------------------
 
+void DeviceSession::CloseAllTransports()
+{
+    Retire(CommProc);
+    Retire(UsbProc);
+    if (NetProc) {
+        Retire(NetProc);
+        socket_.SetActive(false);
+    }
+}
+
 void DeviceSession::DisconnectLink()
 {
     RetireActive();
@@ -201,6 +215,21 @@ void DeviceSession::tmComScanTimer()
 }
 
 // --- The active transport -----------------------------------------------------------------------------
+
+bool DeviceSession::IsCommandWaiting(std::uint8_t command) const
+{
+    std::deque<BSTM> queued;
+    if (CommProc)
+        queued = CommProc.proc->QueuedFrames();
+    else if (UsbProc)
+        queued = UsbProc.proc->QueuedFrames();
+    else if (NetProc)
+        queued = NetProc.proc->QueuedFrames();
+    return std::any_of(queued.begin(), queued.end(), [command](const BSTM &frame) {
+        const auto parsed = ParseDeviceFrame(frame);
+        return parsed && parsed->Command == command;
+    });
+}
 
 void DeviceSession::SetLinkTimeout(std::uint32_t ms)
 {

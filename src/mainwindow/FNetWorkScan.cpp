@@ -14,6 +14,8 @@
 
 #include <QFile>
 
+TfmNetwork *fmNetwork = nullptr;
+
 T_IMPLEMENT_CLASS(TfmNetwork)
 {
     b.Field("imBase", &TfmNetwork::imBase);

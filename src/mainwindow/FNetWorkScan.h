@@ -101,3 +101,5 @@ private:
     int ScanPosition = 0;     // 1-based position of the candidate being tried
     int ExtraCandidates = 0;  // 1 when USB or the network goes in front of the serial ports
 };
+
+extern TfmNetwork *fmNetwork;

@@ -2,11 +2,9 @@
 // The dialogs' host over a real device session, as the main window provides it: sending, the
 // link and the send queue of the open transport; the rest is recorded or ignored.
 
-#include "device/DeviceFrame.h"
 #include "dialogs/DialogHost.h"
 #include "mainwindow/DeviceSession.h"
 
-#include <deque>
 #include <string>
 
 class SessionDialogHost : public DialogHost {
@@ -24,22 +22,7 @@ public:
     {
         session_.SendCommand(command, keepDuplicates, framed);
     }
-    bool IsCommandWaiting(std::uint8_t command) const override
-    {
-        std::deque<BSTM> queued;
-        if (LCommProc *com = session_.CommTransport())
-            queued = com->QueuedFrames();
-        else if (LUsbProc *usb = session_.UsbTransport())
-            queued = usb->QueuedFrames();
-        else if (LNetProc *net = session_.NetTransport())
-            queued = net->QueuedFrames();
-        for (const BSTM &frame : queued) {
-            const auto parsed = ParseDeviceFrame(frame);
-            if (parsed && parsed->Command == command)
-                return true;
-        }
-        return false;
-    }
+    bool IsCommandWaiting(std::uint8_t command) const override { return session_.IsCommandWaiting(command); }
     void SetCloseAllowed(std::uint8_t value) override { session_.SetCloseAllowed(value); }
     void CloseMainWindow() override {}
     bool IsConnected() const override { return session_.IsConnected(); }

@@ -1,4 +1,4 @@
-"""The dialogs' buttons, backdrop, icons and About picture, and the scan dialog's background."""
+"""The dialogs' buttons, backdrop, icons and About picture."""
 
 import math
 
@@ -141,17 +141,3 @@ def dialog_pictures():
         ("dialogs/loudspeaker.bmp", loudspeaker),
     ]
     return rows
-
-
-# ---- Scan dialog ----------------------------------------------------------------------------------------
-def scan_background(width=380, height=180):
-    """The connection scan dialog's background: a dark blue vertical gradient in a light frame, a
-    darker band behind the buttons. A placeholder until the main window's pictures are drawn."""
-    top, bottom = (34, 58, 94), (12, 24, 44)
-    p = Picture(width, height)
-    for y in range(height):
-        p.fill(0, y, width, y + 1, mix(top, bottom, y / (height - 1)))
-    p.fill(2, 110, width - 2, height - 2, (8, 16, 30))
-    p.frame(0, 0, width, height, (150, 170, 200))
-    p.frame(1, 1, width - 1, height - 1, (70, 90, 120))
-    return p

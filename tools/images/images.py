@@ -21,7 +21,9 @@ import sys
 
 import dialogs
 import helppictures
+import mainwindow
 import pages
+import plotglyphs
 import splash
 import widgets
 from raster import encode
@@ -37,9 +39,10 @@ OUTPUTS = [
     *widgets.shape_sets(),
     *widgets.fader_thumbs(),
     *dialogs.dialog_pictures(),
-    ("mainwindow/scan_background.bmp", dialogs.scan_background),
+    *mainwindow.mainwindow_pictures(),
     *pages.page_pictures(),
     *helppictures.help_pictures(),
+    *plotglyphs.toolbar_glyphs(),
 ]
 
 

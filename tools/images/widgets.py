@@ -14,14 +14,12 @@ BUTTON_STATES = {
 }
 
 
-def button_face(key, state, width=80, height=30):
-    """A rounded button face: the corners in the key colour (left out when drawn), a black
-    outline, a vertical gradient face with a light (or, pressed, dark) inner edge."""
-    top, bottom, pressed = BUTTON_STATES[state]
+def rounded_face(width, height, key, top, bottom, outline, edge):
+    """A rounded face: the corners in the key colour (left out when drawn), an outline, a vertical
+    gradient from top to bottom and an inner edge along the top and the left in `edge`."""
     p = Picture(width, height, key)
     for y in range(1, height - 1):
         p.fill(1, y, width - 1, y + 1, mix(top, bottom, (y - 1) / max(height - 3, 1)))
-    outline = (150, 150, 150) if state == "disabled" else BLACK
     for x in range(2, width - 2):
         p.put(x, 0, outline)
         p.put(x, height - 1, outline)
@@ -30,12 +28,18 @@ def button_face(key, state, width=80, height=30):
         p.put(width - 1, y, outline)
     for x, y in ((1, 1), (width - 2, 1), (1, height - 2), (width - 2, height - 2)):
         p.put(x, y, outline)
-    edge = (110, 120, 136) if pressed else WHITE
     for x in range(2, width - 2):
         p.put(x, 1, edge)
     for y in range(2, height - 2):
         p.put(1, y, edge)
     return p
+
+
+def button_face(key, state, width=80, height=30):
+    """A button face of the grey state set: a black outline, a light (or, pressed, dark) inner edge."""
+    top, bottom, pressed = BUTTON_STATES[state]
+    outline = (150, 150, 150) if state == "disabled" else BLACK
+    return rounded_face(width, height, key, top, bottom, outline, (110, 120, 136) if pressed else WHITE)
 
 
 def button_sets():

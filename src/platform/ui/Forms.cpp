@@ -88,8 +88,12 @@ protected:
     }
     void changeEvent(QEvent *event) override
     {
-        if (event->type() == QEvent::ActivationChange && isActiveWindow() && Screen && form_ && !form_->NoActivate())
+        // The window system may tell of an activation after the form was hidden again.
+        if (event->type() == QEvent::ActivationChange && isActiveWindow() && Screen && form_ && !form_->NoActivate() &&
+            form_->Visible())
             Guard([this] { Screen->ActivateForm(form_); });
+        if (event->type() == QEvent::WindowStateChange && form_)
+            form_->WindowStateChangedBySystem(windowState());
         QWidget::changeEvent(event);
     }
 
@@ -566,6 +570,36 @@ void TCustomForm::SetWindowState(TWindowState value)
     }
 }
 
+void TCustomForm::WindowStateChangedBySystem(Qt::WindowStates states)
+{
+    if (states & Qt::WindowMinimized)
+        FWindowState = wsMinimized;
+    else if (states & Qt::WindowMaximized)
+        FWindowState = wsMaximized;
+    else
+        FWindowState = wsNormal;
+}
+
+void TCustomForm::BringToForeground()
+{
+    if (!FVisible)
+        return;
+    if (FWindowState == wsMinimized) {
+        if (FWindow && FWindow->isVisible()) {
+            // Back to the state before minimising, maximised or normal.
+            FWindow->setWindowState(FWindow->windowState() & ~Qt::WindowMinimized);
+            WindowStateChangedBySystem(FWindow->windowState());
+        } else {
+            FWindowState = wsNormal;
+        }
+    }
+    RaiseWindow();
+    if (FWindow)
+        FWindow->activateWindow();
+    if (Screen)
+        Screen->ActivateForm(this);
+}
+
 void TCustomForm::SetMenu(TMainMenu *value)
 {
     if (FMenu == value)
@@ -623,6 +657,11 @@ void TCustomForm::PlaceWindow()
 void TCustomForm::Show()
 {
     SetVisible(true);
+    RaiseWindow();
+}
+
+void TCustomForm::RaiseWindow()
+{
     // The offscreen platform (tests) cannot raise windows.
     if (FWindow && QGuiApplication::platformName() != QLatin1String("offscreen"))
         FWindow->raise();

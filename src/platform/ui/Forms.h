@@ -115,6 +115,9 @@ class TCustomForm : public TScrollingWinControl {
     bool CloseQuery();
     // Destroys the form once the messages being handled are done.
     void Release();
+    // Brings a shown form to the user: restored when minimised, raised above the other windows and
+    // made the active form (the window system's restore, bring-to-top and set-foreground).
+    void BringToForeground();
     TModalResult ModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult value) { FModalResult = value; }
     TFormState FormState() const { return FFormState; }
@@ -205,6 +208,7 @@ private:
     friend class TScreen;
     void SetActive(bool value);
     void CloseModal();
+    void RaiseWindow();
     // Tells the window system whether the running modal forms block this form's window.
     void UpdateWindowBlocking();
     void PlaceWindow();
@@ -214,6 +218,8 @@ private:
     int MenuHeight() const;
     // The window was resized or moved by the window system.
     void WindowGeometryChanged(const QRect &frame);
+    // The window system minimised, maximised or restored the window.
+    void WindowStateChangedBySystem(Qt::WindowStates states);
     void WindowCloseRequested();
     // The client size a definition gives (below the menu bar, without scroll bars).
     void SetDesignedClientWidth(int value);

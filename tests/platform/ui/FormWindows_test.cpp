@@ -1,10 +1,12 @@
 // A shown form is exactly one top-level window, with every control inside it; a modal dialog over
-// it adds one more, modal for the window system too, and takes it away again when it closes.
+// it adds one more, modal for the window system too, and takes it away again when it closes. A
+// form brought to the foreground is restored from minimised to the state it had and made active.
 
 #include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/Screen.h"
 #include "platform/ui/TestScript.h"
 
 #include "StdTestApp.h"
@@ -89,6 +91,32 @@ TEST(FormWindows, AModalDialogOverAFormIsOneMoreModalWindowUntilItCloses)
     EXPECT_TRUE(modalForTheWindowSystem);
     EXPECT_EQ(VisibleTopLevelWidgets(), before + 1);
     EXPECT_FALSE(dialog.form->Window()->isModal());
+}
+
+struct ForegroundCase {
+    const char *name;
+    TWindowState before;  // the state before the window system minimised it
+};
+
+TEST(FormWindows, BroughtToTheForegroundAMinimisedFormIsRestoredAndActive)
+{
+    for (const ForegroundCase &c : {ForegroundCase{.name = "normal", .before = wsNormal},
+                                    ForegroundCase{.name = "maximised", .before = wsMaximized}}) {
+        SCOPED_TRACE(c.name);
+        FormWithControls main, other;
+        main.form->Show();
+        main.form->SetWindowState(c.before);
+        other.form->Show();
+        // The user minimises it: the window system says so.
+        main.form->Window()->setWindowState(main.form->Window()->windowState() | Qt::WindowMinimized);
+        EXPECT_EQ(main.form->WindowState(), wsMinimized);
+        EXPECT_EQ(Screen->ActiveCustomForm(), other.form);
+
+        main.form->BringToForeground();
+        EXPECT_EQ(main.form->WindowState(), c.before);
+        EXPECT_FALSE(main.form->Window()->isMinimized());
+        EXPECT_EQ(Screen->ActiveCustomForm(), main.form);
+    }
 }
 
 }  // namespace
