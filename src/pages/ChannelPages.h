@@ -9,10 +9,9 @@
 // ChannelPages is made of one part per page or concern (LinkGroups.h, GainPage.h, DelayPage.h,
 // MatrixPage.h, ChannelNames.h, CurveSynthesis.h, PeqEditor.h, CrossoverEditor.h, CurveOverlays.h,
 // PageSwitch.h, EqDisplayModes.h, CurveHandles.h, CompressorPage.h, ModelRefresh.h, ChannelCopy.h);
-// it offers their
-// operations and handlers under their own names and keeps the window state that belongs to no
-// single part. The parts find their controls on the host's form by name and end silently at the
-// first missing one (PageControls.h). GUI thread only.
+// it offers their operations and handlers under their own names and keeps the window state that
+// belongs to no single part. The parts find their controls on the host's form by name and end
+// silently at the first missing one (PageControls.h). GUI thread only.
 
 #include "device/ParameterImage.h"
 #include "pages/ChannelCopy.h"

@@ -5,6 +5,7 @@
 #include "curves/Plot.h"
 #include "device/GlobalConstants.h"
 #include "device/LUnitControl.h"
+#include "pages/CrossoverEditor.h"
 #include "pages/CurveSynthesis.h"
 #include "pages/PageControls.h"
 #include "platform/runtime/Timer.h"
@@ -31,21 +32,6 @@ constexpr double HighestDragFreq = 20160.0;
 constexpr int HighestFreqIndex = 300;
 constexpr TColor DraggedEditColour = 0x008000;
 constexpr TColor EditColour = 0x000000;
-
-// The control families of one crossover.
-struct CrossoverControls {
-    const char *Edit;
-    const char *Bypass;
-    const char *Slope;
-    const char *Bar;
-};
-constexpr CrossoverControls HighPassControls = {"cvdLowCutFreq", "rzbLowCutBypass", "rzcLowCutSlop", "isLowCutFreq"};
-constexpr CrossoverControls LowPassControls = {"cvdHighCutFreq", "rzbHighCutBypass", "rzcHighCutSlop", "isHighCutFreq"};
-
-TRzBmpButton *BandButton(PageHost &host, int channel, int band)
-{
-    return FindPageControl<TRzBmpButton>(host, QStringLiteral("rzbEq%1").arg(band + 1) + ChannelSuffix(channel));
-}
 
 // The x position on the curves' point axis under control pixel x.
 double CurveXAt(const LMyFFTDrawPhase &plot, int x)
@@ -124,7 +110,7 @@ void CurveHandles::fftDrawInAMouseDown(TObject *Sender, TMouseButton Button, TSh
         peq_.SetDragHandle(slot);
         dragPlot_ = plot;
         // A crossover square wins over every band marker below it.
-        auto *button = BandButton(host_, c, slot);
+        auto *button = PeqBandButton(host_, c, slot);
         if (slot >= PlotCurveSlots::HighPassTotal || !button)
             return;
         // Selected as by the user's click on the band button; overlapping bands leave the lowest.
@@ -181,7 +167,7 @@ void CurveHandles::fftDrawInAMouseMove(TObject *Sender, TShiftState, int X, int 
 void CurveHandles::DragBand(LMyFFTDrawPhase &plot, TMyPEQAllpass &table, int band, double freq, double gain)
 {
     const int c = TagChannel(plot);
-    auto *button = BandButton(host_, c, band);
+    auto *button = PeqBandButton(host_, c, band);
     auto *timer = FindPageControl<TTimer>(host_, QStringLiteral("tmMouseEqCurve"));
     if (!button || !timer || !FindChannelControl<TLabel>(host_, "lbFftParam", c))
         return;
@@ -213,7 +199,7 @@ void CurveHandles::DragBand(LMyFFTDrawPhase &plot, TMyPEQAllpass &table, int ban
 
 void CurveHandles::DragCrossover(int channel, TMyPEQAllpass &table, bool highPass, double freq)
 {
-    const CrossoverControls &names = highPass ? HighPassControls : LowPassControls;
+    const FilterControls &names = highPass ? HighPassControls : LowPassControls;
     const auto controls = FindChannelControls<TCurvyEdit, TRzBmpButton, TRzComboBox, TAdvTrackBar>(
         host_, channel, names.Edit, names.Bypass, names.Slope, names.Bar);
     if (!controls)
@@ -233,7 +219,7 @@ void CurveHandles::DragCrossover(int channel, TMyPEQAllpass &table, bool highPas
         host_.UnitControl().SetLowPass(channel, word);
     // No band looks selected while a crossover moves.
     if (const int row = table.GetNowIndex(); row != NoBandRow) {
-        auto *button = BandButton(host_, channel, row);
+        auto *button = PeqBandButton(host_, channel, row);
         if (!button)
             return;
         table.SetNowIndex(-1);

@@ -140,4 +140,16 @@ TEST_F(EqDisplayModesTest, ShowAllWritesTheParameterTextAtEveryBandMarker)
     EXPECT_EQ(texts(), 3u);
 }
 
+TEST_F(EqDisplayModesTest, AModeSwitchWithNoBandSelectedKeepsTheSelectedBandDisplayHidden)
+{
+    form->Pages.ResetEqDisplay();
+    ASSERT_EQ(Table(ChOut4).GetNowIndex(), NoBandRow);
+    for (const char *mode : {"rbShowPhase", "rbShowGain"}) {
+        SCOPED_TRACE(mode);
+        ClickOn(At<TRadioButton>(mode, ChOut4));
+        PlotControl(ChOut4).UpdateCurvePage();
+        EXPECT_TRUE(PlotControl(ChOut4).DrawnParamTexts().empty());
+    }
+}
+
 }  // namespace
