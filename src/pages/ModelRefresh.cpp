@@ -6,6 +6,7 @@
 #include "device/LUnitControl.h"
 #include "pages/ChannelNames.h"
 #include "pages/CompressorPage.h"
+#include "pages/CrossoverEditor.h"
 #include "pages/CurveOverlays.h"
 #include "pages/CurveSynthesis.h"
 #include "pages/DelayPage.h"
@@ -172,11 +173,9 @@ bool ModelRefresh::ShowFilter(int c, bool highPass)
 {
     const CrossoverRecord crossover = host_.UnitControl().GetCrossover(c);
     const PassFilterRecord filter = highPass ? crossover.HighPass : crossover.LowPass;
-    const auto controls = highPass
-                              ? FindChannelControls<TAdvTrackBar, TCurvyEdit, TRzComboBox, TRzBmpButton>(
-                                    host_, c, "isLowCutFreq", "cvdLowCutFreq", "rzcLowCutSlop", "rzbLowCutBypass")
-                              : FindChannelControls<TAdvTrackBar, TCurvyEdit, TRzComboBox, TRzBmpButton>(
-                                    host_, c, "isHighCutFreq", "cvdHighCutFreq", "rzcHighCutSlop", "rzbHighCutBypass");
+    const FilterControls &names = highPass ? HighPassControls : LowPassControls;
+    const auto controls = FindChannelControls<TAdvTrackBar, TCurvyEdit, TRzComboBox, TRzBmpButton>(
+        host_, c, names.Bar, names.Edit, names.Slope, names.Bypass);
     if (!controls)
         return false;
     const auto [bar, edit, slope, bypass] = *controls;
