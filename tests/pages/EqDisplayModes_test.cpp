@@ -16,19 +16,6 @@ protected:
         TInputRouter::Click(form.get(), control.ClientToParent(TPoint(4, 4), form.get()));
     }
 
-    // Whether the plot shows pixels of the button face colour (240, 240, 240) where the bypass
-    // text is written.
-    bool ShowsBypassText(int channel)
-    {
-        LMyFFTDrawPhase &plot = PlotControl(channel);
-        const QImage image = RenderControlImage(&plot);
-        for (int y = plot.Height() / 4; y < std::min(image.height(), plot.Height() / 4 + 70); ++y)
-            for (int x = plot.Width() / 3; x < std::min(image.width(), plot.Width() / 3 + 260); ++x)
-                if (image.pixel(x, y) == qRgb(240, 240, 240))
-                    return true;
-        return false;
-    }
-
     // Band `band` of the channel as a fresh computation in the given mode from its table row.
     ResponseCurve FreshBand(int channel, int band, bool phase)
     {

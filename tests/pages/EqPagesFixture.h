@@ -9,12 +9,14 @@
 #include "curves/MyPEQAllpass.h"
 #include "pages/PageControls.h"
 #include "platform/runtime/Timer.h"
+#include "platform/ui/ControlsRender.h"
 #include "platform/runtime/TimerService.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/RadioButton.h"
 #include "widgets/skinned/RzCmboBx.h"
 #include "widgets/skinned/VrButtons.h"
 
+#include <algorithm>
 #include <optional>
 
 // The classes of the form that the other test forms lack, so that the program links them.
@@ -70,6 +72,19 @@ protected:
     PlotFilter &Slot(int channel, int slot)
     {
         return *form->Plots[static_cast<std::size_t>(channel)]->Filters[static_cast<std::size_t>(slot)];
+    }
+
+    // Whether the plot shows pixels of the button face colour (240, 240, 240) where the bypass
+    // text is written.
+    bool ShowsBypassText(int channel)
+    {
+        LMyFFTDrawPhase &plot = PlotControl(channel);
+        const QImage image = RenderControlImage(&plot);
+        for (int y = plot.Height() / 4; y < std::min(image.height(), plot.Height() / 4 + 70); ++y)
+            for (int x = plot.Width() / 3; x < std::min(image.width(), plot.Width() / 3 + 260); ++x)
+                if (image.pixel(x, y) == qRgb(240, 240, 240))
+                    return true;
+        return false;
     }
 
     // One tick of the 1 ms curve timers.

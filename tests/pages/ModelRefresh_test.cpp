@@ -53,18 +53,6 @@ protected:
         m.SetDelayUnit(1);
     }
 
-    // Whether the plot shows pixels of the button face colour where the bypass text is written.
-    bool ShowsBypassText(int channel)
-    {
-        LMyFFTDrawPhase &plot = PlotControl(channel);
-        const QImage image = RenderControlImage(&plot);
-        for (int y = plot.Height() / 4; y < std::min(image.height(), plot.Height() / 4 + 70); ++y)
-            for (int x = plot.Width() / 3; x < std::min(image.width(), plot.Width() / 3 + 260); ++x)
-                if (image.pixel(x, y) == qRgb(240, 240, 240))
-                    return true;
-        return false;
-    }
-
     QString Text(const char *prefix, int channel) { return At<TCurvyEdit>(prefix, channel).Text(); }
     QString Caption(const char *name) { return Control<TLabel>(QString::fromLatin1(name)).Caption(); }
 };

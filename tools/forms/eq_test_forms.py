@@ -15,8 +15,8 @@ are those of the main form, the positions ours.
 import argparse
 import sys
 
-from pages_test_forms import (BLACK, INPUTS, PAGE_BACK, Q, ROOT, SUFFIXES, WHITE, Obj, area, bounds, button,
-                              fader, font, function_bar, label, value_box)
+from pages_test_forms import (BLACK, INPUTS, PAGE_BACK, Q, SUFFIXES, WHITE, Obj, area, bounds, button, fader, font,
+                              function_bar, label, value_box, write_or_check)
 
 FILE = "PageTestEq.dfm"
 PAGE_HEIGHT = 590
@@ -188,16 +188,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--check", action="store_true", help="compare with the committed file instead of writing")
     args = parser.parse_args()
-    text = "\n".join(eq_form().lines()) + "\n"
-    target = ROOT / FILE
-    if args.check:
-        if not target.is_file() or target.read_text(encoding="utf-8") != text:
-            print(f"{FILE} differs from what the script writes (run tools/forms/eq_test_forms.py)", file=sys.stderr)
-            return 1
-    else:
-        target.write_text(text, encoding="utf-8")
-    print(f"{FILE} {'checked' if args.check else 'written'}")
-    return 0
+    return write_or_check(FILE, "\n".join(eq_form().lines()) + "\n", "eq_test_forms.py", args.check)
 
 
 if __name__ == "__main__":

@@ -12,8 +12,8 @@ import argparse
 import sys
 
 from eq_test_forms import PAGE_HEIGHT, eq_form
-from pages_test_forms import (PAGE_BACK, ROOT, Obj, bounds, button, channel_parameters, comp_page, delay_form,
-                              gain_column, label, matrix_form)
+from pages_test_forms import (PAGE_BACK, Obj, bounds, button, channel_parameters, comp_page, delay_form,
+                              gain_column, label, matrix_form, write_or_check)
 
 FILE = "PageTestFull.dfm"
 MORE_HEIGHT = 1200
@@ -67,16 +67,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--check", action="store_true", help="compare with the committed file instead of writing")
     args = parser.parse_args()
-    text = "\n".join(full_form().lines()) + "\n"
-    target = ROOT / FILE
-    if args.check:
-        if not target.is_file() or target.read_text(encoding="utf-8") != text:
-            print(f"{FILE} differs from what the script writes (run tools/forms/full_test_forms.py)", file=sys.stderr)
-            return 1
-    else:
-        target.write_text(text, encoding="utf-8")
-    print(f"{FILE} {'checked' if args.check else 'written'}")
-    return 0
+    return write_or_check(FILE, "\n".join(full_form().lines()) + "\n", "full_test_forms.py", args.check)
 
 
 if __name__ == "__main__":

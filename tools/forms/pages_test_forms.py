@@ -408,6 +408,19 @@ OUTPUTS_FILES = [
 ]
 
 
+def write_or_check(file, text, script, check):
+    """Writes one generated form, or with `check` tells whether the committed one differs: 0 or 1."""
+    target = ROOT / file
+    if check:
+        if not target.is_file() or target.read_text(encoding="utf-8") != text:
+            print(f"{file} differs from what the script writes (run tools/forms/{script})", file=sys.stderr)
+            return 1
+    else:
+        target.write_text(text, encoding="utf-8")
+    print(f"{file} {'checked' if check else 'written'}")
+    return 0
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--check", action="store_true", help="compare with the committed files instead of writing")
