@@ -5337,7 +5337,7 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
       end
       object cvdLowCutFreqInA: TCurvyEdit
@@ -5436,7 +5436,7 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
       end
       object cvdHighCutFreqInA: TCurvyEdit
@@ -6030,7 +6030,7 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
       end
       object cvdLowCutFreqInB: TCurvyEdit
@@ -6129,7 +6129,7 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
       end
       object cvdHighCutFreqInB: TCurvyEdit
@@ -6772,7 +6772,7 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
       end
       object cvdLowCutFreqOut1: TCurvyEdit
@@ -6871,7 +6871,7 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
       end
       object cvdHighCutFreqOut1: TCurvyEdit
@@ -7562,7 +7562,7 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
       end
       object cvdLowCutFreqOut2: TCurvyEdit
@@ -7661,7 +7661,7 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
       end
       object cvdHighCutFreqOut2: TCurvyEdit
@@ -8352,7 +8352,7 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
       end
       object cvdLowCutFreqOut3: TCurvyEdit
@@ -8451,7 +8451,7 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
       end
       object cvdHighCutFreqOut3: TCurvyEdit
@@ -9142,7 +9142,7 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
       end
       object cvdLowCutFreqOut4: TCurvyEdit
@@ -9241,7 +9241,7 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
       end
       object cvdHighCutFreqOut4: TCurvyEdit

@@ -165,8 +165,9 @@ TEST(PlotPaint, ObjectsInsideTheDataViewPaintByLayerThenKind)
     AddRecording<TiPlotDataView>(plot, master->DataViewManager(), QStringLiteral("view"), 0);
     AddRecording<TiPlotAnnotation>(plot, master->AnnotationManager(), QStringLiteral("note 0"), 0);
     AddRecording<TiPlotAnnotation>(plot, master->AnnotationManager(), QStringLiteral("note 1"), 1);
-    AddRecording<TiXYPlotChannel>(plot, master->ChannelManager(), QStringLiteral("channel 1"), 1);
-    AddRecording<TiXYPlotChannel>(plot, master->ChannelManager(), QStringLiteral("channel 0"), 0);
+    // A channel draws when it holds a point.
+    AddRecording<TiXYPlotChannel>(plot, master->ChannelManager(), QStringLiteral("channel 1"), 1)->AddXY(0, 0);
+    AddRecording<TiXYPlotChannel>(plot, master->ChannelManager(), QStringLiteral("channel 0"), 0)->AddXY(0, 0);
     AddRecording<TiPlotLimit>(plot, master->LimitManager(), QStringLiteral("line"), 0)->SetStyle(iplsLineX);
     auto *band = AddRecording<TiPlotLimit>(plot, master->LimitManager(), QStringLiteral("band"), 0);
     band->SetStyle(iplsBandX);
@@ -254,6 +255,7 @@ TEST(PlotPaint, TicksSitAtTheirPixelsAndTheDataViewHasItsBackground)
     plot.SetBackGroundGradientDirection(ifdTopBottom);
     plot.SetBackGroundGradientStartColor(clRed);
     plot.SetBackGroundGradientStopColor(clBlue);
+    plot.GetToolBar(0)->SetVisible(false);  // its band covers the top
     const QImage gradient = RenderControlImage(&plot);
     Keep(gradient, "xyplot-gradient");
     EXPECT_EQ(At(gradient, 100, 0), clRed);
@@ -548,9 +550,10 @@ TEST_F(PlotInput, ARightClickOnTheLegendClearsTheSelectionsAndCaptures)
     plot->OnMouseDownLegend = [&](int, TMouseButton, TShiftState, int, int) { ++legendDowns; };
     TInputRouter::Click(form, OnYAxis());
     ASSERT_TRUE(plot->GetYAxis(0)->UserSelected());
-    // The legend draws and measures nothing yet: it gets a place by hand.
-    plot->GetLegend(0)->SetDrawRect(TRect(440, 40, 490, 100));
-    const TPoint onLegend(460, 60);
+    // Below the legend's entries (an entry acts as its channel).
+    const TRect legend = plot->GetLegend(0)->DrawRect();
+    ASSERT_GT(legend.Height(), 40);
+    const TPoint onLegend(legend.Left + 2, legend.Bottom - 3);
     TInputRouter::MouseDown(form, mbRight, {}, onLegend);
     EXPECT_FALSE(plot->GetYAxis(0)->UserSelected());
     EXPECT_EQ(TInputRouter::CaptureControl(), plot);

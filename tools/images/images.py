@@ -23,6 +23,7 @@ import dialogs
 import helppictures
 import mainwindow
 import pages
+import plotglyphs
 import splash
 import widgets
 from raster import encode
@@ -41,6 +42,7 @@ OUTPUTS = [
     *mainwindow.mainwindow_pictures(),
     *pages.page_pictures(),
     *helppictures.help_pictures(),
+    *plotglyphs.toolbar_glyphs(),
 ]
 
 

@@ -2,29 +2,175 @@
 
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/runtime/Exception.h"
+#include "platform/ui/GraphicsFont.h"
+#include "plotlib/axes/iPlotAxis.h"
+#include "plotlib/axes/iPlotDataCursor.h"
+#include "plotlib/channels/iPlotDataCompactIntervalList.h"
+#include "plotlib/channels/iPlotDataCompactList.h"
+#include "plotlib/channels/iPlotDataFullList.h"
+#include "plotlib/channels/iPlotDataNullList.h"
+#include "plotlib/objects/iPlotLegend.h"
+#include "plotlib/plot/iPlotComponent.h"
 
 #include <algorithm>
 
 T_IMPLEMENT_CLASS(TiPlotChannelCustom)
 {
-    b.Str("TitleText", &TiPlotChannelCustom::TitleText, &TiPlotChannelCustom::SetTitleText);
-    b.Color("Color", &TiPlotChannelCustom::Color, &TiPlotChannelCustom::SetColor).Default(clRed);
-    b.Str("XAxisName", &TiPlotChannelCustom::XAxisName, &TiPlotChannelCustom::SetXAxisName);
-    b.Str("YAxisName", &TiPlotChannelCustom::YAxisName, &TiPlotChannelCustom::SetYAxisName);
+    using C = TiPlotChannelCustom;
+    b.Str("TitleText", &C::TitleText, &C::SetTitleText);
+    b.Bool("VisibleInLegend", &C::VisibleInLegend, &C::SetVisibleInLegend).Default(true);
+    b.Bool("ClipToAxes", &C::ClipToAxes, &C::SetClipToAxes).Default(false);
+    b.Bool("ShowDataPointHints", &C::ShowDataPointHints, &C::SetShowDataPointHints).Default(false);
+    b.Bool("UserCanMoveDataPoints", &C::UserCanMoveDataPoints, &C::SetUserCanMoveDataPoints).Default(false);
+    b.Enum("UserCanMoveDataPointsStyle", &C::UserCanMoveDataPointsStyle, &C::SetUserCanMoveDataPointsStyle,
+           iPlotChannelDataPointMoveStyleNames)
+        .Default(ipcdpmsXandY);
+    b.Int("RingBufferSize", &C::RingBufferSize, &C::SetRingBufferSize).Default(0);
+    b.Bool("TraceVisible", &C::TraceVisible, &C::SetTraceVisible).Default(true);
+    b.Color("Color", &C::Color, &C::SetColor).Default(clRed);
+    b.Enum("TraceLineStyle", &C::TraceLineStyle, &C::SetTraceLineStyle, iPlotLineStyleNames).Default(iplsSolid);
+    b.Int("TraceLineWidth", &C::TraceLineWidth, &C::SetTraceLineWidth).Default(1);
+    b.Bool("MarkersAllowIndividual", &C::MarkersAllowIndividual, &C::SetMarkersAllowIndividual).Default(false);
+    b.Bool("MarkersPenUseChannelColor", &C::MarkersPenUseChannelColor, &C::SetMarkersPenUseChannelColor).Default(true);
+    b.Bool("MarkersBrushUseChannelColor", &C::MarkersBrushUseChannelColor, &C::SetMarkersBrushUseChannelColor)
+        .Default(true);
+    b.Int("MarkersTurnOffLimit", &C::MarkersTurnOffLimit, &C::SetMarkersTurnOffLimit);
+    b.Bool("MarkersVisible", &C::MarkersVisible, &C::SetMarkersVisible).Default(false);
+    b.Int("MarkersSize", &C::MarkersSize, &C::SetMarkersSize).Default(3);
+    b.Enum("MarkersStyle", &C::MarkersStyle, &C::SetMarkersStyle, iPlotMarkerStyleNames).Default(ipmsCircle);
+    b.Color("MarkersPenColor", &C::MarkersPenColor, &C::SetMarkersPenColor).Default(clRed);
+    b.Enum("MarkersPenStyle", &C::MarkersPenStyle, &C::SetMarkersPenStyle, PenStyleNames).Default(psSolid);
+    b.Int("MarkersPenWidth", &C::MarkersPenWidth, &C::SetMarkersPenWidth).Default(0);
+    b.Color("MarkersBrushColor", &C::MarkersBrushColor, &C::SetMarkersBrushColor).Default(clRed);
+    b.Enum("MarkersBrushStyle", &C::MarkersBrushStyle, &C::SetMarkersBrushStyle, BrushStyleNames).Default(bsSolid);
+    b.Object("MarkersFont", &C::MarkersFont, &C::SetMarkersFont);
+    b.Str("XAxisName", &C::XAxisName, &C::SetXAxisName);
+    b.Str("YAxisName", &C::YAxisName, &C::SetYAxisName);
+    b.Bool("XAxisTrackingEnabled", &C::XAxisTrackingEnabled, &C::SetXAxisTrackingEnabled).Default(true);
+    b.Bool("YAxisTrackingEnabled", &C::YAxisTrackingEnabled, &C::SetYAxisTrackingEnabled).Default(true);
+    b.Enum("DataStyle", &C::DataStyle, &C::SetDataStyle, iPlotDataStyleNames);
 }
 
-void TiPlotChannelCustom::SetTitleText(const QString &Value)
+namespace {
+
+std::unique_ptr<TiPlotDataCustomList> NewStore(TiPlotDataStyle Style)
 {
-    if (FTitleText == Value)
-        return;
-    FTitleText = Value;
+    switch (Style) {
+    case ipdsCompact: return std::make_unique<TiPlotDataCompactList>();
+    case ipdsCompactInterval: return std::make_unique<TiPlotDataCompactIntervalList>();
+    case ipdsFullFeature: return std::make_unique<TiPlotDataFullList>();
+    case ipdsStandard: break;
+    }
+    return std::make_unique<TiPlotDataNullList>();
+}
+
+// An element of a variant array as a number; the framework's conversion error when it is none.
+double ToDouble(const QVariant &Value)
+{
+    bool ok = false;
+    const double result = Value.toDouble(&ok);
+    if (!ok)
+        throw EConvertError(QStringLiteral("Could not convert variant of type (%1) into type (Double)")
+                                .arg(QString::fromLatin1(Value.typeName() ? Value.typeName() : "Empty")));
+    return result;
+}
+
+}  // namespace
+
+TiPlotChannelCustom::TiPlotChannelCustom(TWinControl *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert,
+                                         TNotifyEvent AOnRemove, TNotifyEvent AOnRename)
+    : TiPlotManagerObject(AOwner, std::move(AOnChange), std::move(AOnInsert), std::move(AOnRemove),
+                          std::move(AOnRename)),
+      FDataList(std::make_unique<TiPlotDataNullList>()), FMarkersFont(std::make_unique<TFont>())
+{
+    ResetRunning();
+    FDataList->SetStoredTraceLineColor(clRed);
+    FDataList->SetStoredTraceLineWidth(1);
+    FDataList->SetStoredTraceLineStyle(iplsSolid);
+    FDataList->SetStoredMarkerSize(3);
+    FDataList->SetStoredMarkerPenColor(clRed);
+    FDataList->SetStoredMarkerBrushColor(clRed);
+    FMarkersFont->SetColor(clWhite);
+    FMarkersFont->SetStyle(TFontStyles{fsBold});
+    FMarkersFont->OnChange = TNotifyEvent(this, &TiPlotChannelCustom::MarkersFontChanged);
+}
+
+TiPlotChannelCustom::~TiPlotChannelCustom()
+{
+    FMarkersFont->OnChange = nullptr;
+}
+
+void TiPlotChannelCustom::MarkersFontChanged(TObject *)
+{
+    DoChange();
+}
+
+// ---- Properties ---------------------------------------------------------------------------------
+
+void TiPlotChannelCustom::SetRingBufferSize(int Value)
+{
+    FDataList->SetRingBufferSize(Value);
     DoChange();
 }
 
 void TiPlotChannelCustom::SetColor(TColor Value)
 {
-    FColor = Value;
-    DoChange();
+    SetStored(&TiPlotDataCustomList::SetStoredTraceLineColor, Value);
+}
+
+void TiPlotChannelCustom::SetTraceLineStyle(TiPlotLineStyle Value)
+{
+    SetStored(&TiPlotDataCustomList::SetStoredTraceLineStyle, Value);
+}
+
+void TiPlotChannelCustom::SetTraceLineWidth(int Value)
+{
+    SetStored(&TiPlotDataCustomList::SetStoredTraceLineWidth, Value);
+}
+
+void TiPlotChannelCustom::SetMarkersVisible(bool Value)
+{
+    SetStored(&TiPlotDataCustomList::SetStoredMarkerVisible, Value);
+}
+
+void TiPlotChannelCustom::SetMarkersSize(int Value)
+{
+    SetStored(&TiPlotDataCustomList::SetStoredMarkerSize, Value);
+}
+
+void TiPlotChannelCustom::SetMarkersStyle(TiPlotMarkerStyle Value)
+{
+    SetStored(&TiPlotDataCustomList::SetStoredMarkerStyle, Value);
+}
+
+void TiPlotChannelCustom::SetMarkersPenColor(TColor Value)
+{
+    SetStored(&TiPlotDataCustomList::SetStoredMarkerPenColor, Value);
+}
+
+void TiPlotChannelCustom::SetMarkersPenStyle(TPenStyle Value)
+{
+    SetStored(&TiPlotDataCustomList::SetStoredMarkerPenStyle, Value);
+}
+
+void TiPlotChannelCustom::SetMarkersPenWidth(int Value)
+{
+    SetStored(&TiPlotDataCustomList::SetStoredMarkerPenWidth, Value);
+}
+
+void TiPlotChannelCustom::SetMarkersBrushColor(TColor Value)
+{
+    SetStored(&TiPlotDataCustomList::SetStoredMarkerBrushColor, Value);
+}
+
+void TiPlotChannelCustom::SetMarkersBrushStyle(TBrushStyle Value)
+{
+    SetStored(&TiPlotDataCustomList::SetStoredMarkerBrushStyle, Value);
+}
+
+void TiPlotChannelCustom::SetMarkersFont(TFont *Value)
+{
+    FMarkersFont->Assign(Value);
 }
 
 void TiPlotChannelCustom::SetXAxisName(const QString &Value)
@@ -32,6 +178,7 @@ void TiPlotChannelCustom::SetXAxisName(const QString &Value)
     if (FXAxisName == Value)
         return;
     FXAxisName = Value;
+    FXAxis = nullptr;
     DoChange();
 }
 
@@ -40,73 +187,179 @@ void TiPlotChannelCustom::SetYAxisName(const QString &Value)
     if (FYAxisName == Value)
         return;
     FYAxisName = Value;
+    FYAxis = nullptr;
     DoChange();
 }
 
-// ---- Points -------------------------------------------------------------------------------------
-
-const TiPlotChannelCustom::Point &TiPlotChannelCustom::At(int Index) const
+void TiPlotChannelCustom::SetDataStyle(TiPlotDataStyle Value)
 {
-    if (Index < 0 || Index >= Count())
-        throw Exception(QStringLiteral("Index out of Bounds"));
-    return FPoints[static_cast<std::size_t>(Index)];
+    if (FDataStyle == Value)
+        return;
+    std::unique_ptr<TiPlotDataCustomList> store = NewStore(Value);
+    store->AssignStoredValues(*FDataList);
+    const int ringSize = FDataList->RingBufferSize();
+    store->SetRingBufferSize(ringSize);
+    FDataStyle = Value;
+    FDataList = std::move(store);
+    DoChange();
 }
 
 void TiPlotChannelCustom::SetCount(int Value)
 {
-    if (Value >= 0 && Value < Count())
-        FPoints.resize(static_cast<std::size_t>(Value));
+    FDataList->SetCapacity(Value);
     DoChange();
 }
+
+// ---- Axes ---------------------------------------------------------------------------------------
+
+TiPlotXAxis *TiPlotChannelCustom::XAxis() const
+{
+    if (!FXAxis)
+        if (auto *plot = dynamic_cast<TiPlotComponent *>(FOwner))
+            FXAxis = plot->GetXAxisByName(FXAxisName);
+    return FXAxis;
+}
+
+TiPlotYAxis *TiPlotChannelCustom::YAxis() const
+{
+    if (!FYAxis)
+        if (auto *plot = dynamic_cast<TiPlotComponent *>(FOwner))
+            FYAxis = plot->GetYAxisByName(FYAxisName);
+    return FYAxis;
+}
+
+void TiPlotChannelCustom::NotifyRemoved(TObject *AObject)
+{
+    inherited::NotifyRemoved(AObject);
+    if (AObject == FXAxis)
+        FXAxis = nullptr;
+    if (AObject == FYAxis)
+        FYAxis = nullptr;
+}
+
+void TiPlotChannelCustom::NotifyRenamed(TObject *AObject)
+{
+    inherited::NotifyRenamed(AObject);
+    if (FXAxis && AObject == FXAxis)
+        FXAxisName = FXAxis->Name();
+    if (FYAxis && AObject == FYAxis)
+        FYAxisName = FYAxis->Name();
+}
+
+void TiPlotChannelCustom::NotifySelected(TObject *AObject)
+{
+    inherited::NotifySelected(AObject);
+    auto *other = dynamic_cast<TiPlotObject *>(AObject);
+    if (!other || other == this || !other->UserSelected() || dynamic_cast<TiPlotLegend *>(other))
+        return;
+    if (auto *cursor = dynamic_cast<TiPlotDataCursor *>(other))
+        if (cursor->ChannelName().compare(FName, Qt::CaseInsensitive) == 0)
+            return;
+    if (FUserSelected)
+        SetUserSelected(false);
+}
+
+// ---- Adding and removing points -----------------------------------------------------------------
 
 int TiPlotChannelCustom::AddXY(double X, double Y)
 {
-    FPoints.push_back(Point{X, Y});
-    FRunningXMax = std::max(FRunningXMax, X);
-    FRunningXMin = std::min(FRunningXMin, X);
-    FRunningYMax = std::max(FRunningYMax, Y);
-    FRunningYMin = std::min(FRunningYMin, Y);
+    return AddPoint(false, false, X, Y);
+}
+
+int TiPlotChannelCustom::AddPoint(bool Null, bool Empty, double X, double Y)
+{
+    const int index = FDataList->Add(X, Y, Null, Empty);
+    if (X > FRunningXMax)
+        FRunningXMax = X;
+    if (X < FRunningXMin)
+        FRunningXMin = X;
+    if (Y > FRunningYMax)
+        FRunningYMax = Y;
+    if (Y < FRunningYMin)
+        FRunningYMin = Y;
+    ++FRunningCount;
+    FRunningXTotal += X;
+    FRunningYTotal += Y;
+    FRunningXMean = static_cast<double>(FRunningXTotal / FRunningCount);
+    FRunningYMean = static_cast<double>(FRunningYTotal / FRunningCount);
+
+    if (FXAxisTrackingEnabled || FYAxisTrackingEnabled) {
+        if (MarkersVisible()) {
+            const int newest = Count() - 1;
+            if (FXAxisTrackingEnabled && XAxis() && !GetNull(newest)) {
+                FeedTracking(FXAxis, GetXMaxExtent(newest));
+                FeedTracking(FXAxis, GetXMinExtent(newest));
+            }
+            if (FYAxisTrackingEnabled && YAxis() && !GetNull(newest)) {
+                FeedTracking(FYAxis, GetYMaxExtent(newest));
+                FeedTracking(FYAxis, GetYMinExtent(newest));
+            }
+        } else {
+            if (FXAxisTrackingEnabled && XAxis())
+                FeedTracking(FXAxis, X);
+            if (FYAxisTrackingEnabled && YAxis() && !Null && !Empty)
+                FeedTracking(FYAxis, Y);
+        }
+    }
     DoChange();
-    return Count() - 1;
+    return index;
 }
 
-double TiPlotChannelCustom::GetX(int Index) const
+void TiPlotChannelCustom::FeedTracking(TiPlotAxis *Axis, double Value)
 {
-    return At(Index).X;
+    Axis->NewTrackingData(Value);
 }
 
-double TiPlotChannelCustom::GetY(int Index) const
+void TiPlotChannelCustom::AddXYArrays(const TiVariantArray &XData, const TiVariantArray &YData)
 {
-    return At(Index).Y;
+    if (XData.Bounds.size() != 1)
+        throw Exception(QStringLiteral("X-Data array must be 1 dimensional"));
+    if (YData.Bounds.size() != 1)
+        throw Exception(QStringLiteral("Y-Data array must be 1 dimensional"));
+    if (XData.Bounds[0].first != YData.Bounds[0].first)
+        throw Exception(QStringLiteral("X-Data and Y-Data low bound dimension must match"));
+    if (XData.Bounds[0].second != YData.Bounds[0].second)
+        throw Exception(QStringLiteral("X-Data and Y-Data hogh bound dimension must match"));
+    const int low = XData.Bounds[0].first;
+    for (int i = low; i <= XData.Bounds[0].second; ++i) {
+        const auto at = static_cast<std::size_t>(i - low);
+        AddPoint(false, false, ToDouble(XData.Elements.at(at)), ToDouble(YData.Elements.at(at)));
+    }
 }
 
-bool TiPlotChannelCustom::GetNull(int Index) const
+void TiPlotChannelCustom::AddXYArray(const TiVariantArray &Data)
 {
-    return At(Index).Null;
+    if (Data.Bounds.size() != 2)
+        throw Exception(QStringLiteral("Array Must Be 2 Dimensional"));
+    const auto [low1, high1] = Data.Bounds[0];
+    if (high1 - low1 != 1)
+        throw Exception(QStringLiteral("Array First Dimension Must Be 2 Elements"));
+    const auto [low2, high2] = Data.Bounds[1];
+    for (int j = low2; j <= high2; ++j) {
+        const auto column = static_cast<std::size_t>(j - low2) * 2;
+        AddPoint(false, false, ToDouble(Data.Elements.at(column)), ToDouble(Data.Elements.at(column + 1)));
+    }
 }
 
-bool TiPlotChannelCustom::GetEmpty(int Index) const
+void TiPlotChannelCustom::ResetRunning()
 {
-    return At(Index).Empty;
-}
-
-void TiPlotChannelCustom::SetNull(int Index, bool Value)
-{
-    const_cast<Point &>(At(Index)).Null = Value;
-    DoChange();
-}
-
-void TiPlotChannelCustom::SetEmpty(int Index, bool Value)
-{
-    const_cast<Point &>(At(Index)).Empty = Value;
-    DoChange();
+    FRunningXMax = -1e300;
+    FRunningXMin = 1e300;
+    FRunningXMean = 0;
+    FRunningYMax = -1e300;
+    FRunningYMin = 1e300;
+    FRunningYMean = 0;
+    FRunningCount = 0;
+    FRunningXTotal = 0;
+    FRunningYTotal = 0;
 }
 
 void TiPlotChannelCustom::Clear()
 {
-    FPoints.clear();
-    FRunningXMin = FRunningYMin = 1e300;
-    FRunningXMax = FRunningYMax = -1e300;
+    ResetRunning();
+    FStartIndex = -1;
+    FStopIndex = -1;
+    FDataList->Clear();
     DoChange();
 }
 
@@ -116,50 +369,147 @@ void TiPlotChannelCustom::DeletePoints(int Size)
         Clear();
         return;
     }
-    if (Size < 0 || Size > Count())
-        throw Exception(QStringLiteral("Delete size out of Range"));
-    FPoints.erase(FPoints.begin(), FPoints.begin() + Size);
+    FDataList->DeletePoints(Size);
     DoChange();
 }
 
-// ---- Extremes and data cursors ------------------------------------------------------------------
+void TiPlotChannelCustom::SetX(int Index, double Value)
+{
+    FDataList->SetX(Index, Value);
+    DoChange();
+}
 
-template <class V>
-double TiPlotChannelCustom::Extreme(V Value, bool Largest) const
+void TiPlotChannelCustom::SetY(int Index, double Value)
+{
+    FDataList->SetY(Index, Value);
+    DoChange();
+}
+
+void TiPlotChannelCustom::SetNull(int Index, bool Value)
+{
+    FDataList->SetNull(Index, Value);
+    DoChange();
+}
+
+void TiPlotChannelCustom::SetEmpty(int Index, bool Value)
+{
+    FDataList->SetEmpty(Index, Value);
+    DoChange();
+}
+
+// ---- Statistics and texts -----------------------------------------------------------------------
+
+void TiPlotChannelCustom::ReCalcRunningMinMaxMean()
+{
+    ResetRunning();
+    for (int i = 0; i < Count(); ++i) {
+        if (!GetValid(i))
+            continue;
+        const double x = GetX(i);
+        const double y = GetY(i);
+        ++FRunningCount;
+        FRunningXMax = std::max(FRunningXMax, x);
+        FRunningXMin = std::min(FRunningXMin, x);
+        FRunningYMax = std::max(FRunningYMax, y);
+        FRunningYMin = std::min(FRunningYMin, y);
+        FRunningXTotal += x;
+        FRunningYTotal += y;
+    }
+    FRunningXMean = FRunningCount ? static_cast<double>(FRunningXTotal / FRunningCount) : 0;
+    FRunningYMean = FRunningCount ? static_cast<double>(FRunningYTotal / FRunningCount) : 0;
+}
+
+double TiPlotChannelCustom::Extreme(double (TiPlotChannelCustom::*Get)(int) const, bool Largest) const
 {
     double result = Largest ? -1e300 : 1e300;
-    for (const Point &point : FPoints)
-        if (!point.Null && !point.Empty)
-            result = Largest ? std::max(result, Value(point)) : std::min(result, Value(point));
+    for (int i = 0; i < Count(); ++i)
+        if (GetValid(i))
+            result = Largest ? std::max(result, (this->*Get)(i)) : std::min(result, (this->*Get)(i));
     return result;
+}
+
+double TiPlotChannelCustom::GetXMax()
+{
+    return FRunningXMax = Extreme(&TiPlotChannelCustom::GetX, true);
+}
+
+double TiPlotChannelCustom::GetXMin()
+{
+    return FRunningXMin = Extreme(&TiPlotChannelCustom::GetX, false);
+}
+
+double TiPlotChannelCustom::GetYMax()
+{
+    return FRunningYMax = Extreme(&TiPlotChannelCustom::GetY, true);
+}
+
+double TiPlotChannelCustom::GetYMin()
+{
+    return FRunningYMin = Extreme(&TiPlotChannelCustom::GetY, false);
 }
 
 double TiPlotChannelCustom::GetZoomXMax()
 {
-    return Extreme([](const Point &P) { return P.X; }, true);
+    return Extreme(&TiPlotChannelCustom::GetX, true);
 }
 
 double TiPlotChannelCustom::GetZoomXMin()
 {
-    return Extreme([](const Point &P) { return P.X; }, false);
+    return Extreme(&TiPlotChannelCustom::GetX, false);
 }
 
 double TiPlotChannelCustom::GetZoomYMax()
 {
-    return Extreme([](const Point &P) { return P.Y; }, true);
+    return Extreme(&TiPlotChannelCustom::GetY, true);
 }
 
 double TiPlotChannelCustom::GetZoomYMin()
 {
-    return Extreme([](const Point &P) { return P.Y; }, false);
+    return Extreme(&TiPlotChannelCustom::GetY, false);
 }
 
-void TiPlotChannelCustom::UpdateDataCursor(TiPlotDataCursor *) {}
-
-int TiPlotChannelCustom::CalcIndex(double)
+// The scans of the means count the valid points anew: the running count and both totals are
+// rebuilt together, so later adds continue from consistent sums.
+void TiPlotChannelCustom::RebuildTotals()
 {
-    return -1;
+    FRunningCount = 0;
+    FRunningXTotal = 0;
+    FRunningYTotal = 0;
+    for (int i = 0; i < Count(); ++i)
+        if (GetValid(i)) {
+            ++FRunningCount;
+            FRunningXTotal += GetX(i);
+            FRunningYTotal += GetY(i);
+        }
 }
+
+double TiPlotChannelCustom::GetXMean()
+{
+    RebuildTotals();
+    return FRunningXMean = FRunningCount ? static_cast<double>(FRunningXTotal / FRunningCount) : 0;
+}
+
+double TiPlotChannelCustom::GetYMean()
+{
+    RebuildTotals();
+    return FRunningYMean = FRunningCount ? static_cast<double>(FRunningYTotal / FRunningCount) : 0;
+}
+
+QString TiPlotChannelCustom::GetXValueText(double Value) const
+{
+    if (TiPlotXAxis *axis = XAxis())
+        return axis->GetCursorText(Value);
+    return TranslateText(QStringLiteral("No X-Axis"));
+}
+
+QString TiPlotChannelCustom::GetYValueText(double Value) const
+{
+    if (TiPlotYAxis *axis = YAxis())
+        return axis->GetCursorText(Value);
+    return TranslateText(QStringLiteral("No Y-Axis"));
+}
+
+// ---- Menus --------------------------------------------------------------------------------------
 
 void TiPlotChannelCustom::AddMenuItems(TPopupMenu *PopupMenu)
 {
@@ -171,4 +521,47 @@ bool TiPlotChannelCustom::GetKeyPopupPoint(TPoint &Point)
 {
     Point = TPoint((FLegendRect.Left + FLegendRect.Right) / 2, (FLegendRect.Top + FLegendRect.Bottom) / 2);
     return true;
+}
+
+// ---- Data cursor texts --------------------------------------------------------------------------
+
+QString TiPlotChannelCustom::FormatDataCursorText(TiPlotDataCursorStyle Style, TiPlotDataPointStatus Status, double X,
+                                                  double Y)
+{
+    FDataCursorXValue = X;
+    FDataCursorYValue = Y;
+    FDataCursorStatus = Status;
+    FDataCursorXText.clear();
+    FDataCursorYText.clear();
+    if (!XAxis()) {
+        FDataCursorXText = TranslateText(QStringLiteral("No X-Axis"));
+        return FDataCursorXText;
+    }
+    const QString xText = GetXValueText(X);
+    auto yPart = [&] {
+        if (!YAxis())
+            return QStringLiteral("No Y-Axis");
+        switch (Status) {
+        case ipdpsNull: return TranslateText(QStringLiteral("Null"));
+        case ipdpsEmpty: return TranslateText(QStringLiteral("Empty"));
+        case ipdpsValid: break;
+        }
+        return GetYValueText(Y);
+    };
+    switch (Style) {
+    case ipcsValueXY:
+        FDataCursorXText = xText;
+        FDataCursorYText = yPart();
+        return FDataCursorXText + QStringLiteral(", ") + FDataCursorYText;
+    case ipcsValueX:
+    case ipcsDeltaX: FDataCursorXText = xText; return FDataCursorXText;
+    case ipcsValueY: FDataCursorYText = yPart(); return FDataCursorYText;
+    case ipcsDeltaY:
+        FDataCursorYText = YAxis() ? GetYValueText(Y) : QStringLiteral("No Y-Axis");
+        return FDataCursorYText;
+    case ipcsInverseDeltaX:
+        FDataCursorXText = X < 1e301 ? xText : TranslateText(QStringLiteral("Infinite"));
+        return FDataCursorXText;
+    }
+    return {};
 }

@@ -1,105 +1,329 @@
 #pragma once
-// TiPlotChannelCustom: the base of a plot's channels (the strip-chart and the XY channel), a plot
-// object made by the channel manager through the plot's channel class (TiPlotChannelClass). For
-// now a channel carries what the managers and the plot need: its title text, its colour (the
-// channel manager picks a new channel's colour from its palette), the names of its axes, its
-// legend entry's rectangle (where the keyboard opens its popup menu), and its points in a plain
-// growing list (X, Y, null and empty flags) with the accessors the plot copies points through.
-// Every change of the points repaints (DoChange). The axes fit their scales to a channel's
-// extremes, and data cursors ask it for their values (UpdateDataCursor), which the channel kinds
-// compute. GUI thread.
+// TiPlotChannelCustom: one data series of a plot, the base of the XY channel and the strip-chart
+// channel. A channel owns its point store (chosen by DataStyle), is bound by name to one X and one
+// Y axis of its plot, keeps running statistics of the points added, feeds new values to its axes'
+// tracking, and draws its trace and markers inside the data view.
+//
+// Rules a caller must know:
+//  - The trace and marker properties live in the store as its stored values; every new point
+//    takes them. Writing DataStyle makes a new, empty store of that style that keeps them and the
+//    ring buffer size.
+//  - AddXY (and AddPoint) update the running statistics in constant time, feed the axes' tracking
+//    and repaint through DoChange. DeletePoints removes the oldest points and keeps the running
+//    statistics; DeletePoints(Count) clears. Clear also resets the statistics.
+//  - The scans (GetXMin ... GetYMean) look at the valid points (neither null nor empty) and store
+//    what they find as the running value; they leave the running count and totals consistent.
+//  - The owner is the plot control; without one, the axes never resolve (drawing and tracking
+//    skip them, value texts say "No X-Axis" or "No Y-Axis").
+// GUI thread.
 
+#include "plotlib/axes/iPlotDataCursor.h"
+#include "plotlib/channels/iPlotDataCustomList.h"
 #include "plotlib/plot/iPlotObjects.h"
 
-class TiPlotDataCursor;
+#include <QVariant>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+class TFont;
+class TiPlotAxis;
+class TiPlotXAxis;
+class TiPlotYAxis;
+
+// clang-format off
+enum TiPlotChannelDataPointMoveStyle { ipcdpmsXandY, ipcdpmsXOnly, ipcdpmsYOnly };
+inline constexpr auto iPlotChannelDataPointMoveStyleNames = EnumNames<TiPlotChannelDataPointMoveStyle>(
+    "ipcdpmsXandY", "ipcdpmsXOnly", "ipcdpmsYOnly");
+// clang-format on
+
+// An array of variants as the array adders take it: the low and high bound of each dimension and
+// the elements, the first dimension running fastest (element (i, j) of a two-dimensional array at
+// (i - low0) + (j - low1) x (high0 - low0 + 1)).
+struct TiVariantArray {
+    std::vector<std::pair<int, int>> Bounds;
+    std::vector<QVariant> Elements;
+};
 
 class TiPlotChannelCustom : public TiPlotManagerObject {
     T_DECLARE_CLASS(TiPlotChannelCustom, TiPlotManagerObject)
-    using TiPlotManagerObject::TiPlotManagerObject;
+    TiPlotChannelCustom(TWinControl *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
+                        TNotifyEvent AOnRename);
+    ~TiPlotChannelCustom() override;
 
+    // ---- Published properties ----
     const QString &TitleText() const { return FTitleText; }
-    void SetTitleText(const QString &Value);
-    TColor Color() const { return FColor; }
+    void SetTitleText(const QString &Value) { SetField(Value, FTitleText); }
+    bool VisibleInLegend() const { return FVisibleInLegend; }
+    void SetVisibleInLegend(bool Value) { SetField(Value, FVisibleInLegend); }
+    bool ClipToAxes() const { return FClipToAxes; }
+    void SetClipToAxes(bool Value) { SetField(Value, FClipToAxes); }
+    bool ShowDataPointHints() const { return FShowDataPointHints; }
+    void SetShowDataPointHints(bool Value) { FShowDataPointHints = Value; }
+    bool UserCanMoveDataPoints() const { return FUserCanMoveDataPoints; }
+    void SetUserCanMoveDataPoints(bool Value) { FUserCanMoveDataPoints = Value; }
+    TiPlotChannelDataPointMoveStyle UserCanMoveDataPointsStyle() const { return FUserCanMoveDataPointsStyle; }
+    void SetUserCanMoveDataPointsStyle(TiPlotChannelDataPointMoveStyle Value) { FUserCanMoveDataPointsStyle = Value; }
+    int RingBufferSize() const { return FDataList->RingBufferSize(); }
+    void SetRingBufferSize(int Value);
+    bool TraceVisible() const { return FTraceVisible; }
+    void SetTraceVisible(bool Value) { SetField(Value, FTraceVisible); }
+    TColor Color() const { return FDataList->StoredTraceLineColor(); }
     void SetColor(TColor Value);
+    TiPlotLineStyle TraceLineStyle() const { return FDataList->StoredTraceLineStyle(); }
+    void SetTraceLineStyle(TiPlotLineStyle Value);
+    int TraceLineWidth() const { return FDataList->StoredTraceLineWidth(); }
+    void SetTraceLineWidth(int Value);
+    bool MarkersAllowIndividual() const { return FMarkersAllowIndividual; }
+    void SetMarkersAllowIndividual(bool Value) { SetField(Value, FMarkersAllowIndividual); }
+    bool MarkersPenUseChannelColor() const { return FMarkersPenUseChannelColor; }
+    void SetMarkersPenUseChannelColor(bool Value) { SetField(Value, FMarkersPenUseChannelColor); }
+    bool MarkersBrushUseChannelColor() const { return FMarkersBrushUseChannelColor; }
+    void SetMarkersBrushUseChannelColor(bool Value) { SetField(Value, FMarkersBrushUseChannelColor); }
+    int MarkersTurnOffLimit() const { return FMarkersTurnOffLimit; }
+    void SetMarkersTurnOffLimit(int Value) { SetField(Value, FMarkersTurnOffLimit); }
+    bool MarkersVisible() const { return FDataList->StoredMarkerVisible(); }
+    void SetMarkersVisible(bool Value);
+    int MarkersSize() const { return FDataList->StoredMarkerSize(); }
+    void SetMarkersSize(int Value);
+    TiPlotMarkerStyle MarkersStyle() const { return FDataList->StoredMarkerStyle(); }
+    void SetMarkersStyle(TiPlotMarkerStyle Value);
+    TColor MarkersPenColor() const { return FDataList->StoredMarkerPenColor(); }
+    void SetMarkersPenColor(TColor Value);
+    TPenStyle MarkersPenStyle() const { return FDataList->StoredMarkerPenStyle(); }
+    void SetMarkersPenStyle(TPenStyle Value);
+    int MarkersPenWidth() const { return FDataList->StoredMarkerPenWidth(); }
+    void SetMarkersPenWidth(int Value);
+    TColor MarkersBrushColor() const { return FDataList->StoredMarkerBrushColor(); }
+    void SetMarkersBrushColor(TColor Value);
+    TBrushStyle MarkersBrushStyle() const { return FDataList->StoredMarkerBrushStyle(); }
+    void SetMarkersBrushStyle(TBrushStyle Value);
+    TFont *MarkersFont() const { return FMarkersFont.get(); }
+    void SetMarkersFont(TFont *Value);
     const QString &XAxisName() const { return FXAxisName; }
-    // A different name (case-sensitive) is stored.
+    // A different name (case-sensitive) is stored and the resolved axis forgotten.
     void SetXAxisName(const QString &Value);
     const QString &YAxisName() const { return FYAxisName; }
     void SetYAxisName(const QString &Value);
+    bool XAxisTrackingEnabled() const { return FXAxisTrackingEnabled; }
+    void SetXAxisTrackingEnabled(bool Value) { SetField(Value, FXAxisTrackingEnabled); }
+    bool YAxisTrackingEnabled() const { return FYAxisTrackingEnabled; }
+    void SetYAxisTrackingEnabled(bool Value) { SetField(Value, FYAxisTrackingEnabled); }
+    TiPlotDataStyle DataStyle() const { return FDataStyle; }
+    // A new store of that style: the points go, the stored values and the ring size stay.
+    void SetDataStyle(TiPlotDataStyle Value);
+    const QVariant &Tag() const { return FTag; }
+    void SetTag(const QVariant &Value) { FTag = Value; }
+
+    // ---- Public properties ----
+    TiPlotXAxis *XAxis() const;
+    TiPlotYAxis *YAxis() const;
+    bool HasAxes() const { return XAxis() && YAxis(); }
+    TiPlotDataCustomList *DataList() const { return FDataList.get(); }
+    // Of the first or last point; -1 when there is none.
+    double XFirst() const { return Count() > 0 ? GetX(0) : -1.0; }
+    double XLast() const { return Count() > 0 ? GetX(Count() - 1) : -1.0; }
+    double YFirst() const { return Count() > 0 ? GetY(0) : -1.0; }
+    double YLast() const { return Count() > 0 ? GetY(Count() - 1) : -1.0; }
+    int IndexFirst() const { return Count() > 0 ? 0 : -1; }
+    int IndexLast() const { return Count() - 1; }
+    int DrawStartIndex() const { return FStartIndex; }
+    int DrawStopIndex() const { return FStopIndex; }
+    int DataPointSize() const { return FDataList->DataPointSize(); }
+    int MaxDataPoints() const { return FDataList->MaxDataPoints(); }
+    int Capacity() const { return FDataList->Capacity(); }
+    int MemoryUsed() const { return FDataList->MemoryUsed(); }
+    int Count() const { return FDataList->Count(); }
+    // The store's capacity: a smaller count keeps the first, oldest points.
+    void SetCount(int Value);
+    int RunningCount() const { return FRunningCount; }
+    double RunningXMin() const { return FRunningXMin; }
+    double RunningXMax() const { return FRunningXMax; }
+    double RunningXMean() const { return FRunningXMean; }
+    double RunningYMin() const { return FRunningYMin; }
+    double RunningYMax() const { return FRunningYMax; }
+    double RunningYMean() const { return FRunningYMean; }
+    const QString &DataCursorXText() const { return FDataCursorXText; }
+    const QString &DataCursorYText() const { return FDataCursorYText; }
+    double DataCursorXValue() const { return FDataCursorXValue; }
+    double DataCursorYValue() const { return FDataCursorYValue; }
+    TiPlotDataPointStatus DataCursorStatus() const { return FDataCursorStatus; }
     // Where the legend last drew this channel's entry.
     TRect LegendRect() const { return FLegendRect; }
     void SetLegendRect(const TRect &Value) { FLegendRect = Value; }
 
-    // ---- Points (logical indexes 0 ... Count - 1, the oldest first) ----
-    int Count() const { return static_cast<int>(FPoints.size()); }
-    // A smaller count keeps the first, oldest points; a larger one changes nothing.
-    void SetCount(int Value);
-    // A valid point; answers its index.
+    // ---- Adding and removing points ----
+    // One valid point through the common add path; answers its index.
     virtual int AddXY(double X, double Y);
-    // Each raises "Index out of Bounds" outside the points.
-    double GetX(int Index) const;
-    double GetY(int Index) const;
-    bool GetNull(int Index) const;
-    bool GetEmpty(int Index) const;
+    int AddPoint(bool Null, bool Empty, double X, double Y);
+    // One valid point per element pair of two one-dimensional arrays of equal bounds.
+    void AddXYArrays(const TiVariantArray &XData, const TiVariantArray &YData);
+    // One valid point per column of a 2 x n array (row one X, row two Y).
+    void AddXYArray(const TiVariantArray &Data);
+    // No points, statistics reset, draw indexes -1.
+    virtual void Clear();
+    // Removes the Size oldest points; Size equal to Count clears. A size the store refuses raises
+    // its message and changes nothing.
+    void DeletePoints(int Size);
+    void GetXYEmptyNull(int Index, double &X, double &Y, bool &Empty, bool &Null) const
+    {
+        FDataList->GetXYEmptyNull(Index, X, Y, Empty, Null);
+    }
+
+    // ---- Per point (logical indexes; "Index out of Bounds" outside the points) ----
+    double GetX(int Index) const { return FDataList->GetX(Index); }
+    double GetY(int Index) const { return FDataList->GetY(Index); }
+    bool GetNull(int Index) const { return FDataList->GetNull(Index); }
+    bool GetEmpty(int Index) const { return FDataList->GetEmpty(Index); }
+    bool GetValid(int Index) const { return !GetEmpty(Index) && !GetNull(Index); }
+    bool GetMarkerVisible(int Index) const { return FDataList->GetMarkerVisible(Index); }
+    int GetMarkerSize(int Index) const { return FDataList->GetMarkerSize(Index); }
+    TiPlotMarkerStyle GetMarkerStyle(int Index) const { return FDataList->GetMarkerStyle(Index); }
+    TColor GetMarkerPenColor(int Index) const { return FDataList->GetMarkerPenColor(Index); }
+    int GetMarkerPenWidth(int Index) const { return FDataList->GetMarkerPenWidth(Index); }
+    TPenStyle GetMarkerPenStyle(int Index) const { return FDataList->GetMarkerPenStyle(Index); }
+    TColor GetMarkerBrushColor(int Index) const { return FDataList->GetMarkerBrushColor(Index); }
+    TBrushStyle GetMarkerBrushStyle(int Index) const { return FDataList->GetMarkerBrushStyle(Index); }
+    char16_t GetMarkerCharacter(int Index) const { return FDataList->GetMarkerCharacter(Index); }
+    TColor GetTraceLineColor(int Index) const { return FDataList->GetTraceLineColor(Index); }
+    int GetTraceLineWidth(int Index) const { return FDataList->GetTraceLineWidth(Index); }
+    TiPlotLineStyle GetTraceLineStyle(int Index) const { return FDataList->GetTraceLineStyle(Index); }
+    // Each writes, then DoChange.
+    void SetX(int Index, double Value);
+    void SetY(int Index, double Value);
     void SetNull(int Index, bool Value);
     void SetEmpty(int Index, bool Value);
-    // Deletes every point.
-    virtual void Clear();
-    // Removes the Size oldest points; Size equal to Count clears. Outside 0 ... Count raises
-    // "Delete size out of Range" and changes nothing.
-    void DeletePoints(int Size);
 
-    // ---- Extremes the axes fit their scales to ----
-    // The largest and the smallest X and Y of the points that are neither null nor empty; -1e300
-    // for a largest and 1e300 for a smallest without any.
+    // ---- Statistics and texts ----
+    // Recounts the running statistics over the valid points.
+    void ReCalcRunningMinMaxMean();
+    double GetXMin();
+    double GetXMax();
+    double GetXMean();
+    double GetYMin();
+    double GetYMax();
+    double GetYMean();
+    // The X axis's cursor text of Value, or the translated "No X-Axis".
+    QString GetXValueText(double Value) const;
+    QString GetYValueText(double Value) const;
+
+    // ---- Drawing ----
+    // The draw range is the kinds' (here every point).
+    virtual void CalcStartIndex() { FStartIndex = Count() > 0 ? 0 : -1; }
+    virtual void CalcStopIndex() { FStopIndex = Count() - 1; }
+    // The extremes the axes fit their scales to: here the largest and the smallest X and Y of the
+    // valid points, -1e300 for a largest and 1e300 for a smallest without any; the kinds widen
+    // them by their markers.
     virtual double GetZoomXMax();
     virtual double GetZoomXMin();
     virtual double GetZoomYMax();
     virtual double GetZoomYMin();
-    // Extremes of the valid points added since the last Clear (deleting points keeps them).
-    double RunningXMin() const { return FRunningXMin; }
-    double RunningXMax() const { return FRunningXMax; }
-    double RunningYMin() const { return FRunningYMin; }
-    double RunningYMax() const { return FRunningYMax; }
-
-    // ---- Data cursors ----
     // Computes the values and the hint text of a data cursor bound to this channel (through the
     // cursor's SetValues and CursorDisplayText); the channel kinds compute them, the base nothing.
-    virtual void UpdateDataCursor(TiPlotDataCursor *Cursor);
+    virtual void UpdateDataCursor(TiPlotDataCursor *) {}
     // The index of the point at or beyond X in the direction of growing X, or -1: strip-chart
     // channels, whose points run in X order, search for it; the base has no order to search.
-    virtual int CalcIndex(double X);
+    virtual int CalcIndex(double) { return -1; }
+    // The line through the draw range, broken at null points, skipping empty ones.
+    virtual void DrawTrace(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor);
+    // The markers of the draw range (none above MarkersTurnOffLimit).
+    virtual void DrawMarkers(TCanvas *Canvas, bool XYAxesReversed, TColor BackGroundColor);
+    // One segment between two value points, clipped to the X range and, with ClipToAxes, the Y
+    // range. YIsPercent: the Y values are percent of the plot's first data view.
+    void DrawSegment(TCanvas *Canvas, bool Reversed, bool YIsPercent, double X1, double Y1, double X2, double Y2);
+    static double InterpolateY(double X1, double Y1, double X2, double Y2, double X);
+    static double InterpolateX(double X1, double Y1, double X2, double Y2, double Y);
+    // One marker at a pixel; Index -1 the legend's sample (size at most 6).
+    void DrawMarker(TCanvas *Canvas, int Index, TColor BackGroundColor, TPoint Point);
+    bool IsMarkerDrawn(int Index) const;
+    TPoint PointToPixel(int Index) const;
+    TRect MarkerRect(int Index) const;
+    // The point's value widened by MarkersSize pixels when markers are shown; "Data Point Null"
+    // for a null point, "X-Axis not assigned" / "Y-Axis not assigned" without the axis.
+    double GetXMaxExtent(int Index) const;
+    double GetXMinExtent(int Index) const;
+    double GetYMaxExtent(int Index) const;
+    double GetYMinExtent(int Index) const;
+    // A filled polygon through four value points with the canvas's pen and brush.
+    void DrawQuad(TCanvas *Canvas, bool XYAxesReversed, const std::pair<double, double> &P1,
+                  const std::pair<double, double> &P2, const std::pair<double, double> &P3,
+                  const std::pair<double, double> &P4);
+    TRect ValuesToPixelRect(double X1, double Y1, double X2, double Y2) const;
 
+    // Drops a removed axis; takes a renamed one's new name.
+    void NotifyRemoved(TObject *AObject) override;
+    void NotifyRenamed(TObject *AObject) override;
+    // Another object selected by the user unselects this channel (not its own data cursor nor a
+    // legend).
+    void NotifySelected(TObject *AObject) override;
     // Base, then "Edit...".
     void AddMenuItems(TPopupMenu *PopupMenu) override;
 
 protected:
     // The centre of the legend entry.
     bool GetKeyPopupPoint(TPoint &Point) override;
+    // The Text a data cursor shows for these values; sets the DataCursor... properties.
+    QString FormatDataCursorText(TiPlotDataCursorStyle Style, TiPlotDataPointStatus Status, double X, double Y);
+    // The value width of MarkersSize pixels on the axis.
+    double MarkerValueWidth(const TiPlotAxis *Axis) const;
+    // The point's X (OnX) or Y, moved by Side times the marker's value width when markers show.
+    double Extent(int Index, bool OnX, double Side) const;
 
+    mutable TiPlotXAxis *FXAxis = nullptr;
+    mutable TiPlotYAxis *FYAxis = nullptr;
+    int FStartIndex = 0;
+    int FStopIndex = 0;
+    std::unique_ptr<TiPlotDataCustomList> FDataList;
     QString FTitleText;
-    TColor FColor = clRed;
-    QString FXAxisName;
     QString FYAxisName;
+    QString FXAxisName;
+    bool FXAxisTrackingEnabled = true;
+    bool FYAxisTrackingEnabled = true;
+    bool FMarkersAllowIndividual = false;
+    int FMarkersTurnOffLimit = 0;
     TRect FLegendRect;
+    bool FVisibleInLegend = true;
+    bool FClipToAxes = false;
+    bool FShowDataPointHints = false;
+    bool FUserCanMoveDataPoints = false;
+    TiPlotChannelDataPointMoveStyle FUserCanMoveDataPointsStyle = ipcdpmsXandY;
+    bool FMarkersBrushUseChannelColor = true;
+    bool FMarkersPenUseChannelColor = true;
+    bool FTraceVisible = true;
+    QVariant FTag;
+    int FRunningCount = 0;
+    double FRunningXMin = 0;
+    double FRunningXMax = 0;
+    double FRunningXMean = 0;
+    long double FRunningXTotal = 0;
+    double FRunningYMin = 0;
+    double FRunningYMax = 0;
+    double FRunningYMean = 0;
+    long double FRunningYTotal = 0;
+    TiPlotDataStyle FDataStyle = ipdsStandard;
+    std::unique_ptr<TFont> FMarkersFont;
+    QString FDataCursorXText;
+    QString FDataCursorYText;
+    double FDataCursorYValue = 0;
+    double FDataCursorXValue = 0;
+    TiPlotDataPointStatus FDataCursorStatus = ipdpsValid;
 
 private:
-    struct Point {
-        double X = 0;
-        double Y = 0;
-        bool Null = false;
-        bool Empty = false;
-    };
-    const Point &At(int Index) const;
-    // Over the valid points: the largest of Value(point) when Largest, else the smallest.
-    template <class V>
-    double Extreme(V Value, bool Largest) const;
-
-    std::vector<Point> FPoints;
-    double FRunningXMin = 1e300;
-    double FRunningXMax = -1e300;
-    double FRunningYMin = 1e300;
-    double FRunningYMax = -1e300;
+    void ResetRunning();
+    void RebuildTotals();
+    // Over the valid points: the largest of the value Get gives when Largest, else the smallest.
+    double Extreme(double (TiPlotChannelCustom::*Get)(int) const, bool Largest) const;
+    // Feeds one value to an axis's tracking.
+    static void FeedTracking(TiPlotAxis *Axis, double Value);
+    // The store's stored value written, then DoChange.
+    template <class T>
+    void SetStored(void (TiPlotDataCustomList::*Setter)(T), T Value)
+    {
+        (FDataList.get()->*Setter)(Value);
+        DoChange();
+    }
+    void MarkersFontChanged(TObject *Sender);
 };
 
 // A class reference to a channel class: the class the channel manager makes new channels of.
