@@ -2,6 +2,11 @@
 // (DrawPeqCurves, DrawHighPassCurve, DrawLowPassCurve) with nine distinct active bands, a "BW -48"
 // high-pass and an "LK -48" low-pass, every curve recomputed and no pixels drawn (the channel's
 // Plot has no control). Goal: at most 0.5 ms.
+//
+// And one drag step of a PEQ marker on a 1118 x 720 window holding one output page (1070 x 255
+// plot, band table, band buttons and editor, overlays off): the mouse move (table, model,
+// command), the tmMouseEqCurve tick (band curve, total, marker, selected band, page update) and
+// the window image brought up to date. Goal: at most 4 ms.
 
 #include "BenchSupport.h"
 #include "GuiBenchMain.h"
@@ -12,7 +17,13 @@
 #include "device/GlobalConstants.h"
 #include "device/LUnitControl.h"
 #include "pages/ChannelPages.h"
+#include "platform/runtime/Timer.h"
+#include "platform/ui/ControlsRender.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Label.h"
+#include "widgets/graphics/AdvTrackBar.h"
+#include "widgets/graphics/CurvyEdit.h"
+#include "widgets/skinned/RzBmpBtn.h"
 
 #include <benchmark/benchmark.h>
 
@@ -94,6 +105,87 @@ void FullChannelRefresh(benchmark::State &state)
     }
 }
 BENCHMARK(FullChannelRefresh)->Unit(benchmark::kMicrosecond);
+
+// The controls of the drag step's page besides BenchHost's table and plot, placed as on the main
+// window's output page.
+struct DragPage {
+    explicit DragPage(BenchHost &host)
+    {
+        TForm &form = host.form;
+        form.SetBounds(0, 0, 1118, 720);
+        host.plotControl->SetParent(&form);
+        host.plotControl->SetBounds(24, 60, 1070, 255);
+        host.plotControl->SetColor(clBlack);
+        host.plotControl->SetAutoRedraw(true);
+        host.plots[ChOut1]->Control = host.plotControl;
+        host.table->SetBounds(24, 400, 470, 270);
+        for (int b = 0; b < OutputBandCount; ++b) {
+            auto *button = new TRzBmpButton(&form);
+            button->SetName(QStringLiteral("rzbEq%1Out1").arg(b + 1));
+            button->SetParent(&form);
+            button->SetBounds(500, 400 + 29 * b, 34, 26);
+            button->SetTag(b);
+            button->SetGroupIndex(ChOut1 + 1);
+            button->SetAllowAllUp(true);
+        }
+        auto *hint = new TLabel(&form);
+        hint->SetName(QStringLiteral("lbFftParamOut1"));
+        hint->SetParent(&form);
+        const char *kinds[] = {"Freq", "Bw", "Gain"};
+        const int maxima[] = {300, 100, 240};
+        for (int i = 0; i < 3; ++i) {
+            auto *bar = new TAdvTrackBar(&form);
+            bar->SetName(QStringLiteral("isEq%1Out1").arg(QString::fromLatin1(kinds[i])));
+            bar->SetParent(&form);
+            bar->SetBounds(560 + 76 * i, 400, 26, 210);
+            bar->SetMax(maxima[i]);
+            bar->SetTag(ChOut1);
+            auto *edit = new TCurvyEdit(&form);
+            edit->SetName(QStringLiteral("cvdEq%1Out1").arg(QString::fromLatin1(kinds[i])));
+            edit->SetParent(&form);
+            edit->SetBounds(550 + 76 * i, 620, 70, 24);
+            edit->SetTag(ChOut1);
+        }
+        timer = new TTimer(&form);
+        timer->SetName(QStringLiteral("tmMouseEqCurve"));
+        timer->SetEnabled(false);
+        form.Show();
+        RenderControlImage(&form);
+    }
+    TTimer *timer = nullptr;
+};
+
+void PeqMarkerDragStep(benchmark::State &state)
+{
+    BenchHost host;
+    ChannelPages pages(host);
+    DragPage page(host);
+    host.updating = true;
+    for (int b = 0; b < OutputBandCount; ++b)
+        host.table->SetEqParamValue(b, IndexToFreq(20 + 30 * b), 20, 0.0, 0, false);
+    host.updating = false;
+    pages.DrawPeqCurves(host.plotControl);
+    host.plotControl->UpdateCurvePage();
+    // Grab band 5 on its marker, then move between two places a few grid steps apart.
+    const TPoint origin = host.plotControl->GetPlotOrigin();
+    const TPoint marker = host.plotControl->GetBlockPos(4);
+    const int x = origin.X + marker.X;
+    const int y = origin.Y + marker.Y;
+    pages.fftDrawInAMouseDown(host.plotControl, mbLeft, {}, x, y);
+    if (pages.GetDragHandle() != 4) {
+        state.SkipWithError("no marker grabbed");
+        return;
+    }
+    int step = 0;
+    for (auto _ : state) {
+        const int dx = (step++ % 2 == 0) ? 12 : -12;
+        pages.fftDrawInAMouseMove(host.plotControl, {ssLeft}, x + dx, y - dx);
+        pages.tmMouseEqCurveTimer(page.timer);
+        benchmark::DoNotOptimize(host.form.BackingImage().constBits());
+    }
+    pages.fftDrawInAMouseUp(host.plotControl, mbLeft, {}, x, y);
+}
+BENCHMARK(PeqMarkerDragStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -14,7 +14,9 @@
 // so that the compiler can vectorise them: every operation runs for every point and conditions
 // only select between results. The logarithm and the arctangent are evaluated here by series that
 // are exact to a few units in the last place over the ranges the reductions leave.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+// The thread-sanitizer build takes the default version only: the loader runs the version choice
+// before that sanitizer's runtime is set up, and the instrumented choice crashes there.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_THREAD__)
 #define CURVE_KERNEL __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")))
 #else
 #define CURVE_KERNEL

@@ -78,3 +78,12 @@ int CrossoverCodeAt(int slopeType) { return FirstIfOutside(CrossoverCodes, slope
 int PeqTypeToFilterTypeAt(int peqType) { return FirstIfOutside(PeqTypeToFilterType, peqType); }
 ColorRef BandColorAt(int slot) { return Cyclic(BandColors, slot); }
 ColorRef ChannelColorAt(int index) { return Cyclic(ChannelColors, index); }
+
+QString ChannelSuffix(int channel)
+{
+    if (channel == 0 || channel == 1)
+        return QStringLiteral("In") + QChar(u'A' + channel);
+    if (channel >= 2 && channel <= 5)
+        return QStringLiteral("Out") + QChar(u'0' + channel - 1);
+    return QString();
+}

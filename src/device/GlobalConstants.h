@@ -8,6 +8,8 @@
 // they come, so a lookup with such a value must go through the range-safe accessors below (`...At`),
 // never index a table directly.
 
+#include <QString>
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -141,3 +143,7 @@ int GainToIndex(double dB);
 int FreqToIndex(double hz);                      // not clamped; 0 for a frequency not above 0
 double IndexToFreq(int index);
 double IndexToGain(int index);
+
+// The suffix of channel 0..5 (0 In A, 1 In B, 2..5 Out 1..Out 4) in control names and captions:
+// "InA", "InB", "Out1" .. "Out4"; empty for any other number.
+QString ChannelSuffix(int channel);

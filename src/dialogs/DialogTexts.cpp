@@ -30,15 +30,6 @@ QString TrimmedDeviceText(std::string_view bytes)
     return FromDeviceText(end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1));
 }
 
-QString ChannelSuffix(int channel)
-{
-    if (channel == 0 || channel == 1)
-        return QStringLiteral("In") + QChar(u'A' + channel);
-    if (channel >= 2 && channel <= 5)
-        return QStringLiteral("Out") + QChar(u'0' + channel - 1);
-    return QString();
-}
-
 void ClickOnEnter(QChar &key, TRzBmpButton *button)
 {
     if (key != QChar(13))

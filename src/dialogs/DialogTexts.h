@@ -3,6 +3,7 @@
 // table at each showing (so a language switch shows at the next one), and Enter in a dialog's one
 // text field clicks its OK button.
 
+#include "device/GlobalConstants.h"
 #include <QChar>
 #include <QString>
 
@@ -32,9 +33,6 @@ QString FromDeviceText(std::string_view bytes);
 // The same without trailing blanks and carriage returns, as an edit shows a stored name.
 QString TrimmedDeviceText(std::string_view bytes);
 
-// The suffix of channel 0..5 (0 In A, 1 In B, 2..5 Out 1..Out 4) in control names and captions:
-// "InA", "InB", "Out1" .. "Out4"; empty for any other number.
-QString ChannelSuffix(int channel);
 
 // Enter (character 13) clicks `button` and is used up; any other key is left alone.
 void ClickOnEnter(QChar &key, TRzBmpButton *button);

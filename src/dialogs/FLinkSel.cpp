@@ -15,11 +15,6 @@ namespace {
 // Channels 0..1 are the inputs, 2..5 the outputs.
 constexpr int FirstOutput = 2;
 
-bool IsChannel(int channel)
-{
-    return channel >= 0 && channel < TfmLinkSel::Channels;
-}
-
 int FirstOfKind(int channel)
 {
     return channel < FirstOutput ? 0 : FirstOutput;

@@ -3,6 +3,7 @@
 // acknowledgement steps and the reply handlers below.
 
 #include "mainwindow/DeviceSession.h"
+#include "pages/LinkGroups.h"
 
 #include "platform/os/CodePage.h"
 #include "platform/os/ProgramFolder.h"
@@ -298,20 +299,7 @@ constexpr bool IsChannelNumber(int channel)
 
 int DeviceSession::GetLinkGroupMask(int channel) const
 {
-    if (!IsChannelNumber(channel))
-        return 0;
-    const int first = SideFirst(channel);
-    const int sideMask = (1 << SideCount(channel)) - 1;
-    const int ownBit = 1 << (channel - first);
-    const int own = UnitControl->GetLinkMask(channel) & sideMask;
-    if ((own & ownBit) != 0)
-        return own;
-    for (int head = first; head < channel; ++head) {
-        const int mask = UnitControl->GetLinkMask(head) & sideMask;
-        if ((mask & ownBit) != 0)
-            return mask;
-    }
-    return ownBit;
+    return LinkGroups::GroupMask(*UnitControl, channel);
 }
 
 void DeviceSession::CopyChannel(int source, int destination, bool refresh)

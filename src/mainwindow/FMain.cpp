@@ -1,5 +1,9 @@
 #include "mainwindow/FMain.h"
 
+#include "curves/LMyFFTDrawPhase.h"
+#include "curves/LProgressBar.h"
+#include "curves/MyPEQAllpass.h"
+#include "curves/Plot.h"
 #include "device/GlobalConstants.h"
 #include "dialogs/FAbout.h"
 #include "dialogs/FChNameList.h"
@@ -18,22 +22,48 @@
 #include "dialogs/FTest.h"
 #include "mainwindow/DeviceSession.h"
 #include "mainwindow/LinkTexts.h"
+#include "mainwindow/MainLayout.h"
 #include "platform/net/SingleInstance.h"
 #include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Timer.h"
 #include "platform/runtime/TypInfo.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/GroupBox.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/OpenDialog.h"
+#include "platform/ui/PaintBox.h"
+#include "platform/ui/Panel.h"
 #include "platform/ui/RadioButton.h"
+#include "platform/ui/Shape.h"
+#include "plotlib/plot/iXYPlot.h"
+#include "widgets/graphics/AdvTrackBar.h"
+#include "widgets/graphics/CurvyEdit.h"
 #include "widgets/skinned/RzBmpBtn.h"
+#include "widgets/skinned/RzCmboBx.h"
 #include "widgets/skinned/RzGroupBox.h"
+#include "widgets/skinned/VrButtons.h"
+#include "widgets/skinned/VrDemoButton.h"
 
 #include <cstdio>
 
 TfmMain *fmMain = nullptr;
+
+namespace {
+
+// Every class the form definition holds, so that the program links them and the reader finds them.
+[[maybe_unused]] const TClassInfo *const FormClasses[] = {
+    &TRzGroupBox::StaticClass(),     &TPanel::StaticClass(),         &TShape::StaticClass(),
+    &TLabel::StaticClass(),          &TImage::StaticClass(),         &TPaintBox::StaticClass(),
+    &TAdvTrackBar::StaticClass(),    &TCurvyEdit::StaticClass(),     &TRzBmpButton::StaticClass(),
+    &TVrDemoButton::StaticClass(),   &TVrPowerButton::StaticClass(), &TRzComboBox::StaticClass(),
+    &LMyFFTDrawPhase::StaticClass(), &TMyPEQAllpass::StaticClass(),  &LProgressBar::StaticClass(),
+    &TiXYPlot::StaticClass(),        &TTimer::StaticClass(),
+};
+
+}  // namespace
 
 T_IMPLEMENT_CLASS(TfmMain)
 {
@@ -67,6 +97,7 @@ T_IMPLEMENT_CLASS(TfmMain)
     b.Field("sdSaveUnit", &C::sdSaveUnit);
     b.Handler("FormCreate", &C::FormCreate);
     b.Handler("FormClose", &C::FormClose);
+    b.Handler("FormResize", &C::FormResize);
     b.Handler("OpenClick", &C::OpenClick);
     b.Handler("SaveClick", &C::SaveClick);
     b.Handler("UploadClick", &C::UploadClick);
@@ -132,6 +163,45 @@ TfmMain::~TfmMain()
     session_.reset();
     instance_.reset();
     SetDialogHost(nullptr);
+    // The curve models draw on their plots: they go before the controls.
+    for (auto &plot : plots_)
+        plot.reset();
+}
+
+Plot *TfmMain::GetPlot(int index) const
+{
+    return index >= 0 && index < PlotCount ? plots_[static_cast<std::size_t>(index)].get() : nullptr;
+}
+
+bool TfmMain::CreatePlots()
+{
+    const char *plots[PlotCount] = {"fftDrawInA",  "fftDrawInB",  "fftDrawOut1",   "fftDrawOut2",
+                                    "fftDrawOut3", "fftDrawOut4", "fftDrawGainIn", "fftDrawGainOut"};
+    for (int i = 0; i < PlotCount; ++i) {
+        auto *control = dynamic_cast<LMyFFTDrawPhase *>(FindComponent(QString::fromLatin1(plots[i])));
+        if (!control)
+            return false;
+        plots_[static_cast<std::size_t>(i)] = std::make_unique<Plot>(control);
+    }
+    for (auto &plot : plots_)
+        plot->SetPhaseMode(false);
+    return true;
+}
+
+bool TfmMain::PutCompressorPoints()
+{
+    auto *plot = dynamic_cast<TiXYPlot *>(FindComponent(QStringLiteral("ipComp")));
+    if (!plot)
+        return false;
+    // The plot's design has two channels: the curve and the knee marker.
+    while (plot->ChannelCount() < 2)
+        plot->AddChannel();
+    TiXYPlotChannel *curve = plot->GetChannel(0);
+    curve->AddXY(20, 20);
+    curve->AddXY(-10, -10);
+    curve->AddXY(-100, -100);
+    plot->GetChannel(1)->AddXY(20.4, 19.8);
+    return true;
 }
 
 void TfmMain::SetPages(std::unique_ptr<MainPages> pages)
@@ -168,6 +238,9 @@ void TfmMain::FormCreate(TObject *)
     rzgPreset->SetTop(PresetBarTop);
     ExtraHeight = 0;
 
+    if (!CreatePlots())
+        return;
+
     session_->SetLanguageName(QStringLiteral("English"));
     ChineseSimplified->SetChecked(false);
     ChineseTraditional->SetChecked(false);
@@ -186,6 +259,10 @@ void TfmMain::FormCreate(TObject *)
 
     session_->StartAutoConnect();
     pages_->RefreshGainPageCurves();
+    plots_[6]->DrawCurve(0, static_cast<TColor>(ChannelColors[0]));
+    plots_[7]->DrawCurve(2, static_cast<TColor>(ChannelColors[2]));
+    if (!PutCompressorPoints())
+        return;
 
     session_->ClientSocket().SetPort(DeviceSession::NetworkPort);
     session_->ClientSocket().SetAddress(std::string(DefaultIpAddress));
@@ -194,6 +271,14 @@ void TfmMain::FormCreate(TObject *)
 
     NetworkSetup->SetVisible(true);
     ShareButtonPictures();
+}
+
+void TfmMain::FormResize(TObject * /*Sender*/)
+{
+    std::function<void(int)> delayLine;
+    if (fmLinkSel)
+        delayLine = [this](int channel) { pages_->UpdateDelayLine(channel); };
+    mainlayout::Apply(*this, Width(), Height(), ExtraHeight, delayLine);
 }
 
 // Buttons of one kind take the pictures of one model button; a button missing under its name ends
@@ -480,13 +565,94 @@ void TfmMain::ApplyLanguage()
         {"bStore", "SID_BT_STORE"},
         {"bRecall", "SID_BT_RECALL"},
     };
-    for (const Caption &caption : captions) {
-        TComponent *control = FindComponent(QString::fromLatin1(caption.control));
-        // A control missing under its name ends the update there.
+    // A control missing under its name ends the update there.
+    const auto setCaption = [this](const QString &name, const char *key) {
+        TComponent *control = FindComponent(name);
         if (!control || !IsPublishedProp(control, QStringLiteral("Caption")))
+            return false;
+        SetStrProp(control, QStringLiteral("Caption"), GetLangText(QString::fromLatin1(key)));
+        return true;
+    };
+    // A polarity button reads what its state is.
+    const auto setPolarity = [&](const QString &name) {
+        auto *button = dynamic_cast<TRzBmpButton *>(FindComponent(name));
+        return button && setCaption(name, button->Down() ? "SID_PHASE_ON" : "SID_PHASE_OFF");
+    };
+    for (const Caption &caption : captions)
+        if (!setCaption(QString::fromLatin1(caption.control), caption.key))
             return;
-        SetStrProp(control, QStringLiteral("Caption"), GetLangText(QString::fromLatin1(caption.key)));
+
+    const QStringList suffixes = {"InA", "InB", "Out1", "Out2", "Out3", "Out4"};
+    // The Gain page's channel columns.
+    for (const QString &suffix : suffixes)
+        if (!setCaption("rzbMuteBackup" + suffix, "SID_MUTE") || !setPolarity("rzbPhaseBackup" + suffix))
+            return;
+
+    // Page headings.
+    const Caption headings[] = {
+        {"lbGainInput", "SID_IN"},          {"lbGainOutput", "SID_OUT"},       {"lbDelayInput", "SID_IN"},
+        {"lbDelayOutput", "SID_OUT"},       {"lbDelayUnit", "SID_DELAY_UNIT"}, {"lbFftDelayIn", "SID_IN_DELAY"},
+        {"lbFftDelayOut", "SID_OUT_DELAY"}, {"rzbUnit0", "SID_UNIT_MS"},       {"rzbUnit1", "SID_UNIT_M"},
+        {"rzbUnit2", "SID_UNIT_FT"},        {"lbFftGainIn", "SID_IN"},         {"lbFftGainOut", "SID_OUT"},
+    };
+    for (const Caption &caption : headings)
+        if (!setCaption(QString::fromLatin1(caption.control), caption.key))
+            return;
+
+    // Each channel page; the polarity button (rzbPhase) comes fourth, the compressor labels only
+    // on the outputs, the band table last.
+    const Caption pageCaptions[] = {
+        {"lbFftParam", "SID_PARAM_KEY"},
+        {"lbGain", "SID_GAIN"},
+        {"rzbMute", "SID_MUTE"},
+        {"rzbPhase", nullptr},
+        {"lbEqParam", "SID_EQ_PARAM"},
+        {"lbEqFreq", "SID_EQ_FREQ"},
+        {"lbEqBw", "SID_EQ_BW"},
+        {"lbEqGain", "SID_EQ_GAIN"},
+        {"lbEq", "SID_EQ_PARAM_TITLE"},
+        {"lbLowCutFreq", "SID_HPF"},
+        {"lbLowCutSlop", "SID_HLP_SLOP"},
+        {"rzbLowCutBypass", "SID_HLP_BYPASS"},
+        {"lbHighCutFreq", "SID_LPF"},
+        {"lbHighCutSlop", "SID_HLP_SLOP"},
+        {"rzbHighCutBypass", "SID_HLP_BYPASS"},
+        {"vrbEqShowAll", "SID_SHOW_ALL_EQ"},
+        {"vrbEqReset", "SID_RESET_EQ"},
+        {"vrbEqBypass", "SID_BYPASS_EQ"},
+    };
+    const Caption compressorCaptions[] = {
+        {"lbCompRatio", "SID_COMP_RATIO"},
+        {"lbCompThreshold", "SID_COMP_THRESHOLD"},
+        {"lbCompAttack", "SID_COMP_ATTACK"},
+        {"lbCompRelease", "SID_COMP_RELEASE"},
+    };
+    for (int channel = 0; channel < 6; ++channel) {
+        const QString &suffix = suffixes[channel];
+        for (const Caption &caption : pageCaptions) {
+            const QString name = QString::fromLatin1(caption.control) + suffix;
+            if (caption.key ? !setCaption(name, caption.key) : !setPolarity(name))
+                return;
+        }
+        if (channel >= 2)
+            for (const Caption &caption : compressorCaptions)
+                if (!setCaption(QString::fromLatin1(caption.control) + suffix, caption.key))
+                    return;
+        auto *table = dynamic_cast<TMyPEQAllpass *>(FindComponent("peqPeq" + suffix));
+        if (!table)
+            return;
+        for (int type = 0; type < 7; ++type)
+            table->SetEqTypeString(GetLangText(QStringLiteral("SID_EQ_TYPE%1").arg(type)), type);
+        table->SetBypassString(GetLangText(QStringLiteral("SID_EQ_BYPASS")));
+        table->ChangeLanguage();
     }
+
+    // The compressor page's title names the output it shows.
+    auto *title = dynamic_cast<TLabel *>(FindComponent(QStringLiteral("lbCompName")));
+    if (!title)
+        return;
+    title->SetCaption(QStringLiteral("Out %1  ").arg(session_->GetSelectedCompChannel() - 1) +
+                      GetLangText(QStringLiteral("SID_COMP")));
 }
 
 void TfmMain::ChineseSimplifiedClick(TObject *Sender)

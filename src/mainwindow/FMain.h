@@ -25,9 +25,11 @@
 #include "mainwindow/SessionView.h"
 #include "platform/ui/Forms.h"
 
+#include <array>
 #include <memory>
 
 class DeviceSession;
+class Plot;
 class TImage;
 class TLabel;
 class TMainMenu;
@@ -55,6 +57,10 @@ public:
     // The channel pages in place of the stand-in that does nothing.
     void SetPages(std::unique_ptr<MainPages> pages);
     MainPages &Pages() const { return *pages_; }
+    // The eight curve models, made by FormCreate: 0 to 5 the channel plots In A to Out 4, 6 and 7
+    // the Gain page's input and output plots; null before FormCreate.
+    static constexpr int PlotCount = 8;
+    Plot *GetPlot(int index) const;
 
     // --- State the pages and the layout share -----------------------------------------------------
     // 1 while FormCreate fills the controls for the first time.
@@ -106,6 +112,9 @@ public:
     // --- Handlers, bound from the form definition ----------------------------------------------------
     void FormCreate(TObject *Sender);
     void FormClose(TObject *Sender, TCloseAction &Action);
+    // The layout for the window's outer size (MainLayout.h); once the dialogs exist (the link group
+    // dialog is the sign), the delay lines are redrawn up to their speakers.
+    void FormResize(TObject *Sender);
     // File menu.
     void OpenClick(TObject *Sender);
     void SaveClick(TObject *Sender);
@@ -222,12 +231,19 @@ private:
     void SelectLanguage(TObject *Sender);
     // The bitmap buttons of start-up step "all buttons of one kind look alike".
     void ShareButtonPictures();
+    // The curve models on their response plots, all in magnitude mode; false when a plot is
+    // missing under its name (start-up ends there).
+    bool CreatePlots();
+    // The compressor transfer plot's first curve (three points) and knee marker (one point); false
+    // when the plot is missing.
+    bool PutCompressorPoints();
     // Shows a dialog modally; nothing while it does not exist.
     static void ShowDialogModal(TCustomForm *dialog);
 
     std::unique_ptr<DeviceSession> session_;
     std::unique_ptr<MainPages> pages_;
     std::unique_ptr<net::SingleInstance> instance_;
+    std::array<std::unique_ptr<Plot>, PlotCount> plots_;
 
     // --- Main window state, as the rest of the program names it --------------------------------------
     // Zero until FormCreate gives them their start values (the band tables' change handler tells

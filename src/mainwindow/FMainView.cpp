@@ -2,6 +2,7 @@
 // (DialogHost): its controls by name, the dialogs the session shows, and the session behind both.
 
 #include "mainwindow/FMain.h"
+#include "pages/LinkGroups.h"
 
 #include "device/ParameterImage.h"
 #include "dialogs/DialogTexts.h"
@@ -434,16 +435,7 @@ void TfmMain::SetChannelLink(int channel, int mask)
 
 void TfmMain::SetChannelButtonCaption(int head, int channel)
 {
-    const QString suffix = ChannelSuffix(channel);
-    const QString headSuffix = ChannelSuffix(head);
-    // Both channels of one side: the suffixes start alike ("In", "Out").
-    if (suffix.isEmpty() || headSuffix.isEmpty() || (head < 2) != (channel < 2))
-        return;
-    auto *button = dynamic_cast<TRzBmpButton *>(FindComponent(QStringLiteral("rzbMenu") + suffix));
-    if (!button)
-        return;
-    // A member shows its own character and its head's: "3=1", "B=A".
-    button->SetCaption(head == channel ? suffix : suffix.back() + QStringLiteral("=") + headSuffix.back());
+    LinkGroups::SetChannelButtonCaption(*this, head, channel);
 }
 
 void TfmMain::SetOverlayButtonsVisible(int channel, bool visible)

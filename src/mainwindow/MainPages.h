@@ -28,4 +28,7 @@ public:
     // Shows or hides every toggle that shows channel `channel`'s curve on another plot; a hidden
     // one goes off and its curve leaves that plot.
     virtual void SetOverlayButtonsVisible(int /*channel*/, bool /*visible*/) {}
+    // Redraws channel `channel`'s dashed delay line up to its speaker picture and places the time
+    // label beside the picture.
+    virtual void UpdateDelayLine(int /*channel*/) {}
 };

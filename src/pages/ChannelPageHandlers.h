@@ -66,6 +66,47 @@ void DescribeChannelPageHandlers(TClassBuilder<Form> &b, ChannelPages Form::*pag
     b.Forward("rzcLowCutSlopInAMouseWheel", pages, &CrossoverEditor::rzcLowCutSlopInAMouseWheel);
     b.Forward("rzcHighCutSlopInAMouseWheel", pages, &CrossoverEditor::rzcHighCutSlopInAMouseWheel);
     b.Forward("tmHpLpCurveTimer", pages, &CrossoverEditor::tmHpLpCurveTimer);
+    // Curve overlays and the Gain page's curves.
+    b.Forward("vrbShowBInAClick", pages, &CurveOverlays::vrbShowBInAClick);
+    b.Forward("vrbShowAInBClick", pages, &CurveOverlays::vrbShowAInBClick);
+    b.Forward("vrbShow2Out1Click", pages, &CurveOverlays::vrbShow2Out1Click);
+    b.Forward("vrbShow1Out2Click", pages, &CurveOverlays::vrbShow1Out2Click);
+    b.Forward("vrbShow1Out3Click", pages, &CurveOverlays::vrbShow1Out3Click);
+    b.Forward("vrbShow1Out4Click", pages, &CurveOverlays::vrbShow1Out4Click);
+    b.Forward("vrbShowAGainClick", pages, &CurveOverlays::vrbShowAGainClick);
+    b.Forward("vrbShow1GainClick", pages, &CurveOverlays::vrbShow1GainClick);
+    // Page switch and overview jumps.
+    b.Forward("rzbMenuInAClick", pages, &PageSwitch::rzbMenuInAClick);
+    b.Forward("lbMatrixHpLpInAClick", pages, &PageSwitch::lbMatrixHpLpInAClick);
+    b.Forward("lbMatrixDelayInAClick", pages, &PageSwitch::lbMatrixDelayInAClick);
+    b.Forward("lbMatrixCompOut1Click", pages, &PageSwitch::lbMatrixCompOut1Click);
+    b.Forward("lbMatrixGainInAClick", pages, &PageSwitch::lbMatrixGainInAClick);
+    // EQ bypass, parameter display, plot modes.
+    b.Forward("vrbEqBypassInAClick", pages, &EqDisplayModes::vrbEqBypassInAClick);
+    b.Forward("vrbEqShowAllInAClick", pages, &EqDisplayModes::vrbEqShowAllInAClick);
+    b.Forward("rbShowGainInAClick", pages, &EqDisplayModes::rbShowGainInAClick);
+    b.Forward("rbShowPhaseInAClick", pages, &EqDisplayModes::rbShowPhaseInAClick);
+    // Curve handles.
+    b.Forward("fftDrawInAMouseDown", pages, &CurveHandles::fftDrawInAMouseDown);
+    b.Forward("fftDrawInAMouseMove", pages, &CurveHandles::fftDrawInAMouseMove);
+    b.Forward("fftDrawInAMouseUp", pages, &CurveHandles::fftDrawInAMouseUp);
+    b.Forward("tmMouseEqCurveTimer", pages, &CurveHandles::tmMouseEqCurveTimer);
+    // Compressor.
+    b.Forward("isCompThresholdOut1Change", pages, &CompressorPage::isCompThresholdOut1Change);
+    b.Forward("isCompRatioOut1Change", pages, &CompressorPage::isCompRatioOut1Change);
+    b.Forward("isCompAttackOut1Change", pages, &CompressorPage::isCompAttackOut1Change);
+    b.Forward("isCompReleaseOut1Change", pages, &CompressorPage::isCompReleaseOut1Change);
+    b.Forward("cvdCompThresholdOut1KeyDown", pages, &CompressorPage::cvdCompThresholdOut1KeyDown);
+    b.Forward("cvdCompRatioOut1KeyDown", pages, &CompressorPage::cvdCompRatioOut1KeyDown);
+    b.Forward("cvdCompAttackOut1KeyDown", pages, &CompressorPage::cvdCompAttackOut1KeyDown);
+    b.Forward("cvdCompReleaseOut1KeyDown", pages, &CompressorPage::cvdCompReleaseOut1KeyDown);
+    b.Forward("cvdCompThresholdOut1Exit", pages, &CompressorPage::cvdCompThresholdOut1Exit);
+    b.Forward("cvdCompRatioOut1Exit", pages, &CompressorPage::cvdCompRatioOut1Exit);
+    b.Forward("cvdCompAttackOut1Exit", pages, &CompressorPage::cvdCompAttackOut1Exit);
+    b.Forward("cvdCompReleaseOut1Exit", pages, &CompressorPage::cvdCompReleaseOut1Exit);
+    b.Forward("isCompThresholdOut1MouseDown", pages, &CompressorPage::isCompThresholdOut1MouseDown);
+    b.Forward("cvdCompThresholdOut1MouseDown", pages, &CompressorPage::cvdCompThresholdOut1MouseDown);
+    b.Forward("lbCompOut1MouseDown", pages, &CompressorPage::lbCompOut1MouseDown);
     // Menu.
     b.Forward("CopyClick", pages, &ChannelPages::CopyClick);
 }

@@ -14,16 +14,6 @@
 
 namespace {
 
-// The control families of one filter.
-struct FilterControls {
-    const char *Bar;
-    const char *Edit;
-    const char *Slope;
-    const char *Bypass;
-};
-constexpr FilterControls HighPassControls = {"isLowCutFreq", "cvdLowCutFreq", "rzcLowCutSlop", "rzbLowCutBypass"};
-constexpr FilterControls LowPassControls = {"isHighCutFreq", "cvdHighCutFreq", "rzcHighCutSlop", "rzbHighCutBypass"};
-
 const FilterControls &ControlsOf(bool highPass)
 {
     return highPass ? HighPassControls : LowPassControls;

@@ -15,6 +15,18 @@
 #include "pages/PageHost.h"
 #include "platform/runtime/Events.h"
 
+// The control families of one filter, by prefix.
+struct FilterControls {
+    const char *Bar;
+    const char *Edit;
+    const char *Slope;
+    const char *Bypass;
+};
+inline constexpr FilterControls HighPassControls = {"isLowCutFreq", "cvdLowCutFreq", "rzcLowCutSlop",
+                                                    "rzbLowCutBypass"};
+inline constexpr FilterControls LowPassControls = {"isHighCutFreq", "cvdHighCutFreq", "rzcHighCutSlop",
+                                                   "rzbHighCutBypass"};
+
 class CrossoverEditor {
 public:
     CrossoverEditor(PageHost &host, CurveSynthesis &curves) : host_(host), curves_(curves) {}

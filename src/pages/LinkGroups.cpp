@@ -20,9 +20,13 @@ int LinkGroups::OwnBit(int channel)
 
 int LinkGroups::GetLinkGroupMask(int channel) const
 {
+    return GroupMask(host_.UnitControl(), channel);
+}
+
+int LinkGroups::GroupMask(const LUnitControl &model, int channel)
+{
     if (!IsChannel(channel))
         return 0;
-    const LUnitControl &model = host_.UnitControl();
     const int sideBits = (1 << SideChannelCount(channel)) - 1;
     const int own = OwnBit(channel);
     const int mask = model.GetLinkMask(channel) & sideBits;
@@ -43,9 +47,14 @@ void LinkGroups::SetChannelLink(int channel, int mask)
 
 void LinkGroups::SetChannelButtonCaption(int head, int channel)
 {
-    if (!IsChannel(head) || IsInput(head) != IsInput(channel))
+    SetChannelButtonCaption(host_.PageForm(), head, channel);
+}
+
+void LinkGroups::SetChannelButtonCaption(TComponent &form, int head, int channel)
+{
+    if (!IsChannel(head) || !IsChannel(channel) || IsInput(head) != IsInput(channel))
         return;
-    auto *button = FindChannelControl<TRzBmpButton>(host_, "rzbMenu", channel);
+    auto *button = dynamic_cast<TRzBmpButton *>(form.FindComponent(ChannelControlName("rzbMenu", channel)));
     if (!button)
         return;
     if (head == channel)

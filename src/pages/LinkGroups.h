@@ -26,12 +26,16 @@ public:
 
     // The link group mask of the channel (above); 0 for a number outside 0 to 5.
     int GetLinkGroupMask(int channel) const;
+    // The same from a model: the session's channel copy takes its groups from here too.
+    static int GroupMask(const LUnitControl &model, int channel);
     // Stores the mask for that channel only and sends the link command (keep-duplicates 1).
     void SetChannelLink(int channel, int mask);
     // The page button of `channel` shows its plain name when `head` is the channel itself, else the
     // member's character, "=" and the head's ("3=1"). Nothing for a missing button or channels of
     // different sides.
     void SetChannelButtonCaption(int head, int channel);
+    // The same on a form's page buttons: the main window's dialog service comes here too.
+    static void SetChannelButtonCaption(TComponent &form, int head, int channel);
 
     enum class Flag { Untouched, Set };
     // Calls show(k) for every channel k of the channel's group in channel order until one returns

@@ -3,15 +3,6 @@
 #include "device/ParameterImage.h"
 #include "widgets/graphics/CurvyEdit.h"
 
-QString ChannelSuffix(int channel)
-{
-    if (IsInput(channel))
-        return QStringLiteral("In") + QChar(u'A' + channel);
-    if (IsOutput(channel))
-        return QStringLiteral("Out") + QChar(u'1' + SideIndex(channel));
-    return {};
-}
-
 QString ChannelControlName(const char *prefix, int channel)
 {
     const QString suffix = ChannelSuffix(channel);

@@ -9,6 +9,7 @@
 // class check, and ends silently at the first that is missing or of another class. A Tag that
 // names no channel finds nothing.
 
+#include "device/GlobalConstants.h"
 #include "pages/PageHost.h"
 #include "platform/runtime/Classes.h"
 
@@ -20,8 +21,7 @@
 
 class TCurvyEdit;
 
-// "InA", "InB", "Out1" to "Out4"; empty for a number outside 0 to 5.
-QString ChannelSuffix(int channel);
+// ChannelSuffix (device/GlobalConstants.h): "InA", "InB", "Out1" to "Out4"; empty for a number outside 0 to 5.
 // The prefix followed by the channel's suffix; empty for a number outside 0 to 5.
 QString ChannelControlName(const char *prefix, int channel);
 // The channel's character within its side ('A', 'B', '1' to '4'), as member captions show it

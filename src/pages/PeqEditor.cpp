@@ -42,15 +42,6 @@ bool IsShelfOrPass(int peqType)
     return peqType >= 1 && peqType <= 4;
 }
 
-// The band button of a channel's band ("rzbEq3Out2" for band 2 of Out 2).
-TRzBmpButton *BandButton(PageHost &host, int channel, int band)
-{
-    const QString suffix = ChannelSuffix(channel);
-    if (suffix.isEmpty())
-        return nullptr;
-    return FindPageControl<TRzBmpButton>(host, QStringLiteral("rzbEq%1").arg(band + 1) + suffix);
-}
-
 void Repaint(LMyFFTDrawPhase *plot)
 {
     if (plot)
@@ -58,6 +49,14 @@ void Repaint(LMyFFTDrawPhase *plot)
 }
 
 }  // namespace
+
+TRzBmpButton *PeqBandButton(PageHost &host, int channel, int band)
+{
+    const QString suffix = ChannelSuffix(channel);
+    if (suffix.isEmpty())
+        return nullptr;
+    return FindPageControl<TRzBmpButton>(host, QStringLiteral("rzbEq%1").arg(band + 1) + suffix);
+}
 
 QString EqFrequencyText(double hz)
 {
@@ -82,7 +81,7 @@ QString EqQText(int qIndex)
 void PeqEditor::SelectBand(int channel, int band, Selection how)
 {
     auto *table = FindChannelControl<TMyPEQAllpass>(host_, "peqPeq", channel);
-    auto *button = table ? BandButton(host_, channel, band) : nullptr;
+    auto *button = table ? PeqBandButton(host_, channel, band) : nullptr;
     auto *hint = button && how != Selection::First ? FindChannelControl<TLabel>(host_, "lbFftParam", channel) : nullptr;
     if (!button || (how != Selection::First && !hint))
         return;
@@ -155,7 +154,7 @@ void PeqEditor::ResetEqDisplay()
     for (int c = 0; c < ChannelCount; ++c) {
         auto *table = FindChannelControl<TMyPEQAllpass>(host_, "peqPeq", c);
         const int row = table && table->GetNowIndex() != NoBandRow ? table->GetNowIndex() : 0;
-        auto *button = table ? BandButton(host_, c, row) : nullptr;
+        auto *button = table ? PeqBandButton(host_, c, row) : nullptr;
         if (!button)
             return;
         button->SetDown(false);
@@ -172,7 +171,7 @@ void PeqEditor::ResetEqDisplay()
 void PeqEditor::SelectFirstEqBand()
 {
     for (int c = 0; c < ChannelCount; ++c) {
-        if (!FindChannelControl<TMyPEQAllpass>(host_, "peqPeq", c) || !BandButton(host_, c, 0))
+        if (!FindChannelControl<TMyPEQAllpass>(host_, "peqPeq", c) || !PeqBandButton(host_, c, 0))
             return;
         SelectBand(c, 0, Selection::First);
     }
@@ -211,7 +210,7 @@ void PeqEditor::peqPeqInAChange(TObject *Sender)
         return;
     const int row = table->GetNowIndex();
     auto *plot = FindChannelControl<LMyFFTDrawPhase>(host_, "fftDraw", TagChannel(*table));
-    auto *button = plot ? BandButton(host_, TagChannel(*table), row) : nullptr;
+    auto *button = plot ? PeqBandButton(host_, TagChannel(*table), row) : nullptr;
     auto *hint = button ? FindChannelControl<TLabel>(host_, "lbFftParam", TagChannel(*table)) : nullptr;
     const int c = plot ? TagChannel(*plot) : -1;
     if (!hint || c < 0)

@@ -23,6 +23,7 @@
 #include <QString>
 
 class TMyPEQAllpass;
+class TRzBmpButton;
 
 // The band editor's texts: a frequency from 1 kHz on in kHz with two decimals ("1.00KHz"), below
 // with a leading blank and one decimal (" 19.7Hz"); a gain index (120 = 0 dB, 0.1 dB steps) signed
@@ -30,6 +31,9 @@ class TMyPEQAllpass;
 QString EqFrequencyText(double hz);
 QString EqGainText(int gainIndex);
 QString EqQText(int qIndex);
+
+// The band button of a channel's band ("rzbEq3Out2" for band 2 of Out 2); null when missing.
+TRzBmpButton *PeqBandButton(PageHost &host, int channel, int band);
 
 // The current row that stands for no selected band.
 inline constexpr int NoBandRow = 15;

@@ -5,6 +5,8 @@
 
 #include "EditorRun.h"
 
+#include "curves/LMyFFTDrawPhase.h"
+#include "curves/Plot.h"
 #include "dialogs/FExit.h"
 #include "dialogs/FNetworkSetup.h"
 #include "mainwindow/FNetWorkScan.h"
@@ -17,6 +19,7 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/Menus.h"
 #include "platform/ui/RadioButton.h"
+#include "plotlib/plot/iXYPlot.h"
 #include "widgets/skinned/RzBmpBtn.h"
 
 #include <QAction>
@@ -387,6 +390,103 @@ TEST(EditorStart, ChineseAndBackRestoresEveryCaption)
             Entry("English")->Click();
             EXPECT_EQ(LanguageCaptions(), english);
             ExpectHiddenEntriesNeverShown();
+        });
+    run.Close();
+    EXPECT_EQ(run.Start(), 0);
+}
+
+// Every caption of every control of the main window, by name.
+std::map<QString, QString> AllCaptions()
+{
+    std::map<QString, QString> out;
+    for (int i = 0; i < fmMain->ComponentCount(); ++i) {
+        TComponent *c = fmMain->Components(i);
+        if (IsPublishedProp(c, QStringLiteral("Caption")))
+            out[c->Name()] = GetStrProp(c, QStringLiteral("Caption"));
+    }
+    return out;
+}
+
+TEST(EditorStart, StartMakesTheCurveModelsAndTheCompressorCurvesFirstPoints)
+{
+    EditorRun run;
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [] {
+            // Eight curve models on their plots, in order, all in magnitude mode.
+            const char *plots[] = {"fftDrawInA",  "fftDrawInB",  "fftDrawOut1",   "fftDrawOut2",
+                                   "fftDrawOut3", "fftDrawOut4", "fftDrawGainIn", "fftDrawGainOut"};
+            for (int i = 0; i < TfmMain::PlotCount; ++i) {
+                Plot *plot = fmMain->GetPlot(i);
+                ASSERT_NE(plot, nullptr) << i;
+                EXPECT_EQ(static_cast<TComponent *>(plot->Control), fmMain->FindComponent(plots[i])) << plots[i];
+                EXPECT_FALSE(plot->GetPhaseMode()) << plots[i];
+            }
+            EXPECT_EQ(fmMain->GetPlot(8), nullptr);
+
+            // The compressor transfer plot: the curve's three points and the knee marker.
+            auto *comp = dynamic_cast<TiXYPlot *>(fmMain->FindComponent("ipComp"));
+            ASSERT_NE(comp, nullptr);
+            ASSERT_GE(comp->ChannelCount(), 2);
+            const std::vector<std::pair<double, double>> curve = {{20, 20}, {-10, -10}, {-100, -100}};
+            ASSERT_EQ(comp->GetChannel(0)->Count(), 3);
+            for (int i = 0; i < 3; ++i) {
+                EXPECT_EQ(comp->GetChannel(0)->GetX(i), curve[static_cast<std::size_t>(i)].first);
+                EXPECT_EQ(comp->GetChannel(0)->GetY(i), curve[static_cast<std::size_t>(i)].second);
+            }
+            ASSERT_EQ(comp->GetChannel(1)->Count(), 1);
+            EXPECT_EQ(comp->GetChannel(1)->GetX(0), 20.4);
+            EXPECT_EQ(comp->GetChannel(1)->GetY(0), 19.8);
+
+            // rzbMenuOut4 keeps its own pictures.
+            auto *out3 = dynamic_cast<TRzBmpButton *>(fmMain->FindComponent("rzbMenuOut3"));
+            auto *out4 = dynamic_cast<TRzBmpButton *>(fmMain->FindComponent("rzbMenuOut4"));
+            ASSERT_TRUE(out3 && out4);
+            EXPECT_EQ(out3->Bitmaps()->Disabled()->ToImage(), fmMain->rzbMenuInA->Bitmaps()->StayDown()->ToImage());
+            EXPECT_NE(out4->Bitmaps()->Disabled()->ToImage(), fmMain->rzbMenuInA->Bitmaps()->StayDown()->ToImage());
+        });
+    run.Close();
+    EXPECT_EQ(run.Start(), 0);
+}
+
+TEST(EditorStart, ThePagesCaptionsFollowTheLanguageAndThePolarityButtonsTheirState)
+{
+    EditorRun run;
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [] {
+            EXPECT_EQ(CaptionOf("lbCompName"), "Out 1  Compressor");
+            EXPECT_EQ(CaptionOf("rzbPhaseOut2"), "Normal");
+            EXPECT_EQ(CaptionOf("rzbPhaseBackupInB"), "Normal");
+            EXPECT_EQ(CaptionOf("rzbMuteBackupOut3"), "Mute");
+            // The band tables' heading row, blanks counted.
+            const QString english = " PEQ" + QString(7, u' ') + "Frequency" + QString(14, u' ') + "Q" +
+                                    QString(20, u' ') + "Gain" + QString(17, u' ') + "Type" + QString(16, u' ') +
+                                    "Bypass";
+            EXPECT_EQ(CaptionOf("lbEqInA"), english);
+            EXPECT_EQ(CaptionOf("lbEqOut4"), english);
+
+            // A polarity button that is down reads "Inverse" after the next caption update.
+            for (const char *name : {"rzbPhaseOut2", "rzbPhaseBackupInB"})
+                dynamic_cast<TRzBmpButton *>(fmMain->FindComponent(name))->SetDown(true);
+            const auto before = AllCaptions();
+            Entry("ChineseSimplified")->Click();
+            EXPECT_EQ(CaptionOf("rzbPhaseOut2"), "反相");
+            EXPECT_EQ(CaptionOf("rzbPhaseOut1"), "正相");
+            const QString chinese = " 均衡" + QString(8, u' ') + "頻率" + QString(18, u' ') + "Q值" +
+                                    QString(17, u' ') + "增益" + QString(17, u' ') + "類型" + QString(17, u' ') +
+                                    "旁路";
+            EXPECT_EQ(CaptionOf("lbEqInB"), chinese);
+            Entry("English")->Click();
+            EXPECT_EQ(CaptionOf("rzbPhaseOut2"), "Inverse");
+            EXPECT_EQ(CaptionOf("rzbPhaseBackupInB"), "Inverse");
+            EXPECT_EQ(CaptionOf("rzbPhaseBackupInA"), "Normal");
+            const auto after = AllCaptions();
+            for (const auto &[name, caption] : after) {
+                if (name != "rzbPhaseOut2" && name != "rzbPhaseBackupInB") {
+                    EXPECT_EQ(caption, before.at(name)) << name.toStdString();
+                }
+            }
         });
     run.Close();
     EXPECT_EQ(run.Start(), 0);

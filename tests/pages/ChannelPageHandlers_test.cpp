@@ -10,6 +10,7 @@
 
 #include <any>
 #include <array>
+#include <tuple>
 #include <typeindex>
 #include <vector>
 
@@ -24,6 +25,7 @@ const std::type_index Notify = typeid(TNotifyEvent::Signature);
 const std::type_index Mouse = typeid(TMouseEvent::Signature);
 const std::type_index MouseMove = typeid(TMouseMoveEvent::Signature);
 const std::type_index Key = typeid(TKeyEvent::Signature);
+const std::type_index Wheel = typeid(TMouseWheelEvent::Signature);
 
 const HandlerCase Handlers[] = {
     {"isGainInAChange", Notify},
@@ -49,7 +51,44 @@ const HandlerCase Handlers[] = {
     {"lbMatrixChNameInAMouseLeave", Notify},
     {"vrbEqResetInAClick", Notify},
     {"CopyClick", Notify},
+    // The handlers the main window's other code names.
+    {"rzbMenuInAClick", Notify},
+    {"peqPeqInAChange", Notify},
+    {"peqPeqInAEditMouseDown", Mouse},
+    {"peqPeqInAPeqTypeMouseWheel", Wheel},
+    // Compressor.
+    {"isCompThresholdOut1Change", Notify},
+    {"isCompRatioOut1Change", Notify},
+    {"isCompAttackOut1Change", Notify},
+    {"isCompReleaseOut1Change", Notify},
+    {"cvdCompThresholdOut1KeyDown", Key},
+    {"cvdCompRatioOut1KeyDown", Key},
+    {"cvdCompAttackOut1KeyDown", Key},
+    {"cvdCompReleaseOut1KeyDown", Key},
+    {"cvdCompThresholdOut1Exit", Notify},
+    {"cvdCompRatioOut1Exit", Notify},
+    {"cvdCompAttackOut1Exit", Notify},
+    {"cvdCompReleaseOut1Exit", Notify},
+    {"isCompThresholdOut1MouseDown", Mouse},
+    {"cvdCompThresholdOut1MouseDown", Mouse},
+    {"lbCompOut1MouseDown", Mouse},
 };
+
+// The operations the main window and the dialogs call of the pages as a whole, with their
+// signatures: a page part that loses one fails to build here.
+[[maybe_unused]] const auto PageOperations =
+    std::make_tuple(static_cast<void (ChannelPages::*)()>(&ChannelPages::RefreshFromModel),
+                    static_cast<void (ChannelPages::*)()>(&ChannelPages::ResetEqDisplay),
+                    static_cast<void (ChannelPages::*)()>(&ChannelPages::RefreshGainPageCurves),
+                    static_cast<void (ChannelPages::*)(int)>(&ChannelPages::RefreshOverlayCurves),
+                    static_cast<void (ChannelPages::*)(int)>(&ChannelPages::MarkCurveChanged),
+                    static_cast<void (ChannelPages::*)(int, int, bool)>(&ChannelPages::CopyChannel),
+                    static_cast<void (ChannelPages::*)()>(&ChannelPages::ReloadAllParameters),
+                    static_cast<void (ChannelPages::*)(int)>(&ChannelPages::UpdateDelayLine),
+                    static_cast<void (ChannelPages::*)(int)>(&ChannelPages::SelectCompressorChannel),
+                    static_cast<void (ChannelPages::*)(int, int, int)>(&ChannelPages::SetCompressorParam),
+                    static_cast<void (ChannelPages::*)(int, int, int)>(&ChannelPages::MirrorCompressorToLinked),
+                    static_cast<void (ChannelPages::*)(TObject *)>(&ChannelPages::CopyClick));
 
 TEST(ChannelPageHandlers, EveryHandlerResolvesWithItsEventsSignature)
 {

@@ -8,6 +8,7 @@
 #include "platform/ui/PaintBox.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/Shape.h"
+#include "plotlib/plot/iXYPlot.h"
 #include "widgets/graphics/AdvTrackBar.h"
 #include "widgets/graphics/CurvyEdit.h"
 #include "widgets/skinned/RzBmpBtn.h"
@@ -30,7 +31,7 @@ namespace {
     &TRzGroupBox::StaticClass(),   &TPanel::StaticClass(),     &TShape::StaticClass(),
     &TLabel::StaticClass(),        &TImage::StaticClass(),     &TPaintBox::StaticClass(),
     &TAdvTrackBar::StaticClass(),  &TCurvyEdit::StaticClass(), &TRzBmpButton::StaticClass(),
-    &TVrDemoButton::StaticClass(),
+    &TVrDemoButton::StaticClass(), &TiXYPlot::StaticClass(),
 };
 
 QStringList EnglishTable()
@@ -64,6 +65,7 @@ void TfmPageTest::Load(const QString &resourceName)
 void TfmPageTest::SendCommand(const LCmd &command, std::uint8_t keepDuplicates, std::uint8_t framed)
 {
     Sent.push_back({command, keepDuplicates, framed});
+    SessionSteps.emplace_back("send");
 }
 
 std::vector<BSTM> TfmPageTest::SentFrames() const

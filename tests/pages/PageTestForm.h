@@ -43,6 +43,21 @@ class TfmPageTest : public TForm, public DeviceHost, public PageHost {
     std::vector<std::pair<int, std::string>> NameDialogs;
     std::vector<int> PeqResetBoxes;
     int CopyDialogs = 0;
+    // Extra writes granted to the serial transport.
+    int SerialExtraWrites = 0;
+
+    // The session and the window as the pages see them; what they asked of them.
+    bool Connected = false;
+    bool Initializing = false;
+    int Preset = 0;
+    int ReloadsSent = 0;
+    int LevelPollStops = 0;
+    // Steps in the order they were asked for: "reload", "stop poll", "send"...
+    std::vector<std::string> SessionSteps;
+    bool LinkDialog = false;
+    std::vector<std::pair<int, int>> LinkMasksShown;
+    int LinkGroupHeadsApplied = 0;
+    std::vector<std::pair<int, int>> TestToneChoices;
 
     bool ControlsUpdating = false;
     int DeviceId = 1;
@@ -66,24 +81,32 @@ class TfmPageTest : public TForm, public DeviceHost, public PageHost {
     Plot &GetPlot(int index) override { return *Plots.at(static_cast<std::size_t>(index)); }
     void SetControlsUpdating(bool value) override { ControlsUpdating = value; }
     QString GetLangText(const QString &key) const override;
-    bool IsConnected() const override { return false; }
-    void SetReloadSent() override {}
-    void SetSerialExtraWrites(int) override {}
-    void StopLevelPoll() override {}
+    bool IsConnected() const override { return Connected; }
+    void SetReloadSent() override
+    {
+        ++ReloadsSent;
+        SessionSteps.emplace_back("reload");
+    }
+    void SetSerialExtraWrites(int count) override { SerialExtraWrites += count; }
+    void StopLevelPoll() override
+    {
+        ++LevelPollStops;
+        SessionSteps.emplace_back("stop poll");
+    }
     int ExtraHeight() const override { return ExtraHeightValue; }
-    int CurrentPreset() const override { return 0; }
-    bool IsInitializing() const override { return false; }
+    int CurrentPreset() const override { return Preset; }
+    bool IsInitializing() const override { return Initializing; }
     void ShowChannelNameDialog(int channel, const std::string &name) override
     {
         NameDialogs.emplace_back(channel, name);
     }
     void ShowPeqResetBox(int channel) override { PeqResetBoxes.push_back(channel); }
     void ShowCopyDialog() override { ++CopyDialogs; }
-    bool HasLinkDialog() const override { return false; }
-    void ShowLinkMask(int, int) override {}
-    void ApplyLinkGroupHeads() override {}
+    bool HasLinkDialog() const override { return LinkDialog; }
+    void ShowLinkMask(int channel, int mask) override { LinkMasksShown.emplace_back(channel, mask); }
+    void ApplyLinkGroupHeads() override { ++LinkGroupHeadsApplied; }
     void ApplyLinkMemberCaptions() override {}
-    void ShowTestToneChoice(int, int) override {}
+    void ShowTestToneChoice(int mode, int sineIndex) override { TestToneChoices.emplace_back(mode, sineIndex); }
 
 private:
     QStringList language_;

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """The test form of the channel pages' equaliser and crossovers: the six channel pages one under
-the other, each with its response plot, band table, band buttons, band editor and the two
-crossovers, and the two one-shot curve timers of the main window.
+the other, each with its response plot (with its overlay toggles, EQ bypass, show-all and mode
+switches), band table, band buttons, band editor and the two crossovers; under them the page
+buttons and the boxes of the Comp, Delay, Gain (with its two plots and toggles) and Matrix pages;
+and the three one-shot curve timers of the main window.
 
     tools/forms/eq_test_forms.py            writes tests/pages/forms/PageTestEq.dfm
     tools/forms/eq_test_forms.py --check    exits 1 when the committed file differs
@@ -13,8 +15,8 @@ are those of the main form, the positions ours.
 import argparse
 import sys
 
-from pages_test_forms import (BLACK, INPUTS, PAGE_BACK, Q, ROOT, SUFFIXES, WHITE, Obj, area, bounds, button,
-                              fader, font, label, value_box)
+from pages_test_forms import (BLACK, INPUTS, PAGE_BACK, Q, SUFFIXES, WHITE, Obj, area, bounds, button, fader, font,
+                              function_bar, label, value_box, write_or_check)
 
 FILE = "PageTestEq.dfm"
 PAGE_HEIGHT = 590
@@ -27,13 +29,55 @@ def literal_items(items):
     return "(\n" + "\n".join("'" + i + "'" for i in items) + ")"
 
 
+CHARACTERS = ["A", "B", "1", "2", "3", "4"]
+MOUSE_EVENTS = {"OnMouseDown": "fftDrawInAMouseDown", "OnMouseMove": "fftDrawInAMouseMove",
+                "OnMouseUp": "fftDrawInAMouseUp"}
+
+
+def response_plot(name, left, top, width, height, tag):
+    return Obj(name, "LMyFFTDrawPhase", {**bounds(left, top, width, height), "Tag": tag, "Color": BLACK,
+                                         "XAutoScale": False, "YAutoScale": False, **MOUSE_EVENTS})
+
+
+def toggle(name, left, top, caption, tag, handler, active=False):
+    """An LED toggle showing a channel's curve (or the parameter texts)."""
+    props = {**bounds(left, top, 64, 18), "Tag": tag, "Caption": Q(caption), "Color": BLACK, **font(WHITE)}
+    if active:
+        props["Active"] = True
+    props["OnClick"] = handler
+    return Obj(name, "TVrPowerButton", props)
+
+
+def side_of(c):
+    return INPUTS if c in INPUTS else [2, 3, 4, 5]
+
+
+def overlay_toggles(c):
+    """The toggles of the other channels of the side on channel c's plot, one handler per plot."""
+    s = SUFFIXES[c]
+    others = [o for o in side_of(c) if o != c]
+    handler = f"vrbShow{CHARACTERS[others[0]]}{s}Click"
+    return [toggle(f"vrbShow{CHARACTERS[o]}{s}", 600 + 68 * i, 2, SUFFIXES[o], o, handler)
+            for i, o in enumerate(others)]
+
+
 def plot_area(c):
     s = SUFFIXES[c]
-    plot = Obj(f"fftDraw{s}", "LMyFFTDrawPhase", {**bounds(4, 22, 1104, 258), "Tag": c, "Color": BLACK,
-                                                   "XAutoScale": False, "YAutoScale": False})
-    hint = label(f"lbFftParam{s}", 420, 4, "Frequency  ( \u2190 / \u2192 )      Q(\uff0b/\uff0d)     Gain (  \u2191 / \u2193  )")
+    # 238 pixels of curve area: a drag can set whole tenths of a dB such as +6.0.
+    plot = response_plot(f"fftDraw{s}", 4, 20, 1104, 263, c)
+    hint = label(f"lbFftParam{s}", 100, 4, "Frequency  ( \u2190 / \u2192 )      Q(\uff0b/\uff0d)     Gain (  \u2191 / \u2193  )")
     name = label(f"lbFftChannel{s}", 8, 4, s)
-    return area(f"rzgFft{s}", 0, 0, 1112, 284, colour=BLACK, children=[name, hint, plot])
+    bypass = Obj(f"vrbEqBypass{s}", "TVrDemoButton", {
+        **bounds(810, 2, 80, 18), "Tag": c, "Caption": Q("EQ Bypass"), "Color": "$00606060",
+        "FontEnter.Color": "clLime", "FontLeave.Color": WHITE, "OnClick": "vrbEqBypassInAClick"})
+    show_all = toggle(f"vrbEqShowAll{s}", 894, 2, "SHOW ALL EQ", c, "vrbEqShowAllInAClick")
+    modes = [Obj(f"rbShowGain{s}", "TRadioButton", {**bounds(962, 2, 64, 18), "Tag": c, "Caption": Q("Mag"),
+                                                     "Checked": True, **font("clYellow"),
+                                                     "OnClick": "rbShowGainInAClick"}),
+             Obj(f"rbShowPhase{s}", "TRadioButton", {**bounds(1030, 2, 72, 18), "Tag": c, "Caption": Q("Phase"),
+                                                      **font("clSilver"), "OnClick": "rbShowPhaseInAClick"})]
+    return area(f"rzgFft{s}", 0, 0, 1112, 284, colour=BLACK,
+                children=[name, hint, *overlay_toggles(c), bypass, show_all, *modes, plot])
 
 
 def band_table(c):
@@ -68,6 +112,10 @@ def band_editor(c):
     return objs
 
 
+# Each bypass button in a group of its own, apart from the band buttons (groups 1 to 6).
+BYPASS_GROUPS = {"LowCut": 21, "HighCut": 22}
+
+
 def crossover(c, prefix, left, position, text, caption):
     s = SUFFIXES[c]
     slope = Obj(f"rzc{prefix}Slop{s}", "TRzComboBox", {
@@ -78,7 +126,7 @@ def crossover(c, prefix, left, position, text, caption):
         fader(f"is{prefix}Freq{s}", left + 8, 26, 210, 0, 300, c, f"is{prefix}FreqInAChange", position=position,
               page=15),
         slope,
-        button(f"rzb{prefix}Bypass{s}", left + 46, 110, "Bypass", c, group=1, all_up=True,
+        button(f"rzb{prefix}Bypass{s}", left + 46, 110, "Bypass", c, group=BYPASS_GROUPS[prefix], all_up=True,
                on_click=f"rzb{prefix}BypassInAClick", width=88, height=28),
         value_box(f"cvd{prefix}Freq{s}", left + 46, 244, text, c, read_only=True, width=88),
     ]
@@ -86,7 +134,7 @@ def crossover(c, prefix, left, position, text, caption):
 
 def parameter_area(c):
     s = SUFFIXES[c]
-    children = [band_table(c), *band_buttons(c), *band_editor(c),
+    children = [label(f"lbGainName{s}", 1060, 8, s), band_table(c), *band_buttons(c), *band_editor(c),
                 *crossover(c, "LowCut", 770, 0, " 19.7Hz", "Low cut"),
                 *crossover(c, "HighCut", 920, 300, "20.16KHz", "High cut")]
     return area(f"rzgParam{s}", 0, 290, 1112, 290, children=children)
@@ -99,32 +147,48 @@ def channel_page(c):
     return Obj(f"plPage{s}", "TPanel", props, [plot_area(c), parameter_area(c)])
 
 
+def gain_plot_area():
+    """The Gain page's plots: inputs and outputs, each with the toggles of its side's curves."""
+    plots = [response_plot("fftDrawGainIn", 4, 22, 550, 258, 0), response_plot("fftDrawGainOut", 558, 22, 550, 258, 0)]
+    toggles = [toggle(f"vrbShow{CHARACTERS[c]}Gain", 8 + 68 * c + (100 if c > 1 else 0), 2, SUFFIXES[c], c,
+                      "vrbShowAGainClick" if c in INPUTS else "vrbShow1GainClick", active=c in (0, 2))
+               for c in range(6)]
+    return area("rzgFftGain", 0, 48, 1112, 284, colour=BLACK, children=[*toggles, *plots])
+
+
+def other_pages():
+    """The page buttons and the boxes of the pages that are no channel page, the Gain page shown.
+    The Matrix page holds the overview labels that jump to a page."""
+    jumps = [label("lbMatrixMuteOut3", 20, 20, "MUTE", tag=4, extra={"OnClick": "lbMatrixHpLpInAClick"}),
+             label("lbMatrixDelayInA", 80, 20, "DELAY", tag=0, extra={"OnClick": "lbMatrixDelayInAClick"}),
+             label("lbMatrixCompOut1", 140, 20, "COMP", tag=2, extra={"OnClick": "lbMatrixCompOut1Click"})]
+    hidden = {"Visible": False}
+    boxes = [gain_plot_area(), area("rzgParamGain", 0, 340, 1112, 240, "Gain")]
+    for name, children in (("Comp", []), ("Delay", []), ("Matrix", jumps)):
+        boxes.append(area(f"rzgFft{name}", 0, 48, 1112, 284, colour=BLACK, children=children, extra=hidden))
+        boxes.append(area(f"rzgParam{name}", 0, 340, 1112, 240, name, extra=hidden))
+    props = bounds(0, PAGE_HEIGHT * 6, 1112, PAGE_HEIGHT - 6)
+    props.update({"BevelOuter": "bvNone", "Color": PAGE_BACK, "ParentBackground": False})
+    return Obj("plPageOthers", "TPanel", props, [function_bar(), *boxes])
+
+
 def timer(name, handler):
     return Obj(name, "TTimer", {"Enabled": False, "Interval": 1, "OnTimer": handler})
 
 
 def eq_form():
     return Obj("fmPageTest", "TfmPageTest",
-               {"Caption": Q("Channel pages"), "ClientWidth": 1112, "ClientHeight": PAGE_HEIGHT * 6,
+               {"Caption": Q("Channel pages"), "ClientWidth": 1112, "ClientHeight": PAGE_HEIGHT * 7,
                 "Color": BLACK},
-               [*[channel_page(c) for c in range(6)], timer("tmEqCurve", "tmEqCurveTimer"),
-                timer("tmHpLpCurve", "tmHpLpCurveTimer")])
+               [*[channel_page(c) for c in range(6)], other_pages(), timer("tmEqCurve", "tmEqCurveTimer"),
+                timer("tmHpLpCurve", "tmHpLpCurveTimer"), timer("tmMouseEqCurve", "tmMouseEqCurveTimer")])
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--check", action="store_true", help="compare with the committed file instead of writing")
     args = parser.parse_args()
-    text = "\n".join(eq_form().lines()) + "\n"
-    target = ROOT / FILE
-    if args.check:
-        if not target.is_file() or target.read_text(encoding="utf-8") != text:
-            print(f"{FILE} differs from what the script writes (run tools/forms/eq_test_forms.py)", file=sys.stderr)
-            return 1
-    else:
-        target.write_text(text, encoding="utf-8")
-    print(f"{FILE} {'checked' if args.check else 'written'}")
-    return 0
+    return write_or_check(FILE, "\n".join(eq_form().lines()) + "\n", "eq_test_forms.py", args.check)
 
 
 if __name__ == "__main__":

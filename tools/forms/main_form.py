@@ -19,6 +19,9 @@ import argparse
 import pathlib
 import sys
 
+import eq_test_forms as E
+import pages_test_forms as P
+
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 TARGET = ROOT / "resources" / "forms" / "TfmMain.dfm"
 
@@ -117,12 +120,8 @@ PAGE_BUTTON_TOP, PAGE_BUTTON_WIDTH, PAGE_BUTTON_HEIGHT = 8, 80, 30
 # Left edge of each button in the bar: the four function pages, a gap, the six channels.
 PAGE_BUTTON_LEFTS = [12, 96, 180, 264, 364, 448, 532, 616, 700, 784]
 
-# Handlers of the page controls, by control name and event, as the channel pages bind them.
-PAGE_EVENTS = {}
-
-
-def events_of(name):
-    return sorted(PAGE_EVENTS.get(name, {}).items())
+# The page buttons' click switches the page (a handler of the channel pages).
+PAGE_BUTTON_CLICK = "rzbMenuInAClick"
 
 
 def bitmap_button(name, left, top, width, height, caption, family, extra=()):
@@ -140,10 +139,10 @@ def function_bar():
     for (name, tag, caption, family), left in zip(PAGE_BUTTONS, PAGE_BUTTON_LEFTS):
         # The page shown at start is down.
         extra = [("GroupIndex", 1)] + ([("Down", True)] if tag == SHOWN_PAGE_TAG else [])
-        extra += [("ShowFocus", False), ("Tag", tag)] + events_of(name)
+        extra += [("ShowFocus", False), ("Tag", tag), ("OnClick", Ident(PAGE_BUTTON_CLICK))]
         children.append(
-            bitmap_button(name, left, PAGE_BUTTON_TOP, PAGE_BUTTON_WIDTH, PAGE_BUTTON_HEIGHT, caption,
-                          f"page_{family}", extra))
+            bound_events(bitmap_button(name, left, PAGE_BUTTON_TOP, PAGE_BUTTON_WIDTH, PAGE_BUTTON_HEIGHT,
+                                       caption, f"page_{family}", extra)))
     children.append(Obj("lbShowIdNumber", "TLabel", bounds(884, 15, 60, 16) + [
         ("AutoSize", False), ("Caption", "ID : 1"), ("Transparent", True)] + font(TEXT, -12, "Arial", True)))
     children.append(Obj("lbStatus", "TLabel", bounds(952, 15, 80, 16) + [
@@ -154,6 +153,303 @@ def function_bar():
                                    ("OnClick", Ident("rzbMenuLinkClick"))]))
     return Obj("rzgFunction", "TRzGroupBox", bounds(-5, -2, 1115, 42) + [
         ("Color", BAR), ("GroupStyle", Ident("gsCustom")), ("TabOrder", 0)], children)
+
+
+# ---- Pages -----------------------------------------------------------------------------------------------
+# The controls inside the pages, built with the control tables of the channel pages' test forms (names,
+# classes, Tags, ranges and handlers as the pages expect them) at the positions the layout rules give
+# at 1118 x 720 (w = h = 0); positions no rule fixes are ours.
+
+SUFFIXES = P.SUFFIXES
+INPUTS, OUTPUTS = P.INPUTS, P.OUTPUTS
+DIGITS = ["A", "B", "1", "2", "3", "4"]
+
+# The page handlers the main form binds (forwarded to the channel pages). An event of a page control
+# whose handler is not here is left out of the definition, so the form loads before every page
+# handler exists; the pages' work adds their handlers here.
+PAGE_HANDLERS = set()
+
+
+def set_props(obj, **values):
+    """Sets (or adds) properties of an object from a page builder."""
+    props = dict(obj.props)
+    props.update(values)
+    obj.props = list(props.items())
+    return obj
+
+
+def bound_events(obj):
+    """Leaves out the events whose handler the main form does not bind, in the whole tree."""
+    obj.props = [(k, v) for k, v in obj.props
+                 if not (k.startswith("On") and str(v) not in PAGE_HANDLERS)]
+    for child in obj.children:
+        bound_events(child)
+    return obj
+
+
+def led(name, cls, left, top, width, caption, tag, handler=None, height=20):
+    props = {**P.bounds(left, top, width, height), "Tag": tag, "Caption": P.Q(caption), "Color": "$00606060",
+             **P.font(P.WHITE)}
+    if cls == "TVrDemoButton":
+        props.update({"FontEnter.Color": P.LIME, "FontLeave.Color": P.WHITE})
+    if handler:
+        props["OnClick"] = handler
+    return P.Obj(name, cls, props)
+
+
+def meter(name, left, top, width, height, tag, maximum=100):
+    return P.Obj(name, "LProgressBar", {**P.bounds(left, top, width, height), "Tag": tag, "Max": maximum})
+
+
+def lamp(name, left, top, width, height, tag):
+    return meter(name, left, top, width, height, tag, maximum=1)
+
+
+def plain_label(name, left, top, width, caption, colour=P.WHITE, size=None, tag=None):
+    return P.label(name, left, top, caption, colour, tag, {"AutoSize": False, "Width": width, "Height": 16})
+
+
+def overlay_group(name, left, width, toggles):
+    """A row of curve overlay toggles: (name, caption, channel)."""
+    return P.Obj(name, "TRzGroupBox", {**P.bounds(left, 2, width, 20), "GroupStyle": "gsCustom",
+                                       "Transparent": True, "Visible": True}, [
+        led(toggle, "TVrPowerButton", 2 + 64 * i, 0, 60, caption, channel, f"{toggle}Click")
+        for i, (toggle, caption, channel) in enumerate(toggles)])
+
+
+def overlay_toggles(plot_suffix, channels):
+    return [(f"vrbShow{DIGITS[c]}{plot_suffix}", SUFFIXES[c], c) for c in channels]
+
+
+# ---- Channel pages
+def channel_upper(c):
+    s = SUFFIXES[c]
+    side = INPUTS if c in INPUTS else OUTPUTS
+    toggles = overlay_toggles(s, [d for d in side if d != c])
+    left, width = (500, 176) if c in INPUTS else (460, 260)
+    plot = P.Obj(f"fftDraw{s}", "LMyFFTDrawPhase", {**P.bounds(20, 24, 1070, 255), "Tag": c, "Color": P.BLACK,
+                                                     "XAutoScale": False, "YAutoScale": False})
+    level = f"pbLevelIn{DIGITS[c]}" if c in INPUTS else f"pbLevelOut{DIGITS[c]}"
+    children = [
+        P.label(f"lbFftChannel{s}", 8, 4, s),
+        P.label(f"lbFftParam{s}", 90, 4, "Frequency  ( \u2190 / \u2192 )      Q(\uff0b/\uff0d)     Gain (  \u2191 / \u2193  )"),
+        overlay_group(f"rzgFftShowCh{s}", left, width, toggles),
+        led(f"vrbEqBypass{s}", "TVrPowerButton", 776, 2, 78, "Bypass EQ", c, "vrbEqBypassInAClick"),
+        led(f"vrbEqReset{s}", "TVrDemoButton", 857, 2, 74, "Reset EQ", c, "vrbEqResetInAClick"),
+        led(f"vrbEqShowAll{s}", "TVrPowerButton", 934, 2, 110, "SHOW ALL EQ", c, "vrbEqShowAllInAClick"),
+        plot,
+        meter(level, 1094, 40, 12, 239, c),
+    ]
+    if c in OUTPUTS:
+        children.append(lamp(f"pbLimitOut{DIGITS[c]}", 1094, 24, 12, 12, c))
+    return children
+
+
+def band_editor(c):
+    s = SUFFIXES[c]
+    key_events = {"OnKeyDown": "cvdEqFreqInAKeyDown", "OnExit": "cvdEqFreqInAExit"}
+    columns = [("Freq", 0, 300, 0, 15, " 19.7Hz", key_events), ("Bw", 0, 100, 0, 5, "0.40", None),
+               ("Gain", 0, 240, 120, 3, "+0.0dB", None)]
+    objs = [plain_label(f"lbEqParam{s}", 526, 2, 200, "PEQ Parameter")]
+    for i, (kind, low, high, position, page, text, events) in enumerate(columns):
+        left = 524 + 70 * i
+        objs.append(P.label(f"lbEq{kind}{s}", left + 4, 22, kind))
+        objs.append(P.fader(f"isEq{kind}{s}", left + 20, 40, 196, low, high, c, f"isEq{kind}InAChange",
+                            position=position, page=page))
+        objs.append(P.value_box(f"cvdEq{kind}{s}", left, 244, text, c, read_only=True, events=events, width=66))
+    return objs
+
+
+def crossover(c, prefix, left, position, text, caption):
+    """A crossover's controls, with its frequency and slope headings."""
+    s = SUFFIXES[c]
+    objs = E.crossover(c, prefix, left, position, text, caption)
+    heading = objs[0]
+    heading.name = f"lb{prefix}Freq{s}"
+    return objs + [P.label(f"lb{prefix}Slop{s}", left + 46, 42, "Slope")]
+
+
+def gain_box(c):
+    s = SUFFIXES[c]
+    return [
+        P.label(f"lbGain{s}", 988, 8, "Gain"),
+        P.fader(f"isGain{s}", 988, 26, 210, -280, 120, c, "isGainInAChange"),
+        P.value_box(f"cvdGain{s}", 984, 244, "+0.0dB", c, read_only=True, width=80),
+        P.button(f"rzbMute{s}", 1018, 60, "Mute", c, group=2, all_up=True, on_click="rzbMuteInAClick", width=48),
+        P.button(f"rzbPhase{s}", 1018, 110, "Normal", c, group=1, all_up=True, on_click="rzbPhaseInAClick",
+                 width=48),
+    ]
+
+
+def channel_lower(c):
+    s = SUFFIXES[c]
+    table = set_props(E.band_table(c), Top=24, Height=254)
+    buttons = [set_props(b, Left=482, Top=24 + 28 * i, Height=25) for i, b in enumerate(E.band_buttons(c))]
+    children = [plain_label(f"lbEq{s}", 6, 4, 470, " PEQ       Frequency              Q                    Gain"
+                            "                 Type                Bypass"), table, *buttons, *band_editor(c),
+                *crossover(c, "LowCut", 736, 0, " 19.7Hz", "HPF"), *crossover(c, "HighCut", 846, 300, "20.16KHz", "LPF"),
+                *gain_box(c)]
+    if c in OUTPUTS:
+        children += [plain_label(f"lbComp{kind}{s}", 782, 150 + 20 * i, 88, caption, P.LIME)
+                     for i, (kind, caption) in enumerate([("Ratio", "Ratio"), ("Threshold", "Threshold"),
+                                                          ("Attack", "Attack"), ("Release", "Release")])]
+    return children
+
+
+# ---- Gain page
+def gain_upper():
+    return [
+        P.label("lbFftGainIn", 14, 4, "Input"),
+        overlay_group("rzgFftShowChIn", 260, 176, overlay_toggles("Gain", INPUTS)),
+        P.Obj("fftDrawGainIn", "LMyFFTDrawPhase", {**P.bounds(10, 24, 530, 255), "Color": P.BLACK,
+                                                   "XAutoScale": False, "YAutoScale": False}),
+        P.label("lbFftGainOut", 600, 4, "Output"),
+        overlay_group("rzgFftShowChOut", 720, 260, overlay_toggles("Gain", OUTPUTS)),
+        P.Obj("fftDrawGainOut", "LMyFFTDrawPhase", {**P.bounds(550, 24, 530, 255), "Color": P.BLACK,
+                                                    "XAutoScale": False, "YAutoScale": False}),
+    ]
+
+
+def gain_lower():
+    columns = []
+    for c in range(6):
+        column = P.gain_column(c)
+        d = DIGITS[c]
+        column.children.append(meter(f"pbLevelBackupIn{d}" if c in INPUTS else f"pbLevelBackupOut{d}",
+                                     148, 86, 12, 154, c))
+        if c in OUTPUTS:
+            column.children.append(lamp(f"pbLimitBackupOut{d}", 148, 70, 12, 12, c))
+        columns.append(column)
+    return [P.label("lbGainInput", 15, 4, "Input"), P.label("lbGainOutput", 365, 4, "Output"), *columns]
+
+
+# ---- Compressor page
+SCALE = [("Limit", "Limit"), ("Clip", "Clip"), ("12", "+12"), ("5", "+5"), ("0", "0"), ("N5", "-5"),
+         ("N15", "-15"), ("N30", "-30"), ("N60", "-60")]
+SELECTED_SCALE_TOPS = [22, 45, 68, 91, 115, 138, 161, 184, 208]
+OUTPUT_SCALE_TOPS = [35, 58, 81, 105, 128, 151, 175, 198, 222]
+
+
+def meter_panel(name, suffix, left, width, meter_top, lamp_top, tops, heading):
+    children = [heading] if heading else []
+    children.append(lamp(f"pbLimitComp{suffix}", width - 20, lamp_top, 14, 22, 0))
+    children.append(meter(f"pbLevelComp{suffix}", width - 20, meter_top, 14, 185, 0))
+    children += [plain_label(f"lb{key}Comp{suffix}", 2, top, width - 24, text, size=9)
+                 for (key, text), top in zip(SCALE, tops)]
+    return P.panel(name, left, 30, width, 247, P.BLACK, children)
+
+
+def comp_upper():
+    selected = meter_panel("plLevelCompOut", "Out", 4, 52, 43, 18, SELECTED_SCALE_TOPS,
+                           P.label("lbHeadCompOut", 2, 2, "Out 1"))
+    outputs = [meter_panel(f"plLevelComp{SUFFIXES[c]}", SUFFIXES[c], 73 * c + 654, 70, 55, 30, OUTPUT_SCALE_TOPS,
+                           P.label(f"lbLevelComp{SUFFIXES[c]}", 2, 2, SUFFIXES[c]))
+               for c in OUTPUTS]
+    plot = P.Obj("ipComp", "TiXYPlot", P.bounds(60, 30, 720, 230))
+    return [plain_label("lbCompName", 60, 6, 673, "Out 1  Compressor"), plot, selected, *outputs]
+
+
+def comp_column(c):
+    s = SUFFIXES[c]
+    params = [("Threshold", -180, 40, 0, "+0.0dB"), ("Ratio", 0, 15, 0, "1:1.0"), ("Attack", 0, 998, 0, "  1ms"),
+              ("Release", 0, 998, 0, "  1ms")]
+    children = [P.label(f"lbComp{s}", 8, 4, s, extra={"OnMouseDown": "lbCompOut1MouseDown"})]
+    for i, (kind, low, high, position, text) in enumerate(params):
+        left = 8 + 62 * i
+        children.append(P.label(f"lbHeadComp{kind}{s}", left, 22, kind))
+        fader = P.fader(f"isComp{kind}{s}", left + 16, 40, 196, low, high, c, f"isComp{kind}Out1Change",
+                        position=position, page=10)
+        fader.props.append(("OnMouseDown", f"isComp{kind}Out1MouseDown"))
+        children.append(fader)
+        children.append(P.value_box(f"cvdComp{kind}{s}", left, 244, text, c, width=58,
+                                    events={"OnMouseDown": f"cvdComp{kind}Out1MouseDown"}))
+    return P.area(f"rzgComp{s}", 4 + 266 * (c - 2), 4, 260, 274, children=children)
+
+
+def comp_lower():
+    return [comp_column(c) for c in OUTPUTS]
+
+
+# ---- Delay page
+def delay_row(c):
+    objs = P.delay_row(c)
+    for obj in objs:
+        if obj.name.startswith("lbDelayLine"):
+            set_props(obj, Left=40, Width=475)
+    return objs
+
+
+def delay_upper():
+    return [
+        plain_label("lbFftDelayIn", 10, 4, 520, "Input Delay"),
+        P.panel("plFftDelayIn", 10, 24, 520, 234, P.BLACK, [o for c in INPUTS for o in delay_row(c)]),
+        plain_label("lbFftDelayOut", 560, 4, 520, "Output Delay"),
+        P.panel("plFftDelayOut", 560, 24, 520, 234, P.BLACK, [o for c in OUTPUTS for o in delay_row(c)]),
+    ]
+
+
+def delay_lower():
+    units = [P.button(f"rzbUnit{u}", 950, 50 + 60 * u, caption, u, group=1, down=u == 0, on_click="rzbUnit0Click")
+             for u, caption in enumerate(["ms", "m", "ft"])]
+    return [P.label("lbDelayInput", 19, 4, "Input"), P.label("lbDelayOutput", 319, 4, "Output"),
+            P.label("lbDelayUnit", 950, 24, "Unit"), *[o for c in range(6) for o in P.delay_column(c)], *units]
+
+
+# ---- Matrix page
+# Blocks of a row in signal order: (block, caption, colour, left at w = 0).
+INPUT_BLOCKS = [("Gain", "GAIN", "$00007000", 77), ("Mute", "MUTE", "$00000080", 134),
+                ("HpLp", "HP/LP", "$00705000", 191), ("Peq", "PEQ", "$00700070", 248),
+                ("Phase", "PHASE", "$00006070", 305), ("Delay", "DELAY", "$00606000", 362)]
+OUTPUT_BLOCKS = [("Xover", "XOVER", "$00705000", 2), ("Peq", "PEQ", "$00700070", 61),
+                 ("Gain", "GAIN", "$00007000", 121), ("Comp", "COMP", "$00804000", 180),
+                 ("Phase", "PHASE", "$00006070", 240), ("Delay", "DELAY", "$00606000", 298),
+                 ("Mute", "MUTE", "$00000080", 359)]
+
+
+def name_block(s, c, shape_left, fixed_left, name_left, label_width):
+    shape, fixed, name = P.name_block(s, c, 0)
+    set_props(shape, Left=shape_left, Width=58)
+    set_props(fixed, Left=fixed_left, Width=label_width)
+    set_props(name, Left=name_left, Width=label_width)
+    return [shape, fixed, name]
+
+
+def matrix_row(c):
+    s = SUFFIXES[c]
+    if c in INPUTS:
+        children = name_block(s, c, 0, 0, 0, 70) + [o for b in INPUT_BLOCKS for o in P.block(b[0], s, c, *b[1:])]
+        return P.panel(f"plMatrix{s}", 48, 110 * c + 70, 415, 40, P.BLACK, children)
+    children = [o for b in OUTPUT_BLOCKS for o in P.block(b[0], s, c, *b[1:])] + name_block(s, c, 416, 418, 419, 80)
+    return P.panel(f"plMatrix{s}", 561, 57 * c - 74, 510, 40, P.BLACK, children)
+
+
+def matrix_upper():
+    rows = [matrix_row(c) for c in range(6)]
+    return rows[:2] + [P.Obj("pbMatrix", "TPaintBox", P.bounds(465, 52, 97, 178))] + rows[2:]
+
+
+def matrix_lower():
+    groups = []
+    for n in range(1, 5):
+        group = P.routing_group(n)
+        s = SUFFIXES[n + 1]
+        # The unit has two inputs: the third and fourth route buttons stay hidden.
+        for row, left in (("C", 20), ("D", 124)):
+            extra = P.button(f"rzb{row}Matrix{s}", left, 110, f"In{row}", 2 if row == "C" else 3, group=3 if row == "C" else 4,
+                             all_up=True, width=96, height=36)
+            extra.props.append(("Visible", False))
+            group.children.append(extra)
+        groups.append(group)
+    return groups
+
+
+PAGE_CONTENTS = {
+    "Gain": (gain_upper, gain_lower),
+    "Comp": (comp_upper, comp_lower),
+    "Delay": (delay_upper, delay_lower),
+    "Matrix": (matrix_upper, matrix_lower),
+    **{s: (lambda c=c: channel_upper(c), lambda c=c: channel_lower(c)) for c, s in enumerate(SUFFIXES)},
+}
 
 
 # ---- Page area -------------------------------------------------------------------------------------------
@@ -167,12 +463,16 @@ BACKGROUNDS = [
     ("imLeftDownBase", 0, UPPER_HEIGHT, 1082, LOWER_HEIGHT, "lower_left"),
     ("imRightDownBase", 1077, UPPER_HEIGHT, 33, LOWER_HEIGHT, "lower_right"),
 ]
+# Each page's upper (plot) group and lower (parameter) group.
+UPPER_GROUP = (0, 0, 1112, 284)
+LOWER_GROUP = (20, 292, 1070, 282)
 
 
-def page_group(name, left, top, width, height, visible):
+def page_group(name, left, top, width, height, visible, children=(), extra=()):
     # No frame and no fill: the background pictures show through.
     return Obj(name, "TRzGroupBox", bounds(left, top, width, height) + [
-        ("GroupStyle", Ident("gsCustom")), ("Transparent", True), ("Visible", visible)])
+        ("GroupStyle", Ident("gsCustom")), ("Transparent", True), ("Visible", visible)] + list(extra),
+        children)
 
 
 def page_area():
@@ -180,9 +480,11 @@ def page_area():
         ("Picture.File", picture(f"mainwindow/background_{part}.png")), ("Stretch", True)])
         for name, left, top, width, height, part in BACKGROUNDS]
     for page in PAGES:
+        upper, lower = PAGE_CONTENTS[page]
         shown = page == SHOWN_PAGE
-        children.append(page_group(f"rzgFft{page}", 0, 0, 1112, 284, shown))
-        children.append(page_group(f"rzgParam{page}", 20, 292, 1070, 282, shown))
+        upper_extra = [("OnPaint", Ident("rzgFftMatrixPaint"))] if page == "Matrix" else []
+        children.append(bound_events(page_group(f"rzgFft{page}", *UPPER_GROUP, shown, upper(), upper_extra)))
+        children.append(bound_events(page_group(f"rzgParam{page}", *LOWER_GROUP, shown, lower())))
     return Obj("rzgMain", "TRzGroupBox", bounds(0, 40, 1112, 629) + [
         ("Color", WINDOW), ("GroupStyle", Ident("gsCustom")), ("TabOrder", 1)], children)
 
@@ -299,11 +601,15 @@ def main_form():
         ("Position", Ident("poScreenCenter")),
         ("OnClose", Ident("FormClose")),
         ("OnCreate", Ident("FormCreate")),
+        ("OnResize", Ident("FormResize")),
     ] + font(Ident("clBlack"), -12, "Arial"), [
         function_bar(),
         page_area(),
         preset_bar(),
         main_menu(),
+        # One-shot timers of the curve redraws after a band or crossover edit.
+        bound_events(E.timer("tmEqCurve", "tmEqCurveTimer")),
+        bound_events(E.timer("tmHpLpCurve", "tmHpLpCurveTimer")),
         file_dialog("odOpenPreset", "TOpenDialog", "prs"),
         file_dialog("sdSavePreset", "TSaveDialog", "prs"),
         file_dialog("odOpenUnit", "TOpenDialog", "unt"),

@@ -159,7 +159,7 @@ def function_bar():
     """The page buttons, in the main window's order; the Gain page shown."""
     pages = [("Gain", 8), ("Comp", 6), ("Delay", 7), ("Matrix", 9)] + [(s, i) for i, s in enumerate(SUFFIXES)]
     buttons = [button(f"rzbMenu{name}", 6 + 88 * i, 6, name, tag, group=1, down=tag == 8,
-                      colour=LIME if tag == 8 else WHITE)
+                      colour=LIME if tag == 8 else WHITE, on_click="rzbMenuInAClick")
                for i, (name, tag) in enumerate(pages)]
     return area("rzgFunction", 0, 0, 1112, 42, colour=BAR_BACK, children=buttons)
 
@@ -327,12 +327,98 @@ def matrix_form():
     ])
 
 
+# ---- Comp page -------------------------------------------------------------------------------------------
+COMP_PLOT_CHANNELS = """<
+    item
+      Name = 'Channel 1'
+      Color = clLime
+      XAxisName = 'X-Axis 1'
+      YAxisName = 'Y-Axis 1'
+    end
+    item
+      Name = 'Channel 2'
+      Color = clYellow
+      XAxisName = 'X-Axis 1'
+      YAxisName = 'Y-Axis 1'
+      MarkersVisible = True
+    end>"""
+
+
+def comp_axis(name):
+    return f"""<
+    item
+      Name = '{name}'
+      Min = -100.0
+      Span = 120.0
+      TrackingEnabled = False
+    end>"""
+
+
+def comp_plot():
+    """The transfer plot: channel 0 the curve, channel 1 the knee, both axes -100 to +20 dB."""
+    return Obj("ipComp", "TiXYPlot", {**bounds(380, 20, 360, 240), "TitleText": Q(""),
+                                      "XAxisManager": comp_axis("X-Axis 1"), "YAxisManager": comp_axis("Y-Axis 1"),
+                                      "ChannelManager": COMP_PLOT_CHANNELS})
+
+
+# Parameter, slider range, position of the factory program, slider text.
+COMP_PARAMETERS = [("Threshold", -180, 40, 0, "+0.0dB"), ("Ratio", 0, 15, 0, "1:1.0"),
+                   ("Attack", 0, 998, 0, "  1ms"), ("Release", 0, 998, 0, "  1ms")]
+
+
+def comp_column(c):
+    s = SUFFIXES[c]
+    left = 15 + 265 * (c - 2)
+    objs = [label(f"lbComp{s}", left + 4, 4, s, tag=c, extra={"OnMouseDown": "lbCompOut1MouseDown"})]
+    for i, (kind, low, high, position, text) in enumerate(COMP_PARAMETERS):
+        x = left + 64 * i
+        slider = fader(f"isComp{kind}{s}", x + 18, 24, 180, low, high, c, f"isComp{kind}Out1Change",
+                       position=position, page=10)
+        slider.props.append(("OnMouseDown", "isCompThresholdOut1MouseDown"))
+        objs.append(slider)
+        objs.append(value_box(f"cvdComp{kind}{s}", x, 214, text, c, width=62, events={
+            "OnKeyDown": f"cvdComp{kind}Out1KeyDown", "OnExit": f"cvdComp{kind}Out1Exit",
+            "OnMouseDown": "cvdCompThresholdOut1MouseDown"}))
+    return objs
+
+
+def comp_page():
+    """The Comp page's two boxes: the transfer plot with its title and the meter caption, and the
+    four output columns."""
+    return [
+        area("rzgFftComp", 0, 48, 1112, 284, colour=BLACK, children=[
+            label("lbCompName", 390, 4, "Out 1  Compressor"),
+            label("lbHeadCompOut", 800, 4, "Out 1"),
+            comp_plot(),
+        ]),
+        area("rzgParamComp", 20, 340, 1070, 250, children=[o for c in OUTPUTS for o in comp_column(c)]),
+    ]
+
+
+def comp_form():
+    return form("Comp page", 1112, 600, [function_bar(), *comp_page()])
+
+
 # ---- Outputs ---------------------------------------------------------------------------------------------
 OUTPUTS_FILES = [
     ("PageTestGain.dfm", gain_form),
     ("PageTestDelay.dfm", delay_form),
     ("PageTestMatrix.dfm", matrix_form),
+    ("PageTestComp.dfm", comp_form),
 ]
+
+
+def write_or_check(file, text, script, check):
+    """Writes one generated form, or with `check` tells whether the committed one differs: 0 or 1."""
+    target = ROOT / file
+    if check:
+        if not target.is_file() or target.read_text(encoding="utf-8") != text:
+            print(f"{file} differs from what the script writes (run tools/forms/{script})", file=sys.stderr)
+            return 1
+    else:
+        target.write_text(text, encoding="utf-8")
+    print(f"{file} {'checked' if check else 'written'}")
+    return 0
 
 
 def main():

@@ -48,6 +48,8 @@ T_IMPLEMENT_CLASS(TiPlotChannelCustom)
     b.Str("YAxisName", &C::YAxisName, &C::SetYAxisName);
     b.Bool("XAxisTrackingEnabled", &C::XAxisTrackingEnabled, &C::SetXAxisTrackingEnabled).Default(true);
     b.Bool("YAxisTrackingEnabled", &C::YAxisTrackingEnabled, &C::SetYAxisTrackingEnabled).Default(true);
+    b.Str("LogFileName", &C::LogFileName, &C::SetLogFileName);
+    b.Int("LogBufferSize", &C::LogBufferSize, &C::SetLogBufferSize).Default(0);
     b.Enum("DataStyle", &C::DataStyle, &C::SetDataStyle, iPlotDataStyleNames);
 }
 
@@ -64,8 +66,9 @@ std::unique_ptr<TiPlotDataCustomList> NewStore(TiPlotDataStyle Style)
     return std::make_unique<TiPlotDataNullList>();
 }
 
-// An element of a variant array as a number; the framework's conversion error when it is none.
-double ToDouble(const QVariant &Value)
+}  // namespace
+
+double TiVariantArray::ToDouble(const QVariant &Value)
 {
     bool ok = false;
     const double result = Value.toDouble(&ok);
@@ -74,8 +77,6 @@ double ToDouble(const QVariant &Value)
                                 .arg(QString::fromLatin1(Value.typeName() ? Value.typeName() : "Empty")));
     return result;
 }
-
-}  // namespace
 
 TiPlotChannelCustom::TiPlotChannelCustom(TWinControl *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert,
                                          TNotifyEvent AOnRemove, TNotifyEvent AOnRename)
@@ -301,6 +302,11 @@ int TiPlotChannelCustom::AddPoint(bool Null, bool Empty, double X, double Y)
                 FeedTracking(FYAxis, Y);
         }
     }
+    if (FLoggingActive) {
+        ++FLogBufferCount;
+        if (FLogBufferCount >= FLogBufferSize || FLogBufferSize < 2)
+            LogFlush();
+    }
     DoChange();
     return index;
 }
@@ -323,7 +329,8 @@ void TiPlotChannelCustom::AddXYArrays(const TiVariantArray &XData, const TiVaria
     const int low = XData.Bounds[0].first;
     for (int i = low; i <= XData.Bounds[0].second; ++i) {
         const auto at = static_cast<std::size_t>(i - low);
-        AddPoint(false, false, ToDouble(XData.Elements.at(at)), ToDouble(YData.Elements.at(at)));
+        AddPoint(false, false, TiVariantArray::ToDouble(XData.Elements.at(at)),
+                 TiVariantArray::ToDouble(YData.Elements.at(at)));
     }
 }
 
@@ -337,7 +344,8 @@ void TiPlotChannelCustom::AddXYArray(const TiVariantArray &Data)
     const auto [low2, high2] = Data.Bounds[1];
     for (int j = low2; j <= high2; ++j) {
         const auto column = static_cast<std::size_t>(j - low2) * 2;
-        AddPoint(false, false, ToDouble(Data.Elements.at(column)), ToDouble(Data.Elements.at(column + 1)));
+        AddPoint(false, false, TiVariantArray::ToDouble(Data.Elements.at(column)),
+                 TiVariantArray::ToDouble(Data.Elements.at(column + 1)));
     }
 }
 
@@ -359,6 +367,8 @@ void TiPlotChannelCustom::Clear()
     ResetRunning();
     FStartIndex = -1;
     FStopIndex = -1;
+    if (FLoggingActive)
+        LogDeactivate();
     FDataList->Clear();
     DoChange();
 }

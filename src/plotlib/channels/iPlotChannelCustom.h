@@ -44,6 +44,9 @@ inline constexpr auto iPlotChannelDataPointMoveStyleNames = EnumNames<TiPlotChan
 struct TiVariantArray {
     std::vector<std::pair<int, int>> Bounds;
     std::vector<QVariant> Elements;
+
+    // An element as a number; the framework's conversion error when it is none.
+    static double ToDouble(const QVariant &Value);
 };
 
 class TiPlotChannelCustom : public TiPlotManagerObject {
@@ -110,6 +113,13 @@ class TiPlotChannelCustom : public TiPlotManagerObject {
     void SetXAxisTrackingEnabled(bool Value) { SetField(Value, FXAxisTrackingEnabled); }
     bool YAxisTrackingEnabled() const { return FYAxisTrackingEnabled; }
     void SetYAxisTrackingEnabled(bool Value) { SetField(Value, FYAxisTrackingEnabled); }
+    const QString &LogFileName() const { return FLogFileName; }
+    // A different name (case-sensitive) while logging raises "Log File Name can not be changed
+    // while logging is active."
+    void SetLogFileName(const QString &Value);
+    int LogBufferSize() const { return FLogBufferSize; }
+    void SetLogBufferSize(int Value) { FLogBufferSize = Value; }
+    bool LoggingActive() const { return FLoggingActive; }
     TiPlotDataStyle DataStyle() const { return FDataStyle; }
     // A new store of that style: the points go, the stored values and the ring size stay.
     void SetDataStyle(TiPlotDataStyle Value);
@@ -251,6 +261,26 @@ class TiPlotChannelCustom : public TiPlotManagerObject {
                   const std::pair<double, double> &P4);
     TRect ValuesToPixelRect(double X1, double Y1, double X2, double Y2) const;
 
+    // ---- Files and log ----
+    // "Plot Channel Config": a "File Type" line, then "Channel.<path> = <value>" per stored
+    // property but Name. Failures come back as "Error Saving Properties - " / "Error Loading
+    // Properties - " and the reason.
+    void SavePropertiesToFile(const QString &FileName);
+    void LoadPropertiesFromFile(const QString &FileName);
+    // One "X<separator>Y" line per point (Y "Null" for a null point, empty points left out), CR LF,
+    // the plot's column separator; the file is replaced whole or not at all.
+    void SaveDataToFile(const QString &FileName);
+    // Ends an active log; the separator is TAB when the first line holds one, else ",". Lines with
+    // nothing left of the separator are skipped; each point goes through the common add path.
+    void LoadDataFromFile(const QString &FileName, bool ClearPreviousData);
+    // Append: the existing file must open (else the file error, logging stays off); otherwise the
+    // file is created empty.
+    void LogActivate(bool Append);
+    // Writes the pending points, then stops.
+    void LogDeactivate();
+    // Appends the pending points that are still held and resets the pending count.
+    void LogFlush();
+
     // Drops a removed axis; takes a renamed one's new name.
     void NotifyRemoved(TObject *AObject) override;
     void NotifyRenamed(TObject *AObject) override;
@@ -261,6 +291,13 @@ class TiPlotChannelCustom : public TiPlotManagerObject {
     void AddMenuItems(TPopupMenu *PopupMenu) override;
 
 protected:
+    // The store's stored value written, then DoChange.
+    template <class T>
+    void SetStored(void (TiPlotDataCustomList::*Setter)(T), T Value)
+    {
+        (FDataList.get()->*Setter)(Value);
+        DoChange();
+    }
     // The centre of the legend entry.
     bool GetKeyPopupPoint(TPoint &Point) override;
     // The Text a data cursor shows for these values; sets the DataCursor... properties.
@@ -302,6 +339,11 @@ protected:
     double FRunningYMean = 0;
     long double FRunningYTotal = 0;
     TiPlotDataStyle FDataStyle = ipdsStandard;
+    bool FLoggingActive = false;
+    int FLogBufferCount = 0;
+    int FLogBufferSize = 0;
+    QString FLogFileName;
+    QChar FLoadingSeparator = QChar(9);
     std::unique_ptr<TFont> FMarkersFont;
     QString FDataCursorXText;
     QString FDataCursorYText;
@@ -310,19 +352,14 @@ protected:
     TiPlotDataPointStatus FDataCursorStatus = ipdpsValid;
 
 private:
+    // The plot's data-file column separator (TAB without a plot).
+    QChar ColumnSeparator() const;
     void ResetRunning();
     void RebuildTotals();
     // Over the valid points: the largest of the value Get gives when Largest, else the smallest.
     double Extreme(double (TiPlotChannelCustom::*Get)(int) const, bool Largest) const;
     // Feeds one value to an axis's tracking.
     static void FeedTracking(TiPlotAxis *Axis, double Value);
-    // The store's stored value written, then DoChange.
-    template <class T>
-    void SetStored(void (TiPlotDataCustomList::*Setter)(T), T Value)
-    {
-        (FDataList.get()->*Setter)(Value);
-        DoChange();
-    }
     void MarkersFontChanged(TObject *Sender);
 };
 

@@ -205,6 +205,24 @@ void TiPlotComponent::SetDataFileFormat(TiPlotDataFileFormat Value)
     FDataFileFormat = Value;
 }
 
+void TiPlotComponent::AddDefaultObjects()
+{
+    WithLayoutManagerDisabled([this] {
+        GetToolBar(AddToolBar())->SetZOrder(3);
+        GetLegend(AddLegend())->SetZOrder(2);
+        AddXAxis();
+        AddYAxis();
+        AddChannel();
+        AddDataView();
+        AddDataCursor();
+        TiPlotLabel *title = GetLabel(AddLabel());
+        title->SetZOrder(2);
+        title->SetName(QStringLiteral("Title"));
+        title->SetCaption(QStringLiteral("Untitled"));
+        title->SetMarginBottom(0);
+    });
+}
+
 QChar TiPlotComponent::DataFileSeparatorChar() const
 {
     return FDataFileColumnSeparator == ipdfcsComma ? QChar(44) : QChar(9);

@@ -92,6 +92,8 @@ using TiPlotToolBarButtonBeforeEvent = TEvent<void(int Index, TiPlotToolBarButto
 using TiPlotZoomBoxEvent = TEvent<void(TRect &ZoomRect, bool &Cancel)>;
 using TiPlotPrintPageEvent = TEvent<void(int PageIndex, bool LastPage)>;
 
+struct TiVariantArray;
+
 class TiPlotComponent : public TiCustomComponent, public TiPlotHost {
     T_DECLARE_CLASS(TiPlotComponent, TiCustomComponent)
     explicit TiPlotComponent(TComponent *AOwner);
@@ -204,6 +206,26 @@ class TiPlotComponent : public TiCustomComponent, public TiPlotHost {
     void SetDifferentialPropertySave(bool Value) { FDifferentialPropertySave = Value; }
     const QString &LastPropertiesFileName() const { return FLastPropertiesFileName; }
     const QString &LastDataFileName() const { return FLastDataFileName; }
+    // All channels in DataFileFormat: text pairs "<title>(X)", "<title>(Y)" per channel, or the
+    // binary "Compact Interval" layout. The file is replaced whole or not at all; failures come
+    // back as "Error Saving Data - " and the reason.
+    void SaveDataToFile(const QString &FileName);
+    // Appends the points of a data or log file (either format, either text layout) to the existing
+    // channels; failures come back as "Error Loading Data - " and the reason, points added before
+    // the failure stay.
+    void LoadDataFromFile(const QString &FileName);
+    // Append: the existing file must open; otherwise the file is made anew with its header.
+    void LogActivate(bool Append);
+    // Writes the pending rows, then stops.
+    void LogDeactivate();
+    // One row (one dimension: element k to channel k - low bound, null and empty markers
+    // recognised) or a block (two dimensions: first index the channel, second the column, X the
+    // channel's last X plus XValue) of values; "Data Array must be 1 or 2 Dimensions" otherwise.
+    void AddDataArray(double XValue, const TiVariantArray &Data);
+    // Ends an active log (writing the pending rows), then clears every channel.
+    void ClearAllData();
+    // The local date and time as a day count.
+    double GetNow() const;
 
     // ---- Annotation defaults (copied into every annotation AddAnnotation makes) ------------------
     TFont *AnnotationDefaultFont() const { return FAnnotationDefaultFont.get(); }
@@ -526,6 +548,9 @@ protected:
     // off meanwhile and on again afterwards, also when a step fails.
     template <class F>
     void WithLayoutManagerDisabled(F Steps);
+    // The default objects of a new plot, made with the layout manager off: toolbar, legend, one X
+    // and one Y axis, a channel of the channel class, a data view, a data cursor and the title.
+    void AddDefaultObjects();
     // Label 0, or nullptr.
     TiPlotLabel *TitleLabel() const;
 
@@ -543,6 +568,8 @@ protected:
     void WMCaptureChanged(TMessage &m);
 
 private:
+    // Appends the pending rows of the log and resets their count.
+    void LogWrite();
     // The publishing of the events (with the class description).
     static void DescribeEvents(TClassBuilder<TiPlotComponent> &b);
     // The image list of a valid index; "ImageList Index must be 0-2" otherwise.
@@ -642,6 +669,8 @@ private:
     bool FLoggingActive = false;
     int FLogBufferSize = 0;
     QString FLogFileName;
+    int FLogBufferCount = 0;
+    QChar FLoadingSeparator = QChar(9);
     int FAnnotationDefaultPenWidth = 1;
     TBrushStyle FAnnotationDefaultBrushStlye = bsSolid;
     TColor FAnnotationDefaultBrushColor = 0xFFFFFF;

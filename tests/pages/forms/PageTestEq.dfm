@@ -1,7 +1,7 @@
 object fmPageTest: TfmPageTest
   Caption = 'Channel pages'
   ClientWidth = 1112
-  ClientHeight = 3540
+  ClientHeight = 4130
   Color = clBlack
   object plPageInA: TPanel
     Left = 0
@@ -33,7 +33,7 @@ object fmPageTest: TfmPageTest
         Transparent = True
       end
       object lbFftParamInA: TLabel
-        Left = 420
+        Left = 100
         Top = 4
         Caption = 'Frequency  ( ← / → )      Q(＋/－)     Gain (  ↑ / ↓  )'
         ParentFont = False
@@ -41,15 +41,77 @@ object fmPageTest: TfmPageTest
         Font.Style = [fsBold]
         Transparent = True
       end
+      object vrbShowBInA: TVrPowerButton
+        Left = 600
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 1
+        Caption = 'InB'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbShowBInAClick
+      end
+      object vrbEqBypassInA: TVrDemoButton
+        Left = 810
+        Top = 2
+        Width = 80
+        Height = 18
+        Tag = 0
+        Caption = 'EQ Bypass'
+        Color = $00606060
+        FontEnter.Color = clLime
+        FontLeave.Color = clWhite
+        OnClick = vrbEqBypassInAClick
+      end
+      object vrbEqShowAllInA: TVrPowerButton
+        Left = 894
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 0
+        Caption = 'SHOW ALL EQ'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbEqShowAllInAClick
+      end
+      object rbShowGainInA: TRadioButton
+        Left = 962
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 0
+        Caption = 'Mag'
+        Checked = True
+        ParentFont = False
+        Font.Color = clYellow
+        OnClick = rbShowGainInAClick
+      end
+      object rbShowPhaseInA: TRadioButton
+        Left = 1030
+        Top = 2
+        Width = 72
+        Height = 18
+        Tag = 0
+        Caption = 'Phase'
+        ParentFont = False
+        Font.Color = clSilver
+        OnClick = rbShowPhaseInAClick
+      end
       object fftDrawInA: LMyFFTDrawPhase
         Left = 4
-        Top = 22
+        Top = 20
         Width = 1104
-        Height = 258
+        Height = 263
         Tag = 0
         Color = clBlack
         XAutoScale = False
         YAutoScale = False
+        OnMouseDown = fftDrawInAMouseDown
+        OnMouseMove = fftDrawInAMouseMove
+        OnMouseUp = fftDrawInAMouseUp
       end
     end
     object rzgParamInA: TRzGroupBox
@@ -64,6 +126,15 @@ object fmPageTest: TfmPageTest
       ParentFont = False
       Font.Color = clWhite
       Font.Style = [fsBold]
+      object lbGainNameInA: TLabel
+        Left = 1060
+        Top = 8
+        Caption = 'InA'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+      end
       object peqPeqInA: TMyPEQAllpass
         Left = 6
         Top = 8
@@ -442,7 +513,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
         OnClick = rzbLowCutBypassInAClick
       end
@@ -536,7 +607,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
         OnClick = rzbHighCutBypassInAClick
       end
@@ -585,7 +656,7 @@ object fmPageTest: TfmPageTest
         Transparent = True
       end
       object lbFftParamInB: TLabel
-        Left = 420
+        Left = 100
         Top = 4
         Caption = 'Frequency  ( ← / → )      Q(＋/－)     Gain (  ↑ / ↓  )'
         ParentFont = False
@@ -593,15 +664,77 @@ object fmPageTest: TfmPageTest
         Font.Style = [fsBold]
         Transparent = True
       end
+      object vrbShowAInB: TVrPowerButton
+        Left = 600
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 0
+        Caption = 'InA'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbShowAInBClick
+      end
+      object vrbEqBypassInB: TVrDemoButton
+        Left = 810
+        Top = 2
+        Width = 80
+        Height = 18
+        Tag = 1
+        Caption = 'EQ Bypass'
+        Color = $00606060
+        FontEnter.Color = clLime
+        FontLeave.Color = clWhite
+        OnClick = vrbEqBypassInAClick
+      end
+      object vrbEqShowAllInB: TVrPowerButton
+        Left = 894
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 1
+        Caption = 'SHOW ALL EQ'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbEqShowAllInAClick
+      end
+      object rbShowGainInB: TRadioButton
+        Left = 962
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 1
+        Caption = 'Mag'
+        Checked = True
+        ParentFont = False
+        Font.Color = clYellow
+        OnClick = rbShowGainInAClick
+      end
+      object rbShowPhaseInB: TRadioButton
+        Left = 1030
+        Top = 2
+        Width = 72
+        Height = 18
+        Tag = 1
+        Caption = 'Phase'
+        ParentFont = False
+        Font.Color = clSilver
+        OnClick = rbShowPhaseInAClick
+      end
       object fftDrawInB: LMyFFTDrawPhase
         Left = 4
-        Top = 22
+        Top = 20
         Width = 1104
-        Height = 258
+        Height = 263
         Tag = 1
         Color = clBlack
         XAutoScale = False
         YAutoScale = False
+        OnMouseDown = fftDrawInAMouseDown
+        OnMouseMove = fftDrawInAMouseMove
+        OnMouseUp = fftDrawInAMouseUp
       end
     end
     object rzgParamInB: TRzGroupBox
@@ -616,6 +749,15 @@ object fmPageTest: TfmPageTest
       ParentFont = False
       Font.Color = clWhite
       Font.Style = [fsBold]
+      object lbGainNameInB: TLabel
+        Left = 1060
+        Top = 8
+        Caption = 'InB'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+      end
       object peqPeqInB: TMyPEQAllpass
         Left = 6
         Top = 8
@@ -994,7 +1136,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
         OnClick = rzbLowCutBypassInAClick
       end
@@ -1088,7 +1230,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
         OnClick = rzbHighCutBypassInAClick
       end
@@ -1137,7 +1279,7 @@ object fmPageTest: TfmPageTest
         Transparent = True
       end
       object lbFftParamOut1: TLabel
-        Left = 420
+        Left = 100
         Top = 4
         Caption = 'Frequency  ( ← / → )      Q(＋/－)     Gain (  ↑ / ↓  )'
         ParentFont = False
@@ -1145,15 +1287,101 @@ object fmPageTest: TfmPageTest
         Font.Style = [fsBold]
         Transparent = True
       end
+      object vrbShow2Out1: TVrPowerButton
+        Left = 600
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 3
+        Caption = 'Out2'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbShow2Out1Click
+      end
+      object vrbShow3Out1: TVrPowerButton
+        Left = 668
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 4
+        Caption = 'Out3'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbShow2Out1Click
+      end
+      object vrbShow4Out1: TVrPowerButton
+        Left = 736
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 5
+        Caption = 'Out4'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbShow2Out1Click
+      end
+      object vrbEqBypassOut1: TVrDemoButton
+        Left = 810
+        Top = 2
+        Width = 80
+        Height = 18
+        Tag = 2
+        Caption = 'EQ Bypass'
+        Color = $00606060
+        FontEnter.Color = clLime
+        FontLeave.Color = clWhite
+        OnClick = vrbEqBypassInAClick
+      end
+      object vrbEqShowAllOut1: TVrPowerButton
+        Left = 894
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 2
+        Caption = 'SHOW ALL EQ'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbEqShowAllInAClick
+      end
+      object rbShowGainOut1: TRadioButton
+        Left = 962
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 2
+        Caption = 'Mag'
+        Checked = True
+        ParentFont = False
+        Font.Color = clYellow
+        OnClick = rbShowGainInAClick
+      end
+      object rbShowPhaseOut1: TRadioButton
+        Left = 1030
+        Top = 2
+        Width = 72
+        Height = 18
+        Tag = 2
+        Caption = 'Phase'
+        ParentFont = False
+        Font.Color = clSilver
+        OnClick = rbShowPhaseInAClick
+      end
       object fftDrawOut1: LMyFFTDrawPhase
         Left = 4
-        Top = 22
+        Top = 20
         Width = 1104
-        Height = 258
+        Height = 263
         Tag = 2
         Color = clBlack
         XAutoScale = False
         YAutoScale = False
+        OnMouseDown = fftDrawInAMouseDown
+        OnMouseMove = fftDrawInAMouseMove
+        OnMouseUp = fftDrawInAMouseUp
       end
     end
     object rzgParamOut1: TRzGroupBox
@@ -1168,6 +1396,15 @@ object fmPageTest: TfmPageTest
       ParentFont = False
       Font.Color = clWhite
       Font.Style = [fsBold]
+      object lbGainNameOut1: TLabel
+        Left = 1060
+        Top = 8
+        Caption = 'Out1'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+      end
       object peqPeqOut1: TMyPEQAllpass
         Left = 6
         Top = 8
@@ -1566,7 +1803,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
         OnClick = rzbLowCutBypassInAClick
       end
@@ -1660,7 +1897,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
         OnClick = rzbHighCutBypassInAClick
       end
@@ -1709,7 +1946,7 @@ object fmPageTest: TfmPageTest
         Transparent = True
       end
       object lbFftParamOut2: TLabel
-        Left = 420
+        Left = 100
         Top = 4
         Caption = 'Frequency  ( ← / → )      Q(＋/－)     Gain (  ↑ / ↓  )'
         ParentFont = False
@@ -1717,15 +1954,101 @@ object fmPageTest: TfmPageTest
         Font.Style = [fsBold]
         Transparent = True
       end
+      object vrbShow1Out2: TVrPowerButton
+        Left = 600
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 2
+        Caption = 'Out1'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbShow1Out2Click
+      end
+      object vrbShow3Out2: TVrPowerButton
+        Left = 668
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 4
+        Caption = 'Out3'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbShow1Out2Click
+      end
+      object vrbShow4Out2: TVrPowerButton
+        Left = 736
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 5
+        Caption = 'Out4'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbShow1Out2Click
+      end
+      object vrbEqBypassOut2: TVrDemoButton
+        Left = 810
+        Top = 2
+        Width = 80
+        Height = 18
+        Tag = 3
+        Caption = 'EQ Bypass'
+        Color = $00606060
+        FontEnter.Color = clLime
+        FontLeave.Color = clWhite
+        OnClick = vrbEqBypassInAClick
+      end
+      object vrbEqShowAllOut2: TVrPowerButton
+        Left = 894
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 3
+        Caption = 'SHOW ALL EQ'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbEqShowAllInAClick
+      end
+      object rbShowGainOut2: TRadioButton
+        Left = 962
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 3
+        Caption = 'Mag'
+        Checked = True
+        ParentFont = False
+        Font.Color = clYellow
+        OnClick = rbShowGainInAClick
+      end
+      object rbShowPhaseOut2: TRadioButton
+        Left = 1030
+        Top = 2
+        Width = 72
+        Height = 18
+        Tag = 3
+        Caption = 'Phase'
+        ParentFont = False
+        Font.Color = clSilver
+        OnClick = rbShowPhaseInAClick
+      end
       object fftDrawOut2: LMyFFTDrawPhase
         Left = 4
-        Top = 22
+        Top = 20
         Width = 1104
-        Height = 258
+        Height = 263
         Tag = 3
         Color = clBlack
         XAutoScale = False
         YAutoScale = False
+        OnMouseDown = fftDrawInAMouseDown
+        OnMouseMove = fftDrawInAMouseMove
+        OnMouseUp = fftDrawInAMouseUp
       end
     end
     object rzgParamOut2: TRzGroupBox
@@ -1740,6 +2063,15 @@ object fmPageTest: TfmPageTest
       ParentFont = False
       Font.Color = clWhite
       Font.Style = [fsBold]
+      object lbGainNameOut2: TLabel
+        Left = 1060
+        Top = 8
+        Caption = 'Out2'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+      end
       object peqPeqOut2: TMyPEQAllpass
         Left = 6
         Top = 8
@@ -2138,7 +2470,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
         OnClick = rzbLowCutBypassInAClick
       end
@@ -2232,7 +2564,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
         OnClick = rzbHighCutBypassInAClick
       end
@@ -2281,7 +2613,7 @@ object fmPageTest: TfmPageTest
         Transparent = True
       end
       object lbFftParamOut3: TLabel
-        Left = 420
+        Left = 100
         Top = 4
         Caption = 'Frequency  ( ← / → )      Q(＋/－)     Gain (  ↑ / ↓  )'
         ParentFont = False
@@ -2289,15 +2621,101 @@ object fmPageTest: TfmPageTest
         Font.Style = [fsBold]
         Transparent = True
       end
+      object vrbShow1Out3: TVrPowerButton
+        Left = 600
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 2
+        Caption = 'Out1'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbShow1Out3Click
+      end
+      object vrbShow2Out3: TVrPowerButton
+        Left = 668
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 3
+        Caption = 'Out2'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbShow1Out3Click
+      end
+      object vrbShow4Out3: TVrPowerButton
+        Left = 736
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 5
+        Caption = 'Out4'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbShow1Out3Click
+      end
+      object vrbEqBypassOut3: TVrDemoButton
+        Left = 810
+        Top = 2
+        Width = 80
+        Height = 18
+        Tag = 4
+        Caption = 'EQ Bypass'
+        Color = $00606060
+        FontEnter.Color = clLime
+        FontLeave.Color = clWhite
+        OnClick = vrbEqBypassInAClick
+      end
+      object vrbEqShowAllOut3: TVrPowerButton
+        Left = 894
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 4
+        Caption = 'SHOW ALL EQ'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbEqShowAllInAClick
+      end
+      object rbShowGainOut3: TRadioButton
+        Left = 962
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 4
+        Caption = 'Mag'
+        Checked = True
+        ParentFont = False
+        Font.Color = clYellow
+        OnClick = rbShowGainInAClick
+      end
+      object rbShowPhaseOut3: TRadioButton
+        Left = 1030
+        Top = 2
+        Width = 72
+        Height = 18
+        Tag = 4
+        Caption = 'Phase'
+        ParentFont = False
+        Font.Color = clSilver
+        OnClick = rbShowPhaseInAClick
+      end
       object fftDrawOut3: LMyFFTDrawPhase
         Left = 4
-        Top = 22
+        Top = 20
         Width = 1104
-        Height = 258
+        Height = 263
         Tag = 4
         Color = clBlack
         XAutoScale = False
         YAutoScale = False
+        OnMouseDown = fftDrawInAMouseDown
+        OnMouseMove = fftDrawInAMouseMove
+        OnMouseUp = fftDrawInAMouseUp
       end
     end
     object rzgParamOut3: TRzGroupBox
@@ -2312,6 +2730,15 @@ object fmPageTest: TfmPageTest
       ParentFont = False
       Font.Color = clWhite
       Font.Style = [fsBold]
+      object lbGainNameOut3: TLabel
+        Left = 1060
+        Top = 8
+        Caption = 'Out3'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+      end
       object peqPeqOut3: TMyPEQAllpass
         Left = 6
         Top = 8
@@ -2710,7 +3137,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
         OnClick = rzbLowCutBypassInAClick
       end
@@ -2804,7 +3231,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
         OnClick = rzbHighCutBypassInAClick
       end
@@ -2853,7 +3280,7 @@ object fmPageTest: TfmPageTest
         Transparent = True
       end
       object lbFftParamOut4: TLabel
-        Left = 420
+        Left = 100
         Top = 4
         Caption = 'Frequency  ( ← / → )      Q(＋/－)     Gain (  ↑ / ↓  )'
         ParentFont = False
@@ -2861,15 +3288,101 @@ object fmPageTest: TfmPageTest
         Font.Style = [fsBold]
         Transparent = True
       end
+      object vrbShow1Out4: TVrPowerButton
+        Left = 600
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 2
+        Caption = 'Out1'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbShow1Out4Click
+      end
+      object vrbShow2Out4: TVrPowerButton
+        Left = 668
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 3
+        Caption = 'Out2'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbShow1Out4Click
+      end
+      object vrbShow3Out4: TVrPowerButton
+        Left = 736
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 4
+        Caption = 'Out3'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbShow1Out4Click
+      end
+      object vrbEqBypassOut4: TVrDemoButton
+        Left = 810
+        Top = 2
+        Width = 80
+        Height = 18
+        Tag = 5
+        Caption = 'EQ Bypass'
+        Color = $00606060
+        FontEnter.Color = clLime
+        FontLeave.Color = clWhite
+        OnClick = vrbEqBypassInAClick
+      end
+      object vrbEqShowAllOut4: TVrPowerButton
+        Left = 894
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 5
+        Caption = 'SHOW ALL EQ'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbEqShowAllInAClick
+      end
+      object rbShowGainOut4: TRadioButton
+        Left = 962
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 5
+        Caption = 'Mag'
+        Checked = True
+        ParentFont = False
+        Font.Color = clYellow
+        OnClick = rbShowGainInAClick
+      end
+      object rbShowPhaseOut4: TRadioButton
+        Left = 1030
+        Top = 2
+        Width = 72
+        Height = 18
+        Tag = 5
+        Caption = 'Phase'
+        ParentFont = False
+        Font.Color = clSilver
+        OnClick = rbShowPhaseInAClick
+      end
       object fftDrawOut4: LMyFFTDrawPhase
         Left = 4
-        Top = 22
+        Top = 20
         Width = 1104
-        Height = 258
+        Height = 263
         Tag = 5
         Color = clBlack
         XAutoScale = False
         YAutoScale = False
+        OnMouseDown = fftDrawInAMouseDown
+        OnMouseMove = fftDrawInAMouseMove
+        OnMouseUp = fftDrawInAMouseUp
       end
     end
     object rzgParamOut4: TRzGroupBox
@@ -2884,6 +3397,15 @@ object fmPageTest: TfmPageTest
       ParentFont = False
       Font.Color = clWhite
       Font.Style = [fsBold]
+      object lbGainNameOut4: TLabel
+        Left = 1060
+        Top = 8
+        Caption = 'Out4'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+      end
       object peqPeqOut4: TMyPEQAllpass
         Left = 6
         Top = 8
@@ -3282,7 +3804,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 21
         AllowAllUp = True
         OnClick = rzbLowCutBypassInAClick
       end
@@ -3376,7 +3898,7 @@ object fmPageTest: TfmPageTest
         ParentFont = False
         Font.Color = clBlack
         Font.Style = [fsBold]
-        GroupIndex = 1
+        GroupIndex = 22
         AllowAllUp = True
         OnClick = rzbHighCutBypassInAClick
       end
@@ -3395,6 +3917,462 @@ object fmPageTest: TfmPageTest
       end
     end
   end
+  object plPageOthers: TPanel
+    Left = 0
+    Top = 3540
+    Width = 1112
+    Height = 584
+    BevelOuter = bvNone
+    Color = $00402C1C
+    ParentBackground = False
+    object rzgFunction: TRzGroupBox
+      Left = 0
+      Top = 0
+      Width = 1112
+      Height = 42
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
+      Color = $00281A10
+      Caption = ''
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
+      object rzbMenuGain: TRzBmpButton
+        Left = 6
+        Top = 6
+        Width = 80
+        Height = 30
+        Tag = 8
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Gain'
+        ParentFont = False
+        Font.Color = clLime
+        Font.Style = [fsBold]
+        GroupIndex = 1
+        Down = True
+        OnClick = rzbMenuInAClick
+      end
+      object rzbMenuComp: TRzBmpButton
+        Left = 94
+        Top = 6
+        Width = 80
+        Height = 30
+        Tag = 6
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Comp'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        GroupIndex = 1
+        OnClick = rzbMenuInAClick
+      end
+      object rzbMenuDelay: TRzBmpButton
+        Left = 182
+        Top = 6
+        Width = 80
+        Height = 30
+        Tag = 7
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Delay'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        GroupIndex = 1
+        OnClick = rzbMenuInAClick
+      end
+      object rzbMenuMatrix: TRzBmpButton
+        Left = 270
+        Top = 6
+        Width = 80
+        Height = 30
+        Tag = 9
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Matrix'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        GroupIndex = 1
+        OnClick = rzbMenuInAClick
+      end
+      object rzbMenuInA: TRzBmpButton
+        Left = 358
+        Top = 6
+        Width = 80
+        Height = 30
+        Tag = 0
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'InA'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        GroupIndex = 1
+        OnClick = rzbMenuInAClick
+      end
+      object rzbMenuInB: TRzBmpButton
+        Left = 446
+        Top = 6
+        Width = 80
+        Height = 30
+        Tag = 1
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'InB'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        GroupIndex = 1
+        OnClick = rzbMenuInAClick
+      end
+      object rzbMenuOut1: TRzBmpButton
+        Left = 534
+        Top = 6
+        Width = 80
+        Height = 30
+        Tag = 2
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Out1'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        GroupIndex = 1
+        OnClick = rzbMenuInAClick
+      end
+      object rzbMenuOut2: TRzBmpButton
+        Left = 622
+        Top = 6
+        Width = 80
+        Height = 30
+        Tag = 3
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Out2'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        GroupIndex = 1
+        OnClick = rzbMenuInAClick
+      end
+      object rzbMenuOut3: TRzBmpButton
+        Left = 710
+        Top = 6
+        Width = 80
+        Height = 30
+        Tag = 4
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Out3'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        GroupIndex = 1
+        OnClick = rzbMenuInAClick
+      end
+      object rzbMenuOut4: TRzBmpButton
+        Left = 798
+        Top = 6
+        Width = 80
+        Height = 30
+        Tag = 5
+        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
+        ButtonSize = bszStretchToButton
+        Caption = 'Out4'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        GroupIndex = 1
+        OnClick = rzbMenuInAClick
+      end
+    end
+    object rzgFftGain: TRzGroupBox
+      Left = 0
+      Top = 48
+      Width = 1112
+      Height = 284
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
+      Color = clBlack
+      Caption = ''
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
+      object vrbShowAGain: TVrPowerButton
+        Left = 8
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 0
+        Caption = 'InA'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        Active = True
+        OnClick = vrbShowAGainClick
+      end
+      object vrbShowBGain: TVrPowerButton
+        Left = 76
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 1
+        Caption = 'InB'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbShowAGainClick
+      end
+      object vrbShow1Gain: TVrPowerButton
+        Left = 244
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 2
+        Caption = 'Out1'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        Active = True
+        OnClick = vrbShow1GainClick
+      end
+      object vrbShow2Gain: TVrPowerButton
+        Left = 312
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 3
+        Caption = 'Out2'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbShow1GainClick
+      end
+      object vrbShow3Gain: TVrPowerButton
+        Left = 380
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 4
+        Caption = 'Out3'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbShow1GainClick
+      end
+      object vrbShow4Gain: TVrPowerButton
+        Left = 448
+        Top = 2
+        Width = 64
+        Height = 18
+        Tag = 5
+        Caption = 'Out4'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clWhite
+        OnClick = vrbShow1GainClick
+      end
+      object fftDrawGainIn: LMyFFTDrawPhase
+        Left = 4
+        Top = 22
+        Width = 550
+        Height = 258
+        Tag = 0
+        Color = clBlack
+        XAutoScale = False
+        YAutoScale = False
+        OnMouseDown = fftDrawInAMouseDown
+        OnMouseMove = fftDrawInAMouseMove
+        OnMouseUp = fftDrawInAMouseUp
+      end
+      object fftDrawGainOut: LMyFFTDrawPhase
+        Left = 558
+        Top = 22
+        Width = 550
+        Height = 258
+        Tag = 0
+        Color = clBlack
+        XAutoScale = False
+        YAutoScale = False
+        OnMouseDown = fftDrawInAMouseDown
+        OnMouseMove = fftDrawInAMouseMove
+        OnMouseUp = fftDrawInAMouseUp
+      end
+    end
+    object rzgParamGain: TRzGroupBox
+      Left = 0
+      Top = 340
+      Width = 1112
+      Height = 240
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
+      Color = $00402C1C
+      Caption = 'Gain'
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
+    end
+    object rzgFftComp: TRzGroupBox
+      Left = 0
+      Top = 48
+      Width = 1112
+      Height = 284
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
+      Color = clBlack
+      Caption = ''
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
+      Visible = False
+    end
+    object rzgParamComp: TRzGroupBox
+      Left = 0
+      Top = 340
+      Width = 1112
+      Height = 240
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
+      Color = $00402C1C
+      Caption = 'Comp'
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
+      Visible = False
+    end
+    object rzgFftDelay: TRzGroupBox
+      Left = 0
+      Top = 48
+      Width = 1112
+      Height = 284
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
+      Color = clBlack
+      Caption = ''
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
+      Visible = False
+    end
+    object rzgParamDelay: TRzGroupBox
+      Left = 0
+      Top = 340
+      Width = 1112
+      Height = 240
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
+      Color = $00402C1C
+      Caption = 'Delay'
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
+      Visible = False
+    end
+    object rzgFftMatrix: TRzGroupBox
+      Left = 0
+      Top = 48
+      Width = 1112
+      Height = 284
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
+      Color = clBlack
+      Caption = ''
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
+      Visible = False
+      object lbMatrixMuteOut3: TLabel
+        Left = 20
+        Top = 20
+        Tag = 4
+        Caption = 'MUTE'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+        OnClick = lbMatrixHpLpInAClick
+      end
+      object lbMatrixDelayInA: TLabel
+        Left = 80
+        Top = 20
+        Tag = 0
+        Caption = 'DELAY'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+        OnClick = lbMatrixDelayInAClick
+      end
+      object lbMatrixCompOut1: TLabel
+        Left = 140
+        Top = 20
+        Tag = 2
+        Caption = 'COMP'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+        OnClick = lbMatrixCompOut1Click
+      end
+    end
+    object rzgParamMatrix: TRzGroupBox
+      Left = 0
+      Top = 340
+      Width = 1112
+      Height = 240
+      GroupStyle = gsCustom
+      BorderOuter = fsFlat
+      Color = $00402C1C
+      Caption = 'Matrix'
+      ParentFont = False
+      Font.Color = clWhite
+      Font.Style = [fsBold]
+      Visible = False
+    end
+  end
   object tmEqCurve: TTimer
     Enabled = False
     Interval = 1
@@ -3404,5 +4382,10 @@ object fmPageTest: TfmPageTest
     Enabled = False
     Interval = 1
     OnTimer = tmHpLpCurveTimer
+  end
+  object tmMouseEqCurve: TTimer
+    Enabled = False
+    Interval = 1
+    OnTimer = tmMouseEqCurveTimer
   end
 end

@@ -33,6 +33,7 @@ object fmPageTest: TfmPageTest
       Font.Style = [fsBold]
       GroupIndex = 1
       Down = True
+      OnClick = rzbMenuInAClick
     end
     object rzbMenuComp: TRzBmpButton
       Left = 94
@@ -51,6 +52,7 @@ object fmPageTest: TfmPageTest
       Font.Color = clWhite
       Font.Style = [fsBold]
       GroupIndex = 1
+      OnClick = rzbMenuInAClick
     end
     object rzbMenuDelay: TRzBmpButton
       Left = 182
@@ -69,6 +71,7 @@ object fmPageTest: TfmPageTest
       Font.Color = clWhite
       Font.Style = [fsBold]
       GroupIndex = 1
+      OnClick = rzbMenuInAClick
     end
     object rzbMenuMatrix: TRzBmpButton
       Left = 270
@@ -87,6 +90,7 @@ object fmPageTest: TfmPageTest
       Font.Color = clWhite
       Font.Style = [fsBold]
       GroupIndex = 1
+      OnClick = rzbMenuInAClick
     end
     object rzbMenuInA: TRzBmpButton
       Left = 358
@@ -105,6 +109,7 @@ object fmPageTest: TfmPageTest
       Font.Color = clWhite
       Font.Style = [fsBold]
       GroupIndex = 1
+      OnClick = rzbMenuInAClick
     end
     object rzbMenuInB: TRzBmpButton
       Left = 446
@@ -123,6 +128,7 @@ object fmPageTest: TfmPageTest
       Font.Color = clWhite
       Font.Style = [fsBold]
       GroupIndex = 1
+      OnClick = rzbMenuInAClick
     end
     object rzbMenuOut1: TRzBmpButton
       Left = 534
@@ -141,6 +147,7 @@ object fmPageTest: TfmPageTest
       Font.Color = clWhite
       Font.Style = [fsBold]
       GroupIndex = 1
+      OnClick = rzbMenuInAClick
     end
     object rzbMenuOut2: TRzBmpButton
       Left = 622
@@ -159,6 +166,7 @@ object fmPageTest: TfmPageTest
       Font.Color = clWhite
       Font.Style = [fsBold]
       GroupIndex = 1
+      OnClick = rzbMenuInAClick
     end
     object rzbMenuOut3: TRzBmpButton
       Left = 710
@@ -177,6 +185,7 @@ object fmPageTest: TfmPageTest
       Font.Color = clWhite
       Font.Style = [fsBold]
       GroupIndex = 1
+      OnClick = rzbMenuInAClick
     end
     object rzbMenuOut4: TRzBmpButton
       Left = 798
@@ -195,6 +204,7 @@ object fmPageTest: TfmPageTest
       Font.Color = clWhite
       Font.Style = [fsBold]
       GroupIndex = 1
+      OnClick = rzbMenuInAClick
     end
   end
   object rzgFftMatrix: TRzGroupBox
