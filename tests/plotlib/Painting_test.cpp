@@ -1,6 +1,7 @@
 // Buffered painting of a library control and the drawing helpers, checked pixel by pixel on
 // offscreen renderings.
 
+#include "PlotTestHelpers.h"
 #include "TestPlotControl.h"
 #include "platform/ui/StdTestApp.h"
 
@@ -25,14 +26,6 @@ std::set<TColor> ColoursIn(const QImage &image, const TRect &r)
         for (int x = std::max(0, r.Left); x < std::min(image.width(), r.Right); ++x)
             seen.insert(At(image, x, y));
     return seen;
-}
-
-// Where renderings go when TROV_PLOTLIB_PNG_DIR names a folder (for looking at them).
-void Keep(const QImage &image, const char *name)
-{
-    const QByteArray dir = qgetenv("TROV_PLOTLIB_PNG_DIR");
-    if (!dir.isEmpty())
-        image.save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name) + ".png"), "PNG");
 }
 
 TEST(BufferedPaint, DrawsTheWholeControlThroughDrawToCanvas)

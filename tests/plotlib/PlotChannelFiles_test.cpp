@@ -1,5 +1,6 @@
 // A channel's files: the "Plot Channel Config" property file, the data file and the log.
 
+#include "PlotTestHelpers.h"
 #include "TestPlotControl.h"
 #include "platform/ui/StdTestApp.h"
 
@@ -14,16 +15,6 @@
 #include <functional>
 
 namespace {
-
-QString MessageOf(const std::function<void()> &Call)
-{
-    try {
-        Call();
-    } catch (const Exception &e) {
-        return e.Message();
-    }
-    return QString();
-}
 
 QByteArray ReadAll(const QString &Path)
 {

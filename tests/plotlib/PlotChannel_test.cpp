@@ -2,6 +2,7 @@
 // data styles, the array adders; the drawing of traces and markers, checked on the pixels of a
 // painted XY plot; the XY channel's null and empty points, zoom extents and data cursor texts.
 
+#include "PlotTestHelpers.h"
 #include "FakeOPCLibrary.h"
 #include "TestPlotControl.h"
 #include "platform/ui/StdTestApp.h"
@@ -24,23 +25,6 @@
 #include <vector>
 
 namespace {
-
-QString MessageOf(const std::function<void()> &Call)
-{
-    try {
-        Call();
-    } catch (const Exception &e) {
-        return e.Message();
-    }
-    return QString();
-}
-
-void Keep(const QImage &image, const char *name)
-{
-    const QByteArray dir = qgetenv("TROV_PLOTLIB_PNG_DIR");
-    if (!dir.isEmpty())
-        image.save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name) + ".png"), "PNG");
-}
 
 std::vector<std::pair<double, double>> Points(const TiPlotChannelCustom *Channel)
 {

@@ -1,6 +1,7 @@
 // The plot's data files and data log: text pairs and shared-X layouts, the "Compact Interval"
 // binary layout, AddDataArray and the batch log.
 
+#include "PlotTestHelpers.h"
 #include "TestPlotControl.h"
 #include "platform/ui/StdTestApp.h"
 
@@ -15,16 +16,6 @@
 #include <functional>
 
 namespace {
-
-QString MessageOf(const std::function<void()> &Call)
-{
-    try {
-        Call();
-    } catch (const Exception &e) {
-        return e.Message();
-    }
-    return QString();
-}
 
 QByteArray ReadAll(const QString &Path)
 {

@@ -1,6 +1,7 @@
 // Labels: margins in character units, the required thickness, and what a label draws (its own
 // bitmap, an image of the plot's image lists, or its caption, horizontal or reading upward).
 
+#include "PlotTestHelpers.h"
 #include "TestPlotControl.h"
 #include "TestPlotHost.h"
 
@@ -16,14 +17,6 @@
 #include <algorithm>
 
 namespace {
-
-// Where renderings go when TROV_PLOTLIB_PNG_DIR names a folder (for looking at them).
-void Keep(const QImage &image, const char *name)
-{
-    const QByteArray dir = qgetenv("TROV_PLOTLIB_PNG_DIR");
-    if (!dir.isEmpty())
-        image.save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name) + ".png"), "PNG");
-}
 
 // The rows and columns that hold pixels of a colour.
 struct Extent {

@@ -2,6 +2,7 @@
 // its count arithmetic, the stored line height, and a rendering of the compressor-style plot with
 // its legend and toolbar.
 
+#include "PlotTestHelpers.h"
 #include "TestPlotControl.h"
 #include "platform/ui/StdTestApp.h"
 
@@ -18,13 +19,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void Keep(const QImage &image, const char *name)
-{
-    const QByteArray dir = qgetenv("TROV_PLOTLIB_PNG_DIR");
-    if (!dir.isEmpty())
-        image.save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name) + ".png"), "PNG");
-}
 
 class LegendFixture : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 // data cursor, the axis's hint and scale lines, and the plot's own input handling through the
 // framework's input router with the hint timing on the manual clock.
 
+#include "PlotTestHelpers.h"
 #include "TestPlotControl.h"
 #include "platform/ui/StdTestApp.h"
 
@@ -23,14 +24,6 @@
 #include <memory>
 
 namespace {
-
-// Where renderings go when TROV_PLOTLIB_PNG_DIR names a folder (for looking at them).
-void Keep(const QImage &image, const char *name)
-{
-    const QByteArray dir = qgetenv("TROV_PLOTLIB_PNG_DIR");
-    if (!dir.isEmpty())
-        image.save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name) + ".png"), "PNG");
-}
 
 // Draws of the recording objects, in order.
 QStringList *DrawLog = nullptr;

@@ -1,6 +1,7 @@
 // The toolbar: its button row, the command protocol with the plot's events, zooming, the button
 // groups, the cursor and select modes, and the glyph sets.
 
+#include "PlotTestHelpers.h"
 #include "TestPlotControl.h"
 #include "platform/ui/StdTestApp.h"
 
@@ -16,13 +17,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void Keep(const QImage &image, const char *name)
-{
-    const QByteArray dir = qgetenv("TROV_PLOTLIB_PNG_DIR");
-    if (!dir.isEmpty())
-        image.save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name) + ".png"), "PNG");
-}
 
 class ToolBarFixture : public ::testing::Test {
 protected:

@@ -1,6 +1,7 @@
 // The strip chart: its channel's X-order rule, time and array adds, index search and
 // interpolation, and the drawing of the reduced trace, steps, fill and digital runs.
 
+#include "PlotTestHelpers.h"
 #include "TestPlotControl.h"
 #include "platform/ui/StdTestApp.h"
 
@@ -26,23 +27,6 @@
 #include <vector>
 
 namespace {
-
-QString MessageOf(const std::function<void()> &Call)
-{
-    try {
-        Call();
-    } catch (const Exception &e) {
-        return e.Message();
-    }
-    return QString();
-}
-
-void Keep(const QImage &image, const char *name)
-{
-    const QByteArray dir = qgetenv("TROV_PLOTLIB_PNG_DIR");
-    if (!dir.isEmpty())
-        image.save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name) + ".png"), "PNG");
-}
 
 // A strip chart of one channel on fixed axes 0 ... 100 without toolbar or legend.
 class StripFixture : public ::testing::Test {

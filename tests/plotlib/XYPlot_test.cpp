@@ -1,6 +1,7 @@
 // The XY plot control: its default objects, the title properties, streaming with a form
 // definition, the object collections, the image lists and the events its objects raise.
 
+#include "PlotTestHelpers.h"
 #include "TestPlotControl.h"
 #include "TestPlotHost.h"
 #include "platform/ui/StdTestApp.h"
@@ -36,14 +37,6 @@ T_IMPLEMENT_CLASS(TRefusingChannel) {}
 
 namespace {
 
-// Where renderings go when TROV_PLOTLIB_PNG_DIR names a folder (for looking at them).
-void Keep(const QImage &image, const char *name)
-{
-    const QByteArray dir = qgetenv("TROV_PLOTLIB_PNG_DIR");
-    if (!dir.isEmpty())
-        image.save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(name) + ".png"), "PNG");
-}
-
 std::unique_ptr<TiXYPlot> ReadPlot(const QString &Text)
 {
     return std::unique_ptr<TiXYPlot>(
@@ -51,16 +44,6 @@ std::unique_ptr<TiXYPlot> ReadPlot(const QString &Text)
 }
 
 // The message of what Call raises, or "" when it raises nothing.
-QString MessageOf(const std::function<void()> &Call)
-{
-    try {
-        Call();
-    } catch (const Exception &e) {
-        return e.Message();
-    }
-    return QString();
-}
-
 // The compressor page's plot as a form defines it: two channels, axes -100..20, a title and a
 // translation of one of the library's texts.
 const QString CompressorForm = QStringLiteral(R"(object Plot: TiXYPlot
