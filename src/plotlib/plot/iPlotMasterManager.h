@@ -27,6 +27,8 @@
 #include "plotlib/plot/iPlotManagers.h"
 #include "plotlib/plot/iPlotTranslation.h"
 
+class TCustomForm;
+
 // The plot's property editor form as the master manager sees it.
 class TiPlotEditorLink {
 public:
@@ -98,6 +100,10 @@ public:
     // Tracking of every X axis, then every Y axis, on or off.
     void SetAllTrackingEnabled(bool Value);
     void DeSelectAll();
+    // Replaces the form's texts by their translations (editor/iFormTranslation.cpp): its caption,
+    // the text of each control it owns, the items of its editor radio groups and combo boxes and
+    // the top-level items of its popup menus. Nothing happens without translations.
+    void TranslateForm(TCustomForm *Form);
 
 private:
     // ---- Notification handlers (Sender: an object, a pair or a manager) -------------------------

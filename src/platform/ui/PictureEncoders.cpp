@@ -1,0 +1,177 @@
+#include "platform/ui/PictureEncoders.h"
+
+#include <QPainter>
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+extern "C" {
+#include <jpeglib.h>
+}
+
+namespace {
+
+// ---- PNG ---------------------------------------------------------------------------------------
+
+void PutBigEndian32(char *out, std::uint32_t v)
+{
+    out[0] = static_cast<char>(v >> 24);
+    out[1] = static_cast<char>(v >> 16);
+    out[2] = static_cast<char>(v >> 8);
+    out[3] = static_cast<char>(v);
+}
+
+// Appends a chunk: length, type, data, CRC of type and data.
+void AppendChunk(QByteArray &out, const char *type, const char *data, std::size_t size)
+{
+    char head[8];
+    PutBigEndian32(head, static_cast<std::uint32_t>(size));
+    std::memcpy(head + 4, type, 4);
+    out.append(head, 8);
+    out.append(data, static_cast<qsizetype>(size));
+    uLong crc = crc32(0, reinterpret_cast<const Bytef *>(type), 4);
+    // (zlib answers its initial value for a null buffer, so an empty chunk adds nothing.)
+    if (size > 0)
+        crc = crc32(crc, reinterpret_cast<const Bytef *>(data), static_cast<uInt>(size));
+    char tail[4];
+    PutBigEndian32(tail, static_cast<std::uint32_t>(crc));
+    out.append(tail, 4);
+}
+
+// The rows as PNG filter-type-0 scan lines: a zero byte, then R G B (A) per pixel.
+QByteArray RawScanLines(const QImage &img, bool alpha)
+{
+    const int width = img.width();
+    const int channels = alpha ? 4 : 3;
+    const qsizetype stride = static_cast<qsizetype>(width) * channels + 1;
+    QByteArray raw(stride * img.height(), Qt::Uninitialized);
+    auto *out = reinterpret_cast<std::uint8_t *>(raw.data());
+    for (int y = 0; y < img.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        *out++ = 0;
+        for (int x = 0; x < width; ++x) {
+            const QRgb p = line[x];
+            out[0] = static_cast<std::uint8_t>(qRed(p));
+            out[1] = static_cast<std::uint8_t>(qGreen(p));
+            out[2] = static_cast<std::uint8_t>(qBlue(p));
+            if (alpha)
+                out[3] = static_cast<std::uint8_t>(qAlpha(p));
+            out += channels;
+        }
+    }
+    return raw;
+}
+
+// ---- JPEG --------------------------------------------------------------------------------------
+
+struct JpegError {
+    jpeg_error_mgr Manager;
+    std::jmp_buf Jump;
+};
+
+// libjpeg ends the process on an error unless its handler leaves: jump back to the encoder.
+void JpegErrorExit(j_common_ptr info)
+{
+    std::longjmp(reinterpret_cast<JpegError *>(info->err)->Jump, 1);
+}
+
+// Runs the compression; false when libjpeg reported an error. Kept free of C++ objects with
+// destructors, since an error leaves it by longjmp.
+bool CompressJpeg(jpeg_compress_struct &cinfo, JpegError &error, const QImage &img, const TJpegSettings &s,
+                  unsigned char **buffer, unsigned long *size)
+{
+    cinfo.err = jpeg_std_error(&error.Manager);
+    error.Manager.error_exit = JpegErrorExit;
+    if (setjmp(error.Jump)) {
+        jpeg_destroy_compress(&cinfo);
+        return false;
+    }
+    jpeg_create_compress(&cinfo);
+    jpeg_mem_dest(&cinfo, buffer, size);
+    cinfo.image_width = static_cast<JDIMENSION>(img.width());
+    cinfo.image_height = static_cast<JDIMENSION>(img.height());
+    // The image's own memory order, read without copying: 0xffRRGGBB words.
+    cinfo.input_components = 4;
+    cinfo.in_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, std::clamp(s.Quality, 1, 100), TRUE);
+    cinfo.write_JFIF_header = TRUE;
+    cinfo.optimize_coding = FALSE;
+    cinfo.dct_method = s.FastDct ? JDCT_IFAST : JDCT_ISLOW;
+    // 4:2:0: luminance sampled 2 x 2 against each chroma sample.
+    cinfo.comp_info[0].h_samp_factor = 2;
+    cinfo.comp_info[0].v_samp_factor = 2;
+    cinfo.comp_info[1].h_samp_factor = cinfo.comp_info[1].v_samp_factor = 1;
+    cinfo.comp_info[2].h_samp_factor = cinfo.comp_info[2].v_samp_factor = 1;
+    if (s.Progressive)
+        jpeg_simple_progression(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(img.constScanLine(static_cast<int>(cinfo.next_scanline)));
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    return true;
+}
+
+}  // namespace
+
+QByteArray EncodePng(const QImage &image, int level)
+{
+    if (image.isNull())
+        return QByteArray();
+    const bool alpha = image.hasAlphaChannel();
+    const QImage img = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    const QByteArray raw = RawScanLines(img, alpha);
+
+    uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
+    QByteArray packed(static_cast<qsizetype>(packedSize), Qt::Uninitialized);
+    if (compress2(reinterpret_cast<Bytef *>(packed.data()), &packedSize,
+                  reinterpret_cast<const Bytef *>(raw.constData()), static_cast<uLong>(raw.size()),
+                  std::clamp(level, 0, 9)) != Z_OK)
+        return QByteArray();
+
+    char header[13];
+    PutBigEndian32(header, static_cast<std::uint32_t>(img.width()));
+    PutBigEndian32(header + 4, static_cast<std::uint32_t>(img.height()));
+    header[8] = 8;                                 // bits per sample
+    header[9] = static_cast<char>(alpha ? 6 : 2);  // RGBA or RGB
+    header[10] = header[11] = header[12] = 0;      // deflate, adaptive filtering, no interlace
+    QByteArray out("\x89PNG\r\n\x1a\n", 8);
+    out.reserve(static_cast<qsizetype>(packedSize) + 64);
+    AppendChunk(out, "IHDR", header, sizeof header);
+    AppendChunk(out, "IDAT", packed.constData(), packedSize);
+    AppendChunk(out, "IEND", nullptr, 0);
+    return out;
+}
+
+QByteArray EncodeJpeg(const QImage &image, const TJpegSettings &settings)
+{
+    if (image.isNull())
+        return QByteArray();
+    QImage img;
+    if (image.hasAlphaChannel()) {
+        img = QImage(image.size(), QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        p.drawImage(0, 0, image);
+    } else {
+        img = image.convertToFormat(QImage::Format_RGB32);
+    }
+    jpeg_compress_struct cinfo;
+    JpegError error;
+    unsigned char *buffer = nullptr;
+    unsigned long size = 0;
+    const bool ok = CompressJpeg(cinfo, error, img, settings, &buffer, &size);
+    QByteArray out;
+    if (ok && buffer)
+        out = QByteArray(reinterpret_cast<const char *>(buffer), static_cast<qsizetype>(size));
+    std::free(buffer);
+    return out;
+}
