@@ -240,12 +240,10 @@ void TRecordingPrinterBackend::Record(const QString &call, const QString &line)
 
 void TRecordingPrinterBackend::BeginJob(const TPrintJob &job)
 {
-    Record(QStringLiteral("begin"), QStringLiteral("begin %1 %2 %3 %4")
-                                        .arg(job.Title)
-                                        .arg(job.Device)
-                                        .arg(QString::fromLatin1(PrinterOrientationNames.Names[job.Orientation]))
-                                        .arg(job.FileName)
-                                        .trimmed());
+    QStringList line{QStringLiteral("begin"), job.Title, QString::number(job.Device),
+                     QString::fromLatin1(PrinterOrientationNames.Names[job.Orientation]), job.FileName};
+    line.removeAll(QString());
+    Record(QStringLiteral("begin"), line.join(u' '));
 }
 
 void TRecordingPrinterBackend::PrintPage(const QImage &page)

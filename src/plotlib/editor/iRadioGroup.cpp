@@ -149,6 +149,20 @@ int TiRadioGroup::ItemAt(int X, int Y) const
     return row + static_cast<int>(std::trunc((X - 14 + 6) / FItemsColSpacing)) * FMaxRows;
 }
 
+TPoint TiRadioGroup::ItemCenter(int Index) const
+{
+    TBitmap scratch(1, 1);
+    const_cast<TiRadioGroup *>(this)->ComputeLayout(scratch.Canvas());
+    return CenterOf(Index);
+}
+
+TPoint TiRadioGroup::CenterOf(int Index) const
+{
+    const int rows = std::max(FMaxRows, 1);
+    return TPoint(static_cast<int>(Round(Index / rows * FItemsColSpacing)) + FItemsColStart,
+                  static_cast<int>(Round(Index % rows * FItemsRowSpacing)) + FItemsRowStart);
+}
+
 // ---- Painting ------------------------------------------------------------------------------------
 
 void TiRadioGroup::DrawToCanvas(TCanvas *Canvas)
@@ -189,10 +203,9 @@ void TiRadioGroup::DrawToCanvas(TCanvas *Canvas)
         return;
     ComputeLayout(Canvas);
     for (int i = 0; i < FItems->Count(); ++i) {
-        const int row = i % FMaxRows;
-        const int column = i / FMaxRows;
-        const int x = static_cast<int>(Round(column * FItemsColSpacing)) + 14;
-        const int y = static_cast<int>(Round(row * FItemsRowSpacing)) + FItemsRowStart;
+        const TPoint centre = CenterOf(i);
+        const int x = centre.X;
+        const int y = centre.Y;
 
         const bool pressed = (FMouseDown || FKeyDown) && FMouseDownIndex == i;
         Canvas->Brush()->SetStyle(bsSolid);

@@ -36,6 +36,8 @@ class TiRadioGroup : public TiCustomComponent {
     // The item at a point of the control, by the layout of the last paint; may lie outside the
     // items.
     int ItemAt(int X, int Y) const;
+    // The centre of an item's button by the same layout.
+    TPoint ItemCenter(int Index) const;
     // Rows per column of the last paint.
     int MaxRows() const { return FMaxRows; }
 
@@ -59,6 +61,8 @@ private:
     void ItemsChanged(TObject *);
     // The layout of the items for the control's size and font.
     void ComputeLayout(TCanvas *Canvas);
+    // An item's centre by the layout last computed.
+    TPoint CenterOf(int Index) const;
 
     bool FMouseDown = false;
     int FMouseDownIndex = -1;
