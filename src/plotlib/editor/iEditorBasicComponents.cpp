@@ -174,7 +174,7 @@ void TiComponentEditorEdit::WMKillFocus(TMessage &m)
 void TiComponentEditorEdit::WMGetDlgCode(TMessage &m)
 {
     DispatchFrom(inherited::StaticClass(), m);
-    m.Result += 3;
+    m.Result |= DLGC_WANTARROWS | DLGC_WANTTAB;
 }
 
 void TiComponentEditorEdit::CMWantSpecialKey(TMessage &m)
@@ -432,7 +432,7 @@ void TiUpDown::Step(bool up, bool user)
 void TiComponentEditorPageControl::WMGetDlgCode(TMessage &m)
 {
     DispatchFrom(inherited::StaticClass(), m);
-    m.Result += 6;
+    m.Result |= DLGC_WANTTAB | DLGC_WANTALLKEYS;
 }
 
 void TiComponentEditorButton::KeyPress(QChar &key)
@@ -463,6 +463,11 @@ void TiComponentEditorCheckBox::DoChange()
         iEditorUserChange(this);
     if (OnClick)
         OnClick(this);
+}
+
+void TiComponentEditorCheckBox::Click()
+{
+    // OnClick fires from the change notification; the framework's own click would fire it twice.
 }
 
 void TiComponentEditorCheckBox::KeyPress(QChar &key)
@@ -548,7 +553,7 @@ void TiComponentEditorComboBox::KeyPress(QChar &key)
 void TiComponentEditorComboBox::WMGetDlgCode(TMessage &m)
 {
     DispatchFrom(inherited::StaticClass(), m);
-    m.Result += 3;
+    m.Result |= DLGC_WANTARROWS | DLGC_WANTTAB;
 }
 
 void TiComponentEditorComboBox::CMWantSpecialKey(TMessage &m)

@@ -193,6 +193,9 @@ class TiComponentEditorCheckBox : public TiCheckBox {
     void Enable() { SetEnabled(true); }
     bool BlockingEvents() const { return FBlockingEvents; }
 
+    // Nothing: OnClick comes with the change notification only.
+    void Click() override;
+
 protected:
     // The check box's notification, then UserChange (unless blocking), then OnClick.
     void DoChange() override;
