@@ -120,13 +120,28 @@ bool CompressJpeg(jpeg_compress_struct &cinfo, JpegError &error, const QImage &i
     return true;
 }
 
+// True when a pixel is not fully opaque.
+bool HasTransparentPixel(const QImage &image)
+{
+    if (!image.hasAlphaChannel())
+        return false;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            if (qAlpha(line[x]) != 255)
+                return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 QByteArray EncodePng(const QImage &image, int level)
 {
     if (image.isNull())
         return QByteArray();
-    const bool alpha = image.hasAlphaChannel();
+    const bool alpha = HasTransparentPixel(image);
     const QImage img = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     const QByteArray raw = RawScanLines(img, alpha);
 

@@ -2,7 +2,7 @@
 // Writing PNG and JPEG files with fixed settings, on zlib and libjpeg themselves (not Qt's
 // writers), so that the bytes depend only on the picture and the settings given here.
 //
-//  - PNG: 8-bit RGB (RGBA when the image has an alpha channel), no interlace, filter None on every
+//  - PNG: 8-bit RGB (RGBA when a pixel is not fully opaque), no interlace, filter None on every
 //    row, all image data in one IDAT chunk, and no chunks but IHDR, IDAT and IEND; the deflate
 //    level is the caller's (0 stores, 9 packs hardest).
 //  - JPEG: baseline (or progressive by the library's simple progression), JFIF header, YCbCr with

@@ -140,14 +140,9 @@ void TiPlotComponent::PrintPages()
 
     printer->BeginDoc();
     // A failed run is dropped rather than ended with a half-drawn page.
-    bool completed = false;
-    const TiScopeExit endJob([&] {
-        if (printer->Printing()) {
-            if (completed)
-                printer->EndDoc();
-            else
-                printer->Abort();
-        }
+    const TiScopeExit abortJob([printer] {
+        if (printer->Printing())
+            printer->Abort();
     });
 
     TiPlotXAxis *axis = GetXAxis(0);
@@ -197,7 +192,7 @@ void TiPlotComponent::PrintPages()
     }
     if (OnAfterPrint)
         OnAfterPrint(this);
-    completed = true;
+    printer->EndDoc();
 }
 
 // ---- Preview -----------------------------------------------------------------------------------

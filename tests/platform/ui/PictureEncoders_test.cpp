@@ -115,7 +115,7 @@ TEST(PngWriter, TheLevelPacksHarderUpToNineAndIsClampedOutsideTheRange)
     EXPECT_EQ(EncodePng(image, 12), packed);
 }
 
-TEST(PngWriter, AnImageWithAlphaKeepsItsAlpha)
+TEST(PngWriter, AnImageWithTransparentPixelsKeepsItsAlpha)
 {
     QImage image(2, 1, QImage::Format_ARGB32);
     image.setPixel(0, 0, qRgba(10, 20, 30, 40));
@@ -124,6 +124,9 @@ TEST(PngWriter, AnImageWithAlphaKeepsItsAlpha)
     ASSERT_EQ(chunks.size(), 3u);
     EXPECT_EQ(chunks[0].Data[9], '\x06');
     EXPECT_EQ(Inflate(chunks[1].Data, 9), QByteArray("\0\x0a\x14\x1e\x28\x32\x3c\x46\xff", 9));
+    // An alpha channel whose pixels are all opaque is written as RGB.
+    image.setPixel(0, 0, qRgba(10, 20, 30, 255));
+    EXPECT_EQ(Chunks(EncodePng(image, 0))[0].Data[9], '\x02');
     EXPECT_TRUE(EncodePng(QImage(), 6).isEmpty());
 }
 
