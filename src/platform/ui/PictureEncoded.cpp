@@ -8,6 +8,7 @@
 
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/runtime/Streams.h"
+#include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/PictureEncoders.h"
 
@@ -103,7 +104,11 @@ void TEncodedGraphic::Assign(TPersistent *Source)
         return;
     }
     if (auto *g = dynamic_cast<TGraphic *>(Source)) {
-        image_ = g->ToImage();
+        // An opaque bitmap's pixels are its picture as they are: share them instead of copying.
+        auto *bitmap = dynamic_cast<TBitmap *>(g);
+        const bool opaqueBitmap = bitmap && !bitmap->Transparent() && !bitmap->Monochrome() &&
+                                  bitmap->Image().format() == QImage::Format_RGB32;
+        image_ = opaqueBitmap ? bitmap->Image() : g->ToImage();
         data_.clear();
         Changed();
         return;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 extern "C" {
 #include <jpeglib.h>
@@ -43,16 +44,25 @@ void AppendChunk(QByteArray &out, const char *type, const char *data, std::size_
     out.append(tail, 4);
 }
 
-// The rows as PNG filter-type-0 scan lines: a zero byte, then R G B (A) per pixel.
-QByteArray RawScanLines(const QImage &img, bool alpha)
+// Deflates the rows as PNG filter-type-0 scan lines (a zero byte, then R G B (A) per pixel) one
+// row at a time, so no copy of the whole picture is made; empty bytes when zlib fails.
+QByteArray DeflateScanLines(const QImage &img, bool alpha, int level)
 {
     const int width = img.width();
     const int channels = alpha ? 4 : 3;
-    const qsizetype stride = static_cast<qsizetype>(width) * channels + 1;
-    QByteArray raw(stride * img.height(), Qt::Uninitialized);
-    auto *out = reinterpret_cast<std::uint8_t *>(raw.data());
-    for (int y = 0; y < img.height(); ++y) {
+    const std::size_t stride = static_cast<std::size_t>(width) * channels + 1;
+    std::vector<std::uint8_t> row(stride);
+    z_stream zs{};
+    if (deflateInit(&zs, level) != Z_OK)
+        return QByteArray();
+    QByteArray packed(static_cast<qsizetype>(deflateBound(&zs, static_cast<uLong>(stride * img.height()))),
+                      Qt::Uninitialized);
+    zs.next_out = reinterpret_cast<Bytef *>(packed.data());
+    zs.avail_out = static_cast<uInt>(packed.size());
+    bool ok = true;
+    for (int y = 0; y < img.height() && ok; ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        std::uint8_t *out = row.data();
         *out++ = 0;
         for (int x = 0; x < width; ++x) {
             const QRgb p = line[x];
@@ -63,8 +73,17 @@ QByteArray RawScanLines(const QImage &img, bool alpha)
                 out[3] = static_cast<std::uint8_t>(qAlpha(p));
             out += channels;
         }
+        zs.next_in = row.data();
+        zs.avail_in = static_cast<uInt>(stride);
+        ok = deflate(&zs, Z_NO_FLUSH) == Z_OK && zs.avail_in == 0;
     }
-    return raw;
+    ok = ok && deflate(&zs, Z_FINISH) == Z_STREAM_END;
+    const uLong size = zs.total_out;
+    deflateEnd(&zs);
+    if (!ok)
+        return QByteArray();
+    packed.resize(static_cast<qsizetype>(size));
+    return packed;
 }
 
 // ---- JPEG --------------------------------------------------------------------------------------
@@ -120,15 +139,15 @@ bool CompressJpeg(jpeg_compress_struct &cinfo, JpegError &error, const QImage &i
     return true;
 }
 
-// True when a pixel is not fully opaque.
+// True when a pixel of a 32-bit image is not fully opaque.
 bool HasTransparentPixel(const QImage &image)
 {
     if (!image.hasAlphaChannel())
         return false;
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < argb.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
-        for (int x = 0; x < argb.width(); ++x)
+    const int width = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < width; ++x)
             if (qAlpha(line[x]) != 255)
                 return true;
     }
@@ -141,27 +160,26 @@ QByteArray EncodePng(const QImage &image, int level)
 {
     if (image.isNull())
         return QByteArray();
-    const bool alpha = HasTransparentPixel(image);
-    const QImage img = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    const QByteArray raw = RawScanLines(img, alpha);
-
-    uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
-    QByteArray packed(static_cast<qsizetype>(packedSize), Qt::Uninitialized);
-    if (compress2(reinterpret_cast<Bytef *>(packed.data()), &packedSize,
-                  reinterpret_cast<const Bytef *>(raw.constData()), static_cast<uLong>(raw.size()),
-                  std::clamp(level, 0, 9)) != Z_OK)
+    // 32-bit pixels as they are (straight alpha); other formats converted once.
+    const QImage img = image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+                           ? image
+                           : image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                                           : QImage::Format_RGB32);
+    const bool alpha = HasTransparentPixel(img);
+    const QByteArray packed = DeflateScanLines(img, alpha, std::clamp(level, 0, 9));
+    if (packed.isEmpty())
         return QByteArray();
 
     char header[13];
     PutBigEndian32(header, static_cast<std::uint32_t>(img.width()));
     PutBigEndian32(header + 4, static_cast<std::uint32_t>(img.height()));
-    header[8] = 8;                                 // bits per sample
+    header[8] = 8;                                // bits per sample
     header[9] = static_cast<char>(alpha ? 6 : 2);  // RGBA or RGB
-    header[10] = header[11] = header[12] = 0;      // deflate, adaptive filtering, no interlace
+    header[10] = header[11] = header[12] = 0;     // deflate, adaptive filtering, no interlace
     QByteArray out("\x89PNG\r\n\x1a\n", 8);
-    out.reserve(static_cast<qsizetype>(packedSize) + 64);
+    out.reserve(packed.size() + 64);
     AppendChunk(out, "IHDR", header, sizeof header);
-    AppendChunk(out, "IDAT", packed.constData(), packedSize);
+    AppendChunk(out, "IDAT", packed.constData(), static_cast<std::size_t>(packed.size()));
     AppendChunk(out, "IEND", nullptr, 0);
     return out;
 }
@@ -170,14 +188,16 @@ QByteArray EncodeJpeg(const QImage &image, const TJpegSettings &settings)
 {
     if (image.isNull())
         return QByteArray();
-    QImage img;
-    if (image.hasAlphaChannel()) {
-        img = QImage(image.size(), QImage::Format_RGB32);
-        img.fill(Qt::white);
-        QPainter p(&img);
-        p.drawImage(0, 0, image);
-    } else {
-        img = image.convertToFormat(QImage::Format_RGB32);
+    QImage img = image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+                     ? image
+                     : image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (HasTransparentPixel(img)) {
+        QImage opaque(image.size(), QImage::Format_RGB32);
+        opaque.fill(Qt::white);
+        QPainter p(&opaque);
+        p.drawImage(0, 0, img);
+        p.end();
+        img = opaque;
     }
     jpeg_compress_struct cinfo;
     JpegError error;

@@ -132,8 +132,9 @@ TEST_F(WithTwoPrinters, AFailingDeviceDropsTheJobAndReportsItsReason)
         });
         EXPECT_EQ(message, QStringLiteral("device failed")) << call;
         EXPECT_FALSE(printer->Printing()) << call;
-        if (backend.FailOn == QStringLiteral("page"))
+        if (backend.FailOn == QStringLiteral("page")) {
             EXPECT_EQ(backend.Calls.last(), QStringLiteral("abort"));
+        }
     }
 }
 
