@@ -92,6 +92,13 @@ private:
     std::vector<std::pair<TNotifyEvent *, TNotifyEvent>> saved_;
 };
 
+// The answer of the edit and combo box to CM_WANTSPECIALKEY: the left and right arrows move the
+// caret, every other key is the form's.
+LRESULT LeftOrRightArrow(WPARAM key)
+{
+    return key == VK_LEFT || key == VK_RIGHT ? 1 : 0;
+}
+
 }  // namespace
 
 void iEditorTabNavigation(TWinControl *Control, QChar &Key)
@@ -179,8 +186,7 @@ void TiComponentEditorEdit::WMGetDlgCode(TMessage &m)
 
 void TiComponentEditorEdit::CMWantSpecialKey(TMessage &m)
 {
-    const WORD key = static_cast<WORD>(m.WParam);
-    m.Result = key == VK_LEFT || key == VK_RIGHT ? 1 : 0;
+    m.Result = LeftOrRightArrow(m.WParam);
 }
 
 void TiComponentEditorEdit::SetEnabled(bool value)
@@ -284,15 +290,20 @@ TiUpDown::~TiUpDown()
     SetAssociate(nullptr);
 }
 
-void TiUpDown::SetAssociate(TiComponentEditorEdit *Value)
+void iSetEditorAssociate(TControl *Control, TiComponentEditorEdit *&Field, TiComponentEditorEdit *Value)
 {
-    if (FAssociate)
-        FAssociate->RemoveFreeNotification(this);
-    FAssociate = Value;
+    if (Field)
+        Field->RemoveFreeNotification(Control);
+    Field = Value;
     if (!Value)
         return;
-    Value->FreeNotification(this);
-    SetBounds(Value->Left() + Value->Width(), Value->Top(), Width(), Value->Height());
+    Value->FreeNotification(Control);
+    Control->SetBounds(Value->Left() + Value->Width(), Value->Top(), Control->Width(), Value->Height());
+}
+
+void TiUpDown::SetAssociate(TiComponentEditorEdit *Value)
+{
+    iSetEditorAssociate(this, FAssociate, Value);
 }
 
 void TiUpDown::Notification(TComponent *AComponent, TOperation Operation)
@@ -558,8 +569,7 @@ void TiComponentEditorComboBox::WMGetDlgCode(TMessage &m)
 
 void TiComponentEditorComboBox::CMWantSpecialKey(TMessage &m)
 {
-    const WORD key = static_cast<WORD>(m.WParam);
-    m.Result = key == VK_LEFT || key == VK_RIGHT ? 1 : 0;
+    m.Result = LeftOrRightArrow(m.WParam);
 }
 
 // ---- Paint box ---------------------------------------------------------------------------------

@@ -106,6 +106,10 @@ private:
     QString FOriginalText;
 };
 
+// Makes Value the edit box held in Field for Control (the arrows or a value-converter picker): it
+// hears when the edit box is destroyed and stands right of it, at its top and with its height.
+void iSetEditorAssociate(TControl *Control, TiComponentEditorEdit *&Field, TiComponentEditorEdit *Value);
+
 // ---- Up/down arrows ---------------------------------------------------------------------------
 
 class TiUpDown : public TGraphicControl {

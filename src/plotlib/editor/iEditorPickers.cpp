@@ -403,13 +403,7 @@ TiComponentEditorValueConverterPicker::~TiComponentEditorValueConverterPicker()
 
 void TiComponentEditorValueConverterPicker::SetAssociate(TiComponentEditorEdit *Value)
 {
-    if (FAssociate)
-        FAssociate->RemoveFreeNotification(this);
-    FAssociate = Value;
-    if (!Value)
-        return;
-    Value->FreeNotification(this);
-    SetBounds(Value->Left() + Value->Width(), Value->Top(), Width(), Value->Height());
+    iSetEditorAssociate(this, FAssociate, Value);
 }
 
 void TiComponentEditorValueConverterPicker::Notification(TComponent *AComponent, TOperation Operation)

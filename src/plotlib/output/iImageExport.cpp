@@ -50,27 +50,43 @@ void TiVCLComponent::SaveImageToMetaFile(const QString &FileName)
     metafile.SaveToFile(FileName);
 }
 
+namespace {
+
+// A JPEG image of the bitmap compressed with these settings.
+std::unique_ptr<TJPEGImage> CompressedJpeg(TBitmap *Bitmap, int Compression, TJPEGPerformance Performance,
+                                           bool Progressive)
+{
+    auto jpeg = std::make_unique<TJPEGImage>();
+    jpeg->SetCompressionQuality(Compression);
+    jpeg->SetPerformance(Performance);
+    jpeg->SetProgressiveEncoding(Progressive);
+    jpeg->Assign(Bitmap);
+    jpeg->Compress();
+    return jpeg;
+}
+
+// A PNG image of the bitmap deflated at this level.
+std::unique_ptr<TPngImage> CompressedPng(TBitmap *Bitmap, int Compression)
+{
+    auto png = std::make_unique<TPngImage>();
+    png->SetCompressionLevel(Compression);
+    png->Assign(Bitmap);
+    png->Compress();
+    return png;
+}
+
+}  // namespace
+
 void TiVCLComponent::SaveImageToJPEG(const QString &FileName, int Compression, bool Progressive)
 {
     CheckJpegCompression(Compression);
-    const std::unique_ptr<TBitmap> bitmap = DrawnBitmap(this, pfDevice);
-    TJPEGImage jpeg;
-    jpeg.Assign(bitmap.get());
-    jpeg.SetCompressionQuality(Compression);
-    jpeg.SetPerformance(jpBestQuality);
-    jpeg.SetProgressiveEncoding(Progressive);
-    jpeg.Compress();
-    jpeg.SaveToFile(FileName);
+    CompressedJpeg(DrawnBitmap(this, pfDevice).get(), Compression, jpBestQuality, Progressive)->SaveToFile(FileName);
 }
 
 void TiVCLComponent::SaveImageToPNG(const QString &FileName, int Compression)
 {
     CheckPngCompression(Compression);
-    const std::unique_ptr<TBitmap> bitmap = DrawnBitmap(this, pfDevice);
-    TPngImage png;
-    png.Assign(bitmap.get());
-    png.SetCompressionLevel(Compression);
-    png.SaveToFile(FileName);
+    CompressedPng(DrawnBitmap(this, pfDevice).get(), Compression)->SaveToFile(FileName);
 }
 
 QByteArray TiVCLComponent::GetBytesJPEG(int Compression, bool Progressive)
@@ -78,14 +94,7 @@ QByteArray TiVCLComponent::GetBytesJPEG(int Compression, bool Progressive)
     Lock();
     const TiScopeExit unlock([this] { Unlock(); });
     CheckJpegCompression(Compression);
-    const std::unique_ptr<TBitmap> bitmap = DrawnBitmap(this, pf24bit);
-    TJPEGImage jpeg;
-    jpeg.SetCompressionQuality(Compression);
-    jpeg.SetPerformance(jpBestSpeed);
-    jpeg.SetProgressiveEncoding(Progressive);
-    jpeg.Assign(bitmap.get());
-    jpeg.Compress();
-    return jpeg.Bytes();
+    return CompressedJpeg(DrawnBitmap(this, pf24bit).get(), Compression, jpBestSpeed, Progressive)->Bytes();
 }
 
 QByteArray TiVCLComponent::GetBytesPNG(int Compression)
@@ -93,23 +102,11 @@ QByteArray TiVCLComponent::GetBytesPNG(int Compression)
     Lock();
     const TiScopeExit unlock([this] { Unlock(); });
     CheckPngCompression(Compression);
-    const std::unique_ptr<TBitmap> bitmap = DrawnBitmap(this, pf24bit);
-    TPngImage png;
-    png.SetCompressionLevel(Compression);
-    png.Assign(bitmap.get());
-    png.Compress();
-    return png.Bytes();
+    return CompressedPng(DrawnBitmap(this, pf24bit).get(), Compression)->Bytes();
 }
 
 std::unique_ptr<TJPEGImage> TiVCLComponent::MakeJPEGImage(int Compression, bool Progressive)
 {
     CheckJpegCompression(Compression);
-    const std::unique_ptr<TBitmap> bitmap = DrawnBitmap(this, pfDevice);
-    auto jpeg = std::make_unique<TJPEGImage>();
-    jpeg->SetCompressionQuality(Compression);
-    jpeg->SetPerformance(jpBestQuality);
-    jpeg->SetProgressiveEncoding(Progressive);
-    jpeg->Assign(bitmap.get());
-    jpeg->Compress();
-    return jpeg;
+    return CompressedJpeg(DrawnBitmap(this, pfDevice).get(), Compression, jpBestQuality, Progressive);
 }
