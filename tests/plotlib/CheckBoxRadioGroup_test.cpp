@@ -42,10 +42,7 @@ struct CheckBoxAndRadioGroup : ::testing::Test {
 
     // A point of a control in the form's coordinates.
     static TPoint At(TControl *c, TPoint p) { return TPoint(c->Left() + p.X, c->Top() + p.Y); }
-    void ClickItem(int index)
-    {
-        TInputRouter::Click(form, At(group, group->ItemCenter(index)));
-    }
+    void ClickItem(int index) { TInputRouter::Click(form, At(group, group->ItemCenter(index))); }
 };
 
 TEST_F(CheckBoxAndRadioGroup, CodeFiresOnChangeWithoutTheUserEventAndAClickFiresBoth)

@@ -26,7 +26,10 @@ struct EditorDialogs : ::testing::Test {
     std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
     QTemporaryDir dir;
 
-    EditorDialogs() { script.SetFailureHandler([this](const std::string &m) { failures.push_back(m); }); }
+    EditorDialogs()
+    {
+        script.SetFailureHandler([this](const std::string &m) { failures.push_back(m); });
+    }
     ~EditorDialogs() override { EXPECT_TRUE(failures.empty()); }
     QString File(const char *name) const { return QDir(dir.path()).filePath(QString::fromLatin1(name)); }
 };
@@ -118,9 +121,9 @@ struct ValueConverter : ::testing::Test {
 
     QStringList Pages() const
     {
-        return {form->WeeksEdit->Text(),        form->DaysEdit->Text(),         form->HoursEdit->Text(),
-                form->MinutesEdit->Text(),      form->SecondsEdit->Text(),      form->MilliSecondsEdit->Text(),
-                form->PriceIntegerEdit->Text(), form->Price32ndsEdit->Text(),   form->Price256thsEdit->Text()};
+        return {form->WeeksEdit->Text(),        form->DaysEdit->Text(),       form->HoursEdit->Text(),
+                form->MinutesEdit->Text(),      form->SecondsEdit->Text(),    form->MilliSecondsEdit->Text(),
+                form->PriceIntegerEdit->Text(), form->Price32ndsEdit->Text(), form->Price256thsEdit->Text()};
     }
 };
 

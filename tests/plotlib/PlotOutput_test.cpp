@@ -82,9 +82,8 @@ struct PlotOutput : ::testing::Test {
 TEST_F(PlotOutput, ACancelledPrintDialogPrintsNothingAndRaisesNoEvent)
 {
     plot.SetPrintShowDialog(true);
-    TestScript::ExpectModal("PrintDialog", [](TCustomForm &f) {
-        dynamic_cast<TButton *>(f.FindComponent("CancelButton"))->Click();
-    });
+    TestScript::ExpectModal("PrintDialog",
+                            [](TCustomForm &f) { dynamic_cast<TButton *>(f.FindComponent("CancelButton"))->Click(); });
     plot.PrintChart();
     EXPECT_TRUE(printer.Calls.isEmpty());
     EXPECT_TRUE(events.isEmpty());

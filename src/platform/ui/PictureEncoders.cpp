@@ -161,10 +161,10 @@ QByteArray EncodePng(const QImage &image, int level)
     if (image.isNull())
         return QByteArray();
     // 32-bit pixels as they are (straight alpha); other formats converted once.
-    const QImage img = image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
-                           ? image
-                           : image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                                           : QImage::Format_RGB32);
+    const QImage img =
+        image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+            ? image
+            : image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     const bool alpha = HasTransparentPixel(img);
     const QByteArray packed = DeflateScanLines(img, alpha, std::clamp(level, 0, 9));
     if (packed.isEmpty())
@@ -173,9 +173,9 @@ QByteArray EncodePng(const QImage &image, int level)
     char header[13];
     PutBigEndian32(header, static_cast<std::uint32_t>(img.width()));
     PutBigEndian32(header + 4, static_cast<std::uint32_t>(img.height()));
-    header[8] = 8;                                // bits per sample
+    header[8] = 8;                                 // bits per sample
     header[9] = static_cast<char>(alpha ? 6 : 2);  // RGBA or RGB
-    header[10] = header[11] = header[12] = 0;     // deflate, adaptive filtering, no interlace
+    header[10] = header[11] = header[12] = 0;      // deflate, adaptive filtering, no interlace
     QByteArray out("\x89PNG\r\n\x1a\n", 8);
     out.reserve(packed.size() + 64);
     AppendChunk(out, "IHDR", header, sizeof header);
