@@ -210,7 +210,8 @@ TEST(JpegWriter, QualityScalesTheStandardQuantisationTables)
     // and a quality outside 1..100 is clamped.
     const Case cases[] = {{50, 16}, {100, 1}, {250, 1}, {75, 8}};
     for (const Case &c : cases) {
-        const Segment *tables = Find(Segments(EncodeJpeg(Gradient(16, 16), {.Quality = c.quality})), 0xDB);
+        const std::vector<Segment> segments = Segments(EncodeJpeg(Gradient(16, 16), {.Quality = c.quality}));
+        const Segment *tables = Find(segments, 0xDB);
         ASSERT_NE(tables, nullptr) << c.quality;
         EXPECT_EQ(std::uint8_t(tables->Data[1]), c.firstLuminanceValue) << c.quality;
     }
