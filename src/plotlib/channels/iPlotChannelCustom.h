@@ -23,6 +23,7 @@
 
 #include <QVariant>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -180,6 +181,20 @@ class TiPlotChannelCustom : public TiPlotManagerObject {
     {
         FDataList->GetXYEmptyNull(Index, X, Y, Empty, Null);
     }
+    // Visit(X, Y, Empty, Null) for each point from First to Last in order, read from the store a
+    // block at a time; nothing when Last < First.
+    template <class Visit>
+    void ForEachPoint(int First, int Last, Visit visit) const
+    {
+        TiPlotPointBlock block;
+        for (int at = First; at <= Last; at += TiPlotPointBlock::Size) {
+            const int n = std::min(TiPlotPointBlock::Size, Last - at + 1);
+            FDataList->ReadBlock(at, n, block);
+            for (int k = 0; k < n; ++k)
+                visit(block.X[k], block.Y[k], block.Empty[k], block.Null[k]);
+        }
+    }
+
 
     // ---- Per point (logical indexes; "Index out of Bounds" outside the points) ----
     double GetX(int Index) const { return FDataList->GetX(Index); }
