@@ -213,6 +213,19 @@ TEST_F(ChannelInput, TheHintShowsThePointsValuesBesideIt)
     EXPECT_TRUE(hint.Text.isEmpty());
 }
 
+TEST_F(ChannelInput, TheHintOfAPointShowsAfterThePause)
+{
+    channel->SetShowDataPointHints(true);
+    TInputRouter::MouseMove(form, {}, At(50, 50));
+    TInputRouter::MouseMove(form, {}, At(50, 50) + TPoint(1, 0));
+    TManualClock::Advance(plot->HintsPause());
+    ASSERT_TRUE(plot->HintData().Visible);
+    EXPECT_EQ(plot->HintData().Text, xAxis->GetLabelText(50) + ", " + yAxis->GetLabelText(50));
+    TBitmap bitmap(plot->Width(), plot->Height());
+    plot->DrawToCanvas(bitmap.Canvas());
+    Keep(bitmap.Image(), "strip_point_hint");
+}
+
 TEST_F(ChannelInput, TheCursorIsTheHandUnlessThePlotsEventChangesIt)
 {
     EXPECT_EQ(channel->GetMouseCursor(At(50, 50)), crHandPoint);
