@@ -159,6 +159,19 @@ TEST_F(ChannelInput, APressReleasedOnThePointClicksIt)
     EXPECT_EQ(events, QStringList({"down 0 0"}));
 }
 
+TEST_F(ChannelInput, ADragWhosePointWentAwayEndsQuietly)
+{
+    channel->SetUserCanMoveDataPoints(true);
+    ASSERT_TRUE(channel->iHitTest(Mouse(At(80, 80))));
+    channel->DoMouseLeft(Mouse(At(80, 80)));
+    channel->DeletePoints(2);
+    ASSERT_EQ(channel->Count(), 1);
+    EXPECT_NO_THROW(channel->DoMouseMove(Mouse(At(60, 60))));
+    EXPECT_NO_THROW(channel->DoMouseUp(Mouse(At(60, 60))));
+    EXPECT_EQ(channel->GetX(0), 80.0);
+    EXPECT_EQ(events, QStringList({"down 0 2"}));
+}
+
 TEST_F(ChannelInput, AClickOnTheLegendEntryClicksTheChannel)
 {
     const TRect entry = channel->LegendRect();
