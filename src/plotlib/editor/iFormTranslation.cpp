@@ -1,5 +1,5 @@
-// The master manager's translation of a form's texts (the preview, its settings and the editor's
-// sub-forms).
+// The master manager's translation of a form's texts (the editor, the preview, its settings and the
+// editor's sub-forms).
 
 #include "plotlib/plot/iPlotMasterManager.h"
 
@@ -11,6 +11,8 @@
 void TiPlotMasterManager::TranslateForm(TCustomForm *Form)
 {
     if (!Form || !FTranslationManager || FTranslationManager->Count() == 0)
+        return;
+    if (auto *editor = dynamic_cast<TiPlotEditorLink *>(Form); editor && editor->IsClosing())
         return;
     const auto translated = [this](const QString &text) { return FTranslationManager->FindReplacement(text); };
     auto translateItems = [&](TStrings *items) {

@@ -60,7 +60,7 @@ void TiPlotMasterManager::FreeManager(M *&Field)
 
 TiPlotMasterManager::~TiPlotMasterManager()
 {
-    delete std::exchange(FEditorForm, nullptr);
+    FreeEditorForms();
     FreeManager(FToolBarManager);
     FreeManager(FLegendManager);
     FreeManager(FTableManager);
@@ -111,6 +111,8 @@ void TiPlotMasterManager::InsertHandler(TObject *Sender)
         object->SetUserCanEdit(FUserCanEditObjects);
         object->OnEdit = TNotifyEvent(this, &TiPlotMasterManager::EditHandler);
         object->SetXYAxesReversed(FXYAxesReverse);
+        if (FEditorForm && !FEditorForm->IsClosing())
+            FEditorForm->ObjectInserted(object);
     } else if (FTranslationManager && dynamic_cast<TiPlotTranslationObject *>(Sender)) {
         FTranslationManager->NotificationInsert(Sender);
     }
@@ -128,6 +130,8 @@ void TiPlotMasterManager::RemoveHandler(TObject *Sender)
         return;
     }
     if (dynamic_cast<TiPlotObject *>(Sender)) {
+        if (FEditorForm && !FEditorForm->IsClosing())
+            FEditorForm->ObjectRemoved(Sender);
         for (TiPlotObjectManagerCustom *manager : std::initializer_list<TiPlotObjectManagerCustom *>{
                  FPlotObjectManager, FLayoutManager, FToolBarManager, FLegendManager, FTableManager, FXAxisManager,
                  FYAxisManager, FChannelManager, FDataViewManager, FDataCursorManager, FLimitManager, FLabelManager,
@@ -162,6 +166,8 @@ void TiPlotMasterManager::RenameHandler(TObject *Sender)
     for (TiPlotObjectManagerCustom *manager : FanOutOrder())
         if (manager)
             manager->NotificationRename(Sender);
+    if (auto *object = dynamic_cast<TiPlotObject *>(Sender); object && FEditorForm && !FEditorForm->IsClosing())
+        FEditorForm->ObjectRenamed(object);
 }
 
 void TiPlotMasterManager::ChangeHandler(TObject *)
@@ -183,10 +189,6 @@ void TiPlotMasterManager::InvalidateNowHandler(TObject *Sender)
         OnInvalidateNow(Sender);
 }
 
-void TiPlotMasterManager::EditHandler(TObject *)
-{
-    // The property editor opens on the object here once the plot has one (TiPlotEditorLink).
-}
 
 // ---- Adding -------------------------------------------------------------------------------------
 

@@ -18,8 +18,10 @@
 //  - A notification that arrives while the manager it concerns does not exist (yet or any more)
 //    skips that manager. The master frees each manager after taking it out of its field, so a
 //    manager is never asked about objects while it is being destroyed.
-//  - The plot's property editor plugs in through TiPlotEditorLink; without it (as now) the
-//    editor steps of the notifications are skipped.
+//  - The plot's property editor (editor/iPlotEditor.h) plugs in through TiPlotEditorLink. While
+//    it is open and not closing, every object added, removed or renamed is passed on to it.
+//    EditProperties, BasicPropertyChanged and the editor's opening live with the editor
+//    (editor/iPlotEditorOpening.cpp).
 // GUI thread.
 
 #include "plotlib/channels/iPlotChannelCustom.h"
@@ -27,12 +29,23 @@
 #include "plotlib/plot/iPlotManagers.h"
 #include "plotlib/plot/iPlotTranslation.h"
 
+#include <array>
+#include <vector>
+
 class TCustomForm;
 
 // The plot's property editor form as the master manager sees it.
 class TiPlotEditorLink {
 public:
     virtual ~TiPlotEditorLink() = default;
+    // The form is closing: it is neither kept in step nor translated any more.
+    virtual bool IsClosing() const = 0;
+    // An object was filed: it joins its kind's list, selected, and its page is loaded.
+    virtual void ObjectInserted(TiPlotObject *Object) = 0;
+    // An object is going (while it is still whole or from its destructor): it leaves its list.
+    virtual void ObjectRemoved(TObject *Object) = 0;
+    // An object was renamed (its NameOld is the name it had).
+    virtual void ObjectRenamed(TiPlotObject *Object) = 0;
 };
 
 class TiPlotMasterManager : public TObject {
@@ -100,9 +113,23 @@ public:
     // Tracking of every X axis, then every Y axis, on or off.
     void SetAllTrackingEnabled(bool Value);
     void DeSelectAll();
+
+    // ---- The property editor (editor/iPlotEditorOpening.cpp) --------------------------------------
+    // Opens the editor form (made on first use, only for a plot control) with every page loaded,
+    // modally or stay-on-top as the plot's EditorFormStyle says; a modal form is freed when it
+    // closes, also when opening fails. A stay-on-top form open already is shown again, refreshed.
+    void EditProperties();
+    // Writes the editor's "Control" page into the plot (the title controls through TitleVisible,
+    // TitleMargin, TitleText, TitleFont) and sets its log controls; nothing without an open editor.
+    void BasicPropertyChanged();
+    // The editor form is being destroyed: the master forgets it.
+    void EditorFormDestroyed(TiPlotEditorLink *Form);
+    // The active page of each of the editor's page controls when it was last shown.
+    const std::array<int, 14> &EditorPageIndices() const { return FPageIndices; }
     // Replaces the form's texts by their translations (editor/iFormTranslation.cpp): its caption,
     // the text of each control it owns, the items of its editor radio groups and combo boxes and
-    // the top-level items of its popup menus. Nothing happens without translations.
+    // the top-level items of its popup menus. Nothing happens without translations, nor for an
+    // editor form that is closing.
     void TranslateForm(TCustomForm *Form);
 
 private:
@@ -126,6 +153,15 @@ private:
     // Takes the manager out of its field, lets the others forget it, then frees it.
     template <class M>
     void FreeManager(M *&Field);
+    // ---- The property editor (editor/iPlotEditorOpening.cpp) ----
+    // The open editor form, made with its lists filled and its pages restored when there is none;
+    // nullptr when the owner is no plot control.
+    TiPlotEditorLink *EnsureEditorForm();
+    // The close handler the master gives the form.
+    void EditorFormClose(TObject *Sender, TCloseAction &Action);
+    void RememberEditorPages();
+    // Frees the open form and any released one still waiting for its destruction.
+    void FreeEditorForms();
 
     TWinControl *FOwner;
     bool FUserCanEditObjects = true;
@@ -145,5 +181,8 @@ private:
     TiPlotObjectManager *FPlotObjectManager = nullptr;
     TiPlotChannelClass FChannelClass;
     TiPlotEditorLink *FEditorForm = nullptr;
+    // Stay-on-top forms closed by the user, destroyed once their close processing has finished.
+    std::vector<TiPlotEditorLink *> FReleasedEditorForms;
+    std::array<int, 14> FPageIndices{};
     bool FXYAxesReverse = false;
 };
