@@ -111,6 +111,8 @@ public:
     const std::vector<TPropInfo> &Properties() const { return props_; }
     const TPropInfo *FindProperty(const QString &name) const;  // without regard to case
     const THandlerInfo *FindHandler(const QString &name) const;  // searches ancestors too
+    // The event handlers this class registers itself, in registration order.
+    const std::vector<THandlerInfo> &Handlers() const { return handlers_; }
     const TMessageHandlerInfo *FindMessageHandler(UINT msg) const;  // this class only
     const TFieldInfo *FindField(const QString &name) const;  // searches ancestors too
 
