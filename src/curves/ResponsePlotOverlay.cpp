@@ -227,11 +227,13 @@ void LResponsePlot::CuveDisplayPaint()
     PaintSelectedFill();
 }
 
+// ---- The selected band's fill ---------------------------------------------------------------------
 // The translucent grey area between the selected band's curve and its baseline: the curve as a
 // cardinal spline through its integer points, then straight segments along the baseline chosen by
 // the band's type and the sign of its gain, closed when filled. The overlay pass draws the outline
 // of the curve alone; DrawCurveFill draws the outline of the whole figure. Point i of the curve
 // lies at x = i on the plot axis.
+
 namespace {
 
 constexpr ARGB FillColour = 0x1E808080;  // mid grey at alpha 30 of 255
