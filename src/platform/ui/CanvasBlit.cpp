@@ -42,28 +42,34 @@ void TCanvas::StretchBltImage(const TRect &dest, const QImage &source, bool sour
         const std::uint32_t srcBk = ColorToPixel(sourceBk) & 0xFFFFFFu;
         const bool dstMono = p.Mono();
         // The copy goes through a snapshot of the source, so a copy within one surface reads the
-        // pixels as they were before it.
-        p.ForEach(QRegion(dq), [&](int x, int y, std::uint32_t dv) {
-            std::uint32_t s = 0;
-            if (usesSource) {
-                // Position inside the (possibly mirrored) destination.
-                const int ix = dw > 0 ? x - p.X(dest.Left) : p.X(dest.Left) - 1 - x;
-                const int iy = dh > 0 ? y - p.Y(dest.Top) : p.Y(dest.Top) - 1 - y;
-                const int u = sourceRect.Left + SourceIndex(ix, std::abs(dw), sw);
-                const int v = sourceRect.Top + SourceIndex(iy, std::abs(dh), sh);
-                if (u < 0 || v < 0 || u >= src.width() || v >= src.height())
-                    return dv;
-                s = reinterpret_cast<const std::uint32_t *>(src.constScanLine(v))[u] & 0xFFFFFFu;
-                if (sourceMono && !dstMono)
-                    s = s == 0 ? text : bk;
-                else if (!sourceMono && dstMono)
-                    s = s == srcBk ? 0xFFFFFFu : 0u;
-            }
-            std::uint32_t pat = 0;
-            if (Rop3UsesPattern(rop) && !p.BrushPixel(x, y, pat))
-                pat = bk;
-            return Rop3(rop, pat, s, dv);
-        });
+        // pixels as they were before it. A plain copy between colour surfaces, of the same size
+        // and orientation, takes every pixel straight from the snapshot.
+        const bool plainCopy =
+            ((rop >> 16) & 0xFF) == 0xCC && !sourceMono && !dstMono && dw == sw && dh == sh && dw > 0 && dh > 0;
+        if (plainCopy)
+            p.CopyPixels(dq, src, QPoint(sourceRect.Left - p.X(dest.Left), sourceRect.Top - p.Y(dest.Top)));
+        else
+            p.ForEach(QRegion(dq), [&](int x, int y, std::uint32_t dv) {
+                std::uint32_t s = 0;
+                if (usesSource) {
+                    // Position inside the (possibly mirrored) destination.
+                    const int ix = dw > 0 ? x - p.X(dest.Left) : p.X(dest.Left) - 1 - x;
+                    const int iy = dh > 0 ? y - p.Y(dest.Top) : p.Y(dest.Top) - 1 - y;
+                    const int u = sourceRect.Left + SourceIndex(ix, std::abs(dw), sw);
+                    const int v = sourceRect.Top + SourceIndex(iy, std::abs(dh), sh);
+                    if (u < 0 || v < 0 || u >= src.width() || v >= src.height())
+                        return dv;
+                    s = reinterpret_cast<const std::uint32_t *>(src.constScanLine(v))[u] & 0xFFFFFFu;
+                    if (sourceMono && !dstMono)
+                        s = s == 0 ? text : bk;
+                    else if (!sourceMono && dstMono)
+                        s = s == srcBk ? 0xFFFFFFu : 0u;
+                }
+                std::uint32_t pat = 0;
+                if (Rop3UsesPattern(rop) && !p.BrushPixel(x, y, pat))
+                    pat = bk;
+                return Rop3(rop, pat, s, dv);
+            });
     }
     Changed();
 }
