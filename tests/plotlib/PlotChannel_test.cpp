@@ -7,17 +7,21 @@
 #include "TestPlotControl.h"
 #include "platform/ui/StdTestApp.h"
 
+#include "platform/runtime/DateTime.h"
 #include "platform/runtime/Exception.h"
 #include "platform/runtime/FormReader.h"
+#include "platform/runtime/TimerService.h"
 #include "platform/ui/Bitmap.h"
 #include "plotlib/axes/iPlotAxis.h"
 #include "plotlib/axes/iPlotDataCursor.h"
 #include "plotlib/objects/iPlotLegend.h"
 #include "plotlib/objects/iPlotToolBar.h"
+#include "plotlib/plot/iPlot.h"
 #include "plotlib/plot/iPlotDataView.h"
 #include "plotlib/plot/iXYPlot.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -449,6 +453,99 @@ TEST(XYChannelOPC, AGroupUpdateAddsThePairOfItemValuesAsOnePoint)
     ASSERT_EQ(channel->Count(), 1);
     EXPECT_EQ(channel->GetX(0), 2.5);
     EXPECT_EQ(channel->GetY(0), 30) << "item 1's scalar";
+
+    channel->OPCDeactivate();
+    EXPECT_FALSE(channel->OPCActive());
+}
+
+namespace {
+
+// The plot's channel 0 on items "x" and "y" of "Server", not yet connected.
+TiPlotChannel *StripOPCChannel(TiPlot &Plot, TiOPCXValueSourceStyle Source)
+{
+    TiPlotChannel *channel = Plot.GetChannel(0);
+    channel->SetOPCAutoConnect(false);
+    channel->SetOPCServerName(QStringLiteral("Server"));
+    channel->SetOPCItemName(QStringLiteral("x"));
+    channel->SetOPCItem2Name(QStringLiteral("y"));
+    channel->SetOPCXValueSource(Source);
+    return channel;
+}
+
+}  // namespace
+
+TEST(StripChannelOPC, EachXSourceGivesTheXOfTheNewPoint)
+{
+    struct Case {
+        const char *name;
+        TiOPCXValueSourceStyle source;
+        double x;  // -1: now
+    };
+    const Case cases[] = {
+        {.name = "server time stamp", .source = iopcxvsOPCServerTimeStamp, .x = 45000.5},
+        {.name = "system time", .source = iopcxvsSystemTimeStamp, .x = -1},
+        {.name = "elapsed days", .source = iopcxvsElapsedTime, .x = 1.0 / 24},
+        {.name = "elapsed seconds", .source = iopcxvsElapsedSeconds, .x = 3600},
+    };
+    for (const Case &c : cases) {
+        TManualClockScope clock;
+        FakeOPCLibrary library;
+        TiPlot plot(nullptr);
+        TiPlotChannel *channel = StripOPCChannel(plot, c.source);
+        channel->SetElapsedStartTime(Now() - 1.0 / 24);
+        // Out of order for the X-order rule, which these values are not held to.
+        channel->SetAllowOutOfOrderXValues(false);
+        channel->AddXY(1e9, 0);
+        channel->AddXY(2e9, 0);
+        channel->OPCActivate();
+        // Only the first item connects, in no group of the channel's own.
+        ASSERT_EQ(library.subscriptions.size(), 1u) << c.name;
+        EXPECT_TRUE(library.groups.empty()) << c.name;
+        library.Deliver(library.Last(), 7.0);
+        ASSERT_EQ(channel->Count(), 3) << c.name;
+        EXPECT_NEAR(channel->GetX(2), c.x < 0 ? Now() : c.x, 1e-6) << c.name;
+        EXPECT_EQ(channel->GetY(2), 7.0) << c.name;
+    }
+}
+
+TEST(StripChannelOPC, ThePairSourceAddsOnePointPerGroupUpdateUnderTheXOrderRule)
+{
+    FakeOPCLibrary library;
+    TiPlot plot(nullptr);
+    TiPlotChannel *channel = StripOPCChannel(plot, iopcxvsOPCItem);
+    channel->OPCActivate();
+    ASSERT_EQ(library.groups.size(), 1u);
+    ASSERT_EQ(library.subscriptions.size(), 2u);
+    const FakeOPCLibrary::Group &group = library.groups.begin()->second;
+    EXPECT_EQ(channel->OPCGroupName(), group.Name);
+    int xHandle = 0, yHandle = 0;
+    for (const auto &[handle, subscription] : library.subscriptions) {
+        EXPECT_EQ(subscription.Group, group.Name);
+        (subscription.Item == "x" ? xHandle : yHandle) = handle;
+    }
+    const auto update = [&](double x, double y) {
+        library.Deliver(xHandle, x);
+        library.Deliver(yHandle, y);
+        group.Callback->AfterGroupUpdate(library.groups.begin()->first);
+    };
+    update(1, 10);
+    update(2, 20);
+    ASSERT_EQ(channel->Count(), 2) << "an item's own data adds nothing";
+    EXPECT_EQ(channel->GetX(1), 2.0);
+    EXPECT_EQ(channel->GetY(1), 20.0);
+    channel->SetAllowOutOfOrderXValues(false);
+    EXPECT_EQ(MessageOf([&] { update(1.5, 0); }), QStringLiteral("New Data-Point X-Value is out of order"));
+    EXPECT_EQ(channel->Count(), 2);
+
+    // The group and the X source are stored with the channel.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("strip.cfg"));
+    channel->SavePropertiesToFile(path);
+    TiPlot other(nullptr);
+    other.GetChannel(0)->LoadPropertiesFromFile(path);
+    EXPECT_EQ(other.GetChannel(0)->OPCXValueSource(), iopcxvsOPCItem);
+    EXPECT_EQ(other.GetChannel(0)->OPCGroupName(), group.Name);
+    EXPECT_EQ(other.GetChannel(0)->OPCItem2Name(), QStringLiteral("y"));
 
     channel->OPCDeactivate();
     EXPECT_FALSE(channel->OPCActive());

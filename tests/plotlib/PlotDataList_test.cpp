@@ -289,3 +289,28 @@ TEST(PlotDataList, CompactIntervalXValues)
     store.Add(5, 0, false, false);
     EXPECT_EQ(store.Interval(), 2);
 }
+
+TEST(PlotDataList, ABlockReadsWhatThePointsReadAcrossTheRingsWrap)
+{
+    for (const StoreKind &kind : kinds) {
+        SCOPED_TRACE(kind.name);
+        auto store = kind.make();
+        store->SetRingBufferSize(7);
+        for (int i = 0; i < 11; ++i)
+            store->Add(i, i * 1.5, i % 3 == 1, i % 4 == 2);
+        ASSERT_NE(store->Tail(), 0);
+        TiPlotPointBlock block;
+        store->ReadBlock(1, 6, block);
+        for (int k = 0; k < 6; ++k) {
+            double x, y;
+            bool empty, null;
+            store->GetXYEmptyNull(1 + k, x, y, empty, null);
+            EXPECT_EQ(block.X[k], x) << k;
+            EXPECT_EQ(block.Y[k], y) << k;
+            EXPECT_EQ(block.Empty[k], empty) << k;
+            EXPECT_EQ(block.Null[k], null) << k;
+        }
+        EXPECT_EQ(MessageOf([&] { store->ReadBlock(3, 5, block); }), "Index out of Bounds");
+        EXPECT_EQ(MessageOf([&] { store->ReadBlock(-1, 2, block); }), "Index out of Bounds");
+    }
+}

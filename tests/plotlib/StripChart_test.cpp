@@ -24,6 +24,7 @@
 
 #include <cmath>
 #include <functional>
+#include <set>
 #include <vector>
 
 namespace {
@@ -205,6 +206,78 @@ TEST_F(StripFixture, ReducedTraceMatchesTheFullTrace)
     EXPECT_LE(differing, lit / 50) << "of " << lit;
 }
 
+TEST_F(StripFixture, ReducedTraceDrawsOneVerticalAndOneConnectorPerColumn)
+{
+    // 10,000 points over 100 pixel columns of the X axis.
+    Paint();
+    const int first = Px(10);
+    const double x0 = xAxis->PixelsToPosition(first);
+    const double x1 = xAxis->PixelsToPosition(first + 99);
+    std::set<int> columns;
+    for (int i = 0; i < 10000; ++i) {
+        const double x = x0 + (x1 - x0) * i / 9999;
+        channel->AddXY(x, 50 + 40 * std::sin(i / 37.0));
+        columns.insert(Px(x));
+    }
+    ASSERT_NEAR(static_cast<double>(columns.size()), 100, 1);
+
+    // The channel alone on a bitmap, counting the drawing operations it makes.
+    const auto drawChannel = [&](int &Operations) {
+        Paint();
+        TBitmap bitmap(plot.Width(), plot.Height());
+        Operations = 0;
+        bitmap.Surface()->OnDrawn = [&](const QRect &) { ++Operations; };
+        channel->UpdateCanDraw(bitmap.Canvas());
+        channel->Draw(bitmap.Canvas(), clBlack);
+        bitmap.Surface()->OnDrawn = nullptr;
+        return bitmap.Image();
+    };
+    int reduced = 0;
+    const QImage fast = drawChannel(reduced);
+    EXPECT_GE(reduced, static_cast<int>(columns.size()));
+    EXPECT_LE(reduced, 2 * static_cast<int>(columns.size()));
+
+    // Each column spans the rows every segment of the full trace lights there.
+    channel->SetFastDrawEnabled(false);
+    int full = 0;
+    const QImage every = drawChannel(full);
+    EXPECT_GT(full, 20 * reduced) << "the full trace draws a segment per point";
+    for (int column : columns) {
+        int fastTop = -1, fastBottom = -1, fullTop = -1, fullBottom = -1;
+        for (int y = 0; y < fast.height(); ++y) {
+            if (At(fast, column, y) == clYellow) {
+                fastBottom = y;
+                if (fastTop < 0)
+                    fastTop = y;
+            }
+            if (At(every, column, y) == clYellow) {
+                fullBottom = y;
+                if (fullTop < 0)
+                    fullTop = y;
+            }
+        }
+        EXPECT_NEAR(fastTop, fullTop, 1) << "column " << column;
+        EXPECT_NEAR(fastBottom, fullBottom, 1) << "column " << column;
+    }
+}
+
+TEST_F(StripFixture, ASinglePointInViewDrawsNoTrace)
+{
+    channel->AddXY(50, 50);
+    for (bool digital : {false, true}) {
+        channel->SetDigitalEnabled(digital);
+        Paint();
+        TBitmap bitmap(plot.Width(), plot.Height());
+        int operations = 0;
+        bitmap.Surface()->OnDrawn = [&](const QRect &) { ++operations; };
+        channel->UpdateCanDraw(bitmap.Canvas());
+        ASSERT_TRUE(channel->CanDraw());
+        channel->Draw(bitmap.Canvas(), clBlack);
+        bitmap.Surface()->OnDrawn = nullptr;
+        EXPECT_EQ(operations, 0) << (digital ? "digital" : "straight");
+    }
+}
+
 TEST_F(StripFixture, NullBreaksTheTraceAndEmptyIsBridged)
 {
     channel->AddXY(10, 50);
@@ -212,8 +285,14 @@ TEST_F(StripFixture, NullBreaksTheTraceAndEmptyIsBridged)
     channel->AddXY(30, 50);
     channel->AddXEmpty(40);
     channel->AddXY(50, 50);
-    const QImage image = Paint();
+    QImage image = Paint();
     EXPECT_FALSE(Lit(image, 15, 50));
+    EXPECT_FALSE(Lit(image, 25, 50));
+    EXPECT_TRUE(Lit(image, 40, 50));
+    // Steps hold a value up to the null point, and start again after it.
+    channel->SetInterpolationStyle(ipistDifferential);
+    image = Paint();
+    EXPECT_TRUE(Lit(image, 15, 50));
     EXPECT_FALSE(Lit(image, 25, 50));
     EXPECT_TRUE(Lit(image, 40, 50));
 }

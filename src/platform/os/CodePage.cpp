@@ -242,7 +242,13 @@ std::string ToUtf8(std::u32string_view text)
 
 }  // namespace
 
-std::u16string AnsiToUnicode(std::string_view ansi) { return ToUtf16(DecodeAnsi(ansi)); }
+std::u16string AnsiToUnicode(std::string_view ansi)
+{
+    // ASCII is the same in the code page: long text files are mostly that.
+    if (IsAscii(ansi))
+        return std::u16string(ansi.begin(), ansi.end());
+    return ToUtf16(DecodeAnsi(ansi));
+}
 std::string UnicodeToAnsi(std::u16string_view text) { return EncodeAnsi(FromUtf16(text)); }
 std::string AnsiToUtf8(std::string_view ansi) { return ToUtf8(DecodeAnsi(ansi)); }
 std::string Utf8ToAnsi(std::string_view utf8) { return EncodeAnsi(FromUtf8(utf8)); }

@@ -6,9 +6,11 @@
 #include <QFileInfo>
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <string>
 
 QString IntToStr(std::int64_t value)
 {
@@ -122,43 +124,66 @@ int StrToIntDef(const QString &text, int fallback)
 
 bool TryStrToFloat(const QString &text, double &value)
 {
-    QByteArray s = Trim(text).toLatin1();
-    if (s.isEmpty())
+    return TryStrToFloat(QStringView(text), value);
+}
+
+bool TryStrToFloat(QStringView text, double &value)
+{
+    const QStringView t = Trim(text);
+    if (t.isEmpty())
         return false;
     // Digits, one '.', an exponent: nothing else (no "inf", "nan", hex floats or ',').
-    int i = 0;
-    if (s[i] == '+' || s[i] == '-')
+    const auto at = [&t](qsizetype i) { return t[i].unicode(); };
+    const auto digit = [&](qsizetype i) { return at(i) >= u'0' && at(i) <= u'9'; };
+    qsizetype i = 0;
+    if (at(i) == u'+' || at(i) == u'-')
         ++i;
     int digits = 0;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
+    while (i < t.size() && digit(i)) {
         ++i;
         ++digits;
     }
-    if (i < s.size() && s[i] == '.') {
+    if (i < t.size() && at(i) == u'.') {
         ++i;
-        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
+        while (i < t.size() && digit(i)) {
             ++i;
             ++digits;
         }
     }
     if (digits == 0)
         return false;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    if (i < t.size() && (at(i) == u'e' || at(i) == u'E')) {
         ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        if (i < t.size() && (at(i) == u'+' || at(i) == u'-'))
             ++i;
         int expDigits = 0;
-        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
+        while (i < t.size() && digit(i)) {
             ++i;
             ++expDigits;
         }
         if (expDigits == 0)
             return false;
     }
-    if (i != s.size())
+    if (i != t.size())
         return false;
-    char *end = nullptr;
-    double v = std::strtod(s.constData(), &end);
+    // Only ASCII is left: the number as bytes, on the stack when it is short.
+    char shortText[64];
+    std::string longText;
+    char *bytes = shortText;
+    if (t.size() >= static_cast<qsizetype>(sizeof shortText)) {
+        longText.resize(static_cast<std::size_t>(t.size()));
+        bytes = longText.data();
+    }
+    for (qsizetype k = 0; k < t.size(); ++k)
+        bytes[k] = static_cast<char>(at(k));
+    bytes[t.size()] = '\0';
+    // The correctly rounded value either way; strtod only for what from_chars leaves (a sign
+    // of '+', numbers beyond the range of doubles).
+    double v = 0;
+    const char *first = bytes + (bytes[0] == '+' ? 1 : 0);
+    const auto [end, error] = std::from_chars(first, bytes + t.size(), v);
+    if (error != std::errc() || end != bytes + t.size())
+        v = std::strtod(bytes, nullptr);
     if (std::isinf(v))
         return false;
     value = v;
@@ -221,6 +246,17 @@ QString Trim(const QString &text)
     return TrimLeft(TrimRight(text));
 }
 
+QStringView Trim(QStringView text)
+{
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] <= u' ')
+        --end;
+    while (first < end && text[first] <= u' ')
+        ++first;
+    return text.sliced(first, end - first);
+}
+
 QString UpperCase(const QString &text)
 {
     QString r = text;
@@ -246,7 +282,18 @@ int CompareText(const QString &a, const QString &b)
 
 bool SameText(const QString &a, const QString &b)
 {
-    return CompareText(a, b) == 0;
+    return SameText(QStringView(a), QStringView(b));
+}
+
+bool SameText(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    const auto upper = [](QChar c) { return c >= u'a' && c <= u'z' ? c.unicode() - 32 : c.unicode(); };
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (upper(a[i]) != upper(b[i]))
+            return false;
+    return true;
 }
 
 int CompareStr(const QString &a, const QString &b)

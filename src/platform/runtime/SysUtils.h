@@ -18,6 +18,8 @@ bool TryStrToInt64(const QString &text, std::int64_t &value);
 double StrToFloat(const QString &text);
 double StrToFloatDef(const QString &text, double fallback);
 bool TryStrToFloat(const QString &text, double &value);
+// The same rules on a piece of a longer text, without copying it.
+bool TryStrToFloat(QStringView text, double &value);
 // The framework's FloatToStr: general format, 15 significant digits.
 QString FloatToStr(double value);
 
@@ -26,12 +28,14 @@ QString BoolToStr(bool value, bool useBoolStrs = false);
 
 // Trimming removes characters up to and including the blank (control characters too).
 QString Trim(const QString &text);
+QStringView Trim(QStringView text);
 QString TrimLeft(const QString &text);
 QString TrimRight(const QString &text);
 // ASCII-only case mapping, as the framework's UpperCase/LowerCase.
 QString UpperCase(const QString &text);
 QString LowerCase(const QString &text);
 bool SameText(const QString &a, const QString &b);
+bool SameText(QStringView a, QStringView b);
 int CompareText(const QString &a, const QString &b);
 int CompareStr(const QString &a, const QString &b);
 QString QuotedStr(const QString &text);

@@ -40,6 +40,8 @@
 #include "plotlib/base/iTypes.h"
 #include "plotlib/plot/iPlotObjects.h"
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -291,7 +293,16 @@ class TiPlotAxis : public TiPlotLayoutObject {
     void ZoomBy(double Exponent, double M, double S, double X);
 
     // ---- Mapping between values and pixels -----------------------------------------------------
-    int PositionToPixels(double Value) const;
+    // Inline for a linear scale of some length: dense traces map every point.
+    int PositionToPixels(double Value) const
+    {
+        if (FScaleType == ipstLog10 || FActualStart == FActualStop || FSpan <= 1e-300)
+            return OtherPositionToPixels(Value);
+        const double pixel = FActualStart - std::nearbyint((Value - FMin) * FPixelsPerSpanUnit);
+        if (std::isnan(pixel))
+            return (FActualStart + FActualStop) / 2;
+        return static_cast<int>(std::clamp(pixel, -LinearPixelLimit, LinearPixelLimit));
+    }
     double PixelsToPosition(int Value) const;
     int WidthToPixels(double Value) const;
     // A fraction: (Value - Min) / Span, or (Max - Value) / Span when reversed.
@@ -389,6 +400,11 @@ class TiPlotAxis : public TiPlotLayoutObject {
     TCursor GetMouseCursor(TPoint Point) override;
 
 private:
+    // A linear scale keeps its pixels within these.
+    static constexpr double LinearPixelLimit = 32000;
+    // PositionToPixels of a logarithmic scale or of one without length.
+    int OtherPositionToPixels(double Value) const;
+
     // ---- Value texts ----
     // The settings of one use of the value texts (labels, cursor or legend).
     struct TextSettings {

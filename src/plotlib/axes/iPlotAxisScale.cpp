@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr double LinearPixelLimit = 32000;
 constexpr int MaxTicks = 5000;
 
 // A pixel computed in double, kept within [Low, High] before it becomes an integer; a value that
@@ -148,24 +147,20 @@ int TiPlotAxis::GetScaleLength() const
 
 // ---- Values and pixels --------------------------------------------------------------------------
 
-int TiPlotAxis::PositionToPixels(double Value) const
+int TiPlotAxis::OtherPositionToPixels(double Value) const
 {
     const int middle = (FActualStart + FActualStop) / 2;
     if (FActualStart == FActualStop || FSpan <= 1e-300)
         return middle;
-    if (FScaleType == ipstLog10) {
-        const double m = FMin <= 0 ? 1 : FMin;
-        const double s = FSpan <= 0 ? 1 : FSpan;
-        const double decades = Log10(m + s) - Log10(m);
-        if (decades == 0)
-            return 0;
-        const double v = Value <= 0 ? 1 : Value;
-        // A tiny span stretches a decade over more pixels than 32 bits hold.
-        return ToPixel(FActualStart - Round((Log10(v) - Log10(m)) * (FActualStart - FActualStop) / decades),
-                       std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), middle);
-    }
-    return ToPixel(FActualStart - Round((Value - FMin) * FPixelsPerSpanUnit), -LinearPixelLimit, LinearPixelLimit,
-                   middle);
+    const double m = FMin <= 0 ? 1 : FMin;
+    const double s = FSpan <= 0 ? 1 : FSpan;
+    const double decades = Log10(m + s) - Log10(m);
+    if (decades == 0)
+        return 0;
+    const double v = Value <= 0 ? 1 : Value;
+    // A tiny span stretches a decade over more pixels than 32 bits hold.
+    return ToPixel(FActualStart - Round((Log10(v) - Log10(m)) * (FActualStart - FActualStop) / decades),
+                   std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), middle);
 }
 
 double TiPlotAxis::PixelsToPosition(int Value) const

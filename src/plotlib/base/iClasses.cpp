@@ -173,21 +173,6 @@ void TiPlotMinMaxPoint::Clear()
     YMin = 1e301;
 }
 
-void TiPlotMinMaxPoint::AddData(double NewXValue, double NewYValue, int NewXPixels)
-{
-    if (Empty) {
-        Empty = false;
-        XPixels = NewXPixels;
-        XValue = NewXValue;
-        YFirst = NewYValue;
-    }
-    if (NewYValue > YMax)
-        YMax = NewYValue;
-    if (NewYValue < YMin)
-        YMin = NewYValue;
-    YLast = NewYValue;
-}
-
 void TiPlotMinMaxPoint::AssignDown(const TiPlotMinMaxPoint *Source)
 {
     Empty = Source->Empty;

@@ -59,7 +59,21 @@ class TiPlotMinMaxPoint : public TPersistent {
     TiPlotMinMaxPoint() { Clear(); }
 
     void Clear();
-    void AddData(double NewXValue, double NewYValue, int NewXPixels);
+    // Inline: a dense trace adds every point it draws.
+    void AddData(double NewXValue, double NewYValue, int NewXPixels)
+    {
+        if (Empty) {
+            Empty = false;
+            XPixels = NewXPixels;
+            XValue = NewXValue;
+            YFirst = NewYValue;
+        }
+        if (NewYValue > YMax)
+            YMax = NewYValue;
+        if (NewYValue < YMin)
+            YMin = NewYValue;
+        YLast = NewYValue;
+    }
     void AssignDown(const TiPlotMinMaxPoint *Source);
 
     bool Empty = true;

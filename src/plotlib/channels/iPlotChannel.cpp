@@ -3,9 +3,12 @@
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/runtime/DateTime.h"
 #include "platform/runtime/Exception.h"
+#include "platform/runtime/SysUtils.h"
 #include "plotlib/axes/iPlotAxis.h"
 #include "plotlib/axes/iPlotDataCursor.h"
 #include "plotlib/base/iClasses.h"
+#include "plotlib/opc/iOPCItem.h"
+#include "plotlib/opc/iOPCManager.h"
 #include "plotlib/plot/iPlotDataView.h"
 
 #include <algorithm>
@@ -60,6 +63,10 @@ T_IMPLEMENT_CLASS(TiPlotChannel)
     b.Enum("BarPenStyle", &C::BarPenStyle, &C::SetBarPenStyle, PenStyleNames).Default(psSolid);
     b.Color("BarBrushColor", &C::BarBrushColor, &C::SetBarBrushColor).Default(255);
     b.Enum("BarBrushStyle", &C::BarBrushStyle, &C::SetBarBrushStyle, BrushStyleNames).Default(bsSolid);
+    b.Str("OPCGroupName", &C::OPCGroupName, &C::SetOPCGroupName);
+    DescribeChannelOPCProperties(b);
+    b.Enum("OPCXValueSource", &C::OPCXValueSource, &C::SetOPCXValueSource, iOPCXValueSourceStyleNames)
+        .Default(iopcxvsOPCServerTimeStamp);
 }
 
 TiPlotChannel::TiPlotChannel(TWinControl *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert,
@@ -168,6 +175,68 @@ void TiPlotChannel::AddYArray(const TiVariantArray &YData, double XInterval)
         const double y = TiVariantArray::ToDouble(YData.Elements.at(static_cast<std::size_t>(k - low)));
         AddPoint(false, false, (k - low) * XInterval + x0, y);
     }
+}
+
+// ---- OPC feed ---------------------------------------------------------------------------------------------
+
+void TiPlotChannel::OPCActivate()
+{
+    if (FOPCItemManager->Designing())
+        return;
+    TiOPCItem *first = OPCItem(0);
+    TiOPCItem *second = OPCItem(1);
+    first->Deactivate();
+    second->Deactivate();
+    if (FOPCXValueSource != iopcxvsOPCItem) {
+        first->Activate();
+        return;
+    }
+    FOPCManager->GroupClear();
+    if (FOPCManager->GetGroupIndex(first->GroupName()) == -1 && !Trim(first->ServerName()).isEmpty()) {
+        const QString group = OPCOwnGroupName();
+        FOPCManager->GroupAdd(group, first->ComputerName(), first->ServerName(), first->UpdateRate());
+        first->SetGroupName(group);
+    }
+    second->SetGroupName(first->GroupName());
+    first->Activate();
+    second->Activate();
+}
+
+void TiPlotChannel::OPCActivateSuspend()
+{
+    OPCItem(0)->ActivateSuspend();
+}
+
+void TiPlotChannel::OPCDeactivate()
+{
+    OPCItem(0)->Deactivate();
+}
+
+void TiPlotChannel::OPCUpdateSuspend()
+{
+    OPCItem(0)->UpdateSuspend();
+}
+
+void TiPlotChannel::OPCUpdateResume()
+{
+    OPCItem(0)->UpdateResume();
+}
+
+void TiPlotChannel::OPCNewData(TiOPCItem *Item)
+{
+    const double y = OPCValueToDouble(Item->Data());
+    switch (FOPCXValueSource) {
+    case iopcxvsOPCServerTimeStamp: AddPoint(false, false, Item->TimeStamp(), y); break;
+    case iopcxvsSystemTimeStamp: AddPoint(false, false, Now(), y); break;
+    case iopcxvsElapsedTime: AddYElapsedTime(y); break;
+    case iopcxvsElapsedSeconds: AddYElapsedSeconds(y); break;
+    case iopcxvsOPCItem: break;
+    }
+}
+
+void TiPlotChannel::OPCAfterGroupUpdate()
+{
+    AddXY(OPCValueToDouble(OPCItem(0)->Data()), OPCValueToDouble(OPCItem(1)->Data()));
 }
 
 // ---- Looking up -------------------------------------------------------------------------------------------

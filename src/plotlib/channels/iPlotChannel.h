@@ -4,7 +4,8 @@
 // with AllowOutOfOrderXValues off an add that breaks it is refused before anything is stored. It
 // adds time-based points (now, elapsed days or seconds since ElapsedStartTime), looks up Y at any
 // X by its interpolation style, finds the visible index range by binary search, and draws a
-// straight trace reduced to one min-max vertical per pixel column. GUI thread.
+// straight trace reduced to one min-max vertical per pixel column. Its two OPC items feed it
+// values at time-based X, or pairs of X and Y. GUI thread.
 
 #include "plotlib/channels/iPlotChannelCustom.h"
 
@@ -22,6 +23,12 @@ inline constexpr auto iPlotHighLowStyleNames = EnumNames<TiPlotHighLowStyle>("ip
 enum TiPlotDigitalReferenceStyle { ipdrScale, ipdrPercent };
 inline constexpr auto iPlotDigitalReferenceStyleNames = EnumNames<TiPlotDigitalReferenceStyle>("ipdrScale",
                                                                                                 "ipdrPercent");
+// Where the X of an OPC sample comes from.
+enum TiOPCXValueSourceStyle { iopcxvsOPCServerTimeStamp, iopcxvsSystemTimeStamp, iopcxvsElapsedTime,
+                              iopcxvsElapsedSeconds, iopcxvsOPCItem };
+inline constexpr auto iOPCXValueSourceStyleNames = EnumNames<TiOPCXValueSourceStyle>(
+    "iopcxvsOPCServerTimeStamp", "iopcxvsSystemTimeStamp", "iopcxvsElapsedTime", "iopcxvsElapsedSeconds",
+    "iopcxvsOPCItem");
 // clang-format on
 
 // The curve value drawn in one pixel column; Null when the curve did not reach it.
@@ -117,6 +124,22 @@ class TiPlotChannel : public TiPlotChannelCustom {
     TBrushStyle BarBrushStyle() const { return FDataList->StoredBarBrushStyle(); }
     void SetBarBrushStyle(TBrushStyle Value) { SetStored(&TiPlotDataCustomList::SetStoredBarBrushStyle, Value); }
 
+    TiOPCXValueSourceStyle OPCXValueSource() const { return FOPCXValueSource; }
+    void SetOPCXValueSource(TiOPCXValueSourceStyle Value) { FOPCXValueSource = Value; }  // no repaint
+
+    // ---- OPC feed ----
+    // Nothing while the plot is designed. With the source iopcxvsOPCItem both items share a group
+    // of the channel's own (made when the first item has a server but no group of that manager)
+    // and every update of it adds (item 1's value, item 2's value) through AddXY; with any other
+    // source only the first item connects, and each of its values is added at the X the source
+    // gives (the server's time stamp, now, elapsed days or seconds), without the X-order rule.
+    void OPCActivate() override;
+    // These act on the first item only.
+    void OPCActivateSuspend();
+    void OPCDeactivate();
+    void OPCUpdateSuspend();
+    void OPCUpdateResume();
+
     // ---- Public ----
     double ElapsedStartTime() const { return FElapsedStartTime; }
     void SetElapsedStartTime(double Value) { FElapsedStartTime = Value; }
@@ -169,6 +192,12 @@ class TiPlotChannel : public TiPlotChannelCustom {
     void SetPixelPoint(int XPixel, double YValue);
     // The bar of a point: X -/+ half its bar width, from its bar reference to Y.
     TRect BarRect(int Index) const;
+
+protected:
+    bool HitsBars() const override { return FBarEnabled; }
+    TRect PointHitRect(int Index) const override { return FBarEnabled ? BarRect(Index) : MarkerRect(Index); }
+    void OPCNewData(TiOPCItem *Item) override;
+    void OPCAfterGroupUpdate() override;
 
 private:
     void ApplyStartTimeRule();
@@ -232,4 +261,5 @@ private:
     bool FBarEnabled = false;
     bool FBarPenUseChannelColor = true;
     bool FBarBrushUseChannelColor = true;
+    TiOPCXValueSourceStyle FOPCXValueSource = iopcxvsOPCServerTimeStamp;
 };

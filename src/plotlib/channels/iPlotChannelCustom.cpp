@@ -10,9 +10,13 @@
 #include "plotlib/channels/iPlotDataFullList.h"
 #include "plotlib/channels/iPlotDataNullList.h"
 #include "plotlib/objects/iPlotLegend.h"
+#include "plotlib/opc/iOPCItem.h"
+#include "plotlib/opc/iOPCManager.h"
 #include "plotlib/plot/iPlotComponent.h"
 
 #include <algorithm>
+#include <type_traits>
+#include <variant>
 
 T_IMPLEMENT_CLASS(TiPlotChannelCustom)
 {
@@ -82,8 +86,15 @@ TiPlotChannelCustom::TiPlotChannelCustom(TWinControl *AOwner, TNotifyEvent AOnCh
                                          TNotifyEvent AOnRemove, TNotifyEvent AOnRename)
     : TiPlotManagerObject(AOwner, std::move(AOnChange), std::move(AOnInsert), std::move(AOnRemove),
                           std::move(AOnRename)),
-      FDataList(std::make_unique<TiPlotDataNullList>()), FMarkersFont(std::make_unique<TFont>())
+      FDataList(std::make_unique<TiPlotDataNullList>()), FMarkersFont(std::make_unique<TFont>()),
+      FOPCManager(std::make_unique<TiOPCManager>(nullptr))
 {
+    FOPCManager->OnAfterGroupUpdate = TGroupUpdateEvent(this, &TiPlotChannelCustom::OPCGroupUpdated);
+    FOPCItemManager =
+        std::make_unique<TiOPCItemManager>(this, TOPCGetDesigningEvent(this, &TiPlotChannelCustom::OPCGetDesigning),
+                                           TNotifyEvent(this, &TiPlotChannelCustom::OPCItemNewData));
+    for (int i = 0; i < 2; ++i)
+        OPCItem(FOPCItemManager->Add())->SetPropertyName(QStringLiteral("Data"));
     ResetRunning();
     FDataList->SetStoredTraceLineColor(clRed);
     FDataList->SetStoredTraceLineWidth(1);
@@ -99,6 +110,8 @@ TiPlotChannelCustom::TiPlotChannelCustom(TWinControl *AOwner, TNotifyEvent AOnCh
 TiPlotChannelCustom::~TiPlotChannelCustom()
 {
     FMarkersFont->OnChange = nullptr;
+    FOPCItemManager.reset();
+    FOPCManager.reset();
 }
 
 void TiPlotChannelCustom::MarkersFontChanged(TObject *)
@@ -575,3 +588,81 @@ QString TiPlotChannelCustom::FormatDataCursorText(TiPlotDataCursorStyle Style, T
     }
     return {};
 }
+
+// ---- OPC feed -----------------------------------------------------------------------------------
+
+TiOPCItem *TiPlotChannelCustom::OPCItem(int Index) const
+{
+    return FOPCItemManager->Items(Index);
+}
+
+void TiPlotChannelCustom::OPCGetDesigning(TObject *, bool &Designing)
+{
+    if (auto *plot = dynamic_cast<TiComponent *>(FOwner))
+        Designing = plot->IsDesigning();
+}
+
+void TiPlotChannelCustom::OPCItemNewData(TObject *Sender)
+{
+    if (auto *item = dynamic_cast<TiOPCItem *>(Sender))
+        OPCNewData(item);
+}
+
+void TiPlotChannelCustom::OPCGroupUpdated(TObject *, const QString &)
+{
+    OPCAfterGroupUpdate();
+}
+
+QString TiPlotChannelCustom::OPCOwnGroupName() const
+{
+    return QString::number(reinterpret_cast<quintptr>(FOPCManager.get()), 16).toUpper();
+}
+
+double TiPlotChannelCustom::OPCValueToDouble(const TiOPCValue &Value)
+{
+    return std::visit(
+        [](const auto &v) -> double {
+            using V = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<V, std::monostate>)
+                return 0;
+            else if constexpr (std::is_same_v<V, QString>)
+                return v.toDouble();
+            else
+                return static_cast<double>(v);
+        },
+        Value.Value);
+}
+
+void TiPlotChannelCustom::DoInsert()
+{
+    inherited::DoInsert();
+    if (OPCItem(0)->AutoConnect())
+        OPCActivate();
+}
+
+// clang-format off
+QString TiPlotChannelCustom::OPCGroupName() const { return OPCItem(0)->GroupName(); }
+void TiPlotChannelCustom::SetOPCGroupName(const QString &Value) { OPCItem(0)->SetGroupName(Value); }
+QString TiPlotChannelCustom::OPCComputerName() const { return OPCItem(0)->ComputerName(); }
+void TiPlotChannelCustom::SetOPCComputerName(const QString &Value) { OPCItem(0)->SetComputerName(Value); }
+QString TiPlotChannelCustom::OPCServerName() const { return OPCItem(0)->ServerName(); }
+void TiPlotChannelCustom::SetOPCServerName(const QString &Value) { OPCItem(0)->SetServerName(Value); }
+QString TiPlotChannelCustom::OPCItemName() const { return OPCItem(0)->ItemName(); }
+void TiPlotChannelCustom::SetOPCItemName(const QString &Value) { OPCItem(0)->SetItemName(Value); }
+QString TiPlotChannelCustom::OPCItem2Name() const { return OPCItem(1)->ItemName(); }
+void TiPlotChannelCustom::SetOPCItem2Name(const QString &Value) { OPCItem(1)->SetItemName(Value); }
+int TiPlotChannelCustom::OPCUpdateRate() const { return OPCItem(0)->UpdateRate(); }
+void TiPlotChannelCustom::SetOPCUpdateRate(int Value) { OPCItem(0)->SetUpdateRate(Value); }
+double TiPlotChannelCustom::OPCScalar() const { return OPCItem(0)->Scalar(); }
+void TiPlotChannelCustom::SetOPCScalar(double Value) { OPCItem(0)->SetScalar(Value); }
+double TiPlotChannelCustom::OPCOffset() const { return OPCItem(0)->Offset(); }
+void TiPlotChannelCustom::SetOPCOffset(double Value) { OPCItem(0)->SetOffset(Value); }
+double TiPlotChannelCustom::OPCScalar2() const { return OPCItem(1)->Scalar(); }
+void TiPlotChannelCustom::SetOPCScalar2(double Value) { OPCItem(1)->SetScalar(Value); }
+double TiPlotChannelCustom::OPCOffset2() const { return OPCItem(1)->Offset(); }
+void TiPlotChannelCustom::SetOPCOffset2(double Value) { OPCItem(1)->SetOffset(Value); }
+bool TiPlotChannelCustom::OPCAutoConnect() const { return OPCItem(0)->AutoConnect(); }
+void TiPlotChannelCustom::SetOPCAutoConnect(bool Value) { OPCItem(0)->SetAutoConnect(Value); }
+bool TiPlotChannelCustom::OPCActive() const { return OPCItem(0)->Active(); }
+bool TiPlotChannelCustom::OPCQualityGood() const { return OPCItem(0)->QualityGood(); }
+// clang-format on

@@ -15,6 +15,15 @@
 //    what they find as the running value; they leave the running count and totals consistent.
 //  - The owner is the plot control; without one, the axes never resolve (drawing and tracking
 //    skip them, value texts say "No X-Axis" or "No Y-Axis").
+//  - Mouse: the channel is hit on its legend entry; with the select mode of the plot's first
+//    toolbar on, also on a point's marker (or bar), the first in index order winning. A left press
+//    on a point holds it; with UserCanMoveDataPoints each move puts it where the mouse has taken
+//    it since the press (only along X or Y as UserCanMoveDataPointsStyle says). The release
+//    reports a click when it comes inside the point's rectangle at the press, then the move.
+//    The data-point events go to the plot (TiPlotHost), which fires none while it loads.
+//  - OPC: every channel owns two OPC items (the first holds the connection settings) and an OPC
+//    manager for their group; the kinds decide how activating connects them and how their data
+//    becomes points. An inserted channel connects when the first item auto-connects.
 // GUI thread.
 
 #include "plotlib/axes/iPlotDataCursor.h"
@@ -23,11 +32,16 @@
 
 #include <QVariant>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
 
 class TFont;
+class TiOPCItem;
+class TiOPCItemManager;
+class TiOPCManager;
+struct TiOPCValue;
 class TiPlotAxis;
 class TiPlotXAxis;
 class TiPlotYAxis;
@@ -180,6 +194,19 @@ class TiPlotChannelCustom : public TiPlotManagerObject {
     {
         FDataList->GetXYEmptyNull(Index, X, Y, Empty, Null);
     }
+    // Visit(X, Y, Empty, Null) for each point from First to Last in order, read from the store a
+    // block at a time; nothing when Last < First.
+    template <class Visit>
+    void ForEachPoint(int First, int Last, Visit visit) const
+    {
+        TiPlotPointBlock block;
+        for (int at = First; at <= Last; at += TiPlotPointBlock::Size) {
+            const int n = std::min(TiPlotPointBlock::Size, Last - at + 1);
+            FDataList->ReadBlock(at, n, block);
+            for (int k = 0; k < n; ++k)
+                visit(block.X[k], block.Y[k], block.Empty[k], block.Null[k]);
+        }
+    }
 
     // ---- Per point (logical indexes; "Index out of Bounds" outside the points) ----
     double GetX(int Index) const { return FDataList->GetX(Index); }
@@ -281,6 +308,53 @@ class TiPlotChannelCustom : public TiPlotManagerObject {
     // Appends the pending points that are still held and resets the pending count.
     void LogFlush();
 
+    // ---- Mouse (the plot's object input) ----
+    // The inherited test, the legend entry, then (toolbar select mode only) the markers or bars of
+    // the draw range; a point hit is remembered for the hint and the press.
+    bool iHitTest(const TiPlotMouseData &MouseData) override;
+    // Reports the move over the point last hit; with ShowDataPointHints and the mouse on that
+    // point, its X and Y texts (which the plot's event may rewrite) placed beside it inside the
+    // first data view.
+    void DoMouseHint(const TiPlotMouseData &MouseData, TiHintData &HintData) override;
+    void DoMouseLeft(const TiPlotMouseData &MouseData) override;
+    void DoMouseMove(const TiPlotMouseData &MouseData) override;
+    void DoMouseUp(const TiPlotMouseData &MouseData) override;
+    // The hand, unless the plot's event changes it.
+    TCursor GetMouseCursor(TPoint Point) override;
+    // The point found by the last hit test, -1 for none.
+    int SelectDataIndex() const { return FSelectDataIndex; }
+
+    // ---- OPC feed (stored in the two items) ----
+    QString OPCGroupName() const;
+    void SetOPCGroupName(const QString &Value);
+    QString OPCComputerName() const;
+    void SetOPCComputerName(const QString &Value);
+    QString OPCServerName() const;
+    void SetOPCServerName(const QString &Value);
+    QString OPCItemName() const;
+    void SetOPCItemName(const QString &Value);
+    QString OPCItem2Name() const;
+    void SetOPCItem2Name(const QString &Value);
+    int OPCUpdateRate() const;
+    void SetOPCUpdateRate(int Value);
+    double OPCScalar() const;
+    void SetOPCScalar(double Value);
+    double OPCOffset() const;
+    void SetOPCOffset(double Value);
+    double OPCScalar2() const;
+    void SetOPCScalar2(double Value);
+    double OPCOffset2() const;
+    void SetOPCOffset2(double Value);
+    bool OPCAutoConnect() const;
+    void SetOPCAutoConnect(bool Value);
+    // Of the first item.
+    bool OPCActive() const;
+    bool OPCQualityGood() const;
+    // Connects the items as the kind feeds from them; nothing here.
+    virtual void OPCActivate() {}
+    // Inherited, then OPCActivate when the first item auto-connects.
+    void DoInsert() override;
+
     // Drops a removed axis; takes a renamed one's new name.
     void NotifyRemoved(TObject *AObject) override;
     void NotifyRenamed(TObject *AObject) override;
@@ -291,6 +365,20 @@ class TiPlotChannelCustom : public TiPlotManagerObject {
     void AddMenuItems(TPopupMenu *PopupMenu) override;
 
 protected:
+    // ---- Mouse, for the kinds ----
+    // Whether points are hit on their bars rather than their markers, and a point's rectangle.
+    virtual bool HitsBars() const { return false; }
+    virtual TRect PointHitRect(int Index) const { return MarkerRect(Index); }
+
+    // ---- OPC, for the kinds ----
+    TiOPCItem *OPCItem(int Index) const;
+    // A group name of this channel's own: its OPC manager's address in hexadecimal.
+    QString OPCOwnGroupName() const;
+    static double OPCValueToDouble(const TiOPCValue &Value);
+    // New data of an item (the item manager's event), and an update of the OPC manager's group.
+    virtual void OPCNewData(TiOPCItem *) {}
+    virtual void OPCAfterGroupUpdate() {}
+
     // The store's stored value written, then DoChange.
     template <class T>
     void SetStored(void (TiPlotDataCustomList::*Setter)(T), T Value)
@@ -350,6 +438,18 @@ protected:
     double FDataCursorYValue = 0;
     double FDataCursorXValue = 0;
     TiPlotDataPointStatus FDataCursorStatus = ipdpsValid;
+    int FSelectDataIndex = -1;
+    TRect FSelectHitTestRect;
+    bool FSelectMouseDown = false;
+    int FSelectMouseDownIndex = -1;
+    int FMouseDownDataIndex = -1;
+    TRect FSelectDownRect;
+    double FMouseDownValueX = 0;
+    double FMouseDownValueY = 0;
+    int FMouseDownPixelX = 0;
+    int FMouseDownPixelY = 0;
+    std::unique_ptr<TiOPCManager> FOPCManager;
+    std::unique_ptr<TiOPCItemManager> FOPCItemManager;
 
 private:
     // The plot's data-file column separator (TAB without a plot).
@@ -361,7 +461,30 @@ private:
     // Feeds one value to an axis's tracking.
     static void FeedTracking(TiPlotAxis *Axis, double Value);
     void MarkersFontChanged(TObject *Sender);
+    void OPCGetDesigning(TObject *Sender, bool &Designing);
+    void OPCItemNewData(TObject *Sender);
+    void OPCGroupUpdated(TObject *Sender, const QString &GroupName);
+    // Places a data point's hint of the given text beside the mouse, inside the first data view.
+    void PlaceDataPointHint(const TiPlotMouseData &MouseData, TiHintData &HintData);
 };
+
+// Describes the OPC properties both channel kinds publish, in their order (a kind's class
+// description calls it among its own properties).
+template <class Builder>
+void DescribeChannelOPCProperties(Builder &b)
+{
+    using C = TiPlotChannelCustom;
+    b.Str("OPCComputerName", &C::OPCComputerName, &C::SetOPCComputerName);
+    b.Str("OPCServerName", &C::OPCServerName, &C::SetOPCServerName);
+    b.Str("OPCItemName", &C::OPCItemName, &C::SetOPCItemName);
+    b.Str("OPCItem2Name", &C::OPCItem2Name, &C::SetOPCItem2Name);
+    b.Int("OPCUpdateRate", &C::OPCUpdateRate, &C::SetOPCUpdateRate).Default(500);
+    b.Float("OPCScalar", &C::OPCScalar, &C::SetOPCScalar);
+    b.Float("OPCOffset", &C::OPCOffset, &C::SetOPCOffset);
+    b.Float("OPCScalar2", &C::OPCScalar2, &C::SetOPCScalar2);
+    b.Float("OPCOffset2", &C::OPCOffset2, &C::SetOPCOffset2);
+    b.Bool("OPCAutoConnect", &C::OPCAutoConnect, &C::SetOPCAutoConnect).Default(true);
+}
 
 // A class reference to a channel class: the class the channel manager makes new channels of.
 struct TiPlotChannelClass {

@@ -12,6 +12,51 @@
 #include "platform/runtime/Exception.h"
 
 #include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The X-axis pixel column of values, for a trace that maps every point. A linear scale maps
+// values monotonically, so all values between two values of one column lie in that column: the
+// column found last is kept with such a pair, and the values between them need no mapping. The
+// pair is estimated from the column's centre and width and only kept once both map to the column,
+// so the answer is always PositionToPixels' own.
+class TColumnOf {
+public:
+    explicit TColumnOf(const TiPlotAxis &Axis) : axis_(Axis), linear_(Axis.ScaleType() == ipstLinear) {}
+
+    int operator()(double X)
+    {
+        if (X >= low_ && X <= high_)
+            return column_;
+        column_ = axis_.PositionToPixels(X);
+        if (linear_) {
+            const double centre = axis_.PixelsToPosition(column_);
+            const double half = 0.499 * std::abs(axis_.PixelsToPosition(column_ + 1) - centre);
+            low_ = Reach(X, centre - half);
+            high_ = Reach(X, centre + half);
+        }
+        return column_;
+    }
+
+private:
+    // End, or a point halfway back towards X, once it maps to X's column; else X itself.
+    double Reach(double X, double End) const
+    {
+        for (int tries = 0; tries < 4; ++tries, End = X + (End - X) / 2)
+            if (axis_.PositionToPixels(End) == column_)
+                return End;
+        return X;
+    }
+
+    const TiPlotAxis &axis_;
+    const bool linear_;
+    int column_ = 0;
+    double low_ = 1;
+    double high_ = 0;
+};
+
+}  // namespace
 
 void TiPlotChannel::UpdateCanDraw(TCanvas *)
 {
@@ -112,20 +157,18 @@ void TiPlotChannel::DrawFastTrace(TCanvas *Canvas, bool Reversed)
         if (!b.Empty && !c.Empty)
             DrawSegment(Canvas, Reversed, false, b.XValue, b.YLast, c.XValue, c.YFirst);
     };
-    for (int i = FStartIndex; i <= FStopIndex; ++i) {
-        double x, y;
-        bool empty, null;
-        FDataList->GetXYEmptyNull(i, x, y, empty, null);
+    TColumnOf columnOf(*FXAxis);
+    ForEachPoint(FStartIndex, FStopIndex, [&](double x, double y, bool empty, bool null) {
         if (empty)
-            continue;
+            return;
         if (null) {
             flush();
             a.Clear();
             b.Clear();
             c.Clear();
-            continue;
+            return;
         }
-        const int p = FXAxis->PositionToPixels(x);
+        const int p = columnOf(x);
         if (a.Empty || p == a.XPixels) {
             a.AddData(x, y, p);
         } else if (b.Empty || p == b.XPixels) {
@@ -137,7 +180,7 @@ void TiPlotChannel::DrawFastTrace(TCanvas *Canvas, bool Reversed)
             b.Clear();
             c.Clear();
         }
-    }
+    });
     flush();
 }
 

@@ -12,6 +12,14 @@ struct TiPlotDataCompactInterval {
 };
 static_assert(sizeof(TiPlotDataCompactInterval) == 4);
 
+// X comes from the store: the record holds none.
+inline void DecodePoint(const TiPlotDataCompactInterval &Point, double &X, double &Y, bool &Empty, bool &Null)
+{
+    X = 0;
+    Y = Point.Y;
+    Empty = Null = false;
+}
+
 class TiPlotDataCompactIntervalList : public TiPlotDataRecordList<TiPlotDataCompactInterval> {
 public:
     TiPlotDataCompactIntervalList() { SetDataPointSize(sizeof(TiPlotDataCompactInterval)); }
@@ -33,9 +41,14 @@ public:
     void Clear() override;
     void GetXYEmptyNull(int Index, double &X, double &Y, bool &Empty, bool &Null) const override
     {
-        Y = At(Index).Y;
+        TiPlotDataRecordList::GetXYEmptyNull(Index, X, Y, Empty, Null);
         X = GetX(Index);
-        Empty = Null = false;
+    }
+    void ReadBlock(int First, int Count, TiPlotPointBlock &Block) const override
+    {
+        TiPlotDataRecordList::ReadBlock(First, Count, Block);
+        for (int k = 0; k < Count; ++k)
+            Block.X[k] = GetX(First + k);
     }
 
 protected:

@@ -10,6 +10,13 @@ struct TiPlotDataSingle {
 };
 static_assert(sizeof(TiPlotDataSingle) == 8);
 
+inline void DecodePoint(const TiPlotDataSingle &Point, double &X, double &Y, bool &Empty, bool &Null)
+{
+    X = Point.X;
+    Y = Point.Y;
+    Empty = Null = false;
+}
+
 class TiPlotDataCompactList : public TiPlotDataRecordList<TiPlotDataSingle> {
 public:
     TiPlotDataCompactList() { SetDataPointSize(sizeof(TiPlotDataSingle)); }
@@ -22,12 +29,5 @@ public:
     int Add(double X, double Y, bool, bool) override
     {
         return AddRecord(TiPlotDataSingle{static_cast<float>(X), static_cast<float>(Y)});
-    }
-    void GetXYEmptyNull(int Index, double &X, double &Y, bool &Empty, bool &Null) const override
-    {
-        const TiPlotDataSingle &point = At(Index);
-        X = point.X;
-        Y = point.Y;
-        Empty = Null = false;
     }
 };

@@ -34,6 +34,16 @@
 #include <new>
 #include <type_traits>
 
+// Consecutive points read at once, for loops that visit every point of a range (the drawing of a
+// dense trace) without a call per point.
+struct TiPlotPointBlock {
+    static constexpr int Size = 256;
+    double X[Size];
+    double Y[Size];
+    bool Empty[Size];
+    bool Null[Size];
+};
+
 class TiPlotDataCustomList {
 public:
     TiPlotDataCustomList() = default;
@@ -128,6 +138,9 @@ public:
     // Removes the Size oldest points; the range accepted and the message are the store's.
     virtual void DeletePoints(int Size) = 0;
     virtual void GetXYEmptyNull(int Index, double &X, double &Y, bool &Empty, bool &Null) const = 0;
+    // The Count points (at most TiPlotPointBlock::Size) from logical index First into Block, as
+    // GetXYEmptyNull gives them; "Index out of Bounds" when the range leaves the points.
+    virtual void ReadBlock(int First, int Count, TiPlotPointBlock &Block) const = 0;
 
     // ---- The stored values (the channel's trace, marker and bar properties) ----
     TColor StoredTraceLineColor() const { return FStoredTraceLineColor; }
@@ -217,8 +230,9 @@ protected:
 };
 
 // A store of plain fixed-size records of type Record in one block: the capacity, the delete and
-// the unwrap steps every store shares. DeleteMessage is what a delete size out of range raises;
-// MayDeleteAll lets DeletePoints take every point.
+// the unwrap steps every store shares, and the reading of points through the DecodePoint overload
+// beside each record type. ThrowDeleteSize is what a delete size out of range raises; MayDeleteAll
+// lets DeletePoints take every point.
 template <class Record>
 class TiPlotDataRecordList : public TiPlotDataCustomList {
     static_assert(std::is_trivially_copyable_v<Record>);
@@ -254,6 +268,17 @@ public:
         DeletedPoints(Size);
     }
 
+    void GetXYEmptyNull(int Index, double &X, double &Y, bool &Empty, bool &Null) const override
+    {
+        DecodePoint(At(Index), X, Y, Empty, Null);
+    }
+    void ReadBlock(int First, int Count, TiPlotPointBlock &Block) const override
+    {
+        ForRecords(First, Count, [&Block](int k, const Record &Point) {
+            DecodePoint(Point, Block.X[k], Block.Y[k], Block.Empty[k], Block.Null[k]);
+        });
+    }
+
 protected:
     Record *FList = nullptr;
 
@@ -271,6 +296,23 @@ protected:
     }
     Record &At(int Index) { return FList[PhysicalIndex(Index)]; }
     const Record &At(int Index) const { return FList[PhysicalIndex(Index)]; }
+    // Visit(k, record) for the Count records from logical index First, k counting from 0: both
+    // ends are checked once and the ring's wrap is taken where it falls.
+    template <class Visit>
+    void ForRecords(int First, int Count, Visit visit) const
+    {
+        if (Count <= 0)
+            return;
+        const int slot = PhysicalIndex(First);
+        PhysicalIndex(First + Count - 1);
+        // At most two runs of slots: up to the end of the ring, then from its start.
+        const int firstRun = std::min(Count, FCount - slot);
+        const Record *records = FList + slot;
+        for (int k = 0; k < firstRun; ++k)
+            visit(k, records[k]);
+        for (int k = firstRun; k < Count; ++k)
+            visit(k, FList[k - firstRun]);
+    }
     // A new point at its place; answers its logical index.
     int AddRecord(const Record &Value)
     {

@@ -40,6 +40,14 @@ struct TiPlotDataFull {
 };
 static_assert(sizeof(TiPlotDataFull) == 144);
 
+inline void DecodePoint(const TiPlotDataFull &Point, double &X, double &Y, bool &Empty, bool &Null)
+{
+    X = Point.X;
+    Y = Point.Y;
+    Empty = Point.Empty;
+    Null = Point.Null;
+}
+
 class TiPlotDataFullList : public TiPlotDataRecordList<TiPlotDataFull> {
 public:
     TiPlotDataFullList() { SetDataPointSize(sizeof(TiPlotDataFull)); }
@@ -131,14 +139,6 @@ public:
     }
 
     int Add(double X, double Y, bool Null, bool Empty) override;
-    void GetXYEmptyNull(int Index, double &X, double &Y, bool &Empty, bool &Null) const override
-    {
-        const TiPlotDataFull &point = At(Index);
-        X = point.X;
-        Y = point.Y;
-        Empty = point.Empty;
-        Null = point.Null;
-    }
 
 protected:
     [[noreturn]] void ThrowDeleteSize() const override;

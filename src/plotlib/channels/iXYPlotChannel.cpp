@@ -13,97 +13,11 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <type_traits>
-#include <variant>
 
 T_IMPLEMENT_CLASS(TiXYPlotChannel)
 {
-    using C = TiXYPlotChannel;
-    b.Str("OPCComputerName", &C::OPCComputerName, &C::SetOPCComputerName);
-    b.Str("OPCServerName", &C::OPCServerName, &C::SetOPCServerName);
-    b.Str("OPCItemName", &C::OPCItemName, &C::SetOPCItemName);
-    b.Str("OPCItem2Name", &C::OPCItem2Name, &C::SetOPCItem2Name);
-    b.Int("OPCUpdateRate", &C::OPCUpdateRate, &C::SetOPCUpdateRate).Default(500);
-    b.Float("OPCScalar", &C::OPCScalar, &C::SetOPCScalar);
-    b.Float("OPCOffset", &C::OPCOffset, &C::SetOPCOffset);
-    b.Float("OPCScalar2", &C::OPCScalar2, &C::SetOPCScalar2);
-    b.Float("OPCOffset2", &C::OPCOffset2, &C::SetOPCOffset2);
-    b.Bool("OPCAutoConnect", &C::OPCAutoConnect, &C::SetOPCAutoConnect).Default(true);
+    DescribeChannelOPCProperties(b);
 }
-
-namespace {
-
-double ToDouble(const TiOPCValue &Value)
-{
-    return std::visit(
-        [](const auto &v) -> double {
-            using V = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<V, std::monostate>)
-                return 0;
-            else if constexpr (std::is_same_v<V, QString>)
-                return v.toDouble();
-            else
-                return static_cast<double>(v);
-        },
-        Value.Value);
-}
-
-}  // namespace
-
-TiXYPlotChannel::TiXYPlotChannel(TWinControl *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert,
-                                 TNotifyEvent AOnRemove, TNotifyEvent AOnRename)
-    : TiPlotChannelCustom(AOwner, std::move(AOnChange), std::move(AOnInsert), std::move(AOnRemove),
-                          std::move(AOnRename)),
-      FOPCManager(std::make_unique<TiOPCManager>(nullptr))
-{
-    FOPCManager->OnAfterGroupUpdate = TGroupUpdateEvent(this, &TiXYPlotChannel::OPCDataArrived);
-    FOPCItemManager =
-        std::make_unique<TiOPCItemManager>(this, TOPCGetDesigningEvent(this, &TiXYPlotChannel::GetDesigning));
-    for (int i = 0; i < 2; ++i)
-        Item(FOPCItemManager->Add())->SetPropertyName(QStringLiteral("Data"));
-}
-
-TiXYPlotChannel::~TiXYPlotChannel()
-{
-    FOPCItemManager.reset();
-    FOPCManager.reset();
-}
-
-TiOPCItem *TiXYPlotChannel::Item(int Index) const
-{
-    return FOPCItemManager->Items(Index);
-}
-
-void TiXYPlotChannel::GetDesigning(TObject *, bool &Designing)
-{
-    if (auto *plot = dynamic_cast<TiComponent *>(FOwner))
-        Designing = plot->IsDesigning();
-}
-
-// clang-format off
-QString TiXYPlotChannel::OPCComputerName() const { return Item(0)->ComputerName(); }
-void TiXYPlotChannel::SetOPCComputerName(const QString &Value) { Item(0)->SetComputerName(Value); }
-QString TiXYPlotChannel::OPCServerName() const { return Item(0)->ServerName(); }
-void TiXYPlotChannel::SetOPCServerName(const QString &Value) { Item(0)->SetServerName(Value); }
-QString TiXYPlotChannel::OPCItemName() const { return Item(0)->ItemName(); }
-void TiXYPlotChannel::SetOPCItemName(const QString &Value) { Item(0)->SetItemName(Value); }
-QString TiXYPlotChannel::OPCItem2Name() const { return Item(1)->ItemName(); }
-void TiXYPlotChannel::SetOPCItem2Name(const QString &Value) { Item(1)->SetItemName(Value); }
-int TiXYPlotChannel::OPCUpdateRate() const { return Item(0)->UpdateRate(); }
-void TiXYPlotChannel::SetOPCUpdateRate(int Value) { Item(0)->SetUpdateRate(Value); }
-double TiXYPlotChannel::OPCScalar() const { return Item(0)->Scalar(); }
-void TiXYPlotChannel::SetOPCScalar(double Value) { Item(0)->SetScalar(Value); }
-double TiXYPlotChannel::OPCOffset() const { return Item(0)->Offset(); }
-void TiXYPlotChannel::SetOPCOffset(double Value) { Item(0)->SetOffset(Value); }
-double TiXYPlotChannel::OPCScalar2() const { return Item(1)->Scalar(); }
-void TiXYPlotChannel::SetOPCScalar2(double Value) { Item(1)->SetScalar(Value); }
-double TiXYPlotChannel::OPCOffset2() const { return Item(1)->Offset(); }
-void TiXYPlotChannel::SetOPCOffset2(double Value) { Item(1)->SetOffset(Value); }
-bool TiXYPlotChannel::OPCAutoConnect() const { return Item(0)->AutoConnect(); }
-void TiXYPlotChannel::SetOPCAutoConnect(bool Value) { Item(0)->SetAutoConnect(Value); }
-bool TiXYPlotChannel::OPCActive() const { return Item(0)->Active(); }
-bool TiXYPlotChannel::OPCQualityGood() const { return Item(0)->QualityGood(); }
-// clang-format on
 
 void TiXYPlotChannel::OPCActivate()
 {
@@ -111,12 +25,13 @@ void TiXYPlotChannel::OPCActivate()
         return;
     OPCDeactivate();
     FOPCManager->GroupClear();
-    const QString group = QString::number(reinterpret_cast<quintptr>(FOPCManager.get()), 16).toUpper();
-    FOPCManager->GroupAdd(group, Item(0)->ComputerName(), Item(0)->ServerName(), Item(0)->UpdateRate());
-    Item(0)->SetGroupName(group);
-    Item(1)->SetGroupName(group);
-    Item(0)->Activate();
-    Item(1)->Activate();
+    const QString group = OPCOwnGroupName();
+    TiOPCItem *first = OPCItem(0);
+    FOPCManager->GroupAdd(group, first->ComputerName(), first->ServerName(), first->UpdateRate());
+    first->SetGroupName(group);
+    OPCItem(1)->SetGroupName(group);
+    first->Activate();
+    OPCItem(1)->Activate();
 }
 
 void TiXYPlotChannel::OPCActivateSuspend()
@@ -127,8 +42,8 @@ void TiXYPlotChannel::OPCActivateSuspend()
 
 void TiXYPlotChannel::OPCDeactivate()
 {
-    Item(0)->Deactivate();
-    Item(1)->Deactivate();
+    OPCItem(0)->Deactivate();
+    OPCItem(1)->Deactivate();
 }
 
 void TiXYPlotChannel::OPCUpdateSuspend()
@@ -143,16 +58,9 @@ void TiXYPlotChannel::OPCUpdateResume()
         FOPCManager->Groups(0)->Resume();
 }
 
-void TiXYPlotChannel::OPCDataArrived(TObject *, const QString &)
+void TiXYPlotChannel::OPCAfterGroupUpdate()
 {
-    AddXY(ToDouble(Item(0)->Data()), ToDouble(Item(1)->Data()));
-}
-
-void TiXYPlotChannel::DoInsert()
-{
-    inherited::DoInsert();
-    if (Item(0)->AutoConnect())
-        OPCActivate();
+    AddXY(OPCValueToDouble(OPCItem(0)->Data()), OPCValueToDouble(OPCItem(1)->Data()));
 }
 
 int TiXYPlotChannel::AddNull()

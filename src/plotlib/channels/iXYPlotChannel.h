@@ -8,50 +8,19 @@
 
 #include "plotlib/channels/iPlotChannelCustom.h"
 
-#include <memory>
-
-class TiOPCItem;
-class TiOPCItemManager;
-class TiOPCManager;
-
 class TiXYPlotChannel : public TiPlotChannelCustom {
     T_DECLARE_CLASS(TiXYPlotChannel, TiPlotChannelCustom)
-    TiXYPlotChannel(TWinControl *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
-                    TNotifyEvent AOnRename);
-    ~TiXYPlotChannel() override;
+    using TiPlotChannelCustom::TiPlotChannelCustom;
 
-    // ---- OPC feed (stored in the two items) ----
-    QString OPCComputerName() const;
-    void SetOPCComputerName(const QString &Value);
-    QString OPCServerName() const;
-    void SetOPCServerName(const QString &Value);
-    QString OPCItemName() const;
-    void SetOPCItemName(const QString &Value);
-    QString OPCItem2Name() const;
-    void SetOPCItem2Name(const QString &Value);
-    int OPCUpdateRate() const;
-    void SetOPCUpdateRate(int Value);
-    double OPCScalar() const;
-    void SetOPCScalar(double Value);
-    double OPCOffset() const;
-    void SetOPCOffset(double Value);
-    double OPCScalar2() const;
-    void SetOPCScalar2(double Value);
-    double OPCOffset2() const;
-    void SetOPCOffset2(double Value);
-    bool OPCAutoConnect() const;
-    void SetOPCAutoConnect(bool Value);
-    bool OPCActive() const;
-    bool OPCQualityGood() const;
+    // ---- OPC feed ----
     // One group of this channel's own for both items, then item 0 and item 1 active (nothing
     // while the plot is designed).
-    void OPCActivate();
+    void OPCActivate() override;
     void OPCActivateSuspend();
     void OPCDeactivate();
+    // Suspend or resume the channel's group.
     void OPCUpdateSuspend();
     void OPCUpdateResume();
-    // Inherited, then OPCActivate when auto-connect is on.
-    void DoInsert() override;
 
     // A point at (0, 0) flagged null, or empty: no statistics, no tracking; answers its index.
     int AddNull();
@@ -74,14 +43,12 @@ class TiXYPlotChannel : public TiPlotChannelCustom {
     // The data cursor text of these values (public for the legend's cursor columns).
     using TiPlotChannelCustom::FormatDataCursorText;
 
+protected:
+    // Every update of the group adds item 0's and item 1's values as one point.
+    void OPCAfterGroupUpdate() override;
+
 private:
-    TiOPCItem *Item(int Index) const;
-    void OPCDataArrived(TObject *Sender, const QString &GroupName);
-    void GetDesigning(TObject *Sender, bool &Designing);
     bool ZoomRange();
     template <class ExtentOf, class Pick>
     double ZoomScan(double Neutral, ExtentOf extent, Pick pick);
-
-    std::unique_ptr<TiOPCManager> FOPCManager;
-    std::unique_ptr<TiOPCItemManager> FOPCItemManager;
 };

@@ -16,9 +16,11 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -56,23 +58,43 @@ std::string BinaryHeader(int Channels)
     return bytes;
 }
 
-// A number field of a text file: its decimal comma taken as our decimal point.
-double ReadNumber(const QString &Field)
+// A number field of a text file: its decimal comma taken as our decimal point. Fields are read
+// in place; only one holding a comma, or failing, is copied.
+double ReadNumber(QStringView Field)
 {
-    QString text = Trim(Field);
+    const QStringView trimmed = Trim(Field);
+    double value = 0;
+    if (std::find(trimmed.begin(), trimmed.end(), QChar(u',')) == trimmed.end() && TryStrToFloat(trimmed, value))
+        return value;
+    QString text = trimmed.toString();
     if (const qsizetype comma = text.indexOf(u','); comma >= 0)
         text[comma] = u'.';
     return StrToFloat(text);
 }
 
-// Fields cut at every separator; a separator at the very end adds no field.
-QStringList SplitFields(const QString &Line, QChar Separator)
-{
-    QStringList fields = Line.split(Separator);
-    if (Line.endsWith(Separator))
-        fields.removeLast();
-    return fields;
-}
+// The fields of a line, cut at every separator; a separator at the very end adds no field. One
+// object serves every line of a file.
+class TFields {
+public:
+    void Split(QStringView Line, QChar Separator)
+    {
+        FFields.clear();
+        const QChar *start = Line.begin();
+        for (const QChar *at = std::find(start, Line.end(), Separator); at != Line.end();
+             at = std::find(start, Line.end(), Separator)) {
+            FFields.emplace_back(start, at);
+            start = at + 1;
+        }
+        if (start != Line.end())
+            FFields.emplace_back(start, Line.end());
+    }
+    qsizetype size() const { return static_cast<qsizetype>(FFields.size()); }
+    bool isEmpty() const { return FFields.empty(); }
+    QStringView operator[](qsizetype Index) const { return FFields[static_cast<std::size_t>(Index)]; }
+
+private:
+    std::vector<QStringView> FFields;
+};
 
 QString ValueText(const TiPlotChannelCustom *Channel, int Index)
 {
@@ -175,15 +197,15 @@ void TiPlotComponent::LoadDataFromFile(const QString &FileName)
         const QByteArray bytes = file.readAll();
         const int channels = ChannelCount();
         // A point at X with its Y field: "Null" and "Empty" (any case) mark it, a blank one adds none.
-        auto addField = [&](int Channel, double X, const QString &Field) {
-            const QString y = Trim(Field);
+        auto addField = [&](int Channel, double X, QStringView Field) {
+            const QStringView y = Trim(Field);
             if (y.isEmpty())
                 return;
             TiPlotChannelCustom *channel = GetChannel(Channel);
-            if (SameText(y, QStringLiteral("NULL"))) {
+            if (SameText(y, u"NULL")) {
                 channel->AddXY(X, 0);
                 channel->SetNull(channel->Count() - 1, true);
-            } else if (SameText(y, QStringLiteral("EMPTY"))) {
+            } else if (SameText(y, u"EMPTY")) {
                 channel->AddXY(X, 0);
                 channel->SetEmpty(channel->Count() - 1, true);
             } else {
@@ -226,8 +248,10 @@ void TiPlotComponent::LoadDataFromFile(const QString &FileName)
             if (lines.Count() > 0) {
                 FLoadingSeparator = lines[0].contains(QChar(9)) ? QChar(9) : QChar(44);
                 const bool sharedX = SameText(lines[0].left(3), QStringLiteral("(X)"));
+                TFields fields;
                 for (int i = 1; i < lines.Count(); ++i) {
-                    const QStringList fields = SplitFields(lines[i], FLoadingSeparator);
+                    const QString line = lines[i];
+                    fields.Split(line, FLoadingSeparator);
                     if (sharedX) {
                         if (fields.isEmpty() || Trim(fields[0]).isEmpty())
                             continue;

@@ -189,4 +189,33 @@ TEST(Conversions, TextToNumbersWithDotDecimalSeparator)
     EXPECT_EQ(Trim(QStringLiteral("\t a b \r\n")), QStringLiteral("a b"));
 }
 
+TEST(Conversions, APieceOfALongerTextReadsAsTheSameNumberAsItsCopy)
+{
+    struct Case {
+        const char *name;
+        QString field;
+        bool ok;
+    };
+    const Case cases[] = {
+        {.name = "blanks around", .field = QStringLiteral(" \t-12.5e-3 "), .ok = true},
+        {.name = "longer than a short buffer", .field = QString(70, u'1') + QStringLiteral(".5"), .ok = true},
+        {.name = "comma", .field = QStringLiteral("1,5"), .ok = false},
+        {.name = "Arabic-Indic digit", .field = QString(QChar(0x0661)), .ok = false},
+        {.name = "blank", .field = QStringLiteral("  "), .ok = false},
+        {.name = "too large", .field = QStringLiteral("1e999"), .ok = false},
+    };
+    for (const Case &c : cases) {
+        // The field between two separators of a line, as a view into it.
+        const QString line = QStringLiteral("x;") + c.field + QStringLiteral(";y");
+        const QStringView piece = QStringView(line).sliced(2, c.field.size());
+        double fromPiece = -1, fromCopy = -2;
+        EXPECT_EQ(TryStrToFloat(piece, fromPiece), c.ok) << c.name;
+        EXPECT_EQ(TryStrToFloat(c.field, fromCopy), c.ok) << c.name;
+        if (c.ok) {
+            EXPECT_EQ(fromPiece, fromCopy) << c.name;
+        }
+        EXPECT_EQ(Trim(piece).toString(), Trim(c.field)) << c.name;
+    }
+}
+
 }  // namespace
