@@ -1,5 +1,5 @@
-// A rendering of an XY plot with a table beside the data view, a band and a line limit and
-// annotations of several styles, as the editor page of a user would show them.
+// Renderings of XY plots: one with a table beside the data view, a band and a line limit and
+// annotations of several styles; one that painted on after a configuration file failed to load.
 
 #include "PlotTestHelpers.h"
 #include "TestPlotControl.h"
@@ -11,6 +11,9 @@
 #include "plotlib/objects/iPlotTable.h"
 #include "plotlib/plot/iPlotDataView.h"
 #include "plotlib/plot/iXYPlot.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -98,6 +101,28 @@ TEST(PlotDecorations, ATableLimitsAndAnnotationsDrawInTheirPlaces)
     EXPECT_NE(At(image, x->PositionToPixels(-40), y->PositionToPixels(-40)), clFuchsia);
     EXPECT_TRUE(ring->Showing());
     EXPECT_TRUE(knee->Showing());
+}
+
+TEST(PlotDecorations, APlotWhoseConfigurationFailedToLoadLaysOutAndPaintsAgain)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bad.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("File Type = Plot Config\r\nChannelCount = 1\r\nXAxisCount = 1\r\nYAxisCount = 1\r\n"
+               "LegendCount = 1\r\nDataViewCount = 1\r\nXAxis0.Min = 0\r\nYAxis0.Min = 0\r\n"
+               "DataView0.Layer = many\r\n");
+    file.close();
+    TiXYPlot plot(nullptr);
+    EXPECT_EQ(MessageOf([&] { plot.LoadPropertiesFromFile(path); }),
+              QStringLiteral("Error Loading Properties - 'many' is not a valid integer value"));
+    // Laid out and painted: the objects made anew have their bands around the data view.
+    TBitmap bitmap(plot.Width(), plot.Height());
+    plot.DrawToCanvas(bitmap.Canvas());
+    EXPECT_GT(plot.GetLegend(0)->DrawRect().Width(), 10);
+    EXPECT_GT(plot.GetXAxis(0)->DrawRect().Height(), 10);
+    EXPECT_GT(plot.GetYAxis(0)->DrawRect().Width(), 10);
+    EXPECT_GT(plot.GetDataView(0)->DrawRect().Width(), 100);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "plotlib/plot/iPlotMasterManager.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <optional>
 

@@ -175,24 +175,25 @@ void TiPlotComponent::LoadPropertiesFromFile(const QString &FileName)
         RemoveAllDataCursors();
 
         // Each kind's objects made anew (toolbars and the title excepted) and given their
-        // sections, in the file's order.
+        // sections, in the file's order. A new object starts at the declared defaults, which are
+        // what a differential file leaves out: a channel's colour 255 rather than the next
+        // palette colour, a visible data cursor, a font that is not bold.
+        auto fresh = [](TObject *Object) {
+            ResetToDeclaredDefaults(Object);
+            return Object;
+        };
         const std::function<TObject *(int)> make[] = {
-            [this](int) {
-                TiPlotChannelCustom *channel = GetChannel(AddChannel());
-                // The colour's declared default: a colour a differential file left out is 255.
-                channel->SetColor(255);
-                return channel;
-            },
-            [this](int) { return GetXAxis(AddXAxis()); },
-            [this](int) { return GetYAxis(AddYAxis()); },
+            [&](int) { return fresh(GetChannel(AddChannel())); },
+            [&](int) { return fresh(GetXAxis(AddXAxis())); },
+            [&](int) { return fresh(GetYAxis(AddYAxis())); },
             // Every toolbar section goes to toolbar 0 (to nothing when the plot has none).
             [this](int) { return ToolBarCount() > 0 ? GetToolBar(0) : nullptr; },
-            [this](int) { return GetLegend(AddLegend()); },
-            [this](int) { return GetTable(AddTable()); },
-            [this](int Index) { return Index == 0 && LabelCount() > 0 ? GetLabel(0) : GetLabel(AddLabel()); },
-            [this](int) { return GetDataView(AddDataView()); },
-            [this](int) { return GetDataCursor(AddDataCursor()); },
-            [this](int) { return GetLimit(AddLimit()); },
+            [&](int) { return fresh(GetLegend(AddLegend())); },
+            [&](int) { return fresh(GetTable(AddTable())); },
+            [&](int Index) { return Index == 0 && LabelCount() > 0 ? GetLabel(0) : fresh(GetLabel(AddLabel())); },
+            [&](int) { return fresh(GetDataView(AddDataView())); },
+            [&](int) { return fresh(GetDataCursor(AddDataCursor())); },
+            [&](int) { return fresh(GetLimit(AddLimit())); },
         };
         for (std::size_t k = 0; k < std::size(Kinds); ++k)
             for (int i = 0; i < counts[k]; ++i)
@@ -229,7 +230,7 @@ void TiPlotComponent::LoadAnnotationsFromFile(const QString &FileName)
         for (int i = 0; i < count; ++i) {
             TiPlotAnnotation *annotation = GetAnnotation(AddAnnotation());
             // The file left out what equals the declared defaults, not the plot's annotation
-            // defaults the new annotation took.
+            // defaults (a thicker pen, a bold font) the new annotation took.
             ResetToDeclaredDefaults(annotation);
             iReadPropertiesFromList(annotation, Prefix("Annotation", i), &lines);
         }
