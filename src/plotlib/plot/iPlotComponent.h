@@ -237,8 +237,9 @@ class TiPlotComponent : public TiCustomComponent, public TiPlotHost {
     // reason.
     void SavePropertiesToFile(const QString &FileName) override;
     // Rebuilds every kind of object from the file but the toolbars (every toolbar section goes to
-    // toolbar 0) and the title (label 0 is updated in place); annotations are removed. Sections
-    // are read in the written order; a path that names no property is dropped. Failures raise
+    // toolbar 0) and the title (label 0 is updated in place); annotations are removed. New
+    // objects start at their declared defaults, which is what a differential file leaves out.
+    // Sections are read in the written order; a path that names no property is dropped. Failures raise
     // "Error Loading Properties - " and the reason (a wrong type: "Incompatible Plot Configuration
     // File Type"); the objects rebuilt before a failure stay and the plot lays out and repaints
     // again.
