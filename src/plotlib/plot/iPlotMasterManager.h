@@ -98,6 +98,9 @@ public:
     // Tracking of every X axis, then every Y axis, on or off.
     void SetAllTrackingEnabled(bool Value);
     void DeSelectAll();
+    // Toolbar 0's select button is down (false without a toolbar): objects that interact only in
+    // select mode may take the mouse.
+    bool SelectModeActive() const;
 
 private:
     // ---- Notification handlers (Sender: an object, a pair or a manager) -------------------------
