@@ -1,24 +1,19 @@
-// Images and bitmaps: decoding file bytes, pixel access, saving as BMP, PNG (zlib) and JPEG
-// (libjpeg), and the colour adjustments of image attributes.
+// Images and bitmaps: decoding file bytes, pixel access, saving as BMP, PNG and JPEG (the
+// framework's encoders), and the colour adjustments of image attributes.
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
 
-#include <zlib.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
-extern "C" {
-#include <jpeglib.h>
-}
-
 #include "platform/gdiplus/GdiPlusObjects.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/BitmapCodec.h"
+#include "platform/ui/PictureEncoders.h"
 #include "platform/runtime/Streams.h"
 
 using namespace gdiplus_detail;
@@ -129,119 +124,6 @@ Status LoadStream(IStream *stream, GpImage **image)
 
 // ---- Encoding ------------------------------------------------------------------------------------
 
-void PutBE32(QByteArray &out, std::uint32_t v)
-{
-    const char b[4] = {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8),
-                       static_cast<char>(v)};
-    out.append(b, 4);
-}
-
-void PngChunk(QByteArray &out, const char *type, const QByteArray &data)
-{
-    PutBE32(out, static_cast<std::uint32_t>(data.size()));
-    QByteArray body(type, 4);
-    body += data;
-    out += body;
-    PutBE32(out, static_cast<std::uint32_t>(
-                     crc32(0, reinterpret_cast<const Bytef *>(body.constData()), static_cast<uInt>(body.size()))));
-}
-
-// 8-bit RGB, or RGBA when the picture has alpha; rows unfiltered, deflated at level 6.
-bool EncodePng(const QImage &source, QByteArray &out)
-{
-    const bool alpha = source.hasAlphaChannel();
-    const QImage img = source.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    const int channels = alpha ? 4 : 3;
-    QByteArray raw;
-    raw.reserve((img.width() * channels + 1) * img.height());
-    for (int y = 0; y < img.height(); ++y) {
-        raw.append('\0');
-        const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
-        for (int x = 0; x < img.width(); ++x) {
-            raw.append(static_cast<char>(qRed(line[x])));
-            raw.append(static_cast<char>(qGreen(line[x])));
-            raw.append(static_cast<char>(qBlue(line[x])));
-            if (alpha)
-                raw.append(static_cast<char>(qAlpha(line[x])));
-        }
-    }
-    uLongf size = compressBound(static_cast<uLong>(raw.size()));
-    QByteArray packed(static_cast<qsizetype>(size), '\0');
-    if (compress2(reinterpret_cast<Bytef *>(packed.data()), &size, reinterpret_cast<const Bytef *>(raw.constData()),
-                  static_cast<uLong>(raw.size()), 6) != Z_OK)
-        return false;
-    packed.resize(static_cast<qsizetype>(size));
-    out = QByteArray("\x89PNG\r\n\x1a\n", 8);
-    QByteArray header;
-    PutBE32(header, static_cast<std::uint32_t>(img.width()));
-    PutBE32(header, static_cast<std::uint32_t>(img.height()));
-    header.append(static_cast<char>(8));
-    header.append(static_cast<char>(alpha ? 6 : 2));
-    header.append(3, '\0');
-    PngChunk(out, "IHDR", header);
-    PngChunk(out, "IDAT", packed);
-    PngChunk(out, "IEND", QByteArray());
-    return true;
-}
-
-struct JpegErrorExit {
-    jpeg_error_mgr mgr;
-    bool failed = false;
-};
-
-// Baseline JPEG of the given quality (0-100), colours over white where transparent.
-bool EncodeJpeg(const QImage &source, int quality, QByteArray &out)
-{
-    QImage img(source.size(), QImage::Format_RGB32);
-    img.fill(Qt::white);
-    {
-        QPainter p(&img);
-        p.drawImage(0, 0, source);
-    }
-    jpeg_compress_struct cinfo;
-    JpegErrorExit err;
-    cinfo.err = jpeg_std_error(&err.mgr);
-    // Errors of libjpeg end the program by default: record them and stop writing instead.
-    err.mgr.error_exit = [](j_common_ptr c) {
-        reinterpret_cast<JpegErrorExit *>(c->err)->failed = true;
-        throw std::runtime_error("jpeg");
-    };
-    unsigned char *buffer = nullptr;
-    unsigned long size = 0;
-    bool ok = true;
-    jpeg_create_compress(&cinfo);
-    try {
-        jpeg_mem_dest(&cinfo, &buffer, &size);
-        cinfo.image_width = static_cast<JDIMENSION>(img.width());
-        cinfo.image_height = static_cast<JDIMENSION>(img.height());
-        cinfo.input_components = 3;
-        cinfo.in_color_space = JCS_RGB;
-        jpeg_set_defaults(&cinfo);
-        jpeg_set_quality(&cinfo, std::clamp(quality, 0, 100), TRUE);
-        jpeg_start_compress(&cinfo, TRUE);
-        std::vector<unsigned char> row(static_cast<std::size_t>(img.width()) * 3);
-        while (cinfo.next_scanline < cinfo.image_height) {
-            const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(static_cast<int>(cinfo.next_scanline)));
-            for (int x = 0; x < img.width(); ++x) {
-                row[x * 3] = static_cast<unsigned char>(qRed(line[x]));
-                row[x * 3 + 1] = static_cast<unsigned char>(qGreen(line[x]));
-                row[x * 3 + 2] = static_cast<unsigned char>(qBlue(line[x]));
-            }
-            JSAMPROW rows[1] = {row.data()};
-            jpeg_write_scanlines(&cinfo, rows, 1);
-        }
-        jpeg_finish_compress(&cinfo);
-    }
-    catch (const std::runtime_error &) {
-        ok = false;
-    }
-    jpeg_destroy_compress(&cinfo);
-    if (ok && buffer)
-        out = QByteArray(reinterpret_cast<const char *>(buffer), static_cast<qsizetype>(size));
-    std::free(buffer);
-    return ok && !err.failed;
-}
-
 int QualityOf(const EncoderParameters *params)
 {
     if (!params)
@@ -265,9 +147,9 @@ Status Encode(GpImage *image, const CLSID *clsid, const EncoderParameters *param
         return out.isEmpty() ? GenericError : Ok;
     }
     if (*clsid == EncoderClsidPNG)
-        return EncodePng(image->Pixels, out) ? Ok : GenericError;
+        return (out = EncodePng(image->Pixels, 6)).isEmpty() ? GenericError : Ok;
     if (*clsid == EncoderClsidJPEG)
-        return EncodeJpeg(image->Pixels, QualityOf(params), out) ? Ok : GenericError;
+        return (out = EncodeJpeg(image->Pixels, {.Quality = QualityOf(params)})).isEmpty() ? GenericError : Ok;
     return UnknownImageFormat;
 }
 

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -311,4 +313,123 @@ QString TimeToStr(TDateTime value)
 QString DateTimeToStr(TDateTime value)
 {
     return FormatDateTime(QStringLiteral("c"), value);
+}
+
+// ---- Reading -----------------------------------------------------------------------------------
+
+namespace {
+
+[[noreturn]] void NotADateTime(const QString &text)
+{
+    throw EConvertError(QStringLiteral("'%1' is not a valid date and time").arg(text));
+}
+
+// "h[:mm[:ss[.zzz]]] [AM|PM]" as a fraction of a day; false when the text is no time.
+bool ReadTime(QString text, TDateTime &value)
+{
+    const TFormatSettings &fs = FormatSettings();
+    text = text.trimmed();
+    int pm = -1;
+    for (const auto &[marker, isPm] : {std::pair{fs.TimeAMString, 0}, std::pair{fs.TimePMString, 1},
+                                       std::pair{QStringLiteral("AM"), 0}, std::pair{QStringLiteral("PM"), 1}})
+        if (!marker.isEmpty() && text.endsWith(marker, Qt::CaseInsensitive)) {
+            text.chop(marker.size());
+            text = text.trimmed();
+            pm = isPm;
+            break;
+        }
+    QStringList parts = text.split(fs.TimeSeparator);
+    // A bare number is an hour only with AM or PM.
+    if (parts.size() > 3 || (parts.size() == 1 && pm < 0))
+        return false;
+    int msec = 0;
+    if (parts.size() == 3 && parts[2].contains(u'.')) {
+        const QStringList secParts = parts[2].split(u'.');
+        bool ok = false;
+        msec = secParts.value(1).toInt(&ok);
+        if (secParts.size() != 2 || !ok)
+            return false;
+        parts[2] = secParts[0];
+    }
+    int fields[3] = {0, 0, 0};
+    for (int i = 0; i < parts.size(); ++i) {
+        bool ok = false;
+        fields[i] = parts[i].trimmed().toInt(&ok);
+        if (!ok || fields[i] < 0)
+            return false;
+    }
+    int hour = fields[0];
+    if (pm >= 0) {
+        if (hour < 1 || hour > 12)
+            return false;
+        hour = hour % 12 + (pm ? 12 : 0);
+    }
+    if (hour > 23 || fields[1] > 59 || fields[2] > 59 || msec > 999)
+        return false;
+    value = EncodeTime(hour, fields[1], fields[2], msec);
+    return true;
+}
+
+// A date in the order of ShortDateFormat; false when the text is no date.
+bool ReadDate(const QString &text, TDateTime &value)
+{
+    const TFormatSettings &fs = FormatSettings();
+    const QStringList parts = text.trimmed().split(fs.DateSeparator);
+    if (parts.size() < 2 || parts.size() > 3)
+        return false;
+    int numbers[3] = {0, 0, 0};
+    for (int i = 0; i < parts.size(); ++i) {
+        bool ok = false;
+        numbers[i] = parts[i].trimmed().toInt(&ok);
+        if (!ok || numbers[i] < 0)
+            return false;
+    }
+    // The order of day, month and year in the short date format.
+    const QString order = fs.ShortDateFormat.toLower();
+    std::vector<std::pair<int, QChar>> positions;
+    for (QChar c : {QChar(u'd'), QChar(u'm'), QChar(u'y')})
+        positions.emplace_back(static_cast<int>(order.indexOf(c)), c);
+    std::sort(positions.begin(), positions.end());
+    int day = 0, month = 0, year = 0;
+    int y0 = 0, m0 = 0, d0 = 0;
+    DecodeDate(Date(), y0, m0, d0);
+    year = y0;
+    int next = 0;
+    for (const auto &[position, c] : positions) {
+        if (c == u'y' && parts.size() == 2)
+            continue;
+        const int n = numbers[next++];
+        if (c == u'd')
+            day = n;
+        else if (c == u'm')
+            month = n;
+        else
+            year = parts[next - 1].trimmed().size() <= 2 ? (n < 50 ? 2000 + n : 1900 + n) : n;
+    }
+    try {
+        value = EncodeDate(year, month, day);
+    } catch (const EConvertError &) {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+TDateTime StrToDateTime(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    const TFormatSettings &fs = FormatSettings();
+    TDateTime date = 0, time = 0;
+    if (trimmed.contains(fs.DateSeparator)) {
+        const qsizetype space = trimmed.indexOf(u' ');
+        const QString datePart = space < 0 ? trimmed : trimmed.left(space);
+        const QString timePart = space < 0 ? QString() : trimmed.mid(space + 1);
+        if (!ReadDate(datePart, date) || (!timePart.trimmed().isEmpty() && !ReadTime(timePart, time)))
+            NotADateTime(text);
+        return date + time;
+    }
+    if (trimmed.isEmpty() || !ReadTime(trimmed, time))
+        NotADateTime(text);
+    return time;
 }

@@ -28,3 +28,8 @@ QString FormatDateTime(const QString &format, TDateTime value);
 QString DateToStr(TDateTime value);
 QString TimeToStr(TDateTime value);
 QString DateTimeToStr(TDateTime value);
+// Reads what DateTimeToStr writes: a date in the order of ShortDateFormat (the year may be left
+// out, or given with two digits), a time of day "h[:mm[:ss[.zzz]]]" with AM/PM or 24 hours, or a
+// date followed by a time; surrounding blanks are ignored. Other text raises EConvertError
+// "'<text>' is not a valid date and time".
+TDateTime StrToDateTime(const QString &text);

@@ -1,9 +1,12 @@
 #include "platform/ui/CanvasGdi.h"
 
+#include "platform/ui/Printers.h"
 #include "platform/ui/Screen.h"
 
-int GetDeviceCaps(HDC, int index)
+int GetDeviceCaps(HDC dc, int index)
 {
+    if (auto *printerCanvas = dynamic_cast<const TPrinterCanvas *>(dc))
+        return printerCanvas->Printer()->DeviceCaps(index);
     switch (index) {
     case LOGPIXELSX:
     case LOGPIXELSY: return 96;

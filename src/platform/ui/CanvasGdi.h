@@ -19,6 +19,11 @@ constexpr int PLANES = 14;
 constexpr int NUMCOLORS = 24;
 constexpr int LOGPIXELSX = 88;
 constexpr int LOGPIXELSY = 90;
+// Of a printer: the paper's size and the printable area's offsets from its edges.
+constexpr int PHYSICALWIDTH = 110;
+constexpr int PHYSICALHEIGHT = 111;
+constexpr int PHYSICALOFFSETX = 112;
+constexpr int PHYSICALOFFSETY = 113;
 
 inline int SaveDC(HDC dc) { return dc ? dc->SaveDC() : 0; }
 inline bool RestoreDC(HDC dc, int level) { return dc && dc->RestoreDC(level); }
@@ -114,5 +119,6 @@ inline bool PatBlt(HDC dc, int x, int y, int w, int h, DWORD rop)
     return true;
 }
 
-// The screen's answers: 96 pixels per inch, true colour (no palette).
+// The screen's answers: 96 pixels per inch, true colour (no palette); a printer's canvas answers
+// for its printer (Printers.h).
 int GetDeviceCaps(HDC dc, int index);

@@ -6,6 +6,13 @@
 
 #include <vector>
 
+#include "platform/runtime/Exception.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/Metafile.h"
+#include "platform/ui/Picture.h"
+#include "platform/ui/PictureEncoded.h"
+#include "platform/ui/PictureEncoders.h"
+
 namespace {
 
 // The system clipboard.
@@ -21,12 +28,14 @@ public:
         const QMimeData *d = QGuiApplication::clipboard()->mimeData();
         return d ? d->data(mime) : QByteArray();
     }
-    void Put(const QString &mime, const QByteArray &data) override
+    void Put(const std::vector<TClipboardItem> &items) override
     {
         auto *d = new QMimeData;
-        d->setData(mime, data);
+        for (const TClipboardItem &item : items)
+            d->setData(item.Mime, item.Data);
         QGuiApplication::clipboard()->setMimeData(d);
     }
+    void PutImage(const QImage &image) override { QGuiApplication::clipboard()->setImage(image); }
     void Clear() override { QGuiApplication::clipboard()->clear(); }
 };
 
@@ -89,7 +98,7 @@ QByteArray TClipboard::GetAsHandle(TClipboardFormat format) const
 
 void TClipboard::SetAsHandle(TClipboardFormat format, const QByteArray &data)
 {
-    Backend().Put(MimeOf(format), data);
+    Backend().Put({{MimeOf(format), data}});
 }
 
 QString TClipboard::AsText() const
@@ -99,7 +108,33 @@ QString TClipboard::AsText() const
 
 void TClipboard::SetAsText(const QString &text)
 {
-    Backend().Put(TextMime, text.toUtf8());
+    Backend().Put({{TextMime, text.toUtf8()}});
+}
+
+void TClipboard::Assign(TPersistent *source)
+{
+    TGraphic *graphic = dynamic_cast<TGraphic *>(source);
+    if (auto *picture = dynamic_cast<TPicture *>(source))
+        graphic = picture->Graphic();
+    if (auto *metafile = dynamic_cast<TMetafile *>(graphic); metafile && !metafile->Empty()) {
+        Backend().Put({{QStringLiteral("image/x-emf"), metafile->Bytes()},
+                       {QStringLiteral("image/png"), EncodePng(metafile->ToImage(), 6)}});
+        return;
+    }
+    if (auto *bitmap = dynamic_cast<TBitmap *>(graphic); bitmap && !bitmap->Empty()) {
+        Backend().PutImage(bitmap->Image());
+        return;
+    }
+    if (auto *jpeg = dynamic_cast<TJPEGImage *>(graphic); jpeg && !jpeg->Empty()) {
+        Backend().Put({{QStringLiteral("image/jpeg"), jpeg->Bytes()}});
+        return;
+    }
+    if (auto *png = dynamic_cast<TPngImage *>(graphic); png && !png->Empty()) {
+        Backend().Put({{QStringLiteral("image/png"), png->Bytes()}});
+        return;
+    }
+    const QString name = source ? source->ClassName() : QStringLiteral("nil");
+    throw EConvertError(QStringLiteral("Cannot assign a %1 to a TClipboard").arg(name));
 }
 
 void TClipboard::Clear()
@@ -116,4 +151,39 @@ TClipboard *Clipboard()
 void SetClipboardBackend(TClipboardBackend *backend)
 {
     testBackend = backend;
+}
+
+// ---- TMemoryClipboardBackend -------------------------------------------------------------------
+
+QByteArray TMemoryClipboardBackend::Get(const QString &mime) const
+{
+    const auto it = items_.find(mime);
+    return it == items_.end() ? QByteArray() : it->second;
+}
+
+void TMemoryClipboardBackend::Put(const std::vector<TClipboardItem> &items)
+{
+    items_.clear();
+    Image = QImage();
+    QString call = QStringLiteral("put");
+    for (const TClipboardItem &item : items) {
+        items_[item.Mime] = item.Data;
+        call += u' ' + item.Mime;
+    }
+    Calls << call;
+}
+
+void TMemoryClipboardBackend::PutImage(const QImage &image)
+{
+    items_.clear();
+    Image = image;
+    items_[QStringLiteral("image/png")] = EncodePng(image, 6);
+    Calls << QStringLiteral("image %1x%2").arg(image.width()).arg(image.height());
+}
+
+void TMemoryClipboardBackend::Clear()
+{
+    items_.clear();
+    Image = QImage();
+    Calls << QStringLiteral("clear");
 }

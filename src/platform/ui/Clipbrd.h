@@ -4,13 +4,32 @@
 // its data travel as bytes under the MIME type "application/x-qt-windows-mime;value="<name>"",
 // so other programs of this toolkit see the same name. CF_TEXT is the plain text.
 //
+// Pictures go on the clipboard with Assign, in place of what it held:
+//   a metafile      its file as "image/x-emf", plus the same picture as "image/png"
+//   a bitmap        an image, offered in the system's own image formats
+//   a JPEG image    its file as "image/jpeg"
+//   a PNG image     its file as "image/png"
+//   a picture       whatever its graphic is
+//
 // The data live in a back-end: the system clipboard (QClipboard, GUI thread, needs the
 // application object) unless a test puts its own in place with SetClipboardBackend.
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
+#include <QStringList>
 
+#include <map>
 #include <memory>
+#include <vector>
+
+class TPersistent;
+
+// Data of one format.
+struct TClipboardItem {
+    QString Mime;
+    QByteArray Data;
+};
 
 using TClipboardFormat = unsigned;
 constexpr TClipboardFormat CF_TEXT = 1;
@@ -26,28 +45,29 @@ public:
     virtual ~TClipboardBackend() = default;
     virtual bool Has(const QString &mime) const = 0;
     virtual QByteArray Get(const QString &mime) const = 0;
-    // Replaces everything the clipboard held by these data.
-    virtual void Put(const QString &mime, const QByteArray &data) = 0;
+    // Replaces everything the clipboard held by these data, each under its own MIME type.
+    virtual void Put(const std::vector<TClipboardItem> &items) = 0;
+    // Replaces everything the clipboard held by a picture the system offers in its image formats.
+    virtual void PutImage(const QImage &image) = 0;
     virtual void Clear() = 0;
 };
 
-// A clipboard held in memory, for tests.
+// A clipboard held in memory that records what it is given, for tests: Calls has one line per
+// call ("put image/x-emf image/png", "image 800x500", "clear"); an image is held as "image/png".
 class TMemoryClipboardBackend : public TClipboardBackend {
 public:
-    bool Has(const QString &mime) const override { return mime_ == mime && has_; }
-    QByteArray Get(const QString &mime) const override { return Has(mime) ? data_ : QByteArray(); }
-    void Put(const QString &mime, const QByteArray &data) override
-    {
-        mime_ = mime;
-        data_ = data;
-        has_ = true;
-    }
-    void Clear() override { has_ = false; }
+    bool Has(const QString &mime) const override { return items_.count(mime) != 0; }
+    QByteArray Get(const QString &mime) const override;
+    void Put(const std::vector<TClipboardItem> &items) override;
+    void PutImage(const QImage &image) override;
+    void Clear() override;
+
+    QStringList Calls;
+    // The last image put (null when the clipboard holds none).
+    QImage Image;
 
 private:
-    QString mime_;
-    QByteArray data_;
-    bool has_ = false;
+    std::map<QString, QByteArray> items_;
 };
 
 class TClipboard {
@@ -59,6 +79,9 @@ public:
     void SetAsHandle(TClipboardFormat format, const QByteArray &data);
     QString AsText() const;
     void SetAsText(const QString &text);
+    // Puts a graphic or a picture's graphic on the clipboard (table above); nullptr, an empty
+    // picture or another kind of object raises EConvertError and leaves the clipboard as it was.
+    void Assign(TPersistent *source);
     void Clear();
     // Kept for callers that bracket several operations; nothing to do here.
     void Open() {}

@@ -56,7 +56,7 @@ bool TOpenDialog::DoExecute(bool save)
     if (TScriptedAnswers *script = ScriptedAnswers()) {
         // Each scripted answer is one round of the dialog; a refused file asks again.
         for (;;) {
-            const TFileDialogAnswer answer = script->FileDialogShown({save, FTitle, FFilter, FFileName});
+            const TFileDialogAnswer answer = script->FileDialogShown({save, FTitle, FFilter, FFileName, FInitialDir});
             if (!answer.Ok || answer.Files.isEmpty())
                 break;
             if (answer.FilterIndex > 0)

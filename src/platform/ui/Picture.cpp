@@ -5,11 +5,12 @@
 #include <utility>
 #include <vector>
 
-#include "platform/ui/Bitmap.h"
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/runtime/Filer.h"
-#include "platform/ui/PictureEncoded.h"
 #include "platform/runtime/Streams.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/Metafile.h"
+#include "platform/ui/PictureEncoded.h"
 
 T_IMPLEMENT_CLASS(TPicture) {}
 
@@ -33,6 +34,7 @@ const GraphicKind kKinds[] = {
     {"TPngImage", "png", QByteArray("\x89PNG", 4), &MakeGraphic<TPngImage>},
     {"TJPEGImage", "jpg;jpeg;jpe", QByteArray("\xFF\xD8", 2), &MakeGraphic<TJPEGImage>},
     {"TIcon", "ico", QByteArray("\0\0\1\0", 4), &MakeGraphic<TIcon>},
+    {"TMetafile", "emf", QByteArray("\1\0\0\0", 4), &MakeGraphic<TMetafile>},
 };
 
 // Graphic classes of the control libraries (start-up only, then read).

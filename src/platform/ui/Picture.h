@@ -1,5 +1,5 @@
 #pragma once
-// TPicture: holds one graphic of any kind (bitmap, PNG, JPEG, icon), loads it by file extension or
+// TPicture: holds one graphic of any kind (bitmap, PNG, JPEG, icon, metafile), loads it by file extension or
 // by the signature of the data, and streams it in form definitions as the graphic's class name
 // followed by the graphic's own data ("Data"), or reads it there from a whole picture file
 // ("File", read only).
@@ -33,7 +33,7 @@ class TPicture : public TPersistent {
     int Height() const { return graphic_ ? graphic_->Height() : 0; }
     bool Empty() const { return !graphic_ || graphic_->Empty(); }
 
-    // By extension: .bmp, .png, .jpg/.jpeg, .ico (EInvalidGraphic for others).
+    // By extension: .bmp, .png, .jpg/.jpeg, .ico, .emf (EInvalidGraphic for others).
     void LoadFromFile(const QString &fileName);
     void SaveToFile(const QString &fileName);
     // By the signature of the data.
@@ -53,7 +53,7 @@ private:
     std::unique_ptr<TGraphic> graphic_;
 };
 
-// A new, empty graphic of the named class (TBitmap, TPngImage, TJPEGImage, TIcon, or one
+// A new, empty graphic of the named class (TBitmap, TPngImage, TJPEGImage, TIcon, TMetafile, or one
 // registered below); nullptr for other names.
 std::unique_ptr<TGraphic> CreateGraphicByClassName(const QString &className);
 

@@ -4,9 +4,13 @@
 #include <QImageReader>
 #include <QtEndian>
 
-#include "platform/ui/Canvas.h"
+#include <algorithm>
+
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/runtime/Streams.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/PictureEncoders.h"
 
 T_IMPLEMENT_CLASS(TEncodedGraphic) {}
 T_IMPLEMENT_CLASS(TPngImage) {}
@@ -34,7 +38,55 @@ void TEncodedGraphic::LoadFromStream(TStream *stream)
 
 void TEncodedGraphic::SaveToStream(TStream *stream)
 {
-    stream->WriteBytes(data_);
+    stream->WriteBytes(Bytes());
+}
+
+const QByteArray &TEncodedGraphic::Bytes() const
+{
+    if (data_.isEmpty() && !image_.isNull())
+        data_ = Encode(image_);
+    return data_;
+}
+
+void TEncodedGraphic::Compress()
+{
+    if (image_.isNull())
+        throw EInvalidGraphic(QStringLiteral("An empty %1 image cannot be encoded").arg(QString::fromLatin1(format_)));
+    QByteArray bytes = Encode(image_);
+    if (bytes.isEmpty())
+        throw EInvalidGraphic(QStringLiteral("%1 image could not be encoded").arg(QString::fromLatin1(format_)));
+    data_ = bytes;
+}
+
+QByteArray TEncodedGraphic::Encode(const QImage &image) const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format_);
+    return bytes;
+}
+
+void TPngImage::SetCompressionLevel(int value)
+{
+    FCompressionLevel = std::clamp(value, 0, 9);
+}
+
+QByteArray TPngImage::Encode(const QImage &image) const
+{
+    return EncodePng(image, FCompressionLevel);
+}
+
+void TJPEGImage::SetCompressionQuality(int value)
+{
+    FCompressionQuality = std::clamp(value, 1, 100);
+}
+
+QByteArray TJPEGImage::Encode(const QImage &image) const
+{
+    return EncodeJpeg(
+        image,
+        {.Quality = FCompressionQuality, .Progressive = FProgressiveEncoding, .FastDct = FPerformance == jpBestSpeed});
 }
 
 void TEncodedGraphic::Assign(TPersistent *Source)
@@ -52,11 +104,12 @@ void TEncodedGraphic::Assign(TPersistent *Source)
         return;
     }
     if (auto *g = dynamic_cast<TGraphic *>(Source)) {
-        image_ = g->ToImage();
+        // An opaque bitmap's pixels are its picture as they are: share them instead of copying.
+        auto *bitmap = dynamic_cast<TBitmap *>(g);
+        const bool opaqueBitmap = bitmap && !bitmap->Transparent() && !bitmap->Monochrome() &&
+                                  bitmap->Image().format() == QImage::Format_RGB32;
+        image_ = opaqueBitmap ? bitmap->Image() : g->ToImage();
         data_.clear();
-        QBuffer buffer(&data_);
-        buffer.open(QIODevice::WriteOnly);
-        image_.save(&buffer, format_);
         Changed();
         return;
     }

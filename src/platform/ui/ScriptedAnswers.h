@@ -26,6 +26,7 @@ struct TFileDialogRequest {
     QString Title;
     QString Filter;
     QString FileName;  // the name the dialog starts with
+    QString InitialDir;  // the folder it starts in (empty: the dialog's own choice)
 };
 
 struct TFileDialogAnswer {

@@ -4,6 +4,7 @@
 #include "platform/runtime/DateTime.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/PageControl.h"
+#include "platform/ui/Printers.h"
 #include "platform/runtime/SysUtils.h"
 #include "plotlib/base/iScopeExit.h"
 
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 // ---- Colours and drawing -------------------------------------------------------------------------------
 
@@ -381,33 +383,15 @@ int iGetActivePageIndex(TPageControl *PageControl)
 
 void iGetPaperSize(std::uint16_t PaperCode, double &Width, double &Height)
 {
-    struct Paper {
-        double width, height;
-        bool millimetres;
-    };
-    // The system's paper sizes by code, from 1 (letter) to 68 (A3 extra transverse), width first.
-    // Codes 48 and 49 are reserved.
-    static constexpr Paper papers[68] = {
-        {8.5, 11, false},     {8.5, 11, false},    {11, 17, false},      {17, 11, false},       {8.5, 14, false},
-        {5.5, 8.5, false},    {7.25, 10.5, false}, {297, 420, true},     {210, 297, true},      {210, 297, true},
-        {148, 210, true},     {250, 354, true},    {182, 257, true},     {8.5, 13, false},      {215, 275, true},
-        {10, 14, false},      {11, 17, false},     {8.5, 11, false},     {3.875, 8.875, false}, {4.125, 9.5, false},
-        {4.5, 10.375, false}, {4.75, 11, false},   {5, 11.5, false},     {17, 22, false},       {22, 34, false},
-        {34, 44, false},      {110, 220, true},    {162, 229, true},     {324, 458, true},      {229, 324, true},
-        {114, 162, true},     {114, 229, true},    {250, 353, true},     {176, 250, true},      {176, 125, true},
-        {110, 230, true},     {3.875, 7.5, false}, {3.625, 6.5, false},  {14.875, 11, false},   {8.5, 12, false},
-        {8.5, 13, false},     {250, 353, true},    {100, 148, true},     {9, 11, false},        {10, 11, false},
-        {15, 11, false},      {220, 220, true},    {8.5, 11, false},     {8.5, 11, false},      {9.5, 12, false},
-        {9.5, 15, false},     {11.69, 18, false},  {9.27, 12.69, false}, {8.5, 11, false},      {210, 297, true},
-        {9.5, 12, false},     {227, 356, true},    {305, 487, true},     {8.5, 12.69, false},   {210, 330, true},
-        {148, 210, true},     {182, 257, true},    {322, 445, true},     {174, 235, true},      {201, 276, true},
-        {420, 594, true},     {297, 420, true},    {322, 445, true}};
-    Width = 8.5;
-    Height = 11;
-    if (PaperCode < 1 || PaperCode > 68)
-        return;
-    const Paper &p = papers[PaperCode - 1];
-    const double toInches = p.millimetres ? 1 / 10.0 / 2.54 : 1.0;
-    Width = p.width * toInches;
-    Height = p.height * toInches;
+    PaperSizeInches(PaperCode, Width, Height);
+}
+
+void iGetPrinterPaperSize(double &Width, double &Height)
+{
+    TPrinter *printer = Printer();
+    if (printer->Printers().isEmpty())
+        throw Exception(QStringLiteral("Could not initialize printer DeviceMode Structure"));
+    iGetPaperSize(static_cast<std::uint16_t>(printer->PaperSize()), Width, Height);
+    if (printer->Orientation() == poLandscape)
+        std::swap(Width, Height);
 }

@@ -180,3 +180,6 @@ int iGetActivePageIndex(TPageControl *PageControl);
 // Width and height in inches of a printer paper code (the system's paper numbers 1 to 68);
 // unknown and reserved codes give letter size, 8.5 x 11.
 void iGetPaperSize(std::uint16_t PaperCode, double &Width, double &Height);
+// The paper of the framework's current printer in inches, width and height exchanged for
+// landscape; "Could not initialize printer DeviceMode Structure" when there is no printer.
+void iGetPrinterPaperSize(double &Width, double &Height);

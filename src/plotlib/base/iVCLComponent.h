@@ -40,6 +40,8 @@
 using TIndexObjectEvent = TEvent<void(int Index)>;
 using TBeforeOPCNewDataEvent = TEvent<void(int Index, TiOPCValue &Data)>;
 
+class TJPEGImage;
+
 class TiVCLComponent : public TiComponent {
     T_DECLARE_CLASS(TiVCLComponent, TiComponent)
     explicit TiVCLComponent(TComponent *AOwner);
@@ -56,6 +58,21 @@ class TiVCLComponent : public TiComponent {
 
     bool Transparent() const { return FTransparent; }
     virtual void SetTransparent(bool Value);
+
+    // ---- Image export (output/iImageExport.cpp) ----
+    // Each draws the control afresh through DrawToCanvas at its size (nothing is taken from the
+    // screen). A JPEG Compression outside 1..100 raises "Compression must be in the range of
+    // 1-100", a PNG one outside 0..9 "Compression must be in the range of 0-9", before anything is
+    // drawn or written. The files and MakeJPEGImage encode for best quality, the byte arrays for
+    // best speed; only the byte arrays take Lock. Failures of drawing, encoding or writing pass.
+    // A metafile whose creator text is "Quorin" (Metafile.h).
+    void SaveImageToMetaFile(const QString &FileName);
+    void SaveImageToJPEG(const QString &FileName, int Compression, bool Progressive);
+    void SaveImageToPNG(const QString &FileName, int Compression);
+    QByteArray GetBytesJPEG(int Compression, bool Progressive);
+    QByteArray GetBytesPNG(int Compression);
+    // A compressed JPEG image the caller owns.
+    std::unique_ptr<TJPEGImage> MakeJPEGImage(int Compression, bool Progressive);
 
     // ---- Per-control timer ----
     bool TimerActive() override;

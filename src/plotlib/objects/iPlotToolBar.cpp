@@ -558,26 +558,36 @@ void TiPlotToolBar::DoButtonClickEdit()
         iptbbtEdit, [this] { DoEditMenuItemClick(); }, false);
 }
 
-// The plot's output operations (clipboard, file, printer, preview) are not there yet: these
-// commands raise their events only.
 void TiPlotToolBar::DoButtonClickCopy()
 {
-    RunCommand(iptbbtCopy, [] {});
+    RunCommand(iptbbtCopy, [this] {
+        if (auto *plot = dynamic_cast<TiPlotComponent *>(FOwner))
+            plot->CopyToClipBoard();
+    });
 }
 
 void TiPlotToolBar::DoButtonClickSave()
 {
-    RunCommand(iptbbtSave, [] {});
+    RunCommand(iptbbtSave, [this] {
+        if (auto *plot = dynamic_cast<TiPlotComponent *>(FOwner))
+            plot->Save();
+    });
 }
 
 void TiPlotToolBar::DoButtonClickPrint()
 {
-    RunCommand(iptbbtPrint, [] {});
+    RunCommand(iptbbtPrint, [this] {
+        if (auto *plot = dynamic_cast<TiPlotComponent *>(FOwner))
+            plot->PrintChart();
+    });
 }
 
 void TiPlotToolBar::DoButtonClickPreview()
 {
-    RunCommand(iptbbtPreview, [] {});
+    RunCommand(iptbbtPreview, [this] {
+        if (auto *plot = dynamic_cast<TiPlotComponent *>(FOwner))
+            plot->PreviewChart();
+    });
 }
 
 void TiPlotToolBar::TurnOffCursor()

@@ -8,8 +8,8 @@
 // Rules a caller must know:
 //  - Every command but Edit raises the plot's "before" event (which may cancel it), acts, and
 //    raises the "after" event; Edit raises only the "before" event and asks for the editor.
-//  - Copy, save, print and preview call the plot's output operations, which the plot does not
-//    have yet: those commands raise their events and do nothing else.
+//  - Copy, save, print and preview call the plot's CopyToClipBoard, Save, PrintChart and
+//    PreviewChart.
 //  - The plot reads the select and zoom-box modes through toolbar 0; the select mode follows the
 //    select button (SetToolBarSelectActive of the plot).
 //  - Hidden buttons take no room; visible ones form one row from the left, 3 pixels in.

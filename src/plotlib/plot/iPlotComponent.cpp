@@ -7,6 +7,8 @@
 #include "platform/runtime/Exception.h"
 #include "platform/runtime/Filer.h"
 #include "platform/runtime/Streams.h"
+#include "platform/ui/Metafile.h"
+#include "platform/ui/Picture.h"
 
 #include <type_traits>
 

@@ -93,6 +93,9 @@ using TiPlotZoomBoxEvent = TEvent<void(TRect &ZoomRect, bool &Cancel)>;
 using TiPlotPrintPageEvent = TEvent<void(int PageIndex, bool LastPage)>;
 
 struct TiVariantArray;
+class TMetafile;
+class TPicture;
+class TiComponentEditorSavePicker;
 
 class TiPlotComponent : public TiCustomComponent, public TiPlotHost {
     T_DECLARE_CLASS(TiPlotComponent, TiCustomComponent)
@@ -173,6 +176,36 @@ class TiPlotComponent : public TiCustomComponent, public TiPlotHost {
     void SetPrintXStart(double Value) { FPrintXStart = Value; }
     double PrintXStop() const { return FPrintXStop; }
     void SetPrintXStop(double Value) { FPrintXStop = Value; }
+
+    // ---- Printing, preview, clipboard and image save (output/) -----------------------------------
+    // Prints X axis 0's visible range, one page per span of the axis (OnBeforePrint may change
+    // PrintXStart and PrintXStop), after the print dialog when PrintShowDialog (cancelling it
+    // prints nothing and fires nothing). Each page shows the plot scaled uniformly into the
+    // margins, at their top-left corner, without toolbars or selection; the axis, the toolbars'
+    // visibility, the size and the outer margins are as before afterwards. A failure ends the job
+    // and raises "Error Printing : " and its reason.
+    void PrintChart();
+    // The modal print preview window for this plot.
+    void PreviewChart();
+    // Sets the height so that the plot has the paper's proportions (the paper of the last print
+    // run; before any, the current printer's in PrintOrientation).
+    void PrintSizeToFillPage();
+    // Sets X axis 0's span so that one printed millimetre spans that many minutes (paper as
+    // PrintSizeToFillPage takes it).
+    void PrintAdjustXSpanToMinutesPerMillimeter(double MinutesPerMillimeter);
+    // The plot's picture on the clipboard in CopyToClipBoardFormat (metafile, bitmap, or JPEG of
+    // quality 100), without toolbars or selection; the toolbars and the update bracket are
+    // restored also when copying fails.
+    void CopyToClipBoard();
+    // The plot as a metafile picture, owned by the plot and valid until the next call.
+    TPicture *GetSnapShotPicture();
+    // Asks for a file in the save dialog and saves the plot's picture in the format of the file's
+    // extension (.bmp, .emf, .jpg, .png in any letter case; others save nothing).
+    void Save();
+    // The metafile the clipboard copy and the snapshot reuse (nullptr before the first use).
+    TMetafile *MetaFile() const { return FMetaFile.get(); }
+    // The save dialog of Save (nullptr before the first Save).
+    TiComponentEditorSavePicker *SaveDialog() const { return FSaveDialog; }
 
     // ---- Files and logging ---------------------------------------------------------------------
     const QString &LogFileName() const { return FLogFileName; }
@@ -598,6 +631,15 @@ protected:
     void WMCaptureChanged(TMessage &m);
 
 private:
+    // ---- Printing (output/) ----
+    // Reads the current printer's paper into the PrinterPaper... properties.
+    void ReadPrinterPaper();
+    // The paper of the last print run, read from the printer when there was none.
+    void EnsurePrinterPaper();
+    void PrintPages();
+    // Draws the plot onto the metafile at the plot's size.
+    void DrawToMetaFile(TMetafile *MetaFile, const QString &Description);
+
     // Appends the pending rows of the log and resets their count.
     void LogWrite();
     // The publishing of the events (with the class description).
@@ -724,6 +766,9 @@ private:
     QString FLastDataFileName;
     bool FDifferentialPropertySave = false;
     QString FTempCustomLabel;
+    std::unique_ptr<TMetafile> FMetaFile;
+    std::unique_ptr<TPicture> FSnapShotPicture;
+    TiComponentEditorSavePicker *FSaveDialog = nullptr;
 };
 
 template <class F>

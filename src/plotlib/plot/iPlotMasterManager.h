@@ -27,6 +27,8 @@
 #include "plotlib/plot/iPlotManagers.h"
 #include "plotlib/plot/iPlotTranslation.h"
 
+class TCustomForm;
+
 // The plot's property editor form as the master manager sees it.
 class TiPlotEditorLink {
 public:
@@ -101,6 +103,10 @@ public:
     // Toolbar 0's select button is down (false without a toolbar): objects that interact only in
     // select mode may take the mouse.
     bool SelectModeActive() const;
+    // Replaces the form's texts by their translations (editor/iFormTranslation.cpp): its caption,
+    // the text of each control it owns, the items of its editor radio groups and combo boxes and
+    // the top-level items of its popup menus. Nothing happens without translations.
+    void TranslateForm(TCustomForm *Form);
 
 private:
     // ---- Notification handlers (Sender: an object, a pair or a manager) -------------------------

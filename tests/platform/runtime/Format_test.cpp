@@ -169,6 +169,33 @@ TEST(IncMonth, KeepsDayAndTimeAndCutsTheDayToTheMonth)
     EXPECT_THROW(IncMonth(EncodeDate(9999, 12, 1), 1), EConvertError);
 }
 
+TEST(StrToDateTime, ReadsDatesAndTimesAsDateTimeToStrWritesThem)
+{
+    int year = 0, month = 0, day = 0;
+    DecodeDate(Date(), year, month, day);
+    struct Case {
+        QString text;
+        TDateTime expected;
+    };
+    const Case cases[] = {
+        {"3/5/2024 2:07:09 PM", EncodeDate(2024, 3, 5) + EncodeTime(14, 7, 9, 0)},
+        {DateTimeToStr(EncodeDate(2024, 3, 5) + EncodeTime(9, 30, 0, 0)),
+         EncodeDate(2024, 3, 5) + EncodeTime(9, 30, 0, 0)},
+        {" 12/31/1999 ", EncodeDate(1999, 12, 31)},
+        {"1/2/03", EncodeDate(2003, 1, 2)},
+        {"1/2/99", EncodeDate(1999, 1, 2)},
+        {"3/5", EncodeDate(year, 3, 5)},
+        {"14:07", EncodeTime(14, 7, 0, 0)},
+        {"12:00:01 am", EncodeTime(0, 0, 1, 0)},
+        {"23:59:59.250", EncodeTime(23, 59, 59, 250)},
+        {"7 PM", EncodeTime(19, 0, 0, 0)},
+    };
+    for (const Case &c : cases)
+        EXPECT_DOUBLE_EQ(StrToDateTime(c.text), c.expected) << c.text.toStdString();
+    for (const char *bad : {"", "x", "13/45/2024", "25:00", "12", "1/2/3/4", "3/5/2024 noon", "13:00 PM"})
+        EXPECT_THROW(StrToDateTime(QString::fromUtf8(bad)), EConvertError) << bad;
+}
+
 TEST(Conversions, TextToNumbersWithDotDecimalSeparator)
 {
     EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral(" 2.5 ")), 2.5);
