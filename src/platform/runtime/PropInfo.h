@@ -7,6 +7,7 @@
 
 #include "platform/runtime/Classes.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -119,11 +120,15 @@ public:
 private:
     template <class C>
     friend class TClassBuilder;
+    // Builds the name index of the properties once the description is complete.
+    void IndexProperties();
 
     QString name_;
     const TClassInfo *parent_ = nullptr;
     std::function<TComponent *(TComponent *)> factory_;
     std::vector<TPropInfo> props_;
+    // Case-folded property name -> its place in props_.
+    QHash<QString, std::size_t> propIndex_;
     std::vector<THandlerInfo> handlers_;
     std::vector<TMessageHandlerInfo> messages_;
     std::vector<TFieldInfo> fields_;

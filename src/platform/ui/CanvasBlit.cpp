@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "platform/ui/Canvas.h"
 #include "platform/ui/CanvasPainter.h"
@@ -112,12 +113,21 @@ void TCanvas::DrawImage(const TRect &dest, const QImage &image, const TRect &sou
         TCanvasPainter p(*this);
         const QRect dq = p.R(dest);
         const int dw = dest.Width(), dh = dest.Height(), sw = sourceRect.Width(), sh = sourceRect.Height();
+        // The source column of every destination column and the source row of every row, once.
+        std::vector<int> columns(static_cast<std::size_t>(dw)), rows(static_cast<std::size_t>(dh));
+        for (int i = 0; i < dw; ++i)
+            columns[static_cast<std::size_t>(i)] = sourceRect.Left + SourceIndex(i, dw, sw);
+        for (int i = 0; i < dh; ++i)
+            rows[static_cast<std::size_t>(i)] = sourceRect.Top + SourceIndex(i, dh, sh);
+        const uchar *bits = src.constBits();
+        const qsizetype stride = src.bytesPerLine();
+        const int srcWidth = src.width(), srcHeight = src.height();
         p.ForEach(QRegion(dq), [&](int x, int y, std::uint32_t dv) {
-            const int u = sourceRect.Left + SourceIndex(x - dq.left(), dw, sw);
-            const int v = sourceRect.Top + SourceIndex(y - dq.top(), dh, sh);
-            if (u < 0 || v < 0 || u >= src.width() || v >= src.height())
+            const int u = columns[static_cast<std::size_t>(x - dq.left())];
+            const int v = rows[static_cast<std::size_t>(y - dq.top())];
+            if (u < 0 || v < 0 || u >= srcWidth || v >= srcHeight)
                 return dv;
-            const std::uint32_t s = reinterpret_cast<const std::uint32_t *>(src.constScanLine(v))[u];
+            const std::uint32_t s = reinterpret_cast<const std::uint32_t *>(bits + v * stride)[u];
             if (keyed && (s & 0xFFFFFFu) == key)
                 return dv;
             unsigned a = alpha ? (s >> 24) : 255u;
