@@ -42,6 +42,7 @@ object fmMain: TfmMain
       Down = True
       ShowFocus = False
       Tag = 8
+      OnClick = rzbMenuInAClick
     end
     object rzbMenuComp: TRzBmpButton
       Left = 96
@@ -63,6 +64,7 @@ object fmMain: TfmMain
       GroupIndex = 1
       ShowFocus = False
       Tag = 6
+      OnClick = rzbMenuInAClick
     end
     object rzbMenuDelay: TRzBmpButton
       Left = 180
@@ -84,6 +86,7 @@ object fmMain: TfmMain
       GroupIndex = 1
       ShowFocus = False
       Tag = 7
+      OnClick = rzbMenuInAClick
     end
     object rzbMenuMatrix: TRzBmpButton
       Left = 264
@@ -105,6 +108,7 @@ object fmMain: TfmMain
       GroupIndex = 1
       ShowFocus = False
       Tag = 9
+      OnClick = rzbMenuInAClick
     end
     object rzbMenuInA: TRzBmpButton
       Left = 364
@@ -126,6 +130,7 @@ object fmMain: TfmMain
       GroupIndex = 1
       ShowFocus = False
       Tag = 0
+      OnClick = rzbMenuInAClick
     end
     object rzbMenuInB: TRzBmpButton
       Left = 448
@@ -147,6 +152,7 @@ object fmMain: TfmMain
       GroupIndex = 1
       ShowFocus = False
       Tag = 1
+      OnClick = rzbMenuInAClick
     end
     object rzbMenuOut1: TRzBmpButton
       Left = 532
@@ -168,6 +174,7 @@ object fmMain: TfmMain
       GroupIndex = 1
       ShowFocus = False
       Tag = 2
+      OnClick = rzbMenuInAClick
     end
     object rzbMenuOut2: TRzBmpButton
       Left = 616
@@ -189,6 +196,7 @@ object fmMain: TfmMain
       GroupIndex = 1
       ShowFocus = False
       Tag = 3
+      OnClick = rzbMenuInAClick
     end
     object rzbMenuOut3: TRzBmpButton
       Left = 700
@@ -210,6 +218,7 @@ object fmMain: TfmMain
       GroupIndex = 1
       ShowFocus = False
       Tag = 4
+      OnClick = rzbMenuInAClick
     end
     object rzbMenuOut4: TRzBmpButton
       Left = 784
@@ -231,6 +240,7 @@ object fmMain: TfmMain
       GroupIndex = 1
       ShowFocus = False
       Tag = 5
+      OnClick = rzbMenuInAClick
     end
     object lbShowIdNumber: TLabel
       Left = 884
@@ -355,6 +365,8 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShowAGainClick
+          Active = True
         end
         object vrbShowBGain: TVrPowerButton
           Left = 66
@@ -366,6 +378,7 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShowAGainClick
         end
       end
       object fftDrawGainIn: LMyFFTDrawPhase
@@ -376,6 +389,9 @@ object fmMain: TfmMain
         Color = clBlack
         XAutoScale = False
         YAutoScale = False
+        OnMouseDown = fftDrawInAMouseDown
+        OnMouseMove = fftDrawInAMouseMove
+        OnMouseUp = fftDrawInAMouseUp
       end
       object lbFftGainOut: TLabel
         Left = 600
@@ -404,6 +420,8 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShow1GainClick
+          Active = True
         end
         object vrbShow2Gain: TVrPowerButton
           Left = 66
@@ -415,6 +433,7 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShow1GainClick
         end
         object vrbShow3Gain: TVrPowerButton
           Left = 130
@@ -426,6 +445,7 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShow1GainClick
         end
         object vrbShow4Gain: TVrPowerButton
           Left = 194
@@ -437,6 +457,7 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShow1GainClick
         end
       end
       object fftDrawGainOut: LMyFFTDrawPhase
@@ -447,6 +468,9 @@ object fmMain: TfmMain
         Color = clBlack
         XAutoScale = False
         YAutoScale = False
+        OnMouseDown = fftDrawInAMouseDown
+        OnMouseMove = fftDrawInAMouseMove
+        OnMouseUp = fftDrawInAMouseUp
       end
     end
     object rzgParamGain: TRzGroupBox
@@ -508,6 +532,7 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isGainBackupInAChange
         end
         object cvdGainBackupInA: TCurvyEdit
           Left = 56
@@ -540,6 +565,7 @@ object fmMain: TfmMain
           Font.Style = [fsBold]
           GroupIndex = 2
           AllowAllUp = True
+          OnClick = rzbMuteBackupInAClick
         end
         object rzbPhaseBackupInA: TRzBmpButton
           Left = 64
@@ -559,6 +585,7 @@ object fmMain: TfmMain
           Font.Style = [fsBold]
           GroupIndex = 3
           AllowAllUp = True
+          OnClick = rzbPhaseBackupInAClick
         end
         object pbLevelBackupInA: LProgressBar
           Left = 148
@@ -602,6 +629,7 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isGainBackupInAChange
         end
         object cvdGainBackupInB: TCurvyEdit
           Left = 56
@@ -634,6 +662,7 @@ object fmMain: TfmMain
           Font.Style = [fsBold]
           GroupIndex = 2
           AllowAllUp = True
+          OnClick = rzbMuteBackupInAClick
         end
         object rzbPhaseBackupInB: TRzBmpButton
           Left = 64
@@ -653,6 +682,7 @@ object fmMain: TfmMain
           Font.Style = [fsBold]
           GroupIndex = 3
           AllowAllUp = True
+          OnClick = rzbPhaseBackupInAClick
         end
         object pbLevelBackupInB: LProgressBar
           Left = 148
@@ -696,6 +726,7 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isGainBackupInAChange
         end
         object cvdGainBackupOut1: TCurvyEdit
           Left = 56
@@ -728,6 +759,7 @@ object fmMain: TfmMain
           Font.Style = [fsBold]
           GroupIndex = 2
           AllowAllUp = True
+          OnClick = rzbMuteBackupInAClick
         end
         object rzbPhaseBackupOut1: TRzBmpButton
           Left = 64
@@ -747,6 +779,7 @@ object fmMain: TfmMain
           Font.Style = [fsBold]
           GroupIndex = 3
           AllowAllUp = True
+          OnClick = rzbPhaseBackupInAClick
         end
         object pbLevelBackupOut1: LProgressBar
           Left = 148
@@ -798,6 +831,7 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isGainBackupInAChange
         end
         object cvdGainBackupOut2: TCurvyEdit
           Left = 56
@@ -830,6 +864,7 @@ object fmMain: TfmMain
           Font.Style = [fsBold]
           GroupIndex = 2
           AllowAllUp = True
+          OnClick = rzbMuteBackupInAClick
         end
         object rzbPhaseBackupOut2: TRzBmpButton
           Left = 64
@@ -849,6 +884,7 @@ object fmMain: TfmMain
           Font.Style = [fsBold]
           GroupIndex = 3
           AllowAllUp = True
+          OnClick = rzbPhaseBackupInAClick
         end
         object pbLevelBackupOut2: LProgressBar
           Left = 148
@@ -900,6 +936,7 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isGainBackupInAChange
         end
         object cvdGainBackupOut3: TCurvyEdit
           Left = 56
@@ -932,6 +969,7 @@ object fmMain: TfmMain
           Font.Style = [fsBold]
           GroupIndex = 2
           AllowAllUp = True
+          OnClick = rzbMuteBackupInAClick
         end
         object rzbPhaseBackupOut3: TRzBmpButton
           Left = 64
@@ -951,6 +989,7 @@ object fmMain: TfmMain
           Font.Style = [fsBold]
           GroupIndex = 3
           AllowAllUp = True
+          OnClick = rzbPhaseBackupInAClick
         end
         object pbLevelBackupOut3: LProgressBar
           Left = 148
@@ -1002,6 +1041,7 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isGainBackupInAChange
         end
         object cvdGainBackupOut4: TCurvyEdit
           Left = 56
@@ -1034,6 +1074,7 @@ object fmMain: TfmMain
           Font.Style = [fsBold]
           GroupIndex = 2
           AllowAllUp = True
+          OnClick = rzbMuteBackupInAClick
         end
         object rzbPhaseBackupOut4: TRzBmpButton
           Left = 64
@@ -1053,6 +1094,7 @@ object fmMain: TfmMain
           Font.Style = [fsBold]
           GroupIndex = 3
           AllowAllUp = True
+          OnClick = rzbPhaseBackupInAClick
         end
         object pbLevelBackupOut4: LProgressBar
           Left = 148
@@ -1832,11 +1874,13 @@ object fmMain: TfmMain
         object lbCompOut1: TLabel
           Left = 8
           Top = 4
+          Tag = 2
           Caption = 'Out1'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          OnMouseDown = lbCompOut1MouseDown
         end
         object lbHeadCompThresholdOut1: TLabel
           Left = 8
@@ -1863,6 +1907,8 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isCompThresholdOut1Change
+          OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompThresholdOut1: TCurvyEdit
           Left = 8
@@ -1875,6 +1921,9 @@ object fmMain: TfmMain
           Text = '+0.0dB'
           ParentFont = False
           Font.Color = clBlack
+          OnKeyDown = cvdCompThresholdOut1KeyDown
+          OnExit = cvdCompThresholdOut1Exit
+          OnMouseDown = cvdCompThresholdOut1MouseDown
         end
         object lbHeadCompRatioOut1: TLabel
           Left = 70
@@ -1901,6 +1950,8 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isCompRatioOut1Change
+          OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompRatioOut1: TCurvyEdit
           Left = 70
@@ -1913,6 +1964,9 @@ object fmMain: TfmMain
           Text = '1:1.0'
           ParentFont = False
           Font.Color = clBlack
+          OnKeyDown = cvdCompRatioOut1KeyDown
+          OnExit = cvdCompRatioOut1Exit
+          OnMouseDown = cvdCompThresholdOut1MouseDown
         end
         object lbHeadCompAttackOut1: TLabel
           Left = 132
@@ -1939,6 +1993,8 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isCompAttackOut1Change
+          OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompAttackOut1: TCurvyEdit
           Left = 132
@@ -1951,6 +2007,9 @@ object fmMain: TfmMain
           Text = '  1ms'
           ParentFont = False
           Font.Color = clBlack
+          OnKeyDown = cvdCompAttackOut1KeyDown
+          OnExit = cvdCompAttackOut1Exit
+          OnMouseDown = cvdCompThresholdOut1MouseDown
         end
         object lbHeadCompReleaseOut1: TLabel
           Left = 194
@@ -1977,6 +2036,8 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isCompReleaseOut1Change
+          OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompReleaseOut1: TCurvyEdit
           Left = 194
@@ -1989,6 +2050,9 @@ object fmMain: TfmMain
           Text = '  1ms'
           ParentFont = False
           Font.Color = clBlack
+          OnKeyDown = cvdCompReleaseOut1KeyDown
+          OnExit = cvdCompReleaseOut1Exit
+          OnMouseDown = cvdCompThresholdOut1MouseDown
         end
       end
       object rzgCompOut2: TRzGroupBox
@@ -2006,11 +2070,13 @@ object fmMain: TfmMain
         object lbCompOut2: TLabel
           Left = 8
           Top = 4
+          Tag = 3
           Caption = 'Out2'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          OnMouseDown = lbCompOut1MouseDown
         end
         object lbHeadCompThresholdOut2: TLabel
           Left = 8
@@ -2037,6 +2103,8 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isCompThresholdOut1Change
+          OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompThresholdOut2: TCurvyEdit
           Left = 8
@@ -2049,6 +2117,9 @@ object fmMain: TfmMain
           Text = '+0.0dB'
           ParentFont = False
           Font.Color = clBlack
+          OnKeyDown = cvdCompThresholdOut1KeyDown
+          OnExit = cvdCompThresholdOut1Exit
+          OnMouseDown = cvdCompThresholdOut1MouseDown
         end
         object lbHeadCompRatioOut2: TLabel
           Left = 70
@@ -2075,6 +2146,8 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isCompRatioOut1Change
+          OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompRatioOut2: TCurvyEdit
           Left = 70
@@ -2087,6 +2160,9 @@ object fmMain: TfmMain
           Text = '1:1.0'
           ParentFont = False
           Font.Color = clBlack
+          OnKeyDown = cvdCompRatioOut1KeyDown
+          OnExit = cvdCompRatioOut1Exit
+          OnMouseDown = cvdCompThresholdOut1MouseDown
         end
         object lbHeadCompAttackOut2: TLabel
           Left = 132
@@ -2113,6 +2189,8 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isCompAttackOut1Change
+          OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompAttackOut2: TCurvyEdit
           Left = 132
@@ -2125,6 +2203,9 @@ object fmMain: TfmMain
           Text = '  1ms'
           ParentFont = False
           Font.Color = clBlack
+          OnKeyDown = cvdCompAttackOut1KeyDown
+          OnExit = cvdCompAttackOut1Exit
+          OnMouseDown = cvdCompThresholdOut1MouseDown
         end
         object lbHeadCompReleaseOut2: TLabel
           Left = 194
@@ -2151,6 +2232,8 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isCompReleaseOut1Change
+          OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompReleaseOut2: TCurvyEdit
           Left = 194
@@ -2163,6 +2246,9 @@ object fmMain: TfmMain
           Text = '  1ms'
           ParentFont = False
           Font.Color = clBlack
+          OnKeyDown = cvdCompReleaseOut1KeyDown
+          OnExit = cvdCompReleaseOut1Exit
+          OnMouseDown = cvdCompThresholdOut1MouseDown
         end
       end
       object rzgCompOut3: TRzGroupBox
@@ -2180,11 +2266,13 @@ object fmMain: TfmMain
         object lbCompOut3: TLabel
           Left = 8
           Top = 4
+          Tag = 4
           Caption = 'Out3'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          OnMouseDown = lbCompOut1MouseDown
         end
         object lbHeadCompThresholdOut3: TLabel
           Left = 8
@@ -2211,6 +2299,8 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isCompThresholdOut1Change
+          OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompThresholdOut3: TCurvyEdit
           Left = 8
@@ -2223,6 +2313,9 @@ object fmMain: TfmMain
           Text = '+0.0dB'
           ParentFont = False
           Font.Color = clBlack
+          OnKeyDown = cvdCompThresholdOut1KeyDown
+          OnExit = cvdCompThresholdOut1Exit
+          OnMouseDown = cvdCompThresholdOut1MouseDown
         end
         object lbHeadCompRatioOut3: TLabel
           Left = 70
@@ -2249,6 +2342,8 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isCompRatioOut1Change
+          OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompRatioOut3: TCurvyEdit
           Left = 70
@@ -2261,6 +2356,9 @@ object fmMain: TfmMain
           Text = '1:1.0'
           ParentFont = False
           Font.Color = clBlack
+          OnKeyDown = cvdCompRatioOut1KeyDown
+          OnExit = cvdCompRatioOut1Exit
+          OnMouseDown = cvdCompThresholdOut1MouseDown
         end
         object lbHeadCompAttackOut3: TLabel
           Left = 132
@@ -2287,6 +2385,8 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isCompAttackOut1Change
+          OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompAttackOut3: TCurvyEdit
           Left = 132
@@ -2299,6 +2399,9 @@ object fmMain: TfmMain
           Text = '  1ms'
           ParentFont = False
           Font.Color = clBlack
+          OnKeyDown = cvdCompAttackOut1KeyDown
+          OnExit = cvdCompAttackOut1Exit
+          OnMouseDown = cvdCompThresholdOut1MouseDown
         end
         object lbHeadCompReleaseOut3: TLabel
           Left = 194
@@ -2325,6 +2428,8 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isCompReleaseOut1Change
+          OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompReleaseOut3: TCurvyEdit
           Left = 194
@@ -2337,6 +2442,9 @@ object fmMain: TfmMain
           Text = '  1ms'
           ParentFont = False
           Font.Color = clBlack
+          OnKeyDown = cvdCompReleaseOut1KeyDown
+          OnExit = cvdCompReleaseOut1Exit
+          OnMouseDown = cvdCompThresholdOut1MouseDown
         end
       end
       object rzgCompOut4: TRzGroupBox
@@ -2354,11 +2462,13 @@ object fmMain: TfmMain
         object lbCompOut4: TLabel
           Left = 8
           Top = 4
+          Tag = 5
           Caption = 'Out4'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          OnMouseDown = lbCompOut1MouseDown
         end
         object lbHeadCompThresholdOut4: TLabel
           Left = 8
@@ -2385,6 +2495,8 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isCompThresholdOut1Change
+          OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompThresholdOut4: TCurvyEdit
           Left = 8
@@ -2397,6 +2509,9 @@ object fmMain: TfmMain
           Text = '+0.0dB'
           ParentFont = False
           Font.Color = clBlack
+          OnKeyDown = cvdCompThresholdOut1KeyDown
+          OnExit = cvdCompThresholdOut1Exit
+          OnMouseDown = cvdCompThresholdOut1MouseDown
         end
         object lbHeadCompRatioOut4: TLabel
           Left = 70
@@ -2423,6 +2538,8 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isCompRatioOut1Change
+          OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompRatioOut4: TCurvyEdit
           Left = 70
@@ -2435,6 +2552,9 @@ object fmMain: TfmMain
           Text = '1:1.0'
           ParentFont = False
           Font.Color = clBlack
+          OnKeyDown = cvdCompRatioOut1KeyDown
+          OnExit = cvdCompRatioOut1Exit
+          OnMouseDown = cvdCompThresholdOut1MouseDown
         end
         object lbHeadCompAttackOut4: TLabel
           Left = 132
@@ -2461,6 +2581,8 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isCompAttackOut1Change
+          OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompAttackOut4: TCurvyEdit
           Left = 132
@@ -2473,6 +2595,9 @@ object fmMain: TfmMain
           Text = '  1ms'
           ParentFont = False
           Font.Color = clBlack
+          OnKeyDown = cvdCompAttackOut1KeyDown
+          OnExit = cvdCompAttackOut1Exit
+          OnMouseDown = cvdCompThresholdOut1MouseDown
         end
         object lbHeadCompReleaseOut4: TLabel
           Left = 194
@@ -2499,6 +2624,8 @@ object fmMain: TfmMain
           Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isCompReleaseOut1Change
+          OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompReleaseOut4: TCurvyEdit
           Left = 194
@@ -2511,6 +2638,9 @@ object fmMain: TfmMain
           Text = '  1ms'
           ParentFont = False
           Font.Color = clBlack
+          OnKeyDown = cvdCompReleaseOut1KeyDown
+          OnExit = cvdCompReleaseOut1Exit
+          OnMouseDown = cvdCompThresholdOut1MouseDown
         end
       end
     end
@@ -2582,6 +2712,9 @@ object fmMain: TfmMain
           Font.Color = clLime
           Font.Name = 'Arial'
           Font.Height = -18
+          OnMouseDown = lbDelayLineInAMouseDown
+          OnMouseMove = lbDelayLineInAMouseMove
+          OnMouseUp = lbDelayLineInAMouseUp
         end
         object lbDelayShowInB: TLabel
           Left = 4
@@ -2623,6 +2756,9 @@ object fmMain: TfmMain
           Font.Color = clLime
           Font.Name = 'Arial'
           Font.Height = -18
+          OnMouseDown = lbDelayLineInAMouseDown
+          OnMouseMove = lbDelayLineInAMouseMove
+          OnMouseUp = lbDelayLineInAMouseUp
         end
       end
       object lbFftDelayOut: TLabel
@@ -2685,6 +2821,9 @@ object fmMain: TfmMain
           Font.Color = clLime
           Font.Name = 'Arial'
           Font.Height = -18
+          OnMouseDown = lbDelayLineInAMouseDown
+          OnMouseMove = lbDelayLineInAMouseMove
+          OnMouseUp = lbDelayLineInAMouseUp
         end
         object lbDelayShowOut2: TLabel
           Left = 4
@@ -2726,6 +2865,9 @@ object fmMain: TfmMain
           Font.Color = clLime
           Font.Name = 'Arial'
           Font.Height = -18
+          OnMouseDown = lbDelayLineInAMouseDown
+          OnMouseMove = lbDelayLineInAMouseMove
+          OnMouseUp = lbDelayLineInAMouseUp
         end
         object lbDelayShowOut3: TLabel
           Left = 4
@@ -2767,6 +2909,9 @@ object fmMain: TfmMain
           Font.Color = clLime
           Font.Name = 'Arial'
           Font.Height = -18
+          OnMouseDown = lbDelayLineInAMouseDown
+          OnMouseMove = lbDelayLineInAMouseMove
+          OnMouseUp = lbDelayLineInAMouseUp
         end
         object lbDelayShowOut4: TLabel
           Left = 4
@@ -2808,6 +2953,9 @@ object fmMain: TfmMain
           Font.Color = clLime
           Font.Name = 'Arial'
           Font.Height = -18
+          OnMouseDown = lbDelayLineInAMouseDown
+          OnMouseMove = lbDelayLineInAMouseMove
+          OnMouseUp = lbDelayLineInAMouseUp
         end
       end
     end
@@ -2871,6 +3019,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isDelayInAChange
       end
       object cvdDelayInA: TCurvyEdit
         Left = 15
@@ -2883,6 +3032,8 @@ object fmMain: TfmMain
         Text = '0.00ms'
         ParentFont = False
         Font.Color = clBlack
+        OnKeyDown = cvdDelayInBKeyDown
+        OnExit = cvdDelayInAExit
       end
       object lbDelayNameInB: TLabel
         Left = 169
@@ -2909,6 +3060,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isDelayInAChange
       end
       object cvdDelayInB: TCurvyEdit
         Left = 165
@@ -2921,6 +3073,8 @@ object fmMain: TfmMain
         Text = '0.00ms'
         ParentFont = False
         Font.Color = clBlack
+        OnKeyDown = cvdDelayInBKeyDown
+        OnExit = cvdDelayInAExit
       end
       object lbDelayNameOut1: TLabel
         Left = 319
@@ -2947,6 +3101,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isDelayInAChange
       end
       object cvdDelayOut1: TCurvyEdit
         Left = 315
@@ -2959,6 +3114,8 @@ object fmMain: TfmMain
         Text = '0.00ms'
         ParentFont = False
         Font.Color = clBlack
+        OnKeyDown = cvdDelayInBKeyDown
+        OnExit = cvdDelayInAExit
       end
       object lbDelayNameOut2: TLabel
         Left = 469
@@ -2985,6 +3142,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isDelayInAChange
       end
       object cvdDelayOut2: TCurvyEdit
         Left = 465
@@ -2997,6 +3155,8 @@ object fmMain: TfmMain
         Text = '0.00ms'
         ParentFont = False
         Font.Color = clBlack
+        OnKeyDown = cvdDelayInBKeyDown
+        OnExit = cvdDelayInAExit
       end
       object lbDelayNameOut3: TLabel
         Left = 619
@@ -3023,6 +3183,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isDelayInAChange
       end
       object cvdDelayOut3: TCurvyEdit
         Left = 615
@@ -3035,6 +3196,8 @@ object fmMain: TfmMain
         Text = '0.00ms'
         ParentFont = False
         Font.Color = clBlack
+        OnKeyDown = cvdDelayInBKeyDown
+        OnExit = cvdDelayInAExit
       end
       object lbDelayNameOut4: TLabel
         Left = 769
@@ -3061,6 +3224,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isDelayInAChange
       end
       object cvdDelayOut4: TCurvyEdit
         Left = 765
@@ -3073,6 +3237,8 @@ object fmMain: TfmMain
         Text = '0.00ms'
         ParentFont = False
         Font.Color = clBlack
+        OnKeyDown = cvdDelayInBKeyDown
+        OnExit = cvdDelayInAExit
       end
       object rzbUnit0: TRzBmpButton
         Left = 950
@@ -3092,6 +3258,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 1
         Down = True
+        OnClick = rzbUnit0Click
       end
       object rzbUnit1: TRzBmpButton
         Left = 950
@@ -3110,6 +3277,7 @@ object fmMain: TfmMain
         Font.Color = clBlack
         Font.Style = [fsBold]
         GroupIndex = 1
+        OnClick = rzbUnit0Click
       end
       object rzbUnit2: TRzBmpButton
         Left = 950
@@ -3128,6 +3296,7 @@ object fmMain: TfmMain
         Font.Color = clBlack
         Font.Style = [fsBold]
         GroupIndex = 1
+        OnClick = rzbUnit0Click
       end
     end
     object rzgFftMatrix: TRzGroupBox
@@ -3138,6 +3307,7 @@ object fmMain: TfmMain
       GroupStyle = gsCustom
       Transparent = True
       Visible = False
+      OnPaint = rzgFftMatrixPaint
       object plMatrixInA: TPanel
         Left = 48
         Top = 70
@@ -3184,6 +3354,9 @@ object fmMain: TfmMain
           Font.Color = clBlack
           Font.Name = 'Times New Roman'
           Font.Height = -12
+          OnClick = lbMatrixChNameInAClick
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
         end
         object spMatrixGainInA: TShape
           Left = 77
@@ -3209,6 +3382,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixMuteInA: TShape
           Left = 134
@@ -3234,6 +3410,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixHpLpInA: TShape
           Left = 191
@@ -3259,6 +3438,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixPeqInA: TShape
           Left = 248
@@ -3284,6 +3466,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixPhaseInA: TShape
           Left = 305
@@ -3309,6 +3494,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixDelayInA: TShape
           Left = 362
@@ -3334,6 +3522,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixDelayInAClick
         end
       end
       object plMatrixInB: TPanel
@@ -3382,6 +3573,9 @@ object fmMain: TfmMain
           Font.Color = clBlack
           Font.Name = 'Times New Roman'
           Font.Height = -12
+          OnClick = lbMatrixChNameInAClick
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
         end
         object spMatrixGainInB: TShape
           Left = 77
@@ -3407,6 +3601,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixMuteInB: TShape
           Left = 134
@@ -3432,6 +3629,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixHpLpInB: TShape
           Left = 191
@@ -3457,6 +3657,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixPeqInB: TShape
           Left = 248
@@ -3482,6 +3685,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixPhaseInB: TShape
           Left = 305
@@ -3507,6 +3713,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixDelayInB: TShape
           Left = 362
@@ -3532,6 +3741,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixDelayInAClick
         end
       end
       object pbMatrix: TPaintBox
@@ -3572,6 +3784,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixPeqOut1: TShape
           Left = 61
@@ -3597,6 +3812,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixGainOut1: TShape
           Left = 121
@@ -3622,6 +3840,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixCompOut1: TShape
           Left = 180
@@ -3647,6 +3868,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixCompOut1Click
         end
         object spMatrixPhaseOut1: TShape
           Left = 240
@@ -3672,6 +3896,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixDelayOut1: TShape
           Left = 298
@@ -3697,6 +3924,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixDelayInAClick
         end
         object spMatrixMuteOut1: TShape
           Left = 359
@@ -3722,6 +3952,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixNameOut1: TShape
           Left = 416
@@ -3761,6 +3994,9 @@ object fmMain: TfmMain
           Font.Color = clBlack
           Font.Name = 'Times New Roman'
           Font.Height = -12
+          OnClick = lbMatrixChNameInAClick
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
         end
       end
       object plMatrixOut2: TPanel
@@ -3795,6 +4031,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixPeqOut2: TShape
           Left = 61
@@ -3820,6 +4059,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixGainOut2: TShape
           Left = 121
@@ -3845,6 +4087,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixCompOut2: TShape
           Left = 180
@@ -3870,6 +4115,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixCompOut1Click
         end
         object spMatrixPhaseOut2: TShape
           Left = 240
@@ -3895,6 +4143,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixDelayOut2: TShape
           Left = 298
@@ -3920,6 +4171,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixDelayInAClick
         end
         object spMatrixMuteOut2: TShape
           Left = 359
@@ -3945,6 +4199,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixNameOut2: TShape
           Left = 416
@@ -3984,6 +4241,9 @@ object fmMain: TfmMain
           Font.Color = clBlack
           Font.Name = 'Times New Roman'
           Font.Height = -12
+          OnClick = lbMatrixChNameInAClick
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
         end
       end
       object plMatrixOut3: TPanel
@@ -4018,6 +4278,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixPeqOut3: TShape
           Left = 61
@@ -4043,6 +4306,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixGainOut3: TShape
           Left = 121
@@ -4068,6 +4334,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixCompOut3: TShape
           Left = 180
@@ -4093,6 +4362,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixCompOut1Click
         end
         object spMatrixPhaseOut3: TShape
           Left = 240
@@ -4118,6 +4390,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixDelayOut3: TShape
           Left = 298
@@ -4143,6 +4418,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixDelayInAClick
         end
         object spMatrixMuteOut3: TShape
           Left = 359
@@ -4168,6 +4446,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixNameOut3: TShape
           Left = 416
@@ -4207,6 +4488,9 @@ object fmMain: TfmMain
           Font.Color = clBlack
           Font.Name = 'Times New Roman'
           Font.Height = -12
+          OnClick = lbMatrixChNameInAClick
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
         end
       end
       object plMatrixOut4: TPanel
@@ -4241,6 +4525,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixPeqOut4: TShape
           Left = 61
@@ -4266,6 +4553,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixGainOut4: TShape
           Left = 121
@@ -4291,6 +4581,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixCompOut4: TShape
           Left = 180
@@ -4316,6 +4609,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixCompOut1Click
         end
         object spMatrixPhaseOut4: TShape
           Left = 240
@@ -4341,6 +4637,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixDelayOut4: TShape
           Left = 298
@@ -4366,6 +4665,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixDelayInAClick
         end
         object spMatrixMuteOut4: TShape
           Left = 359
@@ -4391,6 +4693,9 @@ object fmMain: TfmMain
           Font.Name = 'Times New Roman'
           Font.Height = -11
           Font.Style = [fsBold]
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
+          OnClick = lbMatrixHpLpInAClick
         end
         object spMatrixNameOut4: TShape
           Left = 416
@@ -4430,6 +4735,9 @@ object fmMain: TfmMain
           Font.Color = clBlack
           Font.Name = 'Times New Roman'
           Font.Height = -12
+          OnClick = lbMatrixChNameInAClick
+          OnMouseMove = lbMatrixChNameInAMouseMove
+          OnMouseLeave = lbMatrixChNameInAMouseLeave
         end
       end
     end
@@ -4481,6 +4789,7 @@ object fmMain: TfmMain
           GroupIndex = 1
           AllowAllUp = True
           Down = True
+          OnClick = rzbAMatrixOut1Click
         end
         object rzbBMatrixOut1: TRzBmpButton
           Left = 124
@@ -4500,6 +4809,7 @@ object fmMain: TfmMain
           Font.Style = [fsBold]
           GroupIndex = 2
           AllowAllUp = True
+          OnClick = rzbAMatrixOut1Click
         end
         object rzbCMatrixOut1: TRzBmpButton
           Left = 20
@@ -4581,6 +4891,7 @@ object fmMain: TfmMain
           Font.Style = [fsBold]
           GroupIndex = 1
           AllowAllUp = True
+          OnClick = rzbAMatrixOut2Click
         end
         object rzbBMatrixOut2: TRzBmpButton
           Left = 124
@@ -4601,6 +4912,7 @@ object fmMain: TfmMain
           GroupIndex = 2
           AllowAllUp = True
           Down = True
+          OnClick = rzbAMatrixOut2Click
         end
         object rzbCMatrixOut2: TRzBmpButton
           Left = 20
@@ -4683,6 +4995,7 @@ object fmMain: TfmMain
           GroupIndex = 1
           AllowAllUp = True
           Down = True
+          OnClick = rzbAMatrixOut3Click
         end
         object rzbBMatrixOut3: TRzBmpButton
           Left = 124
@@ -4702,6 +5015,7 @@ object fmMain: TfmMain
           Font.Style = [fsBold]
           GroupIndex = 2
           AllowAllUp = True
+          OnClick = rzbAMatrixOut3Click
         end
         object rzbCMatrixOut3: TRzBmpButton
           Left = 20
@@ -4783,6 +5097,7 @@ object fmMain: TfmMain
           Font.Style = [fsBold]
           GroupIndex = 1
           AllowAllUp = True
+          OnClick = rzbAMatrixOut4Click
         end
         object rzbBMatrixOut4: TRzBmpButton
           Left = 124
@@ -4803,6 +5118,7 @@ object fmMain: TfmMain
           GroupIndex = 2
           AllowAllUp = True
           Down = True
+          OnClick = rzbAMatrixOut4Click
         end
         object rzbCMatrixOut4: TRzBmpButton
           Left = 20
@@ -4863,8 +5179,33 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
       end
+      object rbShowGainInA: TRadioButton
+        Left = 50
+        Top = 2
+        Width = 48
+        Height = 18
+        Tag = 0
+        Caption = 'Mag'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clYellow
+        Checked = True
+        OnClick = rbShowGainInAClick
+      end
+      object rbShowPhaseInA: TRadioButton
+        Left = 100
+        Top = 2
+        Width = 58
+        Height = 18
+        Tag = 0
+        Caption = 'Phase'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clSilver
+        OnClick = rbShowPhaseInAClick
+      end
       object lbFftParamInA: TLabel
-        Left = 90
+        Left = 164
         Top = 4
         Caption = 'Frequency  ( ← / → )      Q(＋/－)     Gain (  ↑ / ↓  )'
         ParentFont = False
@@ -4890,18 +5231,26 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShowBInAClick
         end
       end
-      object vrbEqBypassInA: TVrPowerButton
+      object vrbEqBypassInA: TVrDemoButton
         Left = 776
         Top = 2
         Width = 78
         Height = 20
         Tag = 0
-        Caption = 'Bypass EQ'
+        Caption = 'EQ Bypass'
         Color = $00606060
         ParentFont = False
         Font.Color = clWhite
+        FontEnter.Color = clLime
+        FontEnter.Height = -12
+        FontEnter.Name = 'Arial'
+        FontLeave.Color = clWhite
+        FontLeave.Height = -12
+        FontLeave.Name = 'Arial'
+        OnClick = vrbEqBypassInAClick
       end
       object vrbEqResetInA: TVrDemoButton
         Left = 857
@@ -4914,7 +5263,12 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clWhite
         FontEnter.Color = clLime
+        FontEnter.Height = -12
+        FontEnter.Name = 'Arial'
         FontLeave.Color = clWhite
+        FontLeave.Height = -12
+        FontLeave.Name = 'Arial'
+        OnClick = vrbEqResetInAClick
       end
       object vrbEqShowAllInA: TVrPowerButton
         Left = 934
@@ -4926,6 +5280,7 @@ object fmMain: TfmMain
         Color = $00606060
         ParentFont = False
         Font.Color = clWhite
+        OnClick = vrbEqShowAllInAClick
       end
       object fftDrawInA: LMyFFTDrawPhase
         Left = 20
@@ -4936,6 +5291,9 @@ object fmMain: TfmMain
         Color = clBlack
         XAutoScale = False
         YAutoScale = False
+        OnMouseDown = fftDrawInAMouseDown
+        OnMouseMove = fftDrawInAMouseMove
+        OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelInA: LProgressBar
         Left = 1094
@@ -4944,6 +5302,7 @@ object fmMain: TfmMain
         Height = 239
         Tag = 0
         Max = 100
+        Anchors = [akTop, akRight, akBottom]
       end
     end
     object rzgParamInA: TRzGroupBox
@@ -4981,6 +5340,9 @@ object fmMain: TfmMain
         LabelColor = clWhite
         ParentFont = False
         Font.Color = clBlack
+        OnChange = peqPeqInAChange
+        OnEditMouseDown = peqPeqInAEditMouseDown
+        OnPeqTypeMouseWheel = peqPeqInAPeqTypeMouseWheel
       end
       object rzbEq1InA: TRzBmpButton
         Left = 482
@@ -5000,6 +5362,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 1
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq2InA: TRzBmpButton
         Left = 482
@@ -5019,6 +5382,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 1
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq3InA: TRzBmpButton
         Left = 482
@@ -5038,6 +5402,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 1
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq4InA: TRzBmpButton
         Left = 482
@@ -5057,6 +5422,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 1
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq5InA: TRzBmpButton
         Left = 482
@@ -5076,6 +5442,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 1
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq6InA: TRzBmpButton
         Left = 482
@@ -5095,6 +5462,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 1
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq7InA: TRzBmpButton
         Left = 482
@@ -5114,6 +5482,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 1
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq8InA: TRzBmpButton
         Left = 482
@@ -5133,6 +5502,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 1
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object lbEqParamInA: TLabel
         Left = 526
@@ -5171,6 +5541,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isEqFreqInAChange
       end
       object cvdEqFreqInA: TCurvyEdit
         Left = 524
@@ -5184,6 +5555,8 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
+        OnKeyDown = cvdEqFreqInAKeyDown
+        OnExit = cvdEqFreqInAExit
       end
       object lbEqBwInA: TLabel
         Left = 598
@@ -5210,6 +5583,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isEqBwInAChange
       end
       object cvdEqBwInA: TCurvyEdit
         Left = 594
@@ -5249,6 +5623,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isEqGainInAChange
       end
       object cvdEqGainInA: TCurvyEdit
         Left = 664
@@ -5288,6 +5663,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isLowCutFreqInAChange
       end
       object rzcLowCutSlopInA: TRzComboBox
         Left = 782
@@ -5320,6 +5696,8 @@ object fmMain: TfmMain
         ItemIndex = 19
         ParentFont = False
         Font.Color = clBlack
+        OnChange = rzcLowCutSlopInAChange
+        OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
       object rzbLowCutBypassInA: TRzBmpButton
         Left = 782
@@ -5339,6 +5717,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 21
         AllowAllUp = True
+        OnClick = rzbLowCutBypassInAClick
       end
       object cvdLowCutFreqInA: TCurvyEdit
         Left = 782
@@ -5387,6 +5766,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isHighCutFreqInAChange
       end
       object rzcHighCutSlopInA: TRzComboBox
         Left = 892
@@ -5419,6 +5799,8 @@ object fmMain: TfmMain
         ItemIndex = 19
         ParentFont = False
         Font.Color = clBlack
+        OnChange = rzcHighCutSlopInAChange
+        OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
       object rzbHighCutBypassInA: TRzBmpButton
         Left = 892
@@ -5438,6 +5820,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 22
         AllowAllUp = True
+        OnClick = rzbHighCutBypassInAClick
       end
       object cvdHighCutFreqInA: TCurvyEdit
         Left = 892
@@ -5470,6 +5853,15 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
       end
+      object lbGainNameInA: TLabel
+        Left = 1024
+        Top = 8
+        Caption = 'InA'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+      end
       object isGainInA: TAdvTrackBar
         Left = 988
         Top = 26
@@ -5486,6 +5878,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isGainInAChange
       end
       object cvdGainInA: TCurvyEdit
         Left = 984
@@ -5518,6 +5911,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 2
         AllowAllUp = True
+        OnClick = rzbMuteInAClick
       end
       object rzbPhaseInA: TRzBmpButton
         Left = 1018
@@ -5537,6 +5931,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 1
         AllowAllUp = True
+        OnClick = rzbPhaseInAClick
       end
     end
     object rzgFftInB: TRzGroupBox
@@ -5556,8 +5951,33 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
       end
+      object rbShowGainInB: TRadioButton
+        Left = 50
+        Top = 2
+        Width = 48
+        Height = 18
+        Tag = 1
+        Caption = 'Mag'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clYellow
+        Checked = True
+        OnClick = rbShowGainInAClick
+      end
+      object rbShowPhaseInB: TRadioButton
+        Left = 100
+        Top = 2
+        Width = 58
+        Height = 18
+        Tag = 1
+        Caption = 'Phase'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clSilver
+        OnClick = rbShowPhaseInAClick
+      end
       object lbFftParamInB: TLabel
-        Left = 90
+        Left = 164
         Top = 4
         Caption = 'Frequency  ( ← / → )      Q(＋/－)     Gain (  ↑ / ↓  )'
         ParentFont = False
@@ -5583,18 +6003,26 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShowAInBClick
         end
       end
-      object vrbEqBypassInB: TVrPowerButton
+      object vrbEqBypassInB: TVrDemoButton
         Left = 776
         Top = 2
         Width = 78
         Height = 20
         Tag = 1
-        Caption = 'Bypass EQ'
+        Caption = 'EQ Bypass'
         Color = $00606060
         ParentFont = False
         Font.Color = clWhite
+        FontEnter.Color = clLime
+        FontEnter.Height = -12
+        FontEnter.Name = 'Arial'
+        FontLeave.Color = clWhite
+        FontLeave.Height = -12
+        FontLeave.Name = 'Arial'
+        OnClick = vrbEqBypassInAClick
       end
       object vrbEqResetInB: TVrDemoButton
         Left = 857
@@ -5607,7 +6035,12 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clWhite
         FontEnter.Color = clLime
+        FontEnter.Height = -12
+        FontEnter.Name = 'Arial'
         FontLeave.Color = clWhite
+        FontLeave.Height = -12
+        FontLeave.Name = 'Arial'
+        OnClick = vrbEqResetInAClick
       end
       object vrbEqShowAllInB: TVrPowerButton
         Left = 934
@@ -5619,6 +6052,7 @@ object fmMain: TfmMain
         Color = $00606060
         ParentFont = False
         Font.Color = clWhite
+        OnClick = vrbEqShowAllInAClick
       end
       object fftDrawInB: LMyFFTDrawPhase
         Left = 20
@@ -5629,6 +6063,9 @@ object fmMain: TfmMain
         Color = clBlack
         XAutoScale = False
         YAutoScale = False
+        OnMouseDown = fftDrawInAMouseDown
+        OnMouseMove = fftDrawInAMouseMove
+        OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelInB: LProgressBar
         Left = 1094
@@ -5637,6 +6074,7 @@ object fmMain: TfmMain
         Height = 239
         Tag = 1
         Max = 100
+        Anchors = [akTop, akRight, akBottom]
       end
     end
     object rzgParamInB: TRzGroupBox
@@ -5674,6 +6112,9 @@ object fmMain: TfmMain
         LabelColor = clWhite
         ParentFont = False
         Font.Color = clBlack
+        OnChange = peqPeqInAChange
+        OnEditMouseDown = peqPeqInAEditMouseDown
+        OnPeqTypeMouseWheel = peqPeqInAPeqTypeMouseWheel
       end
       object rzbEq1InB: TRzBmpButton
         Left = 482
@@ -5693,6 +6134,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 2
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq2InB: TRzBmpButton
         Left = 482
@@ -5712,6 +6154,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 2
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq3InB: TRzBmpButton
         Left = 482
@@ -5731,6 +6174,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 2
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq4InB: TRzBmpButton
         Left = 482
@@ -5750,6 +6194,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 2
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq5InB: TRzBmpButton
         Left = 482
@@ -5769,6 +6214,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 2
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq6InB: TRzBmpButton
         Left = 482
@@ -5788,6 +6234,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 2
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq7InB: TRzBmpButton
         Left = 482
@@ -5807,6 +6254,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 2
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq8InB: TRzBmpButton
         Left = 482
@@ -5826,6 +6274,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 2
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object lbEqParamInB: TLabel
         Left = 526
@@ -5864,6 +6313,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isEqFreqInAChange
       end
       object cvdEqFreqInB: TCurvyEdit
         Left = 524
@@ -5877,6 +6327,8 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
+        OnKeyDown = cvdEqFreqInAKeyDown
+        OnExit = cvdEqFreqInAExit
       end
       object lbEqBwInB: TLabel
         Left = 598
@@ -5903,6 +6355,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isEqBwInAChange
       end
       object cvdEqBwInB: TCurvyEdit
         Left = 594
@@ -5942,6 +6395,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isEqGainInAChange
       end
       object cvdEqGainInB: TCurvyEdit
         Left = 664
@@ -5981,6 +6435,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isLowCutFreqInAChange
       end
       object rzcLowCutSlopInB: TRzComboBox
         Left = 782
@@ -6013,6 +6468,8 @@ object fmMain: TfmMain
         ItemIndex = 19
         ParentFont = False
         Font.Color = clBlack
+        OnChange = rzcLowCutSlopInAChange
+        OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
       object rzbLowCutBypassInB: TRzBmpButton
         Left = 782
@@ -6032,6 +6489,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 21
         AllowAllUp = True
+        OnClick = rzbLowCutBypassInAClick
       end
       object cvdLowCutFreqInB: TCurvyEdit
         Left = 782
@@ -6080,6 +6538,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isHighCutFreqInAChange
       end
       object rzcHighCutSlopInB: TRzComboBox
         Left = 892
@@ -6112,6 +6571,8 @@ object fmMain: TfmMain
         ItemIndex = 19
         ParentFont = False
         Font.Color = clBlack
+        OnChange = rzcHighCutSlopInAChange
+        OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
       object rzbHighCutBypassInB: TRzBmpButton
         Left = 892
@@ -6131,6 +6592,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 22
         AllowAllUp = True
+        OnClick = rzbHighCutBypassInAClick
       end
       object cvdHighCutFreqInB: TCurvyEdit
         Left = 892
@@ -6163,6 +6625,15 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
       end
+      object lbGainNameInB: TLabel
+        Left = 1024
+        Top = 8
+        Caption = 'InB'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+      end
       object isGainInB: TAdvTrackBar
         Left = 988
         Top = 26
@@ -6179,6 +6650,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isGainInAChange
       end
       object cvdGainInB: TCurvyEdit
         Left = 984
@@ -6211,6 +6683,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 2
         AllowAllUp = True
+        OnClick = rzbMuteInAClick
       end
       object rzbPhaseInB: TRzBmpButton
         Left = 1018
@@ -6230,6 +6703,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 1
         AllowAllUp = True
+        OnClick = rzbPhaseInAClick
       end
     end
     object rzgFftOut1: TRzGroupBox
@@ -6249,8 +6723,33 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
       end
+      object rbShowGainOut1: TRadioButton
+        Left = 50
+        Top = 2
+        Width = 48
+        Height = 18
+        Tag = 2
+        Caption = 'Mag'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clYellow
+        Checked = True
+        OnClick = rbShowGainInAClick
+      end
+      object rbShowPhaseOut1: TRadioButton
+        Left = 100
+        Top = 2
+        Width = 58
+        Height = 18
+        Tag = 2
+        Caption = 'Phase'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clSilver
+        OnClick = rbShowPhaseInAClick
+      end
       object lbFftParamOut1: TLabel
-        Left = 90
+        Left = 164
         Top = 4
         Caption = 'Frequency  ( ← / → )      Q(＋/－)     Gain (  ↑ / ↓  )'
         ParentFont = False
@@ -6276,6 +6775,7 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShow2Out1Click
         end
         object vrbShow3Out1: TVrPowerButton
           Left = 66
@@ -6287,6 +6787,7 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShow2Out1Click
         end
         object vrbShow4Out1: TVrPowerButton
           Left = 130
@@ -6298,18 +6799,26 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShow2Out1Click
         end
       end
-      object vrbEqBypassOut1: TVrPowerButton
+      object vrbEqBypassOut1: TVrDemoButton
         Left = 776
         Top = 2
         Width = 78
         Height = 20
         Tag = 2
-        Caption = 'Bypass EQ'
+        Caption = 'EQ Bypass'
         Color = $00606060
         ParentFont = False
         Font.Color = clWhite
+        FontEnter.Color = clLime
+        FontEnter.Height = -12
+        FontEnter.Name = 'Arial'
+        FontLeave.Color = clWhite
+        FontLeave.Height = -12
+        FontLeave.Name = 'Arial'
+        OnClick = vrbEqBypassInAClick
       end
       object vrbEqResetOut1: TVrDemoButton
         Left = 857
@@ -6322,7 +6831,12 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clWhite
         FontEnter.Color = clLime
+        FontEnter.Height = -12
+        FontEnter.Name = 'Arial'
         FontLeave.Color = clWhite
+        FontLeave.Height = -12
+        FontLeave.Name = 'Arial'
+        OnClick = vrbEqResetInAClick
       end
       object vrbEqShowAllOut1: TVrPowerButton
         Left = 934
@@ -6334,6 +6848,7 @@ object fmMain: TfmMain
         Color = $00606060
         ParentFont = False
         Font.Color = clWhite
+        OnClick = vrbEqShowAllInAClick
       end
       object fftDrawOut1: LMyFFTDrawPhase
         Left = 20
@@ -6344,6 +6859,9 @@ object fmMain: TfmMain
         Color = clBlack
         XAutoScale = False
         YAutoScale = False
+        OnMouseDown = fftDrawInAMouseDown
+        OnMouseMove = fftDrawInAMouseMove
+        OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelOut1: LProgressBar
         Left = 1094
@@ -6352,6 +6870,7 @@ object fmMain: TfmMain
         Height = 239
         Tag = 2
         Max = 100
+        Anchors = [akTop, akRight, akBottom]
       end
       object pbLimitOut1: LProgressBar
         Left = 1094
@@ -6360,6 +6879,7 @@ object fmMain: TfmMain
         Height = 12
         Tag = 2
         Max = 1
+        Anchors = [akTop, akRight]
       end
     end
     object rzgParamOut1: TRzGroupBox
@@ -6397,6 +6917,9 @@ object fmMain: TfmMain
         LabelColor = clWhite
         ParentFont = False
         Font.Color = clBlack
+        OnChange = peqPeqInAChange
+        OnEditMouseDown = peqPeqInAEditMouseDown
+        OnPeqTypeMouseWheel = peqPeqInAPeqTypeMouseWheel
       end
       object rzbEq1Out1: TRzBmpButton
         Left = 482
@@ -6416,6 +6939,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 3
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq2Out1: TRzBmpButton
         Left = 482
@@ -6435,6 +6959,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 3
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq3Out1: TRzBmpButton
         Left = 482
@@ -6454,6 +6979,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 3
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq4Out1: TRzBmpButton
         Left = 482
@@ -6473,6 +6999,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 3
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq5Out1: TRzBmpButton
         Left = 482
@@ -6492,6 +7019,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 3
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq6Out1: TRzBmpButton
         Left = 482
@@ -6511,6 +7039,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 3
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq7Out1: TRzBmpButton
         Left = 482
@@ -6530,6 +7059,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 3
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq8Out1: TRzBmpButton
         Left = 482
@@ -6549,6 +7079,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 3
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq9Out1: TRzBmpButton
         Left = 482
@@ -6568,6 +7099,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 3
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object lbEqParamOut1: TLabel
         Left = 526
@@ -6606,6 +7138,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isEqFreqInAChange
       end
       object cvdEqFreqOut1: TCurvyEdit
         Left = 524
@@ -6619,6 +7152,8 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
+        OnKeyDown = cvdEqFreqInAKeyDown
+        OnExit = cvdEqFreqInAExit
       end
       object lbEqBwOut1: TLabel
         Left = 598
@@ -6645,6 +7180,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isEqBwInAChange
       end
       object cvdEqBwOut1: TCurvyEdit
         Left = 594
@@ -6684,6 +7220,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isEqGainInAChange
       end
       object cvdEqGainOut1: TCurvyEdit
         Left = 664
@@ -6723,6 +7260,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isLowCutFreqInAChange
       end
       object rzcLowCutSlopOut1: TRzComboBox
         Left = 782
@@ -6755,6 +7293,8 @@ object fmMain: TfmMain
         ItemIndex = 19
         ParentFont = False
         Font.Color = clBlack
+        OnChange = rzcLowCutSlopInAChange
+        OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
       object rzbLowCutBypassOut1: TRzBmpButton
         Left = 782
@@ -6774,6 +7314,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 21
         AllowAllUp = True
+        OnClick = rzbLowCutBypassInAClick
       end
       object cvdLowCutFreqOut1: TCurvyEdit
         Left = 782
@@ -6822,6 +7363,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isHighCutFreqInAChange
       end
       object rzcHighCutSlopOut1: TRzComboBox
         Left = 892
@@ -6854,6 +7396,8 @@ object fmMain: TfmMain
         ItemIndex = 19
         ParentFont = False
         Font.Color = clBlack
+        OnChange = rzcHighCutSlopInAChange
+        OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
       object rzbHighCutBypassOut1: TRzBmpButton
         Left = 892
@@ -6873,6 +7417,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 22
         AllowAllUp = True
+        OnClick = rzbHighCutBypassInAClick
       end
       object cvdHighCutFreqOut1: TCurvyEdit
         Left = 892
@@ -6905,6 +7450,15 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
       end
+      object lbGainNameOut1: TLabel
+        Left = 1024
+        Top = 8
+        Caption = 'Out1'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+      end
       object isGainOut1: TAdvTrackBar
         Left = 988
         Top = 26
@@ -6921,6 +7475,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isGainInAChange
       end
       object cvdGainOut1: TCurvyEdit
         Left = 984
@@ -6953,6 +7508,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 2
         AllowAllUp = True
+        OnClick = rzbMuteInAClick
       end
       object rzbPhaseOut1: TRzBmpButton
         Left = 1018
@@ -6972,6 +7528,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 1
         AllowAllUp = True
+        OnClick = rzbPhaseInAClick
       end
       object lbCompRatioOut1: TLabel
         Left = 782
@@ -7039,8 +7596,33 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
       end
+      object rbShowGainOut2: TRadioButton
+        Left = 50
+        Top = 2
+        Width = 48
+        Height = 18
+        Tag = 3
+        Caption = 'Mag'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clYellow
+        Checked = True
+        OnClick = rbShowGainInAClick
+      end
+      object rbShowPhaseOut2: TRadioButton
+        Left = 100
+        Top = 2
+        Width = 58
+        Height = 18
+        Tag = 3
+        Caption = 'Phase'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clSilver
+        OnClick = rbShowPhaseInAClick
+      end
       object lbFftParamOut2: TLabel
-        Left = 90
+        Left = 164
         Top = 4
         Caption = 'Frequency  ( ← / → )      Q(＋/－)     Gain (  ↑ / ↓  )'
         ParentFont = False
@@ -7066,6 +7648,7 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShow1Out2Click
         end
         object vrbShow3Out2: TVrPowerButton
           Left = 66
@@ -7077,6 +7660,7 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShow1Out2Click
         end
         object vrbShow4Out2: TVrPowerButton
           Left = 130
@@ -7088,18 +7672,26 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShow1Out2Click
         end
       end
-      object vrbEqBypassOut2: TVrPowerButton
+      object vrbEqBypassOut2: TVrDemoButton
         Left = 776
         Top = 2
         Width = 78
         Height = 20
         Tag = 3
-        Caption = 'Bypass EQ'
+        Caption = 'EQ Bypass'
         Color = $00606060
         ParentFont = False
         Font.Color = clWhite
+        FontEnter.Color = clLime
+        FontEnter.Height = -12
+        FontEnter.Name = 'Arial'
+        FontLeave.Color = clWhite
+        FontLeave.Height = -12
+        FontLeave.Name = 'Arial'
+        OnClick = vrbEqBypassInAClick
       end
       object vrbEqResetOut2: TVrDemoButton
         Left = 857
@@ -7112,7 +7704,12 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clWhite
         FontEnter.Color = clLime
+        FontEnter.Height = -12
+        FontEnter.Name = 'Arial'
         FontLeave.Color = clWhite
+        FontLeave.Height = -12
+        FontLeave.Name = 'Arial'
+        OnClick = vrbEqResetInAClick
       end
       object vrbEqShowAllOut2: TVrPowerButton
         Left = 934
@@ -7124,6 +7721,7 @@ object fmMain: TfmMain
         Color = $00606060
         ParentFont = False
         Font.Color = clWhite
+        OnClick = vrbEqShowAllInAClick
       end
       object fftDrawOut2: LMyFFTDrawPhase
         Left = 20
@@ -7134,6 +7732,9 @@ object fmMain: TfmMain
         Color = clBlack
         XAutoScale = False
         YAutoScale = False
+        OnMouseDown = fftDrawInAMouseDown
+        OnMouseMove = fftDrawInAMouseMove
+        OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelOut2: LProgressBar
         Left = 1094
@@ -7142,6 +7743,7 @@ object fmMain: TfmMain
         Height = 239
         Tag = 3
         Max = 100
+        Anchors = [akTop, akRight, akBottom]
       end
       object pbLimitOut2: LProgressBar
         Left = 1094
@@ -7150,6 +7752,7 @@ object fmMain: TfmMain
         Height = 12
         Tag = 3
         Max = 1
+        Anchors = [akTop, akRight]
       end
     end
     object rzgParamOut2: TRzGroupBox
@@ -7187,6 +7790,9 @@ object fmMain: TfmMain
         LabelColor = clWhite
         ParentFont = False
         Font.Color = clBlack
+        OnChange = peqPeqInAChange
+        OnEditMouseDown = peqPeqInAEditMouseDown
+        OnPeqTypeMouseWheel = peqPeqInAPeqTypeMouseWheel
       end
       object rzbEq1Out2: TRzBmpButton
         Left = 482
@@ -7206,6 +7812,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 4
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq2Out2: TRzBmpButton
         Left = 482
@@ -7225,6 +7832,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 4
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq3Out2: TRzBmpButton
         Left = 482
@@ -7244,6 +7852,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 4
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq4Out2: TRzBmpButton
         Left = 482
@@ -7263,6 +7872,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 4
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq5Out2: TRzBmpButton
         Left = 482
@@ -7282,6 +7892,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 4
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq6Out2: TRzBmpButton
         Left = 482
@@ -7301,6 +7912,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 4
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq7Out2: TRzBmpButton
         Left = 482
@@ -7320,6 +7932,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 4
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq8Out2: TRzBmpButton
         Left = 482
@@ -7339,6 +7952,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 4
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq9Out2: TRzBmpButton
         Left = 482
@@ -7358,6 +7972,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 4
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object lbEqParamOut2: TLabel
         Left = 526
@@ -7396,6 +8011,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isEqFreqInAChange
       end
       object cvdEqFreqOut2: TCurvyEdit
         Left = 524
@@ -7409,6 +8025,8 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
+        OnKeyDown = cvdEqFreqInAKeyDown
+        OnExit = cvdEqFreqInAExit
       end
       object lbEqBwOut2: TLabel
         Left = 598
@@ -7435,6 +8053,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isEqBwInAChange
       end
       object cvdEqBwOut2: TCurvyEdit
         Left = 594
@@ -7474,6 +8093,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isEqGainInAChange
       end
       object cvdEqGainOut2: TCurvyEdit
         Left = 664
@@ -7513,6 +8133,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isLowCutFreqInAChange
       end
       object rzcLowCutSlopOut2: TRzComboBox
         Left = 782
@@ -7545,6 +8166,8 @@ object fmMain: TfmMain
         ItemIndex = 19
         ParentFont = False
         Font.Color = clBlack
+        OnChange = rzcLowCutSlopInAChange
+        OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
       object rzbLowCutBypassOut2: TRzBmpButton
         Left = 782
@@ -7564,6 +8187,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 21
         AllowAllUp = True
+        OnClick = rzbLowCutBypassInAClick
       end
       object cvdLowCutFreqOut2: TCurvyEdit
         Left = 782
@@ -7612,6 +8236,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isHighCutFreqInAChange
       end
       object rzcHighCutSlopOut2: TRzComboBox
         Left = 892
@@ -7644,6 +8269,8 @@ object fmMain: TfmMain
         ItemIndex = 19
         ParentFont = False
         Font.Color = clBlack
+        OnChange = rzcHighCutSlopInAChange
+        OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
       object rzbHighCutBypassOut2: TRzBmpButton
         Left = 892
@@ -7663,6 +8290,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 22
         AllowAllUp = True
+        OnClick = rzbHighCutBypassInAClick
       end
       object cvdHighCutFreqOut2: TCurvyEdit
         Left = 892
@@ -7695,6 +8323,15 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
       end
+      object lbGainNameOut2: TLabel
+        Left = 1024
+        Top = 8
+        Caption = 'Out2'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+      end
       object isGainOut2: TAdvTrackBar
         Left = 988
         Top = 26
@@ -7711,6 +8348,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isGainInAChange
       end
       object cvdGainOut2: TCurvyEdit
         Left = 984
@@ -7743,6 +8381,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 2
         AllowAllUp = True
+        OnClick = rzbMuteInAClick
       end
       object rzbPhaseOut2: TRzBmpButton
         Left = 1018
@@ -7762,6 +8401,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 1
         AllowAllUp = True
+        OnClick = rzbPhaseInAClick
       end
       object lbCompRatioOut2: TLabel
         Left = 782
@@ -7829,8 +8469,33 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
       end
+      object rbShowGainOut3: TRadioButton
+        Left = 50
+        Top = 2
+        Width = 48
+        Height = 18
+        Tag = 4
+        Caption = 'Mag'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clYellow
+        Checked = True
+        OnClick = rbShowGainInAClick
+      end
+      object rbShowPhaseOut3: TRadioButton
+        Left = 100
+        Top = 2
+        Width = 58
+        Height = 18
+        Tag = 4
+        Caption = 'Phase'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clSilver
+        OnClick = rbShowPhaseInAClick
+      end
       object lbFftParamOut3: TLabel
-        Left = 90
+        Left = 164
         Top = 4
         Caption = 'Frequency  ( ← / → )      Q(＋/－)     Gain (  ↑ / ↓  )'
         ParentFont = False
@@ -7856,6 +8521,7 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShow1Out3Click
         end
         object vrbShow2Out3: TVrPowerButton
           Left = 66
@@ -7867,6 +8533,7 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShow1Out3Click
         end
         object vrbShow4Out3: TVrPowerButton
           Left = 130
@@ -7878,18 +8545,26 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShow1Out3Click
         end
       end
-      object vrbEqBypassOut3: TVrPowerButton
+      object vrbEqBypassOut3: TVrDemoButton
         Left = 776
         Top = 2
         Width = 78
         Height = 20
         Tag = 4
-        Caption = 'Bypass EQ'
+        Caption = 'EQ Bypass'
         Color = $00606060
         ParentFont = False
         Font.Color = clWhite
+        FontEnter.Color = clLime
+        FontEnter.Height = -12
+        FontEnter.Name = 'Arial'
+        FontLeave.Color = clWhite
+        FontLeave.Height = -12
+        FontLeave.Name = 'Arial'
+        OnClick = vrbEqBypassInAClick
       end
       object vrbEqResetOut3: TVrDemoButton
         Left = 857
@@ -7902,7 +8577,12 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clWhite
         FontEnter.Color = clLime
+        FontEnter.Height = -12
+        FontEnter.Name = 'Arial'
         FontLeave.Color = clWhite
+        FontLeave.Height = -12
+        FontLeave.Name = 'Arial'
+        OnClick = vrbEqResetInAClick
       end
       object vrbEqShowAllOut3: TVrPowerButton
         Left = 934
@@ -7914,6 +8594,7 @@ object fmMain: TfmMain
         Color = $00606060
         ParentFont = False
         Font.Color = clWhite
+        OnClick = vrbEqShowAllInAClick
       end
       object fftDrawOut3: LMyFFTDrawPhase
         Left = 20
@@ -7924,6 +8605,9 @@ object fmMain: TfmMain
         Color = clBlack
         XAutoScale = False
         YAutoScale = False
+        OnMouseDown = fftDrawInAMouseDown
+        OnMouseMove = fftDrawInAMouseMove
+        OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelOut3: LProgressBar
         Left = 1094
@@ -7932,6 +8616,7 @@ object fmMain: TfmMain
         Height = 239
         Tag = 4
         Max = 100
+        Anchors = [akTop, akRight, akBottom]
       end
       object pbLimitOut3: LProgressBar
         Left = 1094
@@ -7940,6 +8625,7 @@ object fmMain: TfmMain
         Height = 12
         Tag = 4
         Max = 1
+        Anchors = [akTop, akRight]
       end
     end
     object rzgParamOut3: TRzGroupBox
@@ -7977,6 +8663,9 @@ object fmMain: TfmMain
         LabelColor = clWhite
         ParentFont = False
         Font.Color = clBlack
+        OnChange = peqPeqInAChange
+        OnEditMouseDown = peqPeqInAEditMouseDown
+        OnPeqTypeMouseWheel = peqPeqInAPeqTypeMouseWheel
       end
       object rzbEq1Out3: TRzBmpButton
         Left = 482
@@ -7996,6 +8685,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 5
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq2Out3: TRzBmpButton
         Left = 482
@@ -8015,6 +8705,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 5
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq3Out3: TRzBmpButton
         Left = 482
@@ -8034,6 +8725,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 5
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq4Out3: TRzBmpButton
         Left = 482
@@ -8053,6 +8745,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 5
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq5Out3: TRzBmpButton
         Left = 482
@@ -8072,6 +8765,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 5
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq6Out3: TRzBmpButton
         Left = 482
@@ -8091,6 +8785,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 5
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq7Out3: TRzBmpButton
         Left = 482
@@ -8110,6 +8805,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 5
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq8Out3: TRzBmpButton
         Left = 482
@@ -8129,6 +8825,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 5
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq9Out3: TRzBmpButton
         Left = 482
@@ -8148,6 +8845,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 5
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object lbEqParamOut3: TLabel
         Left = 526
@@ -8186,6 +8884,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isEqFreqInAChange
       end
       object cvdEqFreqOut3: TCurvyEdit
         Left = 524
@@ -8199,6 +8898,8 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
+        OnKeyDown = cvdEqFreqInAKeyDown
+        OnExit = cvdEqFreqInAExit
       end
       object lbEqBwOut3: TLabel
         Left = 598
@@ -8225,6 +8926,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isEqBwInAChange
       end
       object cvdEqBwOut3: TCurvyEdit
         Left = 594
@@ -8264,6 +8966,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isEqGainInAChange
       end
       object cvdEqGainOut3: TCurvyEdit
         Left = 664
@@ -8303,6 +9006,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isLowCutFreqInAChange
       end
       object rzcLowCutSlopOut3: TRzComboBox
         Left = 782
@@ -8335,6 +9039,8 @@ object fmMain: TfmMain
         ItemIndex = 19
         ParentFont = False
         Font.Color = clBlack
+        OnChange = rzcLowCutSlopInAChange
+        OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
       object rzbLowCutBypassOut3: TRzBmpButton
         Left = 782
@@ -8354,6 +9060,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 21
         AllowAllUp = True
+        OnClick = rzbLowCutBypassInAClick
       end
       object cvdLowCutFreqOut3: TCurvyEdit
         Left = 782
@@ -8402,6 +9109,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isHighCutFreqInAChange
       end
       object rzcHighCutSlopOut3: TRzComboBox
         Left = 892
@@ -8434,6 +9142,8 @@ object fmMain: TfmMain
         ItemIndex = 19
         ParentFont = False
         Font.Color = clBlack
+        OnChange = rzcHighCutSlopInAChange
+        OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
       object rzbHighCutBypassOut3: TRzBmpButton
         Left = 892
@@ -8453,6 +9163,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 22
         AllowAllUp = True
+        OnClick = rzbHighCutBypassInAClick
       end
       object cvdHighCutFreqOut3: TCurvyEdit
         Left = 892
@@ -8485,6 +9196,15 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
       end
+      object lbGainNameOut3: TLabel
+        Left = 1024
+        Top = 8
+        Caption = 'Out3'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+      end
       object isGainOut3: TAdvTrackBar
         Left = 988
         Top = 26
@@ -8501,6 +9221,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isGainInAChange
       end
       object cvdGainOut3: TCurvyEdit
         Left = 984
@@ -8533,6 +9254,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 2
         AllowAllUp = True
+        OnClick = rzbMuteInAClick
       end
       object rzbPhaseOut3: TRzBmpButton
         Left = 1018
@@ -8552,6 +9274,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 1
         AllowAllUp = True
+        OnClick = rzbPhaseInAClick
       end
       object lbCompRatioOut3: TLabel
         Left = 782
@@ -8619,8 +9342,33 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
       end
+      object rbShowGainOut4: TRadioButton
+        Left = 50
+        Top = 2
+        Width = 48
+        Height = 18
+        Tag = 5
+        Caption = 'Mag'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clYellow
+        Checked = True
+        OnClick = rbShowGainInAClick
+      end
+      object rbShowPhaseOut4: TRadioButton
+        Left = 100
+        Top = 2
+        Width = 58
+        Height = 18
+        Tag = 5
+        Caption = 'Phase'
+        Color = clBlack
+        ParentFont = False
+        Font.Color = clSilver
+        OnClick = rbShowPhaseInAClick
+      end
       object lbFftParamOut4: TLabel
-        Left = 90
+        Left = 164
         Top = 4
         Caption = 'Frequency  ( ← / → )      Q(＋/－)     Gain (  ↑ / ↓  )'
         ParentFont = False
@@ -8646,6 +9394,7 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShow1Out4Click
         end
         object vrbShow2Out4: TVrPowerButton
           Left = 66
@@ -8657,6 +9406,7 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShow1Out4Click
         end
         object vrbShow3Out4: TVrPowerButton
           Left = 130
@@ -8668,18 +9418,26 @@ object fmMain: TfmMain
           Color = $00606060
           ParentFont = False
           Font.Color = clWhite
+          OnClick = vrbShow1Out4Click
         end
       end
-      object vrbEqBypassOut4: TVrPowerButton
+      object vrbEqBypassOut4: TVrDemoButton
         Left = 776
         Top = 2
         Width = 78
         Height = 20
         Tag = 5
-        Caption = 'Bypass EQ'
+        Caption = 'EQ Bypass'
         Color = $00606060
         ParentFont = False
         Font.Color = clWhite
+        FontEnter.Color = clLime
+        FontEnter.Height = -12
+        FontEnter.Name = 'Arial'
+        FontLeave.Color = clWhite
+        FontLeave.Height = -12
+        FontLeave.Name = 'Arial'
+        OnClick = vrbEqBypassInAClick
       end
       object vrbEqResetOut4: TVrDemoButton
         Left = 857
@@ -8692,7 +9450,12 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clWhite
         FontEnter.Color = clLime
+        FontEnter.Height = -12
+        FontEnter.Name = 'Arial'
         FontLeave.Color = clWhite
+        FontLeave.Height = -12
+        FontLeave.Name = 'Arial'
+        OnClick = vrbEqResetInAClick
       end
       object vrbEqShowAllOut4: TVrPowerButton
         Left = 934
@@ -8704,6 +9467,7 @@ object fmMain: TfmMain
         Color = $00606060
         ParentFont = False
         Font.Color = clWhite
+        OnClick = vrbEqShowAllInAClick
       end
       object fftDrawOut4: LMyFFTDrawPhase
         Left = 20
@@ -8714,6 +9478,9 @@ object fmMain: TfmMain
         Color = clBlack
         XAutoScale = False
         YAutoScale = False
+        OnMouseDown = fftDrawInAMouseDown
+        OnMouseMove = fftDrawInAMouseMove
+        OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelOut4: LProgressBar
         Left = 1094
@@ -8722,6 +9489,7 @@ object fmMain: TfmMain
         Height = 239
         Tag = 5
         Max = 100
+        Anchors = [akTop, akRight, akBottom]
       end
       object pbLimitOut4: LProgressBar
         Left = 1094
@@ -8730,6 +9498,7 @@ object fmMain: TfmMain
         Height = 12
         Tag = 5
         Max = 1
+        Anchors = [akTop, akRight]
       end
     end
     object rzgParamOut4: TRzGroupBox
@@ -8767,6 +9536,9 @@ object fmMain: TfmMain
         LabelColor = clWhite
         ParentFont = False
         Font.Color = clBlack
+        OnChange = peqPeqInAChange
+        OnEditMouseDown = peqPeqInAEditMouseDown
+        OnPeqTypeMouseWheel = peqPeqInAPeqTypeMouseWheel
       end
       object rzbEq1Out4: TRzBmpButton
         Left = 482
@@ -8786,6 +9558,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 6
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq2Out4: TRzBmpButton
         Left = 482
@@ -8805,6 +9578,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 6
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq3Out4: TRzBmpButton
         Left = 482
@@ -8824,6 +9598,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 6
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq4Out4: TRzBmpButton
         Left = 482
@@ -8843,6 +9618,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 6
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq5Out4: TRzBmpButton
         Left = 482
@@ -8862,6 +9638,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 6
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq6Out4: TRzBmpButton
         Left = 482
@@ -8881,6 +9658,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 6
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq7Out4: TRzBmpButton
         Left = 482
@@ -8900,6 +9678,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 6
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq8Out4: TRzBmpButton
         Left = 482
@@ -8919,6 +9698,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 6
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object rzbEq9Out4: TRzBmpButton
         Left = 482
@@ -8938,6 +9718,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 6
         AllowAllUp = True
+        OnClick = rzbEq1InAClick
       end
       object lbEqParamOut4: TLabel
         Left = 526
@@ -8976,6 +9757,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isEqFreqInAChange
       end
       object cvdEqFreqOut4: TCurvyEdit
         Left = 524
@@ -8989,6 +9771,8 @@ object fmMain: TfmMain
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
+        OnKeyDown = cvdEqFreqInAKeyDown
+        OnExit = cvdEqFreqInAExit
       end
       object lbEqBwOut4: TLabel
         Left = 598
@@ -9015,6 +9799,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isEqBwInAChange
       end
       object cvdEqBwOut4: TCurvyEdit
         Left = 594
@@ -9054,6 +9839,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isEqGainInAChange
       end
       object cvdEqGainOut4: TCurvyEdit
         Left = 664
@@ -9093,6 +9879,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isLowCutFreqInAChange
       end
       object rzcLowCutSlopOut4: TRzComboBox
         Left = 782
@@ -9125,6 +9912,8 @@ object fmMain: TfmMain
         ItemIndex = 19
         ParentFont = False
         Font.Color = clBlack
+        OnChange = rzcLowCutSlopInAChange
+        OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
       object rzbLowCutBypassOut4: TRzBmpButton
         Left = 782
@@ -9144,6 +9933,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 21
         AllowAllUp = True
+        OnClick = rzbLowCutBypassInAClick
       end
       object cvdLowCutFreqOut4: TCurvyEdit
         Left = 782
@@ -9192,6 +9982,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isHighCutFreqInAChange
       end
       object rzcHighCutSlopOut4: TRzComboBox
         Left = 892
@@ -9224,6 +10015,8 @@ object fmMain: TfmMain
         ItemIndex = 19
         ParentFont = False
         Font.Color = clBlack
+        OnChange = rzcHighCutSlopInAChange
+        OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
       object rzbHighCutBypassOut4: TRzBmpButton
         Left = 892
@@ -9243,6 +10036,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 22
         AllowAllUp = True
+        OnClick = rzbHighCutBypassInAClick
       end
       object cvdHighCutFreqOut4: TCurvyEdit
         Left = 892
@@ -9275,6 +10069,15 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
       end
+      object lbGainNameOut4: TLabel
+        Left = 1024
+        Top = 8
+        Caption = 'Out4'
+        ParentFont = False
+        Font.Color = clWhite
+        Font.Style = [fsBold]
+        Transparent = True
+      end
       object isGainOut4: TAdvTrackBar
         Left = 988
         Top = 26
@@ -9291,6 +10094,7 @@ object fmMain: TfmMain
         Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+        OnChange = isGainInAChange
       end
       object cvdGainOut4: TCurvyEdit
         Left = 984
@@ -9323,6 +10127,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 2
         AllowAllUp = True
+        OnClick = rzbMuteInAClick
       end
       object rzbPhaseOut4: TRzBmpButton
         Left = 1018
@@ -9342,6 +10147,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 1
         AllowAllUp = True
+        OnClick = rzbPhaseInAClick
       end
       object lbCompRatioOut4: TLabel
         Left = 782
@@ -9644,10 +10450,17 @@ object fmMain: TfmMain
   object tmEqCurve: TTimer
     Enabled = False
     Interval = 1
+    OnTimer = tmEqCurveTimer
   end
   object tmHpLpCurve: TTimer
     Enabled = False
     Interval = 1
+    OnTimer = tmHpLpCurveTimer
+  end
+  object tmMouseEqCurve: TTimer
+    Enabled = False
+    Interval = 1
+    OnTimer = tmMouseEqCurveTimer
   end
   object odOpenPreset: TOpenDialog
     Filter = '*.prs|*.prs'

@@ -28,6 +28,8 @@ LResponsePlot::LResponsePlot(TComponent *AOwner, CopyConstruction) : TPaintBox(A
 
 void LResponsePlot::CreatePlotObjects()
 {
+    // A fill waiting for the old curve page goes with it.
+    pendingFill_.reset();
     PlotList = std::make_unique<TPlotList>();
     for (auto *page : {&PlotPage, &XLabelPage, &YLabelPage, &PlotTitlePage, &XTitlePage, &YTitlePage, &MarginPage,
                        &YTitleTextPage, &CoordPage})
@@ -159,6 +161,7 @@ void LResponsePlot::AssignPlotPropertiesFrom(const LResponsePlot &other)
 
 void LResponsePlot::ClearPlot()
 {
+    FlushPendingFill();
     const std::pair<bool, TPaintPage *> pages[] = {
         {FShowXLabel, XLabelPage.get()},
         {FShowXTitle, XTitlePage.get()},
@@ -176,6 +179,7 @@ void LResponsePlot::ClearPlot()
 
 bool LResponsePlot::SetPlotWidth(int width)
 {
+    FlushPendingFill();
     PlotPage->SetBitmapWidth(width);
     return true;
 }
@@ -722,6 +726,10 @@ void LResponsePlot::DrawAllPlots()
 {
     if (!Visible())
         return;
+    // The page is painted over as a whole: a fill waiting for it would never show.
+    if (PlotPage->PageRect() == TRect(0, 0, GetPlotWidth(), GetPlotHeight()))
+        pendingFill_.reset();
+    FlushPendingFill();
     PlotPage->Clear(Color());
     DrawGrid();
     DrawTicks();
@@ -734,7 +742,7 @@ void LResponsePlot::DrawOnePlot(const TPlotListMember &plot)
 {
     if (!Visible() || plot.Count < 1)
         return;
-    TCanvas *c = PlotPage->Canvas();
+    TCanvas *c = PlotCanvas();
     const double w = GetPlotWidth();
     const double h = GetPlotHeight();
     const bool filled = plot.Style == PlotStyleFilledSquares || plot.Style == PlotStyleLineFilledSquares;
@@ -828,6 +836,8 @@ void LResponsePlot::Redraw()
 
 void LResponsePlot::CopyToScreen(TPaintPage *page)
 {
+    if (page == PlotPage.get())
+        FlushPendingFill();
     if (page->Bitmap()->Empty())
         return;
     Canvas()->CopyRect(page->ScreenRect(), page->Canvas(), page->PageRect());

@@ -14,7 +14,9 @@
 // Every copy of a page to the screen is preceded by the overlay pass on the curve page (markers,
 // vertical line, free text, then the selected band's text and fill). The overlay pass adds to what
 // the page holds; only the plot pass (DrawAllPlots) clears it, so a marker that moved stays visible
-// at its old place until the next plot pass and a fill painted twice grows denser.
+// at its old place until the next plot pass and a fill painted twice grows denser. The passes of a
+// drag tick paint the same fill again and again: its figure is built and recorded once and then
+// blended again pixel by pixel (TranslucentStamp), which leaves every pixel as painting it does.
 //
 // Curve changes (FFTDraw, RemovePlot) rebuild the curve page and both label pages when AutoRedraw
 // is set but do not copy the curve page to the screen: the caller does that with UpdateCurvePage.
@@ -29,8 +31,10 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -38,6 +42,7 @@
 #include "curves/PaintPage.h"
 #include "curves/PlotAxisTypes.h"
 #include "curves/PlotList.h"
+#include "curves/TranslucentStamp.h"
 #include "platform/ui/PaintBox.h"
 
 // Shape of a band marker.
@@ -251,7 +256,9 @@ class LResponsePlot : public TPaintBox {
     // Draws a parameter text; stores nothing.
     void ShowParam(int type, double gain, double x, float freq, double q, TColor colour);
     // Copies y[0 .. n-1] (at most 4096 points) as the band's fill curve and draws its fill at
-    // once; the fill's baseline follows the last DrawParam, not `type`.
+    // once; the fill's baseline follows the last DrawParam, not `type`. The painting itself waits
+    // for the next use of the curve page (any drawing on it, a copy, GetPlotPage): a plot pass
+    // before that paints the page over, and the fill would not show anyway.
     void DrawCurveFill(int type, const double *y, int n);
     // Whether the overlay pass draws the selected band's text and fill.
     void SetCurveDisplay(bool value) { CurveDisplay = value; }
@@ -308,7 +315,8 @@ class LResponsePlot : public TPaintBox {
     const std::vector<TDrawnText> &DrawnYLabels() const { return drawnYLabels_; }
     // Parameter texts since the last overlay pass or DrawParam began (curve-page pixels).
     const std::vector<TDrawnText> &DrawnParamTexts() const { return drawnParamTexts_; }
-    TPaintPage *GetPlotPage() const { return PlotPage.get(); }
+    // The curve page, with the fill DrawCurveFill asked for painted on it.
+    TPaintPage *GetPlotPage() const;
 
 protected:
     explicit LResponsePlot(TComponent *AOwner);
@@ -356,7 +364,46 @@ private:
     void OverlayPass();
     void DrawMarker(TCanvas *c, double sx, double sy, int slot, int kind);
     void DrawParamLines(const ParamLineSet &lines, double gain, double x, float freq, double q, TColor colour);
-    void PaintFill(const double *y, int n, bool outlineCurveOnly);
+    // The selected band's fill of the overlay pass, from FillCurve.
+    void PaintSelectedFill();
+    // Whether a marker at curve-page pixel (sx, sy), with its caption and parameter text, lies
+    // wholly outside the page.
+    bool MarkerOffPage(double sx, double sy) const;
+    // Where the selected band's fill lies on the curve page: the curve's integer points, the
+    // baseline (left, right, zero and edge) and the band type that chooses its segments.
+    struct FillShape {
+        std::vector<GpPoint> Points;
+        std::array<REAL, 4> Baseline{};
+        int Type = 0;
+    };
+    // The figure of a fill shape as GDI+ paths: the spline alone and the spline with its
+    // baseline segments, and the record of the overlay passes' painting of them.
+    struct FillFigure {
+        FillShape Shape;
+        GpPathPtr Curve;
+        GpPathPtr Figure;
+        TranslucentStamp Stamp;
+    };
+    // What the shape of the selected band's fill follows: the fill curve (counted by its
+    // changes), the page size, the axes and the band's type and gain.
+    struct FillInputs {
+        std::uint64_t CurveVersion = 0;
+        int Width = 0, Height = 0;
+        double XMin = 0, XMax = 0, YMin = 0, YMax = 0;
+        TMyAxisFormat XFormat = TMyAxisFormat::Linear, YFormat = TMyAxisFormat::Linear;
+        double LogXMin = 0, LogXMax = 0, LogYMin = 0, LogYMax = 0;
+        int Type = 0;
+        double Gain = 0;
+        friend bool operator==(const FillInputs &, const FillInputs &) = default;
+    };
+    FillShape ShapeOfFill(const double *y, int n) const;
+    FillInputs SelectedFillInputs() const;
+    // The figure of `shape`, built again only when it differs from the last one; null when GDI+
+    // cannot make its paths.
+    FillFigure *FigureOf(const FillShape &shape) const;
+    // The curve page's canvas, for drawing on it: a fill that waits is painted first.
+    TCanvas *PlotCanvas();
+    void FlushPendingFill() const;
     void DrawVerticalLine(TPenStyle style);
     // Y values of the horizontal grid lines and x values (point axis) of the vertical ones, the
     // latter with whether the line is drawn in AxisColor.
@@ -486,6 +533,16 @@ private:
     QString TextFontName;
     TColor TextColor = 0;
     QString FreeText;
+
+    // The fill curve's changes, counted; the shape of the overlay passes' fill and what it was
+    // found from; the figure last built.
+    std::uint64_t fillCurveVersion_ = 0;
+    std::optional<FillInputs> selectedFillInputs_;
+    FillShape selectedFillShape_;
+    mutable FillFigure fillFigure_;
+    // The fill DrawCurveFill drew, waiting for the next use of the curve page. The plot pass
+    // paints the whole page over, so a fill still waiting then is never painted at all.
+    mutable std::optional<FillShape> pendingFill_;
 
     std::vector<double> pointIndexes_;  // 0, 1, 2 ... for the y-only FFTDraw
     std::vector<TDrawnText> drawnXLabels_;

@@ -117,7 +117,7 @@ std::vector<LResponsePlot::VertGridLine> LResponsePlot::VertGridLines() const
 
 void LResponsePlot::DrawGrid()
 {
-    TCanvas *c = PlotPage->Canvas();
+    TCanvas *c = PlotCanvas();
     const int w = GetPlotWidth();
     const int h = GetPlotHeight();
     c->Pen()->SetColor(FGridColor);
@@ -136,7 +136,7 @@ void LResponsePlot::DrawGrid()
 
 void LResponsePlot::DrawTicks()
 {
-    TCanvas *c = PlotPage->Canvas();
+    TCanvas *c = PlotCanvas();
     const int h = GetPlotHeight();
     c->Pen()->SetColor(FAxisColor);
     if (FShowHorzTicks)
@@ -158,7 +158,7 @@ void LResponsePlot::DrawAxis()
 {
     if (!Visible())
         return;
-    TCanvas *c = PlotPage->Canvas();
+    TCanvas *c = PlotCanvas();
     const int w = GetPlotWidth();
     const int h = GetPlotHeight();
     c->Pen()->SetColor(FAxisColor);
@@ -292,6 +292,7 @@ void LResponsePlot::ResizePaintPage()
     // A control too small for its areas loses them: the title and X label areas when the curve
     // area would have no height, the Y label and title areas when it would have no width. Each
     // group is given up once; if the control is still too small the pages stay where they were.
+    FlushPendingFill();
     bool droppedRows = false;
     bool droppedColumns = false;
     for (;;) {

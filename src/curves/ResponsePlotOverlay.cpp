@@ -25,6 +25,10 @@ constexpr int NumberCaptionSize = 11;
 constexpr int PassCaptionSize = 8;
 constexpr int ParamTextSize = 8;
 
+// How far a marker's shape, its caption and its parameter text reach from its place, in pixels,
+// with room to spare: a marker further than this outside the curve page draws nothing on it.
+constexpr double MarkerReach = 200.0;
+
 QString Widened(std::string_view ansi)
 {
     return QString::fromStdU16String(os::AnsiToUnicode(ansi));
@@ -44,8 +48,17 @@ void LResponsePlot::OverlayPass()
 
 // ---- Markers --------------------------------------------------------------------------------------
 
+bool LResponsePlot::MarkerOffPage(double sx, double sy) const
+{
+    return !(sx > -MarkerReach && sy > -MarkerReach && sx < GetPlotWidth() + MarkerReach &&
+             sy < GetPlotHeight() + MarkerReach);
+}
+
 void LResponsePlot::DrawMarker(TCanvas *c, double sx, double sy, int slot, int kind)
 {
+    // Slots never placed sit far left of every plot: off the page only the font is set as the
+    // drawing would leave it.
+    const bool drawn = !MarkerOffPage(sx, sy);
     const int left = ToPixel(sx - 3);
     const int top = ToPixel(sy - 3);
     const int right = ToPixel(sx + 3);
@@ -53,20 +66,22 @@ void LResponsePlot::DrawMarker(TCanvas *c, double sx, double sy, int slot, int k
     const auto caption = [&](const QString &text, int size, double x, double y) {
         c->Font()->SetColor(clWhite);
         c->Font()->SetSize(size);
-        c->TextOut(ToPixel(x), ToPixel(y), text);
+        if (drawn)
+            c->TextOut(ToPixel(x), ToPixel(y), text);
     };
     switch (kind) {
     case bkSquare:
     case bkCircle:
-        if (kind == bkSquare)
+        if (drawn && kind == bkSquare)
             c->Rectangle(left, top, right, bottom);
-        else
+        else if (drawn)
             c->Ellipse(left, top, right, bottom);
-        caption(IntToStr(slot + 1), NumberCaptionSize, sx - 3, sy - 23);
+        caption(drawn ? IntToStr(slot + 1) : QString(), NumberCaptionSize, sx - 3, sy - 23);
         break;
     case bkLowPass:
     case bkHighPass:
-        c->Rectangle(left, top, right, bottom);
+        if (drawn)
+            c->Rectangle(left, top, right, bottom);
         caption(kind == bkLowPass ? QStringLiteral("LPF") : QStringLiteral("HPF"), PassCaptionSize, sx - 8, sy - 20);
         c->Font()->SetSize(TextSize);
         break;
@@ -85,7 +100,7 @@ void LResponsePlot::DrawBlock(double y, double x, TColor colour, int slot, bool 
     const double sx = ScreenX(x);
     const double sy = ScreenY(y);
     SetBlockPosition(sx, sy, slot);
-    TCanvas *c = PlotPage->Canvas();
+    TCanvas *c = PlotCanvas();
     c->Pen()->SetWidth(1);
     c->Pen()->SetColor(colour);
     c->Brush()->SetStyle(bsCross);
@@ -122,7 +137,7 @@ TPoint LResponsePlot::GetBlockPos(int slot) const
 
 void LResponsePlot::BlockPaint()
 {
-    TCanvas *c = PlotPage->Canvas();
+    TCanvas *c = PlotCanvas();
     for (int s = 0; s < BlockSlotCount; ++s) {
         const auto k = static_cast<std::size_t>(s);
         if (BlockHidden[k])
@@ -147,13 +162,14 @@ void LResponsePlot::BlockPaint()
 void LResponsePlot::DrawParamLines(const ParamLineSet &lines, double gain, double x, float freq, double q,
                                    TColor colour)
 {
-    TCanvas *c = PlotPage->Canvas();
+    TCanvas *c = PlotCanvas();
     const double px = ScreenX(x);
     const double py = ScreenY(gain);
     c->Pen()->SetColor(colour);
     c->Font()->SetColor(colour);
     c->Pen()->SetWidth(1);
     c->Font()->SetSize(ParamTextSize);
+    const bool drawn = !MarkerOffPage(px, py);
     for (int i = 0; i < lines.Count; ++i) {
         const ParamLine &line = lines.Lines[static_cast<std::size_t>(i)];
         QString text;
@@ -166,7 +182,8 @@ void LResponsePlot::DrawParamLines(const ParamLineSet &lines, double gain, doubl
         }
         const int left = ToPixel(px - 20);
         const int top = ToPixel(py + line.Offset);
-        c->TextOut(left, top, text);
+        if (drawn)
+            c->TextOut(left, top, text);
         drawnParamTexts_.push_back({text, left, top});
     }
     c->Font()->SetSize(TextSize);
@@ -193,7 +210,12 @@ void LResponsePlot::DrawCurveFill(int, const double *y, int n)
 {
     n = y ? std::clamp(n, 0, FillPointCount) : 0;
     std::copy_n(y, n, FillCurve.begin());
-    PaintFill(y, n, false);
+    ++fillCurveVersion_;
+    // Painted at the next use of the page, from where it lies now: the pages draw the total next,
+    // whose plot pass would paint it over at once.
+    FlushPendingFill();
+    if (n >= 2 && !PlotPage->Bitmap()->Empty())
+        pendingFill_ = ShapeOfFill(y, n);
 }
 
 void LResponsePlot::CuveDisplayPaint()
@@ -201,68 +223,138 @@ void LResponsePlot::CuveDisplayPaint()
     if (!CurveDisplay)
         return;
     DrawParamLines(SelectedParamTextLines(ParamType, ParamGain), ParamGain, ParamX, ParamFreq, ParamQ, ParamColor);
-    PlotPage->Canvas()->Font()->SetSize(TextSize);
-    PaintFill(FillCurve.data(), FillPointCount, true);
+    PlotCanvas()->Font()->SetSize(TextSize);
+    PaintSelectedFill();
 }
 
+// ---- The selected band's fill ---------------------------------------------------------------------
 // The translucent grey area between the selected band's curve and its baseline: the curve as a
 // cardinal spline through its integer points, then straight segments along the baseline chosen by
-// the band's type and the sign of its gain, closed when filled. `outlineCurveOnly` (the overlay
-// pass) draws the outline of the curve before the segments are added; otherwise (DrawCurveFill)
-// the outline of the whole figure is drawn. Point i of the curve lies at x = i on the plot axis.
-void LResponsePlot::PaintFill(const double *y, int n, bool outlineCurveOnly)
+// the band's type and the sign of its gain, closed when filled. The overlay pass draws the outline
+// of the curve alone; DrawCurveFill draws the outline of the whole figure. Point i of the curve
+// lies at x = i on the plot axis.
+
+namespace {
+
+constexpr ARGB FillColour = 0x1E808080;  // mid grey at alpha 30 of 255
+
+}  // namespace
+
+LResponsePlot::FillShape LResponsePlot::ShapeOfFill(const double *y, int n) const
 {
-    if (n < 2 || PlotPage->Bitmap()->Empty())
-        return;
+    FillShape shape;
     const double w = GetPlotWidth();
     const double h = GetPlotHeight();
-    std::vector<GpPoint> points(static_cast<std::size_t>(n));
+    shape.Points.resize(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
-        points[static_cast<std::size_t>(i)] = {ToPixel(w * (i - XMin()) / (XMax() - XMin())),
-                                               ToPixel(h - h * (y[i] - YMin()) / (YMax() - YMin()))};
+        shape.Points[static_cast<std::size_t>(i)] = {ToPixel(w * (i - XMin()) / (XMax() - XMin())),
+                                                     ToPixel(h - h * (y[i] - YMin()) / (YMax() - YMin()))};
+    // Far left and far right of the visible part of every plot of the program.
+    const auto x = [this](double v) { return static_cast<REAL>(ScreenX(v)); };
+    const auto yAt = [this](double v) { return static_cast<REAL>(ScreenY(v)); };
+    const REAL edge = yAt(ParamType == 1 || ParamType == 2 ? (ParamGain >= 0 ? YMax() : YMin()) : YMin());
+    shape.Baseline = {x(10.0), x(20000.0), yAt(0.0), edge};
+    shape.Type = ParamType;
+    return shape;
+}
 
-    constexpr ARGB fillColour = 0x1E808080;  // mid grey at alpha 30 of 255
-    GpGraphics *graphics = nullptr;
-    GpSolidFill *brush = nullptr;
-    GpPen *pen = nullptr;
-    GpPath *path = nullptr;
-    if (GdipCreateFromHDC(PlotPage->Canvas()->Handle(), &graphics) == Ok &&
-        GdipCreateSolidFill(fillColour, &brush) == Ok && GdipCreatePen1(fillColour, 1.0f, UnitWorld, &pen) == Ok &&
-        GdipCreatePath(FillModeAlternate, &path) == Ok) {
-        GdipAddPathCurveI(path, points.data(), n);
-        if (outlineCurveOnly)
-            GdipDrawPath(graphics, pen, path);
+LResponsePlot::FillInputs LResponsePlot::SelectedFillInputs() const
+{
+    return {.CurveVersion = fillCurveVersion_,
+            .Width = GetPlotWidth(),
+            .Height = GetPlotHeight(),
+            .XMin = FXMin,
+            .XMax = FXMax,
+            .YMin = FYMin,
+            .YMax = FYMax,
+            .XFormat = FXAxisFormat,
+            .YFormat = FYAxisFormat,
+            .LogXMin = LogXMin,
+            .LogXMax = LogXMax,
+            .LogYMin = LogYMin,
+            .LogYMax = LogYMax,
+            .Type = ParamType,
+            .Gain = ParamGain};
+}
 
-        // Far left and far right of the visible part of every plot of the program.
-        const auto x = [this](double v) { return static_cast<REAL>(ScreenX(v)); };
-        const auto yAt = [this](double v) { return static_cast<REAL>(ScreenY(v)); };
-        const REAL left = x(10.0), right = x(20000.0), zero = yAt(0.0);
-        const REAL edge = yAt(ParamType == 1 || ParamType == 2 ? (ParamGain >= 0 ? YMax() : YMin()) : YMin());
-        switch (ParamType) {
-        case 0: GdipAddPathLine(path, left, zero, right, zero); break;
-        case 1:
-            GdipAddPathLine(path, right, zero, left, zero);
-            GdipAddPathLine(path, left, zero, left, edge);
-            break;
-        case 2:
-            GdipAddPathLine(path, right, edge, right, zero);
-            GdipAddPathLine(path, right, zero, left, zero);
-            break;
-        default:
-            if (ParamType >= 3) {
-                GdipAddPathLine(path, right, zero, right, edge);
-                GdipAddPathLine(path, right, edge, left, edge);
-            }
-            break;
-        }
-        if (!outlineCurveOnly)
-            GdipDrawPath(graphics, pen, path);
-        GdipFillPath(graphics, brush, path);
+LResponsePlot::FillFigure *LResponsePlot::FigureOf(const FillShape &shape) const
+{
+    FillFigure &f = fillFigure_;
+    const auto samePoint = [](const GpPoint &a, const GpPoint &b) { return a.X == b.X && a.Y == b.Y; };
+    if (f.Curve && f.Shape.Type == shape.Type && f.Shape.Baseline == shape.Baseline &&
+        std::equal(f.Shape.Points.begin(), f.Shape.Points.end(), shape.Points.begin(), shape.Points.end(), samePoint))
+        return &f;
+    f.Stamp.Forget();
+    f.Curve.reset();
+    f.Figure.reset();
+    GpPath *curve = nullptr;
+    GpPath *figure = nullptr;
+    if (GdipCreatePath(FillModeAlternate, &curve) != Ok)
+        return nullptr;
+    f.Curve.reset(curve);
+    GdipAddPathCurveI(curve, shape.Points.data(), static_cast<INT>(shape.Points.size()));
+    if (GdipClonePath(curve, &figure) != Ok) {
+        f.Curve.reset();
+        return nullptr;
     }
-    GdipDeletePath(path);
-    GdipDeletePen(pen);
-    GdipDeleteBrush(brush);
-    GdipDeleteGraphics(graphics);
+    f.Figure.reset(figure);
+    const auto [left, right, zero, edge] = shape.Baseline;
+    switch (shape.Type) {
+    case 0: GdipAddPathLine(figure, left, zero, right, zero); break;
+    case 1:
+        GdipAddPathLine(figure, right, zero, left, zero);
+        GdipAddPathLine(figure, left, zero, left, edge);
+        break;
+    case 2:
+        GdipAddPathLine(figure, right, edge, right, zero);
+        GdipAddPathLine(figure, right, zero, left, zero);
+        break;
+    default:
+        if (shape.Type >= 3) {
+            GdipAddPathLine(figure, right, zero, right, edge);
+            GdipAddPathLine(figure, right, edge, left, edge);
+        }
+        break;
+    }
+    f.Shape = shape;
+    return &f;
+}
+
+void LResponsePlot::FlushPendingFill() const
+{
+    if (!pendingFill_)
+        return;
+    const FillShape shape = std::move(*pendingFill_);
+    pendingFill_.reset();
+    if (const FillFigure *f = FigureOf(shape))
+        PaintTranslucentFigure(PlotPage->Canvas(), f->Figure.get(), f->Figure.get(), FillColour);
+}
+
+TCanvas *LResponsePlot::PlotCanvas()
+{
+    FlushPendingFill();
+    return PlotPage->Canvas();
+}
+
+TPaintPage *LResponsePlot::GetPlotPage() const
+{
+    FlushPendingFill();
+    return PlotPage.get();
+}
+
+void LResponsePlot::PaintSelectedFill()
+{
+    FlushPendingFill();
+    if (PlotPage->Bitmap()->Empty())
+        return;
+    // The passes between two changes draw the same shape: it is found once.
+    const FillInputs inputs = SelectedFillInputs();
+    if (selectedFillInputs_ != inputs) {
+        selectedFillShape_ = ShapeOfFill(FillCurve.data(), FillPointCount);
+        selectedFillInputs_ = inputs;
+    }
+    if (FillFigure *f = FigureOf(selectedFillShape_))
+        f->Stamp.Paint(PlotPage->Bitmap(), f->Curve.get(), f->Figure.get(), FillColour);
 }
 
 // ---- Free text ------------------------------------------------------------------------------------
@@ -275,7 +367,7 @@ void LResponsePlot::DrawTextA(int x, int y, int size, TColor colour, std::string
     TextSize = size;
     TextColor = colour;
     TextFontName = Widened(fontName);
-    TCanvas *c = PlotPage->Canvas();
+    TCanvas *c = PlotCanvas();
     c->Font()->SetName(TextFontName);
     c->Font()->SetSize(TextSize);
     c->SetBkMode(TRANSPARENT);
@@ -284,7 +376,7 @@ void LResponsePlot::DrawTextA(int x, int y, int size, TColor colour, std::string
 
 void LResponsePlot::TextPaint()
 {
-    TCanvas *c = PlotPage->Canvas();
+    TCanvas *c = PlotCanvas();
     c->Font()->SetSize(TextSize);
     c->Font()->SetColor(TextColor);
     c->Font()->SetName(TextFontName);
@@ -296,7 +388,7 @@ void LResponsePlot::TextPaint()
 
 void LResponsePlot::DrawVerticalLine(TPenStyle style)
 {
-    TCanvas *c = PlotPage->Canvas();
+    TCanvas *c = PlotCanvas();
     const double sx = ScreenX(LineX);
     c->Pen()->SetWidth(1);
     c->Pen()->SetStyle(style);

@@ -187,18 +187,12 @@ public:
     void StartFactoryReset();
 
     // --- Channel copy and reload (DeviceSessionPresets.cpp) --------------------------------------
-    // Copies every setting of `source` onto `destination` (both of one side; nothing when they are
-    // equal or of different sides). Connected: the processor copies (CMD_COPY_CHANNEL) and, with
-    // `refresh`, its acknowledgement starts a full read. Offline: the model copies onto every
-    // channel of the destination's link group, and with `refresh` the pages show the result.
-    void CopyChannel(int source, int destination, bool refresh);
-    // Every parameter again. Connected: the level poll stops and CMD_POLL is sent, whose
-    // acknowledgement starts a full read. Offline: the pages show the model again.
-    void ReloadAllParameters();
-    // The link group of a channel: its own mask when that holds its own bit, else the mask of the
-    // first channel of its side, upward, that holds it; the channel alone when none does (masks a
-    // processor reports may be inconsistent). 0 for no channel.
-    int GetLinkGroupMask(int channel) const;
+    // The next acknowledgement starts a complete re-read from the preset flags: the channel pages
+    // call it just before they send a channel copy or the reload request (CMD_POLL) while
+    // connected. The exchange guard runs from here, as for the other exchanges.
+    void ExpectReload();
+    // An exchange starts: the level poll stops and every meter goes to 0.
+    void StopLevelPoll();
 
     // --- Preset files (DeviceSessionFiles.cpp) ---------------------------------------------------
     // Applies a preset file the user picks to the model, sends it when connected (the progress
@@ -334,8 +328,6 @@ private:
     void OnPresetNameReply(std::uint8_t address, const BSTM &payload);
     void OnProgramBlockReply(std::uint8_t address, const BSTM &payload);
     void tmPtsTimer();
-    // An exchange starts: the level poll stops and every meter goes to 0.
-    void StopLevelPoll();
     void ShowProgressModal();
 
     // Upload and download steps (DeviceSessionPresets.cpp).

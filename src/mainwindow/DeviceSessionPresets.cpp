@@ -277,65 +277,9 @@ void DeviceSession::StartFactoryReset()
 
 // --- Channel copy and reload -------------------------------------------------------------------------
 
-namespace {
-
-// Inputs 0 and 1, outputs 2 to 5: the side's first channel and its channel count.
-constexpr int SideFirst(int channel)
+void DeviceSession::ExpectReload()
 {
-    return channel < 2 ? 0 : 2;
-}
-
-constexpr int SideCount(int channel)
-{
-    return channel < 2 ? 2 : 4;
-}
-
-constexpr bool IsChannelNumber(int channel)
-{
-    return channel >= 0 && channel < 6;
-}
-
-}  // namespace
-
-int DeviceSession::GetLinkGroupMask(int channel) const
-{
-    return LinkGroups::GroupMask(*UnitControl, channel);
-}
-
-void DeviceSession::CopyChannel(int source, int destination, bool refresh)
-{
-    if (source == destination || !IsChannelNumber(source) || !IsChannelNumber(destination) ||
-        SideFirst(source) != SideFirst(destination))
-        return;
-    if (Connected) {
-        if (refresh) {
-            Step = SessionStep::ReloadSent;
-            SetLinkTimeout(ExchangeWaitMs);
-        }
-        SendCommand(CM_MCS_CMD(static_cast<std::uint8_t>(DeviceId), CMD_COPY_CHANNEL, static_cast<std::uint8_t>(source),
-                               static_cast<std::uint8_t>(destination)),
-                    1, 1);
-        if (refresh)
-            Await(CMD_ACK);
-        return;
-    }
-    const int group = GetLinkGroupMask(destination);
-    for (int k = 0; k < SideCount(destination); ++k)
-        if ((group >> k & 1) != 0)
-            UnitControl->CopyChannelSettings(source, SideFirst(destination) + k);
-    if (refresh)
-        view_.RefreshFromModel();
-}
-
-void DeviceSession::ReloadAllParameters()
-{
-    if (!Connected) {
-        view_.RefreshFromModel();
-        return;
-    }
-    StopLevelPoll();
     Step = SessionStep::ReloadSent;
     SetLinkTimeout(ExchangeWaitMs);
-    Send(CMD_POLL);
     Await(CMD_ACK);
 }

@@ -23,6 +23,7 @@
 #include "mainwindow/DeviceSession.h"
 #include "mainwindow/LinkTexts.h"
 #include "mainwindow/MainLayout.h"
+#include "pages/ChannelPageHandlers.h"
 #include "platform/net/SingleInstance.h"
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/runtime/Timer.h"
@@ -105,7 +106,6 @@ T_IMPLEMENT_CLASS(TfmMain)
     b.Handler("FactoryDefaultClick", &C::FactoryDefaultClick);
     b.Handler("ExitClick", &C::ExitClick);
     b.Handler("LinkClick", &C::LinkClick);
-    b.Handler("CopyClick", &C::CopyClick);
     b.Handler("LockClick", &C::LockClick);
     b.Handler("LockSetupClick", &C::LockSetupClick);
     b.Handler("NetworkSetupClick", &C::NetworkSetupClick);
@@ -124,6 +124,8 @@ T_IMPLEMENT_CLASS(TfmMain)
     b.Handler("rzbMenuLinkClick", &C::rzbMenuLinkClick);
     b.Handler("bStoreClick", &C::bStoreClick);
     b.Handler("bRecallClick", &C::bRecallClick);
+    // The channel pages' handlers, the Copy menu entry's among them.
+    DescribeChannelPageHandlers(b, &C::pages_);
 }
 
 namespace {
@@ -144,12 +146,15 @@ QString FromView(std::string_view text)
 
 // --- Life ------------------------------------------------------------------------------------------
 
-TfmMain::TfmMain(TComponent *AOwner) : TForm(AOwner), pages_(std::make_unique<MainPages>())
+TfmMain::TfmMain(TComponent *AOwner) : TForm(AOwner)
 {
     // The dialogs are created after this window and reach it from their construction on.
     SetDialogHost(this);
     try {
         session_ = std::make_unique<DeviceSession>(*this);
+        // The band tables fire their change handler while the form is read: with no drag handle
+        // set (-1) the pages would take it for a user's edit. FormCreate sets -1.
+        pages_.SetDragHandle(0);
         InitializeForm();
     } catch (...) {
         SetDialogHost(nullptr);
@@ -166,6 +171,8 @@ TfmMain::~TfmMain()
     // The curve models draw on their plots: they go before the controls.
     for (auto &plot : plots_)
         plot.reset();
+    // The controls go before the pages: one going away may still fire an event into them.
+    DestroyComponents();
 }
 
 Plot *TfmMain::GetPlot(int index) const
@@ -204,11 +211,6 @@ bool TfmMain::PutCompressorPoints()
     return true;
 }
 
-void TfmMain::SetPages(std::unique_ptr<MainPages> pages)
-{
-    pages_ = pages ? std::move(pages) : std::make_unique<MainPages>();
-}
-
 void TfmMain::SetControlsUpdating(int value)
 {
     session_->SetControlsUpdating(value);
@@ -227,8 +229,8 @@ void TfmMain::FormCreate(TObject *)
 
     session_->SetStepValue(5);
     session_->SetDeviceId(1);
-    DragHandle = -1;
-    CurrentPage = 8;
+    // The pages start on the Gain page.
+    pages_.SetDragHandle(-1);
     session_->SetSelectedCompChannel(2);
 
     for (const char *group : {"rzgFftInA", "rzgParamGain"})
@@ -249,8 +251,8 @@ void TfmMain::FormCreate(TObject *)
 
     // The device model came with the session; the pages show it for the first time.
     Initializing = 1;
-    pages_->ResetEqDisplay();
-    pages_->RefreshFromModel();
+    pages_.ResetEqDisplay();
+    pages_.RefreshFromModel();
     Initializing = 0;
 
     for (const char *group : {"rzgFftGain", "rzgParamGain"})
@@ -258,7 +260,7 @@ void TfmMain::FormCreate(TObject *)
             box->BringToFront();
 
     session_->StartAutoConnect();
-    pages_->RefreshGainPageCurves();
+    pages_.RefreshGainPageCurves();
     plots_[6]->DrawCurve(0, static_cast<TColor>(ChannelColors[0]));
     plots_[7]->DrawCurve(2, static_cast<TColor>(ChannelColors[2]));
     if (!PutCompressorPoints())
@@ -277,7 +279,7 @@ void TfmMain::FormResize(TObject * /*Sender*/)
 {
     std::function<void(int)> delayLine;
     if (fmLinkSel)
-        delayLine = [this](int channel) { pages_->UpdateDelayLine(channel); };
+        delayLine = [this](int channel) { pages_.UpdateDelayLine(channel); };
     mainlayout::Apply(*this, Width(), Height(), ExtraHeight, delayLine);
 }
 
@@ -415,11 +417,6 @@ void TfmMain::ExitClick(TObject *)
 void TfmMain::LinkClick(TObject *)
 {
     ShowDialogModal(fmLinkSel);
-}
-
-void TfmMain::CopyClick(TObject *)
-{
-    ShowDialogModal(fmCopy);
 }
 
 void TfmMain::LockClick(TObject *)

@@ -6,8 +6,9 @@
 //
 // It owns the device session (the device model, the link, the exchanges) and shows it: it is the
 // session's SessionView and the dialogs' DialogHost (registered from its construction until its
-// destruction, so every dialog created after it reaches it). The channel pages are reached
-// through MainPages, which does nothing until the pages fill it.
+// destruction, so every dialog created after it reaches it). It holds the channel pages: their
+// event handlers are handlers of this form (bound by name from its definition), and they reach the
+// session and the dialogs through the window's MainPageHost.
 //
 // Start (FormCreate, from the form definition's OnCreate): caption and hint, the single-instance
 // guard (a later start asks the running editor to come forward and ends before any window shows),
@@ -21,8 +22,9 @@
 // Everything runs on the GUI thread.
 
 #include "dialogs/DialogHost.h"
-#include "mainwindow/MainPages.h"
+#include "mainwindow/MainPageHost.h"
 #include "mainwindow/SessionView.h"
+#include "pages/ChannelPages.h"
 #include "platform/ui/Forms.h"
 
 #include <array>
@@ -54,9 +56,8 @@ public:
     ~TfmMain() override;
 
     DeviceSession &Session() const { return *session_; }
-    // The channel pages in place of the stand-in that does nothing.
-    void SetPages(std::unique_ptr<MainPages> pages);
-    MainPages &Pages() const { return *pages_; }
+    // The channel pages: every handler and operation that edits the six channels.
+    ChannelPages &Pages() { return pages_; }
     // The eight curve models, made by FormCreate: 0 to 5 the channel plots In A to Out 4, 6 and 7
     // the Gain page's input and output plots; null before FormCreate.
     static constexpr int PlotCount = 8;
@@ -65,15 +66,13 @@ public:
     // --- State the pages and the layout share -----------------------------------------------------
     // 1 while FormCreate fills the controls for the first time.
     std::uint8_t GetInitializing() const { return Initializing; }
-    int GetDragHandle() const { return DragHandle; }
-    void SetDragHandle(int handle) { DragHandle = handle; }
-    // The page shown: 0 In A, 1 In B, 2..5 Out 1..4, 6 compressor, 7 delay, 8 gain, 9 matrix.
-    int GetCurrentPage() const { return CurrentPage; }
-    void SetCurrentPage(int page) { CurrentPage = page; }
     int GetExtraHeight() const { return ExtraHeight; }
     void SetExtraHeight(int height) { ExtraHeight = height; }
     // The controls-updating flag: 1 for any value but 0.
     void SetControlsUpdating(int value);
+
+    // Shows a dialog modally (one already shown only comes forward); nothing while it does not exist.
+    static void ShowDialogModal(TCustomForm *dialog);
 
     // --- Language ------------------------------------------------------------------------------------
     // Sets every language-dependent caption of the main window from the active table: the menu
@@ -122,9 +121,9 @@ public:
     void DownloadClick(TObject *Sender);
     void FactoryDefaultClick(TObject *Sender);
     void ExitClick(TObject *Sender);
-    // Menu bar and Help menu: each shows its window (modally, but the memo and the traffic monitor).
+    // Menu bar and Help menu: each shows its window (modally, but the memo and the traffic monitor;
+    // the Copy entry's handler is the pages').
     void LinkClick(TObject *Sender);
-    void CopyClick(TObject *Sender);
     void LockClick(TObject *Sender);
     void LockSetupClick(TObject *Sender);
     void NetworkSetupClick(TObject *Sender);
@@ -237,20 +236,15 @@ private:
     // The compressor transfer plot's first curve (three points) and knee marker (one point); false
     // when the plot is missing.
     bool PutCompressorPoints();
-    // Shows a dialog modally; nothing while it does not exist.
-    static void ShowDialogModal(TCustomForm *dialog);
-
     std::unique_ptr<DeviceSession> session_;
-    std::unique_ptr<MainPages> pages_;
+    MainPageHost pageHost_{*this};
+    ChannelPages pages_{pageHost_};
     std::unique_ptr<net::SingleInstance> instance_;
     std::array<std::unique_ptr<Plot>, PlotCount> plots_;
 
     // --- Main window state, as the rest of the program names it --------------------------------------
-    // Zero until FormCreate gives them their start values (the band tables' change handler tells
-    // the call while the form is read, DragHandle 0, from a user's action, DragHandle -1).
+    // The page shown and the curve handle being dragged belong to the pages.
     std::uint8_t Initializing = 0;
-    int DragHandle = 0;
-    int CurrentPage = 0;
     int ExtraHeight = 0;
 };
 

@@ -2,7 +2,6 @@
 // (DialogHost): its controls by name, the dialogs the session shows, and the session behind both.
 
 #include "mainwindow/FMain.h"
-#include "pages/LinkGroups.h"
 
 #include "device/ParameterImage.h"
 #include "dialogs/DialogTexts.h"
@@ -108,17 +107,17 @@ std::optional<int> TfmMain::SliderPosition(const QString &name) const
 
 void TfmMain::RefreshFromModel()
 {
-    pages_->RefreshFromModel();
+    pages_.RefreshFromModel();
 }
 
 void TfmMain::ResetEqDisplay()
 {
-    pages_->ResetEqDisplay();
+    pages_.ResetEqDisplay();
 }
 
 void TfmMain::MarkCurveChanged(int channel)
 {
-    pages_->MarkCurveChanged(channel);
+    pages_.MarkCurveChanged(channel);
 }
 
 void TfmMain::ShowMessage(const QString &text)
@@ -397,30 +396,27 @@ void TfmMain::StartFactoryReset()
 
 void TfmMain::SendPeqReset(int channel)
 {
-    pages_->SendPeqReset(channel);
+    pages_.SendPeqReset(channel);
 }
 
 // --- Channels ----------------------------------------------------------------------------------------
 
 std::string TfmMain::GetChannelName(int channel) const
 {
-    const std::uint8_t *record = session_->Model().GetChannelRecord(channel);
-    if (!record)
+    const std::uint8_t *name = pages_.GetChannelName(channel);
+    if (!name)
         return std::string(ChannelNameSize, '\0');
-    // The name is the record's first bytes.
-    return std::string(reinterpret_cast<const char *>(record), ChannelNameSize);
+    return std::string(reinterpret_cast<const char *>(name), ChannelNameSize);
 }
 
 void TfmMain::SetChannelName(int channel, const std::string &name)
 {
-    if (!session_->Model().GetChannelRecord(channel) || !pages_->ShowChannelName(channel, name))
-        return;
-    session_->Model().SetChannelName(channel, name);
+    pages_.SetChannelName(channel, name);
 }
 
 void TfmMain::CopyChannel(int source, int destination, bool refresh)
 {
-    session_->CopyChannel(source, destination, refresh);
+    pages_.CopyChannel(source, destination, refresh);
 }
 
 int TfmMain::GetChannelLinkMask(int channel) const
@@ -430,24 +426,22 @@ int TfmMain::GetChannelLinkMask(int channel) const
 
 void TfmMain::SetChannelLink(int channel, int mask)
 {
-    session_->Model().SetLinkMask(channel, static_cast<std::uint16_t>(mask));
+    pages_.SetChannelLink(channel, mask);
 }
 
 void TfmMain::SetChannelButtonCaption(int head, int channel)
 {
-    LinkGroups::SetChannelButtonCaption(*this, head, channel);
+    pages_.SetChannelButtonCaption(head, channel);
 }
 
 void TfmMain::SetOverlayButtonsVisible(int channel, bool visible)
 {
-    pages_->SetOverlayButtonsVisible(channel, visible);
+    pages_.SetOverlayButtonsVisible(channel, visible);
 }
 
 void TfmMain::ReloadAllParameters()
 {
-    session_->ReloadAllParameters();
-    if (session_->IsConnected() && rzbMenuLink->CanFocus())
-        rzbMenuLink->SetFocus();
+    pages_.ReloadAllParameters();
 }
 
 void TfmMain::ShowGainPage()

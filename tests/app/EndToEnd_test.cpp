@@ -24,6 +24,7 @@
 #include "platform/ui/Menus.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/ValueListEditor.h"
+#include "widgets/graphics/AdvTrackBar.h"
 #include "widgets/skinned/RzBmpBtn.h"
 
 #include <QFile>
@@ -79,6 +80,15 @@ QString CaptionOf(const char *name)
 bool NoModalLoop()
 {
     return Application->ModalLevel() == 0;
+}
+
+// A user's click on a control of the main window, at a point of the control.
+void ClickOn(const char *name, TPoint at)
+{
+    auto *control = dynamic_cast<TControl *>(fmMain->FindComponent(QString::fromLatin1(name)));
+    ASSERT_NE(control, nullptr) << name;
+    ASSERT_TRUE(control->Visible()) << name;
+    TInputRouter::Click(fmMain, fmMain->ScreenToClient(control->ClientToScreen(at)));
 }
 
 // The requests of the full read, in order.
@@ -192,6 +202,37 @@ TEST(EditorEndToEnd, ConnectsReadsStoresOpensAPresetFileAndQuits)
         [&] {
             EXPECT_EQ(devsim::Word(processor.State().program, devsim::kSineFreqIndex), 17);
             EXPECT_FALSE(fmTest->Visible());
+        });
+
+    // The Out 2 page by its button, then a click on its gain slider's track above the thumb: the
+    // gain command (code 52) for channel 3 reaches the processor, whose image then holds what the
+    // editor's model holds.
+    const std::size_t out2Gain = devsim::ChannelOffset(3, &devsim::ChannelFields::gain);
+    const auto gainBefore = std::make_shared<int>(0);
+    run.Step("Out 2 page", NoModalLoop, [&, gainBefore] {
+        *gainBefore = devsim::Word(processor.State().program, out2Gain);
+        processor.sim.ClearFrameLog();
+        ClickOn("rzbMenuOut2", TPoint(20, 10));
+        EXPECT_EQ(fmMain->Pages().GetCurrentPage(), 3);
+        auto *parameters = dynamic_cast<TControl *>(fmMain->FindComponent("rzgParamOut2"));
+        ASSERT_NE(parameters, nullptr);
+        EXPECT_TRUE(parameters->Visible());
+        auto *slider = dynamic_cast<TAdvTrackBar *>(fmMain->FindComponent("isGainOut2"));
+        ASSERT_NE(slider, nullptr);
+        const int before = slider->Position();
+        ClickOn("isGainOut2", TPoint(slider->Width() / 2, 4));
+        EXPECT_NE(slider->Position(), before);
+    });
+    run.Step(
+        "Out 2 gain sent", [&, gainBefore] { return devsim::Word(processor.State().program, out2Gain) != *gainBefore; },
+        [&] {
+            const auto log = processor.sim.FrameLog();
+            ASSERT_FALSE(log.empty());
+            EXPECT_EQ(log.back().command, CMD_GAIN);
+            ASSERT_GE(log.back().payload.size(), 3u);
+            EXPECT_EQ(log.back().payload[0], 3);
+            EXPECT_EQ(devsim::Word(processor.State().program, out2Gain),
+                      static_cast<std::uint16_t>(fmMain->Session().Model().GetGain(3)));
         });
 
     // Store the program as "Main" in U05: the list, the name dialog, the progress until the

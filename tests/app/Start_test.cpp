@@ -21,6 +21,7 @@
 #include "platform/ui/RadioButton.h"
 #include "plotlib/plot/iXYPlot.h"
 #include "widgets/skinned/RzBmpBtn.h"
+#include "widgets/skinned/VrButtons.h"
 
 #include <QAction>
 #include <QImage>
@@ -106,8 +107,8 @@ TEST(EditorStart, TheMainWindowStartsInItsStartStateWithEveryWindowCreatedOnce)
             EXPECT_EQ(Application->MainForm(), fmMain);
             DeviceSession &session = fmMain->Session();
             EXPECT_EQ(session.GetDeviceId(), 1);
-            EXPECT_EQ(fmMain->GetCurrentPage(), 8);
-            EXPECT_EQ(fmMain->GetDragHandle(), -1);
+            EXPECT_EQ(fmMain->Pages().GetCurrentPage(), 8);
+            EXPECT_EQ(fmMain->Pages().GetDragHandle(), -1);
             EXPECT_EQ(fmMain->GetExtraHeight(), 0);
             EXPECT_EQ(session.GetSelectedCompChannel(), 2);
             EXPECT_EQ(session.GetLanguageName(), "English");
@@ -125,6 +126,12 @@ TEST(EditorStart, TheMainWindowStartsInItsStartStateWithEveryWindowCreatedOnce)
             EXPECT_FALSE(fmMain->ChineseSimplified->Checked());
             EXPECT_EQ(fmMain->GetInitializing(), 0);
             EXPECT_TRUE(fmMain->rzbMenuGain->Down());
+            // The Gain page shows In A's and Out 1's curves at start, with their toggles on.
+            for (const char *toggle : {"vrbShowAGain", "vrbShowBGain", "vrbShow1Gain", "vrbShow2Gain"}) {
+                auto *button = dynamic_cast<TVrPowerButton *>(fmMain->FindComponent(QString::fromLatin1(toggle)));
+                ASSERT_NE(button, nullptr) << toggle;
+                EXPECT_EQ(button->Active(), toggle[7] == 'A' || toggle[7] == '1') << toggle;
+            }
 
             QStringList windows;
             for (TComponent *c : Application->ComponentList())

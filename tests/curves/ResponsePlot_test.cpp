@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -520,4 +521,121 @@ TEST_F(MainFormPlotTest, SelectedBandFillIsTranslucentGreyDownToItsBaseline)
     plot->DrawCurveFill(3, longCurve.data(), static_cast<int>(longCurve.size()));
     EXPECT_GT(grey(1.5), 5);
     Render();
+}
+
+namespace {
+
+// A second channel plot like the fixture's, laid out and drawn.
+std::unique_ptr<TComponent> AnotherMainFormPlot(LMyFFTDrawPhase *&plot)
+{
+    std::unique_ptr<TComponent> form{CreateComponentFromText(QString::fromUtf8(MainFormPlot), "plot.dfm", nullptr)};
+    plot = dynamic_cast<LMyFFTDrawPhase *>(form->FindComponent("fftDrawOut1"));
+    plot->ResizePaintPage();
+    plot->Redraw();
+    return form;
+}
+
+int DifferingPixels(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return -1;
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
+}  // namespace
+
+TEST_F(MainFormPlotTest, TheSelectedBandsFillFollowsEveryChangeOfTheAxesTheSizeAndTheBand)
+{
+    // One plot paints a band's fill a few times, then changes and paints again; another plot
+    // makes the same change before it paints at all. Their curve pages must agree pixel for
+    // pixel: nothing the first kept from before the change may reach its fill after it.
+    struct Change {
+        const char *name;
+        std::function<void(LMyFFTDrawPhase &, Plot &)> apply;
+        bool selectsBand = false;
+    };
+    const Change changes[] = {
+        {.name = "the y range", .apply = [](LMyFFTDrawPhase &p, Plot &) { p.SetYMax(12.0); }},
+        {.name = "the x range", .apply = [](LMyFFTDrawPhase &p, Plot &) { p.SetXMin(1200.0); }},
+        {.name = "the size",
+         .apply =
+             [](LMyFFTDrawPhase &p, Plot &) {
+                 p.SetBounds(p.Left(), p.Top(), 900, 200);
+                 p.ResizePaintPage();
+             }},
+        {.name = "a log y axis", .apply = [](LMyFFTDrawPhase &p, Plot &) { p.SetYAxisFormat(TMyAxisFormat::Log); }},
+        {.name = "another band",
+         .apply = [](LMyFFTDrawPhase &, Plot &m) { m.ShowSelectedBand(1, 1, -4.0f, 0.7071f, true); },
+         .selectsBand = true},
+        {.name = "the same band with another gain",
+         .apply =
+             [](LMyFFTDrawPhase &, Plot &m) {
+                 m.Filters[0]->SetFilter(-5.0, 1000.0, 0.7071, ftPeak);
+                 m.ShowSelectedBand(0, 0, -5.0f, 0.7071f, true);
+             },
+         .selectsBand = true},
+    };
+    for (const Change &c : changes) {
+        SCOPED_TRACE(c.name);
+        LMyFFTDrawPhase *first = nullptr;
+        LMyFFTDrawPhase *second = nullptr;
+        const auto firstForm = AnotherMainFormPlot(first);
+        const auto secondForm = AnotherMainFormPlot(second);
+        Plot firstModel(first), secondModel(second);
+        for (auto [p, m] : {std::pair{first, &firstModel}, std::pair{second, &secondModel}}) {
+            p->SetAutoRedraw(false);
+            m->Filters[0]->SetFilter(6.0, 1000.0, 0.7071, ftPeak);
+            m->Filters[1]->SetFilter(-4.0, 300.0, 0.7071, ftLowShelf);
+            m->ShowBlock(0, 6.0f, bkCircle);
+            m->ShowBlock(1, -4.0f, bkCircle);
+        }
+        const auto paint = [](LMyFFTDrawPhase &p) {
+            p.DrawAllPlots();
+            p.UpdateCurvePage();
+            p.UpdateCurvePage();
+        };
+        firstModel.ShowSelectedBand(0, 0, 6.0f, 0.7071f, true);
+        paint(*first);
+        c.apply(*first, firstModel);
+        paint(*first);
+
+        c.apply(*second, secondModel);
+        if (!c.selectsBand)
+            secondModel.ShowSelectedBand(0, 0, 6.0f, 0.7071f, true);
+        paint(*second);
+        EXPECT_EQ(DifferingPixels(first->GetPlotPage()->Bitmap()->Image(), second->GetPlotPage()->Bitmap()->Image()),
+                  0);
+    }
+}
+
+TEST_F(MainFormPlotTest, WhatIsDrawnAfterAFillLiesOverIt)
+{
+    // A text drawn right after the fill lies over it as if the fill had been painted at once;
+    // drawn before it, the text would be tinted by the fill.
+    const auto drawn = [](bool textFirst, bool lookBetween) {
+        LMyFFTDrawPhase *p = nullptr;
+        const auto form = AnotherMainFormPlot(p);
+        Plot model(p);
+        model.Filters[0]->SetFilter(6.0, 1000.0, 0.7071, ftPeak);
+        model.DrawTotal(2);
+        const auto text = [&] {
+            const int x = static_cast<int>(p->ScreenX(FrequencyToCurveX(600.0)));
+            p->DrawTextA(x, static_cast<int>(p->ScreenY(4.0)), 20, clWhite, "Arial", "MMMM");
+        };
+        if (textFirst)
+            text();
+        model.ShowSelectedBand(0, 0, 6.0f, 0.7071f, true);
+        if (lookBetween)
+            p->GetPlotPage();
+        if (!textFirst)
+            text();
+        return p->GetPlotPage()->Bitmap()->Image();
+    };
+    const QImage later = drawn(false, false);
+    EXPECT_EQ(DifferingPixels(later, drawn(false, true)), 0);
+    EXPECT_GT(DifferingPixels(later, drawn(true, true)), 0);
 }

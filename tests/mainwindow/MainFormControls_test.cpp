@@ -5,6 +5,10 @@
 
 #include "QStringPrinter.h"
 
+#include "mainwindow/FMain.h"
+#include "pages/PageControlFamilies.h"
+#include "platform/runtime/PropInfo.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
@@ -12,6 +16,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 
 namespace {
@@ -185,18 +190,56 @@ const QStringList OutputBlocks = {"Xover", "Peq", "Gain", "Comp", "Phase", "Dela
 // The scale labels of the compressor page's meters.
 const QStringList ScaleLabels = {"Limit", "Clip", "12", "5", "0", "N5", "N15", "N30", "N60"};
 
-// Name -> class of every object of the main form's definition.
-std::map<QString, QString> FormObjects()
+QStringList FormLines()
 {
     QFile file(QStringLiteral(":/forms/TfmMain.dfm"));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return QString::fromUtf8(file.readAll()).split(QChar(u'\n'));
+}
+
+// Name -> class of every object of the main form's definition.
+std::map<QString, QString> FormObjects()
+{
     std::map<QString, QString> objects;
     static const QRegularExpression object(QStringLiteral(R"(^\s*object (\w+): (\w+)\s*$)"));
-    for (const QString &line : QString::fromUtf8(file.readAll()).split(QChar(u'\n'))) {
+    for (const QString &line : FormLines()) {
         const QRegularExpressionMatch m = object.match(line);
         if (m.hasMatch()) {
             EXPECT_TRUE(objects.emplace(m.captured(1), m.captured(2)).second)
                 << "twice: " << m.captured(1).toStdString();
+        }
+    }
+    return objects;
+}
+
+// One object of the definition as the reader sees it: its class, Tag (0 when not written) and the
+// handlers its events name.
+struct FormObject {
+    QString className;
+    int tag = 0;
+    std::set<QString> handlers;
+};
+
+std::map<QString, FormObject> FormObjectsWithProperties()
+{
+    static const QRegularExpression object(QStringLiteral(R"(^\s*object (\w+): (\w+)\s*$)"));
+    static const QRegularExpression tag(QStringLiteral(R"(^\s*Tag = (-?\d+)\s*$)"));
+    static const QRegularExpression event(QStringLiteral(R"(^\s*On\w+ = (\w+)\s*$)"));
+    std::map<QString, FormObject> objects;
+    std::vector<QString> open;  // the objects whose properties may follow, innermost last
+    for (const QString &line : FormLines()) {
+        if (const QRegularExpressionMatch m = object.match(line); m.hasMatch()) {
+            open.push_back(m.captured(1));
+            objects[open.back()].className = m.captured(2);
+        } else if (line.trimmed() == QLatin1String("end")) {
+            if (!open.empty())
+                open.pop_back();
+        } else if (open.empty()) {
+            continue;
+        } else if (const QRegularExpressionMatch t = tag.match(line); t.hasMatch()) {
+            objects[open.back()].tag = t.captured(1).toInt();
+        } else if (const QRegularExpressionMatch e = event.match(line); e.hasMatch()) {
+            objects[open.back()].handlers.insert(e.captured(1));
         }
     }
     return objects;
@@ -258,4 +301,38 @@ TEST(MainFormControls, EveryChannelControlCarriesItsChannelInItsTag)
             ASSERT_NE(tag, lines.end());
             EXPECT_EQ(tag->trimmed(), QString("Tag = %1").arg(c)) << head.toStdString();
         }
+}
+
+TEST(MainFormControls, EveryControlFamilyOfThePagesIsThereWithItsClassAndChannel)
+{
+    const std::map<QString, FormObject> objects = FormObjectsWithProperties();
+    const auto check = [&](const QString &name, const char *className, std::optional<int> channel) {
+        const auto it = objects.find(name);
+        ASSERT_NE(it, objects.end()) << "missing: " << name.toStdString();
+        EXPECT_EQ(it->second.className, QString::fromLatin1(className)) << name.toStdString();
+        if (channel) {
+            EXPECT_EQ(it->second.tag, *channel) << name.toStdString();
+        }
+    };
+    for (const PageControlFamily &family : PageControlFamilies()) {
+        const int first = family.Has == PageControlFamily::OutputsOnly ? 2 : 0;
+        for (int c = first; c < 6; ++c)
+            check(QString::fromLatin1(family.Prefix) + Suffixes[c], family.ClassName,
+                  family.TagIsChannel ? std::optional<int>(c) : std::nullopt);
+    }
+    for (const PageSingleControl &single : PageSingleControls())
+        check(QString::fromLatin1(single.Name), single.ClassName, std::nullopt);
+}
+
+TEST(MainFormControls, EveryHandlerOfTheMainWindowAndItsPagesIsBoundToAnEvent)
+{
+    std::set<QString> bound;
+    for (const auto &[name, object] : FormObjectsWithProperties())
+        bound.insert(object.handlers.begin(), object.handlers.end());
+    // The Gain page's jump has no control of its own: nothing of the window binds it.
+    const std::set<QString> unbound = {"lbMatrixGainInAClick"};
+    const std::vector<THandlerInfo> &handlers = TfmMain::StaticClass().Handlers();
+    ASSERT_GT(handlers.size(), 100u);
+    for (const THandlerInfo &handler : handlers)
+        EXPECT_EQ(bound.count(handler.Name), unbound.count(handler.Name) ? 0u : 1u) << handler.Name.toStdString();
 }

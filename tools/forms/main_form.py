@@ -17,6 +17,7 @@ Handlers of the page controls belong to the channel pages: PAGE_EVENTS binds the
 
 import argparse
 import pathlib
+import re
 import sys
 
 import eq_test_forms as E
@@ -164,10 +165,17 @@ SUFFIXES = P.SUFFIXES
 INPUTS, OUTPUTS = P.INPUTS, P.OUTPUTS
 DIGITS = ["A", "B", "1", "2", "3", "4"]
 
-# The page handlers the main form binds (forwarded to the channel pages). An event of a page control
-# whose handler is not here is left out of the definition, so the form loads before every page
-# handler exists; the pages' work adds their handlers here.
-PAGE_HANDLERS = set()
+# The page handlers the main form binds: every name the channel pages register on the form's class
+# (the Forward lines of their binding table). An event of a page control whose handler is not among
+# them is left out of the definition, so the form always loads.
+PAGE_BINDINGS = ROOT / "src" / "pages" / "ChannelPageHandlers.h"
+
+
+def page_handlers():
+    return set(re.findall(r'b\.Forward\("(\w+)"', PAGE_BINDINGS.read_text(encoding="utf-8")))
+
+
+PAGE_HANDLERS = page_handlers()
 
 
 def set_props(obj, **values):
@@ -191,7 +199,9 @@ def led(name, cls, left, top, width, caption, tag, handler=None, height=20):
     props = {**P.bounds(left, top, width, height), "Tag": tag, "Caption": P.Q(caption), "Color": "$00606060",
              **P.font(P.WHITE)}
     if cls == "TVrDemoButton":
-        props.update({"FontEnter.Color": P.LIME, "FontLeave.Color": P.WHITE})
+        # The button draws its caption in these two fonts (bold 12 point unless set).
+        props.update({"FontEnter.Color": P.LIME, "FontEnter.Height": -12, "FontEnter.Name": "'Arial'",
+                      "FontLeave.Color": P.WHITE, "FontLeave.Height": -12, "FontLeave.Name": "'Arial'"})
     if handler:
         props["OnClick"] = handler
     return P.Obj(name, cls, props)
@@ -209,12 +219,16 @@ def plain_label(name, left, top, width, caption, colour=P.WHITE, size=None, tag=
     return P.label(name, left, top, caption, colour, tag, {"AutoSize": False, "Width": width, "Height": 16})
 
 
-def overlay_group(name, left, width, toggles):
-    """A row of curve overlay toggles: (name, caption, channel)."""
+def overlay_group(name, left, width, toggles, first_active=False):
+    """A row of curve overlay toggles: (name, caption, channel). The toggles of one plot share one
+    handler, named after the first of them; on the Gain page the first one starts switched on."""
+    handler = f"{toggles[0][0]}Click"
+    buttons = [led(toggle, "TVrPowerButton", 2 + 64 * i, 0, 60, caption, channel, handler)
+               for i, (toggle, caption, channel) in enumerate(toggles)]
+    if first_active:
+        set_props(buttons[0], Active=True)
     return P.Obj(name, "TRzGroupBox", {**P.bounds(left, 2, width, 20), "GroupStyle": "gsCustom",
-                                       "Transparent": True, "Visible": True}, [
-        led(toggle, "TVrPowerButton", 2 + 64 * i, 0, 60, caption, channel, f"{toggle}Click")
-        for i, (toggle, caption, channel) in enumerate(toggles)])
+                                       "Transparent": True, "Visible": True}, buttons)
 
 
 def overlay_toggles(plot_suffix, channels):
@@ -222,26 +236,39 @@ def overlay_toggles(plot_suffix, channels):
 
 
 # ---- Channel pages
+def plot_mode(name, left, width, caption, tag, colour, handler, checked=False):
+    """One of a channel plot's two mode buttons: magnitude ("Mag") or phase."""
+    props = {**P.bounds(left, 2, width, 18), "Tag": tag, "Caption": P.Q(caption), "Color": P.BLACK,
+             **P.font(colour)}
+    if checked:
+        props["Checked"] = True
+    props["OnClick"] = handler
+    return P.Obj(name, "TRadioButton", props)
+
+
 def channel_upper(c):
     s = SUFFIXES[c]
     side = INPUTS if c in INPUTS else OUTPUTS
     toggles = overlay_toggles(s, [d for d in side if d != c])
     left, width = (500, 176) if c in INPUTS else (460, 260)
     plot = P.Obj(f"fftDraw{s}", "LMyFFTDrawPhase", {**P.bounds(20, 24, 1070, 255), "Tag": c, "Color": P.BLACK,
-                                                     "XAutoScale": False, "YAutoScale": False})
+                                                     "XAutoScale": False, "YAutoScale": False, **E.MOUSE_EVENTS})
     level = f"pbLevelIn{DIGITS[c]}" if c in INPUTS else f"pbLevelOut{DIGITS[c]}"
     children = [
         P.label(f"lbFftChannel{s}", 8, 4, s),
-        P.label(f"lbFftParam{s}", 90, 4, "Frequency  ( \u2190 / \u2192 )      Q(\uff0b/\uff0d)     Gain (  \u2191 / \u2193  )"),
+        plot_mode(f"rbShowGain{s}", 50, 48, "Mag", c, "clYellow", "rbShowGainInAClick", checked=True),
+        plot_mode(f"rbShowPhase{s}", 100, 58, "Phase", c, "clSilver", "rbShowPhaseInAClick"),
+        P.label(f"lbFftParam{s}", 164, 4, "Frequency  ( \u2190 / \u2192 )      Q(\uff0b/\uff0d)     Gain (  \u2191 / \u2193  )"),
         overlay_group(f"rzgFftShowCh{s}", left, width, toggles),
-        led(f"vrbEqBypass{s}", "TVrPowerButton", 776, 2, 78, "Bypass EQ", c, "vrbEqBypassInAClick"),
+        led(f"vrbEqBypass{s}", "TVrDemoButton", 776, 2, 78, "EQ Bypass", c, "vrbEqBypassInAClick"),
         led(f"vrbEqReset{s}", "TVrDemoButton", 857, 2, 74, "Reset EQ", c, "vrbEqResetInAClick"),
         led(f"vrbEqShowAll{s}", "TVrPowerButton", 934, 2, 110, "SHOW ALL EQ", c, "vrbEqShowAllInAClick"),
         plot,
-        meter(level, 1094, 40, 12, 239, c),
+        # The meter and the limit lamp keep to the right of the plot as the window grows.
+        set_props(meter(level, 1094, 40, 12, 239, c), Anchors="[akTop, akRight, akBottom]"),
     ]
     if c in OUTPUTS:
-        children.append(lamp(f"pbLimitOut{DIGITS[c]}", 1094, 24, 12, 12, c))
+        children.append(set_props(lamp(f"pbLimitOut{DIGITS[c]}", 1094, 24, 12, 12, c), Anchors="[akTop, akRight]"))
     return children
 
 
@@ -273,6 +300,7 @@ def gain_box(c):
     s = SUFFIXES[c]
     return [
         P.label(f"lbGain{s}", 988, 8, "Gain"),
+        P.label(f"lbGainName{s}", 1024, 8, s),
         P.fader(f"isGain{s}", 988, 26, 210, -280, 120, c, "isGainInAChange"),
         P.value_box(f"cvdGain{s}", 984, 244, "+0.0dB", c, read_only=True, width=80),
         P.button(f"rzbMute{s}", 1018, 60, "Mute", c, group=2, all_up=True, on_click="rzbMuteInAClick", width=48),
@@ -300,13 +328,13 @@ def channel_lower(c):
 def gain_upper():
     return [
         P.label("lbFftGainIn", 14, 4, "Input"),
-        overlay_group("rzgFftShowChIn", 260, 176, overlay_toggles("Gain", INPUTS)),
+        overlay_group("rzgFftShowChIn", 260, 176, overlay_toggles("Gain", INPUTS), first_active=True),
         P.Obj("fftDrawGainIn", "LMyFFTDrawPhase", {**P.bounds(10, 24, 530, 255), "Color": P.BLACK,
-                                                   "XAutoScale": False, "YAutoScale": False}),
+                                                   "XAutoScale": False, "YAutoScale": False, **E.MOUSE_EVENTS}),
         P.label("lbFftGainOut", 600, 4, "Output"),
-        overlay_group("rzgFftShowChOut", 720, 260, overlay_toggles("Gain", OUTPUTS)),
+        overlay_group("rzgFftShowChOut", 720, 260, overlay_toggles("Gain", OUTPUTS), first_active=True),
         P.Obj("fftDrawGainOut", "LMyFFTDrawPhase", {**P.bounds(550, 24, 530, 255), "Color": P.BLACK,
-                                                    "XAutoScale": False, "YAutoScale": False}),
+                                                    "XAutoScale": False, "YAutoScale": False, **E.MOUSE_EVENTS}),
     ]
 
 
@@ -353,16 +381,18 @@ def comp_column(c):
     s = SUFFIXES[c]
     params = [("Threshold", -180, 40, 0, "+0.0dB"), ("Ratio", 0, 15, 0, "1:1.0"), ("Attack", 0, 998, 0, "  1ms"),
               ("Release", 0, 998, 0, "  1ms")]
-    children = [P.label(f"lbComp{s}", 8, 4, s, extra={"OnMouseDown": "lbCompOut1MouseDown"})]
+    children = [P.label(f"lbComp{s}", 8, 4, s, tag=c, extra={"OnMouseDown": "lbCompOut1MouseDown"})]
     for i, (kind, low, high, position, text) in enumerate(params):
         left = 8 + 62 * i
         children.append(P.label(f"lbHeadComp{kind}{s}", left, 22, kind))
+        # One mouse-down handler serves all sixteen sliders, another all sixteen edits.
         fader = P.fader(f"isComp{kind}{s}", left + 16, 40, 196, low, high, c, f"isComp{kind}Out1Change",
                         position=position, page=10)
-        fader.props.append(("OnMouseDown", f"isComp{kind}Out1MouseDown"))
+        fader.props.append(("OnMouseDown", "isCompThresholdOut1MouseDown"))
         children.append(fader)
-        children.append(P.value_box(f"cvdComp{kind}{s}", left, 244, text, c, width=58,
-                                    events={"OnMouseDown": f"cvdComp{kind}Out1MouseDown"}))
+        children.append(P.value_box(f"cvdComp{kind}{s}", left, 244, text, c, width=58, events={
+            "OnKeyDown": f"cvdComp{kind}Out1KeyDown", "OnExit": f"cvdComp{kind}Out1Exit",
+            "OnMouseDown": "cvdCompThresholdOut1MouseDown"}))
     return P.area(f"rzgComp{s}", 4 + 266 * (c - 2), 4, 260, 274, children=children)
 
 
@@ -414,12 +444,24 @@ def name_block(s, c, shape_left, fixed_left, name_left, label_width):
     return [shape, fixed, name]
 
 
+# A click on a block label jumps to the page that edits it: the channel's own page, the Delay page or
+# the Comp page.
+BLOCK_JUMPS = {"Delay": "lbMatrixDelayInAClick", "Comp": "lbMatrixCompOut1Click"}
+
+
+def matrix_block(kind, s, c, *look):
+    shape, label = P.block(kind, s, c, *look)
+    set_props(label, OnClick=BLOCK_JUMPS.get(kind, "lbMatrixHpLpInAClick"))
+    return [shape, label]
+
+
 def matrix_row(c):
     s = SUFFIXES[c]
     if c in INPUTS:
-        children = name_block(s, c, 0, 0, 0, 70) + [o for b in INPUT_BLOCKS for o in P.block(b[0], s, c, *b[1:])]
+        children = name_block(s, c, 0, 0, 0, 70) + [o for b in INPUT_BLOCKS for o in matrix_block(b[0], s, c, *b[1:])]
         return P.panel(f"plMatrix{s}", 48, 110 * c + 70, 415, 40, P.BLACK, children)
-    children = [o for b in OUTPUT_BLOCKS for o in P.block(b[0], s, c, *b[1:])] + name_block(s, c, 416, 418, 419, 80)
+    children = ([o for b in OUTPUT_BLOCKS for o in matrix_block(b[0], s, c, *b[1:])] +
+                name_block(s, c, 416, 418, 419, 80))
     return P.panel(f"plMatrix{s}", 561, 57 * c - 74, 510, 40, P.BLACK, children)
 
 
@@ -607,9 +649,10 @@ def main_form():
         page_area(),
         preset_bar(),
         main_menu(),
-        # One-shot timers of the curve redraws after a band or crossover edit.
+        # One-shot timers of the curve redraws after a band or crossover edit and a marker drag step.
         bound_events(E.timer("tmEqCurve", "tmEqCurveTimer")),
         bound_events(E.timer("tmHpLpCurve", "tmHpLpCurveTimer")),
+        bound_events(E.timer("tmMouseEqCurve", "tmMouseEqCurveTimer")),
         file_dialog("odOpenPreset", "TOpenDialog", "prs"),
         file_dialog("sdSavePreset", "TSaveDialog", "prs"),
         file_dialog("odOpenUnit", "TOpenDialog", "unt"),

@@ -98,17 +98,19 @@ public:
         painter_.fillPath(shape, qb);
         if (clampArea)
             painter_.restore();
-        Touched(shape.boundingRect(), 0);
+        Touched(shape.controlPointRect(), 0);
     }
 
     // Outlines `shape` (world coordinates) with the pen.
     void Stroke(const QPainterPath &shape, const GpPen &pen)
     {
         painter_.strokePath(shape, Pen(pen));
-        Touched(shape.boundingRect(), pen.Width);
+        Touched(shape.controlPointRect(), pen.Width);
     }
 
-    // Notes that pixels around the world rectangle changed (grown by the pen width).
+    // Notes that pixels around the world rectangle changed (grown by the pen width). Shapes give
+    // the rectangle of their control points, which holds the shape and costs far less to find for
+    // long curves than its exact bounds.
     void Touched(const QRectF &world, double penWidth)
     {
         const double grow = std::max(2.0, std::abs(penWidth) * std::sqrt(std::abs(toImage_.determinant())) + 2);

@@ -112,8 +112,9 @@ void AddCardinal(GpPath &path, const QPointF *p, int n, double tension, bool clo
             return p[((i % n) + n) % n];
         return p[std::clamp(i, 0, n - 1)];
     };
-    Reach(path, p[0]);
     const int pieces = closed ? n : n - 1;
+    path.Path.reserve(path.Path.elementCount() + 1 + 3 * pieces);
+    Reach(path, p[0]);
     for (int i = 0; i < pieces; ++i) {
         const QPointF c1 = at(i) + t * (at(i + 1) - at(i - 1));
         const QPointF c2 = at(i + 1) - t * (at(i + 2) - at(i));

@@ -135,6 +135,7 @@ public:
     {
         TClassBuilder b(name, parent);
         describe(b);
+        b.info_.IndexProperties();
         return std::move(b.info_);
     }
 

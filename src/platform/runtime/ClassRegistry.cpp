@@ -4,14 +4,16 @@
 #include "platform/runtime/Exception.h"
 #include "platform/runtime/PropInfo.h"
 
+#include <QHash>
+
 #include <mutex>
-#include <vector>
 
 namespace {
 
 struct Registry {
     std::mutex lock;
-    std::vector<const TClassInfo *> classes;
+    // Case-folded class name -> class: a later registration of a name replaces the earlier one.
+    QHash<QString, const TClassInfo *> classes;
 };
 
 Registry &TheRegistry()
@@ -26,22 +28,14 @@ void RegisterClass(const TClassInfo &cls)
 {
     Registry &r = TheRegistry();
     std::lock_guard<std::mutex> guard(r.lock);
-    for (const TClassInfo *&existing : r.classes)
-        if (existing->Name().compare(cls.Name(), Qt::CaseInsensitive) == 0) {
-            existing = &cls;
-            return;
-        }
-    r.classes.push_back(&cls);
+    r.classes.insert(cls.Name().toCaseFolded(), &cls);
 }
 
 const TClassInfo *GetClass(const QString &name)
 {
     Registry &r = TheRegistry();
     std::lock_guard<std::mutex> guard(r.lock);
-    for (const TClassInfo *c : r.classes)
-        if (c->Name().compare(name, Qt::CaseInsensitive) == 0)
-            return c;
-    return nullptr;
+    return r.classes.value(name.toCaseFolded(), nullptr);
 }
 
 const TClassInfo &FindClass(const QString &name)

@@ -135,7 +135,11 @@ void TComponent::SetName(const QString &NewName)
     if (FOwner)
         FOwner->ValidateRename(this, FName, NewName);
     SetReference(false);
+    if (FOwner)
+        FOwner->UnindexName(this);
     FName = NewName;
+    if (FOwner)
+        FOwner->IndexName(this);
     SetReference(true);
 }
 
@@ -150,10 +154,33 @@ TComponent *TComponent::FindComponent(const QString &AName) const
 {
     if (AName.isEmpty())
         return nullptr;
+    return FNameIndex.value(AName.toCaseFolded(), nullptr);
+}
+
+void TComponent::IndexName(TComponent *AComponent)
+{
+    if (AComponent->FName.isEmpty())
+        return;
+    TComponent *&entry = FNameIndex[AComponent->FName.toCaseFolded()];
+    // Names are unique but for components handed over from another owner: the first in list
+    // order keeps the name.
+    if (!entry || AComponent->ComponentIndex() < entry->ComponentIndex())
+        entry = AComponent;
+}
+
+void TComponent::UnindexName(TComponent *AComponent)
+{
+    if (AComponent->FName.isEmpty())
+        return;
+    const QString key = AComponent->FName.toCaseFolded();
+    if (FNameIndex.value(key, nullptr) != AComponent)
+        return;
+    FNameIndex.remove(key);
     for (TComponent *c : FComponents)
-        if (c->FName.compare(AName, Qt::CaseInsensitive) == 0)
-            return c;
-    return nullptr;
+        if (c != AComponent && c->FName.compare(AComponent->FName, Qt::CaseInsensitive) == 0) {
+            FNameIndex.insert(key, c);
+            return;
+        }
 }
 
 void TComponent::InsertComponent(TComponent *AComponent)
@@ -177,14 +204,17 @@ void TComponent::Insert(TComponent *AComponent)
 {
     FComponents.push_back(AComponent);
     AComponent->FOwner = this;
+    IndexName(AComponent);
 }
 
 void TComponent::Remove(TComponent *AComponent)
 {
     AComponent->FOwner = nullptr;
     auto it = std::find(FComponents.begin(), FComponents.end(), AComponent);
-    if (it != FComponents.end())
+    if (it != FComponents.end()) {
         FComponents.erase(it);
+        UnindexName(AComponent);
+    }
 }
 
 // Keeps the owner's field of the same name (a form's component member) pointing at this

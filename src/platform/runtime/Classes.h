@@ -24,6 +24,7 @@
 #include "platform/runtime/Messages.h"
 #include "platform/runtime/Set.h"
 
+#include <QHash>
 #include <QString>
 
 #include <functional>
@@ -150,9 +151,14 @@ private:
     void SetReference(bool enable);
     void RemoveFreeNotifications();
     void ValidateRename(TComponent *AComponent, const QString &CurName, const QString &NewName);
+    // The name index of the owned components: the first one of each name, in list order.
+    void IndexName(TComponent *AComponent);
+    void UnindexName(TComponent *AComponent);
 
     TComponent *FOwner = nullptr;
     std::vector<TComponent *> FComponents;
+    // Case-folded name -> the first owned component of that name (FindComponent's answer).
+    QHash<QString, TComponent *> FNameIndex;
     std::vector<TComponent *> FFreeNotifies;
     QString FName;
     std::intptr_t FTag = 0;

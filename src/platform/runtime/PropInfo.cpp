@@ -52,10 +52,19 @@ bool TClassInfo::InheritsFrom(const TClassInfo &other) const
 
 const TPropInfo *TClassInfo::FindProperty(const QString &name) const
 {
-    for (const TPropInfo &p : props_)
-        if (p.Name.compare(name, Qt::CaseInsensitive) == 0)
-            return &p;
-    return nullptr;
+    const auto it = propIndex_.constFind(name.toCaseFolded());
+    return it == propIndex_.constEnd() ? nullptr : &props_[*it];
+}
+
+void TClassInfo::IndexProperties()
+{
+    propIndex_.clear();
+    // The builder keeps one entry per name; should a name come twice, the first one is found.
+    for (std::size_t i = 0; i < props_.size(); ++i) {
+        const QString key = props_[i].Name.toCaseFolded();
+        if (!propIndex_.contains(key))
+            propIndex_.insert(key, i);
+    }
 }
 
 const THandlerInfo *TClassInfo::FindHandler(const QString &name) const

@@ -7,6 +7,7 @@
 
 #include "platform/runtime/Classes.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -111,17 +112,23 @@ public:
     const std::vector<TPropInfo> &Properties() const { return props_; }
     const TPropInfo *FindProperty(const QString &name) const;  // without regard to case
     const THandlerInfo *FindHandler(const QString &name) const;  // searches ancestors too
+    // The event handlers this class registers itself, in registration order.
+    const std::vector<THandlerInfo> &Handlers() const { return handlers_; }
     const TMessageHandlerInfo *FindMessageHandler(UINT msg) const;  // this class only
     const TFieldInfo *FindField(const QString &name) const;  // searches ancestors too
 
 private:
     template <class C>
     friend class TClassBuilder;
+    // Builds the name index of the properties once the description is complete.
+    void IndexProperties();
 
     QString name_;
     const TClassInfo *parent_ = nullptr;
     std::function<TComponent *(TComponent *)> factory_;
     std::vector<TPropInfo> props_;
+    // Case-folded property name -> its place in props_.
+    QHash<QString, std::size_t> propIndex_;
     std::vector<THandlerInfo> handlers_;
     std::vector<TMessageHandlerInfo> messages_;
     std::vector<TFieldInfo> fields_;

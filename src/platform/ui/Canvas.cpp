@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/CanvasPainter.h"
@@ -357,7 +358,13 @@ void TCanvas::LineTo(int x, int y)
 {
     if (Ready()) {
         Changing();
-        {
+        // A thin line wholly outside the visible part draws nothing (most of a plot's grid lies
+        // beyond its page).
+        const TPoint o = Offset();
+        const QRect box = QRect(QPoint(std::min(state_.PenPos.X, x), std::min(state_.PenPos.Y, y)),
+                                QPoint(std::max(state_.PenPos.X, x), std::max(state_.PenPos.Y, y)))
+                              .translated(o.X, o.Y);
+        if (pen_->Width() > 1 || box.intersects(Visible().boundingRect())) {
             TCanvasPainter p(*this);
             int style = 0;
             p.PenLine(state_.PenPos.X, state_.PenPos.Y, x, y, style);
@@ -416,6 +423,49 @@ void Subtract(QImage &fill, QPoint fillAt, const QImage &outline, QPoint outline
             if (o[x - outlineAt.x()] >= 128)
                 f[x - fillAt.x()] = 0;
     }
+}
+
+// The masks of a shape drawn with a wide pen, placed relative to the top-left pixel of its box:
+// the outline the pen covers and the interior left to the brush (either may be null). A shape is
+// rasterised the same wherever it stands, so the masks of the last few shapes serve every later
+// one of the same kind and size (the band markers of a plot are drawn many times over).
+struct ShapeMasks {
+    QImage Outline;
+    QPoint OutlineAt;
+    QImage Area;
+    QPoint AreaAt;
+};
+
+struct ShapeKey {
+    int Kind = 0;  // 0 rectangle, else 1 + CurveKind
+    int Width = 0, Height = 0;
+    int Pen = 0;  // pen width, 0 without a pen
+    bool InsideFrame = false;
+    bool Area = false;
+    double Rx = 0, Ry = 0, Start = 0, Sweep = 0;
+    friend bool operator==(const ShapeKey &, const ShapeKey &) = default;
+};
+
+// `make` draws the masks at `origin` (surface pixels); the cached ones are moved there.
+template <class Make>
+ShapeMasks PlacedShapeMasks(const ShapeKey &key, QPoint origin, Make make)
+{
+    constexpr std::size_t Kept = 32;
+    thread_local std::vector<std::pair<ShapeKey, ShapeMasks>> kept;
+    auto it = std::find_if(kept.begin(), kept.end(), [&](const auto &entry) { return entry.first == key; });
+    if (it == kept.end()) {
+        ShapeMasks made = make();
+        made.OutlineAt -= origin;
+        made.AreaAt -= origin;
+        if (kept.size() >= Kept)
+            kept.erase(kept.begin());
+        kept.emplace_back(key, std::move(made));
+        it = kept.end() - 1;
+    }
+    ShapeMasks placed = it->second;
+    placed.OutlineAt += origin;
+    placed.AreaAt += origin;
+    return placed;
 }
 
 }  // namespace
@@ -481,22 +531,29 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
                 p.PenPolyline(corners, 4, true);
             }
         } else {
-            QRectF outlineRect(p.X(r.Left) + 0.5, p.Y(r.Top) + 0.5, r.Width() - 1, r.Height() - 1);
-            if (insideFrame)
-                outlineRect.adjust(w / 2, w / 2, -(w / 2), -(w / 2));
-            QPainterPath outline;
-            outline.addRect(outlineRect);
-            QRect ob;
-            QImage o = TCanvasPainter::StrokePathMask(outline, w, ob);
-            QPainterPath area;
-            area.addRect(QRectF(p.X(r.Left), p.Y(r.Top), r.Width() - 1, r.Height() - 1));
-            QRect fb;
-            QImage fill = TCanvasPainter::FillPathMask(area, fb, Qt::OddEvenFill);
-            Subtract(fill, fb.topLeft(), o, ob.topLeft());
-            if (!fill.isNull())
-                p.FillMask(fill, fb.topLeft(), state_.Rop2);
-            if (!o.isNull())
-                p.ColorMask(o, ob.topLeft(), p.PenColor(), state_.Rop2);
+            const ShapeKey key{.Width = r.Width(), .Height = r.Height(), .Pen = w, .InsideFrame = insideFrame};
+            const ShapeMasks m = PlacedShapeMasks(key, QPoint(p.X(r.Left), p.Y(r.Top)), [&] {
+                QRectF outlineRect(p.X(r.Left) + 0.5, p.Y(r.Top) + 0.5, r.Width() - 1, r.Height() - 1);
+                if (insideFrame)
+                    outlineRect.adjust(w / 2, w / 2, -(w / 2), -(w / 2));
+                QPainterPath outline;
+                outline.addRect(outlineRect);
+                ShapeMasks made;
+                QRect ob;
+                made.Outline = TCanvasPainter::StrokePathMask(outline, w, ob);
+                made.OutlineAt = ob.topLeft();
+                QPainterPath area;
+                area.addRect(QRectF(p.X(r.Left), p.Y(r.Top), r.Width() - 1, r.Height() - 1));
+                QRect fb;
+                made.Area = TCanvasPainter::FillPathMask(area, fb, Qt::OddEvenFill);
+                made.AreaAt = fb.topLeft();
+                Subtract(made.Area, made.AreaAt, made.Outline, made.OutlineAt);
+                return made;
+            });
+            if (!m.Area.isNull())
+                p.FillMask(m.Area, m.AreaAt, state_.Rop2);
+            if (!m.Outline.isNull())
+                p.ColorMask(m.Outline, m.OutlineAt, p.PenColor(), state_.Rop2);
         }
     }
     Changed();
@@ -544,23 +601,40 @@ static void DrawCurve(TCanvas &c, TCanvasPainter &p, const TRect &r, const Curve
 {
     const bool pen = p.PenPaints();
     const int w = pen ? p.PenWidth() : 0;
-    QRectF outlineBox(p.X(r.Left) + 0.5, p.Y(r.Top) + 0.5, r.Width() - 1, r.Height() - 1);
-    if (pen && w > 1 && c.Pen()->Style() == psInsideFrame)
-        outlineBox.adjust(w / 2, w / 2, -(w / 2), -(w / 2));
-    QRect ob;
-    QImage outline;
-    if (pen)
-        outline = TCanvasPainter::StrokePathMask(CurvePath(outlineBox, shape), w, ob);
-    if (fill && p.BrushPaints()) {
-        const QRectF fillBox(p.X(r.Left), p.Y(r.Top), r.Width() - 1, r.Height() - 1);
-        QRect fb;
-        QImage area = TCanvasPainter::FillPathMask(CurvePath(fillBox, shape), fb, Qt::WindingFill);
-        Subtract(area, fb.topLeft(), outline, ob.topLeft());
-        if (!area.isNull())
-            p.FillMask(area, fb.topLeft(), rop2);
-    }
-    if (!outline.isNull())
-        p.ColorMask(outline, ob.topLeft(), p.PenColor(), rop2);
+    const bool insideFrame = pen && w > 1 && c.Pen()->Style() == psInsideFrame;
+    const bool area = fill && p.BrushPaints();
+    const ShapeKey key{.Kind = 1 + static_cast<int>(shape.Kind),
+                       .Width = r.Width(),
+                       .Height = r.Height(),
+                       .Pen = w,
+                       .InsideFrame = insideFrame,
+                       .Area = area,
+                       .Rx = shape.Rx,
+                       .Ry = shape.Ry,
+                       .Start = shape.Start,
+                       .Sweep = shape.Sweep};
+    const ShapeMasks m = PlacedShapeMasks(key, QPoint(p.X(r.Left), p.Y(r.Top)), [&] {
+        ShapeMasks made;
+        QRectF outlineBox(p.X(r.Left) + 0.5, p.Y(r.Top) + 0.5, r.Width() - 1, r.Height() - 1);
+        if (insideFrame)
+            outlineBox.adjust(w / 2, w / 2, -(w / 2), -(w / 2));
+        QRect ob;
+        if (pen)
+            made.Outline = TCanvasPainter::StrokePathMask(CurvePath(outlineBox, shape), w, ob);
+        made.OutlineAt = ob.topLeft();
+        if (area) {
+            const QRectF fillBox(p.X(r.Left), p.Y(r.Top), r.Width() - 1, r.Height() - 1);
+            QRect fb;
+            made.Area = TCanvasPainter::FillPathMask(CurvePath(fillBox, shape), fb, Qt::WindingFill);
+            made.AreaAt = fb.topLeft();
+            Subtract(made.Area, made.AreaAt, made.Outline, made.OutlineAt);
+        }
+        return made;
+    });
+    if (!m.Area.isNull())
+        p.FillMask(m.Area, m.AreaAt, rop2);
+    if (!m.Outline.isNull())
+        p.ColorMask(m.Outline, m.OutlineAt, p.PenColor(), rop2);
 }
 
 void TCanvas::DrawInBox(int x1, int y1, int x2, int y2,

@@ -396,11 +396,14 @@ private:
     const QRegion &Visible();
     void InvalidateVisible() { visibleValid_ = false; }
     const QFont &CachedFont();
+    // The width of the text in the canvas's font.
+    int MeasuredWidth(const QString &text);
     const TTextMetric &CachedMetrics();
     // Draws one run of text at a reference point (logical) placed by TA_* `align`, rotated by the
     // font's escapement, clipped to `clip` (logical) when given; `fillBk` paints the text cell.
-    void RenderText(const QString &text, int x, int y, UINT align, const TRect *clip, bool fillBk,
-                    int underlineFrom = -1, int underlineCount = 0);
+    // Answers the text's width (as TextWidth measures it).
+    int RenderText(const QString &text, int x, int y, UINT align, const TRect *clip, bool fillBk,
+                   int underlineFrom = -1, int underlineCount = 0);
 
     std::unique_ptr<TPen> pen_;
     std::unique_ptr<TBrush> brush_;
@@ -416,6 +419,7 @@ private:
     QRegion visible_;
     bool visibleValid_ = false;
     QFont nativeFont_;
+    QString nativeFontKey_;  // identifies nativeFont_ among the widths measured before
     TTextMetric metrics_;
     bool nativeFontValid_ = false;
 };

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "platform/ui/Canvas.h"
 #include "platform/ui/CanvasPainter.h"
@@ -42,28 +43,34 @@ void TCanvas::StretchBltImage(const TRect &dest, const QImage &source, bool sour
         const std::uint32_t srcBk = ColorToPixel(sourceBk) & 0xFFFFFFu;
         const bool dstMono = p.Mono();
         // The copy goes through a snapshot of the source, so a copy within one surface reads the
-        // pixels as they were before it.
-        p.ForEach(QRegion(dq), [&](int x, int y, std::uint32_t dv) {
-            std::uint32_t s = 0;
-            if (usesSource) {
-                // Position inside the (possibly mirrored) destination.
-                const int ix = dw > 0 ? x - p.X(dest.Left) : p.X(dest.Left) - 1 - x;
-                const int iy = dh > 0 ? y - p.Y(dest.Top) : p.Y(dest.Top) - 1 - y;
-                const int u = sourceRect.Left + SourceIndex(ix, std::abs(dw), sw);
-                const int v = sourceRect.Top + SourceIndex(iy, std::abs(dh), sh);
-                if (u < 0 || v < 0 || u >= src.width() || v >= src.height())
-                    return dv;
-                s = reinterpret_cast<const std::uint32_t *>(src.constScanLine(v))[u] & 0xFFFFFFu;
-                if (sourceMono && !dstMono)
-                    s = s == 0 ? text : bk;
-                else if (!sourceMono && dstMono)
-                    s = s == srcBk ? 0xFFFFFFu : 0u;
-            }
-            std::uint32_t pat = 0;
-            if (Rop3UsesPattern(rop) && !p.BrushPixel(x, y, pat))
-                pat = bk;
-            return Rop3(rop, pat, s, dv);
-        });
+        // pixels as they were before it. A plain copy between colour surfaces, of the same size
+        // and orientation, takes every pixel straight from the snapshot.
+        const bool plainCopy =
+            ((rop >> 16) & 0xFF) == 0xCC && !sourceMono && !dstMono && dw == sw && dh == sh && dw > 0 && dh > 0;
+        if (plainCopy)
+            p.CopyPixels(dq, src, QPoint(sourceRect.Left - p.X(dest.Left), sourceRect.Top - p.Y(dest.Top)));
+        else
+            p.ForEach(QRegion(dq), [&](int x, int y, std::uint32_t dv) {
+                std::uint32_t s = 0;
+                if (usesSource) {
+                    // Position inside the (possibly mirrored) destination.
+                    const int ix = dw > 0 ? x - p.X(dest.Left) : p.X(dest.Left) - 1 - x;
+                    const int iy = dh > 0 ? y - p.Y(dest.Top) : p.Y(dest.Top) - 1 - y;
+                    const int u = sourceRect.Left + SourceIndex(ix, std::abs(dw), sw);
+                    const int v = sourceRect.Top + SourceIndex(iy, std::abs(dh), sh);
+                    if (u < 0 || v < 0 || u >= src.width() || v >= src.height())
+                        return dv;
+                    s = reinterpret_cast<const std::uint32_t *>(src.constScanLine(v))[u] & 0xFFFFFFu;
+                    if (sourceMono && !dstMono)
+                        s = s == 0 ? text : bk;
+                    else if (!sourceMono && dstMono)
+                        s = s == srcBk ? 0xFFFFFFu : 0u;
+                }
+                std::uint32_t pat = 0;
+                if (Rop3UsesPattern(rop) && !p.BrushPixel(x, y, pat))
+                    pat = bk;
+                return Rop3(rop, pat, s, dv);
+            });
     }
     Changed();
 }
@@ -106,12 +113,21 @@ void TCanvas::DrawImage(const TRect &dest, const QImage &image, const TRect &sou
         TCanvasPainter p(*this);
         const QRect dq = p.R(dest);
         const int dw = dest.Width(), dh = dest.Height(), sw = sourceRect.Width(), sh = sourceRect.Height();
+        // The source column of every destination column and the source row of every row, once.
+        std::vector<int> columns(static_cast<std::size_t>(dw)), rows(static_cast<std::size_t>(dh));
+        for (int i = 0; i < dw; ++i)
+            columns[static_cast<std::size_t>(i)] = sourceRect.Left + SourceIndex(i, dw, sw);
+        for (int i = 0; i < dh; ++i)
+            rows[static_cast<std::size_t>(i)] = sourceRect.Top + SourceIndex(i, dh, sh);
+        const uchar *bits = src.constBits();
+        const qsizetype stride = src.bytesPerLine();
+        const int srcWidth = src.width(), srcHeight = src.height();
         p.ForEach(QRegion(dq), [&](int x, int y, std::uint32_t dv) {
-            const int u = sourceRect.Left + SourceIndex(x - dq.left(), dw, sw);
-            const int v = sourceRect.Top + SourceIndex(y - dq.top(), dh, sh);
-            if (u < 0 || v < 0 || u >= src.width() || v >= src.height())
+            const int u = columns[static_cast<std::size_t>(x - dq.left())];
+            const int v = rows[static_cast<std::size_t>(y - dq.top())];
+            if (u < 0 || v < 0 || u >= srcWidth || v >= srcHeight)
                 return dv;
-            const std::uint32_t s = reinterpret_cast<const std::uint32_t *>(src.constScanLine(v))[u];
+            const std::uint32_t s = reinterpret_cast<const std::uint32_t *>(bits + v * stride)[u];
             if (keyed && (s & 0xFFFFFFu) == key)
                 return dv;
             unsigned a = alpha ? (s >> 24) : 255u;

@@ -4,10 +4,19 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cwchar>
 
 using namespace canvasraster;
 
 namespace {
+
+// `count` pixels from `pixels` on become `value`. A wide character is 32 bits on this platform,
+// and the library's wide fill is the fastest way to fill a row.
+void FillPixels(std::uint32_t *pixels, int count, std::uint32_t value)
+{
+    static_assert(sizeof(wchar_t) == sizeof(std::uint32_t));
+    std::wmemset(reinterpret_cast<wchar_t *>(pixels), static_cast<wchar_t>(value), static_cast<std::size_t>(count));
+}
 
 // 8 x 8 hatch patterns, row by row, bit 7 = leftmost pixel.
 constexpr std::uint8_t kHatches[6][8] = {
@@ -107,7 +116,7 @@ void TCanvasPainter::Plot(int x, int y, std::uint32_t color, int rop2)
     if (mono_)
         v = ToMono(v);
     line[x] = 0xFF000000u | v;
-    dirty_ |= QRect(x, y, 1, 1);
+    TouchPixel(x, y);
 }
 
 bool TCanvasPainter::BrushPixel(int x, int y, std::uint32_t &out) const
@@ -142,38 +151,93 @@ bool TCanvasPainter::BrushPixel(int x, int y, std::uint32_t &out) const
     return false;
 }
 
+void TCanvasPainter::FillRows(const QRect &r, std::uint32_t color)
+{
+    color &= 0xFFFFFFu;
+    const std::uint32_t value = 0xFF000000u | (mono_ ? ToMono(color) : color);
+    for (const QRect &part : visible_.intersected(QRegion(r))) {
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            auto *line = reinterpret_cast<std::uint32_t *>(img_.scanLine(y));
+            FillPixels(line + part.left(), part.width(), value);
+        }
+        dirty_ |= part;
+    }
+}
+
 void TCanvasPainter::FillSolid(const QRect &r, std::uint32_t color)
 {
-    ForEach(QRegion(r), [color](int, int, std::uint32_t) { return color; });
+    FillRows(r, color);
 }
 
 void TCanvasPainter::FillRect(const QRect &r, int rop2)
 {
     if (!BrushPaints() || r.isEmpty())
         return;
+    // A solid brush copied is one colour over the whole rectangle.
+    if (brushKind_ == BrushKind::Solid && rop2 == 13) {
+        FillRows(r, brushColor_);
+        return;
+    }
     ForEach(QRegion(r), [this, rop2](int x, int y, std::uint32_t d) {
         std::uint32_t b;
         return BrushPixel(x, y, b) ? Rop2(rop2, b, d) : d;
     });
 }
 
+void TCanvasPainter::CopyPixels(const QRect &r, const QImage &src, QPoint at)
+{
+    for (const QRect &part : visible_.intersected(QRegion(r))) {
+        // Columns of the part that have a source pixel; the others only keep their colour.
+        const int from = std::max(part.left(), -at.x());
+        const int to = std::min(part.right() + 1, src.width() - at.x());
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            auto *line = reinterpret_cast<std::uint32_t *>(img_.scanLine(y));
+            const int v = y + at.y();
+            const auto *source = v >= 0 && v < src.height() && from < to
+                                     ? reinterpret_cast<const std::uint32_t *>(src.constScanLine(v))
+                                     : nullptr;
+            const int end = part.right() + 1;
+            const int copyFrom = source ? std::clamp(from, part.left(), end) : end;
+            const int copyTo = source ? std::clamp(to, copyFrom, end) : end;
+            for (int x = part.left(); x < copyFrom; ++x)
+                line[x] |= 0xFF000000u;
+            for (int x = copyFrom; x < copyTo; ++x)
+                line[x] = 0xFF000000u | (source[x + at.x()] & 0xFFFFFFu);
+            for (int x = copyTo; x < end; ++x)
+                line[x] |= 0xFF000000u;
+        }
+        dirty_ |= part;
+    }
+}
+
 void TCanvasPainter::FillMask(const QImage &mask, QPoint at, int rop2)
 {
     if (!BrushPaints())
         return;
-    ForEach(QRegion(QRect(at, mask.size())), [&](int x, int y, std::uint32_t d) {
+    ForEachMasked(mask, at, [&](int x, int y, std::uint32_t d) {
         std::uint32_t b;
-        if (mask.constScanLine(y - at.y())[x - at.x()] < 128 || !BrushPixel(x, y, b))
-            return d;
-        return Rop2(rop2, b, d);
+        return BrushPixel(x, y, b) ? Rop2(rop2, b, d) : d;
     });
 }
 
 void TCanvasPainter::ColorMask(const QImage &mask, QPoint at, std::uint32_t color, int rop2)
 {
-    ForEach(QRegion(QRect(at, mask.size())), [&](int x, int y, std::uint32_t d) {
-        return mask.constScanLine(y - at.y())[x - at.x()] < 128 ? d : Rop2(rop2, color, d);
-    });
+    if (rop2 != 13 || mono_) {
+        ForEachMasked(mask, at, [&](int, int, std::uint32_t d) { return Rop2(rop2, color, d); });
+        return;
+    }
+    // The pen copied: the colour where the mask is set, every other pixel as it is.
+    const std::uint32_t value = 0xFF000000u | (color & 0xFFFFFFu);
+    for (const QRect &part : visible_.intersected(QRegion(QRect(at, mask.size())))) {
+        const int width = part.width();
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            auto *line = reinterpret_cast<std::uint32_t *>(img_.scanLine(y)) + part.left();
+            const uchar *m = mask.constScanLine(y - at.y()) + (part.left() - at.x());
+            for (int i = 0; i < width; ++i)
+                line[i] = m[i] >= 128 ? value : (line[i] | 0xFF000000u);
+        }
+        dirty_ |= part;
+    }
 }
 
 namespace {
@@ -248,9 +312,36 @@ void TCanvasPainter::PenLine(int x0, int y0, int x1, int y1, int &styleIndex)
             ColorMask(mask, bounds.topLeft(), penColor_, rop2);
         return;
     }
+    // A line wholly outside the visible part only moves the style on, by one step per pixel.
+    const QRect box =
+        QRect(QPoint(X(std::min(x0, x1)), Y(std::min(y0, y1))), QPoint(X(std::max(x0, x1)), Y(std::max(y0, y1))));
+    if (!box.intersects(visibleRect_)) {
+        styleIndex += std::max(std::abs(x1 - x0), std::abs(y1 - y0));
+        return;
+    }
     const DashPattern *dash = PatternOf(penStyle_);
+    if (!dash) {
+        // A solid line: each pixel the pen's colour, the row looked up once per row.
+        int row = -1;
+        std::uint32_t *line = nullptr;
+        ForEachLinePixel(X(x0), Y(y0), X(x1), Y(y1), [&](int x, int y) {
+            ++styleIndex;
+            if (!InVisible(x, y))
+                return;
+            if (y != row) {
+                row = y;
+                line = reinterpret_cast<std::uint32_t *>(img_.scanLine(y));
+            }
+            std::uint32_t v = Rop2(rop2, penColor_, line[x] & 0xFFFFFFu) & 0xFFFFFFu;
+            if (mono_)
+                v = ToMono(v);
+            line[x] = 0xFF000000u | v;
+            TouchPixel(x, y);
+        });
+        return;
+    }
     ForEachLinePixel(X(x0), Y(y0), X(x1), Y(y1), [&](int x, int y) {
-        if (!dash || DashOn(*dash, styleIndex))
+        if (DashOn(*dash, styleIndex))
             Plot(x, y, penColor_, rop2);
         else if (opaqueBk_)
             Plot(x, y, bkColor_, rop2);

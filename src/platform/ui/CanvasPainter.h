@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QRegion>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -123,7 +124,10 @@ public:
     std::uint32_t Get(int x, int y) const { return img_.pixel(x, y) & 0xFFFFFFu; }
     bool InVisible(int x, int y) const
     {
-        return singleRect_ ? visibleRect_.contains(x, y) : visible_.contains(QPoint(x, y));
+        if (singleRect_)
+            return x >= visibleRect_.left() && x <= visibleRect_.right() && y >= visibleRect_.top() &&
+                   y <= visibleRect_.bottom();
+        return visible_.contains(QPoint(x, y));
     }
     // Writes rop2(color, destination) when the pixel is visible.
     void Plot(int x, int y, std::uint32_t color, int rop2);
@@ -152,6 +156,10 @@ public:
     }
     // Brush over a surface rectangle (clipped) with a binary raster operation (13: copy).
     void FillRect(const QRect &r, int rop2);
+    // Copies the pixels of `src` onto the surface rectangle `r` (clipped), pixel (x, y) from
+    // (x + at.x(), y + at.y()) of `src`; a pixel with no source keeps its colour. The same as
+    // ForEach with the source copy (SRCCOPY) of a colour image onto a colour surface.
+    void CopyPixels(const QRect &r, const QImage &src, QPoint at);
     // Brush or one colour over the set pixels of a mask whose (0, 0) lies at `at`.
     void FillMask(const QImage &mask, QPoint at, int rop2);
     void ColorMask(const QImage &mask, QPoint at, std::uint32_t color, int rop2);
@@ -168,9 +176,44 @@ public:
 
     // Records pixels changed for the surface's OnDrawn.
     void Touch(const QRect &r) { dirty_ |= r; }
+    void TouchPixel(int x, int y)
+    {
+        if (dirty_.isEmpty()) {
+            dirty_ = QRect(x, y, 1, 1);
+            return;
+        }
+        dirty_.setLeft(std::min(dirty_.left(), x));
+        dirty_.setRight(std::max(dirty_.right(), x));
+        dirty_.setTop(std::min(dirty_.top(), y));
+        dirty_.setBottom(std::max(dirty_.bottom(), y));
+    }
 
 private:
     enum class BrushKind { Clear, Solid, Hatch, Pattern };
+
+    // Every visible pixel of `r` becomes `color`, as ForEach returning it would write it.
+    void FillRows(const QRect &r, std::uint32_t color);
+    // ForEach over the rectangle of a mask whose (0, 0) lies at `at`, calling `fn` only where the
+    // mask is set; the other pixels are written back as they are.
+    template <class F>
+    void ForEachMasked(const QImage &mask, QPoint at, F fn)
+    {
+        for (const QRect &part : visible_.intersected(QRegion(QRect(at, mask.size())))) {
+            for (int y = part.top(); y <= part.bottom(); ++y) {
+                auto *line = reinterpret_cast<std::uint32_t *>(img_.scanLine(y));
+                const uchar *m = mask.constScanLine(y - at.y());
+                for (int x = part.left(); x <= part.right(); ++x) {
+                    std::uint32_t v = line[x] & 0xFFFFFFu;
+                    if (m[x - at.x()] >= 128)
+                        v = fn(x, y, v) & 0xFFFFFFu;
+                    if (mono_)
+                        v = canvasraster::ToMono(v);
+                    line[x] = 0xFF000000u | v;
+                }
+            }
+            dirty_ |= part;
+        }
+    }
 
     std::shared_ptr<TCanvasSurface> surface_;
     QImage &img_;

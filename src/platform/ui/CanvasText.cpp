@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "platform/ui/Canvas.h"
 #include "platform/ui/CanvasPainter.h"
@@ -13,6 +14,7 @@ const QFont &TCanvas::CachedFont()
 {
     if (!nativeFontValid_) {
         nativeFont_ = font_->NativeFont();
+        nativeFontKey_ = nativeFont_.key();
         metrics_ = NativeFontMetrics(nativeFont_, font_->Height(), font_->Charset());
         nativeFontValid_ = true;
     }
@@ -30,9 +32,28 @@ TTextMetric TCanvas::TextMetrics()
     return CachedMetrics();
 }
 
+int TCanvas::MeasuredWidth(const QString &text)
+{
+    // Laying a text out costs far more than looking its width up, and the same few texts are
+    // measured over and over (captions, labels): widths are kept per font and text.
+    constexpr std::size_t Kept = 4096;
+    thread_local std::unordered_map<QString, int> widths;
+    const QFont &font = CachedFont();
+    QString key = nativeFontKey_;
+    key += QChar(0);
+    key += text;
+    if (const auto it = widths.find(key); it != widths.end())
+        return it->second;
+    if (widths.size() >= Kept)
+        widths.clear();
+    const int width = QFontMetrics(font).horizontalAdvance(text);
+    widths.emplace(std::move(key), width);
+    return width;
+}
+
 int TCanvas::TextWidth(const QString &text)
 {
-    return QFontMetrics(CachedFont()).horizontalAdvance(text);
+    return MeasuredWidth(text);
 }
 
 int TCanvas::TextHeight(const QString &)
@@ -45,13 +66,13 @@ TSize TCanvas::TextExtent(const QString &text)
     return {TextWidth(text), TextHeight(text)};
 }
 
-void TCanvas::RenderText(const QString &text, int x, int y, UINT align, const TRect *clip, bool fillBk,
-                         int underlineFrom, int underlineCount)
+int TCanvas::RenderText(const QString &text, int x, int y, UINT align, const TRect *clip, bool fillBk,
+                        int underlineFrom, int underlineCount)
 {
     const QFont &font = CachedFont();
     const TTextMetric &m = metrics_;
     QFontMetrics fm(font);
-    const int width = fm.horizontalAdvance(text);
+    const int width = MeasuredWidth(text);
 
     // Offsets of the text cell's left edge and baseline from the reference point.
     int dx = 0;
@@ -70,11 +91,11 @@ void TCanvas::RenderText(const QString &text, int x, int y, UINT align, const TR
     QRegion visible = p.Visible();
     if (clip) {
         if (clip->IsEmpty())
-            return;
+            return width;
         visible &= QRegion(p.R(*clip));
     }
     if (visible.isEmpty())
-        return;
+        return width;
 
     QPainter qp(&p.Image());
     qp.setRenderHint(QPainter::Antialiasing, false);
@@ -99,6 +120,7 @@ void TCanvas::RenderText(const QString &text, int x, int y, UINT align, const TR
     }
     p.Touch(qp.transform().mapRect(cell).adjusted(-2, -2, 2, 2).intersected(visible.boundingRect()));
     qp.end();
+    return width;
 }
 
 void TCanvas::TextOut(int x, int y, const QString &text)
@@ -109,8 +131,8 @@ void TCanvas::TextOut(int x, int y, const QString &text)
     const bool updateCp = (state_.TextAlign & TA_UPDATECP) != 0;
     const int rx = updateCp ? state_.PenPos.X : x;
     const int ry = updateCp ? state_.PenPos.Y : y;
-    RenderText(text, rx, ry, state_.TextAlign, nullptr, state_.BkMode == OPAQUE);
-    state_.PenPos = {rx + TextWidth(text), ry};
+    const int width = RenderText(text, rx, ry, state_.TextAlign, nullptr, state_.BkMode == OPAQUE);
+    state_.PenPos = {rx + width, ry};
     Changed();
 }
 

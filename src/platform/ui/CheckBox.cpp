@@ -3,6 +3,7 @@
 #include "platform/runtime/ClassBuilder.h"
 
 #include <QCheckBox>
+#include <QPalette>
 
 namespace {
 
@@ -34,7 +35,9 @@ QWidget *TCheckBox::CreateNative(QWidget *parent)
 {
     auto *box = new QCheckBox(FText, parent);
     box->setTristate(true);
+    // The control's Color fills its whole area (Qt's buttons would fill it with the button colour).
     box->setAutoFillBackground(true);
+    box->setBackgroundRole(QPalette::Window);
     box->setLayoutDirection(CaptionDirection(FAlignment));
     box->setCheckState(QtCheckState(FState));
     QObject::connect(box, &QCheckBox::clicked, box, [this] {

@@ -256,7 +256,8 @@ class TControl : public TComponent {
     // ---- Painting ----
     // Marks the control's area for repainting (a windowless control: its parent's area under it).
     virtual void Invalidate();
-    // Paints what is invalid now.
+    // Paints what is invalid now, when the control is on screen (else when it is shown or its
+    // pixels are read).
     virtual void Update();
     virtual void Repaint();
     void Refresh() { Repaint(); }

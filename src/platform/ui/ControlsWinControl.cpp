@@ -579,7 +579,8 @@ void TWinControl::EnsureBacking()
 
 void TWinControl::ResizeBacking()
 {
-    EnsureBacking();
+    if (!FBacking->Image.isNull())
+        EnsureBacking();
     Invalidate();
 }
 
@@ -669,10 +670,10 @@ const QImage &TWinControl::BackingImage()
 
 void TWinControl::Update()
 {
+    // A control that is not on screen paints when it is shown, or when its pixels are read
+    // (BackingImage, a canvas over it): painting it now would only be done again.
     if (FWidget && FWidget->isVisible())
         FWidget->repaint();
-    else
-        PaintBacking();
 }
 
 void TWinControl::Repaint()

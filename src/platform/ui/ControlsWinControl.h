@@ -169,7 +169,8 @@ protected:
     virtual QWidget *HostWidget();
     // Where the control's widget (its client area) lies in the parent's widget.
     virtual QRect WidgetRect();
-    // Sizes the backing image to the client area and repaints all of it.
+    // Sizes the backing image to the client area and repaints all of it. A control never painted
+    // yet gets its image at its first paint (or first canvas use): hidden pages cost no pixels.
     void ResizeBacking();
     // Moves every child by (dx, dy) without touching anchors or alignment (scrolling).
     void ShiftControls(int dx, int dy);

@@ -2,6 +2,7 @@
 
 #include "platform/runtime/ClassBuilder.h"
 
+#include <QPalette>
 #include <QRadioButton>
 
 T_IMPLEMENT_CLASS(TRadioButton)
@@ -21,7 +22,9 @@ QWidget *TRadioButton::CreateNative(QWidget *parent)
 {
     auto *radio = new QRadioButton(FText, parent);
     radio->setAutoExclusive(false);  // the siblings are switched off by the control
+    // The control's Color fills its whole area (Qt's buttons would fill it with the button colour).
     radio->setAutoFillBackground(true);
+    radio->setBackgroundRole(QPalette::Window);
     radio->setLayoutDirection(CaptionDirection(FAlignment));
     radio->setChecked(FChecked);
     QObject::connect(radio, &QRadioButton::clicked, radio, [this] {

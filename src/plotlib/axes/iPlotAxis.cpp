@@ -4,6 +4,7 @@
 #include "platform/runtime/Exception.h"
 #include "platform/runtime/Filer.h"
 #include "platform/ui/ControlsWinControl.h"
+#include "plotlib/base/iHelpers.h"
 #include "plotlib/base/iScopeExit.h"
 #include "plotlib/plot/iPlotHost.h"
 
@@ -291,4 +292,13 @@ bool TiPlotAxis::iHitTest(const TiPlotMouseData &MouseData)
 {
     return MouseData.X >= FFocusRect.Left && MouseData.X < FFocusRect.Right && MouseData.Y >= FFocusRect.Top &&
            MouseData.Y < FFocusRect.Bottom;
+}
+
+TRect iAxesSpanRect(const TiPlotAxis &XAxis, const TiPlotAxis &YAxis, bool Reversed)
+{
+    TRect span;
+    iOrientedRect(Reversed, XAxis.MinPixels(), YAxis.MinPixels(), XAxis.MaxPixels(), YAxis.MaxPixels(), span);
+    span.Right += 1;
+    span.Bottom += 1;
+    return span;
 }

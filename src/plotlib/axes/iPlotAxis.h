@@ -565,3 +565,7 @@ class TiPlotYAxis : public TiPlotAxis {
     TiPlotYAxis(TWinControl *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
                 TNotifyEvent AOnRename);
 };
+
+// The screen rectangle spanned by the pixel ranges of an X and a Y axis (exchanged when the plot's
+// axes are reversed), right and bottom edges included: what limits and annotations clip to.
+TRect iAxesSpanRect(const TiPlotAxis &XAxis, const TiPlotAxis &YAxis, bool Reversed);

@@ -161,7 +161,8 @@ void iReadPropertiesFromList(TObject *Instance, const QString &Prefix, TStrings 
         QString path, value, head;
         iSplitAt(Lines->Get(0), QStringLiteral("="), path, value);
         iStripObjectPrefix(Prefix, path, head);
-        if (head != Prefix)
+        // Prefixes compare without regard to case ("channel0.color" belongs to Channel0).
+        if (!SameText(head, Prefix))
             break;
         iSetPropertyFromText(Instance, path, value, decimalSeparator);
         Lines->Delete(0);

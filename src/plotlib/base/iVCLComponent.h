@@ -31,6 +31,7 @@
 
 #include "platform/os/CriticalSection.h"
 #include "platform/runtime/IntervalTimer.h"
+#include "platform/runtime/StringList.h"
 #include "plotlib/base/iComponent.h"
 #include "plotlib/opc/iOPCItem.h"
 
@@ -116,6 +117,26 @@ class TiVCLComponent : public TiComponent {
     static void SetPropertyFromVariant(TObject *Instance, const QString &Prefix, const TiOPCValue &Data,
                                        const QString &Target);
 
+    // ---- Theme schemes ----
+    // Clears the categories, then reads the scheme files of the control's class: "<class>.xml" in
+    // the library's theme folder and "<class>User.xml" in the user's, both named by the registry
+    // key "SOFTWARE\Quorin\Themes" (machine-wide, each non-blank value under the current user
+    // replacing it; a missing key, value or file loads nothing). Categories keep the order they
+    // first appear in, names compared without regard to case; a user file's schemes follow the
+    // library's in a shared category. A closing tag out of place raises "Error Loading Scheme. XML
+    // File Malformed"; what was read before it stays.
+    void LoadThemes();
+    // A bad index raises the list-index error.
+    int GetThemeCategoryCount() const;
+    QString GetThemeCategoryName(int CategoryIndex) const;
+    int GetThemeCategorySchemeCount(int CategoryIndex) const;
+    QString GetThemeCategorySchemeName(int CategoryIndex, int SchemeIndex) const;
+    // The scheme came from the user's file.
+    bool GetThemeCategorySchemeIsUser(int CategoryIndex, int SchemeIndex) const;
+    // Writes the scheme's values into the published properties of their paths, in order, each
+    // repainting as its setter decides; a value that does not convert stops it there.
+    void ApplyScheme(int CategoryIndex, int SchemeIndex);
+
     // ---- Events ----
     TNotifyEvent OnInternalTimer;
     TIndexObjectEvent OnNewOPCData;
@@ -154,6 +175,8 @@ private:
     bool FOPCIncomingActive = false;
     TIntervalTimer FTimer;
     bool FNeedsTransparentCapture = false;
+    // Category names, each with its owned list of schemes (a scheme list of the file's kind each).
+    TStringList FThemeCategoryList{true};
 };
 
 class TiCustomComponent : public TiVCLComponent {

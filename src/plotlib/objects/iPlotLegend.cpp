@@ -89,12 +89,8 @@ const std::vector<std::pair<int, int>> &SampleRuns(TiPlotLineStyle Style)
 
 void TiPlotLegendButton::Draw(TCanvas *Canvas, TColor)
 {
-    if (!FVisible)
-        return;
-    Canvas->Brush()->SetStyle(bsSolid);
-    Canvas->Brush()->SetColor(clBtnFace);
-    Canvas->FillRect(DrawRect());
-    iDrawEdge(Canvas, DrawRect(), FMouseDown ? iEdgeSunken : iEdgeRaised);
+    if (FVisible)
+        DrawScrollFace(Canvas);
 }
 
 TiPlotLegend::TiPlotLegend(TWinControl *AOwner, TNotifyEvent AOnChange, TNotifyEvent AOnInsert, TNotifyEvent AOnRemove,
@@ -532,18 +528,7 @@ void TiPlotLegend::Draw(TCanvas *Canvas, TColor BackGroundColor)
         if (!button->Visible())
             continue;
         button->Draw(Canvas, BackGroundColor);
-        const TRect r = button->DrawRect();
-        const int cx = (r.Left + r.Right) / 2;
-        const int cy = (r.Top + r.Bottom) / 2;
-        const TColor arrow = button->Enabled() ? clBlack : 0x808080;
-        Canvas->Brush()->SetStyle(bsSolid);
-        Canvas->Brush()->SetColor(arrow);
-        Canvas->Pen()->SetColor(arrow);
-        Canvas->Pen()->SetStyle(psSolid);
-        Canvas->Pen()->SetWidth(1);
-        const int d = button == FUpButton.get() ? 1 : -1;
-        const TPoint points[3] = {TPoint(cx - 4, cy + 2 * d), TPoint(cx + 4, cy + 2 * d), TPoint(cx, cy - 2 * d)};
-        Canvas->Polygon(points, 3);
+        button->DrawScrollArrow(Canvas, button == FUpButton.get());
     }
 
     if (FUserSelected) {
@@ -585,18 +570,13 @@ TiPlotObject *TiPlotLegend::GetMouseOverObject(int X, int Y)
 void TiPlotLegend::DoMouseUp(const TiPlotMouseData &MouseData)
 {
     inherited::DoMouseUp(MouseData);
-    const TRect r = DrawRect();
-    if (FMouseDown && MouseData.X >= r.Left && MouseData.X < r.Right && MouseData.Y >= r.Top && MouseData.Y < r.Bottom)
-        if (TiPlotHost *host = Host())
-            host->DoObjectClick(this);
+    ClickWhenReleasedInside(MouseData);
 }
 
 void TiPlotLegend::NotifySelected(TObject *AObject)
 {
     inherited::NotifySelected(AObject);
-    auto *other = dynamic_cast<TiPlotObject *>(AObject);
-    if (other && other != this && other->UserSelected() && FUserSelected)
-        SetUserSelected(false);
+    YieldSelectionTo(AObject);
 }
 
 void TiPlotLegend::AddMenuItems(TPopupMenu *PopupMenu)

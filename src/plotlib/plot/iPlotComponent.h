@@ -260,6 +260,36 @@ class TiPlotComponent : public TiCustomComponent, public TiPlotHost {
     // The local date and time as a day count.
     double GetNow() const;
 
+    // ---- Configuration, annotation and translation files ------------------------------------------
+    // "Plot Config": "File Type = Plot Config", the ten object counts and the data view's two
+    // Z orders, one section per object ("Channel0.Color = 255"; channels, X axes, Y axes,
+    // toolbars, legends, tables, labels, data views, data cursors, limits), then the plot's own
+    // lines without Name and, unless OptionSaveAllProperties, without its position, size and the
+    // other common control properties. DifferentialPropertySave leaves out ordinals equal to their
+    // declared defaults. Written atomically; failures raise "Error Saving Properties - " and the
+    // reason.
+    void SavePropertiesToFile(const QString &FileName) override;
+    // Rebuilds every kind of object from the file but the toolbars (every toolbar section goes to
+    // toolbar 0) and the title (label 0 is updated in place); annotations are removed. New
+    // objects start at their declared defaults, which is what a differential file leaves out.
+    // Sections are read in the written order; a path that names no property is dropped. Failures raise
+    // "Error Loading Properties - " and the reason (a wrong type: "Incompatible Plot Configuration
+    // File Type"); the objects rebuilt before a failure stay and the plot lays out and repaints
+    // again.
+    void LoadPropertiesFromFile(const QString &FileName) override;
+    // "AnnotationCount = n", then the annotations' sections, always differential; polygon points
+    // and pictures do not travel. Failures raise "Error Saving Annotations - " and the reason.
+    void SaveAnnotationsToFile(const QString &FileName);
+    // Replaces every annotation; a file without the count line leaves none. Failures raise
+    // "Error Loading Annotations - " and the reason.
+    void LoadAnnotationsFromFile(const QString &FileName);
+    // The translation list's own file format and errors.
+    void SaveTranslationsToFile(const QString &FileName);
+    void LoadTranslationsFromFile(const QString &FileName);
+    // The texts of translation Index (the list's index error outside it).
+    QString GetTranslationOriginalString(int Index) const;
+    QString GetTranslationReplacementString(int Index) const;
+
     // ---- Annotation defaults (copied into every annotation AddAnnotation makes) ------------------
     TFont *AnnotationDefaultFont() const { return FAnnotationDefaultFont.get(); }
     void SetAnnotationDefaultFont(TFont *Value) { FAnnotationDefaultFont->Assign(Value); }

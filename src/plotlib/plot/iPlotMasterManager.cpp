@@ -351,3 +351,8 @@ void TiPlotMasterManager::DeSelectAll()
     if (FPlotObjectManager)
         FPlotObjectManager->ClearAllUserSelections();
 }
+
+bool TiPlotMasterManager::SelectModeActive() const
+{
+    return FToolBarManager && FToolBarManager->Count() > 0 && FToolBarManager->Items(0)->SelectActive();
+}

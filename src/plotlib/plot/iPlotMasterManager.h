@@ -126,6 +126,10 @@ public:
     void EditorFormDestroyed(TiPlotEditorLink *Form);
     // The active page of each of the editor's page controls when it was last shown.
     const std::array<int, 14> &EditorPageIndices() const { return FPageIndices; }
+
+    // Toolbar 0's select button is down (false without a toolbar): objects that interact only in
+    // select mode may take the mouse.
+    bool SelectModeActive() const;
     // Replaces the form's texts by their translations (editor/iFormTranslation.cpp): its caption,
     // the text of each control it owns, the items of its editor radio groups and combo boxes and
     // the top-level items of its popup menus. Nothing happens without translations, nor for an

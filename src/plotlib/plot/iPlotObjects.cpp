@@ -4,8 +4,10 @@
 #include "platform/runtime/ClassRegistry.h"
 #include "platform/runtime/Exception.h"
 #include "platform/runtime/IntervalTimer.h"
+#include "platform/ui/Canvas.h"
 #include "platform/ui/ControlsWinControl.h"
 #include "platform/ui/Menus.h"
+#include "plotlib/base/iHelpers.h"
 #include "plotlib/plot/iPlotHost.h"
 #include "plotlib/plot/iPlotTranslation.h"
 
@@ -720,6 +722,43 @@ void TiPlotButton::DoMouseUp(const TiPlotMouseData &MouseData)
         return;
     if (const TNotifyEvent click = OnClick)
         click(this);
+}
+
+void TiPlotObject::YieldSelectionTo(TObject *AObject)
+{
+    auto *other = dynamic_cast<TiPlotObject *>(AObject);
+    if (other && other != this && other->UserSelected() && FUserSelected)
+        SetUserSelected(false);
+}
+
+void TiPlotLayoutObject::ClickWhenReleasedInside(const TiPlotMouseData &MouseData)
+{
+    if (FMouseDown && PointInRect(MouseData.X, MouseData.Y, FLeft, FTop, FRight, FBottom))
+        if (TiPlotHost *host = Host())
+            host->DoObjectClick(this);
+}
+
+void TiPlotButton::DrawScrollFace(TCanvas *Canvas)
+{
+    Canvas->Brush()->SetStyle(bsSolid);
+    Canvas->Brush()->SetColor(clBtnFace);
+    Canvas->FillRect(DrawRect());
+    iDrawEdge(Canvas, DrawRect(), FMouseDown ? iEdgeSunken : iEdgeRaised);
+}
+
+void TiPlotButton::DrawScrollArrow(TCanvas *Canvas, bool Up)
+{
+    const int cx = (FLeft + FRight) / 2;
+    const int cy = (FTop + FBottom) / 2;
+    const TColor arrow = FEnabled ? clBlack : 0x808080;
+    Canvas->Brush()->SetStyle(bsSolid);
+    Canvas->Brush()->SetColor(arrow);
+    Canvas->Pen()->SetColor(arrow);
+    Canvas->Pen()->SetStyle(psSolid);
+    Canvas->Pen()->SetWidth(1);
+    const int d = Up ? 1 : -1;
+    const TPoint points[3] = {TPoint(cx - 4, cy + 2 * d), TPoint(cx + 4, cy + 2 * d), TPoint(cx, cy - 2 * d)};
+    Canvas->Polygon(points, 3);
 }
 
 void TiPlotButton::TimerTick()

@@ -200,6 +200,8 @@ protected:
     virtual bool GetKeyPopupPoint(TPoint &Point);
     // OnRemove, then DoLayoutChange: once, from Free() or the first destructor that gets to it.
     void AnnounceRemoval();
+    // For kinds that keep one selection: another object that became selected takes it from this.
+    void YieldSelectionTo(TObject *AObject);
     TiPlotMouseData MakeMouseData(int X, int Y, int ScreenX, int ScreenY) const;
 
     QString FName;
@@ -312,6 +314,8 @@ class TiPlotLayoutObject : public TiPlotManagerObject {
 protected:
     // The centre of the draw rectangle.
     bool GetKeyPopupPoint(TPoint &Point) override;
+    // After a press on the object, a release inside the draw rectangle is a click for the plot.
+    void ClickWhenReleasedInside(const TiPlotMouseData &MouseData);
 
     double FStopPercent = 100;
     double FStartPercent = 0;
@@ -369,6 +373,11 @@ class TiPlotButton : public TiPlotObject {
     void DoMouseLeft(const TiPlotMouseData &MouseData) override;
     void DoMouseMove(const TiPlotMouseData &MouseData) override;
     void DoMouseUp(const TiPlotMouseData &MouseData) override;
+
+    // The look of the scroll buttons of legends and tables: a button face framed raised, sunken
+    // while pressed, and a small filled arrow in its middle, black, grey while disabled.
+    void DrawScrollFace(TCanvas *Canvas);
+    void DrawScrollArrow(TCanvas *Canvas, bool Up);
 
 private:
     void TimerTick();

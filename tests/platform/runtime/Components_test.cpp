@@ -26,6 +26,31 @@ TEST(Component, OwnerDestroysOwnedAndLookupIgnoresCase)
     EXPECT_EQ(TTestControl::LiveCount, before);
 }
 
+// The lookup follows renames, removals and hand-overs between owners; a component handed over
+// under a name the new owner already has leaves the name with the first of them.
+TEST(Component, LookupFollowsRenamesRemovalsAndHandOvers)
+{
+    TTestForm form(nullptr), other(nullptr);
+    auto *a = new TTestControl(&form);
+    a->SetName(QStringLiteral("lbGain"));
+    a->SetName(QStringLiteral("lbMute"));
+    EXPECT_EQ(form.FindComponent(QStringLiteral("lbGain")), nullptr);
+    EXPECT_EQ(form.FindComponent(QStringLiteral("LBMUTE")), a);
+
+    auto *b = new TTestControl(&other);
+    b->SetName(QStringLiteral("LbMute"));
+    form.InsertComponent(b);
+    EXPECT_EQ(other.FindComponent(QStringLiteral("lbMute")), nullptr);
+    EXPECT_EQ(form.FindComponent(QStringLiteral("lbmute")), a);
+    form.RemoveComponent(a);
+    EXPECT_EQ(form.FindComponent(QStringLiteral("lbMute")), b);
+    a->SetName(QString());
+    form.InsertComponent(a);
+    EXPECT_EQ(form.FindComponent(QStringLiteral("lbMute")), b);
+    delete b;
+    EXPECT_EQ(form.FindComponent(QStringLiteral("lbMute")), nullptr);
+}
+
 TEST(Component, NamesAreValidatedAndUniquePerOwner)
 {
     TTestForm form(nullptr);

@@ -208,6 +208,37 @@ TEST(CanvasCopy, StretchedCopyPicksNearestPixels)
     EXPECT_EQ(dst.At(3, 0), clBlue);
 }
 
+TEST(CanvasCopy, PlainCopyLeavesPixelsWithoutSourceAndCopiesWithinOneBitmapFromBefore)
+{
+    // Source columns 1 and 2 exist, 3 and 4 lie beyond the source's right edge; the destination
+    // clip cuts the last column off.
+    Board src(3, 2), dst(6, 3, clGray);
+    src.c->Pixels(1, 0) = clRed;
+    src.c->Pixels(2, 0) = clBlue;
+    src.c->Pixels(1, 1) = clLime;
+    dst.c->IntersectClipRect(Rect(0, 0, 4, 3));
+    dst.c->CopyRect(Rect(1, 1, 5, 3), src.c, Rect(1, 0, 5, 2));
+    const std::vector<std::vector<TColor>> expected = {
+        {clGray, clGray, clGray, clGray, clGray, clGray},
+        {clGray, clRed, clBlue, clGray, clGray, clGray},
+        {clGray, clLime, clWhite, clGray, clGray, clGray},
+    };
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(dst.At(x, y), expected[y][x]) << "pixel " << x << ", " << y;
+
+    // Shifting a row by one within its own bitmap reads every pixel as it was before the copy.
+    Board row(4, 1);
+    const TColor colours[] = {clRed, clLime, clBlue, clYellow};
+    for (int x = 0; x < 4; ++x)
+        row.c->Pixels(x, 0) = colours[x];
+    row.c->CopyRect(Rect(1, 0, 4, 1), row.c, Rect(0, 0, 3, 1));
+    EXPECT_EQ(row.At(0, 0), clRed);
+    EXPECT_EQ(row.At(1, 0), clRed);
+    EXPECT_EQ(row.At(2, 0), clLime);
+    EXPECT_EQ(row.At(3, 0), clBlue);
+}
+
 TEST(CanvasMono, ConversionUsesTheBackgroundAndTextColours)
 {
     TBitmap b(3, 1);
@@ -691,3 +722,90 @@ TEST(ImageLists, MaskedImagesAndTheDisabledLook)
 }
 
 }  // namespace
+
+// Shapes drawn with a wide pen look the same wherever they stand, and no two different shapes
+// look alike: the marker-sized shapes a plot draws over and over are drawn from kept masks.
+TEST(CanvasShapes, WidePenShapesLookTheSameWhereverTheyStandAndEachItsOwnWay)
+{
+    struct Shape {
+        const char *name;
+        int width, height, pen;
+        TPenStyle style;
+        std::function<void(TCanvas *, int, int, int, int)> draw;
+    };
+    const auto rect = [](TCanvas *c, int a, int b, int x, int y) { c->Rectangle(a, b, x, y); };
+    const auto ellipse = [](TCanvas *c, int a, int b, int x, int y) { c->Ellipse(a, b, x, y); };
+    const auto pie = [](TCanvas *c, int a, int b, int x, int y) { c->Pie(a, b, x, y, x, b, a, b); };
+    const Shape shapes[] = {
+        {.name = "marker square", .width = 6, .height = 6, .pen = 5, .style = psSolid, .draw = rect},
+        {.name = "wider square", .width = 7, .height = 6, .pen = 5, .style = psSolid, .draw = rect},
+        {.name = "thinner pen", .width = 6, .height = 6, .pen = 3, .style = psSolid, .draw = rect},
+        {.name = "inside the frame", .width = 9, .height = 9, .pen = 3, .style = psInsideFrame, .draw = rect},
+        {.name = "marker circle", .width = 6, .height = 6, .pen = 5, .style = psSolid, .draw = ellipse},
+        {.name = "oval", .width = 11, .height = 7, .pen = 2, .style = psSolid, .draw = ellipse},
+        {.name = "pie", .width = 11, .height = 7, .pen = 2, .style = psSolid, .draw = pie},
+    };
+    // The painted pixels as rows of '#' and '.', cut to the smallest rectangle holding them.
+    const auto picture = [](const Shape &s, int left, int top) {
+        Board b(40, 30);
+        b.c->Pen()->SetWidth(s.pen);
+        b.c->Pen()->SetStyle(s.style);
+        b.c->Pen()->SetColor(clBlue);
+        b.c->Brush()->SetColor(clRed);
+        s.draw(b.c, left, top, left + s.width, top + s.height);
+        std::vector<std::string> rows;
+        for (int y = 0; y < 30; ++y)
+            if (b.Row(y).find('#') != std::string::npos)
+                rows.push_back(b.Row(y));
+        std::size_t from = std::string::npos, to = 0;
+        for (const std::string &row : rows) {
+            from = std::min(from, row.find('#'));
+            to = std::max(to, row.rfind('#') + 1);
+        }
+        for (std::string &row : rows)
+            row = row.substr(from, to - from);
+        return rows;
+    };
+    std::vector<std::vector<std::string>> seen;
+    for (const Shape &s : shapes) {
+        const auto here = picture(s, 5, 6);
+        EXPECT_EQ(picture(s, 23, 17), here) << s.name;
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), here), 0) << s.name;
+        seen.push_back(here);
+    }
+}
+
+TEST(CanvasText, WidthsFollowTheFontAndTheText)
+{
+    Board b(10, 10);
+    const QString texts[] = {QStringLiteral("10"), QStringLiteral("HPF"), QStringLiteral("1.00KHz")};
+    std::vector<int> small, large;
+    for (const QString &t : texts) {
+        b.c->Font()->SetSize(8);
+        small.push_back(b.c->TextWidth(t));
+        b.c->Font()->SetSize(20);
+        large.push_back(b.c->TextWidth(t));
+        b.c->Font()->SetStyle(TFontStyles{fsBold});
+        EXPECT_GE(b.c->TextWidth(t), large.back()) << t.toStdString();
+        b.c->Font()->SetStyle(TFontStyles{});
+    }
+    for (std::size_t i = 0; i < small.size(); ++i) {
+        EXPECT_LT(small[i], large[i]);
+        b.c->Font()->SetSize(8);
+        EXPECT_EQ(b.c->TextWidth(texts[i]), small[i]);
+    }
+    EXPECT_LT(small[0], small[1]);
+    EXPECT_LT(small[1], small[2]);
+}
+
+TEST(CanvasLines, AStyledPolylineKeepsItsStepsThroughPartsOutsideTheBitmap)
+{
+    // Four dotted pixels left of the bitmap, then the line comes in: the dots go on where they
+    // left off (three on, three off).
+    Board b(8, 3);
+    b.c->Pen()->SetStyle(psDot);
+    b.c->Brush()->SetStyle(bsClear);
+    const TPoint points[] = {{-5, 1}, {-1, 1}, {7, 1}};
+    b.c->Polyline(points, 3);
+    EXPECT_EQ(b.Row(1), ".###....");
+}

@@ -2,11 +2,13 @@
 // and on a canvas over the rendered pixels: in an image painted with PaintTo, in the widget's own
 // grab and in what the window shows on screen, and again after the widget repaints itself.
 
-#include "platform/ui/Bitmap.h"
 #include "platform/runtime/ClassBuilder.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/ControlsCanvas.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/RadioButton.h"
 
 #include "StdTestApp.h"
 
@@ -122,3 +124,32 @@ TEST_F(ComboOnForm, PaintsOverItselfOnScreenAndInItsGrabAfterEveryNativeRepaint)
 }
 
 }  // namespace
+
+// A check box and a radio button fill their whole area with their Color, as the channel pages'
+// mode buttons on a black plot bar need; the caption keeps the font colour.
+TEST(NativeButtonColour, CheckBoxAndRadioButtonFillTheirAreaWithTheirColour)
+{
+    TForm form(nullptr);
+    form.SetBounds(50, 50, 200, 80);
+    form.SetColor(clWhite);
+    auto *radio = new TRadioButton(&form);
+    auto *check = new TCheckBox(&form);
+    int top = 10;
+    for (TNativeControl *button : std::initializer_list<TNativeControl *>{radio, check}) {
+        button->SetParent(&form);
+        button->SetBounds(10, top, 80, 18);
+        button->SetColor(clBlack);
+        button->Font()->SetColor(clYellow);
+        top += 30;
+    }
+    radio->SetCaption("Mag");
+    check->SetCaption("Mag");
+    TBitmap bitmap(form.ClientWidth(), form.ClientHeight());
+    form.PaintTo(bitmap.Canvas(), 0, 0);
+    const QImage image = bitmap.Image();
+    for (const int y : {10, 40}) {
+        SCOPED_TRACE(y);
+        EXPECT_EQ(At(image, 85, y + 9), clBlack);  // right of the caption
+        EXPECT_EQ(At(image, 95, y + 9), clWhite);  // the form beside it
+    }
+}
