@@ -262,6 +262,9 @@ private:
     TiPlotChannelCustom *SelectedChannel() const;
     // Reloads every page once a removal has run its course (posted by ObjectRemoved).
     void CMRefreshAfterRemoval(TMessage &m);
+    // Runs Apply(kind, property, control) for each row whose control and property exist.
+    template <class Step>
+    void ForEachRow(std::span<const TiEditorRow> Rows, const TObject *Object, Step &&Apply) const;
 
     bool FIsClosing = false;
     TiPlotLayoutObject *FRightClickObject = nullptr;

@@ -22,14 +22,21 @@ int ItemIndexOf(std::int64_t Ordinal, int Count)
 
 }  // namespace
 
-void TiPlotEditorForm::LoadRows(std::span<const TiEditorRow> Rows, TObject *Object)
+template <class Step>
+void TiPlotEditorForm::ForEachRow(std::span<const TiEditorRow> Rows, const TObject *Object, Step &&Apply) const
 {
     for (const TiEditorRow &row : Rows) {
         const TPropInfo *prop = Property(Object, row.Property);
         TComponent *control = FComponents.value(QString::fromLatin1(row.Control).toLower());
-        if (!prop || !control)
-            continue;
-        switch (row.Kind) {
+        if (prop && control)
+            Apply(row.Kind, prop, control);
+    }
+}
+
+void TiPlotEditorForm::LoadRows(std::span<const TiEditorRow> Rows, TObject *Object)
+{
+    ForEachRow(Rows, Object, [Object](TiEditorKind Kind, const TPropInfo *prop, TComponent *control) {
+        switch (Kind) {
         case TiEditorKind::Text:
             if (auto *edit = dynamic_cast<TiComponentEditorEdit *>(control))
                 edit->SetAsString(prop->GetStr(*Object));
@@ -73,17 +80,13 @@ void TiPlotEditorForm::LoadRows(std::span<const TiEditorRow> Rows, TObject *Obje
                     picker->SetFont(font);
             break;
         }
-    }
+    });
 }
 
 void TiPlotEditorForm::StoreRows(std::span<const TiEditorRow> Rows, TObject *Object)
 {
-    for (const TiEditorRow &row : Rows) {
-        const TPropInfo *prop = Property(Object, row.Property);
-        TComponent *control = FComponents.value(QString::fromLatin1(row.Control).toLower());
-        if (!prop || !control)
-            continue;
-        switch (row.Kind) {
+    ForEachRow(Rows, Object, [Object](TiEditorKind Kind, const TPropInfo *prop, TComponent *control) {
+        switch (Kind) {
         case TiEditorKind::Text:
             if (auto *edit = dynamic_cast<TiComponentEditorEdit *>(control); edit && prop->SetStr)
                 prop->SetStr(*Object, edit->AsString());
@@ -126,7 +129,7 @@ void TiPlotEditorForm::StoreRows(std::span<const TiEditorRow> Rows, TObject *Obj
                     font->Assign(picker->Font());
             break;
         }
-    }
+    });
 }
 
 void TiPlotEditorForm::EnableControls(std::span<const char *const> Names, bool Enabled)
