@@ -34,7 +34,7 @@ object fmMain: TfmMain
       Bitmaps.TransparentColor = clTeal
       ButtonSize = bszStretchToButton
       Caption = 'GAIN'
-      Font.Color = clWhite
+      Font.Color = clLime
       Font.Height = -12
       Font.Name = 'Arial'
       Font.Style = [fsBold]
@@ -5666,9 +5666,9 @@ object fmMain: TfmMain
         OnChange = isLowCutFreqInAChange
       end
       object rzcLowCutSlopInA: TRzComboBox
-        Left = 782
+        Left = 774
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 0
         Style = csDropDownList
@@ -5700,9 +5700,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
       object rzbLowCutBypassInA: TRzBmpButton
-        Left = 782
+        Left = 774
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 0
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -5720,9 +5720,9 @@ object fmMain: TfmMain
         OnClick = rzbLowCutBypassInAClick
       end
       object cvdLowCutFreqInA: TCurvyEdit
-        Left = 782
+        Left = 774
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 0
         Alignment = taCenter
@@ -5733,7 +5733,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbLowCutSlopInA: TLabel
-        Left = 782
+        Left = 774
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -5742,7 +5742,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbHighCutFreqInA: TLabel
-        Left = 850
+        Left = 856
         Top = 8
         Caption = 'LPF'
         ParentFont = False
@@ -5751,7 +5751,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isHighCutFreqInA: TAdvTrackBar
-        Left = 854
+        Left = 860
         Top = 26
         Width = 26
         Height = 210
@@ -5769,9 +5769,9 @@ object fmMain: TfmMain
         OnChange = isHighCutFreqInAChange
       end
       object rzcHighCutSlopInA: TRzComboBox
-        Left = 892
+        Left = 890
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 0
         Style = csDropDownList
@@ -5803,9 +5803,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
       object rzbHighCutBypassInA: TRzBmpButton
-        Left = 892
+        Left = 890
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 0
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -5823,9 +5823,9 @@ object fmMain: TfmMain
         OnClick = rzbHighCutBypassInAClick
       end
       object cvdHighCutFreqInA: TCurvyEdit
-        Left = 892
+        Left = 890
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 0
         Alignment = taCenter
@@ -5836,7 +5836,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbHighCutSlopInA: TLabel
-        Left = 892
+        Left = 890
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -5845,7 +5845,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainInA: TLabel
-        Left = 988
+        Left = 982
         Top = 8
         Caption = 'Gain'
         ParentFont = False
@@ -5854,7 +5854,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainNameInA: TLabel
-        Left = 1024
+        Left = 1018
         Top = 8
         Caption = 'InA'
         ParentFont = False
@@ -5863,7 +5863,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isGainInA: TAdvTrackBar
-        Left = 988
+        Left = 982
         Top = 26
         Width = 26
         Height = 210
@@ -5881,7 +5881,7 @@ object fmMain: TfmMain
         OnChange = isGainInAChange
       end
       object cvdGainInA: TCurvyEdit
-        Left = 984
+        Left = 978
         Top = 244
         Width = 80
         Height = 24
@@ -5894,7 +5894,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object rzbMuteInA: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 60
         Width = 48
         Height = 30
@@ -5914,7 +5914,7 @@ object fmMain: TfmMain
         OnClick = rzbMuteInAClick
       end
       object rzbPhaseInA: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 110
         Width = 48
         Height = 30
@@ -6438,9 +6438,9 @@ object fmMain: TfmMain
         OnChange = isLowCutFreqInAChange
       end
       object rzcLowCutSlopInB: TRzComboBox
-        Left = 782
+        Left = 774
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 1
         Style = csDropDownList
@@ -6472,9 +6472,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
       object rzbLowCutBypassInB: TRzBmpButton
-        Left = 782
+        Left = 774
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 1
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -6492,9 +6492,9 @@ object fmMain: TfmMain
         OnClick = rzbLowCutBypassInAClick
       end
       object cvdLowCutFreqInB: TCurvyEdit
-        Left = 782
+        Left = 774
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 1
         Alignment = taCenter
@@ -6505,7 +6505,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbLowCutSlopInB: TLabel
-        Left = 782
+        Left = 774
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -6514,7 +6514,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbHighCutFreqInB: TLabel
-        Left = 850
+        Left = 856
         Top = 8
         Caption = 'LPF'
         ParentFont = False
@@ -6523,7 +6523,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isHighCutFreqInB: TAdvTrackBar
-        Left = 854
+        Left = 860
         Top = 26
         Width = 26
         Height = 210
@@ -6541,9 +6541,9 @@ object fmMain: TfmMain
         OnChange = isHighCutFreqInAChange
       end
       object rzcHighCutSlopInB: TRzComboBox
-        Left = 892
+        Left = 890
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 1
         Style = csDropDownList
@@ -6575,9 +6575,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
       object rzbHighCutBypassInB: TRzBmpButton
-        Left = 892
+        Left = 890
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 1
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -6595,9 +6595,9 @@ object fmMain: TfmMain
         OnClick = rzbHighCutBypassInAClick
       end
       object cvdHighCutFreqInB: TCurvyEdit
-        Left = 892
+        Left = 890
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 1
         Alignment = taCenter
@@ -6608,7 +6608,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbHighCutSlopInB: TLabel
-        Left = 892
+        Left = 890
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -6617,7 +6617,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainInB: TLabel
-        Left = 988
+        Left = 982
         Top = 8
         Caption = 'Gain'
         ParentFont = False
@@ -6626,7 +6626,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainNameInB: TLabel
-        Left = 1024
+        Left = 1018
         Top = 8
         Caption = 'InB'
         ParentFont = False
@@ -6635,7 +6635,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isGainInB: TAdvTrackBar
-        Left = 988
+        Left = 982
         Top = 26
         Width = 26
         Height = 210
@@ -6653,7 +6653,7 @@ object fmMain: TfmMain
         OnChange = isGainInAChange
       end
       object cvdGainInB: TCurvyEdit
-        Left = 984
+        Left = 978
         Top = 244
         Width = 80
         Height = 24
@@ -6666,7 +6666,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object rzbMuteInB: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 60
         Width = 48
         Height = 30
@@ -6686,7 +6686,7 @@ object fmMain: TfmMain
         OnClick = rzbMuteInAClick
       end
       object rzbPhaseInB: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 110
         Width = 48
         Height = 30
@@ -7263,9 +7263,9 @@ object fmMain: TfmMain
         OnChange = isLowCutFreqInAChange
       end
       object rzcLowCutSlopOut1: TRzComboBox
-        Left = 782
+        Left = 774
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 2
         Style = csDropDownList
@@ -7297,9 +7297,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
       object rzbLowCutBypassOut1: TRzBmpButton
-        Left = 782
+        Left = 774
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 2
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -7317,9 +7317,9 @@ object fmMain: TfmMain
         OnClick = rzbLowCutBypassInAClick
       end
       object cvdLowCutFreqOut1: TCurvyEdit
-        Left = 782
+        Left = 774
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 2
         Alignment = taCenter
@@ -7330,7 +7330,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbLowCutSlopOut1: TLabel
-        Left = 782
+        Left = 774
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -7339,7 +7339,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbHighCutFreqOut1: TLabel
-        Left = 850
+        Left = 856
         Top = 8
         Caption = 'LPF'
         ParentFont = False
@@ -7348,7 +7348,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isHighCutFreqOut1: TAdvTrackBar
-        Left = 854
+        Left = 860
         Top = 26
         Width = 26
         Height = 210
@@ -7366,9 +7366,9 @@ object fmMain: TfmMain
         OnChange = isHighCutFreqInAChange
       end
       object rzcHighCutSlopOut1: TRzComboBox
-        Left = 892
+        Left = 890
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 2
         Style = csDropDownList
@@ -7400,9 +7400,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
       object rzbHighCutBypassOut1: TRzBmpButton
-        Left = 892
+        Left = 890
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 2
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -7420,9 +7420,9 @@ object fmMain: TfmMain
         OnClick = rzbHighCutBypassInAClick
       end
       object cvdHighCutFreqOut1: TCurvyEdit
-        Left = 892
+        Left = 890
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 2
         Alignment = taCenter
@@ -7433,7 +7433,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbHighCutSlopOut1: TLabel
-        Left = 892
+        Left = 890
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -7442,7 +7442,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainOut1: TLabel
-        Left = 988
+        Left = 982
         Top = 8
         Caption = 'Gain'
         ParentFont = False
@@ -7451,7 +7451,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainNameOut1: TLabel
-        Left = 1024
+        Left = 1018
         Top = 8
         Caption = 'Out1'
         ParentFont = False
@@ -7460,7 +7460,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isGainOut1: TAdvTrackBar
-        Left = 988
+        Left = 982
         Top = 26
         Width = 26
         Height = 210
@@ -7478,7 +7478,7 @@ object fmMain: TfmMain
         OnChange = isGainInAChange
       end
       object cvdGainOut1: TCurvyEdit
-        Left = 984
+        Left = 978
         Top = 244
         Width = 80
         Height = 24
@@ -7491,7 +7491,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object rzbMuteOut1: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 60
         Width = 48
         Height = 30
@@ -7511,7 +7511,7 @@ object fmMain: TfmMain
         OnClick = rzbMuteInAClick
       end
       object rzbPhaseOut1: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 110
         Width = 48
         Height = 30
@@ -7531,7 +7531,7 @@ object fmMain: TfmMain
         OnClick = rzbPhaseInAClick
       end
       object lbCompRatioOut1: TLabel
-        Left = 782
+        Left = 774
         Top = 150
         Caption = 'Ratio'
         ParentFont = False
@@ -7539,11 +7539,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompThresholdOut1: TLabel
-        Left = 782
+        Left = 774
         Top = 170
         Caption = 'Threshold'
         ParentFont = False
@@ -7551,11 +7551,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompAttackOut1: TLabel
-        Left = 782
+        Left = 774
         Top = 190
         Caption = 'Attack'
         ParentFont = False
@@ -7563,11 +7563,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompReleaseOut1: TLabel
-        Left = 782
+        Left = 774
         Top = 210
         Caption = 'Release'
         ParentFont = False
@@ -7575,7 +7575,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
     end
@@ -8136,9 +8136,9 @@ object fmMain: TfmMain
         OnChange = isLowCutFreqInAChange
       end
       object rzcLowCutSlopOut2: TRzComboBox
-        Left = 782
+        Left = 774
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 3
         Style = csDropDownList
@@ -8170,9 +8170,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
       object rzbLowCutBypassOut2: TRzBmpButton
-        Left = 782
+        Left = 774
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 3
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -8190,9 +8190,9 @@ object fmMain: TfmMain
         OnClick = rzbLowCutBypassInAClick
       end
       object cvdLowCutFreqOut2: TCurvyEdit
-        Left = 782
+        Left = 774
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 3
         Alignment = taCenter
@@ -8203,7 +8203,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbLowCutSlopOut2: TLabel
-        Left = 782
+        Left = 774
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -8212,7 +8212,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbHighCutFreqOut2: TLabel
-        Left = 850
+        Left = 856
         Top = 8
         Caption = 'LPF'
         ParentFont = False
@@ -8221,7 +8221,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isHighCutFreqOut2: TAdvTrackBar
-        Left = 854
+        Left = 860
         Top = 26
         Width = 26
         Height = 210
@@ -8239,9 +8239,9 @@ object fmMain: TfmMain
         OnChange = isHighCutFreqInAChange
       end
       object rzcHighCutSlopOut2: TRzComboBox
-        Left = 892
+        Left = 890
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 3
         Style = csDropDownList
@@ -8273,9 +8273,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
       object rzbHighCutBypassOut2: TRzBmpButton
-        Left = 892
+        Left = 890
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 3
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -8293,9 +8293,9 @@ object fmMain: TfmMain
         OnClick = rzbHighCutBypassInAClick
       end
       object cvdHighCutFreqOut2: TCurvyEdit
-        Left = 892
+        Left = 890
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 3
         Alignment = taCenter
@@ -8306,7 +8306,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbHighCutSlopOut2: TLabel
-        Left = 892
+        Left = 890
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -8315,7 +8315,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainOut2: TLabel
-        Left = 988
+        Left = 982
         Top = 8
         Caption = 'Gain'
         ParentFont = False
@@ -8324,7 +8324,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainNameOut2: TLabel
-        Left = 1024
+        Left = 1018
         Top = 8
         Caption = 'Out2'
         ParentFont = False
@@ -8333,7 +8333,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isGainOut2: TAdvTrackBar
-        Left = 988
+        Left = 982
         Top = 26
         Width = 26
         Height = 210
@@ -8351,7 +8351,7 @@ object fmMain: TfmMain
         OnChange = isGainInAChange
       end
       object cvdGainOut2: TCurvyEdit
-        Left = 984
+        Left = 978
         Top = 244
         Width = 80
         Height = 24
@@ -8364,7 +8364,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object rzbMuteOut2: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 60
         Width = 48
         Height = 30
@@ -8384,7 +8384,7 @@ object fmMain: TfmMain
         OnClick = rzbMuteInAClick
       end
       object rzbPhaseOut2: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 110
         Width = 48
         Height = 30
@@ -8404,7 +8404,7 @@ object fmMain: TfmMain
         OnClick = rzbPhaseInAClick
       end
       object lbCompRatioOut2: TLabel
-        Left = 782
+        Left = 774
         Top = 150
         Caption = 'Ratio'
         ParentFont = False
@@ -8412,11 +8412,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompThresholdOut2: TLabel
-        Left = 782
+        Left = 774
         Top = 170
         Caption = 'Threshold'
         ParentFont = False
@@ -8424,11 +8424,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompAttackOut2: TLabel
-        Left = 782
+        Left = 774
         Top = 190
         Caption = 'Attack'
         ParentFont = False
@@ -8436,11 +8436,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompReleaseOut2: TLabel
-        Left = 782
+        Left = 774
         Top = 210
         Caption = 'Release'
         ParentFont = False
@@ -8448,7 +8448,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
     end
@@ -9009,9 +9009,9 @@ object fmMain: TfmMain
         OnChange = isLowCutFreqInAChange
       end
       object rzcLowCutSlopOut3: TRzComboBox
-        Left = 782
+        Left = 774
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 4
         Style = csDropDownList
@@ -9043,9 +9043,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
       object rzbLowCutBypassOut3: TRzBmpButton
-        Left = 782
+        Left = 774
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 4
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -9063,9 +9063,9 @@ object fmMain: TfmMain
         OnClick = rzbLowCutBypassInAClick
       end
       object cvdLowCutFreqOut3: TCurvyEdit
-        Left = 782
+        Left = 774
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 4
         Alignment = taCenter
@@ -9076,7 +9076,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbLowCutSlopOut3: TLabel
-        Left = 782
+        Left = 774
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -9085,7 +9085,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbHighCutFreqOut3: TLabel
-        Left = 850
+        Left = 856
         Top = 8
         Caption = 'LPF'
         ParentFont = False
@@ -9094,7 +9094,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isHighCutFreqOut3: TAdvTrackBar
-        Left = 854
+        Left = 860
         Top = 26
         Width = 26
         Height = 210
@@ -9112,9 +9112,9 @@ object fmMain: TfmMain
         OnChange = isHighCutFreqInAChange
       end
       object rzcHighCutSlopOut3: TRzComboBox
-        Left = 892
+        Left = 890
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 4
         Style = csDropDownList
@@ -9146,9 +9146,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
       object rzbHighCutBypassOut3: TRzBmpButton
-        Left = 892
+        Left = 890
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 4
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -9166,9 +9166,9 @@ object fmMain: TfmMain
         OnClick = rzbHighCutBypassInAClick
       end
       object cvdHighCutFreqOut3: TCurvyEdit
-        Left = 892
+        Left = 890
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 4
         Alignment = taCenter
@@ -9179,7 +9179,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbHighCutSlopOut3: TLabel
-        Left = 892
+        Left = 890
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -9188,7 +9188,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainOut3: TLabel
-        Left = 988
+        Left = 982
         Top = 8
         Caption = 'Gain'
         ParentFont = False
@@ -9197,7 +9197,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainNameOut3: TLabel
-        Left = 1024
+        Left = 1018
         Top = 8
         Caption = 'Out3'
         ParentFont = False
@@ -9206,7 +9206,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isGainOut3: TAdvTrackBar
-        Left = 988
+        Left = 982
         Top = 26
         Width = 26
         Height = 210
@@ -9224,7 +9224,7 @@ object fmMain: TfmMain
         OnChange = isGainInAChange
       end
       object cvdGainOut3: TCurvyEdit
-        Left = 984
+        Left = 978
         Top = 244
         Width = 80
         Height = 24
@@ -9237,7 +9237,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object rzbMuteOut3: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 60
         Width = 48
         Height = 30
@@ -9257,7 +9257,7 @@ object fmMain: TfmMain
         OnClick = rzbMuteInAClick
       end
       object rzbPhaseOut3: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 110
         Width = 48
         Height = 30
@@ -9277,7 +9277,7 @@ object fmMain: TfmMain
         OnClick = rzbPhaseInAClick
       end
       object lbCompRatioOut3: TLabel
-        Left = 782
+        Left = 774
         Top = 150
         Caption = 'Ratio'
         ParentFont = False
@@ -9285,11 +9285,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompThresholdOut3: TLabel
-        Left = 782
+        Left = 774
         Top = 170
         Caption = 'Threshold'
         ParentFont = False
@@ -9297,11 +9297,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompAttackOut3: TLabel
-        Left = 782
+        Left = 774
         Top = 190
         Caption = 'Attack'
         ParentFont = False
@@ -9309,11 +9309,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompReleaseOut3: TLabel
-        Left = 782
+        Left = 774
         Top = 210
         Caption = 'Release'
         ParentFont = False
@@ -9321,7 +9321,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
     end
@@ -9882,9 +9882,9 @@ object fmMain: TfmMain
         OnChange = isLowCutFreqInAChange
       end
       object rzcLowCutSlopOut4: TRzComboBox
-        Left = 782
+        Left = 774
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 5
         Style = csDropDownList
@@ -9916,9 +9916,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
       object rzbLowCutBypassOut4: TRzBmpButton
-        Left = 782
+        Left = 774
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 5
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -9936,9 +9936,9 @@ object fmMain: TfmMain
         OnClick = rzbLowCutBypassInAClick
       end
       object cvdLowCutFreqOut4: TCurvyEdit
-        Left = 782
+        Left = 774
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 5
         Alignment = taCenter
@@ -9949,7 +9949,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbLowCutSlopOut4: TLabel
-        Left = 782
+        Left = 774
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -9958,7 +9958,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbHighCutFreqOut4: TLabel
-        Left = 850
+        Left = 856
         Top = 8
         Caption = 'LPF'
         ParentFont = False
@@ -9967,7 +9967,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isHighCutFreqOut4: TAdvTrackBar
-        Left = 854
+        Left = 860
         Top = 26
         Width = 26
         Height = 210
@@ -9985,9 +9985,9 @@ object fmMain: TfmMain
         OnChange = isHighCutFreqInAChange
       end
       object rzcHighCutSlopOut4: TRzComboBox
-        Left = 892
+        Left = 890
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 5
         Style = csDropDownList
@@ -10019,9 +10019,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
       object rzbHighCutBypassOut4: TRzBmpButton
-        Left = 892
+        Left = 890
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 5
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -10039,9 +10039,9 @@ object fmMain: TfmMain
         OnClick = rzbHighCutBypassInAClick
       end
       object cvdHighCutFreqOut4: TCurvyEdit
-        Left = 892
+        Left = 890
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 5
         Alignment = taCenter
@@ -10052,7 +10052,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbHighCutSlopOut4: TLabel
-        Left = 892
+        Left = 890
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -10061,7 +10061,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainOut4: TLabel
-        Left = 988
+        Left = 982
         Top = 8
         Caption = 'Gain'
         ParentFont = False
@@ -10070,7 +10070,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainNameOut4: TLabel
-        Left = 1024
+        Left = 1018
         Top = 8
         Caption = 'Out4'
         ParentFont = False
@@ -10079,7 +10079,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isGainOut4: TAdvTrackBar
-        Left = 988
+        Left = 982
         Top = 26
         Width = 26
         Height = 210
@@ -10097,7 +10097,7 @@ object fmMain: TfmMain
         OnChange = isGainInAChange
       end
       object cvdGainOut4: TCurvyEdit
-        Left = 984
+        Left = 978
         Top = 244
         Width = 80
         Height = 24
@@ -10110,7 +10110,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object rzbMuteOut4: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 60
         Width = 48
         Height = 30
@@ -10130,7 +10130,7 @@ object fmMain: TfmMain
         OnClick = rzbMuteInAClick
       end
       object rzbPhaseOut4: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 110
         Width = 48
         Height = 30
@@ -10150,7 +10150,7 @@ object fmMain: TfmMain
         OnClick = rzbPhaseInAClick
       end
       object lbCompRatioOut4: TLabel
-        Left = 782
+        Left = 774
         Top = 150
         Caption = 'Ratio'
         ParentFont = False
@@ -10158,11 +10158,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompThresholdOut4: TLabel
-        Left = 782
+        Left = 774
         Top = 170
         Caption = 'Threshold'
         ParentFont = False
@@ -10170,11 +10170,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompAttackOut4: TLabel
-        Left = 782
+        Left = 774
         Top = 190
         Caption = 'Attack'
         ParentFont = False
@@ -10182,11 +10182,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompReleaseOut4: TLabel
-        Left = 782
+        Left = 774
         Top = 210
         Caption = 'Release'
         ParentFont = False
@@ -10194,7 +10194,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
     end

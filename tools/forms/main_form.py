@@ -125,12 +125,12 @@ PAGE_BUTTON_LEFTS = [12, 96, 180, 264, 364, 448, 532, 616, 700, 784]
 PAGE_BUTTON_CLICK = "rzbMenuInAClick"
 
 
-def bitmap_button(name, left, top, width, height, caption, family, extra=()):
+def bitmap_button(name, left, top, width, height, caption, family, extra=(), colour="clWhite"):
     props = bounds(left, top, width, height)
     props += [(f"Bitmaps.{state}.File", picture(f"mainwindow/{family}_{state.lower()}.bmp")) for state in STATES]
     props += [("Bitmaps.TransparentColor", Ident("clTeal")), ("ButtonSize", Ident("bszStretchToButton")),
               ("Caption", caption)]
-    props += font(Ident("clWhite"), -12, "Arial", True)
+    props += font(Ident(colour), -12, "Arial", True)
     props += list(extra)
     return Obj(name, "TRzBmpButton", props)
 
@@ -138,12 +138,13 @@ def bitmap_button(name, left, top, width, height, caption, family, extra=()):
 def function_bar():
     children = []
     for (name, tag, caption, family), left in zip(PAGE_BUTTONS, PAGE_BUTTON_LEFTS):
-        # The page shown at start is down.
-        extra = [("GroupIndex", 1)] + ([("Down", True)] if tag == SHOWN_PAGE_TAG else [])
+        # The page shown at start is down, its caption lime as the page switch leaves a shown page's.
+        shown = tag == SHOWN_PAGE_TAG
+        extra = [("GroupIndex", 1)] + ([("Down", True)] if shown else [])
         extra += [("ShowFocus", False), ("Tag", tag), ("OnClick", Ident(PAGE_BUTTON_CLICK))]
         children.append(
             bound_events(bitmap_button(name, left, PAGE_BUTTON_TOP, PAGE_BUTTON_WIDTH, PAGE_BUTTON_HEIGHT,
-                                       caption, f"page_{family}", extra)))
+                                       caption, f"page_{family}", extra, "clLime" if shown else "clWhite")))
     children.append(Obj("lbShowIdNumber", "TLabel", bounds(884, 15, 60, 16) + [
         ("AutoSize", False), ("Caption", "ID : 1"), ("Transparent", True)] + font(TEXT, -12, "Arial", True)))
     children.append(Obj("lbStatus", "TLabel", bounds(952, 15, 80, 16) + [
@@ -287,24 +288,29 @@ def band_editor(c):
     return objs
 
 
+# A crossover's column beside its slider: the slope box, the bypass button and the frequency box.
+CROSSOVER_COLUMN_OFFSET, CROSSOVER_COLUMN_WIDTH = 38, 76
+
+
 def crossover(c, prefix, left, position, text, caption):
     """A crossover's controls, with its frequency and slope headings."""
     s = SUFFIXES[c]
-    objs = E.crossover(c, prefix, left, position, text, caption)
-    heading = objs[0]
+    heading, fader, slope, bypass, box = E.crossover(c, prefix, left, position, text, caption)
     heading.name = f"lb{prefix}Freq{s}"
-    return objs + [P.label(f"lb{prefix}Slop{s}", left + 46, 42, "Slope")]
+    column = left + CROSSOVER_COLUMN_OFFSET
+    column_controls = [set_props(o, Left=column, Width=CROSSOVER_COLUMN_WIDTH) for o in (slope, bypass, box)]
+    return [heading, fader, *column_controls, P.label(f"lb{prefix}Slop{s}", column, 42, "Slope")]
 
 
 def gain_box(c):
     s = SUFFIXES[c]
     return [
-        P.label(f"lbGain{s}", 988, 8, "Gain"),
-        P.label(f"lbGainName{s}", 1024, 8, s),
-        P.fader(f"isGain{s}", 988, 26, 210, -280, 120, c, "isGainInAChange"),
-        P.value_box(f"cvdGain{s}", 984, 244, "+0.0dB", c, read_only=True, width=80),
-        P.button(f"rzbMute{s}", 1018, 60, "Mute", c, group=2, all_up=True, on_click="rzbMuteInAClick", width=48),
-        P.button(f"rzbPhase{s}", 1018, 110, "Normal", c, group=1, all_up=True, on_click="rzbPhaseInAClick",
+        P.label(f"lbGain{s}", 982, 8, "Gain"),
+        P.label(f"lbGainName{s}", 1018, 8, s),
+        P.fader(f"isGain{s}", 982, 26, 210, -280, 120, c, "isGainInAChange"),
+        P.value_box(f"cvdGain{s}", 978, 244, "+0.0dB", c, read_only=True, width=80),
+        P.button(f"rzbMute{s}", 1012, 60, "Mute", c, group=2, all_up=True, on_click="rzbMuteInAClick", width=48),
+        P.button(f"rzbPhase{s}", 1012, 110, "Normal", c, group=1, all_up=True, on_click="rzbPhaseInAClick",
                  width=48),
     ]
 
@@ -315,10 +321,11 @@ def channel_lower(c):
     buttons = [set_props(b, Left=482, Top=24 + 28 * i, Height=25) for i, b in enumerate(E.band_buttons(c))]
     children = [plain_label(f"lbEq{s}", 6, 4, 470, " PEQ       Frequency              Q                    Gain"
                             "                 Type                Bypass"), table, *buttons, *band_editor(c),
-                *crossover(c, "LowCut", 736, 0, " 19.7Hz", "HPF"), *crossover(c, "HighCut", 846, 300, "20.16KHz", "LPF"),
+                *crossover(c, "LowCut", 736, 0, " 19.7Hz", "HPF"), *crossover(c, "HighCut", 852, 300, "20.16KHz", "LPF"),
                 *gain_box(c)]
     if c in OUTPUTS:
-        children += [plain_label(f"lbComp{kind}{s}", 782, 150 + 20 * i, 88, caption, P.LIME)
+        children += [plain_label(f"lbComp{kind}{s}", 736 + CROSSOVER_COLUMN_OFFSET, 150 + 20 * i, CROSSOVER_COLUMN_WIDTH,
+                                 caption, P.LIME)
                      for i, (kind, caption) in enumerate([("Ratio", "Ratio"), ("Threshold", "Threshold"),
                                                           ("Attack", "Attack"), ("Release", "Release")])]
     return children
