@@ -588,12 +588,15 @@ object fmMain: TfmMain
           OnClick = rzbPhaseBackupInAClick
         end
         object pbLevelBackupInA: LProgressBar
-          Left = 148
+          Left = 147
           Top = 86
-          Width = 12
+          Width = 14
           Height = 154
           Tag = 0
-          Max = 100
+          FirstNum = 1
+          SecondNum = 2
+          ThirdNum = 6
+          Max = 9
         end
       end
       object plGainColumnInB: TPanel
@@ -685,12 +688,15 @@ object fmMain: TfmMain
           OnClick = rzbPhaseBackupInAClick
         end
         object pbLevelBackupInB: LProgressBar
-          Left = 148
+          Left = 147
           Top = 86
-          Width = 12
+          Width = 14
           Height = 154
           Tag = 1
-          Max = 100
+          FirstNum = 1
+          SecondNum = 2
+          ThirdNum = 6
+          Max = 9
         end
       end
       object plGainColumnOut1: TPanel
@@ -782,20 +788,28 @@ object fmMain: TfmMain
           OnClick = rzbPhaseBackupInAClick
         end
         object pbLevelBackupOut1: LProgressBar
-          Left = 148
+          Left = 147
           Top = 86
-          Width = 12
+          Width = 14
           Height = 154
           Tag = 2
-          Max = 100
+          FirstNum = 1
+          SecondNum = 3
+          ThirdNum = 4
+          Max = 8
         end
         object pbLimitBackupOut1: LProgressBar
-          Left = 148
+          Left = 147
           Top = 70
-          Width = 12
+          Width = 14
           Height = 12
-          Tag = 2
+          Tag = 3
+          SecondColor = 20123
+          FirstNum = 0
+          SecondNum = 1
+          ThirdNum = 0
           Max = 1
+          LSecondColor = 4629503
         end
       end
       object plGainColumnOut2: TPanel
@@ -887,20 +901,28 @@ object fmMain: TfmMain
           OnClick = rzbPhaseBackupInAClick
         end
         object pbLevelBackupOut2: LProgressBar
-          Left = 148
+          Left = 147
           Top = 86
-          Width = 12
+          Width = 14
           Height = 154
           Tag = 3
-          Max = 100
+          FirstNum = 1
+          SecondNum = 3
+          ThirdNum = 4
+          Max = 8
         end
         object pbLimitBackupOut2: LProgressBar
-          Left = 148
+          Left = 147
           Top = 70
-          Width = 12
+          Width = 14
           Height = 12
           Tag = 3
+          SecondColor = 20123
+          FirstNum = 0
+          SecondNum = 1
+          ThirdNum = 0
           Max = 1
+          LSecondColor = 4629503
         end
       end
       object plGainColumnOut3: TPanel
@@ -992,20 +1014,28 @@ object fmMain: TfmMain
           OnClick = rzbPhaseBackupInAClick
         end
         object pbLevelBackupOut3: LProgressBar
-          Left = 148
+          Left = 147
           Top = 86
-          Width = 12
+          Width = 14
           Height = 154
           Tag = 4
-          Max = 100
+          FirstNum = 1
+          SecondNum = 3
+          ThirdNum = 4
+          Max = 8
         end
         object pbLimitBackupOut3: LProgressBar
-          Left = 148
+          Left = 147
           Top = 70
-          Width = 12
+          Width = 14
           Height = 12
-          Tag = 4
+          Tag = 3
+          SecondColor = 20123
+          FirstNum = 0
+          SecondNum = 1
+          ThirdNum = 0
           Max = 1
+          LSecondColor = 4629503
         end
       end
       object plGainColumnOut4: TPanel
@@ -1097,20 +1127,28 @@ object fmMain: TfmMain
           OnClick = rzbPhaseBackupInAClick
         end
         object pbLevelBackupOut4: LProgressBar
-          Left = 148
+          Left = 147
           Top = 86
-          Width = 12
+          Width = 14
           Height = 154
           Tag = 5
-          Max = 100
+          FirstNum = 1
+          SecondNum = 3
+          ThirdNum = 4
+          Max = 8
         end
         object pbLimitBackupOut4: LProgressBar
-          Left = 148
+          Left = 147
           Top = 70
-          Width = 12
+          Width = 14
           Height = 12
-          Tag = 5
+          Tag = 3
+          SecondColor = 20123
+          FirstNum = 0
+          SecondNum = 1
+          ThirdNum = 0
           Max = 1
+          LSecondColor = 4629503
         end
       end
     end
@@ -1162,8 +1200,13 @@ object fmMain: TfmMain
           Top = 18
           Width = 14
           Height = 22
-          Tag = 0
+          Tag = 3
+          SecondColor = 20123
+          FirstNum = 0
+          SecondNum = 1
+          ThirdNum = 0
           Max = 1
+          LSecondColor = 4629503
         end
         object pbLevelCompOut: LProgressBar
           Left = 32
@@ -1171,7 +1214,10 @@ object fmMain: TfmMain
           Width = 14
           Height = 185
           Tag = 0
-          Max = 100
+          FirstNum = 1
+          SecondNum = 3
+          ThirdNum = 4
+          Max = 8
         end
         object lbLimitCompOut: TLabel
           Left = 2
@@ -1304,8 +1350,13 @@ object fmMain: TfmMain
           Top = 30
           Width = 14
           Height = 22
-          Tag = 0
+          Tag = 3
+          SecondColor = 20123
+          FirstNum = 0
+          SecondNum = 1
+          ThirdNum = 0
           Max = 1
+          LSecondColor = 4629503
         end
         object pbLevelCompOut1: LProgressBar
           Left = 50
@@ -1313,7 +1364,10 @@ object fmMain: TfmMain
           Width = 14
           Height = 185
           Tag = 0
-          Max = 100
+          FirstNum = 1
+          SecondNum = 3
+          ThirdNum = 4
+          Max = 8
         end
         object lbLimitCompOut1: TLabel
           Left = 2
@@ -1446,8 +1500,13 @@ object fmMain: TfmMain
           Top = 30
           Width = 14
           Height = 22
-          Tag = 0
+          Tag = 3
+          SecondColor = 20123
+          FirstNum = 0
+          SecondNum = 1
+          ThirdNum = 0
           Max = 1
+          LSecondColor = 4629503
         end
         object pbLevelCompOut2: LProgressBar
           Left = 50
@@ -1455,7 +1514,10 @@ object fmMain: TfmMain
           Width = 14
           Height = 185
           Tag = 0
-          Max = 100
+          FirstNum = 1
+          SecondNum = 3
+          ThirdNum = 4
+          Max = 8
         end
         object lbLimitCompOut2: TLabel
           Left = 2
@@ -1588,8 +1650,13 @@ object fmMain: TfmMain
           Top = 30
           Width = 14
           Height = 22
-          Tag = 0
+          Tag = 3
+          SecondColor = 20123
+          FirstNum = 0
+          SecondNum = 1
+          ThirdNum = 0
           Max = 1
+          LSecondColor = 4629503
         end
         object pbLevelCompOut3: LProgressBar
           Left = 50
@@ -1597,7 +1664,10 @@ object fmMain: TfmMain
           Width = 14
           Height = 185
           Tag = 0
-          Max = 100
+          FirstNum = 1
+          SecondNum = 3
+          ThirdNum = 4
+          Max = 8
         end
         object lbLimitCompOut3: TLabel
           Left = 2
@@ -1730,8 +1800,13 @@ object fmMain: TfmMain
           Top = 30
           Width = 14
           Height = 22
-          Tag = 0
+          Tag = 3
+          SecondColor = 20123
+          FirstNum = 0
+          SecondNum = 1
+          ThirdNum = 0
           Max = 1
+          LSecondColor = 4629503
         end
         object pbLevelCompOut4: LProgressBar
           Left = 50
@@ -1739,7 +1814,10 @@ object fmMain: TfmMain
           Width = 14
           Height = 185
           Tag = 0
-          Max = 100
+          FirstNum = 1
+          SecondNum = 3
+          ThirdNum = 4
+          Max = 8
         end
         object lbLimitCompOut4: TLabel
           Left = 2
@@ -1911,9 +1989,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompThresholdOut1: TCurvyEdit
-          Left = 8
+          Left = 7
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 2
           Alignment = taCenter
@@ -1924,6 +2002,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompThresholdOut1KeyDown
           OnExit = cvdCompThresholdOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompRatioOut1: TLabel
           Left = 70
@@ -1954,9 +2033,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompRatioOut1: TCurvyEdit
-          Left = 70
+          Left = 69
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 2
           Alignment = taCenter
@@ -1967,6 +2046,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompRatioOut1KeyDown
           OnExit = cvdCompRatioOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompAttackOut1: TLabel
           Left = 132
@@ -1997,9 +2077,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompAttackOut1: TCurvyEdit
-          Left = 132
+          Left = 131
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 2
           Alignment = taCenter
@@ -2010,6 +2090,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompAttackOut1KeyDown
           OnExit = cvdCompAttackOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompReleaseOut1: TLabel
           Left = 194
@@ -2040,9 +2121,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompReleaseOut1: TCurvyEdit
-          Left = 194
+          Left = 193
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 2
           Alignment = taCenter
@@ -2053,6 +2134,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompReleaseOut1KeyDown
           OnExit = cvdCompReleaseOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
       end
       object rzgCompOut2: TRzGroupBox
@@ -2107,9 +2189,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompThresholdOut2: TCurvyEdit
-          Left = 8
+          Left = 7
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 3
           Alignment = taCenter
@@ -2120,6 +2202,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompThresholdOut1KeyDown
           OnExit = cvdCompThresholdOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompRatioOut2: TLabel
           Left = 70
@@ -2150,9 +2233,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompRatioOut2: TCurvyEdit
-          Left = 70
+          Left = 69
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 3
           Alignment = taCenter
@@ -2163,6 +2246,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompRatioOut1KeyDown
           OnExit = cvdCompRatioOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompAttackOut2: TLabel
           Left = 132
@@ -2193,9 +2277,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompAttackOut2: TCurvyEdit
-          Left = 132
+          Left = 131
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 3
           Alignment = taCenter
@@ -2206,6 +2290,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompAttackOut1KeyDown
           OnExit = cvdCompAttackOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompReleaseOut2: TLabel
           Left = 194
@@ -2236,9 +2321,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompReleaseOut2: TCurvyEdit
-          Left = 194
+          Left = 193
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 3
           Alignment = taCenter
@@ -2249,6 +2334,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompReleaseOut1KeyDown
           OnExit = cvdCompReleaseOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
       end
       object rzgCompOut3: TRzGroupBox
@@ -2303,9 +2389,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompThresholdOut3: TCurvyEdit
-          Left = 8
+          Left = 7
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 4
           Alignment = taCenter
@@ -2316,6 +2402,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompThresholdOut1KeyDown
           OnExit = cvdCompThresholdOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompRatioOut3: TLabel
           Left = 70
@@ -2346,9 +2433,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompRatioOut3: TCurvyEdit
-          Left = 70
+          Left = 69
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 4
           Alignment = taCenter
@@ -2359,6 +2446,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompRatioOut1KeyDown
           OnExit = cvdCompRatioOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompAttackOut3: TLabel
           Left = 132
@@ -2389,9 +2477,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompAttackOut3: TCurvyEdit
-          Left = 132
+          Left = 131
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 4
           Alignment = taCenter
@@ -2402,6 +2490,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompAttackOut1KeyDown
           OnExit = cvdCompAttackOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompReleaseOut3: TLabel
           Left = 194
@@ -2432,9 +2521,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompReleaseOut3: TCurvyEdit
-          Left = 194
+          Left = 193
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 4
           Alignment = taCenter
@@ -2445,6 +2534,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompReleaseOut1KeyDown
           OnExit = cvdCompReleaseOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
       end
       object rzgCompOut4: TRzGroupBox
@@ -2499,9 +2589,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompThresholdOut4: TCurvyEdit
-          Left = 8
+          Left = 7
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 5
           Alignment = taCenter
@@ -2512,6 +2602,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompThresholdOut1KeyDown
           OnExit = cvdCompThresholdOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompRatioOut4: TLabel
           Left = 70
@@ -2542,9 +2633,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompRatioOut4: TCurvyEdit
-          Left = 70
+          Left = 69
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 5
           Alignment = taCenter
@@ -2555,6 +2646,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompRatioOut1KeyDown
           OnExit = cvdCompRatioOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompAttackOut4: TLabel
           Left = 132
@@ -2585,9 +2677,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompAttackOut4: TCurvyEdit
-          Left = 132
+          Left = 131
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 5
           Alignment = taCenter
@@ -2598,6 +2690,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompAttackOut1KeyDown
           OnExit = cvdCompAttackOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompReleaseOut4: TLabel
           Left = 194
@@ -2628,9 +2721,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompReleaseOut4: TCurvyEdit
-          Left = 194
+          Left = 193
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 5
           Alignment = taCenter
@@ -2641,6 +2734,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompReleaseOut1KeyDown
           OnExit = cvdCompReleaseOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
       end
     end
@@ -5296,12 +5390,15 @@ object fmMain: TfmMain
         OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelInA: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 40
-        Width = 12
+        Width = 14
         Height = 239
         Tag = 0
-        Max = 100
+        FirstNum = 1
+        SecondNum = 2
+        ThirdNum = 6
+        Max = 9
         Anchors = [akTop, akRight, akBottom]
       end
     end
@@ -6068,12 +6165,15 @@ object fmMain: TfmMain
         OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelInB: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 40
-        Width = 12
+        Width = 14
         Height = 239
         Tag = 1
-        Max = 100
+        FirstNum = 1
+        SecondNum = 2
+        ThirdNum = 6
+        Max = 9
         Anchors = [akTop, akRight, akBottom]
       end
     end
@@ -6864,21 +6964,29 @@ object fmMain: TfmMain
         OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelOut1: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 40
-        Width = 12
+        Width = 14
         Height = 239
         Tag = 2
-        Max = 100
+        FirstNum = 1
+        SecondNum = 3
+        ThirdNum = 4
+        Max = 8
         Anchors = [akTop, akRight, akBottom]
       end
       object pbLimitOut1: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 24
-        Width = 12
+        Width = 14
         Height = 12
-        Tag = 2
+        Tag = 3
+        SecondColor = 20123
+        FirstNum = 0
+        SecondNum = 1
+        ThirdNum = 0
         Max = 1
+        LSecondColor = 4629503
         Anchors = [akTop, akRight]
       end
     end
@@ -7737,21 +7845,29 @@ object fmMain: TfmMain
         OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelOut2: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 40
-        Width = 12
+        Width = 14
         Height = 239
         Tag = 3
-        Max = 100
+        FirstNum = 1
+        SecondNum = 3
+        ThirdNum = 4
+        Max = 8
         Anchors = [akTop, akRight, akBottom]
       end
       object pbLimitOut2: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 24
-        Width = 12
+        Width = 14
         Height = 12
         Tag = 3
+        SecondColor = 20123
+        FirstNum = 0
+        SecondNum = 1
+        ThirdNum = 0
         Max = 1
+        LSecondColor = 4629503
         Anchors = [akTop, akRight]
       end
     end
@@ -8610,21 +8726,29 @@ object fmMain: TfmMain
         OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelOut3: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 40
-        Width = 12
+        Width = 14
         Height = 239
         Tag = 4
-        Max = 100
+        FirstNum = 1
+        SecondNum = 3
+        ThirdNum = 4
+        Max = 8
         Anchors = [akTop, akRight, akBottom]
       end
       object pbLimitOut3: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 24
-        Width = 12
+        Width = 14
         Height = 12
-        Tag = 4
+        Tag = 3
+        SecondColor = 20123
+        FirstNum = 0
+        SecondNum = 1
+        ThirdNum = 0
         Max = 1
+        LSecondColor = 4629503
         Anchors = [akTop, akRight]
       end
     end
@@ -9483,21 +9607,29 @@ object fmMain: TfmMain
         OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelOut4: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 40
-        Width = 12
+        Width = 14
         Height = 239
         Tag = 5
-        Max = 100
+        FirstNum = 1
+        SecondNum = 3
+        ThirdNum = 4
+        Max = 8
         Anchors = [akTop, akRight, akBottom]
       end
       object pbLimitOut4: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 24
-        Width = 12
+        Width = 14
         Height = 12
-        Tag = 5
+        Tag = 3
+        SecondColor = 20123
+        FirstNum = 0
+        SecondNum = 1
+        ThirdNum = 0
         Max = 1
+        LSecondColor = 4629503
         Anchors = [akTop, akRight]
       end
     end

@@ -208,12 +208,23 @@ def led(name, cls, left, top, width, caption, tag, handler=None, height=20):
     return P.Obj(name, cls, props)
 
 
-def meter(name, left, top, width, height, tag, maximum=100):
-    return P.Obj(name, "LProgressBar", {**P.bounds(left, top, width, height), "Tag": tag, "Max": maximum})
+# Segments of a level meter: (red, yellow, green) counts, one segment per mark of the side's scale.
+INPUT_SEGMENTS, OUTPUT_SEGMENTS = (1, 2, 6), (1, 3, 4)
+# A limiter lamp: one segment, dark and lit orange.
+LAMP_COLOUR, LAMP_LIT_COLOUR = 20123, 4629503
 
 
-def lamp(name, left, top, width, height, tag):
-    return meter(name, left, top, width, height, tag, maximum=1)
+def meter(name, left, top, width, height, tag):
+    """A level meter, its segments and maximum those of its side (the name tells In or Out)."""
+    counts = INPUT_SEGMENTS if re.match(r"pbLevel(Backup)?In", name) else OUTPUT_SEGMENTS
+    return P.Obj(name, "LProgressBar", {**P.bounds(left, top, width, height), "Tag": tag, "FirstNum": counts[0],
+                                        "SecondNum": counts[1], "ThirdNum": counts[2], "Max": sum(counts)})
+
+
+def lamp(name, left, top, width, height):
+    return P.Obj(name, "LProgressBar", {**P.bounds(left, top, width, height), "Tag": 3, "SecondColor": LAMP_COLOUR,
+                                        "FirstNum": 0, "SecondNum": 1, "ThirdNum": 0, "Max": 1,
+                                        "LSecondColor": LAMP_LIT_COLOUR})
 
 
 def plain_label(name, left, top, width, caption, colour=P.WHITE, size=None, tag=None):
@@ -266,10 +277,10 @@ def channel_upper(c):
         led(f"vrbEqShowAll{s}", "TVrPowerButton", 934, 2, 110, "SHOW ALL EQ", c, "vrbEqShowAllInAClick"),
         plot,
         # The meter and the limit lamp keep to the right of the plot as the window grows.
-        set_props(meter(level, 1094, 40, 12, 239, c), Anchors="[akTop, akRight, akBottom]"),
+        set_props(meter(level, 1092, 40, 14, 239, c), Anchors="[akTop, akRight, akBottom]"),
     ]
     if c in OUTPUTS:
-        children.append(set_props(lamp(f"pbLimitOut{DIGITS[c]}", 1094, 24, 12, 12, c), Anchors="[akTop, akRight]"))
+        children.append(set_props(lamp(f"pbLimitOut{DIGITS[c]}", 1092, 24, 14, 12), Anchors="[akTop, akRight]"))
     return children
 
 
@@ -351,9 +362,9 @@ def gain_lower():
         column = P.gain_column(c)
         d = DIGITS[c]
         column.children.append(meter(f"pbLevelBackupIn{d}" if c in INPUTS else f"pbLevelBackupOut{d}",
-                                     148, 86, 12, 154, c))
+                                     147, 86, 14, 154, c))
         if c in OUTPUTS:
-            column.children.append(lamp(f"pbLimitBackupOut{d}", 148, 70, 12, 12, c))
+            column.children.append(lamp(f"pbLimitBackupOut{d}", 147, 70, 14, 12))
         columns.append(column)
     return [P.label("lbGainInput", 15, 4, "Input"), P.label("lbGainOutput", 365, 4, "Output"), *columns]
 
@@ -367,7 +378,7 @@ OUTPUT_SCALE_TOPS = [35, 58, 81, 105, 128, 151, 175, 198, 222]
 
 def meter_panel(name, suffix, left, width, meter_top, lamp_top, tops, heading):
     children = [heading] if heading else []
-    children.append(lamp(f"pbLimitComp{suffix}", width - 20, lamp_top, 14, 22, 0))
+    children.append(lamp(f"pbLimitComp{suffix}", width - 20, lamp_top, 14, 22))
     children.append(meter(f"pbLevelComp{suffix}", width - 20, meter_top, 14, 185, 0))
     children += [plain_label(f"lb{key}Comp{suffix}", 2, top, width - 24, text, size=9)
                  for (key, text), top in zip(SCALE, tops)]
@@ -397,9 +408,11 @@ def comp_column(c):
                         position=position, page=10)
         fader.props.append(("OnMouseDown", "isCompThresholdOut1MouseDown"))
         children.append(fader)
-        children.append(P.value_box(f"cvdComp{kind}{s}", left, 244, text, c, width=58, events={
+        # A tighter rounding leaves the edit room for the longest value ("-18.0dB").
+        box = P.value_box(f"cvdComp{kind}{s}", left - 1, 244, text, c, width=60, events={
             "OnKeyDown": f"cvdComp{kind}Out1KeyDown", "OnExit": f"cvdComp{kind}Out1Exit",
-            "OnMouseDown": "cvdCompThresholdOut1MouseDown"}))
+            "OnMouseDown": "cvdCompThresholdOut1MouseDown"})
+        children.append(set_props(box, Rounding=6))
     return P.area(f"rzgComp{s}", 4 + 266 * (c - 2), 4, 260, 274, children=children)
 
 
