@@ -5367,7 +5367,7 @@ object fmMain: TfmMain
       object vrbEqShowAllInA: TVrPowerButton
         Left = 934
         Top = 2
-        Width = 110
+        Width = 122
         Height = 20
         Tag = 0
         Caption = 'SHOW ALL EQ'
@@ -6142,7 +6142,7 @@ object fmMain: TfmMain
       object vrbEqShowAllInB: TVrPowerButton
         Left = 934
         Top = 2
-        Width = 110
+        Width = 122
         Height = 20
         Tag = 1
         Caption = 'SHOW ALL EQ'
@@ -6941,7 +6941,7 @@ object fmMain: TfmMain
       object vrbEqShowAllOut1: TVrPowerButton
         Left = 934
         Top = 2
-        Width = 110
+        Width = 122
         Height = 20
         Tag = 2
         Caption = 'SHOW ALL EQ'
@@ -7822,7 +7822,7 @@ object fmMain: TfmMain
       object vrbEqShowAllOut2: TVrPowerButton
         Left = 934
         Top = 2
-        Width = 110
+        Width = 122
         Height = 20
         Tag = 3
         Caption = 'SHOW ALL EQ'
@@ -8703,7 +8703,7 @@ object fmMain: TfmMain
       object vrbEqShowAllOut3: TVrPowerButton
         Left = 934
         Top = 2
-        Width = 110
+        Width = 122
         Height = 20
         Tag = 4
         Caption = 'SHOW ALL EQ'
@@ -9584,7 +9584,7 @@ object fmMain: TfmMain
       object vrbEqShowAllOut4: TVrPowerButton
         Left = 934
         Top = 2
-        Width = 110
+        Width = 122
         Height = 20
         Tag = 5
         Caption = 'SHOW ALL EQ'

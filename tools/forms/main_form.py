@@ -274,7 +274,7 @@ def channel_upper(c):
         overlay_group(f"rzgFftShowCh{s}", left, width, toggles),
         led(f"vrbEqBypass{s}", "TVrDemoButton", 776, 2, 78, "EQ Bypass", c, "vrbEqBypassInAClick"),
         led(f"vrbEqReset{s}", "TVrDemoButton", 857, 2, 74, "Reset EQ", c, "vrbEqResetInAClick"),
-        led(f"vrbEqShowAll{s}", "TVrPowerButton", 934, 2, 110, "SHOW ALL EQ", c, "vrbEqShowAllInAClick"),
+        led(f"vrbEqShowAll{s}", "TVrPowerButton", 934, 2, 122, "SHOW ALL EQ", c, "vrbEqShowAllInAClick"),
         plot,
         # The meter and the limit lamp keep to the right of the plot as the window grows.
         set_props(meter(level, 1092, 40, 14, 239, c), Anchors="[akTop, akRight, akBottom]"),
