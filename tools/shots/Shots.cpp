@@ -169,14 +169,15 @@ void Save(const QImage &image, const QString &name)
     written.push_back(file);
 }
 
+// A window's client area, as it shows inside its frame.
 void SaveWindow(TCustomForm &form, const QString &name)
 {
-    Save(RenderControlImage(&form), name);
+    Save(RenderControlImage(&form).copy(0, 0, form.ClientWidth(), form.ClientHeight()), name);
 }
 
 void SaveMainWindow(const QString &name)
 {
-    Save(RenderControlImage(fmMain).copy(0, 0, fmMain->ClientWidth(), fmMain->ClientHeight()), name);
+    SaveWindow(*fmMain, name);
 }
 
 bool NoModalLoop()
