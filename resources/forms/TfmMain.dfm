@@ -34,7 +34,7 @@ object fmMain: TfmMain
       Bitmaps.TransparentColor = clTeal
       ButtonSize = bszStretchToButton
       Caption = 'GAIN'
-      Font.Color = clWhite
+      Font.Color = clLime
       Font.Height = -12
       Font.Name = 'Arial'
       Font.Style = [fsBold]
@@ -588,12 +588,15 @@ object fmMain: TfmMain
           OnClick = rzbPhaseBackupInAClick
         end
         object pbLevelBackupInA: LProgressBar
-          Left = 148
+          Left = 147
           Top = 86
-          Width = 12
+          Width = 14
           Height = 154
           Tag = 0
-          Max = 100
+          FirstNum = 1
+          SecondNum = 2
+          ThirdNum = 6
+          Max = 9
         end
       end
       object plGainColumnInB: TPanel
@@ -685,12 +688,15 @@ object fmMain: TfmMain
           OnClick = rzbPhaseBackupInAClick
         end
         object pbLevelBackupInB: LProgressBar
-          Left = 148
+          Left = 147
           Top = 86
-          Width = 12
+          Width = 14
           Height = 154
           Tag = 1
-          Max = 100
+          FirstNum = 1
+          SecondNum = 2
+          ThirdNum = 6
+          Max = 9
         end
       end
       object plGainColumnOut1: TPanel
@@ -782,20 +788,28 @@ object fmMain: TfmMain
           OnClick = rzbPhaseBackupInAClick
         end
         object pbLevelBackupOut1: LProgressBar
-          Left = 148
+          Left = 147
           Top = 86
-          Width = 12
+          Width = 14
           Height = 154
           Tag = 2
-          Max = 100
+          FirstNum = 1
+          SecondNum = 3
+          ThirdNum = 4
+          Max = 8
         end
         object pbLimitBackupOut1: LProgressBar
-          Left = 148
+          Left = 147
           Top = 70
-          Width = 12
+          Width = 14
           Height = 12
-          Tag = 2
+          Tag = 3
+          SecondColor = 20123
+          FirstNum = 0
+          SecondNum = 1
+          ThirdNum = 0
           Max = 1
+          LSecondColor = 4629503
         end
       end
       object plGainColumnOut2: TPanel
@@ -887,20 +901,28 @@ object fmMain: TfmMain
           OnClick = rzbPhaseBackupInAClick
         end
         object pbLevelBackupOut2: LProgressBar
-          Left = 148
+          Left = 147
           Top = 86
-          Width = 12
+          Width = 14
           Height = 154
           Tag = 3
-          Max = 100
+          FirstNum = 1
+          SecondNum = 3
+          ThirdNum = 4
+          Max = 8
         end
         object pbLimitBackupOut2: LProgressBar
-          Left = 148
+          Left = 147
           Top = 70
-          Width = 12
+          Width = 14
           Height = 12
           Tag = 3
+          SecondColor = 20123
+          FirstNum = 0
+          SecondNum = 1
+          ThirdNum = 0
           Max = 1
+          LSecondColor = 4629503
         end
       end
       object plGainColumnOut3: TPanel
@@ -992,20 +1014,28 @@ object fmMain: TfmMain
           OnClick = rzbPhaseBackupInAClick
         end
         object pbLevelBackupOut3: LProgressBar
-          Left = 148
+          Left = 147
           Top = 86
-          Width = 12
+          Width = 14
           Height = 154
           Tag = 4
-          Max = 100
+          FirstNum = 1
+          SecondNum = 3
+          ThirdNum = 4
+          Max = 8
         end
         object pbLimitBackupOut3: LProgressBar
-          Left = 148
+          Left = 147
           Top = 70
-          Width = 12
+          Width = 14
           Height = 12
-          Tag = 4
+          Tag = 3
+          SecondColor = 20123
+          FirstNum = 0
+          SecondNum = 1
+          ThirdNum = 0
           Max = 1
+          LSecondColor = 4629503
         end
       end
       object plGainColumnOut4: TPanel
@@ -1097,20 +1127,28 @@ object fmMain: TfmMain
           OnClick = rzbPhaseBackupInAClick
         end
         object pbLevelBackupOut4: LProgressBar
-          Left = 148
+          Left = 147
           Top = 86
-          Width = 12
+          Width = 14
           Height = 154
           Tag = 5
-          Max = 100
+          FirstNum = 1
+          SecondNum = 3
+          ThirdNum = 4
+          Max = 8
         end
         object pbLimitBackupOut4: LProgressBar
-          Left = 148
+          Left = 147
           Top = 70
-          Width = 12
+          Width = 14
           Height = 12
-          Tag = 5
+          Tag = 3
+          SecondColor = 20123
+          FirstNum = 0
+          SecondNum = 1
+          ThirdNum = 0
           Max = 1
+          LSecondColor = 4629503
         end
       end
     end
@@ -1162,8 +1200,13 @@ object fmMain: TfmMain
           Top = 18
           Width = 14
           Height = 22
-          Tag = 0
+          Tag = 3
+          SecondColor = 20123
+          FirstNum = 0
+          SecondNum = 1
+          ThirdNum = 0
           Max = 1
+          LSecondColor = 4629503
         end
         object pbLevelCompOut: LProgressBar
           Left = 32
@@ -1171,7 +1214,10 @@ object fmMain: TfmMain
           Width = 14
           Height = 185
           Tag = 0
-          Max = 100
+          FirstNum = 1
+          SecondNum = 3
+          ThirdNum = 4
+          Max = 8
         end
         object lbLimitCompOut: TLabel
           Left = 2
@@ -1304,8 +1350,13 @@ object fmMain: TfmMain
           Top = 30
           Width = 14
           Height = 22
-          Tag = 0
+          Tag = 3
+          SecondColor = 20123
+          FirstNum = 0
+          SecondNum = 1
+          ThirdNum = 0
           Max = 1
+          LSecondColor = 4629503
         end
         object pbLevelCompOut1: LProgressBar
           Left = 50
@@ -1313,7 +1364,10 @@ object fmMain: TfmMain
           Width = 14
           Height = 185
           Tag = 0
-          Max = 100
+          FirstNum = 1
+          SecondNum = 3
+          ThirdNum = 4
+          Max = 8
         end
         object lbLimitCompOut1: TLabel
           Left = 2
@@ -1446,8 +1500,13 @@ object fmMain: TfmMain
           Top = 30
           Width = 14
           Height = 22
-          Tag = 0
+          Tag = 3
+          SecondColor = 20123
+          FirstNum = 0
+          SecondNum = 1
+          ThirdNum = 0
           Max = 1
+          LSecondColor = 4629503
         end
         object pbLevelCompOut2: LProgressBar
           Left = 50
@@ -1455,7 +1514,10 @@ object fmMain: TfmMain
           Width = 14
           Height = 185
           Tag = 0
-          Max = 100
+          FirstNum = 1
+          SecondNum = 3
+          ThirdNum = 4
+          Max = 8
         end
         object lbLimitCompOut2: TLabel
           Left = 2
@@ -1588,8 +1650,13 @@ object fmMain: TfmMain
           Top = 30
           Width = 14
           Height = 22
-          Tag = 0
+          Tag = 3
+          SecondColor = 20123
+          FirstNum = 0
+          SecondNum = 1
+          ThirdNum = 0
           Max = 1
+          LSecondColor = 4629503
         end
         object pbLevelCompOut3: LProgressBar
           Left = 50
@@ -1597,7 +1664,10 @@ object fmMain: TfmMain
           Width = 14
           Height = 185
           Tag = 0
-          Max = 100
+          FirstNum = 1
+          SecondNum = 3
+          ThirdNum = 4
+          Max = 8
         end
         object lbLimitCompOut3: TLabel
           Left = 2
@@ -1730,8 +1800,13 @@ object fmMain: TfmMain
           Top = 30
           Width = 14
           Height = 22
-          Tag = 0
+          Tag = 3
+          SecondColor = 20123
+          FirstNum = 0
+          SecondNum = 1
+          ThirdNum = 0
           Max = 1
+          LSecondColor = 4629503
         end
         object pbLevelCompOut4: LProgressBar
           Left = 50
@@ -1739,7 +1814,10 @@ object fmMain: TfmMain
           Width = 14
           Height = 185
           Tag = 0
-          Max = 100
+          FirstNum = 1
+          SecondNum = 3
+          ThirdNum = 4
+          Max = 8
         end
         object lbLimitCompOut4: TLabel
           Left = 2
@@ -1911,9 +1989,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompThresholdOut1: TCurvyEdit
-          Left = 8
+          Left = 7
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 2
           Alignment = taCenter
@@ -1924,6 +2002,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompThresholdOut1KeyDown
           OnExit = cvdCompThresholdOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompRatioOut1: TLabel
           Left = 70
@@ -1954,9 +2033,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompRatioOut1: TCurvyEdit
-          Left = 70
+          Left = 69
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 2
           Alignment = taCenter
@@ -1967,6 +2046,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompRatioOut1KeyDown
           OnExit = cvdCompRatioOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompAttackOut1: TLabel
           Left = 132
@@ -1997,9 +2077,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompAttackOut1: TCurvyEdit
-          Left = 132
+          Left = 131
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 2
           Alignment = taCenter
@@ -2010,6 +2090,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompAttackOut1KeyDown
           OnExit = cvdCompAttackOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompReleaseOut1: TLabel
           Left = 194
@@ -2040,9 +2121,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompReleaseOut1: TCurvyEdit
-          Left = 194
+          Left = 193
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 2
           Alignment = taCenter
@@ -2053,6 +2134,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompReleaseOut1KeyDown
           OnExit = cvdCompReleaseOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
       end
       object rzgCompOut2: TRzGroupBox
@@ -2107,9 +2189,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompThresholdOut2: TCurvyEdit
-          Left = 8
+          Left = 7
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 3
           Alignment = taCenter
@@ -2120,6 +2202,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompThresholdOut1KeyDown
           OnExit = cvdCompThresholdOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompRatioOut2: TLabel
           Left = 70
@@ -2150,9 +2233,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompRatioOut2: TCurvyEdit
-          Left = 70
+          Left = 69
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 3
           Alignment = taCenter
@@ -2163,6 +2246,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompRatioOut1KeyDown
           OnExit = cvdCompRatioOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompAttackOut2: TLabel
           Left = 132
@@ -2193,9 +2277,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompAttackOut2: TCurvyEdit
-          Left = 132
+          Left = 131
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 3
           Alignment = taCenter
@@ -2206,6 +2290,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompAttackOut1KeyDown
           OnExit = cvdCompAttackOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompReleaseOut2: TLabel
           Left = 194
@@ -2236,9 +2321,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompReleaseOut2: TCurvyEdit
-          Left = 194
+          Left = 193
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 3
           Alignment = taCenter
@@ -2249,6 +2334,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompReleaseOut1KeyDown
           OnExit = cvdCompReleaseOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
       end
       object rzgCompOut3: TRzGroupBox
@@ -2303,9 +2389,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompThresholdOut3: TCurvyEdit
-          Left = 8
+          Left = 7
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 4
           Alignment = taCenter
@@ -2316,6 +2402,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompThresholdOut1KeyDown
           OnExit = cvdCompThresholdOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompRatioOut3: TLabel
           Left = 70
@@ -2346,9 +2433,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompRatioOut3: TCurvyEdit
-          Left = 70
+          Left = 69
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 4
           Alignment = taCenter
@@ -2359,6 +2446,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompRatioOut1KeyDown
           OnExit = cvdCompRatioOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompAttackOut3: TLabel
           Left = 132
@@ -2389,9 +2477,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompAttackOut3: TCurvyEdit
-          Left = 132
+          Left = 131
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 4
           Alignment = taCenter
@@ -2402,6 +2490,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompAttackOut1KeyDown
           OnExit = cvdCompAttackOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompReleaseOut3: TLabel
           Left = 194
@@ -2432,9 +2521,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompReleaseOut3: TCurvyEdit
-          Left = 194
+          Left = 193
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 4
           Alignment = taCenter
@@ -2445,6 +2534,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompReleaseOut1KeyDown
           OnExit = cvdCompReleaseOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
       end
       object rzgCompOut4: TRzGroupBox
@@ -2499,9 +2589,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompThresholdOut4: TCurvyEdit
-          Left = 8
+          Left = 7
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 5
           Alignment = taCenter
@@ -2512,6 +2602,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompThresholdOut1KeyDown
           OnExit = cvdCompThresholdOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompRatioOut4: TLabel
           Left = 70
@@ -2542,9 +2633,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompRatioOut4: TCurvyEdit
-          Left = 70
+          Left = 69
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 5
           Alignment = taCenter
@@ -2555,6 +2646,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompRatioOut1KeyDown
           OnExit = cvdCompRatioOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompAttackOut4: TLabel
           Left = 132
@@ -2585,9 +2677,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompAttackOut4: TCurvyEdit
-          Left = 132
+          Left = 131
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 5
           Alignment = taCenter
@@ -2598,6 +2690,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompAttackOut1KeyDown
           OnExit = cvdCompAttackOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
         object lbHeadCompReleaseOut4: TLabel
           Left = 194
@@ -2628,9 +2721,9 @@ object fmMain: TfmMain
           OnMouseDown = isCompThresholdOut1MouseDown
         end
         object cvdCompReleaseOut4: TCurvyEdit
-          Left = 194
+          Left = 193
           Top = 244
-          Width = 58
+          Width = 60
           Height = 24
           Tag = 5
           Alignment = taCenter
@@ -2641,6 +2734,7 @@ object fmMain: TfmMain
           OnKeyDown = cvdCompReleaseOut1KeyDown
           OnExit = cvdCompReleaseOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
+          Rounding = 6
         end
       end
     end
@@ -5273,7 +5367,7 @@ object fmMain: TfmMain
       object vrbEqShowAllInA: TVrPowerButton
         Left = 934
         Top = 2
-        Width = 110
+        Width = 122
         Height = 20
         Tag = 0
         Caption = 'SHOW ALL EQ'
@@ -5296,12 +5390,15 @@ object fmMain: TfmMain
         OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelInA: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 40
-        Width = 12
+        Width = 14
         Height = 239
         Tag = 0
-        Max = 100
+        FirstNum = 1
+        SecondNum = 2
+        ThirdNum = 6
+        Max = 9
         Anchors = [akTop, akRight, akBottom]
       end
     end
@@ -5666,9 +5763,9 @@ object fmMain: TfmMain
         OnChange = isLowCutFreqInAChange
       end
       object rzcLowCutSlopInA: TRzComboBox
-        Left = 782
+        Left = 774
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 0
         Style = csDropDownList
@@ -5700,9 +5797,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
       object rzbLowCutBypassInA: TRzBmpButton
-        Left = 782
+        Left = 774
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 0
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -5720,9 +5817,9 @@ object fmMain: TfmMain
         OnClick = rzbLowCutBypassInAClick
       end
       object cvdLowCutFreqInA: TCurvyEdit
-        Left = 782
+        Left = 774
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 0
         Alignment = taCenter
@@ -5733,7 +5830,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbLowCutSlopInA: TLabel
-        Left = 782
+        Left = 774
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -5742,7 +5839,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbHighCutFreqInA: TLabel
-        Left = 850
+        Left = 856
         Top = 8
         Caption = 'LPF'
         ParentFont = False
@@ -5751,7 +5848,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isHighCutFreqInA: TAdvTrackBar
-        Left = 854
+        Left = 860
         Top = 26
         Width = 26
         Height = 210
@@ -5769,9 +5866,9 @@ object fmMain: TfmMain
         OnChange = isHighCutFreqInAChange
       end
       object rzcHighCutSlopInA: TRzComboBox
-        Left = 892
+        Left = 890
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 0
         Style = csDropDownList
@@ -5803,9 +5900,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
       object rzbHighCutBypassInA: TRzBmpButton
-        Left = 892
+        Left = 890
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 0
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -5823,9 +5920,9 @@ object fmMain: TfmMain
         OnClick = rzbHighCutBypassInAClick
       end
       object cvdHighCutFreqInA: TCurvyEdit
-        Left = 892
+        Left = 890
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 0
         Alignment = taCenter
@@ -5836,7 +5933,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbHighCutSlopInA: TLabel
-        Left = 892
+        Left = 890
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -5845,7 +5942,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainInA: TLabel
-        Left = 988
+        Left = 982
         Top = 8
         Caption = 'Gain'
         ParentFont = False
@@ -5854,7 +5951,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainNameInA: TLabel
-        Left = 1024
+        Left = 1018
         Top = 8
         Caption = 'InA'
         ParentFont = False
@@ -5863,7 +5960,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isGainInA: TAdvTrackBar
-        Left = 988
+        Left = 982
         Top = 26
         Width = 26
         Height = 210
@@ -5881,7 +5978,7 @@ object fmMain: TfmMain
         OnChange = isGainInAChange
       end
       object cvdGainInA: TCurvyEdit
-        Left = 984
+        Left = 978
         Top = 244
         Width = 80
         Height = 24
@@ -5894,7 +5991,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object rzbMuteInA: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 60
         Width = 48
         Height = 30
@@ -5914,7 +6011,7 @@ object fmMain: TfmMain
         OnClick = rzbMuteInAClick
       end
       object rzbPhaseInA: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 110
         Width = 48
         Height = 30
@@ -6045,7 +6142,7 @@ object fmMain: TfmMain
       object vrbEqShowAllInB: TVrPowerButton
         Left = 934
         Top = 2
-        Width = 110
+        Width = 122
         Height = 20
         Tag = 1
         Caption = 'SHOW ALL EQ'
@@ -6068,12 +6165,15 @@ object fmMain: TfmMain
         OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelInB: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 40
-        Width = 12
+        Width = 14
         Height = 239
         Tag = 1
-        Max = 100
+        FirstNum = 1
+        SecondNum = 2
+        ThirdNum = 6
+        Max = 9
         Anchors = [akTop, akRight, akBottom]
       end
     end
@@ -6438,9 +6538,9 @@ object fmMain: TfmMain
         OnChange = isLowCutFreqInAChange
       end
       object rzcLowCutSlopInB: TRzComboBox
-        Left = 782
+        Left = 774
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 1
         Style = csDropDownList
@@ -6472,9 +6572,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
       object rzbLowCutBypassInB: TRzBmpButton
-        Left = 782
+        Left = 774
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 1
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -6492,9 +6592,9 @@ object fmMain: TfmMain
         OnClick = rzbLowCutBypassInAClick
       end
       object cvdLowCutFreqInB: TCurvyEdit
-        Left = 782
+        Left = 774
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 1
         Alignment = taCenter
@@ -6505,7 +6605,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbLowCutSlopInB: TLabel
-        Left = 782
+        Left = 774
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -6514,7 +6614,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbHighCutFreqInB: TLabel
-        Left = 850
+        Left = 856
         Top = 8
         Caption = 'LPF'
         ParentFont = False
@@ -6523,7 +6623,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isHighCutFreqInB: TAdvTrackBar
-        Left = 854
+        Left = 860
         Top = 26
         Width = 26
         Height = 210
@@ -6541,9 +6641,9 @@ object fmMain: TfmMain
         OnChange = isHighCutFreqInAChange
       end
       object rzcHighCutSlopInB: TRzComboBox
-        Left = 892
+        Left = 890
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 1
         Style = csDropDownList
@@ -6575,9 +6675,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
       object rzbHighCutBypassInB: TRzBmpButton
-        Left = 892
+        Left = 890
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 1
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -6595,9 +6695,9 @@ object fmMain: TfmMain
         OnClick = rzbHighCutBypassInAClick
       end
       object cvdHighCutFreqInB: TCurvyEdit
-        Left = 892
+        Left = 890
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 1
         Alignment = taCenter
@@ -6608,7 +6708,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbHighCutSlopInB: TLabel
-        Left = 892
+        Left = 890
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -6617,7 +6717,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainInB: TLabel
-        Left = 988
+        Left = 982
         Top = 8
         Caption = 'Gain'
         ParentFont = False
@@ -6626,7 +6726,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainNameInB: TLabel
-        Left = 1024
+        Left = 1018
         Top = 8
         Caption = 'InB'
         ParentFont = False
@@ -6635,7 +6735,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isGainInB: TAdvTrackBar
-        Left = 988
+        Left = 982
         Top = 26
         Width = 26
         Height = 210
@@ -6653,7 +6753,7 @@ object fmMain: TfmMain
         OnChange = isGainInAChange
       end
       object cvdGainInB: TCurvyEdit
-        Left = 984
+        Left = 978
         Top = 244
         Width = 80
         Height = 24
@@ -6666,7 +6766,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object rzbMuteInB: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 60
         Width = 48
         Height = 30
@@ -6686,7 +6786,7 @@ object fmMain: TfmMain
         OnClick = rzbMuteInAClick
       end
       object rzbPhaseInB: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 110
         Width = 48
         Height = 30
@@ -6841,7 +6941,7 @@ object fmMain: TfmMain
       object vrbEqShowAllOut1: TVrPowerButton
         Left = 934
         Top = 2
-        Width = 110
+        Width = 122
         Height = 20
         Tag = 2
         Caption = 'SHOW ALL EQ'
@@ -6864,21 +6964,29 @@ object fmMain: TfmMain
         OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelOut1: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 40
-        Width = 12
+        Width = 14
         Height = 239
         Tag = 2
-        Max = 100
+        FirstNum = 1
+        SecondNum = 3
+        ThirdNum = 4
+        Max = 8
         Anchors = [akTop, akRight, akBottom]
       end
       object pbLimitOut1: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 24
-        Width = 12
+        Width = 14
         Height = 12
-        Tag = 2
+        Tag = 3
+        SecondColor = 20123
+        FirstNum = 0
+        SecondNum = 1
+        ThirdNum = 0
         Max = 1
+        LSecondColor = 4629503
         Anchors = [akTop, akRight]
       end
     end
@@ -7263,9 +7371,9 @@ object fmMain: TfmMain
         OnChange = isLowCutFreqInAChange
       end
       object rzcLowCutSlopOut1: TRzComboBox
-        Left = 782
+        Left = 774
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 2
         Style = csDropDownList
@@ -7297,9 +7405,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
       object rzbLowCutBypassOut1: TRzBmpButton
-        Left = 782
+        Left = 774
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 2
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -7317,9 +7425,9 @@ object fmMain: TfmMain
         OnClick = rzbLowCutBypassInAClick
       end
       object cvdLowCutFreqOut1: TCurvyEdit
-        Left = 782
+        Left = 774
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 2
         Alignment = taCenter
@@ -7330,7 +7438,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbLowCutSlopOut1: TLabel
-        Left = 782
+        Left = 774
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -7339,7 +7447,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbHighCutFreqOut1: TLabel
-        Left = 850
+        Left = 856
         Top = 8
         Caption = 'LPF'
         ParentFont = False
@@ -7348,7 +7456,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isHighCutFreqOut1: TAdvTrackBar
-        Left = 854
+        Left = 860
         Top = 26
         Width = 26
         Height = 210
@@ -7366,9 +7474,9 @@ object fmMain: TfmMain
         OnChange = isHighCutFreqInAChange
       end
       object rzcHighCutSlopOut1: TRzComboBox
-        Left = 892
+        Left = 890
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 2
         Style = csDropDownList
@@ -7400,9 +7508,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
       object rzbHighCutBypassOut1: TRzBmpButton
-        Left = 892
+        Left = 890
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 2
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -7420,9 +7528,9 @@ object fmMain: TfmMain
         OnClick = rzbHighCutBypassInAClick
       end
       object cvdHighCutFreqOut1: TCurvyEdit
-        Left = 892
+        Left = 890
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 2
         Alignment = taCenter
@@ -7433,7 +7541,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbHighCutSlopOut1: TLabel
-        Left = 892
+        Left = 890
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -7442,7 +7550,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainOut1: TLabel
-        Left = 988
+        Left = 982
         Top = 8
         Caption = 'Gain'
         ParentFont = False
@@ -7451,7 +7559,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainNameOut1: TLabel
-        Left = 1024
+        Left = 1018
         Top = 8
         Caption = 'Out1'
         ParentFont = False
@@ -7460,7 +7568,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isGainOut1: TAdvTrackBar
-        Left = 988
+        Left = 982
         Top = 26
         Width = 26
         Height = 210
@@ -7478,7 +7586,7 @@ object fmMain: TfmMain
         OnChange = isGainInAChange
       end
       object cvdGainOut1: TCurvyEdit
-        Left = 984
+        Left = 978
         Top = 244
         Width = 80
         Height = 24
@@ -7491,7 +7599,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object rzbMuteOut1: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 60
         Width = 48
         Height = 30
@@ -7511,7 +7619,7 @@ object fmMain: TfmMain
         OnClick = rzbMuteInAClick
       end
       object rzbPhaseOut1: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 110
         Width = 48
         Height = 30
@@ -7531,7 +7639,7 @@ object fmMain: TfmMain
         OnClick = rzbPhaseInAClick
       end
       object lbCompRatioOut1: TLabel
-        Left = 782
+        Left = 774
         Top = 150
         Caption = 'Ratio'
         ParentFont = False
@@ -7539,11 +7647,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompThresholdOut1: TLabel
-        Left = 782
+        Left = 774
         Top = 170
         Caption = 'Threshold'
         ParentFont = False
@@ -7551,11 +7659,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompAttackOut1: TLabel
-        Left = 782
+        Left = 774
         Top = 190
         Caption = 'Attack'
         ParentFont = False
@@ -7563,11 +7671,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompReleaseOut1: TLabel
-        Left = 782
+        Left = 774
         Top = 210
         Caption = 'Release'
         ParentFont = False
@@ -7575,7 +7683,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
     end
@@ -7714,7 +7822,7 @@ object fmMain: TfmMain
       object vrbEqShowAllOut2: TVrPowerButton
         Left = 934
         Top = 2
-        Width = 110
+        Width = 122
         Height = 20
         Tag = 3
         Caption = 'SHOW ALL EQ'
@@ -7737,21 +7845,29 @@ object fmMain: TfmMain
         OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelOut2: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 40
-        Width = 12
+        Width = 14
         Height = 239
         Tag = 3
-        Max = 100
+        FirstNum = 1
+        SecondNum = 3
+        ThirdNum = 4
+        Max = 8
         Anchors = [akTop, akRight, akBottom]
       end
       object pbLimitOut2: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 24
-        Width = 12
+        Width = 14
         Height = 12
         Tag = 3
+        SecondColor = 20123
+        FirstNum = 0
+        SecondNum = 1
+        ThirdNum = 0
         Max = 1
+        LSecondColor = 4629503
         Anchors = [akTop, akRight]
       end
     end
@@ -8136,9 +8252,9 @@ object fmMain: TfmMain
         OnChange = isLowCutFreqInAChange
       end
       object rzcLowCutSlopOut2: TRzComboBox
-        Left = 782
+        Left = 774
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 3
         Style = csDropDownList
@@ -8170,9 +8286,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
       object rzbLowCutBypassOut2: TRzBmpButton
-        Left = 782
+        Left = 774
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 3
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -8190,9 +8306,9 @@ object fmMain: TfmMain
         OnClick = rzbLowCutBypassInAClick
       end
       object cvdLowCutFreqOut2: TCurvyEdit
-        Left = 782
+        Left = 774
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 3
         Alignment = taCenter
@@ -8203,7 +8319,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbLowCutSlopOut2: TLabel
-        Left = 782
+        Left = 774
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -8212,7 +8328,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbHighCutFreqOut2: TLabel
-        Left = 850
+        Left = 856
         Top = 8
         Caption = 'LPF'
         ParentFont = False
@@ -8221,7 +8337,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isHighCutFreqOut2: TAdvTrackBar
-        Left = 854
+        Left = 860
         Top = 26
         Width = 26
         Height = 210
@@ -8239,9 +8355,9 @@ object fmMain: TfmMain
         OnChange = isHighCutFreqInAChange
       end
       object rzcHighCutSlopOut2: TRzComboBox
-        Left = 892
+        Left = 890
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 3
         Style = csDropDownList
@@ -8273,9 +8389,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
       object rzbHighCutBypassOut2: TRzBmpButton
-        Left = 892
+        Left = 890
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 3
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -8293,9 +8409,9 @@ object fmMain: TfmMain
         OnClick = rzbHighCutBypassInAClick
       end
       object cvdHighCutFreqOut2: TCurvyEdit
-        Left = 892
+        Left = 890
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 3
         Alignment = taCenter
@@ -8306,7 +8422,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbHighCutSlopOut2: TLabel
-        Left = 892
+        Left = 890
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -8315,7 +8431,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainOut2: TLabel
-        Left = 988
+        Left = 982
         Top = 8
         Caption = 'Gain'
         ParentFont = False
@@ -8324,7 +8440,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainNameOut2: TLabel
-        Left = 1024
+        Left = 1018
         Top = 8
         Caption = 'Out2'
         ParentFont = False
@@ -8333,7 +8449,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isGainOut2: TAdvTrackBar
-        Left = 988
+        Left = 982
         Top = 26
         Width = 26
         Height = 210
@@ -8351,7 +8467,7 @@ object fmMain: TfmMain
         OnChange = isGainInAChange
       end
       object cvdGainOut2: TCurvyEdit
-        Left = 984
+        Left = 978
         Top = 244
         Width = 80
         Height = 24
@@ -8364,7 +8480,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object rzbMuteOut2: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 60
         Width = 48
         Height = 30
@@ -8384,7 +8500,7 @@ object fmMain: TfmMain
         OnClick = rzbMuteInAClick
       end
       object rzbPhaseOut2: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 110
         Width = 48
         Height = 30
@@ -8404,7 +8520,7 @@ object fmMain: TfmMain
         OnClick = rzbPhaseInAClick
       end
       object lbCompRatioOut2: TLabel
-        Left = 782
+        Left = 774
         Top = 150
         Caption = 'Ratio'
         ParentFont = False
@@ -8412,11 +8528,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompThresholdOut2: TLabel
-        Left = 782
+        Left = 774
         Top = 170
         Caption = 'Threshold'
         ParentFont = False
@@ -8424,11 +8540,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompAttackOut2: TLabel
-        Left = 782
+        Left = 774
         Top = 190
         Caption = 'Attack'
         ParentFont = False
@@ -8436,11 +8552,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompReleaseOut2: TLabel
-        Left = 782
+        Left = 774
         Top = 210
         Caption = 'Release'
         ParentFont = False
@@ -8448,7 +8564,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
     end
@@ -8587,7 +8703,7 @@ object fmMain: TfmMain
       object vrbEqShowAllOut3: TVrPowerButton
         Left = 934
         Top = 2
-        Width = 110
+        Width = 122
         Height = 20
         Tag = 4
         Caption = 'SHOW ALL EQ'
@@ -8610,21 +8726,29 @@ object fmMain: TfmMain
         OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelOut3: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 40
-        Width = 12
+        Width = 14
         Height = 239
         Tag = 4
-        Max = 100
+        FirstNum = 1
+        SecondNum = 3
+        ThirdNum = 4
+        Max = 8
         Anchors = [akTop, akRight, akBottom]
       end
       object pbLimitOut3: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 24
-        Width = 12
+        Width = 14
         Height = 12
-        Tag = 4
+        Tag = 3
+        SecondColor = 20123
+        FirstNum = 0
+        SecondNum = 1
+        ThirdNum = 0
         Max = 1
+        LSecondColor = 4629503
         Anchors = [akTop, akRight]
       end
     end
@@ -9009,9 +9133,9 @@ object fmMain: TfmMain
         OnChange = isLowCutFreqInAChange
       end
       object rzcLowCutSlopOut3: TRzComboBox
-        Left = 782
+        Left = 774
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 4
         Style = csDropDownList
@@ -9043,9 +9167,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
       object rzbLowCutBypassOut3: TRzBmpButton
-        Left = 782
+        Left = 774
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 4
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -9063,9 +9187,9 @@ object fmMain: TfmMain
         OnClick = rzbLowCutBypassInAClick
       end
       object cvdLowCutFreqOut3: TCurvyEdit
-        Left = 782
+        Left = 774
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 4
         Alignment = taCenter
@@ -9076,7 +9200,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbLowCutSlopOut3: TLabel
-        Left = 782
+        Left = 774
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -9085,7 +9209,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbHighCutFreqOut3: TLabel
-        Left = 850
+        Left = 856
         Top = 8
         Caption = 'LPF'
         ParentFont = False
@@ -9094,7 +9218,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isHighCutFreqOut3: TAdvTrackBar
-        Left = 854
+        Left = 860
         Top = 26
         Width = 26
         Height = 210
@@ -9112,9 +9236,9 @@ object fmMain: TfmMain
         OnChange = isHighCutFreqInAChange
       end
       object rzcHighCutSlopOut3: TRzComboBox
-        Left = 892
+        Left = 890
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 4
         Style = csDropDownList
@@ -9146,9 +9270,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
       object rzbHighCutBypassOut3: TRzBmpButton
-        Left = 892
+        Left = 890
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 4
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -9166,9 +9290,9 @@ object fmMain: TfmMain
         OnClick = rzbHighCutBypassInAClick
       end
       object cvdHighCutFreqOut3: TCurvyEdit
-        Left = 892
+        Left = 890
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 4
         Alignment = taCenter
@@ -9179,7 +9303,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbHighCutSlopOut3: TLabel
-        Left = 892
+        Left = 890
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -9188,7 +9312,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainOut3: TLabel
-        Left = 988
+        Left = 982
         Top = 8
         Caption = 'Gain'
         ParentFont = False
@@ -9197,7 +9321,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainNameOut3: TLabel
-        Left = 1024
+        Left = 1018
         Top = 8
         Caption = 'Out3'
         ParentFont = False
@@ -9206,7 +9330,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isGainOut3: TAdvTrackBar
-        Left = 988
+        Left = 982
         Top = 26
         Width = 26
         Height = 210
@@ -9224,7 +9348,7 @@ object fmMain: TfmMain
         OnChange = isGainInAChange
       end
       object cvdGainOut3: TCurvyEdit
-        Left = 984
+        Left = 978
         Top = 244
         Width = 80
         Height = 24
@@ -9237,7 +9361,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object rzbMuteOut3: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 60
         Width = 48
         Height = 30
@@ -9257,7 +9381,7 @@ object fmMain: TfmMain
         OnClick = rzbMuteInAClick
       end
       object rzbPhaseOut3: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 110
         Width = 48
         Height = 30
@@ -9277,7 +9401,7 @@ object fmMain: TfmMain
         OnClick = rzbPhaseInAClick
       end
       object lbCompRatioOut3: TLabel
-        Left = 782
+        Left = 774
         Top = 150
         Caption = 'Ratio'
         ParentFont = False
@@ -9285,11 +9409,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompThresholdOut3: TLabel
-        Left = 782
+        Left = 774
         Top = 170
         Caption = 'Threshold'
         ParentFont = False
@@ -9297,11 +9421,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompAttackOut3: TLabel
-        Left = 782
+        Left = 774
         Top = 190
         Caption = 'Attack'
         ParentFont = False
@@ -9309,11 +9433,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompReleaseOut3: TLabel
-        Left = 782
+        Left = 774
         Top = 210
         Caption = 'Release'
         ParentFont = False
@@ -9321,7 +9445,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
     end
@@ -9460,7 +9584,7 @@ object fmMain: TfmMain
       object vrbEqShowAllOut4: TVrPowerButton
         Left = 934
         Top = 2
-        Width = 110
+        Width = 122
         Height = 20
         Tag = 5
         Caption = 'SHOW ALL EQ'
@@ -9483,21 +9607,29 @@ object fmMain: TfmMain
         OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelOut4: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 40
-        Width = 12
+        Width = 14
         Height = 239
         Tag = 5
-        Max = 100
+        FirstNum = 1
+        SecondNum = 3
+        ThirdNum = 4
+        Max = 8
         Anchors = [akTop, akRight, akBottom]
       end
       object pbLimitOut4: LProgressBar
-        Left = 1094
+        Left = 1092
         Top = 24
-        Width = 12
+        Width = 14
         Height = 12
-        Tag = 5
+        Tag = 3
+        SecondColor = 20123
+        FirstNum = 0
+        SecondNum = 1
+        ThirdNum = 0
         Max = 1
+        LSecondColor = 4629503
         Anchors = [akTop, akRight]
       end
     end
@@ -9882,9 +10014,9 @@ object fmMain: TfmMain
         OnChange = isLowCutFreqInAChange
       end
       object rzcLowCutSlopOut4: TRzComboBox
-        Left = 782
+        Left = 774
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 5
         Style = csDropDownList
@@ -9916,9 +10048,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcLowCutSlopInAMouseWheel
       end
       object rzbLowCutBypassOut4: TRzBmpButton
-        Left = 782
+        Left = 774
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 5
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -9936,9 +10068,9 @@ object fmMain: TfmMain
         OnClick = rzbLowCutBypassInAClick
       end
       object cvdLowCutFreqOut4: TCurvyEdit
-        Left = 782
+        Left = 774
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 5
         Alignment = taCenter
@@ -9949,7 +10081,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbLowCutSlopOut4: TLabel
-        Left = 782
+        Left = 774
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -9958,7 +10090,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbHighCutFreqOut4: TLabel
-        Left = 850
+        Left = 856
         Top = 8
         Caption = 'LPF'
         ParentFont = False
@@ -9967,7 +10099,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isHighCutFreqOut4: TAdvTrackBar
-        Left = 854
+        Left = 860
         Top = 26
         Width = 26
         Height = 210
@@ -9985,9 +10117,9 @@ object fmMain: TfmMain
         OnChange = isHighCutFreqInAChange
       end
       object rzcHighCutSlopOut4: TRzComboBox
-        Left = 892
+        Left = 890
         Top = 60
-        Width = 88
+        Width = 76
         Height = 21
         Tag = 5
         Style = csDropDownList
@@ -10019,9 +10151,9 @@ object fmMain: TfmMain
         OnMouseWheel = rzcHighCutSlopInAMouseWheel
       end
       object rzbHighCutBypassOut4: TRzBmpButton
-        Left = 892
+        Left = 890
         Top = 110
-        Width = 88
+        Width = 76
         Height = 28
         Tag = 5
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
@@ -10039,9 +10171,9 @@ object fmMain: TfmMain
         OnClick = rzbHighCutBypassInAClick
       end
       object cvdHighCutFreqOut4: TCurvyEdit
-        Left = 892
+        Left = 890
         Top = 244
-        Width = 88
+        Width = 76
         Height = 24
         Tag = 5
         Alignment = taCenter
@@ -10052,7 +10184,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object lbHighCutSlopOut4: TLabel
-        Left = 892
+        Left = 890
         Top = 42
         Caption = 'Slope'
         ParentFont = False
@@ -10061,7 +10193,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainOut4: TLabel
-        Left = 988
+        Left = 982
         Top = 8
         Caption = 'Gain'
         ParentFont = False
@@ -10070,7 +10202,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object lbGainNameOut4: TLabel
-        Left = 1024
+        Left = 1018
         Top = 8
         Caption = 'Out4'
         ParentFont = False
@@ -10079,7 +10211,7 @@ object fmMain: TfmMain
         Transparent = True
       end
       object isGainOut4: TAdvTrackBar
-        Left = 988
+        Left = 982
         Top = 26
         Width = 26
         Height = 210
@@ -10097,7 +10229,7 @@ object fmMain: TfmMain
         OnChange = isGainInAChange
       end
       object cvdGainOut4: TCurvyEdit
-        Left = 984
+        Left = 978
         Top = 244
         Width = 80
         Height = 24
@@ -10110,7 +10242,7 @@ object fmMain: TfmMain
         ReadOnly = True
       end
       object rzbMuteOut4: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 60
         Width = 48
         Height = 30
@@ -10130,7 +10262,7 @@ object fmMain: TfmMain
         OnClick = rzbMuteInAClick
       end
       object rzbPhaseOut4: TRzBmpButton
-        Left = 1018
+        Left = 1012
         Top = 110
         Width = 48
         Height = 30
@@ -10150,7 +10282,7 @@ object fmMain: TfmMain
         OnClick = rzbPhaseInAClick
       end
       object lbCompRatioOut4: TLabel
-        Left = 782
+        Left = 774
         Top = 150
         Caption = 'Ratio'
         ParentFont = False
@@ -10158,11 +10290,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompThresholdOut4: TLabel
-        Left = 782
+        Left = 774
         Top = 170
         Caption = 'Threshold'
         ParentFont = False
@@ -10170,11 +10302,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompAttackOut4: TLabel
-        Left = 782
+        Left = 774
         Top = 190
         Caption = 'Attack'
         ParentFont = False
@@ -10182,11 +10314,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
       object lbCompReleaseOut4: TLabel
-        Left = 782
+        Left = 774
         Top = 210
         Caption = 'Release'
         ParentFont = False
@@ -10194,7 +10326,7 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 88
+        Width = 76
         Height = 16
       end
     end

@@ -207,6 +207,8 @@ bool TfmMain::PutCompressorPoints()
     curve->AddXY(20, 20);
     curve->AddXY(-10, -10);
     curve->AddXY(-100, -100);
+    // One point draws no trace: the knee shows as its marker.
+    plot->GetChannel(1)->SetMarkersVisible(true);
     plot->GetChannel(1)->AddXY(20.4, 19.8);
     return true;
 }

@@ -336,3 +336,35 @@ TEST(MainFormControls, EveryHandlerOfTheMainWindowAndItsPagesIsBoundToAnEvent)
     for (const THandlerInfo &handler : handlers)
         EXPECT_EQ(bound.count(handler.Name), unbound.count(handler.Name) ? 0u : 1u) << handler.Name.toStdString();
 }
+
+// The level handlers set a meter's position to a count of scale marks (9 for an input, 8 for an
+// output) and a lamp's to 0 or 1: each meter's maximum and segments must be that count, or a level
+// lights nothing.
+TEST(MainFormControls, EveryMeterHasOneSegmentPerMarkOfItsScaleAndEveryLampOne)
+{
+    static const QRegularExpression object(QStringLiteral(R"(^\s*object (\w+): (\w+)\s*$)"));
+    static const QRegularExpression number(QStringLiteral(R"(^\s*(\w+) = (-?\d+)\s*$)"));
+    std::map<QString, std::map<QString, int>> meters;
+    QString open;
+    for (const QString &line : FormLines()) {
+        if (const QRegularExpressionMatch m = object.match(line); m.hasMatch())
+            open = m.captured(2) == QLatin1String("LProgressBar") ? m.captured(1) : QString();
+        else if (line.trimmed() == QLatin1String("end"))
+            open.clear();
+        else if (const QRegularExpressionMatch n = number.match(line); n.hasMatch() && !open.isEmpty())
+            meters[open][n.captured(1)] = n.captured(2).toInt();
+    }
+    ASSERT_EQ(meters.size(), 30u);
+    for (const auto &[name, props] : meters) {
+        SCOPED_TRACE(name.toStdString());
+        const bool lamp = name.startsWith(QLatin1String("pbLimit"));
+        const bool input = name.contains(QRegularExpression(QStringLiteral("In[AB]$")));
+        const auto value = [&](const char *key, int fallback) {
+            const auto it = props.find(QString::fromLatin1(key));
+            return it == props.end() ? fallback : it->second;
+        };
+        const int segments = value("FirstNum", 1) + value("SecondNum", 1) + value("ThirdNum", 3);
+        EXPECT_EQ(value("Max", 100), lamp ? 1 : input ? 9 : 8);
+        EXPECT_EQ(segments, value("Max", 100));
+    }
+}

@@ -125,12 +125,12 @@ PAGE_BUTTON_LEFTS = [12, 96, 180, 264, 364, 448, 532, 616, 700, 784]
 PAGE_BUTTON_CLICK = "rzbMenuInAClick"
 
 
-def bitmap_button(name, left, top, width, height, caption, family, extra=()):
+def bitmap_button(name, left, top, width, height, caption, family, extra=(), colour="clWhite"):
     props = bounds(left, top, width, height)
     props += [(f"Bitmaps.{state}.File", picture(f"mainwindow/{family}_{state.lower()}.bmp")) for state in STATES]
     props += [("Bitmaps.TransparentColor", Ident("clTeal")), ("ButtonSize", Ident("bszStretchToButton")),
               ("Caption", caption)]
-    props += font(Ident("clWhite"), -12, "Arial", True)
+    props += font(Ident(colour), -12, "Arial", True)
     props += list(extra)
     return Obj(name, "TRzBmpButton", props)
 
@@ -138,12 +138,13 @@ def bitmap_button(name, left, top, width, height, caption, family, extra=()):
 def function_bar():
     children = []
     for (name, tag, caption, family), left in zip(PAGE_BUTTONS, PAGE_BUTTON_LEFTS):
-        # The page shown at start is down.
-        extra = [("GroupIndex", 1)] + ([("Down", True)] if tag == SHOWN_PAGE_TAG else [])
+        # The page shown at start is down, its caption lime as the page switch leaves a shown page's.
+        shown = tag == SHOWN_PAGE_TAG
+        extra = [("GroupIndex", 1)] + ([("Down", True)] if shown else [])
         extra += [("ShowFocus", False), ("Tag", tag), ("OnClick", Ident(PAGE_BUTTON_CLICK))]
         children.append(
             bound_events(bitmap_button(name, left, PAGE_BUTTON_TOP, PAGE_BUTTON_WIDTH, PAGE_BUTTON_HEIGHT,
-                                       caption, f"page_{family}", extra)))
+                                       caption, f"page_{family}", extra, "clLime" if shown else "clWhite")))
     children.append(Obj("lbShowIdNumber", "TLabel", bounds(884, 15, 60, 16) + [
         ("AutoSize", False), ("Caption", "ID : 1"), ("Transparent", True)] + font(TEXT, -12, "Arial", True)))
     children.append(Obj("lbStatus", "TLabel", bounds(952, 15, 80, 16) + [
@@ -207,12 +208,23 @@ def led(name, cls, left, top, width, caption, tag, handler=None, height=20):
     return P.Obj(name, cls, props)
 
 
-def meter(name, left, top, width, height, tag, maximum=100):
-    return P.Obj(name, "LProgressBar", {**P.bounds(left, top, width, height), "Tag": tag, "Max": maximum})
+# Segments of a level meter: (red, yellow, green) counts, one segment per mark of the side's scale.
+INPUT_SEGMENTS, OUTPUT_SEGMENTS = (1, 2, 6), (1, 3, 4)
+# A limiter lamp: one segment, dark and lit orange.
+LAMP_COLOUR, LAMP_LIT_COLOUR = 20123, 4629503
 
 
-def lamp(name, left, top, width, height, tag):
-    return meter(name, left, top, width, height, tag, maximum=1)
+def meter(name, left, top, width, height, tag):
+    """A level meter, its segments and maximum those of its side (the name tells In or Out)."""
+    counts = INPUT_SEGMENTS if re.match(r"pbLevel(Backup)?In", name) else OUTPUT_SEGMENTS
+    return P.Obj(name, "LProgressBar", {**P.bounds(left, top, width, height), "Tag": tag, "FirstNum": counts[0],
+                                        "SecondNum": counts[1], "ThirdNum": counts[2], "Max": sum(counts)})
+
+
+def lamp(name, left, top, width, height):
+    return P.Obj(name, "LProgressBar", {**P.bounds(left, top, width, height), "Tag": 3, "SecondColor": LAMP_COLOUR,
+                                        "FirstNum": 0, "SecondNum": 1, "ThirdNum": 0, "Max": 1,
+                                        "LSecondColor": LAMP_LIT_COLOUR})
 
 
 def plain_label(name, left, top, width, caption, colour=P.WHITE, size=None, tag=None):
@@ -262,13 +274,13 @@ def channel_upper(c):
         overlay_group(f"rzgFftShowCh{s}", left, width, toggles),
         led(f"vrbEqBypass{s}", "TVrDemoButton", 776, 2, 78, "EQ Bypass", c, "vrbEqBypassInAClick"),
         led(f"vrbEqReset{s}", "TVrDemoButton", 857, 2, 74, "Reset EQ", c, "vrbEqResetInAClick"),
-        led(f"vrbEqShowAll{s}", "TVrPowerButton", 934, 2, 110, "SHOW ALL EQ", c, "vrbEqShowAllInAClick"),
+        led(f"vrbEqShowAll{s}", "TVrPowerButton", 934, 2, 122, "SHOW ALL EQ", c, "vrbEqShowAllInAClick"),
         plot,
         # The meter and the limit lamp keep to the right of the plot as the window grows.
-        set_props(meter(level, 1094, 40, 12, 239, c), Anchors="[akTop, akRight, akBottom]"),
+        set_props(meter(level, 1092, 40, 14, 239, c), Anchors="[akTop, akRight, akBottom]"),
     ]
     if c in OUTPUTS:
-        children.append(set_props(lamp(f"pbLimitOut{DIGITS[c]}", 1094, 24, 12, 12, c), Anchors="[akTop, akRight]"))
+        children.append(set_props(lamp(f"pbLimitOut{DIGITS[c]}", 1092, 24, 14, 12), Anchors="[akTop, akRight]"))
     return children
 
 
@@ -287,24 +299,29 @@ def band_editor(c):
     return objs
 
 
+# A crossover's column beside its slider: the slope box, the bypass button and the frequency box.
+CROSSOVER_COLUMN_OFFSET, CROSSOVER_COLUMN_WIDTH = 38, 76
+
+
 def crossover(c, prefix, left, position, text, caption):
     """A crossover's controls, with its frequency and slope headings."""
     s = SUFFIXES[c]
-    objs = E.crossover(c, prefix, left, position, text, caption)
-    heading = objs[0]
+    heading, fader, slope, bypass, box = E.crossover(c, prefix, left, position, text, caption)
     heading.name = f"lb{prefix}Freq{s}"
-    return objs + [P.label(f"lb{prefix}Slop{s}", left + 46, 42, "Slope")]
+    column = left + CROSSOVER_COLUMN_OFFSET
+    column_controls = [set_props(o, Left=column, Width=CROSSOVER_COLUMN_WIDTH) for o in (slope, bypass, box)]
+    return [heading, fader, *column_controls, P.label(f"lb{prefix}Slop{s}", column, 42, "Slope")]
 
 
 def gain_box(c):
     s = SUFFIXES[c]
     return [
-        P.label(f"lbGain{s}", 988, 8, "Gain"),
-        P.label(f"lbGainName{s}", 1024, 8, s),
-        P.fader(f"isGain{s}", 988, 26, 210, -280, 120, c, "isGainInAChange"),
-        P.value_box(f"cvdGain{s}", 984, 244, "+0.0dB", c, read_only=True, width=80),
-        P.button(f"rzbMute{s}", 1018, 60, "Mute", c, group=2, all_up=True, on_click="rzbMuteInAClick", width=48),
-        P.button(f"rzbPhase{s}", 1018, 110, "Normal", c, group=1, all_up=True, on_click="rzbPhaseInAClick",
+        P.label(f"lbGain{s}", 982, 8, "Gain"),
+        P.label(f"lbGainName{s}", 1018, 8, s),
+        P.fader(f"isGain{s}", 982, 26, 210, -280, 120, c, "isGainInAChange"),
+        P.value_box(f"cvdGain{s}", 978, 244, "+0.0dB", c, read_only=True, width=80),
+        P.button(f"rzbMute{s}", 1012, 60, "Mute", c, group=2, all_up=True, on_click="rzbMuteInAClick", width=48),
+        P.button(f"rzbPhase{s}", 1012, 110, "Normal", c, group=1, all_up=True, on_click="rzbPhaseInAClick",
                  width=48),
     ]
 
@@ -315,10 +332,11 @@ def channel_lower(c):
     buttons = [set_props(b, Left=482, Top=24 + 28 * i, Height=25) for i, b in enumerate(E.band_buttons(c))]
     children = [plain_label(f"lbEq{s}", 6, 4, 470, " PEQ       Frequency              Q                    Gain"
                             "                 Type                Bypass"), table, *buttons, *band_editor(c),
-                *crossover(c, "LowCut", 736, 0, " 19.7Hz", "HPF"), *crossover(c, "HighCut", 846, 300, "20.16KHz", "LPF"),
+                *crossover(c, "LowCut", 736, 0, " 19.7Hz", "HPF"), *crossover(c, "HighCut", 852, 300, "20.16KHz", "LPF"),
                 *gain_box(c)]
     if c in OUTPUTS:
-        children += [plain_label(f"lbComp{kind}{s}", 782, 150 + 20 * i, 88, caption, P.LIME)
+        children += [plain_label(f"lbComp{kind}{s}", 736 + CROSSOVER_COLUMN_OFFSET, 150 + 20 * i, CROSSOVER_COLUMN_WIDTH,
+                                 caption, P.LIME)
                      for i, (kind, caption) in enumerate([("Ratio", "Ratio"), ("Threshold", "Threshold"),
                                                           ("Attack", "Attack"), ("Release", "Release")])]
     return children
@@ -344,9 +362,9 @@ def gain_lower():
         column = P.gain_column(c)
         d = DIGITS[c]
         column.children.append(meter(f"pbLevelBackupIn{d}" if c in INPUTS else f"pbLevelBackupOut{d}",
-                                     148, 86, 12, 154, c))
+                                     147, 86, 14, 154, c))
         if c in OUTPUTS:
-            column.children.append(lamp(f"pbLimitBackupOut{d}", 148, 70, 12, 12, c))
+            column.children.append(lamp(f"pbLimitBackupOut{d}", 147, 70, 14, 12))
         columns.append(column)
     return [P.label("lbGainInput", 15, 4, "Input"), P.label("lbGainOutput", 365, 4, "Output"), *columns]
 
@@ -360,7 +378,7 @@ OUTPUT_SCALE_TOPS = [35, 58, 81, 105, 128, 151, 175, 198, 222]
 
 def meter_panel(name, suffix, left, width, meter_top, lamp_top, tops, heading):
     children = [heading] if heading else []
-    children.append(lamp(f"pbLimitComp{suffix}", width - 20, lamp_top, 14, 22, 0))
+    children.append(lamp(f"pbLimitComp{suffix}", width - 20, lamp_top, 14, 22))
     children.append(meter(f"pbLevelComp{suffix}", width - 20, meter_top, 14, 185, 0))
     children += [plain_label(f"lb{key}Comp{suffix}", 2, top, width - 24, text, size=9)
                  for (key, text), top in zip(SCALE, tops)]
@@ -390,9 +408,11 @@ def comp_column(c):
                         position=position, page=10)
         fader.props.append(("OnMouseDown", "isCompThresholdOut1MouseDown"))
         children.append(fader)
-        children.append(P.value_box(f"cvdComp{kind}{s}", left, 244, text, c, width=58, events={
+        # A tighter rounding leaves the edit room for the longest value ("-18.0dB").
+        box = P.value_box(f"cvdComp{kind}{s}", left - 1, 244, text, c, width=60, events={
             "OnKeyDown": f"cvdComp{kind}Out1KeyDown", "OnExit": f"cvdComp{kind}Out1Exit",
-            "OnMouseDown": "cvdCompThresholdOut1MouseDown"}))
+            "OnMouseDown": "cvdCompThresholdOut1MouseDown"})
+        children.append(set_props(box, Rounding=6))
     return P.area(f"rzgComp{s}", 4 + 266 * (c - 2), 4, 260, 274, children=children)
 
 

@@ -132,6 +132,12 @@ void TCurvyEdit::Resize()
     LayoutEdit();
 }
 
+void TCurvyEdit::Loaded()
+{
+    inherited::Loaded();
+    LayoutEdit();
+}
+
 void TCurvyEdit::LayoutEdit()
 {
     if (!FEdit)

@@ -86,6 +86,8 @@ protected:
     // Places the edit between the rounding and the image buttons.
     void LayoutEdit() override;
     void Resize() override;
+    // A box read from a form definition takes its width while loading, when no resize runs.
+    void Loaded() override;
     void DoEnter() override {}
     void DoExit() override {}
 

@@ -252,4 +252,24 @@ TEST(CurvyForm, AMainWindowValueBoxLoadsAsWritten)
     EXPECT_EQ(box->Version(), "1.0.3.1");
 }
 
+// A box that names neither its rounding nor its buttons: the edit still fits the width it loaded
+// with, so a centred text stays inside the box.
+TEST(CurvyForm, AValueBoxWithItsDefaultsFitsItsEditToTheWidthItLoadedWith)
+{
+    const QString text = "object Holder: TForm\n"
+                         "  object cvdCompThresholdOut1: TCurvyEdit\n"
+                         "    Left = 8\n"
+                         "    Top = 244\n"
+                         "    Width = 58\n"
+                         "    Height = 24\n"
+                         "    Alignment = taCenter\n"
+                         "    Text = '-15.0dB'\n"
+                         "  end\n"
+                         "end\n";
+    std::unique_ptr<TComponent> holder(CreateComponentFromText(text, "main.dfm", nullptr));
+    auto *box = dynamic_cast<TCurvyEdit *>(holder->FindComponent("cvdCompThresholdOut1"));
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->Edit()->BoundsRect(), TRect(8, 5, 48, 23)) << "rounding 8: 58 - 16 - 2";
+}
+
 }  // namespace
