@@ -1,4 +1,4 @@
-# The two commands of the README. Everything else is CMake (see CMakePresets.json).
+# The three commands of the README. Everything else is CMake (see CMakePresets.json).
 
 .PHONY: run test demo setup build clean
 
