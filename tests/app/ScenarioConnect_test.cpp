@@ -1,0 +1,107 @@
+// Connecting the whole editor to the simulated processor over each of its links: TCP on the
+// processor's default address, a pseudo-terminal entered in the serial port table, and the HID test
+// backend. Each time the scan finds the processor, the full read brings its program and presets
+// into the model, the level poll starts, and the meters follow the processor's moving levels.
+
+#include "EditorUser.h"
+
+#include "devsim/ImageLayout.h"
+
+#include <set>
+
+namespace {
+
+using namespace editor_user;
+
+// The requests of the full read, in order: the code, and the index for names and blocks.
+std::vector<std::pair<std::uint8_t, int>> FullRead()
+{
+    std::vector<std::pair<std::uint8_t, int>> read = {{CMD_HANDSHAKE, -1},
+                                                      {CMD_IDENTITY, -1},
+                                                      {CMD_LOCK_STATUS, -1},
+                                                      {CMD_SYSTEM_PARAMS, -1},
+                                                      {CMD_CURRENT_PRESET, -1}};
+    for (int name = 0; name < PresetCount; ++name)
+        read.emplace_back(CMD_READ_PRESET_NAME, name);
+    for (int block = 0; block <= LastImageBlock; ++block)
+        read.emplace_back(CMD_READ_PROGRAM_BLOCK, block);
+    read.emplace_back(CMD_POLL, -1);
+    return read;
+}
+
+// A processor that holds settings of its own: a program changed from the factory one and preset
+// U03 stored as "Stage".
+void GiveSettings(SimulatedProcessor &processor)
+{
+    processor.sim.WithProcessor([](devsim::Processor &p) {
+        devsim::ProcessorState &s = p.State();
+        devsim::SetWord(s.program, devsim::ChannelOffset(3, &devsim::ChannelFields::gain), 250);
+        devsim::SetWord(s.program, devsim::BandOffset(0, 2), 150);
+        devsim::SetWord(s.program, devsim::ChannelOffset(4, &devsim::ChannelFields::delay), 480);
+        std::memcpy(s.program.data() + devsim::ChannelOffset(5, &devsim::ChannelFields::name), "Sub\0\0\0\0\0", 8);
+        s.presets[2] = s.program;
+        s.presets[2][devsim::kUsedMark] = 0xFF;
+        std::memcpy(s.presets[2].data() + devsim::kPresetName, "Stage         ", devsim::kPresetNameSize);
+        s.stored[2] = true;
+        // Levels that move by up to 20 dB either way, so that the meters have something to follow.
+        p.Levels().SetNoiseDb(20.0);
+        return 0;
+    });
+}
+
+TEST(ScenarioConnect, EachLinkReadsEverythingStartsTheLevelPollAndTheMetersFollowTheLevels)
+{
+    for (const Link link : {Link::Tcp, Link::Pty, Link::Hid}) {
+        SCOPED_TRACE(LinkName(link));
+        EditorRun run;
+        SimulatedProcessor processor(link, run);
+        GiveSettings(processor);
+        ConnectSteps(run, processor);
+        run.Step("everything read", NoModalLoop, [&] {
+            const auto log = processor.sim.FrameLog();
+            const auto expected = FullRead();
+            ASSERT_GE(log.size(), expected.size());
+            for (std::size_t i = 0; i < expected.size(); ++i) {
+                SCOPED_TRACE(i);
+                EXPECT_EQ(log[i].command, expected[i].first);
+                if (expected[i].second >= 0) {
+                    ASSERT_FALSE(log[i].payload.empty());
+                    EXPECT_EQ(log[i].payload[0], expected[i].second);
+                }
+            }
+            const devsim::Image model = ModelImage();
+            const devsim::Image device = processor.Program();
+            EXPECT_TRUE(model == device) << Differences(model, device);
+            const LUnitControl &unit = fmMain->Session().Model();
+            for (int slot = 0; slot < PresetCount; ++slot)
+                EXPECT_EQ(unit.IsPresetStored(slot), slot == 2) << slot;
+            EXPECT_EQ(GetStrProp(fmMain->FindComponent("lbMatrixChNameOut4"), QStringLiteral("Caption")), "Sub");
+            EXPECT_NE(fmMain->Caption().indexOf("Connected"), -1) << fmMain->Caption().toStdString();
+        });
+        // The level poll runs on its timer: requests go out and the meters show what the
+        // processor's replies say, as the levels move.
+        auto seen = std::make_shared<std::set<std::array<int, LevelChannels>>>();
+        run.Step(
+            "meters follow the levels",
+            [&, seen] {
+                const auto shown = MeterPositions();
+                if (shown == SimulatedMeterPositions(processor))
+                    seen->insert(shown);
+                return seen->size() >= 3;
+            },
+            [&] {
+                const auto log = processor.sim.FrameLog();
+                const auto polls = std::count_if(log.begin(), log.end(),
+                                                 [](const devsim::LoggedFrame &f) { return f.command == CMD_LEVELS; });
+                EXPECT_GE(polls, 3);
+                EXPECT_TRUE(fmMain->Session().IsConnected());
+            },
+            10, 30000);
+        SettledStep(run, processor, "after the poll");
+        run.Close();
+        EXPECT_EQ(run.Start(), 0);
+        EXPECT_TRUE(run.Script().Failures().empty());
+    }
+}
+
+}  // namespace
