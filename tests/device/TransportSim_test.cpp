@@ -15,7 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -299,6 +301,45 @@ TEST_F(WithSimulator, EditsBehindAStalledFrameKeepTheLastValueOfEachParameter)
         }
         EXPECT_EQ(PresetGain(2, 2), 2000) << "stored before the gain given after the store";
     });
+}
+
+// A user's sweep of a slider over the network, behind a processor that answers after 2 ms: the
+// 100 steps come faster than the replies, yet the processor never has more than one frame out at
+// once (each frame waits for the reply to the one before, the steps between taking its place),
+// receives far fewer than 100 frames, and ends with the sweep's last value.
+TEST_F(WithSimulator, ASweepSendsAtMostOneFramePerRoundTripAndItsLastValueArrives)
+{
+    // Frames received and not yet answered, counted on the simulator's thread.
+    struct InFlight {
+        std::mutex mutex;
+        int out = 0, most = 0;
+    };
+    auto inFlight = std::make_shared<InFlight>();
+    sim.SetTrace([inFlight](const std::string &line) {
+        std::lock_guard lock(inFlight->mutex);
+        if (line.rfind("<- [", 0) == 0)
+            inFlight->most = std::max(inFlight->most, ++inFlight->out);
+        else if (line.rfind("-> [", 0) == 0)
+            --inFlight->out;
+    });
+    devsim::FaultSettings slow;
+    slow.delayMs = 2;
+    sim.SetFaults(slow);
+    OnNetwork([&](LNetProc &link) {
+        link.SetTimeout(5000);
+        link.SetRetryCount(0);
+        for (int step = 1; step <= 100; ++step) {
+            link.SendFrame(CM_MCS_GAIN(1, 2, 100 + step).ToBytes(1), false);
+            PumpUntil([] { return false; }, 0);  // the window's messages between two mouse moves
+        }
+        ASSERT_TRUE(PumpUntil([&] { return !link.Busy() && ProgramGain(2) == 200; }));
+        EXPECT_TRUE(window.errors.empty());
+        EXPECT_LT(sim.FrameLog().size(), 50u);
+        for (const devsim::LoggedFrame &frame : sim.FrameLog())
+            EXPECT_EQ(frame.command, CMD_GAIN);
+    });
+    std::lock_guard lock(inFlight->mutex);
+    EXPECT_EQ(inFlight->most, 1);
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 #include "platform/runtime/FormData.h"
 
 #include "platform/runtime/Exception.h"
+#include "platform/runtime/SysUtils.h"
 
 #include <QFile>
+#include <QHash>
 
 #include <charconv>
 #include <cmath>
+#include <mutex>
+#include <optional>
 
 TFormValue TFormValue::MakeInt(std::int64_t v)
 {
@@ -61,9 +65,28 @@ bool IsIdentChar(QChar c)
     return IsIdentStart(c) || (c >= u'0' && c <= u'9');
 }
 
-bool IsHex(QChar c)
+// The bytes of a file a form names. Those embedded in the program (":/...") never change while it
+// runs, and a window names the same few pictures hundreds of times: each is read (and unpacked)
+// once, and its bytes shared.
+std::optional<QByteArray> FileBytes(const QString &name)
 {
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    static std::mutex mutex;
+    static QHash<QString, QByteArray> embedded;
+    const bool isEmbedded = name.startsWith(QLatin1String(":/"));
+    if (isEmbedded) {
+        std::lock_guard lock(mutex);
+        if (const auto it = embedded.constFind(name); it != embedded.constEnd())
+            return *it;
+    }
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (isEmbedded) {
+        std::lock_guard lock(mutex);
+        embedded.insert(name, bytes);
+    }
+    return bytes;
 }
 
 class Parser {
@@ -145,13 +168,22 @@ private:
         Advance();
     }
 
+    // `word` is lower-case ASCII; the text's letters match it in either case. Compared in place:
+    // this runs several times for every property of a form.
     bool AtWord(const char *word)
     {
         Skip();
-        QString w = QString::fromLatin1(word);
-        if (s_.mid(pos_, w.size()).compare(w, Qt::CaseInsensitive) != 0)
-            return false;
-        QChar after = Peek(static_cast<int>(w.size()));
+        int n = 0;
+        for (; word[n]; ++n) {
+            if (pos_ + n >= s_.size())
+                return false;
+            char16_t c = s_[pos_ + n].unicode();
+            if (c >= u'A' && c <= u'Z')
+                c = static_cast<char16_t>(c + (u'a' - u'A'));
+            if (c != static_cast<unsigned char>(word[n]))
+                return false;
+        }
+        QChar after = Peek(n);
         return after.isNull() || !IsIdentChar(after);
     }
 
@@ -227,21 +259,27 @@ private:
         } else if (c == u'{') {
             Advance();
             v.kind = TFormValue::Kind::Binary;
-            QString hex;
+            // Digit pairs straight into bytes; blanks and line breaks may fall anywhere.
+            int high = -1;
             while (pos_ < s_.size() && s_[pos_] != u'}') {
                 QChar h = s_[pos_];
-                if (IsHex(h))
-                    hex += h;
-                else if (!(h == u' ' || h == u'\t' || h == u'\r' || h == u'\n'))
+                if (const int d = HexDigitValue(h); d >= 0) {
+                    if (high < 0) {
+                        high = d;
+                    } else {
+                        v.Bytes.append(static_cast<char>(high << 4 | d));
+                        high = -1;
+                    }
+                } else if (!(h == u' ' || h == u'\t' || h == u'\r' || h == u'\n')) {
                     Fail(QStringLiteral("hexadecimal digit expected"));
+                }
                 Advance();
             }
             if (pos_ >= s_.size())
                 Fail(QStringLiteral("'}' expected"));
             Advance();
-            if (hex.size() % 2 != 0)
+            if (high >= 0)
                 Fail(QStringLiteral("odd number of hexadecimal digits"));
-            v.Bytes = QByteArray::fromHex(hex.toLatin1());
         } else if (c == u'@') {
             // The bytes of a file, most often one embedded in the program (":/images/...").
             Advance();
@@ -249,11 +287,11 @@ private:
             if (Peek() != u'\'' && Peek() != u'#')
                 Fail(QStringLiteral("file name expected after '@'"));
             const QString name = StringExpr();
-            QFile file(name);
-            if (!file.open(QIODevice::ReadOnly))
+            std::optional<QByteArray> bytes = FileBytes(name);
+            if (!bytes)
                 Fail(QStringLiteral("file %1 cannot be read").arg(name));
             v.kind = TFormValue::Kind::Binary;
-            v.Bytes = file.readAll();
+            v.Bytes = *std::move(bytes);
         } else if (c == u'(') {
             Advance();
             v.kind = TFormValue::Kind::List;
@@ -360,7 +398,7 @@ private:
         if (Peek() == u'$') {
             ++pos_;
             int hexStart = pos_;
-            while (IsHex(Peek()))
+            while (HexDigitValue(Peek()) >= 0)
                 ++pos_;
             if (hexStart == pos_)
                 Fail(QStringLiteral("hexadecimal number expected"));

@@ -17,6 +17,18 @@ QString IntToStr(std::int64_t value)
     return QString::number(value);
 }
 
+int HexDigitValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
+
 QString IntToHex(std::int64_t value, int digits)
 {
     QString text = QString::number(static_cast<std::uint64_t>(value), 16).toUpper();

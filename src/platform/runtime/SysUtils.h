@@ -9,6 +9,8 @@
 
 QString IntToStr(std::int64_t value);
 QString IntToHex(std::int64_t value, int digits);
+// The value of a hexadecimal digit (either case), or -1.
+int HexDigitValue(QChar c);
 std::int64_t StrToInt64(const QString &text);
 int StrToInt(const QString &text);
 int StrToIntDef(const QString &text, int fallback);

@@ -114,18 +114,8 @@ QByteArray TCustomIniFile::HexToBytes(const QString &text)
 {
     QByteArray bytes;
     bytes.reserve(text.size() / 2);
-    auto digit = [](QChar c) {
-        const char16_t u = c.unicode();
-        if (u >= u'0' && u <= u'9')
-            return u - u'0';
-        if (u >= u'a' && u <= u'f')
-            return u - u'a' + 10;
-        if (u >= u'A' && u <= u'F')
-            return u - u'A' + 10;
-        return -1;
-    };
     for (qsizetype i = 0; i + 1 < text.size(); i += 2) {
-        const int hi = digit(text[i]), lo = digit(text[i + 1]);
+        const int hi = HexDigitValue(text[i]), lo = HexDigitValue(text[i + 1]);
         if (hi < 0 || lo < 0)
             break;
         bytes.append(static_cast<char>(hi * 16 + lo));

@@ -1,5 +1,7 @@
 #include "platform/ui/BitmapCodec.h"
 
+#include "platform/ui/DecodeCache.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <map>
@@ -92,7 +94,9 @@ bool DecodeRle(const Reader &in, std::int64_t pos, std::int64_t end, int bits, i
 
 }  // namespace
 
-std::optional<TBmpDecoded> DecodeBmp(const QByteArray &data, QString *error)
+namespace {
+
+std::optional<TBmpDecoded> Decode(const QByteArray &data, QString *error)
 {
     const Reader in(data);
     if (!in.Has(0, 18) || in.U8(0) != 'B' || in.U8(1) != 'M')
@@ -227,6 +231,24 @@ std::optional<TBmpDecoded> DecodeBmp(const QByteArray &data, QString *error)
         }
     }
     return out;
+}
+
+TDecodeCache<TBmpDecoded> &Decoded()
+{
+    static TDecodeCache<TBmpDecoded> cache(16 << 20);
+    return cache;
+}
+
+}  // namespace
+
+std::optional<TBmpDecoded> DecodeBmp(const QByteArray &data, QString *error)
+{
+    if (std::optional<TBmpDecoded> known = Decoded().Find({}, data))
+        return known;
+    std::optional<TBmpDecoded> decoded = Decode(data, error);
+    if (decoded)
+        Decoded().Add({}, data, *decoded, decoded->Image.sizeInBytes());
+    return decoded;
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include "platform/runtime/Streams.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Canvas.h"
+#include "platform/ui/DecodeCache.h"
 #include "platform/ui/PictureEncoders.h"
 
 T_IMPLEMENT_CLASS(TEncodedGraphic) {}
@@ -17,17 +18,32 @@ T_IMPLEMENT_CLASS(TPngImage) {}
 T_IMPLEMENT_CLASS(TJPEGImage) {}
 T_IMPLEMENT_CLASS(TIcon) {}
 
+namespace {
+
+TDecodeCache<QImage> &Decoded()
+{
+    static TDecodeCache<QImage> cache(16 << 20);
+    return cache;
+}
+
+}  // namespace
+
 void TEncodedGraphic::LoadFromBytes(const QByteArray &bytes)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format_);
-    QImage img = reader.read();
-    if (img.isNull())
-        throw EInvalidGraphic(QStringLiteral("%1 image is not valid").arg(QString::fromLatin1(format_)));
+    std::optional<QImage> known = Decoded().Find(QByteArray(format_), bytes);
+    if (!known) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, format_);
+        QImage img = reader.read();
+        if (img.isNull())
+            throw EInvalidGraphic(QStringLiteral("%1 image is not valid").arg(QString::fromLatin1(format_)));
+        known = img.convertToFormat(QImage::Format_ARGB32);
+        Decoded().Add(QByteArray(format_), bytes, *known, known->sizeInBytes());
+    }
     data_ = bytes;
-    image_ = img.convertToFormat(QImage::Format_ARGB32);
+    image_ = *known;
     Changed();
 }
 

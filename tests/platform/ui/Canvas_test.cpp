@@ -576,6 +576,27 @@ TEST(BitmapFile, DamagedFilesAreRejectedAndLeaveTheBitmapAsItWas)
     }
 }
 
+// Many controls load the same picture; what one of them draws on its copy never reaches the
+// others, nor a bitmap that loads the same file afterwards.
+TEST(BitmapFile, BitmapsLoadedFromTheSameFileKeepTheirOwnPixels)
+{
+    TBitmap source(3, 2);
+    source.Canvas()->Pixels(1, 1) = clBlue;
+    const QByteArray file = source.SaveToBytes();
+    TBitmap first, second;
+    first.LoadFromBytes(file);
+    second.LoadFromBytes(QByteArray(file.constData(), file.size()));  // the same bytes, another array
+    first.Canvas()->Pixels(1, 1) = clRed;
+    first.Canvas()->Pixels(0, 0) = clLime;
+    TBitmap third;
+    third.LoadFromBytes(file);
+    for (TBitmap *b : {&second, &third}) {
+        EXPECT_EQ(b->Canvas()->Pixels(1, 1), clBlue);
+        EXPECT_EQ(b->Canvas()->Pixels(0, 0), source.Canvas()->Pixels(0, 0));
+    }
+    EXPECT_EQ(first.Canvas()->Pixels(1, 1), clRed);
+}
+
 TEST(BitmapFile, AnyDamagedHeaderByteIsRejectedOrReadSafely)
 {
     TBitmap source(5, 3);
