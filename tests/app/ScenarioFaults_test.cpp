@@ -44,7 +44,7 @@ struct Exchange {
     std::function<bool(const QString &file)> done = [](const QString &) { return true; };
     // Queues the answer for a window that shows only after the exchange's end (the upload's save
     // dialog); none for the others.
-    std::function<void(const QString &file)> afterEnd;
+    std::function<void(const QString &file)> afterEnd = nullptr;
 };
 
 struct Folder {
