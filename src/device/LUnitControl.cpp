@@ -215,6 +215,12 @@ void LUnitControl::SetDelayUnit(std::uint16_t unit)
     Send(CM_MCS_DELAYUNIT(Address(), static_cast<std::uint8_t>(unit)), 0);
 }
 
+void LUnitControl::RecordSignal(std::uint8_t mode, std::uint8_t sineIndex)
+{
+    Image.SignalMode = mode;
+    Image.SineFreqIndex = sineIndex;
+}
+
 void LUnitControl::SetOutputSource(int ch, std::uint16_t mask)
 {
     if (!IsOutput(ch))

@@ -69,6 +69,8 @@ public:
     void SetDelay(int ch, int samples);
     void SetMute(int ch, std::uint8_t on);
     void SetDelayUnit(std::uint16_t unit);
+    // The test signal a work-mode command gave the processor (mode, sine index); sends nothing.
+    void RecordSignal(std::uint8_t mode, std::uint8_t sineIndex);
     void SetOutputSource(int ch, std::uint16_t mask);  // that output only
     void SetLinkMask(int ch, std::uint16_t mask);      // that channel only
     // The first 8 bytes of `name` (zero-padded when shorter) become that channel's name only.

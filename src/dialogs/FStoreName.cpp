@@ -74,9 +74,11 @@ void TfmStoreName::btnOKClick(TObject *)
     Close();
     list->Close();
     if (StoreMode != 0) {
-        host.StorePreset(PresetIndex, name);
+        // The lists first: the store runs its progress window modally, and a link that breaks
+        // meanwhile is read again before it returns, which must not be overwritten afterwards.
         fmRecallPreset->SetRowName(PresetIndex + 1, name);
         fmStorePreset->SetRowName(PresetIndex, name);
+        host.StorePreset(PresetIndex, name);
     } else {
         host.RecallPreset(PresetIndex);
     }

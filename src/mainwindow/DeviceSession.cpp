@@ -123,6 +123,10 @@ void DeviceSession::ScheduleRelease()
 void DeviceSession::SendCommand(const LCmd &command, std::uint8_t keepDuplicates, std::uint8_t framed)
 {
     const BSTM bytes = command.ToBytes(framed);
+    // The test-tone dialog sends its signal directly: the model keeps what the processor plays,
+    // so that a refresh from the model shows it.
+    if (command.GetCommand() == CMD_WORK_MODE && command.GetPayload().size() >= 2 && HasTransport())
+        UnitControl->RecordSignal(command.GetPayload()[0], command.GetPayload()[1]);
     WithActive([&](auto &proc) { proc.SendFrame(bytes, keepDuplicates != 0); });
 }
 

@@ -184,7 +184,9 @@ int TfmMain::ProgressPosition() const
 
 void TfmMain::ShowProgressModal()
 {
-    if (fmProcess && !fmProcess->Visible())
+    // A progress window just closed may still be in its modal loop (its timers and replies run
+    // before the loop sees it closed): showing it modally again then would throw.
+    if (fmProcess && !fmProcess->Visible() && !fmProcess->FormState().Contains(fsModal))
         fmProcess->ShowModal();
 }
 

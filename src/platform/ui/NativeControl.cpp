@@ -130,5 +130,10 @@ void TNativeControl::DefaultHandler(TMessage &message)
     // Painting into a canvas (PaintTo, offscreen rendering) needs the widget that shows the control.
     if (message.Msg == WM_PAINT && !WidgetIfCreated() && message.WParam != 0)
         HandleNeeded();
+    // A press focuses the control first, as a standard control's own window procedure does: the
+    // keys typed next go to it. (The widgets themselves never hold the focus.)
+    if ((message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) && TakesFocusOnClick() && !Focused() &&
+        CanFocus())
+        SetFocus();
     TWinControl::DefaultHandler(message);
 }

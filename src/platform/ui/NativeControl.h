@@ -32,6 +32,8 @@ public:
 
 protected:
     bool NativeWidget() const override { return true; }
+    // Whether a press with the left button focuses the control (true but for display-only ones).
+    virtual bool TakesFocusOnClick() const { return true; }
     QWidget *CreateWidget(QWidget *parent) final;
     // Makes the widget and shows the control's current state in it.
     virtual QWidget *CreateNative(QWidget *parent) = 0;

@@ -32,6 +32,7 @@ public:
 
 protected:
     QWidget *CreateNative(QWidget *parent) override;
+    bool TakesFocusOnClick() const override { return false; }  // it only shows
     void Show() const;
     void ShowIn(QProgressBar *bar) const;
 
