@@ -36,12 +36,9 @@ enum class Link { Tcp, Pty, Hid };
 inline const char *LinkName(Link link)
 {
     switch (link) {
-    case Link::Tcp:
-        return "TCP";
-    case Link::Pty:
-        return "pseudo-terminal";
-    case Link::Hid:
-        return "HID";
+    case Link::Tcp: return "TCP";
+    case Link::Pty: return "pseudo-terminal";
+    case Link::Hid: return "HID";
     }
     return "?";
 }
@@ -54,16 +51,12 @@ public:
     {
         std::string error;
         switch (link) {
-        case Link::Tcp:
-            EXPECT_TRUE(sim.ListenTcp("192.168.1.101", DeviceSession::NetworkPort, &error)) << error;
-            break;
+        case Link::Tcp: EXPECT_TRUE(sim.ListenTcp("192.168.1.101", DeviceSession::NetworkPort, &error)) << error; break;
         case Link::Pty:
             EXPECT_TRUE(sim.OpenPty({}, &error)) << error;
             EXPECT_GT(serial::PortTable::Instance().Add(sim.PtyPath()), 0);
             break;
-        case Link::Hid:
-            EXPECT_TRUE(sim.PlugHid(run.HidBackend()));
-            break;
+        case Link::Hid: EXPECT_TRUE(sim.PlugHid(run.HidBackend())); break;
         }
         EXPECT_TRUE(sim.Start(&error)) << error;
     }
@@ -219,8 +212,7 @@ inline void ConnectSteps(EditorRun &run, SimulatedProcessor &processor)
             "socket connected", [] { return fmMain->Session().ClientSocket().Connected(); }, [] {});
         run.Step(
             "network attempt", [] { return fmMain->Session().NetTransport() != nullptr; }, [] {}, 10);
-    }
-    else {
+    } else {
         // The scan moves past the candidates before the processor's on its timers, up to the
         // attempt on the processor's link.
         const bool serial = processor.GetLink() == Link::Pty;
@@ -235,8 +227,7 @@ inline void ConnectSteps(EditorRun &run, SimulatedProcessor &processor)
     // The read runs on replies alone: the clock holds still until it ends, so that it ends before
     // the scan dialog closes.
     run.Step(
-        "read", [] { return fmMain->Session().IsConnected() && fmMain->rzbMenuLink->Enabled(); }, [] {}, 0,
-        30000);
+        "read", [] { return fmMain->Session().IsConnected() && fmMain->rzbMenuLink->Enabled(); }, [] {}, 0, 30000);
     // The scan dialog closes 100 ms after the identity.
     run.Step(
         "scan closed", [] { return !fmNetwork->Visible() && NoModalLoop(); }, [] {}, 10);
@@ -280,7 +271,8 @@ inline std::array<int, LevelChannels> MeterPositions()
     std::array<int, LevelChannels> out{};
     for (int ch = 0; ch < LevelChannels; ++ch) {
         TComponent *meter = fmMain->FindComponent(QString::fromLatin1(MeterNames[ch]));
-        out[static_cast<std::size_t>(ch)] = meter ? static_cast<int>(GetOrdProp(meter, QStringLiteral("Position"))) : -1;
+        out[static_cast<std::size_t>(ch)] =
+            meter ? static_cast<int>(GetOrdProp(meter, QStringLiteral("Position"))) : -1;
     }
     return out;
 }

@@ -6,9 +6,9 @@
 #include "EditorUser.h"
 
 #include "curves/LMyFFTDrawPhase.h"
-#include "device/GlobalConstants.h"
 #include "curves/MyPEQAllpass.h"
 #include "curves/Plot.h"
+#include "device/GlobalConstants.h"
 #include "devsim/ImageLayout.h"
 #include "dialogs/FChannelName.h"
 #include "dialogs/FLinkSel.h"
@@ -23,8 +23,8 @@
 #include "widgets/skinned/RzCmboBx.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -197,58 +197,106 @@ std::vector<ControlCase> Cases(bool everyBand)
 {
     using C = ControlCase;
     std::vector<C> cases = {
-        {.name = "gain slider", .page = OwnPage, .input = Input::Mouse, .value = FieldWord(&devsim::ChannelFields::gain),
+        {.name = "gain slider",
+         .page = OwnPage,
+         .input = Input::Mouse,
+         .value = FieldWord(&devsim::ChannelFields::gain),
          .act = [](int ch) { SliderByMouse("isGain", ch); }},
-        {.name = "gain slider", .page = OwnPage, .input = Input::Keyboard,
-         .value = FieldWord(&devsim::ChannelFields::gain), .act = [](int ch) { SliderByKeys("isGain", ch); }},
-        {.name = "Gain page slider", .page = PageGain, .input = Input::Mouse,
-         .value = FieldWord(&devsim::ChannelFields::gain), .act = [](int ch) { SliderByMouse("isGainBackup", ch); }},
-        {.name = "Gain page slider", .page = PageGain, .input = Input::Keyboard,
-         .value = FieldWord(&devsim::ChannelFields::gain), .act = [](int ch) { SliderByKeys("isGainBackup", ch); }},
-        {.name = "mute", .page = OwnPage, .input = Input::Mouse, .value = MaskBit(devsim::MuteMaskOffset),
+        {.name = "gain slider",
+         .page = OwnPage,
+         .input = Input::Keyboard,
+         .value = FieldWord(&devsim::ChannelFields::gain),
+         .act = [](int ch) { SliderByKeys("isGain", ch); }},
+        {.name = "Gain page slider",
+         .page = PageGain,
+         .input = Input::Mouse,
+         .value = FieldWord(&devsim::ChannelFields::gain),
+         .act = [](int ch) { SliderByMouse("isGainBackup", ch); }},
+        {.name = "Gain page slider",
+         .page = PageGain,
+         .input = Input::Keyboard,
+         .value = FieldWord(&devsim::ChannelFields::gain),
+         .act = [](int ch) { SliderByKeys("isGainBackup", ch); }},
+        {.name = "mute",
+         .page = OwnPage,
+         .input = Input::Mouse,
+         .value = MaskBit(devsim::MuteMaskOffset),
          .act = [](int ch) { Click(Control<TRzBmpButton>("rzbMute", ch)); }},
-        {.name = "mute", .page = OwnPage, .input = Input::Keyboard, .value = MaskBit(devsim::MuteMaskOffset),
+        {.name = "mute",
+         .page = OwnPage,
+         .input = Input::Keyboard,
+         .value = MaskBit(devsim::MuteMaskOffset),
          .act = [](int ch) { ButtonByKeys(Control<TRzBmpButton>("rzbMute", ch)); }},
-        {.name = "polarity", .page = OwnPage, .input = Input::Mouse,
+        {.name = "polarity",
+         .page = OwnPage,
+         .input = Input::Mouse,
          .value = FieldWord(&devsim::ChannelFields::polarity),
          .act = [](int ch) { Click(Control<TRzBmpButton>("rzbPhase", ch)); }},
-        {.name = "polarity", .page = OwnPage, .input = Input::Keyboard,
+        {.name = "polarity",
+         .page = OwnPage,
+         .input = Input::Keyboard,
          .value = FieldWord(&devsim::ChannelFields::polarity),
          .act = [](int ch) { ButtonByKeys(Control<TRzBmpButton>("rzbPhase", ch)); }},
-        {.name = "Gain page mute", .page = PageGain, .input = Input::Mouse, .value = MaskBit(devsim::MuteMaskOffset),
+        {.name = "Gain page mute",
+         .page = PageGain,
+         .input = Input::Mouse,
+         .value = MaskBit(devsim::MuteMaskOffset),
          .act = [](int ch) { Click(Control<TRzBmpButton>("rzbMuteBackup", ch)); }},
-        {.name = "Gain page polarity", .page = PageGain, .input = Input::Keyboard,
+        {.name = "Gain page polarity",
+         .page = PageGain,
+         .input = Input::Keyboard,
          .value = FieldWord(&devsim::ChannelFields::polarity),
          .act = [](int ch) { ButtonByKeys(Control<TRzBmpButton>("rzbPhaseBackup", ch)); }},
         // Delay: the slider, then typed in each unit.
-        {.name = "delay slider", .page = PageDelay, .input = Input::Mouse,
-         .value = FieldWord(&devsim::ChannelFields::delay), .act = [](int ch) { SliderByMouse("isDelay", ch); }},
-        {.name = "delay slider", .page = PageDelay, .input = Input::Keyboard,
-         .value = FieldWord(&devsim::ChannelFields::delay), .act = [](int ch) { SliderByKeys("isDelay", ch); }},
-        {.name = "delay unit m", .page = PageDelay, .input = Input::Mouse, .value = DelayUnit(),
+        {.name = "delay slider",
+         .page = PageDelay,
+         .input = Input::Mouse,
+         .value = FieldWord(&devsim::ChannelFields::delay),
+         .act = [](int ch) { SliderByMouse("isDelay", ch); }},
+        {.name = "delay slider",
+         .page = PageDelay,
+         .input = Input::Keyboard,
+         .value = FieldWord(&devsim::ChannelFields::delay),
+         .act = [](int ch) { SliderByKeys("isDelay", ch); }},
+        {.name = "delay unit m",
+         .page = PageDelay,
+         .input = Input::Mouse,
+         .value = DelayUnit(),
          .act = [](int) { Click(Control<TRzBmpButton>(QStringLiteral("rzbUnit1"))); },
          .expected = [](int) { return std::optional<std::int64_t>(1); }},
-        {.name = "delay typed in m", .page = PageDelay, .input = Input::Keyboard,
+        {.name = "delay typed in m",
+         .page = PageDelay,
+         .input = Input::Keyboard,
          .value = FieldWord(&devsim::ChannelFields::delay),
          .act =
              [](int ch) {
                  Focus(Control<TCurvyEdit>("cvdDelay", ch));
                  Type(QStringLiteral("2"));
              }},
-        {.name = "delay unit ft", .page = PageDelay, .input = Input::Keyboard, .value = DelayUnit(),
+        {.name = "delay unit ft",
+         .page = PageDelay,
+         .input = Input::Keyboard,
+         .value = DelayUnit(),
          .act = [](int) { ButtonByKeys(Control<TRzBmpButton>(QStringLiteral("rzbUnit2"))); },
          .expected = [](int) { return std::optional<std::int64_t>(2); }},
-        {.name = "delay typed in ft", .page = PageDelay, .input = Input::Keyboard,
+        {.name = "delay typed in ft",
+         .page = PageDelay,
+         .input = Input::Keyboard,
          .value = FieldWord(&devsim::ChannelFields::delay),
          .act =
              [](int ch) {
                  Focus(Control<TCurvyEdit>("cvdDelay", ch));
                  Type(QStringLiteral("3"));
              }},
-        {.name = "delay unit ms", .page = PageDelay, .input = Input::Mouse, .value = DelayUnit(),
+        {.name = "delay unit ms",
+         .page = PageDelay,
+         .input = Input::Mouse,
+         .value = DelayUnit(),
          .act = [](int) { Click(Control<TRzBmpButton>(QStringLiteral("rzbUnit0"))); },
          .expected = [](int) { return std::optional<std::int64_t>(0); }},
-        {.name = "delay typed in ms", .page = PageDelay, .input = Input::Keyboard,
+        {.name = "delay typed in ms",
+         .page = PageDelay,
+         .input = Input::Keyboard,
          .value = FieldWord(&devsim::ChannelFields::delay),
          .act =
              [](int ch) {
@@ -263,10 +311,14 @@ std::vector<ControlCase> Cases(bool everyBand)
         const char *button = highPass ? "rzbLowCutBypass" : "rzbHighCutBypass";
         const Value value = FieldRecord(highPass ? &devsim::ChannelFields::highPass : &devsim::ChannelFields::lowPass);
         const std::string which = highPass ? "high-pass bypass" : "low-pass bypass";
-        cases.push_back({.name = which, .page = OwnPage, .input = Input::Mouse, .value = value,
-                         .act = [button](int ch) { Click(Control<TRzBmpButton>(button, ch)); }});
-        cases.push_back({.name = which, .page = OwnPage, .input = Input::Keyboard, .value = value,
-                         .act = [button](int ch) { ButtonByKeys(Control<TRzBmpButton>(button, ch)); }});
+        cases.push_back(
+            {.name = which, .page = OwnPage, .input = Input::Mouse, .value = value, .act = [button](int ch) {
+                 Click(Control<TRzBmpButton>(button, ch));
+             }});
+        cases.push_back(
+            {.name = which, .page = OwnPage, .input = Input::Keyboard, .value = value, .act = [button](int ch) {
+                 ButtonByKeys(Control<TRzBmpButton>(button, ch));
+             }});
     }
     // A slope of each family (items 0-7 Butterworth, 8-15 Bessel, 16-19 Linkwitz-Riley) on both.
     struct Slope {
@@ -276,37 +328,46 @@ std::vector<ControlCase> Cases(bool everyBand)
     for (const Slope slope : {Slope{"Butterworth", 3}, Slope{"Bessel", 10}, Slope{"Linkwitz-Riley", 17}}) {
         for (const bool highPass : {true, false}) {
             const char *combo = highPass ? "rzcLowCutSlop" : "rzcHighCutSlop";
-            cases.push_back({.name = std::string(highPass ? "high-pass " : "low-pass ") + slope.family + " slope",
-                             .page = OwnPage,
-                             .input = Input::Keyboard,
-                             .value = FieldRecord(highPass ? &devsim::ChannelFields::highPass
-                                                           : &devsim::ChannelFields::lowPass),
-                             .act =
-                                 [combo, slope, highPass](int ch) {
-                                     // A bypassed filter takes no slope: its bypass goes off first.
-                                     auto &bypass = Control<TRzBmpButton>(highPass ? "rzbLowCutBypass" : "rzbHighCutBypass", ch);
-                                     if (bypass.Down())
-                                         Click(bypass);
-                                     ComboByKeys(Control<TRzComboBox>(combo, ch), slope.item);
-                                 },
-                             .expected = [highPass, slope](int ch) {
-                                 const CrossoverRecord x = fmMain->Session().Model().GetCrossover(ch);
-                                 const PassFilterRecord f = highPass ? x.HighPass : x.LowPass;
-                                 return std::optional<std::int64_t>(std::int64_t{slope.item + 1} |
-                                                                    std::int64_t{f.Freq} << 16);
-                             }});
+            cases.push_back(
+                {.name = std::string(highPass ? "high-pass " : "low-pass ") + slope.family + " slope",
+                 .page = OwnPage,
+                 .input = Input::Keyboard,
+                 .value = FieldRecord(highPass ? &devsim::ChannelFields::highPass : &devsim::ChannelFields::lowPass),
+                 .act =
+                     [combo, slope, highPass](int ch) {
+                         // A bypassed filter takes no slope: its bypass goes off first.
+                         auto &bypass = Control<TRzBmpButton>(highPass ? "rzbLowCutBypass" : "rzbHighCutBypass", ch);
+                         if (bypass.Down())
+                             Click(bypass);
+                         ComboByKeys(Control<TRzComboBox>(combo, ch), slope.item);
+                     },
+                 .expected =
+                     [highPass, slope](int ch) {
+                         const CrossoverRecord x = fmMain->Session().Model().GetCrossover(ch);
+                         const PassFilterRecord f = highPass ? x.HighPass : x.LowPass;
+                         return std::optional<std::int64_t>(std::int64_t{slope.item + 1} | std::int64_t{f.Freq} << 16);
+                     }});
         }
     }
     for (const bool highPass : {true, false}) {
         const char *bar = highPass ? "isLowCutFreq" : "isHighCutFreq";
         const auto field = highPass ? &devsim::ChannelFields::highPass : &devsim::ChannelFields::lowPass;
         const std::string which = highPass ? "high-pass" : "low-pass";
-        cases.push_back({.name = which + " frequency slider", .page = OwnPage, .input = Input::Mouse,
-                         .value = FieldRecord(field), .act = [bar](int ch) { SliderByMouse(bar, ch); }});
-        cases.push_back({.name = which + " frequency slider", .page = OwnPage, .input = Input::Keyboard,
-                         .value = FieldRecord(field), .act = [bar](int ch) { SliderByKeys(bar, ch); }});
-        cases.push_back({.name = which + " square dragged", .page = OwnPage, .input = Input::Mouse,
-                         .value = FieldRecord(field), .act = [highPass](int ch) {
+        cases.push_back({.name = which + " frequency slider",
+                         .page = OwnPage,
+                         .input = Input::Mouse,
+                         .value = FieldRecord(field),
+                         .act = [bar](int ch) { SliderByMouse(bar, ch); }});
+        cases.push_back({.name = which + " frequency slider",
+                         .page = OwnPage,
+                         .input = Input::Keyboard,
+                         .value = FieldRecord(field),
+                         .act = [bar](int ch) { SliderByKeys(bar, ch); }});
+        cases.push_back({.name = which + " square dragged",
+                         .page = OwnPage,
+                         .input = Input::Mouse,
+                         .value = FieldRecord(field),
+                         .act = [highPass](int ch) {
                              DragMarker(ch, highPass ? PlotCurveSlots::HighPassTotal : PlotCurveSlots::LowPassTotal,
                                         highPass ? 40 : -120, 0);
                          }});
@@ -318,38 +379,49 @@ std::vector<ControlCase> Cases(bool everyBand)
             continue;
         const std::string b = "band " + std::to_string(band + 1);
         const bool outputsOnly = band >= InputBandCount;
-        cases.push_back({.name = b + " frequency typed in its table", .page = OwnPage, .input = Input::Keyboard,
-                         .value = Band(band),
-                         .act = [band](int ch) {
-                             // A frequency a sixth of an octave away from the band's.
-                             const int index = fmMain->Session().Model().GetPeqBand(ch, band).Freq;
-                             const double hz = IndexToFreq(index < 200 ? index + 5 : index - 5);
-                             TypeIntoTable(Table(ch).FrequencyEdit(band), QString::number(std::lround(hz)));
-                         },
-                         .outputsOnly = outputsOnly});
-        cases.push_back({.name = b + " gain typed in its table", .page = OwnPage, .input = Input::Keyboard,
+        cases.push_back({.name = b + " frequency typed in its table",
+                         .page = OwnPage,
+                         .input = Input::Keyboard,
                          .value = Band(band),
                          .act =
                              [band](int ch) {
-                                 const bool was = fmMain->Session().Model().GetPeqBand(ch, band).Gain == 165;
-                                 TypeIntoTable(Table(ch).GainEdit(band), was ? QStringLiteral("-3.5") : QStringLiteral("4.5"));
+                                 // A frequency a sixth of an octave away from the band's.
+                                 const int index = fmMain->Session().Model().GetPeqBand(ch, band).Freq;
+                                 const double hz = IndexToFreq(index < 200 ? index + 5 : index - 5);
+                                 TypeIntoTable(Table(ch).FrequencyEdit(band), QString::number(std::lround(hz)));
                              },
-                         .outputsOnly = outputsOnly,
-                         .expected = [band](int ch) {
-                             const PeqBandRecord rec = fmMain->Session().Model().GetPeqBand(ch, band);
-                             const int gain = rec.Gain == 85 ? 85 : 165;  // -3.5 dB or +4.5 dB
-                             return std::optional<std::int64_t>(std::int64_t{gain} | std::int64_t{rec.Freq} << 16 |
-                                                                std::int64_t{rec.Q} << 32 |
-                                                                std::int64_t{rec.Type} << 40);
-                         }});
-        cases.push_back({.name = b + " gain slider", .page = OwnPage, .input = Input::Mouse, .value = Band(band),
+                         .outputsOnly = outputsOnly});
+        cases.push_back(
+            {.name = b + " gain typed in its table",
+             .page = OwnPage,
+             .input = Input::Keyboard,
+             .value = Band(band),
+             .act =
+                 [band](int ch) {
+                     const bool was = fmMain->Session().Model().GetPeqBand(ch, band).Gain == 165;
+                     TypeIntoTable(Table(ch).GainEdit(band), was ? QStringLiteral("-3.5") : QStringLiteral("4.5"));
+                 },
+             .outputsOnly = outputsOnly,
+             .expected =
+                 [band](int ch) {
+                     const PeqBandRecord rec = fmMain->Session().Model().GetPeqBand(ch, band);
+                     const int gain = rec.Gain == 85 ? 85 : 165;  // -3.5 dB or +4.5 dB
+                     return std::optional<std::int64_t>(std::int64_t{gain} | std::int64_t{rec.Freq} << 16 |
+                                                        std::int64_t{rec.Q} << 32 | std::int64_t{rec.Type} << 40);
+                 }});
+        cases.push_back({.name = b + " gain slider",
+                         .page = OwnPage,
+                         .input = Input::Mouse,
+                         .value = Band(band),
                          .act =
                              [band](int ch) {
                                  SelectBand(ch, band);
                                  SliderByMouse("isEqGain", ch);
                              },
                          .outputsOnly = outputsOnly});
-        cases.push_back({.name = b + " frequency slider", .page = OwnPage, .input = Input::Keyboard,
+        cases.push_back({.name = b + " frequency slider",
+                         .page = OwnPage,
+                         .input = Input::Keyboard,
                          .value = Band(band),
                          .act =
                              [band](int ch) {
@@ -357,87 +429,146 @@ std::vector<ControlCase> Cases(bool everyBand)
                                  SliderByKeys("isEqFreq", ch);
                              },
                          .outputsOnly = outputsOnly});
-        cases.push_back({.name = b + " Q slider", .page = OwnPage, .input = Input::Mouse, .value = Band(band),
+        cases.push_back({.name = b + " Q slider",
+                         .page = OwnPage,
+                         .input = Input::Mouse,
+                         .value = Band(band),
                          .act =
                              [band](int ch) {
                                  SelectBand(ch, band);
                                  SliderByMouse("isEqBw", ch);
                              },
                          .outputsOnly = outputsOnly});
-        cases.push_back({.name = b + " marker dragged", .page = OwnPage, .input = Input::Mouse, .value = Band(band),
-                         .act = [band](int ch) { DragMarker(ch, band, 30, -25); }, .outputsOnly = outputsOnly});
+        cases.push_back({.name = b + " marker dragged",
+                         .page = OwnPage,
+                         .input = Input::Mouse,
+                         .value = Band(band),
+                         .act = [band](int ch) { DragMarker(ch, band, 30, -25); },
+                         .outputsOnly = outputsOnly});
     }
     const std::vector<C> rest = {
-        {.name = "band 1 type in its table", .page = OwnPage, .input = Input::Keyboard, .value = Band(0),
+        {.name = "band 1 type in its table",
+         .page = OwnPage,
+         .input = Input::Keyboard,
+         .value = Band(0),
          .act =
              [](int ch) {
                  TRzComboBox *list = Table(ch).TypeList(0);
                  ASSERT_NE(list, nullptr);
                  ComboByKeys(*list, list->ItemIndex() == 0 ? 1 : 0);
              }},
-        {.name = "band 2 bypass", .page = OwnPage, .input = Input::Mouse, .value = BandBypass(1),
+        {.name = "band 2 bypass",
+         .page = OwnPage,
+         .input = Input::Mouse,
+         .value = BandBypass(1),
          .act = [](int ch) { Click(*Table(ch).BypassButton(1)); }},
-        {.name = "band 2 bypass", .page = OwnPage, .input = Input::Keyboard, .value = BandBypass(1),
+        {.name = "band 2 bypass",
+         .page = OwnPage,
+         .input = Input::Keyboard,
+         .value = BandBypass(1),
          .act = [](int ch) { ButtonByKeys(*Table(ch).BypassButton(1)); }},
-        {.name = "EQ bypass", .page = OwnPage, .input = Input::Mouse, .value = MaskBit(devsim::EqBypassMaskOffset),
+        {.name = "EQ bypass",
+         .page = OwnPage,
+         .input = Input::Mouse,
+         .value = MaskBit(devsim::EqBypassMaskOffset),
          .act = [](int ch) { Click(Control<TControl>("vrbEqBypass", ch)); }},
-        {.name = "EQ bypass off", .page = OwnPage, .input = Input::Mouse,
+        {.name = "EQ bypass off",
+         .page = OwnPage,
+         .input = Input::Mouse,
          .value = MaskBit(devsim::EqBypassMaskOffset),
          .act = [](int ch) { Click(Control<TControl>("vrbEqBypass", ch)); }},
         // The compressor page.
-        {.name = "compressor threshold", .page = PageComp, .input = Input::Mouse,
+        {.name = "compressor threshold",
+         .page = PageComp,
+         .input = Input::Mouse,
          .value = FieldWord(&devsim::ChannelFields::comp, 6),
-         .act = [](int ch) { SliderByMouse("isCompThreshold", ch); }, .outputsOnly = true},
-        {.name = "compressor threshold", .page = PageComp, .input = Input::Keyboard,
+         .act = [](int ch) { SliderByMouse("isCompThreshold", ch); },
+         .outputsOnly = true},
+        {.name = "compressor threshold",
+         .page = PageComp,
+         .input = Input::Keyboard,
          .value = FieldWord(&devsim::ChannelFields::comp, 6),
-         .act = [](int ch) { SliderByKeys("isCompThreshold", ch); }, .outputsOnly = true},
-        {.name = "compressor ratio", .page = PageComp, .input = Input::Mouse,
-         .value = FieldWord(&devsim::ChannelFields::comp, 0), .act = [](int ch) { SliderByMouse("isCompRatio", ch); },
+         .act = [](int ch) { SliderByKeys("isCompThreshold", ch); },
          .outputsOnly = true},
-        {.name = "compressor ratio", .page = PageComp, .input = Input::Keyboard,
-         .value = FieldWord(&devsim::ChannelFields::comp, 0), .act = [](int ch) { SliderByKeys("isCompRatio", ch); },
+        {.name = "compressor ratio",
+         .page = PageComp,
+         .input = Input::Mouse,
+         .value = FieldWord(&devsim::ChannelFields::comp, 0),
+         .act = [](int ch) { SliderByMouse("isCompRatio", ch); },
          .outputsOnly = true},
-        {.name = "compressor attack", .page = PageComp, .input = Input::Mouse,
-         .value = FieldWord(&devsim::ChannelFields::comp, 2), .act = [](int ch) { SliderByMouse("isCompAttack", ch); },
+        {.name = "compressor ratio",
+         .page = PageComp,
+         .input = Input::Keyboard,
+         .value = FieldWord(&devsim::ChannelFields::comp, 0),
+         .act = [](int ch) { SliderByKeys("isCompRatio", ch); },
          .outputsOnly = true},
-        {.name = "compressor attack", .page = PageComp, .input = Input::Keyboard,
-         .value = FieldWord(&devsim::ChannelFields::comp, 2), .act = [](int ch) { SliderByKeys("isCompAttack", ch); },
+        {.name = "compressor attack",
+         .page = PageComp,
+         .input = Input::Mouse,
+         .value = FieldWord(&devsim::ChannelFields::comp, 2),
+         .act = [](int ch) { SliderByMouse("isCompAttack", ch); },
          .outputsOnly = true},
-        {.name = "compressor release", .page = PageComp, .input = Input::Mouse,
+        {.name = "compressor attack",
+         .page = PageComp,
+         .input = Input::Keyboard,
+         .value = FieldWord(&devsim::ChannelFields::comp, 2),
+         .act = [](int ch) { SliderByKeys("isCompAttack", ch); },
+         .outputsOnly = true},
+        {.name = "compressor release",
+         .page = PageComp,
+         .input = Input::Mouse,
          .value = FieldWord(&devsim::ChannelFields::comp, 4),
-         .act = [](int ch) { SliderByMouse("isCompRelease", ch); }, .outputsOnly = true},
-        {.name = "compressor release", .page = PageComp, .input = Input::Keyboard,
+         .act = [](int ch) { SliderByMouse("isCompRelease", ch); },
+         .outputsOnly = true},
+        {.name = "compressor release",
+         .page = PageComp,
+         .input = Input::Keyboard,
          .value = FieldWord(&devsim::ChannelFields::comp, 4),
-         .act = [](int ch) { SliderByKeys("isCompRelease", ch); }, .outputsOnly = true},
+         .act = [](int ch) { SliderByKeys("isCompRelease", ch); },
+         .outputsOnly = true},
         // Routing: each output's own, never its group's.
-        {.name = "In A routing", .page = PageMatrix, .input = Input::Mouse,
+        {.name = "In A routing",
+         .page = PageMatrix,
+         .input = Input::Mouse,
          .value = FieldWord(&devsim::ChannelFields::source),
-         .act = [](int ch) { Click(Control<TRzBmpButton>("rzbAMatrix", ch)); }, .outputsOnly = true,
+         .act = [](int ch) { Click(Control<TRzBmpButton>("rzbAMatrix", ch)); },
+         .outputsOnly = true,
          .followsLink = false},
-        {.name = "In B routing", .page = PageMatrix, .input = Input::Keyboard,
+        {.name = "In B routing",
+         .page = PageMatrix,
+         .input = Input::Keyboard,
          .value = FieldWord(&devsim::ChannelFields::source),
-         .act = [](int ch) { ButtonByKeys(Control<TRzBmpButton>("rzbBMatrix", ch)); }, .outputsOnly = true,
+         .act = [](int ch) { ButtonByKeys(Control<TRzBmpButton>("rzbBMatrix", ch)); },
+         .outputsOnly = true,
          .followsLink = false},
         // Names: a click on the name label opens the name dialog; OK by the mouse or Enter.
-        {.name = "channel name", .page = PageMatrix, .input = Input::Mouse, .value = Name(),
+        {.name = "channel name",
+         .page = PageMatrix,
+         .input = Input::Mouse,
+         .value = Name(),
          .act =
              [](int ch) {
                  TestScript::ExpectModal("fmChannelName", [](TCustomForm &) {
                      Focus(*fmChannelName->edName);
                      for (QChar c : QStringLiteral("Mouse"))
                          TInputRouter::Char(c);
-                     TInputRouter::Click(fmChannelName, fmChannelName->ScreenToClient(fmChannelName->btnOK->ClientToScreen(
-                                                            Centre(*fmChannelName->btnOK))));
+                     TInputRouter::Click(fmChannelName,
+                                         fmChannelName->ScreenToClient(
+                                             fmChannelName->btnOK->ClientToScreen(Centre(*fmChannelName->btnOK))));
                  });
                  Click(Control<TControl>("lbMatrixChName", ch));
              },
          .followsLink = false,
-         .expected = [](int) {
-             std::int64_t v = 0;
-             std::memcpy(&v, "Mouse\0\0\0", 8);
-             return std::optional<std::int64_t>(v);
-         }},
-        {.name = "channel name", .page = PageMatrix, .input = Input::Keyboard, .value = Name(),
+         .expected =
+             [](int) {
+                 std::int64_t v = 0;
+                 std::memcpy(&v, "Mouse\0\0\0", 8);
+                 return std::optional<std::int64_t>(v);
+             }},
+        {.name = "channel name",
+         .page = PageMatrix,
+         .input = Input::Keyboard,
+         .value = Name(),
          .act =
              [](int ch) {
                  TestScript::ExpectModal("fmChannelName", [](TCustomForm &) {
@@ -447,11 +578,12 @@ std::vector<ControlCase> Cases(bool everyBand)
                  Click(Control<TControl>("lbMatrixChName", ch));
              },
          .followsLink = false,
-         .expected = [](int) {
-             std::int64_t v = 0;
-             std::memcpy(&v, "Keys1234", 8);
-             return std::optional<std::int64_t>(v);
-         }},
+         .expected =
+             [](int) {
+                 std::int64_t v = 0;
+                 std::memcpy(&v, "Keys1234", 8);
+                 return std::optional<std::int64_t>(v);
+             }},
     };
     cases.insert(cases.end(), rest.begin(), rest.end());
     return cases;
@@ -468,7 +600,8 @@ void ExpectCurveModelFollows(int ch, const std::string &name)
     for (int band = 0; band < BandCount(ch); ++band) {
         const PeqBandRecord rec = model.GetPeqBand(ch, band);
         const PlotFilter &slot = *plot.Filters[static_cast<std::size_t>(band)];
-        EXPECT_NEAR(slot.Frequency, IndexToFreq(rec.Freq), IndexToFreq(rec.Freq) * 1e-4) << name << ": band " << band + 1;
+        EXPECT_NEAR(slot.Frequency, IndexToFreq(rec.Freq), IndexToFreq(rec.Freq) * 1e-4)
+            << name << ": band " << band + 1;
         if (!model.IsPeqBandBypassed(ch, band) && rec.Type <= static_cast<int>(PeqType::HighShelf)) {
             EXPECT_NEAR(slot.Gain, IndexToGain(rec.Gain), 0.06) << name << ": band " << band + 1;
         }
@@ -500,12 +633,14 @@ void LinkSteps(EditorRun &run, SimulatedProcessor &processor, const Configuratio
         processor.sim.ClearFrameLog();
         TestScript::ExpectModal("fmLinkSel", [rows](TCustomForm &form) {
             for (int row : rows) {
-                auto *button = dynamic_cast<TRzBmpButton *>(form.FindComponent(QStringLiteral("rzb%1LinkOut1").arg(row)));
+                auto *button =
+                    dynamic_cast<TRzBmpButton *>(form.FindComponent(QStringLiteral("rzb%1LinkOut1").arg(row)));
                 ASSERT_NE(button, nullptr) << row;
                 TInputRouter::Click(&form, form.ScreenToClient(button->ClientToScreen(Centre(*button))));
                 EXPECT_TRUE(button->Down()) << row;
             }
-            TInputRouter::Click(&form, form.ScreenToClient(fmLinkSel->bnSet->ClientToScreen(Centre(*fmLinkSel->bnSet))));
+            TInputRouter::Click(&form,
+                                form.ScreenToClient(fmLinkSel->bnSet->ClientToScreen(Centre(*fmLinkSel->bnSet))));
         });
         // The new members take their head's settings and the processor is read again, behind the
         // progress window.

@@ -102,8 +102,8 @@ struct EditorOn : ::testing::Test {
         const TRect r = Object->LayoutRect();
         const TPoint p((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
         TiPlotLayoutViewer *viewer = Form()->iPlotLayoutViewer;
-        viewer->Perform(Button == mbRight ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, Button == mbRight ? MK_RBUTTON : MK_LBUTTON,
-                        PointToLParam(p));
+        viewer->Perform(Button == mbRight ? WM_RBUTTONDOWN : WM_LBUTTONDOWN,
+                        Button == mbRight ? MK_RBUTTON : MK_LBUTTON, PointToLParam(p));
         viewer->Perform(Button == mbRight ? WM_RBUTTONUP : WM_LBUTTONUP, 0, PointToLParam(p));
         TestScript::ExpectPopup(Item);
         viewer->Perform(WM_CONTEXTMENU, 0, PointToLParam(viewer->ClientToScreen(p)));
@@ -428,8 +428,8 @@ TYPED_TEST(ChannelPage, StripSettingsShowAndTravelOnlyOnStripCharts)
     TiPlotChannelCustom *channel = this->plot.GetChannel(0);
     channel->SetClipToAxes(true);
     this->Open();
-    for (const char *tab : {"ChannelFillTabSheet", "ChannelDigitalTabSheet", "ChannelHighLowTabSheet",
-                            "ChannelBarTabSheet"})
+    for (const char *tab :
+         {"ChannelFillTabSheet", "ChannelDigitalTabSheet", "ChannelHighLowTabSheet", "ChannelBarTabSheet"})
         EXPECT_EQ(this->template C<TTabSheet>(tab)->TabVisible(), strip) << tab;
     EXPECT_EQ(this->template C<TControl>("ChannelFastDrawCheckBox")->Visible(), strip);
     EXPECT_EQ(this->template C<TControl>("ChannelInterpolationStyleComboBox")->Visible(), strip);
@@ -572,9 +572,7 @@ TEST_F(PlotEditor, ControlPageSettingsActOnThePlot)
          .done = [](const TiXYPlot &p) { return p.HintsPause() == 800; }},
         {.name = "annotation defaults",
          .change =
-             [](PlotEditor &t) {
-                 Choose(t.C<TiComponentEditorComboBox>("AnnotationDefaultReferenceComboBox"), 3);
-             },
+             [](PlotEditor &t) { Choose(t.C<TiComponentEditorComboBox>("AnnotationDefaultReferenceComboBox"), 3); },
          .done = [](const TiXYPlot &p) { return p.AnnotationDefaultReference() == iprtXDataViewYChannel; }},
     };
     Open();
@@ -719,12 +717,12 @@ TEST_F(PlotEditor, EveryRowNamesAControlOfItsKindAndAPropertyItsObjectPublishes)
         TObject *object;
     };
     const Page pages[] = {
-        {iToolBarPageTable.Rows, plot.GetToolBar(0)},    {iLegendPageTable.Rows, plot.GetLegend(0)},
-        {iTablePageTable.Rows, plot.GetTable(0)},        {iXAxisPageTable.Rows, plot.GetXAxis(0)},
-        {iYAxisPageTable.Rows, plot.GetYAxis(0)},        {iDataViewPageTable.Rows, plot.GetDataView(0)},
-        {iChannelPageTable.Rows, plot.GetChannel(0)},    {iDataCursorPageTable.Rows, plot.GetDataCursor(0)},
-        {iLimitPageTable.Rows, plot.GetLimit(0)},        {iLabelPageTable.Rows, plot.GetLabel(0)},
-        {iChannelStripRows, strip.GetChannel(0)},        {iControlPageRows, &plot},
+        {iToolBarPageTable.Rows, plot.GetToolBar(0)}, {iLegendPageTable.Rows, plot.GetLegend(0)},
+        {iTablePageTable.Rows, plot.GetTable(0)},     {iXAxisPageTable.Rows, plot.GetXAxis(0)},
+        {iYAxisPageTable.Rows, plot.GetYAxis(0)},     {iDataViewPageTable.Rows, plot.GetDataView(0)},
+        {iChannelPageTable.Rows, plot.GetChannel(0)}, {iDataCursorPageTable.Rows, plot.GetDataCursor(0)},
+        {iLimitPageTable.Rows, plot.GetLimit(0)},     {iLabelPageTable.Rows, plot.GetLabel(0)},
+        {iChannelStripRows, strip.GetChannel(0)},     {iControlPageRows, &plot},
         {iTitleLabelRows, plot.GetLabel(0)},
     };
     std::set<QString> missing;
@@ -751,9 +749,9 @@ TEST_F(PlotEditor, EveryRowNamesAControlOfItsKindAndAPropertyItsObjectPublishes)
                 missing.insert(page.object->ClassName() + "." + QString::fromLatin1(row.Property));
         }
     EXPECT_EQ(missing, std::set<QString>{});
-    for (const TiEditorPageTable *table : {&iToolBarPageTable, &iLegendPageTable, &iTablePageTable, &iXAxisPageTable,
-                                           &iYAxisPageTable, &iDataViewPageTable, &iChannelPageTable,
-                                           &iDataCursorPageTable, &iLimitPageTable, &iLabelPageTable})
+    for (const TiEditorPageTable *table :
+         {&iToolBarPageTable, &iLegendPageTable, &iTablePageTable, &iXAxisPageTable, &iYAxisPageTable,
+          &iDataViewPageTable, &iChannelPageTable, &iDataCursorPageTable, &iLimitPageTable, &iLabelPageTable})
         for (const char *name : table->Controls)
             EXPECT_NE(form.Control<TControl>(QString::fromLatin1(name)), nullptr) << name;
 }
@@ -800,9 +798,9 @@ TEST_F(PlotEditor, EachPageRendersWithItsCaptionsAndEveryControlInsideItsPage)
     EXPECT_EQ(form.Caption(), QStringLiteral("Plot"));
     EXPECT_EQ(form.ClientWidth(), 576);
     EXPECT_EQ(form.ClientHeight(), 272);
-    EXPECT_EQ(TabCaptions(form.PageControl), (QStringList{"Control", "Layout", "Channels", "Cursors", "Limits",
-                                                           "Labels", "X-Axes", "Y-Axes", "Legend", "Tables",
-                                                           "ToolBar", "Data View"}));
+    EXPECT_EQ(TabCaptions(form.PageControl),
+              (QStringList{"Control", "Layout", "Channels", "Cursors", "Limits", "Labels", "X-Axes", "Y-Axes", "Legend",
+                           "Tables", "ToolBar", "Data View"}));
     struct Nested {
         const char *pages;
         QStringList captions;

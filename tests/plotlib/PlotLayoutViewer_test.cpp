@@ -77,10 +77,14 @@ TEST_F(LayoutViewer, AnEndOfABlockWithinSixPixelsShowsTheSizingCursor)
         TCursor cursor;
     };
     const Case cases[] = {
-        {.name = "six pixels right of a horizontal axis's left end", .horizontalAxis = true, .offset = 6,
+        {.name = "six pixels right of a horizontal axis's left end",
+         .horizontalAxis = true,
+         .offset = 6,
          .cursor = crSizeWE},
         {.name = "seven pixels right of it", .horizontalAxis = true, .offset = 7, .cursor = crDefault},
-        {.name = "six pixels above a vertical axis's bottom end", .horizontalAxis = false, .offset = 6,
+        {.name = "six pixels above a vertical axis's bottom end",
+         .horizontalAxis = false,
+         .offset = 6,
          .cursor = crSizeNS},
         {.name = "seven pixels above it", .horizontalAxis = false, .offset = 7, .cursor = crDefault},
     };
@@ -109,8 +113,7 @@ TEST_F(LayoutViewer, ResizingMovesAnEndInStepsOfTheDataViewMeasuredFromThePress)
         {.name = "an axis, 1.3 % rounds to one step", .label = false, .move = 1.3, .start = 1.25},
         {.name = "an axis, 1.9 % rounds to two steps", .label = false, .move = 1.9, .start = 2.5},
         {.name = "an axis, 10 %", .label = false, .move = 10, .start = 10},
-        {.name = "the title, which spans the whole view, by the data view too", .label = true, .move = 10,
-         .start = 10},
+        {.name = "the title, which spans the whole view, by the data view too", .label = true, .move = 10, .start = 10},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -165,17 +168,25 @@ TEST_F(LayoutViewer, OnlyLabelsLegendsAndTablesChangeTheirOrientationWhenDropped
         const char *name;
         std::function<TiPlotLayoutObject *()> object;
         std::function<TiPlotLayoutObject *()> target;  // an object of the row dropped into
-        bool horizontal;                              // afterwards
+        bool horizontal;                               // afterwards
     };
     const Case cases[] = {
-        {.name = "an axis keeps its orientation", .object = [this] { return plot.GetXAxis(0); },
-         .target = [this] { return plot.GetLegend(0); }, .horizontal = true},
-        {.name = "a label goes upright", .object = [this] { return Title(); },
-         .target = [this] { return plot.GetLegend(0); }, .horizontal = false},
-        {.name = "a legend lies down", .object = [this] { return plot.GetLegend(0); },
-         .target = [this] { return plot.GetXAxis(0); }, .horizontal = true},
-        {.name = "a table lies down", .object = [this] { return plot.GetTable(0); },
-         .target = [this] { return plot.GetXAxis(0); }, .horizontal = true},
+        {.name = "an axis keeps its orientation",
+         .object = [this] { return plot.GetXAxis(0); },
+         .target = [this] { return plot.GetLegend(0); },
+         .horizontal = true},
+        {.name = "a label goes upright",
+         .object = [this] { return Title(); },
+         .target = [this] { return plot.GetLegend(0); },
+         .horizontal = false},
+        {.name = "a legend lies down",
+         .object = [this] { return plot.GetLegend(0); },
+         .target = [this] { return plot.GetXAxis(0); },
+         .horizontal = true},
+        {.name = "a table lies down",
+         .object = [this] { return plot.GetTable(0); },
+         .target = [this] { return plot.GetXAxis(0); },
+         .horizontal = true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

@@ -276,8 +276,8 @@ void TiPlotEditorForm::UpdateAll()
         iPlotLayoutViewer->Invalidate();
 }
 
-void TiPlotEditorForm::ListItemData(const TiComponentEditorListBox *List, int Index, bool &DrawColorBox,
-                                    TColor &AColor, QString &AText, const char *ColourProperty)
+void TiPlotEditorForm::ListItemData(const TiComponentEditorListBox *List, int Index, bool &DrawColorBox, TColor &AColor,
+                                    QString &AText, const char *ColourProperty)
 {
     const TObject *item = Index >= 0 && Index < List->Count() ? List->Items()->Objects(Index) : nullptr;
     auto *object = dynamic_cast<const TiPlotObject *>(item);

@@ -248,8 +248,8 @@ private:
     void LoadPageOf(const TObject *Object);
     // Fills a name list: the header, the names of the manager's objects, the trailer; the text it
     // showed stays selected when it is still there. Nothing without the manager.
-    void FillNameList(TiComponentEditorComboBox *Combo, const TiPlotObjectManagerCustom *Manager,
-                      const QString &Header, const QString &Trailer);
+    void FillNameList(TiComponentEditorComboBox *Combo, const TiPlotObjectManagerCustom *Manager, const QString &Header,
+                      const QString &Trailer);
     QString Translated(const QString &Text) const;
     // "Copy Default" of an axis page: the "(Default)" format settings into the cursor's
     // ("Cursor") or the legend's ("Legend") controls, then the page's store.

@@ -12,10 +12,10 @@ namespace {
 
 // The statistics displays in the order they are filled.
 constexpr const char *StatsDisplays[] = {
-    "ChannelStatsPointCountDisplay", "ChannelStatsPointCapacityDisplay", "ChannelStatsMemoryDisplay",
+    "ChannelStatsPointCountDisplay",    "ChannelStatsPointCapacityDisplay", "ChannelStatsMemoryDisplay",
     "ChannelStatsDataPointSizeDisplay", "ChannelStatsMaxDataPointsDisplay", "ChannelStatsXMinDisplay",
-    "ChannelStatsXMaxDisplay", "ChannelStatsXMeanDisplay", "ChannelStatsYMinDisplay",
-    "ChannelStatsYMaxDisplay", "ChannelStatsYMeanDisplay"};
+    "ChannelStatsXMaxDisplay",          "ChannelStatsXMeanDisplay",         "ChannelStatsYMinDisplay",
+    "ChannelStatsYMaxDisplay",          "ChannelStatsYMeanDisplay"};
 
 // The controls of a strip chart channel that are not on a tab of their own.
 constexpr const char *StripControls[] = {"ChannelFastDrawCheckBox", "ChannelInterpolationStyleComboBox",

@@ -39,8 +39,10 @@ void TiPlotEditorForm::LegendChange(TObject *)
 
 void TiPlotEditorForm::UpdateDataViewEdit()
 {
-    DataViewGridXAxisNameComboBoxDropDown(Control<TiComponentEditorComboBox>(QStringLiteral("DataViewGridXAxisNameComboBox")));
-    DataViewGridYAxisNameComboBoxDropDown(Control<TiComponentEditorComboBox>(QStringLiteral("DataViewGridYAxisNameComboBox")));
+    DataViewGridXAxisNameComboBoxDropDown(
+        Control<TiComponentEditorComboBox>(QStringLiteral("DataViewGridXAxisNameComboBox")));
+    DataViewGridYAxisNameComboBoxDropDown(
+        Control<TiComponentEditorComboBox>(QStringLiteral("DataViewGridYAxisNameComboBox")));
     if (TiPlotObject *dataView = EnablePage(iDataViewPageTable, DataViewListBox))
         LoadRows(iDataViewPageTable.Rows, dataView);
     DataViewListBox->Invalidate();
@@ -72,7 +74,8 @@ void TiPlotEditorForm::TableChange(TObject *)
 
 void TiPlotEditorForm::UpdateDataCursorEdit()
 {
-    DataCursorChannelNameComboBoxDropDown(Control<TiComponentEditorComboBox>(QStringLiteral("DataCursorChannelNameComboBox")));
+    DataCursorChannelNameComboBoxDropDown(
+        Control<TiComponentEditorComboBox>(QStringLiteral("DataCursorChannelNameComboBox")));
     if (TiPlotObject *cursor = EnablePage(iDataCursorPageTable, DataCursorListBox))
         LoadRows(iDataCursorPageTable.Rows, cursor);
 }

@@ -14,12 +14,20 @@
 namespace {
 
 // The editor's page controls whose active page is remembered, in the order of the indices.
-constexpr const char *RememberedPageControls[] = {
-    "PageControl",          "ControlPageControl",    "ChannelPageControl",
-    "XAxisPageControl",     "XAxisLabelsPageControl", "YAxisPageControl",
-    "YAxisLabelsPageControl", "DataCursorPageControl", "LimitPageControl",
-    "LabelPageControl",     "LegendPageControl",     "TablePageControl",
-    "DataViewPageControl",  "DataViewGridLinesCustomPageControl"};
+constexpr const char *RememberedPageControls[] = {"PageControl",
+                                                  "ControlPageControl",
+                                                  "ChannelPageControl",
+                                                  "XAxisPageControl",
+                                                  "XAxisLabelsPageControl",
+                                                  "YAxisPageControl",
+                                                  "YAxisLabelsPageControl",
+                                                  "DataCursorPageControl",
+                                                  "LimitPageControl",
+                                                  "LabelPageControl",
+                                                  "LegendPageControl",
+                                                  "TablePageControl",
+                                                  "DataViewPageControl",
+                                                  "DataViewGridLinesCustomPageControl"};
 static_assert(std::size(RememberedPageControls) == 14);
 
 // Each object list with the manager whose objects it shows, in the order the lists are filled.

@@ -70,8 +70,7 @@ TRect Normalized(int X1, int Y1, int X2, int Y2)
 
 // ---- Life ---------------------------------------------------------------------------------------
 
-TiPlotLayoutViewer::TiPlotLayoutViewer(TComponent *AOwner)
-    : TiCustomComponent(AOwner), FFont(std::make_unique<TFont>())
+TiPlotLayoutViewer::TiPlotLayoutViewer(TComponent *AOwner) : TiCustomComponent(AOwner), FFont(std::make_unique<TFont>())
 {
     FFont->SetName(QStringLiteral("Arial"));
     FFont->SetSize(10);
@@ -117,8 +116,8 @@ void TiPlotLayoutViewer::CalcLayoutGeometry(TCanvas *Canvas)
     const int R = FLayoutManager->RightUniqueCount();
     const int T = FLayoutManager->TopUniqueCount();
     const int B = FLayoutManager->BottomUniqueCount();
-    FDataViewRect = TRect(FViewRect.Left + L * c, FViewRect.Top + T * c, FViewRect.Right - R * c,
-                          FViewRect.Bottom - B * c);
+    FDataViewRect =
+        TRect(FViewRect.Left + L * c, FViewRect.Top + T * c, FViewRect.Right - R * c, FViewRect.Bottom - B * c);
     FDataViewWidth = FDataViewRect.Width();
     FDataViewHeight = FDataViewRect.Height();
     if (!FDragOverRefBlock2)

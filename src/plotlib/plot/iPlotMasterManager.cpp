@@ -189,7 +189,6 @@ void TiPlotMasterManager::InvalidateNowHandler(TObject *Sender)
         OnInvalidateNow(Sender);
 }
 
-
 // ---- Adding -------------------------------------------------------------------------------------
 
 template <class M>
