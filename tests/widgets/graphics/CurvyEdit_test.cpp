@@ -107,7 +107,11 @@ TEST_F(Box, TheEditsEventsReachTheBoxOnceWithTheBoxAsSender)
     const TPoint onEdit(box->Left() + box->Edit()->Left() + 4, box->Top() + box->Edit()->Top() + 3);
     TInputRouter::MouseDown(form, mbLeft, {}, onEdit);
     TInputRouter::MouseUp(form, mbLeft, {}, onEdit);
-    EXPECT_EQ(TakeLog().front(), "down:4,3") << "in the edit's own coordinates";
+    // The press focuses the edit before its mouse-down handler runs, as a standard edit does.
+    const Events log = TakeLog();
+    ASSERT_GE(log.size(), 2U);
+    EXPECT_EQ(log[0], "enter");
+    EXPECT_EQ(log[1], "down:4,3") << "in the edit's own coordinates";
 }
 
 TEST_F(Box, KeysSentToTheBoxItselfDoNothing)
