@@ -122,12 +122,8 @@ void TCanvas::DrawImage(const TRect &dest, const QImage &image, const TRect &sou
         const uchar *bits = src.constBits();
         const qsizetype stride = src.bytesPerLine();
         const int srcWidth = src.width(), srcHeight = src.height();
-        p.ForEach(QRegion(dq), [&](int x, int y, std::uint32_t dv) {
-            const int u = columns[static_cast<std::size_t>(x - dq.left())];
-            const int v = rows[static_cast<std::size_t>(y - dq.top())];
-            if (u < 0 || v < 0 || u >= srcWidth || v >= srcHeight)
-                return dv;
-            const std::uint32_t s = reinterpret_cast<const std::uint32_t *>(bits + v * stride)[u];
+        // The new colour of a surface pixel `dv` under source pixel `s`.
+        const auto blend = [&](std::uint32_t s, std::uint32_t dv) -> std::uint32_t {
             if (keyed && (s & 0xFFFFFFu) == key)
                 return dv;
             unsigned a = alpha ? (s >> 24) : 255u;
@@ -142,7 +138,45 @@ void TCanvas::DrawImage(const TRect &dest, const QImage &image, const TRect &sou
                 out |= ((sc * a + dc * (255 - a) + 127) / 255) << shift;
             }
             return out;
-        });
+        };
+        // Row by row, the source row found once per row (pages' backgrounds are large). The plain
+        // case (every column inside the source, no key, full opacity, a colour surface) copies or
+        // tests the alpha without the general steps; it gives the same pixels.
+        const bool mono = p.Mono();
+        const auto [firstColumn, lastColumn] = std::minmax_element(columns.begin(), columns.end());
+        const bool plain = !keyed && !mono && opacity == 255 && *firstColumn >= 0 && *lastColumn < srcWidth;
+        QImage &surface = p.Image();
+        for (const QRect &part : p.Visible().intersected(QRegion(dq))) {
+            for (int y = part.top(); y <= part.bottom(); ++y) {
+                const int v = rows[static_cast<std::size_t>(y - dq.top())];
+                const bool rowInside = v >= 0 && v < srcHeight;
+                const auto *srcRow = rowInside ? reinterpret_cast<const std::uint32_t *>(bits + v * stride) : nullptr;
+                auto *line = reinterpret_cast<std::uint32_t *>(surface.scanLine(y));
+                if (plain && rowInside) {
+                    const int *column = columns.data() + (part.left() - dq.left());
+                    for (int x = part.left(); x <= part.right(); ++x, ++column) {
+                        const std::uint32_t s = srcRow[*column];
+                        const unsigned a = alpha ? (s >> 24) : 255u;
+                        if (a == 255)
+                            line[x] = 0xFF000000u | s;
+                        else if (a == 0)
+                            line[x] |= 0xFF000000u;
+                        else
+                            line[x] = 0xFF000000u | (blend(s, line[x] & 0xFFFFFFu) & 0xFFFFFFu);
+                    }
+                    continue;
+                }
+                for (int x = part.left(); x <= part.right(); ++x) {
+                    const std::uint32_t dv = line[x] & 0xFFFFFFu;
+                    const int u = columns[static_cast<std::size_t>(x - dq.left())];
+                    std::uint32_t value = rowInside && u >= 0 && u < srcWidth ? blend(srcRow[u], dv) & 0xFFFFFFu : dv;
+                    if (mono)
+                        value = canvasraster::ToMono(value);
+                    line[x] = 0xFF000000u | value;
+                }
+            }
+            p.Touch(part);
+        }
     }
     Changed();
 }
