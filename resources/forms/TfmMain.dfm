@@ -1177,6 +1177,45 @@ object fmMain: TfmMain
         Top = 30
         Width = 720
         Height = 230
+        TitleText = ''
+        XAxisManager = <
+    item
+      Name = 'X-Axis 1'
+      Min = -100.0
+      Span = 120.0
+      TrackingEnabled = False
+    end>
+        YAxisManager = <
+    item
+      Name = 'Y-Axis 1'
+      Min = -100.0
+      Span = 120.0
+      TrackingEnabled = False
+    end>
+        ChannelManager = <
+    item
+      Name = 'Channel 1'
+      Color = clLime
+      XAxisName = 'X-Axis 1'
+      YAxisName = 'Y-Axis 1'
+    end
+    item
+      Name = 'Channel 2'
+      Color = clYellow
+      XAxisName = 'X-Axis 1'
+      YAxisName = 'Y-Axis 1'
+      MarkersVisible = True
+    end>
+        ToolBarManager = <
+    item
+      Name = 'Toolbar 1'
+      Visible = False
+    end>
+        LegendManager = <
+    item
+      Name = 'Legend 1'
+      Visible = False
+    end>
       end
       object plLevelCompOut: TPanel
         Left = 4

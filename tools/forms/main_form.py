@@ -385,13 +385,26 @@ def meter_panel(name, suffix, left, width, meter_top, lamp_top, tops, heading):
     return P.panel(name, left, 30, width, 247, P.BLACK, children)
 
 
+HIDDEN_PLOT_OBJECT = """<
+    item
+      Name = '{name}'
+      Visible = False
+    end>"""
+
+
 def comp_upper():
     selected = meter_panel("plLevelCompOut", "Out", 4, 52, 43, 18, SELECTED_SCALE_TOPS,
                            P.label("lbHeadCompOut", 2, 2, "Out 1"))
     outputs = [meter_panel(f"plLevelComp{SUFFIXES[c]}", SUFFIXES[c], 73 * c + 654, 70, 55, 30, OUTPUT_SCALE_TOPS,
                            P.label(f"lbLevelComp{SUFFIXES[c]}", 2, 2, SUFFIXES[c]))
                for c in OUTPUTS]
-    plot = P.Obj("ipComp", "TiXYPlot", P.bounds(60, 30, 720, 230))
+    # The transfer plot as the Comp page's test form has it (no title, both axes -100 to +20 dB, the
+    # knee drawn as a marker), without the plot's own toolbar and legend: the page names the output.
+    plot = P.comp_plot()
+    plot.props = [(key, value) for key, value in plot.props if key not in P.bounds(0, 0, 0, 0)]
+    plot.props[:0] = list(P.bounds(60, 30, 720, 230).items())
+    plot.props += [("ToolBarManager", HIDDEN_PLOT_OBJECT.format(name="Toolbar 1")),
+                   ("LegendManager", HIDDEN_PLOT_OBJECT.format(name="Legend 1"))]
     return [plain_label("lbCompName", 60, 6, 673, "Out 1  Compressor"), plot, selected, *outputs]
 
 
