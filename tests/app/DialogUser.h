@@ -80,11 +80,6 @@ inline devsim::Image ShowProgram()
     return image;
 }
 
-inline bool NoModalLoop()
-{
-    return Application->ModalLevel() == 0;
-}
-
 // Connected, no exchange running (the link button is enabled again once the read has ended) and
 // no window waiting for the user.
 inline bool Idle()

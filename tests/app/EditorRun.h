@@ -16,6 +16,7 @@
 
 #include "app/WinMain.h"
 #include "device/HidFixture.h"
+#include "device/LCmd.h"
 #include "mainwindow/DeviceSession.h"
 #include "mainwindow/FMain.h"
 #include "platform/runtime/TimerService.h"
@@ -29,11 +30,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 class EditorRun {
@@ -177,3 +180,26 @@ private:
     std::size_t timedStep_ = static_cast<std::size_t>(-1);
     std::chrono::steady_clock::time_point since_;
 };
+
+// No modal window (message box, dialog, progress window) is running its loop.
+inline bool NoModalLoop()
+{
+    return Application->ModalLevel() == 0;
+}
+
+// The requests of the full read, in order: the code, and the index for names and blocks.
+inline std::vector<std::pair<std::uint8_t, int>> FullRead()
+{
+    std::vector<std::pair<std::uint8_t, int>> read = {{CMD_HANDSHAKE, -1},
+                                                      {CMD_IDENTITY, -1},
+                                                      {CMD_LOCK_STATUS, -1},
+                                                      {CMD_SYSTEM_PARAMS, -1},
+                                                      {CMD_CURRENT_PRESET, -1}};
+    for (int name = 0; name < PresetCount; ++name)
+        read.emplace_back(CMD_READ_PRESET_NAME, name);
+    for (int block = 0; block <= LastImageBlock; ++block)
+        read.emplace_back(CMD_READ_PROGRAM_BLOCK, block);
+    read.emplace_back(CMD_POLL, -1);
+    return read;
+}
+

@@ -75,11 +75,6 @@ private:
 
 // --- The editor's side ---------------------------------------------------------------------------
 
-inline bool NoModalLoop()
-{
-    return Application->ModalLevel() == 0;
-}
-
 // The editor's model as the processor's image.
 inline devsim::Image ModelImage()
 {

@@ -77,11 +77,6 @@ QString CaptionOf(const char *name)
     return GetStrProp(fmMain->FindComponent(QString::fromLatin1(name)), QStringLiteral("Caption"));
 }
 
-bool NoModalLoop()
-{
-    return Application->ModalLevel() == 0;
-}
-
 // A user's click on a control of the main window, at a point of the control.
 void ClickOn(const char *name, TPoint at)
 {
@@ -89,22 +84,6 @@ void ClickOn(const char *name, TPoint at)
     ASSERT_NE(control, nullptr) << name;
     ASSERT_TRUE(control->Visible()) << name;
     TInputRouter::Click(fmMain, fmMain->ScreenToClient(control->ClientToScreen(at)));
-}
-
-// The requests of the full read, in order.
-std::vector<std::pair<std::uint8_t, int>> FullRead()
-{
-    std::vector<std::pair<std::uint8_t, int>> read = {{CMD_HANDSHAKE, -1},
-                                                      {CMD_IDENTITY, -1},
-                                                      {CMD_LOCK_STATUS, -1},
-                                                      {CMD_SYSTEM_PARAMS, -1},
-                                                      {CMD_CURRENT_PRESET, -1}};
-    for (int name = 0; name < 31; ++name)
-        read.emplace_back(CMD_READ_PRESET_NAME, name);
-    for (int block = 0; block <= 10; ++block)
-        read.emplace_back(CMD_READ_PROGRAM_BLOCK, block);
-    read.emplace_back(CMD_POLL, -1);
-    return read;
 }
 
 // A program of its own for the preset file: the processor's factory program renamed, with a few

@@ -13,22 +13,6 @@ namespace {
 
 using namespace editor_user;
 
-// The requests of the full read, in order: the code, and the index for names and blocks.
-std::vector<std::pair<std::uint8_t, int>> FullRead()
-{
-    std::vector<std::pair<std::uint8_t, int>> read = {{CMD_HANDSHAKE, -1},
-                                                      {CMD_IDENTITY, -1},
-                                                      {CMD_LOCK_STATUS, -1},
-                                                      {CMD_SYSTEM_PARAMS, -1},
-                                                      {CMD_CURRENT_PRESET, -1}};
-    for (int name = 0; name < PresetCount; ++name)
-        read.emplace_back(CMD_READ_PRESET_NAME, name);
-    for (int block = 0; block <= LastImageBlock; ++block)
-        read.emplace_back(CMD_READ_PROGRAM_BLOCK, block);
-    read.emplace_back(CMD_POLL, -1);
-    return read;
-}
-
 // A processor that holds settings of its own: a program changed from the factory one and preset
 // U03 stored as "Stage".
 void GiveSettings(SimulatedProcessor &processor)
