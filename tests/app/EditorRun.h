@@ -202,4 +202,3 @@ inline std::vector<std::pair<std::uint8_t, int>> FullRead()
     read.emplace_back(CMD_POLL, -1);
     return read;
 }
-
