@@ -2000,13 +2000,17 @@ object fmMain: TfmMain
           OnMouseDown = lbCompOut1MouseDown
         end
         object lbHeadCompThresholdOut1: TLabel
-          Left = 8
+          Left = 7
           Top = 22
           Caption = 'Threshold'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompThresholdOut1: TAdvTrackBar
           Left = 24
@@ -2044,13 +2048,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompRatioOut1: TLabel
-          Left = 70
+          Left = 69
           Top = 22
           Caption = 'Ratio'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompRatioOut1: TAdvTrackBar
           Left = 86
@@ -2088,13 +2096,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompAttackOut1: TLabel
-          Left = 132
+          Left = 131
           Top = 22
           Caption = 'Attack'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompAttackOut1: TAdvTrackBar
           Left = 148
@@ -2132,13 +2144,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompReleaseOut1: TLabel
-          Left = 194
+          Left = 193
           Top = 22
           Caption = 'Release'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompReleaseOut1: TAdvTrackBar
           Left = 210
@@ -2200,13 +2216,17 @@ object fmMain: TfmMain
           OnMouseDown = lbCompOut1MouseDown
         end
         object lbHeadCompThresholdOut2: TLabel
-          Left = 8
+          Left = 7
           Top = 22
           Caption = 'Threshold'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompThresholdOut2: TAdvTrackBar
           Left = 24
@@ -2244,13 +2264,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompRatioOut2: TLabel
-          Left = 70
+          Left = 69
           Top = 22
           Caption = 'Ratio'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompRatioOut2: TAdvTrackBar
           Left = 86
@@ -2288,13 +2312,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompAttackOut2: TLabel
-          Left = 132
+          Left = 131
           Top = 22
           Caption = 'Attack'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompAttackOut2: TAdvTrackBar
           Left = 148
@@ -2332,13 +2360,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompReleaseOut2: TLabel
-          Left = 194
+          Left = 193
           Top = 22
           Caption = 'Release'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompReleaseOut2: TAdvTrackBar
           Left = 210
@@ -2400,13 +2432,17 @@ object fmMain: TfmMain
           OnMouseDown = lbCompOut1MouseDown
         end
         object lbHeadCompThresholdOut3: TLabel
-          Left = 8
+          Left = 7
           Top = 22
           Caption = 'Threshold'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompThresholdOut3: TAdvTrackBar
           Left = 24
@@ -2444,13 +2480,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompRatioOut3: TLabel
-          Left = 70
+          Left = 69
           Top = 22
           Caption = 'Ratio'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompRatioOut3: TAdvTrackBar
           Left = 86
@@ -2488,13 +2528,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompAttackOut3: TLabel
-          Left = 132
+          Left = 131
           Top = 22
           Caption = 'Attack'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompAttackOut3: TAdvTrackBar
           Left = 148
@@ -2532,13 +2576,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompReleaseOut3: TLabel
-          Left = 194
+          Left = 193
           Top = 22
           Caption = 'Release'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompReleaseOut3: TAdvTrackBar
           Left = 210
@@ -2600,13 +2648,17 @@ object fmMain: TfmMain
           OnMouseDown = lbCompOut1MouseDown
         end
         object lbHeadCompThresholdOut4: TLabel
-          Left = 8
+          Left = 7
           Top = 22
           Caption = 'Threshold'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompThresholdOut4: TAdvTrackBar
           Left = 24
@@ -2644,13 +2696,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompRatioOut4: TLabel
-          Left = 70
+          Left = 69
           Top = 22
           Caption = 'Ratio'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompRatioOut4: TAdvTrackBar
           Left = 86
@@ -2688,13 +2744,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompAttackOut4: TLabel
-          Left = 132
+          Left = 131
           Top = 22
           Caption = 'Attack'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompAttackOut4: TAdvTrackBar
           Left = 148
@@ -2732,13 +2792,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompReleaseOut4: TLabel
-          Left = 194
+          Left = 193
           Top = 22
           Caption = 'Release'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompReleaseOut4: TAdvTrackBar
           Left = 210
