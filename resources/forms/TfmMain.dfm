@@ -3566,9 +3566,9 @@ object fmMain: TfmMain
         end
         object lbMatrixGainInA: TLabel
           Left = 77
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 0
           Alignment = taCenter
           AutoSize = False
@@ -3577,7 +3577,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3594,9 +3594,9 @@ object fmMain: TfmMain
         end
         object lbMatrixMuteInA: TLabel
           Left = 134
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 0
           Alignment = taCenter
           AutoSize = False
@@ -3605,7 +3605,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3622,9 +3622,9 @@ object fmMain: TfmMain
         end
         object lbMatrixHpLpInA: TLabel
           Left = 191
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 0
           Alignment = taCenter
           AutoSize = False
@@ -3633,7 +3633,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3650,9 +3650,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPeqInA: TLabel
           Left = 248
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 0
           Alignment = taCenter
           AutoSize = False
@@ -3661,7 +3661,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3678,9 +3678,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPhaseInA: TLabel
           Left = 305
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 0
           Alignment = taCenter
           AutoSize = False
@@ -3689,7 +3689,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3706,9 +3706,9 @@ object fmMain: TfmMain
         end
         object lbMatrixDelayInA: TLabel
           Left = 362
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 0
           Alignment = taCenter
           AutoSize = False
@@ -3717,7 +3717,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3785,9 +3785,9 @@ object fmMain: TfmMain
         end
         object lbMatrixGainInB: TLabel
           Left = 77
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 1
           Alignment = taCenter
           AutoSize = False
@@ -3796,7 +3796,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3813,9 +3813,9 @@ object fmMain: TfmMain
         end
         object lbMatrixMuteInB: TLabel
           Left = 134
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 1
           Alignment = taCenter
           AutoSize = False
@@ -3824,7 +3824,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3841,9 +3841,9 @@ object fmMain: TfmMain
         end
         object lbMatrixHpLpInB: TLabel
           Left = 191
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 1
           Alignment = taCenter
           AutoSize = False
@@ -3852,7 +3852,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3869,9 +3869,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPeqInB: TLabel
           Left = 248
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 1
           Alignment = taCenter
           AutoSize = False
@@ -3880,7 +3880,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3897,9 +3897,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPhaseInB: TLabel
           Left = 305
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 1
           Alignment = taCenter
           AutoSize = False
@@ -3908,7 +3908,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3925,9 +3925,9 @@ object fmMain: TfmMain
         end
         object lbMatrixDelayInB: TLabel
           Left = 362
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 1
           Alignment = taCenter
           AutoSize = False
@@ -3936,7 +3936,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3968,9 +3968,9 @@ object fmMain: TfmMain
         end
         object lbMatrixXoverOut1: TLabel
           Left = 2
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 2
           Alignment = taCenter
           AutoSize = False
@@ -3979,7 +3979,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3996,9 +3996,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPeqOut1: TLabel
           Left = 61
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 2
           Alignment = taCenter
           AutoSize = False
@@ -4007,7 +4007,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4024,9 +4024,9 @@ object fmMain: TfmMain
         end
         object lbMatrixGainOut1: TLabel
           Left = 121
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 2
           Alignment = taCenter
           AutoSize = False
@@ -4035,7 +4035,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4052,9 +4052,9 @@ object fmMain: TfmMain
         end
         object lbMatrixCompOut1: TLabel
           Left = 180
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 2
           Alignment = taCenter
           AutoSize = False
@@ -4063,7 +4063,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4080,9 +4080,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPhaseOut1: TLabel
           Left = 240
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 2
           Alignment = taCenter
           AutoSize = False
@@ -4091,7 +4091,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4108,9 +4108,9 @@ object fmMain: TfmMain
         end
         object lbMatrixDelayOut1: TLabel
           Left = 298
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 2
           Alignment = taCenter
           AutoSize = False
@@ -4119,7 +4119,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4136,9 +4136,9 @@ object fmMain: TfmMain
         end
         object lbMatrixMuteOut1: TLabel
           Left = 359
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 2
           Alignment = taCenter
           AutoSize = False
@@ -4147,7 +4147,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4215,9 +4215,9 @@ object fmMain: TfmMain
         end
         object lbMatrixXoverOut2: TLabel
           Left = 2
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 3
           Alignment = taCenter
           AutoSize = False
@@ -4226,7 +4226,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4243,9 +4243,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPeqOut2: TLabel
           Left = 61
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 3
           Alignment = taCenter
           AutoSize = False
@@ -4254,7 +4254,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4271,9 +4271,9 @@ object fmMain: TfmMain
         end
         object lbMatrixGainOut2: TLabel
           Left = 121
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 3
           Alignment = taCenter
           AutoSize = False
@@ -4282,7 +4282,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4299,9 +4299,9 @@ object fmMain: TfmMain
         end
         object lbMatrixCompOut2: TLabel
           Left = 180
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 3
           Alignment = taCenter
           AutoSize = False
@@ -4310,7 +4310,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4327,9 +4327,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPhaseOut2: TLabel
           Left = 240
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 3
           Alignment = taCenter
           AutoSize = False
@@ -4338,7 +4338,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4355,9 +4355,9 @@ object fmMain: TfmMain
         end
         object lbMatrixDelayOut2: TLabel
           Left = 298
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 3
           Alignment = taCenter
           AutoSize = False
@@ -4366,7 +4366,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4383,9 +4383,9 @@ object fmMain: TfmMain
         end
         object lbMatrixMuteOut2: TLabel
           Left = 359
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 3
           Alignment = taCenter
           AutoSize = False
@@ -4394,7 +4394,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4462,9 +4462,9 @@ object fmMain: TfmMain
         end
         object lbMatrixXoverOut3: TLabel
           Left = 2
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 4
           Alignment = taCenter
           AutoSize = False
@@ -4473,7 +4473,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4490,9 +4490,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPeqOut3: TLabel
           Left = 61
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 4
           Alignment = taCenter
           AutoSize = False
@@ -4501,7 +4501,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4518,9 +4518,9 @@ object fmMain: TfmMain
         end
         object lbMatrixGainOut3: TLabel
           Left = 121
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 4
           Alignment = taCenter
           AutoSize = False
@@ -4529,7 +4529,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4546,9 +4546,9 @@ object fmMain: TfmMain
         end
         object lbMatrixCompOut3: TLabel
           Left = 180
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 4
           Alignment = taCenter
           AutoSize = False
@@ -4557,7 +4557,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4574,9 +4574,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPhaseOut3: TLabel
           Left = 240
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 4
           Alignment = taCenter
           AutoSize = False
@@ -4585,7 +4585,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4602,9 +4602,9 @@ object fmMain: TfmMain
         end
         object lbMatrixDelayOut3: TLabel
           Left = 298
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 4
           Alignment = taCenter
           AutoSize = False
@@ -4613,7 +4613,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4630,9 +4630,9 @@ object fmMain: TfmMain
         end
         object lbMatrixMuteOut3: TLabel
           Left = 359
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 4
           Alignment = taCenter
           AutoSize = False
@@ -4641,7 +4641,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4709,9 +4709,9 @@ object fmMain: TfmMain
         end
         object lbMatrixXoverOut4: TLabel
           Left = 2
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 5
           Alignment = taCenter
           AutoSize = False
@@ -4720,7 +4720,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4737,9 +4737,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPeqOut4: TLabel
           Left = 61
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 5
           Alignment = taCenter
           AutoSize = False
@@ -4748,7 +4748,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4765,9 +4765,9 @@ object fmMain: TfmMain
         end
         object lbMatrixGainOut4: TLabel
           Left = 121
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 5
           Alignment = taCenter
           AutoSize = False
@@ -4776,7 +4776,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4793,9 +4793,9 @@ object fmMain: TfmMain
         end
         object lbMatrixCompOut4: TLabel
           Left = 180
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 5
           Alignment = taCenter
           AutoSize = False
@@ -4804,7 +4804,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4821,9 +4821,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPhaseOut4: TLabel
           Left = 240
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 5
           Alignment = taCenter
           AutoSize = False
@@ -4832,7 +4832,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4849,9 +4849,9 @@ object fmMain: TfmMain
         end
         object lbMatrixDelayOut4: TLabel
           Left = 298
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 5
           Alignment = taCenter
           AutoSize = False
@@ -4860,7 +4860,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4877,9 +4877,9 @@ object fmMain: TfmMain
         end
         object lbMatrixMuteOut4: TLabel
           Left = 359
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 5
           Alignment = taCenter
           AutoSize = False
@@ -4888,7 +4888,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave

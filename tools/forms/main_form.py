@@ -486,7 +486,10 @@ BLOCK_JUMPS = {"Delay": "lbMatrixDelayInAClick", "Comp": "lbMatrixCompOut1Click"
 
 def matrix_block(kind, s, c, *look):
     shape, label = P.block(kind, s, c, *look)
-    set_props(label, OnClick=BLOCK_JUMPS.get(kind, "lbMatrixHpLpInAClick"))
+    # One pixel larger than the test form's, so that the bold serif capitals keep their middle bars
+    # ("E" stays an E) when drawn without smoothing.
+    set_props(label, OnClick=BLOCK_JUMPS.get(kind, "lbMatrixHpLpInAClick"), Top=12, Height=16,
+              **{"Font.Height": -12})
     return [shape, label]
 
 
