@@ -2000,13 +2000,17 @@ object fmMain: TfmMain
           OnMouseDown = lbCompOut1MouseDown
         end
         object lbHeadCompThresholdOut1: TLabel
-          Left = 8
+          Left = 7
           Top = 22
           Caption = 'Threshold'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompThresholdOut1: TAdvTrackBar
           Left = 24
@@ -2044,13 +2048,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompRatioOut1: TLabel
-          Left = 70
+          Left = 69
           Top = 22
           Caption = 'Ratio'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompRatioOut1: TAdvTrackBar
           Left = 86
@@ -2088,13 +2096,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompAttackOut1: TLabel
-          Left = 132
+          Left = 131
           Top = 22
           Caption = 'Attack'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompAttackOut1: TAdvTrackBar
           Left = 148
@@ -2132,13 +2144,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompReleaseOut1: TLabel
-          Left = 194
+          Left = 193
           Top = 22
           Caption = 'Release'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompReleaseOut1: TAdvTrackBar
           Left = 210
@@ -2200,13 +2216,17 @@ object fmMain: TfmMain
           OnMouseDown = lbCompOut1MouseDown
         end
         object lbHeadCompThresholdOut2: TLabel
-          Left = 8
+          Left = 7
           Top = 22
           Caption = 'Threshold'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompThresholdOut2: TAdvTrackBar
           Left = 24
@@ -2244,13 +2264,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompRatioOut2: TLabel
-          Left = 70
+          Left = 69
           Top = 22
           Caption = 'Ratio'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompRatioOut2: TAdvTrackBar
           Left = 86
@@ -2288,13 +2312,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompAttackOut2: TLabel
-          Left = 132
+          Left = 131
           Top = 22
           Caption = 'Attack'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompAttackOut2: TAdvTrackBar
           Left = 148
@@ -2332,13 +2360,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompReleaseOut2: TLabel
-          Left = 194
+          Left = 193
           Top = 22
           Caption = 'Release'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompReleaseOut2: TAdvTrackBar
           Left = 210
@@ -2400,13 +2432,17 @@ object fmMain: TfmMain
           OnMouseDown = lbCompOut1MouseDown
         end
         object lbHeadCompThresholdOut3: TLabel
-          Left = 8
+          Left = 7
           Top = 22
           Caption = 'Threshold'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompThresholdOut3: TAdvTrackBar
           Left = 24
@@ -2444,13 +2480,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompRatioOut3: TLabel
-          Left = 70
+          Left = 69
           Top = 22
           Caption = 'Ratio'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompRatioOut3: TAdvTrackBar
           Left = 86
@@ -2488,13 +2528,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompAttackOut3: TLabel
-          Left = 132
+          Left = 131
           Top = 22
           Caption = 'Attack'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompAttackOut3: TAdvTrackBar
           Left = 148
@@ -2532,13 +2576,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompReleaseOut3: TLabel
-          Left = 194
+          Left = 193
           Top = 22
           Caption = 'Release'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompReleaseOut3: TAdvTrackBar
           Left = 210
@@ -2600,13 +2648,17 @@ object fmMain: TfmMain
           OnMouseDown = lbCompOut1MouseDown
         end
         object lbHeadCompThresholdOut4: TLabel
-          Left = 8
+          Left = 7
           Top = 22
           Caption = 'Threshold'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompThresholdOut4: TAdvTrackBar
           Left = 24
@@ -2644,13 +2696,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompRatioOut4: TLabel
-          Left = 70
+          Left = 69
           Top = 22
           Caption = 'Ratio'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompRatioOut4: TAdvTrackBar
           Left = 86
@@ -2688,13 +2744,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompAttackOut4: TLabel
-          Left = 132
+          Left = 131
           Top = 22
           Caption = 'Attack'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompAttackOut4: TAdvTrackBar
           Left = 148
@@ -2732,13 +2792,17 @@ object fmMain: TfmMain
           Rounding = 6
         end
         object lbHeadCompReleaseOut4: TLabel
-          Left = 194
+          Left = 193
           Top = 22
           Caption = 'Release'
           ParentFont = False
           Font.Color = clWhite
           Font.Style = [fsBold]
           Transparent = True
+          AutoSize = False
+          Width = 60
+          Height = 16
+          Alignment = taCenter
         end
         object isCompReleaseOut4: TAdvTrackBar
           Left = 210
@@ -3502,9 +3566,9 @@ object fmMain: TfmMain
         end
         object lbMatrixGainInA: TLabel
           Left = 77
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 0
           Alignment = taCenter
           AutoSize = False
@@ -3513,7 +3577,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3530,9 +3594,9 @@ object fmMain: TfmMain
         end
         object lbMatrixMuteInA: TLabel
           Left = 134
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 0
           Alignment = taCenter
           AutoSize = False
@@ -3541,7 +3605,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3558,9 +3622,9 @@ object fmMain: TfmMain
         end
         object lbMatrixHpLpInA: TLabel
           Left = 191
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 0
           Alignment = taCenter
           AutoSize = False
@@ -3569,7 +3633,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3586,9 +3650,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPeqInA: TLabel
           Left = 248
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 0
           Alignment = taCenter
           AutoSize = False
@@ -3597,7 +3661,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3614,9 +3678,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPhaseInA: TLabel
           Left = 305
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 0
           Alignment = taCenter
           AutoSize = False
@@ -3625,7 +3689,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3642,9 +3706,9 @@ object fmMain: TfmMain
         end
         object lbMatrixDelayInA: TLabel
           Left = 362
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 0
           Alignment = taCenter
           AutoSize = False
@@ -3653,7 +3717,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3721,9 +3785,9 @@ object fmMain: TfmMain
         end
         object lbMatrixGainInB: TLabel
           Left = 77
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 1
           Alignment = taCenter
           AutoSize = False
@@ -3732,7 +3796,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3749,9 +3813,9 @@ object fmMain: TfmMain
         end
         object lbMatrixMuteInB: TLabel
           Left = 134
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 1
           Alignment = taCenter
           AutoSize = False
@@ -3760,7 +3824,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3777,9 +3841,9 @@ object fmMain: TfmMain
         end
         object lbMatrixHpLpInB: TLabel
           Left = 191
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 1
           Alignment = taCenter
           AutoSize = False
@@ -3788,7 +3852,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3805,9 +3869,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPeqInB: TLabel
           Left = 248
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 1
           Alignment = taCenter
           AutoSize = False
@@ -3816,7 +3880,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3833,9 +3897,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPhaseInB: TLabel
           Left = 305
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 1
           Alignment = taCenter
           AutoSize = False
@@ -3844,7 +3908,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3861,9 +3925,9 @@ object fmMain: TfmMain
         end
         object lbMatrixDelayInB: TLabel
           Left = 362
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 1
           Alignment = taCenter
           AutoSize = False
@@ -3872,7 +3936,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3904,9 +3968,9 @@ object fmMain: TfmMain
         end
         object lbMatrixXoverOut1: TLabel
           Left = 2
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 2
           Alignment = taCenter
           AutoSize = False
@@ -3915,7 +3979,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3932,9 +3996,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPeqOut1: TLabel
           Left = 61
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 2
           Alignment = taCenter
           AutoSize = False
@@ -3943,7 +4007,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3960,9 +4024,9 @@ object fmMain: TfmMain
         end
         object lbMatrixGainOut1: TLabel
           Left = 121
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 2
           Alignment = taCenter
           AutoSize = False
@@ -3971,7 +4035,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -3988,9 +4052,9 @@ object fmMain: TfmMain
         end
         object lbMatrixCompOut1: TLabel
           Left = 180
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 2
           Alignment = taCenter
           AutoSize = False
@@ -3999,7 +4063,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4016,9 +4080,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPhaseOut1: TLabel
           Left = 240
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 2
           Alignment = taCenter
           AutoSize = False
@@ -4027,7 +4091,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4044,9 +4108,9 @@ object fmMain: TfmMain
         end
         object lbMatrixDelayOut1: TLabel
           Left = 298
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 2
           Alignment = taCenter
           AutoSize = False
@@ -4055,7 +4119,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4072,9 +4136,9 @@ object fmMain: TfmMain
         end
         object lbMatrixMuteOut1: TLabel
           Left = 359
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 2
           Alignment = taCenter
           AutoSize = False
@@ -4083,7 +4147,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4151,9 +4215,9 @@ object fmMain: TfmMain
         end
         object lbMatrixXoverOut2: TLabel
           Left = 2
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 3
           Alignment = taCenter
           AutoSize = False
@@ -4162,7 +4226,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4179,9 +4243,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPeqOut2: TLabel
           Left = 61
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 3
           Alignment = taCenter
           AutoSize = False
@@ -4190,7 +4254,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4207,9 +4271,9 @@ object fmMain: TfmMain
         end
         object lbMatrixGainOut2: TLabel
           Left = 121
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 3
           Alignment = taCenter
           AutoSize = False
@@ -4218,7 +4282,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4235,9 +4299,9 @@ object fmMain: TfmMain
         end
         object lbMatrixCompOut2: TLabel
           Left = 180
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 3
           Alignment = taCenter
           AutoSize = False
@@ -4246,7 +4310,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4263,9 +4327,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPhaseOut2: TLabel
           Left = 240
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 3
           Alignment = taCenter
           AutoSize = False
@@ -4274,7 +4338,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4291,9 +4355,9 @@ object fmMain: TfmMain
         end
         object lbMatrixDelayOut2: TLabel
           Left = 298
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 3
           Alignment = taCenter
           AutoSize = False
@@ -4302,7 +4366,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4319,9 +4383,9 @@ object fmMain: TfmMain
         end
         object lbMatrixMuteOut2: TLabel
           Left = 359
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 3
           Alignment = taCenter
           AutoSize = False
@@ -4330,7 +4394,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4398,9 +4462,9 @@ object fmMain: TfmMain
         end
         object lbMatrixXoverOut3: TLabel
           Left = 2
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 4
           Alignment = taCenter
           AutoSize = False
@@ -4409,7 +4473,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4426,9 +4490,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPeqOut3: TLabel
           Left = 61
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 4
           Alignment = taCenter
           AutoSize = False
@@ -4437,7 +4501,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4454,9 +4518,9 @@ object fmMain: TfmMain
         end
         object lbMatrixGainOut3: TLabel
           Left = 121
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 4
           Alignment = taCenter
           AutoSize = False
@@ -4465,7 +4529,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4482,9 +4546,9 @@ object fmMain: TfmMain
         end
         object lbMatrixCompOut3: TLabel
           Left = 180
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 4
           Alignment = taCenter
           AutoSize = False
@@ -4493,7 +4557,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4510,9 +4574,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPhaseOut3: TLabel
           Left = 240
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 4
           Alignment = taCenter
           AutoSize = False
@@ -4521,7 +4585,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4538,9 +4602,9 @@ object fmMain: TfmMain
         end
         object lbMatrixDelayOut3: TLabel
           Left = 298
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 4
           Alignment = taCenter
           AutoSize = False
@@ -4549,7 +4613,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4566,9 +4630,9 @@ object fmMain: TfmMain
         end
         object lbMatrixMuteOut3: TLabel
           Left = 359
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 4
           Alignment = taCenter
           AutoSize = False
@@ -4577,7 +4641,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4645,9 +4709,9 @@ object fmMain: TfmMain
         end
         object lbMatrixXoverOut4: TLabel
           Left = 2
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 5
           Alignment = taCenter
           AutoSize = False
@@ -4656,7 +4720,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4673,9 +4737,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPeqOut4: TLabel
           Left = 61
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 5
           Alignment = taCenter
           AutoSize = False
@@ -4684,7 +4748,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4701,9 +4765,9 @@ object fmMain: TfmMain
         end
         object lbMatrixGainOut4: TLabel
           Left = 121
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 5
           Alignment = taCenter
           AutoSize = False
@@ -4712,7 +4776,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4729,9 +4793,9 @@ object fmMain: TfmMain
         end
         object lbMatrixCompOut4: TLabel
           Left = 180
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 5
           Alignment = taCenter
           AutoSize = False
@@ -4740,7 +4804,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4757,9 +4821,9 @@ object fmMain: TfmMain
         end
         object lbMatrixPhaseOut4: TLabel
           Left = 240
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 5
           Alignment = taCenter
           AutoSize = False
@@ -4768,7 +4832,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4785,9 +4849,9 @@ object fmMain: TfmMain
         end
         object lbMatrixDelayOut4: TLabel
           Left = 298
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 5
           Alignment = taCenter
           AutoSize = False
@@ -4796,7 +4860,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave
@@ -4813,9 +4877,9 @@ object fmMain: TfmMain
         end
         object lbMatrixMuteOut4: TLabel
           Left = 359
-          Top = 13
+          Top = 12
           Width = 50
-          Height = 14
+          Height = 16
           Tag = 5
           Alignment = taCenter
           AutoSize = False
@@ -4824,7 +4888,7 @@ object fmMain: TfmMain
           ParentFont = False
           Font.Color = clWhite
           Font.Name = 'Times New Roman'
-          Font.Height = -11
+          Font.Height = -12
           Font.Style = [fsBold]
           OnMouseMove = lbMatrixChNameInAMouseMove
           OnMouseLeave = lbMatrixChNameInAMouseLeave

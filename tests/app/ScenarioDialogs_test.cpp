@@ -12,10 +12,12 @@
 #include "dialogs/FCopy.h"
 #include "dialogs/FExit.h"
 #include "dialogs/FFactory.h"
+#include "dialogs/FHidData.h"
 #include "dialogs/FInformation.h"
 #include "dialogs/FLinkSel.h"
 #include "dialogs/FLockPassWord.h"
 #include "dialogs/FLockSetup.h"
+#include "dialogs/FMemo.h"
 #include "dialogs/FNetworkSetup.h"
 #include "dialogs/FProcess.h"
 #include "dialogs/FRs232Code.h"
@@ -24,6 +26,7 @@
 #include "dialogs/FStorePreset.h"
 #include "dialogs/FTest.h"
 #include "mainwindow/LanguageTable.h"
+#include "platform/ui/StatusBar.h"
 #include "widgets/skinned/RzBmpBtn.h"
 
 #include <QDir>
@@ -523,7 +526,7 @@ bool OfflineTexted(const QString &name)
 
 // Every caption that changed from English is the Chinese text of a key whose English text it
 // showed; at least one changed. Captions that did not change are the form's own fixed texts.
-void ExpectChinese(TComponent &window, const Captions &english)
+void ExpectChinese(TComponent &window, const Captions &english, bool someChange)
 {
     const LanguageTable &en = LanguageTable::English();
     const LanguageTable &zh = LanguageTable::Simplified();
@@ -544,49 +547,261 @@ void ExpectChinese(TComponent &window, const Captions &english)
         if (!fromTable)
             wrong << name + ": \"" + before->second + "\" -> \"" + text + '"';
     }
-    EXPECT_GT(changed, 0) << window.Name().toStdString();
+    if (someChange) {
+        EXPECT_GT(changed, 0) << window.Name().toStdString();
+    }
     EXPECT_TRUE(wrong.isEmpty()) << window.Name().toStdString() << ": " << wrong.join(", ").toStdString();
 }
 
+// A text of a window and the key of the language tables it shows (an empty control: the window's
+// title). Without a key it is one of the form's own fixed texts, the same in both languages.
+struct TableText {
+    const char *control;
+    const char *key;
+    const char *fixed = nullptr;
+};
+using TableTexts = std::vector<TableText>;
+
+// Each text as exactly its key's line of `table`, blanks included, or as its fixed text.
+void ExpectTableTexts(TComponent &window, const TableTexts &texts, const LanguageTable &table)
+{
+    for (const TableText &t : texts) {
+        TComponent *control = *t.control ? window.FindComponent(QString::fromLatin1(t.control)) : &window;
+        const std::string where = window.Name().toStdString() + " " + t.control;
+        if (!control) {
+            ADD_FAILURE() << "no control " << where;
+            continue;
+        }
+        const QString expected = t.key ? table.Lookup(QString::fromLatin1(t.key)) : QString::fromUtf8(t.fixed);
+        EXPECT_EQ(GetStrProp(control, "Caption"), expected) << where << " (" << (t.key ? t.key : "fixed") << ')';
+    }
+}
+
+// The texts of the main window that the language switch sets, a few of each kind; the hidden
+// entries keep their own texts.
+const TableTexts MainTexts = {
+    {"File", "SID_FILE"},
+    {"Open", "SID_OPEN"},
+    {"Save", "SID_SAVE"},
+    {"Upload", "SID_UPLOAD"},
+    {"Download", "SID_DOWNLOAD"},
+    {"FactoryDefault", "SID_RETRUN_FACTORY"},
+    {"Exit", "SID_EXIT"},
+    {"Lock", "SID_LOCK"},
+    {"LockSetup", "SID_LOCK_SETUP"},
+    {"NetworkSetup", "SID_SET_NETWORK"},
+    {"TestTone", "SID_TEST_TONE"},
+    {"Link", "SID_LINK"},
+    {"Copy", "SID_COPY"},
+    {"ChNameList", "SID_CH_NAME_LIST"},
+    {"LanguageSel", "SID_LANGUAGE"},
+    {"ChineseSimplified", "SID_CHINESE_SIMPLIFIED"},
+    {"English", "SID_ENGLISH"},
+    {"Help", "SID_HELP"},
+    {"Rs232Code", "SID_RS232_CODE"},
+    {"About", "SID_ABOUT"},
+    {"MemoShow", nullptr, "Memo Show"},
+    {"HidData", nullptr, "HidData"},
+    {"rzbMenuLink", "SID_ONLINE"},
+    {"lPstNum", "SID_PST_NUM"},
+    {"lPstName", "SID_PST_NAME"},
+    {"bStore", "SID_BT_STORE"},
+    {"bRecall", "SID_BT_RECALL"},
+    {"rzbMuteBackupOut2", "SID_MUTE"},
+    {"rzbPhaseBackupOut2", "SID_PHASE_OFF"},
+    {"lbGainInput", "SID_IN"},
+    {"lbGainOutput", "SID_OUT"},
+    {"lbDelayUnit", "SID_DELAY_UNIT"},
+    {"lbFftDelayIn", "SID_IN_DELAY"},
+    {"lbFftDelayOut", "SID_OUT_DELAY"},
+    {"rzbUnit0", "SID_UNIT_MS"},
+    {"rzbUnit1", "SID_UNIT_M"},
+    {"rzbUnit2", "SID_UNIT_FT"},
+    {"lbFftParamInA", "SID_PARAM_KEY"},
+    {"lbGainInB", "SID_GAIN"},
+    {"rzbMuteOut1", "SID_MUTE"},
+    {"rzbPhaseOut1", "SID_PHASE_OFF"},
+    {"lbEqInA", "SID_EQ_PARAM_TITLE"},
+    {"lbLowCutFreqOut3", "SID_HPF"},
+    {"lbHighCutSlopOut3", "SID_HLP_SLOP"},
+    {"rzbHighCutBypassOut3", "SID_HLP_BYPASS"},
+    {"vrbEqShowAllOut4", "SID_SHOW_ALL_EQ"},
+    {"vrbEqResetOut4", "SID_RESET_EQ"},
+    {"vrbEqBypassOut4", "SID_BYPASS_EQ"},
+    {"lbCompRatioOut4", "SID_COMP_RATIO"},
+    {"lbCompThresholdOut4", "SID_COMP_THRESHOLD"},
+    {"lbCompAttackOut4", "SID_COMP_ATTACK"},
+    {"lbCompReleaseOut4", "SID_COMP_RELEASE"},
+};
+
+// A dialog the user opens and cancels: the form that shows (in Chinese another one where given),
+// how it is opened and its texts.
 struct WindowCase {
     const char *form;
     std::function<void()> open;
+    TableTexts texts;
+    const char *chineseForm = nullptr;
 };
 
+// A window shown without a modal loop, from a hidden menu entry.
+struct ModelessCase {
+    const char *entry;
+    std::function<TCustomForm *()> window;
+    TableTexts texts;
+};
+
+// The number and name column titles of the preset lists.
+void ExpectColumnTitles(TCustomForm &form, const LanguageTable &table)
+{
+    auto *list = dynamic_cast<TValueListEditor *>(form.FindComponent("vledPresetName"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->TitleCaptions()->Count(), 2);
+    EXPECT_EQ(list->TitleCaptions()->Strings(0), table.Lookup("SID_NUMBER"));
+    EXPECT_EQ(list->TitleCaptions()->Strings(1), table.Lookup("SID_NAME"));
+}
+
 // English, Chinese, English again: each window shows the table's texts and comes back as it was.
+// Beside the dialogs opened from the menu and the buttons, the windows the program opens itself:
+// the information box after a failed save, the name box and the progress window of a recall,
+// and the scan and password windows of a connection to a locked processor.
 TEST(ScenarioDialogs, ShowsEveryWindowInTheChosenLanguageBothWays)
 {
     Connected c;
     EditorRun &run = c.run;
+    Processor &processor = c.processor;
+    // U01 holds the program the processor runs, so that recalling it changes no window text.
+    processor.sim.WithProcessor([](devsim::Processor &p) {
+        p.State().presets[0] = p.State().program;
+        p.State().stored[0] = true;
+        p.State().currentPreset = 1;
+    });
+    ToleratePassingProgressWindow(run);
+    const QString folder = QString::fromStdString(run.RuntimeFolder());
     const auto menu = [](const char *entry) { return [entry] { Entry(entry)->Click(); }; };
     const auto button = [](const char *name) { return [name] { Press(MainControl(name)); }; };
-    const std::vector<WindowCase> windows = {
-        {"fmLinkSel", menu("Link")},
-        {"fmCopy", menu("Copy")},
-        {"fmLockSetup", menu("LockSetup")},
-        {"fmNetworkSetup", menu("NetworkSetup")},
-        {"fmTest", menu("TestTone")},
-        {"fmChNameList", menu("ChNameList")},
-        {"fmAbout", menu("About")},
-        {"fmExit", menu("Exit")},
-        {"fmFactory", menu("FactoryDefault")},
-        {"fmStorePreset", button("bStore")},
-        {"fmRecallPreset", button("bRecall")},
+    const auto onPage = [](const char *page, const char *control) {
+        return [page, control] {
+            Press(MainControl(page), TPoint(20, 10));
+            Press(MainControl(control));
+        };
     };
+    const std::vector<WindowCase> windows = {
+        {.form = "fmLinkSel",
+         .open = menu("Link"),
+         .texts = {{"", "SID_LINK_TITLE"}, {"bnSet", "SID_SET"}, {"bnExit", "SID_EXIT"}}},
+        {.form = "fmCopy",
+         .open = menu("Copy"),
+         .texts =
+             {{"", "SID_COPY_TITLE"}, {"bnInChCopy", "SID_COPY"}, {"bnOutChCopy", "SID_COPY"}, {"bnExit", "SID_EXIT"}}},
+        {.form = "fmLockSetup",
+         .open = menu("LockSetup"),
+         .texts = {{"", "SID_LOCK_TITLE"},
+                   {"lblLockPassword", "SID_LOCK_PASSWORD"},
+                   {"btnOK", "SID_EXIT_OK"},
+                   {"btnExit", "SID_EXIT_CANCEL"}}},
+        {.form = "fmNetworkSetup",
+         .open = menu("NetworkSetup"),
+         .texts = {{"", "SID_SET_NETWORK"},
+                   {"rbManualSetting", "SID_MANU_NETWORK"},
+                   {"rbAutoSetting", "SID_AUTO_NETWORK"},
+                   {"gbIdSetting", "SID_INPUT_ID"},
+                   {"gbIpSetting", "SID_IP_ADDRESS"},
+                   {"lbMessage", "SID_NUMBER"},
+                   {"bnSet", "SID_SET"},
+                   {"bnExit", "SID_EXIT"}}},
+        {.form = "fmTest",
+         .open = menu("TestTone"),
+         .texts = {{"", "SID_TEST_TITLE"},
+                   {"bnExit", "SID_EXIT"},
+                   {"rbAnalogIn", "SID_ANALOG_IN"},
+                   {"rbWhiteNoise", "SID_WHITE_IN"},
+                   {"rbPinkNoise", "SID_PINK_IN"},
+                   {"rbSineWave", "SID_SINE_IN"}}},
+        {.form = "fmChNameList",
+         .open = menu("ChNameList"),
+         .texts = {{"", "SID_CH_NAME_LIST"},
+                   {"btnOK", "SID_SET"},
+                   {"btnCancel", "SID_EXIT"},
+                   {"lbChNameListInA", nullptr, "InA"},
+                   {"lbChNameListOut4", nullptr, "Out4"}}},
+        {.form = "fmAbout", .open = menu("About"), .texts = {{"", "SID_ABOUT"}}},
+        {.form = "fmExit",
+         .open = menu("Exit"),
+         .texts = {{"", "SID_INFO_TITLE"},
+                   {"lbExit", "SID_EXIT_QUIT"},
+                   {"btnOK", "SID_EXIT_OK"},
+                   {"btnCancel", "SID_EXIT_CANCEL"}}},
+        {.form = "fmFactory",
+         .open = menu("FactoryDefault"),
+         .texts = {{"", "SID_INFO_TITLE"},
+                   {"lbMessage", "SID_FACTORY_DEFAULT"},
+                   {"btnOK", "SID_EXIT_OK"},
+                   {"bnCancel", "SID_EXIT_CANCEL"}}},
+        {.form = "fmStorePreset",
+         .open = button("bStore"),
+         .texts = {{"", "SID_SAVE_PRESET"}, {"lPresetSelect", "SID_SAVE_PRESET"}, {"bnCancel", "SID_CANCEL"}}},
+        {.form = "fmRecallPreset",
+         .open = button("bRecall"),
+         .texts = {{"", "SID_RECALL_PRESET"}, {"lPresetSelect", "SID_RECALL_PRESET"}, {"bnCancel", "SID_CANCEL"}}},
+        {.form = "fmRs232CodeEnglish",
+         .open = menu("Rs232Code"),
+         .texts = {{"", "SID_RS232_CODE"}},
+         .chineseForm = "fmRs232Code"},
+        {.form = "fmPeqRst",
+         .open = onPage("rzbMenuInA", "vrbEqResetInA"),
+         .texts = {{"", "SID_PEQRST"},
+                   {"lbReset", "SID_PEQRST_RESET"},
+                   {"btnOK", "SID_PEQRST_OK"},
+                   {"btnCancel", "SID_PEQRST_CANCEL"}}},
+        {.form = "fmChannelName",
+         .open = onPage("rzbMenuMatrix", "lbMatrixChNameOut3"),
+         .texts = {{"", "SID_CH_NAME"},
+                   {"lbChannelName", "SID_CH_NAME"},
+                   {"btnOK", "SID_EXIT_OK"},
+                   {"bnCancel", "SID_EXIT_CANCEL"},
+                   {"lbChannel", nullptr, "Out3 :"}}},
+    };
+    const std::vector<ModelessCase> modeless = {
+        {"MemoShow", [] { return fmMemo; }, {{"", nullptr, "Message List"}, {"bnClearMemo", nullptr, "Clear"}}},
+        {"HidData", [] { return fmHidData; }, {{"", nullptr, "Hid Data"}, {"bnClear", nullptr, "Clear"}}},
+    };
+    const TableTexts information = {
+        {"", "SID_INFO_TITLE"}, {"btnOK", "SID_EXIT_OK"}, {"lbMessage", "SID_INFO_ERROR_FILE"}};
+    const TableTexts nameBox = {{"", "SID_PST_NAME"},
+                                {"lblPresetName", "SID_PST_NAME"},
+                                {"btnOK", "SID_EXIT_OK"},
+                                {"bnCancel", "SID_EXIT_CANCEL"},
+                                {"lTitle", nullptr, "U01 : "}};
+    const TableTexts scan = {{"", "SID_CONNECT"},
+                             {"btnOK", "SID_START_SCAN"},
+                             {"btnExit", "SID_DEMO"},
+                             {"btnId", "SID_SET"},
+                             {"lblScan", "SID_SCAN_NET"}};
+    const TableTexts password = {{"", "SID_UNLOCK_TITLE"},
+                                 {"lblLockPassword", "SID_UNLOCK_PASSWORD"},
+                                 {"btnOK", "SID_EXIT_OK"},
+                                 {"bnCancel", "SID_EXIT_CANCEL"}};
+
     auto english = std::make_shared<std::map<QString, Captions>>();
     enum class Pass { English, Chinese, EnglishAgain };
     for (const Pass pass : {Pass::English, Pass::Chinese, Pass::EnglishAgain}) {
         const std::string name = pass == Pass::English   ? "English"
                                  : pass == Pass::Chinese ? "Chinese"
                                                          : "English again";
-        const auto check = [english, pass](TComponent &window) {
-            Captions &recorded = (*english)[window.Name()];
-            if (pass == Pass::English)
-                recorded = CaptionsOf(window);
-            else if (pass == Pass::Chinese)
-                ExpectChinese(window, recorded);
-            else {
-                Captions now = CaptionsOf(window), before = recorded;
+        const LanguageTable *table = pass == Pass::Chinese ? &LanguageTable::Simplified() : &LanguageTable::English();
+        // The table's texts, and against the window's English captions: only table texts changed
+        // in Chinese, and all came back.
+        const auto check = [english, pass, table](TComponent &window, const TableTexts &texts) {
+            ExpectTableTexts(window, texts, *table);
+            const bool keyed = std::ranges::any_of(texts, [](const TableText &t) { return t.key != nullptr; });
+            if (pass == Pass::English) {
+                (*english)[window.Name()] = CaptionsOf(window);
+            } else if (!english->contains(window.Name())) {
+                EXPECT_TRUE(pass == Pass::Chinese) << window.Name().toStdString();  // shown in Chinese only
+            } else if (pass == Pass::Chinese) {
+                ExpectChinese(window, english->at(window.Name()), keyed);
+            } else {
+                Captions now = CaptionsOf(window), before = english->at(window.Name());
                 std::erase_if(now, [](const auto &caption) { return OfflineTexted(caption.first); });
                 std::erase_if(before, [](const auto &caption) { return OfflineTexted(caption.first); });
                 EXPECT_EQ(now, before) << window.Name().toStdString();
@@ -595,16 +810,84 @@ TEST(ScenarioDialogs, ShowsEveryWindowInTheChosenLanguageBothWays)
         run.Step(name, Idle, [pass, check] {
             if (pass != Pass::English)
                 Entry(pass == Pass::Chinese ? "ChineseSimplified" : "English")->Click();
-            check(*fmMain);
+            check(*fmMain, MainTexts);
         });
-        for (const WindowCase &w : windows)
-            run.Step(name + " " + w.form, Idle, [w, check] {
-                TestScript::ExpectModal(w.form, [check](TCustomForm &form) {
-                    check(form);
-                    form.SetModalResult(mrCancel);
+        for (const WindowCase &w : windows) {
+            const char *form = pass == Pass::Chinese && w.chineseForm ? w.chineseForm : w.form;
+            run.Step(name + " " + form, Idle, [w, form, check, table] {
+                TestScript::ExpectModal(form, [w, check, table](TCustomForm &window) {
+                    check(window, w.texts);
+                    if (window.Name() == "fmStorePreset" || window.Name() == "fmRecallPreset")
+                        ExpectColumnTitles(window, *table);
+                    window.SetModalResult(mrCancel);
                 });
                 w.open();
             });
+        }
+        for (const ModelessCase &w : modeless)
+            run.Step(name + " " + w.entry, Idle, [w, check] {
+                Entry(w.entry)->Click();
+                TCustomForm *window = w.window();
+                ASSERT_TRUE(window->Visible()) << w.entry;
+                check(*window, w.texts);
+                window->Close();
+                EXPECT_FALSE(window->Visible()) << w.entry;
+            });
+
+        // A preset file that cannot be written: the information box says so.
+        run.Step(name + " fmInformation", Idle, [folder, information, check] {
+            TestScript::ExpectSaveFile(folder + "/missing/show.prs");
+            TestScript::ExpectModal("fmInformation", [information, check](TCustomForm &window) {
+                check(window, information);
+                Press(fmInformation->btnOK);
+            });
+            Entry("Save")->Click();
+        });
+
+        // U01 recalled: its name box over the list, then the progress window.
+        run.Step(name + " fmStoreName", Idle, [nameBox, check, table] {
+            TestScript::ExpectModal("fmRecallPreset", [nameBox, check](TCustomForm &) {
+                bool select = true;
+                fmRecallPreset->vledPresetNameSelectCell(fmRecallPreset->vledPresetName, 1, 2, select);
+                ASSERT_TRUE(fmStoreName->Visible());
+                check(*fmStoreName, nameBox);
+                Press(fmStoreName->btnOK);
+            });
+            TestScript::ExpectModal(
+                "fmProcess",
+                [check, table](TCustomForm &window) {
+                    check(window, {{"", "SID_PROCESS"}});
+                    EXPECT_EQ(fmProcess->StatusBar->SimpleText(), table->Lookup("SID_LOAD_PRESET"));
+                },
+                true);
+            Press(MainControl("bRecall"));
+        });
+        run.Step(
+            name + " recalled", [&processor] { return Idle() && processor.State().currentPreset == 1; }, [] {}, 10);
+        InSync(run, processor, name + " recall");
+
+        // Connecting again to a locked processor: the scan window, then the password window.
+        run.Step(name + " lock", Idle,
+                 [&processor] { processor.sim.WithProcessor([](devsim::Processor &p) { p.SetLock(true, "1234"); }); });
+        Disconnect(run, name + " disconnect");
+        run.Step(name + " fmNetwork", NoModalLoop, [scan, password, check] {
+            TestScript::ExpectModal(
+                "fmNetwork", [scan, check](TCustomForm &window) { check(window, scan); }, true, 60000);
+            TestScript::ExpectModal(
+                "fmLockPassWord", [password, check](TCustomForm &window) { check(window, password); }, true, 60000);
+            Press(MainControl("rzbMenuLink"), TPoint(20, 10));
+        });
+        run.Step(
+            name + " fmLockPassWord", [] { return fmLockPassWord->Visible(); },
+            [] {
+                Type(fmLockPassWord->edName, "1234");
+                Press(fmLockPassWord->btnOK);
+            },
+            10);
+        run.Step(
+            name + " unlocked", [] { return Idle() && !fmLockPassWord->Visible() && !fmNetwork->Visible(); },
+            [&processor] { EXPECT_TRUE(processor.State().unlocked); }, 10);
+        InSync(run, processor, name + " reconnect");
     }
     c.Finish();
 }

@@ -415,7 +415,9 @@ def comp_column(c):
     children = [P.label(f"lbComp{s}", 8, 4, s, tag=c, extra={"OnMouseDown": "lbCompOut1MouseDown"})]
     for i, (kind, low, high, position, text) in enumerate(params):
         left = 8 + 62 * i
-        children.append(P.label(f"lbHeadComp{kind}{s}", left, 22, kind))
+        # Each heading centred over its slider and value, so that neighbouring headings keep apart.
+        children.append(P.label(f"lbHeadComp{kind}{s}", left - 1, 22, kind,
+                                extra={"AutoSize": False, "Width": 60, "Height": 16, "Alignment": "taCenter"}))
         # One mouse-down handler serves all sixteen sliders, another all sixteen edits.
         fader = P.fader(f"isComp{kind}{s}", left + 16, 40, 196, low, high, c, f"isComp{kind}Out1Change",
                         position=position, page=10)
@@ -484,7 +486,10 @@ BLOCK_JUMPS = {"Delay": "lbMatrixDelayInAClick", "Comp": "lbMatrixCompOut1Click"
 
 def matrix_block(kind, s, c, *look):
     shape, label = P.block(kind, s, c, *look)
-    set_props(label, OnClick=BLOCK_JUMPS.get(kind, "lbMatrixHpLpInAClick"))
+    # One pixel larger than the test form's, so that the bold serif capitals keep their middle bars
+    # ("E" stays an E) when drawn without smoothing.
+    set_props(label, OnClick=BLOCK_JUMPS.get(kind, "lbMatrixHpLpInAClick"), Top=12, Height=16,
+              **{"Font.Height": -12})
     return [shape, label]
 
 

@@ -336,6 +336,29 @@ void Window(const char *form, std::function<TCustomForm *()> open)
     });
 }
 
+// The scan dialog that shows next is shot while it tries the network.
+void ShootScan()
+{
+    TestScript::ExpectModal(
+        "fmNetwork", [](TCustomForm &shown) { SaveWindow(shown, QStringLiteral("dialog_fmNetwork")); }, true, 30000);
+}
+
+// The scan finds the processor on the network and reads it. The clock holds still while the
+// socket connects and while the processor is read, as the real one would barely move meanwhile.
+void ScanAndRead(const std::string &name)
+{
+    steps.Add(
+        name + ": scan shown", [] { return fmNetwork && fmNetwork->Visible(); }, [] {});
+    steps.Add(
+        name + ": socket connected", [] { return fmMain->Session().ClientSocket().Connected(); }, [] {}, 0);
+    steps.Add(
+        name + ": network attempt", [] { return fmMain->Session().NetTransport() != nullptr; }, [] {});
+    steps.Add(
+        name + ": read", [] { return fmMain->Session().IsConnected() && fmMain->rzbMenuLink->Enabled(); }, [] {}, 0);
+    steps.Add(
+        name + ": scan closed", [] { return !fmNetwork->Visible() && NoModalLoop(); }, [] {});
+}
+
 void ShootLanguage(const QString &folder, const char *languageEntry, bool english)
 {
     steps.Add(std::string("language ") + languageEntry, NoModalLoop, [folder, languageEntry] {
@@ -343,6 +366,17 @@ void ShootLanguage(const QString &folder, const char *languageEntry, bool englis
         QDir().mkpath(folder);
         Entry(languageEntry)->Click();
     });
+    if (!english) {
+        // The scan dialog in this language: the link closed and opened again by the link button.
+        steps.Add("disconnect", NoModalLoop, [] { ClickOn("rzbMenuLink"); });
+        steps.Add(
+            "disconnected", [] { return NoModalLoop() && !fmMain->Session().HasTransport(); },
+            [] {
+                ShootScan();
+                ClickOn("rzbMenuLink");
+            });
+        ScanAndRead("reconnect");
+    }
     for (const char *page : kPages) {
         const QString name = QString::fromLatin1(page);
         steps.Add(std::string("page ") + page, NoModalLoop, [name] { ClickOn("rzbMenu" + name); });
@@ -451,21 +485,9 @@ int main(int argc, char **argv)
     script.SetFailureHandler([](const std::string &failure) { steps.Fail(failure); });
     outputFolder = QDir(out).filePath(QStringLiteral("english"));
     QDir().mkpath(outputFolder);
-    // The scan at start, shot while it tries the network.
-    TestScript::ExpectModal(
-        "fmNetwork", [](TCustomForm &shown) { SaveWindow(shown, QStringLiteral("dialog_fmNetwork")); }, true, 30000);
-    // The scan starts by itself and tries the network; the clock holds still while the socket
-    // connects and while the processor is read, as the real one would barely move meanwhile.
-    steps.Add(
-        "scan shown", [] { return fmNetwork && fmNetwork->Visible(); }, [] {});
-    steps.Add(
-        "socket connected", [] { return fmMain->Session().ClientSocket().Connected(); }, [] {}, 0);
-    steps.Add(
-        "network attempt", [] { return fmMain->Session().NetTransport() != nullptr; }, [] {});
-    steps.Add(
-        "read", [] { return fmMain->Session().IsConnected() && fmMain->rzbMenuLink->Enabled(); }, [] {}, 0);
-    steps.Add(
-        "scan closed", [] { return !fmNetwork->Visible() && NoModalLoop(); }, [] {});
+    // The scan starts by itself and tries the network.
+    ShootScan();
+    ScanAndRead("start");
     ShootLanguage(QDir(out).filePath(QStringLiteral("english")), "English", true);
     ShootLanguage(QDir(out).filePath(QStringLiteral("chinese")), "ChineseSimplified", false);
     steps.Add("close", NoModalLoop, [] {

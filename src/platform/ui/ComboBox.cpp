@@ -15,7 +15,7 @@
 #include <algorithm>
 
 // The widget of a combo box: reports the opening and closing of its list and draws an
-// owner-drawn face.
+// owner-drawn face, or the face of a focused drop-down list.
 class TComboWidget : public QComboBox {
 public:
     TComboWidget(TCustomComboBox *control, QWidget *parent) : QComboBox(parent), control_(control) {}
@@ -53,7 +53,10 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override
     {
-        if (!IsOwnerDraw()) {
+        // A focused drop-down list shows its item selected, drawn as an owner-drawn face is: the
+        // native style knows nothing of the framework's focus.
+        const bool focusedList = control_->FStyle == csDropDownList && control_->Focused();
+        if (!IsOwnerDraw() && !focusedList) {
             QComboBox::paintEvent(event);
             return;
         }

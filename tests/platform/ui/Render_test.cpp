@@ -288,4 +288,45 @@ TEST(StatusBarRendering, SunkenPanelsOnTheFaceAndTheGripOnASizeableForm)
     }
 }
 
+// A drop-down list shows its item on the highlight colour while it has the focus, and on its own
+// colour otherwise, as the system's combo boxes do.
+TEST(ComboBoxRendering, AFocusedDropDownListShowsItsItemSelected)
+{
+    struct Case {
+        const char *name;
+        bool focused;
+        bool highlighted;
+    };
+    const Case cases[] = {
+        {.name = "at rest", .focused = false, .highlighted = false},
+        {.name = "focused", .focused = true, .highlighted = true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TForm form(nullptr);
+        form.SetBounds(0, 0, 200, 100);
+        auto *other = new TEdit(&form);
+        other->SetParent(&form);
+        other->SetBounds(10, 50, 80, 22);
+        auto *combo = new TComboBox(&form);
+        combo->SetParent(&form);
+        combo->SetBounds(10, 10, 100, 22);
+        combo->SetStyle(csDropDownList);
+        combo->SetColor(clWindow);
+        combo->Items()->SetText("BW -12\nBW -24");
+        combo->SetItemIndex(0);
+        form.Show();
+        (c.focused ? static_cast<TWinControl *>(combo) : other)->SetFocus();
+        ASSERT_EQ(combo->Focused(), c.focused);
+        const QImage image = RenderControlImage(combo);
+        const TColor highlight = ColorToRGB(clHighlight);
+        int lit = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width() / 2; ++x)
+                lit += At(image, x, y) == highlight ? 1 : 0;
+        EXPECT_EQ(lit > 20, c.highlighted) << lit;
+        form.Hide();
+    }
+}
+
 }  // namespace
