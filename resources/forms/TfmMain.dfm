@@ -1999,7 +1999,7 @@ object fmMain: TfmMain
           Transparent = True
           OnMouseDown = lbCompOut1MouseDown
         end
-        object lbHeadCompThresholdOut1: TLabel
+        object lbCompThresholdOut1: TLabel
           Left = 7
           Top = 22
           Caption = 'Threshold'
@@ -2047,7 +2047,7 @@ object fmMain: TfmMain
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
         end
-        object lbHeadCompRatioOut1: TLabel
+        object lbCompRatioOut1: TLabel
           Left = 69
           Top = 22
           Caption = 'Ratio'
@@ -2095,7 +2095,7 @@ object fmMain: TfmMain
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
         end
-        object lbHeadCompAttackOut1: TLabel
+        object lbCompAttackOut1: TLabel
           Left = 131
           Top = 22
           Caption = 'Attack'
@@ -2143,7 +2143,7 @@ object fmMain: TfmMain
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
         end
-        object lbHeadCompReleaseOut1: TLabel
+        object lbCompReleaseOut1: TLabel
           Left = 193
           Top = 22
           Caption = 'Release'
@@ -2215,7 +2215,7 @@ object fmMain: TfmMain
           Transparent = True
           OnMouseDown = lbCompOut1MouseDown
         end
-        object lbHeadCompThresholdOut2: TLabel
+        object lbCompThresholdOut2: TLabel
           Left = 7
           Top = 22
           Caption = 'Threshold'
@@ -2263,7 +2263,7 @@ object fmMain: TfmMain
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
         end
-        object lbHeadCompRatioOut2: TLabel
+        object lbCompRatioOut2: TLabel
           Left = 69
           Top = 22
           Caption = 'Ratio'
@@ -2311,7 +2311,7 @@ object fmMain: TfmMain
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
         end
-        object lbHeadCompAttackOut2: TLabel
+        object lbCompAttackOut2: TLabel
           Left = 131
           Top = 22
           Caption = 'Attack'
@@ -2359,7 +2359,7 @@ object fmMain: TfmMain
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
         end
-        object lbHeadCompReleaseOut2: TLabel
+        object lbCompReleaseOut2: TLabel
           Left = 193
           Top = 22
           Caption = 'Release'
@@ -2431,7 +2431,7 @@ object fmMain: TfmMain
           Transparent = True
           OnMouseDown = lbCompOut1MouseDown
         end
-        object lbHeadCompThresholdOut3: TLabel
+        object lbCompThresholdOut3: TLabel
           Left = 7
           Top = 22
           Caption = 'Threshold'
@@ -2479,7 +2479,7 @@ object fmMain: TfmMain
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
         end
-        object lbHeadCompRatioOut3: TLabel
+        object lbCompRatioOut3: TLabel
           Left = 69
           Top = 22
           Caption = 'Ratio'
@@ -2527,7 +2527,7 @@ object fmMain: TfmMain
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
         end
-        object lbHeadCompAttackOut3: TLabel
+        object lbCompAttackOut3: TLabel
           Left = 131
           Top = 22
           Caption = 'Attack'
@@ -2575,7 +2575,7 @@ object fmMain: TfmMain
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
         end
-        object lbHeadCompReleaseOut3: TLabel
+        object lbCompReleaseOut3: TLabel
           Left = 193
           Top = 22
           Caption = 'Release'
@@ -2647,7 +2647,7 @@ object fmMain: TfmMain
           Transparent = True
           OnMouseDown = lbCompOut1MouseDown
         end
-        object lbHeadCompThresholdOut4: TLabel
+        object lbCompThresholdOut4: TLabel
           Left = 7
           Top = 22
           Caption = 'Threshold'
@@ -2695,7 +2695,7 @@ object fmMain: TfmMain
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
         end
-        object lbHeadCompRatioOut4: TLabel
+        object lbCompRatioOut4: TLabel
           Left = 69
           Top = 22
           Caption = 'Ratio'
@@ -2743,7 +2743,7 @@ object fmMain: TfmMain
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
         end
-        object lbHeadCompAttackOut4: TLabel
+        object lbCompAttackOut4: TLabel
           Left = 131
           Top = 22
           Caption = 'Attack'
@@ -2791,7 +2791,7 @@ object fmMain: TfmMain
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
         end
-        object lbHeadCompReleaseOut4: TLabel
+        object lbCompReleaseOut4: TLabel
           Left = 193
           Top = 22
           Caption = 'Release'
@@ -7741,54 +7741,6 @@ object fmMain: TfmMain
         AllowAllUp = True
         OnClick = rzbPhaseInAClick
       end
-      object lbCompRatioOut1: TLabel
-        Left = 774
-        Top = 150
-        Caption = 'Ratio'
-        ParentFont = False
-        Font.Color = clLime
-        Font.Style = [fsBold]
-        Transparent = True
-        AutoSize = False
-        Width = 76
-        Height = 16
-      end
-      object lbCompThresholdOut1: TLabel
-        Left = 774
-        Top = 170
-        Caption = 'Threshold'
-        ParentFont = False
-        Font.Color = clLime
-        Font.Style = [fsBold]
-        Transparent = True
-        AutoSize = False
-        Width = 76
-        Height = 16
-      end
-      object lbCompAttackOut1: TLabel
-        Left = 774
-        Top = 190
-        Caption = 'Attack'
-        ParentFont = False
-        Font.Color = clLime
-        Font.Style = [fsBold]
-        Transparent = True
-        AutoSize = False
-        Width = 76
-        Height = 16
-      end
-      object lbCompReleaseOut1: TLabel
-        Left = 774
-        Top = 210
-        Caption = 'Release'
-        ParentFont = False
-        Font.Color = clLime
-        Font.Style = [fsBold]
-        Transparent = True
-        AutoSize = False
-        Width = 76
-        Height = 16
-      end
     end
     object rzgFftOut2: TRzGroupBox
       Left = 0
@@ -8621,54 +8573,6 @@ object fmMain: TfmMain
         GroupIndex = 1
         AllowAllUp = True
         OnClick = rzbPhaseInAClick
-      end
-      object lbCompRatioOut2: TLabel
-        Left = 774
-        Top = 150
-        Caption = 'Ratio'
-        ParentFont = False
-        Font.Color = clLime
-        Font.Style = [fsBold]
-        Transparent = True
-        AutoSize = False
-        Width = 76
-        Height = 16
-      end
-      object lbCompThresholdOut2: TLabel
-        Left = 774
-        Top = 170
-        Caption = 'Threshold'
-        ParentFont = False
-        Font.Color = clLime
-        Font.Style = [fsBold]
-        Transparent = True
-        AutoSize = False
-        Width = 76
-        Height = 16
-      end
-      object lbCompAttackOut2: TLabel
-        Left = 774
-        Top = 190
-        Caption = 'Attack'
-        ParentFont = False
-        Font.Color = clLime
-        Font.Style = [fsBold]
-        Transparent = True
-        AutoSize = False
-        Width = 76
-        Height = 16
-      end
-      object lbCompReleaseOut2: TLabel
-        Left = 774
-        Top = 210
-        Caption = 'Release'
-        ParentFont = False
-        Font.Color = clLime
-        Font.Style = [fsBold]
-        Transparent = True
-        AutoSize = False
-        Width = 76
-        Height = 16
       end
     end
     object rzgFftOut3: TRzGroupBox
@@ -9503,54 +9407,6 @@ object fmMain: TfmMain
         AllowAllUp = True
         OnClick = rzbPhaseInAClick
       end
-      object lbCompRatioOut3: TLabel
-        Left = 774
-        Top = 150
-        Caption = 'Ratio'
-        ParentFont = False
-        Font.Color = clLime
-        Font.Style = [fsBold]
-        Transparent = True
-        AutoSize = False
-        Width = 76
-        Height = 16
-      end
-      object lbCompThresholdOut3: TLabel
-        Left = 774
-        Top = 170
-        Caption = 'Threshold'
-        ParentFont = False
-        Font.Color = clLime
-        Font.Style = [fsBold]
-        Transparent = True
-        AutoSize = False
-        Width = 76
-        Height = 16
-      end
-      object lbCompAttackOut3: TLabel
-        Left = 774
-        Top = 190
-        Caption = 'Attack'
-        ParentFont = False
-        Font.Color = clLime
-        Font.Style = [fsBold]
-        Transparent = True
-        AutoSize = False
-        Width = 76
-        Height = 16
-      end
-      object lbCompReleaseOut3: TLabel
-        Left = 774
-        Top = 210
-        Caption = 'Release'
-        ParentFont = False
-        Font.Color = clLime
-        Font.Style = [fsBold]
-        Transparent = True
-        AutoSize = False
-        Width = 76
-        Height = 16
-      end
     end
     object rzgFftOut4: TRzGroupBox
       Left = 0
@@ -10383,54 +10239,6 @@ object fmMain: TfmMain
         GroupIndex = 1
         AllowAllUp = True
         OnClick = rzbPhaseInAClick
-      end
-      object lbCompRatioOut4: TLabel
-        Left = 774
-        Top = 150
-        Caption = 'Ratio'
-        ParentFont = False
-        Font.Color = clLime
-        Font.Style = [fsBold]
-        Transparent = True
-        AutoSize = False
-        Width = 76
-        Height = 16
-      end
-      object lbCompThresholdOut4: TLabel
-        Left = 774
-        Top = 170
-        Caption = 'Threshold'
-        ParentFont = False
-        Font.Color = clLime
-        Font.Style = [fsBold]
-        Transparent = True
-        AutoSize = False
-        Width = 76
-        Height = 16
-      end
-      object lbCompAttackOut4: TLabel
-        Left = 774
-        Top = 190
-        Caption = 'Attack'
-        ParentFont = False
-        Font.Color = clLime
-        Font.Style = [fsBold]
-        Transparent = True
-        AutoSize = False
-        Width = 76
-        Height = 16
-      end
-      object lbCompReleaseOut4: TLabel
-        Left = 774
-        Top = 210
-        Caption = 'Release'
-        ParentFont = False
-        Font.Color = clLime
-        Font.Style = [fsBold]
-        Transparent = True
-        AutoSize = False
-        Width = 76
-        Height = 16
       end
     end
   end

@@ -334,11 +334,6 @@ def channel_lower(c):
                             "                 Type                Bypass"), table, *buttons, *band_editor(c),
                 *crossover(c, "LowCut", 736, 0, " 19.7Hz", "HPF"), *crossover(c, "HighCut", 852, 300, "20.16KHz", "LPF"),
                 *gain_box(c)]
-    if c in OUTPUTS:
-        children += [plain_label(f"lbComp{kind}{s}", 736 + CROSSOVER_COLUMN_OFFSET, 150 + 20 * i, CROSSOVER_COLUMN_WIDTH,
-                                 caption, P.LIME)
-                     for i, (kind, caption) in enumerate([("Ratio", "Ratio"), ("Threshold", "Threshold"),
-                                                          ("Attack", "Attack"), ("Release", "Release")])]
     return children
 
 
@@ -415,8 +410,9 @@ def comp_column(c):
     children = [P.label(f"lbComp{s}", 8, 4, s, tag=c, extra={"OnMouseDown": "lbCompOut1MouseDown"})]
     for i, (kind, low, high, position, text) in enumerate(params):
         left = 8 + 62 * i
-        # Each heading centred over its slider and value, so that neighbouring headings keep apart.
-        children.append(P.label(f"lbHeadComp{kind}{s}", left - 1, 22, kind,
+        # Each heading centred over its slider and value, so that neighbouring headings keep apart;
+        # the language switch names them (lbCompThresholdOut1 ...).
+        children.append(P.label(f"lbComp{kind}{s}", left - 1, 22, kind,
                                 extra={"AutoSize": False, "Width": 60, "Height": 16, "Alignment": "taCenter"}))
         # One mouse-down handler serves all sixteen sliders, another all sixteen edits.
         fader = P.fader(f"isComp{kind}{s}", left + 16, 40, 196, low, high, c, f"isComp{kind}Out1Change",
