@@ -40,6 +40,11 @@ void DeviceSession::TransportClosed()
     FileLoadStep = 0;
     EndExchange();
     tmInLevelDet->SetEnabled(false);
+    // An upload whose link closed before its file was named is abandoned: no file dialog over
+    // the scan dialog, nothing written. A disconnect still due (after a download) was for this
+    // link: it must not close the next one.
+    tmUpload->SetEnabled(false);
+    tmDisconnect->SetEnabled(false);
     view_.SetMainEnabled(true);
 }
 

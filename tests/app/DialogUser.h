@@ -80,13 +80,14 @@ inline devsim::Image ShowProgram()
     return image;
 }
 
-// Connected, no exchange running (the link button is enabled again once the read has ended) and
-// no window waiting for the user.
+// Connected, no exchange running (the link button is enabled again once the read has ended; after
+// a rescan it stayed enabled, so the exchange itself is asked too) and no window waiting for the
+// user.
 inline bool Idle()
 {
     return NoModalLoop() && fmMain->Session().IsConnected() &&
-           fmMain->Session().GetSessionStep() == SessionStep::Idle && fmMain->Enabled() &&
-           fmMain->rzbMenuLink->Enabled();
+           fmMain->Session().GetSessionStep() == SessionStep::Idle && !fmMain->Session().IsExchangeRunning() &&
+           fmMain->Enabled() && fmMain->rzbMenuLink->Enabled();
 }
 
 inline TMenuItem *Entry(const char *name)
@@ -183,8 +184,9 @@ inline std::string Difference(const devsim::ProcessorState &state, const LUnitCo
 }
 
 // Waits (up to `limitMs` of real time, the clock running by `tickMs`) until the processor holds
-// what the editor's model holds, then says where they still differ.
-inline void InSync(EditorRun &run, Processor &processor, const std::string &after, int limitMs = 3000,
+// what the editor's model holds, then says where they still differ. The wait ends as soon as they
+// are equal: the limit is generous, as a full re-read on a loaded machine may take seconds.
+inline void InSync(EditorRun &run, Processor &processor, const std::string &after, int limitMs = 15000,
                    unsigned tickMs = 0)
 {
     auto since = std::make_shared<std::optional<std::chrono::steady_clock::time_point>>();
@@ -219,8 +221,11 @@ inline void ScanAndRead(EditorRun &run, const std::string &name, std::shared_ptr
         name + ": network attempt", [skip] { return *skip || fmMain->Session().NetTransport() != nullptr; }, [] {}, 10);
     run.Step(
         name + ": read",
-        [skip] { return *skip || (fmMain->Session().IsConnected() && fmMain->rzbMenuLink->Enabled()); }, [] {}, 0,
-        30000);
+        [skip] {
+            return *skip || (fmMain->Session().IsConnected() && !fmMain->Session().IsExchangeRunning() &&
+                             fmMain->rzbMenuLink->Enabled());
+        },
+        [] {}, 0, 30000);
     run.Step(
         name + ": scan closed", [] { return !fmNetwork->Visible() && Idle(); }, [] {}, 10, 30000);
 }
