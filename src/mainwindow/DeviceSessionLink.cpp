@@ -41,10 +41,12 @@ void DeviceSession::TransportClosed()
     EndExchange();
     tmInLevelDet->SetEnabled(false);
     // An upload whose link closed before its file was named is abandoned: no file dialog over
-    // the scan dialog, nothing written. A disconnect still due (after a download) was for this
-    // link: it must not close the next one.
+    // the scan dialog, nothing written. A disconnect still due (after a download) or a broken
+    // link still to be reported (an unplugged device) was about this link: neither may close the
+    // next one.
     tmUpload->SetEnabled(false);
     tmDisconnect->SetEnabled(false);
+    tmLinkBroken->SetEnabled(false);
     view_.SetMainEnabled(true);
 }
 

@@ -249,9 +249,9 @@ void AddCase(EditorRun &run, Processor &processor, const FaultCase &c, const Fol
             return ended;
         },
         [&run, &processor, &c, failed, file] {
-            EXPECT_TRUE(fmMain->Enabled());
+            EXPECT_TRUE(fmMain->Enabled()) << c.name;
             if (c.outcome == Outcome::Completes) {
-                EXPECT_FALSE(*failed) << fmNetwork->lblScan->Caption().toStdString();
+                EXPECT_FALSE(*failed) << c.name << ": " << fmNetwork->lblScan->Caption().toStdString();
             }
             processor.NoFault();
             // Answers for windows the exchange never reached (the scan dialog of a break).
@@ -279,7 +279,7 @@ void AddCase(EditorRun &run, Processor &processor, const FaultCase &c, const Fol
                 "fmNetwork", [](TCustomForm &) {}, true, 60000);
             Press(MainControl("rzbMenuLink"), TPoint(20, 10));
         });
-    ScanAndRead(run, c.name + " again", stayed);
+    ScanAndRead(run, c.name + " again", stayed, processor.over);
     InSync(run, processor, c.name);
 }
 
@@ -301,7 +301,7 @@ devsim::FaultSettings Split()
 // The editor connected to the processor, with preset U01 stored, a preset file and, when asked
 // for, a unit file.
 struct Prepared {
-    explicit Prepared(bool withUnitFile)
+    explicit Prepared(bool withUnitFile, Over over = Over::Tcp) : processor(over, &run)
     {
         folder.path = QString::fromStdString(run.RuntimeFolder());
         ToleratePassingProgressWindow(run);
@@ -317,7 +317,7 @@ struct Prepared {
         file.write(QByteArray(FileMagic.data(), 16) +
                    QByteArray(reinterpret_cast<const char *>(show.data()) + 2, PresetBodySize) + "\r\n");
         file.close();
-        ConnectAtStart(run);
+        ConnectAtStart(run, over);
         InSync(run, processor, "the full read");
         if (!withUnitFile)
             return;
@@ -340,8 +340,8 @@ struct Prepared {
         run.Close();
         EXPECT_EQ(run.Start(), 0);
     }
+    EditorRun run;  // first: the processor's pseudo-terminal and HID device are the run's
     Processor processor;
-    EditorRun run;
     Folder folder;
 };
 
@@ -408,6 +408,50 @@ TEST(ScenarioFaults, DroppingTheLinkAtEachStepEndsInADefinedState)
                              // then complete.
                              .outcome = exchange.offlineFirst ? Outcome::Either : Outcome::Fails});
     p.Run(cases);
+}
+
+// The same faults over the serial and the HID link, on the full read and on a store: silent,
+// stray bytes, split replies, the link dropped. A HID report carries one frame from its first
+// byte: stray bytes or a piece of a frame in a report cannot be read, and the link fails.
+
+TEST(ScenarioFaults, SerialAndHidLinksEndEveryFaultInADefinedState)
+{
+    for (const Over over : {Over::Pty, Over::Hid}) {
+        Prepared p(false, over);
+        const std::vector<Exchange> all = Exchanges(p.folder);
+        struct Kind {
+            const char *name;
+            devsim::FaultSettings faults;
+            Outcome read, store;
+        };
+        const Kind kinds[] = {
+            {"silent", With(&devsim::FaultSettings::silent, true), Outcome::Fails, Outcome::Fails},
+            {"garbage", With(&devsim::FaultSettings::garbageBytes, 7), Outcome::Completes, Outcome::Completes},
+            {"split frames", Split(), Outcome::Completes, Outcome::Completes},
+            // The read's link drops after the lock state, the store's after the name.
+            {"dropped", With(&devsim::FaultSettings::dropAfterFrames, 3), Outcome::Either, Outcome::Fails},
+        };
+        std::vector<FaultCase> cases;
+        for (const Exchange &exchange : all) {
+            const std::string_view name = exchange.name;
+            if (name != "read" && name != "store")
+                continue;
+            for (const Kind &kind : kinds) {
+                devsim::FaultSettings faults = kind.faults;
+                if (faults.dropAfterFrames >= 0 && name == "store")
+                    faults.dropAfterFrames = 1;
+                Outcome outcome = name == "read" ? kind.read : kind.store;
+                if (over == Over::Hid && outcome == Outcome::Completes)
+                    outcome = Outcome::Either;
+                cases.push_back(
+                    {.name = std::string(over == Over::Pty ? "serial " : "HID ") + kind.name + " " + exchange.name,
+                     .exchange = &exchange,
+                     .faults = faults,
+                     .outcome = outcome});
+            }
+        }
+        p.Run(cases);
+    }
 }
 
 // Replies 1.5 s late, with the clock at the real speed: the first replies of each exchange come
