@@ -250,7 +250,9 @@ void DeviceSession::OnDeviceFrame(TMessage &message)
             view_.SetPasswordResult(payload[1]);
         break;
     case CMD_LEVELS:
-        if (OnLevelReply(address, payload) && FileLoadStep == 12) {
+        // A preset file's transfer ends with the first level reply after its settings have all
+        // gone out; an earlier one answers a level request sent before them.
+        if (OnLevelReply(address, payload) && FileLoadStep == 12 && IsOnlyCommandWaiting(CMD_LEVELS)) {
             FileLoadStep = 0;
             Send(CMD_POLL, 0);
             EndExchange();

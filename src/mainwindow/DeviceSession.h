@@ -57,6 +57,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <span>
@@ -259,6 +260,8 @@ public:
     // True while a frame of that command code, handed to SendCommand, still waits in the active
     // transport's send queue; false when none is open.
     bool IsCommandWaiting(std::uint8_t command) const;
+    // True when every frame waiting in the active transport's send queue (if any) has that code.
+    bool IsOnlyCommandWaiting(std::uint8_t command) const;
     // Closed transports not deleted yet.
     std::size_t RetiredTransports() const { return retired_.size(); }
 
@@ -308,6 +311,8 @@ private:
     void ScheduleRelease();
     void ReleaseRetired();
     void StartHandshake(const HandshakeSettings &settings);
+    // The frames waiting in the active transport's send queue.
+    std::deque<BSTM> WaitingFrames() const;
     void LinkFailed();
     void tmDisconnectTimer();
     void tmLinkBrokenTimer();
