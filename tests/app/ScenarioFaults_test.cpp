@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
@@ -206,13 +207,28 @@ void AddCase(EditorRun &run, Processor &processor, const FaultCase &c, const Fol
                     "fmNetwork", [](TCustomForm &) {}, true, 60000);
             });
         });
-    if (c.exchange->afterEnd)
+    if (c.exchange->afterEnd) {
         run.Step(
             c.name + ": its end",
             [tick] {
                 tick();
                 return Failed() || (NoModalLoop() && fmMain->Session().IsConnected() &&
-                                    fmMain->Session().GetSessionStep() == SessionStep::Idle && !fmProcess->Visible());
+                                    fmMain->Session().GetSessionStep() == SessionStep::Idle &&
+                                    !fmMain->Session().IsExchangeRunning() && !fmProcess->Visible());
+            },
+            [] {}, tickMs, 40000);
+        // The clock holds still (the window after the end is due on a timer) until the link has
+        // proved alive after the end, by the processor answering the request that closes the
+        // exchange, or has failed: a link that broke on the last reply gets no such window.
+        run.Step(
+            c.name + ": alive after its end",
+            [&processor] {
+                if (Failed())
+                    return true;
+                const std::vector<devsim::LoggedFrame> log = processor.sim.FrameLog();
+                return std::any_of(log.begin(), log.end(), [](const devsim::LoggedFrame &frame) {
+                    return frame.command == CMD_POLL && frame.answered;
+                });
             },
             [&run, &c, file] {
                 if (Failed())
@@ -222,7 +238,8 @@ void AddCase(EditorRun &run, Processor &processor, const FaultCase &c, const Fol
                 TestScript::ExpectModal(
                     "fmNetwork", [](TCustomForm &) {}, true, 60000);
             },
-            tickMs, 40000);
+            0, 40000);
+    }
     auto failed = std::make_shared<bool>(false);
     run.Step(
         c.name + ": ended",
