@@ -127,6 +127,12 @@ void DeviceSession::SendCommand(const LCmd &command, std::uint8_t keepDuplicates
     // so that a refresh from the model shows it.
     if (command.GetCommand() == CMD_WORK_MODE && command.GetPayload().size() >= 2 && HasTransport())
         UnitControl->RecordSignal(command.GetPayload()[0], command.GetPayload()[1]);
+    // An edit given while the program blocks are read reaches the processor only after the
+    // blocks already read: those hold the value from before it.
+    const std::uint8_t code = command.GetCommand();
+    if (awaited_.command == CMD_SELECT_PRESET && code != CMD_READ_PROGRAM_BLOCK && code != CMD_LEVELS &&
+        code != CMD_POLL)
+        editedDuringRead_ = true;
     WithActive([&](auto &proc) { proc.SendFrame(bytes, keepDuplicates != 0); });
 }
 
@@ -203,6 +209,9 @@ void DeviceSession::OnDeviceFrame(TMessage &message)
         }
     } delivery(*this);
     const BSTM &payload = reply.GetPayload();
+    // While a preset file's settings go out, every reply to them is progress.
+    if (FileLoadStep == 12 && awaited_.command == CMD_LEVELS)
+        Restart(tmExchangeGuard);
     switch (reply.GetCommand()) {
     case CMD_ACK: OnAcknowledge(); break;
     case CMD_HANDSHAKE:
@@ -241,9 +250,12 @@ void DeviceSession::OnDeviceFrame(TMessage &message)
             view_.SetPasswordResult(payload[1]);
         break;
     case CMD_LEVELS:
-        if (OnLevelReply(address, payload) && FileLoadStep == 12) {
+        // A preset file's transfer ends with the first level reply after its settings have all
+        // gone out; an earlier one answers a level request sent before them.
+        if (OnLevelReply(address, payload) && FileLoadStep == 12 && IsOnlyCommandWaiting(CMD_LEVELS)) {
             FileLoadStep = 0;
             Send(CMD_POLL, 0);
+            EndExchange();
             view_.CloseProgress();
         }
         break;
@@ -271,8 +283,7 @@ void DeviceSession::OnAcknowledge()
     switch (step) {
     case SessionStep::RecallSent:
         SetLinkTimeout(5000);
-        Send(CMD_READ_PROGRAM_BLOCK, 0, 1);
-        Await(CMD_SELECT_PRESET, 0);
+        RequestProgram();
         break;
     case SessionStep::PresetNameSent:
         SetLinkTimeout(10000);

@@ -17,14 +17,16 @@
 // reply on, the chain fails when it makes no progress for twice its longest reply wait, and so does
 // any reply that makes the read impossible (a name index above 30, a program that does not come
 // whole): the link is closed and the scan dialog says that the link broke, as for a failure report
-// of the transport while connected.
+// of the transport while connected. A setting sent while the program blocks are read may miss the
+// blocks already read, so the program is then read again from block 0.
 //
 // The preset exchanges (store, recall, upload into a unit file, download of a unit file, factory
 // reset) run only while connected. Each stops the level poll, shows the progress window and is then
 // driven by the processor's replies: acknowledgements continue the step the exchange set, and the
 // replies of its own (the device header 25, preset blocks 40, download block acknowledgements 37)
 // act only while it waits for them. They end with the level poll running again, or, after a
-// download, with the link closed. An exchange that makes no progress fails like the full read.
+// download, with the link closed. An exchange that makes no progress fails like the full read;
+// so does a preset file's transfer, whose every reply is progress until the level reply ends it.
 //
 //   store    38 name, ack; 33 [preset], ack; 18
 //   recall   32 [preset], ack; 39 [b] and reply 36 for b = 0..10; 18
@@ -55,6 +57,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <span>
@@ -146,6 +149,8 @@ public:
     bool IsOnline() const { return Online != 0; }
     bool IsHandshakePending() const { return HandshakePending != 0; }
     SessionStep GetSessionStep() const { return Step; }
+    // The full read, a preset exchange or a preset file's transfer waits for the processor.
+    bool IsExchangeRunning() const { return awaited_.command != 0; }
     // The exchanges set the step just before the request whose acknowledgement they wait for.
     void SetSessionStep(SessionStep step) { Step = step; }
     int GetCurrentPreset() const { return CurrentPreset; }
@@ -255,6 +260,8 @@ public:
     // True while a frame of that command code, handed to SendCommand, still waits in the active
     // transport's send queue; false when none is open.
     bool IsCommandWaiting(std::uint8_t command) const;
+    // True when every frame waiting in the active transport's send queue (if any) has that code.
+    bool IsOnlyCommandWaiting(std::uint8_t command) const;
     // Closed transports not deleted yet.
     std::size_t RetiredTransports() const { return retired_.size(); }
 
@@ -304,6 +311,8 @@ private:
     void ScheduleRelease();
     void ReleaseRetired();
     void StartHandshake(const HandshakeSettings &settings);
+    // The frames waiting in the active transport's send queue.
+    std::deque<BSTM> WaitingFrames() const;
     void LinkFailed();
     void tmDisconnectTimer();
     void tmLinkBrokenTimer();
@@ -327,6 +336,8 @@ private:
     void OnCurrentPresetReply(std::uint8_t address, std::uint8_t preset);
     void OnPresetNameReply(std::uint8_t address, const BSTM &payload);
     void OnProgramBlockReply(std::uint8_t address, const BSTM &payload);
+    // Requests the program from block 0 on.
+    void RequestProgram();
     void tmPtsTimer();
     void ShowProgressModal();
 
@@ -419,6 +430,7 @@ private:
     // --- Session bookkeeping ----------------------------------------------------------------------
     Awaited awaited_;
     std::uint32_t longestWait_ = 0;  // the longest reply wait of the running exchange
+    bool editedDuringRead_ = false;  // a setting was sent since the program read started
     std::uint32_t linkTimeout_ = 0;
     std::uint32_t linkRetries_ = 0;
     HWND window_ = nullptr;  // the session's own queue entry: deleting closed transports

@@ -56,9 +56,11 @@ void DeviceSession::OpenPresetFile()
         view_.RefreshFromModel();
     }
     // The progress window shows until the next level reply says the processor took it all; without
-    // a link there is nothing to wait for.
+    // a link there is nothing to wait for. The settings are answered one by one: when none is
+    // answered for twice the reply wait, the link is taken as broken, as in every other exchange.
     if (Connected) {
         FileLoadStep = 12;
+        Await(CMD_LEVELS);
         ShowProgressModal();
     }
 }

@@ -67,8 +67,16 @@ void DeviceSession::HidCtlDeviceData(TJvHidDevice *device, std::uint8_t reportId
             {bytes, static_cast<std::size_t>(count)});
 }
 
-void DeviceSession::HidCtlDeviceDataError(TJvHidDevice *, std::uint32_t error)
+void DeviceSession::HidCtlDeviceDataError(TJvHidDevice *device, std::uint32_t error)
 {
+    // Only the device in use matters. While a link reads from it, its failure (it went away) breaks
+    // the link as an unplug does: the scan dialog says so, with no message box over it to close.
+    if (!device || device != HidDevice)
+        return;
+    if (UsbProc) {
+        Restart(tmLinkBroken);
+        return;
+    }
     view_.ShowMessage(QStringLiteral("READ ERROR: ") + QString::fromLocal8Bit(std::strerror(static_cast<int>(error))));
 }
 

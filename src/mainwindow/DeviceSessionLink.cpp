@@ -40,6 +40,13 @@ void DeviceSession::TransportClosed()
     FileLoadStep = 0;
     EndExchange();
     tmInLevelDet->SetEnabled(false);
+    // An upload whose link closed before its file was named is abandoned: no file dialog over
+    // the scan dialog, nothing written. A disconnect still due (after a download) or a broken
+    // link still to be reported (an unplugged device) was about this link: neither may close the
+    // next one.
+    tmUpload->SetEnabled(false);
+    tmDisconnect->SetEnabled(false);
+    tmLinkBroken->SetEnabled(false);
     view_.SetMainEnabled(true);
 }
 
@@ -216,16 +223,30 @@ void DeviceSession::tmComScanTimer()
 
 // --- The active transport -----------------------------------------------------------------------------
 
+std::deque<BSTM> DeviceSession::WaitingFrames() const
+{
+    if (CommProc)
+        return CommProc.proc->QueuedFrames();
+    if (UsbProc)
+        return UsbProc.proc->QueuedFrames();
+    if (NetProc)
+        return NetProc.proc->QueuedFrames();
+    return {};
+}
+
 bool DeviceSession::IsCommandWaiting(std::uint8_t command) const
 {
-    std::deque<BSTM> queued;
-    if (CommProc)
-        queued = CommProc.proc->QueuedFrames();
-    else if (UsbProc)
-        queued = UsbProc.proc->QueuedFrames();
-    else if (NetProc)
-        queued = NetProc.proc->QueuedFrames();
+    const std::deque<BSTM> queued = WaitingFrames();
     return std::any_of(queued.begin(), queued.end(), [command](const BSTM &frame) {
+        const auto parsed = ParseDeviceFrame(frame);
+        return parsed && parsed->Command == command;
+    });
+}
+
+bool DeviceSession::IsOnlyCommandWaiting(std::uint8_t command) const
+{
+    const std::deque<BSTM> queued = WaitingFrames();
+    return std::all_of(queued.begin(), queued.end(), [command](const BSTM &frame) {
         const auto parsed = ParseDeviceFrame(frame);
         return parsed && parsed->Command == command;
     });

@@ -143,9 +143,15 @@ void DeviceSession::OnPresetNameReply(std::uint8_t, const BSTM &payload)
         Await(CMD_READ_PRESET_NAME, n + 1);
     }
     else {
-        Send(CMD_READ_PROGRAM_BLOCK, 0, 1);
-        Await(CMD_SELECT_PRESET, 0);
+        RequestProgram();
     }
+}
+
+void DeviceSession::RequestProgram()
+{
+    editedDuringRead_ = false;
+    Send(CMD_READ_PROGRAM_BLOCK, 0, 1);
+    Await(CMD_SELECT_PRESET, 0);
 }
 
 void DeviceSession::OnProgramBlockReply(std::uint8_t address, const BSTM &payload)
@@ -165,6 +171,12 @@ void DeviceSession::OnProgramBlockReply(std::uint8_t address, const BSTM &payloa
         // A block went missing or came short: refreshing would show a program the processor does
         // not hold.
         FailExchange();
+        return;
+    }
+    if (editedDuringRead_) {
+        // The user changed a setting meanwhile: the processor has it now, behind the blocks it
+        // had already sent, so the program is read once more.
+        RequestProgram();
         return;
     }
     view_.SetProgressPosition(ReadProgressMax);

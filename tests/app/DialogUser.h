@@ -12,6 +12,7 @@
 #include "mainwindow/FNetWorkScan.h"
 #include "mainwindow/QStringPrinter.h"
 #include "platform/runtime/TypInfo.h"
+#include "platform/serial/PortTable.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/Edit.h"
@@ -34,17 +35,38 @@
 
 namespace dialoguser {
 
-// The simulated processor on 192.168.1.101:9761, with its event lines kept.
+// The links the processor is reached over: TCP, a pseudo-terminal in the serial port table, a
+// device of the HID test backend.
+enum class Over { Tcp, Pty, Hid };
+
+// The simulated processor on 192.168.1.101:9761, or on a pseudo-terminal or HID device of `run`
+// (whose port table and HID backend must be the ones the editor uses), with its event lines kept.
 class Processor {
 public:
-    Processor()
+    explicit Processor(Over link = Over::Tcp, EditorRun *run = nullptr) : over(link)
     {
         sim.SetTrace([this](const std::string &line) {
             std::lock_guard lock(mutex_);
             lines_.push_back(line);
         });
         std::string error;
-        EXPECT_TRUE(sim.ListenTcp("192.168.1.101", DeviceSession::NetworkPort, &error)) << error;
+        switch (link) {
+        case Over::Tcp: EXPECT_TRUE(sim.ListenTcp("192.168.1.101", DeviceSession::NetworkPort, &error)) << error; break;
+        case Over::Pty: {
+            // Through a link that follows the terminal when a dropped line brings a new one.
+            EXPECT_NE(run, nullptr);
+            const std::string path = run ? run->RuntimeFolder() + "/ttyProcessor" : std::string();
+            EXPECT_TRUE(sim.OpenPty(path, &error)) << error;
+            EXPECT_GT(serial::PortTable::Instance().Add(path), 0);
+            break;
+        }
+        case Over::Hid:
+            EXPECT_NE(run, nullptr);
+            if (run) {
+                EXPECT_TRUE(sim.PlugHid(run->HidBackend()));
+            }
+            break;
+        }
         EXPECT_TRUE(sim.Start(&error)) << error;
     }
     devsim::ProcessorState State()
@@ -55,6 +77,7 @@ public:
     void NoFault() { sim.SetFaults({}); }
 
     devsim::Simulator sim;
+    const Over over;
 
 private:
     std::mutex mutex_;
@@ -80,13 +103,14 @@ inline devsim::Image ShowProgram()
     return image;
 }
 
-// Connected, no exchange running (the link button is enabled again once the read has ended) and
-// no window waiting for the user.
+// Connected, no exchange running (the link button is enabled again once the read has ended; after
+// a rescan it stayed enabled, so the exchange itself is asked too) and no window waiting for the
+// user.
 inline bool Idle()
 {
     return NoModalLoop() && fmMain->Session().IsConnected() &&
-           fmMain->Session().GetSessionStep() == SessionStep::Idle && fmMain->Enabled() &&
-           fmMain->rzbMenuLink->Enabled();
+           fmMain->Session().GetSessionStep() == SessionStep::Idle && !fmMain->Session().IsExchangeRunning() &&
+           fmMain->Enabled() && fmMain->rzbMenuLink->Enabled();
 }
 
 inline TMenuItem *Entry(const char *name)
@@ -183,8 +207,9 @@ inline std::string Difference(const devsim::ProcessorState &state, const LUnitCo
 }
 
 // Waits (up to `limitMs` of real time, the clock running by `tickMs`) until the processor holds
-// what the editor's model holds, then says where they still differ.
-inline void InSync(EditorRun &run, Processor &processor, const std::string &after, int limitMs = 3000,
+// what the editor's model holds, then says where they still differ. The wait ends as soon as they
+// are equal: the limit is generous, as a full re-read on a loaded machine may take seconds.
+inline void InSync(EditorRun &run, Processor &processor, const std::string &after, int limitMs = 15000,
                    unsigned tickMs = 0)
 {
     auto since = std::make_shared<std::optional<std::chrono::steady_clock::time_point>>();
@@ -207,32 +232,49 @@ inline void InSync(EditorRun &run, Processor &processor, const std::string &afte
 // still while the read runs on replies alone (so the progress window, shown only by a read that is
 // still running when its timer fires, stays away), then runs until the scan dialog has closed.
 // With `skip` set by an earlier step, the steps pass at once.
-inline void ScanAndRead(EditorRun &run, const std::string &name, std::shared_ptr<bool> skip = nullptr)
+// Over a pseudo-terminal or HID, the clock runs until the attempt on that link has started.
+inline void ScanAndRead(EditorRun &run, const std::string &name, std::shared_ptr<bool> skip = nullptr,
+                        Over over = Over::Tcp)
 {
     if (!skip)
         skip = std::make_shared<bool>(false);
     run.Step(
         name + ": scan shown", [skip] { return *skip || fmNetwork->Visible(); }, [] {}, 10);
-    run.Step(
-        name + ": socket", [skip] { return *skip || fmMain->Session().ClientSocket().Connected(); }, [] {});
-    run.Step(
-        name + ": network attempt", [skip] { return *skip || fmMain->Session().NetTransport() != nullptr; }, [] {}, 10);
+    if (over == Over::Tcp) {
+        run.Step(
+            name + ": socket", [skip] { return *skip || fmMain->Session().ClientSocket().Connected(); }, [] {});
+        run.Step(
+            name + ": network attempt", [skip] { return *skip || fmMain->Session().NetTransport() != nullptr; }, [] {},
+            10);
+    } else {
+        run.Step(
+            name + ": attempt",
+            [skip, over] {
+                const DeviceSession &session = fmMain->Session();
+                return *skip ||
+                       (over == Over::Pty ? session.CommTransport() != nullptr : session.UsbTransport() != nullptr);
+            },
+            [] {}, 1, 30000);
+    }
     run.Step(
         name + ": read",
-        [skip] { return *skip || (fmMain->Session().IsConnected() && fmMain->rzbMenuLink->Enabled()); }, [] {}, 0,
-        30000);
+        [skip] {
+            return *skip || (fmMain->Session().IsConnected() && !fmMain->Session().IsExchangeRunning() &&
+                             fmMain->rzbMenuLink->Enabled());
+        },
+        [] {}, 0, 30000);
     run.Step(
         name + ": scan closed", [] { return !fmNetwork->Visible() && Idle(); }, [] {}, 10, 30000);
 }
 
 // The scan starts by itself after the window shows, tries the network and reads the processor.
-inline void ConnectAtStart(EditorRun &run)
+inline void ConnectAtStart(EditorRun &run, Over over = Over::Tcp)
 {
     TestScript::ExpectModal(
         "fmNetwork", [](TCustomForm &) {}, true, 60000);
     run.Step(
         "shown", [] { return fmMain && fmMain->Visible(); }, [] {});
-    ScanAndRead(run, "start");
+    ScanAndRead(run, "start", nullptr, over);
 }
 
 // The link button while offline: the scan dialog shows and the editor connects again.

@@ -9,14 +9,17 @@
 #include "DialogUser.h"
 
 #include "dialogs/FCopy.h"
+#include "dialogs/FLinkSel.h"
 #include "dialogs/FProcess.h"
 #include "dialogs/FStoreName.h"
 #include "dialogs/FStorePreset.h"
+#include "widgets/graphics/AdvTrackBar.h"
 #include "widgets/skinned/RzBmpBtn.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
@@ -138,6 +141,34 @@ struct FaultCase {
     const Exchange *exchange;
     devsim::FaultSettings faults;
     Outcome outcome;
+    // The processor behaves again once it has received this many frames of the exchange (0: the
+    // fault lasts to the end).
+    std::size_t faultyFrames = 0;
+    // The test's clock follows the real one from the exchange's start to its end, so that replies
+    // late in real time are as late for the editor's timers (otherwise it runs up to ten times as
+    // fast).
+    bool realTime = false;
+};
+
+// Advances the test's clock by the real time since the last call (the first call starts it).
+class RealClock {
+public:
+    void Follow()
+    {
+        const auto now = std::chrono::steady_clock::now();
+        if (!last_) {
+            last_ = now;
+            return;
+        }
+        const auto passed = std::chrono::duration_cast<std::chrono::milliseconds>(now - *last_);
+        if (passed.count() <= 0)
+            return;
+        *last_ += passed;
+        TManualClock::Advance(static_cast<unsigned>(passed.count()));
+    }
+
+private:
+    std::optional<std::chrono::steady_clock::time_point> last_;
 };
 
 bool Failed()
@@ -153,6 +184,16 @@ void AddCase(EditorRun &run, Processor &processor, const FaultCase &c, const Fol
     const QString file = folder.File(c.name + ".unt");
     if (c.exchange->offlineFirst)
         Disconnect(run, c.name + ": offline");
+    // What every condition of the case does first: the clock, and the end of a passing fault.
+    auto clock = std::make_shared<RealClock>();
+    auto tick = [&processor, &c, clock] {
+        if (c.realTime)
+            clock->Follow();
+        if (c.faultyFrames > 0 && processor.sim.FrameLog().size() >= c.faultyFrames &&
+            processor.sim.Faults() == c.faults)
+            processor.NoFault();
+    };
+    const unsigned tickMs = c.realTime ? 0 : 10;
     run.Step(
         c.name,
         [&c] { return NoModalLoop() && (c.exchange->offlineFirst ? !fmMain->Session().HasTransport() : Idle()); },
@@ -166,12 +207,28 @@ void AddCase(EditorRun &run, Processor &processor, const FaultCase &c, const Fol
                     "fmNetwork", [](TCustomForm &) {}, true, 60000);
             });
         });
-    if (c.exchange->afterEnd)
+    if (c.exchange->afterEnd) {
         run.Step(
             c.name + ": its end",
-            [] {
+            [tick] {
+                tick();
                 return Failed() || (NoModalLoop() && fmMain->Session().IsConnected() &&
-                                    fmMain->Session().GetSessionStep() == SessionStep::Idle && !fmProcess->Visible());
+                                    fmMain->Session().GetSessionStep() == SessionStep::Idle &&
+                                    !fmMain->Session().IsExchangeRunning() && !fmProcess->Visible());
+            },
+            [] {}, tickMs, 40000);
+        // The clock holds still (the window after the end is due on a timer) until the link has
+        // proved alive after the end, by the processor answering the request that closes the
+        // exchange, or has failed: a link that broke on the last reply gets no such window.
+        run.Step(
+            c.name + ": alive after its end",
+            [&processor] {
+                if (Failed())
+                    return true;
+                const std::vector<devsim::LoggedFrame> log = processor.sim.FrameLog();
+                return std::any_of(log.begin(), log.end(), [](const devsim::LoggedFrame &frame) {
+                    return frame.command == CMD_POLL && frame.answered;
+                });
             },
             [&run, &c, file] {
                 if (Failed())
@@ -181,12 +238,14 @@ void AddCase(EditorRun &run, Processor &processor, const FaultCase &c, const Fol
                 TestScript::ExpectModal(
                     "fmNetwork", [](TCustomForm &) {}, true, 60000);
             },
-            10, 40000);
+            0, 40000);
+    }
     auto failed = std::make_shared<bool>(false);
     run.Step(
         c.name + ": ended",
-        [&processor, &c, failed, file,
+        [&processor, &c, failed, file, tick,
          since = std::make_shared<std::optional<std::chrono::steady_clock::time_point>>()] {
+            tick();
             *failed = Failed();
             const bool completed = c.exchange->closesLink
                                        ? NoModalLoop() && !fmMain->Session().HasTransport() && !fmNetwork->Visible()
@@ -207,9 +266,9 @@ void AddCase(EditorRun &run, Processor &processor, const FaultCase &c, const Fol
             return ended;
         },
         [&run, &processor, &c, failed, file] {
-            EXPECT_TRUE(fmMain->Enabled());
+            EXPECT_TRUE(fmMain->Enabled()) << c.name;
             if (c.outcome == Outcome::Completes) {
-                EXPECT_FALSE(*failed) << fmNetwork->lblScan->Caption().toStdString();
+                EXPECT_FALSE(*failed) << c.name << ": " << fmNetwork->lblScan->Caption().toStdString();
             }
             processor.NoFault();
             // Answers for windows the exchange never reached (the scan dialog of a break).
@@ -221,7 +280,7 @@ void AddCase(EditorRun &run, Processor &processor, const FaultCase &c, const Fol
             EXPECT_FALSE(QFileInfo::exists(file)) << "a partial unit file";
             Press(fmNetwork->btnOK);  // Rescan
         },
-        10, 40000);
+        tickMs, 40000);
     // Connected again: by the scan's Rescan after a failure, by the link button after a download.
     auto stayed = std::make_shared<bool>(false);
     run.Step(
@@ -237,7 +296,7 @@ void AddCase(EditorRun &run, Processor &processor, const FaultCase &c, const Fol
                 "fmNetwork", [](TCustomForm &) {}, true, 60000);
             Press(MainControl("rzbMenuLink"), TPoint(20, 10));
         });
-    ScanAndRead(run, c.name + " again", stayed);
+    ScanAndRead(run, c.name + " again", stayed, processor.over);
     InSync(run, processor, c.name);
 }
 
@@ -259,13 +318,14 @@ devsim::FaultSettings Split()
 // The editor connected to the processor, with preset U01 stored, a preset file and, when asked
 // for, a unit file.
 struct Prepared {
-    explicit Prepared(bool withUnitFile)
+    explicit Prepared(bool withUnitFile, Over over = Over::Tcp) : processor(over, &run)
     {
         folder.path = QString::fromStdString(run.RuntimeFolder());
         ToleratePassingProgressWindow(run);
         processor.sim.WithProcessor([](devsim::Processor &p) {
             p.State().program = ShowProgram();
             p.State().presets[0] = ShowProgram();
+            p.State().presets[0][devsim::kUsedMark] = 0xFF;  // as a store leaves it
             p.State().stored[0] = true;
         });
         const devsim::Image show = ShowProgram();
@@ -274,7 +334,7 @@ struct Prepared {
         file.write(QByteArray(FileMagic.data(), 16) +
                    QByteArray(reinterpret_cast<const char *>(show.data()) + 2, PresetBodySize) + "\r\n");
         file.close();
-        ConnectAtStart(run);
+        ConnectAtStart(run, over);
         InSync(run, processor, "the full read");
         if (!withUnitFile)
             return;
@@ -297,8 +357,8 @@ struct Prepared {
         run.Close();
         EXPECT_EQ(run.Start(), 0);
     }
+    EditorRun run;  // first: the processor's pseudo-terminal and HID device are the run's
     Processor processor;
-    EditorRun run;
     Folder folder;
 };
 
@@ -324,14 +384,9 @@ TEST(ScenarioFaults, EveryKindOfFaultOnEveryExchangeEndsInADefinedState)
     std::vector<FaultCase> cases;
     for (const Exchange &exchange : exchanges)
         for (const Kind &kind : kinds) {
-            // Replies late by 1.5 s during an exchange are left for later: the test's clock runs
-            // up to ten times as fast, which brings them right to the reply wait.
+            // Replies late during an exchange need the clock to run at the real speed: they have
+            // a test of their own.
             if (kind.faults.delayMs > 0 && !exchange.offlineFirst)
-                continue;
-            // A preset file opened while the processor is silent keeps its progress window open
-            // for good: only the level poll waits for it, and nothing times the poll out (to be
-            // mended).
-            if (kind.faults.silent && std::string_view(exchange.name) == "open")
                 continue;
             cases.push_back({.name = std::string(kind.name) + " " + exchange.name,
                              .exchange = &exchange,
@@ -343,7 +398,7 @@ TEST(ScenarioFaults, EveryKindOfFaultOnEveryExchangeEndsInADefinedState)
 
 TEST(ScenarioFaults, DroppingTheLinkAtEachStepEndsInADefinedState)
 {
-    Prepared p(false);
+    Prepared p(true);  // the download needs the unit file
     const std::vector<Exchange> exchanges = Exchanges(p.folder);
     // The frames after which the processor drops the link, per exchange: each kind of request of
     // the exchange once (for the read: handshake, identity, lock, flags, current preset, first,
@@ -354,10 +409,10 @@ TEST(ScenarioFaults, DroppingTheLinkAtEachStepEndsInADefinedState)
         {"recall", {0, 1, 6, 11, 12}},
         {"copy", {0, 1, 2, 10, 40}},
         {"open", {0, 3, 10}},
-        {"upload", {0, 1, 2, 8}},
-        // The download is left out: a link dropped in it ends in "Cannot make a visible window
-        // modal." (to be mended).
-        {"download", {}},
+        // 12: the last block's reply is lost; 13: the link goes right after it.
+        {"upload", {0, 1, 2, 8, 12, 13}},
+        // After the reset, after the header, inside the record, after its last block.
+        {"download", {1, 2, 8, 13}},
     };
     std::vector<FaultCase> cases;
     for (const Exchange &exchange : exchanges)
@@ -370,6 +425,127 @@ TEST(ScenarioFaults, DroppingTheLinkAtEachStepEndsInADefinedState)
                              // then complete.
                              .outcome = exchange.offlineFirst ? Outcome::Either : Outcome::Fails});
     p.Run(cases);
+}
+
+// The same faults over the serial and the HID link, on the full read and on a store: silent,
+// stray bytes, split replies, the link dropped. A HID report carries one frame from its first
+// byte: stray bytes or a piece of a frame in a report cannot be read, and the link fails.
+
+TEST(ScenarioFaults, SerialAndHidLinksEndEveryFaultInADefinedState)
+{
+    for (const Over over : {Over::Pty, Over::Hid}) {
+        Prepared p(false, over);
+        const std::vector<Exchange> all = Exchanges(p.folder);
+        struct Kind {
+            const char *name;
+            devsim::FaultSettings faults;
+            Outcome read, store;
+        };
+        const Kind kinds[] = {
+            {"silent", With(&devsim::FaultSettings::silent, true), Outcome::Fails, Outcome::Fails},
+            {"garbage", With(&devsim::FaultSettings::garbageBytes, 7), Outcome::Completes, Outcome::Completes},
+            {"split frames", Split(), Outcome::Completes, Outcome::Completes},
+            // The read's link drops after the lock state, the store's after the name.
+            {"dropped", With(&devsim::FaultSettings::dropAfterFrames, 3), Outcome::Either, Outcome::Fails},
+        };
+        std::vector<FaultCase> cases;
+        for (const Exchange &exchange : all) {
+            const std::string_view name = exchange.name;
+            if (name != "read" && name != "store")
+                continue;
+            for (const Kind &kind : kinds) {
+                devsim::FaultSettings faults = kind.faults;
+                if (faults.dropAfterFrames >= 0 && name == "store")
+                    faults.dropAfterFrames = 1;
+                Outcome outcome = name == "read" ? kind.read : kind.store;
+                if (over == Over::Hid && outcome == Outcome::Completes)
+                    outcome = Outcome::Either;
+                cases.push_back(
+                    {.name = std::string(over == Over::Pty ? "serial " : "HID ") + kind.name + " " + exchange.name,
+                     .exchange = &exchange,
+                     .faults = faults,
+                     .outcome = outcome});
+            }
+        }
+        p.Run(cases);
+    }
+}
+
+// Replies 1.5 s late, with the clock at the real speed: the first replies of each exchange come
+// late (the reply waits of 1 s resend and take the late answers, the exchange guard waits), then
+// the processor answers at once again (late replies all the way would take minutes for the full
+// re-read of a copy or the settings of a preset file).
+TEST(ScenarioFaults, RepliesLateByOneAndAHalfSecondsEndInADefinedState)
+{
+    Prepared p(true);
+    const std::vector<Exchange> exchanges = Exchanges(p.folder);
+    std::vector<FaultCase> cases;
+    for (const Exchange &exchange : exchanges)
+        if (!exchange.offlineFirst)
+            cases.push_back({.name = std::string("late ") + exchange.name,
+                             .exchange = &exchange,
+                             .faults = With(&devsim::FaultSettings::delayMs, 1500),
+                             .outcome = Outcome::Completes,
+                             .faultyFrames = 4,
+                             .realTime = true});
+    p.Run(cases);
+}
+
+// The link dialog's Set re-reads the whole program; an edit made while the blocks come back goes
+// out behind the blocks already read, which hold the value from before it. The edit must stay:
+// the processor and the model end equal, holding it.
+TEST(ScenarioFaults, AnEditDuringTheLinkDialogsReReadIsKept)
+{
+    Prepared p(false);
+    EditorRun &run = p.run;
+    Processor &processor = p.processor;
+    const std::size_t gainAt = devsim::ChannelOffset(0, &devsim::ChannelFields::gain);
+    const int gainBlock = static_cast<int>(gainAt / ImageBlockSize);
+    // Whether the processor was asked for program block `block` since the log was cleared.
+    auto asked = [&processor](int block) {
+        for (const devsim::LoggedFrame &frame : processor.sim.FrameLog())
+            if (frame.command == CMD_READ_PROGRAM_BLOCK && !frame.payload.empty() && frame.payload[0] == block)
+                return true;
+        return false;
+    };
+    run.Step("link groups", Idle, [] {
+        TestScript::ExpectModal(
+            "fmLinkSel", [](TCustomForm &) {}, true);
+        Entry("Link")->Click();
+    });
+    run.Step(
+        "Out 2 joins Out 1", [] { return fmLinkSel->Visible(); },
+        [&processor] {
+            Press(fmLinkSel->rzb2LinkOut1);
+            // Replies a little late, so that each block of the re-read is seen on its way.
+            processor.sim.ClearFrameLog();
+            processor.Fault(With(&devsim::FaultSettings::delayMs, 20));
+            Press(fmLinkSel->bnSet);
+        });
+    auto edited = std::make_shared<int>(0);
+    run.Step(
+        "In A's gain edited during the re-read",
+        [asked, gainBlock] { return asked(gainBlock + 1) && !asked(LastImageBlock); },
+        [edited] {
+            auto *slider = MainControl<TAdvTrackBar>("isGainBackupInA");
+            ASSERT_NE(slider, nullptr);
+            ASSERT_TRUE(slider->Visible());
+            slider->SetFocus();
+            TInputRouter::Key(slider->Position() < slider->Max() ? VK_UP : VK_DOWN);
+            *edited = fmMain->Session().Model().GetGain(0);
+        },
+        0, 30000);
+    run.Step(
+        "re-read ended", [&asked] { return Idle() && asked(LastImageBlock); }, [&processor] { processor.NoFault(); }, 0,
+        30000);
+    InSync(run, processor, "an edit during the re-read", 10000);
+    run.Step("the edit kept", Idle, [&processor, edited, gainAt] {
+        EXPECT_NE(*edited, 200) << "the gain was not changed";
+        EXPECT_EQ(devsim::Word(processor.State().program, gainAt), *edited);
+        EXPECT_EQ(fmMain->Session().Model().GetGain(0), *edited);
+    });
+    run.Close();
+    EXPECT_EQ(run.Start(), 0);
 }
 
 }  // namespace

@@ -179,4 +179,29 @@ TEST_F(ExchangeTest, OpenWhileConnectedSendsTheProgramAndWaitsForTheNextLevels)
     EXPECT_TRUE(LastRequestIs(CMD_POLL));
 }
 
+// A level request already on its way when the file is opened is answered before the program has
+// gone out: that reply does not end the transfer, the first one after the program does.
+TEST_F(ExchangeTest, OpenEndsWithTheFirstLevelReplyAfterTheProgram)
+{
+    const QByteArray body = PresetBody();
+    ConnectIdle();
+    devsim::FaultSettings noLevels;
+    noLevels.refused = {CMD_LEVELS};
+    sim.SetFaults(noLevels);
+    TManualClock::Advance(300);  // the level poll asks
+    ASSERT_TRUE(PumpUntil([&] { return Logged() == 1; }));
+    TestScript::ExpectOpenFile(WriteFile("show.prs", PresetFile(body)));
+    session->OpenPresetFile();
+    sim.SetFaults({});
+    Answer(CMD_LEVELS, BSTM(19, 0));  // the reply to the request sent before the file
+    ASSERT_TRUE(PumpUntil([&] { return Logged() >= 1 + 109 && !session->UsbTransport()->Busy(); }));
+    EXPECT_TRUE(view.progressVisible);
+    EXPECT_EQ(session->GetFileLoadStep(), 12);
+
+    TManualClock::Advance(300);
+    ASSERT_TRUE(PumpUntil([&] { return !view.progressVisible; }));
+    EXPECT_EQ(session->GetFileLoadStep(), 0);
+    EXPECT_TRUE(PumpUntil([&] { return LastRequestIs(CMD_POLL); }));
+}
+
 }  // namespace
