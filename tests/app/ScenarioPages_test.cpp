@@ -1,11 +1,12 @@
 // Every kind of control of the channel pages, moved by a user once with the mouse and once with the
 // keyboard, on the whole editor connected to the simulated processor over TCP: each channel alone,
-// then with two and with four outputs linked. After every move the value reaches the model (and
-// the whole link group), the processor's image equals the model, and the curve model of the page's plot follows.
+// then with two and with four outputs linked, then unlinked again; a few of them also over the
+// pseudo-terminal and HID links. After every move the value reaches the model (and the whole link
+// group), the processor's image and presets equal what the editor holds, the curve model of the
+// page's plot follows, and the plot draws it: markers at their bands' frequencies, the texts beside
+// them, the total through the curve model's pixels.
 
 #include "EditorUser.h"
-
-#include <gmock/gmock.h>
 
 #include "curves/LMyFFTDrawPhase.h"
 #include "curves/MyPEQAllpass.h"
@@ -34,6 +35,8 @@
 #include <QApplication>
 #include <QImage>
 #include <QScrollBar>
+
+#include <gmock/gmock.h>
 
 #include <cmath>
 #include <cstdint>
