@@ -1,7 +1,10 @@
 // Every kind of control of the channel pages, moved by a user once with the mouse and once with the
 // keyboard, on the whole editor connected to the simulated processor over TCP: each channel alone,
-// then with two and with four outputs linked. After every move the value reaches the model (and
-// the whole link group), the processor's image equals the model, and the curve model of the page's plot follows.
+// then with two and with four outputs linked, then unlinked again; a few of them also over the
+// pseudo-terminal and HID links. After every move the value reaches the model (and the whole link
+// group), the processor's image and presets equal what the editor holds, the curve model of the
+// page's plot follows, and the plot draws it: markers at their bands' frequencies, the texts beside
+// them, the total through the curve model's pixels.
 
 #include "EditorUser.h"
 
@@ -12,15 +15,28 @@
 #include "devsim/ImageLayout.h"
 #include "dialogs/FChannelName.h"
 #include "dialogs/FLinkSel.h"
+#include "dialogs/FRecallPreset.h"
+#include "dialogs/FStorePreset.h"
 #include "pages/CurveSynthesis.h"
 #include "pages/LinkGroups.h"
+#include "pages/PageControls.h"
 #include "pages/PageSwitch.h"
+#include "platform/ui/ControlsRender.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/Menus.h"
 #include "widgets/graphics/CurvyEdit.h"
 #include "widgets/skinned/RzBmpBtn.h"
 #include "widgets/skinned/RzButton.h"
 #include "widgets/skinned/RzCmboBx.h"
+#include "widgets/skinned/VrButtons.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QScrollBar>
+
+#include <gmock/gmock.h>
 
 #include <cmath>
 #include <cstdint>
@@ -147,6 +163,36 @@ void ComboByKeys(TRzComboBox &combo, int item)
         }
     }
 }
+// The user opens the combo's list with a click on its arrow, scrolls the list with its scroll
+// bar's arrows until the item shows, and clicks the item.
+void ComboByMouse(TRzComboBox &combo, int item)
+{
+    Click(combo, TPoint(combo.Width() - 6, combo.Height() / 2));
+    QWidget *list = QApplication::activePopupWidget();
+    ASSERT_TRUE(combo.DroppedDown() && list) << combo.Name().toStdString();
+    // A point of the list's window system coordinates as the main window's client point.
+    const auto onMain = [](QWidget *widget, QPoint at) {
+        const QPoint p = fmMain->Widget()->mapFromGlobal(widget->mapToGlobal(at));
+        return TPoint(p.x(), p.y());
+    };
+    for (int clicks = 0; combo.DroppedItemRect(item).IsEmpty() && clicks < combo.Count(); ++clicks) {
+        QScrollBar *bar = nullptr;
+        for (QScrollBar *b : list->findChildren<QScrollBar *>())
+            if (b->isVisible() && b->orientation() == Qt::Vertical)
+                bar = b;
+        ASSERT_NE(bar, nullptr) << "the list has no scroll bar";
+        const int arrow = bar->width() / 2;
+        const bool down = item > combo.DroppedTopIndex();
+        TInputRouter::Click(fmMain, onMain(bar, QPoint(arrow, down ? bar->height() - arrow : arrow)));
+    }
+    const TRect r = combo.DroppedItemRect(item);
+    ASSERT_FALSE(r.IsEmpty()) << "item " << item << " is not shown";
+    const TPoint at = OnMain(combo, TPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+    TInputRouter::MouseMove(fmMain, {}, at);
+    TInputRouter::Click(fmMain, at);
+    EXPECT_FALSE(combo.DroppedDown()) << combo.Name().toStdString();
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
 // Selects a band by its button, as the user does before using the band editor.
 void SelectBand(int ch, int band)
 {
@@ -192,6 +238,8 @@ struct ControlCase {
 };
 
 constexpr int OwnPage = -1;
+// Where the speaker picture is dropped on its delay line (points of the line).
+constexpr int SpeakerDragX = 200;
 
 std::vector<ControlCase> Cases(bool everyBand)
 {
@@ -304,6 +352,26 @@ std::vector<ControlCase> Cases(bool everyBand)
                  Type(QStringLiteral("10.5"));
              },
          .expected = [](int) { return std::optional<std::int64_t>(504); }},
+        // The speaker picture grabbed where it stands on its line and dragged along it: the delay
+        // follows the pointer's place on the line, and the picture stands there.
+        {.name = "delay speaker dragged",
+         .page = PageDelay,
+         .input = Input::Mouse,
+         .value = FieldWord(&devsim::ChannelFields::delay),
+         .act =
+             [](int ch) {
+                 auto &line = Control<TLabel>("lbDelayLine", ch);
+                 const TPoint grab(Control<TImage>("imDelay", ch).Left() - 25, line.Height() / 2);
+                 Drag(line, grab, TPoint(SpeakerDragX, grab.Y));
+             },
+         .expected =
+             [](int ch) {
+                 const int width = Control<TLabel>("lbDelayLine", ch).Width();
+                 const int x = std::min(SpeakerDragX, width - 75) - 15;
+                 const auto samples = static_cast<std::int64_t>(x * 32640.0 / (width - 90));
+                 EXPECT_EQ(Control<TImage>("imDelay", ch).Left(), samples * (width - 90) / 32640 + 40);
+                 return std::optional<std::int64_t>(samples);
+             }},
         // Crossovers: frequency sliders, bypass buttons, a slope of each family, the squares on the curve.
     };
     // Each bypass button twice, so that it ends as it was.
@@ -320,33 +388,44 @@ std::vector<ControlCase> Cases(bool everyBand)
                  ButtonByKeys(Control<TRzBmpButton>(button, ch));
              }});
     }
-    // A slope of each family (items 0-7 Butterworth, 8-15 Bessel, 16-19 Linkwitz-Riley) on both.
+    // A slope of each family on both filters, chosen with the keyboard and with the mouse in the
+    // dropped list (items "BW -6", "BL -6", "BW -12", "BL -12", "LK -12", ... "LK -48"); the list
+    // shows 8 items, so that the mouse scrolls it down to "BW -48" and up to "BL -6".
     struct Slope {
         const char *family;
-        int item;
+        int keysItem;
+        int mouseItem;
     };
-    for (const Slope slope : {Slope{"Butterworth", 3}, Slope{"Bessel", 10}, Slope{"Linkwitz-Riley", 17}}) {
-        for (const bool highPass : {true, false}) {
-            const char *combo = highPass ? "rzcLowCutSlop" : "rzcHighCutSlop";
-            cases.push_back(
-                {.name = std::string(highPass ? "high-pass " : "low-pass ") + slope.family + " slope",
-                 .page = OwnPage,
-                 .input = Input::Keyboard,
-                 .value = FieldRecord(highPass ? &devsim::ChannelFields::highPass : &devsim::ChannelFields::lowPass),
-                 .act =
-                     [combo, slope, highPass](int ch) {
-                         // A bypassed filter takes no slope: its bypass goes off first.
-                         auto &bypass = Control<TRzBmpButton>(highPass ? "rzbLowCutBypass" : "rzbHighCutBypass", ch);
-                         if (bypass.Down())
-                             Click(bypass);
-                         ComboByKeys(Control<TRzComboBox>(combo, ch), slope.item);
-                     },
-                 .expected =
-                     [highPass, slope](int ch) {
-                         const CrossoverRecord x = fmMain->Session().Model().GetCrossover(ch);
-                         const PassFilterRecord f = highPass ? x.HighPass : x.LowPass;
-                         return std::optional<std::int64_t>(std::int64_t{slope.item + 1} | std::int64_t{f.Freq} << 16);
-                     }});
+    for (const Slope slope : {Slope{"Butterworth", 2, 17}, Slope{"Bessel", 11, 1}, Slope{"Linkwitz-Riley", 19, 14}}) {
+        for (const Input input : {Input::Keyboard, Input::Mouse}) {
+            for (const bool highPass : {true, false}) {
+                const char *combo = highPass ? "rzcLowCutSlop" : "rzcHighCutSlop";
+                const int item = input == Input::Mouse ? slope.mouseItem : slope.keysItem;
+                cases.push_back(
+                    {.name = std::string(highPass ? "high-pass " : "low-pass ") + slope.family + " slope",
+                     .page = OwnPage,
+                     .input = input,
+                     .value =
+                         FieldRecord(highPass ? &devsim::ChannelFields::highPass : &devsim::ChannelFields::lowPass),
+                     .act =
+                         [combo, item, input, highPass](int ch) {
+                             // A bypassed filter takes no slope: its bypass goes off first.
+                             auto &bypass =
+                                 Control<TRzBmpButton>(highPass ? "rzbLowCutBypass" : "rzbHighCutBypass", ch);
+                             if (bypass.Down())
+                                 Click(bypass);
+                             if (input == Input::Mouse)
+                                 ComboByMouse(Control<TRzComboBox>(combo, ch), item);
+                             else
+                                 ComboByKeys(Control<TRzComboBox>(combo, ch), item);
+                         },
+                     .expected =
+                         [highPass, item](int ch) {
+                             const CrossoverRecord x = fmMain->Session().Model().GetCrossover(ch);
+                             const PassFilterRecord f = highPass ? x.HighPass : x.LowPass;
+                             return std::optional<std::int64_t>(std::int64_t{item + 1} | std::int64_t{f.Freq} << 16);
+                         }});
+            }
         }
     }
     for (const bool highPass : {true, false}) {
@@ -615,41 +694,187 @@ void ExpectCurveModelFollows(int ch, const std::string &name)
         << name;
 }
 
+// Whether a rendered pixel shows a framework colour: the selected band's translucent fill may lie
+// over it and tint it.
+bool Shows(QRgb pixel, TColor colour)
+{
+    constexpr int Tint = 0x50;
+    const auto c = static_cast<std::uint32_t>(colour);
+    return std::abs(qRed(pixel) - static_cast<int>(c & 0xFF)) <= Tint &&
+           std::abs(qGreen(pixel) - static_cast<int>(c >> 8 & 0xFF)) <= Tint &&
+           std::abs(qBlue(pixel) - static_cast<int>(c >> 16 & 0xFF)) <= Tint;
+}
+
+// The text the plot writes for a frequency.
+QString FrequencyText(double hz)
+{
+    const auto f = static_cast<double>(static_cast<float>(hz));
+    return f < 1000 ? QString::asprintf("%4.1fHz", f) : QString::asprintf("%4.2fKHz", f * 0.001);
+}
+
+// What the shown plot of the channel draws follows the model: each band's marker stands at its
+// band's frequency (its place, and its pixels where no later marker covers them), the selected
+// band's text names that frequency beside its marker, and the channel total runs through the
+// pixels of the curve model at a few frequencies.
+void ExpectPlotDrawsTheModel(int ch, const std::string &name)
+{
+    const LUnitControl &model = fmMain->Session().Model();
+    const Plot &plot = *fmMain->GetPlot(ch);
+    LMyFFTDrawPhase &control = *plot.Control;
+    const QImage image = RenderControlImage(&control).convertToFormat(QImage::Format_RGB32);
+    const TPoint origin = control.GetPlotOrigin();
+    // Curve-area pixels.
+    const auto pixel = [&](int x, int y) {
+        return image.valid(origin.X + x, origin.Y + y) ? image.pixel(origin.X + x, origin.Y + y) : QRgb{};
+    };
+    const auto inArea = [&](TPoint p) {
+        return p.X >= 0 && p.Y >= 0 && p.X < control.GetPlotWidth() && p.Y < control.GetPlotHeight();
+    };
+    // The markers in their drawing order: the bands, then the crossovers' squares.
+    std::vector<int> drawn;
+    for (int band = 0; band < BandCount(ch); ++band)
+        drawn.push_back(band);
+    drawn.push_back(PlotCurveSlots::HighPassTotal);
+    drawn.push_back(PlotCurveSlots::LowPassTotal);
+    const auto near = [](TPoint a, TPoint b, int reach) {
+        return std::abs(a.X - b.X) < reach && std::abs(a.Y - b.Y) < reach;
+    };
+    for (std::size_t k = 0; k < drawn.size() && drawn[k] < PlotCurveSlots::HighPassTotal; ++k) {
+        const int band = drawn[k];
+        const double x = control.ScreenX(FrequencyToCurveX(IndexToFreq(model.GetPeqBand(ch, band).Freq)));
+        const TPoint marker = control.GetBlockPos(band);
+        EXPECT_NEAR(marker.X, x, 1.0) << name << ": band " << band + 1 << " marker";
+        const bool covered = std::any_of(drawn.begin() + static_cast<std::ptrdiff_t>(k) + 1, drawn.end(),
+                                         [&](int later) { return near(control.GetBlockPos(later), marker, 12); });
+        if (covered || !inArea(marker))
+            continue;
+        // The marker's ring in its band's colour, centred on the band's frequency.
+        const auto colour = static_cast<TColor>(BandColorAt(band));
+        double sum = 0;
+        int count = 0;
+        for (int dy = -6; dy <= 6; ++dy)
+            for (int dx = -6; dx <= 6; ++dx)
+                if (Shows(pixel(marker.X + dx, marker.Y + dy), colour)) {
+                    sum += marker.X + dx;
+                    ++count;
+                }
+        ASSERT_GT(count, 0) << name << ": band " << band + 1 << " marker not drawn";
+        EXPECT_NEAR(sum / count, marker.X, 1.0) << name << ": band " << band + 1 << " marker drawn off its place";
+    }
+    // A band's (or crossover's) text stands beside its marker and names its frequency.
+    const CrossoverRecord crossover = model.GetCrossover(ch);
+    const auto frequencyOf = [&](int slot) {
+        return IndexToFreq(slot == PlotCurveSlots::HighPassTotal  ? crossover.HighPass.Freq
+                           : slot == PlotCurveSlots::LowPassTotal ? crossover.LowPass.Freq
+                                                                  : model.GetPeqBand(ch, slot).Freq);
+    };
+    for (const TDrawnText &text : control.DrawnParamTexts()) {
+        if (!text.Text.endsWith(QStringLiteral("Hz")))
+            continue;
+        std::vector<std::string> beside;
+        for (int slot : drawn)
+            if (control.GetBlockPos(slot).X == text.X + 20)
+                beside.push_back(FrequencyText(frequencyOf(slot)).toStdString());
+        EXPECT_THAT(beside, ::testing::Contains(text.Text.toStdString()))
+            << name << ": the text at " << text.X << ", " << text.Y;
+    }
+    // The total where no marker, marker caption or parameter text lies over it.
+    const auto covered = [&](TPoint at) {
+        const bool byMarker = std::any_of(drawn.begin(), drawn.end(), [&](int slot) {
+            const int dx = at.X - control.GetBlockPos(slot).X;
+            const int dy = at.Y - control.GetBlockPos(slot).Y;
+            return (std::abs(dx) <= 6 && std::abs(dy) <= 6) || (dx >= -10 && dx <= 18 && dy >= -26 && dy <= -8);
+        });
+        const auto &texts = control.DrawnParamTexts();
+        return byMarker || std::any_of(texts.begin(), texts.end(), [&](const TDrawnText &t) {
+                   return at.X > t.X - 3 && at.X < t.X + 60 && at.Y > t.Y - 3 && at.Y < t.Y + 16;
+               });
+    };
+    TColor total = clNone;
+    ASSERT_TRUE(control.GetPlotColor(total, PlotCurveSlots::ChannelTotal)) << name;
+    const ResponseCurve &curve = plot.Filters[PlotCurveSlots::ChannelTotal]->Response;
+    int checked = 0;
+    const double first = FrequencyToCurveX(22.0), last = FrequencyToCurveX(20000.0);
+    for (int k = 0; k < 24; ++k) {
+        const auto i = static_cast<std::size_t>(first + (last - first) * k / 23);
+        const TPoint at(static_cast<int>(control.ScreenX(static_cast<double>(i))),
+                        static_cast<int>(control.ScreenY(curve[i])));
+        if (!inArea(at) || covered(at))
+            continue;
+        bool found = false;
+        bool underText = false;  // a white text (a caption, "BYPASS") over the curve
+        for (int dy = -2; dy <= 2 && !found; ++dy) {
+            found = Shows(pixel(at.X, at.Y + dy), total);
+            underText = underText || qGray(pixel(at.X, at.Y + dy)) >= 0xE0;
+        }
+        if (underText && !found)
+            continue;
+        EXPECT_TRUE(found) << name << ": total curve not drawn at " << CurveFrequency(static_cast<int>(i)) << " Hz ("
+                           << at.X << ", " << at.Y << ")";
+        ++checked;
+    }
+    EXPECT_GE(checked, 4) << name << ": too few points of the total in sight";
+}
+
+// --- The presets -----------------------------------------------------------------------------------------
+
+// The editor holds the processor's presets: each slot's stored flag, and its name in the store and
+// recall lists.
+void ExpectPresetsEqual(SimulatedProcessor &processor, const std::string &name)
+{
+    const devsim::ProcessorState state = processor.State();
+    const LUnitControl &model = fmMain->Session().Model();
+    for (int slot = 0; slot < PresetCount; ++slot) {
+        const auto &preset = state.presets[static_cast<std::size_t>(slot)];
+        std::string presetName(reinterpret_cast<const char *>(preset.data()) + devsim::kPresetName,
+                               devsim::kPresetNameSize);
+        std::replace(presetName.begin(), presetName.end(), '\0', ' ');
+        EXPECT_EQ(model.IsPresetStored(slot), state.stored[static_cast<std::size_t>(slot)])
+            << name << ": preset " << slot;
+        EXPECT_EQ(fmStorePreset->RowName(slot), presetName) << name << ": preset " << slot;
+        EXPECT_EQ(fmRecallPreset->RowName(slot + 1), presetName) << name << ": preset " << slot;
+    }
+}
+
 // --- The run ---------------------------------------------------------------------------------------------
 
 struct Configuration {
     const char *name;
     // Rows of the link dialog's Out 1 column pressed before the cases (2: Out 2 ... 4: Out 4).
     std::vector<int> linkedRows;
+    // Instead the rows' own buttons are pressed: their channels leave the group.
+    bool unlink = false;
     // The pages edited, and whether every band is edited on each.
     std::vector<int> pages;
     bool everyBand;
 };
 
-// Links the outputs through the link dialog: the rows' buttons in the Out 1 column, then Set.
+// Links the outputs through the link dialog: the rows' buttons in the Out 1 column (or, to unlink
+// them, in their own column), then Set.
 void LinkSteps(EditorRun &run, SimulatedProcessor &processor, const Configuration &config)
 {
-    run.Step(std::string(config.name) + ": link", SessionSettled, [&processor, rows = config.linkedRows] {
-        processor.sim.ClearFrameLog();
-        TestScript::ExpectModal("fmLinkSel", [rows](TCustomForm &form) {
-            for (int row : rows) {
-                auto *button =
-                    dynamic_cast<TRzBmpButton *>(form.FindComponent(QStringLiteral("rzb%1LinkOut1").arg(row)));
-                ASSERT_NE(button, nullptr) << row;
-                TInputRouter::Click(&form, form.ScreenToClient(button->ClientToScreen(Centre(*button))));
-                EXPECT_TRUE(button->Down()) << row;
-            }
-            TInputRouter::Click(&form,
-                                form.ScreenToClient(fmLinkSel->bnSet->ClientToScreen(Centre(*fmLinkSel->bnSet))));
-        });
-        // The new members take their head's settings and the processor is read again, behind the
-        // progress window.
-        TestScript::ExpectModal(
-            "fmProcess", [](TCustomForm &) {}, true, 15000);
-        auto *entry = dynamic_cast<TMenuItem *>(fmMain->FindComponent(QStringLiteral("Link")));
-        ASSERT_NE(entry, nullptr);
-        entry->Click();
-    });
+    run.Step(std::string(config.name) + ": link", SessionSettled,
+             [&processor, rows = config.linkedRows, unlink = config.unlink] {
+                 processor.sim.ClearFrameLog();
+                 TestScript::ExpectModal("fmLinkSel", [rows, unlink](TCustomForm &form) {
+                     for (int row : rows) {
+                         auto *button = dynamic_cast<TRzBmpButton *>(
+                             form.FindComponent(QStringLiteral("rzb%1LinkOut%2").arg(row).arg(unlink ? row : 1)));
+                         ASSERT_NE(button, nullptr) << row;
+                         TInputRouter::Click(&form, form.ScreenToClient(button->ClientToScreen(Centre(*button))));
+                         EXPECT_TRUE(button->Down()) << row;
+                     }
+                     TInputRouter::Click(
+                         &form, form.ScreenToClient(fmLinkSel->bnSet->ClientToScreen(Centre(*fmLinkSel->bnSet))));
+                 });
+                 // The new members take their head's settings and the processor is read again, behind the
+                 // progress window.
+                 TestScript::ExpectModal(
+                     "fmProcess", [](TCustomForm &) {}, true, 15000);
+                 auto *entry = dynamic_cast<TMenuItem *>(fmMain->FindComponent(QStringLiteral("Link")));
+                 ASSERT_NE(entry, nullptr);
+                 entry->Click();
+             });
     // Linking reads the processor again: the last program block, then the level poll once more.
     run.Step(
         std::string(config.name) + ": read again",
@@ -664,13 +889,13 @@ void LinkSteps(EditorRun &run, SimulatedProcessor &processor, const Configuratio
         },
         [] {}, 10, 15000);
     SettledStep(run, processor, std::string(config.name) + ": linked", 10, 15000);
-    run.Step(std::string(config.name) + ": masks", SessionSettled, [rows = config.linkedRows] {
+    run.Step(std::string(config.name) + ": masks", SessionSettled, [rows = config.linkedRows, unlink = config.unlink] {
         int mask = 1;
         for (int row : rows)
-            mask |= 1 << (row - 1);
+            mask |= unlink ? 0 : 1 << (row - 1);
         EXPECT_EQ(fmMain->Session().Model().GetLinkMask(ChOut1), mask);
         for (int row : rows)
-            EXPECT_EQ(fmMain->Session().Model().GetLinkMask(ChOut1 + row - 1), 0) << row;
+            EXPECT_EQ(fmMain->Session().Model().GetLinkMask(ChOut1 + row - 1), unlink ? 1 << (row - 1) : 0) << row;
     });
 }
 
@@ -739,11 +964,57 @@ void CaseSteps(EditorRun &run, SimulatedProcessor &processor, const Configuratio
                     }
                 }
             }
-            // A channel page shows the head's plot: its curve model follows the device model.
-            if (fmMain->Pages().GetCurrentPage() < PageComp)
+            ExpectPresetsEqual(processor, name);
+            // A channel page shows the head's plot: its curve model follows the device model, and
+            // the plot draws it.
+            if (fmMain->Pages().GetCurrentPage() < PageComp) {
                 ExpectCurveModelFollows(head, name);
+                ExpectPlotDrawsTheModel(head, name);
+            }
         },
         1, 10000);
+}
+
+// Every output page of a linked group shows the head's plot, and once unlinked each its own: on
+// the page of the member the bands were edited on and on its partners' pages, the plot draws the
+// model. The Gain page draws the total of every channel whose switch is on, and offers no switch
+// for a member (a member's own plot is not kept while it is linked, and shows nowhere).
+void GroupPagesSteps(EditorRun &run, const Configuration &config)
+{
+    std::vector<int> pages = {ChOut1};
+    for (int row : config.linkedRows)
+        pages.push_back(ChOut1 + row - 1);
+    const bool unlink = config.unlink;
+    for (int page : pages) {
+        const std::string name = std::string(config.name) + ", page " + PageSuffix(page).toStdString();
+        run.Step(name + ": shown", SessionSettled, [page] { ShowPage(page); });
+        run.After(name + ": drawn", 20, [page, name, unlink] {
+            const int shown = fmMain->Pages().ShownChannel(page);
+            EXPECT_EQ(shown, unlink ? page : ChOut1) << name;
+            ExpectCurveModelFollows(shown, name);
+            ExpectPlotDrawsTheModel(shown, name);
+        });
+    }
+    const std::string name = std::string(config.name) + ", Gain page";
+    run.Step(name + ": shown", SessionSettled, [] { ShowPage(PageGain); });
+    run.After(name + ": drawn", 20, [pages, name, unlink] {
+        auto *gainPlot = Find<LMyFFTDrawPhase>(QStringLiteral("fftDrawGainOut"));
+        ASSERT_NE(gainPlot, nullptr);
+        for (int channel : pages) {
+            std::vector<double> shown(ResponsePointCount);
+            const bool drawn = gainPlot->GetPlotY(shown, channel);
+            const std::string which = name + ": the curve of " + PageSuffix(channel).toStdString();
+            // A member's switch went off when it joined the group, and stays off when it leaves.
+            auto *toggle = Find<TVrPowerButton>(QStringLiteral("vrbShow") + ChannelCharacter(channel) + "Gain");
+            ASSERT_NE(toggle, nullptr) << which;
+            EXPECT_EQ(toggle->Visible(), unlink || channel == ChOut1) << which;
+            EXPECT_EQ(drawn, toggle->Active()) << which;
+            if (!drawn)
+                continue;
+            const ResponseCurve &total = fmMain->GetPlot(channel)->Filters[PlotCurveSlots::ChannelTotal]->Response;
+            EXPECT_TRUE(std::equal(shown.begin(), shown.end(), total.begin())) << which;
+        }
+    });
 }
 
 TEST(ScenarioPages, EveryControlOfEveryPageReachesTheProcessorAloneAndLinked)
@@ -758,6 +1029,7 @@ TEST(ScenarioPages, EveryControlOfEveryPageReachesTheProcessorAloneAndLinked)
         {.name = "alone", .linkedRows = {}, .pages = {ChInA, ChInB, ChOut1, ChOut2, ChOut3, ChOut4}, .everyBand = true},
         {.name = "two outputs linked", .linkedRows = {2}, .pages = {ChOut2}, .everyBand = false},
         {.name = "four outputs linked", .linkedRows = {2, 3, 4}, .pages = {ChOut4}, .everyBand = false},
+        {.name = "unlinked again", .linkedRows = {2, 3, 4}, .unlink = true, .pages = {}, .everyBand = false},
     };
     for (const Configuration &config : configurations) {
         if (!config.linkedRows.empty())
@@ -766,10 +1038,52 @@ TEST(ScenarioPages, EveryControlOfEveryPageReachesTheProcessorAloneAndLinked)
             for (const ControlCase &c : Cases(config.everyBand))
                 if (!c.outputsOnly || IsOutput(page))
                     CaseSteps(run, processor, config, page, c);
+        if (!config.linkedRows.empty())
+            GroupPagesSteps(run, config);
     }
     run.Close();
     EXPECT_EQ(run.Start(), 0);
     EXPECT_TRUE(run.Script().Failures().empty());
+}
+
+}  // namespace
+
+namespace {
+
+// A few of the cases over the other two links: the pseudo-terminal given to the serial port table
+// and the HID test backend.
+TEST(ScenarioPages, AFewControlsReachTheProcessorOverThePseudoTerminalAndHid)
+{
+    struct Pick {
+        const char *name;
+        Input input;
+    };
+    const Pick picks[] = {{"gain slider", Input::Mouse},
+                          {"band 2 gain typed in its table", Input::Keyboard},
+                          {"high-pass frequency slider", Input::Mouse},
+                          {"low-pass Linkwitz-Riley slope", Input::Mouse},
+                          {"In A routing", Input::Mouse}};
+    for (const Link link : {Link::Pty, Link::Hid}) {
+        SCOPED_TRACE(LinkName(link));
+        EditorRun run;
+        SimulatedProcessor processor(link, run);
+        ConnectSteps(run, processor);
+        SettledStep(run, processor, "connected");
+        const Configuration config{.name = LinkName(link), .linkedRows = {}, .pages = {ChOut1}, .everyBand = false};
+        int picked = 0;
+        for (const ControlCase &c : Cases(false)) {
+            const bool wanted = std::any_of(std::begin(picks), std::end(picks),
+                                            [&c](const Pick &p) { return c.name == p.name && c.input == p.input; });
+            if (wanted) {
+                CaseSteps(run, processor, config, ChOut1, c);
+                ++picked;
+            }
+        }
+        EXPECT_EQ(picked, static_cast<int>(std::size(picks)));
+        run.Close();
+        EXPECT_EQ(run.Start(), 0);
+        EXPECT_TRUE(run.Script().Failures().empty());
+    }
 }
 
 }  // namespace

@@ -349,6 +349,19 @@ void TCustomComboBox::SetDroppedTopIndex(int value)
                    QAbstractItemView::PositionAtTop);
 }
 
+TRect TCustomComboBox::DroppedItemRect(int index) const
+{
+    if (!DroppedDown() || index < 0 || index >= Count())
+        return {};
+    QAbstractItemView *view = Combo()->view();
+    const QRect item =
+        view->visualRect(view->model()->index(index, Combo()->modelColumn())).intersected(view->viewport()->rect());
+    if (item.isEmpty())
+        return {};
+    const QPoint topLeft = Combo()->mapFromGlobal(view->viewport()->mapToGlobal(item.topLeft()));
+    return TRect(topLeft.x(), topLeft.y(), topLeft.x() + item.width(), topLeft.y() + item.height());
+}
+
 // ---- Edit part -----------------------------------------------------------------------------------
 
 int TCustomComboBox::SelStart() const

@@ -94,6 +94,9 @@ public:
     // the items); -1 and nothing while the list is closed.
     int DroppedTopIndex() const;
     void SetDroppedTopIndex(int value);
+    // Where an item of the open list shows, in the control's client coordinates (the list lies
+    // outside the control); empty while the list is closed or the item is scrolled out of it.
+    TRect DroppedItemRect(int index) const;
 
     // The edit part (edit styles).
     bool HasEditPart() const { return FStyle == csDropDown || FStyle == csSimple; }

@@ -1,11 +1,13 @@
 #include "platform/ui/ControlsInput.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QWidget>
 
 #include <array>
 #include <utility>
 
+#include "platform/ui/ControlsWidget.h"
 #include "platform/ui/ControlsWinControl.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Screen.h"
@@ -130,6 +132,47 @@ void UpdateCursor(TControl *hover)
         window->WidgetIfCreated()->setCursor(Screen->CursorShape(cursor));
 }
 
+// While a popup window of the window system is open (a combo box's dropped list), it holds the
+// mouse: every mouse input goes to it, to its part under the pointer or else to the popup itself
+// (which closes on a press outside it), and the framework's capture ends as the popup took it.
+// False when no popup is open.
+bool ToPopup(TWinControl *window, QEvent::Type type, Qt::MouseButton button, TPoint pos)
+{
+    QWidget *popup = QApplication::activePopupWidget();
+    QWidget *from = window->WidgetIfCreated();
+    if (!popup || !from)
+        return false;
+    TInputRouter::SetCaptureControl(nullptr);
+    MouseIdle(nullptr);
+    const QPoint global = from->mapToGlobal(QPoint(pos.X, pos.Y));
+    QWidget *target = popup->childAt(popup->mapFromGlobal(global));
+    if (!target)
+        target = popup;
+    const WPARAM keys = MouseKeys();
+    const QPointF local = target->mapFromGlobal(QPointF(global));
+    QMouseEvent e(type, local, QPointF(global), button, QtButtonsOf(keys), QtModifiersOf(keys));
+    ForwardEventToWidget(target, &e);
+    return true;
+}
+
+Qt::MouseButton QtButton(TMouseButton b)
+{
+    return b == mbLeft ? Qt::LeftButton : b == mbRight ? Qt::RightButton : Qt::MiddleButton;
+}
+
+QEvent::Type QtButtonEvent(UINT msg)
+{
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: return QEvent::MouseButtonPress;
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: return QEvent::MouseButtonDblClick;
+    default: return QEvent::MouseButtonRelease;
+    }
+}
+
 }  // namespace
 
 TWinControl *TInputRouter::TopWindow(TControl *control)
@@ -171,11 +214,13 @@ void TInputRouter::Button(TWinControl *window, UINT msg, TMouseButton button, TS
         return;
     const TPoint screen = TakePointer(window, shift, pos);
     TWinControl *top = TopWindow(window);
-    if (!up && BlockedByModal(window)) {
+    if (!up && !QApplication::activePopupWidget() && BlockedByModal(window)) {
         MouseIdle(nullptr);
         return;
     }
     SetKeyDown(ButtonKey(button), !up);
+    if (ToPopup(window, QtButtonEvent(msg), QtButton(button), pos))
+        return;
     TControl *hover = FindControlAt(top, screen, true);
     TControl *target = s.capture ? s.capture : FindControlAt(top, screen, false);
     if (target && !s.capture && (!target->Enabled() || !WindowsEnabled(target)))
@@ -218,6 +263,8 @@ void TInputRouter::MouseMove(TWinControl *window, TShiftState shift, TPoint pos)
     if (!window)
         return;
     const TPoint screen = TakePointer(window, shift, pos);
+    if (ToPopup(window, QEvent::MouseMove, Qt::NoButton, pos))
+        return;
     TWinControl *top = TopWindow(window);
     TControl *hover = BlockedByModal(window) ? nullptr : FindControlAt(top, screen, true);
     TControl *target = s.capture ? s.capture : FindControlAt(top, screen, false);

@@ -10,6 +10,10 @@
 //    under the pointer is compared with the previous one: the old one hears CM_MOUSELEAVE, the new
 //    one CM_MOUSEENTER, whoever holds the capture. A right-button release is followed by
 //    WM_CONTEXTMENU. The wheel goes to the focused control (CM_MOUSEWHEEL), then up its parents.
+//  - A popup window of the window system (a combo box's dropped list) holds the mouse while it is
+//    open: every mouse input goes to its part under the pointer, or to the popup itself when the
+//    pointer is outside it (a press there closes it and reaches nothing else); the framework's
+//    capture ends when the popup opens, and no control hears of the pointer meanwhile.
 //  - Keys go to the focused windowed control (else the active form): CN_KEYDOWN (dialog keys),
 //    then WM_KEYDOWN, then WM_CHAR for each typed character unless the dialog key consumed it.
 //  - Modal forms: while one runs, presses and the wheel are dropped for the forms it blocks (the

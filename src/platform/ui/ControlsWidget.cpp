@@ -286,6 +286,24 @@ void ForwardEventToWidget(QWidget *widget, QEvent *event)
     gForwarding = was;
 }
 
+Qt::MouseButtons QtButtonsOf(WPARAM mouseKeys)
+{
+    Qt::MouseButtons buttons;
+    if (mouseKeys & MK_LBUTTON)
+        buttons |= Qt::LeftButton;
+    if (mouseKeys & MK_RBUTTON)
+        buttons |= Qt::RightButton;
+    if (mouseKeys & MK_MBUTTON)
+        buttons |= Qt::MiddleButton;
+    return buttons;
+}
+
+Qt::KeyboardModifiers QtModifiersOf(WPARAM mouseKeys)
+{
+    return (mouseKeys & MK_SHIFT ? Qt::ShiftModifier : Qt::NoModifier) |
+           (mouseKeys & MK_CONTROL ? Qt::ControlModifier : Qt::NoModifier);
+}
+
 WORD VirtualKeyOf(const QKeyEvent &event)
 {
     const int key = event.key();

@@ -74,3 +74,6 @@ WORD VirtualKeyOf(const QKeyEvent &event);
 TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
 // Qt key of a virtual-key code (for forwarding keys to native widgets).
 int QtKeyOf(WORD key);
+// The Qt buttons and modifiers of a mouse message's key flags (MK_LBUTTON, MK_SHIFT ...).
+Qt::MouseButtons QtButtonsOf(WPARAM mouseKeys);
+Qt::KeyboardModifiers QtModifiersOf(WPARAM mouseKeys);

@@ -1246,12 +1246,8 @@ void TWinControl::DefaultHandler(TMessage &message)
         keys |= Qt::AltModifier;
     auto mouse = [&](QEvent::Type type, Qt::MouseButton button) {
         const TPoint p = LParamToPoint(message.LParam);
-        Qt::MouseButtons buttons;
-        if (message.WParam & MK_LBUTTON) buttons |= Qt::LeftButton;
-        if (message.WParam & MK_RBUTTON) buttons |= Qt::RightButton;
-        if (message.WParam & MK_MBUTTON) buttons |= Qt::MiddleButton;
-        const Qt::KeyboardModifiers mods = (message.WParam & MK_SHIFT ? Qt::ShiftModifier : Qt::NoModifier) |
-                                           (message.WParam & MK_CONTROL ? Qt::ControlModifier : Qt::NoModifier);
+        const Qt::MouseButtons buttons = QtButtonsOf(message.WParam);
+        const Qt::KeyboardModifiers mods = QtModifiersOf(message.WParam);
         // A composite widget takes the mouse in the part under the pointer (a list's viewport,
         // the edit part of a combo box ...).
         QWidget *target = w->childAt(p.X, p.Y);

@@ -84,6 +84,13 @@ struct Fixture {
         c->SetParent(form);
         c->SetBounds(x, y, 150, 22);
     }
+    // The centre of an item of the combo's open list, in the form's client coordinates.
+    TPoint ListItem(TCustomComboBox *c, int index)
+    {
+        const TRect r = c->DroppedItemRect(index);
+        EXPECT_FALSE(r.IsEmpty()) << index;
+        return form->ScreenToClient(c->ClientToScreen(TPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2)));
+    }
     TNotifyEvent Logger(std::string what)
     {
         return [this, what](TObject *) { log.push_back(what); };
@@ -114,7 +121,9 @@ const FiringRule kRules[] = {
          f.edit->SetText("abc");
      },
      {}},
-    {"edit typing fires OnChange per character", [](Fixture &f) { f.Type(f.edit, "ab"); }, {"edit change", "edit change"}},
+    {"edit typing fires OnChange per character",
+     [](Fixture &f) { f.Type(f.edit, "ab"); },
+     {"edit change", "edit change"}},
     {"edit selection by code fires nothing",
      [](Fixture &f) {
          f.edit->SetText("abc");
@@ -152,12 +161,33 @@ const FiringRule kRules[] = {
          f.list->SetDroppedDown(false);
      },
      {"list dropdown", "list closeup"}},
+    {"list item chosen with the mouse in the open list: close-up, click, change",
+     [](Fixture &f) {
+         TInputRouter::Click(f.form, Point(20, 80));
+         const TPoint item = f.ListItem(f.list, 2);
+         TInputRouter::MouseMove(f.form, {}, item);
+         TInputRouter::Click(f.form, item);
+         EXPECT_EQ(f.list->ItemIndex(), 2);
+         EXPECT_FALSE(f.list->DroppedDown());
+     },
+     {"list dropdown", "list closeup", "list click", "list change"}},
+    {"press outside the open list closes it and reaches nothing else",
+     [](Fixture &f) {
+         TInputRouter::Click(f.form, Point(20, 80));
+         TInputRouter::Click(f.form, Point(210, 180));  // on the button
+         EXPECT_EQ(f.list->ItemIndex(), 0);
+         EXPECT_FALSE(f.list->DroppedDown());
+         TInputRouter::Click(f.form, Point(210, 180));  // the list closed: the button hears this one
+     },
+     {"list dropdown", "list closeup", "button click"}},
     {"radio checked by code fires OnClick", [](Fixture &f) { f.radioB->SetChecked(true); }, {"radioB click"}},
     {"radio unchecked by code fires nothing", [](Fixture &f) { f.radioA->SetChecked(false); }, {}},
     {"radio click by user checks it and fires OnClick once",
      [](Fixture &f) { TInputRouter::Click(f.form, Point(20, 132)); },
      {"radioB click"}},
-    {"radio click on the checked one fires nothing", [](Fixture &f) { TInputRouter::Click(f.form, Point(20, 107)); }, {}},
+    {"radio click on the checked one fires nothing",
+     [](Fixture &f) { TInputRouter::Click(f.form, Point(20, 107)); },
+     {}},
     {"check box checked by code fires OnClick", [](Fixture &f) { f.check->SetChecked(true); }, {"check click"}},
     {"check box click by user toggles and fires OnClick",
      [](Fixture &f) { TInputRouter::Click(f.form, Point(20, 157)); },
@@ -184,7 +214,8 @@ const FiringRule kRules[] = {
      {"listBox click"}},
     {"memo lines by code fire OnChange", [](Fixture &f) { f.memo->Lines()->Add("x"); }, {"memo change"}},
     {"memo typing fires OnChange", [](Fixture &f) { f.Type(f.memo, "q"); }, {"memo change"}},
-    {"button click by code and by user", [](Fixture &f) {
+    {"button click by code and by user",
+     [](Fixture &f) {
          f.button->Click();
          TInputRouter::Click(f.form, Point(210, 180));
      },
