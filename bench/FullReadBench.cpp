@@ -38,9 +38,9 @@
 #include <QEventLoop>
 
 #include <arpa/inet.h>
-#include <sched.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <sched.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
