@@ -128,8 +128,8 @@ private:
         std::string text = "edits " + std::to_string(edits_) + ", drops " + std::to_string(drops_);
         if (fmNetwork && fmNetwork->Visible()) {
             text += ", scan: " + fmNetwork->lblScan->Caption().toStdString();
-            for (TTimer *timer : {fmNetwork->tmConnect, fmNetwork->tmLinkBroken, fmNetwork->tmWatchDog,
-                                  fmNetwork->tmRunNetConnect})
+            for (TTimer *timer :
+                 {fmNetwork->tmConnect, fmNetwork->tmLinkBroken, fmNetwork->tmWatchDog, fmNetwork->tmRunNetConnect})
                 if (timer->Enabled())
                     text += ", " + timer->Name().toStdString() + " running";
         }
