@@ -84,9 +84,12 @@ struct WindowSink::Relay {
 
     void Finish(const std::shared_ptr<Delivery> &d, Delivery::State state)
     {
-        std::lock_guard lock(mutex);
-        if (d->state == Delivery::State::Pending)
-            d->state = state;
+        {
+            std::lock_guard lock(mutex);
+            if (d->state == Delivery::State::Pending)
+                d->state = state;
+        }
+        // Woken after the mutex is free, the worker does not wake only to wait for it again.
         changed.notify_all();
     }
 

@@ -14,6 +14,7 @@
 #include "devsim/ImageLayout.h"
 #include "mainwindow/FMain.h"
 #include "mainwindow/FNetWorkScan.h"
+#include "platform/runtime/Timer.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ControlsInput.h"
 #include "platform/ui/Forms.h"
@@ -125,8 +126,27 @@ private:
     std::string Where() const
     {
         std::string text = "edits " + std::to_string(edits_) + ", drops " + std::to_string(drops_);
-        if (fmNetwork && fmNetwork->Visible())
+        if (fmNetwork && fmNetwork->Visible()) {
             text += ", scan: " + fmNetwork->lblScan->Caption().toStdString();
+            for (TTimer *timer :
+                 {fmNetwork->tmConnect, fmNetwork->tmLinkBroken, fmNetwork->tmWatchDog, fmNetwork->tmRunNetConnect})
+                if (timer->Enabled())
+                    text += ", " + timer->Name().toStdString() + " running";
+        }
+        DeviceSession &session = fmMain->Session();
+        text += std::string(", main ") + (fmMain->Enabled() ? "enabled" : "disabled") + ", link button " +
+                (fmMain->rzbMenuLink->Enabled() ? "enabled" : "disabled") + ", " +
+                (session.IsConnected() ? "connected" : "not connected");
+        for (int i = 0; i < Screen->CustomFormCount(); ++i)
+            if (TCustomForm *form = Screen->CustomForms(i); form != fmMain && form->Visible())
+                text += ", " + form->Name().toStdString() + " shown";
+        text += std::string(", socket ") + (session.ClientSocket().Connected() ? "connected" : "not connected");
+        if (LNetProc *link = session.NetTransport())
+            text += std::string(", link ") + (link->IsOpen() ? "open" : "closed") + (link->Busy() ? ", busy" : "") +
+                    ", " + std::to_string(link->QueuedFrames().size()) + " queued";
+        else
+            text += ", no link";
+        text += ", " + std::to_string(TManualClock::Milliseconds()) + " ms on the clock";
         return text;
     }
 

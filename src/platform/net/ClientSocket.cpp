@@ -113,6 +113,10 @@ struct ClientSocket::Shared {
             }
             received.insert(received.end(), buffer, buffer + n);
             got = true;
+            // A short read took all that had arrived: the owner hears of it now rather than after
+            // one more call that would only say so. Whatever comes later wakes the loop again.
+            if (static_cast<std::size_t>(n) < sizeof buffer)
+                break;
         }
         if (received.size() >= ReceiveCap && readable)
             readable->setEnabled(false);
