@@ -202,3 +202,19 @@ inline std::vector<std::pair<std::uint8_t, int>> FullRead()
     read.emplace_back(CMD_POLL, -1);
     return read;
 }
+
+// Checks that the processor's frame log begins with the full read's requests, in their order.
+template <class FrameLog>
+void ExpectFullReadFirst(const FrameLog &log)
+{
+    const auto expected = FullRead();
+    ASSERT_GE(log.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(log[i].command, expected[i].first);
+        if (expected[i].second >= 0) {
+            ASSERT_FALSE(log[i].payload.empty());
+            EXPECT_EQ(log[i].payload[0], expected[i].second);
+        }
+    }
+}

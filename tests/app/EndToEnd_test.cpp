@@ -137,16 +137,8 @@ TEST(EditorEndToEnd, ConnectsReadsStoresOpensAPresetFileAndQuits)
         },
         [&] {
             const auto log = processor.sim.FrameLog();
-            const auto expected = FullRead();
-            ASSERT_EQ(log.size(), expected.size());
-            for (std::size_t i = 0; i < expected.size(); ++i) {
-                SCOPED_TRACE(i);
-                EXPECT_EQ(log[i].command, expected[i].first);
-                if (expected[i].second >= 0) {
-                    ASSERT_FALSE(log[i].payload.empty());
-                    EXPECT_EQ(log[i].payload[0], expected[i].second);
-                }
-            }
+            ASSERT_EQ(log.size(), FullRead().size());
+            ExpectFullReadFirst(log);
             EXPECT_EQ(fmMain->Caption(), ConnectedCaption);
             EXPECT_EQ(CaptionOf("rzbMenuLink"), "OnLine");
             EXPECT_TRUE(fmMain->rzbMenuLink->Down());

@@ -1,7 +1,6 @@
 #include "platform/ui/ControlsInput.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QWidget>
 
 #include <array>
@@ -136,7 +135,7 @@ void UpdateCursor(TControl *hover)
 // mouse: every mouse input goes to it, to its part under the pointer or else to the popup itself
 // (which closes on a press outside it), and the framework's capture ends as the popup took it.
 // False when no popup is open.
-bool ToPopup(TWinControl *window, QEvent::Type type, Qt::MouseButton button, TPoint pos)
+bool ToPopup(TWinControl *window, UINT msg, TPoint pos)
 {
     QWidget *popup = QApplication::activePopupWidget();
     QWidget *from = window->WidgetIfCreated();
@@ -144,33 +143,8 @@ bool ToPopup(TWinControl *window, QEvent::Type type, Qt::MouseButton button, TPo
         return false;
     TInputRouter::SetCaptureControl(nullptr);
     MouseIdle(nullptr);
-    const QPoint global = from->mapToGlobal(QPoint(pos.X, pos.Y));
-    QWidget *target = popup->childAt(popup->mapFromGlobal(global));
-    if (!target)
-        target = popup;
-    const WPARAM keys = MouseKeys();
-    const QPointF local = target->mapFromGlobal(QPointF(global));
-    QMouseEvent e(type, local, QPointF(global), button, QtButtonsOf(keys), QtModifiersOf(keys));
-    ForwardEventToWidget(target, &e);
+    ForwardMouseToWidget(popup, msg, popup->mapFromGlobal(from->mapToGlobal(QPoint(pos.X, pos.Y))), MouseKeys());
     return true;
-}
-
-Qt::MouseButton QtButton(TMouseButton b)
-{
-    return b == mbLeft ? Qt::LeftButton : b == mbRight ? Qt::RightButton : Qt::MiddleButton;
-}
-
-QEvent::Type QtButtonEvent(UINT msg)
-{
-    switch (msg) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: return QEvent::MouseButtonPress;
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK: return QEvent::MouseButtonDblClick;
-    default: return QEvent::MouseButtonRelease;
-    }
 }
 
 }  // namespace
@@ -219,7 +193,7 @@ void TInputRouter::Button(TWinControl *window, UINT msg, TMouseButton button, TS
         return;
     }
     SetKeyDown(ButtonKey(button), !up);
-    if (ToPopup(window, QtButtonEvent(msg), QtButton(button), pos))
+    if (ToPopup(window, msg, pos))
         return;
     TControl *hover = FindControlAt(top, screen, true);
     TControl *target = s.capture ? s.capture : FindControlAt(top, screen, false);
@@ -263,7 +237,7 @@ void TInputRouter::MouseMove(TWinControl *window, TShiftState shift, TPoint pos)
     if (!window)
         return;
     const TPoint screen = TakePointer(window, shift, pos);
-    if (ToPopup(window, QEvent::MouseMove, Qt::NoButton, pos))
+    if (ToPopup(window, WM_MOUSEMOVE, pos))
         return;
     TWinControl *top = TopWindow(window);
     TControl *hover = BlockedByModal(window) ? nullptr : FindControlAt(top, screen, true);

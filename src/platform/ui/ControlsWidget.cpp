@@ -286,8 +286,23 @@ void ForwardEventToWidget(QWidget *widget, QEvent *event)
     gForwarding = was;
 }
 
-Qt::MouseButtons QtButtonsOf(WPARAM mouseKeys)
+void ForwardMouseToWidget(QWidget *widget, UINT msg, QPoint pos, WPARAM mouseKeys)
 {
+    QEvent::Type type = QEvent::MouseButtonPress;
+    Qt::MouseButton button = Qt::NoButton;
+    switch (msg) {
+    case WM_LBUTTONDOWN: button = Qt::LeftButton; break;
+    case WM_RBUTTONDOWN: button = Qt::RightButton; break;
+    case WM_MBUTTONDOWN: button = Qt::MiddleButton; break;
+    case WM_LBUTTONDBLCLK: type = QEvent::MouseButtonDblClick, button = Qt::LeftButton; break;
+    case WM_RBUTTONDBLCLK: type = QEvent::MouseButtonDblClick, button = Qt::RightButton; break;
+    case WM_MBUTTONDBLCLK: type = QEvent::MouseButtonDblClick, button = Qt::MiddleButton; break;
+    case WM_LBUTTONUP: type = QEvent::MouseButtonRelease, button = Qt::LeftButton; break;
+    case WM_RBUTTONUP: type = QEvent::MouseButtonRelease, button = Qt::RightButton; break;
+    case WM_MBUTTONUP: type = QEvent::MouseButtonRelease, button = Qt::MiddleButton; break;
+    case WM_MOUSEMOVE: type = QEvent::MouseMove; break;
+    default: return;
+    }
     Qt::MouseButtons buttons;
     if (mouseKeys & MK_LBUTTON)
         buttons |= Qt::LeftButton;
@@ -295,13 +310,14 @@ Qt::MouseButtons QtButtonsOf(WPARAM mouseKeys)
         buttons |= Qt::RightButton;
     if (mouseKeys & MK_MBUTTON)
         buttons |= Qt::MiddleButton;
-    return buttons;
-}
-
-Qt::KeyboardModifiers QtModifiersOf(WPARAM mouseKeys)
-{
-    return (mouseKeys & MK_SHIFT ? Qt::ShiftModifier : Qt::NoModifier) |
-           (mouseKeys & MK_CONTROL ? Qt::ControlModifier : Qt::NoModifier);
+    const Qt::KeyboardModifiers modifiers = (mouseKeys & MK_SHIFT ? Qt::ShiftModifier : Qt::NoModifier) |
+                                            (mouseKeys & MK_CONTROL ? Qt::ControlModifier : Qt::NoModifier);
+    QWidget *target = widget->childAt(pos);
+    if (!target)
+        target = widget;
+    const QPointF local = target->mapFrom(widget, pos);
+    QMouseEvent e(type, local, target->mapToGlobal(local), button, buttons, modifiers);
+    ForwardEventToWidget(target, &e);
 }
 
 WORD VirtualKeyOf(const QKeyEvent &event)

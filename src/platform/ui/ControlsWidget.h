@@ -74,6 +74,8 @@ WORD VirtualKeyOf(const QKeyEvent &event);
 TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
 // Qt key of a virtual-key code (for forwarding keys to native widgets).
 int QtKeyOf(WORD key);
-// The Qt buttons and modifiers of a mouse message's key flags (MK_LBUTTON, MK_SHIFT ...).
-Qt::MouseButtons QtButtonsOf(WPARAM mouseKeys);
-Qt::KeyboardModifiers QtModifiersOf(WPARAM mouseKeys);
+// Sends a mouse message (a button pressed, released or double-clicked, or a move; others are
+// ignored) as a Qt mouse event at `pos`, in `widget`'s coordinates, with the buttons and modifiers
+// of `mouseKeys` (MK_LBUTTON, MK_SHIFT ...), past the router, to the part of the widget under the
+// pointer (a list's viewport, the edit part of a combo box ...) or else to the widget itself.
+void ForwardMouseToWidget(QWidget *widget, UINT msg, QPoint pos, WPARAM mouseKeys);

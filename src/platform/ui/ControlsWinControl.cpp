@@ -1244,28 +1244,19 @@ void TWinControl::DefaultHandler(TMessage &message)
         keys |= Qt::ControlModifier;
     if (GetKeyState(VK_MENU) < 0)
         keys |= Qt::AltModifier;
-    auto mouse = [&](QEvent::Type type, Qt::MouseButton button) {
-        const TPoint p = LParamToPoint(message.LParam);
-        const Qt::MouseButtons buttons = QtButtonsOf(message.WParam);
-        const Qt::KeyboardModifiers mods = QtModifiersOf(message.WParam);
-        // A composite widget takes the mouse in the part under the pointer (a list's viewport,
-        // the edit part of a combo box ...).
-        QWidget *target = w->childAt(p.X, p.Y);
-        if (!target)
-            target = w;
-        const QPointF local = target->mapFrom(w, QPoint(p.X, p.Y));
-        QMouseEvent e(type, local, target->mapToGlobal(local), button, buttons, mods);
-        ForwardEventToWidget(target, &e);
-    };
     switch (message.Msg) {
-    case WM_LBUTTONDOWN: mouse(QEvent::MouseButtonPress, Qt::LeftButton); break;
-    case WM_RBUTTONDOWN: mouse(QEvent::MouseButtonPress, Qt::RightButton); break;
-    case WM_MBUTTONDOWN: mouse(QEvent::MouseButtonPress, Qt::MiddleButton); break;
-    case WM_LBUTTONDBLCLK: mouse(QEvent::MouseButtonDblClick, Qt::LeftButton); break;
-    case WM_LBUTTONUP: mouse(QEvent::MouseButtonRelease, Qt::LeftButton); break;
-    case WM_RBUTTONUP: mouse(QEvent::MouseButtonRelease, Qt::RightButton); break;
-    case WM_MBUTTONUP: mouse(QEvent::MouseButtonRelease, Qt::MiddleButton); break;
-    case WM_MOUSEMOVE: mouse(QEvent::MouseMove, Qt::NoButton); break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_MOUSEMOVE: {
+        const TPoint p = LParamToPoint(message.LParam);
+        ForwardMouseToWidget(w, message.Msg, QPoint(p.X, p.Y), message.WParam);
+        break;
+    }
     case WM_KEYDOWN:
     case WM_KEYUP: {
         const int qtKey = QtKeyOf(static_cast<WORD>(message.WParam));
