@@ -320,8 +320,9 @@ TEST_P(OpenList, KeysMoveTheHighlightAndEnterChoosesIt)
     box->SetDroppedDown(true);
     for (WORD key : c.keys) {
         TInputRouter::Key(key);
-        if (key != VK_RETURN && key != VK_ESCAPE)
+        if (key != VK_RETURN && key != VK_ESCAPE) {
             EXPECT_TRUE(box->DroppedDown()) << key;
+        }
     }
     EXPECT_FALSE(box->DroppedDown());
     EXPECT_EQ(box->ItemIndex(), c.itemIndex);
