@@ -1,11 +1,14 @@
 #include "platform/ui/ComboBox.h"
 
 #include "platform/runtime/ClassBuilder.h"
+#include "platform/ui/ControlsInput.h"
+#include "platform/ui/ControlsWidget.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/OwnerDrawDelegate.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -101,6 +104,7 @@ T_IMPLEMENT_CLASS(TCustomComboBox)
     b.Message(CM_MOUSEWHEEL, &TCustomComboBox::CMMouseWheel);
     b.Message(CM_TEXTCHANGED, &TCustomComboBox::CMTextChanged);
     b.Message(WM_GETDLGCODE, &TCustomComboBox::WMGetDlgCode);
+    b.Message(CM_WANTSPECIALKEY, &TCustomComboBox::CMWantSpecialKey);
 }
 
 T_IMPLEMENT_CLASS(TComboBox)
@@ -577,6 +581,71 @@ void TCustomComboBox::CMMouseWheel(TMessage &m)
 void TCustomComboBox::WMGetDlgCode(TMessage &m)
 {
     m.Result = HasEditPart() ? (DLGC_WANTARROWS | DLGC_WANTCHARS | 0x0008) : DLGC_WANTARROWS;
+}
+
+void TCustomComboBox::CMWantSpecialKey(TMessage &m)
+{
+    // Enter and Esc close an open list instead of pressing the form's buttons.
+    m.Result = (m.WParam == VK_RETURN || m.WParam == VK_ESCAPE) && DroppedDown() ? 1 : 0;
+}
+
+void TCustomComboBox::DefaultHandler(TMessage &message)
+{
+    if (DroppedDown() && ListKey(message))
+        return;
+    TNativeControl::DefaultHandler(message);
+}
+
+bool TCustomComboBox::ListKey(const TMessage &m)
+{
+    QAbstractItemView *view = Combo()->view();
+    const bool alt = GetKeyState(VK_MENU) < 0;
+    if (m.Msg == WM_CHAR) {
+        // Letters search the open list of a list style; an edit part takes them as typing.
+        if (HasEditPart())
+            return false;
+        QKeyEvent e(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(static_cast<char16_t>(m.WParam))));
+        ForwardEventToWidget(view, &e);
+        return true;
+    }
+    if (m.Msg != WM_KEYDOWN && m.Msg != WM_SYSKEYDOWN)
+        return m.Msg == WM_KEYUP || m.Msg == WM_SYSKEYUP;
+    const int last = Count() - 1;
+    const int current = view->currentIndex().isValid() ? view->currentIndex().row() : FItemIndex;
+    const int page = std::max(1, FDropDownCount - 1);
+    int next = current;
+    bool choose = false;
+    switch (m.WParam) {
+    case VK_UP:
+    case VK_DOWN:
+        if (alt)
+            choose = true;  // closes the list, as F4 does
+        else
+            next = m.WParam == VK_UP ? current - 1 : current + 1;
+        break;
+    case VK_PRIOR: next = current - page; break;
+    case VK_NEXT: next = current + page; break;
+    case VK_HOME: next = 0; break;
+    case VK_END: next = last; break;
+    case VK_RETURN:
+    case VK_F4: choose = true; break;
+    case VK_ESCAPE:
+        Combo()->hidePopup();
+        Notify(CBN_SELENDCANCEL);
+        return true;
+    default: return false;
+    }
+    if (choose) {
+        // The highlighted item is chosen as a click in the list chooses it.
+        Combo()->hidePopup();
+        UserSelect(current);
+        return true;
+    }
+    if (last >= 0) {
+        next = std::clamp(next, 0, last);
+        view->setCurrentIndex(view->model()->index(next, Combo()->modelColumn()));
+    }
+    return true;
 }
 
 void TCustomComboBox::WndProc(TMessage &m)

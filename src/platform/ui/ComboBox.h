@@ -8,6 +8,10 @@
 //  - typing in the edit part: OnChange;
 //  - opening the list: OnDropDown (before the list shows, so a handler may refill it); closing it:
 //    OnCloseUp.
+// While the list is open the keys act on it: Up, Down, Page Up, Page Down, Home and End move its
+// highlight (typed letters too, in the list styles) and change nothing; Enter (or F4, Alt+Up,
+// Alt+Down) closes it choosing the highlighted item, which fires as a choice in the list does;
+// Esc closes it and keeps the value. Enter and Esc are then no dialog keys of the form.
 // Writing ItemIndex, Text or Items by code fires none of them. The list notifications reach the
 // control as CN_COMMAND messages with the CBN_* codes (a subclass may handle them), and every
 // key and mouse message of the edit part passes through ComboWndProc first.
@@ -138,9 +142,12 @@ protected:  // message handlers, registered by number in the class description
     void CMMouseWheel(TMessage &m);
     void CMTextChanged(TMessage &m);
     void WMGetDlgCode(TMessage &m);
+    void CMWantSpecialKey(TMessage &m);
 
 public:
     void WndProc(TMessage &m) override;
+    // Keys while the list is open act on the list; everything else as for any native control.
+    void DefaultHandler(TMessage &message) override;
 
 protected:
     virtual void Change();
@@ -173,6 +180,8 @@ private:
     void ItemInserted(int index);
     void ItemDeleted(int index);
     void ItemsCleared();
+    // A key message while the list is open: true when the list took it.
+    bool ListKey(const TMessage &m);
 
     std::unique_ptr<TListControlItems> FItems;
     std::unique_ptr<TCanvas> FCanvas;

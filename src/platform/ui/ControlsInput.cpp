@@ -376,9 +376,30 @@ void TInputRouter::SetFocusedWindow(TWinControl *window)
         [window](TWinControl *old) { old->Perform(WM_KILLFOCUS, reinterpret_cast<WPARAM>(window)); },
         [](TWinControl *now, TWinControl *old) {
             now->Perform(WM_SETFOCUS, reinterpret_cast<WPARAM>(old));
-            if (QWidget *w = now->WidgetIfCreated(); w && w->focusPolicy() != Qt::NoFocus)
-                w->setFocus(Qt::OtherFocusReason);
+            if (State().focused == now)
+                SyncWidgetFocus();
         });
+}
+
+QWidget *TInputRouter::FocusWidgetOf(TWinControl *window)
+{
+    if (!window)
+        return nullptr;
+    if (window->NativeWidget())
+        if (QWidget *w = window->WidgetIfCreated())
+            return w;
+    TCustomForm *form = GetParentForm(window);
+    return form ? form->Window() : nullptr;
+}
+
+void TInputRouter::SyncWidgetFocus()
+{
+    // Qt moves its focus only where the framework says: native widgets refuse Qt's own focus moves
+    // (NoFocus), but take it when given. In a window that is not active this only marks the widget
+    // that gets the focus when the window is activated.
+    QWidget *w = FocusWidgetOf(State().focused);
+    if (w && w->isEnabled() && QApplication::focusWidget() != w)
+        w->setFocus(Qt::OtherFocusReason);
 }
 
 TPoint TInputRouter::CursorPos()

@@ -16,6 +16,10 @@
 //    capture ends when the popup opens, and no control hears of the pointer meanwhile.
 //  - Keys go to the focused windowed control (else the active form): CN_KEYDOWN (dialog keys),
 //    then WM_KEYDOWN, then WM_CHAR for each typed character unless the dialog key consumed it.
+//    Text the desktop's input method composes comes as WM_CHAR for each character, as if typed.
+//  - Focus: the focused control's native widget (else its form's window) also holds Qt's keyboard
+//    focus, so that the desktop delivers keys and input method text to it and it keeps its
+//    selection through activations; Qt never moves that focus by itself.
 //  - Modal forms: while one runs, presses and the wheel are dropped for the forms it blocks (the
 //    ones that were there when it started, TScreen::BlockedByModal) and for windows of no form.
 //
@@ -31,6 +35,7 @@
 
 #include "platform/ui/Controls.h"
 
+class QWidget;
 class TWinControl;
 
 class TInputRouter {
@@ -61,8 +66,16 @@ public:
     static TControl *MouseControl();
     // The windowed control with the keyboard focus.
     static TWinControl *FocusedWindow();
-    // Moves the keyboard focus (WM_KILLFOCUS to the old window, WM_SETFOCUS to the new one).
+    // Moves the keyboard focus (WM_KILLFOCUS to the old window, WM_SETFOCUS to the new one); then
+    // Qt's keyboard focus follows (SyncWidgetFocus).
     static void SetFocusedWindow(TWinControl *window);
+    // The widget that holds Qt's keyboard focus for a focused window: a native control's own widget
+    // (so that it keeps its selection and caret as a focused editor does, and the desktop's input
+    // method delivers to it), else the window of the control's form; nullptr when there is none.
+    static QWidget *FocusWidgetOf(TWinControl *window);
+    // Gives Qt's keyboard focus to FocusWidgetOf(FocusedWindow()) (after the window's widget was
+    // made, or anew). Qt never moves its focus on its own: the framework decides.
+    static void SyncWidgetFocus();
     static TPoint CursorPos();
     static void SetCursorPos(TPoint screenPos);
     // Bit 15 set while the key (VK_SHIFT, VK_CONTROL, VK_MENU, VK_LBUTTON ...) is held.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QChildEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -87,6 +88,14 @@ public:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
             return Key(static_cast<QKeyEvent *>(event));
+        case QEvent::ShortcutOverride:
+            // The framework decides what a key does (a menu's shortcut first, then the focused
+            // control, then the form's dialog keys): no widget claims a key before the key
+            // event, as an edit or an open list would.
+            return !widget->isWindow();
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: return Focus(widget, static_cast<QFocusEvent *>(event));
+        case QEvent::InputMethod: return InputMethod(widget, static_cast<QInputMethodEvent *>(event));
         case QEvent::Leave:
             if (!widget->window()->geometry().contains(QCursor::pos()))
                 Guard(widget, [] { TInputRouter::MouseLeft(); });
@@ -165,6 +174,37 @@ private:
             } else if (vk && !e->isAutoRepeat()) {
                 TInputRouter::KeyUp(vk, shift);
             }
+        });
+        return true;
+    }
+
+    // Whatever moved Qt's focus, a native widget hears of it as of a focus that came by a click
+    // (in) or went with its window's deactivation (out): selection and caret are the framework's
+    // business (AutoSelect, SelectAll ...), so an edit keeps its selection when the focus leaves
+    // it, as a focused editor does, and a list picks no current item when the focus arrives.
+    static bool Focus(QWidget *widget, QFocusEvent *e)
+    {
+        if (widget->isWindow() || e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason)
+            return false;
+        QFocusEvent plain(e->type(), e->type() == QEvent::FocusIn ? Qt::MouseFocusReason : Qt::ActiveWindowFocusReason);
+        ForwardEventToWidget(widget, &plain);
+        return true;
+    }
+
+    // Text the desktop's input method composed goes the way typed text goes: each character as
+    // WM_CHAR to the focused control (key events, the control's typing rules). The composition
+    // that is still going on (preedit) shows in the widget; a commit that replaces text around
+    // the caret is the widget's own business.
+    static bool InputMethod(QWidget *widget, QInputMethodEvent *e)
+    {
+        if (e->commitString().isEmpty() || e->replacementLength() != 0)
+            return false;
+        QInputMethodEvent endComposition;
+        ForwardEventToWidget(widget, &endComposition);
+        const QString text = e->commitString();
+        Guard(widget, [&] {
+            for (QChar c : text)
+                TInputRouter::Char(c);
         });
         return true;
     }

@@ -445,6 +445,9 @@ void TWinControl::CreateWnd()
         if (c->FVisible)
             c->CreateWnd();
     UpdateWidgetVisibility();
+    // The focused control's widget is new: Qt's focus moves to it.
+    if (TInputRouter::FocusedWindow() == this)
+        TInputRouter::SyncWidgetFocus();
 }
 
 void TWinControl::RecreateWnd()
@@ -640,6 +643,22 @@ QImage PixelsBelow(QPainter &painter, const QRect &rect)
 
 }  // namespace
 
+TWinControl::TPaintScope::TPaintScope(TWinControl *control, TCanvas *dc)
+    : control_(control), dc_(control->FPaintDC), serial_(control->FPaintSerial)
+{
+    static unsigned serials = 0;
+    if (++serials == 0)
+        ++serials;
+    control->FPaintDC = dc;
+    control->FPaintSerial = serials;
+}
+
+TWinControl::TPaintScope::~TPaintScope()
+{
+    control_->FPaintDC = dc_;
+    control_->FPaintSerial = serial_;
+}
+
 void TWinControl::PaintOverNative(QPainter &painter, const QRegion &region)
 {
     // Only the part being painted is read and written back.
@@ -656,6 +675,16 @@ void TWinControl::PaintOverNative(QPainter &painter, const QRegion &region)
             ~Flag() { f = false; }
         } flag{FOverNative};
         FOverNative = true;
+        // Whatever the control draws while the message runs belongs to this paint, also what a
+        // subclass draws on its canvas after the inherited handling outside its message handler
+        // (a WndProc override): it lands on the pixels shown now, and drawing never asks for
+        // another paint of the widget, which would paint again, and so on for ever.
+        const TPaintScope scope(this, dc.Handle());
+        ++FBacking->Suspended;
+        struct Resume {
+            TCanvasSurface &s;
+            ~Resume() { --s.Suspended; }
+        } resume{*FBacking};
         Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc.Handle()), 0);
     }
     painter.setClipRegion(region);
@@ -995,21 +1024,7 @@ void TWinControl::WndProc(TMessage &message)
     case WM_PAINT:
         if (TCanvas *dc = DcOf(message)) {
             // The control's canvases draw through this device context while the message runs.
-            struct Restore {
-                TWinControl *c;
-                TCanvas *dc;
-                unsigned serial;
-                ~Restore()
-                {
-                    c->FPaintDC = dc;
-                    c->FPaintSerial = serial;
-                }
-            } restore{this, FPaintDC, FPaintSerial};
-            static unsigned serials = 0;
-            if (++serials == 0)
-                ++serials;
-            FPaintDC = dc;
-            FPaintSerial = serials;
+            const TPaintScope scope(this, dc);
             TControl::WndProc(message);
             return;
         }

@@ -235,6 +235,20 @@ private:
     // The paint message over a native widget's pixels, drawn with `painter` (on the widget,
     // after the widget and its parts) inside `region`.
     void PaintOverNative(QPainter &painter, const QRegion &region);
+    // While it lives, the control's canvases draw through `dc`, the device context of a paint
+    // message (PaintDC, a new PaintSerial); the previous ones come back after it.
+    class TPaintScope {
+    public:
+        TPaintScope(TWinControl *control, TCanvas *dc);
+        ~TPaintScope();
+        TPaintScope(const TPaintScope &) = delete;
+        TPaintScope &operator=(const TPaintScope &) = delete;
+
+    private:
+        TWinControl *control_;
+        TCanvas *dc_;
+        unsigned serial_;
+    };
 
     HWND FHandle = nullptr;
     QPointer<QWidget> FWidget;

@@ -1,6 +1,7 @@
 #include "platform/ui/Dialogs.h"
 
 #include "platform/runtime/ClassBuilder.h"
+#include "platform/ui/Forms.h"
 #include "platform/ui/ScriptedAnswers.h"
 
 #include <QApplication>
@@ -74,7 +75,8 @@ int RunBox(QMessageBox::Icon icon, const QString &caption, const QString &text, 
                    ? results[static_cast<std::size_t>(defaultIndex)]
                    : escape;
     }
-    QMessageBox box(icon, caption, text, QMessageBox::NoButton, QApplication::activeWindow());
+    // Above the dialog that raised it (the running modal form), else above the main window.
+    QMessageBox box(icon, caption, text, QMessageBox::NoButton, DialogOwnerWindow());
     std::vector<std::pair<QAbstractButton *, int>> made;
     for (int r : results)
         for (const BoxButton &b : kButtons)
@@ -114,6 +116,9 @@ QMessageBox::Icon IconOf(UINT flags)
 
 int ExecDialog(QDialog &dialog)
 {
+    if (!dialog.parentWidget())
+        if (QWidget *owner = DialogOwnerWindow())
+            dialog.setParent(owner, dialog.windowFlags());
     if (!Application)
         return dialog.exec();
     dialog.setWindowModality(Qt::ApplicationModal);

@@ -516,34 +516,44 @@ void TCustomForm::SetBorderStyle(TFormBorderStyle value)
     }
     if (!FWindow)
         return;
+    const bool shown = FWindow->isVisible();
+    FWindow->setWindowFlags(WindowFlagsOf(value, FBorderIcons, FFormStyle, FNoActivate));
+    FWindow->setAttribute(Qt::WA_ShowWithoutActivating, FNoActivate);
+    if (shown)
+        FWindow->show();
+}
+
+Qt::WindowFlags WindowFlagsOf(TFormBorderStyle style, TBorderIcons icons, TFormStyle formStyle, bool noActivate)
+{
     Qt::WindowFlags flags = Qt::Window;
-    switch (value) {
+    switch (style) {
     case bsNone: flags |= Qt::FramelessWindowHint; break;
     case bsDialog: flags = Qt::Dialog; break;
     case bsToolWindow:
     case bsSizeToolWin: flags = Qt::Tool; break;
     default: break;
     }
-    if (value != bsNone) {
-        flags |= Qt::WindowTitleHint;
-        if (FBorderIcons.Contains(biSystemMenu))
+    if (style != bsNone) {
+        // Exactly the buttons the border icons ask for, not the window system's defaults: the
+        // title-bar buttons all hang on the system menu, minimise and maximise exist only on the
+        // ordinary frames, context help only on a dialog's.
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        const bool menu = icons.Contains(biSystemMenu);
+        const bool ordinary = style == bsSingle || style == bsSizeable;
+        if (menu)
             flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        if (FBorderIcons.Contains(biMinimize))
+        if (menu && ordinary && icons.Contains(biMinimize))
             flags |= Qt::WindowMinimizeButtonHint;
-        if (FBorderIcons.Contains(biMaximize))
+        if (menu && ordinary && icons.Contains(biMaximize))
             flags |= Qt::WindowMaximizeButtonHint;
-        if (FBorderIcons.Contains(biHelp))
+        if (menu && style == bsDialog && icons.Contains(biHelp))
             flags |= Qt::WindowContextHelpButtonHint;
     }
-    if (FFormStyle == fsStayOnTop)
+    if (formStyle == fsStayOnTop)
         flags |= Qt::WindowStaysOnTopHint;
-    if (FNoActivate)
+    if (noActivate)
         flags |= Qt::WindowDoesNotAcceptFocus;
-    FWindow->setAttribute(Qt::WA_ShowWithoutActivating, FNoActivate);
-    const bool shown = FWindow->isVisible();
-    FWindow->setWindowFlags(flags);
-    if (shown)
-        FWindow->show();
+    return flags;
 }
 
 void TCustomForm::SetBorderIcons(TBorderIcons value)
@@ -700,18 +710,28 @@ void TCustomForm::CMVisibleChanged(TMessage &)
     }
 }
 
+TCustomForm *TCustomForm::OwnerForm() const
+{
+    TCustomForm *main = Application ? dynamic_cast<TCustomForm *>(Application->MainForm()) : nullptr;
+    if (main == this)
+        return nullptr;
+    if (TCustomForm *modal = Screen->InnermostModalFormOver(this); modal && modal->Visible())
+        return modal;
+    return main && main->Visible() ? main : nullptr;
+}
+
 void TCustomForm::UpdateWindowBlocking()
 {
     QWindow *window = FWindow ? FWindow->windowHandle() : nullptr;
     if (!window)
         return;
-    // Qt blocks every window but the innermost modal one and the windows that belong to it: a
-    // form the modal forms leave free belongs to the innermost one while it runs.
-    TCustomForm *modal = Screen->ModalForm();
-    QWindow *owner = nullptr;
-    if (modal && modal != this && modal->FWindow && !Screen->BlockedByModal(this))
-        owner = modal->FWindow->windowHandle();
-    window->setTransientParent(owner);
+    // The window system keeps the window above its owner's, and Qt blocks every window but the
+    // innermost modal one and the windows it owns: a form the modal forms leave free is owned
+    // by the innermost one of them while it runs.
+    TCustomForm *owner = OwnerForm();
+    QWindow *ownerWindow = owner && owner->FWindow ? owner->FWindow->windowHandle() : nullptr;
+    if (window->transientParent() != ownerWindow)
+        window->setTransientParent(ownerWindow);
 }
 
 TModalResult TCustomForm::ShowModal()
@@ -1056,6 +1076,14 @@ TCustomForm *GetParentForm(TControl *control, bool topForm)
     while (c && c->Parent())
         c = c->Parent();
     return dynamic_cast<TCustomForm *>(c);
+}
+
+QWidget *DialogOwnerWindow()
+{
+    TCustomForm *owner = Screen ? Screen->InnermostModalFormOver(nullptr) : nullptr;
+    if (!owner || !owner->Visible())
+        owner = Application ? dynamic_cast<TCustomForm *>(Application->MainForm()) : nullptr;
+    return owner && owner->Visible() ? owner->Window() : nullptr;
 }
 
 TCustomForm *ValidParentForm(TControl *control, bool topForm)

@@ -84,6 +84,12 @@ class TCustomForm : public TScrollingWinControl {
     TCanvas *Canvas() const { return FCanvas.get(); }
     // The top-level window (nullptr before the form's window exists).
     QWidget *Window() const;
+    // The form whose window this form's window stays above (its owner window, which the window
+    // system also minimises and restores with it): the innermost running modal form that does
+    // not block this one, else the application's main form; nullptr for the main form itself
+    // and when that form is not shown. Decided when the form shows and when a modal form starts
+    // or ends.
+    TCustomForm *OwnerForm() const;
 
     // ---- Translucency and activation ----
     // With AlphaBlend on, the whole window shows at AlphaBlendValue / 255 opacity.
@@ -209,7 +215,8 @@ private:
     void SetActive(bool value);
     void CloseModal();
     void RaiseWindow();
-    // Tells the window system whether the running modal forms block this form's window.
+    // Tells the window system the owner window (OwnerForm), which also decides whether the running
+    // modal forms block this form's window.
     void UpdateWindowBlocking();
     void PlaceWindow();
     // Non-client size: frame on each side, caption and menu bar.
@@ -266,3 +273,9 @@ class TForm : public TCustomForm {
 TCustomForm *GetParentForm(TControl *control, bool topForm = true);
 // The same, failing with EInvalidOperation when there is none.
 TCustomForm *ValidParentForm(TControl *control, bool topForm = true);
+// The window flags of a form's window: its kind (dialog, tool or ordinary window), exactly the
+// title-bar buttons of its border icons that its border style has, stay-on-top and no-activate.
+Qt::WindowFlags WindowFlagsOf(TFormBorderStyle style, TBorderIcons icons, TFormStyle formStyle, bool noActivate);
+// The window a message box or a common dialog shown now stays above: that of the innermost
+// running modal form, else of the main form (nullptr when neither is shown).
+QWidget *DialogOwnerWindow();

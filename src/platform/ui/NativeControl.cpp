@@ -83,7 +83,8 @@ TNativeControl::TNativeControl(TComponent *AOwner) : TWinControl(AOwner) {}
 QWidget *TNativeControl::CreateWidget(QWidget *parent)
 {
     QWidget *w = CreateNative(parent);
-    w->setFocusPolicy(Qt::NoFocus);  // the framework keeps the focus; keys reach the widget through it
+    // The framework moves the focus (TInputRouter::SyncWidgetFocus); Qt never does by itself.
+    w->setFocusPolicy(Qt::NoFocus);
     w->setContextMenuPolicy(Qt::NoContextMenu);
     UpdateLookOf(w);
     return w;
@@ -131,7 +132,7 @@ void TNativeControl::DefaultHandler(TMessage &message)
     if (message.Msg == WM_PAINT && !WidgetIfCreated() && message.WParam != 0)
         HandleNeeded();
     // A press focuses the control first, as a standard control's own window procedure does: the
-    // keys typed next go to it. (The widgets themselves never hold the focus.)
+    // keys typed next go to it.
     if ((message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) && TakesFocusOnClick() && !Focused() &&
         CanFocus())
         SetFocus();

@@ -156,6 +156,14 @@ bool TScreen::BlockedByModal(const TCustomForm *form) const
     });
 }
 
+TCustomForm *TScreen::InnermostModalFormOver(const TCustomForm *form) const
+{
+    for (auto run = FModal.rbegin(); run != FModal.rend(); ++run)
+        if (run->Form != form && std::find(run->Blocked.begin(), run->Blocked.end(), form) == run->Blocked.end())
+            return run->Form;
+    return nullptr;
+}
+
 void TScreen::PushModal(TCustomForm *form)
 {
     TModalRun run{form, {}};

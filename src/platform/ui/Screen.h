@@ -45,6 +45,9 @@ class TScreen : public TComponent {
     // enabled when one of them started, as the window system disables the windows it finds then.
     // A form shown later takes input beside the modal form, as long as no newer one starts.
     bool BlockedByModal(const TCustomForm *form) const;
+    // The innermost form running modally, other than `form`, whose run does not block `form`
+    // (any form when `form` is nullptr); nullptr when there is none.
+    TCustomForm *InnermostModalFormOver(const TCustomForm *form) const;
 
     // For the forms: makes `form` the active form (CM_DEACTIVATE to the old one, CM_ACTIVATE to it).
     void ActivateForm(TCustomForm *form);

@@ -3,6 +3,7 @@
 // form brought to the foreground is restored from minimised to the state it had and made active.
 
 #include "platform/ui/Button.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Panel.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -118,5 +120,87 @@ TEST(FormWindows, BroughtToTheForegroundAMinimisedFormIsRestoredAndActive)
         EXPECT_EQ(Screen->ActiveCustomForm(), main.form);
     }
 }
+
+// A window shown while modal forms run stays above the innermost one that does not block it, and
+// so does a message box; the window system keeps it above that owner window.
+TEST(FormWindows, AWindowShownDuringAModalFormIsOwnedByIt)
+{
+    TScriptSession script;
+    FormWithControls outer, inner, beside;
+    outer.form->SetName("fmOuter");
+    inner.form->SetName("fmInner");
+    auto ownerWindow = [](FormWithControls &f) { return f.form->Window()->windowHandle()->transientParent(); };
+
+    TestScript::ExpectModal("fmOuter", [&](TCustomForm &) {
+        EXPECT_EQ(outer.form->OwnerForm(), nullptr);  // no main form here
+        beside.form->Show();
+        EXPECT_EQ(beside.form->OwnerForm(), outer.form);
+        EXPECT_EQ(ownerWindow(beside), outer.form->Window()->windowHandle());
+        EXPECT_EQ(DialogOwnerWindow(), outer.form->Window());
+        TestScript::ExpectModal("fmInner", [&](TCustomForm &) {
+            EXPECT_EQ(inner.form->OwnerForm(), outer.form);
+            EXPECT_EQ(ownerWindow(inner), outer.form->Window()->windowHandle());
+            EXPECT_EQ(beside.form->OwnerForm(), outer.form);  // blocked by the inner one only
+            EXPECT_EQ(DialogOwnerWindow(), inner.form->Window());
+            inner.form->SetModalResult(mrOk);
+        });
+        inner.form->ShowModal();
+        outer.form->SetModalResult(mrOk);
+    });
+    outer.form->ShowModal();
+    EXPECT_TRUE(script.Failures().empty());
+}
+
+struct FrameCase {
+    const char *name;
+    TFormBorderStyle style;
+    TBorderIcons icons;
+    Qt::WindowFlags kind;
+    Qt::WindowFlags buttons;  // of minimise, maximise, close and context help
+};
+
+void PrintTo(const FrameCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+constexpr Qt::WindowFlags kButtons = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                                     Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint;
+
+const FrameCase kFrames[] = {
+    {"dialog without icons", bsDialog, {}, Qt::Dialog, {}},
+    {"dialog with every icon has only close and help",
+     bsDialog,
+     {biSystemMenu, biMinimize, biMaximize, biHelp},
+     Qt::Dialog,
+     Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint},
+    {"sizeable window with every icon",
+     bsSizeable,
+     {biSystemMenu, biMinimize, biMaximize},
+     Qt::Window,
+     Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint},
+    {"sizeable window without the system menu has no buttons", bsSizeable, {biMinimize, biMaximize}, Qt::Window, {}},
+    {"single frame with the system menu only", bsSingle, {biSystemMenu}, Qt::Window, Qt::WindowCloseButtonHint},
+    {"tool window never minimises", bsToolWindow, {biSystemMenu, biMinimize}, Qt::Tool, Qt::WindowCloseButtonHint},
+};
+
+class FormFrames : public ::testing::TestWithParam<FrameCase> {};
+
+TEST_P(FormFrames, TheTitleBarHasExactlyTheButtonsOfItsBorder)
+{
+    const FrameCase &c = GetParam();
+    FormWithControls f;
+    f.form->SetBorderIcons(c.icons);
+    f.form->SetBorderStyle(c.style);
+    f.form->Show();
+    const Qt::WindowFlags flags = f.form->Window()->windowFlags();
+    EXPECT_EQ(flags & Qt::WindowType_Mask, c.kind & Qt::WindowType_Mask);
+    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint)) << "the window system's default buttons stay away";
+    EXPECT_EQ(flags & kButtons, c.buttons);
+    const bool fixed = c.style != bsSizeable;
+    EXPECT_EQ(f.form->Window()->minimumSize() == f.form->Window()->maximumSize(), fixed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Frames, FormFrames, ::testing::ValuesIn(kFrames), stdtest::ParamName());
 
 }  // namespace

@@ -1,6 +1,7 @@
 // A subclass of a native control paints over it in its paint message, after the native rendering
 // and on a canvas over the rendered pixels: in an image painted with PaintTo, in the widget's own
-// grab and in what the window shows on screen, and again after the widget repaints itself.
+// grab and in what the window shows on screen, and again after the widget repaints itself. What a
+// window procedure draws after the inherited paint shows too, and asks for no further paint.
 
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/ui/Bitmap.h"
@@ -121,6 +122,48 @@ TEST_F(ComboOnForm, PaintsOverItselfOnScreenAndInItsGrabAfterEveryNativeRepaint)
     QApplication::processEvents();
     EXPECT_GT(combo->Paints, before);
     ExpectOverdrawn(screen(), TPoint(clientInWindow.x() + 10, clientInWindow.y() + 10), "screen after a new text");
+}
+
+// A combo box whose window procedure draws a frame on its canvas after the inherited handling of
+// each paint message, outside any message handler.
+class TFramingCombo : public TComboBox {
+public:
+    explicit TFramingCombo(TComponent *AOwner) : TComboBox(AOwner), FCanvas(std::make_unique<TControlCanvas>(this)) {}
+
+    int Paints = 0;
+
+    void WndProc(TMessage &m) override
+    {
+        TComboBox::WndProc(m);
+        if (m.Msg == WM_PAINT && m.WParam != 0) {
+            ++Paints;
+            FCanvas->Brush()->SetColor(clRed);
+            FCanvas->FrameRect(ClientRect());
+        }
+    }
+
+private:
+    std::unique_ptr<TControlCanvas> FCanvas;
+};
+
+TEST(NativePaintLoop, DrawingAfterTheInheritedPaintShowsAndSchedulesNoOtherPaint)
+{
+    TForm form(nullptr);
+    form.SetBounds(50, 50, 300, 120);
+    auto *combo = new TFramingCombo(&form);
+    combo->SetParent(&form);
+    combo->SetBounds(10, 10, 120, 22);
+    combo->Items()->SetText("LK -48\nBW -6");
+    combo->SetItemIndex(0);
+    form.Show();
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents();
+    const int settled = combo->Paints;
+    ASSERT_GT(settled, 0);
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(combo->Paints, settled);  // idle: no paint follows a paint
+    EXPECT_EQ(At(combo->Widget()->grab().toImage(), 0, 11), clRed);
 }
 
 }  // namespace

@@ -268,6 +268,69 @@ TEST(FiringRulesState, WhatTheEventsLeaveBehind)
 
 INSTANTIATE_TEST_SUITE_P(Rules, FiringRules, ::testing::ValuesIn(kRules), stdtest::ParamName());
 
+// Keys while a combo box's list is open move its highlight; Enter chooses, Esc keeps the value.
+struct OpenListKeys {
+    const char *name;
+    bool editPart;
+    std::vector<WORD> keys;
+    int itemIndex;  // afterwards
+    std::vector<std::string> expected;
+};
+
+void PrintTo(const OpenListKeys &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+const OpenListKeys kOpenListKeys[] = {
+    {"list: down, down, enter chooses one item",
+     false,
+     {VK_DOWN, VK_DOWN, VK_RETURN},
+     2,
+     {"list dropdown", "list closeup", "list click", "list change"}},
+    {"list: down, up, esc keeps the value",
+     false,
+     {VK_DOWN, VK_DOWN, VK_UP, VK_ESCAPE},
+     0,
+     {"list dropdown", "list closeup"}},
+    {"list: end, enter chooses the last item",
+     false,
+     {VK_END, VK_RETURN},
+     3,
+     {"list dropdown", "list closeup", "list click", "list change"}},
+    {"list: enter on the current item changes nothing", false, {VK_RETURN}, 0, {"list dropdown", "list closeup"}},
+    {"combo: down, down, enter chooses one item",
+     true,
+     {VK_DOWN, VK_DOWN, VK_RETURN},
+     2,
+     {"combo dropdown", "combo closeup", "combo click", "combo change"}},
+    {"combo: down, esc keeps the value", true, {VK_DOWN, VK_ESCAPE}, 0, {"combo dropdown", "combo closeup"}},
+};
+
+class OpenList : public ::testing::TestWithParam<OpenListKeys> {};
+
+TEST_P(OpenList, KeysMoveTheHighlightAndEnterChoosesIt)
+{
+    const OpenListKeys &c = GetParam();
+    Fixture f;
+    TComboBox *box = c.editPart ? f.combo : f.list;
+    f.button->SetDefault(true);  // Enter and Esc close the list, they press no button
+    f.button->SetCancel(true);
+    box->SetFocus();
+    box->SetDroppedDown(true);
+    for (WORD key : c.keys) {
+        TInputRouter::Key(key);
+        if (key != VK_RETURN && key != VK_ESCAPE) {
+            EXPECT_TRUE(box->DroppedDown()) << key;
+        }
+    }
+    EXPECT_FALSE(box->DroppedDown());
+    EXPECT_EQ(box->ItemIndex(), c.itemIndex);
+    EXPECT_EQ(f.log, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, OpenList, ::testing::ValuesIn(kOpenListKeys), stdtest::ParamName());
+
 }  // namespace
 
 namespace {
