@@ -150,6 +150,21 @@ std::vector<Window> Desktop::Stacking() const
     return Items(x_, DefaultRootWindow(x_), "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
 }
 
+int Desktop::Popups() const
+{
+    ::Window root = 0, parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(x_, DefaultRootWindow(x_), &root, &parent, &children, &count))
+        return 0;
+    int popups = 0;
+    for (unsigned int i = 0; i < count; ++i) {
+        XWindowAttributes a;
+        popups += XGetWindowAttributes(x_, children[i], &a) && a.override_redirect && a.map_state == IsViewable;
+    }
+    XFree(children);
+    return popups;
+}
+
 QString Desktop::Title(Window w) const
 {
     Atom actual = 0;

@@ -56,6 +56,8 @@ public:
     Window Active() const;                                                 // _NET_ACTIVE_WINDOW
     Window TransientFor(Window w) const;                                   // WM_TRANSIENT_FOR, 0 when none
     std::vector<std::string> Atoms(Window w, const char *property) const;  // an ATOM[] property, by name
+    // Mapped top-level windows the window manager does not manage (open lists, menus, tips).
+    int Popups() const;
     // Asks the window manager to maximise or restore a window (as a task bar does).
     void Maximise(Window w, bool on);
 

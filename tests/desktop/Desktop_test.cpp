@@ -107,6 +107,15 @@ protected:
         EXPECT_FALSE(r.isEmpty()) << control;
         return desk->ClientRect(w).topLeft() + QPoint(0, menuBar ? kMenuBarHeight : 0) + r.center();
     }
+    // A dialog once it is shown and the window manager has made it the active window, so that keys
+    // typed next reach it (as a user types once the dialog is in front); 0 if it does not come.
+    Window Opened(const char *title, int ms = 10000)
+    {
+        const Window w = desk->WaitWindow(QString::fromUtf8(title), ms);
+        if (w != 0 && !Until([&] { return desk->Active() == w; }))
+            ADD_FAILURE() << title << " shown but never active";
+        return w;
+    }
     // A top-level entry of the main menu by keyboard: Alt, then Right `index` times, then Enter.
     void Menu(int index)
     {
@@ -140,7 +149,7 @@ TEST_F(Editor, LockSetupSendsTheTypedPasswordAndUnlockingWithItWorks)
 {
     StartConnected();
     Menu(3);  // Lock
-    const Window lock = desk->WaitWindow("Lock Setting");
+    const Window lock = Opened("Lock Setting");
     ASSERT_NE(lock, 0u);
     ExpectDialogFrame(lock, main, "lock setup");
     desk->Type("ab12");
@@ -152,7 +161,7 @@ TEST_F(Editor, LockSetupSendsTheTypedPasswordAndUnlockingWithItWorks)
 
     // Connect again: the processor is locked, the unlock dialog asks, the same password opens it.
     desk->Click(At(main, "TfmMain", "rzbMenuLink", true));
-    const Window unlock = desk->WaitWindow("UnLock Setting", 20000);
+    const Window unlock = Opened("UnLock Setting", 20000);
     ASSERT_NE(unlock, 0u) << sim->Output();
     desk->Type("ab12");
     desk->Key("Return");
@@ -206,7 +215,7 @@ TEST_P(TypedNames, ATypedNameReplacesTheOldOne)
         const QRect grid = ControlRect(Form("TfmStorePreset"), "vledPresetName");
         desk->Click(desk->ClientRect(list).topLeft() + grid.topLeft() + QPoint(100, 18 + 9));  // U01
     }
-    const Window dialog = desk->WaitWindow(c.dialog);
+    const Window dialog = Opened(c.dialog);
     ASSERT_NE(dialog, 0u);
     desk->Type(c.typed);
     if (c.menu >= 0)
@@ -260,7 +269,9 @@ TEST_F(Editor, AnOpenSlopeListChoosesWithEnterAndSendsOneSlope)
     desk->Click(At(main, "TfmMain", "rzbLowCutBypassInA", true));  // the high-pass in use: its slope counts
     ASSERT_TRUE(Until([&] { return !Received(*sim, "HIGH_PASS").empty(); })) << sim->Output();
     const QPoint slope = At(main, "TfmMain", "rzcLowCutSlopInA", true);
+    const int popups = desk->Popups();
     desk->Click(slope + QPoint(30, 0));  // the drop-down button
+    ASSERT_TRUE(Until([&] { return desk->Popups() > popups; })) << "the list opens";
     const std::size_t before = Received(*sim, "HIGH_PASS").size();
     desk->Key("Home");
     desk->Key("Down");
