@@ -148,7 +148,8 @@ public:
     template <class G, class S>
     TClassBuilder &Bool(const char *name, G get, S set)
     {
-        return Ordinal(name, TTypeKind::Boolean, get, set);
+        Ordinal(name, TTypeKind::Boolean, get, set);
+        return OnlyNamedValues([](std::int64_t v) { return v == 0 || v == 1; });
     }
     template <class G, class S>
     TClassBuilder &Color(const char *name, G get, S set)
@@ -164,7 +165,7 @@ public:
         Ordinal(name, TTypeKind::Enumeration, get, set);
         for (const char *n : names.Names)
             Last().EnumNames << QString::fromLatin1(n);
-        return *this;
+        return OnlyNamedValues([](std::int64_t v) { return v >= 0 && v < static_cast<std::int64_t>(N); });
     }
     // A set of an enumeration, its bits named by the enumeration's table.
     template <class G, class S, class E, std::size_t N>
@@ -175,7 +176,8 @@ public:
         Ordinal(name, TTypeKind::Set, get, set);
         for (const char *n : elementNames.Names)
             Last().EnumNames << QString::fromLatin1(n);
-        return *this;
+        static_assert(N < 63, "a set has at most 63 elements");
+        return OnlyNamedValues([](std::int64_t v) { return v >= 0 && v < (std::int64_t{1} << N); });
     }
     template <class G, class S>
     TClassBuilder &Float(const char *name, G get, S set)
@@ -364,6 +366,22 @@ public:
 
 private:
     TPropInfo &Last() { return info_.props_[lastIndex_]; }
+
+    // Every by-name write of the property described last (form definitions, property files and
+    // texts, the plot editor) then refuses an ordinal that no name stands for: it raises
+    // RaiseInvalidPropertyValue and the setter never sees the value.
+    template <class Accept>
+    TClassBuilder &OnlyNamedValues(Accept accept)
+    {
+        TPropInfo &p = Last();
+        if (p.SetOrd)
+            p.SetOrd = [set = std::move(p.SetOrd), accept](TObject &o, std::int64_t v) {
+                if (!accept(v))
+                    RaiseInvalidPropertyValue();
+                set(o, v);
+            };
+        return *this;
+    }
 
     TPropInfo Begin(const char *name, TTypeKind kind)
     {
