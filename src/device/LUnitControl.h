@@ -135,8 +135,6 @@ private:
     std::uint16_t BlocksReceived = 0;  // bit b: block b of the current read arrived
 };
 
-// The unit file's name: in the last path component, everything from the first "." on is replaced
-// by ".unt" ("/home/j.smith/show.1.unt" -> "/home/j.smith/show.unt").
 // What a unit file gives a download: the device header and the 31 records (those of slots not
 // stored as the file has them, zeros where it ends early).
 struct UnitFileContents {
@@ -147,7 +145,9 @@ struct UnitFileContents {
 // 16,712, the tag is missing, or a stored record is cut off or numbered for another slot.
 std::optional<UnitFileContents> ReadUnitFileBytes(std::span<const std::uint8_t> bytes);
 
-// The dialogs ask about these names, and they are what is written.
+// The unit file's name: in the last path component, everything from the first "." on is replaced
+// by ".unt" ("/home/j.smith/show.1.unt" -> "/home/j.smith/show.unt"). The save dialogs ask about
+// this name, and it is what is written.
 std::string UnitFilePath(std::string_view chosen);
 // The preset file's name, by the same rule with ".prs".
 std::string PresetFilePath(std::string_view chosen);
