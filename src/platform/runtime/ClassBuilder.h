@@ -60,15 +60,24 @@ std::int64_t ToOrd(const V &v)
         return static_cast<std::int64_t>(v);
 }
 
+// An ordinal the setter's type cannot hold raises rather than wrapping: a form's Width of
+// 42999999993 would otherwise arrive as 50327033.
 template <class V>
 V FromOrd(std::int64_t v)
 {
-    if constexpr (IsSet<V>::value)
+    if constexpr (IsSet<V>::value) {
         return V::FromMask(static_cast<std::uint64_t>(v));
-    else if constexpr (std::is_same_v<V, bool>)
+    } else if constexpr (std::is_same_v<V, bool>) {
         return v != 0;
-    else
+    } else if constexpr (std::is_integral_v<V> || std::is_enum_v<V>) {
+        using Held =
+            typename std::conditional_t<std::is_enum_v<V>, std::underlying_type<V>, std::type_identity<V>>::type;
+        if (!std::in_range<Held>(v))
+            RaiseInvalidPropertyValue();
         return static_cast<V>(v);
+    } else {
+        return static_cast<V>(v);
+    }
 }
 
 // The value type a setter takes.
