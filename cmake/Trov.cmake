@@ -9,11 +9,16 @@ target_compile_options(trov_warnings INTERFACE -Wall -Wextra $<$<BOOL:${TROV_WER
 if(TROV_SANITIZE STREQUAL "address")
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
+elseif(TROV_SANITIZE STREQUAL "fuzzer")
+  # clang: coverage for libFuzzer everywhere, the engine itself only in the fuzz targets (fuzz/).
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
 elseif(TROV_SANITIZE STREQUAL "thread")
   add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
   add_link_options(-fsanitize=thread)
 elseif(NOT TROV_SANITIZE STREQUAL "")
-  message(FATAL_ERROR "TROV_SANITIZE must be empty, address or thread")
+  message(FATAL_ERROR "TROV_SANITIZE must be empty, address, thread or fuzzer")
 endif()
 
 # LLVM's linker when it is there: it links the test programs, each holding whole archives of the

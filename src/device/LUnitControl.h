@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -82,7 +83,8 @@ public:
     // FileMagic followed by image bytes 2 to 527: 542 bytes (the caller appends CR LF).
     std::string ToPresetString() const;
     // Takes the first 526 bytes of `body` into image bytes 2 to 527 and sends all 109 settings
-    // (keep-duplicates 1, also while controls are updating). A shorter body is refused: false.
+    // (keep-duplicates 1, also while controls are updating). A shorter body, or one with a value
+    // outside its range (ProgramRanges.h), is refused: false, and nothing changed or sent.
     bool ApplyPreset(std::span<const std::uint8_t> body);
     // Bytes 0 to 13 become the preset name (blank-padded when shorter); sends nothing.
     void SetPresetName(std::span<const std::uint8_t> name);
@@ -133,6 +135,19 @@ private:
     std::uint16_t BlocksReceived = 0;  // bit b: block b of the current read arrived
 };
 
+// What a unit file gives a download: the device header and the 31 records (those of slots not
+// stored as the file has them, zeros where it ends early).
+struct UnitFileContents {
+    std::array<std::uint8_t, EepromHeaderSize> Header;
+    std::array<PresetRecord, PresetCount> Records;
+};
+// A unit file's bytes (nothing past UnitFileSize is looked at); nothing when there are fewer than
+// 16,712, the tag is missing, or a stored record is cut off or numbered for another slot.
+std::optional<UnitFileContents> ReadUnitFileBytes(std::span<const std::uint8_t> bytes);
+
 // The unit file's name: in the last path component, everything from the first "." on is replaced
-// by ".unt" ("/home/j.smith/show.1.unt" -> "/home/j.smith/show.unt").
+// by ".unt" ("/home/j.smith/show.1.unt" -> "/home/j.smith/show.unt"). The save dialogs ask about
+// this name, and it is what is written.
 std::string UnitFilePath(std::string_view chosen);
+// The preset file's name, by the same rule with ".prs".
+std::string PresetFilePath(std::string_view chosen);

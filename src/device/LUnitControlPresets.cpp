@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "device/LUnitControl.h"
+#include "device/ProgramRanges.h"
 #include "platform/os/AtomicFile.h"
 #include "platform/os/CodePage.h"
 
@@ -70,7 +71,11 @@ bool LUnitControl::ApplyPreset(std::span<const std::uint8_t> body)
         return false;
     // The body is image bytes 2 to 527 in image order; link masks are taken as stored values, so
     // nothing propagates.
-    std::memcpy(WritableBytes(Image) + PresetBodyOffset, body.data(), PresetBodySize);
+    ParameterImage program = Image;
+    std::memcpy(WritableBytes(program) + PresetBodyOffset, body.data(), PresetBodySize);
+    if (!PresetFieldsInRange(program))
+        return false;
+    Image = program;
 
     const std::uint8_t a = Address();
     Host.SendCommand(CM_MCS_PRESETNAME(a, AsText(Image.PresetName, PresetNameSize)), 1, 1);
@@ -201,6 +206,30 @@ std::string LUnitControl::UnitFileBytes() const
     return bytes;
 }
 
+std::optional<UnitFileContents> ReadUnitFileBytes(std::span<const std::uint8_t> bytes)
+{
+    // A unit file: the tag, the device header, then 31 chunks of a 538-byte record and CR LF. A
+    // file may end inside its last records as long as the cut records are not stored ones.
+    constexpr std::size_t ShortestUnitFile = 16712;
+    constexpr std::uint8_t StoredMark = 0xFF;
+    bytes = bytes.first(std::min(bytes.size(), UnitFileSize));
+    if (bytes.size() < ShortestUnitFile || AsText(bytes.data(), FileMagic.size()) != FileMagic)
+        return std::nullopt;
+    UnitFileContents contents{};
+    std::copy_n(bytes.begin() + FileMagic.size(), EepromHeaderSize, contents.Header.begin());
+    for (int k = 0; k < PresetCount; ++k) {
+        const std::size_t start = UnitFileHeaderSize + static_cast<std::size_t>(k) * UnitFileSlotSize;
+        auto *record = reinterpret_cast<std::uint8_t *>(&contents.Records[static_cast<std::size_t>(k)]);
+        const std::size_t held = start < bytes.size() ? std::min(sizeof(PresetRecord), bytes.size() - start) : 0;
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(std::min(start, bytes.size())), held, record);
+        // A stored record must be whole and numbered by its position: anything else would write
+        // zeros into the processor or split one record over two presets.
+        if (held > 1 && record[1] == StoredMark && (held < sizeof(PresetRecord) || record[0] != k + 1))
+            return std::nullopt;
+    }
+    return contents;
+}
+
 UnitFileResult LUnitControl::SaveUnitFile(std::string *error)
 {
     std::string chosen;
@@ -210,9 +239,23 @@ UnitFileResult LUnitControl::SaveUnitFile(std::string *error)
                                                                               : UnitFileResult::WriteFailed;
 }
 
-std::string UnitFilePath(std::string_view chosen)
+namespace {
+
+std::string WithExtension(std::string_view chosen, std::string_view extension)
 {
     const std::size_t nameStart = chosen.rfind('/') == std::string_view::npos ? 0 : chosen.rfind('/') + 1;
     const std::size_t point = chosen.find('.', nameStart);
-    return std::string(chosen.substr(0, point)) + ".unt";
+    return std::string(chosen.substr(0, point)).append(extension);
+}
+
+}  // namespace
+
+std::string UnitFilePath(std::string_view chosen)
+{
+    return WithExtension(chosen, ".unt");
+}
+
+std::string PresetFilePath(std::string_view chosen)
+{
+    return WithExtension(chosen, ".prs");
 }

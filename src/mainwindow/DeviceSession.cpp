@@ -27,6 +27,15 @@ Dialog *MakeFileDialog(TComponent *owner, const char *name, const char *filter)
     return dialog;
 }
 
+// A save dialog asks about the file that will be written, the chosen name with its extension put
+// in place by `rule`, not about the name typed.
+void AskAboutWrittenFile(TSaveDialog *dialog, std::string (*rule)(std::string_view))
+{
+    dialog->OnFileNameChosen = [rule](TObject *, QString &name) {
+        name = QString::fromStdString(rule(name.toStdString()));
+    };
+}
+
 }  // namespace
 
 DeviceSession::DeviceSession(SessionView &view)
@@ -74,6 +83,8 @@ DeviceSession::DeviceSession(SessionView &view)
     sdSavePreset = MakeFileDialog<TSaveDialog>(components_.get(), "sdSavePreset", "*.prs|*.prs");
     odOpenUnit = MakeFileDialog<TOpenDialog>(components_.get(), "odOpenUnit", "*.unt|*.unt");
     sdSaveUnit = MakeFileDialog<TSaveDialog>(components_.get(), "sdSaveUnit", "*.unt|*.unt");
+    AskAboutWrittenFile(sdSavePreset, PresetFilePath);
+    AskAboutWrittenFile(sdSaveUnit, UnitFilePath);
 }
 
 DeviceSession::~DeviceSession()
@@ -150,12 +161,16 @@ void DeviceSession::UseFileDialogs(const FileDialogs &dialogs)
 {
     if (dialogs.openPreset)
         odOpenPreset = dialogs.openPreset;
-    if (dialogs.savePreset)
+    if (dialogs.savePreset) {
         sdSavePreset = dialogs.savePreset;
+        AskAboutWrittenFile(sdSavePreset, PresetFilePath);
+    }
     if (dialogs.openUnit)
         odOpenUnit = dialogs.openUnit;
-    if (dialogs.saveUnit)
+    if (dialogs.saveUnit) {
         sdSaveUnit = dialogs.saveUnit;
+        AskAboutWrittenFile(sdSaveUnit, UnitFilePath);
+    }
 }
 
 bool DeviceSession::ExecuteSaveUnitDialog(std::string &path)

@@ -12,24 +12,9 @@
 
 namespace {
 
-// A unit file: the tag, the device header, then 31 chunks of a 538-byte record and CR LF. A file
-// may end inside its last record as long as the cut records are not stored ones.
-constexpr qint64 UnitChunkSize = static_cast<qint64>(UnitFileSlotSize);
-constexpr qint64 ShortestUnitFile = 16712;
-constexpr std::uint8_t StoredMark = 0xFF;
-
 bool StartsWithTag(const QByteArray &bytes)
 {
     return bytes.startsWith(QByteArray::fromRawData(FileMagic.data(), static_cast<qsizetype>(FileMagic.size())));
-}
-
-// The chosen name with everything from the first "." of its last component replaced by ".prs",
-// by the same rule as the unit file's name.
-std::string PresetFilePath(const std::string &chosen)
-{
-    std::string path = UnitFilePath(chosen);
-    path.replace(path.size() - 4, 4, ".prs");
-    return path;
 }
 
 }  // namespace
@@ -45,12 +30,16 @@ void DeviceSession::OpenPresetFile()
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly) && file.size() == static_cast<qint64>(PresetFileSize))
         bytes = file.readAll();
-    if (bytes.size() != static_cast<qsizetype>(PresetFileSize) || !StartsWithTag(bytes)) {
+    // A file whose values lie outside their ranges is refused as well, before anything is sent.
+    const auto body = [&] {
+        return std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()) + FileMagic.size(),
+                         PresetFileSize - FileMagic.size());
+    };
+    if (bytes.size() != static_cast<qsizetype>(PresetFileSize) || !StartsWithTag(bytes) ||
+        !UnitControl->ApplyPreset(body())) {
         view_.ShowInformation(GetLangText(QStringLiteral("SID_INFO_ERROR_FILE")));
         return;
     }
-    const auto *body = reinterpret_cast<const std::uint8_t *>(bytes.constData()) + FileMagic.size();
-    UnitControl->ApplyPreset({body, PresetFileSize - FileMagic.size()});
     {
         ControlsUpdate updating(*this);
         view_.RefreshFromModel();
@@ -79,28 +68,15 @@ void DeviceSession::SavePresetFile()
 bool DeviceSession::ReadUnitFile(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < ShortestUnitFile)
+    if (!file.open(QIODevice::ReadOnly))
         return false;
     // Nothing after the 31st chunk is read.
     const QByteArray bytes = file.read(static_cast<qint64>(UnitFileSize));
-    if (bytes.size() < ShortestUnitFile || !StartsWithTag(bytes))
+    const std::optional<UnitFileContents> contents = ReadUnitFileBytes(
+        {reinterpret_cast<const std::uint8_t *>(bytes.constData()), static_cast<std::size_t>(bytes.size())});
+    if (!contents)
         return false;
-    const auto byteAt = [&](qint64 at) -> std::uint8_t {
-        return at < bytes.size() ? static_cast<std::uint8_t>(bytes[static_cast<qsizetype>(at)]) : 0;
-    };
-    std::array<PresetRecord, PresetCount> records{};
-    for (int k = 0; k < PresetCount; ++k) {
-        const qint64 start = static_cast<qint64>(UnitFileHeaderSize) + k * UnitChunkSize;
-        auto *record = reinterpret_cast<std::uint8_t *>(&records[static_cast<std::size_t>(k)]);
-        for (std::size_t i = 0; i < sizeof(PresetRecord); ++i)
-            record[i] = byteAt(start + static_cast<qint64>(i));
-        // A stored record must be whole and numbered by its position: anything else would write
-        // zeros into the processor or split one record over two presets.
-        if (record[1] == StoredMark &&
-            (start + static_cast<qint64>(sizeof(PresetRecord)) > bytes.size() || record[0] != k + 1))
-            return false;
-    }
-    std::copy_n(bytes.constData() + FileMagic.size(), EepromHeaderSize, EepromHeader.begin());
-    DownloadRecords = records;
+    EepromHeader = contents->Header;
+    DownloadRecords = contents->Records;
     return true;
 }

@@ -128,7 +128,8 @@ void DelayPage::isDelayInAChange(TObject *Sender)
     if (!controls)
         return;
     const auto [edit, picture, line, time] = *controls;
-    const auto placeTime = [&] {
+    // Captured by name: clang (the fuzz build) cannot capture a structured binding yet.
+    const auto placeTime = [picture = picture, time = time] {
         time->SetBounds(picture->Left() + picture->Width(), picture->Top() + picture->Height() / 4, time->Width(),
                         time->Height());
     };

@@ -136,6 +136,73 @@ TEST_F(LUnitControlPresetsTest, ApplyPresetStoresTheBodyAndSendsEverySettingInOr
     EXPECT_TRUE(host.Sent.empty());
 }
 
+// A body that puts any ranged value just past its range is refused whole: nothing changes and
+// nothing is sent. Every value at the top of its range goes in.
+TEST_F(LUnitControlPresetsTest, ApplyPresetRefusesValuesOutsideTheirRanges)
+{
+    struct Case {
+        const char *name;
+        void (*change)(ParameterImage &);
+    };
+    const Case cases[] = {
+        {.name = "band gain", .change = [](ParameterImage &i) { i.Inputs[0].Peq[0].Gain = 241; }},
+        {.name = "band frequency", .change = [](ParameterImage &i) { i.Outputs[3].Peq[8].Freq = 301; }},
+        {.name = "band Q", .change = [](ParameterImage &i) { i.Inputs[1].Peq[7].Q = 101; }},
+        {.name = "band type", .change = [](ParameterImage &i) { i.Outputs[0].Peq[0].Type = 7; }},
+        {.name = "high-pass slope", .change = [](ParameterImage &i) { i.Inputs[0].HighPass.Type = 21; }},
+        {.name = "low-pass frequency", .change = [](ParameterImage &i) { i.Outputs[1].LowPass.Freq = 301; }},
+        {.name = "gain code", .change = [](ParameterImage &i) { i.Outputs[2].Gain = 401; }},
+        {.name = "input delay", .change = [](ParameterImage &i) { i.Inputs[1].Delay = 32641; }},
+        {.name = "output delay", .change = [](ParameterImage &i) { i.Outputs[3].Delay = 0xFFFF; }},
+        {.name = "input link mask", .change = [](ParameterImage &i) { i.Inputs[0].LinkMask = 4; }},
+        {.name = "output link mask", .change = [](ParameterImage &i) { i.Outputs[0].LinkMask = 0x10; }},
+        {.name = "output source", .change = [](ParameterImage &i) { i.Outputs[1].Source = 4; }},
+        {.name = "compressor ratio", .change = [](ParameterImage &i) { i.Outputs[0].Comp.Ratio = 16; }},
+        {.name = "compressor attack", .change = [](ParameterImage &i) { i.Outputs[1].Comp.Attack = 999; }},
+        {.name = "compressor release", .change = [](ParameterImage &i) { i.Outputs[2].Comp.Release = 999; }},
+        {.name = "compressor threshold", .change = [](ParameterImage &i) { i.Outputs[3].Comp.Threshold = 221; }},
+        {.name = "input mute mask", .change = [](ParameterImage &i) { i.InputMuteMask = 4; }},
+        {.name = "output mute mask", .change = [](ParameterImage &i) { i.OutputMuteMask = 0x10; }},
+    };
+    const auto bodyOf = [](const ParameterImage &image) { return BSTM(BytesOf(image) + 2, BytesOf(image) + 528); };
+    Edit(model);
+    const ParameterImage before = model.GetImage();
+    for (const Case &c : cases) {
+        ParameterImage changed = LUnitControl(host).GetImage();
+        c.change(changed);
+        host.Clear();
+        EXPECT_FALSE(model.ApplyPreset(bodyOf(changed))) << c.name;
+        EXPECT_TRUE(host.Sent.empty()) << c.name;
+        EXPECT_EQ(std::memcmp(&model.GetImage(), &before, sizeof before), 0) << c.name;
+    }
+
+    ParameterImage top = LUnitControl(host).GetImage();
+    for (InputChannelRecord &r : top.Inputs) {
+        for (PeqBandRecord &b : r.Peq)
+            b = {240, 300, 100, 6};
+        r.HighPass = r.LowPass = {20, 300};
+        r.Gain = 400;
+        r.Delay = 32640;
+        r.LinkMask = 3;
+        r.Polarity = 0xFFFF;
+    }
+    for (OutputChannelRecord &r : top.Outputs) {
+        for (PeqBandRecord &b : r.Peq)
+            b = {240, 300, 100, 6};
+        r.HighPass = r.LowPass = {20, 300};
+        r.Source = 3;
+        r.Comp = {15, 998, 998, 220};
+        r.Gain = 400;
+        r.Delay = 32640;
+        r.LinkMask = 15;
+    }
+    top.InputMuteMask = 3;
+    top.OutputMuteMask = 15;
+    top.OutputBandBypass[3] = 0xFFFF;
+    EXPECT_TRUE(model.ApplyPreset(bodyOf(top)));
+    EXPECT_EQ(std::memcmp(BytesOf(model.GetImage()) + 2, BytesOf(top) + 2, 526), 0);
+}
+
 TEST_F(LUnitControlPresetsTest, PresetFileRoundTrip)
 {
     Edit(model);

@@ -6,7 +6,9 @@
 #include "SimTestUtil.h"
 
 #include "device/DeviceHost.h"
+#include "device/FakeDeviceHost.h"
 #include "device/LUnitControl.h"
+#include "device/ProgramRanges.h"
 
 #include <cstring>
 #include <functional>
@@ -109,11 +111,23 @@ TEST_F(ModelSyncTest, EveryEditLeavesBothImagesEqual)
 
 TEST_F(ModelSyncTest, AnOpenedPresetReprogramsTheProcessor)
 {
-    for (const EditCase &c : EditCases())
-        c.edit(model);
+    // Every edit whose values a preset file may carry; a file with the others is refused, and
+    // neither side changes.
+    FakeDeviceHost quiet;
+    LUnitControl everything(quiet);
+    for (const EditCase &c : EditCases()) {
+        LUnitControl trial(quiet);
+        c.edit(trial);
+        c.edit(everything);
+        if (PresetFieldsInRange(trial.GetImage()))
+            c.edit(model);
+    }
+    const std::string refused = everything.ToPresetString();
     const std::string file = model.ToPresetString();
     model.LoadDefaults();
     sim.WithProcessor([](Processor &p) { p.FactoryReset(); });
+    EXPECT_FALSE(model.ApplyPreset(Bytes(refused.begin() + 16, refused.end())));
+    ExpectSameImages();
 
     const Bytes body(file.begin() + 16, file.end());
     ASSERT_TRUE(model.ApplyPreset(body));

@@ -78,6 +78,50 @@ TEST_F(ExchangeTest, SavedFileNameEndsInPrs)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), (QStringList{"a.prs", "x.prs"}));
 }
 
+// The save dialogs ask about the file that will be written, whatever the name typed: refusing
+// leaves that file as it was, agreeing replaces it.
+TEST_F(ExchangeTest, SaveAsksBeforeReplacingTheFileItWrites)
+{
+    struct Case {
+        const char *name;
+        const char *existing, *chosen;
+        bool unitFile;
+    };
+    const Case cases[] = {
+        {.name = "preset without extension", .existing = "show.prs", .chosen = "show", .unitFile = false},
+        {.name = "preset with two dots", .existing = "show.prs", .chosen = "show.v2.prs", .unitFile = false},
+        {.name = "unit file without extension", .existing = "rack.unt", .chosen = "rack", .unitFile = true},
+        {.name = "unit file with two dots", .existing = "rack.unt", .chosen = "rack.2.unt", .unitFile = true},
+    };
+    const auto save = [&](const Case &c) {
+        if (c.unitFile)
+            session->Model().SaveUnitFile();
+        else
+            session->SavePresetFile();
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString existing = WriteFile(c.existing, "keep");
+        const QString question = QString::fromLatin1(c.existing) + " already exists.";
+
+        // "No" goes back to the dialog, which is then cancelled.
+        TestScript::ExpectSaveFile(Path(c.chosen));
+        TestScript::ExpectMessage(question, mrNo);
+        TestScript::ExpectFileCancel();
+        save(c);
+        EXPECT_EQ(TestScript::Pending(), 0);
+        EXPECT_EQ(ReadAll(existing), "keep");
+
+        TestScript::ExpectSaveFile(Path(c.chosen));
+        TestScript::ExpectMessage(question, mrYes);
+        save(c);
+        EXPECT_EQ(TestScript::Pending(), 0);
+        EXPECT_EQ(QFileInfo(existing).size(), c.unitFile ? 16774 : 544);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QString::fromLatin1(c.existing)});
+        QFile::remove(existing);
+    }
+}
+
 TEST_F(ExchangeTest, SaveTargetThatCannotBeWrittenIsLeftAlone)
 {
     WriteFile("plain", "x");
@@ -85,15 +129,18 @@ TEST_F(ExchangeTest, SaveTargetThatCannotBeWrittenIsLeftAlone)
     struct Case {
         const char *name;
         const char *chosen;
+        const char *question = nullptr;  // the dialog's, answered "Yes"
     };
     const Case cases[] = {
         {.name = "folder is a file", .chosen = "plain/show"},
-        {.name = "a folder of that name", .chosen = "taken"},
+        {.name = "a folder of that name", .chosen = "taken", .question = "taken.prs already exists."},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         view.informations.clear();
         TestScript::ExpectSaveFile(Path(c.chosen));
+        if (c.question)
+            TestScript::ExpectMessage(QString::fromLatin1(c.question), mrYes);
         session->SavePresetFile();
         EXPECT_EQ(view.informations, (std::vector<QString>{"Open File Error !!"}));
     }
@@ -118,14 +165,16 @@ TEST_F(ExchangeTest, OpenRefusesWhatIsNoPresetFile)
     const QByteArray good = PresetFile(PresetBody());
     QByteArray wrongTag = good;
     wrongTag[1] = 'W';
+    QByteArray outOfRange = good;
+    outOfRange[16 + 14 + 64] = static_cast<char>(0x91);  // In A gain code 401 (0x0191)
+    outOfRange[16 + 14 + 65] = 0x01;
     struct Case {
         const char *name;
         std::optional<QByteArray> bytes;  // none: no such file
     };
     const Case cases[] = {
-        {.name = "543 bytes", .bytes = good.left(543)},
-        {.name = "545 bytes", .bytes = good + "\n"},
-        {.name = "another tag", .bytes = wrongTag},
+        {.name = "543 bytes", .bytes = good.left(543)},  {.name = "545 bytes", .bytes = good + "\n"},
+        {.name = "another tag", .bytes = wrongTag},      {.name = "a value outside its range", .bytes = outOfRange},
         {.name = "no such file", .bytes = std::nullopt},
     };
     const QByteArray before = ModelBytes(*session);
@@ -138,7 +187,7 @@ TEST_F(ExchangeTest, OpenRefusesWhatIsNoPresetFile)
         EXPECT_EQ(view.informations, (std::vector<QString>{"Open File Error !!"}));
     }
     EXPECT_EQ(ModelBytes(*session), before);
-    EXPECT_EQ(view.eqDisplayResets, 4);
+    EXPECT_EQ(view.eqDisplayResets, 5);
     EXPECT_EQ(view.refreshes, 0);
     EXPECT_EQ(session->GetFileLoadStep(), 0);
 }

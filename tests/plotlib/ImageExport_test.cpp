@@ -20,6 +20,8 @@
 
 #include <functional>
 
+#include "tests/platform/os/FileSizeLimit.h"
+
 namespace {
 
 struct ImageExport : ::testing::Test {
@@ -73,6 +75,43 @@ TEST_F(ImageExport, CompressionOutsideItsRangeIsRefusedBeforeAnythingIsWritten)
     }
     // The byte operations let go of the control's lock also when they refuse.
     EXPECT_FALSE(control.GetBytesPNG(6).isEmpty());
+}
+
+// A disk that fills up during an export: the export reports it and the file it was to replace
+// stays whole.
+TEST_F(ImageExport, ExportThatCannotBeWrittenWholeLeavesTheOldFile)
+{
+    struct Case {
+        const char *name;
+        std::function<void(ImageExport &, const QString &)> call;
+    };
+    const Case cases[] = {
+        {"png", [](ImageExport &t, const QString &f) { t.control.SaveImageToPNG(f, 0); }},
+        {"jpeg", [](ImageExport &t, const QString &f) { t.control.SaveImageToJPEG(f, 100, false); }},
+        {"bitmap", [](ImageExport &t, const QString &f) { t.control.SaveImageToBitmap(f); }},
+        {"metafile", [](ImageExport &t, const QString &f) { t.control.SaveImageToMetaFile(f); }},
+    };
+    const QByteArray old(100, 'o');
+    qsizetype files = 0;
+    for (const Case &c : cases) {
+        ++files;
+        const QString file = File(c.name);
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
+        f.close();
+
+        QString message;
+        {
+            const FileSizeLimit full(128);  // every export is larger
+            message = MessageOf([&] { c.call(*this, file); });
+        }
+        EXPECT_TRUE(message.contains(QStringLiteral("File too large"))) << c.name << ": " << message.toStdString();
+        EXPECT_EQ(Read(file), old) << c.name;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), files) << c.name;  // no temporary
+        // With room on the disk the same export replaces the file.
+        c.call(*this, file);
+        EXPECT_GT(Read(file).size(), 128) << c.name;
+    }
 }
 
 TEST_F(ImageExport, JpegBytesStartWithTheJfifHeaderAndCarryTheFrameOfTheirKind)

@@ -223,6 +223,66 @@ TEST_F(ConfigFileTest, LoadingRules)
     }
 }
 
+// An enumeration or set value that none of its names stands for is refused with the framework's
+// invalid-value error; the property keeps its value and the plot still paints.
+TEST_F(ConfigFileTest, ValuesNoNameStandsForAreRefused)
+{
+    struct Case {
+        const char *name;
+        QStringList lines;
+        bool annotations = false;
+        std::function<bool(TiXYPlot &)> unchanged;
+    };
+    const auto traceStyle = [](TiXYPlot &p) {
+        return p.ChannelCount() == 1 && p.GetChannel(0)->TraceLineStyle() == iplsSolid;
+    };
+    const Case cases[] = {
+        {.name = "trace line style 5",
+         .lines = {"File Type = Plot Config", "ChannelCount = 1", "Channel0.TraceLineStyle = 5"},
+         .unchanged = traceStyle},
+        {.name = "trace line style 6",
+         .lines = {"File Type = Plot Config", "ChannelCount = 1", "Channel0.TraceLineStyle = 6"},
+         .unchanged = traceStyle},
+        {.name = "trace line style 50",
+         .lines = {"File Type = Plot Config", "ChannelCount = 1", "Channel0.TraceLineStyle = 50"},
+         .unchanged = traceStyle},
+        {.name = "trace line style 100000",
+         .lines = {"File Type = Plot Config", "ChannelCount = 1", "Channel0.TraceLineStyle = 100000"},
+         .unchanged = traceStyle},
+        {.name = "markers style -11",
+         .lines = {"File Type = Plot Config", "ChannelCount = 1", "Channel0.MarkersStyle = -11"},
+         .unchanged =
+             [](TiXYPlot &p) { return p.ChannelCount() == 1 && p.GetChannel(0)->MarkersStyle() == ipmsCircle; }},
+        {.name = "title font pitch 5",
+         .lines = {"File Type = Plot Config", "TitleFont.Pitch = 5"},
+         .unchanged = [](TiXYPlot &p) { return p.TitleFont()->Pitch() == fpDefault; }},
+        {.name = "annotation reference 4",
+         .lines = {"AnnotationCount = 1", "Annotation0.ReferencePositionY = 4"},
+         .annotations = true,
+         .unchanged =
+             [](TiXYPlot &p) {
+                 return p.AnnotationCount() == 1 && p.GetAnnotation(0)->ReferencePositionY() == ipriAuto;
+             }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TiXYPlot loaded(nullptr);
+        loaded.SetBounds(0, 0, 300, 200);
+        Write("case.txt", c.lines);
+        const QString message = MessageOf([&] {
+            if (c.annotations)
+                loaded.LoadAnnotationsFromFile(Path("case.txt"));
+            else
+                loaded.LoadPropertiesFromFile(Path("case.txt"));
+        });
+        EXPECT_EQ(message, QStringLiteral("Error Loading %1 - Invalid property value")
+                               .arg(c.annotations ? QStringLiteral("Annotations") : QStringLiteral("Properties")));
+        EXPECT_TRUE(c.unchanged(loaded));
+        TBitmap bitmap(300, 200);
+        loaded.DrawToCanvas(bitmap.Canvas());
+    }
+}
+
 TEST_F(ConfigFileTest, DifferentialFilesLeaveOutDefaultsAndReadThemBack)
 {
     plot.AddChannel();

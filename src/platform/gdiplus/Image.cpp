@@ -11,10 +11,11 @@
 #include <cstring>
 
 #include "platform/gdiplus/GdiPlusObjects.h"
+#include "platform/os/AtomicFile.h"
+#include "platform/runtime/Streams.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/BitmapCodec.h"
 #include "platform/ui/PictureEncoders.h"
-#include "platform/runtime/Streams.h"
 
 using namespace gdiplus_detail;
 
@@ -434,10 +435,11 @@ Status GdipSaveImageToFile(GpImage *image, const WCHAR *filename, const CLSID *c
     QByteArray bytes;
     if (const Status st = Encode(image, clsidEncoder, encoderParams, bytes); st != Ok)
         return st;
-    QFile f(QString::fromUtf16(filename));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return AccessDenied;
-    return f.write(bytes) == bytes.size() ? Ok : Win32Error;
+    // Replaced whole or not at all: a full disk must not leave the old file cut.
+    return os::WriteFileAtomic(QString::fromUtf16(filename).toStdString(), bytes.constData(),
+                               static_cast<std::size_t>(bytes.size()))
+               ? Ok
+               : Win32Error;
 }
 
 Status GdipSaveImageToStream(GpImage *image, IStream *stream, const CLSID *clsidEncoder,

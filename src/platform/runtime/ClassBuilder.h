@@ -60,15 +60,24 @@ std::int64_t ToOrd(const V &v)
         return static_cast<std::int64_t>(v);
 }
 
+// An ordinal the setter's type cannot hold raises rather than wrapping: a form's Width of
+// 42999999993 would otherwise arrive as 50327033.
 template <class V>
 V FromOrd(std::int64_t v)
 {
-    if constexpr (IsSet<V>::value)
+    if constexpr (IsSet<V>::value) {
         return V::FromMask(static_cast<std::uint64_t>(v));
-    else if constexpr (std::is_same_v<V, bool>)
+    } else if constexpr (std::is_same_v<V, bool>) {
         return v != 0;
-    else
+    } else if constexpr (std::is_integral_v<V> || std::is_enum_v<V>) {
+        using Held =
+            typename std::conditional_t<std::is_enum_v<V>, std::underlying_type<V>, std::type_identity<V>>::type;
+        if (!std::in_range<Held>(v))
+            RaiseInvalidPropertyValue();
         return static_cast<V>(v);
+    } else {
+        return static_cast<V>(v);
+    }
 }
 
 // The value type a setter takes.
@@ -148,7 +157,8 @@ public:
     template <class G, class S>
     TClassBuilder &Bool(const char *name, G get, S set)
     {
-        return Ordinal(name, TTypeKind::Boolean, get, set);
+        Ordinal(name, TTypeKind::Boolean, get, set);
+        return OnlyNamedValues([](std::int64_t v) { return v == 0 || v == 1; });
     }
     template <class G, class S>
     TClassBuilder &Color(const char *name, G get, S set)
@@ -164,7 +174,7 @@ public:
         Ordinal(name, TTypeKind::Enumeration, get, set);
         for (const char *n : names.Names)
             Last().EnumNames << QString::fromLatin1(n);
-        return *this;
+        return OnlyNamedValues([](std::int64_t v) { return v >= 0 && v < static_cast<std::int64_t>(N); });
     }
     // A set of an enumeration, its bits named by the enumeration's table.
     template <class G, class S, class E, std::size_t N>
@@ -175,7 +185,8 @@ public:
         Ordinal(name, TTypeKind::Set, get, set);
         for (const char *n : elementNames.Names)
             Last().EnumNames << QString::fromLatin1(n);
-        return *this;
+        static_assert(N < 63, "a set has at most 63 elements");
+        return OnlyNamedValues([](std::int64_t v) { return v >= 0 && v < (std::int64_t{1} << N); });
     }
     template <class G, class S>
     TClassBuilder &Float(const char *name, G get, S set)
@@ -364,6 +375,22 @@ public:
 
 private:
     TPropInfo &Last() { return info_.props_[lastIndex_]; }
+
+    // Every by-name write of the property described last (form definitions, property files and
+    // texts, the plot editor) then refuses an ordinal that no name stands for: it raises
+    // RaiseInvalidPropertyValue and the setter never sees the value.
+    template <class Accept>
+    TClassBuilder &OnlyNamedValues(Accept accept)
+    {
+        TPropInfo &p = Last();
+        if (p.SetOrd)
+            p.SetOrd = [set = std::move(p.SetOrd), accept](TObject &o, std::int64_t v) {
+                if (!accept(v))
+                    RaiseInvalidPropertyValue();
+                set(o, v);
+            };
+        return *this;
+    }
 
     TPropInfo Begin(const char *name, TTypeKind kind)
     {

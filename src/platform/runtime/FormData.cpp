@@ -4,6 +4,7 @@
 #include "platform/runtime/SysUtils.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 
 #include <charconv>
@@ -78,8 +79,9 @@ std::optional<QByteArray> FileBytes(const QString &name)
         if (const auto it = embedded.constFind(name); it != embedded.constEnd())
             return *it;
     }
+    // Only a whole file: a device or a pipe could deliver bytes for ever.
     QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
+    if ((!isEmbedded && !QFileInfo(name).isFile()) || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     QByteArray bytes = file.readAll();
     if (isEmbedded) {
@@ -88,6 +90,10 @@ std::optional<QByteArray> FileBytes(const QString &name)
     }
     return bytes;
 }
+
+// How deep objects, lists and collections may nest in one another. Forms nest a few levels; the
+// bound keeps a damaged or hostile text from exhausting the stack.
+constexpr int MaxNesting = 100;
 
 class Parser {
 public:
@@ -108,6 +114,22 @@ private:
     {
         throw EReadError(QStringLiteral("%1(%2): %3").arg(file_).arg(line_).arg(message));
     }
+
+    // One more level of nesting for the life of the object; past MaxNesting the text is refused.
+    class NestingLevel {
+    public:
+        explicit NestingLevel(Parser &parser) : parser_(parser)
+        {
+            if (++parser_.depth_ > MaxNesting)
+                parser_.Fail(QStringLiteral("nesting deeper than %1 levels").arg(MaxNesting));
+        }
+        ~NestingLevel() { --parser_.depth_; }
+        NestingLevel(const NestingLevel &) = delete;
+        NestingLevel &operator=(const NestingLevel &) = delete;
+
+    private:
+        Parser &parser_;
+    };
 
     QChar Peek(int ahead = 0) const
     {
@@ -191,6 +213,7 @@ private:
     {
         if (!AtWord("object") && !AtWord("inherited"))
             Fail(QStringLiteral("'object' expected"));
+        const NestingLevel level(*this);
         TFormObject obj;
         obj.Line = line_;
         Ident();
@@ -293,6 +316,7 @@ private:
             v.kind = TFormValue::Kind::Binary;
             v.Bytes = *std::move(bytes);
         } else if (c == u'(') {
+            const NestingLevel level(*this);
             Advance();
             v.kind = TFormValue::Kind::List;
             for (;;) {
@@ -306,6 +330,7 @@ private:
                 v.Items.push_back(ParseValue());
             }
         } else if (c == u'<') {
+            const NestingLevel level(*this);
             Advance();
             v.kind = TFormValue::Kind::Collection;
             for (;;) {
@@ -445,6 +470,7 @@ private:
     QString file_;
     int pos_ = 0;
     int line_ = 1;
+    int depth_ = 0;  // objects, lists and collections open around the current token
 };
 
 // ---- Printing ------------------------------------------------------------------------------------

@@ -1,5 +1,12 @@
 #include "platform/runtime/PropInfo.h"
 
+#include "platform/runtime/Exception.h"
+
+void RaiseInvalidPropertyValue()
+{
+    throw EPropertyError(QStringLiteral("Invalid property value"));
+}
+
 bool TPropInfo::Writable() const
 {
     if (IsOrdinalKind(Kind))

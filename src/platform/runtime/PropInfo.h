@@ -77,6 +77,10 @@ struct TPropInfo {
     bool IsDefault(const TObject &instance) const;
 };
 
+// Raises EPropertyError "Invalid property value": an ordinal written by name that no name of its
+// enumeration, set or Boolean stands for, or an integer its property's type cannot hold.
+[[noreturn]] void RaiseInvalidPropertyValue();
+
 // A form class's event handler, bound to a concrete form by Make(instance).
 struct THandlerInfo {
     QString Name;

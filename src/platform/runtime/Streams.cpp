@@ -1,5 +1,6 @@
 #include "platform/runtime/Streams.h"
 
+#include "platform/os/AtomicFile.h"
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/runtime/Exception.h"
 
@@ -94,8 +95,7 @@ void TCustomMemoryStream::SaveToStream(TStream *stream)
 
 void TCustomMemoryStream::SaveToFile(const QString &fileName)
 {
-    TFileStream file(fileName, fmCreate);
-    SaveToStream(&file);
+    SaveBytesToFile(fileName, data_.constData(), data_.size());
 }
 
 std::int64_t TMemoryStream::Write(const void *buffer, std::int64_t count)
@@ -158,6 +158,15 @@ TFileStream::TFileStream(const QString &fileName, std::uint16_t mode) : fileName
     fd_ = ::open(path.constData(), flags);
     if (fd_ < 0)
         throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, QString::fromLocal8Bit(std::strerror(errno))));
+}
+
+void SaveBytesToFile(const QString &fileName, const void *data, std::int64_t size)
+{
+    std::string error;
+    if (!os::WriteFileAtomic(fileName.toStdString(), data, static_cast<std::size_t>(std::max<std::int64_t>(size, 0)),
+                             &error))
+        throw EFCreateError(
+            QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, QString::fromStdString(error)));
 }
 
 TFileStream::~TFileStream()

@@ -43,6 +43,7 @@ class TCustomMemoryStream : public TStream {
     const char *Memory() const { return data_.constData(); }
     const QByteArray &Bytes() const { return data_; }
     void SaveToStream(TStream *stream);
+    // Replaces the file whole or not at all (SaveBytesToFile).
     void SaveToFile(const QString &fileName);
 
 protected:
@@ -89,3 +90,8 @@ private:
     QString fileName_;
     int fd_ = -1;
 };
+
+// Makes `size` bytes the whole new content of `fileName` through the atomic save
+// (platform/os/AtomicFile.h): the file is wholly replaced or, on failure, left as it was.
+// EFCreateError "Cannot create file "X". reason" when it cannot be written.
+void SaveBytesToFile(const QString &fileName, const void *data, std::int64_t size);

@@ -309,8 +309,9 @@ void TStrings::SaveToStream(TStream *stream, TTextEncoding encoding) const
 
 void TStrings::SaveToFile(const QString &fileName, TTextEncoding encoding) const
 {
-    TFileStream file(fileName, fmCreate);
-    SaveToStream(&file, encoding);
+    TMemoryStream bytes;
+    SaveToStream(&bytes, encoding);
+    SaveBytesToFile(fileName, bytes.Memory(), bytes.Size());
 }
 
 void TStrings::Assign(TPersistent *Source)

@@ -67,6 +67,7 @@ class TStrings : public TPersistent {
     int UpdateCount() const { return FUpdateCount; }
 
     void LoadFromFile(const QString &fileName);
+    // Replaces the file whole or not at all (SaveBytesToFile, Streams.h).
     void SaveToFile(const QString &fileName, TTextEncoding encoding = TTextEncoding::Ansi) const;
     // Virtual: a list that stands for a richer document (a rich edit's lines) reads and writes
     // the document itself.

@@ -1,8 +1,8 @@
 #include "platform/settings/MemIniFile.h"
 
-#include "platform/os/AtomicFile.h"
 #include "platform/os/CodePage.h"
 #include "platform/runtime/Exception.h"
+#include "platform/runtime/Streams.h"
 #include "platform/runtime/StringList.h"
 #include "platform/runtime/SysUtils.h"
 
@@ -207,11 +207,7 @@ void TMemIniFile::UpdateFile()
     TStringList lines;
     GetStrings(&lines);
     const QByteArray bytes = EncodeText(lines.Text(), encoding_);
-    std::string error;
-    if (!os::WriteFileAtomic(FileName().toStdString(), bytes.constData(), static_cast<std::size_t>(bytes.size()),
-                             &error))
-        throw EFCreateError(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(FileName(), QString::fromStdString(error)));
+    SaveBytesToFile(FileName(), bytes.constData(), bytes.size());
 }
 
 void TIniFile::WriteString(const QString &section, const QString &ident, const QString &value)

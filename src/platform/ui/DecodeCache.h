@@ -2,7 +2,9 @@
 // Pictures decoded so far, by the bytes they were decoded from: a window shows the same few button
 // and thumb pictures on hundreds of controls, and each would otherwise decode them again. What is
 // kept shares its pixels with every holder until one of them changes its copy (QImage copies on
-// write). Bounded: past `maxBytes` of keys and pixels it starts again empty. Thread-safe.
+// write). The keys are copies of their own: bytes a caller only lends (QByteArray::fromRawData) may
+// change or go after the call. Bounded: past `maxBytes` of keys and pixels it starts again empty.
+// Thread-safe.
 
 #include <QByteArray>
 
@@ -40,11 +42,13 @@ public:
             entries_.clear();
             bytes_ = 0;
         }
-        if (entries_.emplace(Key(kind, bytes), decoded).second)
+        if (entries_.emplace(Key(Owned(kind), Owned(bytes)), decoded).second)
             bytes_ += cost;
     }
 
 private:
+    static QByteArray Owned(const QByteArray &bytes) { return QByteArray(bytes.constData(), bytes.size()); }
+
     const std::int64_t maxBytes_;
     mutable std::mutex mutex_;
     std::map<Key, Decoded> entries_;

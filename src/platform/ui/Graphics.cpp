@@ -27,8 +27,9 @@ void TGraphic::LoadFromFile(const QString &fileName)
 
 void TGraphic::SaveToFile(const QString &fileName)
 {
-    TFileStream stream(fileName, fmCreate);
-    SaveToStream(&stream);
+    TMemoryStream bytes;
+    SaveToStream(&bytes);
+    SaveBytesToFile(fileName, bytes.Memory(), bytes.Size());
 }
 
 void TGraphic::DefineProperties(TFiler *Filer)

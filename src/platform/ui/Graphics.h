@@ -34,6 +34,8 @@ class TGraphic : public TPersistent {
     virtual void LoadFromStream(TStream *stream) = 0;
     virtual void SaveToStream(TStream *stream) = 0;
     void LoadFromFile(const QString &fileName);
+    // Encodes the whole picture first, then replaces the file whole or not at all
+    // (SaveBytesToFile, Streams.h).
     void SaveToFile(const QString &fileName);
     // The bytes a form definition stores for the picture (its "Data" property).
     virtual void ReadData(TStream *stream) { LoadFromStream(stream); }

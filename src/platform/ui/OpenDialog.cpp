@@ -104,6 +104,8 @@ bool TOpenDialog::Accept(bool save, QStringList files)
     for (QString &file : files) {
         if (!FDefaultExt.isEmpty() && QFileInfo(file).suffix().isEmpty() && !file.endsWith(QLatin1Char('.')))
             file += QLatin1Char('.') + (FDefaultExt.startsWith(QLatin1Char('.')) ? FDefaultExt.mid(1) : FDefaultExt);
+        if (OnFileNameChosen)
+            OnFileNameChosen(this, file);
         const bool exists = QFileInfo::exists(file);
         const QString title = FTitle.isEmpty() ? (save ? QStringLiteral("Save As") : QStringLiteral("Open")) : FTitle;
         if (save && exists && FOptions.Contains(ofOverwritePrompt) &&

@@ -3,11 +3,14 @@
 // patterns alternating, separated by "|" ("Unit files (*.unt)|*.unt|All|*.*"); FilterIndex counts
 // from 1. Execute answers whether a file was chosen; the choice is then in FileName (and Files).
 //
-// A chosen name without extension gets DefaultExt. With ofOverwritePrompt a save dialog asks before
-// it takes an existing file ("No" goes back to the choice), and with ofFileMustExist an open dialog
-// refuses a file that does not exist ("File not found", back to the choice).
+// A chosen name without extension gets DefaultExt; then OnFileNameChosen, when assigned, may turn
+// it into the name of the file the program will really write or read. With ofOverwritePrompt a
+// save dialog asks before it takes an existing file ("No" goes back to the choice), and with
+// ofFileMustExist an open dialog refuses a file that does not exist ("File not found", back to the
+// choice); both checks, FileName and Files are about the final name.
 
 #include "platform/runtime/EnumNames.h"
+#include "platform/runtime/Events.h"
 #include "platform/ui/Dialogs.h"
 
 #include <QStringList>
@@ -49,6 +52,10 @@ public:
     void SetTitle(const QString &value) { FTitle = value; }
     TOpenOptions Options() const { return FOptions; }
     void SetOptions(TOpenOptions value) { FOptions = value; }
+
+    // Called with each chosen name (DefaultExt already added) before the checks; the handler may
+    // change it to the file that will be used.
+    TEvent<void(TObject *Sender, QString &FileName)> OnFileNameChosen;
 
 protected:
     // Runs the dialog for opening (false) or saving (true).

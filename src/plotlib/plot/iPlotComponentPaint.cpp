@@ -109,8 +109,9 @@ void TiPlotComponent::DrawLayers(TCanvas *Canvas, TiPlotDataView *DataView, TCol
     // Right and bottom edges of the data view belong to it.
     const TRect view = DataView->DrawRect();
     const TRect clip(view.Left, view.Top, view.Right + 1, view.Bottom + 1);
-    for (const auto &[key, object] : FLayerList)
-        Clipped(Canvas, clip, [&] { object->Draw(Canvas, ObjectBackGround); });
+    // No structured binding: clang (the fuzz build) cannot capture one in the lambda yet.
+    for (const auto &layer : FLayerList)
+        Clipped(Canvas, clip, [&] { layer.second->Draw(Canvas, ObjectBackGround); });
 }
 
 void TiPlotComponent::DrawHint(TCanvas *Canvas)

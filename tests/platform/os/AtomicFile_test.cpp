@@ -1,4 +1,5 @@
 #include "platform/os/AtomicFile.h"
+#include "tests/platform/os/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +7,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -121,21 +123,107 @@ TEST_F(AtomicFile, FailedWriteKeepsTheOldFile)
     const std::string path = Path("old.unt");
     ASSERT_TRUE(os::WriteFileAtomic(path, std::string("old contents")));
 
-    rlimit previous {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto handler = signal(SIGXFSZ, SIG_IGN);
-    rlimit small = previous;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     std::string error;
-    const bool written = os::WriteFileAtomic(path, std::string(100000, 'x'), &error);
-    setrlimit(RLIMIT_FSIZE, &previous);
-    signal(SIGXFSZ, handler);
+    bool written = false;
+    {
+        const FileSizeLimit full(4096);
+        written = os::WriteFileAtomic(path, std::string(100000, 'x'), &error);
+    }
 
     EXPECT_FALSE(written);
     EXPECT_NE(error.find("File too large"), std::string::npos) << error;
     EXPECT_EQ(Read(path), "old contents");
     EXPECT_EQ(Names(), std::set<std::string>{"old.unt"});
+}
+
+// Saves of `path` killed half-way (by the file size limit's signal) in child processes: each
+// leaves the temporary it was writing.
+void KillSavesHalfWay(const std::string &path, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const pid_t child = fork();
+        if (child == 0) {
+            const rlimit small{4096, 4096};
+            setrlimit(RLIMIT_FSIZE, &small);
+            signal(SIGXFSZ, SIG_DFL);
+            os::WriteFileAtomic(path, std::string(100000, 'x'));
+            _exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status));
+    }
+}
+
+// The temporaries of killed saves go with the next save of the same target, and only those: one a
+// live writer holds, those of another target and files of other names stay.
+TEST_F(AtomicFile, NextSaveRemovesWhatKilledSavesOfTheSameTargetLeft)
+{
+    const std::string path = Path("show.prs");
+    ASSERT_TRUE(os::WriteFileAtomic(path, std::string("old")));
+    ASSERT_NO_FATAL_FAILURE(KillSavesHalfWay(path, 3));
+    ASSERT_NO_FATAL_FAILURE(KillSavesHalfWay(Path("rack.unt"), 1));
+    // show.prs, one leftover of it (each killed save removed the one before) and one of rack.unt.
+    ASSERT_EQ(Names().size(), 3u);
+
+    // A save in progress elsewhere: its temporary is locked by its writer.
+    const std::string busy = Path(".show.prs.00000000000000aa.trovtmp");
+    const int held = open(busy.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+    const std::set<std::string> foreign = {".show.prs.swp", ".show.prs.0000000000000zzz.trovtmp",
+                                           ".show.prs.00000000000000ab.tmp"};
+    for (const std::string &name : foreign)
+        std::ofstream(Path(name)) << "keep";
+
+    ASSERT_TRUE(os::WriteFileAtomic(path, std::string("new")));
+    close(held);
+    EXPECT_EQ(Read(path), "new");
+    std::set<std::string> expected = foreign;
+    expected.insert({"show.prs", ".show.prs.00000000000000aa.trovtmp"});
+    std::set<std::string> left = Names();
+    std::erase_if(left, [](const std::string &name) { return os::IsSaveTemporaryOf(name, "rack.unt"); });
+    EXPECT_EQ(left, expected);
+    EXPECT_EQ(Names().size(), expected.size() + 1);  // rack.unt's leftover is not this save's business
+}
+
+TEST(AtomicFileNames, TemporariesAreRecognisedByTargetAndForm)
+{
+    struct Case {
+        const char *name;
+        std::string entry, target;
+        bool recognised;
+    };
+    const std::string longName(250, 'n');
+    const Case cases[] = {
+        {.name = "own", .entry = ".a.prs.0123456789abcdef.trovtmp", .target = "a.prs", .recognised = true},
+        {.name = "another target", .entry = ".b.prs.0123456789abcdef.trovtmp", .target = "a.prs", .recognised = false},
+        {.name = "target's name longer",
+         .entry = ".a.prs.0123456789abcdef.trovtmp",
+         .target = "a.pr",
+         .recognised = false},
+        {.name = "upper-case digits",
+         .entry = ".a.prs.0123456789ABCDEF.trovtmp",
+         .target = "a.prs",
+         .recognised = false},
+        {.name = "short digits", .entry = ".a.prs.0123456789abcde.trovtmp", .target = "a.prs", .recognised = false},
+        {.name = "not hidden", .entry = "a.prs.0123456789abcdef.trovtmp", .target = "a.prs", .recognised = false},
+        {.name = "long name cut",
+         .entry = "." + longName.substr(0, 229) + ".0123456789abcdef.trovtmp",
+         .target = longName,
+         .recognised = true},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(os::IsSaveTemporaryOf(c.entry, c.target), c.recognised) << c.name;
+}
+
+// A name so long that the temporary's name would pass the system's limit still saves.
+TEST_F(AtomicFile, LongestNameStillSaves)
+{
+    const std::string path = Path(std::string(255, 'n'));
+    ASSERT_TRUE(os::WriteFileAtomic(path, std::string("bytes")));
+    EXPECT_EQ(Read(path), "bytes");
+    EXPECT_EQ(Names().size(), 1u);
 }
 
 // What a write in another process gave.

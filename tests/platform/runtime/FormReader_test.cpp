@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <memory>
 
 namespace {
@@ -233,6 +235,12 @@ INSTANTIATE_TEST_SUITE_P(
                               "bad.dfm(33): TTestControl btnOk.OnClick: handler pageMouseDown does not fit"},
                       BadCase{"unknown enum name", "Align = alTop", "Align = alTpo",
                               "bad.dfm(7): TTestControl lbTitle.Align: 'alTpo' is not a valid value"},
+                      BadCase{"Boolean neither 0 nor 1", "    Visible = False", "    Visible = 2",
+                              "bad.dfm(20): TTestControl btnOk.Visible: Invalid property value"},
+                      BadCase{"integer past the property's type", "Left = 8", "Left = 42999999993",
+                              "bad.dfm(4): TTestControl lbTitle.Left: Invalid property value"},
+                      BadCase{"integer below the property's type", "Left = 8", "Left = -2147483649",
+                              "bad.dfm(4): TTestControl lbTitle.Left: Invalid property value"},
                       BadCase{"string for an integer", "Left = 8", "Left = '8'",
                               "bad.dfm(4): TTestControl lbTitle.Left: invalid value"},
                       BadCase{"unknown sub-property", "Font.Name = 'Arial'", "Font.Nmae = 'Arial'",
@@ -249,6 +257,13 @@ INSTANTIATE_TEST_SUITE_P(
                               "bad.dfm(8): file /nonexistent/data.bin cannot be read"},
                       BadCase{"binary data from no file name", "Ratio = 1.5", "Ratio = @1.5",
                               "bad.dfm(8): file name expected after '@'"},
+                      BadCase{"lists nested without end", "Ratio = 1.5", "Ratio = " + QString(20000, u'('),
+                              "bad.dfm(8): nesting deeper than 100 levels"},
+                      BadCase{"objects nested too deep", "  object tmPoll: TTimer",
+                              "  object tmPoll: TTimer\n" + QStringLiteral("object x: TTimer\n").repeated(200),
+                              "nesting deeper than 100 levels"},
+                      BadCase{"binary data from a device", "Ratio = 1.5", "Ratio = @'/dev/zero'",
+                              "bad.dfm(8): file /dev/zero cannot be read"},
                       BadCase{"missing end", "  object tmPoll: TTimer", "  object tmPoll: TTimer\n  object x: TTimer",
                               "'end' expected"}),
     [](const ::testing::TestParamInfo<BadCase> &info) {
@@ -303,6 +318,47 @@ TEST(PropertyRegistry, DottedPathsReachOwnedObjectsOnly)
         EXPECT_EQ(e.Message(), QStringLiteral("TTestControl.Font.Colr: property does not exist"));
     }
     EXPECT_THROW(SetPropValueText(b, QStringLiteral("Left"), QStringLiteral("x")), EConvertError);
+}
+
+// An ordinal written by name must be one a name stands for: otherwise the write raises and the
+// property keeps its value, whichever way the value came.
+TEST(PropertyRegistry, OrdinalsNoNameStandsForAreRefused)
+{
+    struct Case {
+        const char *name;
+        std::function<void(TTestControl *)> write;
+    };
+    const Case cases[] = {
+        {.name = "enumeration past its names", .write = [](TTestControl *b) { SetPropValueText(b, "Align", "3"); }},
+        {.name = "negative enumeration", .write = [](TTestControl *b) { SetOrdProp(b, "Align", -11); }},
+        {.name = "set bit without a name", .write = [](TTestControl *b) { SetPropValueText(b, "Font.Style", "8"); }},
+        {.name = "negative set", .write = [](TTestControl *b) { SetOrdProp(b, "Font.Style", -1); }},
+        {.name = "Boolean 2", .write = [](TTestControl *b) { SetOrdProp(b, "Visible", 2); }},
+        {.name = "Boolean by text", .write = [](TTestControl *b) { SetPropValueText(b, "Visible", "-1"); }},
+        {.name = "enumeration by registry",
+         .write = [](TTestControl *b) { GetPropInfo(b, "Align")->SetOrd(*b, 100000); }},
+    };
+    LoadedForm loaded(Fixture());
+    TTestControl *b = loaded.form->btnOk;
+    const QString before =
+        GetPropValueText(b, "Align") + GetPropValueText(b, "Font.Style") + GetPropValueText(b, "Visible");
+    for (const Case &c : cases) {
+        try {
+            c.write(b);
+            ADD_FAILURE() << "no error for " << c.name;
+        } catch (const EPropertyError &e) {
+            EXPECT_EQ(e.Message(), QStringLiteral("Invalid property value")) << c.name;
+        }
+        EXPECT_EQ(GetPropValueText(b, "Align") + GetPropValueText(b, "Font.Style") + GetPropValueText(b, "Visible"),
+                  before)
+            << c.name;
+    }
+    // The last name of each still goes in.
+    SetOrdProp(b, "Align", 2);
+    SetOrdProp(b, "Font.Style", 7);
+    SetOrdProp(b, "Visible", 0);
+    EXPECT_EQ(GetPropValueText(b, "Align") + GetPropValueText(b, "Font.Style") + GetPropValueText(b, "Visible"),
+              QStringLiteral("alClient[fsBold,fsItalic,fsUnderline]False"));
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "tests/platform/os/FileSizeLimit.h"
+
 namespace {
 
 TEST(StringList, SortedListsKeepOrderAndHandleDuplicates)
@@ -99,6 +101,45 @@ TEST(StringList, FilesAreCrLfInTheSystemCodePage)
     back.LoadFromFile(file);
     EXPECT_TRUE(back.Equals(&list));
     EXPECT_THROW(back.LoadFromFile(dir.filePath(QStringLiteral("missing.txt"))), EFOpenError);
+}
+
+// A disk that fills up while lines or a memory stream are saved: the save reports it and the file
+// it was to replace stays whole.
+TEST(StringList, SaveThatCannotBeWrittenWholeLeavesTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("lines.txt"));
+    TStringList old;
+    old.Add(QStringLiteral("old line"));
+    old.SaveToFile(file);
+    TStringList lines;
+    TMemoryStream stream;
+    for (int i = 0; i < 100; ++i) {
+        lines.Add(QStringLiteral("a line of the new file"));
+        stream.WriteBuffer("new bytes", 9);
+    }
+
+    QString linesError, streamError;
+    {
+        const FileSizeLimit full(64);
+        try {
+            lines.SaveToFile(file);
+        } catch (const EFCreateError &e) {
+            linesError = e.Message();
+        }
+        try {
+            stream.SaveToFile(file);
+        } catch (const EFCreateError &e) {
+            streamError = e.Message();
+        }
+    }
+
+    EXPECT_TRUE(linesError.contains(QStringLiteral("File too large"))) << linesError.toStdString();
+    EXPECT_TRUE(streamError.contains(QStringLiteral("File too large"))) << streamError.toStdString();
+    TStringList back;
+    back.LoadFromFile(file);
+    EXPECT_TRUE(back.Equals(&old));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("lines.txt")});
 }
 
 TEST(Streams, MemoryStreamReadWriteSeekAndErrors)
