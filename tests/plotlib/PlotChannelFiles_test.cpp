@@ -5,6 +5,7 @@
 #include "platform/ui/StdTestApp.h"
 
 #include "platform/runtime/Exception.h"
+#include "platform/runtime/TypInfo.h"
 #include "plotlib/plot/iXYPlot.h"
 
 #include <QFile>
@@ -63,6 +64,16 @@ TEST_F(ChannelFiles, ConfigFileHoldsPrefixedPropertiesWithoutName)
     EXPECT_TRUE(MessageOf([&] {
                     channel->SavePropertiesToFile(Path("no/such/dir/x.cfg"));
                 }).startsWith(QStringLiteral("Error Saving Properties - ")));
+}
+
+TEST_F(ChannelFiles, LoggingActiveIsPublishedToReadOnly)
+{
+    const TPropInfo *logging = GetPropInfo(channel, QStringLiteral("LoggingActive"));
+    ASSERT_NE(logging, nullptr);
+    EXPECT_EQ(logging->Kind, TTypeKind::Boolean);
+    EXPECT_FALSE(logging->SetOrd);
+    channel->SavePropertiesToFile(Path("channel.cfg"));
+    EXPECT_FALSE(ReadAll(Path("channel.cfg")).contains("LoggingActive"));
 }
 
 TEST_F(ChannelFiles, DataFileRoundTripsValidAndNullPoints)

@@ -1,10 +1,12 @@
 #include "platform/ui/RichEdit.h"
 
-#include "platform/ui/Canvas.h"
 #include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Streams.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/CanvasGdi.h"
+#include "platform/ui/Printers.h"
 #include "platform/ui/RtfReader.h"
 #include "platform/ui/RtfWriter.h"
-#include "platform/runtime/Streams.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
@@ -13,6 +15,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <cmath>
 
 std::string LowBytes(const QString &text)
@@ -333,7 +336,7 @@ void TCustomRichEdit::Clear()
     FDocument->clear();
 }
 
-int TCustomRichEdit::FormatRange(TCanvas *canvas, const TRect &twips, int dpiX, int dpiY, bool render)
+int TCustomRichEdit::FormatRange(TCanvas *canvas, const TRect &twips, int dpiX, int dpiY, bool render, int first)
 {
     if (dpiX <= 0)
         dpiX = 96;
@@ -345,7 +348,7 @@ int TCustomRichEdit::FormatRange(TCanvas *canvas, const TRect &twips, int dpiX, 
     if (rect.IsEmpty() || FDocument->isEmpty())
         return 0;
     // A copy laid out for the target: fonts mapped onto the installed ones, drawn without
-    // smoothing like all text of the canvas.
+    // smoothing like all text of the canvas, at the target's resolution.
     std::unique_ptr<QTextDocument> doc(FDocument->clone());
     doc->setDocumentMargin(0);
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
@@ -360,6 +363,10 @@ int TCustomRichEdit::FormatRange(TCanvas *canvas, const TRect &twips, int dpiX, 
             c.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
             c.setCharFormat(f);
         }
+    QImage image(rect.Width(), rect.Height(), QImage::Format_ARGB32);
+    image.setDotsPerMeterX(static_cast<int>(std::lround(dpiX / 0.0254)));
+    image.setDotsPerMeterY(static_cast<int>(std::lround(dpiY / 0.0254)));
+    doc->documentLayout()->setPaintDevice(&image);
     if (FWordWrap)
         doc->setTextWidth(rect.Width());
     else {
@@ -367,26 +374,55 @@ int TCustomRichEdit::FormatRange(TCanvas *canvas, const TRect &twips, int dpiX, 
         o.setWrapMode(QTextOption::NoWrap);
         doc->setDefaultTextOption(o);
     }
-    // The characters whose lines fit into the rectangle.
-    int fitted = doc->characterCount() - 1;
-    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-        const QRectF box = doc->documentLayout()->blockBoundingRect(b);
-        if (box.bottom() > rect.Height()) {
+    // The whole paragraphs from the one holding `first` on that fit into the rectangle.
+    const int length = doc->characterCount() - 1;
+    const QTextBlock start = doc->findBlock(std::clamp(first, 0, std::max(length - 1, 0)));
+    const double top = doc->documentLayout()->blockBoundingRect(start).top();
+    int fitted = length;
+    for (QTextBlock b = start.next(); b.isValid(); b = b.next()) {
+        if (doc->documentLayout()->blockBoundingRect(b).bottom() - top > rect.Height()) {
             fitted = b.position();
             break;
         }
     }
     if (render && canvas) {
         // The rich edit's background (EM_SETBKGNDCOLOR) lies behind the text over the whole range.
-        QImage image(rect.Width(), rect.Height(), QImage::Format_ARGB32);
         image.fill(FBackground == clNone ? QColor(Qt::transparent) : QColorOf(FBackground));
+        const double bottom = fitted < length ? doc->documentLayout()->blockBoundingRect(doc->findBlock(fitted)).top()
+                                              : doc->documentLayout()->documentSize().height();
         QPainter painter(&image);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
-        doc->drawContents(&painter, QRectF(0, 0, rect.Width(), rect.Height()));
+        painter.translate(0, -top);
+        doc->drawContents(&painter, QRectF(0, top, rect.Width(), std::min(bottom - top, double(rect.Height()))));
         painter.end();
         canvas->DrawImage(rect, image, TRect(0, 0, rect.Width(), rect.Height()), true);
     }
     return fitted;
+}
+
+void TCustomRichEdit::Print(const QString &caption)
+{
+    TPrinter *printer = Printer();
+    printer->SetTitle(caption);
+    printer->BeginDoc();
+    try {
+        HDC dc = printer->Handle();
+        const int dpiX = GetDeviceCaps(dc, LOGPIXELSX), dpiY = GetDeviceCaps(dc, LOGPIXELSY);
+        const TRect page(0, 0, printer->PageWidth() * 1440 / dpiX, printer->PageHeight() * 1440 / dpiY);
+        const int length = FDocument->characterCount() - 1;
+        for (int first = 0;;) {
+            const int next = FormatRange(printer->Canvas(), page, dpiX, dpiY, true, first);
+            if (next <= first || next >= length)
+                break;
+            printer->NewPage();
+            first = next;
+        }
+        printer->EndDoc();
+    } catch (...) {
+        if (printer->Printing())
+            printer->Abort();
+        throw;
+    }
 }
 
 void TCustomRichEdit::EMFormatRange(TMessage &m)
@@ -397,7 +433,10 @@ void TCustomRichEdit::EMFormatRange(TMessage &m)
         return;
     }
     // The target's resolution decides the layout; the screen's when it does not say.
-    m.Result = FormatRange(range->hdc, range->rc, 96, 96, m.WParam != 0);
+    HDC target = range->hdcTarget ? range->hdcTarget : range->hdc;
+    const int dpiX = target ? GetDeviceCaps(target, LOGPIXELSX) : 96;
+    const int dpiY = target ? GetDeviceCaps(target, LOGPIXELSY) : 96;
+    m.Result = FormatRange(range->hdc, range->rc, dpiX, dpiY, m.WParam != 0, range->cpMin);
 }
 
 void TCustomRichEdit::EMSetBkgndColor(TMessage &m)
