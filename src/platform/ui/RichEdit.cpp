@@ -348,7 +348,7 @@ int TCustomRichEdit::FormatRange(TCanvas *canvas, const TRect &twips, int dpiX, 
     if (rect.IsEmpty() || FDocument->isEmpty())
         return 0;
     // A copy laid out for the target: fonts mapped onto the installed ones, drawn without
-    // smoothing like all text of the canvas, at the target's resolution.
+    // smoothing like all text of the canvas.
     std::unique_ptr<QTextDocument> doc(FDocument->clone());
     doc->setDocumentMargin(0);
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
@@ -363,12 +363,13 @@ int TCustomRichEdit::FormatRange(TCanvas *canvas, const TRect &twips, int dpiX, 
             c.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
             c.setCharFormat(f);
         }
-    QImage image(rect.Width(), rect.Height(), QImage::Format_ARGB32);
-    image.setDotsPerMeterX(static_cast<int>(std::lround(dpiX / 0.0254)));
-    image.setDotsPerMeterY(static_cast<int>(std::lround(dpiY / 0.0254)));
-    doc->documentLayout()->setPaintDevice(&image);
+    // The document holds its sizes in screen pixels (96 dpi): it is laid out in them, so that its
+    // lines break where they do on the screen, and painted scaled to the target's resolution,
+    // where the glyphs are drawn anew at that size.
+    const double scaleX = dpiX / 96.0, scaleY = dpiY / 96.0;
+    const double width = rect.Width() / scaleX, height = rect.Height() / scaleY;
     if (FWordWrap)
-        doc->setTextWidth(rect.Width());
+        doc->setTextWidth(width);
     else {
         QTextOption o = doc->defaultTextOption();
         o.setWrapMode(QTextOption::NoWrap);
@@ -380,20 +381,22 @@ int TCustomRichEdit::FormatRange(TCanvas *canvas, const TRect &twips, int dpiX, 
     const double top = doc->documentLayout()->blockBoundingRect(start).top();
     int fitted = length;
     for (QTextBlock b = start.next(); b.isValid(); b = b.next()) {
-        if (doc->documentLayout()->blockBoundingRect(b).bottom() - top > rect.Height()) {
+        if (doc->documentLayout()->blockBoundingRect(b).bottom() - top > height) {
             fitted = b.position();
             break;
         }
     }
     if (render && canvas) {
         // The rich edit's background (EM_SETBKGNDCOLOR) lies behind the text over the whole range.
+        QImage image(rect.Width(), rect.Height(), QImage::Format_ARGB32);
         image.fill(FBackground == clNone ? QColor(Qt::transparent) : QColorOf(FBackground));
         const double bottom = fitted < length ? doc->documentLayout()->blockBoundingRect(doc->findBlock(fitted)).top()
                                               : doc->documentLayout()->documentSize().height();
         QPainter painter(&image);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.scale(scaleX, scaleY);
         painter.translate(0, -top);
-        doc->drawContents(&painter, QRectF(0, top, rect.Width(), std::min(bottom - top, double(rect.Height()))));
+        doc->drawContents(&painter, QRectF(0, top, width, std::min(bottom - top, height)));
         painter.end();
         canvas->DrawImage(rect, image, TRect(0, 0, rect.Width(), rect.Height()), true);
     }

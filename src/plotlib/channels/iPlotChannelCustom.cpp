@@ -56,6 +56,7 @@ T_IMPLEMENT_CLASS(TiPlotChannelCustom)
     b.Int("LogBufferSize", &C::LogBufferSize, &C::SetLogBufferSize).Default(0);
     b.Bool("LoggingActive", &C::LoggingActive, nullptr);
     b.Enum("DataStyle", &C::DataStyle, &C::SetDataStyle, iPlotDataStyleNames);
+    b.Variant("Tag", &C::Tag, &C::SetTag);
 }
 
 namespace {
