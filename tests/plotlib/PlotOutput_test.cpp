@@ -289,6 +289,11 @@ TEST_F(PlotOutput, TheMetafileFormatReusesOneMetafile)
     EXPECT_EQ(clipboard.Calls, QStringList({"put image/x-emf image/png", "put image/x-emf image/png"}));
     EXPECT_EQ(first->Description(), QStringLiteral("Strip Chart"));
     EXPECT_EQ(first->Width(), 800);
+    // The clipboard holds the bytes of the .emf file, with the title as text, not as pixels.
+    const QByteArray emf = clipboard.Get(QStringLiteral("image/x-emf"));
+    EXPECT_EQ(emf, first->Bytes());
+    const QString title = QStringLiteral("Untitled");
+    EXPECT_TRUE(emf.contains(QByteArray(reinterpret_cast<const char *>(title.utf16()), title.size() * 2)));
     EXPECT_FALSE(plot.ToolBarShown.contains(true));
     EXPECT_TRUE(plot.GetToolBar(0)->Visible());
 }
