@@ -110,6 +110,18 @@ TEST_F(ChannelFiles, TheTagStreamsWithTheFormInItsOwnTypeButStaysOutOfTheConfigF
         channel->SavePropertiesToFile(Path("channel.cfg"));
         EXPECT_FALSE(ReadAll(Path("channel.cfg")).contains("Tag"));
     }
+    // A name that is no variant value is refused with the line it stands on.
+    channel->SetTag(QVariant(7));
+    QString form = WriteComponentToText(&plot);
+    form.replace(QStringLiteral("Tag = 7"), QStringLiteral("Tag = Seven"));
+    TiXYPlot copy(nullptr);
+    try {
+        ReadComponentFromText(&copy, form, QStringLiteral("plot.dfm"));
+        ADD_FAILURE() << "an unknown name was taken as a tag";
+    } catch (const EReadError &e) {
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("invalid value for this property")))
+            << e.Message().toStdString();
+    }
 }
 
 TEST_F(ChannelFiles, DataFileRoundTripsValidAndNullPoints)
