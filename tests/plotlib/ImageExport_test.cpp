@@ -179,7 +179,7 @@ TEST_F(ImageExport, TheMetafileCarriesTheCreatorTheBoundsAndItsOwnSize)
     metafile.LoadFromFile(File("control.emf"));
     EXPECT_EQ(metafile.CreatedBy(), QStringLiteral("Quorin"));
     EXPECT_EQ(metafile.Description(), QString());
-    EXPECT_EQ(metafile.Picture(), Rendered().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(metafile.ToImage(), Rendered().convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace

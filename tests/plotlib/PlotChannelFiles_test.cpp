@@ -5,6 +5,9 @@
 #include "platform/ui/StdTestApp.h"
 
 #include "platform/runtime/Exception.h"
+#include "platform/runtime/FormReader.h"
+#include "platform/runtime/FormWriter.h"
+#include "platform/runtime/TypInfo.h"
 #include "plotlib/plot/iXYPlot.h"
 
 #include <QFile>
@@ -63,6 +66,62 @@ TEST_F(ChannelFiles, ConfigFileHoldsPrefixedPropertiesWithoutName)
     EXPECT_TRUE(MessageOf([&] {
                     channel->SavePropertiesToFile(Path("no/such/dir/x.cfg"));
                 }).startsWith(QStringLiteral("Error Saving Properties - ")));
+}
+
+TEST_F(ChannelFiles, LoggingActiveIsPublishedToReadOnly)
+{
+    const TPropInfo *logging = GetPropInfo(channel, QStringLiteral("LoggingActive"));
+    ASSERT_NE(logging, nullptr);
+    EXPECT_EQ(logging->Kind, TTypeKind::Boolean);
+    EXPECT_FALSE(logging->SetOrd);
+    channel->SavePropertiesToFile(Path("channel.cfg"));
+    EXPECT_FALSE(ReadAll(Path("channel.cfg")).contains("LoggingActive"));
+}
+
+TEST_F(ChannelFiles, TheTagStreamsWithTheFormInItsOwnTypeButStaysOutOfTheConfigFile)
+{
+    struct Case {
+        const char *name;
+        QVariant tag;
+        const char *line;  // as the form holds it, nullptr for none
+    };
+    const Case cases[] = {
+        {.name = "integer", .tag = QVariant(7), .line = "Tag = 7"},
+        {.name = "text", .tag = QVariant(QStringLiteral("Left")), .line = "Tag = 'Left'"},
+        {.name = "float", .tag = QVariant(2.5), .line = "Tag = 2.5"},
+        {.name = "boolean", .tag = QVariant(true), .line = "Tag = True"},
+        {.name = "null", .tag = QVariant::fromValue(nullptr), .line = "Tag = Null"},
+        {.name = "unassigned", .tag = QVariant(), .line = nullptr},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        channel->SetTag(c.tag);
+        const QString form = WriteComponentToText(&plot);
+        EXPECT_EQ(form.contains(QStringLiteral("Tag =")), c.line != nullptr);
+        if (c.line) {
+            EXPECT_TRUE(form.contains(QString::fromLatin1(c.line))) << form.toStdString();
+        }
+        TiXYPlot copy(nullptr);
+        ReadComponentFromText(&copy, form, QStringLiteral("plot.dfm"));
+        const QVariant read = copy.GetChannel(0)->Tag();
+        EXPECT_EQ(read.typeId(), c.tag.typeId());
+        EXPECT_EQ(read, c.tag);
+        // Property lines carry no variants.
+        channel->SavePropertiesToFile(Path("channel.cfg"));
+        EXPECT_FALSE(ReadAll(Path("channel.cfg")).contains("Tag"));
+    }
+    // A name that is no variant value is refused with the line it stands on.
+    channel->SetTag(QVariant(7));
+    QString form = WriteComponentToText(&plot);
+    form.replace(QStringLiteral("Tag = 7"), QStringLiteral("Tag = Seven"));
+    TiXYPlot copy(nullptr);
+    try {
+        ReadComponentFromText(&copy, form, QStringLiteral("plot.dfm"));
+        ADD_FAILURE() << "an unknown name was taken as a tag";
+    } catch (const EReadError &e) {
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("invalid value for this property")))
+            << e.Message().toStdString();
+    }
 }
 
 TEST_F(ChannelFiles, DataFileRoundTripsValidAndNullPoints)

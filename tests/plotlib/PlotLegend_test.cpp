@@ -158,6 +158,22 @@ TEST_F(LegendFixture, ALineHeightOf13IsStoredAndReloaded)
     EXPECT_EQ(fresh.GetLegend(0)->LineColumnHeight(), 3);
 }
 
+TEST_F(LegendFixture, ThePlotsLegendCursorEventChangesTheCursorOverTheLegend)
+{
+    plot.AddChannel();
+    legend->SetDrawRect(TRect(0, 0, 200, 100));
+    legend->GetRequiredWidth(bitmap.Canvas());
+    int index = -1;
+    plot.OnGetMouseCursorLegend = [&](int Index, TCursor &Cursor) {
+        index = Index;
+        Cursor = crHelp;
+    };
+    // Over the legend's background, away from every entry.
+    legend->GetMouseOverObject(190, 90);
+    EXPECT_EQ(legend->GetMouseCursor(TPoint(190, 90)), crHelp);
+    EXPECT_EQ(index, 0);
+}
+
 TEST(CompressorPlotView, RendersWithItsLegendAndToolbar)
 {
     TiXYPlot plot(nullptr);

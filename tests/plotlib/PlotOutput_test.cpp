@@ -22,6 +22,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -142,6 +143,71 @@ TEST_F(PlotOutput, ThePlotIsScaledUniformlyIntoTheMarginsAtTheirTopLeftCorner)
     EXPECT_EQ(page.pixel(500, 678), white);
 }
 
+// The standard output of a program of the system's PDF tools (poppler-utils, installed by setup).
+QByteArray RunTool(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString() << " did not finish";
+    EXPECT_EQ(process.exitCode(), 0) << program.toStdString() << ": " << process.readAllStandardError().toStdString();
+    return process.readAllStandardOutput();
+}
+
+// Lengths of the runs of red pixels down one column.
+std::vector<int> RedRuns(const QImage &img, int x)
+{
+    std::vector<int> runs;
+    int run = 0;
+    for (int y = 0; y <= img.height(); ++y) {
+        const QRgb p = y < img.height() ? img.pixel(x, y) : 0;
+        if (y < img.height() && qRed(p) > 150 && qGreen(p) < 110 && qBlue(p) < 110) {
+            ++run;
+        } else if (run > 0) {
+            runs.push_back(run);
+            run = 0;
+        }
+    }
+    return runs;
+}
+
+TEST_F(PlotOutput, APlotPrintedToPdfKeepsItsThinLinesThinAndItsTitleAsText)
+{
+    // The system's printers, whose PDF printer prints at 300 dpi.
+    SetPrinterBackend(nullptr);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("plot.pdf"));
+    Printer()->SetFileName(pdf);
+    plot.SetPrinterName(QStringLiteral("Print to PDF"));
+    plot.SetBounds(0, 0, 400, 250);
+    plot.SetTitleText(QStringLiteral("Untitled Levels"));
+    TiPlotYAxis *y = plot.GetYAxis(0);
+    y->SetTrackingEnabled(false);
+    y->SetMinSpan(0, 10);
+    TiPlotChannelCustom *channel = plot.GetChannel(0);
+    channel->SetColor(clRed);
+    channel->AddXY(0, 5);
+    channel->AddXY(10, 5);
+    plot.PrintChart();
+    ASSERT_TRUE(QFile::exists(pdf));
+
+    EXPECT_TRUE(RunTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).contains("Untitled Levels"));
+
+    // A landscape A4 page at 300 dpi, the plot 7.3 times its size: the trace, one pixel on the
+    // screen, stays a thin line.
+    RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"),
+                                         QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))});
+    const QImage page(dir.filePath(QStringLiteral("page.png")));
+    // A4 is 297 x 210 mm; the renderer may round the width up by one pixel.
+    ASSERT_NEAR(page.width(), 3508, 1);
+    ASSERT_NEAR(page.height(), 2480, 1);
+    Keep(page.scaled(page.size() / 4, Qt::KeepAspectRatio, Qt::SmoothTransformation), "printed_pdf_page");
+    const int middle = 300 + 400 * 7 / 2;  // the left margin, then half the printed plot
+    const std::vector<int> runs = RedRuns(page, middle);
+    ASSERT_FALSE(runs.empty()) << "no trace down the middle of the page";
+    for (int run : runs)
+        EXPECT_LE(run, 3);
+}
+
 TEST_F(PlotOutput, APrinterIsChosenByItsExactNameOnly)
 {
     struct Case {
@@ -223,6 +289,11 @@ TEST_F(PlotOutput, TheMetafileFormatReusesOneMetafile)
     EXPECT_EQ(clipboard.Calls, QStringList({"put image/x-emf image/png", "put image/x-emf image/png"}));
     EXPECT_EQ(first->Description(), QStringLiteral("Strip Chart"));
     EXPECT_EQ(first->Width(), 800);
+    // The clipboard holds the bytes of the .emf file, with the title as text, not as pixels.
+    const QByteArray emf = clipboard.Get(QStringLiteral("image/x-emf"));
+    EXPECT_EQ(emf, first->Bytes());
+    const QString title = QStringLiteral("Untitled");
+    EXPECT_TRUE(emf.contains(QByteArray(reinterpret_cast<const char *>(title.utf16()), title.size() * 2)));
     EXPECT_FALSE(plot.ToolBarShown.contains(true));
     EXPECT_TRUE(plot.GetToolBar(0)->Visible());
 }

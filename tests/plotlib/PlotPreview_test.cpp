@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QSet>
+
 #include <cmath>
 #include <functional>
 
@@ -146,6 +148,21 @@ TEST_F(PlotPreview, EachRepaintHidesTheToolbarAndRaisesThePrintEventsWithTheForm
     });
     EXPECT_FALSE(toolBarShown.isEmpty());
     EXPECT_FALSE(toolBarShown.contains(true));
+}
+
+TEST_F(PlotPreview, ThePagesPictureIsShrunkSmoothly)
+{
+    Preview([&](TiPlotPreviewForm &form) {
+        const QImage image = RenderControlImage(form.Preview);
+        // Shrunk pixel by pixel the plot keeps its few colours; shrunk smoothly its letters and
+        // lines blend into the background in many shades.
+        const TRect page = form.PageRect;
+        QSet<QRgb> colours;
+        for (int y = page.Top + 1; y < page.Bottom - 1; ++y)
+            for (int x = page.Left + 1; x < page.Right - 1; ++x)
+                colours.insert(image.pixel(x, y));
+        EXPECT_GT(colours.size(), 40);
+    });
 }
 
 TEST_F(PlotPreview, ThePrintButtonPrintsThePlot)

@@ -6,8 +6,10 @@
 #include "platform/ui/StdTestApp.h"
 
 #include "platform/runtime/Exception.h"
+#include "platform/runtime/StringList.h"
 #include "platform/runtime/SysUtils.h"
 #include "platform/ui/Bitmap.h"
+#include "plotlib/base/iHelpers.h"
 #include "plotlib/objects/iPlotTable.h"
 #include "plotlib/plot/iXYPlot.h"
 
@@ -48,6 +50,19 @@ struct TableFixture : ::testing::Test {
     }
     int Layout() { return table->GetRequiredWidth(bitmap.Canvas()); }
 };
+
+TEST_F(TableFixture, OnlyVisibleColumnTitlesAreStored)
+{
+    const auto stored = [this] {
+        TStringList lines;
+        iWritePropertiesToList(table, QString(), &lines, true, nullptr);
+        return lines.Text().contains(QStringLiteral("ColumnTitlesVisible"));
+    };
+    EXPECT_TRUE(table->ColumnTitlesVisible());
+    EXPECT_TRUE(stored());
+    table->SetColumnTitlesVisible(false);
+    EXPECT_FALSE(stored());
+}
 
 TEST_F(TableFixture, WithoutRowsItDrawsNothingAndNeedsNoSpace)
 {

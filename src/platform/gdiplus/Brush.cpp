@@ -777,11 +777,9 @@ Status GdipCreatePathGradientFromPath(const GpPath *path, GpPathGradient **polyG
     b.Shape = path->Path;
     b.ShapeFill = path->Fill;
     b.PointCount = path->Path.elementCount();
-    // The centre is the mean of the path's points.
-    QPointF sum;
-    for (int i = 0; i < b.PointCount; ++i)
-        sum += QPointF(path->Path.elementAt(i).x, path->Path.elementAt(i).y);
-    b.Center = sum / b.PointCount;
+    // The centre is the middle of the path's bounds: the mean of its points would count the
+    // control points of its curves and the closing point too, and lean to one side.
+    b.Center = path->Path.boundingRect().center();
     b.CenterColor = 0xFF000000;
     b.Surround = {0xFFFFFFFF};
     b.Wrap = WrapModeClamp;

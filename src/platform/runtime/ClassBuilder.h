@@ -213,6 +213,20 @@ public:
             };
         return Add(std::move(p));
     }
+    // A variant value; stored unless unassigned.
+    template <class G, class S>
+    TClassBuilder &Variant(const char *name, G get, S set)
+    {
+        TPropInfo p = Begin(name, TTypeKind::Variant);
+        p.GetVariant = [get](const TObject &o) {
+            return QVariant(classbuilder_detail::Get(get, static_cast<const C &>(o)));
+        };
+        if constexpr (!std::is_null_pointer_v<S>)
+            p.SetVariant = [set](TObject &o, const QVariant &v) {
+                classbuilder_detail::Set(set, static_cast<C &>(o), v, []<class A>(const QVariant &x) { return A(x); });
+            };
+        return Add(std::move(p));
+    }
     // An owned sub-object (its properties stream as Name.Sub); the setter normally Assigns.
     template <class G, class S>
     TClassBuilder &Object(const char *name, G get, S set)

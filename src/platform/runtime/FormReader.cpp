@@ -13,6 +13,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -235,6 +236,7 @@ private:
                 invalid();
             pi.SetStr(obj, v.Text);
             return;
+        case TTypeKind::Variant: pi.SetVariant(obj, VariantOf(v, invalid)); return;
         case TTypeKind::Class:
             SetObjectValue(reader, obj, pi, p, what);
             return;
@@ -253,6 +255,31 @@ private:
             break;
         }
         invalid();
+    }
+
+    // A variant holds the value with the type it was written with: True and False, Null and
+    // Unassigned are its named values.
+    template <class Invalid>
+    static QVariant VariantOf(const TFormValue &v, Invalid invalid)
+    {
+        switch (v.kind) {
+        case TFormValue::Kind::Integer:
+            return v.Int >= INT_MIN && v.Int <= INT_MAX ? QVariant(static_cast<int>(v.Int))
+                                                        : QVariant(static_cast<qlonglong>(v.Int));
+        case TFormValue::Kind::Float: return QVariant(v.Float);
+        case TFormValue::Kind::String: return QVariant(v.Text);
+        case TFormValue::Kind::Ident:
+            if (SameText(v.Text, QStringLiteral("True")) || SameText(v.Text, QStringLiteral("False")))
+                return QVariant(SameText(v.Text, QStringLiteral("True")));
+            if (SameText(v.Text, QStringLiteral("Null")))
+                return QVariant::fromValue(nullptr);
+            if (SameText(v.Text, QStringLiteral("Unassigned")))
+                return QVariant();
+            break;
+        default: break;
+        }
+        invalid();
+        return QVariant();
     }
 
     void SetObjectValue(TReader &reader, TObject &obj, const TPropInfo &pi, const TFormProperty &p, const QString &what)

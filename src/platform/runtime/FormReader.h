@@ -34,6 +34,8 @@
 //  - Binary data given to a text property becomes text of one character per byte (0..255), so a
 //    stored document can come from a file (RichText = @':/help/document.rtf'); the form writer
 //    writes it back as a string.
+//  - A variant property (Tag of a plot channel) takes the type of its value: an integer, a float,
+//    a string, True or False, Null; Unassigned empties it. The writer leaves an empty one out.
 //  - An event property names a handler of the form class (OnClick = btnOKClick); a component
 //    reference names a component of the form (PopupMenu = pmMain), resolved after all components
 //    exist.

@@ -39,6 +39,28 @@ void WriteOrdinal(const TPropInfo &pi, std::int64_t value, TFormValue &v)
     }
 }
 
+// A variant as the form's value of its type; false for a type a form cannot hold.
+bool WriteVariant(const QVariant &value, TFormValue &v)
+{
+    switch (value.typeId()) {
+    case QMetaType::Nullptr: v = TFormValue::MakeIdent(QStringLiteral("Null")); return true;
+    case QMetaType::Bool:
+        v = TFormValue::MakeIdent(value.toBool() ? QStringLiteral("True") : QStringLiteral("False"));
+        return true;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::SChar:
+    case QMetaType::UChar: v = TFormValue::MakeInt(value.toLongLong()); return true;
+    case QMetaType::Double:
+    case QMetaType::Float: v = TFormValue::MakeFloat(value.toDouble()); return true;
+    case QMetaType::QString: v = TFormValue::MakeString(value.toString()); return true;
+    default: return false;
+    }
+}
+
 void WriteOwnedObject(TObject *sub, TComponent *root, const QString &path, std::vector<TFormProperty> &out)
 {
     if (auto *collection = dynamic_cast<TCollection *>(sub)) {
@@ -88,6 +110,10 @@ void WriteObjectProperties(TPersistent &instance, TComponent *root, const QStrin
             if (!pi.SetStr || pi.IsDefault(instance))
                 continue;
             v = TFormValue::MakeString(pi.GetStr(instance));
+            break;
+        case TTypeKind::Variant:
+            if (!pi.SetVariant || pi.IsDefault(instance) || !WriteVariant(pi.GetVariant(instance), v))
+                continue;
             break;
         case TTypeKind::Class: {
             TObject *sub = pi.GetObject(instance);

@@ -16,6 +16,7 @@ bool TPropInfo::Writable() const
         return static_cast<bool>(SetFloat);
     case TTypeKind::String:
         return static_cast<bool>(SetStr);
+    case TTypeKind::Variant: return static_cast<bool>(SetVariant);
     case TTypeKind::Class:
         // An owned sub-object is written through its own properties even without a setter.
         return static_cast<bool>(SetObject) || !IsReference;
@@ -28,7 +29,7 @@ bool TPropInfo::Writable() const
 
 bool TPropInfo::Readable() const
 {
-    return GetOrd || GetFloat || GetStr || GetObject || GetHandlerName;
+    return GetOrd || GetFloat || GetStr || GetVariant || GetObject || GetHandlerName;
 }
 
 bool TPropInfo::IsDefault(const TObject &instance) const
@@ -40,6 +41,7 @@ bool TPropInfo::IsDefault(const TObject &instance) const
         return GetFloat(instance) == FloatDefault.value_or(0.0);
     case TTypeKind::String:
         return GetStr(instance) == StrDefault.value_or(QString());
+    case TTypeKind::Variant: return !GetVariant(instance).isValid();
     case TTypeKind::Class:
         return IsReference && GetObject(instance) == nullptr;
     case TTypeKind::Method:

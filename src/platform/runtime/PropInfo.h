@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 #include <any>
 #include <cstdint>
@@ -19,7 +20,7 @@
 #include <typeindex>
 #include <vector>
 
-enum class TTypeKind { Unknown, Integer, Float, String, Boolean, Enumeration, Set, Color, Class, Method };
+enum class TTypeKind { Unknown, Integer, Float, String, Boolean, Enumeration, Set, Color, Class, Method, Variant };
 
 // Kinds whose value is an integer (GetOrd/SetOrd): Integer, Boolean, Enumeration, Set, Color.
 constexpr bool IsOrdinalKind(TTypeKind k)
@@ -48,6 +49,10 @@ struct TPropInfo {
     // String.
     std::function<QString(const TObject &)> GetStr;
     std::function<void(TObject &, const QString &)> SetStr;
+    // Variant: an unassigned value (invalid QVariant) is the default and is not stored; a null
+    // value is one of std::nullptr_t.
+    std::function<QVariant(const TObject &)> GetVariant;
+    std::function<void(TObject &, const QVariant &)> SetVariant;
     // Class: an owned sub-object (Font, Lines ...) or, with IsReference, a component found by name.
     std::function<TObject *(const TObject &)> GetObject;
     std::function<void(TObject &, TObject *)> SetObject;

@@ -282,6 +282,7 @@ QString GetPropValueText(const TObject *instance, const QString &path)
         return FloatToStrF(prop->GetFloat(*target), ffGeneral, 15, 0);
     case TTypeKind::String:
         return prop->GetStr(*target);
+    case TTypeKind::Variant: return prop->GetVariant(*target).toString();
     case TTypeKind::Class: {
         TObject *o = prop->GetObject(*target);
         auto *c = dynamic_cast<TComponent *>(o);
@@ -336,6 +337,10 @@ void SetPropValueText(TObject *instance, const QString &path, const QString &tex
     case TTypeKind::String:
         NeedWritable(instance, path, static_cast<bool>(prop->SetStr));
         prop->SetStr(*target, text);
+        return;
+    case TTypeKind::Variant:
+        NeedWritable(instance, path, static_cast<bool>(prop->SetVariant));
+        prop->SetVariant(*target, QVariant(text));
         return;
     default:
         PropError(instance, path, QStringLiteral("property cannot be set from text"));

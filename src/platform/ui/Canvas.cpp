@@ -68,6 +68,64 @@ void TCanvas::FontChanged(TObject *)
 {
     state_.TextColor = font_->Color();
     nativeFontValid_ = false;
+    recordedFont_.reset();
+}
+
+// ---- Recording ---------------------------------------------------------------------------------
+
+TCanvas::RecordScope::RecordScope(TCanvas &c)
+    : surface_(c.surface_ && c.surface_->Recording ? c.surface_.get() : nullptr)
+{
+    if (surface_)
+        ++surface_->Vectored;
+}
+
+TCanvas::RecordScope::~RecordScope()
+{
+    if (surface_)
+        --surface_->Vectored;
+}
+
+TDrawRecord TCanvas::NewRecord(TDrawKind kind)
+{
+    TDrawRecord r;
+    r.Kind = kind;
+    r.Pen = {ColorToRGB(pen_->Color()), pen_->Style(), pen_->Width()};
+    r.Brush.Color = ColorToRGB(brush_->Color());
+    r.Brush.Style = brush_->Style();
+    if (TBitmap *bmp = brush_->Bitmap(); bmp && !bmp->Empty()) {
+        // A monochrome pattern takes the text and background colours where it is drawn.
+        QImage pattern = bmp->Image().convertToFormat(QImage::Format_RGB32);
+        if (bmp->Monochrome()) {
+            const QRgb fore = ColorToPixel(state_.TextColor), back = ColorToPixel(state_.BkColor);
+            for (int y = 0; y < pattern.height(); ++y) {
+                auto *line = reinterpret_cast<QRgb *>(pattern.scanLine(y));
+                for (int x = 0; x < pattern.width(); ++x)
+                    line[x] = (line[x] & 0xFFFFFFu) == 0 ? fore : back;
+            }
+        }
+        r.Brush.Pattern = std::move(pattern);
+    }
+    r.Rop2 = state_.Rop2;
+    r.FillMode = state_.FillMode;
+    r.BrushOrg = baseOrigin_ + state_.BrushOrg;
+    r.TextColor = ColorToRGB(state_.TextColor);
+    r.BkColor = ColorToRGB(state_.BkColor);
+    r.OpaqueBk = state_.BkMode == OPAQUE;
+    return r;
+}
+
+void TCanvas::Record(TDrawRecord record)
+{
+    surface_->Recording->Add(std::move(record), Visible());
+}
+
+void TCanvas::RecordSolid(const TRect &r, TColor color)
+{
+    TDrawRecord record = NewRecord(TDrawKind::Fill);
+    record.Box = r;
+    record.Brush = {ColorToRGB(color), bsSolid, QImage()};
+    Record(std::move(record));
 }
 
 HDC TCanvas::Handle()
@@ -357,6 +415,12 @@ bool TCanvas::RectVisible(const TRect &r)
 void TCanvas::LineTo(int x, int y)
 {
     if (Ready()) {
+        const RecordScope recording(*this);
+        if (recording) {
+            TDrawRecord r = NewRecord(TDrawKind::Line);
+            r.Points = {ToSurface(state_.PenPos.X, state_.PenPos.Y), ToSurface(x, y)};
+            Record(std::move(r));
+        }
         Changing();
         // A thin line wholly outside the visible part draws nothing (most of a plot's grid lies
         // beyond its page).
@@ -378,6 +442,14 @@ void TCanvas::Polyline(const TPoint *points, int count)
 {
     if (count < 2 || !Ready())
         return;
+    const RecordScope recording(*this);
+    if (recording) {
+        TDrawRecord r = NewRecord(TDrawKind::Polyline);
+        r.Points.reserve(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i)
+            r.Points.push_back(ToSurface(points[i].X, points[i].Y));
+        Record(std::move(r));
+    }
     Changing();
     {
         TCanvasPainter p(*this);
@@ -474,6 +546,14 @@ void TCanvas::Polygon(const TPoint *points, int count)
 {
     if (count < 2 || !Ready())
         return;
+    const RecordScope recording(*this);
+    if (recording) {
+        TDrawRecord r = NewRecord(TDrawKind::Polygon);
+        r.Points.reserve(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i)
+            r.Points.push_back(ToSurface(points[i].X, points[i].Y));
+        Record(std::move(r));
+    }
     Changing();
     {
         TCanvasPainter p(*this);
@@ -513,6 +593,12 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
     const TRect r = Normalized(x1, y1, x2, y2);
     if (r.IsEmpty())
         return;
+    const RecordScope recording(*this);
+    if (recording) {
+        TDrawRecord record = NewRecord(TDrawKind::Rectangle);
+        record.Box = ToSurface(r);
+        Record(std::move(record));
+    }
     Changing();
     {
         TCanvasPainter p(*this);
@@ -637,12 +723,19 @@ static void DrawCurve(TCanvas &c, TCanvasPainter &p, const TRect &r, const Curve
         p.ColorMask(m.Outline, m.OutlineAt, p.PenColor(), rop2);
 }
 
-void TCanvas::DrawInBox(int x1, int y1, int x2, int y2,
+void TCanvas::DrawInBox(int x1, int y1, int x2, int y2, TDrawKind kind, std::vector<TPoint> points,
                         const std::function<void(TCanvasPainter &, const TRect &)> &draw)
 {
     const TRect r = Normalized(x1, y1, x2, y2);
     if (r.IsEmpty() || !Ready())
         return;
+    const RecordScope recording(*this);
+    if (recording) {
+        TDrawRecord record = NewRecord(kind);
+        record.Box = ToSurface(r);
+        record.Points = std::move(points);
+        Record(std::move(record));
+    }
     Changing();
     {
         TCanvasPainter p(*this);
@@ -653,14 +746,14 @@ void TCanvas::DrawInBox(int x1, int y1, int x2, int y2,
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
 {
-    DrawInBox(x1, y1, x2, y2, [this](TCanvasPainter &p, const TRect &r) {
+    DrawInBox(x1, y1, x2, y2, TDrawKind::Ellipse, {}, [this](TCanvasPainter &p, const TRect &r) {
         DrawCurve(*this, p, r, CurveShape{CurveKind::Ellipse}, state_.Rop2, true);
     });
 }
 
 void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
 {
-    DrawInBox(x1, y1, x2, y2, [&](TCanvasPainter &p, const TRect &r) {
+    DrawInBox(x1, y1, x2, y2, TDrawKind::RoundRect, {TPoint(x3, y3)}, [&](TCanvasPainter &p, const TRect &r) {
         CurveShape s{CurveKind::RoundRect};
         s.Rx = std::min(std::abs(x3), r.Width()) / 2.0;
         s.Ry = std::min(std::abs(y3), r.Height()) / 2.0;
@@ -686,23 +779,26 @@ CurveShape ArcShape(CurveKind kind, const TRect &r, int x3, int y3, int x4, int 
 
 void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
-    DrawInBox(x1, y1, x2, y2, [&](TCanvasPainter &p, const TRect &r) {
-        DrawCurve(*this, p, r, ArcShape(CurveKind::Arc, r, x3, y3, x4, y4), state_.Rop2, false);
-    });
+    DrawInBox(x1, y1, x2, y2, TDrawKind::Arc, {ToSurface(x3, y3), ToSurface(x4, y4)},
+              [&](TCanvasPainter &p, const TRect &r) {
+                  DrawCurve(*this, p, r, ArcShape(CurveKind::Arc, r, x3, y3, x4, y4), state_.Rop2, false);
+              });
 }
 
 void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
-    DrawInBox(x1, y1, x2, y2, [&](TCanvasPainter &p, const TRect &r) {
-        DrawCurve(*this, p, r, ArcShape(CurveKind::Pie, r, x3, y3, x4, y4), state_.Rop2, true);
-    });
+    DrawInBox(x1, y1, x2, y2, TDrawKind::Pie, {ToSurface(x3, y3), ToSurface(x4, y4)},
+              [&](TCanvasPainter &p, const TRect &r) {
+                  DrawCurve(*this, p, r, ArcShape(CurveKind::Pie, r, x3, y3, x4, y4), state_.Rop2, true);
+              });
 }
 
 void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
-    DrawInBox(x1, y1, x2, y2, [&](TCanvasPainter &p, const TRect &r) {
-        DrawCurve(*this, p, r, ArcShape(CurveKind::Chord, r, x3, y3, x4, y4), state_.Rop2, true);
-    });
+    DrawInBox(x1, y1, x2, y2, TDrawKind::Chord, {ToSurface(x3, y3), ToSurface(x4, y4)},
+              [&](TCanvasPainter &p, const TRect &r) {
+                  DrawCurve(*this, p, r, ArcShape(CurveKind::Chord, r, x3, y3, x4, y4), state_.Rop2, true);
+              });
 }
 
 void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style)
@@ -757,6 +853,12 @@ void TCanvas::FillRect(const TRect &r)
 {
     if (r.IsEmpty() || !Ready())
         return;
+    const RecordScope recording(*this);
+    if (recording) {
+        TDrawRecord record = NewRecord(TDrawKind::Fill);
+        record.Box = ToSurface(r);
+        Record(std::move(record));
+    }
     Changing();
     {
         TCanvasPainter p(*this);
@@ -769,6 +871,9 @@ void TCanvas::FillRect(const TRect &r, TColor color)
 {
     if (r.IsEmpty() || !Ready())
         return;
+    const RecordScope recording(*this);
+    if (recording)
+        RecordSolid(ToSurface(r), color);
     Changing();
     {
         TCanvasPainter p(*this);
@@ -781,6 +886,17 @@ void TCanvas::FrameRect(const TRect &r)
 {
     if (r.IsEmpty() || !Ready())
         return;
+    const RecordScope recording(*this);
+    if (recording) {
+        const TRect d = ToSurface(r);
+        QRegion frame(ToQRect(d));
+        frame -= ToQRect(d).adjusted(1, 1, -1, -1);
+        for (const QRect &part : frame) {
+            TDrawRecord record = NewRecord(TDrawKind::Fill);
+            record.Box = FromQRect(part);
+            Record(std::move(record));
+        }
+    }
     Changing();
     {
         TCanvasPainter p(*this);
@@ -797,6 +913,12 @@ void TCanvas::InvertRect(const TRect &r)
 {
     if (r.IsEmpty() || !Ready())
         return;
+    const RecordScope recording(*this);
+    if (recording) {
+        TDrawRecord record = NewRecord(TDrawKind::Invert);
+        record.Box = ToSurface(r);
+        Record(std::move(record));
+    }
     Changing();
     {
         TCanvasPainter p(*this);
@@ -809,6 +931,12 @@ void TCanvas::DrawFocusRect(const TRect &r)
 {
     if (r.IsEmpty() || !Ready())
         return;
+    const RecordScope recording(*this);
+    if (recording) {
+        TDrawRecord record = NewRecord(TDrawKind::FocusRect);
+        record.Box = ToSurface(r);
+        Record(std::move(record));
+    }
     Changing();
     {
         TCanvasPainter p(*this);
@@ -851,6 +979,33 @@ bool TCanvas::DrawEdge(TRect &r, UINT edge, UINT flags)
         else if (edge & BDR_SUNKENINNER)
             rings[ringCount++] = {soft ? clBtnShadow : cl3DDkShadow, cl3DLight};
     }
+    const RecordScope recording(*this);
+    if (recording) {
+        // Each ring side is a line one pixel wide: recorded as a line it stays thin when stretched.
+        TRect inner = ToSurface(r);
+        auto side = [&](TPoint a, TPoint b, TColor color) {
+            TDrawRecord record = NewRecord(TDrawKind::Line);
+            record.Pen = {ColorToRGB(color), psSolid, 1};
+            record.Rop2 = 13;
+            record.Points = {a, b};
+            Record(std::move(record));
+        };
+        for (int i = 0; i < ringCount && !inner.IsEmpty(); ++i) {
+            const TRect q = inner;
+            if (flags & BF_LEFT)
+                side({q.Left, q.Top}, {q.Left, q.Bottom}, rings[i].TopLeft);
+            if (flags & BF_TOP)
+                side({q.Left, q.Top}, {q.Right, q.Top}, rings[i].TopLeft);
+            if (flags & BF_RIGHT)
+                side({q.Right - 1, q.Top}, {q.Right - 1, q.Bottom}, rings[i].BottomRight);
+            if (flags & BF_BOTTOM)
+                side({q.Left, q.Bottom - 1}, {q.Right, q.Bottom - 1}, rings[i].BottomRight);
+            inner = TRect(inner.Left + ((flags & BF_LEFT) ? 1 : 0), inner.Top + ((flags & BF_TOP) ? 1 : 0),
+                          inner.Right - ((flags & BF_RIGHT) ? 1 : 0), inner.Bottom - ((flags & BF_BOTTOM) ? 1 : 0));
+        }
+        if ((flags & BF_MIDDLE) && !inner.IsEmpty())
+            RecordSolid(inner, (flags & BF_MONO) ? clWindow : clBtnFace);
+    }
     Changing();
     TRect inner = r;
     {
@@ -884,6 +1039,15 @@ void TCanvas::GradientFill(const TRect &r, TColor startColor, TColor endColor, T
 {
     if (r.IsEmpty() || !Ready())
         return;
+    const RecordScope recording(*this);
+    if (recording) {
+        TDrawRecord record = NewRecord(TDrawKind::Gradient);
+        record.Box = ToSurface(r);
+        record.Brush = {ColorToRGB(startColor), bsSolid, QImage()};
+        record.Color2 = ColorToRGB(endColor);
+        record.Vertical = dir == TGradientFillDirection::Vertical;
+        Record(std::move(record));
+    }
     Changing();
     {
         TCanvasPainter p(*this);
@@ -909,6 +1073,15 @@ void TCanvas::FillRegion(const TRegion &rgn)
 {
     if (!Ready())
         return;
+    const RecordScope recording(*this);
+    if (recording) {
+        const TPoint o = Offset();
+        for (const QRect &part : rgn.Native().translated(o.X, o.Y)) {
+            TDrawRecord record = NewRecord(TDrawKind::Fill);
+            record.Box = FromQRect(part);
+            Record(std::move(record));
+        }
+    }
     Changing();
     {
         TCanvasPainter p(*this);
@@ -935,6 +1108,15 @@ void TCanvas::InvertRegion(const TRegion &rgn)
 {
     if (!Ready())
         return;
+    const RecordScope recording(*this);
+    if (recording) {
+        const TPoint o = Offset();
+        for (const QRect &part : rgn.Native().translated(o.X, o.Y)) {
+            TDrawRecord record = NewRecord(TDrawKind::Invert);
+            record.Box = FromQRect(part);
+            Record(std::move(record));
+        }
+    }
     Changing();
     {
         TCanvasPainter p(*this);
@@ -962,6 +1144,11 @@ void TCanvas::SetPixel(int x, int y, TColor color)
 {
     if (!Ready())
         return;
+    const RecordScope recording(*this);
+    if (recording) {
+        const TPoint d = ToSurface(x, y);
+        RecordSolid(TRect(d.X, d.Y, d.X + 1, d.Y + 1), color);
+    }
     Changing();
     {
         TCanvasPainter p(*this);

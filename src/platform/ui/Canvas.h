@@ -22,10 +22,11 @@
 #include "platform/runtime/Classes.h"
 #include "platform/runtime/Colors.h"
 #include "platform/runtime/Events.h"
+#include "platform/runtime/GraphicsTypes.h"
+#include "platform/ui/Drawing.h"
 #include "platform/ui/GraphicsBrush.h"
 #include "platform/ui/GraphicsFont.h"
 #include "platform/ui/GraphicsPen.h"
-#include "platform/runtime/GraphicsTypes.h"
 #include "platform/ui/Region.h"
 
 class TCanvas;
@@ -36,14 +37,23 @@ using HDC = TCanvas *;
 
 // The pixels a canvas draws on. A bitmap or a window owns it; every canvas drawing on it holds a
 // reference. OnDrawn hears about pixels changed (device rectangle) unless painting is suspended.
+// While Recording is set (a metafile's canvas, a printer's page) every canvas drawing here also
+// adds its operations to that drawing; Vectored counts the operations under way that add a
+// record of their own, and pixels changed outside them are added as bitmap records.
 struct TCanvasSurface {
     QImage Image;            // Format_RGB32 or Format_ARGB32
     bool Monochrome = false;  // only black and white pixels
     std::function<void(const QRect &)> OnDrawn;
     int Suspended = 0;
+    std::shared_ptr<TDrawing> Recording;
+    int Vectored = 0;
     void Drawn(const QRect &r)
     {
-        if (Suspended == 0 && OnDrawn && !r.isEmpty())
+        if (r.isEmpty())
+            return;
+        if (Recording && Vectored == 0)
+            Recording->AddPixels(Image, r, QRegion(Image.rect()));
+        if (Suspended == 0 && OnDrawn)
             OnDrawn(r);
     }
 };
@@ -364,6 +374,35 @@ protected:
     virtual void Changed();
 
 private:
+    friend class TDrawingPlayer;
+    // Marks an operation that records itself on a recording surface (see TCanvasSurface); true
+    // when there is a drawing to add to.
+    class RecordScope {
+    public:
+        explicit RecordScope(TCanvas &c);
+        ~RecordScope();
+        RecordScope(const RecordScope &) = delete;
+        RecordScope &operator=(const RecordScope &) = delete;
+        explicit operator bool() const { return surface_ != nullptr; }
+
+    private:
+        TCanvasSurface *surface_;
+    };
+    // A record of the kind with the pen, brush, colours and modes as they stand.
+    TDrawRecord NewRecord(TDrawKind kind);
+    // Adds it to the surface's drawing with the visible part as its clip.
+    void Record(TDrawRecord record);
+    // Records one colour over a surface rectangle.
+    void RecordSolid(const TRect &r, TColor color);
+    // Logical to surface coordinates.
+    TPoint ToSurface(int x, int y) const { return TPoint(x + Offset().X, y + Offset().Y); }
+    TRect ToSurface(const TRect &r) const
+    {
+        TRect d = r;
+        d.Offset(Offset().X, Offset().Y);
+        return d;
+    }
+
     struct State {
         TPoint PenPos;
         TPoint ViewportOrg;
@@ -389,7 +428,8 @@ private:
     bool Ready();
     // Runs `draw` with the box (x1, y1)-(x2, y2) put in order, as one change of the canvas; an
     // empty box or a canvas without pixels draws nothing.
-    void DrawInBox(int x1, int y1, int x2, int y2, const std::function<void(TCanvasPainter &, const TRect &)> &draw);
+    void DrawInBox(int x1, int y1, int x2, int y2, TDrawKind kind, std::vector<TPoint> points,
+                   const std::function<void(TCanvasPainter &, const TRect &)> &draw);
     // Device offset of logical coordinates.
     TPoint Offset() const;
     // Visible part of the surface (surface coordinates).
@@ -422,4 +462,5 @@ private:
     QString nativeFontKey_;  // identifies nativeFont_ among the widths measured before
     TTextMetric metrics_;
     bool nativeFontValid_ = false;
+    std::shared_ptr<const TFont> recordedFont_;  // the font as text records take it
 };

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "platform/ui/Canvas.h"
@@ -31,6 +32,42 @@ void TCanvas::StretchBltImage(const TRect &dest, const QImage &source, bool sour
     if (usesSource && (source.isNull() || sourceRect.Width() == 0 || sourceRect.Height() == 0))
         return;
     const QImage src = usesSource ? source.convertToFormat(QImage::Format_RGB32) : QImage();
+    // Copies and brush fills record themselves; other raster operations read the destination and
+    // are left to the pixels they change.
+    std::optional<RecordScope> recording;
+    if (surface_->Recording) {
+        const unsigned code = (rop >> 16) & 0xFF;
+        const TRect d = ToSurface(TRect(std::min(dest.Left, dest.Right), std::min(dest.Top, dest.Bottom),
+                                        std::max(dest.Left, dest.Right), std::max(dest.Top, dest.Bottom)));
+        if (code == 0xCC) {
+            // Pixels beyond the source keep what lies below: transparent in the record.
+            const QImage &from =
+                src.rect().contains(ToQRect(sourceRect)) ? src : src.convertToFormat(QImage::Format_ARGB32);
+            QImage picture = from.copy(ToQRect(sourceRect)).mirrored(dest.Width() < 0, dest.Height() < 0);
+            if (sourceMono) {
+                const QRgb fore = ColorToPixel(state_.TextColor), back = ColorToPixel(state_.BkColor);
+                for (int y = 0; y < picture.height(); ++y) {
+                    auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
+                    for (int x = 0; x < picture.width(); ++x)
+                        line[x] = (line[x] & 0xFFFFFFu) == 0 ? fore : back;
+                }
+            }
+            recording.emplace(*this);
+            TDrawRecord r = NewRecord(TDrawKind::Image);
+            r.Box = d;
+            r.Picture = std::move(picture);
+            Record(std::move(r));
+        } else if (code == 0xF0 || code == 0x00 || code == 0xFF) {
+            recording.emplace(*this);
+            if (code == 0xF0) {
+                TDrawRecord r = NewRecord(TDrawKind::Fill);
+                r.Box = d;
+                Record(std::move(r));
+            } else {
+                RecordSolid(d, code == 0 ? clBlack : clWhite);
+            }
+        }
+    }
     Changing();
     {
         TCanvasPainter p(*this);
@@ -108,6 +145,27 @@ void TCanvas::DrawImage(const TRect &dest, const QImage &image, const TRect &sou
     const QImage src = image.convertToFormat(QImage::Format_ARGB32);
     const bool keyed = transparentColor != clNone;
     const std::uint32_t key = ColorToPixel(transparentColor) & 0xFFFFFFu;
+    const RecordScope recording(*this);
+    if (recording) {
+        // The picture as it lands: key colour and opacity folded into its alpha.
+        QImage picture = src.copy(ToQRect(sourceRect));
+        bool opaque = true;
+        for (int y = 0; y < picture.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
+            for (int x = 0; x < picture.width(); ++x) {
+                unsigned a = alpha ? qAlpha(line[x]) : 255u;
+                if (keyed && (line[x] & 0xFFFFFFu) == key)
+                    a = 0;
+                a = a * opacity / 255u;
+                line[x] = (line[x] & 0xFFFFFFu) | (a << 24);
+                opaque = opaque && a == 255;
+            }
+        }
+        TDrawRecord r = NewRecord(TDrawKind::Image);
+        r.Box = ToSurface(dest);
+        r.Picture = opaque ? picture.convertToFormat(QImage::Format_RGB32) : std::move(picture);
+        Record(std::move(r));
+    }
     Changing();
     {
         TCanvasPainter p(*this);

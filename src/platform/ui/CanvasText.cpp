@@ -87,6 +87,8 @@ int TCanvas::RenderText(const QString &text, int x, int y, UINT align, const TRe
     else if (align & TA_BOTTOM)
         baseline = -m.tmDescent;
 
+    // Declared before the painter, which reports the pixels it changed when it goes.
+    const RecordScope recording(*this);
     TCanvasPainter p(*this);
     QRegion visible = p.Visible();
     if (clip) {
@@ -97,6 +99,28 @@ int TCanvas::RenderText(const QString &text, int x, int y, UINT align, const TRe
     if (visible.isEmpty())
         return width;
 
+    if (recording) {
+        if (!recordedFont_) {
+            auto copy = std::make_shared<TFont>();
+            copy->Assign(font_.get());
+            recordedFont_ = std::move(copy);
+        }
+        auto t = std::make_shared<TDrawText>();
+        t->Text = text;
+        t->Font = recordedFont_;
+        t->Align = (align & ~TA_UPDATECP) | (state_.TextAlign & TA_RTLREADING);
+        t->FillBk = fillBk;
+        if (clip) {
+            t->Clipped = true;
+            t->ClipRect = ToSurface(*clip);
+        }
+        t->UnderlineFrom = underlineFrom;
+        t->UnderlineCount = underlineCount;
+        TDrawRecord r = NewRecord(TDrawKind::Text);
+        r.Points = {ToSurface(x, y)};
+        r.Text = std::move(t);
+        Record(std::move(r));
+    }
     QPainter qp(&p.Image());
     qp.setRenderHint(QPainter::Antialiasing, false);
     qp.setRenderHint(QPainter::TextAntialiasing, false);
@@ -142,6 +166,9 @@ void TCanvas::TextRect(const TRect &r, int x, int y, const QString &text)
         return;
     Changing();
     if (state_.BkMode == OPAQUE && !r.IsEmpty()) {
+        const RecordScope recording(*this);
+        if (recording)
+            RecordSolid(ToSurface(r), state_.BkColor);
         TCanvasPainter p(*this);
         p.FillSolid(p.R(r), p.ToPixel(state_.BkColor));
     }

@@ -542,7 +542,7 @@ void TWinControl::CMInvalidate(TMessage &m)
 {
     // WParam 1: a child was invalidated (nothing to repaint here).
     if (m.WParam == 0)
-        InvalidateRect(GetClientRect());
+        InvalidateRect(WindowClientRect());
     if (FParent)
         FParent->Perform(CM_INVALIDATE, 1);
 }
@@ -567,7 +567,7 @@ void TWinControl::InvalidateRect(const TRect &r)
 
 void TWinControl::EnsureBacking()
 {
-    const TRect cr = GetClientRect();
+    const TRect cr = WindowClientRect();
     const QSize size(std::max(0, cr.Width()), std::max(0, cr.Height()));
     if (FBacking->Image.size() == size)
         return;
@@ -767,7 +767,7 @@ void TWinControl::WMEraseBkgnd(TMessage &m)
     if (ParentBackground() && FParent)
         DrawParentBackground(dc);
     else
-        dc->FillRect(GetClientRect(), FColor);
+        dc->FillRect(WindowClientRect(), FColor);
     m.Result = 1;
 }
 
@@ -777,7 +777,7 @@ void TWinControl::DrawParentBackground(TCanvas *dc)
         return;
     dc->SaveDC();
     MoveWindowOrg(dc, -FLeft, -FTop);
-    dc->IntersectClipRect(FParent->GetClientRect());
+    dc->IntersectClipRect(FParent->WindowClientRect());
     const WPARAM handle = reinterpret_cast<WPARAM>(dc->Handle());
     FParent->Perform(WM_ERASEBKGND, handle, static_cast<LPARAM>(handle));
     FParent->Perform(WM_PRINTCLIENT, handle, PRF_CLIENT);

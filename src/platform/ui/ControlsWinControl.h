@@ -181,6 +181,9 @@ protected:
     virtual void PaintWindow(TCanvas *dc);
     virtual void AlignControls(TControl *AControl, TRect &rect);
     virtual void AdjustClientRect(TRect &rect);
+    // The window's own client area, which its image covers: ClientRect, unless the control draws
+    // a frame inside its window and leaves the frame out of ClientRect.
+    virtual TRect WindowClientRect() const { return GetClientRect(); }
 
     virtual void KeyDown(WORD &key, TShiftState shift);
     virtual void KeyUp(WORD &key, TShiftState shift);

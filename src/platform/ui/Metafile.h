@@ -1,20 +1,17 @@
 #pragma once
-// TMetafile and TMetafileCanvas: an enhanced metafile (".emf") holding one picture.
+// TMetafile and TMetafileCanvas: an enhanced metafile (".emf") holding one picture as a drawing
+// (Drawing.h): the list of drawing operations that made it, played again at the resolution of
+// wherever it is drawn.
 //
 // A metafile canvas records: it is a canvas of its own on an image of the metafile's size (white
-// at the start), and when it is destroyed the picture drawn becomes the metafile's, with the
-// creator and description texts given to the canvas. The metafile keeps its Width and Height apart
-// from the picture: setting them does not touch the picture, which is stretched to that size
-// wherever the metafile is drawn (Draw, PlayEnhMetaFile).
+// at the start), and every drawing on it, through it or through any canvas sharing its device
+// context, adds to the drawing. When the canvas is destroyed the drawing becomes the metafile's,
+// with the creator and description texts given to the canvas. The metafile keeps its Width and
+// Height apart from the drawing: setting them does not touch the drawing, which is stretched to
+// that size wherever the metafile is drawn (Draw, PlayEnhMetaFile) and saved at that size.
 //
-// The file is a valid enhanced metafile of three records:
-//   EMR_HEADER        bounds (0, 0, W - 1, H - 1) in pixels, frame in 0.01 mm at 96 dpi,
-//                     nBytes = the file's size, 3 records, a reference device of 96 dpi, and the
-//                     description in UTF-16LE: creator, NUL, description, NUL, NUL
-//   EMR_STRETCHDIBITS the picture as a bottom-up 24-bit DIB, stretched onto the bounds
-//   EMR_EOF
-// where W x H is the metafile's Width and Height. Reading accepts files of that form (further
-// records are passed over); anything else raises EInvalidGraphic. GUI thread.
+// The file is an enhanced metafile of vector records (EmfFile.h). Reading refuses a damaged file
+// with EInvalidGraphic and keeps what the metafile held. GUI thread.
 
 #include <QByteArray>
 #include <QImage>
@@ -23,6 +20,7 @@
 #include <memory>
 
 #include "platform/ui/Canvas.h"
+#include "platform/ui/Drawing.h"
 #include "platform/ui/Graphics.h"
 
 class TMetafile : public TGraphic {
@@ -30,7 +28,7 @@ class TMetafile : public TGraphic {
     TMetafile();
     ~TMetafile() override;
 
-    bool Empty() const override { return picture_.isNull(); }
+    bool Empty() const override { return drawing_ == nullptr; }
     int Width() const override { return width_; }
     int Height() const override { return height_; }
     void SetWidth(int value) override;
@@ -38,8 +36,8 @@ class TMetafile : public TGraphic {
     // The texts of the last recording (or of the file read).
     const QString &CreatedBy() const { return createdBy_; }
     const QString &Description() const { return description_; }
-    // The picture as recorded, at its own size.
-    const QImage &Picture() const { return picture_; }
+    // The drawing as recorded, at the size it was recorded (nullptr when empty).
+    const std::shared_ptr<const TDrawing> &Drawing() const { return drawing_; }
 
     void LoadFromStream(TStream *stream) override;
     void SaveToStream(TStream *stream) override;
@@ -49,16 +47,16 @@ class TMetafile : public TGraphic {
 
     void Assign(TPersistent *Source) override;
     void Draw(TCanvas *canvas, const TRect &r) override;
-    // The picture stretched to Width x Height.
+    // The drawing played on white at Width x Height.
     QImage ToImage() const override;
 
 private:
     friend class TMetafileCanvas;
-    void Recorded(const QImage &picture, const QString &createdBy, const QString &description);
+    void Recorded(std::shared_ptr<const TDrawing> drawing, const QString &createdBy, const QString &description);
 
     int width_ = 0;
     int height_ = 0;
-    QImage picture_;
+    std::shared_ptr<const TDrawing> drawing_;
     QString createdBy_;
     QString description_;
 };
@@ -67,7 +65,7 @@ class TMetafileCanvas : public TCanvas {
     T_DECLARE_CLASS(TMetafileCanvas, TCanvas)
     // Records into `metafile` at its current Width and Height (at least 1 x 1).
     TMetafileCanvas(TMetafile *metafile, const QString &createdBy, const QString &description);
-    // Ends the recording: the picture becomes the metafile's.
+    // Ends the recording: the drawing becomes the metafile's.
     ~TMetafileCanvas() override;
 
 protected:
@@ -80,9 +78,5 @@ private:
     std::shared_ptr<TCanvasSurface> surface_;
 };
 
-// Draws the metafile's picture stretched into `rect` of the device context.
+// Plays the metafile's drawing stretched into `rect` of the device context.
 void PlayEnhMetaFile(HDC dc, TMetafile *metafile, const TRect &rect);
-
-// The enhanced metafile bytes of a picture shown at width x height (see above).
-QByteArray EncodeEmf(const QImage &picture, int width, int height, const QString &createdBy,
-                     const QString &description);

@@ -139,6 +139,7 @@ void TPrinter::NewSurface()
     FSurface = std::make_shared<TCanvasSurface>();
     FSurface->Image = QImage(PageWidth(), PageHeight(), QImage::Format_RGB32);
     FSurface->Image.fill(Qt::white);
+    FSurface->Recording = std::make_shared<TDrawing>(FSurface->Image.width(), FSurface->Image.height());
     FCanvas.SurfaceReplaced();
 }
 
@@ -174,7 +175,7 @@ void TPrinter::BeginDoc()
 void TPrinter::NewPage()
 {
     CheckPrinting(true);
-    Guarded([this] { FBackend->PrintPage(FSurface->Image); });
+    Guarded([this] { FBackend->PrintPage(FSurface->Image, *FSurface->Recording); });
     ++FPageNumber;
     NewSurface();
 }
@@ -183,7 +184,7 @@ void TPrinter::EndDoc()
 {
     CheckPrinting(true);
     Guarded([this] {
-        FBackend->PrintPage(FSurface->Image);
+        FBackend->PrintPage(FSurface->Image, *FSurface->Recording);
         FBackend->EndJob();
     });
     FPrinting = false;
@@ -246,10 +247,11 @@ void TRecordingPrinterBackend::BeginJob(const TPrintJob &job)
     Record(QStringLiteral("begin"), line.join(u' '));
 }
 
-void TRecordingPrinterBackend::PrintPage(const QImage &page)
+void TRecordingPrinterBackend::PrintPage(const QImage &page, const TDrawing &drawing)
 {
     Record(QStringLiteral("page"), QStringLiteral("page"));
     Pages.push_back(page);
+    Drawings.push_back(std::make_shared<TDrawing>(drawing));
 }
 
 void TRecordingPrinterBackend::EndJob()

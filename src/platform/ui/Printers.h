@@ -8,7 +8,9 @@
 //    prints into a file (the "Print to PDF" printer) takes the file from FileName, which the print
 //    dialog asks for.
 //  - A job: BeginDoc, then drawing on Canvas (the printable area of the page, in device pixels,
-//    white at the start of each page), NewPage between pages, EndDoc. Orientation applies to the
+//    white at the start of each page), NewPage between pages, EndDoc. The page keeps what is
+//    drawn both as pixels and as a drawing (Drawing.h), so that the back-end prints lines, shapes
+//    and text as such: a metafile played onto the page keeps its text as text. Orientation applies to the
 //    next job; landscape exchanges the page's width and height and the two offsets. Abort drops
 //    the job. A failure of the back-end aborts the job and raises EPrinter with its reason;
 //    BeginDoc during a job raises "Printing in progress", NewPage and EndDoc without one
@@ -76,8 +78,9 @@ public:
     virtual int DefaultDevice() const = 0;
     // Each of these raises EPrinter with the reason when it fails.
     virtual void BeginJob(const TPrintJob &job) = 0;
-    // One finished page: the printable area in device pixels, in the job's orientation.
-    virtual void PrintPage(const QImage &page) = 0;
+    // One finished page: the printable area in device pixels, in the job's orientation, and
+    // what was drawn on it as a drawing of the same size.
+    virtual void PrintPage(const QImage &page, const TDrawing &drawing) = 0;
     virtual void EndJob() = 0;
     // Drops the job; never raises.
     virtual void AbortJob() = 0;
@@ -170,7 +173,8 @@ TPrinter *Printer();
 void SetPrinterBackend(TPrinterBackend *backend);
 
 // A back-end for tests: the test sets the printers; every call is recorded in Calls ("begin
-// <title> <device> <orientation> <file>", "page", "end", "abort") and every page's image in Pages.
+// <title> <device> <orientation> <file>", "page", "end", "abort"), every page's image in Pages
+// and its drawing in Drawings.
 // When FailOn names a call ("begin", "page", "end"), that call raises EPrinter with FailMessage.
 class TRecordingPrinterBackend : public TPrinterBackend {
 public:
@@ -178,13 +182,14 @@ public:
     int Default = 0;
     QStringList Calls;
     std::vector<QImage> Pages;
+    std::vector<std::shared_ptr<const TDrawing>> Drawings;
     QString FailOn;
     QString FailMessage = QStringLiteral("device failed");
 
     std::vector<TPrinterDevice> Devices() const override { return Printers; }
     int DefaultDevice() const override { return Printers.empty() ? -1 : Default; }
     void BeginJob(const TPrintJob &job) override;
-    void PrintPage(const QImage &page) override;
+    void PrintPage(const QImage &page, const TDrawing &drawing) override;
     void EndJob() override;
     void AbortJob() override;
 

@@ -1,6 +1,6 @@
 // The system's printer back-end, on Qt's print support: the machine's printers (when it has any)
-// and a "Print to PDF" printer. Every printer prints at 300 dpi; pages are drawn at the printable
-// area's offset on a full-page device.
+// and a "Print to PDF" printer. Every printer prints at 300 dpi; a page's drawing is painted at the
+// printable area's offset on a full-page device, so lines stay lines and text stays text.
 
 #include "platform/ui/Printers.h"
 
@@ -78,7 +78,7 @@ public:
         firstPage_ = true;
     }
 
-    void PrintPage(const QImage &page) override
+    void PrintPage(const QImage &page, const TDrawing &drawing) override
     {
         if (!painter_)
             throw EPrinter(QStringLiteral("Printer is not currently printing"));
@@ -86,8 +86,9 @@ public:
             throw EPrinter(QStringLiteral("Cannot start a new page"));
         firstPage_ = false;
         const bool landscape = orientation_ == poLandscape;
-        painter_->drawImage(
-            QPoint(landscape ? device_.OffsetY : device_.OffsetX, landscape ? device_.OffsetX : device_.OffsetY), page);
+        const QPoint offset(landscape ? device_.OffsetY : device_.OffsetX,
+                            landscape ? device_.OffsetX : device_.OffsetY);
+        PaintDrawing(drawing, *painter_, QRectF(offset, page.size()));
     }
 
     void EndJob() override

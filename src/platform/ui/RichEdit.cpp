@@ -1,10 +1,12 @@
 #include "platform/ui/RichEdit.h"
 
-#include "platform/ui/Canvas.h"
 #include "platform/runtime/ClassBuilder.h"
+#include "platform/runtime/Streams.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/CanvasGdi.h"
+#include "platform/ui/Printers.h"
 #include "platform/ui/RtfReader.h"
 #include "platform/ui/RtfWriter.h"
-#include "platform/runtime/Streams.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
@@ -13,6 +15,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <cmath>
 
 std::string LowBytes(const QString &text)
@@ -333,7 +336,7 @@ void TCustomRichEdit::Clear()
     FDocument->clear();
 }
 
-int TCustomRichEdit::FormatRange(TCanvas *canvas, const TRect &twips, int dpiX, int dpiY, bool render)
+int TCustomRichEdit::FormatRange(TCanvas *canvas, const TRect &twips, int dpiX, int dpiY, bool render, int first)
 {
     if (dpiX <= 0)
         dpiX = 96;
@@ -360,18 +363,25 @@ int TCustomRichEdit::FormatRange(TCanvas *canvas, const TRect &twips, int dpiX, 
             c.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
             c.setCharFormat(f);
         }
+    // The document holds its sizes in screen pixels (96 dpi): it is laid out in them, so that its
+    // lines break where they do on the screen, and painted scaled to the target's resolution,
+    // where the glyphs are drawn anew at that size.
+    const double scaleX = dpiX / 96.0, scaleY = dpiY / 96.0;
+    const double width = rect.Width() / scaleX, height = rect.Height() / scaleY;
     if (FWordWrap)
-        doc->setTextWidth(rect.Width());
+        doc->setTextWidth(width);
     else {
         QTextOption o = doc->defaultTextOption();
         o.setWrapMode(QTextOption::NoWrap);
         doc->setDefaultTextOption(o);
     }
-    // The characters whose lines fit into the rectangle.
-    int fitted = doc->characterCount() - 1;
-    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-        const QRectF box = doc->documentLayout()->blockBoundingRect(b);
-        if (box.bottom() > rect.Height()) {
+    // The whole paragraphs from the one holding `first` on that fit into the rectangle.
+    const int length = doc->characterCount() - 1;
+    const QTextBlock start = doc->findBlock(std::clamp(first, 0, std::max(length - 1, 0)));
+    const double top = doc->documentLayout()->blockBoundingRect(start).top();
+    int fitted = length;
+    for (QTextBlock b = start.next(); b.isValid(); b = b.next()) {
+        if (doc->documentLayout()->blockBoundingRect(b).bottom() - top > height) {
             fitted = b.position();
             break;
         }
@@ -380,13 +390,42 @@ int TCustomRichEdit::FormatRange(TCanvas *canvas, const TRect &twips, int dpiX, 
         // The rich edit's background (EM_SETBKGNDCOLOR) lies behind the text over the whole range.
         QImage image(rect.Width(), rect.Height(), QImage::Format_ARGB32);
         image.fill(FBackground == clNone ? QColor(Qt::transparent) : QColorOf(FBackground));
+        const double bottom = fitted < length ? doc->documentLayout()->blockBoundingRect(doc->findBlock(fitted)).top()
+                                              : doc->documentLayout()->documentSize().height();
         QPainter painter(&image);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
-        doc->drawContents(&painter, QRectF(0, 0, rect.Width(), rect.Height()));
+        painter.scale(scaleX, scaleY);
+        painter.translate(0, -top);
+        doc->drawContents(&painter, QRectF(0, top, width, std::min(bottom - top, height)));
         painter.end();
         canvas->DrawImage(rect, image, TRect(0, 0, rect.Width(), rect.Height()), true);
     }
     return fitted;
+}
+
+void TCustomRichEdit::Print(const QString &caption)
+{
+    TPrinter *printer = Printer();
+    printer->SetTitle(caption);
+    printer->BeginDoc();
+    try {
+        HDC dc = printer->Handle();
+        const int dpiX = GetDeviceCaps(dc, LOGPIXELSX), dpiY = GetDeviceCaps(dc, LOGPIXELSY);
+        const TRect page(0, 0, printer->PageWidth() * 1440 / dpiX, printer->PageHeight() * 1440 / dpiY);
+        const int length = FDocument->characterCount() - 1;
+        for (int first = 0;;) {
+            const int next = FormatRange(printer->Canvas(), page, dpiX, dpiY, true, first);
+            if (next <= first || next >= length)
+                break;
+            printer->NewPage();
+            first = next;
+        }
+        printer->EndDoc();
+    } catch (...) {
+        if (printer->Printing())
+            printer->Abort();
+        throw;
+    }
 }
 
 void TCustomRichEdit::EMFormatRange(TMessage &m)
@@ -397,7 +436,10 @@ void TCustomRichEdit::EMFormatRange(TMessage &m)
         return;
     }
     // The target's resolution decides the layout; the screen's when it does not say.
-    m.Result = FormatRange(range->hdc, range->rc, 96, 96, m.WParam != 0);
+    HDC target = range->hdcTarget ? range->hdcTarget : range->hdc;
+    const int dpiX = target ? GetDeviceCaps(target, LOGPIXELSX) : 96;
+    const int dpiY = target ? GetDeviceCaps(target, LOGPIXELSY) : 96;
+    m.Result = FormatRange(range->hdc, range->rc, dpiX, dpiY, m.WParam != 0, range->cpMin);
 }
 
 void TCustomRichEdit::EMSetBkgndColor(TMessage &m)

@@ -92,10 +92,16 @@ public:
     std::string RichText() const;
     void Clear();
 
-    // Draws the document into `twips` of the canvas (pixels = twips * dpi / 1440) over the
-    // background colour; answers the number of characters laid out. With `render` false it only
-    // measures. An empty document draws nothing.
-    int FormatRange(TCanvas *canvas, const TRect &twips, int dpiX, int dpiY, bool render);
+    // Draws the document from character `first` on into `twips` of the canvas (pixels = twips *
+    // dpi / 1440, fonts at that resolution) over the background colour, as many whole paragraphs
+    // as fit (at least one); answers the index of the first character that did not fit (the
+    // document's length when all did). With `render` false it only measures. An empty document
+    // draws nothing.
+    int FormatRange(TCanvas *canvas, const TRect &twips, int dpiX, int dpiY, bool render, int first = 0);
+    // Prints the document on the program's printer (Printers.h) as a job titled `caption`, page
+    // after page over the whole printable area. Raises EPrinter when printing fails (the job is
+    // dropped).
+    void Print(const QString &caption);
     TColor BackgroundColor() const { return FBackground; }
     void SetBackgroundColor(TColor value) { FBackground = value; }
 

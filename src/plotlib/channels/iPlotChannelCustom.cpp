@@ -54,7 +54,9 @@ T_IMPLEMENT_CLASS(TiPlotChannelCustom)
     b.Bool("YAxisTrackingEnabled", &C::YAxisTrackingEnabled, &C::SetYAxisTrackingEnabled).Default(true);
     b.Str("LogFileName", &C::LogFileName, &C::SetLogFileName);
     b.Int("LogBufferSize", &C::LogBufferSize, &C::SetLogBufferSize).Default(0);
+    b.Bool("LoggingActive", &C::LoggingActive, nullptr);
     b.Enum("DataStyle", &C::DataStyle, &C::SetDataStyle, iPlotDataStyleNames);
+    b.Variant("Tag", &C::Tag, &C::SetTag);
 }
 
 namespace {

@@ -174,8 +174,25 @@ void TiPlotPreviewForm::DrawPreviewPage(TCanvas *Canvas)
         metafile->SetWidth(printableWidth);
         metafile->SetHeight(static_cast<int>(Round(pictureHeight * rW)));
     }
-    Canvas->Draw(PageRect.Left + static_cast<int>(Round(p * plot->PrintMarginLeft())),
-                 PageRect.Top + static_cast<int>(Round(p * plot->PrintMarginTop())), metafile);
+    const int left = PageRect.Left + static_cast<int>(Round(p * plot->PrintMarginLeft()));
+    const int top = PageRect.Top + static_cast<int>(Round(p * plot->PrintMarginTop()));
+    // A page smaller than the plot shows the plot drawn at its own size and shrunk smoothly, so
+    // that its lines and letters keep their shapes; a larger one draws it anew at the page's size.
+    const auto *snapshot = dynamic_cast<TMetafile *>(metafile);
+    if (snapshot && snapshot->Drawing() && snapshot->Width() > 0 && snapshot->Height() > 0 &&
+        snapshot->Width() < snapshot->Drawing()->Width()) {
+        const TDrawing &drawing = *snapshot->Drawing();
+        const TRect frame(0, 0, drawing.Width(), drawing.Height());
+        TBitmap full(frame.Width(), frame.Height());
+        full.Canvas()->FillRect(frame, clWhite);
+        PlayDrawing(drawing, full.Canvas(), frame);
+        const QImage small =
+            full.Image().scaled(snapshot->Width(), snapshot->Height(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        Canvas->DrawImage(Bounds(left, top, small.width(), small.height()), small,
+                          TRect(0, 0, small.width(), small.height()));
+        return;
+    }
+    Canvas->Draw(left, top, metafile);
 }
 
 // ---- Buttons -----------------------------------------------------------------------------------

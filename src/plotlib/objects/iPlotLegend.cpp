@@ -567,6 +567,14 @@ TiPlotObject *TiPlotLegend::GetMouseOverObject(int X, int Y)
     return result;
 }
 
+TCursor TiPlotLegend::GetMouseCursor(TPoint Point)
+{
+    TCursor cursor = inherited::GetMouseCursor(Point);
+    if (TiPlotHost *host = Host())
+        host->DoObjectGetMouseCursor(this, cursor);
+    return cursor;
+}
+
 void TiPlotLegend::DoMouseUp(const TiPlotMouseData &MouseData)
 {
     inherited::DoMouseUp(MouseData);

@@ -165,6 +165,8 @@ class TiPlotLegend : public TiPlotLayoutObject {
     void Draw(TCanvas *Canvas, TColor BackGroundColor) override;
     // A scroll button, or the channel whose entry is under the point, else the base result.
     TiPlotObject *GetMouseOverObject(int X, int Y) override;
+    // The base cursor, which the plot's OnGetMouseCursorLegend may change.
+    TCursor GetMouseCursor(TPoint Point) override;
     // A click (or double click) on the legend for the plot's events.
     void DoMouseUp(const TiPlotMouseData &MouseData) override;
     void NotifySelected(TObject *AObject) override;

@@ -27,7 +27,9 @@ T_IMPLEMENT_CLASS(TiPlotTable)
     b.Int("RowsMax", &T::RowsMax, &T::SetRowsMax);
     // The default is the initial value, true: hidden titles are written and stay hidden when the
     // form or a differential property file is read back.
-    b.Bool("ColumnTitlesVisible", &T::ColumnTitlesVisible, &T::SetColumnTitlesVisible).Default(true);
+    // The stream default is false although a table starts with its titles: only true is written,
+    // and a table saved without titles reloads with them.
+    b.Bool("ColumnTitlesVisible", &T::ColumnTitlesVisible, &T::SetColumnTitlesVisible).Default(false);
     b.Object("ColumnTitlesFont", &T::ColumnTitlesFont, &T::SetColumnTitlesFont);
 }
 

@@ -135,6 +135,21 @@ void TRTFLabel::CopyToRichEdit(TRichEdit *richEdit)
     richEdit->Lines()->LoadFromStream(&stream);
 }
 
+void TRTFLabel::Print(const QString &caption)
+{
+    if (!Parent() || !FRichedit)
+        return;
+    Attach(true);
+    struct Detach {
+        TRTFLabel *label;
+        ~Detach() { label->Attach(false); }
+    } detach{this};
+    if (!ParentWindowExists())
+        return;
+    CopyToRichEdit(FRichedit);
+    FRichedit->Print(caption);
+}
+
 void TRTFLabel::PaintTo(TCanvas *canvas)
 {
     if (!FRichedit || !canvas)

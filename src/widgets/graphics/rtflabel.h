@@ -15,9 +15,9 @@
 //  - WordWrap written while the form is read does not reach the rich edit (Loaded turns wrapping
 //    off); written later it does.
 //  - Nothing is drawn while the label has no parent with a window. Bytes that are no RTF show as
-//    whatever plain text they make; no error is reported. Printing is not offered: the window
-//    framework has no printer. The rich edit is invisible from the start, so parenting it never
-//    shows it, whether or not the label was read from a form.
+//    whatever plain text they make; no error is reported. The rich edit is invisible from the
+//    start, so parenting it never shows it, whether or not the label was read from a form.
+//  - Print goes to the program's printer (Printers.h); its failures raise EPrinter.
 
 #include <QString>
 
@@ -52,6 +52,9 @@ class TRTFLabel : public TCustomLabel {
     void CopyFromRichEdit(TRichEdit *richEdit);
     // Loads RichText into any rich edit as rich text.
     void CopyToRichEdit(TRichEdit *richEdit);
+    // Prints the document through the rich edit as a job titled `caption` (only with a parent
+    // window).
+    void Print(const QString &caption);
     // Renders the document into the canvas over the label's client rectangle.
     using TCustomLabel::PaintTo;
     void PaintTo(TCanvas *canvas);

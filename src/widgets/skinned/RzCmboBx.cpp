@@ -874,7 +874,11 @@ bool TRzCustomComboBox::EditTypedChar(TMessage &m)
         search.remove(caret, selection);
     search.insert(std::min<qsizetype>(caret, search.size()), typed);
     FSearchString = search;
-    if (AutoCompleteText(search))
+    // The completion fires the key-press event once more, after the click and the change.
+    FPendingKeyPress = key;
+    const bool matched = AutoCompleteText(search);
+    FPendingKeyPress = QChar();
+    if (matched)
         return false;
     if (FAllowEdit) {
         // The edit part shows what was typed before this key and types it itself.

@@ -286,10 +286,17 @@ TRect TRzCustomPanel::ShrinkRectByBorders(const TRect &rect, bool includeBorderW
     return ShrinkRectByFramedBorders(rect, f, includeBorderWidth);
 }
 
+TRect TRzCustomPanel::GetClientRect() const
+{
+    const TRect r = TCustomPanel::GetClientRect();
+    return DockSite ? r : ShrinkRectByBorders(r, false);
+}
+
 void TRzCustomPanel::AdjustClientRect(TRect &rect)
 {
     TCustomPanel::AdjustClientRect(rect);
-    rect = ShrinkRectByBorders(rect, false);
+    if (DockSite)
+        rect = ShrinkRectByBorders(rect, false);
 }
 
 void TRzCustomPanel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)

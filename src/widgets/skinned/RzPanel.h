@@ -8,10 +8,11 @@
 // the caption, then OnPaint with the panel as sender. A transparent panel's background erase
 // paints the parent's image (FramedGraphicsRoutines.h) and the paint never fills its client area.
 //
-// Client area: children are aligned inside the frame (outer and inner style widths on
-// BorderSides) and inside BorderWidth on all four sides. The frame is taken off in
-// AdjustClientRect: the framework sizes a control's image by its client rectangle, which therefore
-// stays the whole panel.
+// Client area: ClientRect (and ClientWidth, ClientHeight) leaves out the frame (outer and inner
+// style widths on BorderSides); children are aligned inside it and inside BorderWidth on all four
+// sides. A dock site keeps the whole panel as ClientRect and takes the frame off in
+// AdjustClientRect. The panel's image still covers the whole window (WindowClientRect): the frame
+// is painted inside it.
 //
 // Enabling: disabling the panel disables every child and remembers which were enabled; enabling
 // it again enables those (and children added meanwhile) and leaves the others disabled.
@@ -128,6 +129,8 @@ class TRzCustomPanel : public TCustomPanel, public IFrameControllerClient {
 protected:
     void Paint() override;
     void AdjustClientRect(TRect &rect) override;
+    TRect GetClientRect() const override;
+    TRect WindowClientRect() const override { return TCustomPanel::GetClientRect(); }
     virtual TPoint GetMousePosition() const;
     virtual TRect GetPaintRect() const { return TRect(0, 0, Width(), Height()); }
     virtual TPoint GetResizeRepaintMargin() const { return TPoint(1, 1); }

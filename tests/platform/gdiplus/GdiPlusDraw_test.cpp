@@ -183,6 +183,41 @@ TEST(GdiPlusPixels, PathGradientRunsFromTheCentrePointToTheOutline)
     GdipDeletePath(path);
 }
 
+TEST(GdiPlusPixels, APathGradientStartsCentredOnThePathsBounds)
+{
+    struct Case {
+        const char *name;
+        std::function<void(GpPath *)> shape;
+        GpPointF centre;
+    };
+    const Case cases[] = {
+        {.name = "ellipse", .shape = [](GpPath *p) { GdipAddPathEllipse(p, 0, 0, 40, 40); }, .centre = {20, 20}},
+        {.name = "offset ellipse",
+         .shape = [](GpPath *p) { GdipAddPathEllipse(p, 10, 4, 30, 12); },
+         .centre = {25, 10}},
+        {.name = "right triangle",
+         .shape =
+             [](GpPath *p) {
+                 const GpPointF corners[] = {{0, 0}, {30, 0}, {0, 30}};
+                 GdipAddPathPolygon(p, corners, 3);
+             },
+         .centre = {15, 15}},
+    };
+    for (const Case &c : cases) {
+        GpPath *path = nullptr;
+        GdipCreatePath(FillModeAlternate, &path);
+        c.shape(path);
+        GpPathGradient *brush = nullptr;
+        ASSERT_EQ(GdipCreatePathGradientFromPath(path, &brush), Ok) << c.name;
+        GpPointF centre{};
+        GdipGetPathGradientCenterPoint(brush, &centre);
+        EXPECT_NEAR(centre.X, c.centre.X, 0.01) << c.name;
+        EXPECT_NEAR(centre.Y, c.centre.Y, 0.01) << c.name;
+        GdipDeleteBrush(brush);
+        GdipDeletePath(path);
+    }
+}
+
 TEST(GdiPlusPixels, HatchBrushRepeatsEveryEightPixels)
 {
     for (const HatchStyle style : {HatchStyleDiagonalCross, HatchStyle30Percent, HatchStyleWeave, HatchStyleSphere}) {

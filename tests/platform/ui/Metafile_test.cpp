@@ -1,7 +1,8 @@
-// The enhanced metafile writer and reader: the header's fields and description, the picture as a
+// The enhanced metafile writer and reader: the header's fields and description, a picture as a
 // bottom-up 24-bit DIB, and damaged files refused without reading past their end.
 
 #include "platform/runtime/Streams.h"
+#include "platform/ui/EmfFile.h"
 #include "platform/ui/Metafile.h"
 
 #include <QImage>
@@ -42,9 +43,21 @@ QImage Picture()
     return image;
 }
 
+// A drawing of width x height holding the picture stretched over all of it.
+TDrawing OnePicture(int width, int height)
+{
+    TDrawing drawing(width, height);
+    TDrawRecord r;
+    r.Kind = TDrawKind::Image;
+    r.Box = TRect(0, 0, width, height);
+    r.Picture = Picture();
+    drawing.Add(std::move(r), QRegion(0, 0, width, height));
+    return drawing;
+}
+
 TEST(MetafileWriter, TheHeaderCarriesBoundsFrameSizeAndDescription)
 {
-    const QByteArray emf = EncodeEmf(Picture(), 300, 200, QStringLiteral("Quorin"), QStringLiteral("Strip Chart"));
+    const QByteArray emf = EncodeEmf(OnePicture(300, 200), QStringLiteral("Quorin"), QStringLiteral("Strip Chart"));
     EXPECT_EQ(U32(emf, 0), 1u);  // EMR_HEADER
     EXPECT_EQ((std::vector<std::int32_t>{I32(emf, 8), I32(emf, 12), I32(emf, 16), I32(emf, 20)}),
               (std::vector<std::int32_t>{0, 0, 299, 199}));
@@ -67,7 +80,7 @@ TEST(MetafileWriter, TheHeaderCarriesBoundsFrameSizeAndDescription)
 
 TEST(MetafileWriter, ThePictureIsOneStretchedBottomUpDibAndTheFileEndsWithEof)
 {
-    const QByteArray emf = EncodeEmf(Picture(), 30, 20, QStringLiteral("Quorin"), QString());
+    const QByteArray emf = EncodeEmf(OnePicture(30, 20), QStringLiteral("Quorin"), QString());
     const qsizetype at = U32(emf, 4);
     ASSERT_EQ(U32(emf, at), 81u);  // EMR_STRETCHDIBITS
     const std::uint32_t size = U32(emf, at + 4);
@@ -86,21 +99,25 @@ TEST(MetafileWriter, ThePictureIsOneStretchedBottomUpDibAndTheFileEndsWithEof)
 
 TEST(MetafileReader, ReadsBackWhatTheWriterWrote)
 {
-    TMemoryStream stream(EncodeEmf(Picture(), 30, 20, QStringLiteral("Quorin"), QStringLiteral("iPlot")));
+    TMemoryStream stream(EncodeEmf(OnePicture(30, 20), QStringLiteral("Quorin"), QStringLiteral("iPlot")));
     TMetafile metafile;
     metafile.LoadFromStream(&stream);
     EXPECT_EQ(metafile.Width(), 30);
     EXPECT_EQ(metafile.Height(), 20);
     EXPECT_EQ(metafile.CreatedBy(), QStringLiteral("Quorin"));
     EXPECT_EQ(metafile.Description(), QStringLiteral("iPlot"));
-    EXPECT_EQ(metafile.Picture(), Picture());
+    ASSERT_TRUE(metafile.Drawing());
+    ASSERT_EQ(metafile.Drawing()->Records().size(), 1u);
+    EXPECT_EQ(metafile.Drawing()->Records()[0].Picture, Picture());
+    EXPECT_EQ(metafile.Drawing()->Records()[0].Box, TRect(0, 0, 30, 20));
     EXPECT_EQ(metafile.Bytes(), stream.Bytes());
 }
 
 TEST(MetafileReader, RefusesDamagedFilesAndKeepsWhatItHeld)
 {
-    const QByteArray good = EncodeEmf(Picture(), 30, 20, QStringLiteral("Quorin"), QString());
+    const QByteArray good = EncodeEmf(OnePicture(30, 20), QStringLiteral("Quorin"), QString());
     const qsizetype stretch = U32(good, 4);
+    const qsizetype eof = stretch + U32(good, stretch + 4);
     struct Case {
         const char *name;
         std::function<void(QByteArray &)> damage;
@@ -116,7 +133,14 @@ TEST(MetafileReader, RefusesDamagedFilesAndKeepsWhatItHeld)
         {"an 8-bit DIB", [stretch](QByteArray &b) { b[stretch + 80 + 14] = 8; }},
         {"a huge DIB", [stretch](QByteArray &b) { PutU32(b, stretch + 80 + 4, 0x7FFFFFFF); }},
         {"description past the end", [](QByteArray &b) { PutU32(b, 64, 0x7FFFFFF0); }},
-        {"no picture before the end", [stretch](QByteArray &b) { PutU32(b, stretch, 70); }},
+        {"no end record", [eof](QByteArray &b) { PutU32(b, eof, 70); }},
+        {"a clip region of more rectangles than it holds",
+         [](QByteArray &b) {
+             QByteArray clip;
+             for (std::uint32_t v : {75u, 64u, 48u, 5u, 32u, 1u, 1000u, 16000u, 0u, 0u, 9u, 9u, 0u, 0u, 9u, 9u})
+                 clip.append(reinterpret_cast<const char *>(&v), 4);
+             b.insert(U32(b, 4), clip);
+         }},
     };
     for (const Case &c : cases) {
         QByteArray bytes = good;

@@ -6,6 +6,7 @@
 #include "platform/ui/ControlsRender.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/PaintBox.h"
+#include "platform/ui/Printers.h"
 #include "tests/widgets/graphics/GraphicsTestApp.h"
 #include "widgets/graphics/rtflabel.h"
 
@@ -52,6 +53,43 @@ int Bluish(const QImage &img)
             n += qBlue(p) > 150 && qRed(p) < 100 && qGreen(p) < 100;
         }
     return n;
+}
+
+// Rows of the first run of rows holding text of the document's colour.
+int FirstLineHeight(const QImage &img)
+{
+    int rows = 0;
+    for (int y = 0; y < img.height(); ++y) {
+        bool blue = false;
+        for (int x = 0; x < img.width() && !blue; ++x) {
+            const QRgb p = img.pixel(x, y);
+            blue = qBlue(p) > 150 && qRed(p) < 100 && qGreen(p) < 100;
+        }
+        if (blue)
+            ++rows;
+        else if (rows > 0)
+            break;
+    }
+    return rows;
+}
+
+TEST(RTFLabel, PrintsTheDocumentOnThePrinterAtThePrintersResolution)
+{
+    Fixture f;
+    f.label->SetRichText(QString::fromLatin1(kDocument));
+    TRecordingPrinterBackend backend;
+    backend.Printers = {TPrinterDevice{.Name = QStringLiteral("Office"), .DpiX = 300, .DpiY = 300}};
+    SetPrinterBackend(&backend);
+    f.label->Print(QStringLiteral("Codes"));
+    SetPrinterBackend(nullptr);
+    EXPECT_EQ(backend.Calls,
+              QStringList({QStringLiteral("begin Codes 0 poPortrait"), QStringLiteral("page"), QStringLiteral("end")}));
+    ASSERT_EQ(backend.Pages.size(), 1u);
+    // 14-point text: its first line stands about three times as high at 300 dpi as on the screen.
+    const int screen = FirstLineHeight(f.Render());
+    const int printed = FirstLineHeight(backend.Pages[0]);
+    EXPECT_GT(screen, 8);
+    EXPECT_NEAR(printed, screen * 300 / 96, screen);
 }
 
 TEST(RTFLabel, DefaultsAndVersion)

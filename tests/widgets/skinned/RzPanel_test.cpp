@@ -149,32 +149,37 @@ TEST_F(Panel, FrameStylesShrinkTheClientAreaOnlyOnTheirSides)
         TFrameStyleEx outer, inner;
         TSides sides;
         int borderWidth;
-        TRect expected;
+        TRect expected;  // the child aligned to the client area
+        TRect client;    // ClientRect: without the frame, BorderWidth included
     } cases[] = {
         {.name = "raised outer, lowered inner",
          .outer = fsRaised,
          .inner = fsLowered,
          .sides = sdAllSides,
          .borderWidth = 0,
-         .expected = TRect(4, 4, 96, 76)},
+         .expected = TRect(4, 4, 96, 76),
+         .client = TRect(4, 4, 96, 76)},
         {.name = "only left and top",
          .outer = fsRaised,
          .inner = fsLowered,
          .sides = {sdLeft, sdTop},
          .borderWidth = 0,
-         .expected = TRect(4, 4, 100, 80)},
+         .expected = TRect(4, 4, 100, 80),
+         .client = TRect(4, 4, 100, 80)},
         {.name = "border width on all sides",
          .outer = fsNone,
          .inner = fsNone,
          .sides = {sdLeft},
          .borderWidth = 3,
-         .expected = TRect(3, 3, 97, 77)},
+         .expected = TRect(3, 3, 97, 77),
+         .client = TRect(0, 0, 100, 80)},
         {.name = "flat and status (bevel width 1)",
          .outer = fsFlat,
          .inner = fsStatus,
          .sides = {sdRight, sdBottom},
          .borderWidth = 0,
-         .expected = TRect(0, 0, 98, 78)},
+         .expected = TRect(0, 0, 98, 78),
+         .client = TRect(0, 0, 98, 78)},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -183,7 +188,18 @@ TEST_F(Panel, FrameStylesShrinkTheClientAreaOnlyOnTheirSides)
         panel->SetBorderSides(c.sides);
         panel->SetBorderWidth(c.borderWidth);
         EXPECT_EQ(child->BoundsRect(), c.expected);
+        EXPECT_EQ(panel->ClientRect(), c.client);
+        EXPECT_EQ(panel->ClientWidth(), c.client.Width());
+        EXPECT_EQ(panel->ClientHeight(), c.client.Height());
     }
+    // The frame still paints on the panel's own image, outside ClientRect.
+    panel->SetBorderOuter(fsRaised);
+    panel->SetBorderInner(fsNone);
+    panel->SetBorderSides(sdAllSides);
+    panel->SetBorderWidth(0);
+    const QImage framed = RenderControlImage(panel);
+    EXPECT_EQ(framed.size(), QSize(100, 80));
+    EXPECT_NE(At(framed, 0, 40), ColorToRGB(clBtnFace));
     // The border's colour ring is painted only on BorderSides.
     panel->SetBorderOuter(fsNone);
     panel->SetBorderInner(fsNone);
