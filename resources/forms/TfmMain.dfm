@@ -6188,15 +6188,17 @@ object fmMain: TfmMain
       GradientDirection = gdSquareBox
       object lbEqInA: TLabel
         Left = 6
-        Top = 0
+        Top = -2
         Caption = ' PEQ       Frequency              Q                    Gain                 Type                Bypass'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 530
-        Height = 16
+        Width = 536
+        Height = 18
+        Font.Height = -14
+        Font.Name = 'Arial'
       end
       object peqPeqInA: TMyPEQAllpass
         Left = 6
@@ -7154,15 +7156,17 @@ object fmMain: TfmMain
       GradientDirection = gdSquareBox
       object lbEqInB: TLabel
         Left = 6
-        Top = 0
+        Top = -2
         Caption = ' PEQ       Frequency              Q                    Gain                 Type                Bypass'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 530
-        Height = 16
+        Width = 536
+        Height = 18
+        Font.Height = -14
+        Font.Name = 'Arial'
       end
       object peqPeqInB: TMyPEQAllpass
         Left = 6
@@ -8166,15 +8170,17 @@ object fmMain: TfmMain
       GradientDirection = gdSquareBox
       object lbEqOut1: TLabel
         Left = 6
-        Top = 0
+        Top = -2
         Caption = ' PEQ       Frequency              Q                    Gain                 Type                Bypass'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 530
-        Height = 16
+        Width = 536
+        Height = 18
+        Font.Height = -14
+        Font.Name = 'Arial'
       end
       object peqPeqOut1: TMyPEQAllpass
         Left = 6
@@ -9203,15 +9209,17 @@ object fmMain: TfmMain
       GradientDirection = gdSquareBox
       object lbEqOut2: TLabel
         Left = 6
-        Top = 0
+        Top = -2
         Caption = ' PEQ       Frequency              Q                    Gain                 Type                Bypass'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 530
-        Height = 16
+        Width = 536
+        Height = 18
+        Font.Height = -14
+        Font.Name = 'Arial'
       end
       object peqPeqOut2: TMyPEQAllpass
         Left = 6
@@ -10240,15 +10248,17 @@ object fmMain: TfmMain
       GradientDirection = gdSquareBox
       object lbEqOut3: TLabel
         Left = 6
-        Top = 0
+        Top = -2
         Caption = ' PEQ       Frequency              Q                    Gain                 Type                Bypass'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 530
-        Height = 16
+        Width = 536
+        Height = 18
+        Font.Height = -14
+        Font.Name = 'Arial'
       end
       object peqPeqOut3: TMyPEQAllpass
         Left = 6
@@ -11277,15 +11287,17 @@ object fmMain: TfmMain
       GradientDirection = gdSquareBox
       object lbEqOut4: TLabel
         Left = 6
-        Top = 0
+        Top = -2
         Caption = ' PEQ       Frequency              Q                    Gain                 Type                Bypass'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 530
-        Height = 16
+        Width = 536
+        Height = 18
+        Font.Height = -14
+        Font.Name = 'Arial'
       end
       object peqPeqOut4: TMyPEQAllpass
         Left = 6

@@ -156,7 +156,7 @@ def help_viewer_form(cls, width, height, document, language, tops):
             "  OnMouseWheelUp = FormMouseWheelUp\n  OnResize = FormResize\n  OnShow = FormShow\n"
             f"  object RTFLabel: TRTFLabel\n    Left = {DOCUMENT_LEFT}\n    Top = {DOCUMENT_TOP}\n"
             f"    Width = {DOCUMENT_WIDTH}\n    Height = {DOCUMENT_HEIGHT}\n"
-            f"    RichText = @':/help/{document}'\n  end\n")
+            f"    RichText = @':/help/{document}'\n    Transparent = True\n  end\n")
     for index, (name, top) in enumerate(zip(PICTURE_NAMES, tops), start=1):
         picture = f"{language}/{name}.png"
         text += (f"  object AdvOfficeImage{index}: TAdvOfficeImage\n    Left = {DOCUMENT_LEFT}\n    Top = {top}\n"

@@ -468,8 +468,12 @@ def channel_lower(c):
     table.props = [(k, v) for k, v in table.props if k not in ("Color", "Caption")]
     set_props(table, GroupStyle="gsCustom", Transparent=True, LabelColor="clBackground", EditBackColor="clWhite",
               BypassBackColor="clSilver", **{"Font.Height": -13})
-    return [plain_label(f"lbEq{s}", 6, 0, 530, " PEQ       Frequency              Q                    Gain"
-                        "                 Type                Bypass"), table, band_buttons(c), *band_editor(c),
+    # The column heading is one text with blanks between its words: in Arial 14 its words stand
+    # over the 93-pixel columns of the table.
+    heading = set_props(plain_label(f"lbEq{s}", 6, -2, 536, " PEQ       Frequency              Q                    Gain"
+                                    "                 Type                Bypass"), Height=18, **{"Font.Height": -14,
+                                                                                             "Font.Name": P.Q("Arial")})
+    return [heading, table, band_buttons(c), *band_editor(c),
             crossover(c, "LowCut", LOWCUT_LEFT, 0, "19.7Hz", "HPF"),
             crossover(c, "HighCut", HIGHCUT_LEFT, 300, "20.16KHz", "LPF"), gain_box(c)]
 
