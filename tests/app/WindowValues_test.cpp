@@ -28,6 +28,7 @@
 #include <QApplication>
 #include <QImage>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -107,28 +108,45 @@ struct DrawnPlot {
     }
 };
 
-// The decade lines at 100 Hz, 1 kHz and 10 kHz and their labels stand within a pixel of where the
-// curve model puts those frequencies; 10 Hz lies left of the curve area.
+// The frequency a label names: "20Hz", "1.5KHz".
+double LabelFrequency(const QString &text)
+{
+    const bool kilo = text.endsWith(QLatin1String("KHz"));
+    return text.chopped(kilo ? 3 : 2).toDouble() * (kilo ? 1000.0 : 1.0);
+}
+
+// Every frequency label and every vertical grid line in the curve area (20, 30, ... 90 Hz, 100,
+// 200, ... 20 kHz; the decades in the axis colour) stands within a pixel of where the curve model
+// puts its frequency. 10 Hz lies left of the curve area, so neither its line nor a label is drawn.
 void ExpectGridOnTheCurvesScale(const DrawnPlot &plot, const std::string &name)
 {
     EXPECT_LT(plot.control->ScreenX(FrequencyToCurveX(10.0)), 0.0) << name << ": 10 Hz";
-    struct Decade {
-        double hz;
-        const char *label;
-    };
-    for (const Decade d : {Decade{100.0, "100Hz"}, Decade{1000.0, "1KHz"}, Decade{10000.0, "10KHz"}}) {
-        const int x = plot.CurveX(d.hz);
-        int count = 0;
-        const int line = plot.LineNear(x, plot.control->AxisColor(), count);
-        EXPECT_GT(count, plot.height / 2) << name << ": no decade line near " << d.hz << " Hz";
-        EXPECT_LE(std::abs(line - x), 1) << name << ": the " << d.hz << " Hz line at " << line << ", the curves at "
-                                         << x;
-        const auto &labels = plot.control->DrawnXLabels();
-        const auto label = std::find_if(labels.begin(), labels.end(),
-                                        [&](const TDrawnText &t) { return t.Text == QLatin1String(d.label); });
-        ASSERT_NE(label, labels.end()) << name << ": no label " << d.label;
-        EXPECT_LE(std::abs(plot.LabelMiddle(label->X) - x), 1.0)
-            << name << ": " << d.label << " centred at " << plot.LabelMiddle(label->X) << ", the curves at " << x;
+    int lines = 0;
+    for (double decade = 10.0; decade < 1e5; decade *= 10.0)
+        for (int step = 1; step <= 9; ++step) {
+            const double hz = step * decade;
+            const int x = plot.CurveX(hz);
+            if (x <= plot.origin.X + 1 || x >= plot.origin.X + plot.width - 2)
+                continue;
+            ++lines;
+            const TColor colour = step == 1 ? plot.control->AxisColor() : plot.control->GridColor();
+            int count = 0;
+            const int line = plot.LineNear(x, colour, count);
+            EXPECT_GT(count, plot.height / 2) << name << ": no grid line near " << hz << " Hz";
+            EXPECT_LE(std::abs(line - x), 1)
+                << name << ": the " << hz << " Hz line at " << line << ", the curves at " << x;
+        }
+    EXPECT_GE(lines, 27) << name << ": grid lines from 20 Hz to 20 kHz";
+    const auto &labels = plot.control->DrawnXLabels();
+    for (const char *needed : {"100Hz", "1KHz", "10KHz"})
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
+                                [&](const TDrawnText &t) { return t.Text == QLatin1String(needed); }))
+            << name << ": no label " << needed;
+    for (const TDrawnText &label : labels) {
+        const int x = plot.CurveX(LabelFrequency(label.Text));
+        const double middle = plot.LabelMiddle(label.X);
+        EXPECT_LE(std::abs(middle - x), 1.0)
+            << name << ": " << label.Text.toStdString() << " centred at " << middle << ", the curves at " << x;
     }
 }
 
