@@ -291,6 +291,41 @@ protected:
     }
 };
 
+// The band buttons, the crossovers' bypass buttons and the mute and polarity buttons share group
+// indices; a click on one never pops up a button of another cluster on the same page.
+TEST(WindowValues, AClickOnAPageButtonPopsUpOnlyTheButtonsOfItsOwnCluster)
+{
+    struct Case {
+        const char *page;
+        const char *held;
+        const char *clicked;
+    };
+    const Case cases[] = {
+        {.page = "rzbMenuInB", .held = "rzbMuteInB", .clicked = "rzbEq3InB"},
+        {.page = "rzbMenuInA", .held = "rzbPhaseInA", .clicked = "rzbEq2InA"},
+        {.page = "rzbMenuOut1", .held = "rzbLowCutBypassOut1", .clicked = "rzbHighCutBypassOut1"},
+        {.page = "rzbMenuOut1", .held = "rzbHighCutBypassOut1", .clicked = "rzbEq4Out1"},
+    };
+    EditorRun run;
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [&] {
+            for (const Case &c : cases) {
+                Click(Named<TRzBmpButton>(QLatin1String(c.page)));
+                auto &held = Named<TRzBmpButton>(QLatin1String(c.held));
+                auto &clicked = Named<TRzBmpButton>(QLatin1String(c.clicked));
+                clicked.SetDown(false);
+                held.SetDown(true);
+                Click(clicked);
+                EXPECT_TRUE(clicked.Down()) << c.clicked;
+                EXPECT_TRUE(held.Down()) << c.clicked << " popped up " << c.held;
+                held.SetDown(false);
+            }
+        });
+    run.Close();
+    EXPECT_EQ(run.Start(), 0);
+}
+
 TEST(WindowValues, TheSplashShowsWhileTheMainFormIsReadAndGoesAtItsFirstShow)
 {
     WindowEvents windows;
