@@ -55,14 +55,18 @@ object fmAbout: TfmAbout
   end
   object btnOK: TRzBmpButton
     Left = 420
-    Top = 82
+    Top = 80
     Width = 75
-    Height = 25
+    Height = 30
     Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
     Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
     Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-    Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
     ButtonSize = bszStretchToButton
+    ShowFocus = False
+    ParentFont = False
+    Layout = blGlyphTop
+    CaptionDownOffset = 0
+    Margin = 14
     Caption = 'OK'
     TabOrder = 0
     OnClick = btnOKClick

@@ -147,28 +147,36 @@ object fmChNameList: TfmChNameList
   end
   object btnOK: TRzBmpButton
     Left = 84
-    Top = 182
+    Top = 180
     Width = 76
-    Height = 26
+    Height = 30
     Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
     Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
     Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-    Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
     ButtonSize = bszStretchToButton
+    ShowFocus = False
+    ParentFont = False
+    Layout = blGlyphTop
+    CaptionDownOffset = 0
+    Margin = 14
     Caption = 'Set'
     TabOrder = 2
     OnClick = btnOKClick
   end
   object btnCancel: TRzBmpButton
     Left = 200
-    Top = 182
+    Top = 180
     Width = 76
-    Height = 26
+    Height = 30
     Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
     Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
     Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-    Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
     ButtonSize = bszStretchToButton
+    ShowFocus = False
+    ParentFont = False
+    Layout = blGlyphTop
+    CaptionDownOffset = 0
+    Margin = 14
     Caption = 'Exit'
     TabOrder = 3
     OnClick = btnCancelClick

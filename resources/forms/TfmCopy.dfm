@@ -59,14 +59,18 @@ object fmCopy: TfmCopy
     object bnInChCopy: TRzBmpButton
       Tag = 0
       Left = 120
-      Top = 50
+      Top = 48
       Width = 76
-      Height = 26
+      Height = 30
       Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
       Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
       Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-      Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
       ButtonSize = bszStretchToButton
+      ShowFocus = False
+      ParentFont = False
+      Layout = blGlyphTop
+      CaptionDownOffset = 0
+      Margin = 14
       Caption = 'Copy'
       TabOrder = 2
       OnClick = bnInChCopyClick
@@ -120,14 +124,18 @@ object fmCopy: TfmCopy
     object bnOutChCopy: TRzBmpButton
       Tag = 1
       Left = 120
-      Top = 50
+      Top = 48
       Width = 76
-      Height = 26
+      Height = 30
       Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
       Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
       Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-      Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
       ButtonSize = bszStretchToButton
+      ShowFocus = False
+      ParentFont = False
+      Layout = blGlyphTop
+      CaptionDownOffset = 0
+      Margin = 14
       Caption = 'Copy'
       TabOrder = 2
       OnClick = bnInChCopyClick
@@ -135,14 +143,18 @@ object fmCopy: TfmCopy
   end
   object bnExit: TRzBmpButton
     Left = 134
-    Top = 215
+    Top = 213
     Width = 76
-    Height = 26
+    Height = 30
     Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
     Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
     Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-    Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
     ButtonSize = bszStretchToButton
+    ShowFocus = False
+    ParentFont = False
+    Layout = blGlyphTop
+    CaptionDownOffset = 0
+    Margin = 14
     Caption = 'Exit'
     TabOrder = 2
     OnClick = bnExitClick

@@ -46,28 +46,36 @@ object fmFactory: TfmFactory
   end
   object btnOK: TRzBmpButton
     Left = 84
-    Top = 134
+    Top = 132
     Width = 75
-    Height = 25
+    Height = 30
     Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
     Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
     Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-    Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
     ButtonSize = bszStretchToButton
+    ShowFocus = False
+    ParentFont = False
+    Layout = blGlyphTop
+    CaptionDownOffset = 0
+    Margin = 14
     Caption = 'OK'
     TabOrder = 1
     OnClick = btnOKClick
   end
   object bnCancel: TRzBmpButton
     Left = 202
-    Top = 134
+    Top = 132
     Width = 75
-    Height = 25
+    Height = 30
     Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
     Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
     Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-    Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
     ButtonSize = bszStretchToButton
+    ShowFocus = False
+    ParentFont = False
+    Layout = blGlyphTop
+    CaptionDownOffset = 0
+    Margin = 14
     Caption = 'Cancel'
     TabOrder = 2
     OnClick = bnCancelClick

@@ -21,7 +21,7 @@ object fmLinkSel: TfmLinkSel
     Top = 12
     Width = 160
     Height = 214
-    GroupStyle = gsStandard
+    GroupStyle = gsCustom
     Transparent = True
     object lbLinkSelInA: TLabel
       Left = 14
@@ -50,23 +50,27 @@ object fmLinkSel: TfmLinkSel
       Top = 44
       Width = 144
       Height = 36
-      GroupStyle = gsFlat
+      GroupStyle = gsCustom
       Transparent = True
       object rzbALinkInA: TRzBmpButton
         Tag = 0
         Left = 6
-        Top = 6
+        Top = 2
         Width = 62
-        Height = 24
+        Height = 32
         AllowAllUp = False
         GroupIndex = 1
         Down = True
         Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
         Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
         Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-        Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
         Bitmaps.StayDown.File = @':/images/dialogs/button_staydown.bmp'
         ButtonSize = bszStretchToButton
+        ShowFocus = False
+        ParentFont = False
+        Layout = blGlyphTop
+        CaptionDownOffset = 0
+        Margin = 14
         Caption = 'InA'
       end
     end
@@ -75,40 +79,48 @@ object fmLinkSel: TfmLinkSel
       Top = 84
       Width = 144
       Height = 36
-      GroupStyle = gsFlat
+      GroupStyle = gsCustom
       Transparent = True
       object rzbBLinkInA: TRzBmpButton
         Tag = 0
         Left = 6
-        Top = 6
+        Top = 2
         Width = 62
-        Height = 24
+        Height = 32
         AllowAllUp = False
         GroupIndex = 1
         Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
         Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
         Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-        Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
         Bitmaps.StayDown.File = @':/images/dialogs/button_staydown.bmp'
         ButtonSize = bszStretchToButton
+        ShowFocus = False
+        ParentFont = False
+        Layout = blGlyphTop
+        CaptionDownOffset = 0
+        Margin = 14
         Caption = 'InB'
         OnClick = rzbBLinkInAClick
       end
       object rzbBLinkInB: TRzBmpButton
         Tag = 1
         Left = 76
-        Top = 6
+        Top = 2
         Width = 62
-        Height = 24
+        Height = 32
         AllowAllUp = False
         GroupIndex = 1
         Down = True
         Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
         Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
         Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-        Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
         Bitmaps.StayDown.File = @':/images/dialogs/button_staydown.bmp'
         ButtonSize = bszStretchToButton
+        ShowFocus = False
+        ParentFont = False
+        Layout = blGlyphTop
+        CaptionDownOffset = 0
+        Margin = 14
         Caption = 'InB'
         OnClick = rzbBLinkInAClick
       end
@@ -119,7 +131,7 @@ object fmLinkSel: TfmLinkSel
     Top = 12
     Width = 307
     Height = 214
-    GroupStyle = gsStandard
+    GroupStyle = gsCustom
     Transparent = True
     object lbLinkSelOut1: TLabel
       Left = 14
@@ -170,23 +182,27 @@ object fmLinkSel: TfmLinkSel
       Top = 44
       Width = 291
       Height = 36
-      GroupStyle = gsFlat
+      GroupStyle = gsCustom
       Transparent = True
       object rzb1LinkOut1: TRzBmpButton
         Tag = 0
         Left = 6
-        Top = 6
+        Top = 2
         Width = 62
-        Height = 24
+        Height = 32
         AllowAllUp = False
         GroupIndex = 1
         Down = True
         Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
         Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
         Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-        Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
         Bitmaps.StayDown.File = @':/images/dialogs/button_staydown.bmp'
         ButtonSize = bszStretchToButton
+        ShowFocus = False
+        ParentFont = False
+        Layout = blGlyphTop
+        CaptionDownOffset = 0
+        Margin = 14
         Caption = 'Out1'
       end
     end
@@ -195,40 +211,48 @@ object fmLinkSel: TfmLinkSel
       Top = 84
       Width = 291
       Height = 36
-      GroupStyle = gsFlat
+      GroupStyle = gsCustom
       Transparent = True
       object rzb2LinkOut1: TRzBmpButton
         Tag = 0
         Left = 6
-        Top = 6
+        Top = 2
         Width = 62
-        Height = 24
+        Height = 32
         AllowAllUp = False
         GroupIndex = 1
         Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
         Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
         Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-        Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
         Bitmaps.StayDown.File = @':/images/dialogs/button_staydown.bmp'
         ButtonSize = bszStretchToButton
+        ShowFocus = False
+        ParentFont = False
+        Layout = blGlyphTop
+        CaptionDownOffset = 0
+        Margin = 14
         Caption = 'Out2'
         OnClick = rzb2LinkOut1Click
       end
       object rzb2LinkOut2: TRzBmpButton
         Tag = 1
         Left = 76
-        Top = 6
+        Top = 2
         Width = 62
-        Height = 24
+        Height = 32
         AllowAllUp = False
         GroupIndex = 1
         Down = True
         Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
         Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
         Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-        Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
         Bitmaps.StayDown.File = @':/images/dialogs/button_staydown.bmp'
         ButtonSize = bszStretchToButton
+        ShowFocus = False
+        ParentFont = False
+        Layout = blGlyphTop
+        CaptionDownOffset = 0
+        Margin = 14
         Caption = 'Out2'
         OnClick = rzb2LinkOut1Click
       end
@@ -238,57 +262,70 @@ object fmLinkSel: TfmLinkSel
       Top = 124
       Width = 291
       Height = 36
-      GroupStyle = gsFlat
+      GroupStyle = gsCustom
       Transparent = True
       object rzb3LinkOut1: TRzBmpButton
         Tag = 0
         Left = 6
-        Top = 6
+        Top = 2
         Width = 62
-        Height = 24
+        Height = 32
         AllowAllUp = False
         GroupIndex = 1
         Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
         Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
         Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-        Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
         Bitmaps.StayDown.File = @':/images/dialogs/button_staydown.bmp'
         ButtonSize = bszStretchToButton
+        ShowFocus = False
+        ParentFont = False
+        Layout = blGlyphTop
+        CaptionDownOffset = 0
+        Margin = 14
         Caption = 'Out3'
         OnClick = rzb3LinkOut1Click
       end
       object rzb3LinkOut2: TRzBmpButton
         Tag = 1
         Left = 76
-        Top = 6
+        Top = 2
         Width = 62
-        Height = 24
+        Height = 32
         AllowAllUp = False
         GroupIndex = 1
         Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
         Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
         Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-        Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
         Bitmaps.StayDown.File = @':/images/dialogs/button_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
         ButtonSize = bszStretchToButton
+        ShowFocus = False
+        ParentFont = False
+        Layout = blGlyphTop
+        CaptionDownOffset = 0
+        Margin = 14
         Caption = 'Out3'
         OnClick = rzb3LinkOut1Click
       end
       object rzb3LinkOut3: TRzBmpButton
         Tag = 2
         Left = 146
-        Top = 6
+        Top = 2
         Width = 62
-        Height = 24
+        Height = 32
         AllowAllUp = False
         GroupIndex = 1
         Down = True
         Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
         Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
         Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-        Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
         Bitmaps.StayDown.File = @':/images/dialogs/button_staydown.bmp'
         ButtonSize = bszStretchToButton
+        ShowFocus = False
+        ParentFont = False
+        Layout = blGlyphTop
+        CaptionDownOffset = 0
+        Margin = 14
         Caption = 'Out3'
         OnClick = rzb3LinkOut1Click
       end
@@ -298,74 +335,92 @@ object fmLinkSel: TfmLinkSel
       Top = 164
       Width = 291
       Height = 36
-      GroupStyle = gsFlat
+      GroupStyle = gsCustom
       Transparent = True
       object rzb4LinkOut1: TRzBmpButton
         Tag = 0
         Left = 6
-        Top = 6
+        Top = 2
         Width = 62
-        Height = 24
+        Height = 32
         AllowAllUp = False
         GroupIndex = 1
         Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
         Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
         Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-        Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
         Bitmaps.StayDown.File = @':/images/dialogs/button_staydown.bmp'
         ButtonSize = bszStretchToButton
+        ShowFocus = False
+        ParentFont = False
+        Layout = blGlyphTop
+        CaptionDownOffset = 0
+        Margin = 14
         Caption = 'Out4'
         OnClick = rzb4LinkOut1Click
       end
       object rzb4LinkOut2: TRzBmpButton
         Tag = 1
         Left = 76
-        Top = 6
+        Top = 2
         Width = 62
-        Height = 24
+        Height = 32
         AllowAllUp = False
         GroupIndex = 1
         Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
         Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
         Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-        Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
         Bitmaps.StayDown.File = @':/images/dialogs/button_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
         ButtonSize = bszStretchToButton
+        ShowFocus = False
+        ParentFont = False
+        Layout = blGlyphTop
+        CaptionDownOffset = 0
+        Margin = 14
         Caption = 'Out4'
         OnClick = rzb4LinkOut1Click
       end
       object rzb4LinkOut3: TRzBmpButton
         Tag = 2
         Left = 146
-        Top = 6
+        Top = 2
         Width = 62
-        Height = 24
+        Height = 32
         AllowAllUp = False
         GroupIndex = 1
         Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
         Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
         Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-        Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
         Bitmaps.StayDown.File = @':/images/dialogs/button_staydown.bmp'
+        Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
         ButtonSize = bszStretchToButton
+        ShowFocus = False
+        ParentFont = False
+        Layout = blGlyphTop
+        CaptionDownOffset = 0
+        Margin = 14
         Caption = 'Out4'
         OnClick = rzb4LinkOut1Click
       end
       object rzb4LinkOut4: TRzBmpButton
         Tag = 3
         Left = 216
-        Top = 6
+        Top = 2
         Width = 62
-        Height = 24
+        Height = 32
         AllowAllUp = False
         GroupIndex = 1
         Down = True
         Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
         Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
         Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-        Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
         Bitmaps.StayDown.File = @':/images/dialogs/button_staydown.bmp'
         ButtonSize = bszStretchToButton
+        ShowFocus = False
+        ParentFont = False
+        Layout = blGlyphTop
+        CaptionDownOffset = 0
+        Margin = 14
         Caption = 'Out4'
         OnClick = rzb4LinkOut1Click
       end
@@ -373,27 +428,35 @@ object fmLinkSel: TfmLinkSel
   end
   object bnSet: TRzBmpButton
     Left = 160
-    Top = 246
+    Top = 244
     Width = 76
-    Height = 26
+    Height = 30
     Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
     Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
     Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-    Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
     ButtonSize = bszStretchToButton
+    ShowFocus = False
+    ParentFont = False
+    Layout = blGlyphTop
+    CaptionDownOffset = 0
+    Margin = 14
     Caption = 'Set'
     OnClick = bnSetClick
   end
   object bnExit: TRzBmpButton
     Left = 275
-    Top = 246
+    Top = 244
     Width = 76
-    Height = 26
+    Height = 30
     Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
     Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
     Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-    Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
     ButtonSize = bszStretchToButton
+    ShowFocus = False
+    ParentFont = False
+    Layout = blGlyphTop
+    CaptionDownOffset = 0
+    Margin = 14
     Caption = 'Exit'
     OnClick = bnExitClick
   end

@@ -13,19 +13,123 @@ object fmMain: TfmMain
   Font.Color = clBlack
   Font.Height = -12
   Font.Name = 'Arial'
+  object asScreen: TAdvSmoothSplashScreen
+    AutoShow = False
+    AutoAdaptPictureSize = False
+    BasicProgramInfo.ProgramName.Text = '2x4 DSP Processor Editor'
+    BasicProgramInfo.ProgramName.Location = ilCustom
+    BasicProgramInfo.ProgramName.PosX = 85
+    BasicProgramInfo.ProgramName.PosY = 130
+    BasicProgramInfo.ProgramName.ColorStart = clWhite
+    BasicProgramInfo.ProgramName.HatchStyle = HatchStyleDivot
+    BasicProgramInfo.ProgramName.Font.Color = clWhite
+    BasicProgramInfo.ProgramName.Font.Height = -29
+    BasicProgramInfo.ProgramName.Font.Name = 'Tahoma'
+    BasicProgramInfo.ProgramName.Font.Style = [fsBold]
+    BasicProgramInfo.ProgramVersion.Text = 'Ver 1.1'
+    BasicProgramInfo.ProgramVersion.Location = ilCustom
+    BasicProgramInfo.ProgramVersion.PosX = 480
+    BasicProgramInfo.ProgramVersion.PosY = 140
+    BasicProgramInfo.ProgramVersion.ColorStart = clWhite
+    BasicProgramInfo.ProgramVersion.HatchStyle = HatchStyleDivot
+    BasicProgramInfo.ProgramVersion.Font.Color = clWhite
+    BasicProgramInfo.ProgramVersion.Font.Height = -13
+    BasicProgramInfo.ProgramVersion.Font.Name = 'Tahoma'
+    BasicProgramInfo.ProgramVersion.Font.Style = [fsBold]
+    BasicProgramInfo.CopyRightFont.Name = 'Tahoma'
+    CloseOnTimeout = True
+    Fill.GradientType = gtNone
+    Fill.Picture = @':/images/splash/background.png'
+    Fill.PicturePosition = ppBottomCenter
+    Fill.Opacity = 249
+    TimeOut = 100
+    DisplayStyle = dsNormal
+    ListItems = <
+    item
+      HTMLText = '<BR><BR><FONT SIZE="20" COLOR="clWhite">Loading Program....</FONT><BR>'
+    end>
+    ListItemsSettings.Rect.Left = 180
+    ListItemsSettings.Rect.Top = 210
+    ListItemsSettings.Rect.Width = 500
+    ListItemsSettings.Rect.Height = 250
+    ListItemsSettings.HTMLFont.Name = 'Tahoma'
+    ListItemsSettings.HTMLFont.Height = -11
+    ProgressBar.Step = 10.0
+    ProgressBar.Maximum = 100.0
+    ProgressBar.Left = 160
+    ProgressBar.Top = 220
+    ProgressBar.Height = 12
+    ProgressBar.ProgressFill.Color = clWhite
+    ProgressBar.ProgressFill.ColorTo = $00FFC080
+    ProgressBar.BackGroundFill.BorderColor = clGray
+  end
+  object asScreenTROV316: TAdvSmoothSplashScreen
+    BasicProgramInfo.ProgramName.Text = 'TROV316 DSP Processor Editor'
+    BasicProgramInfo.ProgramName.Location = ilCustom
+    BasicProgramInfo.ProgramName.PosX = 45
+    BasicProgramInfo.ProgramName.PosY = 170
+    BasicProgramInfo.ProgramName.ColorStart = clWhite
+    BasicProgramInfo.ProgramName.HatchStyle = HatchStyleDivot
+    BasicProgramInfo.ProgramName.Font.Color = clWhite
+    BasicProgramInfo.ProgramName.Font.Height = -29
+    BasicProgramInfo.ProgramName.Font.Name = 'Tahoma'
+    BasicProgramInfo.ProgramName.Font.Style = [fsBold]
+    BasicProgramInfo.ProgramVersion.Text = 'Ver 1.1'
+    BasicProgramInfo.ProgramVersion.Location = ilCustom
+    BasicProgramInfo.ProgramVersion.PosX = 515
+    BasicProgramInfo.ProgramVersion.PosY = 180
+    BasicProgramInfo.ProgramVersion.ColorStart = clWhite
+    BasicProgramInfo.ProgramVersion.HatchStyle = HatchStyleDivot
+    BasicProgramInfo.ProgramVersion.Font.Color = clWhite
+    BasicProgramInfo.ProgramVersion.Font.Height = -13
+    BasicProgramInfo.ProgramVersion.Font.Name = 'Tahoma'
+    BasicProgramInfo.ProgramVersion.Font.Style = [fsBold]
+    BasicProgramInfo.CopyRightFont.Name = 'Tahoma'
+    CloseOnTimeout = True
+    Fill.GradientType = gtNone
+    Fill.Picture = @':/images/splash/background.png'
+    Fill.PicturePosition = ppBottomCenter
+    Fill.Opacity = 249
+    TimeOut = 100
+    DisplayStyle = dsNormal
+    Items = <
+    item
+      Picture = @':/images/splash/item.png'
+      PosX = 200
+      PosY = 60
+    end>
+    ListItems = <
+    item
+      HTMLText = '<BR><BR><FONT SIZE="20" COLOR="clWhite">Loading Program....</FONT><BR>'
+    end>
+    ListItemsSettings.Rect.Left = 180
+    ListItemsSettings.Rect.Top = 210
+    ListItemsSettings.Rect.Width = 500
+    ListItemsSettings.Rect.Height = 250
+    ListItemsSettings.HTMLFont.Name = 'Tahoma'
+    ListItemsSettings.HTMLFont.Height = -11
+    ProgressBar.Step = 10.0
+    ProgressBar.Maximum = 100.0
+    ProgressBar.Left = 160
+    ProgressBar.Top = 220
+    ProgressBar.Height = 12
+    ProgressBar.ProgressFill.Color = clWhite
+    ProgressBar.ProgressFill.ColorTo = $00FFC080
+    ProgressBar.BackGroundFill.BorderColor = clGray
+  end
   object rzgFunction: TRzGroupBox
     Left = -5
     Top = -2
     Width = 1115
     Height = 42
-    Color = $00251C16
     GroupStyle = gsCustom
+    Transparent = True
     TabOrder = 0
     object rzbMenuGain: TRzBmpButton
       Left = 12
-      Top = 8
+      Top = 2
       Width = 80
-      Height = 30
+      Height = 36
       Bitmaps.Up.File = @':/images/mainwindow/page_function_up.bmp'
       Bitmaps.Down.File = @':/images/mainwindow/page_function_down.bmp'
       Bitmaps.Hot.File = @':/images/mainwindow/page_function_hot.bmp'
@@ -43,12 +147,17 @@ object fmMain: TfmMain
       ShowFocus = False
       Tag = 8
       OnClick = rzbMenuInAClick
+      ParentFont = False
+      Layout = blGlyphTop
+      CaptionDownOffset = 0
+      Margin = 14
+      ModalResult = 6
     end
     object rzbMenuComp: TRzBmpButton
       Left = 96
-      Top = 8
+      Top = 2
       Width = 80
-      Height = 30
+      Height = 36
       Bitmaps.Up.File = @':/images/mainwindow/page_function_up.bmp'
       Bitmaps.Down.File = @':/images/mainwindow/page_function_down.bmp'
       Bitmaps.Hot.File = @':/images/mainwindow/page_function_hot.bmp'
@@ -65,12 +174,17 @@ object fmMain: TfmMain
       ShowFocus = False
       Tag = 6
       OnClick = rzbMenuInAClick
+      ParentFont = False
+      Layout = blGlyphTop
+      CaptionDownOffset = 0
+      Margin = 14
+      ModalResult = 6
     end
     object rzbMenuDelay: TRzBmpButton
       Left = 180
-      Top = 8
+      Top = 2
       Width = 80
-      Height = 30
+      Height = 36
       Bitmaps.Up.File = @':/images/mainwindow/page_function_up.bmp'
       Bitmaps.Down.File = @':/images/mainwindow/page_function_down.bmp'
       Bitmaps.Hot.File = @':/images/mainwindow/page_function_hot.bmp'
@@ -87,12 +201,17 @@ object fmMain: TfmMain
       ShowFocus = False
       Tag = 7
       OnClick = rzbMenuInAClick
+      ParentFont = False
+      Layout = blGlyphTop
+      CaptionDownOffset = 0
+      Margin = 14
+      ModalResult = 6
     end
     object rzbMenuMatrix: TRzBmpButton
       Left = 264
-      Top = 8
+      Top = 2
       Width = 80
-      Height = 30
+      Height = 36
       Bitmaps.Up.File = @':/images/mainwindow/page_function_up.bmp'
       Bitmaps.Down.File = @':/images/mainwindow/page_function_down.bmp'
       Bitmaps.Hot.File = @':/images/mainwindow/page_function_hot.bmp'
@@ -109,17 +228,21 @@ object fmMain: TfmMain
       ShowFocus = False
       Tag = 9
       OnClick = rzbMenuInAClick
+      ParentFont = False
+      Layout = blGlyphTop
+      CaptionDownOffset = 0
+      Margin = 14
+      ModalResult = 6
     end
     object rzbMenuInA: TRzBmpButton
       Left = 364
-      Top = 8
+      Top = 2
       Width = 80
-      Height = 30
+      Height = 36
       Bitmaps.Up.File = @':/images/mainwindow/page_channel_up.bmp'
       Bitmaps.Down.File = @':/images/mainwindow/page_channel_down.bmp'
       Bitmaps.Hot.File = @':/images/mainwindow/page_channel_hot.bmp'
       Bitmaps.StayDown.File = @':/images/mainwindow/page_channel_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/mainwindow/page_channel_disabled.bmp'
       Bitmaps.TransparentColor = clTeal
       ButtonSize = bszStretchToButton
       Caption = 'IN A'
@@ -131,17 +254,21 @@ object fmMain: TfmMain
       ShowFocus = False
       Tag = 0
       OnClick = rzbMenuInAClick
+      ParentFont = False
+      Layout = blGlyphTop
+      CaptionDownOffset = 0
+      Margin = 14
+      ModalResult = 6
     end
     object rzbMenuInB: TRzBmpButton
       Left = 448
-      Top = 8
+      Top = 2
       Width = 80
-      Height = 30
+      Height = 36
       Bitmaps.Up.File = @':/images/mainwindow/page_channel_up.bmp'
       Bitmaps.Down.File = @':/images/mainwindow/page_channel_down.bmp'
       Bitmaps.Hot.File = @':/images/mainwindow/page_channel_hot.bmp'
       Bitmaps.StayDown.File = @':/images/mainwindow/page_channel_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/mainwindow/page_channel_disabled.bmp'
       Bitmaps.TransparentColor = clTeal
       ButtonSize = bszStretchToButton
       Caption = 'IN B'
@@ -153,17 +280,21 @@ object fmMain: TfmMain
       ShowFocus = False
       Tag = 1
       OnClick = rzbMenuInAClick
+      ParentFont = False
+      Layout = blGlyphTop
+      CaptionDownOffset = 0
+      Margin = 14
+      ModalResult = 6
     end
     object rzbMenuOut1: TRzBmpButton
       Left = 532
-      Top = 8
+      Top = 2
       Width = 80
-      Height = 30
+      Height = 36
       Bitmaps.Up.File = @':/images/mainwindow/page_channel_up.bmp'
       Bitmaps.Down.File = @':/images/mainwindow/page_channel_down.bmp'
       Bitmaps.Hot.File = @':/images/mainwindow/page_channel_hot.bmp'
       Bitmaps.StayDown.File = @':/images/mainwindow/page_channel_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/mainwindow/page_channel_disabled.bmp'
       Bitmaps.TransparentColor = clTeal
       ButtonSize = bszStretchToButton
       Caption = 'OUT 1'
@@ -175,17 +306,21 @@ object fmMain: TfmMain
       ShowFocus = False
       Tag = 2
       OnClick = rzbMenuInAClick
+      ParentFont = False
+      Layout = blGlyphTop
+      CaptionDownOffset = 0
+      Margin = 14
+      ModalResult = 6
     end
     object rzbMenuOut2: TRzBmpButton
       Left = 616
-      Top = 8
+      Top = 2
       Width = 80
-      Height = 30
+      Height = 36
       Bitmaps.Up.File = @':/images/mainwindow/page_channel_up.bmp'
       Bitmaps.Down.File = @':/images/mainwindow/page_channel_down.bmp'
       Bitmaps.Hot.File = @':/images/mainwindow/page_channel_hot.bmp'
       Bitmaps.StayDown.File = @':/images/mainwindow/page_channel_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/mainwindow/page_channel_disabled.bmp'
       Bitmaps.TransparentColor = clTeal
       ButtonSize = bszStretchToButton
       Caption = 'OUT 2'
@@ -197,17 +332,21 @@ object fmMain: TfmMain
       ShowFocus = False
       Tag = 3
       OnClick = rzbMenuInAClick
+      ParentFont = False
+      Layout = blGlyphTop
+      CaptionDownOffset = 0
+      Margin = 14
+      ModalResult = 6
     end
     object rzbMenuOut3: TRzBmpButton
       Left = 700
-      Top = 8
+      Top = 2
       Width = 80
-      Height = 30
+      Height = 36
       Bitmaps.Up.File = @':/images/mainwindow/page_channel_up.bmp'
       Bitmaps.Down.File = @':/images/mainwindow/page_channel_down.bmp'
       Bitmaps.Hot.File = @':/images/mainwindow/page_channel_hot.bmp'
       Bitmaps.StayDown.File = @':/images/mainwindow/page_channel_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/mainwindow/page_channel_disabled.bmp'
       Bitmaps.TransparentColor = clTeal
       ButtonSize = bszStretchToButton
       Caption = 'OUT 3'
@@ -219,17 +358,21 @@ object fmMain: TfmMain
       ShowFocus = False
       Tag = 4
       OnClick = rzbMenuInAClick
+      ParentFont = False
+      Layout = blGlyphTop
+      CaptionDownOffset = 0
+      Margin = 14
+      ModalResult = 6
     end
     object rzbMenuOut4: TRzBmpButton
       Left = 784
-      Top = 8
+      Top = 2
       Width = 80
-      Height = 30
+      Height = 36
       Bitmaps.Up.File = @':/images/mainwindow/page_channel_up.bmp'
       Bitmaps.Down.File = @':/images/mainwindow/page_channel_down.bmp'
       Bitmaps.Hot.File = @':/images/mainwindow/page_channel_hot.bmp'
       Bitmaps.StayDown.File = @':/images/mainwindow/page_channel_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/mainwindow/page_channel_disabled.bmp'
       Bitmaps.TransparentColor = clTeal
       ButtonSize = bszStretchToButton
       Caption = 'OUT 4'
@@ -241,6 +384,11 @@ object fmMain: TfmMain
       ShowFocus = False
       Tag = 5
       OnClick = rzbMenuInAClick
+      ParentFont = False
+      Layout = blGlyphTop
+      CaptionDownOffset = 0
+      Margin = 14
+      ModalResult = 6
     end
     object lbShowIdNumber: TLabel
       Left = 884
@@ -269,14 +417,13 @@ object fmMain: TfmMain
     end
     object rzbMenuLink: TRzBmpButton
       Left = 1040
-      Top = 8
+      Top = 2
       Width = 70
-      Height = 30
+      Height = 36
       Bitmaps.Up.File = @':/images/mainwindow/link_up.bmp'
       Bitmaps.Down.File = @':/images/mainwindow/link_down.bmp'
       Bitmaps.Hot.File = @':/images/mainwindow/link_hot.bmp'
       Bitmaps.StayDown.File = @':/images/mainwindow/link_staydown.bmp'
-      Bitmaps.Disabled.File = @':/images/mainwindow/link_disabled.bmp'
       Bitmaps.TransparentColor = clTeal
       ButtonSize = bszStretchToButton
       Caption = 'OffLine'
@@ -288,6 +435,11 @@ object fmMain: TfmMain
       GroupIndex = 2
       ShowFocus = False
       OnClick = rzbMenuLinkClick
+      ParentFont = False
+      Layout = blGlyphTop
+      CaptionDownOffset = 0
+      Margin = 14
+      ModalResult = 6
     end
   end
   object rzgMain: TRzGroupBox
@@ -297,6 +449,7 @@ object fmMain: TfmMain
     Height = 629
     Color = $00302620
     GroupStyle = gsCustom
+    Transparent = False
     TabOrder = 1
     object imLeftUpBase: TImage
       Left = 0
@@ -359,26 +512,34 @@ object fmMain: TfmMain
           Left = 2
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 0
           Caption = 'InA'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $00800080
           OnClick = vrbShowAGainClick
           Active = True
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
         object vrbShowBGain: TVrPowerButton
           Left = 66
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 1
           Caption = 'InB'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $00008080
           OnClick = vrbShowAGainClick
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
       end
       object fftDrawGainIn: LMyFFTDrawPhase
@@ -386,9 +547,28 @@ object fmMain: TfmMain
         Top = 24
         Width = 530
         Height = 255
+        Tag = 0
         Color = clBlack
-        XAutoScale = False
+        AxisColor = $00880000
         YAutoScale = False
+        XAutoScale = False
+        XMax = 3840.0
+        XMin = 966.0
+        GridColor = $00580000
+        YTitle = 'dB'
+        PlotTitleFont.Color = $0000FF00
+        PlotTitleFont.Name = 'Tahoma'
+        PlotTitleFont.Height = -11
+        AxisTitleFont.Color = $0000FF00
+        AxisTitleFont.Name = 'Tahoma'
+        AxisTitleFont.Height = -11
+        AxisLabelFont.Color = $0000DD00
+        AxisLabelFont.Name = 'Tahoma'
+        AxisLabelFont.Height = -11
+        MouseCoordFont.Color = $0000FF00
+        MouseCoordFont.Name = 'Tahoma'
+        MouseCoordFont.Height = -11
+        SampleRate = n96000
         OnMouseDown = fftDrawInAMouseDown
         OnMouseMove = fftDrawInAMouseMove
         OnMouseUp = fftDrawInAMouseUp
@@ -414,50 +594,66 @@ object fmMain: TfmMain
           Left = 2
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 2
           Caption = 'Out1'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $000000FF
           OnClick = vrbShow1GainClick
           Active = True
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
         object vrbShow2Gain: TVrPowerButton
           Left = 66
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 3
           Caption = 'Out2'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $0000FF00
           OnClick = vrbShow1GainClick
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
         object vrbShow3Gain: TVrPowerButton
           Left = 130
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 4
           Caption = 'Out3'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $0000FFFF
           OnClick = vrbShow1GainClick
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
         object vrbShow4Gain: TVrPowerButton
           Left = 194
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 5
           Caption = 'Out4'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $00FF0000
           OnClick = vrbShow1GainClick
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
       end
       object fftDrawGainOut: LMyFFTDrawPhase
@@ -465,9 +661,28 @@ object fmMain: TfmMain
         Top = 24
         Width = 530
         Height = 255
+        Tag = 0
         Color = clBlack
-        XAutoScale = False
+        AxisColor = $00880000
         YAutoScale = False
+        XAutoScale = False
+        XMax = 3840.0
+        XMin = 966.0
+        GridColor = $00580000
+        YTitle = 'dB'
+        PlotTitleFont.Color = $0000FF00
+        PlotTitleFont.Name = 'Tahoma'
+        PlotTitleFont.Height = -11
+        AxisTitleFont.Color = $0000FF00
+        AxisTitleFont.Name = 'Tahoma'
+        AxisTitleFont.Height = -11
+        AxisLabelFont.Color = $0000DD00
+        AxisLabelFont.Name = 'Tahoma'
+        AxisLabelFont.Height = -11
+        MouseCoordFont.Color = $0000FF00
+        MouseCoordFont.Name = 'Tahoma'
+        MouseCoordFont.Height = -11
+        SampleRate = n96000
         OnMouseDown = fftDrawInAMouseDown
         OnMouseMove = fftDrawInAMouseMove
         OnMouseUp = fftDrawInAMouseUp
@@ -499,14 +714,13 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
       end
-      object plGainColumnInA: TPanel
+      object plGainColumnInA: TRzGroupBox
         Left = 15
         Top = 24
         Width = 165
         Height = 250
-        BevelOuter = bvNone
-        Color = $00402C1C
-        ParentBackground = False
+        GroupStyle = gsCustom
+        Transparent = True
         object lbGainColumnInA: TLabel
           Left = 6
           Top = 4
@@ -533,31 +747,38 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isGainBackupInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdGainBackupInA: TCurvyEdit
-          Left = 56
+          Left = 60
           Top = 40
-          Width = 96
+          Width = 64
           Height = 24
           Tag = 0
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '+0.0dB'
           ParentFont = False
           Font.Color = clBlack
           ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
         object rzbMuteBackupInA: TRzBmpButton
-          Left = 64
-          Top = 100
+          Left = 56
+          Top = 96
           Width = 80
-          Height = 30
+          Height = 40
           Tag = 0
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'Mute'
           ParentFont = False
@@ -566,18 +787,22 @@ object fmMain: TfmMain
           GroupIndex = 2
           AllowAllUp = True
           OnClick = rzbMuteBackupInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object rzbPhaseBackupInA: TRzBmpButton
-          Left = 64
+          Left = 56
           Top = 150
           Width = 80
-          Height = 30
+          Height = 40
           Tag = 0
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'Normal'
           ParentFont = False
@@ -586,12 +811,17 @@ object fmMain: TfmMain
           GroupIndex = 3
           AllowAllUp = True
           OnClick = rzbPhaseBackupInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object pbLevelBackupInA: LProgressBar
-          Left = 147
-          Top = 86
+          Left = 145
+          Top = 118
           Width = 14
-          Height = 154
+          Height = 122
           Tag = 0
           FirstNum = 1
           SecondNum = 2
@@ -599,14 +829,13 @@ object fmMain: TfmMain
           Max = 9
         end
       end
-      object plGainColumnInB: TPanel
+      object plGainColumnInB: TRzGroupBox
         Left = 190
         Top = 24
         Width = 165
         Height = 250
-        BevelOuter = bvNone
-        Color = $00402C1C
-        ParentBackground = False
+        GroupStyle = gsCustom
+        Transparent = True
         object lbGainColumnInB: TLabel
           Left = 6
           Top = 4
@@ -633,31 +862,38 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isGainBackupInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdGainBackupInB: TCurvyEdit
-          Left = 56
+          Left = 60
           Top = 40
-          Width = 96
+          Width = 64
           Height = 24
           Tag = 1
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '+0.0dB'
           ParentFont = False
           Font.Color = clBlack
           ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
         object rzbMuteBackupInB: TRzBmpButton
-          Left = 64
-          Top = 100
+          Left = 56
+          Top = 96
           Width = 80
-          Height = 30
+          Height = 40
           Tag = 1
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'Mute'
           ParentFont = False
@@ -666,18 +902,22 @@ object fmMain: TfmMain
           GroupIndex = 2
           AllowAllUp = True
           OnClick = rzbMuteBackupInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object rzbPhaseBackupInB: TRzBmpButton
-          Left = 64
+          Left = 56
           Top = 150
           Width = 80
-          Height = 30
+          Height = 40
           Tag = 1
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'Normal'
           ParentFont = False
@@ -686,12 +926,17 @@ object fmMain: TfmMain
           GroupIndex = 3
           AllowAllUp = True
           OnClick = rzbPhaseBackupInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object pbLevelBackupInB: LProgressBar
-          Left = 147
-          Top = 86
+          Left = 145
+          Top = 118
           Width = 14
-          Height = 154
+          Height = 122
           Tag = 1
           FirstNum = 1
           SecondNum = 2
@@ -699,14 +944,13 @@ object fmMain: TfmMain
           Max = 9
         end
       end
-      object plGainColumnOut1: TPanel
+      object plGainColumnOut1: TRzGroupBox
         Left = 365
         Top = 24
         Width = 165
         Height = 250
-        BevelOuter = bvNone
-        Color = $00402C1C
-        ParentBackground = False
+        GroupStyle = gsCustom
+        Transparent = True
         object lbGainColumnOut1: TLabel
           Left = 6
           Top = 4
@@ -733,31 +977,38 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isGainBackupInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdGainBackupOut1: TCurvyEdit
-          Left = 56
+          Left = 60
           Top = 40
-          Width = 96
+          Width = 64
           Height = 24
           Tag = 2
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '+0.0dB'
           ParentFont = False
           Font.Color = clBlack
           ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
         object rzbMuteBackupOut1: TRzBmpButton
-          Left = 64
-          Top = 100
+          Left = 56
+          Top = 96
           Width = 80
-          Height = 30
+          Height = 40
           Tag = 2
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'Mute'
           ParentFont = False
@@ -766,18 +1017,22 @@ object fmMain: TfmMain
           GroupIndex = 2
           AllowAllUp = True
           OnClick = rzbMuteBackupInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object rzbPhaseBackupOut1: TRzBmpButton
-          Left = 64
+          Left = 56
           Top = 150
           Width = 80
-          Height = 30
+          Height = 40
           Tag = 2
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'Normal'
           ParentFont = False
@@ -786,12 +1041,17 @@ object fmMain: TfmMain
           GroupIndex = 3
           AllowAllUp = True
           OnClick = rzbPhaseBackupInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object pbLevelBackupOut1: LProgressBar
-          Left = 147
-          Top = 86
+          Left = 145
+          Top = 130
           Width = 14
-          Height = 154
+          Height = 110
           Tag = 2
           FirstNum = 1
           SecondNum = 3
@@ -799,10 +1059,10 @@ object fmMain: TfmMain
           Max = 8
         end
         object pbLimitBackupOut1: LProgressBar
-          Left = 147
-          Top = 70
+          Left = 145
+          Top = 116
           Width = 14
-          Height = 12
+          Height = 11
           Tag = 3
           SecondColor = 20123
           FirstNum = 0
@@ -812,14 +1072,13 @@ object fmMain: TfmMain
           LSecondColor = 4629503
         end
       end
-      object plGainColumnOut2: TPanel
+      object plGainColumnOut2: TRzGroupBox
         Left = 540
         Top = 24
         Width = 165
         Height = 250
-        BevelOuter = bvNone
-        Color = $00402C1C
-        ParentBackground = False
+        GroupStyle = gsCustom
+        Transparent = True
         object lbGainColumnOut2: TLabel
           Left = 6
           Top = 4
@@ -846,31 +1105,38 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isGainBackupInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdGainBackupOut2: TCurvyEdit
-          Left = 56
+          Left = 60
           Top = 40
-          Width = 96
+          Width = 64
           Height = 24
           Tag = 3
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '+0.0dB'
           ParentFont = False
           Font.Color = clBlack
           ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
         object rzbMuteBackupOut2: TRzBmpButton
-          Left = 64
-          Top = 100
+          Left = 56
+          Top = 96
           Width = 80
-          Height = 30
+          Height = 40
           Tag = 3
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'Mute'
           ParentFont = False
@@ -879,18 +1145,22 @@ object fmMain: TfmMain
           GroupIndex = 2
           AllowAllUp = True
           OnClick = rzbMuteBackupInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object rzbPhaseBackupOut2: TRzBmpButton
-          Left = 64
+          Left = 56
           Top = 150
           Width = 80
-          Height = 30
+          Height = 40
           Tag = 3
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'Normal'
           ParentFont = False
@@ -899,12 +1169,17 @@ object fmMain: TfmMain
           GroupIndex = 3
           AllowAllUp = True
           OnClick = rzbPhaseBackupInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object pbLevelBackupOut2: LProgressBar
-          Left = 147
-          Top = 86
+          Left = 145
+          Top = 130
           Width = 14
-          Height = 154
+          Height = 110
           Tag = 3
           FirstNum = 1
           SecondNum = 3
@@ -912,10 +1187,10 @@ object fmMain: TfmMain
           Max = 8
         end
         object pbLimitBackupOut2: LProgressBar
-          Left = 147
-          Top = 70
+          Left = 145
+          Top = 116
           Width = 14
-          Height = 12
+          Height = 11
           Tag = 3
           SecondColor = 20123
           FirstNum = 0
@@ -925,14 +1200,13 @@ object fmMain: TfmMain
           LSecondColor = 4629503
         end
       end
-      object plGainColumnOut3: TPanel
+      object plGainColumnOut3: TRzGroupBox
         Left = 715
         Top = 24
         Width = 165
         Height = 250
-        BevelOuter = bvNone
-        Color = $00402C1C
-        ParentBackground = False
+        GroupStyle = gsCustom
+        Transparent = True
         object lbGainColumnOut3: TLabel
           Left = 6
           Top = 4
@@ -959,31 +1233,38 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isGainBackupInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdGainBackupOut3: TCurvyEdit
-          Left = 56
+          Left = 60
           Top = 40
-          Width = 96
+          Width = 64
           Height = 24
           Tag = 4
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '+0.0dB'
           ParentFont = False
           Font.Color = clBlack
           ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
         object rzbMuteBackupOut3: TRzBmpButton
-          Left = 64
-          Top = 100
+          Left = 56
+          Top = 96
           Width = 80
-          Height = 30
+          Height = 40
           Tag = 4
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'Mute'
           ParentFont = False
@@ -992,18 +1273,22 @@ object fmMain: TfmMain
           GroupIndex = 2
           AllowAllUp = True
           OnClick = rzbMuteBackupInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object rzbPhaseBackupOut3: TRzBmpButton
-          Left = 64
+          Left = 56
           Top = 150
           Width = 80
-          Height = 30
+          Height = 40
           Tag = 4
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'Normal'
           ParentFont = False
@@ -1012,12 +1297,17 @@ object fmMain: TfmMain
           GroupIndex = 3
           AllowAllUp = True
           OnClick = rzbPhaseBackupInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object pbLevelBackupOut3: LProgressBar
-          Left = 147
-          Top = 86
+          Left = 145
+          Top = 130
           Width = 14
-          Height = 154
+          Height = 110
           Tag = 4
           FirstNum = 1
           SecondNum = 3
@@ -1025,10 +1315,10 @@ object fmMain: TfmMain
           Max = 8
         end
         object pbLimitBackupOut3: LProgressBar
-          Left = 147
-          Top = 70
+          Left = 145
+          Top = 116
           Width = 14
-          Height = 12
+          Height = 11
           Tag = 3
           SecondColor = 20123
           FirstNum = 0
@@ -1038,14 +1328,13 @@ object fmMain: TfmMain
           LSecondColor = 4629503
         end
       end
-      object plGainColumnOut4: TPanel
+      object plGainColumnOut4: TRzGroupBox
         Left = 890
         Top = 24
         Width = 165
         Height = 250
-        BevelOuter = bvNone
-        Color = $00402C1C
-        ParentBackground = False
+        GroupStyle = gsCustom
+        Transparent = True
         object lbGainColumnOut4: TLabel
           Left = 6
           Top = 4
@@ -1072,31 +1361,38 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isGainBackupInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdGainBackupOut4: TCurvyEdit
-          Left = 56
+          Left = 60
           Top = 40
-          Width = 96
+          Width = 64
           Height = 24
           Tag = 5
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '+0.0dB'
           ParentFont = False
           Font.Color = clBlack
           ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
         object rzbMuteBackupOut4: TRzBmpButton
-          Left = 64
-          Top = 100
+          Left = 56
+          Top = 96
           Width = 80
-          Height = 30
+          Height = 40
           Tag = 5
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'Mute'
           ParentFont = False
@@ -1105,18 +1401,22 @@ object fmMain: TfmMain
           GroupIndex = 2
           AllowAllUp = True
           OnClick = rzbMuteBackupInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object rzbPhaseBackupOut4: TRzBmpButton
-          Left = 64
+          Left = 56
           Top = 150
           Width = 80
-          Height = 30
+          Height = 40
           Tag = 5
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'Normal'
           ParentFont = False
@@ -1125,12 +1425,17 @@ object fmMain: TfmMain
           GroupIndex = 3
           AllowAllUp = True
           OnClick = rzbPhaseBackupInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object pbLevelBackupOut4: LProgressBar
-          Left = 147
-          Top = 86
+          Left = 145
+          Top = 130
           Width = 14
-          Height = 154
+          Height = 110
           Tag = 5
           FirstNum = 1
           SecondNum = 3
@@ -1138,10 +1443,10 @@ object fmMain: TfmMain
           Max = 8
         end
         object pbLimitBackupOut4: LProgressBar
-          Left = 147
-          Top = 70
+          Left = 145
+          Top = 116
           Width = 14
-          Height = 12
+          Height = 11
           Tag = 3
           SecondColor = 20123
           FirstNum = 0
@@ -1195,16 +1500,19 @@ object fmMain: TfmMain
         ChannelManager = <
     item
       Name = 'Channel 1'
-      Color = clLime
+      Color = clWhite
+      TraceLineWidth = 2
       XAxisName = 'X-Axis 1'
       YAxisName = 'Y-Axis 1'
     end
     item
       Name = 'Channel 2'
       Color = clYellow
+      TraceLineStyle = iplsDot
       XAxisName = 'X-Axis 1'
       YAxisName = 'Y-Axis 1'
       MarkersVisible = True
+      MarkersSize = 5
     end>
         ToolBarManager = <
     item
@@ -1217,14 +1525,13 @@ object fmMain: TfmMain
       Visible = False
     end>
       end
-      object plLevelCompOut: TPanel
+      object plLevelCompOut: TRzGroupBox
         Left = 4
         Top = 30
         Width = 52
         Height = 247
-        BevelOuter = bvNone
-        Color = clBlack
-        ParentBackground = False
+        GroupStyle = gsCustom
+        Transparent = True
         object lbHeadCompOut: TLabel
           Left = 2
           Top = 2
@@ -1367,14 +1674,13 @@ object fmMain: TfmMain
           Height = 16
         end
       end
-      object plLevelCompOut1: TPanel
+      object plLevelCompOut1: TRzGroupBox
         Left = 800
         Top = 30
         Width = 70
         Height = 247
-        BevelOuter = bvNone
-        Color = clBlack
-        ParentBackground = False
+        GroupStyle = gsCustom
+        Transparent = True
         object lbLevelCompOut1: TLabel
           Left = 2
           Top = 2
@@ -1517,14 +1823,13 @@ object fmMain: TfmMain
           Height = 16
         end
       end
-      object plLevelCompOut2: TPanel
+      object plLevelCompOut2: TRzGroupBox
         Left = 873
         Top = 30
         Width = 70
         Height = 247
-        BevelOuter = bvNone
-        Color = clBlack
-        ParentBackground = False
+        GroupStyle = gsCustom
+        Transparent = True
         object lbLevelCompOut2: TLabel
           Left = 2
           Top = 2
@@ -1667,14 +1972,13 @@ object fmMain: TfmMain
           Height = 16
         end
       end
-      object plLevelCompOut3: TPanel
+      object plLevelCompOut3: TRzGroupBox
         Left = 946
         Top = 30
         Width = 70
         Height = 247
-        BevelOuter = bvNone
-        Color = clBlack
-        ParentBackground = False
+        GroupStyle = gsCustom
+        Transparent = True
         object lbLevelCompOut3: TLabel
           Left = 2
           Top = 2
@@ -1817,14 +2121,13 @@ object fmMain: TfmMain
           Height = 16
         end
       end
-      object plLevelCompOut4: TPanel
+      object plLevelCompOut4: TRzGroupBox
         Left = 1019
         Top = 30
         Width = 70
         Height = 247
-        BevelOuter = bvNone
-        Color = clBlack
-        ParentBackground = False
+        GroupStyle = gsCustom
+        Transparent = True
         object lbLevelCompOut4: TLabel
           Left = 2
           Top = 2
@@ -1982,12 +2285,7 @@ object fmMain: TfmMain
         Width = 260
         Height = 274
         GroupStyle = gsCustom
-        BorderOuter = fsFlat
-        Color = $00402C1C
-        Caption = ''
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+        Transparent = True
         object lbCompOut1: TLabel
           Left = 8
           Top = 4
@@ -2029,7 +2327,12 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isCompThresholdOut1Change
+          Thumb.PictureDisabled = @':/images/widgets/fader_thumb_disabled.png'
           OnMouseDown = isCompThresholdOut1MouseDown
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdCompThresholdOut1: TCurvyEdit
           Left = 7
@@ -2038,7 +2341,7 @@ object fmMain: TfmMain
           Height = 24
           Tag = 2
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '+0.0dB'
           ParentFont = False
           Font.Color = clBlack
@@ -2046,6 +2349,9 @@ object fmMain: TfmMain
           OnExit = cvdCompThresholdOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
         object lbCompRatioOut1: TLabel
           Left = 69
@@ -2077,7 +2383,12 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isCompRatioOut1Change
+          Thumb.PictureDisabled = @':/images/widgets/fader_thumb_disabled.png'
           OnMouseDown = isCompThresholdOut1MouseDown
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdCompRatioOut1: TCurvyEdit
           Left = 69
@@ -2086,7 +2397,7 @@ object fmMain: TfmMain
           Height = 24
           Tag = 2
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '1:1.0'
           ParentFont = False
           Font.Color = clBlack
@@ -2094,6 +2405,9 @@ object fmMain: TfmMain
           OnExit = cvdCompRatioOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
         object lbCompAttackOut1: TLabel
           Left = 131
@@ -2125,7 +2439,12 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isCompAttackOut1Change
+          Thumb.PictureDisabled = @':/images/widgets/fader_thumb_disabled.png'
           OnMouseDown = isCompThresholdOut1MouseDown
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdCompAttackOut1: TCurvyEdit
           Left = 131
@@ -2134,7 +2453,7 @@ object fmMain: TfmMain
           Height = 24
           Tag = 2
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '  1ms'
           ParentFont = False
           Font.Color = clBlack
@@ -2142,6 +2461,9 @@ object fmMain: TfmMain
           OnExit = cvdCompAttackOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
         object lbCompReleaseOut1: TLabel
           Left = 193
@@ -2173,7 +2495,12 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isCompReleaseOut1Change
+          Thumb.PictureDisabled = @':/images/widgets/fader_thumb_disabled.png'
           OnMouseDown = isCompThresholdOut1MouseDown
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdCompReleaseOut1: TCurvyEdit
           Left = 193
@@ -2182,7 +2509,7 @@ object fmMain: TfmMain
           Height = 24
           Tag = 2
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '  1ms'
           ParentFont = False
           Font.Color = clBlack
@@ -2190,6 +2517,9 @@ object fmMain: TfmMain
           OnExit = cvdCompReleaseOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
       end
       object rzgCompOut2: TRzGroupBox
@@ -2198,12 +2528,7 @@ object fmMain: TfmMain
         Width = 260
         Height = 274
         GroupStyle = gsCustom
-        BorderOuter = fsFlat
-        Color = $00402C1C
-        Caption = ''
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+        Transparent = True
         object lbCompOut2: TLabel
           Left = 8
           Top = 4
@@ -2245,7 +2570,12 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isCompThresholdOut1Change
+          Thumb.PictureDisabled = @':/images/widgets/fader_thumb_disabled.png'
           OnMouseDown = isCompThresholdOut1MouseDown
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdCompThresholdOut2: TCurvyEdit
           Left = 7
@@ -2254,7 +2584,7 @@ object fmMain: TfmMain
           Height = 24
           Tag = 3
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '+0.0dB'
           ParentFont = False
           Font.Color = clBlack
@@ -2262,6 +2592,9 @@ object fmMain: TfmMain
           OnExit = cvdCompThresholdOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
         object lbCompRatioOut2: TLabel
           Left = 69
@@ -2293,7 +2626,12 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isCompRatioOut1Change
+          Thumb.PictureDisabled = @':/images/widgets/fader_thumb_disabled.png'
           OnMouseDown = isCompThresholdOut1MouseDown
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdCompRatioOut2: TCurvyEdit
           Left = 69
@@ -2302,7 +2640,7 @@ object fmMain: TfmMain
           Height = 24
           Tag = 3
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '1:1.0'
           ParentFont = False
           Font.Color = clBlack
@@ -2310,6 +2648,9 @@ object fmMain: TfmMain
           OnExit = cvdCompRatioOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
         object lbCompAttackOut2: TLabel
           Left = 131
@@ -2341,7 +2682,12 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isCompAttackOut1Change
+          Thumb.PictureDisabled = @':/images/widgets/fader_thumb_disabled.png'
           OnMouseDown = isCompThresholdOut1MouseDown
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdCompAttackOut2: TCurvyEdit
           Left = 131
@@ -2350,7 +2696,7 @@ object fmMain: TfmMain
           Height = 24
           Tag = 3
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '  1ms'
           ParentFont = False
           Font.Color = clBlack
@@ -2358,6 +2704,9 @@ object fmMain: TfmMain
           OnExit = cvdCompAttackOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
         object lbCompReleaseOut2: TLabel
           Left = 193
@@ -2389,7 +2738,12 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isCompReleaseOut1Change
+          Thumb.PictureDisabled = @':/images/widgets/fader_thumb_disabled.png'
           OnMouseDown = isCompThresholdOut1MouseDown
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdCompReleaseOut2: TCurvyEdit
           Left = 193
@@ -2398,7 +2752,7 @@ object fmMain: TfmMain
           Height = 24
           Tag = 3
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '  1ms'
           ParentFont = False
           Font.Color = clBlack
@@ -2406,6 +2760,9 @@ object fmMain: TfmMain
           OnExit = cvdCompReleaseOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
       end
       object rzgCompOut3: TRzGroupBox
@@ -2414,12 +2771,7 @@ object fmMain: TfmMain
         Width = 260
         Height = 274
         GroupStyle = gsCustom
-        BorderOuter = fsFlat
-        Color = $00402C1C
-        Caption = ''
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+        Transparent = True
         object lbCompOut3: TLabel
           Left = 8
           Top = 4
@@ -2461,7 +2813,12 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isCompThresholdOut1Change
+          Thumb.PictureDisabled = @':/images/widgets/fader_thumb_disabled.png'
           OnMouseDown = isCompThresholdOut1MouseDown
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdCompThresholdOut3: TCurvyEdit
           Left = 7
@@ -2470,7 +2827,7 @@ object fmMain: TfmMain
           Height = 24
           Tag = 4
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '+0.0dB'
           ParentFont = False
           Font.Color = clBlack
@@ -2478,6 +2835,9 @@ object fmMain: TfmMain
           OnExit = cvdCompThresholdOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
         object lbCompRatioOut3: TLabel
           Left = 69
@@ -2509,7 +2869,12 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isCompRatioOut1Change
+          Thumb.PictureDisabled = @':/images/widgets/fader_thumb_disabled.png'
           OnMouseDown = isCompThresholdOut1MouseDown
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdCompRatioOut3: TCurvyEdit
           Left = 69
@@ -2518,7 +2883,7 @@ object fmMain: TfmMain
           Height = 24
           Tag = 4
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '1:1.0'
           ParentFont = False
           Font.Color = clBlack
@@ -2526,6 +2891,9 @@ object fmMain: TfmMain
           OnExit = cvdCompRatioOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
         object lbCompAttackOut3: TLabel
           Left = 131
@@ -2557,7 +2925,12 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isCompAttackOut1Change
+          Thumb.PictureDisabled = @':/images/widgets/fader_thumb_disabled.png'
           OnMouseDown = isCompThresholdOut1MouseDown
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdCompAttackOut3: TCurvyEdit
           Left = 131
@@ -2566,7 +2939,7 @@ object fmMain: TfmMain
           Height = 24
           Tag = 4
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '  1ms'
           ParentFont = False
           Font.Color = clBlack
@@ -2574,6 +2947,9 @@ object fmMain: TfmMain
           OnExit = cvdCompAttackOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
         object lbCompReleaseOut3: TLabel
           Left = 193
@@ -2605,7 +2981,12 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isCompReleaseOut1Change
+          Thumb.PictureDisabled = @':/images/widgets/fader_thumb_disabled.png'
           OnMouseDown = isCompThresholdOut1MouseDown
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdCompReleaseOut3: TCurvyEdit
           Left = 193
@@ -2614,7 +2995,7 @@ object fmMain: TfmMain
           Height = 24
           Tag = 4
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '  1ms'
           ParentFont = False
           Font.Color = clBlack
@@ -2622,6 +3003,9 @@ object fmMain: TfmMain
           OnExit = cvdCompReleaseOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
       end
       object rzgCompOut4: TRzGroupBox
@@ -2630,12 +3014,7 @@ object fmMain: TfmMain
         Width = 260
         Height = 274
         GroupStyle = gsCustom
-        BorderOuter = fsFlat
-        Color = $00402C1C
-        Caption = ''
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+        Transparent = True
         object lbCompOut4: TLabel
           Left = 8
           Top = 4
@@ -2677,7 +3056,12 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isCompThresholdOut1Change
+          Thumb.PictureDisabled = @':/images/widgets/fader_thumb_disabled.png'
           OnMouseDown = isCompThresholdOut1MouseDown
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdCompThresholdOut4: TCurvyEdit
           Left = 7
@@ -2686,7 +3070,7 @@ object fmMain: TfmMain
           Height = 24
           Tag = 5
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '+0.0dB'
           ParentFont = False
           Font.Color = clBlack
@@ -2694,6 +3078,9 @@ object fmMain: TfmMain
           OnExit = cvdCompThresholdOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
         object lbCompRatioOut4: TLabel
           Left = 69
@@ -2725,7 +3112,12 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isCompRatioOut1Change
+          Thumb.PictureDisabled = @':/images/widgets/fader_thumb_disabled.png'
           OnMouseDown = isCompThresholdOut1MouseDown
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdCompRatioOut4: TCurvyEdit
           Left = 69
@@ -2734,7 +3126,7 @@ object fmMain: TfmMain
           Height = 24
           Tag = 5
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '1:1.0'
           ParentFont = False
           Font.Color = clBlack
@@ -2742,6 +3134,9 @@ object fmMain: TfmMain
           OnExit = cvdCompRatioOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
         object lbCompAttackOut4: TLabel
           Left = 131
@@ -2773,7 +3168,12 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isCompAttackOut1Change
+          Thumb.PictureDisabled = @':/images/widgets/fader_thumb_disabled.png'
           OnMouseDown = isCompThresholdOut1MouseDown
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdCompAttackOut4: TCurvyEdit
           Left = 131
@@ -2782,7 +3182,7 @@ object fmMain: TfmMain
           Height = 24
           Tag = 5
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '  1ms'
           ParentFont = False
           Font.Color = clBlack
@@ -2790,6 +3190,9 @@ object fmMain: TfmMain
           OnExit = cvdCompAttackOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
         object lbCompReleaseOut4: TLabel
           Left = 193
@@ -2821,7 +3224,12 @@ object fmMain: TfmMain
           Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
           Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
           OnChange = isCompReleaseOut1Change
+          Thumb.PictureDisabled = @':/images/widgets/fader_thumb_disabled.png'
           OnMouseDown = isCompThresholdOut1MouseDown
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
         end
         object cvdCompReleaseOut4: TCurvyEdit
           Left = 193
@@ -2830,7 +3238,7 @@ object fmMain: TfmMain
           Height = 24
           Tag = 5
           Alignment = taCenter
-          Color = $00DFFFFF
+          Color = $00FFFFDF
           Text = '  1ms'
           ParentFont = False
           Font.Color = clBlack
@@ -2838,6 +3246,9 @@ object fmMain: TfmMain
           OnExit = cvdCompReleaseOut1Exit
           OnMouseDown = cvdCompThresholdOut1MouseDown
           Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
         end
       end
     end
@@ -2861,14 +3272,13 @@ object fmMain: TfmMain
         Width = 520
         Height = 16
       end
-      object plFftDelayIn: TPanel
+      object plFftDelayIn: TRzGroupBox
         Left = 10
         Top = 24
         Width = 520
         Height = 234
-        BevelOuter = bvNone
-        Color = clBlack
-        ParentBackground = False
+        GroupStyle = gsCustom
+        Transparent = True
         object lbDelayShowInA: TLabel
           Left = 4
           Top = 57
@@ -2970,17 +3380,16 @@ object fmMain: TfmMain
         Width = 520
         Height = 16
       end
-      object plFftDelayOut: TPanel
+      object plFftDelayOut: TRzGroupBox
         Left = 560
         Top = 24
         Width = 520
         Height = 234
-        BevelOuter = bvNone
-        Color = clBlack
-        ParentBackground = False
+        GroupStyle = gsCustom
+        Transparent = True
         object lbDelayShowOut1: TLabel
           Left = 4
-          Top = 26
+          Top = 27
           Caption = 'Out1'
           ParentFont = False
           Font.Color = clWhite
@@ -3005,9 +3414,9 @@ object fmMain: TfmMain
           Font.Color = clWhite
         end
         object lbDelayLineOut1: TLabel
-          Left = 40
+          Left = 46
           Top = 20
-          Width = 475
+          Width = 470
           Height = 32
           Tag = 2
           AutoSize = False
@@ -3024,7 +3433,7 @@ object fmMain: TfmMain
         end
         object lbDelayShowOut2: TLabel
           Left = 4
-          Top = 76
+          Top = 77
           Caption = 'Out2'
           ParentFont = False
           Font.Color = clWhite
@@ -3049,9 +3458,9 @@ object fmMain: TfmMain
           Font.Color = clWhite
         end
         object lbDelayLineOut2: TLabel
-          Left = 40
+          Left = 46
           Top = 70
-          Width = 475
+          Width = 470
           Height = 32
           Tag = 3
           AutoSize = False
@@ -3068,7 +3477,7 @@ object fmMain: TfmMain
         end
         object lbDelayShowOut3: TLabel
           Left = 4
-          Top = 126
+          Top = 127
           Caption = 'Out3'
           ParentFont = False
           Font.Color = clWhite
@@ -3093,9 +3502,9 @@ object fmMain: TfmMain
           Font.Color = clWhite
         end
         object lbDelayLineOut3: TLabel
-          Left = 40
+          Left = 46
           Top = 120
-          Width = 475
+          Width = 470
           Height = 32
           Tag = 4
           AutoSize = False
@@ -3112,7 +3521,7 @@ object fmMain: TfmMain
         end
         object lbDelayShowOut4: TLabel
           Left = 4
-          Top = 176
+          Top = 177
           Caption = 'Out4'
           ParentFont = False
           Font.Color = clWhite
@@ -3137,9 +3546,9 @@ object fmMain: TfmMain
           Font.Color = clWhite
         end
         object lbDelayLineOut4: TLabel
-          Left = 40
+          Left = 46
           Top = 170
-          Width = 475
+          Width = 470
           Height = 32
           Tag = 5
           AutoSize = False
@@ -3217,20 +3626,28 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isDelayInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdDelayInA: TCurvyEdit
-        Left = 15
+        Left = 33
         Top = 244
-        Width = 120
+        Width = 70
         Height = 24
         Tag = 0
         Alignment = taCenter
-        Color = $00DFFFFF
+        Color = $00FFFFDF
         Text = '0.00ms'
         ParentFont = False
         Font.Color = clBlack
         OnKeyDown = cvdDelayInBKeyDown
         OnExit = cvdDelayInAExit
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
       object lbDelayNameInB: TLabel
         Left = 169
@@ -3258,20 +3675,28 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isDelayInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdDelayInB: TCurvyEdit
-        Left = 165
+        Left = 183
         Top = 244
-        Width = 120
+        Width = 70
         Height = 24
         Tag = 1
         Alignment = taCenter
-        Color = $00DFFFFF
+        Color = $00FFFFDF
         Text = '0.00ms'
         ParentFont = False
         Font.Color = clBlack
         OnKeyDown = cvdDelayInBKeyDown
         OnExit = cvdDelayInAExit
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
       object lbDelayNameOut1: TLabel
         Left = 319
@@ -3299,20 +3724,28 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isDelayInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdDelayOut1: TCurvyEdit
-        Left = 315
+        Left = 333
         Top = 244
-        Width = 120
+        Width = 70
         Height = 24
         Tag = 2
         Alignment = taCenter
-        Color = $00DFFFFF
+        Color = $00FFFFDF
         Text = '0.00ms'
         ParentFont = False
         Font.Color = clBlack
         OnKeyDown = cvdDelayInBKeyDown
         OnExit = cvdDelayInAExit
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
       object lbDelayNameOut2: TLabel
         Left = 469
@@ -3340,20 +3773,28 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isDelayInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdDelayOut2: TCurvyEdit
-        Left = 465
+        Left = 483
         Top = 244
-        Width = 120
+        Width = 70
         Height = 24
         Tag = 3
         Alignment = taCenter
-        Color = $00DFFFFF
+        Color = $00FFFFDF
         Text = '0.00ms'
         ParentFont = False
         Font.Color = clBlack
         OnKeyDown = cvdDelayInBKeyDown
         OnExit = cvdDelayInAExit
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
       object lbDelayNameOut3: TLabel
         Left = 619
@@ -3381,20 +3822,28 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isDelayInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdDelayOut3: TCurvyEdit
-        Left = 615
+        Left = 633
         Top = 244
-        Width = 120
+        Width = 70
         Height = 24
         Tag = 4
         Alignment = taCenter
-        Color = $00DFFFFF
+        Color = $00FFFFDF
         Text = '0.00ms'
         ParentFont = False
         Font.Color = clBlack
         OnKeyDown = cvdDelayInBKeyDown
         OnExit = cvdDelayInAExit
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
       object lbDelayNameOut4: TLabel
         Left = 769
@@ -3422,32 +3871,39 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isDelayInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdDelayOut4: TCurvyEdit
-        Left = 765
+        Left = 783
         Top = 244
-        Width = 120
+        Width = 70
         Height = 24
         Tag = 5
         Alignment = taCenter
-        Color = $00DFFFFF
+        Color = $00FFFFDF
         Text = '0.00ms'
         ParentFont = False
         Font.Color = clBlack
         OnKeyDown = cvdDelayInBKeyDown
         OnExit = cvdDelayInAExit
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
       object rzbUnit0: TRzBmpButton
         Left = 950
         Top = 50
         Width = 80
-        Height = 30
+        Height = 40
         Tag = 0
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
         Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
         Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
         Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
         ButtonSize = bszStretchToButton
         Caption = 'ms'
         ParentFont = False
@@ -3456,18 +3912,22 @@ object fmMain: TfmMain
         GroupIndex = 1
         Down = True
         OnClick = rzbUnit0Click
+        ShowFocus = False
+        Layout = blGlyphTop
+        CaptionDownOffset = 0
+        Margin = 14
+        ModalResult = 5
       end
       object rzbUnit1: TRzBmpButton
         Left = 950
         Top = 110
         Width = 80
-        Height = 30
+        Height = 40
         Tag = 1
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
         Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
         Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
         Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
         ButtonSize = bszStretchToButton
         Caption = 'm'
         ParentFont = False
@@ -3475,18 +3935,22 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 1
         OnClick = rzbUnit0Click
+        ShowFocus = False
+        Layout = blGlyphTop
+        CaptionDownOffset = 0
+        Margin = 14
+        ModalResult = 5
       end
       object rzbUnit2: TRzBmpButton
         Left = 950
         Top = 170
         Width = 80
-        Height = 30
+        Height = 40
         Tag = 2
         Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
         Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
         Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
         Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
         ButtonSize = bszStretchToButton
         Caption = 'ft'
         ParentFont = False
@@ -3494,6 +3958,11 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         GroupIndex = 1
         OnClick = rzbUnit0Click
+        ShowFocus = False
+        Layout = blGlyphTop
+        CaptionDownOffset = 0
+        Margin = 14
+        ModalResult = 5
       end
     end
     object rzgFftMatrix: TRzGroupBox
@@ -3505,14 +3974,56 @@ object fmMain: TfmMain
       Transparent = True
       Visible = False
       OnPaint = rzgFftMatrixPaint
-      object plMatrixInA: TPanel
+      object rzsMatrixInput: TRzShapeButton
+        Left = 48
+        Top = 22
+        Width = 120
+        Height = 32
+        BevelWidth = 0
+        BorderStyle = bsNone
+        Bitmap.File = @':/images/widgets/shape_arrow.bmp'
+        BitmapUp = @':/images/widgets/shape_arrow.bmp'
+        BitmapDown = @':/images/widgets/shape_arrow.bmp'
+        Caption = 'INPUT'
+        CaptionPosition = cpXY
+        CaptionX = 14
+        CaptionY = 6
+        Enabled = False
+        ParentFont = False
+        Font.Color = clBlack
+        Font.Height = -12
+        Font.Name = 'Arial'
+        Font.Style = [fsBold]
+      end
+      object rzsMatrixOutput: TRzShapeButton
+        Left = 420
+        Top = 4
+        Width = 120
+        Height = 32
+        BevelWidth = 0
+        BorderStyle = bsNone
+        Bitmap.File = @':/images/widgets/shape_arrow.bmp'
+        BitmapUp = @':/images/widgets/shape_arrow.bmp'
+        BitmapDown = @':/images/widgets/shape_arrow.bmp'
+        Caption = 'OUTPUT'
+        CaptionPosition = cpXY
+        CaptionX = 18
+        CaptionY = 4
+        Enabled = False
+        ParentFont = False
+        Font.Color = clBlack
+        Font.Height = -12
+        Font.Name = 'Arial'
+        Font.Style = [fsBold]
+      end
+      object plMatrixInA: TRzPanel
         Left = 48
         Top = 70
         Width = 415
         Height = 40
-        BevelOuter = bvNone
-        Color = clBlack
-        ParentBackground = False
+        BorderOuter = fsNone
+        Ctl3D = False
+        Transparent = True
         object spMatrixNameInA: TShape
           Left = 0
           Top = 1
@@ -3724,14 +4235,14 @@ object fmMain: TfmMain
           OnClick = lbMatrixDelayInAClick
         end
       end
-      object plMatrixInB: TPanel
+      object plMatrixInB: TRzPanel
         Left = 48
         Top = 180
         Width = 415
         Height = 40
-        BevelOuter = bvNone
-        Color = clBlack
-        ParentBackground = False
+        BorderOuter = fsNone
+        Ctl3D = False
+        Transparent = True
         object spMatrixNameInB: TShape
           Left = 0
           Top = 1
@@ -3949,14 +4460,14 @@ object fmMain: TfmMain
         Width = 97
         Height = 178
       end
-      object plMatrixOut1: TPanel
+      object plMatrixOut1: TRzPanel
         Left = 561
         Top = 40
         Width = 510
         Height = 40
-        BevelOuter = bvNone
-        Color = clBlack
-        ParentBackground = False
+        BorderOuter = fsNone
+        Ctl3D = False
+        Transparent = True
         object spMatrixXoverOut1: TShape
           Left = 2
           Top = 8
@@ -4196,14 +4707,14 @@ object fmMain: TfmMain
           OnMouseLeave = lbMatrixChNameInAMouseLeave
         end
       end
-      object plMatrixOut2: TPanel
+      object plMatrixOut2: TRzPanel
         Left = 561
         Top = 97
         Width = 510
         Height = 40
-        BevelOuter = bvNone
-        Color = clBlack
-        ParentBackground = False
+        BorderOuter = fsNone
+        Ctl3D = False
+        Transparent = True
         object spMatrixXoverOut2: TShape
           Left = 2
           Top = 8
@@ -4443,14 +4954,14 @@ object fmMain: TfmMain
           OnMouseLeave = lbMatrixChNameInAMouseLeave
         end
       end
-      object plMatrixOut3: TPanel
+      object plMatrixOut3: TRzPanel
         Left = 561
         Top = 154
         Width = 510
         Height = 40
-        BevelOuter = bvNone
-        Color = clBlack
-        ParentBackground = False
+        BorderOuter = fsNone
+        Ctl3D = False
+        Transparent = True
         object spMatrixXoverOut3: TShape
           Left = 2
           Top = 8
@@ -4690,14 +5201,14 @@ object fmMain: TfmMain
           OnMouseLeave = lbMatrixChNameInAMouseLeave
         end
       end
-      object plMatrixOut4: TPanel
+      object plMatrixOut4: TRzPanel
         Left = 561
         Top = 211
         Width = 510
         Height = 40
-        BevelOuter = bvNone
-        Color = clBlack
-        ParentBackground = False
+        BorderOuter = fsNone
+        Ctl3D = False
+        Transparent = True
         object spMatrixXoverOut4: TShape
           Left = 2
           Top = 8
@@ -4952,12 +5463,31 @@ object fmMain: TfmMain
         Width = 240
         Height = 200
         GroupStyle = gsCustom
-        BorderOuter = fsFlat
-        Color = $00503A28
-        Caption = ''
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
+        Transparent = True
+        object rzsMatrixSourceOut1: TRzShapeButton
+          Left = 6
+          Top = 2
+          Width = 120
+          Height = 32
+          BevelWidth = 0
+          BorderStyle = bsNone
+          Bitmap.File = @':/images/widgets/shape_capsule.bmp'
+          BitmapUp = @':/images/widgets/shape_capsule.bmp'
+          BitmapDown = @':/images/widgets/shape_capsule.bmp'
+          Caption = 'SOURCE'
+          CaptionPosition = cpXY
+          CaptionX = 60
+          CaptionY = 10
+          Enabled = False
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Height = -12
+          Font.Name = 'Arial'
+          Font.Style = [fsBold]
+        end
         object lbMatrixOut1: TLabel
           Left = 12
           Top = 10
@@ -4971,13 +5501,12 @@ object fmMain: TfmMain
           Left = 20
           Top = 60
           Width = 96
-          Height = 36
+          Height = 40
           Tag = 0
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'InA'
           ParentFont = False
@@ -4987,18 +5516,22 @@ object fmMain: TfmMain
           AllowAllUp = True
           Down = True
           OnClick = rzbAMatrixOut1Click
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object rzbBMatrixOut1: TRzBmpButton
           Left = 124
           Top = 60
           Width = 96
-          Height = 36
+          Height = 40
           Tag = 1
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'InB'
           ParentFont = False
@@ -5007,18 +5540,21 @@ object fmMain: TfmMain
           GroupIndex = 2
           AllowAllUp = True
           OnClick = rzbAMatrixOut1Click
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object rzbCMatrixOut1: TRzBmpButton
           Left = 20
           Top = 110
           Width = 96
-          Height = 36
+          Height = 40
           Tag = 2
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'InC'
           ParentFont = False
@@ -5027,18 +5563,21 @@ object fmMain: TfmMain
           GroupIndex = 3
           AllowAllUp = True
           Visible = False
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object rzbDMatrixOut1: TRzBmpButton
           Left = 124
           Top = 110
           Width = 96
-          Height = 36
+          Height = 40
           Tag = 3
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'InD'
           ParentFont = False
@@ -5047,6 +5586,11 @@ object fmMain: TfmMain
           GroupIndex = 4
           AllowAllUp = True
           Visible = False
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
       end
       object rzgMatrixOut2: TRzGroupBox
@@ -5055,12 +5599,31 @@ object fmMain: TfmMain
         Width = 240
         Height = 200
         GroupStyle = gsCustom
-        BorderOuter = fsFlat
-        Color = $00503A28
-        Caption = ''
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
+        Transparent = True
+        object rzsMatrixSourceOut2: TRzShapeButton
+          Left = 6
+          Top = 2
+          Width = 120
+          Height = 32
+          BevelWidth = 0
+          BorderStyle = bsNone
+          Bitmap.File = @':/images/widgets/shape_capsule.bmp'
+          BitmapUp = @':/images/widgets/shape_capsule.bmp'
+          BitmapDown = @':/images/widgets/shape_capsule.bmp'
+          Caption = 'SOURCE'
+          CaptionPosition = cpXY
+          CaptionX = 60
+          CaptionY = 10
+          Enabled = False
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Height = -12
+          Font.Name = 'Arial'
+          Font.Style = [fsBold]
+        end
         object lbMatrixOut2: TLabel
           Left = 12
           Top = 10
@@ -5074,13 +5637,12 @@ object fmMain: TfmMain
           Left = 20
           Top = 60
           Width = 96
-          Height = 36
+          Height = 40
           Tag = 0
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'InA'
           ParentFont = False
@@ -5089,18 +5651,22 @@ object fmMain: TfmMain
           GroupIndex = 1
           AllowAllUp = True
           OnClick = rzbAMatrixOut2Click
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object rzbBMatrixOut2: TRzBmpButton
           Left = 124
           Top = 60
           Width = 96
-          Height = 36
+          Height = 40
           Tag = 1
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'InB'
           ParentFont = False
@@ -5110,18 +5676,21 @@ object fmMain: TfmMain
           AllowAllUp = True
           Down = True
           OnClick = rzbAMatrixOut2Click
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object rzbCMatrixOut2: TRzBmpButton
           Left = 20
           Top = 110
           Width = 96
-          Height = 36
+          Height = 40
           Tag = 2
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'InC'
           ParentFont = False
@@ -5130,18 +5699,21 @@ object fmMain: TfmMain
           GroupIndex = 3
           AllowAllUp = True
           Visible = False
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object rzbDMatrixOut2: TRzBmpButton
           Left = 124
           Top = 110
           Width = 96
-          Height = 36
+          Height = 40
           Tag = 3
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'InD'
           ParentFont = False
@@ -5150,6 +5722,11 @@ object fmMain: TfmMain
           GroupIndex = 4
           AllowAllUp = True
           Visible = False
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
       end
       object rzgMatrixOut3: TRzGroupBox
@@ -5158,12 +5735,31 @@ object fmMain: TfmMain
         Width = 240
         Height = 200
         GroupStyle = gsCustom
-        BorderOuter = fsFlat
-        Color = $00503A28
-        Caption = ''
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
+        Transparent = True
+        object rzsMatrixSourceOut3: TRzShapeButton
+          Left = 6
+          Top = 2
+          Width = 120
+          Height = 32
+          BevelWidth = 0
+          BorderStyle = bsNone
+          Bitmap.File = @':/images/widgets/shape_capsule.bmp'
+          BitmapUp = @':/images/widgets/shape_capsule.bmp'
+          BitmapDown = @':/images/widgets/shape_capsule.bmp'
+          Caption = 'SOURCE'
+          CaptionPosition = cpXY
+          CaptionX = 60
+          CaptionY = 10
+          Enabled = False
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Height = -12
+          Font.Name = 'Arial'
+          Font.Style = [fsBold]
+        end
         object lbMatrixOut3: TLabel
           Left = 12
           Top = 10
@@ -5177,13 +5773,12 @@ object fmMain: TfmMain
           Left = 20
           Top = 60
           Width = 96
-          Height = 36
+          Height = 40
           Tag = 0
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'InA'
           ParentFont = False
@@ -5193,18 +5788,22 @@ object fmMain: TfmMain
           AllowAllUp = True
           Down = True
           OnClick = rzbAMatrixOut3Click
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object rzbBMatrixOut3: TRzBmpButton
           Left = 124
           Top = 60
           Width = 96
-          Height = 36
+          Height = 40
           Tag = 1
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'InB'
           ParentFont = False
@@ -5213,18 +5812,21 @@ object fmMain: TfmMain
           GroupIndex = 2
           AllowAllUp = True
           OnClick = rzbAMatrixOut3Click
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object rzbCMatrixOut3: TRzBmpButton
           Left = 20
           Top = 110
           Width = 96
-          Height = 36
+          Height = 40
           Tag = 2
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'InC'
           ParentFont = False
@@ -5233,18 +5835,21 @@ object fmMain: TfmMain
           GroupIndex = 3
           AllowAllUp = True
           Visible = False
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object rzbDMatrixOut3: TRzBmpButton
           Left = 124
           Top = 110
           Width = 96
-          Height = 36
+          Height = 40
           Tag = 3
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'InD'
           ParentFont = False
@@ -5253,6 +5858,11 @@ object fmMain: TfmMain
           GroupIndex = 4
           AllowAllUp = True
           Visible = False
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
       end
       object rzgMatrixOut4: TRzGroupBox
@@ -5261,12 +5871,31 @@ object fmMain: TfmMain
         Width = 240
         Height = 200
         GroupStyle = gsCustom
-        BorderOuter = fsFlat
-        Color = $00503A28
-        Caption = ''
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
+        Transparent = True
+        object rzsMatrixSourceOut4: TRzShapeButton
+          Left = 6
+          Top = 2
+          Width = 120
+          Height = 32
+          BevelWidth = 0
+          BorderStyle = bsNone
+          Bitmap.File = @':/images/widgets/shape_capsule.bmp'
+          BitmapUp = @':/images/widgets/shape_capsule.bmp'
+          BitmapDown = @':/images/widgets/shape_capsule.bmp'
+          Caption = 'SOURCE'
+          CaptionPosition = cpXY
+          CaptionX = 60
+          CaptionY = 10
+          Enabled = False
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Height = -12
+          Font.Name = 'Arial'
+          Font.Style = [fsBold]
+        end
         object lbMatrixOut4: TLabel
           Left = 12
           Top = 10
@@ -5280,13 +5909,12 @@ object fmMain: TfmMain
           Left = 20
           Top = 60
           Width = 96
-          Height = 36
+          Height = 40
           Tag = 0
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'InA'
           ParentFont = False
@@ -5295,18 +5923,22 @@ object fmMain: TfmMain
           GroupIndex = 1
           AllowAllUp = True
           OnClick = rzbAMatrixOut4Click
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object rzbBMatrixOut4: TRzBmpButton
           Left = 124
           Top = 60
           Width = 96
-          Height = 36
+          Height = 40
           Tag = 1
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
           Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'InB'
           ParentFont = False
@@ -5316,18 +5948,21 @@ object fmMain: TfmMain
           AllowAllUp = True
           Down = True
           OnClick = rzbAMatrixOut4Click
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object rzbCMatrixOut4: TRzBmpButton
           Left = 20
           Top = 110
           Width = 96
-          Height = 36
+          Height = 40
           Tag = 2
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'InC'
           ParentFont = False
@@ -5336,18 +5971,21 @@ object fmMain: TfmMain
           GroupIndex = 3
           AllowAllUp = True
           Visible = False
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
         object rzbDMatrixOut4: TRzBmpButton
           Left = 124
           Top = 110
           Width = 96
-          Height = 36
+          Height = 40
           Tag = 3
           Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
           Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
           Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-          Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
           ButtonSize = bszStretchToButton
           Caption = 'InD'
           ParentFont = False
@@ -5356,6 +5994,11 @@ object fmMain: TfmMain
           GroupIndex = 4
           AllowAllUp = True
           Visible = False
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
         end
       end
     end
@@ -5367,6 +6010,7 @@ object fmMain: TfmMain
       GroupStyle = gsCustom
       Transparent = True
       Visible = False
+      GradientDirection = gdSquareBox
       object lbFftChannelInA: TLabel
         Left = 8
         Top = 4
@@ -5422,62 +6066,72 @@ object fmMain: TfmMain
           Left = 2
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 1
           Caption = 'InB'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $00008080
           OnClick = vrbShowBInAClick
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
       end
       object vrbEqBypassInA: TVrDemoButton
         Left = 776
-        Top = 2
-        Width = 78
-        Height = 20
+        Top = 3
+        Width = 65
+        Height = 17
         Tag = 0
         Caption = 'EQ Bypass'
-        Color = $00606060
+        Color = clBlack
         ParentFont = False
         Font.Color = clWhite
-        FontEnter.Color = clLime
+        FontEnter.Color = $0000DD00
         FontEnter.Height = -12
         FontEnter.Name = 'Arial'
-        FontLeave.Color = clWhite
+        FontLeave.Color = clActiveBorder
         FontLeave.Height = -12
         FontLeave.Name = 'Arial'
         OnClick = vrbEqBypassInAClick
+        BevelWidth = 1
       end
       object vrbEqResetInA: TVrDemoButton
         Left = 857
-        Top = 2
-        Width = 74
-        Height = 20
+        Top = 3
+        Width = 65
+        Height = 17
         Tag = 0
         Caption = 'Reset EQ'
-        Color = $00606060
+        Color = clBlack
         ParentFont = False
         Font.Color = clWhite
-        FontEnter.Color = clLime
+        FontEnter.Color = $0000DD00
         FontEnter.Height = -12
         FontEnter.Name = 'Arial'
-        FontLeave.Color = clWhite
+        FontLeave.Color = clActiveBorder
         FontLeave.Height = -12
         FontLeave.Name = 'Arial'
         OnClick = vrbEqResetInAClick
+        BevelWidth = 1
       end
       object vrbEqShowAllInA: TVrPowerButton
         Left = 934
-        Top = 2
+        Top = 3
         Width = 122
-        Height = 20
+        Height = 16
         Tag = 0
         Caption = 'SHOW ALL EQ'
-        Color = $00606060
+        Color = clBlack
         ParentFont = False
-        Font.Color = clWhite
+        Font.Color = $00800080
         OnClick = vrbEqShowAllInAClick
+        BevelWidth = 0
+        OutlineWidth = 0
+        Palette.Low = clOlive
+        Palette.High = clYellow
       end
       object fftDrawInA: LMyFFTDrawPhase
         Left = 20
@@ -5486,17 +6140,35 @@ object fmMain: TfmMain
         Height = 255
         Tag = 0
         Color = clBlack
-        XAutoScale = False
+        AxisColor = $00880000
         YAutoScale = False
+        XAutoScale = False
+        XMax = 3840.0
+        XMin = 966.0
+        GridColor = $00580000
+        YTitle = '°'
+        PlotTitleFont.Color = $0000FF00
+        PlotTitleFont.Name = 'Tahoma'
+        PlotTitleFont.Height = -11
+        AxisTitleFont.Color = $0000FF00
+        AxisTitleFont.Name = 'Tahoma'
+        AxisTitleFont.Height = -11
+        AxisLabelFont.Color = $0000DD00
+        AxisLabelFont.Name = 'Tahoma'
+        AxisLabelFont.Height = -11
+        MouseCoordFont.Color = $0000FF00
+        MouseCoordFont.Name = 'Tahoma'
+        MouseCoordFont.Height = -11
+        SampleRate = n96000
         OnMouseDown = fftDrawInAMouseDown
         OnMouseMove = fftDrawInAMouseMove
         OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelInA: LProgressBar
         Left = 1092
-        Top = 40
+        Top = 80
         Width = 14
-        Height = 239
+        Height = 199
         Tag = 0
         FirstNum = 1
         SecondNum = 2
@@ -5513,199 +6185,251 @@ object fmMain: TfmMain
       GroupStyle = gsCustom
       Transparent = True
       Visible = False
+      GradientDirection = gdSquareBox
       object lbEqInA: TLabel
         Left = 6
-        Top = 4
+        Top = -2
         Caption = ' PEQ       Frequency              Q                    Gain                 Type                Bypass'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 470
-        Height = 16
+        Width = 536
+        Height = 18
+        Font.Height = -14
+        Font.Name = 'Arial'
       end
       object peqPeqInA: TMyPEQAllpass
         Left = 6
-        Top = 24
-        Width = 470
-        Height = 254
+        Top = 10
+        Width = 536
+        Height = 270
         Tag = 0
         ChannelNumber = 8
         UpdownVisable = False
-        Caption = ''
-        Color = $00402C1C
-        EditBackColor = $00DFFFFF
-        BypassBackColor = $00C0C0C0
-        LabelColor = clWhite
+        EditBackColor = clWhite
+        BypassBackColor = clSilver
+        LabelColor = clBackground
         ParentFont = False
         Font.Color = clBlack
         OnChange = peqPeqInAChange
         OnEditMouseDown = peqPeqInAEditMouseDown
         OnPeqTypeMouseWheel = peqPeqInAPeqTypeMouseWheel
+        GroupStyle = gsCustom
+        Transparent = True
+        Font.Height = -13
       end
-      object rzbEq1InA: TRzBmpButton
-        Left = 482
-        Top = 24
+      object rzgEqBandInA: TRzGroupBox
+        Left = 544
+        Top = 10
         Width = 34
-        Height = 25
-        Tag = 0
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '1'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 1
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq2InA: TRzBmpButton
-        Left = 482
-        Top = 52
-        Width = 34
-        Height = 25
-        Tag = 1
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '2'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 1
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq3InA: TRzBmpButton
-        Left = 482
-        Top = 80
-        Width = 34
-        Height = 25
-        Tag = 2
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '3'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 1
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq4InA: TRzBmpButton
-        Left = 482
-        Top = 108
-        Width = 34
-        Height = 25
-        Tag = 3
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '4'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 1
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq5InA: TRzBmpButton
-        Left = 482
-        Top = 136
-        Width = 34
-        Height = 25
-        Tag = 4
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '5'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 1
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq6InA: TRzBmpButton
-        Left = 482
-        Top = 164
-        Width = 34
-        Height = 25
-        Tag = 5
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '6'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 1
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq7InA: TRzBmpButton
-        Left = 482
-        Top = 192
-        Width = 34
-        Height = 25
-        Tag = 6
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '7'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 1
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq8InA: TRzBmpButton
-        Left = 482
-        Top = 220
-        Width = 34
-        Height = 25
-        Tag = 7
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '8'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 1
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
+        Height = 270
+        GroupStyle = gsCustom
+        Transparent = True
+        object rzbEq1InA: TRzBmpButton
+          Left = 2
+          Top = 22
+          Width = 30
+          Height = 28
+          Tag = 0
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '1'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq2InA: TRzBmpButton
+          Left = 2
+          Top = 51
+          Width = 30
+          Height = 28
+          Tag = 1
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '2'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq3InA: TRzBmpButton
+          Left = 2
+          Top = 80
+          Width = 30
+          Height = 28
+          Tag = 2
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '3'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq4InA: TRzBmpButton
+          Left = 2
+          Top = 109
+          Width = 30
+          Height = 28
+          Tag = 3
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '4'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq5InA: TRzBmpButton
+          Left = 2
+          Top = 138
+          Width = 30
+          Height = 28
+          Tag = 4
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '5'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq6InA: TRzBmpButton
+          Left = 2
+          Top = 167
+          Width = 30
+          Height = 28
+          Tag = 5
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '6'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq7InA: TRzBmpButton
+          Left = 2
+          Top = 196
+          Width = 30
+          Height = 28
+          Tag = 6
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '7'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq8InA: TRzBmpButton
+          Left = 2
+          Top = 225
+          Width = 30
+          Height = 28
+          Tag = 7
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '8'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
       end
       object lbEqParamInA: TLabel
-        Left = 526
+        Left = 582
         Top = 2
         Caption = 'PEQ Parameter'
         ParentFont = False
@@ -5713,20 +6437,24 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 200
+        Width = 186
         Height = 16
       end
       object lbEqFreqInA: TLabel
-        Left = 528
+        Left = 580
         Top = 22
         Caption = 'Freq'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
+        AutoSize = False
+        Width = 72
+        Height = 16
+        Alignment = taCenter
       end
       object isEqFreqInA: TAdvTrackBar
-        Left = 544
+        Left = 603
         Top = 40
         Width = 26
         Height = 196
@@ -5742,33 +6470,45 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isEqFreqInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdEqFreqInA: TCurvyEdit
-        Left = 524
+        Left = 582
         Top = 244
-        Width = 66
+        Width = 68
         Height = 24
         Tag = 0
         Alignment = taCenter
-        Color = $00DFFFFF
-        Text = ' 19.7Hz'
+        Color = $00FFFFDF
+        Text = '19.7Hz'
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
         OnKeyDown = cvdEqFreqInAKeyDown
         OnExit = cvdEqFreqInAExit
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
       object lbEqBwInA: TLabel
-        Left = 598
+        Left = 652
         Top = 22
         Caption = 'Bw'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
+        AutoSize = False
+        Width = 64
+        Height = 16
+        Alignment = taCenter
       end
       object isEqBwInA: TAdvTrackBar
-        Left = 614
+        Left = 671
         Top = 40
         Width = 26
         Height = 196
@@ -5784,31 +6524,43 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isEqBwInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdEqBwInA: TCurvyEdit
-        Left = 594
+        Left = 654
         Top = 244
-        Width = 66
+        Width = 60
         Height = 24
         Tag = 0
         Alignment = taCenter
-        Color = $00DFFFFF
-        Text = '0.40'
+        Color = $00FFFFDF
+        Text = '0.4'
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
       object lbEqGainInA: TLabel
-        Left = 668
+        Left = 716
         Top = 22
         Caption = 'Gain'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
+        AutoSize = False
+        Width = 64
+        Height = 16
+        Alignment = taCenter
       end
       object isEqGainInA: TAdvTrackBar
-        Left = 684
+        Left = 735
         Top = 40
         Width = 26
         Height = 196
@@ -5824,55 +6576,74 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isEqGainInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdEqGainInA: TCurvyEdit
-        Left = 664
+        Left = 718
         Top = 244
-        Width = 66
+        Width = 60
         Height = 24
         Tag = 0
         Alignment = taCenter
-        Color = $00DFFFFF
+        Color = $00FFFFDF
         Text = '+0.0dB'
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
-      object lbLowCutFreqInA: TLabel
-        Left = 740
-        Top = 8
-        Caption = 'HPF'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+      object rzgLowCutInA: TRzGroupBox
+        Left = 780
+        Top = 10
+        Width = 96
+        Height = 272
+        GroupStyle = gsCustom
         Transparent = True
-      end
-      object isLowCutFreqInA: TAdvTrackBar
-        Left = 744
-        Top = 26
-        Width = 26
-        Height = 210
-        Tag = 0
-        Orientation = trVertical
-        Min = 0
-        Max = 300
-        Position = 0
-        PageSize = 15
-        Slider.Size = 3
-        TickMark.Style = tsNone
-        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-        OnChange = isLowCutFreqInAChange
-      end
-      object rzcLowCutSlopInA: TRzComboBox
-        Left = 774
-        Top = 60
-        Width = 76
-        Height = 21
-        Tag = 0
-        Style = csDropDownList
-        Items.Strings = (
+        object lbLowCutFreqInA: TLabel
+          Left = 2
+          Top = 12
+          Caption = 'HPF'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object isLowCutFreqInA: TAdvTrackBar
+          Left = 4
+          Top = 30
+          Width = 26
+          Height = 196
+          Tag = 0
+          Orientation = trVertical
+          Min = 0
+          Max = 300
+          Position = 0
+          PageSize = 15
+          Slider.Size = 3
+          TickMark.Style = tsNone
+          Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+          Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+          Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isLowCutFreqInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
+        end
+        object rzcLowCutSlopInA: TRzComboBox
+          Left = 28
+          Top = 56
+          Width = 66
+          Height = 21
+          Tag = 0
+          Style = csDropDown
+          Items.Strings = (
 'BW -6'
 'BL -6'
 'BW -12'
@@ -5893,89 +6664,115 @@ object fmMain: TfmMain
 'BW -48'
 'BL -48'
 'LK -48')
-        ItemIndex = 19
-        ParentFont = False
-        Font.Color = clBlack
-        OnChange = rzcLowCutSlopInAChange
-        OnMouseWheel = rzcLowCutSlopInAMouseWheel
+          ItemIndex = 19
+          ParentFont = False
+          Font.Color = clBlack
+          OnChange = rzcLowCutSlopInAChange
+          OnMouseWheel = rzcLowCutSlopInAMouseWheel
+          FlatButtons = True
+          Color = $00FFFFDF
+          Font.Height = -11
+          Font.Name = 'Arial'
+          AllowEdit = False
+          Text = 'LK -48'
+        end
+        object rzbLowCutBypassInA: TRzBmpButton
+          Left = 28
+          Top = 110
+          Width = 66
+          Height = 40
+          Tag = 0
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Bypass'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbLowCutBypassInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object cvdLowCutFreqInA: TCurvyEdit
+          Left = 28
+          Top = 234
+          Width = 68
+          Height = 24
+          Tag = 0
+          Alignment = taCenter
+          Color = $00FFFFDF
+          Text = '19.7Hz'
+          ParentFont = False
+          Font.Color = clBlack
+          ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
+        end
+        object lbLowCutSlopInA: TLabel
+          Left = 28
+          Top = 36
+          Caption = 'Slope'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
       end
-      object rzbLowCutBypassInA: TRzBmpButton
-        Left = 774
-        Top = 110
-        Width = 76
-        Height = 28
-        Tag = 0
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Bypass'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 21
-        AllowAllUp = True
-        OnClick = rzbLowCutBypassInAClick
-      end
-      object cvdLowCutFreqInA: TCurvyEdit
-        Left = 774
-        Top = 244
-        Width = 76
-        Height = 24
-        Tag = 0
-        Alignment = taCenter
-        Color = $00DFFFFF
-        Text = ' 19.7Hz'
-        ParentFont = False
-        Font.Color = clBlack
-        ReadOnly = True
-      end
-      object lbLowCutSlopInA: TLabel
-        Left = 774
-        Top = 42
-        Caption = 'Slope'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+      object rzgHighCutInA: TRzGroupBox
+        Left = 876
+        Top = 10
+        Width = 96
+        Height = 272
+        GroupStyle = gsCustom
         Transparent = True
-      end
-      object lbHighCutFreqInA: TLabel
-        Left = 856
-        Top = 8
-        Caption = 'LPF'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object isHighCutFreqInA: TAdvTrackBar
-        Left = 860
-        Top = 26
-        Width = 26
-        Height = 210
-        Tag = 0
-        Orientation = trVertical
-        Min = 0
-        Max = 300
-        Position = 300
-        PageSize = 15
-        Slider.Size = 3
-        TickMark.Style = tsNone
-        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-        OnChange = isHighCutFreqInAChange
-      end
-      object rzcHighCutSlopInA: TRzComboBox
-        Left = 890
-        Top = 60
-        Width = 76
-        Height = 21
-        Tag = 0
-        Style = csDropDownList
-        Items.Strings = (
+        object lbHighCutFreqInA: TLabel
+          Left = 2
+          Top = 12
+          Caption = 'LPF'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object isHighCutFreqInA: TAdvTrackBar
+          Left = 4
+          Top = 30
+          Width = 26
+          Height = 196
+          Tag = 0
+          Orientation = trVertical
+          Min = 0
+          Max = 300
+          Position = 300
+          PageSize = 15
+          Slider.Size = 3
+          TickMark.Style = tsNone
+          Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+          Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+          Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isHighCutFreqInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
+        end
+        object rzcHighCutSlopInA: TRzComboBox
+          Left = 28
+          Top = 56
+          Width = 66
+          Height = 21
+          Tag = 0
+          Style = csDropDown
+          Items.Strings = (
 'BW -6'
 'BL -6'
 'BW -12'
@@ -5996,142 +6793,181 @@ object fmMain: TfmMain
 'BW -48'
 'BL -48'
 'LK -48')
-        ItemIndex = 19
-        ParentFont = False
-        Font.Color = clBlack
-        OnChange = rzcHighCutSlopInAChange
-        OnMouseWheel = rzcHighCutSlopInAMouseWheel
+          ItemIndex = 19
+          ParentFont = False
+          Font.Color = clBlack
+          OnChange = rzcHighCutSlopInAChange
+          OnMouseWheel = rzcHighCutSlopInAMouseWheel
+          FlatButtons = True
+          Color = $00FFFFDF
+          Font.Height = -11
+          Font.Name = 'Arial'
+          AllowEdit = False
+          Text = 'LK -48'
+        end
+        object rzbHighCutBypassInA: TRzBmpButton
+          Left = 28
+          Top = 110
+          Width = 66
+          Height = 40
+          Tag = 0
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Bypass'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbHighCutBypassInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object cvdHighCutFreqInA: TCurvyEdit
+          Left = 28
+          Top = 234
+          Width = 68
+          Height = 24
+          Tag = 0
+          Alignment = taCenter
+          Color = $00FFFFDF
+          Text = '20.16KHz'
+          ParentFont = False
+          Font.Color = clBlack
+          ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
+        end
+        object lbHighCutSlopInA: TLabel
+          Left = 28
+          Top = 36
+          Caption = 'Slope'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
       end
-      object rzbHighCutBypassInA: TRzBmpButton
-        Left = 890
-        Top = 110
-        Width = 76
-        Height = 28
-        Tag = 0
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Bypass'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 22
-        AllowAllUp = True
-        OnClick = rzbHighCutBypassInAClick
-      end
-      object cvdHighCutFreqInA: TCurvyEdit
-        Left = 890
-        Top = 244
-        Width = 76
-        Height = 24
-        Tag = 0
-        Alignment = taCenter
-        Color = $00DFFFFF
-        Text = '20.16KHz'
-        ParentFont = False
-        Font.Color = clBlack
-        ReadOnly = True
-      end
-      object lbHighCutSlopInA: TLabel
-        Left = 890
-        Top = 42
-        Caption = 'Slope'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+      object rzgGainInA: TRzGroupBox
+        Left = 972
+        Top = 0
+        Width = 96
+        Height = 282
+        GroupStyle = gsCustom
         Transparent = True
-      end
-      object lbGainInA: TLabel
-        Left = 982
-        Top = 8
-        Caption = 'Gain'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object lbGainNameInA: TLabel
-        Left = 1018
-        Top = 8
-        Caption = 'InA'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object isGainInA: TAdvTrackBar
-        Left = 982
-        Top = 26
-        Width = 26
-        Height = 210
-        Tag = 0
-        Orientation = trVertical
-        Min = -280
-        Max = 120
-        Position = 0
-        PageSize = 6
-        Slider.Size = 3
-        TickMark.Style = tsNone
-        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-        OnChange = isGainInAChange
-      end
-      object cvdGainInA: TCurvyEdit
-        Left = 978
-        Top = 244
-        Width = 80
-        Height = 24
-        Tag = 0
-        Alignment = taCenter
-        Color = $00DFFFFF
-        Text = '+0.0dB'
-        ParentFont = False
-        Font.Color = clBlack
-        ReadOnly = True
-      end
-      object rzbMuteInA: TRzBmpButton
-        Left = 1012
-        Top = 60
-        Width = 48
-        Height = 30
-        Tag = 0
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Mute'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 2
-        AllowAllUp = True
-        OnClick = rzbMuteInAClick
-      end
-      object rzbPhaseInA: TRzBmpButton
-        Left = 1012
-        Top = 110
-        Width = 48
-        Height = 30
-        Tag = 0
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Normal'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 1
-        AllowAllUp = True
-        OnClick = rzbPhaseInAClick
+        object lbGainInA: TLabel
+          Left = 2
+          Top = 8
+          Caption = 'Gain'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object lbGainNameInA: TLabel
+          Left = 40
+          Top = 8
+          Caption = 'InA'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object isGainInA: TAdvTrackBar
+          Left = 4
+          Top = 26
+          Width = 26
+          Height = 210
+          Tag = 0
+          Orientation = trVertical
+          Min = -280
+          Max = 120
+          Position = 0
+          PageSize = 6
+          Slider.Size = 3
+          TickMark.Style = tsNone
+          Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+          Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+          Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isGainInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
+        end
+        object cvdGainInA: TCurvyEdit
+          Left = 34
+          Top = 244
+          Width = 60
+          Height = 24
+          Tag = 0
+          Alignment = taCenter
+          Color = $00FFFFDF
+          Text = '+0.0dB'
+          ParentFont = False
+          Font.Color = clBlack
+          ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
+        end
+        object rzbMuteInA: TRzBmpButton
+          Left = 34
+          Top = 60
+          Width = 60
+          Height = 40
+          Tag = 0
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Mute'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 2
+          AllowAllUp = True
+          OnClick = rzbMuteInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbPhaseInA: TRzBmpButton
+          Left = 34
+          Top = 120
+          Width = 60
+          Height = 40
+          Tag = 0
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Normal'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbPhaseInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
       end
     end
     object rzgFftInB: TRzGroupBox
@@ -6142,6 +6978,7 @@ object fmMain: TfmMain
       GroupStyle = gsCustom
       Transparent = True
       Visible = False
+      GradientDirection = gdSquareBox
       object lbFftChannelInB: TLabel
         Left = 8
         Top = 4
@@ -6197,62 +7034,72 @@ object fmMain: TfmMain
           Left = 2
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 0
           Caption = 'InA'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $00800080
           OnClick = vrbShowAInBClick
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
       end
       object vrbEqBypassInB: TVrDemoButton
         Left = 776
-        Top = 2
-        Width = 78
-        Height = 20
+        Top = 3
+        Width = 65
+        Height = 17
         Tag = 1
         Caption = 'EQ Bypass'
-        Color = $00606060
+        Color = clBlack
         ParentFont = False
         Font.Color = clWhite
-        FontEnter.Color = clLime
+        FontEnter.Color = $0000DD00
         FontEnter.Height = -12
         FontEnter.Name = 'Arial'
-        FontLeave.Color = clWhite
+        FontLeave.Color = clActiveBorder
         FontLeave.Height = -12
         FontLeave.Name = 'Arial'
         OnClick = vrbEqBypassInAClick
+        BevelWidth = 1
       end
       object vrbEqResetInB: TVrDemoButton
         Left = 857
-        Top = 2
-        Width = 74
-        Height = 20
+        Top = 3
+        Width = 65
+        Height = 17
         Tag = 1
         Caption = 'Reset EQ'
-        Color = $00606060
+        Color = clBlack
         ParentFont = False
         Font.Color = clWhite
-        FontEnter.Color = clLime
+        FontEnter.Color = $0000DD00
         FontEnter.Height = -12
         FontEnter.Name = 'Arial'
-        FontLeave.Color = clWhite
+        FontLeave.Color = clActiveBorder
         FontLeave.Height = -12
         FontLeave.Name = 'Arial'
         OnClick = vrbEqResetInAClick
+        BevelWidth = 1
       end
       object vrbEqShowAllInB: TVrPowerButton
         Left = 934
-        Top = 2
+        Top = 3
         Width = 122
-        Height = 20
+        Height = 16
         Tag = 1
         Caption = 'SHOW ALL EQ'
-        Color = $00606060
+        Color = clBlack
         ParentFont = False
-        Font.Color = clWhite
+        Font.Color = $00008080
         OnClick = vrbEqShowAllInAClick
+        BevelWidth = 0
+        OutlineWidth = 0
+        Palette.Low = clOlive
+        Palette.High = clYellow
       end
       object fftDrawInB: LMyFFTDrawPhase
         Left = 20
@@ -6261,17 +7108,35 @@ object fmMain: TfmMain
         Height = 255
         Tag = 1
         Color = clBlack
-        XAutoScale = False
+        AxisColor = $00880000
         YAutoScale = False
+        XAutoScale = False
+        XMax = 3840.0
+        XMin = 966.0
+        GridColor = $00580000
+        YTitle = 'dB'
+        PlotTitleFont.Color = $0000FF00
+        PlotTitleFont.Name = 'Tahoma'
+        PlotTitleFont.Height = -11
+        AxisTitleFont.Color = $0000FF00
+        AxisTitleFont.Name = 'Tahoma'
+        AxisTitleFont.Height = -11
+        AxisLabelFont.Color = $0000DD00
+        AxisLabelFont.Name = 'Tahoma'
+        AxisLabelFont.Height = -11
+        MouseCoordFont.Color = $0000FF00
+        MouseCoordFont.Name = 'Tahoma'
+        MouseCoordFont.Height = -11
+        SampleRate = n96000
         OnMouseDown = fftDrawInAMouseDown
         OnMouseMove = fftDrawInAMouseMove
         OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelInB: LProgressBar
         Left = 1092
-        Top = 40
+        Top = 80
         Width = 14
-        Height = 239
+        Height = 199
         Tag = 1
         FirstNum = 1
         SecondNum = 2
@@ -6288,199 +7153,251 @@ object fmMain: TfmMain
       GroupStyle = gsCustom
       Transparent = True
       Visible = False
+      GradientDirection = gdSquareBox
       object lbEqInB: TLabel
         Left = 6
-        Top = 4
+        Top = -2
         Caption = ' PEQ       Frequency              Q                    Gain                 Type                Bypass'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 470
-        Height = 16
+        Width = 536
+        Height = 18
+        Font.Height = -14
+        Font.Name = 'Arial'
       end
       object peqPeqInB: TMyPEQAllpass
         Left = 6
-        Top = 24
-        Width = 470
-        Height = 254
+        Top = 10
+        Width = 536
+        Height = 270
         Tag = 1
         ChannelNumber = 8
         UpdownVisable = False
-        Caption = ''
-        Color = $00402C1C
-        EditBackColor = $00DFFFFF
-        BypassBackColor = $00C0C0C0
-        LabelColor = clWhite
+        EditBackColor = clWhite
+        BypassBackColor = clSilver
+        LabelColor = clBackground
         ParentFont = False
         Font.Color = clBlack
         OnChange = peqPeqInAChange
         OnEditMouseDown = peqPeqInAEditMouseDown
         OnPeqTypeMouseWheel = peqPeqInAPeqTypeMouseWheel
+        GroupStyle = gsCustom
+        Transparent = True
+        Font.Height = -13
       end
-      object rzbEq1InB: TRzBmpButton
-        Left = 482
-        Top = 24
+      object rzgEqBandInB: TRzGroupBox
+        Left = 544
+        Top = 10
         Width = 34
-        Height = 25
-        Tag = 0
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '1'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 2
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq2InB: TRzBmpButton
-        Left = 482
-        Top = 52
-        Width = 34
-        Height = 25
-        Tag = 1
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '2'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 2
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq3InB: TRzBmpButton
-        Left = 482
-        Top = 80
-        Width = 34
-        Height = 25
-        Tag = 2
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '3'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 2
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq4InB: TRzBmpButton
-        Left = 482
-        Top = 108
-        Width = 34
-        Height = 25
-        Tag = 3
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '4'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 2
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq5InB: TRzBmpButton
-        Left = 482
-        Top = 136
-        Width = 34
-        Height = 25
-        Tag = 4
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '5'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 2
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq6InB: TRzBmpButton
-        Left = 482
-        Top = 164
-        Width = 34
-        Height = 25
-        Tag = 5
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '6'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 2
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq7InB: TRzBmpButton
-        Left = 482
-        Top = 192
-        Width = 34
-        Height = 25
-        Tag = 6
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '7'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 2
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq8InB: TRzBmpButton
-        Left = 482
-        Top = 220
-        Width = 34
-        Height = 25
-        Tag = 7
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '8'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 2
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
+        Height = 270
+        GroupStyle = gsCustom
+        Transparent = True
+        object rzbEq1InB: TRzBmpButton
+          Left = 2
+          Top = 22
+          Width = 30
+          Height = 28
+          Tag = 0
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '1'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 2
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq2InB: TRzBmpButton
+          Left = 2
+          Top = 51
+          Width = 30
+          Height = 28
+          Tag = 1
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '2'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 2
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq3InB: TRzBmpButton
+          Left = 2
+          Top = 80
+          Width = 30
+          Height = 28
+          Tag = 2
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '3'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 2
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq4InB: TRzBmpButton
+          Left = 2
+          Top = 109
+          Width = 30
+          Height = 28
+          Tag = 3
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '4'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 2
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq5InB: TRzBmpButton
+          Left = 2
+          Top = 138
+          Width = 30
+          Height = 28
+          Tag = 4
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '5'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 2
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq6InB: TRzBmpButton
+          Left = 2
+          Top = 167
+          Width = 30
+          Height = 28
+          Tag = 5
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '6'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 2
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq7InB: TRzBmpButton
+          Left = 2
+          Top = 196
+          Width = 30
+          Height = 28
+          Tag = 6
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '7'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 2
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq8InB: TRzBmpButton
+          Left = 2
+          Top = 225
+          Width = 30
+          Height = 28
+          Tag = 7
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '8'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 2
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
       end
       object lbEqParamInB: TLabel
-        Left = 526
+        Left = 582
         Top = 2
         Caption = 'PEQ Parameter'
         ParentFont = False
@@ -6488,20 +7405,24 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 200
+        Width = 186
         Height = 16
       end
       object lbEqFreqInB: TLabel
-        Left = 528
+        Left = 580
         Top = 22
         Caption = 'Freq'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
+        AutoSize = False
+        Width = 72
+        Height = 16
+        Alignment = taCenter
       end
       object isEqFreqInB: TAdvTrackBar
-        Left = 544
+        Left = 603
         Top = 40
         Width = 26
         Height = 196
@@ -6517,33 +7438,45 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isEqFreqInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdEqFreqInB: TCurvyEdit
-        Left = 524
+        Left = 582
         Top = 244
-        Width = 66
+        Width = 68
         Height = 24
         Tag = 1
         Alignment = taCenter
-        Color = $00DFFFFF
-        Text = ' 19.7Hz'
+        Color = $00FFFFDF
+        Text = '19.7Hz'
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
         OnKeyDown = cvdEqFreqInAKeyDown
         OnExit = cvdEqFreqInAExit
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
       object lbEqBwInB: TLabel
-        Left = 598
+        Left = 652
         Top = 22
         Caption = 'Bw'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
+        AutoSize = False
+        Width = 64
+        Height = 16
+        Alignment = taCenter
       end
       object isEqBwInB: TAdvTrackBar
-        Left = 614
+        Left = 671
         Top = 40
         Width = 26
         Height = 196
@@ -6559,31 +7492,43 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isEqBwInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdEqBwInB: TCurvyEdit
-        Left = 594
+        Left = 654
         Top = 244
-        Width = 66
+        Width = 60
         Height = 24
         Tag = 1
         Alignment = taCenter
-        Color = $00DFFFFF
-        Text = '0.40'
+        Color = $00FFFFDF
+        Text = '0.4'
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
       object lbEqGainInB: TLabel
-        Left = 668
+        Left = 716
         Top = 22
         Caption = 'Gain'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
+        AutoSize = False
+        Width = 64
+        Height = 16
+        Alignment = taCenter
       end
       object isEqGainInB: TAdvTrackBar
-        Left = 684
+        Left = 735
         Top = 40
         Width = 26
         Height = 196
@@ -6599,55 +7544,74 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isEqGainInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdEqGainInB: TCurvyEdit
-        Left = 664
+        Left = 718
         Top = 244
-        Width = 66
+        Width = 60
         Height = 24
         Tag = 1
         Alignment = taCenter
-        Color = $00DFFFFF
+        Color = $00FFFFDF
         Text = '+0.0dB'
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
-      object lbLowCutFreqInB: TLabel
-        Left = 740
-        Top = 8
-        Caption = 'HPF'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+      object rzgLowCutInB: TRzGroupBox
+        Left = 780
+        Top = 10
+        Width = 96
+        Height = 272
+        GroupStyle = gsCustom
         Transparent = True
-      end
-      object isLowCutFreqInB: TAdvTrackBar
-        Left = 744
-        Top = 26
-        Width = 26
-        Height = 210
-        Tag = 1
-        Orientation = trVertical
-        Min = 0
-        Max = 300
-        Position = 0
-        PageSize = 15
-        Slider.Size = 3
-        TickMark.Style = tsNone
-        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-        OnChange = isLowCutFreqInAChange
-      end
-      object rzcLowCutSlopInB: TRzComboBox
-        Left = 774
-        Top = 60
-        Width = 76
-        Height = 21
-        Tag = 1
-        Style = csDropDownList
-        Items.Strings = (
+        object lbLowCutFreqInB: TLabel
+          Left = 2
+          Top = 12
+          Caption = 'HPF'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object isLowCutFreqInB: TAdvTrackBar
+          Left = 4
+          Top = 30
+          Width = 26
+          Height = 196
+          Tag = 1
+          Orientation = trVertical
+          Min = 0
+          Max = 300
+          Position = 0
+          PageSize = 15
+          Slider.Size = 3
+          TickMark.Style = tsNone
+          Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+          Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+          Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isLowCutFreqInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
+        end
+        object rzcLowCutSlopInB: TRzComboBox
+          Left = 28
+          Top = 56
+          Width = 66
+          Height = 21
+          Tag = 1
+          Style = csDropDown
+          Items.Strings = (
 'BW -6'
 'BL -6'
 'BW -12'
@@ -6668,89 +7632,115 @@ object fmMain: TfmMain
 'BW -48'
 'BL -48'
 'LK -48')
-        ItemIndex = 19
-        ParentFont = False
-        Font.Color = clBlack
-        OnChange = rzcLowCutSlopInAChange
-        OnMouseWheel = rzcLowCutSlopInAMouseWheel
+          ItemIndex = 19
+          ParentFont = False
+          Font.Color = clBlack
+          OnChange = rzcLowCutSlopInAChange
+          OnMouseWheel = rzcLowCutSlopInAMouseWheel
+          FlatButtons = True
+          Color = $00FFFFDF
+          Font.Height = -11
+          Font.Name = 'Arial'
+          AllowEdit = False
+          Text = 'LK -48'
+        end
+        object rzbLowCutBypassInB: TRzBmpButton
+          Left = 28
+          Top = 110
+          Width = 66
+          Height = 40
+          Tag = 1
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Bypass'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbLowCutBypassInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object cvdLowCutFreqInB: TCurvyEdit
+          Left = 28
+          Top = 234
+          Width = 68
+          Height = 24
+          Tag = 1
+          Alignment = taCenter
+          Color = $00FFFFDF
+          Text = '19.7Hz'
+          ParentFont = False
+          Font.Color = clBlack
+          ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
+        end
+        object lbLowCutSlopInB: TLabel
+          Left = 28
+          Top = 36
+          Caption = 'Slope'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
       end
-      object rzbLowCutBypassInB: TRzBmpButton
-        Left = 774
-        Top = 110
-        Width = 76
-        Height = 28
-        Tag = 1
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Bypass'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 21
-        AllowAllUp = True
-        OnClick = rzbLowCutBypassInAClick
-      end
-      object cvdLowCutFreqInB: TCurvyEdit
-        Left = 774
-        Top = 244
-        Width = 76
-        Height = 24
-        Tag = 1
-        Alignment = taCenter
-        Color = $00DFFFFF
-        Text = ' 19.7Hz'
-        ParentFont = False
-        Font.Color = clBlack
-        ReadOnly = True
-      end
-      object lbLowCutSlopInB: TLabel
-        Left = 774
-        Top = 42
-        Caption = 'Slope'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+      object rzgHighCutInB: TRzGroupBox
+        Left = 876
+        Top = 10
+        Width = 96
+        Height = 272
+        GroupStyle = gsCustom
         Transparent = True
-      end
-      object lbHighCutFreqInB: TLabel
-        Left = 856
-        Top = 8
-        Caption = 'LPF'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object isHighCutFreqInB: TAdvTrackBar
-        Left = 860
-        Top = 26
-        Width = 26
-        Height = 210
-        Tag = 1
-        Orientation = trVertical
-        Min = 0
-        Max = 300
-        Position = 300
-        PageSize = 15
-        Slider.Size = 3
-        TickMark.Style = tsNone
-        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-        OnChange = isHighCutFreqInAChange
-      end
-      object rzcHighCutSlopInB: TRzComboBox
-        Left = 890
-        Top = 60
-        Width = 76
-        Height = 21
-        Tag = 1
-        Style = csDropDownList
-        Items.Strings = (
+        object lbHighCutFreqInB: TLabel
+          Left = 2
+          Top = 12
+          Caption = 'LPF'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object isHighCutFreqInB: TAdvTrackBar
+          Left = 4
+          Top = 30
+          Width = 26
+          Height = 196
+          Tag = 1
+          Orientation = trVertical
+          Min = 0
+          Max = 300
+          Position = 300
+          PageSize = 15
+          Slider.Size = 3
+          TickMark.Style = tsNone
+          Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+          Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+          Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isHighCutFreqInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
+        end
+        object rzcHighCutSlopInB: TRzComboBox
+          Left = 28
+          Top = 56
+          Width = 66
+          Height = 21
+          Tag = 1
+          Style = csDropDown
+          Items.Strings = (
 'BW -6'
 'BL -6'
 'BW -12'
@@ -6771,142 +7761,181 @@ object fmMain: TfmMain
 'BW -48'
 'BL -48'
 'LK -48')
-        ItemIndex = 19
-        ParentFont = False
-        Font.Color = clBlack
-        OnChange = rzcHighCutSlopInAChange
-        OnMouseWheel = rzcHighCutSlopInAMouseWheel
+          ItemIndex = 19
+          ParentFont = False
+          Font.Color = clBlack
+          OnChange = rzcHighCutSlopInAChange
+          OnMouseWheel = rzcHighCutSlopInAMouseWheel
+          FlatButtons = True
+          Color = $00FFFFDF
+          Font.Height = -11
+          Font.Name = 'Arial'
+          AllowEdit = False
+          Text = 'LK -48'
+        end
+        object rzbHighCutBypassInB: TRzBmpButton
+          Left = 28
+          Top = 110
+          Width = 66
+          Height = 40
+          Tag = 1
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Bypass'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbHighCutBypassInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object cvdHighCutFreqInB: TCurvyEdit
+          Left = 28
+          Top = 234
+          Width = 68
+          Height = 24
+          Tag = 1
+          Alignment = taCenter
+          Color = $00FFFFDF
+          Text = '20.16KHz'
+          ParentFont = False
+          Font.Color = clBlack
+          ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
+        end
+        object lbHighCutSlopInB: TLabel
+          Left = 28
+          Top = 36
+          Caption = 'Slope'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
       end
-      object rzbHighCutBypassInB: TRzBmpButton
-        Left = 890
-        Top = 110
-        Width = 76
-        Height = 28
-        Tag = 1
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Bypass'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 22
-        AllowAllUp = True
-        OnClick = rzbHighCutBypassInAClick
-      end
-      object cvdHighCutFreqInB: TCurvyEdit
-        Left = 890
-        Top = 244
-        Width = 76
-        Height = 24
-        Tag = 1
-        Alignment = taCenter
-        Color = $00DFFFFF
-        Text = '20.16KHz'
-        ParentFont = False
-        Font.Color = clBlack
-        ReadOnly = True
-      end
-      object lbHighCutSlopInB: TLabel
-        Left = 890
-        Top = 42
-        Caption = 'Slope'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+      object rzgGainInB: TRzGroupBox
+        Left = 972
+        Top = 0
+        Width = 96
+        Height = 282
+        GroupStyle = gsCustom
         Transparent = True
-      end
-      object lbGainInB: TLabel
-        Left = 982
-        Top = 8
-        Caption = 'Gain'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object lbGainNameInB: TLabel
-        Left = 1018
-        Top = 8
-        Caption = 'InB'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object isGainInB: TAdvTrackBar
-        Left = 982
-        Top = 26
-        Width = 26
-        Height = 210
-        Tag = 1
-        Orientation = trVertical
-        Min = -280
-        Max = 120
-        Position = 0
-        PageSize = 6
-        Slider.Size = 3
-        TickMark.Style = tsNone
-        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-        OnChange = isGainInAChange
-      end
-      object cvdGainInB: TCurvyEdit
-        Left = 978
-        Top = 244
-        Width = 80
-        Height = 24
-        Tag = 1
-        Alignment = taCenter
-        Color = $00DFFFFF
-        Text = '+0.0dB'
-        ParentFont = False
-        Font.Color = clBlack
-        ReadOnly = True
-      end
-      object rzbMuteInB: TRzBmpButton
-        Left = 1012
-        Top = 60
-        Width = 48
-        Height = 30
-        Tag = 1
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Mute'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 2
-        AllowAllUp = True
-        OnClick = rzbMuteInAClick
-      end
-      object rzbPhaseInB: TRzBmpButton
-        Left = 1012
-        Top = 110
-        Width = 48
-        Height = 30
-        Tag = 1
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Normal'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 1
-        AllowAllUp = True
-        OnClick = rzbPhaseInAClick
+        object lbGainInB: TLabel
+          Left = 2
+          Top = 8
+          Caption = 'Gain'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object lbGainNameInB: TLabel
+          Left = 40
+          Top = 8
+          Caption = 'InB'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object isGainInB: TAdvTrackBar
+          Left = 4
+          Top = 26
+          Width = 26
+          Height = 210
+          Tag = 1
+          Orientation = trVertical
+          Min = -280
+          Max = 120
+          Position = 0
+          PageSize = 6
+          Slider.Size = 3
+          TickMark.Style = tsNone
+          Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+          Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+          Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isGainInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
+        end
+        object cvdGainInB: TCurvyEdit
+          Left = 34
+          Top = 244
+          Width = 60
+          Height = 24
+          Tag = 1
+          Alignment = taCenter
+          Color = $00FFFFDF
+          Text = '+0.0dB'
+          ParentFont = False
+          Font.Color = clBlack
+          ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
+        end
+        object rzbMuteInB: TRzBmpButton
+          Left = 34
+          Top = 60
+          Width = 60
+          Height = 40
+          Tag = 1
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Mute'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 2
+          AllowAllUp = True
+          OnClick = rzbMuteInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbPhaseInB: TRzBmpButton
+          Left = 34
+          Top = 120
+          Width = 60
+          Height = 40
+          Tag = 1
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Normal'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbPhaseInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
       end
     end
     object rzgFftOut1: TRzGroupBox
@@ -6917,6 +7946,7 @@ object fmMain: TfmMain
       GroupStyle = gsCustom
       Transparent = True
       Visible = False
+      GradientDirection = gdSquareBox
       object lbFftChannelOut1: TLabel
         Left = 8
         Top = 4
@@ -6972,86 +8002,104 @@ object fmMain: TfmMain
           Left = 2
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 3
           Caption = 'Out2'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $0000FF00
           OnClick = vrbShow2Out1Click
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
         object vrbShow3Out1: TVrPowerButton
           Left = 66
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 4
           Caption = 'Out3'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $0000FFFF
           OnClick = vrbShow2Out1Click
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
         object vrbShow4Out1: TVrPowerButton
           Left = 130
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 5
           Caption = 'Out4'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $00FF0000
           OnClick = vrbShow2Out1Click
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
       end
       object vrbEqBypassOut1: TVrDemoButton
         Left = 776
-        Top = 2
-        Width = 78
-        Height = 20
+        Top = 3
+        Width = 65
+        Height = 17
         Tag = 2
         Caption = 'EQ Bypass'
-        Color = $00606060
+        Color = clBlack
         ParentFont = False
         Font.Color = clWhite
-        FontEnter.Color = clLime
+        FontEnter.Color = $0000DD00
         FontEnter.Height = -12
         FontEnter.Name = 'Arial'
-        FontLeave.Color = clWhite
+        FontLeave.Color = clActiveBorder
         FontLeave.Height = -12
         FontLeave.Name = 'Arial'
         OnClick = vrbEqBypassInAClick
+        BevelWidth = 1
       end
       object vrbEqResetOut1: TVrDemoButton
         Left = 857
-        Top = 2
-        Width = 74
-        Height = 20
+        Top = 3
+        Width = 65
+        Height = 17
         Tag = 2
         Caption = 'Reset EQ'
-        Color = $00606060
+        Color = clBlack
         ParentFont = False
         Font.Color = clWhite
-        FontEnter.Color = clLime
+        FontEnter.Color = $0000DD00
         FontEnter.Height = -12
         FontEnter.Name = 'Arial'
-        FontLeave.Color = clWhite
+        FontLeave.Color = clActiveBorder
         FontLeave.Height = -12
         FontLeave.Name = 'Arial'
         OnClick = vrbEqResetInAClick
+        BevelWidth = 1
       end
       object vrbEqShowAllOut1: TVrPowerButton
         Left = 934
-        Top = 2
+        Top = 3
         Width = 122
-        Height = 20
+        Height = 16
         Tag = 2
         Caption = 'SHOW ALL EQ'
-        Color = $00606060
+        Color = clBlack
         ParentFont = False
-        Font.Color = clWhite
+        Font.Color = $000000FF
         OnClick = vrbEqShowAllInAClick
+        BevelWidth = 0
+        OutlineWidth = 0
+        Palette.Low = clOlive
+        Palette.High = clYellow
       end
       object fftDrawOut1: LMyFFTDrawPhase
         Left = 20
@@ -7060,17 +8108,35 @@ object fmMain: TfmMain
         Height = 255
         Tag = 2
         Color = clBlack
-        XAutoScale = False
+        AxisColor = $00880000
         YAutoScale = False
+        XAutoScale = False
+        XMax = 3840.0
+        XMin = 966.0
+        GridColor = $00580000
+        YTitle = 'dB'
+        PlotTitleFont.Color = $0000FF00
+        PlotTitleFont.Name = 'Tahoma'
+        PlotTitleFont.Height = -11
+        AxisTitleFont.Color = $0000FF00
+        AxisTitleFont.Name = 'Tahoma'
+        AxisTitleFont.Height = -11
+        AxisLabelFont.Color = $0000DD00
+        AxisLabelFont.Name = 'Tahoma'
+        AxisLabelFont.Height = -11
+        MouseCoordFont.Color = $0000FF00
+        MouseCoordFont.Name = 'Tahoma'
+        MouseCoordFont.Height = -11
+        SampleRate = n96000
         OnMouseDown = fftDrawInAMouseDown
         OnMouseMove = fftDrawInAMouseMove
         OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelOut1: LProgressBar
         Left = 1092
-        Top = 40
+        Top = 100
         Width = 14
-        Height = 239
+        Height = 179
         Tag = 2
         FirstNum = 1
         SecondNum = 3
@@ -7080,9 +8146,9 @@ object fmMain: TfmMain
       end
       object pbLimitOut1: LProgressBar
         Left = 1092
-        Top = 24
+        Top = 76
         Width = 14
-        Height = 12
+        Height = 22
         Tag = 3
         SecondColor = 20123
         FirstNum = 0
@@ -7101,219 +8167,276 @@ object fmMain: TfmMain
       GroupStyle = gsCustom
       Transparent = True
       Visible = False
+      GradientDirection = gdSquareBox
       object lbEqOut1: TLabel
         Left = 6
-        Top = 4
+        Top = -2
         Caption = ' PEQ       Frequency              Q                    Gain                 Type                Bypass'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 470
-        Height = 16
+        Width = 536
+        Height = 18
+        Font.Height = -14
+        Font.Name = 'Arial'
       end
       object peqPeqOut1: TMyPEQAllpass
         Left = 6
-        Top = 24
-        Width = 470
-        Height = 254
+        Top = 10
+        Width = 536
+        Height = 270
         Tag = 2
         ChannelNumber = 9
         UpdownVisable = False
-        Caption = ''
-        Color = $00402C1C
-        EditBackColor = $00DFFFFF
-        BypassBackColor = $00C0C0C0
-        LabelColor = clWhite
+        EditBackColor = clWhite
+        BypassBackColor = clSilver
+        LabelColor = clBackground
         ParentFont = False
         Font.Color = clBlack
         OnChange = peqPeqInAChange
         OnEditMouseDown = peqPeqInAEditMouseDown
         OnPeqTypeMouseWheel = peqPeqInAPeqTypeMouseWheel
+        GroupStyle = gsCustom
+        Transparent = True
+        Font.Height = -13
       end
-      object rzbEq1Out1: TRzBmpButton
-        Left = 482
-        Top = 24
+      object rzgEqBandOut1: TRzGroupBox
+        Left = 544
+        Top = 10
         Width = 34
-        Height = 25
-        Tag = 0
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '1'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 3
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq2Out1: TRzBmpButton
-        Left = 482
-        Top = 52
-        Width = 34
-        Height = 25
-        Tag = 1
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '2'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 3
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq3Out1: TRzBmpButton
-        Left = 482
-        Top = 80
-        Width = 34
-        Height = 25
-        Tag = 2
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '3'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 3
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq4Out1: TRzBmpButton
-        Left = 482
-        Top = 108
-        Width = 34
-        Height = 25
-        Tag = 3
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '4'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 3
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq5Out1: TRzBmpButton
-        Left = 482
-        Top = 136
-        Width = 34
-        Height = 25
-        Tag = 4
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '5'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 3
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq6Out1: TRzBmpButton
-        Left = 482
-        Top = 164
-        Width = 34
-        Height = 25
-        Tag = 5
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '6'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 3
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq7Out1: TRzBmpButton
-        Left = 482
-        Top = 192
-        Width = 34
-        Height = 25
-        Tag = 6
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '7'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 3
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq8Out1: TRzBmpButton
-        Left = 482
-        Top = 220
-        Width = 34
-        Height = 25
-        Tag = 7
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '8'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 3
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq9Out1: TRzBmpButton
-        Left = 482
-        Top = 248
-        Width = 34
-        Height = 25
-        Tag = 8
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '9'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 3
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
+        Height = 270
+        GroupStyle = gsCustom
+        Transparent = True
+        object rzbEq1Out1: TRzBmpButton
+          Left = 2
+          Top = 22
+          Width = 30
+          Height = 25
+          Tag = 0
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '1'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 3
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq2Out1: TRzBmpButton
+          Left = 2
+          Top = 48
+          Width = 30
+          Height = 25
+          Tag = 1
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '2'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 3
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq3Out1: TRzBmpButton
+          Left = 2
+          Top = 74
+          Width = 30
+          Height = 25
+          Tag = 2
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '3'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 3
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq4Out1: TRzBmpButton
+          Left = 2
+          Top = 100
+          Width = 30
+          Height = 25
+          Tag = 3
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '4'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 3
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq5Out1: TRzBmpButton
+          Left = 2
+          Top = 126
+          Width = 30
+          Height = 25
+          Tag = 4
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '5'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 3
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq6Out1: TRzBmpButton
+          Left = 2
+          Top = 152
+          Width = 30
+          Height = 25
+          Tag = 5
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '6'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 3
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq7Out1: TRzBmpButton
+          Left = 2
+          Top = 178
+          Width = 30
+          Height = 25
+          Tag = 6
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '7'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 3
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq8Out1: TRzBmpButton
+          Left = 2
+          Top = 204
+          Width = 30
+          Height = 25
+          Tag = 7
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '8'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 3
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq9Out1: TRzBmpButton
+          Left = 2
+          Top = 230
+          Width = 30
+          Height = 25
+          Tag = 8
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '9'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 3
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
       end
       object lbEqParamOut1: TLabel
-        Left = 526
+        Left = 582
         Top = 2
         Caption = 'PEQ Parameter'
         ParentFont = False
@@ -7321,20 +8444,24 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 200
+        Width = 186
         Height = 16
       end
       object lbEqFreqOut1: TLabel
-        Left = 528
+        Left = 580
         Top = 22
         Caption = 'Freq'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
+        AutoSize = False
+        Width = 72
+        Height = 16
+        Alignment = taCenter
       end
       object isEqFreqOut1: TAdvTrackBar
-        Left = 544
+        Left = 603
         Top = 40
         Width = 26
         Height = 196
@@ -7350,33 +8477,45 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isEqFreqInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdEqFreqOut1: TCurvyEdit
-        Left = 524
+        Left = 582
         Top = 244
-        Width = 66
+        Width = 68
         Height = 24
         Tag = 2
         Alignment = taCenter
-        Color = $00DFFFFF
-        Text = ' 19.7Hz'
+        Color = $00FFFFDF
+        Text = '19.7Hz'
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
         OnKeyDown = cvdEqFreqInAKeyDown
         OnExit = cvdEqFreqInAExit
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
       object lbEqBwOut1: TLabel
-        Left = 598
+        Left = 652
         Top = 22
         Caption = 'Bw'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
+        AutoSize = False
+        Width = 64
+        Height = 16
+        Alignment = taCenter
       end
       object isEqBwOut1: TAdvTrackBar
-        Left = 614
+        Left = 671
         Top = 40
         Width = 26
         Height = 196
@@ -7392,31 +8531,43 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isEqBwInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdEqBwOut1: TCurvyEdit
-        Left = 594
+        Left = 654
         Top = 244
-        Width = 66
+        Width = 60
         Height = 24
         Tag = 2
         Alignment = taCenter
-        Color = $00DFFFFF
-        Text = '0.40'
+        Color = $00FFFFDF
+        Text = '0.4'
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
       object lbEqGainOut1: TLabel
-        Left = 668
+        Left = 716
         Top = 22
         Caption = 'Gain'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
+        AutoSize = False
+        Width = 64
+        Height = 16
+        Alignment = taCenter
       end
       object isEqGainOut1: TAdvTrackBar
-        Left = 684
+        Left = 735
         Top = 40
         Width = 26
         Height = 196
@@ -7432,55 +8583,74 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isEqGainInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdEqGainOut1: TCurvyEdit
-        Left = 664
+        Left = 718
         Top = 244
-        Width = 66
+        Width = 60
         Height = 24
         Tag = 2
         Alignment = taCenter
-        Color = $00DFFFFF
+        Color = $00FFFFDF
         Text = '+0.0dB'
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
-      object lbLowCutFreqOut1: TLabel
-        Left = 740
-        Top = 8
-        Caption = 'HPF'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+      object rzgLowCutOut1: TRzGroupBox
+        Left = 780
+        Top = 10
+        Width = 96
+        Height = 272
+        GroupStyle = gsCustom
         Transparent = True
-      end
-      object isLowCutFreqOut1: TAdvTrackBar
-        Left = 744
-        Top = 26
-        Width = 26
-        Height = 210
-        Tag = 2
-        Orientation = trVertical
-        Min = 0
-        Max = 300
-        Position = 0
-        PageSize = 15
-        Slider.Size = 3
-        TickMark.Style = tsNone
-        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-        OnChange = isLowCutFreqInAChange
-      end
-      object rzcLowCutSlopOut1: TRzComboBox
-        Left = 774
-        Top = 60
-        Width = 76
-        Height = 21
-        Tag = 2
-        Style = csDropDownList
-        Items.Strings = (
+        object lbLowCutFreqOut1: TLabel
+          Left = 2
+          Top = 12
+          Caption = 'HPF'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object isLowCutFreqOut1: TAdvTrackBar
+          Left = 4
+          Top = 30
+          Width = 26
+          Height = 196
+          Tag = 2
+          Orientation = trVertical
+          Min = 0
+          Max = 300
+          Position = 0
+          PageSize = 15
+          Slider.Size = 3
+          TickMark.Style = tsNone
+          Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+          Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+          Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isLowCutFreqInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
+        end
+        object rzcLowCutSlopOut1: TRzComboBox
+          Left = 28
+          Top = 56
+          Width = 66
+          Height = 21
+          Tag = 2
+          Style = csDropDown
+          Items.Strings = (
 'BW -6'
 'BL -6'
 'BW -12'
@@ -7501,89 +8671,115 @@ object fmMain: TfmMain
 'BW -48'
 'BL -48'
 'LK -48')
-        ItemIndex = 19
-        ParentFont = False
-        Font.Color = clBlack
-        OnChange = rzcLowCutSlopInAChange
-        OnMouseWheel = rzcLowCutSlopInAMouseWheel
+          ItemIndex = 19
+          ParentFont = False
+          Font.Color = clBlack
+          OnChange = rzcLowCutSlopInAChange
+          OnMouseWheel = rzcLowCutSlopInAMouseWheel
+          FlatButtons = True
+          Color = $00FFFFDF
+          Font.Height = -11
+          Font.Name = 'Arial'
+          AllowEdit = False
+          Text = 'LK -48'
+        end
+        object rzbLowCutBypassOut1: TRzBmpButton
+          Left = 28
+          Top = 110
+          Width = 66
+          Height = 40
+          Tag = 2
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Bypass'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbLowCutBypassInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object cvdLowCutFreqOut1: TCurvyEdit
+          Left = 28
+          Top = 234
+          Width = 68
+          Height = 24
+          Tag = 2
+          Alignment = taCenter
+          Color = $00FFFFDF
+          Text = '19.7Hz'
+          ParentFont = False
+          Font.Color = clBlack
+          ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
+        end
+        object lbLowCutSlopOut1: TLabel
+          Left = 28
+          Top = 36
+          Caption = 'Slope'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
       end
-      object rzbLowCutBypassOut1: TRzBmpButton
-        Left = 774
-        Top = 110
-        Width = 76
-        Height = 28
-        Tag = 2
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Bypass'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 21
-        AllowAllUp = True
-        OnClick = rzbLowCutBypassInAClick
-      end
-      object cvdLowCutFreqOut1: TCurvyEdit
-        Left = 774
-        Top = 244
-        Width = 76
-        Height = 24
-        Tag = 2
-        Alignment = taCenter
-        Color = $00DFFFFF
-        Text = ' 19.7Hz'
-        ParentFont = False
-        Font.Color = clBlack
-        ReadOnly = True
-      end
-      object lbLowCutSlopOut1: TLabel
-        Left = 774
-        Top = 42
-        Caption = 'Slope'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+      object rzgHighCutOut1: TRzGroupBox
+        Left = 876
+        Top = 10
+        Width = 96
+        Height = 272
+        GroupStyle = gsCustom
         Transparent = True
-      end
-      object lbHighCutFreqOut1: TLabel
-        Left = 856
-        Top = 8
-        Caption = 'LPF'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object isHighCutFreqOut1: TAdvTrackBar
-        Left = 860
-        Top = 26
-        Width = 26
-        Height = 210
-        Tag = 2
-        Orientation = trVertical
-        Min = 0
-        Max = 300
-        Position = 300
-        PageSize = 15
-        Slider.Size = 3
-        TickMark.Style = tsNone
-        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-        OnChange = isHighCutFreqInAChange
-      end
-      object rzcHighCutSlopOut1: TRzComboBox
-        Left = 890
-        Top = 60
-        Width = 76
-        Height = 21
-        Tag = 2
-        Style = csDropDownList
-        Items.Strings = (
+        object lbHighCutFreqOut1: TLabel
+          Left = 2
+          Top = 12
+          Caption = 'LPF'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object isHighCutFreqOut1: TAdvTrackBar
+          Left = 4
+          Top = 30
+          Width = 26
+          Height = 196
+          Tag = 2
+          Orientation = trVertical
+          Min = 0
+          Max = 300
+          Position = 300
+          PageSize = 15
+          Slider.Size = 3
+          TickMark.Style = tsNone
+          Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+          Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+          Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isHighCutFreqInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
+        end
+        object rzcHighCutSlopOut1: TRzComboBox
+          Left = 28
+          Top = 56
+          Width = 66
+          Height = 21
+          Tag = 2
+          Style = csDropDown
+          Items.Strings = (
 'BW -6'
 'BL -6'
 'BW -12'
@@ -7604,142 +8800,181 @@ object fmMain: TfmMain
 'BW -48'
 'BL -48'
 'LK -48')
-        ItemIndex = 19
-        ParentFont = False
-        Font.Color = clBlack
-        OnChange = rzcHighCutSlopInAChange
-        OnMouseWheel = rzcHighCutSlopInAMouseWheel
+          ItemIndex = 19
+          ParentFont = False
+          Font.Color = clBlack
+          OnChange = rzcHighCutSlopInAChange
+          OnMouseWheel = rzcHighCutSlopInAMouseWheel
+          FlatButtons = True
+          Color = $00FFFFDF
+          Font.Height = -11
+          Font.Name = 'Arial'
+          AllowEdit = False
+          Text = 'LK -48'
+        end
+        object rzbHighCutBypassOut1: TRzBmpButton
+          Left = 28
+          Top = 110
+          Width = 66
+          Height = 40
+          Tag = 2
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Bypass'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbHighCutBypassInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object cvdHighCutFreqOut1: TCurvyEdit
+          Left = 28
+          Top = 234
+          Width = 68
+          Height = 24
+          Tag = 2
+          Alignment = taCenter
+          Color = $00FFFFDF
+          Text = '20.16KHz'
+          ParentFont = False
+          Font.Color = clBlack
+          ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
+        end
+        object lbHighCutSlopOut1: TLabel
+          Left = 28
+          Top = 36
+          Caption = 'Slope'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
       end
-      object rzbHighCutBypassOut1: TRzBmpButton
-        Left = 890
-        Top = 110
-        Width = 76
-        Height = 28
-        Tag = 2
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Bypass'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 22
-        AllowAllUp = True
-        OnClick = rzbHighCutBypassInAClick
-      end
-      object cvdHighCutFreqOut1: TCurvyEdit
-        Left = 890
-        Top = 244
-        Width = 76
-        Height = 24
-        Tag = 2
-        Alignment = taCenter
-        Color = $00DFFFFF
-        Text = '20.16KHz'
-        ParentFont = False
-        Font.Color = clBlack
-        ReadOnly = True
-      end
-      object lbHighCutSlopOut1: TLabel
-        Left = 890
-        Top = 42
-        Caption = 'Slope'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+      object rzgGainOut1: TRzGroupBox
+        Left = 972
+        Top = 0
+        Width = 96
+        Height = 282
+        GroupStyle = gsCustom
         Transparent = True
-      end
-      object lbGainOut1: TLabel
-        Left = 982
-        Top = 8
-        Caption = 'Gain'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object lbGainNameOut1: TLabel
-        Left = 1018
-        Top = 8
-        Caption = 'Out1'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object isGainOut1: TAdvTrackBar
-        Left = 982
-        Top = 26
-        Width = 26
-        Height = 210
-        Tag = 2
-        Orientation = trVertical
-        Min = -280
-        Max = 120
-        Position = 0
-        PageSize = 6
-        Slider.Size = 3
-        TickMark.Style = tsNone
-        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-        OnChange = isGainInAChange
-      end
-      object cvdGainOut1: TCurvyEdit
-        Left = 978
-        Top = 244
-        Width = 80
-        Height = 24
-        Tag = 2
-        Alignment = taCenter
-        Color = $00DFFFFF
-        Text = '+0.0dB'
-        ParentFont = False
-        Font.Color = clBlack
-        ReadOnly = True
-      end
-      object rzbMuteOut1: TRzBmpButton
-        Left = 1012
-        Top = 60
-        Width = 48
-        Height = 30
-        Tag = 2
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Mute'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 2
-        AllowAllUp = True
-        OnClick = rzbMuteInAClick
-      end
-      object rzbPhaseOut1: TRzBmpButton
-        Left = 1012
-        Top = 110
-        Width = 48
-        Height = 30
-        Tag = 2
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Normal'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 1
-        AllowAllUp = True
-        OnClick = rzbPhaseInAClick
+        object lbGainOut1: TLabel
+          Left = 2
+          Top = 8
+          Caption = 'Gain'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object lbGainNameOut1: TLabel
+          Left = 40
+          Top = 8
+          Caption = 'Out1'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object isGainOut1: TAdvTrackBar
+          Left = 4
+          Top = 26
+          Width = 26
+          Height = 210
+          Tag = 2
+          Orientation = trVertical
+          Min = -280
+          Max = 120
+          Position = 0
+          PageSize = 6
+          Slider.Size = 3
+          TickMark.Style = tsNone
+          Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+          Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+          Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isGainInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
+        end
+        object cvdGainOut1: TCurvyEdit
+          Left = 34
+          Top = 244
+          Width = 60
+          Height = 24
+          Tag = 2
+          Alignment = taCenter
+          Color = $00FFFFDF
+          Text = '+0.0dB'
+          ParentFont = False
+          Font.Color = clBlack
+          ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
+        end
+        object rzbMuteOut1: TRzBmpButton
+          Left = 34
+          Top = 60
+          Width = 60
+          Height = 40
+          Tag = 2
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Mute'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 2
+          AllowAllUp = True
+          OnClick = rzbMuteInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbPhaseOut1: TRzBmpButton
+          Left = 34
+          Top = 120
+          Width = 60
+          Height = 40
+          Tag = 2
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Normal'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbPhaseInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
       end
     end
     object rzgFftOut2: TRzGroupBox
@@ -7750,6 +8985,7 @@ object fmMain: TfmMain
       GroupStyle = gsCustom
       Transparent = True
       Visible = False
+      GradientDirection = gdSquareBox
       object lbFftChannelOut2: TLabel
         Left = 8
         Top = 4
@@ -7805,86 +9041,104 @@ object fmMain: TfmMain
           Left = 2
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 2
           Caption = 'Out1'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $000000FF
           OnClick = vrbShow1Out2Click
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
         object vrbShow3Out2: TVrPowerButton
           Left = 66
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 4
           Caption = 'Out3'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $0000FFFF
           OnClick = vrbShow1Out2Click
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
         object vrbShow4Out2: TVrPowerButton
           Left = 130
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 5
           Caption = 'Out4'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $00FF0000
           OnClick = vrbShow1Out2Click
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
       end
       object vrbEqBypassOut2: TVrDemoButton
         Left = 776
-        Top = 2
-        Width = 78
-        Height = 20
+        Top = 3
+        Width = 65
+        Height = 17
         Tag = 3
         Caption = 'EQ Bypass'
-        Color = $00606060
+        Color = clBlack
         ParentFont = False
         Font.Color = clWhite
-        FontEnter.Color = clLime
+        FontEnter.Color = $0000DD00
         FontEnter.Height = -12
         FontEnter.Name = 'Arial'
-        FontLeave.Color = clWhite
+        FontLeave.Color = clActiveBorder
         FontLeave.Height = -12
         FontLeave.Name = 'Arial'
         OnClick = vrbEqBypassInAClick
+        BevelWidth = 1
       end
       object vrbEqResetOut2: TVrDemoButton
         Left = 857
-        Top = 2
-        Width = 74
-        Height = 20
+        Top = 3
+        Width = 65
+        Height = 17
         Tag = 3
         Caption = 'Reset EQ'
-        Color = $00606060
+        Color = clBlack
         ParentFont = False
         Font.Color = clWhite
-        FontEnter.Color = clLime
+        FontEnter.Color = $0000DD00
         FontEnter.Height = -12
         FontEnter.Name = 'Arial'
-        FontLeave.Color = clWhite
+        FontLeave.Color = clActiveBorder
         FontLeave.Height = -12
         FontLeave.Name = 'Arial'
         OnClick = vrbEqResetInAClick
+        BevelWidth = 1
       end
       object vrbEqShowAllOut2: TVrPowerButton
         Left = 934
-        Top = 2
+        Top = 3
         Width = 122
-        Height = 20
+        Height = 16
         Tag = 3
         Caption = 'SHOW ALL EQ'
-        Color = $00606060
+        Color = clBlack
         ParentFont = False
-        Font.Color = clWhite
+        Font.Color = $0000FF00
         OnClick = vrbEqShowAllInAClick
+        BevelWidth = 0
+        OutlineWidth = 0
+        Palette.Low = clOlive
+        Palette.High = clYellow
       end
       object fftDrawOut2: LMyFFTDrawPhase
         Left = 20
@@ -7893,17 +9147,35 @@ object fmMain: TfmMain
         Height = 255
         Tag = 3
         Color = clBlack
-        XAutoScale = False
+        AxisColor = $00880000
         YAutoScale = False
+        XAutoScale = False
+        XMax = 3840.0
+        XMin = 966.0
+        GridColor = $00580000
+        YTitle = 'dB'
+        PlotTitleFont.Color = $0000FF00
+        PlotTitleFont.Name = 'Tahoma'
+        PlotTitleFont.Height = -11
+        AxisTitleFont.Color = $0000FF00
+        AxisTitleFont.Name = 'Tahoma'
+        AxisTitleFont.Height = -11
+        AxisLabelFont.Color = $0000DD00
+        AxisLabelFont.Name = 'Tahoma'
+        AxisLabelFont.Height = -11
+        MouseCoordFont.Color = $0000FF00
+        MouseCoordFont.Name = 'Tahoma'
+        MouseCoordFont.Height = -11
+        SampleRate = n96000
         OnMouseDown = fftDrawInAMouseDown
         OnMouseMove = fftDrawInAMouseMove
         OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelOut2: LProgressBar
         Left = 1092
-        Top = 40
+        Top = 100
         Width = 14
-        Height = 239
+        Height = 179
         Tag = 3
         FirstNum = 1
         SecondNum = 3
@@ -7913,9 +9185,9 @@ object fmMain: TfmMain
       end
       object pbLimitOut2: LProgressBar
         Left = 1092
-        Top = 24
+        Top = 76
         Width = 14
-        Height = 12
+        Height = 22
         Tag = 3
         SecondColor = 20123
         FirstNum = 0
@@ -7934,219 +9206,276 @@ object fmMain: TfmMain
       GroupStyle = gsCustom
       Transparent = True
       Visible = False
+      GradientDirection = gdSquareBox
       object lbEqOut2: TLabel
         Left = 6
-        Top = 4
+        Top = -2
         Caption = ' PEQ       Frequency              Q                    Gain                 Type                Bypass'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 470
-        Height = 16
+        Width = 536
+        Height = 18
+        Font.Height = -14
+        Font.Name = 'Arial'
       end
       object peqPeqOut2: TMyPEQAllpass
         Left = 6
-        Top = 24
-        Width = 470
-        Height = 254
+        Top = 10
+        Width = 536
+        Height = 270
         Tag = 3
         ChannelNumber = 9
         UpdownVisable = False
-        Caption = ''
-        Color = $00402C1C
-        EditBackColor = $00DFFFFF
-        BypassBackColor = $00C0C0C0
-        LabelColor = clWhite
+        EditBackColor = clWhite
+        BypassBackColor = clSilver
+        LabelColor = clBackground
         ParentFont = False
         Font.Color = clBlack
         OnChange = peqPeqInAChange
         OnEditMouseDown = peqPeqInAEditMouseDown
         OnPeqTypeMouseWheel = peqPeqInAPeqTypeMouseWheel
+        GroupStyle = gsCustom
+        Transparent = True
+        Font.Height = -13
       end
-      object rzbEq1Out2: TRzBmpButton
-        Left = 482
-        Top = 24
+      object rzgEqBandOut2: TRzGroupBox
+        Left = 544
+        Top = 10
         Width = 34
-        Height = 25
-        Tag = 0
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '1'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 4
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq2Out2: TRzBmpButton
-        Left = 482
-        Top = 52
-        Width = 34
-        Height = 25
-        Tag = 1
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '2'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 4
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq3Out2: TRzBmpButton
-        Left = 482
-        Top = 80
-        Width = 34
-        Height = 25
-        Tag = 2
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '3'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 4
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq4Out2: TRzBmpButton
-        Left = 482
-        Top = 108
-        Width = 34
-        Height = 25
-        Tag = 3
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '4'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 4
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq5Out2: TRzBmpButton
-        Left = 482
-        Top = 136
-        Width = 34
-        Height = 25
-        Tag = 4
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '5'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 4
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq6Out2: TRzBmpButton
-        Left = 482
-        Top = 164
-        Width = 34
-        Height = 25
-        Tag = 5
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '6'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 4
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq7Out2: TRzBmpButton
-        Left = 482
-        Top = 192
-        Width = 34
-        Height = 25
-        Tag = 6
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '7'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 4
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq8Out2: TRzBmpButton
-        Left = 482
-        Top = 220
-        Width = 34
-        Height = 25
-        Tag = 7
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '8'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 4
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq9Out2: TRzBmpButton
-        Left = 482
-        Top = 248
-        Width = 34
-        Height = 25
-        Tag = 8
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '9'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 4
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
+        Height = 270
+        GroupStyle = gsCustom
+        Transparent = True
+        object rzbEq1Out2: TRzBmpButton
+          Left = 2
+          Top = 22
+          Width = 30
+          Height = 25
+          Tag = 0
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '1'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 4
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq2Out2: TRzBmpButton
+          Left = 2
+          Top = 48
+          Width = 30
+          Height = 25
+          Tag = 1
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '2'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 4
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq3Out2: TRzBmpButton
+          Left = 2
+          Top = 74
+          Width = 30
+          Height = 25
+          Tag = 2
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '3'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 4
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq4Out2: TRzBmpButton
+          Left = 2
+          Top = 100
+          Width = 30
+          Height = 25
+          Tag = 3
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '4'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 4
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq5Out2: TRzBmpButton
+          Left = 2
+          Top = 126
+          Width = 30
+          Height = 25
+          Tag = 4
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '5'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 4
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq6Out2: TRzBmpButton
+          Left = 2
+          Top = 152
+          Width = 30
+          Height = 25
+          Tag = 5
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '6'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 4
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq7Out2: TRzBmpButton
+          Left = 2
+          Top = 178
+          Width = 30
+          Height = 25
+          Tag = 6
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '7'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 4
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq8Out2: TRzBmpButton
+          Left = 2
+          Top = 204
+          Width = 30
+          Height = 25
+          Tag = 7
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '8'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 4
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq9Out2: TRzBmpButton
+          Left = 2
+          Top = 230
+          Width = 30
+          Height = 25
+          Tag = 8
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '9'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 4
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
       end
       object lbEqParamOut2: TLabel
-        Left = 526
+        Left = 582
         Top = 2
         Caption = 'PEQ Parameter'
         ParentFont = False
@@ -8154,20 +9483,24 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 200
+        Width = 186
         Height = 16
       end
       object lbEqFreqOut2: TLabel
-        Left = 528
+        Left = 580
         Top = 22
         Caption = 'Freq'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
+        AutoSize = False
+        Width = 72
+        Height = 16
+        Alignment = taCenter
       end
       object isEqFreqOut2: TAdvTrackBar
-        Left = 544
+        Left = 603
         Top = 40
         Width = 26
         Height = 196
@@ -8183,33 +9516,45 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isEqFreqInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdEqFreqOut2: TCurvyEdit
-        Left = 524
+        Left = 582
         Top = 244
-        Width = 66
+        Width = 68
         Height = 24
         Tag = 3
         Alignment = taCenter
-        Color = $00DFFFFF
-        Text = ' 19.7Hz'
+        Color = $00FFFFDF
+        Text = '19.7Hz'
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
         OnKeyDown = cvdEqFreqInAKeyDown
         OnExit = cvdEqFreqInAExit
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
       object lbEqBwOut2: TLabel
-        Left = 598
+        Left = 652
         Top = 22
         Caption = 'Bw'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
+        AutoSize = False
+        Width = 64
+        Height = 16
+        Alignment = taCenter
       end
       object isEqBwOut2: TAdvTrackBar
-        Left = 614
+        Left = 671
         Top = 40
         Width = 26
         Height = 196
@@ -8225,31 +9570,43 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isEqBwInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdEqBwOut2: TCurvyEdit
-        Left = 594
+        Left = 654
         Top = 244
-        Width = 66
+        Width = 60
         Height = 24
         Tag = 3
         Alignment = taCenter
-        Color = $00DFFFFF
-        Text = '0.40'
+        Color = $00FFFFDF
+        Text = '0.4'
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
       object lbEqGainOut2: TLabel
-        Left = 668
+        Left = 716
         Top = 22
         Caption = 'Gain'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
+        AutoSize = False
+        Width = 64
+        Height = 16
+        Alignment = taCenter
       end
       object isEqGainOut2: TAdvTrackBar
-        Left = 684
+        Left = 735
         Top = 40
         Width = 26
         Height = 196
@@ -8265,55 +9622,74 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isEqGainInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdEqGainOut2: TCurvyEdit
-        Left = 664
+        Left = 718
         Top = 244
-        Width = 66
+        Width = 60
         Height = 24
         Tag = 3
         Alignment = taCenter
-        Color = $00DFFFFF
+        Color = $00FFFFDF
         Text = '+0.0dB'
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
-      object lbLowCutFreqOut2: TLabel
-        Left = 740
-        Top = 8
-        Caption = 'HPF'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+      object rzgLowCutOut2: TRzGroupBox
+        Left = 780
+        Top = 10
+        Width = 96
+        Height = 272
+        GroupStyle = gsCustom
         Transparent = True
-      end
-      object isLowCutFreqOut2: TAdvTrackBar
-        Left = 744
-        Top = 26
-        Width = 26
-        Height = 210
-        Tag = 3
-        Orientation = trVertical
-        Min = 0
-        Max = 300
-        Position = 0
-        PageSize = 15
-        Slider.Size = 3
-        TickMark.Style = tsNone
-        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-        OnChange = isLowCutFreqInAChange
-      end
-      object rzcLowCutSlopOut2: TRzComboBox
-        Left = 774
-        Top = 60
-        Width = 76
-        Height = 21
-        Tag = 3
-        Style = csDropDownList
-        Items.Strings = (
+        object lbLowCutFreqOut2: TLabel
+          Left = 2
+          Top = 12
+          Caption = 'HPF'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object isLowCutFreqOut2: TAdvTrackBar
+          Left = 4
+          Top = 30
+          Width = 26
+          Height = 196
+          Tag = 3
+          Orientation = trVertical
+          Min = 0
+          Max = 300
+          Position = 0
+          PageSize = 15
+          Slider.Size = 3
+          TickMark.Style = tsNone
+          Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+          Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+          Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isLowCutFreqInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
+        end
+        object rzcLowCutSlopOut2: TRzComboBox
+          Left = 28
+          Top = 56
+          Width = 66
+          Height = 21
+          Tag = 3
+          Style = csDropDown
+          Items.Strings = (
 'BW -6'
 'BL -6'
 'BW -12'
@@ -8334,89 +9710,115 @@ object fmMain: TfmMain
 'BW -48'
 'BL -48'
 'LK -48')
-        ItemIndex = 19
-        ParentFont = False
-        Font.Color = clBlack
-        OnChange = rzcLowCutSlopInAChange
-        OnMouseWheel = rzcLowCutSlopInAMouseWheel
+          ItemIndex = 19
+          ParentFont = False
+          Font.Color = clBlack
+          OnChange = rzcLowCutSlopInAChange
+          OnMouseWheel = rzcLowCutSlopInAMouseWheel
+          FlatButtons = True
+          Color = $00FFFFDF
+          Font.Height = -11
+          Font.Name = 'Arial'
+          AllowEdit = False
+          Text = 'LK -48'
+        end
+        object rzbLowCutBypassOut2: TRzBmpButton
+          Left = 28
+          Top = 110
+          Width = 66
+          Height = 40
+          Tag = 3
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Bypass'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbLowCutBypassInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object cvdLowCutFreqOut2: TCurvyEdit
+          Left = 28
+          Top = 234
+          Width = 68
+          Height = 24
+          Tag = 3
+          Alignment = taCenter
+          Color = $00FFFFDF
+          Text = '19.7Hz'
+          ParentFont = False
+          Font.Color = clBlack
+          ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
+        end
+        object lbLowCutSlopOut2: TLabel
+          Left = 28
+          Top = 36
+          Caption = 'Slope'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
       end
-      object rzbLowCutBypassOut2: TRzBmpButton
-        Left = 774
-        Top = 110
-        Width = 76
-        Height = 28
-        Tag = 3
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Bypass'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 21
-        AllowAllUp = True
-        OnClick = rzbLowCutBypassInAClick
-      end
-      object cvdLowCutFreqOut2: TCurvyEdit
-        Left = 774
-        Top = 244
-        Width = 76
-        Height = 24
-        Tag = 3
-        Alignment = taCenter
-        Color = $00DFFFFF
-        Text = ' 19.7Hz'
-        ParentFont = False
-        Font.Color = clBlack
-        ReadOnly = True
-      end
-      object lbLowCutSlopOut2: TLabel
-        Left = 774
-        Top = 42
-        Caption = 'Slope'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+      object rzgHighCutOut2: TRzGroupBox
+        Left = 876
+        Top = 10
+        Width = 96
+        Height = 272
+        GroupStyle = gsCustom
         Transparent = True
-      end
-      object lbHighCutFreqOut2: TLabel
-        Left = 856
-        Top = 8
-        Caption = 'LPF'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object isHighCutFreqOut2: TAdvTrackBar
-        Left = 860
-        Top = 26
-        Width = 26
-        Height = 210
-        Tag = 3
-        Orientation = trVertical
-        Min = 0
-        Max = 300
-        Position = 300
-        PageSize = 15
-        Slider.Size = 3
-        TickMark.Style = tsNone
-        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-        OnChange = isHighCutFreqInAChange
-      end
-      object rzcHighCutSlopOut2: TRzComboBox
-        Left = 890
-        Top = 60
-        Width = 76
-        Height = 21
-        Tag = 3
-        Style = csDropDownList
-        Items.Strings = (
+        object lbHighCutFreqOut2: TLabel
+          Left = 2
+          Top = 12
+          Caption = 'LPF'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object isHighCutFreqOut2: TAdvTrackBar
+          Left = 4
+          Top = 30
+          Width = 26
+          Height = 196
+          Tag = 3
+          Orientation = trVertical
+          Min = 0
+          Max = 300
+          Position = 300
+          PageSize = 15
+          Slider.Size = 3
+          TickMark.Style = tsNone
+          Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+          Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+          Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isHighCutFreqInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
+        end
+        object rzcHighCutSlopOut2: TRzComboBox
+          Left = 28
+          Top = 56
+          Width = 66
+          Height = 21
+          Tag = 3
+          Style = csDropDown
+          Items.Strings = (
 'BW -6'
 'BL -6'
 'BW -12'
@@ -8437,142 +9839,181 @@ object fmMain: TfmMain
 'BW -48'
 'BL -48'
 'LK -48')
-        ItemIndex = 19
-        ParentFont = False
-        Font.Color = clBlack
-        OnChange = rzcHighCutSlopInAChange
-        OnMouseWheel = rzcHighCutSlopInAMouseWheel
+          ItemIndex = 19
+          ParentFont = False
+          Font.Color = clBlack
+          OnChange = rzcHighCutSlopInAChange
+          OnMouseWheel = rzcHighCutSlopInAMouseWheel
+          FlatButtons = True
+          Color = $00FFFFDF
+          Font.Height = -11
+          Font.Name = 'Arial'
+          AllowEdit = False
+          Text = 'LK -48'
+        end
+        object rzbHighCutBypassOut2: TRzBmpButton
+          Left = 28
+          Top = 110
+          Width = 66
+          Height = 40
+          Tag = 3
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Bypass'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbHighCutBypassInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object cvdHighCutFreqOut2: TCurvyEdit
+          Left = 28
+          Top = 234
+          Width = 68
+          Height = 24
+          Tag = 3
+          Alignment = taCenter
+          Color = $00FFFFDF
+          Text = '20.16KHz'
+          ParentFont = False
+          Font.Color = clBlack
+          ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
+        end
+        object lbHighCutSlopOut2: TLabel
+          Left = 28
+          Top = 36
+          Caption = 'Slope'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
       end
-      object rzbHighCutBypassOut2: TRzBmpButton
-        Left = 890
-        Top = 110
-        Width = 76
-        Height = 28
-        Tag = 3
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Bypass'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 22
-        AllowAllUp = True
-        OnClick = rzbHighCutBypassInAClick
-      end
-      object cvdHighCutFreqOut2: TCurvyEdit
-        Left = 890
-        Top = 244
-        Width = 76
-        Height = 24
-        Tag = 3
-        Alignment = taCenter
-        Color = $00DFFFFF
-        Text = '20.16KHz'
-        ParentFont = False
-        Font.Color = clBlack
-        ReadOnly = True
-      end
-      object lbHighCutSlopOut2: TLabel
-        Left = 890
-        Top = 42
-        Caption = 'Slope'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+      object rzgGainOut2: TRzGroupBox
+        Left = 972
+        Top = 0
+        Width = 96
+        Height = 282
+        GroupStyle = gsCustom
         Transparent = True
-      end
-      object lbGainOut2: TLabel
-        Left = 982
-        Top = 8
-        Caption = 'Gain'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object lbGainNameOut2: TLabel
-        Left = 1018
-        Top = 8
-        Caption = 'Out2'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object isGainOut2: TAdvTrackBar
-        Left = 982
-        Top = 26
-        Width = 26
-        Height = 210
-        Tag = 3
-        Orientation = trVertical
-        Min = -280
-        Max = 120
-        Position = 0
-        PageSize = 6
-        Slider.Size = 3
-        TickMark.Style = tsNone
-        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-        OnChange = isGainInAChange
-      end
-      object cvdGainOut2: TCurvyEdit
-        Left = 978
-        Top = 244
-        Width = 80
-        Height = 24
-        Tag = 3
-        Alignment = taCenter
-        Color = $00DFFFFF
-        Text = '+0.0dB'
-        ParentFont = False
-        Font.Color = clBlack
-        ReadOnly = True
-      end
-      object rzbMuteOut2: TRzBmpButton
-        Left = 1012
-        Top = 60
-        Width = 48
-        Height = 30
-        Tag = 3
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Mute'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 2
-        AllowAllUp = True
-        OnClick = rzbMuteInAClick
-      end
-      object rzbPhaseOut2: TRzBmpButton
-        Left = 1012
-        Top = 110
-        Width = 48
-        Height = 30
-        Tag = 3
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Normal'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 1
-        AllowAllUp = True
-        OnClick = rzbPhaseInAClick
+        object lbGainOut2: TLabel
+          Left = 2
+          Top = 8
+          Caption = 'Gain'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object lbGainNameOut2: TLabel
+          Left = 40
+          Top = 8
+          Caption = 'Out2'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object isGainOut2: TAdvTrackBar
+          Left = 4
+          Top = 26
+          Width = 26
+          Height = 210
+          Tag = 3
+          Orientation = trVertical
+          Min = -280
+          Max = 120
+          Position = 0
+          PageSize = 6
+          Slider.Size = 3
+          TickMark.Style = tsNone
+          Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+          Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+          Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isGainInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
+        end
+        object cvdGainOut2: TCurvyEdit
+          Left = 34
+          Top = 244
+          Width = 60
+          Height = 24
+          Tag = 3
+          Alignment = taCenter
+          Color = $00FFFFDF
+          Text = '+0.0dB'
+          ParentFont = False
+          Font.Color = clBlack
+          ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
+        end
+        object rzbMuteOut2: TRzBmpButton
+          Left = 34
+          Top = 60
+          Width = 60
+          Height = 40
+          Tag = 3
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Mute'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 2
+          AllowAllUp = True
+          OnClick = rzbMuteInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbPhaseOut2: TRzBmpButton
+          Left = 34
+          Top = 120
+          Width = 60
+          Height = 40
+          Tag = 3
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Normal'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbPhaseInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
       end
     end
     object rzgFftOut3: TRzGroupBox
@@ -8583,6 +10024,7 @@ object fmMain: TfmMain
       GroupStyle = gsCustom
       Transparent = True
       Visible = False
+      GradientDirection = gdSquareBox
       object lbFftChannelOut3: TLabel
         Left = 8
         Top = 4
@@ -8638,86 +10080,104 @@ object fmMain: TfmMain
           Left = 2
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 2
           Caption = 'Out1'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $000000FF
           OnClick = vrbShow1Out3Click
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
         object vrbShow2Out3: TVrPowerButton
           Left = 66
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 3
           Caption = 'Out2'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $0000FF00
           OnClick = vrbShow1Out3Click
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
         object vrbShow4Out3: TVrPowerButton
           Left = 130
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 5
           Caption = 'Out4'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $00FF0000
           OnClick = vrbShow1Out3Click
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
       end
       object vrbEqBypassOut3: TVrDemoButton
         Left = 776
-        Top = 2
-        Width = 78
-        Height = 20
+        Top = 3
+        Width = 65
+        Height = 17
         Tag = 4
         Caption = 'EQ Bypass'
-        Color = $00606060
+        Color = clBlack
         ParentFont = False
         Font.Color = clWhite
-        FontEnter.Color = clLime
+        FontEnter.Color = $0000DD00
         FontEnter.Height = -12
         FontEnter.Name = 'Arial'
-        FontLeave.Color = clWhite
+        FontLeave.Color = clActiveBorder
         FontLeave.Height = -12
         FontLeave.Name = 'Arial'
         OnClick = vrbEqBypassInAClick
+        BevelWidth = 1
       end
       object vrbEqResetOut3: TVrDemoButton
         Left = 857
-        Top = 2
-        Width = 74
-        Height = 20
+        Top = 3
+        Width = 65
+        Height = 17
         Tag = 4
         Caption = 'Reset EQ'
-        Color = $00606060
+        Color = clBlack
         ParentFont = False
         Font.Color = clWhite
-        FontEnter.Color = clLime
+        FontEnter.Color = $0000DD00
         FontEnter.Height = -12
         FontEnter.Name = 'Arial'
-        FontLeave.Color = clWhite
+        FontLeave.Color = clActiveBorder
         FontLeave.Height = -12
         FontLeave.Name = 'Arial'
         OnClick = vrbEqResetInAClick
+        BevelWidth = 1
       end
       object vrbEqShowAllOut3: TVrPowerButton
         Left = 934
-        Top = 2
+        Top = 3
         Width = 122
-        Height = 20
+        Height = 16
         Tag = 4
         Caption = 'SHOW ALL EQ'
-        Color = $00606060
+        Color = clBlack
         ParentFont = False
-        Font.Color = clWhite
+        Font.Color = $0000FFFF
         OnClick = vrbEqShowAllInAClick
+        BevelWidth = 0
+        OutlineWidth = 0
+        Palette.Low = clOlive
+        Palette.High = clYellow
       end
       object fftDrawOut3: LMyFFTDrawPhase
         Left = 20
@@ -8726,17 +10186,35 @@ object fmMain: TfmMain
         Height = 255
         Tag = 4
         Color = clBlack
-        XAutoScale = False
+        AxisColor = $00880000
         YAutoScale = False
+        XAutoScale = False
+        XMax = 3840.0
+        XMin = 966.0
+        GridColor = $00580000
+        YTitle = 'dB'
+        PlotTitleFont.Color = $0000FF00
+        PlotTitleFont.Name = 'Tahoma'
+        PlotTitleFont.Height = -11
+        AxisTitleFont.Color = $0000FF00
+        AxisTitleFont.Name = 'Tahoma'
+        AxisTitleFont.Height = -11
+        AxisLabelFont.Color = $0000DD00
+        AxisLabelFont.Name = 'Tahoma'
+        AxisLabelFont.Height = -11
+        MouseCoordFont.Color = $0000FF00
+        MouseCoordFont.Name = 'Tahoma'
+        MouseCoordFont.Height = -11
+        SampleRate = n96000
         OnMouseDown = fftDrawInAMouseDown
         OnMouseMove = fftDrawInAMouseMove
         OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelOut3: LProgressBar
         Left = 1092
-        Top = 40
+        Top = 100
         Width = 14
-        Height = 239
+        Height = 179
         Tag = 4
         FirstNum = 1
         SecondNum = 3
@@ -8746,9 +10224,9 @@ object fmMain: TfmMain
       end
       object pbLimitOut3: LProgressBar
         Left = 1092
-        Top = 24
+        Top = 76
         Width = 14
-        Height = 12
+        Height = 22
         Tag = 3
         SecondColor = 20123
         FirstNum = 0
@@ -8767,219 +10245,276 @@ object fmMain: TfmMain
       GroupStyle = gsCustom
       Transparent = True
       Visible = False
+      GradientDirection = gdSquareBox
       object lbEqOut3: TLabel
         Left = 6
-        Top = 4
+        Top = -2
         Caption = ' PEQ       Frequency              Q                    Gain                 Type                Bypass'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 470
-        Height = 16
+        Width = 536
+        Height = 18
+        Font.Height = -14
+        Font.Name = 'Arial'
       end
       object peqPeqOut3: TMyPEQAllpass
         Left = 6
-        Top = 24
-        Width = 470
-        Height = 254
+        Top = 10
+        Width = 536
+        Height = 270
         Tag = 4
         ChannelNumber = 9
         UpdownVisable = False
-        Caption = ''
-        Color = $00402C1C
-        EditBackColor = $00DFFFFF
-        BypassBackColor = $00C0C0C0
-        LabelColor = clWhite
+        EditBackColor = clWhite
+        BypassBackColor = clSilver
+        LabelColor = clBackground
         ParentFont = False
         Font.Color = clBlack
         OnChange = peqPeqInAChange
         OnEditMouseDown = peqPeqInAEditMouseDown
         OnPeqTypeMouseWheel = peqPeqInAPeqTypeMouseWheel
+        GroupStyle = gsCustom
+        Transparent = True
+        Font.Height = -13
       end
-      object rzbEq1Out3: TRzBmpButton
-        Left = 482
-        Top = 24
+      object rzgEqBandOut3: TRzGroupBox
+        Left = 544
+        Top = 10
         Width = 34
-        Height = 25
-        Tag = 0
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '1'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 5
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq2Out3: TRzBmpButton
-        Left = 482
-        Top = 52
-        Width = 34
-        Height = 25
-        Tag = 1
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '2'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 5
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq3Out3: TRzBmpButton
-        Left = 482
-        Top = 80
-        Width = 34
-        Height = 25
-        Tag = 2
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '3'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 5
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq4Out3: TRzBmpButton
-        Left = 482
-        Top = 108
-        Width = 34
-        Height = 25
-        Tag = 3
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '4'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 5
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq5Out3: TRzBmpButton
-        Left = 482
-        Top = 136
-        Width = 34
-        Height = 25
-        Tag = 4
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '5'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 5
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq6Out3: TRzBmpButton
-        Left = 482
-        Top = 164
-        Width = 34
-        Height = 25
-        Tag = 5
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '6'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 5
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq7Out3: TRzBmpButton
-        Left = 482
-        Top = 192
-        Width = 34
-        Height = 25
-        Tag = 6
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '7'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 5
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq8Out3: TRzBmpButton
-        Left = 482
-        Top = 220
-        Width = 34
-        Height = 25
-        Tag = 7
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '8'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 5
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq9Out3: TRzBmpButton
-        Left = 482
-        Top = 248
-        Width = 34
-        Height = 25
-        Tag = 8
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '9'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 5
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
+        Height = 270
+        GroupStyle = gsCustom
+        Transparent = True
+        object rzbEq1Out3: TRzBmpButton
+          Left = 2
+          Top = 22
+          Width = 30
+          Height = 25
+          Tag = 0
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '1'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 5
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq2Out3: TRzBmpButton
+          Left = 2
+          Top = 48
+          Width = 30
+          Height = 25
+          Tag = 1
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '2'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 5
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq3Out3: TRzBmpButton
+          Left = 2
+          Top = 74
+          Width = 30
+          Height = 25
+          Tag = 2
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '3'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 5
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq4Out3: TRzBmpButton
+          Left = 2
+          Top = 100
+          Width = 30
+          Height = 25
+          Tag = 3
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '4'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 5
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq5Out3: TRzBmpButton
+          Left = 2
+          Top = 126
+          Width = 30
+          Height = 25
+          Tag = 4
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '5'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 5
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq6Out3: TRzBmpButton
+          Left = 2
+          Top = 152
+          Width = 30
+          Height = 25
+          Tag = 5
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '6'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 5
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq7Out3: TRzBmpButton
+          Left = 2
+          Top = 178
+          Width = 30
+          Height = 25
+          Tag = 6
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '7'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 5
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq8Out3: TRzBmpButton
+          Left = 2
+          Top = 204
+          Width = 30
+          Height = 25
+          Tag = 7
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '8'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 5
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq9Out3: TRzBmpButton
+          Left = 2
+          Top = 230
+          Width = 30
+          Height = 25
+          Tag = 8
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '9'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 5
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
       end
       object lbEqParamOut3: TLabel
-        Left = 526
+        Left = 582
         Top = 2
         Caption = 'PEQ Parameter'
         ParentFont = False
@@ -8987,20 +10522,24 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 200
+        Width = 186
         Height = 16
       end
       object lbEqFreqOut3: TLabel
-        Left = 528
+        Left = 580
         Top = 22
         Caption = 'Freq'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
+        AutoSize = False
+        Width = 72
+        Height = 16
+        Alignment = taCenter
       end
       object isEqFreqOut3: TAdvTrackBar
-        Left = 544
+        Left = 603
         Top = 40
         Width = 26
         Height = 196
@@ -9016,33 +10555,45 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isEqFreqInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdEqFreqOut3: TCurvyEdit
-        Left = 524
+        Left = 582
         Top = 244
-        Width = 66
+        Width = 68
         Height = 24
         Tag = 4
         Alignment = taCenter
-        Color = $00DFFFFF
-        Text = ' 19.7Hz'
+        Color = $00FFFFDF
+        Text = '19.7Hz'
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
         OnKeyDown = cvdEqFreqInAKeyDown
         OnExit = cvdEqFreqInAExit
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
       object lbEqBwOut3: TLabel
-        Left = 598
+        Left = 652
         Top = 22
         Caption = 'Bw'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
+        AutoSize = False
+        Width = 64
+        Height = 16
+        Alignment = taCenter
       end
       object isEqBwOut3: TAdvTrackBar
-        Left = 614
+        Left = 671
         Top = 40
         Width = 26
         Height = 196
@@ -9058,31 +10609,43 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isEqBwInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdEqBwOut3: TCurvyEdit
-        Left = 594
+        Left = 654
         Top = 244
-        Width = 66
+        Width = 60
         Height = 24
         Tag = 4
         Alignment = taCenter
-        Color = $00DFFFFF
-        Text = '0.40'
+        Color = $00FFFFDF
+        Text = '0.4'
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
       object lbEqGainOut3: TLabel
-        Left = 668
+        Left = 716
         Top = 22
         Caption = 'Gain'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
+        AutoSize = False
+        Width = 64
+        Height = 16
+        Alignment = taCenter
       end
       object isEqGainOut3: TAdvTrackBar
-        Left = 684
+        Left = 735
         Top = 40
         Width = 26
         Height = 196
@@ -9098,55 +10661,74 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isEqGainInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdEqGainOut3: TCurvyEdit
-        Left = 664
+        Left = 718
         Top = 244
-        Width = 66
+        Width = 60
         Height = 24
         Tag = 4
         Alignment = taCenter
-        Color = $00DFFFFF
+        Color = $00FFFFDF
         Text = '+0.0dB'
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
-      object lbLowCutFreqOut3: TLabel
-        Left = 740
-        Top = 8
-        Caption = 'HPF'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+      object rzgLowCutOut3: TRzGroupBox
+        Left = 780
+        Top = 10
+        Width = 96
+        Height = 272
+        GroupStyle = gsCustom
         Transparent = True
-      end
-      object isLowCutFreqOut3: TAdvTrackBar
-        Left = 744
-        Top = 26
-        Width = 26
-        Height = 210
-        Tag = 4
-        Orientation = trVertical
-        Min = 0
-        Max = 300
-        Position = 0
-        PageSize = 15
-        Slider.Size = 3
-        TickMark.Style = tsNone
-        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-        OnChange = isLowCutFreqInAChange
-      end
-      object rzcLowCutSlopOut3: TRzComboBox
-        Left = 774
-        Top = 60
-        Width = 76
-        Height = 21
-        Tag = 4
-        Style = csDropDownList
-        Items.Strings = (
+        object lbLowCutFreqOut3: TLabel
+          Left = 2
+          Top = 12
+          Caption = 'HPF'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object isLowCutFreqOut3: TAdvTrackBar
+          Left = 4
+          Top = 30
+          Width = 26
+          Height = 196
+          Tag = 4
+          Orientation = trVertical
+          Min = 0
+          Max = 300
+          Position = 0
+          PageSize = 15
+          Slider.Size = 3
+          TickMark.Style = tsNone
+          Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+          Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+          Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isLowCutFreqInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
+        end
+        object rzcLowCutSlopOut3: TRzComboBox
+          Left = 28
+          Top = 56
+          Width = 66
+          Height = 21
+          Tag = 4
+          Style = csDropDown
+          Items.Strings = (
 'BW -6'
 'BL -6'
 'BW -12'
@@ -9167,89 +10749,115 @@ object fmMain: TfmMain
 'BW -48'
 'BL -48'
 'LK -48')
-        ItemIndex = 19
-        ParentFont = False
-        Font.Color = clBlack
-        OnChange = rzcLowCutSlopInAChange
-        OnMouseWheel = rzcLowCutSlopInAMouseWheel
+          ItemIndex = 19
+          ParentFont = False
+          Font.Color = clBlack
+          OnChange = rzcLowCutSlopInAChange
+          OnMouseWheel = rzcLowCutSlopInAMouseWheel
+          FlatButtons = True
+          Color = $00FFFFDF
+          Font.Height = -11
+          Font.Name = 'Arial'
+          AllowEdit = False
+          Text = 'LK -48'
+        end
+        object rzbLowCutBypassOut3: TRzBmpButton
+          Left = 28
+          Top = 110
+          Width = 66
+          Height = 40
+          Tag = 4
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Bypass'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbLowCutBypassInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object cvdLowCutFreqOut3: TCurvyEdit
+          Left = 28
+          Top = 234
+          Width = 68
+          Height = 24
+          Tag = 4
+          Alignment = taCenter
+          Color = $00FFFFDF
+          Text = '19.7Hz'
+          ParentFont = False
+          Font.Color = clBlack
+          ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
+        end
+        object lbLowCutSlopOut3: TLabel
+          Left = 28
+          Top = 36
+          Caption = 'Slope'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
       end
-      object rzbLowCutBypassOut3: TRzBmpButton
-        Left = 774
-        Top = 110
-        Width = 76
-        Height = 28
-        Tag = 4
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Bypass'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 21
-        AllowAllUp = True
-        OnClick = rzbLowCutBypassInAClick
-      end
-      object cvdLowCutFreqOut3: TCurvyEdit
-        Left = 774
-        Top = 244
-        Width = 76
-        Height = 24
-        Tag = 4
-        Alignment = taCenter
-        Color = $00DFFFFF
-        Text = ' 19.7Hz'
-        ParentFont = False
-        Font.Color = clBlack
-        ReadOnly = True
-      end
-      object lbLowCutSlopOut3: TLabel
-        Left = 774
-        Top = 42
-        Caption = 'Slope'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+      object rzgHighCutOut3: TRzGroupBox
+        Left = 876
+        Top = 10
+        Width = 96
+        Height = 272
+        GroupStyle = gsCustom
         Transparent = True
-      end
-      object lbHighCutFreqOut3: TLabel
-        Left = 856
-        Top = 8
-        Caption = 'LPF'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object isHighCutFreqOut3: TAdvTrackBar
-        Left = 860
-        Top = 26
-        Width = 26
-        Height = 210
-        Tag = 4
-        Orientation = trVertical
-        Min = 0
-        Max = 300
-        Position = 300
-        PageSize = 15
-        Slider.Size = 3
-        TickMark.Style = tsNone
-        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-        OnChange = isHighCutFreqInAChange
-      end
-      object rzcHighCutSlopOut3: TRzComboBox
-        Left = 890
-        Top = 60
-        Width = 76
-        Height = 21
-        Tag = 4
-        Style = csDropDownList
-        Items.Strings = (
+        object lbHighCutFreqOut3: TLabel
+          Left = 2
+          Top = 12
+          Caption = 'LPF'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object isHighCutFreqOut3: TAdvTrackBar
+          Left = 4
+          Top = 30
+          Width = 26
+          Height = 196
+          Tag = 4
+          Orientation = trVertical
+          Min = 0
+          Max = 300
+          Position = 300
+          PageSize = 15
+          Slider.Size = 3
+          TickMark.Style = tsNone
+          Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+          Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+          Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isHighCutFreqInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
+        end
+        object rzcHighCutSlopOut3: TRzComboBox
+          Left = 28
+          Top = 56
+          Width = 66
+          Height = 21
+          Tag = 4
+          Style = csDropDown
+          Items.Strings = (
 'BW -6'
 'BL -6'
 'BW -12'
@@ -9270,142 +10878,181 @@ object fmMain: TfmMain
 'BW -48'
 'BL -48'
 'LK -48')
-        ItemIndex = 19
-        ParentFont = False
-        Font.Color = clBlack
-        OnChange = rzcHighCutSlopInAChange
-        OnMouseWheel = rzcHighCutSlopInAMouseWheel
+          ItemIndex = 19
+          ParentFont = False
+          Font.Color = clBlack
+          OnChange = rzcHighCutSlopInAChange
+          OnMouseWheel = rzcHighCutSlopInAMouseWheel
+          FlatButtons = True
+          Color = $00FFFFDF
+          Font.Height = -11
+          Font.Name = 'Arial'
+          AllowEdit = False
+          Text = 'LK -48'
+        end
+        object rzbHighCutBypassOut3: TRzBmpButton
+          Left = 28
+          Top = 110
+          Width = 66
+          Height = 40
+          Tag = 4
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Bypass'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbHighCutBypassInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object cvdHighCutFreqOut3: TCurvyEdit
+          Left = 28
+          Top = 234
+          Width = 68
+          Height = 24
+          Tag = 4
+          Alignment = taCenter
+          Color = $00FFFFDF
+          Text = '20.16KHz'
+          ParentFont = False
+          Font.Color = clBlack
+          ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
+        end
+        object lbHighCutSlopOut3: TLabel
+          Left = 28
+          Top = 36
+          Caption = 'Slope'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
       end
-      object rzbHighCutBypassOut3: TRzBmpButton
-        Left = 890
-        Top = 110
-        Width = 76
-        Height = 28
-        Tag = 4
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Bypass'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 22
-        AllowAllUp = True
-        OnClick = rzbHighCutBypassInAClick
-      end
-      object cvdHighCutFreqOut3: TCurvyEdit
-        Left = 890
-        Top = 244
-        Width = 76
-        Height = 24
-        Tag = 4
-        Alignment = taCenter
-        Color = $00DFFFFF
-        Text = '20.16KHz'
-        ParentFont = False
-        Font.Color = clBlack
-        ReadOnly = True
-      end
-      object lbHighCutSlopOut3: TLabel
-        Left = 890
-        Top = 42
-        Caption = 'Slope'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+      object rzgGainOut3: TRzGroupBox
+        Left = 972
+        Top = 0
+        Width = 96
+        Height = 282
+        GroupStyle = gsCustom
         Transparent = True
-      end
-      object lbGainOut3: TLabel
-        Left = 982
-        Top = 8
-        Caption = 'Gain'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object lbGainNameOut3: TLabel
-        Left = 1018
-        Top = 8
-        Caption = 'Out3'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object isGainOut3: TAdvTrackBar
-        Left = 982
-        Top = 26
-        Width = 26
-        Height = 210
-        Tag = 4
-        Orientation = trVertical
-        Min = -280
-        Max = 120
-        Position = 0
-        PageSize = 6
-        Slider.Size = 3
-        TickMark.Style = tsNone
-        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-        OnChange = isGainInAChange
-      end
-      object cvdGainOut3: TCurvyEdit
-        Left = 978
-        Top = 244
-        Width = 80
-        Height = 24
-        Tag = 4
-        Alignment = taCenter
-        Color = $00DFFFFF
-        Text = '+0.0dB'
-        ParentFont = False
-        Font.Color = clBlack
-        ReadOnly = True
-      end
-      object rzbMuteOut3: TRzBmpButton
-        Left = 1012
-        Top = 60
-        Width = 48
-        Height = 30
-        Tag = 4
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Mute'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 2
-        AllowAllUp = True
-        OnClick = rzbMuteInAClick
-      end
-      object rzbPhaseOut3: TRzBmpButton
-        Left = 1012
-        Top = 110
-        Width = 48
-        Height = 30
-        Tag = 4
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Normal'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 1
-        AllowAllUp = True
-        OnClick = rzbPhaseInAClick
+        object lbGainOut3: TLabel
+          Left = 2
+          Top = 8
+          Caption = 'Gain'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object lbGainNameOut3: TLabel
+          Left = 40
+          Top = 8
+          Caption = 'Out3'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object isGainOut3: TAdvTrackBar
+          Left = 4
+          Top = 26
+          Width = 26
+          Height = 210
+          Tag = 4
+          Orientation = trVertical
+          Min = -280
+          Max = 120
+          Position = 0
+          PageSize = 6
+          Slider.Size = 3
+          TickMark.Style = tsNone
+          Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+          Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+          Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isGainInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
+        end
+        object cvdGainOut3: TCurvyEdit
+          Left = 34
+          Top = 244
+          Width = 60
+          Height = 24
+          Tag = 4
+          Alignment = taCenter
+          Color = $00FFFFDF
+          Text = '+0.0dB'
+          ParentFont = False
+          Font.Color = clBlack
+          ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
+        end
+        object rzbMuteOut3: TRzBmpButton
+          Left = 34
+          Top = 60
+          Width = 60
+          Height = 40
+          Tag = 4
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Mute'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 2
+          AllowAllUp = True
+          OnClick = rzbMuteInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbPhaseOut3: TRzBmpButton
+          Left = 34
+          Top = 120
+          Width = 60
+          Height = 40
+          Tag = 4
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Normal'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbPhaseInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
       end
     end
     object rzgFftOut4: TRzGroupBox
@@ -9416,6 +11063,7 @@ object fmMain: TfmMain
       GroupStyle = gsCustom
       Transparent = True
       Visible = False
+      GradientDirection = gdSquareBox
       object lbFftChannelOut4: TLabel
         Left = 8
         Top = 4
@@ -9471,86 +11119,104 @@ object fmMain: TfmMain
           Left = 2
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 2
           Caption = 'Out1'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $000000FF
           OnClick = vrbShow1Out4Click
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
         object vrbShow2Out4: TVrPowerButton
           Left = 66
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 3
           Caption = 'Out2'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $0000FF00
           OnClick = vrbShow1Out4Click
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
         object vrbShow3Out4: TVrPowerButton
           Left = 130
           Top = 0
           Width = 60
-          Height = 20
+          Height = 16
           Tag = 4
           Caption = 'Out3'
-          Color = $00606060
+          Color = clBlack
           ParentFont = False
-          Font.Color = clWhite
+          Font.Color = $0000FFFF
           OnClick = vrbShow1Out4Click
+          BevelWidth = 0
+          OutlineWidth = 0
+          Palette.Low = clOlive
+          Palette.High = clYellow
         end
       end
       object vrbEqBypassOut4: TVrDemoButton
         Left = 776
-        Top = 2
-        Width = 78
-        Height = 20
+        Top = 3
+        Width = 65
+        Height = 17
         Tag = 5
         Caption = 'EQ Bypass'
-        Color = $00606060
+        Color = clBlack
         ParentFont = False
         Font.Color = clWhite
-        FontEnter.Color = clLime
+        FontEnter.Color = $0000DD00
         FontEnter.Height = -12
         FontEnter.Name = 'Arial'
-        FontLeave.Color = clWhite
+        FontLeave.Color = clActiveBorder
         FontLeave.Height = -12
         FontLeave.Name = 'Arial'
         OnClick = vrbEqBypassInAClick
+        BevelWidth = 1
       end
       object vrbEqResetOut4: TVrDemoButton
         Left = 857
-        Top = 2
-        Width = 74
-        Height = 20
+        Top = 3
+        Width = 65
+        Height = 17
         Tag = 5
         Caption = 'Reset EQ'
-        Color = $00606060
+        Color = clBlack
         ParentFont = False
         Font.Color = clWhite
-        FontEnter.Color = clLime
+        FontEnter.Color = $0000DD00
         FontEnter.Height = -12
         FontEnter.Name = 'Arial'
-        FontLeave.Color = clWhite
+        FontLeave.Color = clActiveBorder
         FontLeave.Height = -12
         FontLeave.Name = 'Arial'
         OnClick = vrbEqResetInAClick
+        BevelWidth = 1
       end
       object vrbEqShowAllOut4: TVrPowerButton
         Left = 934
-        Top = 2
+        Top = 3
         Width = 122
-        Height = 20
+        Height = 16
         Tag = 5
         Caption = 'SHOW ALL EQ'
-        Color = $00606060
+        Color = clBlack
         ParentFont = False
-        Font.Color = clWhite
+        Font.Color = $00FF0000
         OnClick = vrbEqShowAllInAClick
+        BevelWidth = 0
+        OutlineWidth = 0
+        Palette.Low = clOlive
+        Palette.High = clYellow
       end
       object fftDrawOut4: LMyFFTDrawPhase
         Left = 20
@@ -9559,17 +11225,35 @@ object fmMain: TfmMain
         Height = 255
         Tag = 5
         Color = clBlack
-        XAutoScale = False
+        AxisColor = $00880000
         YAutoScale = False
+        XAutoScale = False
+        XMax = 3840.0
+        XMin = 966.0
+        GridColor = $00580000
+        YTitle = 'dB'
+        PlotTitleFont.Color = $0000FF00
+        PlotTitleFont.Name = 'Tahoma'
+        PlotTitleFont.Height = -11
+        AxisTitleFont.Color = $0000FF00
+        AxisTitleFont.Name = 'Tahoma'
+        AxisTitleFont.Height = -11
+        AxisLabelFont.Color = $0000DD00
+        AxisLabelFont.Name = 'Tahoma'
+        AxisLabelFont.Height = -11
+        MouseCoordFont.Color = $0000FF00
+        MouseCoordFont.Name = 'Tahoma'
+        MouseCoordFont.Height = -11
+        SampleRate = n96000
         OnMouseDown = fftDrawInAMouseDown
         OnMouseMove = fftDrawInAMouseMove
         OnMouseUp = fftDrawInAMouseUp
       end
       object pbLevelOut4: LProgressBar
         Left = 1092
-        Top = 40
+        Top = 100
         Width = 14
-        Height = 239
+        Height = 179
         Tag = 5
         FirstNum = 1
         SecondNum = 3
@@ -9579,9 +11263,9 @@ object fmMain: TfmMain
       end
       object pbLimitOut4: LProgressBar
         Left = 1092
-        Top = 24
+        Top = 76
         Width = 14
-        Height = 12
+        Height = 22
         Tag = 3
         SecondColor = 20123
         FirstNum = 0
@@ -9600,219 +11284,276 @@ object fmMain: TfmMain
       GroupStyle = gsCustom
       Transparent = True
       Visible = False
+      GradientDirection = gdSquareBox
       object lbEqOut4: TLabel
         Left = 6
-        Top = 4
+        Top = -2
         Caption = ' PEQ       Frequency              Q                    Gain                 Type                Bypass'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 470
-        Height = 16
+        Width = 536
+        Height = 18
+        Font.Height = -14
+        Font.Name = 'Arial'
       end
       object peqPeqOut4: TMyPEQAllpass
         Left = 6
-        Top = 24
-        Width = 470
-        Height = 254
+        Top = 10
+        Width = 536
+        Height = 270
         Tag = 5
         ChannelNumber = 9
         UpdownVisable = False
-        Caption = ''
-        Color = $00402C1C
-        EditBackColor = $00DFFFFF
-        BypassBackColor = $00C0C0C0
-        LabelColor = clWhite
+        EditBackColor = clWhite
+        BypassBackColor = clSilver
+        LabelColor = clBackground
         ParentFont = False
         Font.Color = clBlack
         OnChange = peqPeqInAChange
         OnEditMouseDown = peqPeqInAEditMouseDown
         OnPeqTypeMouseWheel = peqPeqInAPeqTypeMouseWheel
+        GroupStyle = gsCustom
+        Transparent = True
+        Font.Height = -13
       end
-      object rzbEq1Out4: TRzBmpButton
-        Left = 482
-        Top = 24
+      object rzgEqBandOut4: TRzGroupBox
+        Left = 544
+        Top = 10
         Width = 34
-        Height = 25
-        Tag = 0
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '1'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 6
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq2Out4: TRzBmpButton
-        Left = 482
-        Top = 52
-        Width = 34
-        Height = 25
-        Tag = 1
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '2'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 6
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq3Out4: TRzBmpButton
-        Left = 482
-        Top = 80
-        Width = 34
-        Height = 25
-        Tag = 2
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '3'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 6
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq4Out4: TRzBmpButton
-        Left = 482
-        Top = 108
-        Width = 34
-        Height = 25
-        Tag = 3
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '4'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 6
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq5Out4: TRzBmpButton
-        Left = 482
-        Top = 136
-        Width = 34
-        Height = 25
-        Tag = 4
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '5'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 6
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq6Out4: TRzBmpButton
-        Left = 482
-        Top = 164
-        Width = 34
-        Height = 25
-        Tag = 5
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '6'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 6
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq7Out4: TRzBmpButton
-        Left = 482
-        Top = 192
-        Width = 34
-        Height = 25
-        Tag = 6
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '7'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 6
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq8Out4: TRzBmpButton
-        Left = 482
-        Top = 220
-        Width = 34
-        Height = 25
-        Tag = 7
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '8'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 6
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
-      end
-      object rzbEq9Out4: TRzBmpButton
-        Left = 482
-        Top = 248
-        Width = 34
-        Height = 25
-        Tag = 8
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = '9'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 6
-        AllowAllUp = True
-        OnClick = rzbEq1InAClick
+        Height = 270
+        GroupStyle = gsCustom
+        Transparent = True
+        object rzbEq1Out4: TRzBmpButton
+          Left = 2
+          Top = 22
+          Width = 30
+          Height = 25
+          Tag = 0
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '1'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 6
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq2Out4: TRzBmpButton
+          Left = 2
+          Top = 48
+          Width = 30
+          Height = 25
+          Tag = 1
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '2'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 6
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq3Out4: TRzBmpButton
+          Left = 2
+          Top = 74
+          Width = 30
+          Height = 25
+          Tag = 2
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '3'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 6
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq4Out4: TRzBmpButton
+          Left = 2
+          Top = 100
+          Width = 30
+          Height = 25
+          Tag = 3
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '4'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 6
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq5Out4: TRzBmpButton
+          Left = 2
+          Top = 126
+          Width = 30
+          Height = 25
+          Tag = 4
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '5'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 6
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq6Out4: TRzBmpButton
+          Left = 2
+          Top = 152
+          Width = 30
+          Height = 25
+          Tag = 5
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '6'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 6
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq7Out4: TRzBmpButton
+          Left = 2
+          Top = 178
+          Width = 30
+          Height = 25
+          Tag = 6
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '7'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 6
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq8Out4: TRzBmpButton
+          Left = 2
+          Top = 204
+          Width = 30
+          Height = 25
+          Tag = 7
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '8'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 6
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbEq9Out4: TRzBmpButton
+          Left = 2
+          Top = 230
+          Width = 30
+          Height = 25
+          Tag = 8
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = '9'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 6
+          AllowAllUp = True
+          OnClick = rzbEq1InAClick
+          Font.Height = -10
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
       end
       object lbEqParamOut4: TLabel
-        Left = 526
+        Left = 582
         Top = 2
         Caption = 'PEQ Parameter'
         ParentFont = False
@@ -9820,20 +11561,24 @@ object fmMain: TfmMain
         Font.Style = [fsBold]
         Transparent = True
         AutoSize = False
-        Width = 200
+        Width = 186
         Height = 16
       end
       object lbEqFreqOut4: TLabel
-        Left = 528
+        Left = 580
         Top = 22
         Caption = 'Freq'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
+        AutoSize = False
+        Width = 72
+        Height = 16
+        Alignment = taCenter
       end
       object isEqFreqOut4: TAdvTrackBar
-        Left = 544
+        Left = 603
         Top = 40
         Width = 26
         Height = 196
@@ -9849,33 +11594,45 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isEqFreqInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdEqFreqOut4: TCurvyEdit
-        Left = 524
+        Left = 582
         Top = 244
-        Width = 66
+        Width = 68
         Height = 24
         Tag = 5
         Alignment = taCenter
-        Color = $00DFFFFF
-        Text = ' 19.7Hz'
+        Color = $00FFFFDF
+        Text = '19.7Hz'
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
         OnKeyDown = cvdEqFreqInAKeyDown
         OnExit = cvdEqFreqInAExit
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
       object lbEqBwOut4: TLabel
-        Left = 598
+        Left = 652
         Top = 22
         Caption = 'Bw'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
+        AutoSize = False
+        Width = 64
+        Height = 16
+        Alignment = taCenter
       end
       object isEqBwOut4: TAdvTrackBar
-        Left = 614
+        Left = 671
         Top = 40
         Width = 26
         Height = 196
@@ -9891,31 +11648,43 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isEqBwInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdEqBwOut4: TCurvyEdit
-        Left = 594
+        Left = 654
         Top = 244
-        Width = 66
+        Width = 60
         Height = 24
         Tag = 5
         Alignment = taCenter
-        Color = $00DFFFFF
-        Text = '0.40'
+        Color = $00FFFFDF
+        Text = '0.4'
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
       object lbEqGainOut4: TLabel
-        Left = 668
+        Left = 716
         Top = 22
         Caption = 'Gain'
         ParentFont = False
         Font.Color = clWhite
         Font.Style = [fsBold]
         Transparent = True
+        AutoSize = False
+        Width = 64
+        Height = 16
+        Alignment = taCenter
       end
       object isEqGainOut4: TAdvTrackBar
-        Left = 684
+        Left = 735
         Top = 40
         Width = 26
         Height = 196
@@ -9931,55 +11700,74 @@ object fmMain: TfmMain
         Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
         Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
         OnChange = isEqGainInAChange
+        ShowFocus = True
+        TrackHint = False
+        Transparent = True
+        Slider.BorderColor = clMedGray
       end
       object cvdEqGainOut4: TCurvyEdit
-        Left = 664
+        Left = 718
         Top = 244
-        Width = 66
+        Width = 60
         Height = 24
         Tag = 5
         Alignment = taCenter
-        Color = $00DFFFFF
+        Color = $00FFFFDF
         Text = '+0.0dB'
         ParentFont = False
         Font.Color = clBlack
         ReadOnly = True
+        Rounding = 6
+        BorderColor = clHighlightText
+        AutoSelect = False
+        HideSelection = False
       end
-      object lbLowCutFreqOut4: TLabel
-        Left = 740
-        Top = 8
-        Caption = 'HPF'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+      object rzgLowCutOut4: TRzGroupBox
+        Left = 780
+        Top = 10
+        Width = 96
+        Height = 272
+        GroupStyle = gsCustom
         Transparent = True
-      end
-      object isLowCutFreqOut4: TAdvTrackBar
-        Left = 744
-        Top = 26
-        Width = 26
-        Height = 210
-        Tag = 5
-        Orientation = trVertical
-        Min = 0
-        Max = 300
-        Position = 0
-        PageSize = 15
-        Slider.Size = 3
-        TickMark.Style = tsNone
-        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-        OnChange = isLowCutFreqInAChange
-      end
-      object rzcLowCutSlopOut4: TRzComboBox
-        Left = 774
-        Top = 60
-        Width = 76
-        Height = 21
-        Tag = 5
-        Style = csDropDownList
-        Items.Strings = (
+        object lbLowCutFreqOut4: TLabel
+          Left = 2
+          Top = 12
+          Caption = 'HPF'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object isLowCutFreqOut4: TAdvTrackBar
+          Left = 4
+          Top = 30
+          Width = 26
+          Height = 196
+          Tag = 5
+          Orientation = trVertical
+          Min = 0
+          Max = 300
+          Position = 0
+          PageSize = 15
+          Slider.Size = 3
+          TickMark.Style = tsNone
+          Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+          Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+          Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isLowCutFreqInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
+        end
+        object rzcLowCutSlopOut4: TRzComboBox
+          Left = 28
+          Top = 56
+          Width = 66
+          Height = 21
+          Tag = 5
+          Style = csDropDown
+          Items.Strings = (
 'BW -6'
 'BL -6'
 'BW -12'
@@ -10000,89 +11788,115 @@ object fmMain: TfmMain
 'BW -48'
 'BL -48'
 'LK -48')
-        ItemIndex = 19
-        ParentFont = False
-        Font.Color = clBlack
-        OnChange = rzcLowCutSlopInAChange
-        OnMouseWheel = rzcLowCutSlopInAMouseWheel
+          ItemIndex = 19
+          ParentFont = False
+          Font.Color = clBlack
+          OnChange = rzcLowCutSlopInAChange
+          OnMouseWheel = rzcLowCutSlopInAMouseWheel
+          FlatButtons = True
+          Color = $00FFFFDF
+          Font.Height = -11
+          Font.Name = 'Arial'
+          AllowEdit = False
+          Text = 'LK -48'
+        end
+        object rzbLowCutBypassOut4: TRzBmpButton
+          Left = 28
+          Top = 110
+          Width = 66
+          Height = 40
+          Tag = 5
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Bypass'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbLowCutBypassInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object cvdLowCutFreqOut4: TCurvyEdit
+          Left = 28
+          Top = 234
+          Width = 68
+          Height = 24
+          Tag = 5
+          Alignment = taCenter
+          Color = $00FFFFDF
+          Text = '19.7Hz'
+          ParentFont = False
+          Font.Color = clBlack
+          ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
+        end
+        object lbLowCutSlopOut4: TLabel
+          Left = 28
+          Top = 36
+          Caption = 'Slope'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
       end
-      object rzbLowCutBypassOut4: TRzBmpButton
-        Left = 774
-        Top = 110
-        Width = 76
-        Height = 28
-        Tag = 5
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Bypass'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 21
-        AllowAllUp = True
-        OnClick = rzbLowCutBypassInAClick
-      end
-      object cvdLowCutFreqOut4: TCurvyEdit
-        Left = 774
-        Top = 244
-        Width = 76
-        Height = 24
-        Tag = 5
-        Alignment = taCenter
-        Color = $00DFFFFF
-        Text = ' 19.7Hz'
-        ParentFont = False
-        Font.Color = clBlack
-        ReadOnly = True
-      end
-      object lbLowCutSlopOut4: TLabel
-        Left = 774
-        Top = 42
-        Caption = 'Slope'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+      object rzgHighCutOut4: TRzGroupBox
+        Left = 876
+        Top = 10
+        Width = 96
+        Height = 272
+        GroupStyle = gsCustom
         Transparent = True
-      end
-      object lbHighCutFreqOut4: TLabel
-        Left = 856
-        Top = 8
-        Caption = 'LPF'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object isHighCutFreqOut4: TAdvTrackBar
-        Left = 860
-        Top = 26
-        Width = 26
-        Height = 210
-        Tag = 5
-        Orientation = trVertical
-        Min = 0
-        Max = 300
-        Position = 300
-        PageSize = 15
-        Slider.Size = 3
-        TickMark.Style = tsNone
-        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-        OnChange = isHighCutFreqInAChange
-      end
-      object rzcHighCutSlopOut4: TRzComboBox
-        Left = 890
-        Top = 60
-        Width = 76
-        Height = 21
-        Tag = 5
-        Style = csDropDownList
-        Items.Strings = (
+        object lbHighCutFreqOut4: TLabel
+          Left = 2
+          Top = 12
+          Caption = 'LPF'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object isHighCutFreqOut4: TAdvTrackBar
+          Left = 4
+          Top = 30
+          Width = 26
+          Height = 196
+          Tag = 5
+          Orientation = trVertical
+          Min = 0
+          Max = 300
+          Position = 300
+          PageSize = 15
+          Slider.Size = 3
+          TickMark.Style = tsNone
+          Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+          Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+          Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isHighCutFreqInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
+        end
+        object rzcHighCutSlopOut4: TRzComboBox
+          Left = 28
+          Top = 56
+          Width = 66
+          Height = 21
+          Tag = 5
+          Style = csDropDown
+          Items.Strings = (
 'BW -6'
 'BL -6'
 'BW -12'
@@ -10103,142 +11917,181 @@ object fmMain: TfmMain
 'BW -48'
 'BL -48'
 'LK -48')
-        ItemIndex = 19
-        ParentFont = False
-        Font.Color = clBlack
-        OnChange = rzcHighCutSlopInAChange
-        OnMouseWheel = rzcHighCutSlopInAMouseWheel
+          ItemIndex = 19
+          ParentFont = False
+          Font.Color = clBlack
+          OnChange = rzcHighCutSlopInAChange
+          OnMouseWheel = rzcHighCutSlopInAMouseWheel
+          FlatButtons = True
+          Color = $00FFFFDF
+          Font.Height = -11
+          Font.Name = 'Arial'
+          AllowEdit = False
+          Text = 'LK -48'
+        end
+        object rzbHighCutBypassOut4: TRzBmpButton
+          Left = 28
+          Top = 110
+          Width = 66
+          Height = 40
+          Tag = 5
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Bypass'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbHighCutBypassInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object cvdHighCutFreqOut4: TCurvyEdit
+          Left = 28
+          Top = 234
+          Width = 68
+          Height = 24
+          Tag = 5
+          Alignment = taCenter
+          Color = $00FFFFDF
+          Text = '20.16KHz'
+          ParentFont = False
+          Font.Color = clBlack
+          ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
+        end
+        object lbHighCutSlopOut4: TLabel
+          Left = 28
+          Top = 36
+          Caption = 'Slope'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
       end
-      object rzbHighCutBypassOut4: TRzBmpButton
-        Left = 890
-        Top = 110
-        Width = 76
-        Height = 28
-        Tag = 5
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Bypass'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 22
-        AllowAllUp = True
-        OnClick = rzbHighCutBypassInAClick
-      end
-      object cvdHighCutFreqOut4: TCurvyEdit
-        Left = 890
-        Top = 244
-        Width = 76
-        Height = 24
-        Tag = 5
-        Alignment = taCenter
-        Color = $00DFFFFF
-        Text = '20.16KHz'
-        ParentFont = False
-        Font.Color = clBlack
-        ReadOnly = True
-      end
-      object lbHighCutSlopOut4: TLabel
-        Left = 890
-        Top = 42
-        Caption = 'Slope'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
+      object rzgGainOut4: TRzGroupBox
+        Left = 972
+        Top = 0
+        Width = 96
+        Height = 282
+        GroupStyle = gsCustom
         Transparent = True
-      end
-      object lbGainOut4: TLabel
-        Left = 982
-        Top = 8
-        Caption = 'Gain'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object lbGainNameOut4: TLabel
-        Left = 1018
-        Top = 8
-        Caption = 'Out4'
-        ParentFont = False
-        Font.Color = clWhite
-        Font.Style = [fsBold]
-        Transparent = True
-      end
-      object isGainOut4: TAdvTrackBar
-        Left = 982
-        Top = 26
-        Width = 26
-        Height = 210
-        Tag = 5
-        Orientation = trVertical
-        Min = -280
-        Max = 120
-        Position = 0
-        PageSize = 6
-        Slider.Size = 3
-        TickMark.Style = tsNone
-        Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
-        Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
-        Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
-        OnChange = isGainInAChange
-      end
-      object cvdGainOut4: TCurvyEdit
-        Left = 978
-        Top = 244
-        Width = 80
-        Height = 24
-        Tag = 5
-        Alignment = taCenter
-        Color = $00DFFFFF
-        Text = '+0.0dB'
-        ParentFont = False
-        Font.Color = clBlack
-        ReadOnly = True
-      end
-      object rzbMuteOut4: TRzBmpButton
-        Left = 1012
-        Top = 60
-        Width = 48
-        Height = 30
-        Tag = 5
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Mute'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 2
-        AllowAllUp = True
-        OnClick = rzbMuteInAClick
-      end
-      object rzbPhaseOut4: TRzBmpButton
-        Left = 1012
-        Top = 110
-        Width = 48
-        Height = 30
-        Tag = 5
-        Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
-        Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
-        Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
-        Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
-        Bitmaps.Disabled.File = @':/images/widgets/button_olive_disabled.bmp'
-        ButtonSize = bszStretchToButton
-        Caption = 'Normal'
-        ParentFont = False
-        Font.Color = clBlack
-        Font.Style = [fsBold]
-        GroupIndex = 1
-        AllowAllUp = True
-        OnClick = rzbPhaseInAClick
+        object lbGainOut4: TLabel
+          Left = 2
+          Top = 8
+          Caption = 'Gain'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object lbGainNameOut4: TLabel
+          Left = 40
+          Top = 8
+          Caption = 'Out4'
+          ParentFont = False
+          Font.Color = clWhite
+          Font.Style = [fsBold]
+          Transparent = True
+        end
+        object isGainOut4: TAdvTrackBar
+          Left = 4
+          Top = 26
+          Width = 26
+          Height = 210
+          Tag = 5
+          Orientation = trVertical
+          Min = -280
+          Max = 120
+          Position = 0
+          PageSize = 6
+          Slider.Size = 3
+          TickMark.Style = tsNone
+          Thumb.Picture = @':/images/widgets/fader_thumb_normal.png'
+          Thumb.PictureHot = @':/images/widgets/fader_thumb_hot.png'
+          Thumb.PictureDown = @':/images/widgets/fader_thumb_down.png'
+          OnChange = isGainInAChange
+          ShowFocus = True
+          TrackHint = False
+          Transparent = True
+          Slider.BorderColor = clMedGray
+        end
+        object cvdGainOut4: TCurvyEdit
+          Left = 34
+          Top = 244
+          Width = 60
+          Height = 24
+          Tag = 5
+          Alignment = taCenter
+          Color = $00FFFFDF
+          Text = '+0.0dB'
+          ParentFont = False
+          Font.Color = clBlack
+          ReadOnly = True
+          Rounding = 6
+          BorderColor = clHighlightText
+          AutoSelect = False
+          HideSelection = False
+        end
+        object rzbMuteOut4: TRzBmpButton
+          Left = 34
+          Top = 60
+          Width = 60
+          Height = 40
+          Tag = 5
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Mute'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 2
+          AllowAllUp = True
+          OnClick = rzbMuteInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
+        object rzbPhaseOut4: TRzBmpButton
+          Left = 34
+          Top = 120
+          Width = 60
+          Height = 40
+          Tag = 5
+          Bitmaps.Up.File = @':/images/widgets/button_olive_up.bmp'
+          Bitmaps.Hot.File = @':/images/widgets/button_olive_hot.bmp'
+          Bitmaps.Down.File = @':/images/widgets/button_olive_down.bmp'
+          Bitmaps.StayDown.File = @':/images/widgets/button_olive_staydown.bmp'
+          ButtonSize = bszStretchToButton
+          Caption = 'Normal'
+          ParentFont = False
+          Font.Color = clBlack
+          Font.Style = [fsBold]
+          GroupIndex = 1
+          AllowAllUp = True
+          OnClick = rzbPhaseInAClick
+          ShowFocus = False
+          Layout = blGlyphTop
+          CaptionDownOffset = 0
+          Margin = 14
+          ModalResult = 5
+        end
       end
     end
   end
@@ -10247,18 +12100,16 @@ object fmMain: TfmMain
     Top = 626
     Width = 1100
     Height = 40
-    Color = $002C221C
     GroupStyle = gsCustom
+    Transparent = True
     TabOrder = 2
     object rzgPstNum: TRzGroupBox
       Left = 10
       Top = 4
       Width = 170
       Height = 32
-      BorderOuter = fsFlat
-      Color = $002C221C
-      FlatColor = $00846E60
       GroupStyle = gsCustom
+      Transparent = True
       object lPstNum: TLabel
         Left = 8
         Top = 8
@@ -10291,10 +12142,8 @@ object fmMain: TfmMain
       Top = 4
       Width = 330
       Height = 32
-      BorderOuter = fsFlat
-      Color = $002C221C
-      FlatColor = $00846E60
       GroupStyle = gsCustom
+      Transparent = True
       object lPstName: TLabel
         Left = 8
         Top = 8
@@ -10324,29 +12173,39 @@ object fmMain: TfmMain
     end
     object bStore: TRzBmpButton
       Left = 890
-      Top = 7
+      Top = 4
       Width = 90
-      Height = 26
+      Height = 32
       Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
       Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
       Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-      Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
       ButtonSize = bszStretchToButton
       Caption = 'Store'
       OnClick = bStoreClick
+      ShowFocus = False
+      ParentFont = False
+      Layout = blGlyphTop
+      CaptionDownOffset = 0
+      Margin = 14
+      ModalResult = 6
     end
     object bRecall: TRzBmpButton
       Left = 996
-      Top = 7
+      Top = 4
       Width = 90
-      Height = 26
+      Height = 32
       Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
       Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
       Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-      Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
       ButtonSize = bszStretchToButton
       Caption = 'Recall'
       OnClick = bRecallClick
+      ShowFocus = False
+      ParentFont = False
+      Layout = blGlyphTop
+      CaptionDownOffset = 0
+      Margin = 14
+      ModalResult = 6
     end
   end
   object MainMenu: TMainMenu

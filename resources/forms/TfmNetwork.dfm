@@ -14,6 +14,7 @@ object fmNetwork: TfmNetwork
     Top = 0
     Width = 380
     Height = 180
+    Picture.File = @':/images/mainwindow/scan_background.bmp'
   end
   object lblScan: TLabel
     Left = 24
@@ -53,6 +54,17 @@ object fmNetwork: TfmNetwork
     Top = 124
     Width = 80
     Height = 30
+    Bitmaps.Up.File = @':/images/widgets/button_teal_up.bmp'
+    Bitmaps.Hot.File = @':/images/widgets/button_teal_hot.bmp'
+    Bitmaps.Down.File = @':/images/widgets/button_teal_down.bmp'
+    Bitmaps.Disabled.File = @':/images/widgets/button_teal_disabled.bmp'
+    Bitmaps.TransparentColor = clTeal
+    ButtonSize = bszStretchToButton
+    ShowFocus = False
+    ParentFont = False
+    Layout = blGlyphTop
+    CaptionDownOffset = 0
+    Margin = 14
     Caption = 'Scaning'
     OnClick = btnOKClick
   end
@@ -61,6 +73,17 @@ object fmNetwork: TfmNetwork
     Top = 124
     Width = 80
     Height = 30
+    Bitmaps.Up.File = @':/images/widgets/button_teal_up.bmp'
+    Bitmaps.Hot.File = @':/images/widgets/button_teal_hot.bmp'
+    Bitmaps.Down.File = @':/images/widgets/button_teal_down.bmp'
+    Bitmaps.Disabled.File = @':/images/widgets/button_teal_disabled.bmp'
+    Bitmaps.TransparentColor = clTeal
+    ButtonSize = bszStretchToButton
+    ShowFocus = False
+    ParentFont = False
+    Layout = blGlyphTop
+    CaptionDownOffset = 0
+    Margin = 14
     Caption = 'Demo'
     OnClick = btnExitClick
   end
@@ -69,6 +92,17 @@ object fmNetwork: TfmNetwork
     Top = 124
     Width = 80
     Height = 30
+    Bitmaps.Up.File = @':/images/widgets/button_teal_up.bmp'
+    Bitmaps.Hot.File = @':/images/widgets/button_teal_hot.bmp'
+    Bitmaps.Down.File = @':/images/widgets/button_teal_down.bmp'
+    Bitmaps.Disabled.File = @':/images/widgets/button_teal_disabled.bmp'
+    Bitmaps.TransparentColor = clTeal
+    ButtonSize = bszStretchToButton
+    ShowFocus = False
+    ParentFont = False
+    Layout = blGlyphTop
+    CaptionDownOffset = 0
+    Margin = 14
     Caption = 'Set'
     OnClick = btnIdClick
   end

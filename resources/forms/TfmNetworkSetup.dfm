@@ -169,28 +169,36 @@ object fmNetworkSetup: TfmNetworkSetup
   end
   object bnSet: TRzBmpButton
     Left = 42
-    Top = 178
+    Top = 176
     Width = 75
-    Height = 25
+    Height = 30
     Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
     Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
     Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-    Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
     ButtonSize = bszStretchToButton
+    ShowFocus = False
+    ParentFont = False
+    Layout = blGlyphTop
+    CaptionDownOffset = 0
+    Margin = 14
     Caption = 'Set'
     TabOrder = 4
     OnClick = bnSetClick
   end
   object bnExit: TRzBmpButton
     Left = 163
-    Top = 178
+    Top = 176
     Width = 75
-    Height = 25
+    Height = 30
     Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
     Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
     Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-    Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
     ButtonSize = bszStretchToButton
+    ShowFocus = False
+    ParentFont = False
+    Layout = blGlyphTop
+    CaptionDownOffset = 0
+    Margin = 14
     Caption = 'Exit'
     TabOrder = 5
     OnClick = bnExitClick

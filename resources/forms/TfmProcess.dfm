@@ -8,10 +8,12 @@ object fmProcess: TfmProcess
   Position = poScreenCenter
   OnShow = FormShow
   object ProgressBar: TAdvProgressBar
-    Left = 16
-    Top = 20
-    Width = 422
-    Height = 24
+    Left = 11
+    Top = 12
+    Width = 431
+    Height = 41
+    Font.Height = -13
+    Font.Name = 'Verdana'
     Level1Perc = 70
     Level2Perc = 90
     Position = 0

@@ -21,6 +21,7 @@ object fmRs232Code: TfmRs232Code
     Width = 630
     Height = 1400
     RichText = @':/help/rs232_code_chinese.rtf'
+    Transparent = True
   end
   object AdvOfficeImage1: TAdvOfficeImage
     Left = 50

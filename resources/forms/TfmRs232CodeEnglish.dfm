@@ -21,6 +21,7 @@ object fmRs232CodeEnglish: TfmRs232CodeEnglish
     Width = 630
     Height = 1400
     RichText = @':/help/rs232_code_english.rtf'
+    Transparent = True
   end
   object AdvOfficeImage1: TAdvOfficeImage
     Left = 50

@@ -21,7 +21,7 @@ object fmStorePreset: TfmStorePreset
     Height = 247
     DefaultRowHeight = 18
     DisplayOptions = [doColumnTitles, doKeyColFixed]
-    Options = [goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goColSizing, goThumbTracking]
+    Options = [goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goColSizing, goAlwaysShowEditor]
     ScrollBars = ssVertical
     TabOrder = 0
     TabStop = False
@@ -44,14 +44,18 @@ object fmStorePreset: TfmStorePreset
   end
   object bnCancel: TRzBmpButton
     Left = 175
-    Top = 265
+    Top = 263
     Width = 75
-    Height = 25
+    Height = 30
     Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
     Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
     Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-    Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
     ButtonSize = bszStretchToButton
+    ShowFocus = False
+    ParentFont = False
+    Layout = blGlyphTop
+    CaptionDownOffset = 0
+    Margin = 14
     Caption = 'Cancel'
     TabOrder = 1
     OnClick = bnCancelClick

@@ -108,14 +108,18 @@ object fmTest: TfmTest
   end
   object bnExit: TRzBmpButton
     Left = 103
-    Top = 164
+    Top = 162
     Width = 76
-    Height = 26
+    Height = 30
     Bitmaps.Up.File = @':/images/dialogs/button_up.bmp'
     Bitmaps.Hot.File = @':/images/dialogs/button_hot.bmp'
     Bitmaps.Down.File = @':/images/dialogs/button_down.bmp'
-    Bitmaps.Disabled.File = @':/images/dialogs/button_disabled.bmp'
     ButtonSize = bszStretchToButton
+    ShowFocus = False
+    ParentFont = False
+    Layout = blGlyphTop
+    CaptionDownOffset = 0
+    Margin = 14
     Caption = 'Exit'
     TabOrder = 1
     OnClick = bnExitClick

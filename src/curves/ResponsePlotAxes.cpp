@@ -292,6 +292,11 @@ void LResponsePlot::ResizePaintPage()
     // A control too small for its areas loses them: the title and X label areas when the curve
     // area would have no height, the Y label and title areas when it would have no width. Each
     // group is given up once; if the control is still too small the pages stay where they were.
+    // A plot still being read from its form is laid out at its first paint: laying it out for
+    // every stored text and font would give each hidden page's plots their pages, and their
+    // parents a backing image, long before anyone sees them.
+    if (ComponentState().Contains(csLoading))
+        return;
     FlushPendingFill();
     bool droppedRows = false;
     bool droppedColumns = false;

@@ -40,11 +40,14 @@
 #include "platform/ui/RadioButton.h"
 #include "platform/ui/Shape.h"
 #include "plotlib/plot/iXYPlot.h"
+#include "widgets/graphics/AdvSmoothSplashScreen.h"
 #include "widgets/graphics/AdvTrackBar.h"
 #include "widgets/graphics/CurvyEdit.h"
 #include "widgets/skinned/RzBmpBtn.h"
 #include "widgets/skinned/RzCmboBx.h"
 #include "widgets/skinned/RzGroupBox.h"
+#include "widgets/skinned/RzPanel.h"
+#include "widgets/skinned/RzShapeButton.h"
 #include "widgets/skinned/VrButtons.h"
 #include "widgets/skinned/VrDemoButton.h"
 
@@ -56,12 +59,26 @@ namespace {
 
 // Every class the form definition holds, so that the program links them and the reader finds them.
 [[maybe_unused]] const TClassInfo *const FormClasses[] = {
-    &TRzGroupBox::StaticClass(),     &TPanel::StaticClass(),         &TShape::StaticClass(),
-    &TLabel::StaticClass(),          &TImage::StaticClass(),         &TPaintBox::StaticClass(),
-    &TAdvTrackBar::StaticClass(),    &TCurvyEdit::StaticClass(),     &TRzBmpButton::StaticClass(),
-    &TVrDemoButton::StaticClass(),   &TVrPowerButton::StaticClass(), &TRzComboBox::StaticClass(),
-    &LMyFFTDrawPhase::StaticClass(), &TMyPEQAllpass::StaticClass(),  &LProgressBar::StaticClass(),
-    &TiXYPlot::StaticClass(),        &TTimer::StaticClass(),
+    &TRzGroupBox::StaticClass(),
+    &TPanel::StaticClass(),
+    &TShape::StaticClass(),
+    &TLabel::StaticClass(),
+    &TImage::StaticClass(),
+    &TPaintBox::StaticClass(),
+    &TAdvTrackBar::StaticClass(),
+    &TCurvyEdit::StaticClass(),
+    &TRzBmpButton::StaticClass(),
+    &TVrDemoButton::StaticClass(),
+    &TVrPowerButton::StaticClass(),
+    &TRzComboBox::StaticClass(),
+    &LMyFFTDrawPhase::StaticClass(),
+    &TMyPEQAllpass::StaticClass(),
+    &LProgressBar::StaticClass(),
+    &TiXYPlot::StaticClass(),
+    &TTimer::StaticClass(),
+    &TRzPanel::StaticClass(),
+    &TAdvSmoothSplashScreen::StaticClass(),
+    &TRzShapeButton::StaticClass(),
 };
 
 }  // namespace

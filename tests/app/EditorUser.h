@@ -162,6 +162,13 @@ inline void Keys(TWinControl &control, std::initializer_list<WORD> keys)
     for (WORD key : keys)
         TInputRouter::Key(key);
 }
+// Selects the whole text of the focused edit by the keyboard (Home, then Shift+End): the main
+// window's value boxes keep the caret where it was when they take the focus.
+inline void SelectAllByKeys()
+{
+    TInputRouter::Key(VK_HOME);
+    TInputRouter::Key(VK_END, TShiftState{ssShift});
+}
 // Types the text into the focused control and presses Enter.
 inline void Type(const QString &text)
 {

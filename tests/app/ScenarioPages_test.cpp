@@ -319,6 +319,7 @@ std::vector<ControlCase> Cases(bool everyBand)
          .act =
              [](int ch) {
                  Focus(Control<TCurvyEdit>("cvdDelay", ch));
+                 SelectAllByKeys();
                  Type(QStringLiteral("2"));
              }},
         {.name = "delay unit ft",
@@ -334,6 +335,7 @@ std::vector<ControlCase> Cases(bool everyBand)
          .act =
              [](int ch) {
                  Focus(Control<TCurvyEdit>("cvdDelay", ch));
+                 SelectAllByKeys();
                  Type(QStringLiteral("3"));
              }},
         {.name = "delay unit ms",
@@ -349,6 +351,7 @@ std::vector<ControlCase> Cases(bool everyBand)
          .act =
              [](int ch) {
                  Focus(Control<TCurvyEdit>("cvdDelay", ch));
+                 SelectAllByKeys();
                  Type(QStringLiteral("10.5"));
              },
          .expected = [](int) { return std::optional<std::int64_t>(504); }},

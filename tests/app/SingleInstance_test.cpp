@@ -10,6 +10,7 @@
 
 #include "devsim/Simulator.h"
 #include "platform/ui/Screen.h"
+#include "widgets/graphics/SplashScreenWindow.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -28,7 +29,8 @@ std::unique_ptr<ChildProcess> StartEditor(const std::string &runtimeFolder)
         std::vector<std::string>{"XDG_RUNTIME_DIR=" + runtimeFolder, "QT_QPA_PLATFORM=offscreen"});
 }
 
-// Counts the top-level windows that show while it exists.
+// Counts the top-level windows that show while it exists, but for the splash screen, which shows
+// while the main form is read, before the editor can know that another one runs.
 class ShownWindows : public QObject {
 public:
     ShownWindows() { qApp->installEventFilter(this); }
@@ -40,7 +42,8 @@ protected:
     {
         if (event->type() == QEvent::Show)
             if (auto *widget = qobject_cast<QWidget *>(object); widget && widget->isWindow())
-                ++count;
+                if (!dynamic_cast<TSplashScreenWindow *>(FindControlOfWidget(widget)))
+                    ++count;
         return false;
     }
 };

@@ -125,6 +125,29 @@ TEST_F(MainFormPlotTest, TheFormReaderSetsThePublishedPropertiesByName)
     EXPECT_EQ(GetPropValueText(plot, "MouseX"), "0");
 }
 
+// The main form reads eight plots, six of them on hidden pages: laying each out for every stored
+// text and font would give them their pages, and their parents backing images, at start. A plot is
+// laid out at its first paint instead, with the texts and fonts it was read with.
+TEST(ResponsePlotReading, APlotReadFromItsFormIsLaidOutAtItsFirstPaint)
+{
+    const std::unique_ptr<TComponent> form{
+        CreateComponentFromText(QString::fromUtf8(MainFormPlot), "plot.dfm", nullptr)};
+    auto *read = dynamic_cast<LMyFFTDrawPhase *>(form->FindComponent("fftDrawOut1"));
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->GetPlotWidth(), 0) << "laid out while it was read";
+
+    const QImage drawn = RenderControlImage(read);
+    const std::unique_ptr<TComponent> other{
+        CreateComponentFromText(QString::fromUtf8(MainFormPlot), "plot.dfm", nullptr)};
+    auto *laidOut = dynamic_cast<LMyFFTDrawPhase *>(other->FindComponent("fftDrawOut1"));
+    laidOut->ResizePaintPage();
+    laidOut->Redraw();
+    EXPECT_GT(read->GetPlotWidth(), 0);
+    EXPECT_EQ(read->GetPlotOrigin().X, laidOut->GetPlotOrigin().X);
+    EXPECT_EQ(read->GetPlotWidth(), laidOut->GetPlotWidth());
+    EXPECT_EQ(drawn, RenderControlImage(laidOut));
+}
+
 TEST_F(MainFormPlotTest, SettersKeepTheirValuesInRange)
 {
     plot->SetHorzTickLength(5000);

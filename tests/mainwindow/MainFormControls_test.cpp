@@ -27,7 +27,8 @@ const Kind Label = {"TLabel", "TRzLabel"};
 const Kind BitmapButton = {"TRzBmpButton"};
 const Kind LedButton = {"TVrPowerButton", "TVrDemoButton"};
 const Kind GroupBox = {"TRzGroupBox"};
-const Kind Panel = {"TPanel"};
+// The pages' panels: framed panels and group boxes of the skinned set.
+const Kind Panel = {"TRzPanel", "TRzGroupBox"};
 const Kind Image = {"TImage"};
 const Kind Slider = {"TAdvTrackBar"};
 const Kind Edit = {"TCurvyEdit"};

@@ -30,7 +30,7 @@ BLOCKS = [
 ]
 BLOCK_TOP, BLOCK_HEIGHT = 12, 214
 FRAME_LEFT, FIRST_FRAME_TOP, FRAME_PITCH, FRAME_HEIGHT = 8, 44, 40, 36
-BUTTON_LEFT, BUTTON_TOP, COLUMN_PITCH, BUTTON_WIDTH, BUTTON_HEIGHT = 6, 6, 70, 62, 24
+BUTTON_LEFT, BUTTON_TOP, COLUMN_PITCH, BUTTON_WIDTH, BUTTON_HEIGHT = 6, 2, 70, 62, 32
 LABEL_TOP = 24
 
 # The handler of each row whose clicks matter (rows In A and Out 1 have one button and none).
@@ -42,8 +42,20 @@ def button_pictures(indent, states):
     return "".join(f"{indent}Bitmaps.{prop}.File = @':/images/dialogs/button_{state}.bmp'\n" for prop, state in states)
 
 
-COMMAND_PICTURES = [("Up", "up"), ("Hot", "hot"), ("Down", "down"), ("Disabled", "disabled")]
+# How every bitmap button of the windows is set: the caption Margin pixels below the top, no focus
+# mark, no caption shift when pressed, its own font.
+BUTTON_LOOK = ["ShowFocus = False", "ParentFont = False", "Layout = blGlyphTop", "CaptionDownOffset = 0",
+               "Margin = 14"]
+
+
+def button_look(indent):
+    return "".join(f"{indent}{line}\n" for line in BUTTON_LOOK)
+
+
+COMMAND_PICTURES = [("Up", "up"), ("Hot", "hot"), ("Down", "down")]
 LINK_PICTURES = COMMAND_PICTURES + [("StayDown", "staydown")]
+# The buttons a row handler disables (a column whose channel heads no group takes no members).
+DISABLED_LINK_BUTTONS = {"rzb3LinkOut2", "rzb4LinkOut2", "rzb4LinkOut3"}
 
 
 def link_button(indent, row, row_char, column, column_index, diagonal):
@@ -60,8 +72,9 @@ def link_button(indent, row, row_char, column, column_index, diagonal):
     if diagonal:
         lines.append("  Down = True")
     text = "".join(f"{indent}{line}\n" for line in lines)
-    text += button_pictures(indent + "  ", LINK_PICTURES)
-    text += f"{indent}  ButtonSize = bszStretchToButton\n"
+    name = f"rzb{row_char}Link{column}"
+    text += button_pictures(indent + "  ", LINK_PICTURES + ([("Disabled", "disabled")] if name in DISABLED_LINK_BUTTONS else []))
+    text += f"{indent}  ButtonSize = bszStretchToButton\n" + button_look(indent + "  ")
     text += f"{indent}  Caption = '{row}'\n"
     if row in ROW_HANDLERS:
         text += f"{indent}  OnClick = {ROW_HANDLERS[row]}\n"
@@ -71,7 +84,7 @@ def link_button(indent, row, row_char, column, column_index, diagonal):
 def block(name, left, width, channels):
     i = "  "
     text = (f"{i}object rzgLinkSel{name}: TRzGroupBox\n{i}  Left = {left}\n{i}  Top = {BLOCK_TOP}\n"
-            f"{i}  Width = {width}\n{i}  Height = {BLOCK_HEIGHT}\n{i}  GroupStyle = gsStandard\n"
+            f"{i}  Width = {width}\n{i}  Height = {BLOCK_HEIGHT}\n{i}  GroupStyle = gsCustom\n"
             f"{i}  Transparent = True\n")
     for index, (suffix, _) in enumerate(channels):
         text += (f"{i}  object lbLinkSel{suffix}: TLabel\n"
@@ -82,7 +95,7 @@ def block(name, left, width, channels):
     for row_index, (row, row_char) in enumerate(channels):
         text += (f"{i}  object rzgLinkSel{row}: TRzGroupBox\n{i}    Left = {FRAME_LEFT}\n"
                  f"{i}    Top = {FIRST_FRAME_TOP + row_index * FRAME_PITCH}\n{i}    Width = {width - 2 * FRAME_LEFT}\n"
-                 f"{i}    Height = {FRAME_HEIGHT}\n{i}    GroupStyle = gsFlat\n{i}    Transparent = True\n")
+                 f"{i}    Height = {FRAME_HEIGHT}\n{i}    GroupStyle = gsCustom\n{i}    Transparent = True\n")
         for column_index in range(row_index + 1):
             text += link_button(i + "    ", row, row_char, channels[column_index][0], column_index,
                                 column_index == row_index)
@@ -92,9 +105,10 @@ def block(name, left, width, channels):
 
 def command_button(name, caption, left, handler):
     i = "  "
-    return (f"{i}object {name}: TRzBmpButton\n{i}  Left = {left}\n{i}  Top = 246\n{i}  Width = 76\n"
-            f"{i}  Height = 26\n" + button_pictures(i + "  ", COMMAND_PICTURES) +
-            f"{i}  ButtonSize = bszStretchToButton\n{i}  Caption = '{caption}'\n{i}  OnClick = {handler}\n{i}end\n")
+    return (f"{i}object {name}: TRzBmpButton\n{i}  Left = {left}\n{i}  Top = 244\n{i}  Width = 76\n"
+            f"{i}  Height = 30\n" + button_pictures(i + "  ", COMMAND_PICTURES) +
+            f"{i}  ButtonSize = bszStretchToButton\n" + button_look(i + "  ") +
+            f"{i}  Caption = '{caption}'\n{i}  OnClick = {handler}\n{i}end\n")
 
 
 GENERATED = "// Written by tools/forms/forms.py: change the script, not this file.\n"
@@ -142,7 +156,7 @@ def help_viewer_form(cls, width, height, document, language, tops):
             "  OnMouseWheelUp = FormMouseWheelUp\n  OnResize = FormResize\n  OnShow = FormShow\n"
             f"  object RTFLabel: TRTFLabel\n    Left = {DOCUMENT_LEFT}\n    Top = {DOCUMENT_TOP}\n"
             f"    Width = {DOCUMENT_WIDTH}\n    Height = {DOCUMENT_HEIGHT}\n"
-            f"    RichText = @':/help/{document}'\n  end\n")
+            f"    RichText = @':/help/{document}'\n    Transparent = True\n  end\n")
     for index, (name, top) in enumerate(zip(PICTURE_NAMES, tops), start=1):
         picture = f"{language}/{name}.png"
         text += (f"  object AdvOfficeImage{index}: TAdvOfficeImage\n    Left = {DOCUMENT_LEFT}\n    Top = {top}\n"

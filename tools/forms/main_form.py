@@ -117,7 +117,8 @@ PAGE_BUTTONS = [
     ("rzbMenuOut4", 5, "OUT 4", "channel"),
 ]
 SHOWN_PAGE_TAG = 8
-PAGE_BUTTON_TOP, PAGE_BUTTON_WIDTH, PAGE_BUTTON_HEIGHT = 8, 80, 30
+# Captions stand Margin pixels below a button's top: the buttons are tall enough for them.
+PAGE_BUTTON_TOP, PAGE_BUTTON_WIDTH, PAGE_BUTTON_HEIGHT = 2, 80, 36
 # Left edge of each button in the bar: the four function pages, a gap, the six channels.
 PAGE_BUTTON_LEFTS = [12, 96, 180, 264, 364, 448, 532, 616, 700, 784]
 
@@ -154,7 +155,7 @@ def function_bar():
                                   [("AllowAllUp", True), ("GroupIndex", 2), ("ShowFocus", False),
                                    ("OnClick", Ident("rzbMenuLinkClick"))]))
     return Obj("rzgFunction", "TRzGroupBox", bounds(-5, -2, 1115, 42) + [
-        ("Color", BAR), ("GroupStyle", Ident("gsCustom")), ("TabOrder", 0)], children)
+        ("GroupStyle", Ident("gsCustom")), ("Transparent", True), ("TabOrder", 0)], children)
 
 
 # ---- Pages -----------------------------------------------------------------------------------------------
@@ -193,6 +194,81 @@ def bound_events(obj):
                  if not (k.startswith("On") and str(v) not in PAGE_HANDLERS)]
     for child in obj.children:
         bound_events(child)
+    return obj
+
+
+def typed(obj):
+    """The object (and its children) with the values of a page builder written as this script
+    writes them: quoted texts as texts, numbers and truth values as they are, the rest as idents."""
+    def value(v):
+        if isinstance(v, P.Q):
+            return str(v)
+        if isinstance(v, (bool, int, Ident)) or not isinstance(v, str):
+            return v
+        return Ident(v)
+    props = [(k, value(v)) for k, v in obj.props] if isinstance(obj, P.Obj) else obj.props
+    return Obj(obj.name, obj.cls, props, [typed(c) for c in obj.children])
+
+
+def put(obj, **values):
+    """Sets (or adds) properties, keeping the place of those already set."""
+    props = dict(obj.props)
+    props.update(values)
+    obj.props = list(props.items())
+    return obj
+
+
+# ---- The stated look -------------------------------------------------------------------------------------
+# What every control of a kind holds on the main window, applied over the whole tree once it is built.
+VALUE_BOX_LOOK = {"Rounding": 6, "BorderColor": Ident("clHighlightText"), "Color": Ident("$00FFFFDF"),
+                  "Alignment": Ident("taCenter"), "AutoSelect": False, "HideSelection": False, "Height": 24}
+FADER_LOOK = {"ShowFocus": True, "TrackHint": False, "Transparent": True, "Slider.BorderColor": Ident("clMedGray")}
+BUTTON_LOOK = {"ShowFocus": False, "ParentFont": False, "Layout": Ident("blGlyphTop"), "CaptionDownOffset": 0,
+               "Margin": 14}
+SLOPE_LIST_LOOK = {"Style": Ident("csDropDown"), "FlatButtons": True, "Color": Ident("$00FFFFDF"),
+                   "ParentFont": False, "Font.Color": Ident("clBlack"), "Font.Height": -11, "Font.Name": "Arial",
+                   # Typing picks an item; a text outside the list would read as no slope (bypass).
+                   "AllowEdit": False, "Text": "LK -48"}
+POWER_BUTTON_LOOK = {"Color": Ident("clBlack"), "BevelWidth": 0, "OutlineWidth": 0, "Height": 16,
+                     "Palette.Low": Ident("clOlive"), "Palette.High": Ident("clYellow"), "ParentFont": False}
+DEMO_BUTTON_LOOK = {"Width": 65, "Height": 17, "Color": Ident("clBlack"), "BevelWidth": 1,
+                    "FontEnter.Color": Ident("$0000DD00"), "FontEnter.Name": "Arial",
+                    "FontLeave.Color": Ident("clActiveBorder"), "FontLeave.Name": "Arial"}
+# Channel colours by channel (In A purple, In B olive, Out 1 red, Out 2 lime, Out 3 yellow, Out 4 blue).
+CHANNEL_COLOURS = ["$00800080", "$00008080", "$000000FF", "$0000FF00", "$0000FFFF", "$00FF0000"]
+# On the main window a bitmap button's click copies its modal result to the window, where it has no
+# effect: the page, link and preset buttons carry 6, the others 5.
+MODAL_RESULT_SIX = re.compile(r"^(rzbMenu\w+|bStore|bRecall)$")
+FUNCTION_PAGE_BUTTONS = {"rzbMenuGain", "rzbMenuComp", "rzbMenuDelay", "rzbMenuMatrix"}
+
+
+def stated_look(obj):
+    if obj.cls == "TCurvyEdit":
+        put(obj, **VALUE_BOX_LOOK)
+    elif obj.cls == "TAdvTrackBar":
+        put(obj, **FADER_LOOK)
+    elif obj.cls == "TRzBmpButton":
+        put(obj, **BUTTON_LOOK, ModalResult=6 if MODAL_RESULT_SIX.match(obj.name) else 5)
+        # Only the function pages' buttons carry a disabled picture of their own; the channel page
+        # buttons take theirs at start-up.
+        if obj.name not in FUNCTION_PAGE_BUTTONS:
+            obj.props = [(k, v) for k, v in obj.props if not k.startswith("Bitmaps.Disabled")]
+    elif obj.cls == "TRzGroupBox":
+        # No frame, no caption; all but the page area show what lies behind them.
+        obj.props = [(k, v) for k, v in obj.props if k not in ("BorderOuter", "FlatColor", "Caption")]
+        put(obj, GroupStyle=Ident("gsCustom"))
+        if dict(obj.props).get("Transparent", True):
+            obj.props = [(k, v) for k, v in obj.props if k != "Color"]
+            put(obj, Transparent=True)
+    elif obj.cls == "TRzComboBox":
+        put(obj, **SLOPE_LIST_LOOK)
+    elif obj.cls == "TVrPowerButton":
+        tag = dict(obj.props).get("Tag", 0)
+        put(obj, **POWER_BUTTON_LOOK, **{"Font.Color": Ident(CHANNEL_COLOURS[tag])})
+    elif obj.cls == "TVrDemoButton":
+        put(obj, **DEMO_BUTTON_LOOK)
+    for child in obj.children:
+        stated_look(child)
     return obj
 
 
@@ -248,6 +324,26 @@ def overlay_toggles(plot_suffix, channels):
 
 
 # ---- Channel pages
+# The response plots as the main form sets them: the curves' own scale (96 kHz sample rate on the
+# frequency axis, so that the grid and labels stand where the curves put 48000^(i/4096) Hz), the
+# x range 966 to 3840 (12.7 Hz to 24.5 kHz), fixed ranges, a dark blue grid and green texts.
+PLOT_FONT = [("Name", "Tahoma"), ("Height", -11)]
+PLOT_FONT_COLOURS = [("PlotTitleFont", "$0000FF00"), ("AxisTitleFont", "$0000FF00"), ("AxisLabelFont", "$0000DD00"),
+                     ("MouseCoordFont", "$0000FF00")]
+
+
+def response_plot(name, left, top, width, height, tag, y_title="dB"):
+    props = [*bounds(left, top, width, height), ("Tag", tag), ("Color", Ident("clBlack")),
+             ("AxisColor", Ident("$00880000")), ("YAutoScale", False), ("XAutoScale", False),
+             ("XMax", Ident("3840.0")), ("XMin", Ident("966.0")), ("GridColor", Ident("$00580000")),
+             ("YTitle", y_title)]
+    for font_name, colour_value in PLOT_FONT_COLOURS:
+        props += [(f"{font_name}.Color", Ident(colour_value))] + [(f"{font_name}.{k}", v) for k, v in PLOT_FONT]
+    props += [("SampleRate", Ident("n96000"))]
+    props += [(k, Ident(v)) for k, v in E.MOUSE_EVENTS.items()]
+    return Obj(name, "LMyFFTDrawPhase", props)
+
+
 def plot_mode(name, left, width, caption, tag, colour, handler, checked=False):
     """One of a channel plot's two mode buttons: magnitude ("Mag") or phase."""
     props = {**P.bounds(left, 2, width, 18), "Tag": tag, "Caption": P.Q(caption), "Color": P.BLACK,
@@ -263,105 +359,167 @@ def channel_upper(c):
     side = INPUTS if c in INPUTS else OUTPUTS
     toggles = overlay_toggles(s, [d for d in side if d != c])
     left, width = (500, 176) if c in INPUTS else (460, 260)
-    plot = P.Obj(f"fftDraw{s}", "LMyFFTDrawPhase", {**P.bounds(20, 24, 1070, 255), "Tag": c, "Color": P.BLACK,
-                                                     "XAutoScale": False, "YAutoScale": False, **E.MOUSE_EVENTS})
+    # fftDrawInA's y title is the degree sign.
+    plot = response_plot(f"fftDraw{s}", 20, 24, 1070, 255, c, "\u00b0" if c == 0 else "dB")
     level = f"pbLevelIn{DIGITS[c]}" if c in INPUTS else f"pbLevelOut{DIGITS[c]}"
+    # The meter stands beside the plot, its foot level with the plot's; an output's lamp above it.
+    meter_height = 199 if c in INPUTS else 179
     children = [
         P.label(f"lbFftChannel{s}", 8, 4, s),
         plot_mode(f"rbShowGain{s}", 50, 48, "Mag", c, "clYellow", "rbShowGainInAClick", checked=True),
         plot_mode(f"rbShowPhase{s}", 100, 58, "Phase", c, "clSilver", "rbShowPhaseInAClick"),
         P.label(f"lbFftParam{s}", 164, 4, "Frequency  ( \u2190 / \u2192 )      Q(\uff0b/\uff0d)     Gain (  \u2191 / \u2193  )"),
         overlay_group(f"rzgFftShowCh{s}", left, width, toggles),
-        led(f"vrbEqBypass{s}", "TVrDemoButton", 776, 2, 78, "EQ Bypass", c, "vrbEqBypassInAClick"),
-        led(f"vrbEqReset{s}", "TVrDemoButton", 857, 2, 74, "Reset EQ", c, "vrbEqResetInAClick"),
-        led(f"vrbEqShowAll{s}", "TVrPowerButton", 934, 2, 122, "SHOW ALL EQ", c, "vrbEqShowAllInAClick"),
+        led(f"vrbEqBypass{s}", "TVrDemoButton", 776, 3, 65, "EQ Bypass", c, "vrbEqBypassInAClick"),
+        led(f"vrbEqReset{s}", "TVrDemoButton", 857, 3, 65, "Reset EQ", c, "vrbEqResetInAClick"),
+        led(f"vrbEqShowAll{s}", "TVrPowerButton", 934, 3, 122, "SHOW ALL EQ", c, "vrbEqShowAllInAClick"),
         plot,
         # The meter and the limit lamp keep to the right of the plot as the window grows.
-        set_props(meter(level, 1092, 40, 14, 239, c), Anchors="[akTop, akRight, akBottom]"),
+        set_props(meter(level, 1092, 279 - meter_height, 14, meter_height, c), Anchors="[akTop, akRight, akBottom]"),
     ]
     if c in OUTPUTS:
-        children.append(set_props(lamp(f"pbLimitOut{DIGITS[c]}", 1092, 24, 14, 12), Anchors="[akTop, akRight]"))
+        children.append(set_props(lamp(f"pbLimitOut{DIGITS[c]}", 1092, 279 - meter_height - 24, 14, 22),
+                                  Anchors="[akTop, akRight]"))
     return children
+
+
+# The parameter area of a channel page, left to right: the band table (536 x 270: 93-pixel fields,
+# rows of 29 or 26 pixels), the band buttons beside its rows, the band editor's three columns, the
+# two crossovers and the gain box. Buttons of one group index pop each other up only under one
+# parent, so the band buttons, each crossover and the gain box have a group box of their own.
+TABLE_LEFT, TABLE_TOP, TABLE_WIDTH, TABLE_HEIGHT = 6, 10, 536, 270
+TABLE_SPACE, TABLE_FOOT = 15, 16
+# The band editor's columns: (left, box width); the frequency box holds " 630.0Hz" and "20.16KHz".
+EDITOR_COLUMNS = [(582, 68), (654, 60), (718, 60)]
+EDITOR_LEFT, BOX_WIDTH = 582, 68
+FADER_TOP, FADER_HEIGHT, BOX_TOP = 40, 196, 244
+LOWCUT_LEFT, HIGHCUT_LEFT, GAIN_LEFT = 780, 876, 972
+BLOCK_WIDTH = 96
+
+
+def row_height(c):
+    rows = 8 if c in INPUTS else 9
+    return (TABLE_HEIGHT - TABLE_SPACE - TABLE_FOOT) // rows
+
+
+def band_buttons(c):
+    """The band buttons, each beside its row of the table, in a box of their own."""
+    s = SUFFIXES[c]
+    h = row_height(c)
+    # The band number stands Margin pixels below the top: a smaller font keeps it inside the button.
+    buttons = [set_props(b, Left=2, Top=TABLE_SPACE + 7 + h * i, Width=30, Height=h - 1, **{"Font.Height": -10})
+               for i, b in enumerate(E.band_buttons(c))]
+    return P.Obj(f"rzgEqBand{s}", "TRzGroupBox", {**P.bounds(TABLE_LEFT + TABLE_WIDTH + 2, TABLE_TOP, 34, TABLE_HEIGHT),
+                                                   "GroupStyle": "gsCustom", "Transparent": True}, buttons)
 
 
 def band_editor(c):
     s = SUFFIXES[c]
     key_events = {"OnKeyDown": "cvdEqFreqInAKeyDown", "OnExit": "cvdEqFreqInAExit"}
-    columns = [("Freq", 0, 300, 0, 15, " 19.7Hz", key_events), ("Bw", 0, 100, 0, 5, "0.40", None),
+    columns = [("Freq", 0, 300, 0, 15, "19.7Hz", key_events), ("Bw", 0, 100, 0, 5, "0.4", None),
                ("Gain", 0, 240, 120, 3, "+0.0dB", None)]
-    objs = [plain_label(f"lbEqParam{s}", 526, 2, 200, "PEQ Parameter")]
-    for i, (kind, low, high, position, page, text, events) in enumerate(columns):
-        left = 524 + 70 * i
-        objs.append(P.label(f"lbEq{kind}{s}", left + 4, 22, kind))
-        objs.append(P.fader(f"isEq{kind}{s}", left + 20, 40, 196, low, high, c, f"isEq{kind}InAChange",
-                            position=position, page=page))
-        objs.append(P.value_box(f"cvdEq{kind}{s}", left, 244, text, c, read_only=True, events=events, width=66))
+    objs = [plain_label(f"lbEqParam{s}", EDITOR_LEFT, 2, 186, "PEQ Parameter")]
+    for (kind, low, high, position, page, text, events), (left, width) in zip(columns, EDITOR_COLUMNS):
+        # Heading and slider centred over the box.
+        objs.append(P.label(f"lbEq{kind}{s}", left - 2, 22, kind,
+                            extra={"AutoSize": False, "Width": width + 4, "Height": 16, "Alignment": "taCenter"}))
+        objs.append(P.fader(f"isEq{kind}{s}", left + width // 2 - 13, FADER_TOP, FADER_HEIGHT, low, high, c,
+                            f"isEq{kind}InAChange", position=position, page=page))
+        objs.append(P.value_box(f"cvdEq{kind}{s}", left, BOX_TOP, text, c, read_only=True, events=events,
+                                width=width))
     return objs
 
 
-# A crossover's column beside its slider: the slope box, the bypass button and the frequency box.
-CROSSOVER_COLUMN_OFFSET, CROSSOVER_COLUMN_WIDTH = 38, 76
-
-
 def crossover(c, prefix, left, position, text, caption):
-    """A crossover's controls, with its frequency and slope headings."""
+    """A crossover in a box of its own: its heading and slider, and beside the slider the slope
+    heading and list, the bypass button and the frequency box."""
     s = SUFFIXES[c]
-    heading, fader, slope, bypass, box = E.crossover(c, prefix, left, position, text, caption)
+    heading, fader, slope, bypass, box = E.crossover(c, prefix, 0, position, text, caption)
     heading.name = f"lb{prefix}Freq{s}"
-    column = left + CROSSOVER_COLUMN_OFFSET
-    column_controls = [set_props(o, Left=column, Width=CROSSOVER_COLUMN_WIDTH) for o in (slope, bypass, box)]
-    return [heading, fader, *column_controls, P.label(f"lb{prefix}Slop{s}", column, 42, "Slope")]
+    set_props(heading, Left=2, Top=12)
+    set_props(fader, Left=4, Top=FADER_TOP - 10, Height=FADER_HEIGHT)
+    column = 28
+    set_props(slope, Left=column, Top=56, Width=66, Height=21)
+    set_props(bypass, Left=column, Top=110, Width=66, Height=40, GroupIndex=1)
+    set_props(box, Left=column, Top=BOX_TOP - 10, Width=BOX_WIDTH)
+    return P.Obj(f"rzg{prefix}{s}", "TRzGroupBox",
+                 {**P.bounds(left, 10, BLOCK_WIDTH, 272), "GroupStyle": "gsCustom", "Transparent": True},
+                 [heading, fader, slope, bypass, box, P.label(f"lb{prefix}Slop{s}", column, 36, "Slope")])
 
 
 def gain_box(c):
     s = SUFFIXES[c]
-    return [
-        P.label(f"lbGain{s}", 982, 8, "Gain"),
-        P.label(f"lbGainName{s}", 1018, 8, s),
-        P.fader(f"isGain{s}", 982, 26, 210, -280, 120, c, "isGainInAChange"),
-        P.value_box(f"cvdGain{s}", 978, 244, "+0.0dB", c, read_only=True, width=80),
-        P.button(f"rzbMute{s}", 1012, 60, "Mute", c, group=2, all_up=True, on_click="rzbMuteInAClick", width=48),
-        P.button(f"rzbPhase{s}", 1012, 110, "Normal", c, group=1, all_up=True, on_click="rzbPhaseInAClick",
-                 width=48),
-    ]
+    return P.Obj(f"rzgGain{s}", "TRzGroupBox",
+                 {**P.bounds(GAIN_LEFT, 0, BLOCK_WIDTH, 282), "GroupStyle": "gsCustom", "Transparent": True}, [
+                     P.label(f"lbGain{s}", 2, 8, "Gain"),
+                     P.label(f"lbGainName{s}", 40, 8, s),
+                     P.fader(f"isGain{s}", 4, 26, 210, -280, 120, c, "isGainInAChange"),
+                     P.value_box(f"cvdGain{s}", 34, BOX_TOP, "+0.0dB", c, read_only=True, width=60),
+                     P.button(f"rzbMute{s}", 34, 60, "Mute", c, group=2, all_up=True, on_click="rzbMuteInAClick",
+                              width=60, height=40),
+                     P.button(f"rzbPhase{s}", 34, 120, "Normal", c, group=1, all_up=True, on_click="rzbPhaseInAClick",
+                              width=60, height=40),
+                 ])
 
 
 def channel_lower(c):
     s = SUFFIXES[c]
-    table = set_props(E.band_table(c), Top=24, Height=254)
-    buttons = [set_props(b, Left=482, Top=24 + 28 * i, Height=25) for i, b in enumerate(E.band_buttons(c))]
-    children = [plain_label(f"lbEq{s}", 6, 4, 470, " PEQ       Frequency              Q                    Gain"
-                            "                 Type                Bypass"), table, *buttons, *band_editor(c),
-                *crossover(c, "LowCut", 736, 0, " 19.7Hz", "HPF"), *crossover(c, "HighCut", 852, 300, "20.16KHz", "LPF"),
-                *gain_box(c)]
-    return children
+    table = set_props(E.band_table(c), Left=TABLE_LEFT, Top=TABLE_TOP, Width=TABLE_WIDTH, Height=TABLE_HEIGHT)
+    table.props = [(k, v) for k, v in table.props if k not in ("Color", "Caption")]
+    set_props(table, GroupStyle="gsCustom", Transparent=True, LabelColor="clBackground", EditBackColor="clWhite",
+              BypassBackColor="clSilver", **{"Font.Height": -13})
+    # The column heading is one text with blanks between its words: in Arial 14 its words stand
+    # over the 93-pixel columns of the table.
+    heading = set_props(plain_label(f"lbEq{s}", 6, -2, 536, " PEQ       Frequency              Q                    Gain"
+                                    "                 Type                Bypass"), Height=18, **{"Font.Height": -14,
+                                                                                             "Font.Name": P.Q("Arial")})
+    return [heading, table, band_buttons(c), *band_editor(c),
+            crossover(c, "LowCut", LOWCUT_LEFT, 0, "19.7Hz", "HPF"),
+            crossover(c, "HighCut", HIGHCUT_LEFT, 300, "20.16KHz", "LPF"), gain_box(c)]
 
 
 # ---- Gain page
+def group_box(name, left, top, width, height, children=()):
+    """A framed group box that paints nothing of its own: the page shows through."""
+    return P.Obj(name, "TRzGroupBox", {**P.bounds(left, top, width, height), "GroupStyle": "gsCustom",
+                                       "Transparent": True}, children)
+
+
 def gain_upper():
     return [
         P.label("lbFftGainIn", 14, 4, "Input"),
         overlay_group("rzgFftShowChIn", 260, 176, overlay_toggles("Gain", INPUTS), first_active=True),
-        P.Obj("fftDrawGainIn", "LMyFFTDrawPhase", {**P.bounds(10, 24, 530, 255), "Color": P.BLACK,
-                                                   "XAutoScale": False, "YAutoScale": False, **E.MOUSE_EVENTS}),
+        response_plot("fftDrawGainIn", 10, 24, 530, 255, 0),
         P.label("lbFftGainOut", 600, 4, "Output"),
         overlay_group("rzgFftShowChOut", 720, 260, overlay_toggles("Gain", OUTPUTS), first_active=True),
-        P.Obj("fftDrawGainOut", "LMyFFTDrawPhase", {**P.bounds(550, 24, 530, 255), "Color": P.BLACK,
-                                                    "XAutoScale": False, "YAutoScale": False, **E.MOUSE_EVENTS}),
+        response_plot("fftDrawGainOut", 550, 24, 530, 255, 0),
     ]
 
 
+def gain_column(c):
+    """A channel's column of the Gain page: slider, text, mute and polarity, meter (and lamp)."""
+    s = SUFFIXES[c]
+    d = DIGITS[c]
+    meter_height = 122 if c in INPUTS else 110
+    children = [
+        P.label(f"lbGainColumn{s}", 6, 4, s),
+        P.fader(f"isGainBackup{s}", 14, 24, 220, -280, 120, c, "isGainBackupInAChange"),
+        P.value_box(f"cvdGainBackup{s}", 60, 40, "+0.0dB", c, read_only=True, width=64),
+        P.button(f"rzbMuteBackup{s}", 56, 96, "Mute", c, group=2, all_up=True, on_click="rzbMuteBackupInAClick",
+                 height=40),
+        P.button(f"rzbPhaseBackup{s}", 56, 150, "Normal", c, group=3, all_up=True,
+                 on_click="rzbPhaseBackupInAClick", height=40),
+        meter(f"pbLevelBackupIn{d}" if c in INPUTS else f"pbLevelBackupOut{d}", 145, 240 - meter_height, 14,
+              meter_height, c),
+    ]
+    if c in OUTPUTS:
+        children.append(lamp(f"pbLimitBackupOut{d}", 145, 240 - meter_height - 14, 14, 11))
+    return group_box(f"plGainColumn{s}", 15 + 175 * c, 24, 165, 250, children)
+
+
 def gain_lower():
-    columns = []
-    for c in range(6):
-        column = P.gain_column(c)
-        d = DIGITS[c]
-        column.children.append(meter(f"pbLevelBackupIn{d}" if c in INPUTS else f"pbLevelBackupOut{d}",
-                                     147, 86, 14, 154, c))
-        if c in OUTPUTS:
-            column.children.append(lamp(f"pbLimitBackupOut{d}", 147, 70, 14, 12))
-        columns.append(column)
-    return [P.label("lbGainInput", 15, 4, "Input"), P.label("lbGainOutput", 365, 4, "Output"), *columns]
+    return [P.label("lbGainInput", 15, 4, "Input"), P.label("lbGainOutput", 365, 4, "Output"),
+            *[gain_column(c) for c in range(6)]]
 
 
 # ---- Compressor page
@@ -377,13 +535,32 @@ def meter_panel(name, suffix, left, width, meter_top, lamp_top, tops, heading):
     children.append(meter(f"pbLevelComp{suffix}", width - 20, meter_top, 14, 185, 0))
     children += [plain_label(f"lb{key}Comp{suffix}", 2, top, width - 24, text, size=9)
                  for (key, text), top in zip(SCALE, tops)]
-    return P.panel(name, left, 30, width, 247, P.BLACK, children)
+    return group_box(name, left, 30, width, 247, children)
 
 
 HIDDEN_PLOT_OBJECT = """<
     item
       Name = '{name}'
       Visible = False
+    end>"""
+
+# The transfer curve in white, two pixels wide; the knee a dotted trace with markers of size 5.
+COMP_PLOT_CHANNELS = """<
+    item
+      Name = 'Channel 1'
+      Color = clWhite
+      TraceLineWidth = 2
+      XAxisName = 'X-Axis 1'
+      YAxisName = 'Y-Axis 1'
+    end
+    item
+      Name = 'Channel 2'
+      Color = clYellow
+      TraceLineStyle = iplsDot
+      XAxisName = 'X-Axis 1'
+      YAxisName = 'Y-Axis 1'
+      MarkersVisible = True
+      MarkersSize = 5
     end>"""
 
 
@@ -393,11 +570,12 @@ def comp_upper():
     outputs = [meter_panel(f"plLevelComp{SUFFIXES[c]}", SUFFIXES[c], 73 * c + 654, 70, 55, 30, OUTPUT_SCALE_TOPS,
                            P.label(f"lbLevelComp{SUFFIXES[c]}", 2, 2, SUFFIXES[c]))
                for c in OUTPUTS]
-    # The transfer plot as the Comp page's test form has it (no title, both axes -100 to +20 dB, the
-    # knee drawn as a marker), without the plot's own toolbar and legend: the page names the output.
+    # The transfer plot (no title, both axes -100 to +20 dB), without the plot's own toolbar and
+    # legend: the page names the output.
     plot = P.comp_plot()
     plot.props = [(key, value) for key, value in plot.props if key not in P.bounds(0, 0, 0, 0)]
     plot.props[:0] = list(P.bounds(60, 30, 720, 230).items())
+    plot.props = [(k, COMP_PLOT_CHANNELS if k == "ChannelManager" else v) for k, v in plot.props]
     plot.props += [("ToolBarManager", HIDDEN_PLOT_OBJECT.format(name="Toolbar 1")),
                    ("LegendManager", HIDDEN_PLOT_OBJECT.format(name="Legend 1"))]
     return [plain_label("lbCompName", 60, 6, 673, "Out 1  Compressor"), plot, selected, *outputs]
@@ -414,17 +592,17 @@ def comp_column(c):
         # the language switch names them (lbCompThresholdOut1 ...).
         children.append(P.label(f"lbComp{kind}{s}", left - 1, 22, kind,
                                 extra={"AutoSize": False, "Width": 60, "Height": 16, "Alignment": "taCenter"}))
-        # One mouse-down handler serves all sixteen sliders, another all sixteen edits.
+        # One mouse-down handler serves all sixteen sliders, another all sixteen edits; these
+        # sixteen sliders carry the disabled thumb.
         fader = P.fader(f"isComp{kind}{s}", left + 16, 40, 196, low, high, c, f"isComp{kind}Out1Change",
                         position=position, page=10)
+        fader.props.append(("Thumb.PictureDisabled", "@':/images/widgets/fader_thumb_disabled.png'"))
         fader.props.append(("OnMouseDown", "isCompThresholdOut1MouseDown"))
         children.append(fader)
-        # A tighter rounding leaves the edit room for the longest value ("-18.0dB").
-        box = P.value_box(f"cvdComp{kind}{s}", left - 1, 244, text, c, width=60, events={
+        children.append(P.value_box(f"cvdComp{kind}{s}", left - 1, 244, text, c, width=60, events={
             "OnKeyDown": f"cvdComp{kind}Out1KeyDown", "OnExit": f"cvdComp{kind}Out1Exit",
-            "OnMouseDown": "cvdCompThresholdOut1MouseDown"})
-        children.append(set_props(box, Rounding=6))
-    return P.area(f"rzgComp{s}", 4 + 266 * (c - 2), 4, 260, 274, children=children)
+            "OnMouseDown": "cvdCompThresholdOut1MouseDown"}))
+    return group_box(f"rzgComp{s}", 4 + 266 * (c - 2), 4, 260, 274, children)
 
 
 def comp_lower():
@@ -433,27 +611,35 @@ def comp_lower():
 
 # ---- Delay page
 def delay_row(c):
+    """A channel's row: the test form's, with an output's name a pixel lower (its layout rule)."""
     objs = P.delay_row(c)
-    for obj in objs:
-        if obj.name.startswith("lbDelayLine"):
-            set_props(obj, Left=40, Width=475)
+    if c in OUTPUTS:
+        set_props(objs[0], Top=50 * c - 73)
     return objs
+
+
+def delay_column(c):
+    name, fader, box = P.delay_column(c)
+    left = 15 + 150 * c
+    set_props(box, Left=left + 18, Width=70)
+    return [name, fader, box]
 
 
 def delay_upper():
     return [
         plain_label("lbFftDelayIn", 10, 4, 520, "Input Delay"),
-        P.panel("plFftDelayIn", 10, 24, 520, 234, P.BLACK, [o for c in INPUTS for o in delay_row(c)]),
+        group_box("plFftDelayIn", 10, 24, 520, 234, [o for c in INPUTS for o in delay_row(c)]),
         plain_label("lbFftDelayOut", 560, 4, 520, "Output Delay"),
-        P.panel("plFftDelayOut", 560, 24, 520, 234, P.BLACK, [o for c in OUTPUTS for o in delay_row(c)]),
+        group_box("plFftDelayOut", 560, 24, 520, 234, [o for c in OUTPUTS for o in delay_row(c)]),
     ]
 
 
 def delay_lower():
-    units = [P.button(f"rzbUnit{u}", 950, 50 + 60 * u, caption, u, group=1, down=u == 0, on_click="rzbUnit0Click")
+    units = [P.button(f"rzbUnit{u}", 950, 50 + 60 * u, caption, u, group=1, down=u == 0, on_click="rzbUnit0Click",
+                      height=40)
              for u, caption in enumerate(["ms", "m", "ft"])]
     return [P.label("lbDelayInput", 19, 4, "Input"), P.label("lbDelayOutput", 319, 4, "Output"),
-            P.label("lbDelayUnit", 950, 24, "Unit"), *[o for c in range(6) for o in P.delay_column(c)], *units]
+            P.label("lbDelayUnit", 950, 24, "Unit"), *[o for c in range(6) for o in delay_column(c)], *units]
 
 
 # ---- Matrix page
@@ -489,19 +675,37 @@ def matrix_block(kind, s, c, *look):
     return [shape, label]
 
 
+def row_panel(name, left, top, width, children):
+    """A matrix row: a borderless panel that lets the page show through."""
+    return P.Obj(name, "TRzPanel", {**P.bounds(left, top, width, 40), "BorderOuter": "fsNone", "Ctl3D": False,
+                                    "Transparent": True}, children)
+
+
 def matrix_row(c):
     s = SUFFIXES[c]
     if c in INPUTS:
         children = name_block(s, c, 0, 0, 0, 70) + [o for b in INPUT_BLOCKS for o in matrix_block(b[0], s, c, *b[1:])]
-        return P.panel(f"plMatrix{s}", 48, 110 * c + 70, 415, 40, P.BLACK, children)
+        return row_panel(f"plMatrix{s}", 48, 110 * c + 70, 415, children)
     children = ([o for b in OUTPUT_BLOCKS for o in matrix_block(b[0], s, c, *b[1:])] +
                 name_block(s, c, 416, 418, 419, 80))
-    return P.panel(f"plMatrix{s}", 561, 57 * c - 74, 510, 40, P.BLACK, children)
+    return row_panel(f"plMatrix{s}", 561, 57 * c - 74, 510, children)
+
+
+# Captioned pictures over the routing: disabled shaped buttons whose pictures the form keeps.
+def shape_badge(name, left, top, shape, caption, caption_xy, font_colour):
+    file = picture(f"widgets/shape_{shape}.bmp")
+    return Obj(name, "TRzShapeButton", bounds(left, top, 120, 32) + [
+        ("BevelWidth", 0), ("BorderStyle", Ident("bsNone")), ("Bitmap.File", file), ("BitmapUp", file),
+        ("BitmapDown", file), ("Caption", caption), ("CaptionPosition", Ident("cpXY")), ("CaptionX", caption_xy[0]),
+        ("CaptionY", caption_xy[1]), ("Enabled", False), ("ParentFont", False)] +
+        font(Ident(font_colour), -12, "Arial", True))
 
 
 def matrix_upper():
     rows = [matrix_row(c) for c in range(6)]
-    return rows[:2] + [P.Obj("pbMatrix", "TPaintBox", P.bounds(465, 52, 97, 178))] + rows[2:]
+    badges = [shape_badge("rzsMatrixInput", 48, 22, "arrow", "INPUT", (14, 6), "clBlack"),
+              shape_badge("rzsMatrixOutput", 420, 4, "arrow", "OUTPUT", (18, 4), "clBlack")]
+    return badges + rows[:2] + [P.Obj("pbMatrix", "TPaintBox", P.bounds(465, 52, 97, 178))] + rows[2:]
 
 
 def matrix_lower():
@@ -509,10 +713,17 @@ def matrix_lower():
     for n in range(1, 5):
         group = P.routing_group(n)
         s = SUFFIXES[n + 1]
+        for button in group.children:
+            if button.cls == "TRzBmpButton":
+                set_props(button, Height=40)
+        # The output's title over a badge naming what it picks.
+        group.children.insert(0, shape_badge(f"rzsMatrixSource{s}", 6, 2, "capsule", "SOURCE", (60, 10), "clWhite"))
         # The unit has two inputs: the third and fourth route buttons stay hidden.
         for row, left in (("C", 20), ("D", 124)):
             extra = P.button(f"rzb{row}Matrix{s}", left, 110, f"In{row}", 2 if row == "C" else 3, group=3 if row == "C" else 4,
-                             all_up=True, width=96, height=36)
+                             all_up=True, width=96, height=40)
+            # Start-up gives them the pressed pictures of rzbAMatrixOut1.
+            extra.props = [(k, v) for k, v in extra.props if k not in ("Bitmaps.StayDown.File", "Bitmaps.Disabled.File")]
             extra.props.append(("Visible", False))
             group.children.append(extra)
         groups.append(group)
@@ -559,18 +770,20 @@ def page_area():
         upper, lower = PAGE_CONTENTS[page]
         shown = page == SHOWN_PAGE
         upper_extra = [("OnPaint", Ident("rzgFftMatrixPaint"))] if page == "Matrix" else []
-        children.append(bound_events(page_group(f"rzgFft{page}", *UPPER_GROUP, shown, upper(), upper_extra)))
-        children.append(bound_events(page_group(f"rzgParam{page}", *LOWER_GROUP, shown, lower())))
+        # A channel page's two groups would fill from their middle outward, were they not transparent.
+        square = [("GradientDirection", Ident("gdSquareBox"))] if page in SUFFIXES else []
+        children.append(bound_events(page_group(f"rzgFft{page}", *UPPER_GROUP, shown, upper(), upper_extra + square)))
+        children.append(bound_events(page_group(f"rzgParam{page}", *LOWER_GROUP, shown, lower(), square)))
+    # The one group box that paints its own ground: where the pictures leave a strip, the window's colour.
     return Obj("rzgMain", "TRzGroupBox", bounds(0, 40, 1112, 629) + [
-        ("Color", WINDOW), ("GroupStyle", Ident("gsCustom")), ("TabOrder", 1)], children)
+        ("Color", WINDOW), ("GroupStyle", Ident("gsCustom")), ("Transparent", False), ("TabOrder", 1)], children)
 
 
 # ---- Preset bar ------------------------------------------------------------------------------------------
 
 def labelled_box(name, left, width, heading, heading_text, value, value_left, value_text_):
     return Obj(name, "TRzGroupBox", bounds(left, 4, width, 32) + [
-        ("BorderOuter", Ident("fsFlat")), ("Color", PRESET_BAR), ("FlatColor", colour(96, 110, 132)),
-        ("GroupStyle", Ident("gsCustom"))], [
+        ("GroupStyle", Ident("gsCustom")), ("Transparent", True)], [
         Obj(heading, "TLabel", bounds(8, 8, value_left - 14, 16) + [
             ("AutoSize", False), ("Caption", heading_text), ("Transparent", True)] + font(TEXT, -12, "Arial", True)),
         Obj(value, "TLabel", bounds(value_left, 8, width - value_left - 8, 16) + [
@@ -579,16 +792,16 @@ def labelled_box(name, left, width, heading, heading_text, value, value_left, va
 
 
 def preset_button(name, left, caption, handler):
-    props = bounds(left, 7, 90, 26)
+    props = bounds(left, 4, 90, 32)
     props += [(f"Bitmaps.{state}.File", picture(f"dialogs/button_{state.lower()}.bmp"))
-              for state in ("Up", "Hot", "Down", "Disabled")]
+              for state in ("Up", "Hot", "Down")]
     props += [("ButtonSize", Ident("bszStretchToButton")), ("Caption", caption), ("OnClick", Ident(handler))]
     return Obj(name, "TRzBmpButton", props)
 
 
 def preset_bar():
     return Obj("rzgPreset", "TRzGroupBox", bounds(10, 626, 1100, 40) + [
-        ("Color", PRESET_BAR), ("GroupStyle", Ident("gsCustom")), ("TabOrder", 2)], [
+        ("GroupStyle", Ident("gsCustom")), ("Transparent", True), ("TabOrder", 2)], [
         labelled_box("rzgPstNum", 10, 170, "lPstNum", "Preset", "lbPstNum", 80, ""),
         labelled_box("rzgPstName", 190, 330, "lPstName", "Name", "lbPstName", 80, ""),
         preset_button("bStore", 890, "Store", "bStoreClick"),
@@ -666,8 +879,55 @@ def file_dialog(name, cls, extension):
 
 # ---- The form --------------------------------------------------------------------------------------------
 
+# ---- Splash screens --------------------------------------------------------------------------------------
+# Two splash components: asScreen never shows; asScreenTROV316 shows while the form is read and closes at
+# the window's first show or 100 ms after it showed. Pictures from tools/images (splash.py).
+SPLASH_LIST_ITEMS = """<
+    item
+      HTMLText = '<BR><BR><FONT SIZE="20" COLOR="clWhite">Loading Program....</FONT><BR>'
+    end>"""
+SPLASH_ITEMS = """<
+    item
+      Picture = @':/images/splash/item.png'
+      PosX = 200
+      PosY = 60
+    end>"""
+
+
+def splash_heading(path, text, x, y, height, bold):
+    props = [(f"{path}.Text", text), (f"{path}.Location", Ident("ilCustom")), (f"{path}.PosX", x),
+             (f"{path}.PosY", y), (f"{path}.ColorStart", Ident("clWhite")), (f"{path}.HatchStyle", Ident("HatchStyleDivot")),
+             (f"{path}.Font.Color", Ident("clWhite")), (f"{path}.Font.Height", height), (f"{path}.Font.Name", "Tahoma")]
+    if bold:
+        props.append((f"{path}.Font.Style", ["fsBold"]))
+    return props
+
+
+def splash(name, shown):
+    props = [] if shown else [("AutoShow", False), ("AutoAdaptPictureSize", False)]
+    props += splash_heading("BasicProgramInfo.ProgramName", *(("TROV316 DSP Processor Editor", 45, 170) if shown else
+                                                              ("2x4 DSP Processor Editor", 85, 130)), -29, True)
+    props += splash_heading("BasicProgramInfo.ProgramVersion", "Ver 1.1", *((515, 180) if shown else (480, 140)), -13,
+                            True)
+    props += [("BasicProgramInfo.CopyRightFont.Name", "Tahoma"),
+              ("CloseOnTimeout", True), ("Fill.GradientType", Ident("gtNone")),
+              ("Fill.Picture", picture("splash/background.png")), ("Fill.PicturePosition", Ident("ppBottomCenter")),
+              ("Fill.Opacity", 249), ("TimeOut", 100), ("DisplayStyle", Ident("dsNormal"))]
+    if shown:
+        props.append(("Items", Ident(SPLASH_ITEMS)))
+    props += [("ListItems", Ident(SPLASH_LIST_ITEMS)), ("ListItemsSettings.Rect.Left", 180),
+              ("ListItemsSettings.Rect.Top", 210), ("ListItemsSettings.Rect.Width", 500),
+              ("ListItemsSettings.Rect.Height", 250), ("ListItemsSettings.HTMLFont.Name", "Tahoma"),
+              ("ListItemsSettings.HTMLFont.Height", -11), ("ProgressBar.Step", Ident("10.0")),
+              ("ProgressBar.Maximum", Ident("100.0")), ("ProgressBar.Left", 160), ("ProgressBar.Top", 220),
+              ("ProgressBar.Height", 12), ("ProgressBar.ProgressFill.Color", Ident("clWhite")),
+              ("ProgressBar.ProgressFill.ColorTo", Ident("$00FFC080")),
+              ("ProgressBar.BackGroundFill.BorderColor", Ident("clGray"))]
+    return Obj(name, "TAdvSmoothSplashScreen", props)
+
+
 def main_form():
-    return Obj("fmMain", "TfmMain", [
+    return stated_look(typed(Obj("fmMain", "TfmMain", [
         ("Caption", CAPTION),
         ("ClientWidth", 1110),
         ("ClientHeight", 672),
@@ -679,6 +939,8 @@ def main_form():
         ("OnCreate", Ident("FormCreate")),
         ("OnResize", Ident("FormResize")),
     ] + font(Ident("clBlack"), -12, "Arial"), [
+        splash("asScreen", False),
+        splash("asScreenTROV316", True),
         function_bar(),
         page_area(),
         preset_bar(),
@@ -691,7 +953,7 @@ def main_form():
         file_dialog("sdSavePreset", "TSaveDialog", "prs"),
         file_dialog("odOpenUnit", "TOpenDialog", "unt"),
         file_dialog("sdSaveUnit", "TSaveDialog", "unt"),
-    ])
+    ])))
 
 
 HEADER = [
