@@ -122,4 +122,30 @@ TEST_F(NetSessionTest, AutomaticAddressSettingForgetsTheAddress)
     EXPECT_FALSE(session->ClientSocket().Active());
 }
 
+// Over the network (reply wait 1 s, 2 resends) the transport takes an answer until the fifth
+// time-out after its resends: an exchange whose request is still unanswered after 2.5 s goes on,
+// and fails only once that cycle and one reply wait more have passed without progress.
+TEST_F(NetSessionTest, AnExchangeWaitsOutTheTransportsResendCycle)
+{
+    sim.WithProcessor([](devsim::Processor &p) { p.State().stored[1] = true; });
+    Connect();
+    EXPECT_TRUE(sim.WaitForFrames(48, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return !session->NetTransport()->Busy(); }));
+    devsim::FaultSettings faults;
+    faults.refused = {CMD_READ_EEPROM};
+    sim.SetFaults(faults);
+    sim.ClearFrameLog();
+    session->UploadAllPresets();
+    ASSERT_TRUE(sim.WaitForFrames(1, 5000));
+    TManualClock::Advance(2500);
+    EXPECT_TRUE(session->IsExchangeRunning());
+    // Seven time-outs of 1 s (2 resends, 4 extra waits, the report) and one more.
+    TManualClock::Advance(5499);
+    EXPECT_TRUE(session->IsExchangeRunning());
+    TManualClock::Advance(1);
+    ASSERT_TRUE(PumpUntil([&] { return !session->HasTransport(); }));
+    EXPECT_FALSE(session->IsConnected());
+    EXPECT_EQ(view.linkBrokenCalls, 1);
+}
+
 }  // namespace
