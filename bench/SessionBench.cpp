@@ -38,7 +38,6 @@ public:
     void RefreshFromModel() override { ++refreshes; }
     void ResetEqDisplay() override {}
     void MarkCurveChanged(int) override {}
-    void ShowMessage(const QString &) override {}
     void SetStorePresetRowName(int, const std::string &) override {}
     void SetRecallPresetRowName(int, const std::string &) override {}
     bool IsTrafficVisible() const override { return false; }

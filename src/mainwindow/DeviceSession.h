@@ -221,6 +221,10 @@ public:
     TJvHidDeviceController &HidController() { return *HidCtl; }
     net::ClientSocket &ClientSocket() { return socket_; }
     bool HasHidDevice() const { return HidDevice != nullptr; }
+    // lbStatus says "Detect HID" while a USB device is in use. The first device pass runs when the
+    // session is made, before the main window has read its form: the window calls this once its
+    // label exists. Without a device the label keeps its text.
+    void ShowHidStatus();
 
     // --- Link control ------------------------------------------------------------------------------
     // One connection attempt each: any transport of the same kind is closed, a new one opened with

@@ -161,7 +161,6 @@ public:
     void RefreshFromModel() override;
     void ResetEqDisplay() override;
     void MarkCurveChanged(int channel) override;
-    void ShowMessage(const QString &text) override;
     void SetStorePresetRowName(int row, const std::string &name) override;
     void SetRecallPresetRowName(int row, const std::string &name) override;
     bool IsTrafficVisible() const override;

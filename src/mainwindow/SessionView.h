@@ -39,8 +39,6 @@ public:
     // Every channel's band selection and band editors back to their start state.
     virtual void ResetEqDisplay() = 0;
     virtual void MarkCurveChanged(int channel) = 0;
-    // An information message box with an OK button.
-    virtual void ShowMessage(const QString &text) = 0;
 
     // --- Preset dialogs (for the device model) ---------------------------------------------------
     virtual void SetStorePresetRowName(int row, const std::string &name) = 0;

@@ -276,6 +276,58 @@ TEST(EditorStart, TheScanStartsByItself300MsAfterStart)
     EXPECT_EQ(run.Start(), 0);
 }
 
+// A processor plugged in before the editor starts is found while the main window is made; the
+// status label says so from the first showing on, and follows the device when it goes and comes.
+TEST(EditorStart, TheUsbStatusFollowsADevicePluggedInBeforeTheStart)
+{
+    EditorRun run;
+    auto device = run.HidBackend()->Plug(hidtest::ProcessorProfile());
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [&] {
+            EXPECT_TRUE(fmMain->Session().HasHidDevice());
+            EXPECT_EQ(fmMain->lbStatus->Caption(), "Detect HID");
+            run.HidBackend()->Unplug(device);
+        });
+    run.Step(
+        "unplugged", [] { return !fmMain->Session().HasHidDevice(); },
+        [&] {
+            EXPECT_EQ(fmMain->lbStatus->Caption(), "OffLine");
+            device = run.HidBackend()->Plug(hidtest::ProcessorProfile());
+        });
+    run.Step(
+        "plugged in again", [] { return fmMain->Session().HasHidDevice(); },
+        [] { EXPECT_EQ(fmMain->lbStatus->Caption(), "Detect HID"); });
+    run.Close();
+    EXPECT_EQ(run.Start(), 0);
+}
+
+// Offline, nobody waits for the USB device's reports: a read that fails shows nothing and leaves
+// the device in use. (A USB link reading from it breaks as on an unplug.)
+TEST(EditorStart, AFailedUsbReadWithoutAUsbLinkShowsNothing)
+{
+    EditorRun run;
+    auto device = run.HidBackend()->Plug(hidtest::ProcessorProfile());
+    std::uint64_t attempts = 0;
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [&] {
+            attempts = device->readAttempts();
+            device->FailReads(EIO);
+        });
+    // A second failed read: the first one's report has been handled on this thread.
+    run.Step(
+        "reads failed", [&] { return device->readAttempts() >= attempts + 2; },
+        [&] {
+            device->FailReads(0);
+            EXPECT_TRUE(NoModalLoop());
+            EXPECT_TRUE(fmMain->Session().HasHidDevice());
+            EXPECT_EQ(fmMain->lbStatus->Caption(), "Detect HID");
+        });
+    run.Close();
+    EXPECT_EQ(run.Start(), 0);
+}
+
 TEST(EditorStart, ACloseRequestAsksFirstAndOnlyOkEndsTheProgram)
 {
     EditorRun run;

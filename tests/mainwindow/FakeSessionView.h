@@ -27,7 +27,6 @@ public:
     int refreshes = 0;
     int eqDisplayResets = 0;
     std::vector<int> curveMarks;
-    std::vector<QString> messages;
     std::map<int, std::string> storeRows, recallRows;
 
     // Traffic monitor.
@@ -92,7 +91,6 @@ public:
     void RefreshFromModel() override { ++refreshes; }
     void ResetEqDisplay() override { ++eqDisplayResets; }
     void MarkCurveChanged(int channel) override { curveMarks.push_back(channel); }
-    void ShowMessage(const QString &text) override { messages.push_back(text); }
     void SetStorePresetRowName(int row, const std::string &name) override { storeRows[row] = name; }
     void SetRecallPresetRowName(int row, const std::string &name) override { recallRows[row] = name; }
 
