@@ -60,7 +60,7 @@ public:
     void OnLinkBroken() override {}
     void ClickRescan() override {}
     void SetScanPosition(int) override {}
-    void SetScanStatus(const QString &) override {}
+    void SetNetworkStatus(const QString &) override {}
     void HideScan() override {}
     void ShowScanModal() override {}
     bool IsScanVisible() const override { return false; }

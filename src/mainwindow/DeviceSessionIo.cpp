@@ -122,12 +122,12 @@ bool DeviceSession::NetWrite(const std::uint8_t *bytes, int count)
 
 void DeviceSession::ClientSocketConnecting()
 {
-    view_.SetScanStatus(QStringLiteral("Network Connecting"));
+    view_.SetNetworkStatus(QStringLiteral("Network Connecting"));
 }
 
 void DeviceSession::ClientSocketConnect(net::ClientSocket &socket)
 {
-    view_.SetScanStatus(QStringLiteral("Connecting IP:") + QString::fromStdString(socket.RemoteAddress()));
+    view_.SetNetworkStatus(QStringLiteral("Connecting IP:") + QString::fromStdString(socket.RemoteAddress()));
 }
 
 // Every read goes to the transport, whose assembly finds the frames however TCP cut them.

@@ -183,7 +183,7 @@ public:
     void OnLinkBroken() override;
     void ClickRescan() override;
     void SetScanPosition(int position) override;
-    void SetScanStatus(const QString &text) override;
+    void SetNetworkStatus(const QString &text) override;
     void HideScan() override;
     void ShowScanModal() override;
     bool IsScanVisible() const override;

@@ -269,10 +269,10 @@ void TfmMain::SetScanPosition(int position)
         fmNetwork->pbScan->SetPosition(position);
 }
 
-void TfmMain::SetScanStatus(const QString &text)
+void TfmMain::SetNetworkStatus(const QString &text)
 {
     if (fmNetwork)
-        fmNetwork->lblScan->SetCaption(text);
+        fmNetwork->ShowNetworkStatus(text);
 }
 
 void TfmMain::HideScan()

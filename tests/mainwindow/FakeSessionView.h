@@ -54,7 +54,7 @@ public:
     int linkBrokenCalls = 0;
     int rescanClicks = 0;
     std::vector<int> scanPositions;
-    std::vector<QString> scanStatus;
+    std::vector<QString> networkStatus;
     bool scanVisible = false;
     int scanModalShows = 0;
     int scanModalShowsWhileVisible = 0;
@@ -139,7 +139,7 @@ public:
     }
     void ClickRescan() override { ++rescanClicks; }
     void SetScanPosition(int position) override { scanPositions.push_back(position); }
-    void SetScanStatus(const QString &text) override { scanStatus.push_back(text); }
+    void SetNetworkStatus(const QString &text) override { networkStatus.push_back(text); }
     void HideScan() override
     {
         ++scanHides;

@@ -65,10 +65,10 @@ TEST_F(NetSessionTest, ConnectReadsTheProcessorAtItsDefaultAddress)
     };
     EXPECT_TRUE(has("NET W 10 02 00 01 01 10 10 03 11 "));
     EXPECT_TRUE(has("NET R 10 02 01 00 01 10 10 03 11 "));
-    EXPECT_TRUE(std::find(view.scanStatus.begin(), view.scanStatus.end(), "Network Connecting") !=
-                view.scanStatus.end());
-    EXPECT_TRUE(std::find(view.scanStatus.begin(), view.scanStatus.end(), "Connecting IP:192.168.1.101") !=
-                view.scanStatus.end());
+    EXPECT_TRUE(std::find(view.networkStatus.begin(), view.networkStatus.end(), "Network Connecting") !=
+                view.networkStatus.end());
+    EXPECT_TRUE(std::find(view.networkStatus.begin(), view.networkStatus.end(), "Connecting IP:192.168.1.101") !=
+                view.networkStatus.end());
 
     session->DisconnectLink();
     EXPECT_FALSE(session->HasTransport());
