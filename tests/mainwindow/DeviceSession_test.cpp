@@ -7,6 +7,7 @@
 #include "devsim/ImageLayout.h"
 #include "platform/hid/TestBackend.h"
 
+#include <cerrno>
 #include <cstring>
 #include <optional>
 
@@ -560,6 +561,24 @@ TEST_F(SessionTest, RemovalOfAnotherDeviceLeavesTheOneInUse)
     session->HidController().DeviceChange();
     EXPECT_TRUE(session->HasHidDevice());
     ConnectAndRead();
+}
+
+// Reading from the device in use fails (it went away) while a USB link reads its reports: the link
+// breaks as on an unplug, 300 ms later, and the scan dialog says so.
+TEST_F(SessionTest, AFailedReadBreaksTheUsbLinkAsAnUnplugDoes)
+{
+    ConnectAndRead();
+    const std::uint64_t attempts = sim.HidDevice()->readAttempts();
+    sim.HidDevice()->FailReads(EIO);
+    // A second failed read: the first one's report has been handled on this thread.
+    ASSERT_TRUE(PumpUntil([&] { return sim.HidDevice()->readAttempts() >= attempts + 2; }));
+    PumpFor(20);
+    EXPECT_TRUE(session->HasTransport());
+    TManualClock::Advance(300);
+    EXPECT_EQ(view.linkBrokenCalls, 1);
+    EXPECT_EQ(view.scanModalShows, 1);
+    ExpectClosedAndIdle();
+    sim.HidDevice()->FailReads(0);
 }
 
 // --- Replies that do not belong --------------------------------------------------------------------
