@@ -148,4 +148,33 @@ TEST_F(NetSessionTest, AnExchangeWaitsOutTheTransportsResendCycle)
     EXPECT_EQ(view.linkBrokenCalls, 1);
 }
 
+// The processor's answer to the upload's first request comes only after 2.5 s of the session's
+// clock (held back in real time while the clock moves on): the exchange takes it and completes,
+// and the link stays up.
+TEST_F(NetSessionTest, AnAnswerTwoAndAHalfSecondsLateCompletesTheUpload)
+{
+    sim.WithProcessor([](devsim::Processor &p) { p.State().stored[1] = true; });
+    Connect();
+    EXPECT_TRUE(sim.WaitForFrames(48, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return !session->NetTransport()->Busy(); }));
+    devsim::FaultSettings late;
+    late.delayMs = 500;
+    sim.SetFaults(late);
+    sim.ClearFrameLog();
+    session->UploadAllPresets();
+    ASSERT_TRUE(sim.WaitForFrames(1, 5000));
+    TManualClock::Advance(2500);
+    EXPECT_TRUE(session->IsExchangeRunning());
+    EXPECT_TRUE(view.progressVisible);
+    sim.SetFaults({});  // the answer on its way stays late; the rest come at once
+    ASSERT_TRUE(PumpUntil([&] { return !view.progressVisible; }, 10000));
+    // The upload's last request.
+    EXPECT_TRUE(PumpUntil([&] {
+        const auto log = sim.FrameLog();
+        return !log.empty() && log.back().command == CMD_POLL;
+    }));
+    EXPECT_TRUE(session->IsConnected());
+    EXPECT_EQ(view.linkBrokenCalls, 0);
+}
+
 }  // namespace

@@ -491,18 +491,30 @@ TEST_F(ExchangeTest, ExchangesThatLoseTheProcessorEndCleanly)
 // (reply wait 1 s, 2 resends) the transport writes the request three times and takes an answer
 // until its third time-out, so a processor that answers 2.5 s late is still heard. Only once that
 // cycle and one reply wait more have passed without progress does the exchange fail.
-TEST_F(ExchangeTest, AnExchangeOverTheSerialLinkWaitsOutTheTransportsResendCycle)
+class SerialExchangeTest : public ExchangeTest {
+protected:
+    // Connected over the serial link (a pseudo-terminal to the processor), read and idle, with one
+    // preset stored for an upload to read.
+    void ConnectIdleOverSerial()
+    {
+        sim.WithProcessor([](devsim::Processor &p) { p.State().stored[1] = true; });
+        ASSERT_TRUE(sim.OpenPty());
+        ASSERT_TRUE(sim.Start());
+        const int port = serial::PortTable::Instance().Add(sim.PtyPath());
+        ASSERT_GT(port, 0);
+        session->SetComPortName(QString::fromStdString(serial::PortTable::Name(port)));
+        session->ConnectCom();
+        ASSERT_TRUE(PumpUntil([&] { return ReadDone() || !session->HasTransport(); }, 20000));
+        ASSERT_TRUE(ReadDone());
+        ASSERT_TRUE(PumpUntil([&] { return !session->CommTransport()->Busy(); }));
+    }
+};
+
+TEST_F(SerialExchangeTest, AnExchangeOverTheSerialLinkWaitsOutTheTransportsResendCycle)
 {
-    sim.WithProcessor([](devsim::Processor &p) { p.State().stored[1] = true; });
-    ASSERT_TRUE(sim.OpenPty());
-    ASSERT_TRUE(sim.Start());
-    const int port = serial::PortTable::Instance().Add(sim.PtyPath());
-    ASSERT_GT(port, 0);
-    session->SetComPortName(QString::fromStdString(serial::PortTable::Name(port)));
-    session->ConnectCom();
-    ASSERT_TRUE(PumpUntil([&] { return ReadDone() || !session->HasTransport(); }, 20000));
-    ASSERT_TRUE(ReadDone());
-    ASSERT_TRUE(PumpUntil([&] { return !session->CommTransport()->Busy(); }));
+    ConnectIdleOverSerial();
+    if (HasFatalFailure())
+        return;
 
     Refuse({CMD_READ_EEPROM});
     sim.ClearFrameLog();
@@ -519,6 +531,31 @@ TEST_F(ExchangeTest, AnExchangeOverTheSerialLinkWaitsOutTheTransportsResendCycle
     ASSERT_TRUE(PumpUntil([&] { return !session->HasTransport(); }));
     ExpectClosedAndIdle();
     EXPECT_EQ(view.linkBrokenCalls, 1);
+}
+
+// The processor's answer to the upload's first request comes only after 2.5 s of the session's
+// clock (held back in real time while the clock moves on): the exchange takes it and completes,
+// and the link stays up.
+TEST_F(SerialExchangeTest, AnAnswerTwoAndAHalfSecondsLateCompletesTheUpload)
+{
+    ConnectIdleOverSerial();
+    if (HasFatalFailure())
+        return;
+
+    devsim::FaultSettings late;
+    late.delayMs = 500;
+    SetFaults(late);
+    sim.ClearFrameLog();
+    session->UploadAllPresets();
+    ASSERT_TRUE(PumpUntil([&] { return LastRequestIs(CMD_READ_EEPROM); }));
+    TManualClock::Advance(2500);
+    EXPECT_TRUE(session->IsExchangeRunning());
+    EXPECT_TRUE(view.progressVisible);
+    SetFaults({});  // the answer on its way stays late; the rest come at once
+    ASSERT_TRUE(PumpUntil([&] { return !view.progressVisible; }, 10000));
+    EXPECT_TRUE(PumpUntil([&] { return LastRequestIs(CMD_POLL); }));  // the upload's last request
+    EXPECT_TRUE(session->IsConnected());
+    EXPECT_EQ(view.linkBrokenCalls, 0);
 }
 
 }  // namespace
