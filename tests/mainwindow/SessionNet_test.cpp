@@ -44,6 +44,22 @@ protected:
         ASSERT_EQ(view.refreshes, 1);
     }
 
+    // Connected and idle with one preset stored; the upload starts with the processor faulty from
+    // its first request on.
+    void StartUploadWith(const devsim::FaultSettings &faults)
+    {
+        sim.WithProcessor([](devsim::Processor &p) { p.State().stored[1] = true; });
+        Connect();
+        if (HasFatalFailure())
+            return;
+        EXPECT_TRUE(sim.WaitForFrames(48, 5000));
+        ASSERT_TRUE(PumpUntil([&] { return !session->NetTransport()->Busy(); }));
+        sim.SetFaults(faults);
+        sim.ClearFrameLog();
+        session->UploadAllPresets();
+        ASSERT_TRUE(sim.WaitForFrames(1, 5000));
+    }
+
     TManualClockScope clock;
     devsim::Simulator sim;
     FakeSessionView view;
@@ -127,16 +143,11 @@ TEST_F(NetSessionTest, AutomaticAddressSettingForgetsTheAddress)
 // and fails only once that cycle and one reply wait more have passed without progress.
 TEST_F(NetSessionTest, AnExchangeWaitsOutTheTransportsResendCycle)
 {
-    sim.WithProcessor([](devsim::Processor &p) { p.State().stored[1] = true; });
-    Connect();
-    EXPECT_TRUE(sim.WaitForFrames(48, 5000));
-    ASSERT_TRUE(PumpUntil([&] { return !session->NetTransport()->Busy(); }));
     devsim::FaultSettings faults;
     faults.refused = {CMD_READ_EEPROM};
-    sim.SetFaults(faults);
-    sim.ClearFrameLog();
-    session->UploadAllPresets();
-    ASSERT_TRUE(sim.WaitForFrames(1, 5000));
+    StartUploadWith(faults);
+    if (HasFatalFailure())
+        return;
     TManualClock::Advance(2500);
     EXPECT_TRUE(session->IsExchangeRunning());
     // Seven time-outs of 1 s (2 resends, 4 extra waits, the report) and one more.
@@ -153,16 +164,11 @@ TEST_F(NetSessionTest, AnExchangeWaitsOutTheTransportsResendCycle)
 // and the link stays up.
 TEST_F(NetSessionTest, AnAnswerTwoAndAHalfSecondsLateCompletesTheUpload)
 {
-    sim.WithProcessor([](devsim::Processor &p) { p.State().stored[1] = true; });
-    Connect();
-    EXPECT_TRUE(sim.WaitForFrames(48, 5000));
-    ASSERT_TRUE(PumpUntil([&] { return !session->NetTransport()->Busy(); }));
     devsim::FaultSettings late;
     late.delayMs = 500;
-    sim.SetFaults(late);
-    sim.ClearFrameLog();
-    session->UploadAllPresets();
-    ASSERT_TRUE(sim.WaitForFrames(1, 5000));
+    StartUploadWith(late);
+    if (HasFatalFailure())
+        return;
     TManualClock::Advance(2500);
     EXPECT_TRUE(session->IsExchangeRunning());
     EXPECT_TRUE(view.progressVisible);
