@@ -74,6 +74,8 @@ public:
     int ExtraHeight() const override { return 0; }
     int CurrentPreset() const override { return 0; }
     bool IsInitializing() const override { return false; }
+    int SelectedCompChannel() const override { return selectedComp; }
+    void SetSelectedCompChannel(int channel) override { selectedComp = channel; }
     void ShowChannelNameDialog(int, const std::string &) override {}
     void ShowPeqResetBox(int) override {}
     void ShowCopyDialog() override {}
@@ -87,6 +89,7 @@ public:
     TMyPEQAllpass *table = nullptr;
     LMyFFTDrawPhase *plotControl = nullptr;
     bool updating = false;
+    int selectedComp = 2;
     LUnitControl model{*this};
     std::array<std::unique_ptr<Plot>, 8> plots;
 };

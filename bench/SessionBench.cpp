@@ -38,7 +38,6 @@ public:
     void RefreshFromModel() override { ++refreshes; }
     void ResetEqDisplay() override {}
     void MarkCurveChanged(int) override {}
-    void ShowMessage(const QString &) override {}
     void SetStorePresetRowName(int, const std::string &) override {}
     void SetRecallPresetRowName(int, const std::string &) override {}
     bool IsTrafficVisible() const override { return false; }
@@ -61,7 +60,7 @@ public:
     void OnLinkBroken() override {}
     void ClickRescan() override {}
     void SetScanPosition(int) override {}
-    void SetScanStatus(const QString &) override {}
+    void SetNetworkStatus(const QString &) override {}
     void HideScan() override {}
     void ShowScanModal() override {}
     bool IsScanVisible() const override { return false; }

@@ -144,6 +144,16 @@ void LinkTransport::SetRetryCount(std::uint32_t count)
     Retry.RetryLimit = static_cast<int>(std::min<std::uint32_t>(count, INT_MAX));
 }
 
+std::uint64_t LinkTransport::ResendCycleMs()
+{
+    std::int64_t timeouts;
+    {
+        os::CriticalSectionLock lock(Lock);
+        timeouts = Retry.TimeoutsUntilReport();
+    }
+    return static_cast<std::uint64_t>(timeouts) * static_cast<std::uint64_t>(waitTimeout_.load());
+}
+
 void LinkTransport::FrameAnswered()
 {
     os::CriticalSectionLock lock(Lock);

@@ -61,6 +61,10 @@ public:
     virtual void SetTimeout(std::uint32_t ms);
     void SetRetryCount(std::uint32_t count);
     int GetTimeout() const { return waitTimeout_.load(); }
+    // How long a frame written now may go unanswered before the worker gives it up and reports:
+    // its whole resend cycle at the present reply wait and counts (RetryEngine). Until then a late
+    // answer is still taken. Any thread.
+    std::uint64_t ResendCycleMs();
     // True from a successful Open until the worker ends.
     bool IsOpen() const { return isOpen_.load(); }
 

@@ -29,3 +29,11 @@ TimeoutAction RetryEngine::OnTimeout(std::uint8_t command)
     ++extraWaits_;
     return TimeoutAction::None;
 }
+
+std::int64_t RetryEngine::TimeoutsUntilReport() const
+{
+    const std::int64_t resends = RetryLimit;
+    if (rules_ == RetryRules::Serial)
+        return std::int64_t{ExtraWrites} + resends + 1;
+    return resends + ExtraWaitsBeforeReport + 1;
+}

@@ -31,6 +31,10 @@ public:
     // One time-out of the worker's wait, for a pending frame with command byte `command`.
     // Report also ends the wait for that frame.
     TimeoutAction OnTimeout(std::uint8_t command);
+    // Silent time-outs from the write of a frame until its failure is reported, with the counts as
+    // they stand now: the serial link's extra writes, the resends, the four extra waits of USB and
+    // network, and the time-out that reports. A frame with command 5 is reported sooner.
+    std::int64_t TimeoutsUntilReport() const;
 
     int RetryCounter = 0;  // resends made for the pending frame; a full int, as the limit is
     int RetryLimit = DefaultRetryLimit;

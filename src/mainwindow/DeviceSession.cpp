@@ -6,6 +6,7 @@
 #include "platform/ui/OpenDialog.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -358,10 +359,16 @@ bool DeviceSession::Awaits(std::uint8_t command, std::span<const std::uint8_t> p
 void DeviceSession::Await(std::uint8_t command, int index)
 {
     awaited_ = {command, index};
-    longestWait_ = std::max(longestWait_, linkTimeout_);
-    // No progress for twice the longest reply wait: the exchange will not finish.
+    // The guard never cuts the transport short: until the request has been through the
+    // transport's whole resend cycle, a late answer may still come and is taken. One reply wait
+    // more, and the transport has either had its answer or reported the failure itself; with no
+    // progress by then, the exchange will not finish.
+    std::uint64_t limit = 2 * std::uint64_t{linkTimeout_};
+    WithActive([&limit](auto &proc) { limit = proc.ResendCycleMs() + static_cast<std::uint64_t>(proc.GetTimeout()); });
+    longestGuard_ = std::max(longestGuard_, limit);
     tmExchangeGuard->SetEnabled(false);
-    tmExchangeGuard->SetInterval(2 * std::max<std::uint32_t>(longestWait_, 1));
+    tmExchangeGuard->SetInterval(
+        static_cast<unsigned>(std::clamp<std::uint64_t>(longestGuard_, 1, std::numeric_limits<unsigned>::max())));
     tmExchangeGuard->SetEnabled(true);
 }
 
@@ -369,7 +376,7 @@ void DeviceSession::EndExchange()
 {
     const bool running = awaited_.command != 0;
     awaited_ = {};
-    longestWait_ = 0;
+    longestGuard_ = 0;
     tmExchangeGuard->SetEnabled(false);
     tmProcessShow->SetEnabled(false);
     if (running && view_.IsProgressVisible())

@@ -14,11 +14,13 @@
 //
 // The protocol has no request numbers, so the chain accepts only the reply it waits for (its code,
 // its length, and for names and blocks its index); any other reply is ignored. From the handshake
-// reply on, the chain fails when it makes no progress for twice its longest reply wait, and so does
-// any reply that makes the read impossible (a name index above 30, a program that does not come
-// whole): the link is closed and the scan dialog says that the link broke, as for a failure report
-// of the transport while connected. A setting sent while the program blocks are read may miss the
-// blocks already read, so the program is then read again from block 0.
+// reply on, the chain fails when it makes no progress for longer than the transport's whole resend
+// cycle on its link and one reply wait more (every late answer the transport would still take has
+// had its chance by then), and so does any reply that makes the read impossible (a name index
+// above 30, a program that does not come whole): the link is closed and the scan dialog says that
+// the link broke, as for a failure report of the transport while connected. A setting sent while
+// the program blocks are read may miss the blocks already read, so the program is then read again
+// from block 0.
 //
 // The preset exchanges (store, recall, upload into a unit file, download of a unit file, factory
 // reset) run only while connected. Each stops the level poll, shows the progress window and is then
@@ -219,6 +221,10 @@ public:
     TJvHidDeviceController &HidController() { return *HidCtl; }
     net::ClientSocket &ClientSocket() { return socket_; }
     bool HasHidDevice() const { return HidDevice != nullptr; }
+    // lbStatus says "Detect HID" while a USB device is in use. The first device pass runs when the
+    // session is made, before the main window has read its form: the window calls this once its
+    // label exists. Without a device the label keeps its text.
+    void ShowHidStatus();
 
     // --- Link control ------------------------------------------------------------------------------
     // One connection attempt each: any transport of the same kind is closed, a new one opened with
@@ -429,7 +435,7 @@ private:
 
     // --- Session bookkeeping ----------------------------------------------------------------------
     Awaited awaited_;
-    std::uint32_t longestWait_ = 0;  // the longest reply wait of the running exchange
+    std::uint64_t longestGuard_ = 0;  // the running exchange's longest time without progress, in ms
     bool editedDuringRead_ = false;  // a setting was sent since the program read started
     std::uint32_t linkTimeout_ = 0;
     std::uint32_t linkRetries_ = 0;

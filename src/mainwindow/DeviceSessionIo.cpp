@@ -6,7 +6,6 @@
 #include "mainwindow/LinkTexts.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -50,8 +49,14 @@ bool DeviceSession::HidCtlEnumerate(TJvHidDevice *device, int index)
         HidCtl->CheckIn(HidDevice);
     HidDevice = taken;
     UsbOut.Attach(HidDevice);
-    view_.SetControlText(QStringLiteral("lbStatus"), DetectHidText);
+    ShowHidStatus();
     return true;
+}
+
+void DeviceSession::ShowHidStatus()
+{
+    if (HidDevice)
+        view_.SetControlText(QStringLiteral("lbStatus"), DetectHidText);
 }
 
 void DeviceSession::HidCtlDeviceData(TJvHidDevice *device, std::uint8_t reportId, const void *data, std::uint16_t size)
@@ -67,17 +72,13 @@ void DeviceSession::HidCtlDeviceData(TJvHidDevice *device, std::uint8_t reportId
             {bytes, static_cast<std::size_t>(count)});
 }
 
-void DeviceSession::HidCtlDeviceDataError(TJvHidDevice *device, std::uint32_t error)
+void DeviceSession::HidCtlDeviceDataError(TJvHidDevice *device, std::uint32_t)
 {
-    // Only the device in use matters. While a link reads from it, its failure (it went away) breaks
-    // the link as an unplug does: the scan dialog says so, with no message box over it to close.
-    if (!device || device != HidDevice)
-        return;
-    if (UsbProc) {
+    // A failed read matters only to a USB link reading from the device in use: it breaks that link
+    // as an unplug does, and the scan dialog says so. Offline, in Demo or over another link nobody
+    // waits for the device's reports, and nothing is shown.
+    if (device && device == HidDevice && UsbProc)
         Restart(tmLinkBroken);
-        return;
-    }
-    view_.ShowMessage(QStringLiteral("READ ERROR: ") + QString::fromLocal8Bit(std::strerror(static_cast<int>(error))));
 }
 
 void DeviceSession::HidCtlDeviceUnplug(TJvHidDevice *device)
@@ -121,12 +122,12 @@ bool DeviceSession::NetWrite(const std::uint8_t *bytes, int count)
 
 void DeviceSession::ClientSocketConnecting()
 {
-    view_.SetScanStatus(QStringLiteral("Network Connecting"));
+    view_.SetNetworkStatus(QStringLiteral("Network Connecting"));
 }
 
 void DeviceSession::ClientSocketConnect(net::ClientSocket &socket)
 {
-    view_.SetScanStatus(QStringLiteral("Connecting IP:") + QString::fromStdString(socket.RemoteAddress()));
+    view_.SetNetworkStatus(QStringLiteral("Connecting IP:") + QString::fromStdString(socket.RemoteAddress()));
 }
 
 // Every read goes to the transport, whose assembly finds the frames however TCP cut them.

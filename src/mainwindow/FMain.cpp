@@ -248,6 +248,8 @@ void TfmMain::FormCreate(TObject *)
 
     session_->SetStepValue(5);
     session_->SetDeviceId(1);
+    // A USB device found before the form was read has no word on the window yet.
+    session_->ShowHidStatus();
     // The pages start on the Gain page.
     pages_.SetDragHandle(-1);
     session_->SetSelectedCompChannel(2);

@@ -161,7 +161,6 @@ public:
     void RefreshFromModel() override;
     void ResetEqDisplay() override;
     void MarkCurveChanged(int channel) override;
-    void ShowMessage(const QString &text) override;
     void SetStorePresetRowName(int row, const std::string &name) override;
     void SetRecallPresetRowName(int row, const std::string &name) override;
     bool IsTrafficVisible() const override;
@@ -184,7 +183,7 @@ public:
     void OnLinkBroken() override;
     void ClickRescan() override;
     void SetScanPosition(int position) override;
-    void SetScanStatus(const QString &text) override;
+    void SetNetworkStatus(const QString &text) override;
     void HideScan() override;
     void ShowScanModal() override;
     bool IsScanVisible() const override;

@@ -16,7 +16,6 @@
 #include "mainwindow/FNetWorkScan.h"
 #include "platform/os/CodePage.h"
 #include "platform/runtime/TypInfo.h"
-#include "platform/ui/Dialogs.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/ProgressBar.h"
@@ -118,11 +117,6 @@ void TfmMain::ResetEqDisplay()
 void TfmMain::MarkCurveChanged(int channel)
 {
     pages_.MarkCurveChanged(channel);
-}
-
-void TfmMain::ShowMessage(const QString &text)
-{
-    ::ShowMessage(text);
 }
 
 // --- SessionView: preset lists and traffic monitor ---------------------------------------------------
@@ -275,10 +269,10 @@ void TfmMain::SetScanPosition(int position)
         fmNetwork->pbScan->SetPosition(position);
 }
 
-void TfmMain::SetScanStatus(const QString &text)
+void TfmMain::SetNetworkStatus(const QString &text)
 {
     if (fmNetwork)
-        fmNetwork->lblScan->SetCaption(text);
+        fmNetwork->ShowNetworkStatus(text);
 }
 
 void TfmMain::HideScan()

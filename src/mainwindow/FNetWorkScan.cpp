@@ -108,6 +108,7 @@ QString TfmNetwork::Text(const char *key) const
 
 void TfmNetwork::StopScan()
 {
+    tryingNetwork_ = false;
     for (TTimer *timer : {tmConnect, tmLinkBroken, tmWatchDog, tmRunComConnect, tmRunUsbConnect, tmRunNetConnect})
         timer->SetEnabled(false);
 }
@@ -138,6 +139,7 @@ void TfmNetwork::StartScan()
     const bool usb = session_->HasHidDevice();
     const bool net = !usb && session_->HasIpAddress();
     ExtraCandidates = usb || net ? 1 : 0;
+    tryingNetwork_ = net;
     ScanPosition = 1;
     if (usb) {
         ShowCandidate(Text("SID_SCAN_USB"), UsbWatchdogMs);
@@ -198,9 +200,23 @@ void TfmNetwork::SetConnectResult(std::uint8_t result)
     tmConnect->SetEnabled(true);
 }
 
+void TfmNetwork::ShowNetworkStatus(const QString &text)
+{
+    if (tryingNetwork_)
+        lblScan->SetCaption(text);
+}
+
 void TfmNetwork::OnLinkBroken()
 {
+    // The processor found by this scan lost its link before the step that closes the dialog: the
+    // scan ends here as a broken link, and neither that step nor the candidate's watchdog may go
+    // on as if the candidate had failed.
+    if (ConnectResult != 0) {
+        tmConnect->SetEnabled(false);
+        tmWatchDog->SetEnabled(false);
+    }
     ConnectResult = 0;
+    tryingNetwork_ = false;
     tmLinkBroken->SetEnabled(true);
     if (session_)
         session_->View().CloseProgress();
@@ -211,6 +227,7 @@ void TfmNetwork::OnLinkBroken()
 void TfmNetwork::tmConnectTimer(TObject *)
 {
     tmConnect->SetEnabled(false);
+    tryingNetwork_ = false;  // this step ends the candidate
     if (ConnectResult != 0) {
         // Found: a late watchdog must not take the next candidate once this link is gone.
         tmWatchDog->SetEnabled(false);

@@ -51,8 +51,13 @@ public:
     void SetConnectResult(std::uint8_t result);
     bool GetConnectResult() const { return ConnectResult != 0; }
     // The link broke or a serial port could not be opened: the dialog says so (100 ms later) with
-    // its buttons enabled, and the progress window closes.
+    // its buttons enabled, and the progress window closes. A port that could not be opened leaves
+    // the scan to go on when its watchdog expires; a processor this scan had found ends the scan.
     void OnLinkBroken();
+    // The TCP client's word on its connection: the status text while the network candidate is
+    // tried, and nothing at any other time (the client was made to connect by Rescan, whatever
+    // the scan then tries).
+    void ShowNetworkStatus(const QString &text);
 
     // --- Components, bound from the form definition ----------------------------------------------
     TImage *imBase = nullptr;
@@ -100,6 +105,7 @@ private:
     std::uint8_t ConnectResult = 0;
     int ScanPosition = 0;     // 1-based position of the candidate being tried
     int ExtraCandidates = 0;  // 1 when USB or the network goes in front of the serial ports
+    bool tryingNetwork_ = false;  // the network candidate is the one being tried
 };
 
 extern TfmNetwork *fmNetwork;

@@ -98,6 +98,16 @@ bool MainPageHost::IsInitializing() const
     return form_.GetInitializing() != 0;
 }
 
+int MainPageHost::SelectedCompChannel() const
+{
+    return form_.Session().GetSelectedCompChannel();
+}
+
+void MainPageHost::SetSelectedCompChannel(int channel)
+{
+    form_.Session().SetSelectedCompChannel(channel);
+}
+
 // --- Dialogs -------------------------------------------------------------------------------------------
 
 void MainPageHost::ShowChannelNameDialog(int channel, const std::string &name)

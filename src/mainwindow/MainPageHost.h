@@ -38,6 +38,8 @@ public:
     int ExtraHeight() const override;
     int CurrentPreset() const override;
     bool IsInitializing() const override;
+    int SelectedCompChannel() const override;
+    void SetSelectedCompChannel(int channel) override;
 
     void ShowChannelNameDialog(int channel, const std::string &name) override;
     void ShowPeqResetBox(int channel) override;

@@ -39,8 +39,6 @@ public:
     // Every channel's band selection and band editors back to their start state.
     virtual void ResetEqDisplay() = 0;
     virtual void MarkCurveChanged(int channel) = 0;
-    // An information message box with an OK button.
-    virtual void ShowMessage(const QString &text) = 0;
 
     // --- Preset dialogs (for the device model) ---------------------------------------------------
     virtual void SetStorePresetRowName(int row, const std::string &name) = 0;
@@ -82,9 +80,11 @@ public:
     virtual void OnLinkBroken() = 0;
     // Clicks the dialog's Rescan button by code: the scan starts again from its first candidate.
     virtual void ClickRescan() = 0;
-    // The dialog's progress bar and status text.
+    // The dialog's progress bar.
     virtual void SetScanPosition(int position) = 0;
-    virtual void SetScanStatus(const QString &text) = 0;
+    // What the TCP client says of its connection ("Network Connecting"): the dialog's status text
+    // while it tries the network candidate; at any other time it keeps its own text.
+    virtual void SetNetworkStatus(const QString &text) = 0;
     virtual void HideScan() = 0;
     virtual void ShowScanModal() = 0;
     virtual bool IsScanVisible() const = 0;

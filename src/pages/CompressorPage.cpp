@@ -222,7 +222,7 @@ void CompressorPage::SelectCompressorChannel(int channel)
     if (!head)
         return;
     head->SetCaption(QStringLiteral("Out ") + ChannelCharacter(channel));
-    selectedCompChannel_ = channel;
+    host_.SetSelectedCompChannel(channel);
 }
 
 void CompressorPage::isCompThresholdOut1MouseDown(TObject *Sender, TMouseButton, TShiftState, int, int)
@@ -275,7 +275,7 @@ void CompressorPage::SliderChange(TObject *sender, Field field)
     const int c = TagChannel(*slider);
     if (LinkGroups::SideChannelCount(c) != 4)
         return;
-    selectedCompChannel_ = c;
+    host_.SetSelectedCompChannel(c);
     auto *edit = FindChannelControl<TCurvyEdit>(host_, EditFamily[field], c);
     if (!edit)
         return;

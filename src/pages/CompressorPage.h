@@ -85,8 +85,8 @@ public:
     // output in the plot's title; false when a control is missing.
     bool DrawCompressorCurve(int channel);
 
-    // The output the transfer plot shows; Out 1 at start.
-    int GetSelectedCompChannel() const { return selectedCompChannel_; }
+    // The output the transfer plot shows (the host keeps it); Out 1 at start.
+    int GetSelectedCompChannel() const { return host_.SelectedCompChannel(); }
 
 private:
     void SliderChange(TObject *sender, Field field);
@@ -95,5 +95,4 @@ private:
 
     PageHost &host_;
     LinkGroups &links_;
-    int selectedCompChannel_ = 2;
 };

@@ -145,7 +145,9 @@ bool ModelRefresh::ShowChannel(int c)
         }
         if (!ShowFilter(c, true) || !ShowFilter(c, false) || !ShowBands(c) || !ShowCompressor(c))
             return false;
-        if (c == 2 && !host_.IsInitializing() && !parts_.Comp.DrawCompressorCurve(c))
+        // The transfer plot redraws the output the Comp page has selected, not always Out 1: its
+        // curve and title keep naming the output whose meter, lamp and caption the page shows.
+        if (c == parts_.Comp.GetSelectedCompChannel() && !host_.IsInitializing() && !parts_.Comp.DrawCompressorCurve(c))
             return false;
     } else if (!ShowBands(c) || !ShowFilter(c, true) || !ShowFilter(c, false)) {
         return false;

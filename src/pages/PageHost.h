@@ -65,6 +65,10 @@ public:
     virtual int CurrentPreset() const = 0;
     // True while the main window's creation runs its first refresh.
     virtual bool IsInitializing() const = 0;
+    // The output (2 to 5) the Comp page shows: its transfer curve and title, and the page's own
+    // level meter and limiter lamp. The window keeps the one selection; Out 1 at start.
+    virtual int SelectedCompChannel() const = 0;
+    virtual void SetSelectedCompChannel(int channel) = 0;
 
     // --- Dialogs ---------------------------------------------------------------------------------
     // Opens the one-channel name dialog modally for the channel (0 to 5), showing `name` (8-bit

@@ -184,16 +184,24 @@ void AddCase(EditorRun &run, Processor &processor, const FaultCase &c, const Fol
     const QString file = folder.File(c.name + ".unt");
     if (c.exchange->offlineFirst)
         Disconnect(run, c.name + ": offline");
+    // An exchange that may fail waits out the guard, which gives the transport its whole resend
+    // cycle and a reply wait more: the clock runs four times as fast for it as for a live
+    // processor, 40 ms a round. A read starts with the scan, whose watchdogs keep 10 ms a round;
+    // once the scan has found the processor, the read's clock runs as fast as an exchange's.
+    const bool mayFail = c.outcome != Outcome::Completes && !c.realTime;
+    const unsigned tickMs = c.realTime ? 0 : mayFail && !c.exchange->offlineFirst ? 40 : 10;
+    const bool fasterAfterScan = mayFail && c.exchange->offlineFirst;
     // What every condition of the case does first: the clock, and the end of a passing fault.
     auto clock = std::make_shared<RealClock>();
-    auto tick = [&processor, &c, clock] {
+    auto tick = [&processor, &c, clock, fasterAfterScan] {
         if (c.realTime)
             clock->Follow();
+        if (fasterAfterScan && !fmNetwork->Visible() && fmMain->Session().HasTransport())
+            TManualClock::Advance(30);
         if (c.faultyFrames > 0 && processor.sim.FrameLog().size() >= c.faultyFrames &&
             processor.sim.Faults() == c.faults)
             processor.NoFault();
     };
-    const unsigned tickMs = c.realTime ? 0 : 10;
     run.Step(
         c.name,
         [&c] { return NoModalLoop() && (c.exchange->offlineFirst ? !fmMain->Session().HasTransport() : Idle()); },
@@ -496,6 +504,31 @@ TEST(ScenarioFaults, RepliesLateByOneAndAHalfSecondsEndInADefinedState)
                              .faultyFrames = 4,
                              .realTime = true});
     p.Run(cases);
+}
+
+// Replies 2.5 s late over TCP and over the serial link, with the clock at the real speed: with a
+// reply wait of 1 s the first request of the exchange is written three times before its answer
+// comes, and the transport still takes that answer, so the exchange completes. The upload reads
+// the processor, the preset file's settings go to it.
+TEST(ScenarioFaults, RepliesLateByTwoAndAHalfSecondsOverTcpAndSerialComplete)
+{
+    for (const Over over : {Over::Tcp, Over::Pty}) {
+        Prepared p(false, over);
+        const std::vector<Exchange> exchanges = Exchanges(p.folder);
+        std::vector<FaultCase> cases;
+        for (const Exchange &exchange : exchanges) {
+            const std::string_view name = exchange.name;
+            if (name == "upload" || name == "open")
+                cases.push_back(
+                    {.name = std::string(over == Over::Tcp ? "TCP" : "serial") + " late by 2500 ms " + exchange.name,
+                     .exchange = &exchange,
+                     .faults = With(&devsim::FaultSettings::delayMs, 2500),
+                     .outcome = Outcome::Completes,
+                     .faultyFrames = 4,
+                     .realTime = true});
+        }
+        p.Run(cases);
+    }
 }
 
 // The link dialog's Set re-reads the whole program; an edit made while the blocks come back goes

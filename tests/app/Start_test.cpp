@@ -6,7 +6,9 @@
 #include "EditorRun.h"
 
 #include "curves/LMyFFTDrawPhase.h"
+#include "curves/LProgressBar.h"
 #include "curves/Plot.h"
+#include "device/DeviceFrame.h"
 #include "dialogs/FExit.h"
 #include "dialogs/FNetworkSetup.h"
 #include "mainwindow/FNetWorkScan.h"
@@ -20,6 +22,8 @@
 #include "platform/ui/Menus.h"
 #include "platform/ui/RadioButton.h"
 #include "plotlib/plot/iXYPlot.h"
+#include "widgets/graphics/AdvTrackBar.h"
+#include "widgets/graphics/CurvyEdit.h"
 #include "widgets/skinned/RzBmpBtn.h"
 #include "widgets/skinned/VrButtons.h"
 
@@ -272,6 +276,101 @@ TEST(EditorStart, TheScanStartsByItself300MsAfterStart)
         10);
     run.Step(
         "scan closed", [] { return !fmNetwork->Visible(); }, [] { EXPECT_TRUE(fmMain->rzbMenuLink->Enabled()); });
+    run.Close();
+    EXPECT_EQ(run.Start(), 0);
+}
+
+// A processor plugged in before the editor starts is found while the main window is made; the
+// status label says so from the first showing on, and follows the device when it goes and comes.
+TEST(EditorStart, TheUsbStatusFollowsADevicePluggedInBeforeTheStart)
+{
+    EditorRun run;
+    auto device = run.HidBackend()->Plug(hidtest::ProcessorProfile());
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [&] {
+            EXPECT_TRUE(fmMain->Session().HasHidDevice());
+            EXPECT_EQ(fmMain->lbStatus->Caption(), "Detect HID");
+            run.HidBackend()->Unplug(device);
+        });
+    run.Step(
+        "unplugged", [] { return !fmMain->Session().HasHidDevice(); },
+        [&] {
+            EXPECT_EQ(fmMain->lbStatus->Caption(), "OffLine");
+            device = run.HidBackend()->Plug(hidtest::ProcessorProfile());
+        });
+    run.Step(
+        "plugged in again", [] { return fmMain->Session().HasHidDevice(); },
+        [] { EXPECT_EQ(fmMain->lbStatus->Caption(), "Detect HID"); });
+    run.Close();
+    EXPECT_EQ(run.Start(), 0);
+}
+
+// Offline, nobody waits for the USB device's reports: a read that fails shows nothing and leaves
+// the device in use. (A USB link reading from it breaks as on an unplug.)
+TEST(EditorStart, AFailedUsbReadWithoutAUsbLinkShowsNothing)
+{
+    EditorRun run;
+    auto device = run.HidBackend()->Plug(hidtest::ProcessorProfile());
+    std::uint64_t attempts = 0;
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [&] {
+            attempts = device->readAttempts();
+            device->FailReads(EIO);
+        });
+    // A second failed read: the first one's report has been handled on this thread.
+    run.Step(
+        "reads failed", [&] { return device->readAttempts() >= attempts + 2; },
+        [&] {
+            device->FailReads(0);
+            EXPECT_TRUE(NoModalLoop());
+            EXPECT_TRUE(fmMain->Session().HasHidDevice());
+            EXPECT_EQ(fmMain->lbStatus->Caption(), "Detect HID");
+        });
+    run.Close();
+    EXPECT_EQ(run.Start(), 0);
+}
+
+// The Comp page shows one output: a press on one of Out 3's controls selects it for the transfer
+// curve, and the page's own level meter, its limiter lamp and, after a language switch, its title
+// follow the same output.
+TEST(EditorStart, TheCompressorPagesMeterLampAndTitleFollowItsSelectedOutput)
+{
+    EditorRun run;
+    run.Step(
+        "shown", [] { return fmMain && fmMain->Visible(); },
+        [] {
+            auto *ratio = dynamic_cast<TAdvTrackBar *>(fmMain->FindComponent(QStringLiteral("isCompRatioOut3")));
+            auto *attack = dynamic_cast<TCurvyEdit *>(fmMain->FindComponent(QStringLiteral("cvdCompAttackOut3")));
+            ASSERT_NE(ratio, nullptr);
+            ASSERT_NE(attack, nullptr);
+            ratio->SetPosition(9);  // a compressor that can limit: its lamp may light
+            attack->OnMouseDown(attack, mbLeft, {}, 2, 2);
+            EXPECT_EQ(CaptionOf("lbHeadCompOut"), "Out 3");
+            EXPECT_EQ(CaptionOf("lbCompName"), "Out 3  Compressor");
+
+            // Levels: Out 1 silent, Out 3 at about -6 dB (output position 6) and limiting.
+            BSTM payload(19, 0);
+            payload[12] = 0x00, payload[13] = 0x3F, payload[14] = 0x80;
+            payload[18] = 1 << 2;
+            const BSTM frame = BuildDeviceFrame(1, 0, CMD_LEVELS, payload);
+            TMessage m;
+            m.Msg = WM_DEVICE_FRAME;
+            m.WParam = reinterpret_cast<WPARAM>(&frame);
+            fmMain->Session().OnDeviceFrame(m);
+            auto meter = [](const char *name) {
+                auto *bar = dynamic_cast<LProgressBar *>(fmMain->FindComponent(QString::fromLatin1(name)));
+                return bar ? bar->Position() : -1;
+            };
+            EXPECT_EQ(meter("pbLevelCompOut3"), 6);
+            EXPECT_EQ(meter("pbLevelCompOut"), 6);
+            EXPECT_EQ(meter("pbLimitCompOut"), 1);
+
+            Entry("ChineseSimplified")->Click();
+            Entry("English")->Click();
+            EXPECT_EQ(CaptionOf("lbCompName"), "Out 3  Compressor");
+        });
     run.Close();
     EXPECT_EQ(run.Start(), 0);
 }

@@ -49,7 +49,14 @@ TEST(RetryEngine, ResendsAndReportsPerLink)
         e.ExtraWrites = c.extraWrites;
         e.FrameGiven();
         e.FrameWritten();
+        // The whole cycle, as callers that wait on the link count it; command 5 ends it sooner.
+        const std::int64_t cycle = e.TimeoutsUntilReport();
         EXPECT_EQ(TimeOuts(e, 14, c.command), c.expected) << c.name;
+        const auto reportedAt = static_cast<std::int64_t>(c.expected.find('P') + 1);
+        if (c.command == RetryEngine::ReportAtOnceCommand)
+            EXPECT_LE(reportedAt, cycle) << c.name;
+        else
+            EXPECT_EQ(reportedAt, cycle) << c.name;
         EXPECT_FALSE(e.Awaiting()) << c.name << ": a report settles the frame, it never repeats";
     }
 }

@@ -7,6 +7,7 @@
 #include "devsim/ImageLayout.h"
 #include "platform/hid/TestBackend.h"
 
+#include <cerrno>
 #include <cstring>
 #include <optional>
 
@@ -247,7 +248,8 @@ TEST_F(SessionTest, SilenceAfterTheHandshakeEndsTheAttempt)
     view.scanVisible = true;  // the scan dialog runs the connect
     session->ConnectUsb();
     ASSERT_TRUE(PumpUntil([&] { return session->IsConnected(); }));
-    TManualClock::Advance(9999);
+    // The identity request's whole resend cycle over USB (seven time-outs of 5 s) and one wait more.
+    TManualClock::Advance(39999);
     EXPECT_TRUE(session->HasTransport());
     TManualClock::Advance(1);
     ExpectClosedAndIdle();
@@ -265,7 +267,7 @@ TEST_F(SessionTest, SilenceMidReadClosesTheProgressWindowAndOffersTheScan)
     PumpFor(50);
     TManualClock::Advance(100);
     EXPECT_EQ(view.progressModalShows, 1);  // the read still runs: its progress shows
-    TManualClock::Advance(10000);
+    TManualClock::Advance(40000);
     ExpectClosedAndIdle();
     EXPECT_EQ(view.scanModalShows, 1);
     EXPECT_EQ(view.refreshes, 0);
@@ -386,8 +388,8 @@ TEST_F(SessionTest, FailureReportsEndTheAttemptOrTheLink)
 
 // Without request numbers, replies that are not the exchange's own can keep coming: late answers
 // to earlier requests, acknowledgements, blocks of another index. None counts as progress: an
-// exchange that has accepted nothing of its own for twice its longest reply wait fails like one
-// whose processor fell silent, however much else arrives.
+// exchange that has accepted nothing of its own for longer than the transport's whole resend cycle
+// and one reply wait more fails like one whose processor fell silent, however much else arrives.
 TEST_F(ExchangeTest, ExchangeFailsWhenOnlyRepliesNotItsOwnKeepComing)
 {
     struct Case {
@@ -396,7 +398,9 @@ TEST_F(ExchangeTest, ExchangeFailsWhenOnlyRepliesNotItsOwnKeepComing)
         std::uint8_t heldAt;  // the request the processor leaves unanswered
         std::uint8_t reply;   // what comes instead, once a second
         BSTM payload;
-        unsigned limitMs;  // twice the longest reply wait
+        // Over USB with 2 resends: seven time-outs (2 resends, 4 extra waits, the report) and one
+        // reply wait more, of the longest reply wait.
+        unsigned limitMs;
     };
     const std::string identity(DeviceSession::UnitIdentity);
     const BSTM block4 = devsim::ImageBlock(Processor().program, 4);
@@ -406,25 +410,25 @@ TEST_F(ExchangeTest, ExchangeFailsWhenOnlyRepliesNotItsOwnKeepComing)
          .heldAt = CMD_READ_PRESET_NAME,
          .reply = CMD_IDENTITY,
          .payload = BSTM(identity.begin(), identity.end()),
-         .limitMs = 10000},
+         .limitMs = 40000},
         {.name = "read, acknowledgements",
          .recall = false,
          .heldAt = CMD_READ_PRESET_NAME,
          .reply = CMD_ACK,
          .payload = {},
-         .limitMs = 10000},
+         .limitMs = 40000},
         {.name = "read, another block",
          .recall = false,
          .heldAt = CMD_READ_PROGRAM_BLOCK,
          .reply = CMD_SELECT_PRESET,
          .payload = block4,
-         .limitMs = 10000},
+         .limitMs = 40000},
         {.name = "recall, another block",
          .recall = true,
          .heldAt = CMD_READ_PROGRAM_BLOCK,
          .reply = CMD_SELECT_PRESET,
          .payload = block4,
-         .limitMs = 20000},
+         .limitMs = 80000},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -557,6 +561,24 @@ TEST_F(SessionTest, RemovalOfAnotherDeviceLeavesTheOneInUse)
     session->HidController().DeviceChange();
     EXPECT_TRUE(session->HasHidDevice());
     ConnectAndRead();
+}
+
+// Reading from the device in use fails (it went away) while a USB link reads its reports: the link
+// breaks as on an unplug, 300 ms later, and the scan dialog says so.
+TEST_F(SessionTest, AFailedReadBreaksTheUsbLinkAsAnUnplugDoes)
+{
+    ConnectAndRead();
+    const std::uint64_t attempts = sim.HidDevice()->readAttempts();
+    sim.HidDevice()->FailReads(EIO);
+    // A second failed read: the first one's report has been handled on this thread.
+    ASSERT_TRUE(PumpUntil([&] { return sim.HidDevice()->readAttempts() >= attempts + 2; }));
+    PumpFor(20);
+    EXPECT_TRUE(session->HasTransport());
+    TManualClock::Advance(300);
+    EXPECT_EQ(view.linkBrokenCalls, 1);
+    EXPECT_EQ(view.scanModalShows, 1);
+    ExpectClosedAndIdle();
+    sim.HidDevice()->FailReads(0);
 }
 
 // --- Replies that do not belong --------------------------------------------------------------------

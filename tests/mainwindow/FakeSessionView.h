@@ -27,7 +27,6 @@ public:
     int refreshes = 0;
     int eqDisplayResets = 0;
     std::vector<int> curveMarks;
-    std::vector<QString> messages;
     std::map<int, std::string> storeRows, recallRows;
 
     // Traffic monitor.
@@ -55,7 +54,7 @@ public:
     int linkBrokenCalls = 0;
     int rescanClicks = 0;
     std::vector<int> scanPositions;
-    std::vector<QString> scanStatus;
+    std::vector<QString> networkStatus;
     bool scanVisible = false;
     int scanModalShows = 0;
     int scanModalShowsWhileVisible = 0;
@@ -92,7 +91,6 @@ public:
     void RefreshFromModel() override { ++refreshes; }
     void ResetEqDisplay() override { ++eqDisplayResets; }
     void MarkCurveChanged(int channel) override { curveMarks.push_back(channel); }
-    void ShowMessage(const QString &text) override { messages.push_back(text); }
     void SetStorePresetRowName(int row, const std::string &name) override { storeRows[row] = name; }
     void SetRecallPresetRowName(int row, const std::string &name) override { recallRows[row] = name; }
 
@@ -141,7 +139,7 @@ public:
     }
     void ClickRescan() override { ++rescanClicks; }
     void SetScanPosition(int position) override { scanPositions.push_back(position); }
-    void SetScanStatus(const QString &text) override { scanStatus.push_back(text); }
+    void SetNetworkStatus(const QString &text) override { networkStatus.push_back(text); }
     void HideScan() override
     {
         ++scanHides;

@@ -53,7 +53,7 @@ public:
         dialog->btnOK->Click();
     }
     void SetScanPosition(int position) override { dialog->pbScan->SetPosition(position); }
-    void SetScanStatus(const QString &text) override { dialog->lblScan->SetCaption(text); }
+    void SetNetworkStatus(const QString &text) override { dialog->ShowNetworkStatus(text); }
     void HideScan() override { dialog->Hide(); }
     void ShowScanModal() override
     {

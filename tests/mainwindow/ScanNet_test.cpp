@@ -59,4 +59,40 @@ TEST_F(NetScanTest, SilentNetworkCandidateEndsAtItsWatchdog)
     EXPECT_FALSE(session->ClientSocket().Active());
 }
 
+// Rescan makes the TCP client connect whatever the scan tries first; with a USB device the scan
+// never tries the network, and what the client says of its connection must not take the place of
+// the USB candidate's text.
+TEST_F(NetScanTest, TheUsbCandidatesTextStaysWhileTheSocketConnects)
+{
+    PlugProcessor();
+    dialog->Show();
+    dialog->btnOK->Click();
+    EXPECT_EQ(Status(), "Scan USB");
+    ASSERT_TRUE(PumpUntil([&] { return session->ClientSocket().Connected(); }));
+    PumpFor(50);
+    EXPECT_EQ(Status(), "Scan USB");
+}
+
+// The processor answers and the full read starts, but the link drops before the step that closes
+// the dialog: the scan ends as a broken link does, and neither that step nor the candidate's
+// watchdog turns it into "No Device found.".
+TEST_F(NetScanTest, ALinkBrokenBeforeTheFoundStepEndsTheScanAsBroken)
+{
+    devsim::FaultSettings faults;
+    faults.dropAfterFrames = 25;
+    sim.SetFaults(faults);
+    dialog->Show();
+    Rescan();
+    ASSERT_TRUE(PumpUntil([&] { return view.linkBrokenCalls > 0; }, 10000));
+    EXPECT_EQ(view.connectResults, (std::vector<std::uint8_t>{1}));
+    EXPECT_FALSE(session->HasTransport());
+    TManualClock::Advance(100);
+    TManualClock::Advance(2000);  // past the candidate's watchdog
+    EXPECT_EQ(Status(), "Link Broken");
+    EXPECT_TRUE(ButtonsEnabled());
+    EXPECT_TRUE(dialog->Visible());
+    EXPECT_FALSE(session->HasTransport());
+    EXPECT_FALSE(session->IsOnline());
+}
+
 }  // namespace

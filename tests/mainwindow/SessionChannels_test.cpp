@@ -48,9 +48,12 @@ TEST_F(ChannelSessionTest, AReloadThatIsNeverAcknowledgedFailsLikeAnyExchange)
     Refuse({CMD_POLL});
     session->ExpectReload();
     session->SendCommand(CM_MCS_CMD(1, CMD_POLL), 1, 1);
-    // No progress for twice the reply wait of the exchange.
+    // No progress for the transport's whole resend cycle over USB and one reply wait more: seven
+    // time-outs of 10 s (2 resends, 4 extra waits, the report) and one more.
     PumpFor(50);
-    TManualClock::Advance(20000);
+    TManualClock::Advance(79999);
+    EXPECT_TRUE(session->HasTransport());
+    TManualClock::Advance(1);
     ASSERT_TRUE(PumpUntil([&] { return !session->HasTransport(); }));
     ExpectClosedAndIdle();
 }

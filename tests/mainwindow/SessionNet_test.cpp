@@ -44,6 +44,22 @@ protected:
         ASSERT_EQ(view.refreshes, 1);
     }
 
+    // Connected and idle with one preset stored; the upload starts with the processor faulty from
+    // its first request on.
+    void StartUploadWith(const devsim::FaultSettings &faults)
+    {
+        sim.WithProcessor([](devsim::Processor &p) { p.State().stored[1] = true; });
+        Connect();
+        if (HasFatalFailure())
+            return;
+        EXPECT_TRUE(sim.WaitForFrames(48, 5000));
+        ASSERT_TRUE(PumpUntil([&] { return !session->NetTransport()->Busy(); }));
+        sim.SetFaults(faults);
+        sim.ClearFrameLog();
+        session->UploadAllPresets();
+        ASSERT_TRUE(sim.WaitForFrames(1, 5000));
+    }
+
     TManualClockScope clock;
     devsim::Simulator sim;
     FakeSessionView view;
@@ -65,10 +81,10 @@ TEST_F(NetSessionTest, ConnectReadsTheProcessorAtItsDefaultAddress)
     };
     EXPECT_TRUE(has("NET W 10 02 00 01 01 10 10 03 11 "));
     EXPECT_TRUE(has("NET R 10 02 01 00 01 10 10 03 11 "));
-    EXPECT_TRUE(std::find(view.scanStatus.begin(), view.scanStatus.end(), "Network Connecting") !=
-                view.scanStatus.end());
-    EXPECT_TRUE(std::find(view.scanStatus.begin(), view.scanStatus.end(), "Connecting IP:192.168.1.101") !=
-                view.scanStatus.end());
+    EXPECT_TRUE(std::find(view.networkStatus.begin(), view.networkStatus.end(), "Network Connecting") !=
+                view.networkStatus.end());
+    EXPECT_TRUE(std::find(view.networkStatus.begin(), view.networkStatus.end(), "Connecting IP:192.168.1.101") !=
+                view.networkStatus.end());
 
     session->DisconnectLink();
     EXPECT_FALSE(session->HasTransport());
@@ -120,6 +136,51 @@ TEST_F(NetSessionTest, AutomaticAddressSettingForgetsTheAddress)
     session->ConnectNetworkSocket();
     EXPECT_FALSE(session->HasIpAddress());
     EXPECT_FALSE(session->ClientSocket().Active());
+}
+
+// Over the network (reply wait 1 s, 2 resends) the transport takes an answer until the fifth
+// time-out after its resends: an exchange whose request is still unanswered after 2.5 s goes on,
+// and fails only once that cycle and one reply wait more have passed without progress.
+TEST_F(NetSessionTest, AnExchangeWaitsOutTheTransportsResendCycle)
+{
+    devsim::FaultSettings faults;
+    faults.refused = {CMD_READ_EEPROM};
+    StartUploadWith(faults);
+    if (HasFatalFailure())
+        return;
+    TManualClock::Advance(2500);
+    EXPECT_TRUE(session->IsExchangeRunning());
+    // Seven time-outs of 1 s (2 resends, 4 extra waits, the report) and one more.
+    TManualClock::Advance(5499);
+    EXPECT_TRUE(session->IsExchangeRunning());
+    TManualClock::Advance(1);
+    ASSERT_TRUE(PumpUntil([&] { return !session->HasTransport(); }));
+    EXPECT_FALSE(session->IsConnected());
+    EXPECT_EQ(view.linkBrokenCalls, 1);
+}
+
+// The processor's answer to the upload's first request comes only after 2.5 s of the session's
+// clock (held back in real time while the clock moves on): the exchange takes it and completes,
+// and the link stays up.
+TEST_F(NetSessionTest, AnAnswerTwoAndAHalfSecondsLateCompletesTheUpload)
+{
+    devsim::FaultSettings late;
+    late.delayMs = 500;
+    StartUploadWith(late);
+    if (HasFatalFailure())
+        return;
+    TManualClock::Advance(2500);
+    EXPECT_TRUE(session->IsExchangeRunning());
+    EXPECT_TRUE(view.progressVisible);
+    sim.SetFaults({});  // the answer on its way stays late; the rest come at once
+    ASSERT_TRUE(PumpUntil([&] { return !view.progressVisible; }, 10000));
+    // The upload's last request.
+    EXPECT_TRUE(PumpUntil([&] {
+        const auto log = sim.FrameLog();
+        return !log.empty() && log.back().command == CMD_POLL;
+    }));
+    EXPECT_TRUE(session->IsConnected());
+    EXPECT_EQ(view.linkBrokenCalls, 0);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "device/FakeDeviceHost.h"
 #include "devsim/ImageLayout.h"
 #include "devsim/StateFile.h"
+#include "platform/serial/PortTable.h"
 
 #include <QDir>
 
@@ -415,7 +416,9 @@ TEST_F(ExchangeTest, ExchangesThatLoseTheProcessorEndCleanly)
         const char *name;
         Exchange exchange;
         devsim::FaultSettings faults;
-        unsigned silenceMs = 0;  // how long a silent processor is waited for: twice the longest reply wait
+        // How long a silent processor is waited for: over USB with 2 resends, seven time-outs (2
+        // resends, 4 extra waits, the report) and one reply wait more, of the longest reply wait.
+        unsigned silenceMs = 0;
     };
     auto silentAfter = [](int frames) {
         devsim::FaultSettings f;
@@ -433,16 +436,16 @@ TEST_F(ExchangeTest, ExchangesThatLoseTheProcessorEndCleanly)
     devsim::FaultSettings otherAddress;
     otherAddress.wrongSource = 2;
     const Case cases[] = {
-        {.name = "store, silent", .exchange = Exchange::Store, .faults = silentAfter(1), .silenceMs = 20000},
-        {.name = "upload, silent", .exchange = Exchange::Upload, .faults = silentAfter(5), .silenceMs = 10000},
-        {.name = "download, silent", .exchange = Exchange::Download, .faults = silentAfter(6), .silenceMs = 20000},
+        {.name = "store, silent", .exchange = Exchange::Store, .faults = silentAfter(1), .silenceMs = 80000},
+        {.name = "upload, silent", .exchange = Exchange::Upload, .faults = silentAfter(5), .silenceMs = 40000},
+        {.name = "download, silent", .exchange = Exchange::Download, .faults = silentAfter(6), .silenceMs = 80000},
         {.name = "store, dropped", .exchange = Exchange::Store, .faults = droppedAfter(1, CMD_STORE_PRESET)},
         {.name = "upload, dropped", .exchange = Exchange::Upload, .faults = droppedAfter(2, CMD_READ_PRESET_BLOCK)},
         {.name = "download, dropped", .exchange = Exchange::Download, .faults = droppedAfter(2, CMD_DOWNLOAD)},
         {.name = "store, answers from another address",
          .exchange = Exchange::Store,
          .faults = otherAddress,
-         .silenceMs = 20000},
+         .silenceMs = 80000},
     };
     sim.WithProcessor([](devsim::Processor &p) { p.State().stored[1] = true; });
     const QString unit = WriteFile("show.unt", UnitFile({2, 5}));
@@ -482,6 +485,77 @@ TEST_F(ExchangeTest, ExchangesThatLoseTheProcessorEndCleanly)
         SetFaults({});
         ASSERT_TRUE(PumpUntil([&] { return session->HasHidDevice(); }));
     }
+}
+
+// The exchange never gives up on a request the transport is still waiting for: over the serial link
+// (reply wait 1 s, 2 resends) the transport writes the request three times and takes an answer
+// until its third time-out, so a processor that answers 2.5 s late is still heard. Only once that
+// cycle and one reply wait more have passed without progress does the exchange fail.
+class SerialExchangeTest : public ExchangeTest {
+protected:
+    // Connected over the serial link (a pseudo-terminal to the processor), read and idle, with one
+    // preset stored for an upload to read.
+    void ConnectIdleOverSerial()
+    {
+        sim.WithProcessor([](devsim::Processor &p) { p.State().stored[1] = true; });
+        ASSERT_TRUE(sim.OpenPty());
+        ASSERT_TRUE(sim.Start());
+        const int port = serial::PortTable::Instance().Add(sim.PtyPath());
+        ASSERT_GT(port, 0);
+        session->SetComPortName(QString::fromStdString(serial::PortTable::Name(port)));
+        session->ConnectCom();
+        ASSERT_TRUE(PumpUntil([&] { return ReadDone() || !session->HasTransport(); }, 20000));
+        ASSERT_TRUE(ReadDone());
+        ASSERT_TRUE(PumpUntil([&] { return !session->CommTransport()->Busy(); }));
+    }
+};
+
+TEST_F(SerialExchangeTest, AnExchangeOverTheSerialLinkWaitsOutTheTransportsResendCycle)
+{
+    ConnectIdleOverSerial();
+    if (HasFatalFailure())
+        return;
+
+    Refuse({CMD_READ_EEPROM});
+    sim.ClearFrameLog();
+    session->UploadAllPresets();
+    ASSERT_TRUE(PumpUntil([&] { return LastRequestIs(CMD_READ_EEPROM); }));
+    // 2.5 s: the transport would still take the answer.
+    TManualClock::Advance(2500);
+    EXPECT_TRUE(session->IsExchangeRunning());
+    // Three time-outs of 1 s (2 resends, the report) and one more.
+    TManualClock::Advance(1499);
+    EXPECT_TRUE(session->IsExchangeRunning());
+    EXPECT_TRUE(session->HasTransport());
+    TManualClock::Advance(1);
+    ASSERT_TRUE(PumpUntil([&] { return !session->HasTransport(); }));
+    ExpectClosedAndIdle();
+    EXPECT_EQ(view.linkBrokenCalls, 1);
+}
+
+// The processor's answer to the upload's first request comes only after 2.5 s of the session's
+// clock (held back in real time while the clock moves on): the exchange takes it and completes,
+// and the link stays up.
+TEST_F(SerialExchangeTest, AnAnswerTwoAndAHalfSecondsLateCompletesTheUpload)
+{
+    ConnectIdleOverSerial();
+    if (HasFatalFailure())
+        return;
+
+    devsim::FaultSettings late;
+    late.delayMs = 500;
+    SetFaults(late);
+    sim.ClearFrameLog();
+    session->UploadAllPresets();
+    ASSERT_TRUE(PumpUntil([&] { return LastRequestIs(CMD_READ_EEPROM); }));
+    TManualClock::Advance(2500);
+    EXPECT_TRUE(session->IsExchangeRunning());
+    EXPECT_TRUE(view.progressVisible);
+    SetFaults({});  // the answer on its way stays late; the rest come at once
+    ASSERT_TRUE(PumpUntil([&] { return !view.progressVisible; }, 10000));
+    EXPECT_TRUE(PumpUntil([&] { return LastRequestIs(CMD_POLL); }));  // the upload's last request
+    EXPECT_TRUE(session->IsConnected());
+    EXPECT_EQ(view.linkBrokenCalls, 0);
 }
 
 }  // namespace

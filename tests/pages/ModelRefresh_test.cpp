@@ -190,6 +190,22 @@ TEST_F(ModelRefreshTest, InitializingLeavesTheTransferCurveAlone)
     EXPECT_EQ(form->Pages.GetSelectedCompChannel(), ChOut1);
 }
 
+// The Comp page shows one output: a refresh redraws that output's transfer curve from the model,
+// so that curve, title, meter caption and the window's selection keep naming the same output.
+TEST_F(ModelRefreshTest, TheTransferPlotKeepsTheSelectedOutputThroughARefresh)
+{
+    auto &plot = Control<TiXYPlot>(QStringLiteral("ipComp"));
+    form->Pages.SelectCompressorChannel(ChOut3);
+    // Out 3: threshold -20 dB (position -40, stored 140), ratio 1:4.0 (position 9).
+    form->Model.SetCompressor(ChOut3, CompressorRecord{.Ratio = 9, .Attack = 0, .Release = 0, .Threshold = 140});
+    form->Pages.RefreshFromModel();
+    EXPECT_EQ(form->SelectedComp, ChOut3);
+    EXPECT_EQ(Caption("lbHeadCompOut"), QStringLiteral("Out 3"));
+    EXPECT_EQ(Caption("lbCompName"), QStringLiteral("Out 3  Compressor"));
+    ASSERT_EQ(plot.GetChannel(0)->Count(), 3);
+    EXPECT_DOUBLE_EQ(plot.GetChannel(0)->GetY(0), -10.0);  // 20 dB in: Out 3's curve
+}
+
 TEST_F(ModelRefreshTest, OnTheMatrixPageTheRoutingLinesFollowTheModel)
 {
     auto &matrixButton = Control<TRzBmpButton>(QStringLiteral("rzbMenuMatrix"));

@@ -62,6 +62,7 @@ class TfmPageTest : public TForm, public DeviceHost, public PageHost {
     bool ControlsUpdating = false;
     int DeviceId = 1;
     int ExtraHeightValue = 0;
+    int SelectedComp = 2;  // the Comp page's output
 
     LUnitControl Model{*this};
     std::array<std::unique_ptr<Plot>, 8> Plots;
@@ -96,6 +97,8 @@ class TfmPageTest : public TForm, public DeviceHost, public PageHost {
     int ExtraHeight() const override { return ExtraHeightValue; }
     int CurrentPreset() const override { return Preset; }
     bool IsInitializing() const override { return Initializing; }
+    int SelectedCompChannel() const override { return SelectedComp; }
+    void SetSelectedCompChannel(int channel) override { SelectedComp = channel; }
     void ShowChannelNameDialog(int channel, const std::string &name) override
     {
         NameDialogs.emplace_back(channel, name);
