@@ -43,7 +43,6 @@ namespace formvalues {
 constexpr int All = -1;
 
 struct StatedValue {
-    const char *ref;  // where the value is stated, as NN:line
     const char *form;
     const char *objects;
     const char *path = "";
@@ -281,8 +280,8 @@ inline bool RowHolds(Definitions &definitions, const StatedValue &row, std::stri
 inline void Check(Definitions &definitions, const std::vector<StatedValue> &rows)
 {
     for (const StatedValue &row : rows) {
-        const std::string what = QStringLiteral("[%1] %2 %3 %4 = %5 (%6)")
-                                     .arg(QLatin1String(row.ref), QLatin1String(row.form), QLatin1String(row.objects),
+        const std::string what = QStringLiteral("%1 %2 %3 = %4 (%5)")
+                                     .arg(QLatin1String(row.form), QLatin1String(row.objects),
                                           QLatin1String(row.path), QString::fromUtf8(row.value),
                                           row.count == All ? QStringLiteral("all") : QString::number(row.count))
                                      .toStdString();
